@@ -1,0 +1,32 @@
+# One static library per source folder. Sources are found by globbing so that adding a file
+# needs no edit here; a folder without sources yet becomes an interface library.
+find_package(PkgConfig REQUIRED)
+
+function(vc_module name)
+  cmake_parse_arguments(ARG "" "" "DEPS;PKG;HEADERS;LIBS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  foreach(ex IN LISTS ARG_EXCLUDE)
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${ex})
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} ${scope} ${ARG_DEPS} ${ARG_LIBS})
+  foreach(pkg IN LISTS ARG_PKG)
+    string(MAKE_C_IDENTIFIER "${pkg}" id)
+    pkg_check_modules(PC_${id} REQUIRED IMPORTED_TARGET ${pkg})
+    target_link_libraries(${name} ${scope} PkgConfig::PC_${id})
+  endforeach()
+  # Libraries the code binds at run time: their headers type the entry points, nothing is linked.
+  foreach(pkg IN LISTS ARG_HEADERS)
+    string(MAKE_C_IDENTIFIER "${pkg}" id)
+    pkg_check_modules(PCH_${id} REQUIRED ${pkg})
+    target_include_directories(${name} SYSTEM ${scope} ${PCH_${id}_INCLUDE_DIRS})
+  endforeach()
+endfunction()
