@@ -1,0 +1,48 @@
+#include "platform/gfx/Surface.h"
+
+#include "platform/rtl/Exception.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace gfx {
+
+namespace {
+
+// Guards against sizes whose pixel count would overflow or exhaust memory: a picture file or a
+// window may ask for anything.
+std::size_t CheckedPixelCount(int width, int height)
+{
+    if (width < 0 || height < 0)
+        throw Exception("Invalid surface size");
+    constexpr std::size_t kMaxPixels = std::size_t(1) << 28; // 1 GiB of pixels
+    const std::size_t count = std::size_t(width) * std::size_t(height);
+    if (width != 0 && count / std::size_t(width) != std::size_t(height))
+        throw Exception("Invalid surface size");
+    if (count > kMaxPixels)
+        throw Exception("Surface too large");
+    return count;
+}
+
+} // namespace
+
+Surface::Surface(int width, int height, Pixel fill)
+    : FWidth(width), FHeight(height), FPixels(CheckedPixelCount(width, height), fill)
+{
+}
+
+void Surface::Resize(int width, int height, Pixel fill)
+{
+    std::vector<Pixel> pixels(CheckedPixelCount(width, height), fill);
+    const int w = std::min(width, FWidth);
+    const int h = std::min(height, FHeight);
+    for (int y = 0; y < h; ++y)
+        std::copy_n(Row(y), w, pixels.data() + std::size_t(y) * std::size_t(width));
+    FPixels.swap(pixels);
+    FWidth = width;
+    FHeight = height;
+}
+
+void Surface::Fill(Pixel p) { std::fill(FPixels.begin(), FPixels.end(), p); }
+
+} // namespace gfx

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace gfx {
+
+// One 32-bit pixel as it lies in memory: blue, green, red, alpha (the DIB byte order).
+using Pixel = std::uint32_t;
+
+constexpr Pixel MakePixel(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 0)
+{
+    return Pixel(b) | (Pixel(g) << 8) | (Pixel(r) << 16) | (Pixel(a) << 24);
+}
+constexpr std::uint8_t PixelB(Pixel p) { return std::uint8_t(p); }
+constexpr std::uint8_t PixelG(Pixel p) { return std::uint8_t(p >> 8); }
+constexpr std::uint8_t PixelR(Pixel p) { return std::uint8_t(p >> 16); }
+constexpr std::uint8_t PixelA(Pixel p) { return std::uint8_t(p >> 24); }
+
+// A top-down 32-bit BGRA pixel buffer: the storage behind bitmaps, DIB sections and window
+// back buffers. Rows are contiguous; Stride() is in pixels.
+class Surface {
+public:
+    Surface() = default;
+    Surface(int width, int height, Pixel fill = 0);
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    int Stride() const { return FWidth; }
+    bool Empty() const { return FWidth <= 0 || FHeight <= 0; }
+
+    Pixel* Row(int y) { return FPixels.data() + std::size_t(y) * std::size_t(FWidth); }
+    const Pixel* Row(int y) const { return FPixels.data() + std::size_t(y) * std::size_t(FWidth); }
+    Pixel* Data() { return FPixels.data(); }
+    const Pixel* Data() const { return FPixels.data(); }
+    std::size_t ByteSize() const { return FPixels.size() * sizeof(Pixel); }
+
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < FWidth && y < FHeight; }
+    Pixel At(int x, int y) const { return Row(y)[x]; }
+    void Set(int x, int y, Pixel p) { Row(y)[x] = p; }
+
+    // Changes the size; the content is kept where old and new overlap, the rest is filled.
+    void Resize(int width, int height, Pixel fill = 0);
+    void Fill(Pixel p);
+
+    bool operator==(const Surface&) const = default;
+
+private:
+    int FWidth { 0 };
+    int FHeight { 0 };
+    std::vector<Pixel> FPixels;
+};
+
+} // namespace gfx
