@@ -3,7 +3,6 @@
 #include "platform/rtl/Exception.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace gfx {
 
