@@ -10,38 +10,33 @@ namespace {
 
 // Guards against sizes whose pixel count would overflow or exhaust memory: a picture file or a
 // window may ask for anything.
-std::size_t CheckedPixelCount(int width, int height)
-{
-    if (width < 0 || height < 0)
-        throw Exception("Invalid surface size");
+std::size_t CheckedPixelCount(int width, int height) {
+    if (width < 0 || height < 0) throw Exception("Invalid surface size");
     constexpr std::size_t kMaxPixels = std::size_t(1) << 28; // 1 GiB of pixels
     const std::size_t count = std::size_t(width) * std::size_t(height);
     if (width != 0 && count / std::size_t(width) != std::size_t(height))
         throw Exception("Invalid surface size");
-    if (count > kMaxPixels)
-        throw Exception("Surface too large");
+    if (count > kMaxPixels) throw Exception("Surface too large");
     return count;
 }
 
 } // namespace
 
-Surface::Surface(int width, int height, Pixel fill)
-    : FWidth(width), FHeight(height), FPixels(CheckedPixelCount(width, height), fill)
-{
-}
+Surface::Surface(int width, int height, Pixel fill, RowOrder order)
+    : FOrder(order), FWidth(width), FHeight(height),
+      FPixels(CheckedPixelCount(width, height), fill) {}
 
-void Surface::Resize(int width, int height, Pixel fill)
-{
-    std::vector<Pixel> pixels(CheckedPixelCount(width, height), fill);
+void Surface::Resize(int width, int height, Pixel fill) {
+    Surface resized(width, height, fill, FOrder);
     const int w = std::min(width, FWidth);
     const int h = std::min(height, FHeight);
     for (int y = 0; y < h; ++y)
-        std::copy_n(Row(y), w, pixels.data() + std::size_t(y) * std::size_t(width));
-    FPixels.swap(pixels);
-    FWidth = width;
-    FHeight = height;
+        std::copy_n(Row(y), w, resized.Row(y));
+    *this = std::move(resized);
 }
 
-void Surface::Fill(Pixel p) { std::fill(FPixels.begin(), FPixels.end(), p); }
+void Surface::Fill(Pixel p) {
+    std::fill(FPixels.begin(), FPixels.end(), p);
+}
 
 } // namespace gfx

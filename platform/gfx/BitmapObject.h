@@ -1,0 +1,65 @@
+#pragma once
+#include "platform/gfx/GdiStructs.h"
+#include "platform/gfx/Surface.h"
+
+#include <vector>
+
+namespace win {
+
+// The object behind an HBITMAP: a DIB section or a device bitmap of 1, 4, 8, 24 or 32 bits.
+//
+// Storage: a 32-bit bitmap keeps its pixels in a gfx::Surface whose memory is the DIB section's
+// memory (top-down or bottom-up as created), so the DC draws into it and ScanLine writes are
+// seen at once. Every other depth keeps the DIB byte layout itself (rows padded to 4 bytes) as
+// the one truth; a DC that draws into one converts the touched bitmap into a 32-bit shadow
+// for the length of each drawing call and writes it back, and a blit from one converts the
+// source first (see ReadPixels/WritePixels). Nothing is cached between calls, so direct writes
+// through ScanLine are always seen.
+class BitmapObject : public GdiObject {
+public:
+    // `palette` is used for 8 bits and fewer (missing entries are black); `dibSection` says
+    // whether GetObject reports a DIBSECTION.
+    BitmapObject(int width, int height, int bitCount, bool topDown, std::vector<RGBQUAD> palette,
+                 bool dibSection);
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    int BitCount() const { return FBitCount; }
+    bool TopDown() const { return FTopDown; }
+    bool IsDibSection() const { return FDibSection; }
+    // Bytes per row, padded to 4.
+    int RowBytes() const { return FRowBytes; }
+    const std::vector<RGBQUAD>& Palette() const { return FPalette; }
+    void SetPalette(std::vector<RGBQUAD> palette);
+
+    // The pixel memory as a DIB section's caller sees it (the lowest address).
+    void* Bits();
+    // Row y counted from the top, in the bitmap's own format.
+    BYTE* ScanLine(int y);
+    // The drawing storage of a 32-bit bitmap; null for other depths.
+    gfx::Surface* Surface32() { return FBitCount == 32 ? &FSurface : nullptr; }
+
+    // The pixels as 32-bit BGRA. Palette and 24-bit pixels get alpha 0, as their DIB has none.
+    void ReadPixels(gfx::Surface& out) const;
+    gfx::Pixel PixelAt(int x, int y) const;
+    // Stores 32-bit pixels into the bitmap's format: palette depths take the nearest entry.
+    void WritePixels(const gfx::Surface& in);
+
+    int GetObjectInfo(int size, void* buffer) const override;
+
+private:
+    const BYTE* ScanLine(int y) const;
+    BYTE NearestIndex(gfx::Pixel p) const;
+
+    int FWidth;
+    int FHeight;
+    int FBitCount;
+    bool FTopDown;
+    bool FDibSection;
+    int FRowBytes{ 0 };
+    std::vector<RGBQUAD> FPalette;
+    gfx::Surface FSurface;
+    std::vector<BYTE> FBytes;
+};
+
+} // namespace win
