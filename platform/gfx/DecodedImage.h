@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/gfx/Surface.h"
+#include <cstdint>
+#include <vector>
+
+namespace gfx {
+
+// Largest width or height a picture file may declare, and the largest pixel count; anything
+// bigger is refused before memory is reserved for it.
+constexpr int kMaxPictureDimension = 32768;
+constexpr std::int64_t kMaxPicturePixels = std::int64_t(1) << 26;
+
+// Throws when a file's declared size is zero, negative or past the limits above.
+void CheckPictureSize(std::int64_t width, std::int64_t height, const char* format);
+
+// A picture read from a file: its pixels as top-down BGRA plus what the file said about them.
+// Without alpha every pixel's alpha byte is 255.
+struct DecodedImage {
+    Surface Pixels;
+    int BitDepth{ 32 };         // bits per pixel as stored in the file
+    bool HasAlpha{ false };     // the file carries transparency (alpha channel, key or mask)
+    std::vector<Pixel> Palette; // the file's colour table for indexed pictures, alpha 255
+    int TransparentIndex{ -1 }; // palette entry that is fully transparent, -1 for none
+};
+
+} // namespace gfx

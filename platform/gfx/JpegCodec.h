@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/gfx/DecodedImage.h"
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace gfx {
+
+// JPEG files through libjpeg: greyscale, colour and CMYK pictures read; colour written.
+class JpegCodec {
+public:
+    static constexpr int kDefaultQuality = 90;
+
+    static bool IsJpeg(std::span<const std::uint8_t> data);
+    // Any warning of the library (premature end, corrupt data) refuses the file.
+    static DecodedImage Decode(std::span<const std::uint8_t> data);
+    // quality 0..100 (values outside are clamped); alpha is dropped.
+    static std::vector<std::uint8_t> Encode(const Surface& pixels, int quality = kDefaultQuality,
+                                            bool grayscale = false);
+};
+
+} // namespace gfx
