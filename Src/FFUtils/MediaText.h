@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+#include <libavutil/dict.h>
+#include <libavutil/rational.h>
+}
+
+struct AVCodecContext;
+struct AVCodecParameters;
+
+// Clock text "hh:mm:ss.zzz" of a time in microseconds, hours not wrapped; "N/A" for a missing
+// time (AV_NOPTS_VALUE).
+std::string DurationToText(std::int64_t duration);
+// Microseconds of one frame; 40000 (25 fps) when the rate is unknown.
+std::int64_t FrameDuration(AVRational frameRate);
+// prefix + ": " + the text of a library error code.
+std::string ErrorToText(const std::string& prefix, int code);
+std::string MetadataValue(const AVDictionary* metadata, const char* key,
+                          const std::string& defaultValue);
+// "name(long name)" of the codec, else what the id or the four-character tag tell.
+std::string CodecNameText(AVCodecID codecId, std::uint32_t codecTag, bool encoder);
+std::string CodecNameText(const AVCodecContext* context, bool encoder);
+std::string CodecNameText(const AVCodecParameters* parameters, bool encoder);
+std::string MediaTypeName(int mediaType);

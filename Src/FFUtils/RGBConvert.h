@@ -1,0 +1,34 @@
+#pragma once
+#include "platform/gfx/Surface.h"
+
+#include <cstdint>
+#include <memory>
+
+extern "C" {
+#include <libavutil/pixfmt.h>
+}
+
+struct AVFrame;
+struct SwsContext;
+
+struct SwsContextFree {
+    void operator()(SwsContext* context) const;
+};
+using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextFree>;
+
+// The reusable state that turns decoded pictures into 32-bit bitmaps: the bitmap and the
+// scaler, kept while sizes and formats stay the same.
+struct TRGBConvertContext {
+    AVPixelFormat RGBPixFmt{ AV_PIX_FMT_BGRA }; // the memory order of gfx::Pixel
+    gfx::Surface Bitmap;
+    SwsContextPtr toRGB_convert_ctx;
+    SwsContextPtr fromRGB_convert_ctx;
+};
+
+void ResetRGBConvertContext(TRGBConvertContext& context);
+
+// Fills context.Bitmap (width x height) from a picture's planes. False when the size is not
+// positive or no scaler can be made for the format; the bitmap has its new size then.
+bool PictureToBitmap(TRGBConvertContext& context, const std::uint8_t* const data[4],
+                     const int linesize[4], AVPixelFormat pixFmt, int height, int width);
+bool PictureToBitmap(TRGBConvertContext& context, const AVFrame* frame);

@@ -1,0 +1,168 @@
+#include "Src/FFmpegLoader.h"
+
+#include "Src/EngineAssert.h"
+#include "Src/FFmpegLogger.h"
+#include "platform/rtl/Exception.h"
+
+#include <array>
+#include <filesystem>
+
+namespace {
+
+constexpr std::array<TLibraryItem, 9> kLibraries{ {
+    { avCodec, "avcodec", 59, FixupAVCodec, UnfixAVCodec },
+    { avDevice, "avdevice", 59, FixupAVDevice, UnfixAVDevice },
+    { avFilter, "avfilter", 8, FixupAVFilter, UnfixAVFilter },
+    { avFormat, "avformat", 59, FixupAVFormat, UnfixAVFormat },
+    { avUtil, "avutil", 57, FixupAVUtil, UnfixAVUtil },
+    { swScale, "swscale", 6, FixupSwScale, UnfixSwScale },
+    { swResample, "swresample", 4, FixupSwResample, UnfixSwResample },
+    { myUtil, "c", 6, FixupMyUtil, UnfixMyUtil },
+    { lbSDL, "SDL-1.2", 0, FixupSDL, UnfixSDL },
+} };
+
+// Dependencies before their dependents: a library opened from the folder then finds the
+// folder's copies of what it needs already loaded under their sonames, instead of the system's.
+constexpr std::array<TLibrary, 9> kLoadOrder{ avUtil,   swResample, swScale, avCodec, avFormat,
+                                              avFilter, avDevice,   myUtil,  lbSDL };
+
+struct TLibraryStatus {
+    std::string Name;
+    void* Handle{ nullptr };
+    bool Fixuped{ false };
+};
+
+struct TLoaderState {
+    std::array<TLibraryStatus, kLibraries.size()> Status;
+    std::string LibraryPath;
+    std::string LastErrMsg;
+};
+
+TLoaderState& State() {
+    static TLoaderState state;
+    return state;
+}
+
+TLibraryStatus& StatusOf(TLibrary lib) {
+    return State().Status[std::size_t(lib)];
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+    if (dir.empty()) return name;
+    return (std::filesystem::path(dir) / name).string();
+}
+
+} // namespace
+
+const TLibraryItem& TFFmpegLoader::LibraryItem(TLibrary lib) {
+    return kLibraries[std::size_t(lib)];
+}
+
+std::string TFFmpegLoader::LibraryFileName(TLibrary lib) {
+    const TLibraryStatus& status = StatusOf(lib);
+    if (!status.Name.empty()) return status.Name;
+    const TLibraryItem& item = LibraryItem(lib);
+    std::string name = std::string("lib") + item.Name + ".so";
+    if (item.Version >= 0) name += "." + std::to_string(item.Version);
+    return name;
+}
+
+std::string TFFmpegLoader::LibraryPath() {
+    return State().LibraryPath;
+}
+void TFFmpegLoader::SetLibraryPath(const std::string& path) {
+    State().LibraryPath = path;
+}
+std::string TFFmpegLoader::LastErrMsg() {
+    return State().LastErrMsg;
+}
+
+bool TFFmpegLoader::Load(TLibrary lib) {
+    TLibraryStatus& status = StatusOf(lib);
+    const std::string fileName = LibraryFileName(lib);
+    if (!status.Handle) {
+        const std::filesystem::path path(fileName);
+        std::string dir = path.parent_path().string();
+        const std::string bare = path.filename().string();
+        if (dir.empty()) dir = State().LibraryPath;
+        std::string error;
+        void* handle = LoadLibraryFromPath(dir, bare, error);
+        if (!handle) {
+            State().LastErrMsg = "Load library " + JoinPath(dir, bare) + " error: " + error;
+            return false;
+        }
+        status.Handle = handle;
+    }
+    if (!status.Fixuped) {
+        try {
+            LibraryItem(lib).Fixup(fileName, status.Handle);
+            status.Fixuped = true;
+        } catch (const Exception& e) {
+            State().LastErrMsg = e.Message();
+            // Entry points bound before the missing one would point into a library about to
+            // be closed.
+            LibraryItem(lib).Unfix();
+        }
+    }
+    if (!status.Fixuped) Unload(lib);
+    if (status.Fixuped && lib == avUtil && FInstallLogger) GlobalLogger().InstallAVLogCallback();
+    return status.Fixuped;
+}
+
+bool TFFmpegLoader::Load(TLibraries libs) {
+    EngineAssert(!libs.Empty());
+    TLibraries loadedHere;
+    for (TLibrary lib : kLoadOrder) {
+        if (!libs.Contains(lib)) continue;
+        const bool before = Loaded(lib);
+        if (!Load(lib)) {
+            for (auto it = kLoadOrder.rbegin(); it != kLoadOrder.rend(); ++it)
+                if (loadedHere.Contains(*it)) Unload(*it);
+            return false;
+        }
+        if (!before) loadedHere.Include(lib);
+    }
+    return true;
+}
+
+bool TFFmpegLoader::Loaded(TLibrary lib) const {
+    const TLibraryStatus& status = StatusOf(lib);
+    return status.Handle && status.Fixuped;
+}
+
+bool TFFmpegLoader::Loaded(TLibraries libs) const {
+    EngineAssert(!libs.Empty());
+    for (TLibrary lib : kLoadOrder)
+        if (libs.Contains(lib) && !Loaded(lib)) return false;
+    return true;
+}
+
+void TFFmpegLoader::Unload(TLibrary lib) {
+    TLibraryStatus& status = StatusOf(lib);
+    if (status.Fixuped) {
+        LibraryItem(lib).Unfix();
+        status.Fixuped = false;
+    }
+    if (status.Handle) {
+        FreeLibraryHandle(status.Handle);
+        status.Handle = nullptr;
+    }
+}
+
+void TFFmpegLoader::Unload(TLibraries libs) {
+    EngineAssert(!libs.Empty());
+    for (auto it = kLoadOrder.rbegin(); it != kLoadOrder.rend(); ++it)
+        if (libs.Contains(*it)) Unload(*it);
+}
+
+// The x87 control word the libraries once needed is not touched: on x86-64 floating point runs
+// on SSE with every exception masked already.
+TFFmpegLoader& GlobalLoader() {
+    static TFFmpegLoader loader;
+    return loader;
+}
+
+std::recursive_mutex& CodecLock() {
+    static std::recursive_mutex lock;
+    return lock;
+}

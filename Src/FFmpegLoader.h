@@ -1,0 +1,89 @@
+#pragma once
+#include "Src/AVCodecStubs.h"
+#include "Src/AVDeviceStubs.h"
+#include "Src/AVFilterStubs.h"
+#include "Src/AVFormatStubs.h"
+#include "Src/AVUtilStubs.h"
+#include "Src/MyUtilStubs.h"
+#include "Src/SwResampleStubs.h"
+#include "Src/SwScaleStubs.h"
+#include "Src/libsdl.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <mutex>
+#include <string>
+
+enum TLibrary { avCodec, avDevice, avFilter, avFormat, avUtil, swScale, swResample, myUtil, lbSDL };
+
+// A set of libraries, as the components name the ones they need.
+class TLibraries {
+public:
+    constexpr TLibraries() = default;
+    constexpr TLibraries(std::initializer_list<TLibrary> libs) {
+        for (TLibrary lib : libs)
+            FBits |= Bit(lib);
+    }
+
+    constexpr bool Contains(TLibrary lib) const { return (FBits & Bit(lib)) != 0; }
+    constexpr bool Empty() const { return FBits == 0; }
+    constexpr void Include(TLibrary lib) { FBits |= Bit(lib); }
+    constexpr bool operator==(const TLibraries&) const = default;
+
+private:
+    static constexpr std::uint32_t Bit(TLibrary lib) { return 1u << unsigned(lib); }
+    std::uint32_t FBits{ 0 };
+};
+
+inline constexpr TLibraries FFmpegTasksLibraries{ avCodec, avFilter,   avFormat, avUtil,
+                                                  swScale, swResample, myUtil };
+inline constexpr TLibraries AVProbeLibraries{ avCodec, avFormat, avUtil, swScale, myUtil };
+inline constexpr TLibraries PlayerLibraries{ avCodec, avFilter,   avFormat, avUtil,
+                                             swScale, swResample, myUtil,   lbSDL };
+
+using TFixupProc = void (*)(const std::string& fileName, void* handle);
+using TUnfixProc = void (*)();
+
+struct TLibraryItem {
+    TLibrary Lib;
+    const char* Name;
+    int Version;
+    TFixupProc Fixup;
+    TUnfixProc Unfix;
+};
+
+// Loads the media libraries by soname, from LibraryPath when the file is there, else through the
+// system's search, and binds their entry points into the process-wide variables of the binding
+// units. Meant for the GUI thread: it takes no lock of its own.
+class TFFmpegLoader {
+public:
+    TFFmpegLoader() = default;
+
+    bool Load(TLibrary lib);
+    // All or nothing: on failure every library this call loaded is unloaded again, and the ones
+    // loaded before the call stay, since another component may be using them.
+    bool Load(TLibraries libs);
+    bool Loaded(TLibrary lib) const;
+    bool Loaded(TLibraries libs) const;
+    void Unload(TLibrary lib);
+    void Unload(TLibraries libs);
+
+    static std::string LibraryFileName(TLibrary lib);
+    static const TLibraryItem& LibraryItem(TLibrary lib);
+
+    static std::string LibraryPath();
+    static void SetLibraryPath(const std::string& path);
+    static std::string LastErrMsg();
+
+    bool InstallLogger() const { return FInstallLogger; }
+    void SetInstallLogger(bool value) { FInstallLogger = value; }
+
+private:
+    bool FInstallLogger{ true };
+};
+
+TFFmpegLoader& GlobalLoader();
+
+// Held around every codec open and close of the probe, the frame grabber, the player and the
+// transcoder; recursive like the critical section it stands for.
+std::recursive_mutex& CodecLock();

@@ -1,0 +1,90 @@
+#pragma once
+#include "Src/FFBaseComponent.h"
+
+#include <cstdarg>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+enum TLogLevel { llQuiet, llPanic, llFatal, llError, llWarning, llInfo, llVerbose, llDebug };
+
+struct TLogInfo {
+    TObject* Sender{ nullptr };
+    std::uint32_t ThreadID{ 0 };
+    TLogLevel LogLevel{ llInfo };
+    std::string LogMsg;
+};
+
+using TLogEvent = std::function<void(TObject* sender, std::uint32_t threadId, TLogLevel level,
+                                     const std::string& msg)>;
+
+int LogLevelToAV(TLogLevel level);
+TLogLevel AVToLogLevel(int level);
+
+// The one logger of the process: engine messages arrive through Log, the libraries' through the
+// av_log callback as whole lines per thread. OnLog runs on the GUI thread while
+// TriggerEventInMainThread is set, the logging thread waiting for it.
+class TFFLogger : public TFFBaseComponent {
+public:
+    explicit TFFLogger(TComponent* owner);
+    ~TFFLogger() override;
+
+    void InstallAVLogCallback();
+
+    TLogLevel LogLevel() const { return FLogLevel; }
+    void SetLogLevel(TLogLevel value);
+    // A level word ("quiet" ... "debug", any letter case) or a library level number.
+    void OptLogLevel(const std::string& arg);
+
+    bool TriggerEventInMainThread() const { return FTriggerEventInMainThread; }
+    void SetTriggerEventInMainThread(bool value) { FTriggerEventInMainThread = value; }
+
+    void Log(TObject* sender, TLogLevel level, const std::string& msg);
+    // The text is formatted only when the level passes.
+    void Log(TObject* sender, TLogLevel level, const char* format, ...)
+        __attribute__((format(printf, 4, 5)));
+    void LogLine(std::uint32_t threadId, int libraryLevel, const std::string& text);
+
+    TLogEvent OnLog;
+
+    // The stand-in GlobalLogger makes while no component logger exists.
+    struct OwnerlessTag {};
+    explicit TFFLogger(OwnerlessTag);
+
+private:
+    bool Passes(TLogLevel level) const;
+    void Deliver(TLogInfo info);
+    void DoLog(const TLogInfo& info);
+    void ApplyAVLevel();
+
+    bool FTriggerEventInMainThread{ true };
+    TLogLevel FLogLevel{ llInfo };
+};
+
+// The logger that receives everything; an ownerless one that drops everything is made when no
+// component has created one.
+TFFLogger& GlobalLogger();
+
+// Per-thread text received from the libraries and not yet ended by a line feed.
+class TLogList {
+public:
+    bool PendingEmpty(std::uint32_t threadId);
+    // Appends a fragment to the thread's pending text and takes off the lines it completes.
+    std::vector<std::string> Append(std::uint32_t threadId, const std::string& fragment);
+    void Clear();
+
+private:
+    std::mutex FLock;
+    std::unordered_map<std::uint32_t, std::string> FItems;
+};
+
+TLogList& GlobalLogList();
+
+// The threshold of the library callback, 32 at start.
+int AVLogLevel();
+
+// What av_log_set_callback receives; public so that tests can feed it fragments directly.
+extern "C" void AVLogCallback(void* context, int level, const char* format, va_list args);

@@ -1,0 +1,24 @@
+#pragma once
+#include "Src/MyUtils/LibraryBinding.h"
+
+extern "C" {
+#include <libswscale/swscale.h>
+}
+
+#include <string>
+
+// The libswscale 6 entry points the engine calls, in binding order.
+#define VC_SWSCALE_ENTRY_POINTS(X)                                                                 \
+    X(sws_alloc_context)                                                                           \
+    X(sws_init_context)                                                                            \
+    X(sws_freeContext)                                                                             \
+    X(sws_getContext)                                                                              \
+    X(sws_getCachedContext)                                                                        \
+    X(sws_scale)
+
+namespace av {
+VC_SWSCALE_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
+} // namespace av
+
+void FixupSwScale(const std::string& fileName, void* handle);
+void UnfixSwScale();
