@@ -1,11 +1,11 @@
 #include "platform/rtl/FileSearch.h"
 #include "platform/rtl/FileSystem.h"
 
+#include "ScopedEnv.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -20,29 +20,6 @@ std::vector<std::string> Names(const std::vector<TSearchRec>& found) {
         names.push_back(rec.Name);
     return names;
 }
-
-// Sets an environment variable for one scope and puts the old value back.
-class EnvVar {
-public:
-    EnvVar(const char* name, const char* value) : FName(name) {
-        if (const char* old = std::getenv(name)) FOld = old, FHad = true;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~EnvVar() {
-        if (FHad)
-            ::setenv(FName.c_str(), FOld.c_str(), 1);
-        else
-            ::unsetenv(FName.c_str());
-    }
-
-private:
-    std::string FName;
-    std::string FOld;
-    bool FHad{ false };
-};
 
 } // namespace
 
@@ -105,11 +82,11 @@ TEST(FileSystem, WellKnownFolders) {
     EXPECT_EQ(ProgramFolder(), self.substr(0, self.rfind('/') + 1));
 
     {
-        EnvVar home("HOME", "/some/home");
+        ScopedEnv home("HOME", "/some/home");
         EXPECT_EQ(HomeFolder(), "/some/home/");
     }
     {
-        EnvVar home("HOME", nullptr);
+        ScopedEnv home("HOME", nullptr);
         const std::string fromPasswd = HomeFolder();
         EXPECT_FALSE(fromPasswd.empty());
         EXPECT_EQ(fromPasswd.back(), '/');
@@ -117,7 +94,7 @@ TEST(FileSystem, WellKnownFolders) {
 
     ScratchFolder folder;
     {
-        EnvVar tmp("TMPDIR", folder.Path().c_str());
+        ScopedEnv tmp("TMPDIR", folder.Path().c_str());
         EXPECT_EQ(TempFolder(), folder.Path() + "/");
         const std::string made = CreateTempFolder("vc-");
         ASSERT_FALSE(made.empty());
@@ -128,7 +105,7 @@ TEST(FileSystem, WellKnownFolders) {
         EXPECT_EQ(info.st_mode & 0777, 0700u);
     }
     {
-        EnvVar tmp("TMPDIR", (folder / "missing").c_str());
+        ScopedEnv tmp("TMPDIR", (folder / "missing").c_str());
         EXPECT_EQ(TempFolder(), "/tmp/");
     }
 }
