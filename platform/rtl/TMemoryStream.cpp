@@ -18,7 +18,9 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
     if (count <= 0) return 0;
-    const std::int64_t end = FPosition + count;
+    std::int64_t end = 0;
+    if (__builtin_add_overflow(FPosition, count, &end))
+        throw EStreamError("Out of memory while expanding memory stream");
     if (end > Size()) Grow(end);
     std::memcpy(FData.data() + FPosition, buffer, std::size_t(count));
     FPosition = end;
@@ -38,8 +40,8 @@ std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
         base = Size();
         break;
     }
-    const std::int64_t target = base + offset;
-    if (target < 0) return -1;
+    std::int64_t target = 0;
+    if (__builtin_add_overflow(base, offset, &target) || target < 0) return -1;
     FPosition = target;
     return FPosition;
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -69,6 +70,15 @@ TEST(MemoryStream, WritingPastTheEndFillsTheGapWithZeros) {
     stream.WriteBuffer("z", 1);
     EXPECT_EQ(stream.DataString(), std::string("ab\0\0\0z", 6));
     EXPECT_EQ(stream.Position(), 6);
+}
+
+TEST(MemoryStream, PositionsBeyondMemoryFailCleanly) {
+    constexpr std::int64_t kMax = INT64_MAX;
+    TStringStream stream("abc");
+    EXPECT_EQ(stream.Seek(kMax, soFromBeginning), kMax);
+    EXPECT_EQ(stream.Seek(1, soFromCurrent), -1) << "an overflowing seek is refused";
+    EXPECT_THROW(stream.WriteBuffer("x", 1), EStreamError);
+    EXPECT_EQ(stream.DataString(), "abc");
 }
 
 TEST(MemoryStream, ShrinkingMovesAPositionPastTheEndToTheEnd) {
