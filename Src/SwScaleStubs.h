@@ -9,6 +9,7 @@ extern "C" {
 
 // The libswscale 6 entry points the engine calls, in binding order.
 #define VC_SWSCALE_ENTRY_POINTS(X)                                                                 \
+    X(sws_isSupportedInput)                                                                        \
     X(sws_alloc_context)                                                                           \
     X(sws_init_context)                                                                            \
     X(sws_freeContext)                                                                             \

@@ -29,6 +29,8 @@ bool PictureToBitmap(TRGBConvertContext& context, const std::uint8_t* const data
                         std::size_t(rowBytes));
         return true;
     }
+    // The scaler aborts the process on a format it cannot read, so that is checked first.
+    if (pixFmt < 0 || !av::sws_isSupportedInput(pixFmt)) return false;
     SwsContext* scaler =
         av::sws_getCachedContext(context.toRGB_convert_ctx.release(), width, height, pixFmt, width,
                                  height, context.RGBPixFmt, SWS_BICUBIC, nullptr, nullptr, nullptr);
