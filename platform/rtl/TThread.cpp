@@ -1,5 +1,6 @@
 #include "platform/rtl/TThread.h"
 
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/MainThread.h"
 
 #include <sys/resource.h>
@@ -39,7 +40,16 @@ TThread::~TThread() {
     }
     if (FStarted && !FFinished) {
         Terminate();
-        WaitUntilDone();
+        // A queued call may fail while the main thread serves the queue here; a destructor
+        // cannot pass that on, so it goes to the event loop's handler and the wait goes on.
+        for (;;) {
+            try {
+                WaitUntilDone();
+                break;
+            } catch (...) {
+                HandleException();
+            }
+        }
     }
     if (FThread.joinable()) FThread.join();
 }

@@ -262,6 +262,39 @@ TEST(Thread, DestroyingARunningThreadTerminatesAndWaits) {
     EXPECT_TRUE(ended);
 }
 
+// Leaves a failing call in the queue and then waits for the main thread, touching nothing of
+// its own object after it signalled, so it may be destroyed while it runs.
+class QueueFailureThread : public TThread {
+public:
+    explicit QueueFailureThread(TEvent& queued) : FQueued(&queued) {}
+
+protected:
+    void Execute() override {
+        TEvent* queued = FQueued;
+        Queue([] { throw Exception("late failure"); });
+        queued->SetEvent();
+        Synchronize([] {});
+    }
+
+private:
+    TEvent* FQueued;
+};
+
+TEST(Thread, AQueuedFailureWhileDestroyingGoesToTheHandler) {
+    TEvent queued;
+    std::string shown;
+    SetExceptionHandler([&](const std::exception& e) { shown = e.what(); });
+    {
+        QueueFailureThread thread(queued);
+        thread.Start();
+        ASSERT_EQ(queued.WaitFor(kWatchdogMs), wrSignaled);
+        // The destructor serves the queue while it waits: the failure first, then the
+        // synchronised call the worker waits for.
+    }
+    SetExceptionHandler(nullptr);
+    EXPECT_EQ(shown, "late failure");
+}
+
 TEST(Thread, PriorityMapsToTheThreadsNiceValue) {
     TEvent release;
     TEvent checked;
