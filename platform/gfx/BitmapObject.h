@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/gfx/DibFormat.h"
 #include "platform/gfx/GdiStructs.h"
 #include "platform/gfx/Surface.h"
 
@@ -47,9 +48,10 @@ public:
 
     int GetObjectInfo(int size, void* buffer) const override;
 
+    dib::Layout Layout() const;
+
 private:
     const BYTE* ScanLine(int y) const;
-    BYTE NearestIndex(gfx::Pixel p) const;
 
     int FWidth;
     int FHeight;

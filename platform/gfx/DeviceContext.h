@@ -104,11 +104,21 @@ public:
         POINT ViewportOrg;
         POINT WindowOrg;
         POINT Position;
-        std::optional<gfx::Region> Clip; // device coordinates; none = no clip region
+        // Device coordinates; none = no clip region. Change it through SetClip.
+        std::optional<gfx::Region> Clip;
     };
     State& CurrentState() { return FState; }
     const State& CurrentState() const { return FState; }
     HGDIOBJ Select(HGDIOBJ object);
+    // Replaces the clip region (device coordinates); none removes it.
+    void SetClip(std::optional<gfx::Region> clip);
+    // The effective clip in device coordinates (for GetClipBox and the clip calls).
+    gfx::Region DeviceClipArea() const;
+    // The cached effective clip in surface coordinates.
+    const gfx::Region& Clip() const;
+    POINT BaseOrigin() const;
+    // The target's rectangle in surface coordinates; empty without a target.
+    RECT TargetBounds() const;
     int Save();
     bool Restore(int level);
     bool IsMemoryDc() const { return FOwnTarget == nullptr; }
@@ -124,6 +134,7 @@ public:
     void AddDrawn(const RECT& surfaceRect);
 
 private:
+    gfx::Surface* ScopeTarget();
     void OpenScope();
     void CloseScope();
     void SetSelected(HGDIOBJ& slot, HGDIOBJ object);
@@ -138,6 +149,8 @@ private:
     gfx::Surface FShadow;
     int FScopeDepth{ 0 };
     RECT FDrawn;
+    mutable gfx::Region FClip;
+    mutable bool FClipValid { false };
 };
 
 // The DC behind a handle, or null for a stale or foreign handle.

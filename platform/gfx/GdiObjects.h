@@ -12,6 +12,8 @@ BOOL DeleteObject(HGDIOBJ object);
 // buffer, the size needed.
 int GetObject(HGDIOBJ object, int size, void* buffer);
 HGDIOBJ GetStockObject(int index);
+// The 1x1 monochrome bitmap a new memory DC holds (a stock object).
+HGDIOBJ DefaultDcBitmap();
 
 HPEN CreatePen(int style, int width, COLORREF color);
 HPEN CreatePenIndirect(const LOGPEN* pen);
@@ -47,7 +49,7 @@ HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
 HRGN CreateEllipticRgnIndirect(const RECT* rect);
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode);
 HRGN ExtCreateRegion(const void* transform, DWORD size, const RGNDATA* data);
-// Bytes written (or needed when `data` is null or `size` too small: then nothing is written).
+// Bytes written; with null `data`, the bytes needed; 0 when `size` is too small.
 DWORD GetRegionData(HRGN region, DWORD size, RGNDATA* data);
 int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode);
 int OffsetRgn(HRGN region, int dx, int dy);

@@ -65,5 +65,5 @@ constexpr TColor clMedGray = 0xA4A0A0;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
-// Plain colours pass through (upper byte cleared); system colours become their RGB value.
+// Plain colours pass through unchanged; system colours become their RGB value.
 win::COLORREF ColorToRGB(TColor color);
