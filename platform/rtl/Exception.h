@@ -29,6 +29,12 @@ public:
     using Exception::Exception;
 };
 
+// The window system could not carry out a request, e.g. a list control refusing a line.
+class EOutOfResources : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // A failed Assert: "<text> (<module>, line <n>)".
 class EAssertionFailed : public Exception {
 public:

@@ -18,6 +18,7 @@ TEST(Exception, KindsAreCaughtAsException) {
     EXPECT_THROW(throw EConvertError("x"), Exception);
     EXPECT_THROW(throw EListError("x"), Exception);
     EXPECT_THROW(throw EAssertionFailed("x"), Exception);
+    EXPECT_THROW(throw EOutOfResources("Unable to insert a line"), Exception);
     EXPECT_THROW(Abort(), EAbort);
 }
 

@@ -1,16 +1,15 @@
 #include "platform/rtl/TStringList.h"
 
+#include "ScratchFolder.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/TStream.h"
 #include "platform/rtl/TStringStream.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -438,10 +437,8 @@ TEST(TStringList, StreamsAndFilesAreUtf8) {
     list.SaveToStream(output);
     EXPECT_EQ(output.DataString(), "[Options]\nThread_Count=0\n宋\n");
 
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("stringlist-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    const std::string file = (folder / "列表 1.txt").string();
+    ScratchFolder folder;
+    const std::string file = folder / "列表 1.txt";
     list.SaveToFile(file);
     TStringList back;
     back.LoadFromFile(file);
@@ -451,8 +448,7 @@ TEST(TStringList, StreamsAndFilesAreUtf8) {
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(raw), {}),
                   "[Options]\nThread_Count=0\n宋\n");
     }
-    EXPECT_THROW(back.LoadFromFile((folder / "missing.txt").string()), EFOpenError);
+    EXPECT_THROW(back.LoadFromFile(folder / "missing.txt"), EFOpenError);
     EXPECT_EQ(back.Count(), 3) << "a failed load leaves the list alone";
-    EXPECT_THROW(list.SaveToFile((folder / "no" / "such.txt").string()), EFCreateError);
-    std::filesystem::remove_all(folder);
+    EXPECT_THROW(list.SaveToFile(folder / "no/such.txt"), EFCreateError);
 }
