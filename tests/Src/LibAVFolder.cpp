@@ -1,5 +1,6 @@
 #include "tests/Src/LibAVFolder.h"
 
+#include <atomic>
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
@@ -8,9 +9,11 @@
 #include <unistd.h>
 
 TLibAVFolder::TLibAVFolder() {
+    // Never the same path twice in a process: the dynamic loader remembers every path it has
+    // opened and would answer a later open of that path without looking at the file.
+    static std::atomic<int> counter{ 0 };
     const auto base = std::filesystem::temp_directory_path() /
-                      ("vc-engine-" + std::to_string(getpid()) + "-" +
-                       std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+                      ("vc-engine-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
     std::filesystem::create_directories(base / "LibAV");
     FPath = (base / "LibAV").string();
 }
