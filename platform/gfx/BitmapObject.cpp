@@ -10,28 +10,25 @@ namespace win {
 
 namespace {
 
-    constexpr std::size_t kMaxBytes = std::size_t(1) << 30;
+constexpr std::size_t kMaxBytes = std::size_t(1) << 30;
 
-    std::vector<RGBQUAD> DefaultPalette(int bitCount)
-    {
-        const int count = 1 << bitCount;
-        std::vector<RGBQUAD> palette(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i) {
-            const BYTE v = BYTE(i * 255 / (count - 1));
-            palette[std::size_t(i)] = RGBQUAD { v, v, v, 0 };
-        }
-        return palette;
+std::vector<RGBQUAD> DefaultPalette(int bitCount) {
+    const int count = 1 << bitCount;
+    std::vector<RGBQUAD> palette(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const BYTE v = BYTE(i * 255 / (count - 1));
+        palette[std::size_t(i)] = RGBQUAD{ v, v, v, 0 };
     }
+    return palette;
+}
 
 } // namespace
 
 BitmapObject::BitmapObject(int width, int height, int bitCount, bool topDown,
-    std::vector<RGBQUAD> palette, bool dibSection)
-    : GdiObject(OBJ_BITMAP), FWidth(width), FHeight(height), FBitCount(bitCount),
-      FTopDown(topDown), FDibSection(dibSection)
-{
-    if (width <= 0 || height <= 0)
-        throw Exception("Invalid bitmap size");
+                           std::vector<RGBQUAD> palette, bool dibSection)
+    : GdiObject(OBJ_BITMAP), FWidth(width), FHeight(height), FBitCount(bitCount), FTopDown(topDown),
+      FDibSection(dibSection) {
+    if (width <= 0 || height <= 0) throw Exception("Invalid bitmap size");
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
         throw Exception("Unsupported bitmap format");
     const std::size_t rowBytes = (std::size_t(width) * std::size_t(bitCount) + 31) / 32 * 4;
@@ -40,7 +37,8 @@ BitmapObject::BitmapObject(int width, int height, int bitCount, bool topDown,
     FRowBytes = int(rowBytes);
     if (bitCount == 32) {
         FSurface = gfx::Surface(width, height, 0,
-            topDown ? gfx::Surface::RowOrder::TopDown : gfx::Surface::RowOrder::BottomUp);
+                                topDown ? gfx::Surface::RowOrder::TopDown
+                                        : gfx::Surface::RowOrder::BottomUp);
     } else {
         FBytes.assign(rowBytes * std::size_t(height), 0);
         if (bitCount <= 8)
@@ -48,31 +46,27 @@ BitmapObject::BitmapObject(int width, int height, int bitCount, bool topDown,
     }
 }
 
-void BitmapObject::SetPalette(std::vector<RGBQUAD> palette)
-{
-    if (FBitCount > 8)
-        return;
+void BitmapObject::SetPalette(std::vector<RGBQUAD> palette) {
+    if (FBitCount > 8) return;
     palette.resize(std::size_t(1) << FBitCount);
     FPalette = std::move(palette);
 }
 
-void* BitmapObject::Bits() { return FBitCount == 32 ? (void*)FSurface.Data() : FBytes.data(); }
+void* BitmapObject::Bits() {
+    return FBitCount == 32 ? (void*)FSurface.Data() : FBytes.data();
+}
 
-BYTE* BitmapObject::ScanLine(int y)
-{
+BYTE* BitmapObject::ScanLine(int y) {
     return const_cast<BYTE*>(static_cast<const BitmapObject*>(this)->ScanLine(y));
 }
 
-const BYTE* BitmapObject::ScanLine(int y) const
-{
-    if (FBitCount == 32)
-        return reinterpret_cast<const BYTE*>(FSurface.Row(y));
+const BYTE* BitmapObject::ScanLine(int y) const {
+    if (FBitCount == 32) return reinterpret_cast<const BYTE*>(FSurface.Row(y));
     const int memoryRow = FTopDown ? y : FHeight - 1 - y;
     return FBytes.data() + std::size_t(memoryRow) * std::size_t(FRowBytes);
 }
 
-dib::Layout BitmapObject::Layout() const
-{
+dib::Layout BitmapObject::Layout() const {
     dib::Layout layout;
     layout.Width = FWidth;
     layout.Height = FHeight;
@@ -83,10 +77,8 @@ dib::Layout BitmapObject::Layout() const
     return layout;
 }
 
-gfx::Pixel BitmapObject::PixelAt(int x, int y) const
-{
-    if (FBitCount == 32)
-        return FSurface.At(x, y);
+gfx::Pixel BitmapObject::PixelAt(int x, int y) const {
+    if (FBitCount == 32) return FSurface.At(x, y);
     gfx::Pixel p = 0;
     const dib::Layout layout = Layout();
     if (FBitCount >= 8) {
@@ -98,18 +90,16 @@ gfx::Pixel BitmapObject::PixelAt(int x, int y) const
     return row.back();
 }
 
-void BitmapObject::ReadPixels(gfx::Surface& out) const
-{
-    if (out.Width() != FWidth || out.Height() != FHeight
-        || out.Order() != gfx::Surface::RowOrder::TopDown)
+void BitmapObject::ReadPixels(gfx::Surface& out) const {
+    if (out.Width() != FWidth || out.Height() != FHeight ||
+        out.Order() != gfx::Surface::RowOrder::TopDown)
         out = gfx::Surface(FWidth, FHeight);
     const dib::Layout layout = Layout();
     for (int y = 0; y < FHeight; ++y)
         dib::ReadRow(ScanLine(y), layout, out.Row(y), FWidth);
 }
 
-void BitmapObject::WritePixels(const gfx::Surface& in)
-{
+void BitmapObject::WritePixels(const gfx::Surface& in) {
     const int width = std::min(FWidth, in.Width());
     const int height = std::min(FHeight, in.Height());
     const dib::Layout layout = Layout();
@@ -117,8 +107,7 @@ void BitmapObject::WritePixels(const gfx::Surface& in)
         dib::WriteRow(in.Row(y), width, layout, ScanLine(y));
 }
 
-int BitmapObject::GetObjectInfo(int size, void* buffer) const
-{
+int BitmapObject::GetObjectInfo(int size, void* buffer) const {
     BITMAP bm;
     bm.bmWidth = FWidth;
     bm.bmHeight = FHeight;
@@ -128,8 +117,7 @@ int BitmapObject::GetObjectInfo(int size, void* buffer) const
     bm.bmBitsPixel = WORD(FBitCount);
     bm.bmBits = FDibSection ? const_cast<BitmapObject*>(this)->Bits() : nullptr;
     if (FDibSection && (buffer == nullptr || size >= int(sizeof(DIBSECTION)))) {
-        if (!buffer)
-            return int(sizeof(DIBSECTION));
+        if (!buffer) return int(sizeof(DIBSECTION));
         DIBSECTION ds;
         ds.dsBm = bm;
         ds.dsBmih.biWidth = FWidth;
@@ -140,10 +128,8 @@ int BitmapObject::GetObjectInfo(int size, void* buffer) const
         std::memcpy(buffer, &ds, sizeof ds);
         return int(sizeof ds);
     }
-    if (!buffer)
-        return int(sizeof(BITMAP));
-    if (size < int(sizeof(BITMAP)))
-        return 0;
+    if (!buffer) return int(sizeof(BITMAP));
+    if (size < int(sizeof(BITMAP))) return 0;
     std::memcpy(buffer, &bm, sizeof bm);
     return int(sizeof bm);
 }

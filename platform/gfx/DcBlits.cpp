@@ -12,497 +12,460 @@ namespace win {
 
 namespace {
 
-    struct RopOp {
-        unsigned Index; // the ROP code's operation byte
-    };
-    struct KeyOp {
-        gfx::Pixel Key; // colour bits of the transparent colour
-    };
-    struct BlendOp {
-        BLENDFUNCTION Blend;
-    };
-    using Op = std::variant<RopOp, KeyOp, BlendOp>;
+struct RopOp {
+    unsigned Index; // the ROP code's operation byte
+};
+struct KeyOp {
+    gfx::Pixel Key; // colour bits of the transparent colour
+};
+struct BlendOp {
+    BLENDFUNCTION Blend;
+};
+using Op = std::variant<RopOp, KeyOp, BlendOp>;
 
-    unsigned RopIndex(DWORD rop) { return (rop >> 16) & 0xFF; }
-    bool UsesSource(unsigned index) { return ((index >> 2) & 0x33) != (index & 0x33); }
-    bool UsesPattern(unsigned index) { return ((index >> 4) & 0x0F) != (index & 0x0F); }
+unsigned RopIndex(DWORD rop) {
+    return (rop >> 16) & 0xFF;
+}
+bool UsesSource(unsigned index) {
+    return ((index >> 2) & 0x33) != (index & 0x33);
+}
+bool UsesPattern(unsigned index) {
+    return ((index >> 4) & 0x0F) != (index & 0x0F);
+}
 
-    // One row of a raster operation; `src` is null when the operation has no source.
-    void RopRow(gfx::Pixel* d, const gfx::Pixel* s, int n, unsigned index,
-        const raster::Paint& pattern, int x, int y)
-    {
+// One row of a raster operation; `src` is null when the operation has no source.
+void RopRow(gfx::Pixel* d, const gfx::Pixel* s, int n, unsigned index, const raster::Paint& pattern,
+            int x, int y) {
+    switch (index) {
+    case 0xCC: // SRCCOPY
+        std::memmove(d, s, std::size_t(n) * sizeof(gfx::Pixel));
+        return;
+    case 0x88: // SRCAND
+        for (int i = 0; i < n; ++i)
+            d[i] &= s[i];
+        return;
+    case 0xEE: // SRCPAINT
+        for (int i = 0; i < n; ++i)
+            d[i] |= s[i];
+        return;
+    case 0x66: // SRCINVERT
+        for (int i = 0; i < n; ++i)
+            d[i] ^= s[i];
+        return;
+    case 0x44: // SRCERASE
+        for (int i = 0; i < n; ++i)
+            d[i] = s[i] & ~d[i];
+        return;
+    case 0x33: // NOTSRCCOPY
+        for (int i = 0; i < n; ++i)
+            d[i] = ~s[i];
+        return;
+    case 0x11: // NOTSRCERASE
+        for (int i = 0; i < n; ++i)
+            d[i] = ~(s[i] | d[i]);
+        return;
+    case 0xBB: // MERGEPAINT
+        for (int i = 0; i < n; ++i)
+            d[i] = ~s[i] | d[i];
+        return;
+    case 0x55: // DSTINVERT
+        for (int i = 0; i < n; ++i)
+            d[i] = ~d[i];
+        return;
+    case 0x00: // BLACKNESS: a colour fill, alpha 0
+        std::fill(d, d + n, gfx::Pixel(0));
+        return;
+    case 0xFF: // WHITENESS: a colour fill, alpha 0
+        std::fill(d, d + n, gfx::Pixel(0x00FFFFFF));
+        return;
+    default:
+        break;
+    }
+    if (pattern.Type == raster::Paint::Kind::Solid || !UsesPattern(index)) {
+        const gfx::Pixel p = pattern.Colour;
         switch (index) {
-        case 0xCC: // SRCCOPY
-            std::memmove(d, s, std::size_t(n) * sizeof(gfx::Pixel));
+        case 0xF0: // PATCOPY
+            std::fill(d, d + n, p);
             return;
-        case 0x88: // SRCAND
+        case 0x5A: // PATINVERT
             for (int i = 0; i < n; ++i)
-                d[i] &= s[i];
+                d[i] ^= p;
             return;
-        case 0xEE: // SRCPAINT
+        case 0xC0: // MERGECOPY
             for (int i = 0; i < n; ++i)
-                d[i] |= s[i];
-            return;
-        case 0x66: // SRCINVERT
-            for (int i = 0; i < n; ++i)
-                d[i] ^= s[i];
-            return;
-        case 0x44: // SRCERASE
-            for (int i = 0; i < n; ++i)
-                d[i] = s[i] & ~d[i];
-            return;
-        case 0x33: // NOTSRCCOPY
-            for (int i = 0; i < n; ++i)
-                d[i] = ~s[i];
-            return;
-        case 0x11: // NOTSRCERASE
-            for (int i = 0; i < n; ++i)
-                d[i] = ~(s[i] | d[i]);
-            return;
-        case 0xBB: // MERGEPAINT
-            for (int i = 0; i < n; ++i)
-                d[i] = ~s[i] | d[i];
-            return;
-        case 0x55: // DSTINVERT
-            for (int i = 0; i < n; ++i)
-                d[i] = ~d[i];
-            return;
-        case 0x00: // BLACKNESS: a colour fill, alpha 0
-            std::fill(d, d + n, gfx::Pixel(0));
-            return;
-        case 0xFF: // WHITENESS: a colour fill, alpha 0
-            std::fill(d, d + n, gfx::Pixel(0x00FFFFFF));
+                d[i] = p & s[i];
             return;
         default:
-            break;
-        }
-        if (pattern.Type == raster::Paint::Kind::Solid || !UsesPattern(index)) {
-            const gfx::Pixel p = pattern.Colour;
-            switch (index) {
-            case 0xF0: // PATCOPY
-                std::fill(d, d + n, p);
-                return;
-            case 0x5A: // PATINVERT
-                for (int i = 0; i < n; ++i)
-                    d[i] ^= p;
-                return;
-            case 0xC0: // MERGECOPY
-                for (int i = 0; i < n; ++i)
-                    d[i] = p & s[i];
-                return;
-            default:
-                for (int i = 0; i < n; ++i)
-                    d[i] = raster::ApplyRop3(index, p, s ? s[i] : 0, d[i]);
-                return;
-            }
-        }
-        gfx::Pixel p = 0;
-        for (int i = 0; i < n; ++i) {
-            if (!pattern.At(x + i, y, p))
-                p = pattern.Back;
-            d[i] = raster::ApplyRop3(index, p, s ? s[i] : 0, d[i]);
+            for (int i = 0; i < n; ++i)
+                d[i] = raster::ApplyRop3(index, p, s ? s[i] : 0, d[i]);
+            return;
         }
     }
-
-    void KeyRow(gfx::Pixel* d, const gfx::Pixel* s, int n, gfx::Pixel key)
-    {
-        for (int i = 0; i < n; ++i)
-            if ((s[i] & 0x00FFFFFF) != key)
-                d[i] = s[i];
+    gfx::Pixel p = 0;
+    for (int i = 0; i < n; ++i) {
+        if (!pattern.At(x + i, y, p)) p = pattern.Back;
+        d[i] = raster::ApplyRop3(index, p, s ? s[i] : 0, d[i]);
     }
+}
 
-    void BlendRow(gfx::Pixel* d, const gfx::Pixel* s, int n, const BLENDFUNCTION& blend)
-    {
-        const std::uint32_t k = blend.SourceConstantAlpha;
-        if (blend.AlphaFormat & AC_SRC_ALPHA) {
-            if (k == 255) {
-                for (int i = 0; i < n; ++i)
-                    d[i] = gfx::ops::Over(s[i], d[i]);
-            } else {
-                for (int i = 0; i < n; ++i)
-                    d[i] = gfx::ops::Over(gfx::ops::Scale(s[i], k), d[i]);
-            }
+void KeyRow(gfx::Pixel* d, const gfx::Pixel* s, int n, gfx::Pixel key) {
+    for (int i = 0; i < n; ++i)
+        if ((s[i] & 0x00FFFFFF) != key) d[i] = s[i];
+}
+
+void BlendRow(gfx::Pixel* d, const gfx::Pixel* s, int n, const BLENDFUNCTION& blend) {
+    const std::uint32_t k = blend.SourceConstantAlpha;
+    if (blend.AlphaFormat & AC_SRC_ALPHA) {
+        if (k == 255) {
+            for (int i = 0; i < n; ++i)
+                d[i] = gfx::ops::Over(s[i], d[i]);
         } else {
             for (int i = 0; i < n; ++i)
-                d[i] = gfx::ops::Mix(s[i], d[i], k);
+                d[i] = gfx::ops::Over(gfx::ops::Scale(s[i], k), d[i]);
         }
+    } else {
+        for (int i = 0; i < n; ++i)
+            d[i] = gfx::ops::Mix(s[i], d[i], k);
     }
+}
 
-    void ApplyRow(const Op& op, gfx::Pixel* d, const gfx::Pixel* s, int n,
-        const raster::Paint& pattern, int x, int y)
-    {
-        if (const auto* rop = std::get_if<RopOp>(&op))
-            RopRow(d, s, n, rop->Index, pattern, x, y);
-        else if (const auto* key = std::get_if<KeyOp>(&op))
-            KeyRow(d, s, n, key->Key);
-        else
-            BlendRow(d, s, n, std::get<BlendOp>(op).Blend);
+void ApplyRow(const Op& op, gfx::Pixel* d, const gfx::Pixel* s, int n, const raster::Paint& pattern,
+              int x, int y) {
+    if (const auto* rop = std::get_if<RopOp>(&op))
+        RopRow(d, s, n, rop->Index, pattern, x, y);
+    else if (const auto* key = std::get_if<KeyOp>(&op))
+        KeyRow(d, s, n, key->Key);
+    else
+        BlendRow(d, s, n, std::get<BlendOp>(op).Blend);
+}
+
+// A source prepared for a blit: converted where GDI converts, and never the destination's
+// own storage (a blit within one bitmap reads a copy).
+struct Source {
+    gfx::Surface Scratch;
+    const gfx::Surface* Pixels{ nullptr };
+};
+
+bool IsMonochromeDevice(const DeviceContext& dc) {
+    const BitmapObject* bitmap = dc.IsMemoryDc() ? dc.SelectedBitmap() : nullptr;
+    return bitmap && bitmap->BitCount() == 1 && !bitmap->IsDibSection();
+}
+
+void PrepareSource(Source& source, DeviceContext& src, DeviceContext& dst, gfx::Surface* target) {
+    source.Pixels = src.SourcePixels(source.Scratch);
+    if (!source.Pixels) return;
+    const bool srcMono = IsMonochromeDevice(src);
+    const bool dstMono = IsMonochromeDevice(dst);
+    const bool alias = source.Pixels == target;
+    if (!alias && srcMono == dstMono) return;
+    if (source.Pixels != &source.Scratch) source.Scratch = *source.Pixels;
+    source.Pixels = &source.Scratch;
+    if (srcMono && !dstMono) {
+        // Monochrome to colour: 0 bits take the text colour, 1 bits the background colour.
+        const gfx::Pixel fore = raster::ColourPixel(dst.CurrentState().TextColor);
+        const gfx::Pixel back = raster::ColourPixel(dst.CurrentState().BkColor);
+        for (int y = 0; y < source.Scratch.Height(); ++y)
+            for (gfx::Pixel* p = source.Scratch.Row(y);
+                 p != source.Scratch.Row(y) + source.Scratch.Width(); ++p)
+                *p = (*p & 0x00FFFFFF) == 0 ? fore : back;
+    } else if (dstMono && !srcMono) {
+        // Colour to monochrome: the source's background colour becomes white, all else black.
+        const gfx::Pixel key = raster::ColourPixel(src.CurrentState().BkColor);
+        for (int y = 0; y < source.Scratch.Height(); ++y)
+            for (gfx::Pixel* p = source.Scratch.Row(y);
+                 p != source.Scratch.Row(y) + source.Scratch.Width(); ++p)
+                *p = (*p & 0x00FFFFFF) == key ? 0x00FFFFFF : 0;
     }
+}
 
-    // A source prepared for a blit: converted where GDI converts, and never the destination's
-    // own storage (a blit within one bitmap reads a copy).
-    struct Source {
-        gfx::Surface Scratch;
-        const gfx::Surface* Pixels { nullptr };
-    };
-
-    bool IsMonochromeDevice(const DeviceContext& dc)
-    {
-        const BitmapObject* bitmap = dc.IsMemoryDc() ? dc.SelectedBitmap() : nullptr;
-        return bitmap && bitmap->BitCount() == 1 && !bitmap->IsDibSection();
+// Maps destination offsets 0..count-1 onto source positions first..first+size-1 (mirrored
+// when `mirror`); positions outside 0..limit-1 become -1.
+std::vector<int> NearestMap(int count, int first, int size, bool mirror, int limit) {
+    std::vector<int> map(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        int offset = int((2 * std::int64_t(i) + 1) * size / (2 * std::int64_t(count)));
+        if (mirror) offset = size - 1 - offset;
+        const int position = first + offset;
+        map[std::size_t(i)] = position >= 0 && position < limit ? position : -1;
     }
+    return map;
+}
 
-    void PrepareSource(Source& source, DeviceContext& src, DeviceContext& dst, gfx::Surface* target)
-    {
-        source.Pixels = src.SourcePixels(source.Scratch);
-        if (!source.Pixels)
-            return;
-        const bool srcMono = IsMonochromeDevice(src);
-        const bool dstMono = IsMonochromeDevice(dst);
-        const bool alias = source.Pixels == target;
-        if (!alias && srcMono == dstMono)
-            return;
-        if (source.Pixels != &source.Scratch)
-            source.Scratch = *source.Pixels;
-        source.Pixels = &source.Scratch;
-        if (srcMono && !dstMono) {
-            // Monochrome to colour: 0 bits take the text colour, 1 bits the background colour.
-            const gfx::Pixel fore = raster::ColourPixel(dst.CurrentState().TextColor);
-            const gfx::Pixel back = raster::ColourPixel(dst.CurrentState().BkColor);
-            for (int y = 0; y < source.Scratch.Height(); ++y)
-                for (gfx::Pixel* p = source.Scratch.Row(y); p != source.Scratch.Row(y) + source.Scratch.Width(); ++p)
-                    *p = (*p & 0x00FFFFFF) == 0 ? fore : back;
-        } else if (dstMono && !srcMono) {
-            // Colour to monochrome: the source's background colour becomes white, all else black.
-            const gfx::Pixel key = raster::ColourPixel(src.CurrentState().BkColor);
-            for (int y = 0; y < source.Scratch.Height(); ++y)
-                for (gfx::Pixel* p = source.Scratch.Row(y); p != source.Scratch.Row(y) + source.Scratch.Width(); ++p)
-                    *p = (*p & 0x00FFFFFF) == key ? 0x00FFFFFF : 0;
+// The source pixels of one destination row when shrinking in HALFTONE mode: the average of
+// the source box each destination pixel covers.
+void AverageRow(const gfx::Surface& src, int dstWidth, int sx, int sw, bool mirrorX, int sy0,
+                int sy1, gfx::Pixel* out, std::vector<bool>& valid) {
+    for (int i = 0; i < dstWidth; ++i) {
+        int x0 = int(std::int64_t(i) * sw / dstWidth);
+        int x1 = std::max(x0 + 1, int(std::int64_t(i + 1) * sw / dstWidth));
+        if (mirrorX) {
+            const int m0 = sw - x1, m1 = sw - x0;
+            x0 = m0;
+            x1 = m1;
         }
-    }
-
-    // Maps destination offsets 0..count-1 onto source positions first..first+size-1 (mirrored
-    // when `mirror`); positions outside 0..limit-1 become -1.
-    std::vector<int> NearestMap(int count, int first, int size, bool mirror, int limit)
-    {
-        std::vector<int> map(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i) {
-            int offset = int((2 * std::int64_t(i) + 1) * size / (2 * std::int64_t(count)));
-            if (mirror)
-                offset = size - 1 - offset;
-            const int position = first + offset;
-            map[std::size_t(i)] = position >= 0 && position < limit ? position : -1;
-        }
-        return map;
-    }
-
-    // The source pixels of one destination row when shrinking in HALFTONE mode: the average of
-    // the source box each destination pixel covers.
-    void AverageRow(const gfx::Surface& src, int dstWidth, int sx, int sw, bool mirrorX, int sy0,
-        int sy1, gfx::Pixel* out, std::vector<bool>& valid)
-    {
-        for (int i = 0; i < dstWidth; ++i) {
-            int x0 = int(std::int64_t(i) * sw / dstWidth);
-            int x1 = std::max(x0 + 1, int(std::int64_t(i + 1) * sw / dstWidth));
-            if (mirrorX) {
-                const int m0 = sw - x1, m1 = sw - x0;
-                x0 = m0;
-                x1 = m1;
+        std::uint32_t sum[4] = { 0, 0, 0, 0 };
+        std::uint32_t count = 0;
+        for (int y = sy0; y < sy1; ++y) {
+            if (y < 0 || y >= src.Height()) continue;
+            const gfx::Pixel* row = src.Row(y);
+            for (int x = sx + x0; x < sx + x1; ++x) {
+                if (x < 0 || x >= src.Width()) continue;
+                const gfx::Pixel p = row[x];
+                sum[0] += p & 0xFF;
+                sum[1] += (p >> 8) & 0xFF;
+                sum[2] += (p >> 16) & 0xFF;
+                sum[3] += p >> 24;
+                ++count;
             }
-            std::uint32_t sum[4] = { 0, 0, 0, 0 };
-            std::uint32_t count = 0;
-            for (int y = sy0; y < sy1; ++y) {
-                if (y < 0 || y >= src.Height())
-                    continue;
-                const gfx::Pixel* row = src.Row(y);
-                for (int x = sx + x0; x < sx + x1; ++x) {
-                    if (x < 0 || x >= src.Width())
-                        continue;
-                    const gfx::Pixel p = row[x];
-                    sum[0] += p & 0xFF;
-                    sum[1] += (p >> 8) & 0xFF;
-                    sum[2] += (p >> 16) & 0xFF;
-                    sum[3] += p >> 24;
-                    ++count;
-                }
-            }
-            valid[std::size_t(i)] = count > 0;
-            if (count == 0)
-                continue;
-            const auto avg = [count](std::uint32_t v) { return (v + count / 2) / count; };
-            out[i] = avg(sum[0]) | (avg(sum[1]) << 8) | (avg(sum[2]) << 16) | (avg(sum[3]) << 24);
         }
+        valid[std::size_t(i)] = count > 0;
+        if (count == 0) continue;
+        const auto avg = [count](std::uint32_t v) { return (v + count / 2) / count; };
+        out[i] = avg(sum[0]) | (avg(sum[1]) << 8) | (avg(sum[2]) << 16) | (avg(sum[3]) << 24);
     }
+}
 
-    // The common body of every blit. Destination and source rectangles are in surface
-    // coordinates; negative sizes mirror.
-    void Transfer(DeviceContext& dst, gfx::Surface& target, int dx, int dy, int dw, int dh,
-        const gfx::Surface* src, int sx, int sy, int sw, int sh, const Op& op, bool halftone)
-    {
-        const RECT destRect { std::min(dx, dx + dw), std::min(dy, dy + dh), std::max(dx, dx + dw),
-            std::max(dy, dy + dh) };
-        const int width = destRect.right - destRect.left;
-        const int height = destRect.bottom - destRect.top;
-        if (width == 0 || height == 0)
-            return;
-        const raster::Paint pattern = BrushPaint(dst, dst.SelectedBrush(), R2_COPYPEN);
-        const gfx::Region& clip = dst.Clip();
-        dst.AddDrawn(destRect);
-        if (!src) {
-            for (const RECT& c : clip.Rects()) {
-                RECT r;
-                if (!IntersectRect(&r, &c, &destRect))
-                    continue;
-                for (int y = r.top; y < r.bottom; ++y)
-                    ApplyRow(op, target.Row(y) + r.left, nullptr, r.right - r.left, pattern, r.left, y);
-            }
-            return;
-        }
-        const bool mirrorX = (dw < 0) != (sw < 0);
-        const bool mirrorY = (dh < 0) != (sh < 0);
-        const int srcLeft = std::min(sx, sx + sw);
-        const int srcTop = std::min(sy, sy + sh);
-        const int srcWidth = std::abs(sw);
-        const int srcHeight = std::abs(sh);
-        const bool sameSize = srcWidth == width && srcHeight == height && !mirrorX && !mirrorY;
-        if (sameSize) {
-            // The fast path: straight rows, clipped to the source's bounds as well.
-            RECT sourceInDest { destRect.left - srcLeft, destRect.top - srcTop,
-                destRect.left - srcLeft + src->Width(), destRect.top - srcTop + src->Height() };
-            RECT area;
-            if (!IntersectRect(&area, &destRect, &sourceInDest))
-                return;
-            for (const RECT& c : clip.Rects()) {
-                RECT r;
-                if (!IntersectRect(&r, &c, &area))
-                    continue;
-                for (int y = r.top; y < r.bottom; ++y) {
-                    const gfx::Pixel* s = src->Row(y - destRect.top + srcTop) + (r.left - destRect.left + srcLeft);
-                    ApplyRow(op, target.Row(y) + r.left, s, r.right - r.left, pattern, r.left, y);
-                }
-            }
-            return;
-        }
-        const bool shrinking = halftone && (srcWidth > width || srcHeight > height);
-        const std::vector<int> cols = NearestMap(width, srcLeft, srcWidth, mirrorX, src->Width());
-        const std::vector<int> rows = NearestMap(height, srcTop, srcHeight, mirrorY, src->Height());
-        std::vector<gfx::Pixel> line(static_cast<std::size_t>(width));
-        std::vector<bool> valid(static_cast<std::size_t>(width));
+// The common body of every blit. Destination and source rectangles are in surface
+// coordinates; negative sizes mirror.
+void Transfer(DeviceContext& dst, gfx::Surface& target, int dx, int dy, int dw, int dh,
+              const gfx::Surface* src, int sx, int sy, int sw, int sh, const Op& op,
+              bool halftone) {
+    const RECT destRect{ std::min(dx, dx + dw), std::min(dy, dy + dh), std::max(dx, dx + dw),
+                         std::max(dy, dy + dh) };
+    const int width = destRect.right - destRect.left;
+    const int height = destRect.bottom - destRect.top;
+    if (width == 0 || height == 0) return;
+    const raster::Paint pattern = BrushPaint(dst, dst.SelectedBrush(), R2_COPYPEN);
+    const gfx::Region& clip = dst.Clip();
+    dst.AddDrawn(destRect);
+    if (!src) {
         for (const RECT& c : clip.Rects()) {
             RECT r;
-            if (!IntersectRect(&r, &c, &destRect))
-                continue;
+            if (!IntersectRect(&r, &c, &destRect)) continue;
+            for (int y = r.top; y < r.bottom; ++y)
+                ApplyRow(op, target.Row(y) + r.left, nullptr, r.right - r.left, pattern, r.left, y);
+        }
+        return;
+    }
+    const bool mirrorX = (dw < 0) != (sw < 0);
+    const bool mirrorY = (dh < 0) != (sh < 0);
+    const int srcLeft = std::min(sx, sx + sw);
+    const int srcTop = std::min(sy, sy + sh);
+    const int srcWidth = std::abs(sw);
+    const int srcHeight = std::abs(sh);
+    const bool sameSize = srcWidth == width && srcHeight == height && !mirrorX && !mirrorY;
+    if (sameSize) {
+        // The fast path: straight rows, clipped to the source's bounds as well.
+        RECT sourceInDest{ destRect.left - srcLeft, destRect.top - srcTop,
+                           destRect.left - srcLeft + src->Width(),
+                           destRect.top - srcTop + src->Height() };
+        RECT area;
+        if (!IntersectRect(&area, &destRect, &sourceInDest)) return;
+        for (const RECT& c : clip.Rects()) {
+            RECT r;
+            if (!IntersectRect(&r, &c, &area)) continue;
             for (int y = r.top; y < r.bottom; ++y) {
-                const int i = y - destRect.top;
-                if (shrinking) {
-                    int y0 = int(std::int64_t(i) * srcHeight / height);
-                    int y1 = std::max(y0 + 1, int(std::int64_t(i + 1) * srcHeight / height));
-                    if (mirrorY) {
-                        const int m0 = srcHeight - y1, m1 = srcHeight - y0;
-                        y0 = m0;
-                        y1 = m1;
-                    }
-                    AverageRow(*src, width, srcLeft, srcWidth, mirrorX, srcTop + y0, srcTop + y1,
-                        line.data(), valid);
-                } else {
-                    const int sourceRow = rows[std::size_t(i)];
-                    if (sourceRow < 0)
-                        continue;
-                    const gfx::Pixel* s = src->Row(sourceRow);
-                    for (int x = 0; x < width; ++x) {
-                        const int col = cols[std::size_t(x)];
-                        valid[std::size_t(x)] = col >= 0;
-                        line[std::size_t(x)] = col >= 0 ? s[col] : 0;
-                    }
+                const gfx::Pixel* s =
+                    src->Row(y - destRect.top + srcTop) + (r.left - destRect.left + srcLeft);
+                ApplyRow(op, target.Row(y) + r.left, s, r.right - r.left, pattern, r.left, y);
+            }
+        }
+        return;
+    }
+    const bool shrinking = halftone && (srcWidth > width || srcHeight > height);
+    const std::vector<int> cols = NearestMap(width, srcLeft, srcWidth, mirrorX, src->Width());
+    const std::vector<int> rows = NearestMap(height, srcTop, srcHeight, mirrorY, src->Height());
+    std::vector<gfx::Pixel> line(static_cast<std::size_t>(width));
+    std::vector<bool> valid(static_cast<std::size_t>(width));
+    for (const RECT& c : clip.Rects()) {
+        RECT r;
+        if (!IntersectRect(&r, &c, &destRect)) continue;
+        for (int y = r.top; y < r.bottom; ++y) {
+            const int i = y - destRect.top;
+            if (shrinking) {
+                int y0 = int(std::int64_t(i) * srcHeight / height);
+                int y1 = std::max(y0 + 1, int(std::int64_t(i + 1) * srcHeight / height));
+                if (mirrorY) {
+                    const int m0 = srcHeight - y1, m1 = srcHeight - y0;
+                    y0 = m0;
+                    y1 = m1;
                 }
-                // Runs of valid source pixels, so pixels mapped outside the source are left alone.
-                int x = r.left;
-                while (x < r.right) {
-                    while (x < r.right && !valid[std::size_t(x - destRect.left)])
-                        ++x;
-                    const int start = x;
-                    while (x < r.right && valid[std::size_t(x - destRect.left)])
-                        ++x;
-                    if (x > start)
-                        ApplyRow(op, target.Row(y) + start, line.data() + (start - destRect.left),
-                            x - start, pattern, start, y);
+                AverageRow(*src, width, srcLeft, srcWidth, mirrorX, srcTop + y0, srcTop + y1,
+                           line.data(), valid);
+            } else {
+                const int sourceRow = rows[std::size_t(i)];
+                if (sourceRow < 0) continue;
+                const gfx::Pixel* s = src->Row(sourceRow);
+                for (int x = 0; x < width; ++x) {
+                    const int col = cols[std::size_t(x)];
+                    valid[std::size_t(x)] = col >= 0;
+                    line[std::size_t(x)] = col >= 0 ? s[col] : 0;
                 }
+            }
+            // Runs of valid source pixels, so pixels mapped outside the source are left alone.
+            int x = r.left;
+            while (x < r.right) {
+                while (x < r.right && !valid[std::size_t(x - destRect.left)])
+                    ++x;
+                const int start = x;
+                while (x < r.right && valid[std::size_t(x - destRect.left)])
+                    ++x;
+                if (x > start)
+                    ApplyRow(op, target.Row(y) + start, line.data() + (start - destRect.left),
+                             x - start, pattern, start, y);
             }
         }
     }
+}
 
-    // Resolves both DCs, prepares the source and runs the transfer in logical coordinates.
-    BOOL Blit(HDC dest, int x, int y, int w, int h, HDC source, int sx, int sy, int sw, int sh,
-        const Op& op, bool needsSource)
-    {
-        DeviceContext* dst = DcFromHandle(dest);
-        if (!dst)
-            return FALSE;
-        DeviceContext* src = needsSource ? DcFromHandle(source) : nullptr;
-        if (needsSource && !src)
-            return FALSE;
-        Source prepared;
-        DeviceContext::DrawScope scope(*dst);
-        gfx::Surface* target = scope.Target();
-        if (!target)
-            return TRUE;
-        if (src) {
-            PrepareSource(prepared, *src, *dst, target);
-            if (!prepared.Pixels)
-                return FALSE;
-        }
-        const POINT d = dst->LogicalToSurface(POINT { x, y });
-        const POINT s = src ? src->LogicalToSurface(POINT { sx, sy }) : POINT {};
-        Transfer(*dst, *target, d.x, d.y, w, h, prepared.Pixels, s.x, s.y, sw, sh, op,
-            dst->CurrentState().StretchMode == HALFTONE);
-        return TRUE;
+// Resolves both DCs, prepares the source and runs the transfer in logical coordinates.
+BOOL Blit(HDC dest, int x, int y, int w, int h, HDC source, int sx, int sy, int sw, int sh,
+          const Op& op, bool needsSource) {
+    DeviceContext* dst = DcFromHandle(dest);
+    if (!dst) return FALSE;
+    DeviceContext* src = needsSource ? DcFromHandle(source) : nullptr;
+    if (needsSource && !src) return FALSE;
+    Source prepared;
+    DeviceContext::DrawScope scope(*dst);
+    gfx::Surface* target = scope.Target();
+    if (!target) return TRUE;
+    if (src) {
+        PrepareSource(prepared, *src, *dst, target);
+        if (!prepared.Pixels) return FALSE;
     }
+    const POINT d = dst->LogicalToSurface(POINT{ x, y });
+    const POINT s = src ? src->LogicalToSurface(POINT{ sx, sy }) : POINT{};
+    Transfer(*dst, *target, d.x, d.y, w, h, prepared.Pixels, s.x, s.y, sw, sh, op,
+             dst->CurrentState().StretchMode == HALFTONE);
+    return TRUE;
+}
 
-    // A DIB as a top-down 32-bit surface.
-    bool DibPixels(const void* bits, const BITMAPINFO* info, gfx::Surface& out, dib::Layout& layout)
-    {
-        auto parsed = dib::Parse(info);
-        if (!parsed || !bits)
-            return false;
-        layout = *parsed;
-        out = gfx::Surface(layout.Width, layout.Height);
-        const auto* bytes = static_cast<const BYTE*>(bits);
-        for (int row = 0; row < layout.Height; ++row) {
-            const int y = layout.TopDown ? row : layout.Height - 1 - row;
-            dib::ReadRow(bytes + std::size_t(row) * std::size_t(layout.RowBytes), layout, out.Row(y),
-                layout.Width);
-        }
-        return true;
+// A DIB as a top-down 32-bit surface.
+bool DibPixels(const void* bits, const BITMAPINFO* info, gfx::Surface& out, dib::Layout& layout) {
+    auto parsed = dib::Parse(info);
+    if (!parsed || !bits) return false;
+    layout = *parsed;
+    out = gfx::Surface(layout.Width, layout.Height);
+    const auto* bytes = static_cast<const BYTE*>(bits);
+    for (int row = 0; row < layout.Height; ++row) {
+        const int y = layout.TopDown ? row : layout.Height - 1 - row;
+        dib::ReadRow(bytes + std::size_t(row) * std::size_t(layout.RowBytes), layout, out.Row(y),
+                     layout.Width);
     }
+    return true;
+}
 
 } // namespace
 
-BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop)
-{
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
     const unsigned index = RopIndex(rop);
-    if (UsesSource(index))
-        return FALSE;
-    return Blit(dc, x, y, width, height, nullptr, 0, 0, width, height, RopOp { index }, false);
+    if (UsesSource(index)) return FALSE;
+    return Blit(dc, x, y, width, height, nullptr, 0, 0, width, height, RopOp{ index }, false);
 }
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
-    DWORD rop)
-{
+            DWORD rop) {
     const unsigned index = RopIndex(rop);
-    return Blit(dest, x, y, width, height, source, sourceX, sourceY, width, height,
-        RopOp { index }, UsesSource(index));
+    return Blit(dest, x, y, width, height, source, sourceX, sourceY, width, height, RopOp{ index },
+                UsesSource(index));
 }
 
-BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
-    int sourceY, int sourceWidth, int sourceHeight, DWORD rop)
-{
+BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                int sourceWidth, int sourceHeight, DWORD rop) {
     const unsigned index = RopIndex(rop);
     return Blit(dest, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-        RopOp { index }, UsesSource(index));
+                RopOp{ index }, UsesSource(index));
 }
 
 BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
-    int sourceY, int sourceWidth, int sourceHeight, UINT transparent)
-{
-    if (width < 0 || height < 0 || sourceWidth < 0 || sourceHeight < 0)
-        return FALSE;
+                    int sourceY, int sourceWidth, int sourceHeight, UINT transparent) {
+    if (width < 0 || height < 0 || sourceWidth < 0 || sourceHeight < 0) return FALSE;
     return Blit(dest, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-        KeyOp { raster::ColourPixel(transparent) }, true);
+                KeyOp{ raster::ColourPixel(transparent) }, true);
 }
 
-BOOL AlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
-    int sourceY, int sourceWidth, int sourceHeight, BLENDFUNCTION blend)
-{
+BOOL AlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                int sourceWidth, int sourceHeight, BLENDFUNCTION blend) {
     // GDI refuses mirroring and source areas outside the source.
-    if (width < 0 || height < 0 || sourceWidth < 0 || sourceHeight < 0 || blend.BlendOp != AC_SRC_OVER)
+    if (width < 0 || height < 0 || sourceWidth < 0 || sourceHeight < 0 ||
+        blend.BlendOp != AC_SRC_OVER)
         return FALSE;
     DeviceContext* src = DcFromHandle(source);
-    if (!src)
-        return FALSE;
+    if (!src) return FALSE;
     RECT bounds;
     if (src->IsMemoryDc()) {
         const BitmapObject* bitmap = src->SelectedBitmap();
-        bounds = bitmap ? RECT { 0, 0, bitmap->Width(), bitmap->Height() } : RECT {};
+        bounds = bitmap ? RECT{ 0, 0, bitmap->Width(), bitmap->Height() } : RECT{};
     } else {
         bounds = src->TargetBounds();
     }
-    const POINT s = src->LogicalToSurface(POINT { sourceX, sourceY });
-    if (s.x < bounds.left || s.y < bounds.top || s.x + sourceWidth > bounds.right
-        || s.y + sourceHeight > bounds.bottom)
+    const POINT s = src->LogicalToSurface(POINT{ sourceX, sourceY });
+    if (s.x < bounds.left || s.y < bounds.top || s.x + sourceWidth > bounds.right ||
+        s.y + sourceHeight > bounds.bottom)
         return FALSE;
     return Blit(dest, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
-        BlendOp { blend }, true);
+                BlendOp{ blend }, true);
 }
 
 BOOL GdiAlphaBlend(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
-    int sourceY, int sourceWidth, int sourceHeight, BLENDFUNCTION blend)
-{
+                   int sourceY, int sourceWidth, int sourceHeight, BLENDFUNCTION blend) {
     return AlphaBlend(dest, x, y, width, height, source, sourceX, sourceY, sourceWidth,
-        sourceHeight, blend);
+                      sourceHeight, blend);
 }
 
 int StretchDIBits(HDC dc, int x, int y, int width, int height, int sourceX, int sourceY,
-    int sourceWidth, int sourceHeight, const void* bits, const BITMAPINFO* info, UINT,
-    DWORD rop)
-{
+                  int sourceWidth, int sourceHeight, const void* bits, const BITMAPINFO* info, UINT,
+                  DWORD rop) {
     DeviceContext* dst = DcFromHandle(dc);
     gfx::Surface pixels;
     dib::Layout layout;
-    if (!dst || !DibPixels(bits, info, pixels, layout))
-        return 0;
+    if (!dst || !DibPixels(bits, info, pixels, layout)) return 0;
     // A bottom-up DIB counts sourceY from its bottom row.
     const int top = layout.TopDown ? sourceY : layout.Height - sourceY - std::abs(sourceHeight);
     DeviceContext::DrawScope scope(*dst);
     gfx::Surface* target = scope.Target();
-    if (!target)
-        return std::abs(sourceHeight);
-    const POINT d = dst->LogicalToSurface(POINT { x, y });
+    if (!target) return std::abs(sourceHeight);
+    const POINT d = dst->LogicalToSurface(POINT{ x, y });
     Transfer(*dst, *target, d.x, d.y, width, height, &pixels, sourceX,
-        sourceHeight < 0 ? top + std::abs(sourceHeight) : top, sourceWidth, sourceHeight,
-        RopOp { RopIndex(rop) }, dst->CurrentState().StretchMode == HALFTONE);
+             sourceHeight < 0 ? top + std::abs(sourceHeight) : top, sourceWidth, sourceHeight,
+             RopOp{ RopIndex(rop) }, dst->CurrentState().StretchMode == HALFTONE);
     return std::abs(sourceHeight);
 }
 
 int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourceX, int sourceY,
-    UINT startScan, UINT lines, const void* bits, const BITMAPINFO* info, UINT)
-{
+                      UINT startScan, UINT lines, const void* bits, const BITMAPINFO* info, UINT) {
     DeviceContext* dst = DcFromHandle(dc);
     auto parsed = dib::Parse(info);
-    if (!dst || !parsed || !bits || int(width) < 0 || int(height) < 0)
-        return 0;
+    if (!dst || !parsed || !bits || int(width) < 0 || int(height) < 0) return 0;
     const dib::Layout& layout = *parsed;
     DeviceContext::DrawScope scope(*dst);
     gfx::Surface* target = scope.Target();
-    if (!target)
-        return int(lines);
+    if (!target) return int(lines);
     // `bits` holds scans startScan .. startScan + lines - 1; scans are numbered from the first
     // row in memory (the bottom one for a bottom-up DIB), and so is sourceY for a bottom-up DIB.
     const auto* bytes = static_cast<const BYTE*>(bits);
-    const POINT origin = dst->LogicalToSurface(POINT { x, y });
+    const POINT origin = dst->LogicalToSurface(POINT{ x, y });
     const gfx::Region& clip = dst->Clip();
     std::vector<gfx::Pixel> row(static_cast<std::size_t>(layout.Width));
     for (UINT i = 0; i < lines; ++i) {
         const int scan = int(startScan + i);
-        if (scan >= layout.Height)
-            break;
+        if (scan >= layout.Height) break;
         // Destination row offset of this scan inside the width x height area.
         const int offset = layout.TopDown ? scan - sourceY : sourceY + int(height) - 1 - scan;
-        if (offset < 0 || offset >= int(height))
-            continue;
+        if (offset < 0 || offset >= int(height)) continue;
         dib::ReadRow(bytes + std::size_t(i) * std::size_t(layout.RowBytes), layout, row.data(),
-            layout.Width);
+                     layout.Width);
         const int dy = origin.y + offset;
         for (const RECT& c : clip.Rects()) {
-            if (dy < c.top || dy >= c.bottom)
-                continue;
+            if (dy < c.top || dy >= c.bottom) continue;
             const int left = std::max({ int(c.left), origin.x, origin.x - sourceX });
-            const int right = std::min({ int(c.right), origin.x + int(width),
-                origin.x - sourceX + layout.Width });
+            const int right = std::min(
+                { int(c.right), origin.x + int(width), origin.x - sourceX + layout.Width });
             for (int dx = left; dx < right; ++dx)
                 target->Row(dy)[dx] = row[std::size_t(dx - origin.x + sourceX)];
         }
     }
-    dst->AddDrawn(RECT { origin.x, origin.y, origin.x + int(width), origin.y + int(height) });
+    dst->AddDrawn(RECT{ origin.x, origin.y, origin.x + int(width), origin.y + int(height) });
     return int(lines);
 }
 

@@ -12,38 +12,31 @@ namespace win {
 
 namespace {
 
-    void AddRef(HGDIOBJ handle)
-    {
-        if (GdiObject* object = gdi::Lookup(handle))
-            object->AddSelect();
-    }
+void AddRef(HGDIOBJ handle) {
+    if (GdiObject* object = gdi::Lookup(handle)) object->AddSelect();
+}
 
-    void Release(HGDIOBJ handle)
-    {
-        if (GdiObject* object = gdi::Lookup(handle))
-            object->ReleaseSelect();
-    }
+void Release(HGDIOBJ handle) {
+    if (GdiObject* object = gdi::Lookup(handle)) object->ReleaseSelect();
+}
 
-    void AddRefs(const DeviceContext::State& s)
-    {
-        AddRef(s.Pen);
-        AddRef(s.Brush);
-        AddRef(s.Font);
-        AddRef(s.Bitmap);
-    }
+void AddRefs(const DeviceContext::State& s) {
+    AddRef(s.Pen);
+    AddRef(s.Brush);
+    AddRef(s.Font);
+    AddRef(s.Bitmap);
+}
 
-    void ReleaseRefs(const DeviceContext::State& s)
-    {
-        Release(s.Pen);
-        Release(s.Brush);
-        Release(s.Font);
-        Release(s.Bitmap);
-    }
+void ReleaseRefs(const DeviceContext::State& s) {
+    Release(s.Pen);
+    Release(s.Brush);
+    Release(s.Font);
+    Release(s.Bitmap);
+}
 
 } // namespace
 
-DeviceContext::DeviceContext() : GdiObject(OBJ_MEMDC)
-{
+DeviceContext::DeviceContext() : GdiObject(OBJ_MEMDC) {
     FState.Pen = HPEN(GetStockObject(BLACK_PEN));
     FState.Brush = HBRUSH(GetStockObject(WHITE_BRUSH));
     FState.Font = HFONT(GetStockObject(SYSTEM_FONT));
@@ -52,18 +45,18 @@ DeviceContext::DeviceContext() : GdiObject(OBJ_MEMDC)
 }
 
 DeviceContext::DeviceContext(gfx::Surface& target, const gfx::Region& baseClip, POINT baseOrigin)
-    : GdiObject(OBJ_DC), FOwnTarget(&target), FBaseClip(baseClip), FBaseOrigin(baseOrigin)
-{
+    : GdiObject(OBJ_DC), FOwnTarget(&target), FBaseClip(baseClip), FBaseOrigin(baseOrigin) {
     FState.Pen = HPEN(GetStockObject(BLACK_PEN));
     FState.Brush = HBRUSH(GetStockObject(WHITE_BRUSH));
     FState.Font = HFONT(GetStockObject(SYSTEM_FONT));
     AddRefs(FState);
 }
 
-DeviceContext::~DeviceContext() { ReleaseAll(); }
+DeviceContext::~DeviceContext() {
+    ReleaseAll();
+}
 
-void DeviceContext::ReleaseAll()
-{
+void DeviceContext::ReleaseAll() {
     if (FScopeDepth > 0) {
         FScopeDepth = 1;
         CloseScope();
@@ -72,52 +65,50 @@ void DeviceContext::ReleaseAll()
     for (const State& s : FSaved)
         ReleaseRefs(s);
     FSaved.clear();
-    FState = State {};
+    FState = State{};
 }
 
-GdiObject* DeviceContext::FontObject() const { return gdi::Lookup(FState.Font); }
-BitmapObject* DeviceContext::SelectedBitmap() const
-{
+GdiObject* DeviceContext::FontObject() const {
+    return gdi::Lookup(FState.Font);
+}
+BitmapObject* DeviceContext::SelectedBitmap() const {
     return gdi::LookupAs<BitmapObject>(FState.Bitmap);
 }
-PenObject* DeviceContext::SelectedPen() const { return gdi::LookupAs<PenObject>(FState.Pen); }
-BrushObject* DeviceContext::SelectedBrush() const
-{
+PenObject* DeviceContext::SelectedPen() const {
+    return gdi::LookupAs<PenObject>(FState.Pen);
+}
+BrushObject* DeviceContext::SelectedBrush() const {
     return gdi::LookupAs<BrushObject>(FState.Brush);
 }
 
-POINT DeviceContext::LogicalToDevice(POINT p) const
-{
-    return POINT { p.x - FState.WindowOrg.x + FState.ViewportOrg.x,
-        p.y - FState.WindowOrg.y + FState.ViewportOrg.y };
+POINT DeviceContext::LogicalToDevice(POINT p) const {
+    return POINT{ p.x - FState.WindowOrg.x + FState.ViewportOrg.x,
+                  p.y - FState.WindowOrg.y + FState.ViewportOrg.y };
 }
 
-POINT DeviceContext::LogicalToSurface(POINT p) const
-{
+POINT DeviceContext::LogicalToSurface(POINT p) const {
     const POINT d = LogicalToDevice(p);
-    return POINT { d.x + FBaseOrigin.x, d.y + FBaseOrigin.y };
+    return POINT{ d.x + FBaseOrigin.x, d.y + FBaseOrigin.y };
 }
 
-RECT DeviceContext::LogicalToSurface(const RECT& r) const
-{
-    const POINT a = LogicalToSurface(POINT { r.left, r.top });
-    const POINT b = LogicalToSurface(POINT { r.right, r.bottom });
-    return RECT { a.x, a.y, b.x, b.y };
+RECT DeviceContext::LogicalToSurface(const RECT& r) const {
+    const POINT a = LogicalToSurface(POINT{ r.left, r.top });
+    const POINT b = LogicalToSurface(POINT{ r.right, r.bottom });
+    return RECT{ a.x, a.y, b.x, b.y };
 }
 
-POINT DeviceContext::BaseOrigin() const { return FBaseOrigin; }
+POINT DeviceContext::BaseOrigin() const {
+    return FBaseOrigin;
+}
 
-RECT DeviceContext::TargetBounds() const
-{
-    if (FOwnTarget)
-        return RECT { 0, 0, FOwnTarget->Width(), FOwnTarget->Height() };
+RECT DeviceContext::TargetBounds() const {
+    if (FOwnTarget) return RECT{ 0, 0, FOwnTarget->Width(), FOwnTarget->Height() };
     if (const BitmapObject* bitmap = SelectedBitmap())
-        return RECT { 0, 0, bitmap->Width(), bitmap->Height() };
-    return RECT {};
+        return RECT{ 0, 0, bitmap->Width(), bitmap->Height() };
+    return RECT{};
 }
 
-const gfx::Region& DeviceContext::Clip() const
-{
+const gfx::Region& DeviceContext::Clip() const {
     if (!FClipValid) {
         const RECT bounds = TargetBounds();
         gfx::Region clip = FOwnTarget ? FBaseClip.Intersected(bounds) : gfx::Region(bounds);
@@ -132,33 +123,30 @@ const gfx::Region& DeviceContext::Clip() const
     return FClip;
 }
 
-gfx::Region DeviceContext::EffectiveClip() const { return Clip(); }
+gfx::Region DeviceContext::EffectiveClip() const {
+    return Clip();
+}
 
-void DeviceContext::SetClip(std::optional<gfx::Region> clip)
-{
+void DeviceContext::SetClip(std::optional<gfx::Region> clip) {
     FState.Clip = std::move(clip);
     FClipValid = false;
 }
 
-gfx::Region DeviceContext::DeviceClipArea() const
-{
+gfx::Region DeviceContext::DeviceClipArea() const {
     gfx::Region area = Clip();
     area.Offset(-FBaseOrigin.x, -FBaseOrigin.y);
     return area;
 }
 
-void DeviceContext::SetSelected(HGDIOBJ& slot, HGDIOBJ object)
-{
+void DeviceContext::SetSelected(HGDIOBJ& slot, HGDIOBJ object) {
     AddRef(object);
     Release(slot);
     slot = object;
 }
 
-HGDIOBJ DeviceContext::Select(HGDIOBJ object)
-{
+HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
     GdiObject* found = gdi::Lookup(object);
-    if (!found)
-        return nullptr;
+    if (!found) return nullptr;
     HGDIOBJ previous = nullptr;
     switch (found->Kind()) {
     case OBJ_PEN:
@@ -174,8 +162,7 @@ HGDIOBJ DeviceContext::Select(HGDIOBJ object)
         SetSelected(reinterpret_cast<HGDIOBJ&>(FState.Font), object);
         break;
     case OBJ_BITMAP: {
-        if (FOwnTarget)
-            return nullptr;
+        if (FOwnTarget) return nullptr;
         const int depth = FScopeDepth;
         if (depth > 0) {
             FScopeDepth = 1;
@@ -198,19 +185,16 @@ HGDIOBJ DeviceContext::Select(HGDIOBJ object)
     return previous;
 }
 
-int DeviceContext::Save()
-{
+int DeviceContext::Save() {
     FSaved.push_back(FState);
     AddRefs(FState);
     return int(FSaved.size());
 }
 
-bool DeviceContext::Restore(int level)
-{
+bool DeviceContext::Restore(int level) {
     const int count = int(FSaved.size());
     const int target = level > 0 ? level : count + 1 + level;
-    if (target < 1 || target > count)
-        return false;
+    if (target < 1 || target > count) return false;
     const HBITMAP oldBitmap = FState.Bitmap;
     const int depth = FScopeDepth;
     if (depth > 0 && FSaved[std::size_t(target - 1)].Bitmap != oldBitmap) {
@@ -229,63 +213,54 @@ bool DeviceContext::Restore(int level)
     return true;
 }
 
-gfx::Surface* DeviceContext::ScopeTarget()
-{
-    if (FOwnTarget)
-        return FOwnTarget;
+gfx::Surface* DeviceContext::ScopeTarget() {
+    if (FOwnTarget) return FOwnTarget;
     BitmapObject* bitmap = SelectedBitmap();
-    if (!bitmap)
-        return nullptr;
-    if (gfx::Surface* direct = bitmap->Surface32())
-        return direct;
+    if (!bitmap) return nullptr;
+    if (gfx::Surface* direct = bitmap->Surface32()) return direct;
     return FScopeDepth > 0 ? &FShadow : nullptr;
 }
 
-void DeviceContext::OpenScope()
-{
-    if (FScopeDepth++ > 0 || FOwnTarget)
-        return;
+void DeviceContext::OpenScope() {
+    if (FScopeDepth++ > 0 || FOwnTarget) return;
     BitmapObject* bitmap = SelectedBitmap();
-    if (bitmap && !bitmap->Surface32())
-        bitmap->ReadPixels(FShadow);
+    if (bitmap && !bitmap->Surface32()) bitmap->ReadPixels(FShadow);
 }
 
-void DeviceContext::CloseScope()
-{
-    if (FScopeDepth <= 0 || --FScopeDepth > 0 || FOwnTarget)
-        return;
+void DeviceContext::CloseScope() {
+    if (FScopeDepth <= 0 || --FScopeDepth > 0 || FOwnTarget) return;
     BitmapObject* bitmap = SelectedBitmap();
-    if (bitmap && !bitmap->Surface32())
-        bitmap->WritePixels(FShadow);
+    if (bitmap && !bitmap->Surface32()) bitmap->WritePixels(FShadow);
 }
 
-DeviceContext::DrawScope::DrawScope(DeviceContext& dc) : FDc(dc) { FDc.OpenScope(); }
-DeviceContext::DrawScope::~DrawScope() { FDc.CloseScope(); }
-gfx::Surface* DeviceContext::DrawScope::Target() const { return FDc.ScopeTarget(); }
+DeviceContext::DrawScope::DrawScope(DeviceContext& dc) : FDc(dc) {
+    FDc.OpenScope();
+}
+DeviceContext::DrawScope::~DrawScope() {
+    FDc.CloseScope();
+}
+gfx::Surface* DeviceContext::DrawScope::Target() const {
+    return FDc.ScopeTarget();
+}
 
-const gfx::Surface* DeviceContext::SourcePixels(gfx::Surface& scratch) const
-{
-    if (FOwnTarget)
-        return FOwnTarget;
+const gfx::Surface* DeviceContext::SourcePixels(gfx::Surface& scratch) const {
+    if (FOwnTarget) return FOwnTarget;
     BitmapObject* bitmap = SelectedBitmap();
-    if (!bitmap)
-        return nullptr;
-    if (const gfx::Surface* direct = bitmap->Surface32())
-        return direct;
-    if (FScopeDepth > 0)
-        return &FShadow;
+    if (!bitmap) return nullptr;
+    if (const gfx::Surface* direct = bitmap->Surface32()) return direct;
+    if (FScopeDepth > 0) return &FShadow;
     bitmap->ReadPixels(scratch);
     return &scratch;
 }
 
-void DeviceContext::AddDrawn(const RECT& surfaceRect)
-{
+void DeviceContext::AddDrawn(const RECT& surfaceRect) {
     RECT bounded;
     const RECT clipBox = Clip().Bounds();
-    if (IntersectRect(&bounded, &surfaceRect, &clipBox))
-        UnionRect(&FDrawn, &FDrawn, &bounded);
+    if (IntersectRect(&bounded, &surfaceRect, &clipBox)) UnionRect(&FDrawn, &FDrawn, &bounded);
 }
 
-DeviceContext* DcFromHandle(HDC dc) { return gdi::LookupAs<DeviceContext>(dc); }
+DeviceContext* DcFromHandle(HDC dc) {
+    return gdi::LookupAs<DeviceContext>(dc);
+}
 
 } // namespace win

@@ -150,7 +150,7 @@ private:
     int FScopeDepth{ 0 };
     RECT FDrawn;
     mutable gfx::Region FClip;
-    mutable bool FClipValid { false };
+    mutable bool FClipValid{ false };
 };
 
 // The DC behind a handle, or null for a stale or foreign handle.

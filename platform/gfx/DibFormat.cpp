@@ -6,22 +6,18 @@ namespace win::dib {
 
 namespace {
 
-    constexpr std::size_t kMaxBytes = std::size_t(1) << 30;
+constexpr std::size_t kMaxBytes = std::size_t(1) << 30;
 
-    gfx::Pixel FromQuad(const std::vector<RGBQUAD>& palette, unsigned index)
-    {
-        if (index >= palette.size())
-            return 0;
-        const RGBQUAD& q = palette[index];
-        return gfx::MakePixel(q.rgbRed, q.rgbGreen, q.rgbBlue);
-    }
+gfx::Pixel FromQuad(const std::vector<RGBQUAD>& palette, unsigned index) {
+    if (index >= palette.size()) return 0;
+    const RGBQUAD& q = palette[index];
+    return gfx::MakePixel(q.rgbRed, q.rgbGreen, q.rgbBlue);
+}
 
 } // namespace
 
-std::optional<Layout> Parse(const BITMAPINFO* info)
-{
-    if (!info)
-        return std::nullopt;
+std::optional<Layout> Parse(const BITMAPINFO* info) {
+    if (!info) return std::nullopt;
     const BITMAPINFOHEADER& h = info->bmiHeader;
     if (h.biCompression != BI_RGB || h.biWidth <= 0 || h.biHeight == 0 || h.biPlanes > 1)
         return std::nullopt;
@@ -35,23 +31,21 @@ std::optional<Layout> Parse(const BITMAPINFO* info)
     layout.Height = h.biHeight < 0 ? (h.biHeight == INT32_MIN ? 0 : -h.biHeight) : h.biHeight;
     layout.BitCount = bits;
     const std::size_t rowBytes = (std::size_t(layout.Width) * std::size_t(bits) + 31) / 32 * 4;
-    if (layout.Height <= 0 || rowBytes > kMaxBytes
-        || rowBytes * std::size_t(layout.Height) > kMaxBytes)
+    if (layout.Height <= 0 || rowBytes > kMaxBytes ||
+        rowBytes * std::size_t(layout.Height) > kMaxBytes)
         return std::nullopt;
     layout.RowBytes = int(rowBytes);
     if (bits <= 8) {
         const std::size_t maxColours = std::size_t(1) << bits;
         std::size_t colours = h.biClrUsed ? std::size_t(h.biClrUsed) : maxColours;
-        if (colours > maxColours)
-            colours = maxColours;
-        layout.Palette.assign(maxColours, RGBQUAD {});
+        if (colours > maxColours) colours = maxColours;
+        layout.Palette.assign(maxColours, RGBQUAD{});
         std::memcpy(layout.Palette.data(), info->bmiColors, colours * sizeof(RGBQUAD));
     }
     return layout;
 }
 
-void ReadRow(const BYTE* row, const Layout& layout, gfx::Pixel* out, int width)
-{
+void ReadRow(const BYTE* row, const Layout& layout, gfx::Pixel* out, int width) {
     switch (layout.BitCount) {
     case 32:
         std::memcpy(out, row, std::size_t(width) * 4);
@@ -82,8 +76,7 @@ void ReadRow(const BYTE* row, const Layout& layout, gfx::Pixel* out, int width)
     }
 }
 
-BYTE NearestIndex(const std::vector<RGBQUAD>& palette, gfx::Pixel colour)
-{
+BYTE NearestIndex(const std::vector<RGBQUAD>& palette, gfx::Pixel colour) {
     int best = 0;
     int bestDistance = 1 << 30;
     for (std::size_t i = 0; i < palette.size(); ++i) {
@@ -94,15 +87,13 @@ BYTE NearestIndex(const std::vector<RGBQUAD>& palette, gfx::Pixel colour)
         if (distance < bestDistance) {
             bestDistance = distance;
             best = int(i);
-            if (distance == 0)
-                break;
+            if (distance == 0) break;
         }
     }
     return BYTE(best);
 }
 
-void WriteRow(const gfx::Pixel* in, int width, const Layout& layout, BYTE* row)
-{
+void WriteRow(const gfx::Pixel* in, int width, const Layout& layout, BYTE* row) {
     switch (layout.BitCount) {
     case 32:
         std::memcpy(row, in, std::size_t(width) * 4);
@@ -116,8 +107,9 @@ void WriteRow(const gfx::Pixel* in, int width, const Layout& layout, BYTE* row)
         return;
     case 16:
         for (int x = 0; x < width; ++x) {
-            const unsigned v = (unsigned(gfx::PixelR(in[x]) >> 3) << 10)
-                | (unsigned(gfx::PixelG(in[x]) >> 3) << 5) | unsigned(gfx::PixelB(in[x]) >> 3);
+            const unsigned v = (unsigned(gfx::PixelR(in[x]) >> 3) << 10) |
+                               (unsigned(gfx::PixelG(in[x]) >> 3) << 5) |
+                               unsigned(gfx::PixelB(in[x]) >> 3);
             row[x * 2] = BYTE(v);
             row[x * 2 + 1] = BYTE(v >> 8);
         }

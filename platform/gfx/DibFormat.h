@@ -10,15 +10,17 @@
 namespace win::dib {
 
 struct Layout {
-    int Width { 0 };
-    int Height { 0 }; // always positive
-    bool TopDown { false };
-    int BitCount { 0 };
-    int RowBytes { 0 };
+    int Width{ 0 };
+    int Height{ 0 }; // always positive
+    bool TopDown{ false };
+    int BitCount{ 0 };
+    int RowBytes{ 0 };
     std::vector<RGBQUAD> Palette; // 8 bits and fewer
 };
 
-constexpr int RowBytesFor(int width, int bitCount) { return (width * bitCount + 31) / 32 * 4; }
+constexpr int RowBytesFor(int width, int bitCount) {
+    return (width * bitCount + 31) / 32 * 4;
+}
 
 // Null for a header this layer does not take: compression other than BI_RGB, a bit count other
 // than 1, 4, 8, 16 (5-5-5), 24 or 32, a zero or oversized image. The colour table is read from
