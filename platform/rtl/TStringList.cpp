@@ -5,6 +5,14 @@
 
 #include <algorithm>
 
+template <typename Fn>
+void TStringList::Change(Fn change) {
+    Changing();
+    // Indexes are checked again inside: an OnChanging handler may have changed the list.
+    change();
+    Changed();
+}
+
 int TStringList::Add(const std::string& s) {
     return AddObject(s, nullptr);
 }
@@ -37,16 +45,15 @@ void TStringList::InsertObject(int index, const std::string& s, TObject* object)
 
 void TStringList::Delete(int index) {
     CheckIndex(index);
-    Changing();
-    FItems.erase(FItems.begin() + index);
-    Changed();
+    Change([&] {
+        CheckIndex(index);
+        FItems.erase(FItems.begin() + index);
+    });
 }
 
 void TStringList::Clear() {
     if (FItems.empty()) return;
-    Changing();
-    FItems.clear();
-    Changed();
+    Change([&] { FItems.clear(); });
 }
 
 void TStringList::Exchange(int index1, int index2) {
@@ -54,9 +61,11 @@ void TStringList::Exchange(int index1, int index2) {
     CheckUnsorted();
     CheckIndex(index1);
     CheckIndex(index2);
-    Changing();
-    std::swap(FItems[static_cast<size_t>(index1)], FItems[static_cast<size_t>(index2)]);
-    Changed();
+    Change([&] {
+        CheckIndex(index1);
+        CheckIndex(index2);
+        std::swap(FItems[static_cast<size_t>(index1)], FItems[static_cast<size_t>(index2)]);
+    });
 }
 
 void TStringList::Move(int curIndex, int newIndex) {
@@ -65,14 +74,16 @@ void TStringList::Move(int curIndex, int newIndex) {
     if (curIndex == newIndex) return;
     CheckIndex(curIndex);
     CheckIndex(newIndex);
-    Changing();
-    const auto from = FItems.begin() + curIndex;
-    const auto to = FItems.begin() + newIndex;
-    if (curIndex < newIndex)
-        std::rotate(from, from + 1, to + 1);
-    else
-        std::rotate(to, from, from + 1);
-    Changed();
+    Change([&] {
+        CheckIndex(curIndex);
+        CheckIndex(newIndex);
+        const auto from = FItems.begin() + curIndex;
+        const auto to = FItems.begin() + newIndex;
+        if (curIndex < newIndex)
+            std::rotate(from, from + 1, to + 1);
+        else
+            std::rotate(to, from, from + 1);
+    });
 }
 
 int TStringList::IndexOf(const std::string& s) const {
@@ -101,11 +112,11 @@ bool TStringList::Find(const std::string& s, int& index) const {
 
 void TStringList::Sort() {
     if (FItems.size() < 2) return;
-    Changing();
-    std::stable_sort(FItems.begin(), FItems.end(), [this](const TItem& a, const TItem& b) {
-        return CompareStrings(a.String, b.String) < 0;
+    Change([&] {
+        std::stable_sort(FItems.begin(), FItems.end(), [this](const TItem& a, const TItem& b) {
+            return CompareStrings(a.String, b.String) < 0;
+        });
     });
-    Changed();
 }
 
 void TStringList::SetSorted(bool value) {
@@ -133,16 +144,18 @@ TObject* TStringList::GetObject(int index) const {
 void TStringList::Put(int index, const std::string& s) {
     CheckUnsorted();
     CheckIndex(index);
-    Changing();
-    FItems[static_cast<size_t>(index)].String = s;
-    Changed();
+    Change([&] {
+        CheckIndex(index);
+        FItems[static_cast<size_t>(index)].String = s;
+    });
 }
 
 void TStringList::PutObject(int index, TObject* object) {
     CheckIndex(index);
-    Changing();
-    FItems[static_cast<size_t>(index)].Object = object;
-    Changed();
+    Change([&] {
+        CheckIndex(index);
+        FItems[static_cast<size_t>(index)].Object = object;
+    });
 }
 
 void TStringList::SetUpdateState(bool updating) {
@@ -173,7 +186,8 @@ void TStringList::CheckUnsorted() const {
 }
 
 void TStringList::InsertItem(int index, const std::string& s, TObject* object) {
-    Changing();
-    FItems.insert(FItems.begin() + index, TItem{ s, object });
-    Changed();
+    Change([&] {
+        if (index > Count()) IndexError(index);
+        FItems.insert(FItems.begin() + index, TItem{ s, object });
+    });
 }

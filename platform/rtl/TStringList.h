@@ -58,6 +58,8 @@ private:
         TObject* Object{ nullptr };
     };
 
+    template <typename Fn>
+    void Change(Fn change);
     void CheckIndex(int index) const;
     void CheckUnsorted() const;
     void InsertItem(int index, const std::string& s, TObject* object);

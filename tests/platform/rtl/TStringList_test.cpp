@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -392,6 +393,28 @@ TEST(TStringList, ChangeEventsFireOncePerUpdate) {
     list.Clear();
     list.Clear();
     EXPECT_EQ(events, "[]") << "clearing an empty list changes nothing";
+}
+
+TEST(TStringList, ChangingHandlerThatEmptiesTheListCannotCorruptIt) {
+    const std::pair<const char*, std::function<void(TStringList&)>> kCalls[] = {
+        { "Delete", [](TStringList& l) { l.Delete(2); } },
+        { "Insert", [](TStringList& l) { l.Insert(3, "x"); } },
+        { "SetStrings", [](TStringList& l) { l.SetStrings(2, "x"); } },
+        { "SetObject", [](TStringList& l) { l.SetObject(2, Tag(0)); } },
+        { "Exchange", [](TStringList& l) { l.Exchange(0, 2); } },
+        { "Move", [](TStringList& l) { l.Move(2, 0); } },
+    };
+    for (const auto& [what, call] : kCalls) {
+        TStringList list;
+        Fill(list, { "a", "b", "c" });
+        bool armed = true;
+        list.OnChanging = [&](TStrings*) {
+            if (!std::exchange(armed, false)) return;
+            list.Clear();
+        };
+        EXPECT_THROW(call(list), EListError) << what;
+        EXPECT_EQ(list.Count(), 0) << what;
+    }
 }
 
 TEST(TStringList, AssignAndAddStrings) {
