@@ -6,6 +6,7 @@
 #include "platform/gfx/Utf8.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace win {
 
@@ -16,13 +17,18 @@ class FontMeasure : public gfx::TextMeasure {
 public:
     FontMeasure(gfx::ScaledFont& font, int lineHeight) : FFont(font), FLineHeight(lineHeight) {}
 
-    int Advance(char32_t code) const override { return FFont.Advance(code); }
+    int Advance(char32_t code) const override {
+        // Layout asks for the same characters many times; spare the font's lock.
+        if (auto found = FAdvances.find(code); found != FAdvances.end()) return found->second;
+        return FAdvances.emplace(code, FFont.Advance(code)).first->second;
+    }
     int LineHeight() const override { return FLineHeight; }
     int AveCharWidth() const override { return FFont.Metrics().AveCharWidth; }
 
 private:
     gfx::ScaledFont& FFont;
     int FLineHeight;
+    mutable std::unordered_map<char32_t, int> FAdvances;
 };
 
 // The DC's font, or the stock system font when it has none.

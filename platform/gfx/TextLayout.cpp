@@ -37,6 +37,14 @@ bool MayNotStartLine(char32_t c) {
                .find(c) != std::u32string_view::npos;
 }
 
+// The pen position after one character: tabs jump to their stop, other control characters take
+// no room.
+int Step(int x, char32_t c, const TextMeasure& measure, const TabStops& tabs) {
+    if (c == U'\t') return tabs.NextStop(x);
+    if (c < 0x20) return x;
+    return x + measure.Advance(c);
+}
+
 std::u32string Codes(const Items& items) {
     std::u32string out;
     out.reserve(items.size());
@@ -105,24 +113,24 @@ std::vector<Items> WrapWords(const Items& items, int width, const TextMeasure& m
     while (true) {
         std::size_t breakAt = 0;
         int x = 0;
+        int contentWidth = 0; // up to the last character that is not a space
         std::size_t i = start;
         for (; i < items.size(); ++i) {
             if (i > start && IsBreakOpportunity(items, i)) {
-                const Items content(items.begin() + long(start),
-                                    items.begin() + long(TrimEnd(items, start, i)));
-                if (ItemsWidth(content, measure, tabs) > width) {
+                if (contentWidth > width) {
                     if (breakAt > start) i = breakAt;
                     break;
                 }
                 breakAt = i;
             }
             const char32_t c = items[i].Code;
-            const int next = c == U'\t' ? tabs.NextStop(x) : x + measure.Advance(c);
+            const int next = Step(x, c, measure, tabs);
             if (!IsSpace(c) && next > width && breakAt > start) {
                 i = breakAt;
                 break;
             }
             x = next;
+            if (!IsSpace(c)) contentWidth = x;
         }
         if (i >= items.size()) {
             lines.emplace_back(items.begin() + long(start), items.end());
@@ -135,10 +143,16 @@ std::vector<Items> WrapWords(const Items& items, int width, const TextMeasure& m
 }
 
 Items EndEllipsis(Items items, int width, const TextMeasure& measure, const TabStops& tabs) {
-    if (ItemsWidth(items, measure, tabs) <= width) return items;
+    // after[k]: the width of the first k items.
+    std::vector<int> after(items.size() + 1, 0);
+    for (std::size_t k = 0; k < items.size(); ++k)
+        after[k + 1] = Step(after[k], items[k].Code, measure, tabs);
+    std::size_t keep = items.size();
+    if (after[keep] <= width) return items;
     const int dots = PlaceRun(kEllipsis, measure, tabs).Width;
-    while (!items.empty() && ItemsWidth(items, measure, tabs) + dots > width)
-        items.pop_back();
+    while (keep > 0 && after[keep] + dots > width)
+        --keep;
+    items.resize(keep);
     for (char32_t c : kEllipsis)
         items.push_back(Item{ c, false });
     return items;
