@@ -2,6 +2,7 @@
 #include "platform/gfx/DecodedImage.h"
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace gfx {
 
@@ -11,6 +12,9 @@ class IcoCodec {
 public:
     static bool IsIco(std::span<const std::uint8_t> data);
     static DecodedImage Decode(std::span<const std::uint8_t> data);
+    // Writes an icon of one 32-bit picture (at most 256 x 256) with its alpha; the AND mask
+    // marks the fully transparent pixels for readers that ignore alpha.
+    static std::vector<std::uint8_t> Encode(const Surface& pixels);
 };
 
 } // namespace gfx

@@ -1,5 +1,6 @@
 #include "platform/gfx/PngCodec.h"
 #include "platform/rtl/Exception.h"
+#include <algorithm>
 #include <cstring>
 #include <png.h>
 #include <string>
@@ -76,8 +77,21 @@ PngHeader PngCodec::ReadHeader(std::span<const std::uint8_t> data) {
     if (type != 0 && type != 2 && type != 3 && type != 4 && type != 6)
         Fail("unknown colour type " + std::to_string(type));
     h.ColorType = PngColorType(type);
-    ForEachChunk(data, [&](const std::uint8_t* chunk, std::span<const std::uint8_t>) {
-        if (std::memcmp(chunk, "tRNS", 4) == 0) h.HasTransparency = true;
+    ForEachChunk(data, [&](const std::uint8_t* chunk, std::span<const std::uint8_t> body) {
+        if (std::memcmp(chunk, "tRNS", 4) != 0) return;
+        h.HasTransparency = true;
+        auto sample = [&](std::size_t i) {
+            const unsigned v = (unsigned(body[2 * i]) << 8) | body[2 * i + 1];
+            if (h.BitDepth == 16) return std::uint8_t(v >> 8);
+            const unsigned max = (1u << h.BitDepth) - 1;
+            return std::uint8_t(std::min(v, max) * 255 / max);
+        };
+        if (h.ColorType == PngColorType::Grayscale && body.size() >= 2) {
+            const std::uint8_t g = sample(0);
+            h.TransparentKey = MakePixel(g, g, g, 255);
+        } else if (h.ColorType == PngColorType::RGB && body.size() >= 6) {
+            h.TransparentKey = MakePixel(sample(0), sample(1), sample(2), 255);
+        }
     });
     return h;
 }
@@ -124,6 +138,15 @@ std::vector<std::uint8_t> PngCodec::Encode(const Surface& pixels, bool withAlpha
     image->format = withAlpha ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
     std::vector<std::uint8_t> packed;
     const void* buffer = pixels.Data();
+    // libpng reads the rows from the top down; a bottom-up surface is copied in that order.
+    if (withAlpha && pixels.Order() != Surface::RowOrder::TopDown) {
+        packed.reserve(pixels.ByteSize());
+        for (int y = 0; y < pixels.Height(); ++y) {
+            const auto* row = reinterpret_cast<const std::uint8_t*>(pixels.Row(y));
+            packed.insert(packed.end(), row, row + std::size_t(pixels.Width()) * 4);
+        }
+        buffer = packed.data();
+    }
     if (!withAlpha) {
         packed.reserve(std::size_t(pixels.Width()) * pixels.Height() * 3);
         for (int y = 0; y < pixels.Height(); ++y)

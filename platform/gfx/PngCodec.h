@@ -22,6 +22,8 @@ struct PngHeader {
     int BitDepth{ 0 }; // bits per sample
     PngColorType ColorType{ PngColorType::RGB };
     bool HasTransparency{ false }; // a tRNS chunk is present
+    // Grey and RGB files: the tRNS key colour, reduced to 8 bits per sample (alpha 255).
+    Pixel TransparentKey{ 0 };
 };
 
 // PNG files through libpng. Every colour type and depth decodes to 8-bit BGRA; 16-bit samples

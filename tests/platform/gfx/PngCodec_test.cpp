@@ -123,6 +123,17 @@ TEST(PngCodec, KeepsPaletteAndTransparentIndex) {
     EXPECT_EQ(image.TransparentIndex, 1);
 }
 
+TEST(PngCodec, ReportsTheKeyColourOfGreyAndRgbFiles) {
+    const Bytes grey = BuildPng(2, 1, 4, 0, { { 0x5F } }, {}, { 0, 5 });
+    EXPECT_EQ(PngCodec::ReadHeader(grey).TransparentKey, MakePixel(85, 85, 85, 255));
+    const DecodedImage image = PngCodec::Decode(grey);
+    EXPECT_EQ(image.Pixels.At(0, 0), MakePixel(85, 85, 85, 0));
+    EXPECT_EQ(image.Pixels.At(1, 0), MakePixel(255, 255, 255, 255));
+    const Bytes rgb =
+        BuildPng(1, 1, 16, 2, { { 1, 2, 3, 4, 5, 6 } }, {}, { 0xAB, 0, 0x12, 0, 0xFF, 0xFF });
+    EXPECT_EQ(PngCodec::ReadHeader(rgb).TransparentKey, MakePixel(0xAB, 0x12, 0xFF, 255));
+}
+
 TEST(PngCodec, RoundTripsRgbAndRgba) {
     for (bool alpha : { false, true }) {
         const Surface source = Gradient(9, 6, alpha);
@@ -164,4 +175,20 @@ TEST(PngCodec, RefusesCorruptFiles) {
     };
     for (const auto& c : cases)
         EXPECT_THROW(PngCodec::Decode(c.File), Exception) << c.Name;
+}
+
+TEST(PngCodec, WritesBottomUpSurfacesTopRowFirst) {
+    const Surface topDown = Gradient(5, 4, true);
+    Surface bottomUp(5, 4, 0, Surface::RowOrder::BottomUp);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x)
+            bottomUp.Set(x, y, topDown.At(x, y));
+    for (bool alpha : { false, true }) {
+        const DecodedImage image = PngCodec::Decode(PngCodec::Encode(bottomUp, alpha));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const Pixel expected = alpha ? topDown.At(x, y) : topDown.At(x, y) | 0xFF000000u;
+                ASSERT_EQ(image.Pixels.At(x, y), expected) << x << "," << y;
+            }
+    }
 }

@@ -1,0 +1,5 @@
+#include "platform/gfx/TGraphicsObject.h"
+
+void TGraphicsObject::Changed() {
+    if (OnChange) OnChange(this);
+}

@@ -1,0 +1,65 @@
+#include "platform/gfx/TJPEGImage.h"
+#include "platform/gfx/GraphicExceptions.h"
+#include "platform/gfx/JpegCodec.h"
+#include "platform/rtl/TStream.h"
+#include <algorithm>
+
+void TJPEGImage::SetWidth(int) {
+    throw EInvalidGraphicOperation("Cannot change the size of a JPEG image");
+}
+
+void TJPEGImage::SetHeight(int) {
+    throw EInvalidGraphicOperation("Cannot change the size of a JPEG image");
+}
+
+void TJPEGImage::SetCompressionQuality(int value) {
+    value = std::clamp(value, 1, 100);
+    if (value == FQuality) return;
+    FQuality = value;
+    FData.clear();
+    Changed();
+}
+
+void TJPEGImage::SetGrayscale(bool value) {
+    if (value == FGrayscale) return;
+    FGrayscale = value;
+    FData.clear();
+    Changed();
+}
+
+void TJPEGImage::LoadFromStream(TStream& stream) {
+    std::vector<std::uint8_t> bytes = ReadRest(stream);
+    try {
+        gfx::DecodedImage image = gfx::JpegCodec::Decode(bytes);
+        FPixels = std::move(image.Pixels);
+        FGrayscale = image.BitDepth == 8;
+    } catch (const Exception& e) {
+        throw EInvalidGraphic(e.Message());
+    }
+    FData = std::move(bytes);
+    Changed();
+}
+
+void TJPEGImage::SaveToStream(TStream& stream) {
+    if (Empty()) throw EInvalidGraphicOperation("Cannot save an empty JPEG image");
+    if (FData.empty()) FData = gfx::JpegCodec::Encode(FPixels, FQuality, FGrayscale);
+    stream.WriteBuffer(FData.data(), std::int64_t(FData.size()));
+}
+
+void TJPEGImage::Assign(const TGraphic& source) {
+    if (&source == this) return;
+    if (const auto* jpeg = dynamic_cast<const TJPEGImage*>(&source)) {
+        FPixels = jpeg->FPixels;
+        FData = jpeg->FData;
+        FQuality = jpeg->FQuality;
+        FGrayscale = jpeg->FGrayscale;
+    } else {
+        FPixels = source.Empty() ? gfx::Surface() : source.ToSurface();
+        FData.clear();
+    }
+    Changed();
+}
+
+void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) {
+    DrawSurface(canvas, rect, FPixels, false);
+}
