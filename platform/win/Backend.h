@@ -1,0 +1,74 @@
+#pragma once
+#include "platform/gfx/Region.h"
+#include "platform/gfx/Surface.h"
+#include "platform/win/Clock.h"
+#include "platform/win/WinDefs.h"
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace win {
+
+struct MonitorSpec {
+    RECT FBounds;
+    RECT FWorkArea;
+    bool FPrimary{ false };
+};
+
+struct NativeWindowSpec {
+    RECT FBounds;         // screen coordinates, frame included
+    bool FPopup{ false }; // never focused, not managed (menus, hints, drop-downs)
+    HWND FOwner{};        // dialogs stay above their owner
+    std::string FTitle;
+};
+
+// What the window core needs from the display: native top-level windows, waiting for events and
+// the clock. Everything else (hit testing, messages, painting order) lives in the core. Input
+// arrives by the back end calling QueueInput from the thread that installed it.
+class Backend {
+public:
+    static constexpr std::uint64_t kNoDeadline = std::numeric_limits<std::uint64_t>::max();
+
+    virtual ~Backend() = default;
+
+    virtual Clock& GetClock() = 0;
+    // Blocks until native input arrived, Wake was called, or the clock reached deadlineMs.
+    virtual void WaitEvents(std::uint64_t deadlineMs) = 0;
+    // Callable from any thread.
+    virtual void Wake() = 0;
+
+    virtual void CreateNative(HWND hwnd, const NativeWindowSpec& spec) = 0;
+    virtual void DestroyNative(HWND hwnd) = 0;
+    virtual void SetNativeBounds(HWND hwnd, const RECT& bounds) = 0;
+    virtual void ShowNative(HWND hwnd, bool visible) = 0;
+    virtual void SetNativeTitle(HWND hwnd, const std::string& title) = 0;
+    // Z-order of native windows, topmost first, after a change in the core's order.
+    virtual void RestackNative(const std::vector<HWND>& topFirst) = 0;
+    // Pointer grab for capture and the move/size loop; nullptr releases it.
+    virtual void GrabPointer(HWND hwnd) = 0;
+    // Asks the display to give the native window the input focus.
+    virtual void ActivateNative(HWND hwnd) = 0;
+    // The pointer shape, one of the IDC_* values.
+    virtual void SetNativeCursor(UINT_PTR cursorId) = 0;
+
+    // Shows part of a top-level window's back buffer (buffer coordinates).
+    virtual void Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) = 0;
+    // The window's shape in window coordinates; nullptr restores the rectangle.
+    virtual void SetNativeShape(HWND hwnd, const gfx::Region* shape) = 0;
+    // Whole-window opacity (255 opaque), or the buffer's own premultiplied alpha per pixel.
+    virtual void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) = 0;
+    // Whether translucent windows can be shown at all (a compositing manager runs).
+    virtual bool HasCompositor() const = 0;
+
+    virtual std::vector<MonitorSpec> Monitors() const = 0;
+};
+
+// Installs the back end used by the calling thread's event loop; that thread becomes the GUI
+// thread whose queue receives input. Replacing it (tests) requires that no windows exist.
+void InstallBackend(std::unique_ptr<Backend> backend);
+Backend& CurrentBackend();
+bool HasBackend();
+
+} // namespace win

@@ -1,0 +1,199 @@
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/gfx/PngCodec.h"
+#include <algorithm>
+#include <fstream>
+
+namespace win {
+
+HeadlessBackend::HeadlessBackend()
+    : HeadlessBackend({ MonitorSpec{ RECT{ 0, 0, 1280, 1024 }, RECT{ 0, 0, 1280, 984 }, true } }) {}
+
+HeadlessBackend::HeadlessBackend(std::vector<MonitorSpec> monitors)
+    : FMonitors(std::move(monitors)) {
+    FClock.OnAdvance = [this] { Notify(); };
+}
+
+void HeadlessBackend::SetMonitors(std::vector<MonitorSpec> monitors) {
+    FMonitors = std::move(monitors);
+}
+
+void HeadlessBackend::MoveMouse(int x, int y) {
+    FPointer = POINT{ x, y };
+    InputEvent e;
+    e.FKind = InputKind::MouseMove;
+    e.FPoint = FPointer;
+    QueueInput(e);
+}
+
+void HeadlessBackend::PressButton(MouseButton button) {
+    InputEvent e;
+    e.FKind = InputKind::ButtonDown;
+    e.FPoint = FPointer;
+    e.FButton = button;
+    QueueInput(e);
+}
+
+void HeadlessBackend::ReleaseButton(MouseButton button) {
+    InputEvent e;
+    e.FKind = InputKind::ButtonUp;
+    e.FPoint = FPointer;
+    e.FButton = button;
+    QueueInput(e);
+}
+
+void HeadlessBackend::Click(int x, int y, MouseButton button) {
+    MoveMouse(x, y);
+    PressButton(button);
+    ReleaseButton(button);
+}
+
+void HeadlessBackend::Wheel(int delta) {
+    InputEvent e;
+    e.FKind = InputKind::Wheel;
+    e.FPoint = FPointer;
+    e.FWheelDelta = delta;
+    QueueInput(e);
+}
+
+void HeadlessBackend::PressKey(UINT vk, std::string text) {
+    InputEvent e;
+    e.FKind = InputKind::KeyDown;
+    e.FPoint = FPointer;
+    e.FVirtualKey = vk;
+    e.FText = std::move(text);
+    QueueInput(e);
+}
+
+void HeadlessBackend::ReleaseKey(UINT vk) {
+    InputEvent e;
+    e.FKind = InputKind::KeyUp;
+    e.FPoint = FPointer;
+    e.FVirtualKey = vk;
+    QueueInput(e);
+}
+
+void HeadlessBackend::TypeKey(UINT vk, std::string text) {
+    PressKey(vk, std::move(text));
+    ReleaseKey(vk);
+}
+
+const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND hwnd) const {
+    auto it = FWindows.find(hwnd);
+    return it == FWindows.end() ? nullptr : &it->second;
+}
+
+void HeadlessBackend::Notify() {
+    {
+        std::lock_guard lock(FMutex);
+        FWoken = true;
+    }
+    FCondition.notify_all();
+}
+
+void HeadlessBackend::Wake() {
+    Notify();
+}
+
+void HeadlessBackend::WaitEvents(std::uint64_t deadlineMs) {
+    std::unique_lock lock(FMutex);
+    // The deadline is on the fake clock: only Advance (or a wake) ends the wait.
+    FCondition.wait(lock, [&] { return FWoken || FClock.NowMs() >= deadlineMs; });
+    FWoken = false;
+}
+
+void HeadlessBackend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
+    NativeWindow& w = FWindows[hwnd];
+    w.FBounds = spec.FBounds;
+    w.FPopup = spec.FPopup;
+    w.FOwner = spec.FOwner;
+    w.FTitle = spec.FTitle;
+}
+
+void HeadlessBackend::DestroyNative(HWND hwnd) {
+    FWindows.erase(hwnd);
+    std::erase(FStack, hwnd);
+    if (FGrab == hwnd) FGrab = nullptr;
+}
+
+void HeadlessBackend::SetNativeBounds(HWND hwnd, const RECT& bounds) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) it->second.FBounds = bounds;
+}
+
+void HeadlessBackend::ShowNative(HWND hwnd, bool visible) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) it->second.FVisible = visible;
+}
+
+void HeadlessBackend::SetNativeTitle(HWND hwnd, const std::string& title) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) it->second.FTitle = title;
+}
+
+void HeadlessBackend::RestackNative(const std::vector<HWND>& topFirst) {
+    FStack = topFirst;
+}
+
+void HeadlessBackend::Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) {
+    auto it = FWindows.find(hwnd);
+    if (it == FWindows.end()) return;
+    NativeWindow& w = it->second;
+    if (w.FPresented.Width() != buffer.Width() || w.FPresented.Height() != buffer.Height())
+        w.FPresented.Resize(buffer.Width(), buffer.Height());
+    for (int y = std::max<int>(0, dirty.top); y < std::min<int>(buffer.Height(), dirty.bottom); ++y)
+        for (int x = std::max<int>(0, dirty.left); x < std::min<int>(buffer.Width(), dirty.right);
+             ++x)
+            w.FPresented.Set(x, y, buffer.At(x, y));
+    ++w.FPresentCount;
+}
+
+void HeadlessBackend::SetNativeShape(HWND hwnd, const gfx::Region* shape) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end())
+        it->second.FShape = shape ? std::optional<gfx::Region>(*shape) : std::nullopt;
+}
+
+void HeadlessBackend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) {
+        it->second.FAlpha = alpha;
+        it->second.FPerPixelAlpha = perPixel;
+    }
+}
+
+gfx::Surface HeadlessBackend::ComposeScreen() const {
+    RECT all{};
+    for (const MonitorSpec& m : FMonitors)
+        UnionRect(&all, &all, &m.FBounds);
+    gfx::Surface screen(all.right - all.left, all.bottom - all.top, gfx::MakePixel(0, 0, 0, 255));
+    for (auto it = FStack.rbegin(); it != FStack.rend(); ++it) {
+        const NativeWindow* w = Native(*it);
+        if (!w || !w->FVisible) continue;
+        for (int y = 0; y < w->FPresented.Height(); ++y) {
+            for (int x = 0; x < w->FPresented.Width(); ++x) {
+                const int sx = w->FBounds.left + x - all.left, sy = w->FBounds.top + y - all.top;
+                if (!screen.Contains(sx, sy) || (w->FShape && !w->FShape->Contains(x, y))) continue;
+                const gfx::Pixel src = w->FPresented.At(x, y);
+                const gfx::Pixel dst = screen.At(sx, sy);
+                // Without a compositor every window is opaque.
+                const int a = !FCompositor        ? 255
+                              : w->FPerPixelAlpha ? gfx::PixelA(src) * w->FAlpha / 255
+                                                  : w->FAlpha;
+                auto mix = [&](std::uint8_t s, std::uint8_t d) {
+                    const int premultiplied =
+                        w->FPerPixelAlpha && FCompositor ? s * w->FAlpha / 255 : s * a / 255;
+                    return std::uint8_t(std::min(255, premultiplied + d * (255 - a) / 255));
+                };
+                screen.Set(sx, sy,
+                           gfx::MakePixel(mix(gfx::PixelR(src), gfx::PixelR(dst)),
+                                          mix(gfx::PixelG(src), gfx::PixelG(dst)),
+                                          mix(gfx::PixelB(src), gfx::PixelB(dst)), 255));
+            }
+        }
+    }
+    return screen;
+}
+
+bool HeadlessBackend::SavePng(const gfx::Surface& pixels, const std::string& path) {
+    const std::vector<std::uint8_t> bytes = gfx::PngCodec::Encode(pixels, false);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bool(out);
+}
+
+} // namespace win

@@ -1,0 +1,92 @@
+#pragma once
+#include "platform/win/Backend.h"
+#include "platform/win/Input.h"
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+
+namespace win {
+
+// The display for tests and CI: native windows are records, the screen is what was presented,
+// the clock moves only when told, and input is injected in screen coordinates.
+class HeadlessBackend : public Backend {
+public:
+    // What the display holds for one native window.
+    struct NativeWindow {
+        RECT FBounds;
+        bool FVisible{ false };
+        bool FPopup{ false };
+        HWND FOwner{};
+        std::string FTitle;
+        BYTE FAlpha{ 255 };
+        bool FPerPixelAlpha{ false };
+        std::optional<gfx::Region> FShape;
+        gfx::Surface FPresented; // the window's pixels as last presented
+        int FPresentCount{ 0 };
+    };
+
+    // One 1280x1024 monitor whose work area leaves 40 rows for a panel at the bottom.
+    HeadlessBackend();
+    explicit HeadlessBackend(std::vector<MonitorSpec> monitors);
+
+    FakeClock& Time() { return FClock; }
+    void SetCompositor(bool present) { FCompositor = present; }
+    void SetMonitors(std::vector<MonitorSpec> monitors);
+
+    // Input, queued for the GUI thread like the display's events.
+    void MoveMouse(int x, int y);
+    void PressButton(MouseButton button = MouseButton::Left);
+    void ReleaseButton(MouseButton button = MouseButton::Left);
+    void Click(int x, int y, MouseButton button = MouseButton::Left);
+    void Wheel(int delta);
+    void PressKey(UINT vk, std::string text = {});
+    void ReleaseKey(UINT vk);
+    void TypeKey(UINT vk, std::string text = {});
+
+    const NativeWindow* Native(HWND hwnd) const;
+    std::vector<HWND> Stack() const { return FStack; }
+    HWND PointerGrab() const { return FGrab; }
+    HWND LastActivated() const { return FActivated; }
+    UINT_PTR Cursor() const { return FCursor; }
+    // The presented windows composed bottom to top over a black desktop.
+    gfx::Surface ComposeScreen() const;
+    static bool SavePng(const gfx::Surface& pixels, const std::string& path);
+
+    Clock& GetClock() override { return FClock; }
+    void WaitEvents(std::uint64_t deadlineMs) override;
+    void Wake() override;
+    void CreateNative(HWND hwnd, const NativeWindowSpec& spec) override;
+    void DestroyNative(HWND hwnd) override;
+    void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
+    void ShowNative(HWND hwnd, bool visible) override;
+    void SetNativeTitle(HWND hwnd, const std::string& title) override;
+    void RestackNative(const std::vector<HWND>& topFirst) override;
+    void GrabPointer(HWND hwnd) override { FGrab = hwnd; }
+    void ActivateNative(HWND hwnd) override { FActivated = hwnd; }
+    void SetNativeCursor(UINT_PTR cursorId) override { FCursor = cursorId; }
+    void Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) override;
+    void SetNativeShape(HWND hwnd, const gfx::Region* shape) override;
+    void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
+    bool HasCompositor() const override { return FCompositor; }
+    std::vector<MonitorSpec> Monitors() const override { return FMonitors; }
+
+private:
+    void Notify();
+
+    FakeClock FClock;
+    std::mutex FMutex;
+    std::condition_variable FCondition;
+    bool FWoken{ false };
+    std::vector<MonitorSpec> FMonitors;
+    bool FCompositor{ true };
+    std::map<HWND, NativeWindow> FWindows;
+    std::vector<HWND> FStack;
+    HWND FGrab{};
+    HWND FActivated{};
+    UINT_PTR FCursor{ 0 };
+    POINT FPointer;
+};
+
+} // namespace win
