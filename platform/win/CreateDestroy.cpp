@@ -104,6 +104,8 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
         bounds = RECT{ x, y, x + width, y + height };
     }
 
+    // Messages from other threads reach the window through its thread's queue.
+    ThreadQueue::Current();
     auto w = std::make_shared<Window>();
     w->FClass = cls;
     w->FThread = std::this_thread::get_id();
