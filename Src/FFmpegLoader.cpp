@@ -3,6 +3,7 @@
 #include "Src/EngineAssert.h"
 #include "Src/FFmpegLogger.h"
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/Format.h"
 
 #include <array>
 #include <filesystem>
@@ -88,7 +89,7 @@ bool TFFmpegLoader::Load(TLibrary lib) {
         std::string error;
         void* handle = LoadLibraryFromPath(dir, bare, error);
         if (!handle) {
-            State().LastErrMsg = "Load library " + JoinPath(dir, bare) + " error: " + error;
+            State().LastErrMsg = Format("Load library %s error: %s", JoinPath(dir, bare), error);
             return false;
         }
         status.Handle = handle;

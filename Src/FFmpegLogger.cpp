@@ -114,16 +114,6 @@ void TFFLogger::Log(TObject* sender, TLogLevel level, const std::string& msg) {
     Deliver(TLogInfo{ sender, CurrentThreadId(), level, msg });
 }
 
-void TFFLogger::Log(TObject* sender, TLogLevel level, const char* format, ...) {
-    if (!OnLog || !Passes(level)) return;
-    char buffer[kLogBufferSize];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    Deliver(TLogInfo{ sender, CurrentThreadId(), level, buffer });
-}
-
 void TFFLogger::LogLine(std::uint32_t threadId, int libraryLevel, const std::string& text) {
     if (!OnLog) return;
     Deliver(TLogInfo{ nullptr, threadId, AVToLogLevel(libraryLevel), text });

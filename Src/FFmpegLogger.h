@@ -1,11 +1,13 @@
 #pragma once
 #include "Src/FFBaseComponent.h"
+#include "platform/rtl/Format.h"
 
 #include <cstdarg>
 #include <cstdint>
 #include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -43,9 +45,12 @@ public:
     void SetTriggerEventInMainThread(bool value) { FTriggerEventInMainThread = value; }
 
     void Log(TObject* sender, TLogLevel level, const std::string& msg);
-    // The text is formatted only when the level passes.
-    void Log(TObject* sender, TLogLevel level, const char* format, ...)
-        __attribute__((format(printf, 4, 5)));
+    // The text is formatted by Format, and only when the level passes.
+    template <typename Arg, typename... Args>
+    void Log(TObject* sender, TLogLevel level, std::string_view format, const Arg& arg,
+             const Args&... args) {
+        if (OnLog && Passes(level)) Log(sender, level, Format(format, arg, args...));
+    }
     void LogLine(std::uint32_t threadId, int libraryLevel, const std::string& text);
 
     TLogEvent OnLog;

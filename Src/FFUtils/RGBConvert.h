@@ -1,8 +1,9 @@
 #pragma once
-#include "platform/gfx/Surface.h"
+#include "platform/gfx/TBitmap.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 extern "C" {
 #include <libavutil/pixfmt.h>
@@ -16,11 +17,13 @@ struct SwsContextFree {
 };
 using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextFree>;
 
-// The reusable state that turns decoded pictures into 32-bit bitmaps: the bitmap and the
-// scaler, kept while sizes and formats stay the same.
+// The reusable state that turns decoded pictures into 24-bit bitmaps: the bitmap, the
+// conversion buffer (it only grows) and the scaler, kept while sizes and formats stay the same.
 struct TRGBConvertContext {
-    AVPixelFormat RGBPixFmt{ AV_PIX_FMT_BGRA }; // the memory order of gfx::Pixel
-    gfx::Surface Bitmap;
+    AVPixelFormat RGBPixFmt{ AV_PIX_FMT_BGR24 };
+    TPixelFormat BMPPixFmt{ pf24bit };
+    std::unique_ptr<TBitmap> Bitmap;
+    std::vector<std::uint8_t> RGBBuf;
     SwsContextPtr toRGB_convert_ctx;
     SwsContextPtr fromRGB_convert_ctx;
 };

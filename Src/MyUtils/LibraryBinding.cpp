@@ -1,6 +1,7 @@
 #include "Src/MyUtils/LibraryBinding.h"
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/Format.h"
 
 #include <dlfcn.h>
 #include <filesystem>
@@ -36,9 +37,9 @@ void* BindSymbol(const std::string& libName, void* handle, const char* name, boo
                  bool isVariable) {
     dlerror();
     void* symbol = dlsym(handle, name);
-    if (!symbol && !optional) {
-        const std::string what = isVariable ? "Load variable " : "Load function ";
-        throw Exception(what + name + "@" + libName + " error: " + LastDlError());
-    }
+    if (!symbol && !optional)
+        throw Exception(
+            Format(isVariable ? "Load variable %s@%s error: %s" : "Load function %s@%s error: %s",
+                   name, libName, LastDlError()));
     return symbol;
 }

@@ -207,15 +207,16 @@ TEST_F(FFUtilsTest, YuvPictureConvertsToBgraPixels) {
         YuvFrame frame(16, 8, c.Y, c.U, c.V);
         ASSERT_TRUE(
             PictureToBitmap(context, frame.Data, frame.Linesize, AV_PIX_FMT_YUV420P, 8, 16));
-        ASSERT_EQ(context.Bitmap.Width(), 16);
-        ASSERT_EQ(context.Bitmap.Height(), 8);
+        EXPECT_EQ(context.Bitmap->PixelFormat(), pf24bit);
+        const gfx::Surface pixels = context.Bitmap->ToSurface();
+        ASSERT_EQ(pixels.Width(), 16);
+        ASSERT_EQ(pixels.Height(), 8);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 16; ++x) {
-                const gfx::Pixel p = context.Bitmap.At(x, y);
+                const gfx::Pixel p = pixels.At(x, y);
                 EXPECT_NEAR(gfx::PixelR(p), c.R, 3) << c.Colour;
                 EXPECT_NEAR(gfx::PixelG(p), c.G, 3) << c.Colour;
                 EXPECT_NEAR(gfx::PixelB(p), c.B, 3) << c.Colour;
-                EXPECT_EQ(gfx::PixelA(p), 255) << c.Colour;
             }
     }
 }
@@ -226,30 +227,43 @@ TEST_F(FFUtilsTest, BitmapFollowsSizeChangesAndOddSizes) {
         YuvFrame frame(width, height, 235, 128, 128);
         ASSERT_TRUE(PictureToBitmap(context, frame.Data, frame.Linesize, AV_PIX_FMT_YUV420P, height,
                                     width));
-        EXPECT_EQ(context.Bitmap.Width(), width);
-        EXPECT_EQ(context.Bitmap.Height(), height);
-        EXPECT_NEAR(gfx::PixelG(context.Bitmap.At(width - 1, height - 1)), 255, 3);
+        EXPECT_EQ(context.Bitmap->Width(), width);
+        EXPECT_EQ(context.Bitmap->Height(), height);
+        const auto* last = static_cast<const std::uint8_t*>(context.Bitmap->ScanLine(height - 1));
+        EXPECT_NEAR(last[3 * (width - 1) + 1], 255, 3);
     }
     YuvFrame frame(4, 4, 16, 128, 128);
     EXPECT_FALSE(PictureToBitmap(context, frame.Data, frame.Linesize, AV_PIX_FMT_YUV420P, 0, 4));
     EXPECT_FALSE(PictureToBitmap(context, frame.Data, frame.Linesize, AV_PIX_FMT_NONE, 4, 4));
+    EXPECT_EQ(context.Bitmap->Width(), 4); // the new size stays after a failure
     ResetRGBConvertContext(context);
-    EXPECT_TRUE(context.Bitmap.Empty());
+    EXPECT_EQ(context.Bitmap, nullptr);
     EXPECT_EQ(context.toRGB_convert_ctx, nullptr);
 }
 
-TEST_F(FFUtilsTest, BgraPictureIsCopiedAsItIs) {
-    const int width = 4;
-    const int height = 2;
-    std::vector<gfx::Pixel> pixels;
-    for (int i = 0; i < width * height; ++i)
-        pixels.push_back(gfx::MakePixel(std::uint8_t(i * 30), std::uint8_t(i), 7, std::uint8_t(i)));
-    const std::uint8_t* data[4] = { reinterpret_cast<const std::uint8_t*>(pixels.data()) };
-    const int linesize[4] = { width * 4 };
-    TRGBConvertContext context;
-    ASSERT_TRUE(PictureToBitmap(context, data, linesize, AV_PIX_FMT_BGRA, height, width));
-    for (int i = 0; i < width * height; ++i)
-        EXPECT_EQ(context.Bitmap.At(i % width, i / width), pixels[std::size_t(i)]) << i;
+TEST_F(FFUtilsTest, Bgr24PictureWithBitmapRowsIsCopiedAsItIs) {
+    struct Case {
+        int Width, Height;
+        bool Copied; // odd sizes and other row lengths go through the scaler instead
+    };
+    for (const Case& c : { Case{ 4, 2, true }, Case{ 6, 2, true }, Case{ 5, 3, false } }) {
+        const int linesize0 = ((c.Width * 3 + 3) / 4) * 4;
+        std::vector<std::uint8_t> bytes(std::size_t(linesize0 * c.Height), 0);
+        for (int y = 0; y < c.Height; ++y)
+            for (int x = 0; x < c.Width * 3; ++x)
+                bytes[std::size_t(y * linesize0 + x)] = std::uint8_t(40 + 7 * x + 50 * y);
+        const std::uint8_t* data[4] = { bytes.data() };
+        const int linesize[4] = { linesize0 };
+        TRGBConvertContext context;
+        ASSERT_TRUE(PictureToBitmap(context, data, linesize, AV_PIX_FMT_BGR24, c.Height, c.Width));
+        for (int y = 0; y < c.Height; ++y) {
+            const auto* row = static_cast<const std::uint8_t*>(context.Bitmap->ScanLine(y));
+            for (int x = 0; x < c.Width * 3; ++x)
+                EXPECT_NEAR(row[x], bytes[std::size_t(y * linesize0 + x)], c.Copied ? 0 : 2)
+                    << c.Width << " " << x << "," << y;
+        }
+        EXPECT_EQ(context.toRGB_convert_ctx == nullptr, c.Copied);
+    }
 }
 
 } // namespace
