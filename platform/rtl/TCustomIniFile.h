@@ -27,8 +27,8 @@ public:
     const std::string& FileName() const { return FFileName; }
 
     // The value read back is the one written: surrounding blanks of a value in the file are
-    // trimmed and one pair of enclosing double quotes removed, and the writer quotes values that
-    // this would change. An empty value reads as "", not as the default.
+    // trimmed and one pair of enclosing double or single quotes removed, and the writer quotes
+    // values that this would change. An empty value reads as "", not as the default.
     std::string ReadString(const std::string& section, const std::string& ident,
                            const std::string& defaultValue) const;
     // Names may not hold line breaks, a key no "=" and a section no "]"; values no line breaks.

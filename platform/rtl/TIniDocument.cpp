@@ -11,8 +11,9 @@ bool IsBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
+// Enclosed in a pair of double or single quotes, which the profile functions drop on reading.
 bool IsQuoted(std::string_view s) {
-    return s.size() >= 2 && s.front() == '"' && s.back() == '"';
+    return s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front();
 }
 
 // The section name of a header line "[name]", or nothing for other lines.

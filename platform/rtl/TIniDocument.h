@@ -18,8 +18,8 @@ public:
     std::string Text() const;
     void Clear();
 
-    // The value after the first "=", blanks trimmed and one pair of enclosing double quotes
-    // removed; nothing when the section or key is missing.
+    // The value after the first "=", blanks trimmed and one pair of enclosing double or single
+    // quotes removed; nothing when the section or key is missing.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     // Replaces the key's line or adds one at the end of its section, adding the section at the
     // end of the document when it is missing. A value that reading would change (enclosing blanks

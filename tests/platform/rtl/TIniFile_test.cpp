@@ -102,6 +102,9 @@ TEST(TIniFile, ValuesReadBackAsWritten) {
         "\"quoted\"",
         "\"",
         "\"half",
+        "'single'",
+        "'",
+        "'mixed\"",
         "a=b=c",
         "x ; y",
         "[not a section]",
@@ -131,6 +134,8 @@ TEST(TIniFile, ValuesAsTheFileHoldsThem) {
                                                          "[Raw]\r\n"
                                                          "  spaced  =  value with blanks  \r\n"
                                                          "quoted=\"  kept  \"\r\n"
+                                                         "single='x'\r\n"
+                                                         "mixed=\"x'\r\n"
                                                          "empty=\r\n"
                                                          "twice=first\r\n"
                                                          "twice=second\r\n"
@@ -148,6 +153,8 @@ TEST(TIniFile, ValuesAsTheFileHoldsThem) {
         const Case kCases[] = {
             { "spaced", "value with blanks" },
             { "quoted", "  kept  " },
+            { "single", "x" },
+            { "mixed", "\"x'" },
             { "empty", "" },
             { "twice", "first" },
             { "noequals", "Error" },
@@ -159,8 +166,9 @@ TEST(TIniFile, ValuesAsTheFileHoldsThem) {
             EXPECT_EQ(ini->ReadString("Raw", c.key, "Error"), c.expected) << kind.name << c.key;
         TStringList values;
         ini->ReadSectionValues("raw", values);
-        EXPECT_EQ(LinesOf(values), (Lines{ "spaced=value with blanks", "quoted=  kept  ",
-                                           "empty=", "twice=first", "twice=first" }))
+        EXPECT_EQ(LinesOf(values),
+                  (Lines{ "spaced=value with blanks", "quoted=  kept  ", "single=x", "mixed=\"x'",
+                          "empty=", "twice=first", "twice=first" }))
             << kind.name;
     }
 }
