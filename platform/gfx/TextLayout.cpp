@@ -188,16 +188,12 @@ TextLine PlaceLine(const Items& items, const TextMeasure& measure, const TabStop
     TextLine line;
     int x = 0;
     for (const Item& item : items) {
-        const char32_t c = item.Code;
-        if (c == U'\t') {
-            x = tabs.NextStop(x);
-            continue;
+        const int next = Step(x, item.Code, measure, tabs);
+        if (item.Code >= 0x20) {
+            line.Chars.push_back(PlacedChar{ item.Code, x });
+            if (item.Underline) line.Underlines.push_back(UnderlineSpan{ x, next - x });
         }
-        if (c < 0x20) continue;
-        const int advance = measure.Advance(c);
-        line.Chars.push_back(PlacedChar{ c, x });
-        if (item.Underline) line.Underlines.push_back(UnderlineSpan{ x, advance });
-        x += advance;
+        x = next;
     }
     line.Width = x;
     return line;
@@ -219,12 +215,9 @@ PlacedRun PlaceRun(std::u32string_view text, const TextMeasure& measure, const T
     PlacedRun run;
     int x = 0;
     for (char32_t c : text) {
-        if (c == U'\t') {
-            x = tabs.NextStop(x);
-        } else if (c >= 0x20) {
-            run.Chars.push_back(PlacedChar{ c, x });
-            x += measure.Advance(c);
-        }
+        const int next = Step(x, c, measure, tabs);
+        if (c >= 0x20) run.Chars.push_back(PlacedChar{ c, x });
+        x = next;
     }
     run.Width = x;
     return run;
