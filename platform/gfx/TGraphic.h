@@ -13,7 +13,10 @@ class TStream;
 // A picture of some file format that can load, save, draw itself and take another's content.
 class TGraphic {
 public:
+    TGraphic() = default;
     virtual ~TGraphic() = default;
+    TGraphic(const TGraphic&) = delete;
+    TGraphic& operator=(const TGraphic&) = delete;
 
     virtual int Width() const = 0;
     virtual int Height() const = 0;
