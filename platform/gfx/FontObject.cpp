@@ -3,6 +3,7 @@
 #include "platform/gfx/FontCache.h"
 #include "platform/gfx/GdiObjects.h"
 #include "platform/gfx/GdiStructs.h"
+#include "platform/gfx/ScaledFont.h"
 
 #include <algorithm>
 #include <cstring>

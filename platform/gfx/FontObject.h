@@ -1,10 +1,13 @@
 #pragma once
 #include "platform/gfx/GdiObject.h"
 #include "platform/gfx/LogFont.h"
-#include "platform/gfx/ScaledFont.h"
 
 #include <memory>
 #include <mutex>
+
+namespace gfx {
+class ScaledFont;
+}
 
 namespace win {
 

@@ -2,6 +2,7 @@
 
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/GdiObjects.h"
+#include "platform/gfx/ScaledFont.h"
 #include "platform/gfx/TextLayout.h"
 #include "platform/gfx/Utf8.h"
 
