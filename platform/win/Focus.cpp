@@ -58,8 +58,7 @@ HWND NextActive(HWND leaving) {
     for (HWND h : desktop->FChildren) {
         auto c = FindWindow(h);
         if (!c || h == leaving || !(c->FStyle & WS_VISIBLE) || (c->FStyle & WS_MINIMIZE) ||
-            (c->FStyle & WS_DISABLED) || (c->FExStyle & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW)) ||
-            (c->FStyle & WS_POPUP))
+            (c->FStyle & WS_DISABLED) || (c->FExStyle & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW)))
             continue;
         return h;
     }
