@@ -31,6 +31,7 @@ struct TLibraryStatus {
     std::string Name;
     void* Handle{ nullptr };
     bool Fixuped{ false };
+    int Users{ 0 }; // successful loads not yet matched by an unload
 };
 
 struct TLoaderState {
@@ -105,9 +106,13 @@ bool TFFmpegLoader::Load(TLibrary lib) {
             LibraryItem(lib).Unfix();
         }
     }
-    if (!status.Fixuped) Unload(lib);
-    if (status.Fixuped && lib == avUtil && FInstallLogger) GlobalLogger().InstallAVLogCallback();
-    return status.Fixuped;
+    if (!status.Fixuped) {
+        Release(lib);
+        return false;
+    }
+    ++status.Users;
+    if (lib == avUtil && FInstallLogger) GlobalLogger().InstallAVLogCallback();
+    return true;
 }
 
 bool TFFmpegLoader::Load(TLibraries libs) {
@@ -115,13 +120,13 @@ bool TFFmpegLoader::Load(TLibraries libs) {
     TLibraries loadedHere;
     for (TLibrary lib : kLoadOrder) {
         if (!libs.Contains(lib)) continue;
-        const bool before = Loaded(lib);
         if (!Load(lib)) {
+            // Takes back only this call's loads: what other components loaded stays.
             for (auto it = kLoadOrder.rbegin(); it != kLoadOrder.rend(); ++it)
                 if (loadedHere.Contains(*it)) Unload(*it);
             return false;
         }
-        if (!before) loadedHere.Include(lib);
+        loadedHere.Include(lib);
     }
     return true;
 }
@@ -140,6 +145,16 @@ bool TFFmpegLoader::Loaded(TLibraries libs) const {
 
 void TFFmpegLoader::Unload(TLibrary lib) {
     TLibraryStatus& status = StatusOf(lib);
+    if (status.Users > 1) {
+        --status.Users;
+        return;
+    }
+    Release(lib);
+}
+
+void TFFmpegLoader::Release(TLibrary lib) {
+    TLibraryStatus& status = StatusOf(lib);
+    status.Users = 0;
     if (status.Fixuped) {
         LibraryItem(lib).Unfix();
         status.Fixuped = false;

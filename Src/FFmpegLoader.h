@@ -59,9 +59,12 @@ class TFFmpegLoader {
 public:
     TFFmpegLoader() = default;
 
+    // Components share the libraries, so each library counts its loads and is unloaded only by
+    // the unload that matches the last of them: one component's unload never pulls a library
+    // from under another that still uses it.
     bool Load(TLibrary lib);
-    // All or nothing: on failure every library this call loaded is unloaded again, and the ones
-    // loaded before the call stay, since another component may be using them.
+    // All or nothing: on failure this call's loads are taken back, and what was loaded before
+    // stays loaded.
     bool Load(TLibraries libs);
     bool Loaded(TLibrary lib) const;
     bool Loaded(TLibraries libs) const;
@@ -79,6 +82,8 @@ public:
     void SetInstallLogger(bool value) { FInstallLogger = value; }
 
 private:
+    static void Release(TLibrary lib);
+
     bool FInstallLogger{ true };
 };
 

@@ -25,7 +25,8 @@ protected:
 
     static void Reset() {
         for (TLibrary lib : kAllLibraries)
-            GlobalLoader().Unload(lib);
+            while (GlobalLoader().Loaded(lib))
+                GlobalLoader().Unload(lib);
         TFFmpegLoader::SetLibraryPath("");
     }
 
@@ -61,8 +62,10 @@ TEST_F(FFmpegLoaderTest, LoadsEachSetFromTheSystemAndUnloadsCleanly) {
         EXPECT_EQ(sdl::SDL_Init != nullptr, set.Contains(lbSDL));
         EXPECT_EQ(av::swr_convert != nullptr, set.Contains(swResample));
         EXPECT_EQ(av::avfilter_graph_alloc != nullptr, set.Contains(avFilter));
-        // Loading again finds everything in place.
+        // Loading again finds everything in place; each load needs its unload.
         EXPECT_TRUE(GlobalLoader().Load(set));
+        GlobalLoader().Unload(set);
+        EXPECT_TRUE(GlobalLoader().Loaded(set));
 
         GlobalLoader().Unload(set);
         EXPECT_FALSE(GlobalLoader().Loaded(set));
@@ -74,6 +77,19 @@ TEST_F(FFmpegLoaderTest, LoadsEachSetFromTheSystemAndUnloadsCleanly) {
         EXPECT_EQ(crt::fopen, nullptr);
         EXPECT_EQ(sdl::SDL_Init, nullptr);
     }
+}
+
+TEST_F(FFmpegLoaderTest, OneComponentsUnloadLeavesAnotherComponentsLibraries) {
+    ASSERT_TRUE(GlobalLoader().Load(FFmpegTasksLibraries)) << TFFmpegLoader::LastErrMsg();
+    ASSERT_TRUE(GlobalLoader().Load(AVProbeLibraries)) << TFFmpegLoader::LastErrMsg();
+    GlobalLoader().Unload(AVProbeLibraries);
+    EXPECT_TRUE(GlobalLoader().Loaded(FFmpegTasksLibraries));
+    EXPECT_NE(av::avcodec_open2, nullptr);
+    EXPECT_NE(av::sws_scale, nullptr);
+    GlobalLoader().Unload(FFmpegTasksLibraries);
+    for (TLibrary lib : kAllLibraries)
+        EXPECT_FALSE(GlobalLoader().Loaded(lib)) << TFFmpegLoader::LibraryFileName(lib);
+    EXPECT_EQ(av::avcodec_open2, nullptr);
 }
 
 TEST_F(FFmpegLoaderTest, LoadsEachSetFromALibAVFolderOfLinks) {
