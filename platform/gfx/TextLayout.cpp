@@ -170,18 +170,24 @@ Items PathEllipsis(const Items& items, int width, const TextMeasure& measure,
         }
     }
     if (separator == items.size()) return EndEllipsis(items, width, measure, tabs);
-    Items head(items.begin(), items.begin() + long(separator));
     Items tail;
     for (char32_t c : kEllipsis)
         tail.push_back(Item{ c, false });
     tail.insert(tail.end(), items.begin() + long(separator), items.end());
-    while (!head.empty()) {
-        Items candidate = head;
-        candidate.insert(candidate.end(), tail.begin(), tail.end());
-        if (ItemsWidth(candidate, measure, tabs) <= width) return candidate;
-        head.pop_back();
+    const int tailWidth = ItemsWidth(tail, measure, tabs);
+    // headWidth: the width of the first `keep` characters of the folders.
+    std::size_t keep = 0;
+    int headWidth = 0;
+    for (std::size_t k = 0; k < separator; ++k) {
+        const int next = Step(headWidth, items[k].Code, measure, tabs);
+        if (next + tailWidth > width) break;
+        headWidth = next;
+        keep = k + 1;
     }
-    return EndEllipsis(tail, width, measure, tabs);
+    if (keep == 0) return EndEllipsis(tail, width, measure, tabs);
+    Items shortened(items.begin(), items.begin() + long(keep));
+    shortened.insert(shortened.end(), tail.begin(), tail.end());
+    return shortened;
 }
 
 TextLine PlaceLine(const Items& items, const TextMeasure& measure, const TabStops& tabs) {

@@ -338,6 +338,18 @@ TEST(TextDraw, DrawingMatchesAtEquivalentPlaces) {
               const INT stops[] = { 40, 100 };
               TabbedTextOut(dc, 10, 8, "a\tb\tc", 2, stops, 10);
           } },
+        { "margins",
+          [](HDC dc) {
+              RECT r{ 20, 8, 70, 30 };
+              DrawText(dc, "Fig", &r, DT_CENTER);
+          },
+          [](HDC dc) {
+              RECT r{ 10, 8, 100, 30 };
+              DRAWTEXTPARAMS params;
+              params.iLeftMargin = 10;
+              params.iRightMargin = 30;
+              DrawTextEx(dc, "Fig", &r, DT_CENTER, &params);
+          } },
         { "prefix", [](HDC dc) { TextOut(dc, 10, 8, "Fig"); },
           [](HDC dc) {
               RECT r{ 10, 8, 100, 30 };
