@@ -1,6 +1,8 @@
 #include "platform/win/Backend.h"
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/MainThread.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/Messaging.h"
 #include "platform/win/WindowSystem.h"
 #include <atomic>
 #include <mutex>
@@ -30,6 +32,8 @@ void InstallBackend(std::unique_ptr<Backend> backend) {
     s.FBackend = std::move(backend);
     s.FThread = std::this_thread::get_id();
     s.FInstalled = s.FBackend != nullptr;
+    // Calls queued for the main thread must interrupt the event loop's wait.
+    SetWakeMainThread(s.FInstalled ? std::function<void()>(WakeGuiThread) : nullptr);
 }
 
 Backend& CurrentBackend() {

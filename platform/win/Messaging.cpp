@@ -1,4 +1,5 @@
 #include "platform/win/Messaging.h"
+#include "platform/rtl/MainThread.h"
 #include "platform/win/Backend.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/QueueSources.h"
@@ -28,7 +29,9 @@ bool RunQueuedWork() {
         std::lock_guard lock(Runner().FMutex);
         runner = Runner().FRunner;
     }
-    return runner && runner();
+    if (runner) return runner();
+    // TThread::Synchronize and Queue hand their calls to the main thread's event loop.
+    return IsMainThread() && CheckSynchronize(0);
 }
 
 thread_local DWORD tMessageTime = 0;

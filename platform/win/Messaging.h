@@ -52,8 +52,9 @@ UINT GetDoubleClickTime();
 // The time source of timers and message times: the back end's clock on the GUI thread.
 std::uint64_t CurrentTimeMs();
 
-// Work other threads hand to the GUI thread (TThread::Queue/Synchronize): the event loop runs
-// the runner whenever it looks at its queue, and Wake interrupts its wait.
+// Work other threads hand to the GUI thread: the event loop runs the calls queued by
+// TThread::Synchronize/Queue whenever it looks at its queue (or the runner set here in their
+// place), and WakeGuiThread interrupts its wait.
 void SetQueuedWorkRunner(std::function<bool()> runner);
 void WakeGuiThread();
 

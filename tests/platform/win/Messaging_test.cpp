@@ -1,4 +1,5 @@
 #include "WinTestSupport.h"
+#include "platform/rtl/MainThread.h"
 #include <atomic>
 #include <condition_variable>
 #include <future>
@@ -305,6 +306,18 @@ TEST_F(Messaging, QueuedWorkRunsInTheEventLoop) {
     Pump();
     EXPECT_EQ(ran, 1);
     SetQueuedWorkRunner({});
+}
+
+TEST_F(Messaging, CallsQueuedForTheMainThreadRunInTheWaitingLoop) {
+    HWND w = Create(WS_POPUP, { 0, 0, 10, 10 });
+    std::thread worker([w] {
+        // Runs on the GUI thread, which is waiting in GetMessage with nothing in its queue.
+        QueueToMainThread([w] { PostMessage(w, WM_USER + 4, 0, 0); });
+    });
+    MSG msg;
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    worker.join();
+    EXPECT_EQ(msg.message, WM_USER + 4);
 }
 
 TEST_F(Messaging, ThreadMessagesHaveNoWindow) {
