@@ -62,12 +62,23 @@ struct PlacedRun {
     int Width{ 0 };
 };
 
-// The DrawText layout of a UTF-8 text in a rectangle with DT_ flags: line breaks, word
-// wrapping, tab expansion, "&" prefixes, ellipses and alignment. Pure: the font comes in
-// through `measure`, nothing is drawn.
+// The DrawText layout of a UTF-8 text in a rectangle with DT_ flags. Pure: the font comes in
+// through `measure`, nothing is drawn. The rules, as GDI's:
+// - "\r\n", "\r" and "\n" end lines, except with DT_SINGLELINE, where they take no room; a
+//   break at the very end adds an empty line. An empty text has no lines and height 0.
+// - DT_WORDBREAK wraps at spaces (dropped at the wrap) and between ideographs (never before
+//   closing punctuation); a word wider than the rectangle keeps a line of its own.
+// - "&" underlines the next character and "&&" is one "&" unless DT_NOPREFIX; DT_HIDEPREFIX
+//   drops the underline. DT_EXPANDTABS puts tab stops every 8 average character widths.
+// - DT_END_ELLIPSIS and DT_PATH_ELLIPSIS shorten each line wider than the rectangle.
+// - DT_VCENTER and DT_BOTTOM place a DT_SINGLELINE line; multi-line text starts at the top.
+// - Bounds keeps the left and top and bounds the widest line and every line, whatever the
+//   alignment; Result is the height, or the distance from the top to the text's bottom when a
+//   single line is centred or bottom-aligned.
 TextLayout LayoutText(std::string_view text, unsigned flags, const win::RECT& rect,
                       const TextMeasure& measure);
 
+// One line as TextOut and GetTextExtentPoint32 take it: no prefixes, no breaks.
 PlacedRun PlaceRun(std::u32string_view text, const TextMeasure& measure, const TabStops& tabs);
 
 } // namespace gfx
