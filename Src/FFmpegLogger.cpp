@@ -148,6 +148,8 @@ std::vector<std::string> TLogList::Append(std::uint32_t threadId, const std::str
         SplitAt(pending, "\n", true, line);
         lines.push_back(std::move(line));
     }
+    // Threads come and go (a worker per conversion): only unfinished lines keep an entry.
+    if (pending.empty()) FItems.erase(threadId);
     return lines;
 }
 

@@ -5,7 +5,9 @@
 
 #include <string>
 
-// The SDL 1.2 entry points of the player, in binding order.
+// The SDL 1.2 entry points of the player, in binding order. SDL_putenv is the C library's
+// putenv in this build of SDL and no export of its own: the environment is set through the C
+// library.
 #define VC_SDL_ENTRY_POINTS(X)                                                                     \
     X(SDL_Init)                                                                                    \
     X(SDL_Quit)                                                                                    \
