@@ -128,17 +128,21 @@ TEST(MainThread, QueueDoesNotWaitAndKeepsTheOrder) {
 
 TEST(MainThread, AQueuedCallsExceptionLeavesTheRestQueued) {
     std::vector<int> ran;
+    TEvent queued(true, false);
     FnThread thread([&](FnThread&) {
         TThread::Queue([&] { ran.push_back(1); });
         TThread::Queue([] { throw Exception("queued failure"); });
         TThread::Queue([&] { ran.push_back(3); });
+        queued.SetEvent();
     });
     thread.Start();
-    thread.WaitFor();
+    // WaitFor would serve the queue itself, so wait for the calls to be queued instead.
+    ASSERT_EQ(queued.WaitFor(10000), wrSignaled);
     EXPECT_THROW(CheckSynchronize(0), Exception);
     EXPECT_EQ(ran, std::vector<int>{ 1 });
     EXPECT_TRUE(CheckSynchronize(0));
     EXPECT_EQ(ran, (std::vector<int>{ 1, 3 }));
+    thread.WaitFor();
 }
 
 TEST(MainThread, OnlyTheMainThreadDrainsTheQueue) {
