@@ -120,6 +120,34 @@ TEST(TextDraw, ExtentsOfKnownStrings) {
     EXPECT_EQ(CalcWidth(dc, "a\tb"), Extent(dc, "ab").cx);
 }
 
+TEST(TextDraw, TabbedTextOutReportsWidthAndHeight) {
+    Canvas canvas(300, 30, MakeFont("DejaVu Sans", -13));
+    HDC dc = canvas.Dc();
+    TEXTMETRIC tm;
+    GetTextMetrics(dc, &tm);
+    const int b = Extent(dc, "b").cx;
+    struct Case {
+        std::vector<INT> stops;
+        int origin;
+        int width;
+    };
+    // The text starts at x = 10; stops count from the origin.
+    const Case cases[] = {
+        { {}, 0, 8 * tm.tmAveCharWidth - 10 + b }, // the default stops
+        { {}, 10, 8 * tm.tmAveCharWidth + b },
+        { { 30 }, 0, 20 + b },      // every 30 pixels: the first stop at x = 30
+        { { 30 }, 10, 30 + b },     // the first stop at x = 40
+        { { 25, 90 }, 10, 25 + b }, // listed stops at x = 35 and 100
+        { { 5, 90 }, 10, 90 + b },  // a stop the "a" already passed is skipped
+    };
+    for (const Case& c : cases) {
+        const LONG result = TabbedTextOut(dc, 10, 0, "a\tb", int(c.stops.size()),
+                                          c.stops.empty() ? nullptr : c.stops.data(), c.origin);
+        EXPECT_EQ(result & 0xFFFF, c.width) << c.stops.size() << " " << c.origin;
+        EXPECT_EQ(result >> 16, tm.tmHeight);
+    }
+}
+
 TEST(TextDraw, MetricsOfTheSelectedFont) {
     struct Case {
         int height;
