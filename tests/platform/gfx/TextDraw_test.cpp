@@ -506,5 +506,9 @@ TEST(TextDraw, ADcWithoutASelectedFontUsesTheSystemFont) {
     ASSERT_TRUE(GetTextMetrics(dc, &tm));
     EXPECT_EQ(tm.tmHeight, 16);
     EXPECT_EQ(tm.tmWeight, FW_BOLD);
+    // Drawing onto the 1x1 monochrome bitmap a new DC holds is harmless.
+    RECT r{ 0, 0, 50, 20 };
+    EXPECT_TRUE(TextOut(dc, 0, 0, "x"));
+    EXPECT_EQ(DrawText(dc, "x", &r, 0), tm.tmHeight);
     DeleteDC(dc);
 }
