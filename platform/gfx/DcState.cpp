@@ -197,6 +197,32 @@ BOOL DPtoLP(HDC dc, POINT* points, int count) {
     return TRUE;
 }
 
+int GetDeviceCaps(HDC dc, int index) {
+    DeviceContext* context = DcFromHandle(dc);
+    if (!context) return 0;
+    const BitmapObject* bitmap = context->IsMemoryDc() ? context->SelectedBitmap() : nullptr;
+    const RECT bounds = context->TargetBounds();
+    switch (index) {
+    case TECHNOLOGY:
+        return DT_RASDISPLAY;
+    case HORZRES:
+        return bounds.right;
+    case VERTRES:
+        return bounds.bottom;
+    case BITSPIXEL:
+        return bitmap ? bitmap->BitCount() : 32;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return bitmap && bitmap->BitCount() <= 8 ? 1 << bitmap->BitCount() : -1;
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return 96;
+    default:
+        return 0;
+    }
+}
+
 // ---- Clipping -----------------------------------------------------------------------------
 
 int SelectClipRgn(HDC dc, HRGN region) {

@@ -260,6 +260,18 @@ BOOL OffsetWindowOrgEx(HDC dc, int dx, int dy, POINT* previous);
 BOOL LPtoDP(HDC dc, POINT* points, int count);
 BOOL DPtoLP(HDC dc, POINT* points, int count);
 
+// Device capabilities: the target's colour depth and size, 96 dots per inch.
+constexpr int TECHNOLOGY = 2;
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int PLANES = 14;
+constexpr int NUMCOLORS = 24;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+constexpr int DT_RASDISPLAY = 1;
+int GetDeviceCaps(HDC dc, int index);
+
 // ---- Clipping -----------------------------------------------------------------------------
 // The region is copied; null removes the clip region.
 int SelectClipRgn(HDC dc, HRGN region);

@@ -348,3 +348,23 @@ TEST(DeviceContext, DrawingIntoAPaletteBitmapGoesThroughItsFormat) {
     EXPECT_EQ(bytes[4], 0xFF);
     EXPECT_EQ(GetPixel(c.Dc(), 3, 0), kBlack);
 }
+
+TEST(DeviceContext, DeviceCapsFollowTheTarget) {
+    GdiTestCanvas c(7, 3, kWhite, 8);
+    EXPECT_EQ(GetDeviceCaps(c.Dc(), BITSPIXEL), 8);
+    EXPECT_EQ(GetDeviceCaps(c.Dc(), PLANES), 1);
+    EXPECT_EQ(GetDeviceCaps(c.Dc(), HORZRES), 7);
+    EXPECT_EQ(GetDeviceCaps(c.Dc(), VERTRES), 3);
+    EXPECT_EQ(GetDeviceCaps(c.Dc(), LOGPIXELSY), 96);
+    gfx::Surface screen(4, 2);
+    HDC surfaceDc = CreateSurfaceDC(screen, gfx::Region(RECT{ 0, 0, 4, 2 }), POINT{});
+    EXPECT_EQ(GetDeviceCaps(surfaceDc, BITSPIXEL) * GetDeviceCaps(surfaceDc, PLANES), 32);
+    HBITMAP compatible = CreateCompatibleBitmap(surfaceDc, 3, 3);
+    BITMAP bm;
+    GetObject(compatible, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmBitsPixel, 32);
+    EXPECT_EQ(SelectObject(surfaceDc, compatible), nullptr) << "only memory DCs take bitmaps";
+    DeleteObject(compatible);
+    DeleteDC(surfaceDc);
+    EXPECT_EQ(GetDeviceCaps(surfaceDc, BITSPIXEL), 0);
+}
