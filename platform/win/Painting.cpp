@@ -134,6 +134,15 @@ void CloseDc(HDC dc) {
     DeleteDC(dc);
 }
 
+// GetDC(nullptr): a DC of the screen's format (32 bits), so bitmaps made compatible with it
+// hold colour. What is drawn into it goes nowhere, as the program never draws on the desktop.
+HDC ScreenDc() {
+    static gfx::Surface screen(1, 1);
+    HDC dc = CreateSurfaceDC(screen, Region(RECT{ 0, 0, 1, 1 }), POINT{});
+    if (dc) OpenDcs()[dc] = OpenDc{};
+    return dc;
+}
+
 Region ClientArea(const Window& w) {
     return Region(RECT{ 0, 0, Width(w.FClient), Height(w.FClient) });
 }
@@ -343,19 +352,19 @@ BOOL UpdateWindow(HWND hwnd) {
 }
 
 HDC GetDC(HWND hwnd) {
-    if (!hwnd) return CreateCompatibleDC(nullptr);
+    if (!hwnd) return ScreenDc();
     auto w = FindWindow(hwnd);
     return w ? MakeDc(*w, false, nullptr) : nullptr;
 }
 
 HDC GetWindowDC(HWND hwnd) {
-    if (!hwnd) return CreateCompatibleDC(nullptr);
+    if (!hwnd) return ScreenDc();
     auto w = FindWindow(hwnd);
     return w ? MakeDc(*w, true, nullptr) : nullptr;
 }
 
 HDC GetDCEx(HWND hwnd, HRGN region, DWORD flags) {
-    if (!hwnd) return CreateCompatibleDC(nullptr);
+    if (!hwnd) return ScreenDc();
     auto w = FindWindow(hwnd);
     if (!w) return nullptr;
     const bool whole = (flags & DCX_WINDOW) != 0;
@@ -374,12 +383,9 @@ HDC GetDCEx(HWND hwnd, HRGN region, DWORD flags) {
 }
 
 int ReleaseDC(HWND, HDC dc) {
-    if (OpenDcs().count(dc)) {
-        CloseDc(dc);
-        return 1;
-    }
-    // GetDC(nullptr) handed out a plain memory DC.
-    return DcFromHandle(dc) && DeleteDC(dc) ? 1 : 0;
+    if (!OpenDcs().count(dc)) return 0;
+    CloseDc(dc);
+    return 1;
 }
 
 int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw) {

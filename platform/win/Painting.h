@@ -50,7 +50,7 @@ constexpr UINT RDW_NOFRAME = 0x0800;
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags);
 
 // A DC over the client area (GetDC) or the whole window, frame included (GetWindowDC). GetDC
-// of nullptr gives a memory DC compatible with the screen. Release with ReleaseDC.
+// of nullptr gives a DC of the screen's format. Release with ReleaseDC.
 HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
 constexpr DWORD DCX_WINDOW = 0x00000001;
