@@ -498,10 +498,10 @@ void DeviceContext::FillCoverage(int x, int y, const BYTE* coverage, int width, 
         RECT r;
         if (!IntersectRect(&r, &c, &area)) continue;
         for (int py = r.top; py < r.bottom; ++py) {
-            const BYTE* mask = coverage + std::size_t(py - y) * std::size_t(stride) - x;
+            const BYTE* mask = coverage + std::size_t(py - y) * std::size_t(stride);
             gfx::Pixel* row = target->Row(py);
             for (int px = r.left; px < r.right; ++px) {
-                const unsigned a = mask[px];
+                const unsigned a = mask[px - x];
                 if (a == 0) continue;
                 const gfx::Pixel d = row[px];
                 const auto mix = [a](unsigned s, unsigned dst) {

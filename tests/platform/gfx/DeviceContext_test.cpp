@@ -368,3 +368,29 @@ TEST(DeviceContext, DeviceCapsFollowTheTarget) {
     DeleteDC(surfaceDc);
     EXPECT_EQ(GetDeviceCaps(surfaceDc, BITSPIXEL), 0);
 }
+
+TEST(DeviceContext, RegionsArePaintedInLogicalCoordinates) {
+    GdiTestCanvas c(7, 6);
+    HRGN region = CreateRectRgn(0, 0, 5, 4);
+    HBRUSH red = CreateSolidBrush(kRed);
+    SetViewportOrgEx(c.Dc(), 1, 1, nullptr);
+    FillRgn(c.Dc(), region, HBRUSH(GetStockObject(BLACK_BRUSH)));
+    FrameRgn(c.Dc(), region, red, 1, 1);
+    EXPECT_EQ(c.Picture(kInk),
+              Rows({ ".......", ".rrrrr.", ".r###r.", ".r###r.", ".rrrrr.", "......." }));
+    // PaintRgn uses the selected brush; the region moves with OffsetRgn.
+    HGDIOBJ old = SelectObject(c.Dc(), GetStockObject(WHITE_BRUSH));
+    HRGN corner = CreateRectRgn(0, 0, 3, 3);
+    OffsetRgn(region, 1, 1);
+    EXPECT_EQ(CombineRgn(region, region, corner, RGN_AND), SIMPLEREGION);
+    PaintRgn(c.Dc(), region);
+    EXPECT_EQ(c.Picture(kInk),
+              Rows({ ".......", ".rrrrr.", ".r..#r.", ".r..#r.", ".rrrrr.", "......." }));
+    InvertRgn(c.Dc(), region);
+    EXPECT_EQ(c.Picture(kInk),
+              Rows({ ".......", ".rrrrr.", ".r###r.", ".r###r.", ".rrrrr.", "......." }));
+    DeleteObject(corner);
+    SelectObject(c.Dc(), old);
+    DeleteObject(red);
+    DeleteObject(region);
+}
