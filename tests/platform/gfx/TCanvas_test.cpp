@@ -170,3 +170,27 @@ TEST(TCanvas, DrawingOnABitmapsCanvasChangesTheBitmap) {
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(b.Modified());
 }
+
+TEST(TCanvas, LeavesNoDrawingObjectsBehind) {
+    auto session = [] {
+        TBitmap b(6, 6);
+        TCanvas& c = b.Canvas();
+        for (TColor color : { clRed, clBlue, clLime }) {
+            c.Pen().SetColor(color);
+            c.Brush().SetColor(color);
+            c.Font().SetSize(9 + int(color & 3));
+            c.Rectangle(0, 0, 5, 5);
+            c.TextOut(0, 0, "A");
+        }
+        c.Brush().SetStyle(bsCross);
+        c.FillRect(Rect(0, 0, 6, 6));
+        b.SetSize(9, 9); // a new DIB while the canvas holds the old one
+        c.Ellipse(0, 0, 9, 9);
+        b.SetPixelFormat(pf8bit);
+        c.LineTo(3, 3);
+    };
+    session(); // the stock objects are made once on first use
+    const std::size_t before = win::gdi::LiveCount();
+    session();
+    EXPECT_EQ(win::gdi::LiveCount(), before);
+}
