@@ -287,3 +287,24 @@ TEST(StretchBlt, NineSlicesMeetWithoutGaps) {
                        source.Dc(), col, row, 1, 1, SRCCOPY);
     EXPECT_EQ(dest.Picture(kInk), Rows({ "#######", "#rrrrr#", "#rrrrr#", "#rrrrr#", "#######" }));
 }
+
+TEST(BitBlt, WholeSurfaceCopiesKeepRowOrderWhateverTheLayout) {
+    // Full-width copies take a one-move path when the layouts allow it; every pairing of
+    // top-down and bottom-up storage must give the same picture.
+    for (bool sourceTopDown : { true, false }) {
+        for (bool destTopDown : { true, false }) {
+            GdiTestCanvas source(3, 4, kWhite, 32, sourceTopDown);
+            for (int y = 0; y < 4; ++y)
+                SetPixel(source.Dc(), y % 3, y, y % 2 ? kRed : kBlue);
+            GdiTestCanvas dest(3, 4, kBlack, 32, destTopDown);
+            BitBlt(dest.Dc(), 0, 0, 3, 4, source.Dc(), 0, 0, SRCCOPY);
+            EXPECT_EQ(dest.Picture(kInk), Rows({ "b..", ".r.", "..b", "r.." }))
+                << sourceTopDown << destTopDown;
+            // Part of the rows, shifted down by one.
+            dest.Clear(kBlack);
+            BitBlt(dest.Dc(), 0, 1, 3, 2, source.Dc(), 0, 0, SRCCOPY);
+            EXPECT_EQ(dest.Picture(kInk), Rows({ "###", "b..", ".r.", "###" }))
+                << sourceTopDown << destTopDown;
+        }
+    }
+}

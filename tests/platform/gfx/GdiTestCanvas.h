@@ -11,7 +11,7 @@ class GdiTestCanvas {
 public:
     GdiTestCanvas(int width, int height, win::COLORREF fill = win::RGB(255, 255, 255),
                   int bitCount = 32, bool topDown = true)
-        : FWidth(width), FHeight(height), FBitCount(bitCount) {
+        : FWidth(width), FHeight(height), FBitCount(bitCount), FTopDown(topDown) {
         // A header with room for a full colour table: a grey ramp (black and white for 1 bit).
         std::vector<std::uint8_t> block(sizeof(win::BITMAPINFOHEADER) + 256 * sizeof(win::RGBQUAD));
         auto* info = reinterpret_cast<win::BITMAPINFO*>(block.data());
@@ -60,7 +60,7 @@ public:
                        gfx::MakePixel(win::GetRValue(colour), win::GetGValue(colour),
                                       win::GetBValue(colour), alpha));
     }
-    // Only for 32-bit canvases.
+    // Only for 32-bit canvases; y counts from the top whatever the memory order.
     gfx::Pixel Raw(int x, int y) const { return Row(y)[x]; }
     void SetRaw(int x, int y, gfx::Pixel p) { Row(y)[x] = p; }
 
@@ -82,12 +82,14 @@ public:
 
 private:
     gfx::Pixel* Row(int y) const {
-        return static_cast<gfx::Pixel*>(FBits) + std::size_t(y) * std::size_t(FWidth);
+        const int memoryRow = FTopDown ? y : FHeight - 1 - y;
+        return static_cast<gfx::Pixel*>(FBits) + std::size_t(memoryRow) * std::size_t(FWidth);
     }
 
     int FWidth;
     int FHeight;
     int FBitCount;
+    bool FTopDown;
     void* FBits{ nullptr };
     win::HBITMAP FBitmap{};
     win::HDC FDc{};
