@@ -3,6 +3,7 @@
 #include "platform/gfx/TColor.h"
 
 #include <string>
+#include <utility>
 
 class TCustomIniFile;
 

@@ -32,6 +32,7 @@ void TbsDataSkinListBox::Exchange(TbsSkinFieldIO& io) {
     io.Rect("downcheckbuttonrect", DownCheckButtonRect);
     io.Text("hscrollbarname", HScrollBarName, "hscrollbar");
     io.Text("vscrollbarname", VScrollBarName, "vscrollbar");
+    // "hh" in both the key and the default name is how skins spell them.
     io.Text("bothhscrollbarname", BothScrollBarName, "bothhscrollbar");
     io.Boolean("showfocus", ShowFocus);
     io.Rect("disabledbuttonsrect", DisabledButtonsRect);

@@ -37,6 +37,7 @@ void TbsDataUserObject::Exchange(TbsSkinFieldIO& io) {
 void TbsDataSkinButton::Exchange(TbsSkinFieldIO& io) {
     TbsDataSkinObject::Exchange(io);
     io.Rect("downrect", DownRect);
+    // The key is spelt as the skins carry it.
     io.Rect("disableskinrsect", DisableSkinRect);
 }
 
@@ -128,6 +129,7 @@ void TbsDataSkinMainMenuItem::Exchange(TbsSkinFieldIO& io) {
     io.Color("fontcolor", FontColor, 0);
     io.Color("activefontcolor", ActiveFontColor, 0);
     io.Color("downfontcolor", DownFontColor, 0);
+    // Written with the capital C the skins carry; reading ignores case anyway.
     io.Color("unenabledfontColor", UnEnabledFontColor, 0);
     io.Boolean("stretcheffect", StretchEffect);
     io.Rect("animateskinrect", AnimateSkinRect);
@@ -171,6 +173,7 @@ void TbsDataSkinCaption::Exchange(TbsSkinFieldIO& io) {
     io.Color("glowactivecolor", GlowActiveColor, 0);
     io.Integer("glowoffset", GlowOffset, 0);
     io.Boolean("reflectioneffect", ReflectionEffect);
+    // "reflaction" is the skins' spelling.
     io.Color("reflactioncolor", ReflectionColor, 0);
     io.Color("reflactionactivecolor", ReflectionActiveColor, 0);
     io.Integer("reflectionoffset", ReflectionOffset, 0);

@@ -67,6 +67,7 @@ public:
 
     void LoadFromFile(const TCustomIniFile& ini) override;
 
+    // A new record holds the enumeration's first value until a load sets the command.
     TbsStdCommand Command{ cmClose };
     TRect RestoreRect;
     TRect RestoreActiveRect;
