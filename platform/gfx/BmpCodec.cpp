@@ -374,16 +374,19 @@ std::vector<std::uint8_t> BmpCodec::Encode(const Surface& pixels, int bitsPerPix
     CheckPictureSize(pixels.Width(), pixels.Height(), "BMP");
     auto out = WriteHeaders(pixels.Width(), pixels.Height(), bitsPerPixel, {});
     const std::size_t stride = RowBytes(pixels.Width(), bitsPerPixel);
-    for (int y = pixels.Height() - 1; y >= 0; --y) {
-        const std::size_t rowStart = out.size();
-        for (int x = 0; x < pixels.Width(); ++x) {
-            const Pixel p = pixels.Row(y)[x];
-            out.push_back(PixelB(p));
-            out.push_back(PixelG(p));
-            out.push_back(PixelR(p));
-            if (bitsPerPixel == 32) out.push_back(PixelA(p));
+    const std::size_t start = out.size();
+    out.resize(start + stride * std::size_t(pixels.Height()), 0);
+    const int bytes = bitsPerPixel / 8;
+    for (int y = 0; y < pixels.Height(); ++y) {
+        std::uint8_t* dst = out.data() + start + std::size_t(pixels.Height() - 1 - y) * stride;
+        const Pixel* src = pixels.Row(y);
+        for (int x = 0; x < pixels.Width(); ++x, dst += bytes) {
+            const Pixel p = src[x];
+            dst[0] = PixelB(p);
+            dst[1] = PixelG(p);
+            dst[2] = PixelR(p);
+            if (bytes == 4) dst[3] = PixelA(p);
         }
-        out.resize(rowStart + stride, 0);
     }
     return out;
 }
