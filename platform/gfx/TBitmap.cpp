@@ -212,6 +212,7 @@ void* TBitmap::ScanLine(int y) {
     win::BitmapObject* object = Object();
     if (!object || y < 0 || y >= FHeight)
         throw EInvalidGraphicOperation("Scan line index out of range");
+    if (FPixelFormat == pfDevice) FPixelFormat = pf32bit; // the memory is 32-bit already
     return object->ScanLine(y);
 }
 

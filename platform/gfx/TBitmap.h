@@ -44,11 +44,12 @@ public:
     TPixelFormat PixelFormat() const { return FPixelFormat; }
     // Converts the pixels to the new format; pf15bit, pf16bit and pfCustom are refused.
     void SetPixelFormat(TPixelFormat value);
-    TBitmapHandleType HandleType() const { return bmDIB; }
+    // A bitmap of the screen's format counts as a device bitmap until its scan lines are used.
+    TBitmapHandleType HandleType() const { return FPixelFormat == pfDevice ? bmDDB : bmDIB; }
     bool Monochrome() const { return FPixelFormat == pf1bit; }
 
     // Row y counted from the top, in the pixel format's layout (rows padded to 4 bytes; row y+1
-    // lies below row y in memory, as in a bottom-up DIB).
+    // lies below row y in memory, as in a bottom-up DIB). A pfDevice bitmap becomes pf32bit.
     void* ScanLine(int y);
     TCanvas& Canvas();
     // The DIB section; null while the bitmap is empty.

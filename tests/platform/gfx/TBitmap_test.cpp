@@ -235,3 +235,15 @@ TEST(TBitmap, AssignFromPngKeepsAlphaInThirtyTwoBits) {
     EXPECT_EQ(row[4 + 3], 40);  // alpha
     EXPECT_EQ(row[3], 255);
 }
+
+TEST(TBitmap, ScreenFormatIsADeviceBitmapUntilItsScanLinesAreUsed) {
+    TBitmap b(2, 2);
+    EXPECT_EQ(b.PixelFormat(), pfDevice);
+    EXPECT_EQ(b.HandleType(), bmDDB);
+    b.Canvas().SetPixels(0, 0, clRed);
+    std::uint8_t* row = Row(b, 0);
+    EXPECT_EQ(b.PixelFormat(), pf32bit);
+    EXPECT_EQ(b.HandleType(), bmDIB);
+    EXPECT_EQ(row[2], 255); // the picture is unchanged: red, 4 bytes a pixel
+    EXPECT_EQ(b.Canvas().Pixels(0, 0), clRed);
+}
