@@ -18,6 +18,7 @@ double TTranscoderOptions::InputTSScale(int fileIndex, int streamIndex) const {
 }
 
 void TTranscoderOptions::SetInputTSScale(int fileIndex, int streamIndex, double scale) {
+    if (fileIndex < 0 || streamIndex < 0) return;
     if (size_t(fileIndex) >= Finput_files_ts_scale.size())
         Finput_files_ts_scale.resize(size_t(fileIndex) + 1);
     auto& file = Finput_files_ts_scale[fileIndex];
