@@ -324,6 +324,10 @@ BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidt
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
+    // Win32 code passes a system colour index + 1 in place of a brush.
+    const auto value = reinterpret_cast<std::uintptr_t>(brush);
+    if (value >= 1 && value <= std::uintptr_t(COLOR_MENUBAR) + 1)
+        brush = GetSysColorBrush(int(value) - 1);
     if (!rect || !gdi::LookupAs<BrushObject>(brush)) return FALSE;
     return WithTarget(dc,
                       [&](DeviceContext& context, gfx::Surface& target, const gfx::Region& clip) {

@@ -300,6 +300,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidth,
                int ellipseHeight);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+// `brush` may also be a system colour index + 1, as window classes use it.
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
 BOOL InvertRect(HDC dc, const RECT* rect);

@@ -62,7 +62,9 @@ private:
     int FSelectCount{ 0 };
 };
 
-// The handle table. Thread-safe: a worker may draw into a bitmap while the GUI thread paints.
+// The handle table. Its calls are thread-safe, so a worker may create, use and free its own
+// objects while the GUI thread paints; an object used by two threads at once needs the user's
+// own lock (TCanvas Lock/Unlock), as with GDI.
 namespace gdi {
 // Takes ownership; never returns null.
 HGDIOBJ Add(std::unique_ptr<GdiObject> object);

@@ -289,10 +289,11 @@ win::RECT Region::Bounds() const {
 }
 
 bool Region::Contains(int x, int y) const {
-    for (const win::RECT& r : FRects) {
-        if (r.top > y) break;
-        if (y < r.bottom && x >= r.left && x < r.right) return true;
-    }
+    // Bands are sorted and never overlap: skip straight to the band that may hold y.
+    auto it = std::partition_point(FRects.begin(), FRects.end(),
+                                   [y](const win::RECT& r) { return r.bottom <= y; });
+    for (; it != FRects.end() && it->top <= y; ++it)
+        if (x >= it->left && x < it->right) return true;
     return false;
 }
 

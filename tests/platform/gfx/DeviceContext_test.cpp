@@ -110,6 +110,9 @@ TEST(DeviceContext, FillFrameAndInvert) {
     EXPECT_EQ(GetPixel(c.Dc(), 2, 2), kWhite);
     EXPECT_EQ(GetPixel(c.Dc(), 2, 1), kBlack);
     EXPECT_EQ(GetPixel(c.Dc(), 5, 4), kRed);
+    // A system colour index + 1 stands for that colour's brush.
+    FillRect(c.Dc(), &inner, reinterpret_cast<HBRUSH>(std::uintptr_t(COLOR_HIGHLIGHT + 1)));
+    EXPECT_EQ(GetPixel(c.Dc(), 2, 2), GetSysColor(COLOR_HIGHLIGHT));
     DeleteObject(red);
 }
 
