@@ -57,6 +57,7 @@ TFFLogger::TFFLogger(OwnerlessTag) : TFFBaseComponent(nullptr) {
 }
 
 TFFLogger::~TFFLogger() {
+    *FSelf = nullptr;
     TLoggerRegistry& registry = Registry();
     std::lock_guard lock(registry.Lock);
     if (registry.Current == this) registry.Current = nullptr;
@@ -123,7 +124,9 @@ void TFFLogger::LogLine(std::uint32_t threadId, int libraryLevel, const std::str
 // never see each other's values, and no lock is held while the GUI thread runs the handler.
 void TFFLogger::Deliver(TLogInfo info) {
     if (FTriggerEventInMainThread)
-        CallInMainThread([this, &info] { DoLog(info); });
+        CallInMainThread([self = FSelf, &info] {
+            if (*self) (*self)->DoLog(info);
+        });
     else
         DoLog(info);
 }

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -67,6 +68,9 @@ private:
 
     bool FTriggerEventInMainThread{ true };
     TLogLevel FLogLevel{ llInfo };
+    // Cleared when the logger goes, so that a delivery still waiting for the GUI thread then
+    // finds no logger instead of a freed one; both happen on the GUI thread.
+    std::shared_ptr<TFFLogger*> FSelf{ std::make_shared<TFFLogger*>(this) };
 };
 
 // The logger that receives everything; an ownerless one that drops everything is made when no

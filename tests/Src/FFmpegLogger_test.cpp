@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -202,6 +205,34 @@ TEST_F(FFmpegLoggerTest, OnlyOneComponentLoggerAtATime) {
             << e.Message();
     }
     EXPECT_EQ(&GlobalLogger(), &FLogger);
+}
+
+TEST(FFmpegLoggerLifetime, DeliveryWaitingForTheMainThreadOutlivesItsLogger) {
+    SetMainThread();
+    std::mutex lock;
+    std::condition_variable queued;
+    bool isQueued = false;
+    SetWakeMainThread([&] {
+        std::lock_guard guard(lock);
+        isQueued = true;
+        queued.notify_all();
+    });
+    bool delivered = false;
+    auto logger = std::make_unique<TFFLogger>(nullptr);
+    logger->OnLog = [&](TObject*, std::uint32_t, TLogLevel, const std::string&) {
+        delivered = true;
+    };
+    std::thread worker([&logger] { logger->Log(nullptr, llQuiet, "late"); });
+    {
+        std::unique_lock guard(lock);
+        ASSERT_TRUE(queued.wait_for(guard, std::chrono::seconds(60), [&] { return isQueued; }));
+    }
+    logger.reset();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!CheckSynchronize(50) && std::chrono::steady_clock::now() < deadline) {}
+    worker.join();
+    SetWakeMainThread(nullptr);
+    EXPECT_FALSE(delivered);
 }
 
 TEST(FFmpegLoggerLifetime, DestroyedLoggerLeavesAnOwnerlessOneThatDropsEverything) {
