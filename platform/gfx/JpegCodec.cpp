@@ -51,6 +51,7 @@ struct DecodeJob {
     DecodedImage* Out{ nullptr };
     const char* Refusal{ nullptr };
     std::uint8_t* CmykRow{ nullptr };
+    unsigned long Consumed{ 0 };
 
     ~DecodeJob() {
         if (Created) jpeg_destroy_decompress(&Info);
@@ -117,6 +118,7 @@ bool RunDecode(DecodeJob& job) {
         }
     }
     jpeg_finish_decompress(&info);
+    job.Consumed = job.Size - info.src->bytes_in_buffer;
     return true;
 }
 
@@ -213,7 +215,7 @@ bool JpegCodec::IsJpeg(std::span<const std::uint8_t> data) {
     return data.size() >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
 }
 
-DecodedImage JpegCodec::Decode(std::span<const std::uint8_t> data) {
+DecodedImage JpegCodec::Decode(std::span<const std::uint8_t> data, std::size_t* bytesConsumed) {
     if (!IsJpeg(data)) Fail("the file is not a JPEG file");
     int width = 0, height = 0;
     if (!PeekSize(data, width, height)) Fail("the frame header is missing or truncated");
@@ -225,6 +227,7 @@ DecodedImage JpegCodec::Decode(std::span<const std::uint8_t> data) {
     job.Size = static_cast<unsigned long>(data.size());
     job.Out = &image;
     if (!RunDecode(job)) Fail(job.Refusal ? job.Refusal : job.Errors.Message);
+    if (bytesConsumed) *bytesConsumed = job.Consumed;
     return image;
 }
 

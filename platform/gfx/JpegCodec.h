@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/gfx/DecodedImage.h"
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -13,7 +14,9 @@ public:
 
     static bool IsJpeg(std::span<const std::uint8_t> data);
     // Any warning of the library (premature end, corrupt data) refuses the file.
-    static DecodedImage Decode(std::span<const std::uint8_t> data);
+    // bytesConsumed receives the size up to the end-of-picture marker.
+    static DecodedImage Decode(std::span<const std::uint8_t> data,
+                               std::size_t* bytesConsumed = nullptr);
     // quality 0..100 (values outside are clamped); alpha is dropped.
     static std::vector<std::uint8_t> Encode(const Surface& pixels, int quality = kDefaultQuality,
                                             bool grayscale = false);

@@ -39,16 +39,16 @@ private:
 };
 
 // Visits each chunk after the signature with its type and bounded data, until IEND; a file
-// that ends before IEND is truncated.
+// that ends before IEND is truncated. Returns the file's size: the end of IEND.
 template <typename Visit>
-void ForEachChunk(std::span<const std::uint8_t> data, Visit visit) {
+std::size_t ForEachChunk(std::span<const std::uint8_t> data, Visit visit) {
     std::size_t pos = sizeof kSignature;
     while (data.size() - pos >= 12) {
         const std::uint32_t length = BigEndian32(data.data() + pos);
         const std::uint8_t* type = data.data() + pos + 4;
         if (length > data.size() - pos - 12) Fail("a chunk runs past the end of the file");
         visit(type, data.subspan(pos + 8, length));
-        if (std::memcmp(type, "IEND", 4) == 0) return;
+        if (std::memcmp(type, "IEND", 4) == 0) return pos + 12 + std::size_t(length);
         pos += 12 + std::size_t(length);
     }
     Fail("the file is truncated");
@@ -77,22 +77,23 @@ PngHeader PngCodec::ReadHeader(std::span<const std::uint8_t> data) {
     if (type != 0 && type != 2 && type != 3 && type != 4 && type != 6)
         Fail("unknown colour type " + std::to_string(type));
     h.ColorType = PngColorType(type);
-    ForEachChunk(data, [&](const std::uint8_t* chunk, std::span<const std::uint8_t> body) {
-        if (std::memcmp(chunk, "tRNS", 4) != 0) return;
-        h.HasTransparency = true;
-        auto sample = [&](std::size_t i) {
-            const unsigned v = (unsigned(body[2 * i]) << 8) | body[2 * i + 1];
-            if (h.BitDepth == 16) return std::uint8_t(v >> 8);
-            const unsigned max = (1u << h.BitDepth) - 1;
-            return std::uint8_t(std::min(v, max) * 255 / max);
-        };
-        if (h.ColorType == PngColorType::Grayscale && body.size() >= 2) {
-            const std::uint8_t g = sample(0);
-            h.TransparentKey = MakePixel(g, g, g, 255);
-        } else if (h.ColorType == PngColorType::RGB && body.size() >= 6) {
-            h.TransparentKey = MakePixel(sample(0), sample(1), sample(2), 255);
-        }
-    });
+    h.FileSize =
+        ForEachChunk(data, [&](const std::uint8_t* chunk, std::span<const std::uint8_t> body) {
+            if (std::memcmp(chunk, "tRNS", 4) != 0) return;
+            h.HasTransparency = true;
+            auto sample = [&](std::size_t i) {
+                const unsigned v = (unsigned(body[2 * i]) << 8) | body[2 * i + 1];
+                if (h.BitDepth == 16) return std::uint8_t(v >> 8);
+                const unsigned max = (1u << h.BitDepth) - 1;
+                return std::uint8_t(std::min(v, max) * 255 / max);
+            };
+            if (h.ColorType == PngColorType::Grayscale && body.size() >= 2) {
+                const std::uint8_t g = sample(0);
+                h.TransparentKey = MakePixel(g, g, g, 255);
+            } else if (h.ColorType == PngColorType::RGB && body.size() >= 6) {
+                h.TransparentKey = MakePixel(sample(0), sample(1), sample(2), 255);
+            }
+        });
     return h;
 }
 

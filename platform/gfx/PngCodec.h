@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/gfx/DecodedImage.h"
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -24,6 +25,8 @@ struct PngHeader {
     bool HasTransparency{ false }; // a tRNS chunk is present
     // Grey and RGB files: the tRNS key colour, reduced to 8 bits per sample (alpha 255).
     Pixel TransparentKey{ 0 };
+    // The bytes up to the end of the IEND chunk: what follows is not part of the picture.
+    std::size_t FileSize{ 0 };
 };
 
 // PNG files through libpng. Every colour type and depth decodes to 8-bit BGRA; 16-bit samples

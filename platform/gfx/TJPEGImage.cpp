@@ -28,14 +28,19 @@ void TJPEGImage::SetGrayscale(bool value) {
 }
 
 void TJPEGImage::LoadFromStream(TStream& stream) {
+    const std::int64_t start = stream.Position();
     std::vector<std::uint8_t> bytes = ReadRest(stream);
+    std::size_t consumed = 0;
     try {
-        gfx::DecodedImage image = gfx::JpegCodec::Decode(bytes);
+        gfx::DecodedImage image = gfx::JpegCodec::Decode(bytes, &consumed);
         FPixels = std::move(image.Pixels);
         FGrayscale = image.BitDepth == 8;
     } catch (const Exception& e) {
+        stream.Seek(start, soBeginning);
         throw EInvalidGraphic(e.Message());
     }
+    stream.Seek(start + std::int64_t(consumed), soBeginning);
+    bytes.resize(consumed);
     FData = std::move(bytes);
     Changed();
 }

@@ -117,6 +117,7 @@ void TPngImage::SetFromSurface(const gfx::Surface& pixels, bool withAlpha) {
 }
 
 void TPngImage::LoadFromStream(TStream& stream) {
+    const std::int64_t start = stream.Position();
     const std::vector<std::uint8_t> bytes = ReadRest(stream);
     gfx::PngHeader header;
     gfx::DecodedImage image;
@@ -124,8 +125,10 @@ void TPngImage::LoadFromStream(TStream& stream) {
         header = gfx::PngCodec::ReadHeader(bytes);
         image = gfx::PngCodec::Decode(bytes);
     } catch (const Exception& e) {
+        stream.Seek(start, soBeginning);
         throw EInvalidGraphic(e.Message());
     }
+    stream.Seek(start + std::int64_t(header.FileSize), soBeginning);
     const int type = int(header.ColorType);
     const bool channel = type == COLOR_GRAYSCALEALPHA || type == COLOR_RGBALPHA;
     // A palette whose only see-through entry is fully transparent behaves as one key colour.

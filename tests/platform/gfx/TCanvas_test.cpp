@@ -194,3 +194,18 @@ TEST(TCanvas, LeavesNoDrawingObjectsBehind) {
     session();
     EXPECT_EQ(win::gdi::LiveCount(), before);
 }
+
+TEST(TCanvas, PatternBrushTilesItsBitmap) {
+    TBitmap pattern(2, 1);
+    pattern.Canvas().SetPixels(0, 0, clRed);
+    pattern.Canvas().SetPixels(1, 0, clBlue);
+    Paper p;
+    p.Canvas.Brush().SetBitmap(&pattern);
+    p.Canvas.FillRect(Rect(0, 0, 6, 2));
+    for (int x = 0; x < 6; ++x)
+        EXPECT_EQ(p.Canvas.Pixels(x, 1), x % 2 ? clBlue : clRed) << x;
+    p.Canvas.Brush().SetBitmap(nullptr);
+    p.Canvas.Brush().SetColor(clLime);
+    p.Canvas.FillRect(Rect(0, 0, 6, 2));
+    EXPECT_EQ(p.Canvas.Pixels(1, 1), clLime);
+}

@@ -210,3 +210,25 @@ TEST(TIcon, SavesAndLoadsWithAlpha) {
     EXPECT_EQ(loaded.ToSurface(), png.ToSurface());
     EXPECT_THROW(loaded.SetWidth(3), EInvalidGraphicOperation);
 }
+
+TEST(TGraphic, PngAndJpegLeaveWhatFollowsThePictureUnread) {
+    const auto snapshot = Snapshot();
+    const std::unique_ptr<TGraphic> graphics[] = { std::make_unique<TPngImage>(),
+                                                   std::make_unique<TJPEGImage>() };
+    for (const auto& graphic : graphics) {
+        graphic->Assign(*snapshot);
+        TMemoryStream stream;
+        stream.WriteBuffer("head", 4);
+        graphic->SaveToStream(stream);
+        const std::int64_t end = stream.Position();
+        stream.WriteBuffer("tail", 4);
+        stream.SetPosition(4);
+        const auto loaded = graphic->CreateNew();
+        loaded->LoadFromStream(stream);
+        EXPECT_EQ(stream.Position(), end) << graphic->ClassName();
+        char tail[4]{};
+        stream.ReadBuffer(tail, 4);
+        EXPECT_EQ(std::string(tail, 4), "tail");
+        EXPECT_EQ(loaded->Width(), snapshot->Width());
+    }
+}
