@@ -99,6 +99,24 @@ void BitmapObject::ReadPixels(gfx::Surface& out) const {
         dib::ReadRow(ScanLine(y), layout, out.Row(y), FWidth);
 }
 
+void BitmapObject::ReadArea(gfx::Surface& out, const RECT& area) const {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    out = gfx::Surface(width, height);
+    const dib::Layout layout = Layout();
+    if (FBitCount >= 8) {
+        const int bytes = FBitCount / 8;
+        for (int y = 0; y < height; ++y)
+            dib::ReadRow(ScanLine(area.top + y) + area.left * bytes, layout, out.Row(y), width);
+        return;
+    }
+    std::vector<gfx::Pixel> row(static_cast<std::size_t>(area.right));
+    for (int y = 0; y < height; ++y) {
+        dib::ReadRow(ScanLine(area.top + y), layout, row.data(), area.right);
+        std::copy(row.begin() + area.left, row.end(), out.Row(y));
+    }
+}
+
 void BitmapObject::WritePixels(const gfx::Surface& in) {
     const int width = std::min(FWidth, in.Width());
     const int height = std::min(FHeight, in.Height());

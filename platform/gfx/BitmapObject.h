@@ -42,6 +42,8 @@ public:
 
     // The pixels as 32-bit BGRA. Palette and 24-bit pixels get alpha 0, as their DIB has none.
     void ReadPixels(gfx::Surface& out) const;
+    // Only the pixels of `area` (inside the bitmap): out's (0, 0) is the area's top-left.
+    void ReadArea(gfx::Surface& out, const RECT& area) const;
     gfx::Pixel PixelAt(int x, int y) const;
     // Stores 32-bit pixels into the bitmap's format: palette depths take the nearest entry.
     void WritePixels(const gfx::Surface& in);

@@ -133,6 +133,7 @@ bool CopyBlock(gfx::Surface& target, const gfx::Surface& src, const RECT& r, int
 struct Source {
     gfx::Surface Scratch;
     const gfx::Surface* Pixels{ nullptr };
+    POINT Offset; // where Pixels' (0, 0) lies in the source's surface coordinates
 };
 
 bool IsMonochromeDevice(const DeviceContext& dc) {
@@ -140,8 +141,9 @@ bool IsMonochromeDevice(const DeviceContext& dc) {
     return bitmap && bitmap->BitCount() == 1 && !bitmap->IsDibSection();
 }
 
-void PrepareSource(Source& source, DeviceContext& src, DeviceContext& dst, gfx::Surface* target) {
-    source.Pixels = src.SourcePixels(source.Scratch);
+void PrepareSource(Source& source, DeviceContext& src, DeviceContext& dst, gfx::Surface* target,
+                   const RECT& area) {
+    source.Pixels = src.SourcePixels(source.Scratch, area, source.Offset);
     if (!source.Pixels) return;
     const bool srcMono = IsMonochromeDevice(src);
     const bool dstMono = IsMonochromeDevice(dst);
@@ -323,12 +325,16 @@ BOOL Blit(HDC dest, int x, int y, int w, int h, HDC source, int sx, int sy, int 
     DeviceContext::DrawScope scope(*dst);
     gfx::Surface* target = scope.Target();
     if (!target) return TRUE;
-    if (src) {
-        PrepareSource(prepared, *src, *dst, target);
-        if (!prepared.Pixels) return FALSE;
-    }
     const POINT d = dst->LogicalToSurface(POINT{ x, y });
-    const POINT s = src ? src->LogicalToSurface(POINT{ sx, sy }) : POINT{};
+    POINT s = src ? src->LogicalToSurface(POINT{ sx, sy }) : POINT{};
+    if (src) {
+        const RECT area{ std::min(s.x, s.x + sw), std::min(s.y, s.y + sh), std::max(s.x, s.x + sw),
+                         std::max(s.y, s.y + sh) };
+        PrepareSource(prepared, *src, *dst, target, area);
+        if (!prepared.Pixels) return FALSE;
+        s.x -= prepared.Offset.x;
+        s.y -= prepared.Offset.y;
+    }
     Transfer(*dst, *target, d.x, d.y, w, h, prepared.Pixels, s.x, s.y, sw, sh, op,
              dst->CurrentState().StretchMode == HALFTONE);
     return TRUE;

@@ -253,6 +253,21 @@ const gfx::Surface* DeviceContext::SourcePixels(gfx::Surface& scratch) const {
     return &scratch;
 }
 
+const gfx::Surface* DeviceContext::SourcePixels(gfx::Surface& scratch, const RECT& area,
+                                                POINT& offset) const {
+    offset = POINT{};
+    BitmapObject* bitmap = FOwnTarget ? nullptr : SelectedBitmap();
+    if (!bitmap || bitmap->Surface32() || FScopeDepth > 0) return SourcePixels(scratch);
+    // Converting a large palette or 24-bit picture whole for each small blit would dominate
+    // nine-slice drawing: convert only what is read.
+    const RECT bounds{ 0, 0, bitmap->Width(), bitmap->Height() };
+    RECT cut;
+    if (!IntersectRect(&cut, &area, &bounds)) cut = RECT{ 0, 0, 1, 1 };
+    bitmap->ReadArea(scratch, cut);
+    offset = POINT{ cut.left, cut.top };
+    return &scratch;
+}
+
 void DeviceContext::AddDrawn(const RECT& surfaceRect) {
     RECT bounded;
     const RECT clipBox = Clip().Bounds();

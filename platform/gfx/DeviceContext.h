@@ -131,6 +131,9 @@ public:
     // The target's pixels for reading as a blit source: a direct surface for 32-bit targets,
     // else a converted copy in `scratch`. Null when there is none.
     const gfx::Surface* SourcePixels(gfx::Surface& scratch) const;
+    // The same for a blit that reads only `area` (surface coordinates): a converted source holds
+    // just that area, and `offset` says where the returned surface's (0, 0) lies.
+    const gfx::Surface* SourcePixels(gfx::Surface& scratch, const RECT& area, POINT& offset) const;
     void AddDrawn(const RECT& surfaceRect);
 
 private:

@@ -308,3 +308,19 @@ TEST(BitBlt, WholeSurfaceCopiesKeepRowOrderWhateverTheLayout) {
         }
     }
 }
+
+TEST(BitBlt, PartOfAPaletteOrTwentyFourBitSourceArrivesUnshifted) {
+    // Sources in their own formats: only the read area is converted, so its offset must hold
+    // for whole bytes and for pixels packed several to a byte.
+    for (int bits : { 1, 4, 8, 24 }) {
+        GdiTestCanvas source(11, 3, kWhite, bits, false);
+        SetPixel(source.Dc(), 5, 1, kBlack);
+        SetPixel(source.Dc(), 7, 1, kBlack);
+        SetPixel(source.Dc(), 10, 2, kBlack);
+        GdiTestCanvas dest(5, 2, kRed);
+        BitBlt(dest.Dc(), 0, 0, 3, 1, source.Dc(), 5, 1, SRCCOPY);
+        // Reaches past the source's right edge: the missing column is left alone.
+        BitBlt(dest.Dc(), 2, 1, 3, 1, source.Dc(), 9, 2, SRCCOPY);
+        EXPECT_EQ(dest.Picture(kInk), Rows({ "#.#rr", "rr.#r" })) << bits << " bits";
+    }
+}
