@@ -1,0 +1,9 @@
+#pragma once
+#include "Src/FFmpegTasks/OptionRecords.h"
+#include "app/FormatParameters.h"
+
+// The output options a file is converted with: a reset record with every working field that
+// holds a value copied in; empty texts, "AUTO" and the not-set bit rates leave the media
+// engine's own choice. Raises EConvertError for a channel, sample-rate or volume text that is
+// not a whole number, before anything is returned.
+TOutputOptions OutputOptionsOf(const TWorkingParameters& fields);
