@@ -25,11 +25,12 @@ std::vector<RGBQUAD> DefaultPalette(int bitCount) {
 } // namespace
 
 BitmapObject::BitmapObject(int width, int height, int bitCount, bool topDown,
-                           std::vector<RGBQUAD> palette, bool dibSection)
+                           std::vector<RGBQUAD> palette, bool dibSection, bool green6)
     : GdiObject(OBJ_BITMAP), FWidth(width), FHeight(height), FBitCount(bitCount), FTopDown(topDown),
-      FDibSection(dibSection) {
+      FDibSection(dibSection), FGreen6(green6) {
     if (width <= 0 || height <= 0) throw Exception("Invalid bitmap size");
-    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
+        bitCount != 32)
         throw Exception("Unsupported bitmap format");
     const std::size_t rowBytes = (std::size_t(width) * std::size_t(bitCount) + 31) / 32 * 4;
     if (rowBytes > kMaxBytes || rowBytes * std::size_t(height) > kMaxBytes)
@@ -44,12 +45,14 @@ BitmapObject::BitmapObject(int width, int height, int bitCount, bool topDown,
         if (bitCount <= 8)
             SetPalette(palette.empty() ? DefaultPalette(bitCount) : std::move(palette));
     }
+    UpdateLayout();
 }
 
 void BitmapObject::SetPalette(std::vector<RGBQUAD> palette) {
     if (FBitCount > 8) return;
     palette.resize(std::size_t(1) << FBitCount);
     FPalette = std::move(palette);
+    UpdateLayout();
 }
 
 void* BitmapObject::Bits() {
@@ -66,21 +69,20 @@ const BYTE* BitmapObject::ScanLine(int y) const {
     return FBytes.data() + std::size_t(memoryRow) * std::size_t(FRowBytes);
 }
 
-dib::Layout BitmapObject::Layout() const {
-    dib::Layout layout;
-    layout.Width = FWidth;
-    layout.Height = FHeight;
-    layout.TopDown = FTopDown;
-    layout.BitCount = FBitCount;
-    layout.RowBytes = FRowBytes;
-    layout.Palette = FPalette;
-    return layout;
+void BitmapObject::UpdateLayout() {
+    FLayout.Width = FWidth;
+    FLayout.Height = FHeight;
+    FLayout.TopDown = FTopDown;
+    FLayout.BitCount = FBitCount;
+    FLayout.RowBytes = FRowBytes;
+    FLayout.Palette = FPalette;
+    FLayout.Green6 = FGreen6;
 }
 
 gfx::Pixel BitmapObject::PixelAt(int x, int y) const {
     if (FBitCount == 32) return FSurface.At(x, y);
     gfx::Pixel p = 0;
-    const dib::Layout layout = Layout();
+    const dib::Layout& layout = FLayout;
     if (FBitCount >= 8) {
         dib::ReadRow(ScanLine(y) + x * FBitCount / 8, layout, &p, 1);
         return p;
@@ -94,16 +96,31 @@ void BitmapObject::ReadPixels(gfx::Surface& out) const {
     if (out.Width() != FWidth || out.Height() != FHeight ||
         out.Order() != gfx::Surface::RowOrder::TopDown)
         out = gfx::Surface(FWidth, FHeight);
-    const dib::Layout layout = Layout();
+    const dib::Layout& layout = FLayout;
     for (int y = 0; y < FHeight; ++y)
         dib::ReadRow(ScanLine(y), layout, out.Row(y), FWidth);
+}
+
+void BitmapObject::SetPixelAt(int x, int y, gfx::Pixel p) {
+    if (FBitCount == 32) {
+        FSurface.Set(x, y, p);
+        return;
+    }
+    if (FBitCount >= 8) {
+        dib::WriteRow(&p, 1, FLayout, ScanLine(y) + x * (FBitCount / 8));
+        return;
+    }
+    std::vector<gfx::Pixel> row(static_cast<std::size_t>(FWidth));
+    dib::ReadRow(ScanLine(y), FLayout, row.data(), FWidth);
+    row[std::size_t(x)] = p;
+    dib::WriteRow(row.data(), FWidth, FLayout, ScanLine(y));
 }
 
 void BitmapObject::ReadArea(gfx::Surface& out, const RECT& area) const {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     out = gfx::Surface(width, height);
-    const dib::Layout layout = Layout();
+    const dib::Layout& layout = FLayout;
     if (FBitCount >= 8) {
         const int bytes = FBitCount / 8;
         for (int y = 0; y < height; ++y)
@@ -120,7 +137,7 @@ void BitmapObject::ReadArea(gfx::Surface& out, const RECT& area) const {
 void BitmapObject::WritePixels(const gfx::Surface& in) {
     const int width = std::min(FWidth, in.Width());
     const int height = std::min(FHeight, in.Height());
-    const dib::Layout layout = Layout();
+    const dib::Layout& layout = FLayout;
     for (int y = 0; y < height; ++y)
         dib::WriteRow(in.Row(y), width, layout, ScanLine(y));
 }
@@ -143,6 +160,12 @@ int BitmapObject::GetObjectInfo(int size, void* buffer) const {
         ds.dsBmih.biBitCount = WORD(FBitCount);
         ds.dsBmih.biSizeImage = DWORD(FRowBytes * FHeight);
         ds.dsBmih.biClrUsed = FBitCount <= 8 ? DWORD(FPalette.size()) : 0;
+        if (FBitCount == 16) {
+            ds.dsBmih.biCompression = FGreen6 ? BI_BITFIELDS : BI_RGB;
+            ds.dsBitfields[0] = FGreen6 ? 0xF800 : 0x7C00;
+            ds.dsBitfields[1] = FGreen6 ? 0x07E0 : 0x03E0;
+            ds.dsBitfields[2] = 0x001F;
+        }
         std::memcpy(buffer, &ds, sizeof ds);
         return int(sizeof ds);
     }

@@ -7,7 +7,7 @@
 
 namespace win {
 
-// The object behind an HBITMAP: a DIB section or a device bitmap of 1, 4, 8, 24 or 32 bits.
+// The object behind an HBITMAP: a DIB section or a device bitmap of 1, 4, 8, 16, 24 or 32 bits.
 //
 // Storage: a 32-bit bitmap keeps its pixels in a gfx::Surface whose memory is the DIB section's
 // memory (top-down or bottom-up as created), so the DC draws into it and ScanLine writes are
@@ -19,9 +19,9 @@ namespace win {
 class BitmapObject : public GdiObject {
 public:
     // `palette` is used for 8 bits and fewer (missing entries are black); `dibSection` says
-    // whether GetObject reports a DIBSECTION.
+    // whether GetObject reports a DIBSECTION; `green6` picks 5-6-5 for 16 bits (else 5-5-5).
     BitmapObject(int width, int height, int bitCount, bool topDown, std::vector<RGBQUAD> palette,
-                 bool dibSection);
+                 bool dibSection, bool green6 = false);
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
@@ -45,25 +45,30 @@ public:
     // Only the pixels of `area` (inside the bitmap): out's (0, 0) is the area's top-left.
     void ReadArea(gfx::Surface& out, const RECT& area) const;
     gfx::Pixel PixelAt(int x, int y) const;
+    // Stores one pixel in the bitmap's format (the nearest palette entry for palette formats).
+    void SetPixelAt(int x, int y, gfx::Pixel p);
     // Stores 32-bit pixels into the bitmap's format: palette depths take the nearest entry.
     void WritePixels(const gfx::Surface& in);
 
     int GetObjectInfo(int size, void* buffer) const override;
 
-    dib::Layout Layout() const;
+    const dib::Layout& Layout() const { return FLayout; }
 
 private:
     const BYTE* ScanLine(int y) const;
+    void UpdateLayout();
 
     int FWidth;
     int FHeight;
     int FBitCount;
     bool FTopDown;
     bool FDibSection;
+    bool FGreen6;
     int FRowBytes{ 0 };
     std::vector<RGBQUAD> FPalette;
     gfx::Surface FSurface;
     std::vector<BYTE> FBytes;
+    dib::Layout FLayout;
 };
 
 } // namespace win

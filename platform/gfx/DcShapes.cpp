@@ -1,3 +1,4 @@
+#include "platform/gfx/BitmapObject.h"
 #include "platform/gfx/BrushObject.h"
 #include "platform/gfx/DcPaint.h"
 #include "platform/gfx/GdiObjects.h"
@@ -211,11 +212,26 @@ COLORREF GetPixel(HDC dc, int x, int y) {
     const POINT p = context->LogicalToSurface(POINT{ x, y });
     if (!context->Clip().Contains(p.x, p.y)) return CLR_INVALID;
     gfx::Surface scratch;
-    const gfx::Surface* pixels = context->SourcePixels(scratch);
-    return pixels ? raster::PixelColour(pixels->At(p.x, p.y)) : CLR_INVALID;
+    POINT offset;
+    const gfx::Surface* pixels =
+        context->SourcePixels(scratch, RECT{ p.x, p.y, p.x + 1, p.y + 1 }, offset);
+    if (!pixels || !pixels->Contains(p.x - offset.x, p.y - offset.y)) return CLR_INVALID;
+    return raster::PixelColour(pixels->At(p.x - offset.x, p.y - offset.y));
 }
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
+    // One pixel of a palette or 24-bit bitmap is written in place: converting the whole
+    // bitmap for it would make pixel loops quadratic.
+    if (DeviceContext* context = DcFromHandle(dc); context && context->IsMemoryDc()) {
+        BitmapObject* bitmap = context->SelectedBitmap();
+        if (bitmap && !bitmap->Surface32() && !context->ScopeOpen()) {
+            const POINT p = context->LogicalToSurface(POINT{ x, y });
+            if (!context->Clip().Contains(p.x, p.y)) return CLR_INVALID;
+            bitmap->SetPixelAt(p.x, p.y, raster::ColourPixel(color));
+            context->AddDrawn(RECT{ p.x, p.y, p.x + 1, p.y + 1 });
+            return raster::PixelColour(bitmap->PixelAt(p.x, p.y));
+        }
+    }
     COLORREF result = CLR_INVALID;
     WithTarget(dc, [&](DeviceContext& context, gfx::Surface& target, const gfx::Region& clip) {
         const POINT p = context.LogicalToSurface(POINT{ x, y });

@@ -122,6 +122,7 @@ public:
     int Save();
     bool Restore(int level);
     bool IsMemoryDc() const { return FOwnTarget == nullptr; }
+    bool ScopeOpen() const { return FScopeDepth > 0; }
     BitmapObject* SelectedBitmap() const;
     PenObject* SelectedPen() const;
     BrushObject* SelectedBrush() const;

@@ -19,12 +19,23 @@ gfx::Pixel FromQuad(const std::vector<RGBQUAD>& palette, unsigned index) {
 std::optional<Layout> Parse(const BITMAPINFO* info) {
     if (!info) return std::nullopt;
     const BITMAPINFOHEADER& h = info->bmiHeader;
-    if (h.biCompression != BI_RGB || h.biWidth <= 0 || h.biHeight == 0 || h.biPlanes > 1)
-        return std::nullopt;
+    if (h.biWidth <= 0 || h.biHeight == 0 || h.biPlanes > 1) return std::nullopt;
     const int bits = h.biBitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return std::nullopt;
     Layout layout;
+    if (h.biCompression == BI_BITFIELDS) {
+        // The three masks follow the header where the colour table would be.
+        DWORD masks[3];
+        std::memcpy(masks, info->bmiColors, sizeof masks);
+        const bool is565 = masks[0] == 0xF800 && masks[1] == 0x07E0 && masks[2] == 0x001F;
+        const bool is555 = masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F;
+        const bool is888 = masks[0] == 0xFF0000 && masks[1] == 0xFF00 && masks[2] == 0xFF;
+        if (!(bits == 16 && (is565 || is555)) && !(bits == 32 && is888)) return std::nullopt;
+        layout.Green6 = is565;
+    } else if (h.biCompression != BI_RGB) {
+        return std::nullopt;
+    }
     layout.Width = h.biWidth;
     layout.TopDown = h.biHeight < 0;
     // -INT_MIN is not representable: such a header is refused by the size check below.
@@ -57,8 +68,14 @@ void ReadRow(const BYTE* row, const Layout& layout, gfx::Pixel* out, int width) 
     case 16:
         for (int x = 0; x < width; ++x) {
             const unsigned v = unsigned(row[x * 2]) | (unsigned(row[x * 2 + 1]) << 8);
-            const auto expand = [](unsigned c) { return BYTE((c << 3) | (c >> 2)); };
-            out[x] = gfx::MakePixel(expand((v >> 10) & 31), expand((v >> 5) & 31), expand(v & 31));
+            const auto expand5 = [](unsigned c) { return BYTE((c << 3) | (c >> 2)); };
+            const auto expand6 = [](unsigned c) { return BYTE((c << 2) | (c >> 4)); };
+            if (layout.Green6)
+                out[x] = gfx::MakePixel(expand5((v >> 11) & 31), expand6((v >> 5) & 63),
+                                        expand5(v & 31));
+            else
+                out[x] = gfx::MakePixel(expand5((v >> 10) & 31), expand5((v >> 5) & 31),
+                                        expand5(v & 31));
         }
         break;
     case 8:
@@ -107,9 +124,11 @@ void WriteRow(const gfx::Pixel* in, int width, const Layout& layout, BYTE* row) 
         return;
     case 16:
         for (int x = 0; x < width; ++x) {
-            const unsigned v = (unsigned(gfx::PixelR(in[x]) >> 3) << 10) |
-                               (unsigned(gfx::PixelG(in[x]) >> 3) << 5) |
-                               unsigned(gfx::PixelB(in[x]) >> 3);
+            const unsigned r = gfx::PixelR(in[x]) >> 3;
+            const unsigned b = gfx::PixelB(in[x]) >> 3;
+            const unsigned v = layout.Green6
+                                   ? (r << 11) | (unsigned(gfx::PixelG(in[x]) >> 2) << 5) | b
+                                   : (r << 10) | (unsigned(gfx::PixelG(in[x]) >> 3) << 5) | b;
             row[x * 2] = BYTE(v);
             row[x * 2 + 1] = BYTE(v >> 8);
         }

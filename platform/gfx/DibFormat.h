@@ -16,15 +16,17 @@ struct Layout {
     int BitCount{ 0 };
     int RowBytes{ 0 };
     std::vector<RGBQUAD> Palette; // 8 bits and fewer
+    bool Green6{ false };         // 16 bits as 5-6-5 (BI_BITFIELDS) instead of 5-5-5
 };
 
 constexpr int RowBytesFor(int width, int bitCount) {
     return (width * bitCount + 31) / 32 * 4;
 }
 
-// Null for a header this layer does not take: compression other than BI_RGB, a bit count other
-// than 1, 4, 8, 16 (5-5-5), 24 or 32, a zero or oversized image. The colour table is read from
-// `info` for 8 bits and fewer (biClrUsed entries, else 2^bits; missing ones are black).
+// Null for a header this layer does not take: a bit count other than 1, 4, 8, 16 (5-5-5, or
+// 5-6-5 as BI_BITFIELDS), 24 or 32, other compressions or masks, a zero or oversized image. The
+// colour table is read from `info` for 8 bits and fewer (biClrUsed entries, else 2^bits; missing
+// ones are black).
 std::optional<Layout> Parse(const BITMAPINFO* info);
 
 // Converts `width` pixels. Reading gives alpha 0 except for 32 bits, which keep theirs.

@@ -4,6 +4,7 @@
 #include "platform/gfx/BrushObject.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/DibFormat.h"
+#include "platform/gfx/PaletteObject.h"
 #include "platform/gfx/PenObject.h"
 #include "platform/gfx/RegionObject.h"
 #include "platform/rtl/Exception.h"
@@ -174,6 +175,24 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
     }
 }
 
+HPALETTE CreatePalette(const LOGPALETTE* palette) {
+    if (!palette || palette->palNumEntries == 0 || palette->palNumEntries > 256) return nullptr;
+    std::vector<PALETTEENTRY> entries(palette->palPalEntry,
+                                      palette->palPalEntry + palette->palNumEntries);
+    return Create<HPALETTE>([&] { return std::make_unique<PaletteObject>(std::move(entries)); });
+}
+
+UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries) {
+    const PaletteObject* object = gdi::LookupAs<PaletteObject>(palette);
+    if (!object) return 0;
+    const auto& all = object->Entries();
+    if (!entries) return UINT(all.size());
+    UINT copied = 0;
+    for (UINT i = start; i < all.size() && copied < count; ++i)
+        entries[copied++] = all[i];
+    return copied;
+}
+
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const void* bits) {
     if (width == 0 || height == 0) return HBITMAP(DefaultDcBitmap());
     if (width < 0 || height < 0 || planes > 1) return nullptr;
@@ -215,10 +234,11 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
 HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT, void** bits, void* section, DWORD) {
     if (bits) *bits = nullptr;
     const auto layout = dib::Parse(info);
-    if (!layout || layout->BitCount == 16 || section) return nullptr;
+    if (!layout || section) return nullptr;
     HBITMAP handle = Create<HBITMAP>([&] {
         return std::make_unique<BitmapObject>(layout->Width, layout->Height, layout->BitCount,
-                                              layout->TopDown, layout->Palette, true);
+                                              layout->TopDown, layout->Palette, true,
+                                              layout->Green6);
     });
     if (handle && bits) *bits = gdi::LookupAs<BitmapObject>(handle)->Bits();
     return handle;

@@ -22,6 +22,12 @@ HBRUSH CreateHatchBrush(int hatch, COLORREF color);
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
 
+// A logical palette (at most 256 entries); GetObject on it gives its entry count as a WORD.
+HPALETTE CreatePalette(const LOGPALETTE* palette);
+// Copies entries [start, start + count) that exist; returns how many. With null `entries`,
+// returns the number of entries.
+UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
+
 // A device bitmap: `bits`, when given, holds rows padded to 2 bytes as in Win32. 1 bit per pixel
 // makes a monochrome bitmap; any other count makes a 32-bit one.
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const void* bits);

@@ -141,6 +141,21 @@ struct RGNDATA {
     char Buffer[1];
 };
 
+// Logical palettes.
+struct PALETTEENTRY {
+    BYTE peRed{ 0 };
+    BYTE peGreen{ 0 };
+    BYTE peBlue{ 0 };
+    BYTE peFlags{ 0 };
+};
+
+// The header followed by palNumEntries entries (allocated by the caller past the struct).
+struct LOGPALETTE {
+    WORD palVersion{ 0x300 };
+    WORD palNumEntries{ 0 };
+    PALETTEENTRY palPalEntry[1];
+};
+
 // Blending.
 constexpr BYTE AC_SRC_OVER = 0;
 constexpr BYTE AC_SRC_ALPHA = 1;

@@ -1,4 +1,5 @@
 #include "platform/gfx/BrushObject.h"
+#include "platform/gfx/PaletteObject.h"
 #include "platform/gfx/PenObject.h"
 
 #include <cstring>
@@ -27,6 +28,10 @@ BrushObject::BrushObject(gfx::Surface pattern, bool monochrome)
 
 int BrushObject::GetObjectInfo(int size, void* buffer) const {
     return CopyOut(FBrush, size, buffer);
+}
+
+int PaletteObject::GetObjectInfo(int size, void* buffer) const {
+    return CopyOut(WORD(FEntries.size()), size, buffer);
 }
 
 } // namespace win

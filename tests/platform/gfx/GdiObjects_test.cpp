@@ -209,3 +209,95 @@ TEST(DibSection, PaletteBitmapsStoreNearestColours) {
     DeleteDC(dc);
     DeleteObject(bitmap);
 }
+
+TEST(Palettes, EntriesComeBackAsGiven) {
+    std::vector<std::uint8_t> block(sizeof(LOGPALETTE) + 2 * sizeof(PALETTEENTRY));
+    auto* lp = reinterpret_cast<LOGPALETTE*>(block.data());
+    lp->palVersion = 0x300;
+    lp->palNumEntries = 3;
+    PALETTEENTRY* e = lp->palPalEntry;
+    e[0] = { 1, 2, 3, 0 };
+    e[1] = { 4, 5, 6, 0 };
+    e[2] = { 7, 8, 9, 0 };
+    HPALETTE palette = CreatePalette(lp);
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(GetObjectType(palette), OBJ_PAL);
+    WORD count = 0;
+    EXPECT_EQ(GetObject(palette, sizeof count, &count), int(sizeof count));
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(GetPaletteEntries(palette, 0, 0, nullptr), 3u);
+    PALETTEENTRY out[4]{};
+    EXPECT_EQ(GetPaletteEntries(palette, 1, 4, out), 2u) << "only existing entries are copied";
+    EXPECT_EQ(out[0].peRed, 4);
+    EXPECT_EQ(out[1].peBlue, 9);
+    EXPECT_TRUE(DeleteObject(palette));
+    lp->palNumEntries = 0;
+    EXPECT_EQ(CreatePalette(lp), nullptr);
+}
+
+TEST(DibSection, SixteenBitLayouts) {
+    struct Case {
+        DWORD compression;
+        DWORD red, green, blue;
+        std::uint16_t expected; // RGB(255, 128, 8) as stored
+    };
+    const Case cases[] = {
+        { BI_RGB, 0, 0, 0, (31 << 10) | (16 << 5) | 1 },
+        { BI_BITFIELDS, 0x7C00, 0x03E0, 0x001F, (31 << 10) | (16 << 5) | 1 },
+        { BI_BITFIELDS, 0xF800, 0x07E0, 0x001F, (31 << 11) | (32 << 5) | 1 },
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> block(sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD));
+        auto* info = reinterpret_cast<BITMAPINFO*>(block.data());
+        info->bmiHeader = BITMAPINFOHEADER{};
+        info->bmiHeader.biWidth = 2;
+        info->bmiHeader.biHeight = -1;
+        info->bmiHeader.biBitCount = 16;
+        info->bmiHeader.biCompression = c.compression;
+        const DWORD masks[3] = { c.red, c.green, c.blue };
+        std::memcpy(info->bmiColors, masks, sizeof masks);
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ASSERT_NE(bitmap, nullptr) << c.green;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        SetPixel(dc, 1, 0, RGB(255, 128, 8));
+        std::uint16_t stored;
+        std::memcpy(&stored, static_cast<std::uint8_t*>(bits) + 2, 2);
+        EXPECT_EQ(stored, c.expected) << c.green;
+        EXPECT_EQ(GetPixel(dc, 1, 0), RGB(255, c.green == 0x07E0 ? 130 : 132, 8)) << c.green;
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    // Masks this layer does not know are refused.
+    std::vector<std::uint8_t> block(sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD));
+    auto* info = reinterpret_cast<BITMAPINFO*>(block.data());
+    info->bmiHeader = BITMAPINFOHEADER{};
+    info->bmiHeader.biWidth = 2;
+    info->bmiHeader.biHeight = 1;
+    info->bmiHeader.biBitCount = 16;
+    info->bmiHeader.biCompression = BI_BITFIELDS;
+    const DWORD odd[3] = { 0x000F, 0x00F0, 0x0F00 };
+    std::memcpy(info->bmiColors, odd, sizeof odd);
+    EXPECT_EQ(CreateDIBSection(nullptr, info, DIB_RGB_COLORS, nullptr, nullptr, 0), nullptr);
+}
+
+TEST(DibSection, SinglePixelsOfPackedFormatsStayInPlace) {
+    // Pixel loops (TCanvas.Pixels) on palette and 24-bit bitmaps go straight to the pixel.
+    // SetPixel answers the colour stored: the nearest of the canvas's grey ramp.
+    struct Case {
+        int bits;
+        COLORREF stored;
+    };
+    const Case cases[] = {
+        { 1, kBlack }, { 4, RGB(17, 17, 17) }, { 8, RGB(10, 10, 10) }, { 24, RGB(10, 10, 10) }
+    };
+    for (const auto [bits, stored] : cases) {
+        GdiTestCanvas c(9, 2, kWhite, bits);
+        EXPECT_EQ(SetPixel(c.Dc(), 3, 1, kBlack), kBlack) << bits;
+        EXPECT_EQ(SetPixel(c.Dc(), 8, 0, RGB(10, 10, 10)), stored) << bits;
+        for (int x = 0; x < 9; ++x)
+            EXPECT_EQ(GetPixel(c.Dc(), x, 1), x == 3 ? kBlack : kWhite) << bits << " x " << x;
+    }
+}
