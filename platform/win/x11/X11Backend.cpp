@@ -1,0 +1,483 @@
+#include "platform/win/x11/X11Backend.h"
+#include "platform/rtl/Exception.h"
+#include "platform/win/Focus.h"
+#include "platform/win/Input.h"
+#include "platform/win/Messaging.h"
+#include "platform/win/Painting.h"
+#include "platform/win/WindowApi.h"
+#include "platform/win/x11/X11Keys.h"
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+#include <X11/extensions/Xrandr.h>
+#include <X11/extensions/shape.h>
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+namespace win {
+
+struct X11Backend::Atoms {
+    Atom FProtocols;
+    Atom FDeleteWindow;
+    Atom FMotifHints;
+    Atom FNetName;
+    Atom FUtf8;
+    Atom FOpacity;
+    Atom FWindowType;
+    Atom FTypePopup;
+    Atom FTypeNormal;
+    Atom FActiveWindow;
+    Atom FWorkArea;
+};
+
+namespace {
+
+// Requests on windows the server already dropped (a window closed under us, focus on an
+// unmapped window) must not end the program, as Xlib's default handler would.
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+Display* D(_XDisplay* d) {
+    return d;
+}
+
+} // namespace
+
+X11Backend::X11Backend(const char* displayName) {
+    FDisplay = XOpenDisplay(displayName);
+    if (!FDisplay) throw Exception("Cannot open the X display.");
+    XSetErrorHandler(IgnoreXError);
+    FScreen = DefaultScreen(D(FDisplay));
+    FRoot = RootWindow(D(FDisplay), FScreen);
+    FGc = DefaultGC(D(FDisplay), FScreen);
+    FWakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    // X repeats a held key as release/press pairs; Win32 programs expect repeated presses only.
+    XkbSetDetectableAutoRepeat(D(FDisplay), True, nullptr);
+    FAtoms = std::make_unique<Atoms>();
+    auto atom = [&](const char* name) { return XInternAtom(D(FDisplay), name, False); };
+    FAtoms->FProtocols = atom("WM_PROTOCOLS");
+    FAtoms->FDeleteWindow = atom("WM_DELETE_WINDOW");
+    FAtoms->FMotifHints = atom("_MOTIF_WM_HINTS");
+    FAtoms->FNetName = atom("_NET_WM_NAME");
+    FAtoms->FUtf8 = atom("UTF8_STRING");
+    FAtoms->FOpacity = atom("_NET_WM_WINDOW_OPACITY");
+    FAtoms->FWindowType = atom("_NET_WM_WINDOW_TYPE");
+    FAtoms->FTypePopup = atom("_NET_WM_WINDOW_TYPE_POPUP_MENU");
+    FAtoms->FTypeNormal = atom("_NET_WM_WINDOW_TYPE_NORMAL");
+    FAtoms->FActiveWindow = atom("_NET_ACTIVE_WINDOW");
+    FAtoms->FWorkArea = atom("_NET_WORKAREA");
+    const std::string cm = "_NET_WM_CM_S" + std::to_string(FScreen);
+    FCompositor = XGetSelectionOwner(D(FDisplay), atom(cm.c_str())) != None;
+    int shapeEvent = 0, shapeError = 0;
+    FShape = XShapeQueryExtension(D(FDisplay), &shapeEvent, &shapeError);
+    ReadMonitors();
+}
+
+X11Backend::~X11Backend() {
+    for (auto& [hwnd, native] : FNatives)
+        XDestroyWindow(D(FDisplay), native.FWindow);
+    for (auto& [id, cursor] : FCursors)
+        XFreeCursor(D(FDisplay), cursor);
+    if (FWakeFd >= 0) close(FWakeFd);
+    XCloseDisplay(D(FDisplay));
+}
+
+void X11Backend::ReadMonitors() {
+    FMonitors.clear();
+    int count = 0;
+    XRRMonitorInfo* monitors = XRRGetMonitors(D(FDisplay), FRoot, True, &count);
+    for (int i = 0; monitors && i < count; ++i) {
+        const XRRMonitorInfo& m = monitors[i];
+        const RECT r{ m.x, m.y, m.x + m.width, m.y + m.height };
+        FMonitors.push_back(MonitorSpec{ r, r, m.primary != 0 });
+    }
+    if (monitors) XRRFreeMonitors(monitors);
+    if (FMonitors.empty()) {
+        const RECT r{ 0, 0, DisplayWidth(D(FDisplay), FScreen),
+                      DisplayHeight(D(FDisplay), FScreen) };
+        FMonitors.push_back(MonitorSpec{ r, r, true });
+    }
+    if (std::none_of(FMonitors.begin(), FMonitors.end(), [](const auto& m) { return m.FPrimary; }))
+        FMonitors.front().FPrimary = true;
+    // The desktop's work area (panels excluded) cuts every monitor's.
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(D(FDisplay), FRoot, FAtoms->FWorkArea, 0, 4, False, XA_CARDINAL, &type,
+                           &format, &items, &after, &data) == Success &&
+        data && items >= 4 && format == 32) {
+        const long* v = reinterpret_cast<const long*>(data);
+        const RECT work{ LONG(v[0]), LONG(v[1]), LONG(v[0] + v[2]), LONG(v[1] + v[3]) };
+        for (MonitorSpec& m : FMonitors) {
+            RECT cut;
+            if (IntersectRect(&cut, &m.FBounds, &work)) m.FWorkArea = cut;
+        }
+    }
+    if (data) XFree(data);
+}
+
+std::vector<MonitorSpec> X11Backend::Monitors() const {
+    return FMonitors;
+}
+
+unsigned long X11Backend::XWindowOf(HWND hwnd) const {
+    auto it = FNatives.find(hwnd);
+    return it == FNatives.end() ? 0 : it->second.FWindow;
+}
+
+HWND X11Backend::HandleOf(unsigned long window) const {
+    for (const auto& [hwnd, native] : FNatives)
+        if (native.FWindow == window) return hwnd;
+    return nullptr;
+}
+
+void X11Backend::Wake() {
+    const std::uint64_t one = 1;
+    // A full counter already wakes the loop, so a failed write loses nothing.
+    [[maybe_unused]] ssize_t n = write(FWakeFd, &one, sizeof one);
+}
+
+void X11Backend::WaitEvents(std::uint64_t deadlineMs) {
+    if (DrainEvents()) return;
+    XFlush(D(FDisplay));
+    int timeout = -1;
+    if (deadlineMs != kNoDeadline) {
+        const std::uint64_t now = FClock.NowMs();
+        timeout = deadlineMs <= now ? 0 : int(std::min<std::uint64_t>(deadlineMs - now, 1 << 30));
+    }
+    pollfd fds[2] = { { ConnectionNumber(D(FDisplay)), POLLIN, 0 }, { FWakeFd, POLLIN, 0 } };
+    if (poll(fds, 2, timeout) > 0 && (fds[1].revents & POLLIN)) {
+        std::uint64_t count;
+        [[maybe_unused]] ssize_t n = read(FWakeFd, &count, sizeof count);
+    }
+    DrainEvents();
+}
+
+bool X11Backend::DrainEvents() {
+    bool any = false;
+    while (XPending(D(FDisplay)) > 0) {
+        XEvent event;
+        XNextEvent(D(FDisplay), &event);
+        HandleEvent(&event);
+        any = true;
+    }
+    return any;
+}
+
+void X11Backend::HandleEvent(void* raw) {
+    XEvent& e = *static_cast<XEvent*>(raw);
+    const HWND hwnd = HandleOf(e.xany.window);
+    InputEvent input;
+    switch (e.type) {
+    case Expose:
+        // The back buffer holds the window's pixels: put them back without asking the program.
+        if (const gfx::Surface* buffer = WindowBackBuffer(hwnd))
+            Present(hwnd, *buffer,
+                    RECT{ e.xexpose.x, e.xexpose.y, e.xexpose.x + e.xexpose.width,
+                          e.xexpose.y + e.xexpose.height });
+        break;
+    case ConfigureNotify: {
+        if (!hwnd) break;
+        int x = 0, y = 0;
+        ::Window child;
+        XTranslateCoordinates(D(FDisplay), e.xconfigure.window, FRoot, 0, 0, &x, &y, &child);
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        const RECT now{ x, y, x + e.xconfigure.width, y + e.xconfigure.height };
+        FNatives[hwnd].FBounds = now;
+        // The window manager placed or moved the window: the core follows.
+        if (now != r)
+            SetWindowPos(hwnd, nullptr, now.left, now.top, now.right - now.left,
+                         now.bottom - now.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+    }
+    case MotionNotify:
+        input.FKind = InputKind::MouseMove;
+        input.FPoint = POINT{ e.xmotion.x_root, e.xmotion.y_root };
+        QueueInput(input);
+        break;
+    case ButtonPress:
+    case ButtonRelease: {
+        const unsigned button = e.xbutton.button;
+        input.FPoint = POINT{ e.xbutton.x_root, e.xbutton.y_root };
+        if (button == 4 || button == 5) {
+            if (e.type == ButtonRelease) break;
+            input.FKind = InputKind::Wheel;
+            input.FWheelDelta = button == 4 ? WHEEL_DELTA : -WHEEL_DELTA;
+        } else if (button >= 1 && button <= 3) {
+            input.FKind = e.type == ButtonPress ? InputKind::ButtonDown : InputKind::ButtonUp;
+            input.FButton = button == 1   ? MouseButton::Left
+                            : button == 3 ? MouseButton::Right
+                                          : MouseButton::Middle;
+        } else {
+            break;
+        }
+        QueueInput(input);
+        break;
+    }
+    case KeyPress:
+    case KeyRelease: {
+        char text[32];
+        KeySym keysym = NoSymbol;
+        const int length = XLookupString(&e.xkey, text, sizeof text, &keysym, nullptr);
+        input.FKind = e.type == KeyPress ? InputKind::KeyDown : InputKind::KeyUp;
+        input.FVirtualKey = VirtualKeyFromKeysym(keysym);
+        if (!input.FVirtualKey) break;
+        input.FPoint = POINT{ e.xkey.x_root, e.xkey.y_root };
+        if (e.type == KeyPress) {
+            input.FText = TextFromKeysym(keysym);
+            // Control characters come from the lookup (Ctrl+letter), not from the symbol.
+            if (input.FText.empty() && length == 1 && static_cast<unsigned char>(text[0]) < 0x20)
+                input.FText.assign(text, 1);
+        }
+        QueueInput(input);
+        break;
+    }
+    case FocusIn:
+        if (hwnd && e.xfocus.mode != NotifyGrab && e.xfocus.mode != NotifyUngrab)
+            NativeActivated(hwnd);
+        break;
+    case FocusOut: {
+        if (!hwnd || e.xfocus.mode == NotifyGrab || e.xfocus.mode == NotifyUngrab) break;
+        ::Window focus;
+        int revert;
+        XGetInputFocus(D(FDisplay), &focus, &revert);
+        // Focus moving to another of our windows arrives as its FocusIn.
+        if (!HandleOf(focus)) NativeActivated(nullptr);
+        break;
+    }
+    case ClientMessage:
+        if (hwnd && e.xclient.message_type == FAtoms->FProtocols &&
+            Atom(e.xclient.data.l[0]) == FAtoms->FDeleteWindow)
+            PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void X11Backend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
+    XSetWindowAttributes attributes{};
+    attributes.event_mask = ExposureMask | StructureNotifyMask | ButtonPressMask |
+                            ButtonReleaseMask | PointerMotionMask | KeyPressMask | KeyReleaseMask |
+                            FocusChangeMask | LeaveWindowMask;
+    attributes.override_redirect = spec.FPopup ? True : False;
+    attributes.background_pixmap = None; // the buffer is put at once: no flash of a background
+    attributes.bit_gravity = NorthWestGravity;
+    const int width = std::max<int>(1, spec.FBounds.right - spec.FBounds.left);
+    const int height = std::max<int>(1, spec.FBounds.bottom - spec.FBounds.top);
+    const ::Window window =
+        XCreateWindow(D(FDisplay), FRoot, spec.FBounds.left, spec.FBounds.top, unsigned(width),
+                      unsigned(height), 0, CopyFromParent, InputOutput, CopyFromParent,
+                      CWEventMask | CWOverrideRedirect | CWBackPixmap | CWBitGravity, &attributes);
+    Atom protocols[] = { FAtoms->FDeleteWindow };
+    XSetWMProtocols(D(FDisplay), window, protocols, 1);
+    // The program draws the whole frame: the window manager must draw none.
+    const long motif[5] = { 2 /* decorations given */, 0, 0, 0, 0 };
+    XChangeProperty(D(FDisplay), window, FAtoms->FMotifHints, FAtoms->FMotifHints, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(motif), 5);
+    const Atom type = spec.FPopup ? FAtoms->FTypePopup : FAtoms->FTypeNormal;
+    XChangeProperty(D(FDisplay), window, FAtoms->FWindowType, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&type), 1);
+    XSizeHints hints{};
+    hints.flags = PPosition | PSize | USPosition;
+    hints.x = spec.FBounds.left;
+    hints.y = spec.FBounds.top;
+    hints.width = width;
+    hints.height = height;
+    XSetWMNormalHints(D(FDisplay), window, &hints);
+    XWMHints wmHints{};
+    wmHints.flags = InputHint;
+    wmHints.input = spec.FPopup ? False : True;
+    XSetWMHints(D(FDisplay), window, &wmHints);
+    if (spec.FOwner)
+        if (const unsigned long owner = XWindowOf(spec.FOwner))
+            XSetTransientForHint(D(FDisplay), window, owner);
+    if (FCurrentCursor) XDefineCursor(D(FDisplay), window, FCurrentCursor);
+    FNatives[hwnd] = Native{ window, spec.FBounds, false };
+    SetNativeTitle(hwnd, spec.FTitle);
+}
+
+void X11Backend::DestroyNative(HWND hwnd) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end()) return;
+    XDestroyWindow(D(FDisplay), it->second.FWindow);
+    FNatives.erase(it);
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::SetNativeBounds(HWND hwnd, const RECT& bounds) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end() || it->second.FBounds == bounds) return;
+    it->second.FBounds = bounds;
+    XMoveResizeWindow(D(FDisplay), it->second.FWindow, bounds.left, bounds.top,
+                      unsigned(std::max<int>(1, bounds.right - bounds.left)),
+                      unsigned(std::max<int>(1, bounds.bottom - bounds.top)));
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::ShowNative(HWND hwnd, bool visible) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end()) return;
+    if (visible)
+        XMapRaised(D(FDisplay), it->second.FWindow);
+    else
+        XUnmapWindow(D(FDisplay), it->second.FWindow);
+    it->second.FMapped = visible;
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::SetNativeTitle(HWND hwnd, const std::string& title) {
+    const unsigned long window = XWindowOf(hwnd);
+    if (!window) return;
+    XChangeProperty(D(FDisplay), window, FAtoms->FNetName, FAtoms->FUtf8, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(title.data()), int(title.size()));
+    XStoreName(D(FDisplay), window, title.c_str());
+}
+
+void X11Backend::RestackNative(const std::vector<HWND>& topFirst) {
+    std::vector<::Window> windows;
+    for (HWND h : topFirst)
+        if (const unsigned long w = XWindowOf(h)) windows.push_back(w);
+    if (windows.size() > 1) XRestackWindows(D(FDisplay), windows.data(), int(windows.size()));
+}
+
+void X11Backend::GrabPointer(HWND hwnd) {
+    if (!hwnd) {
+        XUngrabPointer(D(FDisplay), CurrentTime);
+    } else if (const unsigned long window = XWindowOf(hwnd)) {
+        // owner_events False: every pointer event reports to the capturing window.
+        XGrabPointer(D(FDisplay), window, False,
+                     ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
+                     GrabModeAsync, None, None, CurrentTime);
+    }
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::ActivateNative(HWND hwnd) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end()) return;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = it->second.FWindow;
+    e.xclient.message_type = FAtoms->FActiveWindow;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 2; // a request from a pager-like source: honoured at once
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(D(FDisplay), FRoot, False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    // Without a window manager the request goes unanswered; take the focus directly.
+    if (it->second.FMapped)
+        XSetInputFocus(D(FDisplay), it->second.FWindow, RevertToParent, CurrentTime);
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::SetNativeCursor(UINT_PTR cursorId) {
+    unsigned shape = XC_left_ptr;
+    switch (cursorId) {
+    case IDC_IBEAM:
+        shape = XC_xterm;
+        break;
+    case IDC_WAIT:
+    case IDC_APPSTARTING:
+        shape = XC_watch;
+        break;
+    case IDC_CROSS:
+        shape = XC_crosshair;
+        break;
+    case IDC_UPARROW:
+        shape = XC_sb_up_arrow;
+        break;
+    case IDC_SIZEWE:
+        shape = XC_sb_h_double_arrow;
+        break;
+    case IDC_SIZENS:
+        shape = XC_sb_v_double_arrow;
+        break;
+    case IDC_SIZENWSE:
+        shape = XC_bottom_right_corner;
+        break;
+    case IDC_SIZENESW:
+        shape = XC_bottom_left_corner;
+        break;
+    case IDC_SIZEALL:
+        shape = XC_fleur;
+        break;
+    case IDC_NO:
+        shape = XC_X_cursor;
+        break;
+    case IDC_HAND:
+        shape = XC_hand2;
+        break;
+    default:
+        break;
+    }
+    auto it = FCursors.find(cursorId);
+    if (it == FCursors.end())
+        it = FCursors.emplace(cursorId, XCreateFontCursor(D(FDisplay), shape)).first;
+    if (FCurrentCursor == it->second) return;
+    FCurrentCursor = it->second;
+    for (const auto& [hwnd, native] : FNatives)
+        XDefineCursor(D(FDisplay), native.FWindow, FCurrentCursor);
+}
+
+void X11Backend::Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end() || buffer.Empty()) return;
+    RECT r;
+    const RECT bounds{ 0, 0, buffer.Width(), buffer.Height() };
+    if (!IntersectRect(&r, &dirty, &bounds)) return;
+    Visual* visual = DefaultVisual(D(FDisplay), FScreen);
+    const int depth = DefaultDepth(D(FDisplay), FScreen);
+    // The buffer's BGRA words are what a 24/32-bit TrueColor visual takes on little-endian
+    // machines, so the image points straight at them.
+    XImage* image =
+        XCreateImage(D(FDisplay), visual, unsigned(depth), ZPixmap, 0,
+                     const_cast<char*>(reinterpret_cast<const char*>(buffer.Data())),
+                     unsigned(buffer.Width()), unsigned(buffer.Height()), 32, buffer.Stride() * 4);
+    if (!image) return;
+    XPutImage(D(FDisplay), it->second.FWindow, static_cast<GC>(FGc), image, r.left, r.top, r.left,
+              r.top, unsigned(r.right - r.left), unsigned(r.bottom - r.top));
+    image->data = nullptr; // the pixels belong to the buffer
+    XDestroyImage(image);
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::SetNativeShape(HWND hwnd, const gfx::Region* shape) {
+    const unsigned long window = XWindowOf(hwnd);
+    if (!window || !FShape) return;
+    if (!shape) {
+        XShapeCombineMask(D(FDisplay), window, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> rects;
+        for (const RECT& r : shape->Rects())
+            rects.push_back(XRectangle{ short(r.left), short(r.top),
+                                        static_cast<unsigned short>(r.right - r.left),
+                                        static_cast<unsigned short>(r.bottom - r.top) });
+        XShapeCombineRectangles(D(FDisplay), window, ShapeBounding, 0, 0, rects.data(),
+                                int(rects.size()), ShapeSet, YXBanded);
+    }
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool) {
+    const unsigned long window = XWindowOf(hwnd);
+    if (!window) return;
+    if (alpha == 255) {
+        XDeleteProperty(D(FDisplay), window, FAtoms->FOpacity);
+    } else {
+        const unsigned long value = 0x01010101UL * alpha;
+        XChangeProperty(D(FDisplay), window, FAtoms->FOpacity, XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&value), 1);
+    }
+    // Fades run without returning to the event loop: the server must see each step now.
+    XFlush(D(FDisplay));
+}
+
+} // namespace win

@@ -1,0 +1,74 @@
+#pragma once
+#include "platform/win/Backend.h"
+#include <map>
+#include <memory>
+#include <string>
+
+struct _XDisplay;
+
+namespace win {
+
+// The display on an X server: every top-level window is an undecorated X window of exactly its
+// outer bounds (the program draws the whole frame), popups are override-redirect, back buffers
+// are put to the screen with XPutImage, window regions become XShape bounding shapes, and
+// opacity is _NET_WM_WINDOW_OPACITY, which only a compositing manager honours.
+class X11Backend : public Backend {
+public:
+    // Connects to displayName (nullptr: $DISPLAY); throws Exception when that fails.
+    explicit X11Backend(const char* displayName = nullptr);
+    ~X11Backend() override;
+    X11Backend(const X11Backend&) = delete;
+    X11Backend& operator=(const X11Backend&) = delete;
+
+    // The X window behind a native window, 0 when there is none.
+    unsigned long XWindowOf(HWND hwnd) const;
+    _XDisplay* XDisplay() const { return FDisplay; }
+
+    Clock& GetClock() override { return FClock; }
+    void WaitEvents(std::uint64_t deadlineMs) override;
+    void Wake() override;
+    void CreateNative(HWND hwnd, const NativeWindowSpec& spec) override;
+    void DestroyNative(HWND hwnd) override;
+    void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
+    void ShowNative(HWND hwnd, bool visible) override;
+    void SetNativeTitle(HWND hwnd, const std::string& title) override;
+    void RestackNative(const std::vector<HWND>& topFirst) override;
+    void GrabPointer(HWND hwnd) override;
+    void ActivateNative(HWND hwnd) override;
+    void SetNativeCursor(UINT_PTR cursorId) override;
+    void Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) override;
+    void SetNativeShape(HWND hwnd, const gfx::Region* shape) override;
+    void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
+    bool HasCompositor() const override { return FCompositor; }
+    std::vector<MonitorSpec> Monitors() const override;
+
+private:
+    struct Native {
+        unsigned long FWindow{ 0 };
+        RECT FBounds;
+        bool FMapped{ false };
+    };
+    struct Atoms;
+
+    // Turns the X events waiting into input and window changes; true when any was handled.
+    bool DrainEvents();
+    void HandleEvent(void* event);
+    HWND HandleOf(unsigned long window) const;
+    void ReadMonitors();
+
+    SteadyClock FClock;
+    _XDisplay* FDisplay{ nullptr };
+    int FScreen{ 0 };
+    unsigned long FRoot{ 0 };
+    void* FGc{ nullptr };
+    int FWakeFd{ -1 };
+    bool FCompositor{ false };
+    bool FShape{ false };
+    std::unique_ptr<Atoms> FAtoms;
+    std::map<HWND, Native> FNatives;
+    std::map<UINT_PTR, unsigned long> FCursors;
+    unsigned long FCurrentCursor{ 0 };
+    std::vector<MonitorSpec> FMonitors;
+};
+
+} // namespace win

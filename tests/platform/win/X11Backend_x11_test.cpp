@@ -1,0 +1,195 @@
+#include "platform/win/Win.h"
+#include "platform/win/x11/X11Backend.h"
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+using namespace win;
+
+// A private X server for the test; it reports its display number once it accepts clients.
+class Xvfb {
+public:
+    Xvfb() {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        const std::string fd = std::to_string(fds[1]);
+        const char* argv[] = { "Xvfb",       "-displayfd", fd.c_str(), "-screen", "0",
+                               "800x600x24", "-nolisten",  "tcp",      nullptr };
+        if (posix_spawnp(&FPid, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+            FPid = -1;
+        close(fds[1]);
+        if (FPid > 0) {
+            pollfd p{ fds[0], POLLIN, 0 };
+            char number[16]{};
+            if (poll(&p, 1, 10000) > 0 && read(fds[0], number, sizeof number - 1) > 0)
+                FName = ":" + std::string(number, std::strcspn(number, "\n"));
+        }
+        close(fds[0]);
+    }
+    ~Xvfb() {
+        if (FPid > 0) {
+            kill(FPid, SIGTERM);
+            waitpid(FPid, nullptr, 0);
+        }
+    }
+    const std::string& Name() const { return FName; }
+
+private:
+    pid_t FPid{ -1 };
+    std::string FName;
+};
+
+struct Seen {
+    int FClientPaints{ 0 };
+    int FChildPaints{ 0 };
+    int FChildClicks{ 0 };
+    std::string FTyped;
+    bool FClosed{ false };
+};
+Seen g_seen;
+HWND g_child{};
+
+void Fill(HWND h, COLORREF colour) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    RECT r;
+    GetClientRect(h, &r);
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+    EndPaint(h, &ps);
+}
+
+LRESULT Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    const bool child = h == g_child;
+    switch (m) {
+    case WM_PAINT:
+        Fill(h, child ? RGB(0, 0, 255) : RGB(255, 0, 0));
+        ++(child ? g_seen.FChildPaints : g_seen.FClientPaints);
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (child) ++g_seen.FChildClicks;
+        return 0;
+    case WM_CHAR:
+        g_seen.FTyped += char(w);
+        return 0;
+    case WM_CLOSE:
+        g_seen.FClosed = true;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProc(h, m, w, l);
+}
+
+// Runs the event loop until done() holds, for at most ten seconds.
+bool RunUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        ProcessPendingMessages();
+        if (done()) return true;
+        CurrentBackend().WaitEvents(CurrentBackend().GetClock().NowMs() + 50);
+    }
+    return false;
+}
+
+unsigned long PixelAt(Display* d, unsigned long window, int x, int y) {
+    XImage* image = XGetImage(d, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image) return ~0UL;
+    const unsigned long p = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return p;
+}
+
+void SendButton(Display* d, unsigned long window, int type, int x, int y, int rootX, int rootY) {
+    XEvent e{};
+    e.xbutton.type = type;
+    e.xbutton.window = window;
+    e.xbutton.root = DefaultRootWindow(d);
+    e.xbutton.x = x;
+    e.xbutton.y = y;
+    e.xbutton.x_root = rootX;
+    e.xbutton.y_root = rootY;
+    e.xbutton.button = Button1;
+    e.xbutton.same_screen = True;
+    XSendEvent(d, window, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &e);
+    XFlush(d);
+}
+
+TEST(X11Backend, WindowShowsPaintsTakesInputAndCloses) {
+    Xvfb server;
+    if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+    Display* user = XOpenDisplay(server.Name().c_str());
+    if (!user) GTEST_SKIP() << "the X server did not accept a client";
+    auto owned = std::make_unique<X11Backend>(server.Name().c_str());
+    X11Backend* display = owned.get();
+    InstallBackend(std::move(owned));
+
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = Proc;
+    wc.lpszClassName = "X11TestWnd";
+    RegisterClassEx(&wc);
+    HWND form = CreateWindowEx(0, "X11TestWnd", "视频", WS_POPUP | WS_VISIBLE, 50, 40, 200, 150,
+                               nullptr, nullptr, nullptr, nullptr);
+    g_child = CreateWindowEx(0, "X11TestWnd", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 50, form,
+                             nullptr, nullptr, nullptr);
+    ASSERT_TRUE(form && g_child);
+    const unsigned long xwindow = display->XWindowOf(form);
+    ASSERT_NE(xwindow, 0u);
+
+    ASSERT_TRUE(RunUntil([] { return g_seen.FClientPaints > 0 && g_seen.FChildPaints > 0; }));
+    XSync(user, False);
+    EXPECT_TRUE(RunUntil([&] {
+        return PixelAt(user, xwindow, 150, 100) == 0xFF0000 &&
+               PixelAt(user, xwindow, 20, 20) == 0x0000FF;
+    })) << "the form is red and its child blue on the server";
+
+    SendButton(user, xwindow, ButtonPress, 20, 20, 70, 60);
+    SendButton(user, xwindow, ButtonRelease, 20, 20, 70, 60);
+    EXPECT_TRUE(RunUntil([] { return g_seen.FChildClicks == 1; }));
+
+    SetFocus(g_child);
+    XEvent key{};
+    key.xkey.type = KeyPress;
+    key.xkey.window = xwindow;
+    key.xkey.root = DefaultRootWindow(user);
+    key.xkey.keycode = XKeysymToKeycode(user, XK_a);
+    key.xkey.same_screen = True;
+    XSendEvent(user, xwindow, True, KeyPressMask, &key);
+    key.xkey.type = KeyRelease;
+    XSendEvent(user, xwindow, True, KeyReleaseMask, &key);
+    XFlush(user);
+    EXPECT_TRUE(RunUntil([] { return g_seen.FTyped == "a"; }));
+
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = xwindow;
+    close.xclient.message_type = XInternAtom(user, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = long(XInternAtom(user, "WM_DELETE_WINDOW", False));
+    XSendEvent(user, xwindow, False, NoEventMask, &close);
+    XFlush(user);
+    EXPECT_TRUE(RunUntil([&] { return !IsWindow(form); }));
+    EXPECT_TRUE(g_seen.FClosed);
+
+    if (IsWindow(form)) DestroyWindow(form);
+    UnregisterClass("X11TestWnd", nullptr);
+    InstallBackend(nullptr);
+    XCloseDisplay(user);
+}
+
+} // namespace
