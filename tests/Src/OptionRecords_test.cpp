@@ -1,5 +1,7 @@
 #include "Src/FFmpegTasks/OptionRecords.h"
 #include "Src/FFmpegTasks/OptionText.h"
+#include "Src/FFmpegTasks/TaskOptionRecords.h"
+#include "platform/rtl/Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +94,43 @@ TEST(OptionText, AFailingLineStopsTheRestButKeepsWhatWentBefore) {
                                  }),
                  std::runtime_error);
     EXPECT_EQ(applied, std::vector<std::string>{ "a" });
+}
+
+} // namespace
+
+namespace {
+
+TEST(TaskOptionRecords, KeepsOwnCopiesPerFileIndex) {
+    TTaskOptionRecords records(3);
+    EXPECT_EQ(records.InputOptions(0), nullptr);
+    EXPECT_EQ(records.OutputOptions(2), nullptr);
+
+    TInputOptions in;
+    in.FileName = "in.vob";
+    in.ProgramID = 2;
+    records.SetInputOptions(1, in);
+    in.FileName = "changed";
+    ASSERT_NE(records.InputOptions(1), nullptr);
+    EXPECT_EQ(records.InputOptions(1)->FileName, "in.vob");
+
+    TOutputOptions out;
+    out.VideoCodec = "mpeg4";
+    records.SetOutputOptions(2, out);
+    records.ResetOutputOptions(2);
+    ASSERT_NE(records.OutputOptions(2), nullptr);
+    EXPECT_EQ(records.OutputOptions(2)->VideoCodec, "");
+    EXPECT_EQ(records.OutputOptions(2)->VideoSyncMethod, -1);
+
+    records.ResetInputOptions(0);
+    EXPECT_EQ(records.InputOptions(0), nullptr);
+}
+
+TEST(TaskOptionRecords, RefusesIndexesOutsideItsFiles) {
+    TTaskOptionRecords records(2);
+    EXPECT_THROW(records.SetInputOptions(2, TInputOptions()), EListError);
+    EXPECT_THROW(records.SetOutputOptions(-1, TOutputOptions()), EListError);
+    EXPECT_THROW(records.InputOptions(5), EListError);
+    EXPECT_THROW(records.ResetOutputOptions(2), EListError);
 }
 
 } // namespace
