@@ -5,6 +5,11 @@
 #include "platform/win/Messaging.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowApi.h"
+#include <algorithm>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+// Xlib's macros (None, Bool, Status ...) come last so that no header before them sees them.
 #include "platform/win/x11/X11Keys.h"
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -13,11 +18,6 @@
 #include <X11/cursorfont.h>
 #include <X11/extensions/Xrandr.h>
 #include <X11/extensions/shape.h>
-#include <algorithm>
-#include <cerrno>
-#include <poll.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
 
 namespace win {
 

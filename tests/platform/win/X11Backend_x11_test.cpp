@@ -1,8 +1,5 @@
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Backend.h"
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/keysym.h>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -13,6 +10,10 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+// Xlib's macros (None, Bool ...) must come after every C++ header that uses those names.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 extern char** environ;
 
