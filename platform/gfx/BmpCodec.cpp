@@ -3,6 +3,7 @@
 #include "platform/rtl/Exception.h"
 #include <algorithm>
 #include <bit>
+#include <string>
 
 namespace gfx {
 namespace {
@@ -265,6 +266,7 @@ DecodedImage DecodeBody(ByteReader& r, const DibHeader& h, std::vector<Pixel> pa
     r.Seek(pixelStart);
     DecodedImage image;
     image.BitDepth = h.BitCount;
+    image.Green6 = h.BitCount == 16 && h.Compression != kBiRgb && Channel(h.Masks[1]).Max == 63;
     image.Pixels = Surface(int(h.Width), int(height), kOpaqueBlack);
     const bool rle = h.Compression == kBiRle4 || h.Compression == kBiRle8;
     if (rle) {
@@ -303,9 +305,11 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 }
 
 std::vector<std::uint8_t> WriteHeaders(int width, int height, int bpp,
-                                       std::span<const Pixel> palette) {
+                                       std::span<const Pixel> palette,
+                                       std::span<const std::uint32_t> masks = {}) {
     const std::size_t imageSize = BmpCodec::RowBytes(width, bpp) * std::size_t(height);
-    const std::size_t offBits = kFileHeaderSize + kInfoHeaderSize + palette.size() * 4;
+    const std::size_t offBits =
+        kFileHeaderSize + kInfoHeaderSize + masks.size() * 4 + palette.size() * 4;
     std::vector<std::uint8_t> out;
     out.reserve(offBits + imageSize);
     out.push_back('B');
@@ -318,12 +322,14 @@ std::vector<std::uint8_t> WriteHeaders(int width, int height, int bpp,
     PutU32(out, std::uint32_t(height));
     PutU16(out, 1);
     PutU16(out, unsigned(bpp));
-    PutU32(out, kBiRgb);
+    PutU32(out, masks.empty() ? kBiRgb : kBiBitfields);
     PutU32(out, std::uint32_t(imageSize));
     PutU32(out, 3780); // 96 dots per inch
     PutU32(out, 3780);
     PutU32(out, std::uint32_t(palette.size()));
     PutU32(out, 0);
+    for (std::uint32_t mask : masks)
+        PutU32(out, mask);
     for (Pixel p : palette) {
         out.push_back(PixelB(p));
         out.push_back(PixelG(p));
@@ -412,6 +418,30 @@ std::vector<std::uint8_t> BmpCodec::EncodeIndexed(int width, int height, int bit
             const std::size_t bit = std::size_t(x) * bitsPerPixel;
             out[rowStart + bit / 8] |= std::uint8_t(index << (8 - bitsPerPixel - bit % 8));
         }
+    }
+    return out;
+}
+
+std::vector<std::uint8_t>
+BmpCodec::EncodeRows(int width, int height, int bitsPerPixel, std::span<const Pixel> palette,
+                     std::span<const std::uint32_t> masks,
+                     const std::function<const std::uint8_t*(int y)>& row) {
+    const bool known = bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 ||
+                       bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;
+    if (!known)
+        throw Exception("BMP picture: cannot write " + std::to_string(bitsPerPixel) +
+                        " bits per pixel");
+    CheckPictureSize(width, height, "BMP");
+    if (bitsPerPixel <= 8 && (palette.empty() || palette.size() > (1u << bitsPerPixel)))
+        throw Exception("BMP picture: the colour table does not fit the bit depth");
+    if (!masks.empty() && (masks.size() != 3 || (bitsPerPixel != 16 && bitsPerPixel != 32)))
+        throw Exception("BMP picture: bit fields need three masks and 16 or 32 bits per pixel");
+    auto out = WriteHeaders(width, height, bitsPerPixel,
+                            bitsPerPixel <= 8 ? palette : std::span<const Pixel>(), masks);
+    const std::size_t stride = RowBytes(width, bitsPerPixel);
+    for (int y = height - 1; y >= 0; --y) {
+        const std::uint8_t* src = row(y);
+        out.insert(out.end(), src, src + stride);
     }
     return out;
 }

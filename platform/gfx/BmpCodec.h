@@ -2,6 +2,7 @@
 #include "platform/gfx/DecodedImage.h"
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -28,6 +29,14 @@ public:
     static std::vector<std::uint8_t> EncodeIndexed(int width, int height, int bitsPerPixel,
                                                    std::span<const Pixel> palette,
                                                    std::span<const std::uint8_t> indices);
+
+    // Writes a bottom-up file of rows already in the DIB layout: row(y), y counted from the top,
+    // gives RowBytes(width, bitsPerPixel) bytes. A colour table for 8 bits and fewer; red,
+    // green and blue masks (BI_BITFIELDS) for 16 or 32 bits when given, else BI_RGB.
+    static std::vector<std::uint8_t>
+    EncodeRows(int width, int height, int bitsPerPixel, std::span<const Pixel> palette,
+               std::span<const std::uint32_t> masks,
+               const std::function<const std::uint8_t*(int y)>& row);
 
     // The padded length of one stored row.
     static std::size_t RowBytes(int width, int bitsPerPixel) {

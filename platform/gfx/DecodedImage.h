@@ -18,6 +18,7 @@ void CheckPictureSize(std::int64_t width, std::int64_t height, const char* forma
 struct DecodedImage {
     Surface Pixels;
     int BitDepth{ 32 };         // bits per pixel as stored in the file
+    bool Green6{ false };       // 16 bits per pixel as 5-6-5 rather than 5-5-5
     bool HasAlpha{ false };     // the file carries transparency (alpha channel, key or mask)
     std::vector<Pixel> Palette; // the file's colour table for indexed pictures, alpha 255
     int TransparentIndex{ -1 }; // palette entry that is fully transparent, -1 for none

@@ -16,6 +16,9 @@ int BitCountOf(TPixelFormat format) {
         return 4;
     case pf8bit:
         return 8;
+    case pf15bit:
+    case pf16bit:
+        return 16;
     case pf24bit:
         return 24;
     case pfDevice:
@@ -26,8 +29,10 @@ int BitCountOf(TPixelFormat format) {
     }
 }
 
-TPixelFormat FormatOfBits(int bits) {
+TPixelFormat FormatOfBits(int bits, bool green6) {
     switch (bits) {
+    case 16:
+        return green6 ? pf16bit : pf15bit;
     case 1:
         return pf1bit;
     case 4:
@@ -66,24 +71,38 @@ std::vector<win::RGBQUAD> DefaultPalette(int bits) {
     return palette;
 }
 
+constexpr std::uint32_t kMasks565[3] = { 0xF800, 0x07E0, 0x001F };
+
 gfx::GdiPtr<win::HBITMAP> NewDib(int width, int height, int bits,
-                                 const std::vector<win::RGBQUAD>& palette) {
-    std::vector<std::uint8_t> block(sizeof(win::BITMAPINFOHEADER) +
-                                    std::max<std::size_t>(palette.size(), 1) *
-                                        sizeof(win::RGBQUAD));
+                                 const std::vector<win::RGBQUAD>& palette, bool green6 = false) {
+    const std::size_t tail = std::max<std::size_t>(palette.size() * sizeof(win::RGBQUAD), 16);
+    std::vector<std::uint8_t> block(sizeof(win::BITMAPINFOHEADER) + tail);
     auto* info = reinterpret_cast<win::BITMAPINFO*>(block.data());
     *info = win::BITMAPINFO{};
     info->bmiHeader.biWidth = width;
     info->bmiHeader.biHeight = height; // bottom-up, as the class library's DIBs are
     info->bmiHeader.biBitCount = win::WORD(bits);
-    info->bmiHeader.biClrUsed = win::DWORD(palette.size());
-    if (!palette.empty())
+    if (bits <= 8) {
+        info->bmiHeader.biClrUsed = win::DWORD(palette.size());
         std::memcpy(info->bmiColors, palette.data(), palette.size() * sizeof(win::RGBQUAD));
+    } else if (bits == 16 && green6) {
+        info->bmiHeader.biCompression = win::BI_BITFIELDS;
+        std::memcpy(info->bmiColors, kMasks565, sizeof kMasks565);
+    }
     void* pixels = nullptr;
     gfx::GdiPtr<win::HBITMAP> handle(
         win::CreateDIBSection(nullptr, info, win::DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (!handle) throw EOutOfResources("Out of system resources");
     return handle;
+}
+
+std::vector<win::RGBQUAD> PaletteEntries(win::HPALETTE palette) {
+    std::vector<win::PALETTEENTRY> entries(256);
+    const win::UINT count = win::GetPaletteEntries(palette, 0, 256, entries.data());
+    std::vector<win::RGBQUAD> colors;
+    for (win::UINT i = 0; i < count; ++i)
+        colors.push_back(Quad(entries[i].peRed, entries[i].peGreen, entries[i].peBlue));
+    return colors;
 }
 
 } // namespace
@@ -147,6 +166,11 @@ gfx::Pixel TBitmap::FillPixel() const {
 
 void TBitmap::ReplaceHandle(gfx::GdiPtr<win::HBITMAP> handle) {
     if (FCanvas) FCanvas->FreeContext();
+    // A palette made from the old colour table may not match the new one.
+    if (FPaletteDerived) {
+        FPalette.reset();
+        FPaletteDerived = false;
+    }
     FHandle = std::move(handle);
 }
 
@@ -170,10 +194,13 @@ void TBitmap::Recreate(int width, int height, TPixelFormat format,
             colors = *palette;
         else if (old && old->BitCount() == bits)
             colors = old->Palette();
+        else if (FPalette && !FPaletteDerived)
+            colors = PaletteEntries(FPalette.get());
         else
             colors = DefaultPalette(bits);
+        if (colors.size() > (std::size_t(1) << bits)) colors.resize(std::size_t(1) << bits);
     }
-    auto handle = NewDib(width, height, bits, colors);
+    auto handle = NewDib(width, height, bits, colors, format == pf16bit);
     auto* created = win::gdi::LookupAs<win::BitmapObject>(handle.get());
     gfx::Surface content(width, height, FillPixel());
     if (const win::BitmapObject* old = Object()) {
@@ -226,7 +253,7 @@ void TBitmap::SetHandle(win::HBITMAP value) {
     ReplaceHandle(std::move(handle));
     FWidth = object ? object->Width() : 0;
     FHeight = object ? object->Height() : 0;
-    if (object) FPixelFormat = FormatOfBits(object->BitCount());
+    if (object) FPixelFormat = FormatOfBits(object->BitCount(), object->Layout().Green6);
     Changed();
 }
 
@@ -277,7 +304,7 @@ void TBitmap::LoadFromStream(TStream& stream) {
     }
     stream.Seek(start + std::int64_t(consumed), soBeginning);
 
-    const TPixelFormat format = FormatOfBits(image.BitDepth);
+    const TPixelFormat format = FormatOfBits(image.BitDepth, image.Green6);
     std::vector<win::RGBQUAD> palette;
     for (gfx::Pixel p : image.Palette)
         palette.push_back(Quad(gfx::PixelR(p), gfx::PixelG(p), gfx::PixelB(p)));
@@ -286,7 +313,8 @@ void TBitmap::LoadFromStream(TStream& stream) {
         for (int y = 0; y < image.Pixels.Height(); ++y)
             for (int x = 0; x < image.Pixels.Width(); ++x)
                 image.Pixels.Row(y)[x] &= 0x00FFFFFFu;
-    auto handle = NewDib(image.Pixels.Width(), image.Pixels.Height(), BitCountOf(format), palette);
+    auto handle = NewDib(image.Pixels.Width(), image.Pixels.Height(), BitCountOf(format), palette,
+                         format == pf16bit);
     win::gdi::LookupAs<win::BitmapObject>(handle.get())->WritePixels(image.Pixels);
     ReplaceHandle(std::move(handle));
     FWidth = image.Pixels.Width();
@@ -296,30 +324,45 @@ void TBitmap::LoadFromStream(TStream& stream) {
 }
 
 void TBitmap::SaveToStream(TStream& stream) {
-    const win::BitmapObject* object = Object();
+    win::BitmapObject* object = Object();
     if (!object) return;
-    std::vector<std::uint8_t> bytes;
-    const int bits = object->BitCount();
-    if (bits <= 8) {
-        std::vector<std::uint8_t> indices(std::size_t(FWidth) * std::size_t(FHeight));
-        for (int y = 0; y < FHeight; ++y) {
-            const auto* row = static_cast<const std::uint8_t*>(ScanLine(y));
-            for (int x = 0; x < FWidth; ++x) {
-                const std::size_t bit = std::size_t(x) * bits;
-                indices[std::size_t(y) * FWidth + x] =
-                    std::uint8_t((row[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1));
-            }
-        }
-        std::vector<gfx::Pixel> palette;
-        for (const win::RGBQUAD& q : object->Palette())
-            palette.push_back(gfx::MakePixel(q.rgbRed, q.rgbGreen, q.rgbBlue, 255));
-        bytes = gfx::BmpCodec::EncodeIndexed(FWidth, FHeight, bits, palette, indices);
-    } else {
-        gfx::Surface pixels;
-        object->ReadPixels(pixels);
-        bytes = gfx::BmpCodec::Encode(pixels, bits == 32 ? 32 : 24);
-    }
+    // The scan lines are written as they are, so every format keeps its exact bytes.
+    std::vector<gfx::Pixel> palette;
+    for (const win::RGBQUAD& q : object->Palette())
+        palette.push_back(gfx::MakePixel(q.rgbRed, q.rgbGreen, q.rgbBlue, 255));
+    std::span<const std::uint32_t> masks;
+    if (object->BitCount() == 16 && object->Layout().Green6) masks = kMasks565;
+    const auto bytes = gfx::BmpCodec::EncodeRows(
+        FWidth, FHeight, object->BitCount(), palette, masks,
+        [object](int y) -> const std::uint8_t* { return object->ScanLine(y); });
     stream.WriteBuffer(bytes.data(), std::int64_t(bytes.size()));
+}
+
+win::HPALETTE TBitmap::Palette() {
+    const win::BitmapObject* object = Object();
+    if (!FPalette && object && object->BitCount() <= 8) {
+        const auto& colors = object->Palette();
+        std::vector<std::uint8_t> block(sizeof(win::LOGPALETTE) +
+                                        colors.size() * sizeof(win::PALETTEENTRY));
+        auto* logical = reinterpret_cast<win::LOGPALETTE*>(block.data());
+        *logical = win::LOGPALETTE{};
+        logical->palNumEntries = win::WORD(colors.size());
+        for (std::size_t i = 0; i < colors.size(); ++i)
+            logical->palPalEntry[i] = { colors[i].rgbRed, colors[i].rgbGreen, colors[i].rgbBlue,
+                                        0 };
+        FPalette.reset(win::CreatePalette(logical));
+        FPaletteDerived = true;
+    }
+    return FPalette.get();
+}
+
+void TBitmap::SetPalette(win::HPALETTE value) {
+    if (value == FPalette.get()) return;
+    FPalette.reset(value);
+    FPaletteDerived = false;
+    win::BitmapObject* object = Object();
+    if (value && object && object->BitCount() <= 8) object->SetPalette(PaletteEntries(value));
+    Changed();
 }
 
 void TBitmap::Assign(const TGraphic& source) {
@@ -331,7 +374,8 @@ void TBitmap::Assign(const TGraphic& source) {
             FWidth = bitmap->FWidth;
             FHeight = bitmap->FHeight;
         } else {
-            auto handle = NewDib(from->Width(), from->Height(), from->BitCount(), from->Palette());
+            auto handle = NewDib(from->Width(), from->Height(), from->BitCount(), from->Palette(),
+                                 from->Layout().Green6);
             auto* to = win::gdi::LookupAs<win::BitmapObject>(handle.get());
             for (int y = 0; y < from->Height(); ++y)
                 std::memcpy(to->ScanLine(y), const_cast<win::BitmapObject*>(from)->ScanLine(y),

@@ -42,7 +42,8 @@ public:
 
     // pfDevice until a format is chosen; the bits of the pixels then.
     TPixelFormat PixelFormat() const { return FPixelFormat; }
-    // Converts the pixels to the new format; pf15bit, pf16bit and pfCustom are refused.
+    // Converts the pixels to the new format (pf15bit is 5-5-5, pf16bit 5-6-5); pfCustom is
+    // refused.
     void SetPixelFormat(TPixelFormat value);
     // A bitmap of the screen's format counts as a device bitmap until its scan lines are used.
     TBitmapHandleType HandleType() const { return FPixelFormat == pfDevice ? bmDDB : bmDIB; }
@@ -58,6 +59,13 @@ public:
     void SetHandle(win::HBITMAP value);
     // Gives the handle to the caller; the bitmap becomes empty.
     win::HBITMAP ReleaseHandle();
+
+    // The colour table of a bitmap of 8 bits or fewer as a logical palette, owned by the bitmap;
+    // null for deeper bitmaps without a palette of their own.
+    win::HPALETTE Palette();
+    // Takes ownership of a logical palette; a bitmap of 8 bits or fewer takes its colours as
+    // the colour table, the pixels keeping their indices (so do bitmaps made later).
+    void SetPalette(win::HPALETTE value);
 
     // tmAuto: the bottom-left pixel's colour; tmFixed: the colour set.
     TColor TransparentColor();
@@ -98,6 +106,8 @@ private:
     TPixelFormat FPixelFormat{ pfDevice };
     gfx::GdiPtr<win::HBITMAP> FHandle;
     std::unique_ptr<BitmapCanvas> FCanvas;
+    gfx::GdiPtr<win::HPALETTE> FPalette;
+    bool FPaletteDerived{ false }; // made from the colour table by Palette(), not set
     TColor FTransparentColor{ clDefault };
     TTransparentMode FTransparentMode{ tmAuto };
 };

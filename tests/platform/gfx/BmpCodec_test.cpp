@@ -297,4 +297,11 @@ TEST(BmpCodec, RefusesUnwritableDepths) {
     const Pixel palette[3] = { kRed, kGreen, kBlue };
     EXPECT_THROW(BmpCodec::EncodeIndexed(2, 1, 1, palette, Bytes{ 0, 1 }), Exception);
     EXPECT_THROW(BmpCodec::EncodeIndexed(2, 1, 8, palette, Bytes{ 0 }), Exception);
+    const Bytes row(16, 0);
+    auto rows = [&](int) { return row.data(); };
+    const std::uint32_t masks[3] = { 0xF800, 0x07E0, 0x001F };
+    EXPECT_THROW(BmpCodec::EncodeRows(2, 1, 7, {}, {}, rows), Exception);
+    EXPECT_THROW(BmpCodec::EncodeRows(2, 1, 24, {}, masks, rows), Exception);
+    EXPECT_THROW(BmpCodec::EncodeRows(2, 1, 8, {}, {}, rows), Exception);
+    EXPECT_THROW(BmpCodec::EncodeRows(0, 1, 24, {}, {}, rows), Exception);
 }

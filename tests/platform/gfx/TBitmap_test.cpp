@@ -247,3 +247,53 @@ TEST(TBitmap, ScreenFormatIsADeviceBitmapUntilItsScanLinesAreUsed) {
     EXPECT_EQ(row[2], 255); // the picture is unchanged: red, 4 bytes a pixel
     EXPECT_EQ(b.Canvas().Pixels(0, 0), clRed);
 }
+
+TEST(TBitmap, SixteenBitFormatsPackTheirChannels) {
+    struct Case {
+        TPixelFormat Format;
+        std::uint16_t Red;
+        std::uint16_t Green;
+    };
+    for (const Case c : { Case{ pf15bit, 0x7C00, 0x03E0 }, Case{ pf16bit, 0xF800, 0x07E0 } }) {
+        TBitmap b(3, 2);
+        b.SetPixelFormat(c.Format);
+        EXPECT_EQ(Row(b, 0) - Row(b, 1), 8); // 6 bytes padded to 8
+        b.Canvas().SetPixels(1, 1, clRed);
+        b.Canvas().SetPixels(2, 1, clLime);
+        const auto* row = reinterpret_cast<const std::uint16_t*>(Row(b, 1));
+        EXPECT_EQ(row[1], c.Red) << c.Format;
+        EXPECT_EQ(row[2], c.Green) << c.Format;
+        TBitmap copy;
+        SaveAndLoad(b, copy);
+        EXPECT_EQ(copy.PixelFormat(), c.Format);
+        EXPECT_EQ(std::memcmp(copy.ScanLine(1), b.ScanLine(1), 6), 0) << c.Format;
+        EXPECT_EQ(copy.Canvas().Pixels(2, 1), clLime);
+    }
+}
+
+TEST(TBitmap, PaletteBecomesTheColourTableAndKeepsIndices) {
+    TBitmap b(4, 1);
+    b.SetPixelFormat(pf8bit);
+    for (int x = 0; x < 4; ++x)
+        Row(b, 0)[x] = std::uint8_t(x);
+    std::vector<std::uint8_t> block(sizeof(win::LOGPALETTE) + 256 * sizeof(win::PALETTEENTRY));
+    auto* logical = reinterpret_cast<win::LOGPALETTE*>(block.data());
+    logical->palVersion = 0x300;
+    logical->palNumEntries = 256;
+    for (int i = 0; i < 256; ++i)
+        logical->palPalEntry[i] = { win::BYTE(i), 0, win::BYTE(255 - i), 0 };
+    b.SetPalette(win::CreatePalette(logical));
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_EQ(Row(b, 0)[x], x);
+        EXPECT_EQ(b.Canvas().Pixels(x, 0), TColor(win::RGB(x, 0, 255 - x)));
+    }
+    win::PALETTEENTRY entry;
+    ASSERT_EQ(win::GetPaletteEntries(b.Palette(), 3, 1, &entry), 1u);
+    EXPECT_EQ(entry.peRed, 3);
+    TBitmap copy;
+    SaveAndLoad(b, copy);
+    EXPECT_EQ(copy.Canvas().Pixels(2, 0), TColor(win::RGB(2, 0, 253)));
+    TBitmap deep(2, 2);
+    deep.SetPixelFormat(pf24bit);
+    EXPECT_EQ(deep.Palette(), nullptr);
+}
