@@ -7,6 +7,7 @@ extern "C" {
 #include <libavcodec/bsf.h>
 }
 
+#include <memory>
 #include <string>
 
 // The libavcodec 59 entry points the engine calls, in binding order.
@@ -62,3 +63,31 @@ VC_AVCODEC_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 
 void FixupAVCodec(const std::string& fileName, void* handle);
 void UnfixAVCodec();
+
+struct CodecContextFree {
+    void operator()(AVCodecContext* context) const {
+        if (av::avcodec_free_context) av::avcodec_free_context(&context);
+    }
+};
+using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
+
+struct PacketFree {
+    void operator()(AVPacket* packet) const {
+        if (av::av_packet_free) av::av_packet_free(&packet);
+    }
+};
+using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;
+
+struct BsfContextFree {
+    void operator()(AVBSFContext* context) const {
+        if (av::av_bsf_free) av::av_bsf_free(&context);
+    }
+};
+using BsfContextPtr = std::unique_ptr<AVBSFContext, BsfContextFree>;
+
+struct ParserContextFree {
+    void operator()(AVCodecParserContext* context) const {
+        if (av::av_parser_close) av::av_parser_close(context);
+    }
+};
+using ParserContextPtr = std::unique_ptr<AVCodecParserContext, ParserContextFree>;

@@ -7,6 +7,7 @@ extern "C" {
 #include <libavfilter/buffersrc.h>
 }
 
+#include <memory>
 #include <string>
 
 // The libavfilter 8 entry points of the video filter graph, in binding order.
@@ -33,3 +34,17 @@ VC_AVFILTER_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 
 void FixupAVFilter(const std::string& fileName, void* handle);
 void UnfixAVFilter();
+
+struct FilterGraphFree {
+    void operator()(AVFilterGraph* graph) const {
+        if (av::avfilter_graph_free) av::avfilter_graph_free(&graph);
+    }
+};
+using FilterGraphPtr = std::unique_ptr<AVFilterGraph, FilterGraphFree>;
+
+struct FilterInOutFree {
+    void operator()(AVFilterInOut* inOut) const {
+        if (av::avfilter_inout_free) av::avfilter_inout_free(&inOut);
+    }
+};
+using FilterInOutPtr = std::unique_ptr<AVFilterInOut, FilterInOutFree>;

@@ -6,6 +6,7 @@ extern "C" {
 #include <libavformat/avio.h>
 }
 
+#include <memory>
 #include <string>
 
 // The libavformat 59 entry points the engine calls, in binding order. avio_tell is inline in
@@ -56,3 +57,12 @@ VC_AVFORMAT_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 
 void FixupAVFormat(const std::string& fileName, void* handle);
 void UnfixAVFormat();
+
+// A context that was never opened as an input (an output or an options holder); inputs are
+// closed through AVCloseInput (UnicodeProtocol.h).
+struct FormatContextFree {
+    void operator()(AVFormatContext* context) const {
+        if (av::avformat_free_context) av::avformat_free_context(context);
+    }
+};
+using FormatContextPtr = std::unique_ptr<AVFormatContext, FormatContextFree>;

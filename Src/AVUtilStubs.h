@@ -21,6 +21,7 @@ extern "C" {
 #include <libavutil/time.h>
 }
 
+#include <memory>
 #include <string>
 
 // The libavutil 57 entry points the engine calls, in binding order.
@@ -103,3 +104,28 @@ VC_AVUTIL_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 
 void FixupAVUtil(const std::string& fileName, void* handle);
 void UnfixAVUtil();
+
+// Owners of the library's objects. A deleter whose entry point is already unbound leaves the
+// object behind: freeing through a cleared entry would crash.
+struct FrameFree {
+    void operator()(AVFrame* frame) const {
+        if (av::av_frame_free) av::av_frame_free(&frame);
+    }
+};
+using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
+
+struct DictionaryFree {
+    void operator()(AVDictionary* dictionary) const {
+        if (av::av_dict_free) av::av_dict_free(&dictionary);
+    }
+};
+using DictionaryPtr = std::unique_ptr<AVDictionary, DictionaryFree>;
+
+// Memory from av_malloc, av_strdup and the functions that hand out such blocks.
+struct AVMemoryFree {
+    void operator()(void* memory) const {
+        if (av::av_free) av::av_free(memory);
+    }
+};
+template <typename T>
+using AVMemoryPtr = std::unique_ptr<T, AVMemoryFree>;

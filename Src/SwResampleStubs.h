@@ -5,6 +5,7 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <memory>
 #include <string>
 
 // The libswresample 4 entry points of the audio conversion, in binding order.
@@ -22,3 +23,10 @@ VC_SWRESAMPLE_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 
 void FixupSwResample(const std::string& fileName, void* handle);
 void UnfixSwResample();
+
+struct SwrContextFree {
+    void operator()(SwrContext* context) const {
+        if (av::swr_free) av::swr_free(&context);
+    }
+};
+using SwrContextPtr = std::unique_ptr<SwrContext, SwrContextFree>;

@@ -5,6 +5,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <memory>
 #include <string>
 
 // The libswscale 6 entry points the engine calls, in binding order.
@@ -23,3 +24,10 @@ VC_SWSCALE_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 
 void FixupSwScale(const std::string& fileName, void* handle);
 void UnfixSwScale();
+
+struct SwsContextFree {
+    void operator()(SwsContext* context) const {
+        if (av::sws_freeContext) av::sws_freeContext(context);
+    }
+};
+using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextFree>;

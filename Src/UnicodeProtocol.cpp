@@ -188,3 +188,11 @@ int AVCloseIO(AVIOContext** io) {
     FreeUnicodeIO(io);
     return error;
 }
+
+void InputContextClose::operator()(AVFormatContext* context) const {
+    if (av::avformat_close_input) AVCloseInput(&context);
+}
+
+void IOContextClose::operator()(AVIOContext* io) const {
+    if (av::avio_closep) AVCloseIO(&io);
+}

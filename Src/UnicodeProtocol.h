@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -33,3 +34,13 @@ int AVOpenIO(AVIOContext** io, const std::string& url, int flags, const AVIOInte
 int AVCloseIO(AVIOContext** io);
 // Whether the context is one of the handler's.
 bool IsUnicodeIO(const AVIOContext* io);
+
+// Owners of an opened input and of an opened output file.
+struct InputContextClose {
+    void operator()(AVFormatContext* context) const;
+};
+using InputContextPtr = std::unique_ptr<AVFormatContext, InputContextClose>;
+struct IOContextClose {
+    void operator()(AVIOContext* io) const;
+};
+using IOContextPtr = std::unique_ptr<AVIOContext, IOContextClose>;

@@ -11,18 +11,6 @@
 #include <iterator>
 #include <new>
 
-void CodecContextFree::operator()(AVCodecContext* context) const {
-    if (av::avcodec_free_context) av::avcodec_free_context(&context);
-}
-
-void FormatContextFree::operator()(AVFormatContext* context) const {
-    if (av::avformat_free_context) av::avformat_free_context(context);
-}
-
-void OptionsScalerFree::operator()(SwsContext* context) const {
-    if (av::sws_freeContext) av::sws_freeContext(context);
-}
-
 void InitFFOptions(TFFOptions& options) {
     options = TFFOptions();
 }

@@ -1,31 +1,21 @@
 #pragma once
+#include "Src/AVCodecStubs.h"
+#include "Src/AVFormatStubs.h"
+#include "Src/SwScaleStubs.h"
+
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
-
-struct AVCodecContext;
-struct AVFormatContext;
-struct SwsContext;
-
-struct CodecContextFree {
-    void operator()(AVCodecContext* context) const;
-};
-struct FormatContextFree {
-    void operator()(AVFormatContext* context) const;
-};
-struct OptionsScalerFree {
-    void operator()(SwsContext* context) const;
-};
 
 // The generic option contexts of a transcoder, one codec context per media type (video, audio,
 // data, subtitle, attachment), a format and a scaler context, with the names of the options set
 // on them in the order they were set.
 struct TFFOptions {
     std::vector<std::string> opt_names;
-    std::array<std::unique_ptr<AVCodecContext, CodecContextFree>, 5> avcodec_opts;
-    std::unique_ptr<AVFormatContext, FormatContextFree> avformat_opts;
-    std::unique_ptr<SwsContext, OptionsScalerFree> sws_opts;
+    std::array<CodecContextPtr, 5> avcodec_opts;
+    FormatContextPtr avformat_opts;
+    SwsContextPtr sws_opts;
 };
 
 void InitFFOptions(TFFOptions& options);

@@ -5,11 +5,6 @@
 
 #include <cstring>
 
-void SwsContextFree::operator()(SwsContext* context) const {
-    // A scaler outliving its library is left behind rather than freed through a cleared entry.
-    if (av::sws_freeContext) av::sws_freeContext(context);
-}
-
 void ResetRGBConvertContext(TRGBConvertContext& context) {
     context.Bitmap.reset();
     context.RGBBuf = {};

@@ -1,4 +1,5 @@
 #pragma once
+#include "Src/SwScaleStubs.h"
 #include "platform/gfx/TBitmap.h"
 
 #include <cstdint>
@@ -10,12 +11,6 @@ extern "C" {
 }
 
 struct AVFrame;
-struct SwsContext;
-
-struct SwsContextFree {
-    void operator()(SwsContext* context) const;
-};
-using SwsContextPtr = std::unique_ptr<SwsContext, SwsContextFree>;
 
 // The reusable state that turns decoded pictures into 24-bit bitmaps: the bitmap, the
 // conversion buffer (it only grows) and the scaler, kept while sizes and formats stay the same.
