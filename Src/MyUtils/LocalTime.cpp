@@ -1,13 +1,11 @@
 #include "Src/MyUtils/LocalTime.h"
 
-#include "platform/rtl/Format.h"
-
 #include <cmath>
 #include <ctime>
 
 namespace {
 
-constexpr double kUnixEpochDays = 25569.0;
+constexpr double kUnixEpochDays = UnixDateDelta;
 
 long OffsetAt(std::time_t t) {
     std::tm local{};
@@ -35,36 +33,5 @@ std::int64_t LocalTimeToUnix(TDateTime value) {
 }
 
 std::string DateTimeText(const std::string& format, TDateTime value) {
-    const double totalMs = std::nearbyint((value - kUnixEpochDays) * 86400000.0);
-    const std::time_t seconds = std::time_t(std::floor(totalMs / 1000.0));
-    const int millis = int(totalMs - double(seconds) * 1000.0);
-    std::tm parts{};
-    gmtime_r(&seconds, &parts);
-    struct Token {
-        const char* Text;
-        int Value;
-        const char* Format;
-    };
-    const Token tokens[] = {
-        { "yyyy", parts.tm_year + 1900, "%.4d" }, { "yy", (parts.tm_year + 1900) % 100, "%.2d" },
-        { "mm", parts.tm_mon + 1, "%.2d" },       { "dd", parts.tm_mday, "%.2d" },
-        { "hh", parts.tm_hour, "%.2d" },          { "nn", parts.tm_min, "%.2d" },
-        { "ss", parts.tm_sec, "%.2d" },           { "zzz", millis, "%.3d" },
-    };
-    std::string text;
-    for (std::size_t i = 0; i < format.size();) {
-        const Token* match = nullptr;
-        for (const Token& token : tokens)
-            if (format.compare(i, std::char_traits<char>::length(token.Text), token.Text) == 0) {
-                match = &token;
-                break;
-            }
-        if (match) {
-            text += Format(match->Format, match->Value);
-            i += std::char_traits<char>::length(match->Text);
-        } else {
-            text += format[i++];
-        }
-    }
-    return text;
+    return FormatDateTime(format, value);
 }

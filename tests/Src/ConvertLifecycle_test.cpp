@@ -27,13 +27,15 @@ protected:
 
     // A run whose packet loop turns until it is stopped, reporting its first turn.
     void LoopUntilStopped() {
-        FRun->Steps = { [this] {
+        // The object itself, not FRun: resetting FRun empties it before the object goes.
+        TConvertLifecycle* run = FRun.get();
+        FRun->Steps = { [this, run] {
                            bool first = true;
-                           while (FRun->PassGate()) {
+                           while (run->PassGate()) {
                                if (first) FLooping.SetEvent();
                                first = false;
                            }
-                           FRun->RunReachedEnd();
+                           run->RunReachedEnd();
                        },
                         [this] { FCleanedUp = true; } };
     }
