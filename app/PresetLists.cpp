@@ -436,6 +436,7 @@ constexpr TPresetList kLists[] = {
 // clang-format on
 
 static_assert(std::size(kLists) == PresetListCount);
+static_assert(static_cast<int>(TPresetListId::S03) + 1 == PresetListCount);
 
 } // namespace
 
