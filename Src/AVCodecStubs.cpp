@@ -4,7 +4,7 @@ namespace av {
 VC_AVCODEC_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindAVCodec(const std::string& fileName, void* handle) {
+void BindAVCodec(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_AVCODEC_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindAVCodec() {
@@ -13,7 +13,7 @@ void UnbindAVCodec() {
 } // namespace
 } // namespace av
 
-void FixupAVCodec(const std::string& fileName, void* handle) {
+void FixupAVCodec(const std::string& fileName, const TDynamicLibrary& handle) {
     av::BindAVCodec(fileName, handle);
 }
 void UnfixAVCodec() {

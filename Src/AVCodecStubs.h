@@ -61,7 +61,7 @@ namespace av {
 VC_AVCODEC_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace av
 
-void FixupAVCodec(const std::string& fileName, void* handle);
+void FixupAVCodec(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixAVCodec();
 
 struct CodecContextFree {

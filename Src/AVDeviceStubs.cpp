@@ -6,7 +6,7 @@ namespace av {
 void (*avdevice_register_all)() = nullptr;
 } // namespace av
 
-void FixupAVDevice(const std::string& fileName, void* handle) {
+void FixupAVDevice(const std::string& fileName, const TDynamicLibrary& handle) {
     BindEntryPoint(fileName, handle, "avdevice_register_all", false, av::avdevice_register_all);
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "Src/MyUtils/LibraryBinding.h"
+
 #include <string>
 
 // libavdevice keeps its row in the library table but is in no set: nothing of the engine
@@ -7,5 +9,5 @@ namespace av {
 extern void (*avdevice_register_all)();
 } // namespace av
 
-void FixupAVDevice(const std::string& fileName, void* handle);
+void FixupAVDevice(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixAVDevice();

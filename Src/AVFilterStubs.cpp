@@ -4,7 +4,7 @@ namespace av {
 VC_AVFILTER_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindAVFilter(const std::string& fileName, void* handle) {
+void BindAVFilter(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_AVFILTER_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindAVFilter() {
@@ -13,7 +13,7 @@ void UnbindAVFilter() {
 } // namespace
 } // namespace av
 
-void FixupAVFilter(const std::string& fileName, void* handle) {
+void FixupAVFilter(const std::string& fileName, const TDynamicLibrary& handle) {
     av::BindAVFilter(fileName, handle);
 }
 void UnfixAVFilter() {

@@ -32,7 +32,7 @@ namespace av {
 VC_AVFILTER_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace av
 
-void FixupAVFilter(const std::string& fileName, void* handle);
+void FixupAVFilter(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixAVFilter();
 
 struct FilterGraphFree {

@@ -4,7 +4,7 @@ namespace av {
 VC_AVFORMAT_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindAVFormat(const std::string& fileName, void* handle) {
+void BindAVFormat(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_AVFORMAT_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindAVFormat() {
@@ -13,7 +13,7 @@ void UnbindAVFormat() {
 } // namespace
 } // namespace av
 
-void FixupAVFormat(const std::string& fileName, void* handle) {
+void FixupAVFormat(const std::string& fileName, const TDynamicLibrary& handle) {
     av::BindAVFormat(fileName, handle);
 }
 void UnfixAVFormat() {

@@ -55,7 +55,7 @@ namespace av {
 VC_AVFORMAT_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace av
 
-void FixupAVFormat(const std::string& fileName, void* handle);
+void FixupAVFormat(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixAVFormat();
 
 // A context that was never opened as an input (an output or an options holder); inputs are

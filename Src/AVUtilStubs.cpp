@@ -4,7 +4,7 @@ namespace av {
 VC_AVUTIL_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindAVUtil(const std::string& fileName, void* handle) {
+void BindAVUtil(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_AVUTIL_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindAVUtil() {
@@ -13,7 +13,7 @@ void UnbindAVUtil() {
 } // namespace
 } // namespace av
 
-void FixupAVUtil(const std::string& fileName, void* handle) {
+void FixupAVUtil(const std::string& fileName, const TDynamicLibrary& handle) {
     av::BindAVUtil(fileName, handle);
 }
 void UnfixAVUtil() {

@@ -102,7 +102,7 @@ namespace av {
 VC_AVUTIL_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace av
 
-void FixupAVUtil(const std::string& fileName, void* handle);
+void FixupAVUtil(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixAVUtil();
 
 // Owners of the library's objects. A deleter whose entry point is already unbound leaves the

@@ -29,7 +29,7 @@ constexpr std::array<TLibrary, 9> kLoadOrder{ avUtil,   swResample, swScale, avC
 
 struct TLibraryStatus {
     std::string Name;
-    void* Handle{ nullptr };
+    TDynamicLibrary Handle;
     bool Fixuped{ false };
     int Users{ 0 }; // successful loads not yet matched by an unload
 };
@@ -82,18 +82,18 @@ std::string TFFmpegLoader::LastErrMsg() {
 bool TFFmpegLoader::Load(TLibrary lib) {
     TLibraryStatus& status = StatusOf(lib);
     const std::string fileName = LibraryFileName(lib);
-    if (!status.Handle) {
+    if (!status.Handle.Loaded()) {
         const std::filesystem::path path(fileName);
         std::string dir = path.parent_path().string();
         const std::string bare = path.filename().string();
         if (dir.empty()) dir = State().LibraryPath;
-        std::string error;
-        void* handle = LoadLibraryFromPath(dir, bare, error);
-        if (!handle) {
-            State().LastErrMsg = Format("Load library %s error: %s", JoinPath(dir, bare), error);
+        TDynamicLibrary library = LoadLibraryFromPath(dir, bare);
+        if (!library.Loaded()) {
+            State().LastErrMsg =
+                Format("Load library %s error: %s", JoinPath(dir, bare), library.ErrorText());
             return false;
         }
-        status.Handle = handle;
+        status.Handle = std::move(library);
     }
     if (!status.Fixuped) {
         try {
@@ -133,7 +133,7 @@ bool TFFmpegLoader::Load(TLibraries libs) {
 
 bool TFFmpegLoader::Loaded(TLibrary lib) const {
     const TLibraryStatus& status = StatusOf(lib);
-    return status.Handle && status.Fixuped;
+    return status.Handle.Loaded() && status.Fixuped;
 }
 
 bool TFFmpegLoader::Loaded(TLibraries libs) const {
@@ -159,10 +159,7 @@ void TFFmpegLoader::Release(TLibrary lib) {
         LibraryItem(lib).Unfix();
         status.Fixuped = false;
     }
-    if (status.Handle) {
-        FreeLibraryHandle(status.Handle);
-        status.Handle = nullptr;
-    }
+    status.Handle.Unload();
 }
 
 void TFFmpegLoader::Unload(TLibraries libs) {

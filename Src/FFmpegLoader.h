@@ -41,7 +41,7 @@ inline constexpr TLibraries AVProbeLibraries{ avCodec, avFormat, avUtil, swScale
 inline constexpr TLibraries PlayerLibraries{ avCodec, avFilter,   avFormat, avUtil,
                                              swScale, swResample, myUtil,   lbSDL };
 
-using TFixupProc = void (*)(const std::string& fileName, void* handle);
+using TFixupProc = void (*)(const std::string& fileName, const TDynamicLibrary& handle);
 using TUnfixProc = void (*)();
 
 struct TLibraryItem {

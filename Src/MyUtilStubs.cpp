@@ -4,7 +4,7 @@ namespace crt {
 VC_MYUTIL_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindMyUtil(const std::string& fileName, void* handle) {
+void BindMyUtil(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_MYUTIL_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindMyUtil() {
@@ -13,7 +13,7 @@ void UnbindMyUtil() {
 } // namespace
 } // namespace crt
 
-void FixupMyUtil(const std::string& fileName, void* handle) {
+void FixupMyUtil(const std::string& fileName, const TDynamicLibrary& handle) {
     crt::BindMyUtil(fileName, handle);
 }
 void UnfixMyUtil() {

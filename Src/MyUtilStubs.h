@@ -27,5 +27,5 @@ namespace crt {
 VC_MYUTIL_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace crt
 
-void FixupMyUtil(const std::string& fileName, void* handle);
+void FixupMyUtil(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixMyUtil();

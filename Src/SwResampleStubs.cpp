@@ -4,7 +4,7 @@ namespace av {
 VC_SWRESAMPLE_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindSwResample(const std::string& fileName, void* handle) {
+void BindSwResample(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_SWRESAMPLE_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindSwResample() {
@@ -13,7 +13,7 @@ void UnbindSwResample() {
 } // namespace
 } // namespace av
 
-void FixupSwResample(const std::string& fileName, void* handle) {
+void FixupSwResample(const std::string& fileName, const TDynamicLibrary& handle) {
     av::BindSwResample(fileName, handle);
 }
 void UnfixSwResample() {

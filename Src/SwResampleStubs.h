@@ -21,7 +21,7 @@ namespace av {
 VC_SWRESAMPLE_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace av
 
-void FixupSwResample(const std::string& fileName, void* handle);
+void FixupSwResample(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixSwResample();
 
 struct SwrContextFree {

@@ -4,7 +4,7 @@ namespace av {
 VC_SWSCALE_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindSwScale(const std::string& fileName, void* handle) {
+void BindSwScale(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_SWSCALE_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindSwScale() {
@@ -13,7 +13,7 @@ void UnbindSwScale() {
 } // namespace
 } // namespace av
 
-void FixupSwScale(const std::string& fileName, void* handle) {
+void FixupSwScale(const std::string& fileName, const TDynamicLibrary& handle) {
     av::BindSwScale(fileName, handle);
 }
 void UnfixSwScale() {

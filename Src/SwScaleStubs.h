@@ -22,7 +22,7 @@ namespace av {
 VC_SWSCALE_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace av
 
-void FixupSwScale(const std::string& fileName, void* handle);
+void FixupSwScale(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixSwScale();
 
 struct SwsContextFree {

@@ -4,7 +4,7 @@ namespace sdl {
 VC_SDL_ENTRY_POINTS(VC_DEFINE_ENTRY_POINT)
 
 namespace {
-void BindSDL(const std::string& fileName, void* handle) {
+void BindSDL(const std::string& fileName, const TDynamicLibrary& handle) {
     VC_SDL_ENTRY_POINTS(VC_BIND_ENTRY_POINT)
 }
 void UnbindSDL() {
@@ -13,7 +13,7 @@ void UnbindSDL() {
 } // namespace
 } // namespace sdl
 
-void FixupSDL(const std::string& fileName, void* handle) {
+void FixupSDL(const std::string& fileName, const TDynamicLibrary& handle) {
     sdl::BindSDL(fileName, handle);
 }
 void UnfixSDL() {

@@ -49,5 +49,5 @@ namespace sdl {
 VC_SDL_ENTRY_POINTS(VC_DECLARE_ENTRY_POINT)
 } // namespace sdl
 
-void FixupSDL(const std::string& fileName, void* handle);
+void FixupSDL(const std::string& fileName, const TDynamicLibrary& handle);
 void UnfixSDL();

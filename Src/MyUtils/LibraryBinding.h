@@ -1,25 +1,26 @@
 #pragma once
+#include "platform/rtl/DynamicLibrary.h"
+
 #include <string>
 
 // Opens a shared library: from the folder when the file is there, else through the system's
-// search by its bare name. Returns nullptr on failure with the loader's error text in error.
-void* LoadLibraryFromPath(const std::string& dir, const std::string& fileName, std::string& error);
-void FreeLibraryHandle(void* handle);
+// search by its bare name; the result says whether it loaded and, if not, why.
+TDynamicLibrary LoadLibraryFromPath(const std::string& dir, const std::string& fileName);
 
 // Looks up one exported symbol; a mandatory one that is missing raises Exception with
 // "Load function %s@%s error: %s" (or "Load variable ..." for data).
-void* BindSymbol(const std::string& libName, void* handle, const char* name, bool optional,
-                 bool isVariable);
+void* BindSymbol(const std::string& libName, const TDynamicLibrary& handle, const char* name,
+                 bool optional, bool isVariable);
 
 template <class Proc>
-void BindEntryPoint(const std::string& libName, void* handle, const char* name, bool optional,
-                    Proc& proc) {
+void BindEntryPoint(const std::string& libName, const TDynamicLibrary& handle, const char* name,
+                    bool optional, Proc& proc) {
     proc = reinterpret_cast<Proc>(BindSymbol(libName, handle, name, optional, false));
 }
 
 template <class Var>
-void BindVariable(const std::string& libName, void* handle, const char* name, bool optional,
-                  Var*& var) {
+void BindVariable(const std::string& libName, const TDynamicLibrary& handle, const char* name,
+                  bool optional, Var*& var) {
     var = static_cast<Var*>(BindSymbol(libName, handle, name, optional, true));
 }
 

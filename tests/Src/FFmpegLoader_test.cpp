@@ -110,12 +110,11 @@ TEST_F(FFmpegLoaderTest, LibraryFromTheFolderWinsOverTheSystemSearch) {
     // Only the folder holds a file under this name, so the load succeeds only through it.
     TLibAVFolder folder;
     folder.LinkSystemLibrary("libvc-only-here.so.1", "libz.so.1");
-    std::string error;
-    void* handle = LoadLibraryFromPath(folder.Path(), "libvc-only-here.so.1", error);
-    EXPECT_NE(handle, nullptr) << error;
-    FreeLibraryHandle(handle);
-    EXPECT_EQ(LoadLibraryFromPath("", "libvc-only-here.so.1", error), nullptr);
-    EXPECT_FALSE(error.empty());
+    const TDynamicLibrary library = LoadLibraryFromPath(folder.Path(), "libvc-only-here.so.1");
+    EXPECT_TRUE(library.Loaded()) << library.ErrorText();
+    const TDynamicLibrary searched = LoadLibraryFromPath("", "libvc-only-here.so.1");
+    EXPECT_FALSE(searched.Loaded());
+    EXPECT_FALSE(searched.ErrorText().empty());
 }
 
 TEST_F(FFmpegLoaderTest, MemberThatIsNoLibraryFailsTheSetAndKeepsWhatWasLoadedBefore) {
