@@ -60,7 +60,8 @@ void TCanvas::SetHandle(win::HDC dc) {
 }
 
 win::HDC TCanvas::Handle() {
-    RequireState(csHandle);
+    // Code that draws on the handle itself expects the canvas's font, pen and brush in it.
+    RequireState(csHandle | csPen | csBrush | csFont);
     return FHandle;
 }
 

@@ -23,6 +23,7 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
+    // The DC with the pen, brush and font selected and their colours and modes set.
     win::HDC Handle();
     // Takes a DC the canvas does not own; nullptr lets go of the present one.
     void SetHandle(win::HDC dc);

@@ -209,3 +209,19 @@ TEST(TCanvas, PatternBrushTilesItsBitmap) {
     p.Canvas.FillRect(Rect(0, 0, 6, 2));
     EXPECT_EQ(p.Canvas.Pixels(1, 1), clLime);
 }
+
+TEST(TCanvas, HandleComesWithTheObjectsSelected) {
+    TBitmap b(4, 4);
+    TCanvas& c = b.Canvas();
+    c.Font().SetColor(clRed);
+    c.Brush().SetColor(clBlue);
+    c.Pen().SetMode(pmXor);
+    win::HDC dc = c.Handle();
+    EXPECT_EQ(win::GetTextColor(dc), win::RGB(255, 0, 0));
+    EXPECT_EQ(win::GetBkColor(dc), win::RGB(0, 0, 255));
+    EXPECT_EQ(win::GetBkMode(dc), win::OPAQUE);
+    EXPECT_EQ(win::GetROP2(dc), win::R2_XORPEN);
+    EXPECT_EQ(win::GetCurrentObject(dc, win::OBJ_FONT), c.Font().Handle());
+    c.Brush().SetStyle(bsClear);
+    EXPECT_EQ(win::GetBkMode(c.Handle()), win::TRANSPARENT);
+}
