@@ -20,7 +20,7 @@ struct DecodedImage {
     int BitDepth{ 32 };         // bits per pixel as stored in the file
     bool Green6{ false };       // 16 bits per pixel as 5-6-5 rather than 5-5-5
     bool HasAlpha{ false };     // the file carries transparency (alpha channel, key or mask)
-    std::vector<Pixel> Palette; // the file's colour table for indexed pictures, alpha 255
+    std::vector<Pixel> Palette; // the colour table of indexed files; alpha from their transparency
     int TransparentIndex{ -1 }; // palette entry that is fully transparent, -1 for none
 };
 

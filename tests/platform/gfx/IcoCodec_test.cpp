@@ -107,3 +107,16 @@ TEST(IcoCodec, RefusesTruncatedAndLyingFiles) {
     wrongType[2] = 3;
     EXPECT_THROW(IcoCodec::Decode(wrongType), Exception);
 }
+
+TEST(IcoCodec, WritesOneThirtyTwoBitPictureWithItsMask) {
+    Surface picture = Gradient(20, 3, true);
+    picture.Set(4, 1, MakePixel(1, 2, 3, 0));
+    const Bytes file = IcoCodec::Encode(picture);
+    EXPECT_EQ(IcoCodec::Decode(file).Pixels, picture);
+    // The AND mask marks the see-through pixel for readers that ignore alpha: row 1 is stored
+    // second from the end, each mask row 4 bytes.
+    const std::size_t maskRow1 = file.size() - 2 * 4;
+    EXPECT_EQ(file[maskRow1], 0x08);
+    EXPECT_THROW(IcoCodec::Encode(Surface(257, 1)), Exception);
+    EXPECT_THROW(IcoCodec::Encode(Surface()), Exception);
+}
