@@ -78,8 +78,11 @@ DibHeader ReadInfoHeader(ByteReader& r) {
             if (h.HeaderSize >= 56) h.Masks[3] = r.U32();
         }
         r.Seek(start + h.HeaderSize);
+        // The OS/2 2.x header numbers its compressions differently past RLE4 (Huffman, RLE24).
+        if (h.HeaderSize == 64 && h.Compression > kBiRle4)
+            r.Fail("unsupported OS/2 compression " + std::to_string(h.Compression));
         const bool fields = h.Compression == kBiBitfields || h.Compression == kBiAlphaBitfields;
-        if (fields && (h.HeaderSize == 40 || h.HeaderSize == 64)) {
+        if (fields && h.HeaderSize == 40) {
             const int count = h.Compression == kBiAlphaBitfields ? 4 : 3;
             for (int i = 0; i < count; ++i)
                 h.Masks[i] = r.U32();

@@ -268,6 +268,16 @@ TEST(BmpCodec, RefusesLyingHeaders) {
     };
     for (const auto& c : cases)
         EXPECT_THROW(BmpCodec::Decode(c.File), Exception) << c.Name;
+    // An OS/2 2.x header's compression 3 is Huffman coding, not bit fields.
+    Bytes os2 = patched(patched(good, 14, 64), 30, 3);
+    os2.insert(os2.begin() + 54, 24, 0);
+    os2 = patched(patched(os2, 10, 14 + 64 + 8), 2, std::uint32_t(os2.size()));
+    try {
+        BmpCodec::Decode(os2);
+        ADD_FAILURE() << "OS/2 Huffman accepted";
+    } catch (const Exception& e) {
+        EXPECT_NE(e.Message().find("OS/2"), std::string::npos) << e.Message();
+    }
 }
 
 TEST(BmpCodec, IconDibAppliesAndMask) {
