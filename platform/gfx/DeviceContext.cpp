@@ -20,6 +20,14 @@ void Release(HGDIOBJ handle) {
     if (GdiObject* object = gdi::Lookup(handle)) object->ReleaseSelect();
 }
 
+// Moves a selection slot to another object, keeping both objects' select counts right.
+template <class Handle>
+void SetSelected(Handle& slot, HGDIOBJ object) {
+    AddRef(object);
+    Release(slot);
+    slot = static_cast<Handle>(object);
+}
+
 void AddRefs(const DeviceContext::State& s) {
     AddRef(s.Pen);
     AddRef(s.Brush);
@@ -138,12 +146,6 @@ gfx::Region DeviceContext::DeviceClipArea() const {
     return area;
 }
 
-void DeviceContext::SetSelected(HGDIOBJ& slot, HGDIOBJ object) {
-    AddRef(object);
-    Release(slot);
-    slot = object;
-}
-
 HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
     GdiObject* found = gdi::Lookup(object);
     if (!found) return nullptr;
@@ -151,15 +153,15 @@ HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
     switch (found->Kind()) {
     case OBJ_PEN:
         previous = FState.Pen;
-        SetSelected(reinterpret_cast<HGDIOBJ&>(FState.Pen), object);
+        SetSelected(FState.Pen, object);
         break;
     case OBJ_BRUSH:
         previous = FState.Brush;
-        SetSelected(reinterpret_cast<HGDIOBJ&>(FState.Brush), object);
+        SetSelected(FState.Brush, object);
         break;
     case OBJ_FONT:
         previous = FState.Font;
-        SetSelected(reinterpret_cast<HGDIOBJ&>(FState.Font), object);
+        SetSelected(FState.Font, object);
         break;
     case OBJ_BITMAP: {
         if (FOwnTarget) return nullptr;
@@ -169,7 +171,7 @@ HGDIOBJ DeviceContext::Select(HGDIOBJ object) {
             CloseScope();
         }
         previous = FState.Bitmap;
-        SetSelected(reinterpret_cast<HGDIOBJ&>(FState.Bitmap), object);
+        SetSelected(FState.Bitmap, object);
         FClipValid = false;
         for (int i = 0; i < depth; ++i)
             OpenScope();

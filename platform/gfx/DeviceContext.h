@@ -141,7 +141,6 @@ private:
     gfx::Surface* ScopeTarget();
     void OpenScope();
     void CloseScope();
-    void SetSelected(HGDIOBJ& slot, HGDIOBJ object);
     void ReleaseAll();
 
     State FState;
