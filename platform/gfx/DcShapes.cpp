@@ -103,6 +103,7 @@ void StrokePath(DeviceContext& dc, gfx::Surface& target, const gfx::Region& clip
     if (pen->Width() > 1) {
         const int w = pen->Width();
         gfx::Region shape;
+        const RECT box = clip.Bounds();
         for (std::size_t i = 0; i < edges; ++i) {
             const POINT a = points[i];
             const POINT b = points[(i + 1) % points.size()];
@@ -115,11 +116,12 @@ void StrokePath(DeviceContext& dc, gfx::Surface& target, const gfx::Region& clip
                 { int(std::lround(b.x - nx)), int(std::lround(b.y - ny)) },
                 { int(std::lround(a.x - nx)), int(std::lround(a.y - ny)) }
             };
-            shape =
-                gfx::Region::Combine(shape, gfx::Region::Polygon(quad, true), gfx::Region::Op::Or);
+            shape = gfx::Region::Combine(shape, gfx::Region::Polygon(quad, true, &box),
+                                         gfx::Region::Op::Or);
             for (const POINT& p : { a, b }) {
                 const RECT cap{ p.x - w / 2, p.y - w / 2, p.x - w / 2 + w, p.y - w / 2 + w };
-                shape = gfx::Region::Combine(shape, gfx::Region::Ellipse(cap), gfx::Region::Op::Or);
+                shape = gfx::Region::Combine(shape, gfx::Region::Ellipse(cap, &box),
+                                             gfx::Region::Op::Or);
             }
         }
         raster::FillRegion(target, clip, shape, paint);
@@ -291,8 +293,9 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
             std::vector<POINT> path;
             for (int i = 0; i < count; ++i)
                 path.push_back(context.LogicalToSurface(points[i]));
+            const RECT box = clip.Bounds();
             const gfx::Region shape =
-                gfx::Region::Polygon(path, context.CurrentState().PolyFillMode == WINDING);
+                gfx::Region::Polygon(path, context.CurrentState().PolyFillMode == WINDING, &box);
             raster::FillRegion(
                 target, clip, shape,
                 BrushPaint(context, context.SelectedBrush(), context.CurrentState().Rop2));
@@ -313,30 +316,32 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
 }
 
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
-    return WithTarget(
-        dc, [&](DeviceContext& context, gfx::Surface& target, const gfx::Region& clip) {
-            const RECT r = Normalised(context.LogicalToSurface(RECT{ left, top, right, bottom }));
-            const PenObject* pen = context.SelectedPen();
-            const int w = pen ? pen->Width() : 1;
-            FillAndFrame(context, target, clip, gfx::Region::Ellipse(r),
-                         gfx::Region::Ellipse(Inset(r, w)),
-                         gfx::Region::Ellipse(RECT{ r.left, r.top, r.right - 1, r.bottom - 1 }));
-        });
+    return WithTarget(dc, [&](DeviceContext& context, gfx::Surface& target,
+                              const gfx::Region& clip) {
+        const RECT r = Normalised(context.LogicalToSurface(RECT{ left, top, right, bottom }));
+        const PenObject* pen = context.SelectedPen();
+        const int w = pen ? pen->Width() : 1;
+        const RECT box = clip.Bounds();
+        FillAndFrame(context, target, clip, gfx::Region::Ellipse(r, &box),
+                     gfx::Region::Ellipse(Inset(r, w), &box),
+                     gfx::Region::Ellipse(RECT{ r.left, r.top, r.right - 1, r.bottom - 1 }, &box));
+    });
 }
 
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidth,
                int ellipseHeight) {
-    return WithTarget(
-        dc, [&](DeviceContext& context, gfx::Surface& target, const gfx::Region& clip) {
-            const RECT r = Normalised(context.LogicalToSurface(RECT{ left, top, right, bottom }));
-            const PenObject* pen = context.SelectedPen();
-            const int w = pen ? pen->Width() : 1;
-            FillAndFrame(
-                context, target, clip, gfx::Region::RoundRect(r, ellipseWidth, ellipseHeight),
-                gfx::Region::RoundRect(Inset(r, w), ellipseWidth - 2 * w, ellipseHeight - 2 * w),
-                gfx::Region::RoundRect(RECT{ r.left, r.top, r.right - 1, r.bottom - 1 },
-                                       ellipseWidth, ellipseHeight));
-        });
+    return WithTarget(dc, [&](DeviceContext& context, gfx::Surface& target,
+                              const gfx::Region& clip) {
+        const RECT r = Normalised(context.LogicalToSurface(RECT{ left, top, right, bottom }));
+        const PenObject* pen = context.SelectedPen();
+        const int w = pen ? pen->Width() : 1;
+        const RECT box = clip.Bounds();
+        FillAndFrame(
+            context, target, clip, gfx::Region::RoundRect(r, ellipseWidth, ellipseHeight, &box),
+            gfx::Region::RoundRect(Inset(r, w), ellipseWidth - 2 * w, ellipseHeight - 2 * w, &box),
+            gfx::Region::RoundRect(RECT{ r.left, r.top, r.right - 1, r.bottom - 1 }, ellipseWidth,
+                                   ellipseHeight, &box));
+    });
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {

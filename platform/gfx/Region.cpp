@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace gfx {
@@ -9,6 +10,7 @@ namespace gfx {
 namespace {
 
 using Span = std::pair<int, int>; // [first, second)
+using WideSpan = std::pair<std::int64_t, std::int64_t>;
 using Spans = std::vector<Span>;
 
 // Appends one band, merging it into the band just above when that one touches it and has the
@@ -155,17 +157,62 @@ std::vector<win::RECT> Sweep(std::vector<win::RECT> a, std::vector<win::RECT> b,
 
 // The span of row `row` (0-based) of the ellipse inscribed in a width x height box, as
 // [first, second) in box coordinates: pixels whose centres lie inside the ellipse.
-Span EllipseRow(int width, int height, int row) {
-    const double a = width / 2.0;
-    const double b = height / 2.0;
-    const double dy = (row + 0.5 - b) / b;
+WideSpan EllipseRow(std::int64_t width, std::int64_t height, std::int64_t row) {
+    const double a = double(width) / 2.0;
+    const double b = double(height) / 2.0;
+    const double dy = (double(row) + 0.5 - b) / b;
     const double inside = 1.0 - dy * dy;
     if (inside < 0) return { 0, 0 };
     const double half = a * std::sqrt(inside);
-    const int first = int(std::ceil(a - half - 0.5));
-    const int last = int(std::floor(a + half - 0.5));
+    const auto first = std::int64_t(std::ceil(a - half - 0.5));
+    const auto last = std::int64_t(std::floor(a + half - 0.5));
     if (last < first) return { 0, 0 };
-    return { std::max(first, 0), std::min(last + 1, width) };
+    // Offsets inside the box; callers add them to the box's left edge, which keeps them in range.
+    return { std::max<std::int64_t>(first, 0), std::min<std::int64_t>(last + 1, width) };
+}
+
+// The first pixel whose centre lies at or right of x, kept inside int range for wild input.
+int ToPixel(double x) {
+    constexpr double kLimit = 1 << 30;
+    return int(std::ceil(std::clamp(x, -kLimit, kLimit) - 0.5));
+}
+
+// No shape builds more rows than this at once: far larger ones are refused as nonsense.
+constexpr std::int64_t kMaxShapeRows = std::int64_t(1) << 24;
+
+// The rows of a shape's bounding box to build: all of them, or those inside a limit. Sizes are
+// 64-bit: a box from INT_MIN to INT_MAX is valid input.
+struct Rows {
+    std::int64_t Width{ 0 };
+    std::int64_t Height{ 0 };
+    std::int64_t First{ 0 }; // rows counted from the box's top
+    std::int64_t Last{ 0 };
+    bool Empty() const { return Last <= First; }
+    std::size_t Count() const { return std::size_t(Last - First); }
+};
+
+Rows RowsOf(const win::RECT& bounds, const win::RECT* limit) {
+    Rows rows;
+    rows.Width = std::int64_t(bounds.right) - bounds.left;
+    rows.Height = std::int64_t(bounds.bottom) - bounds.top;
+    if (rows.Width <= 0 || rows.Height <= 0) return rows;
+    std::int64_t first = 0;
+    std::int64_t last = rows.Height;
+    if (limit) {
+        first = std::max<std::int64_t>(first, std::int64_t(limit->top) - bounds.top);
+        last = std::min<std::int64_t>(last, std::int64_t(limit->bottom) - bounds.top);
+    }
+    if (last > first && last - first <= kMaxShapeRows) {
+        rows.First = first;
+        rows.Last = last;
+    }
+    return rows;
+}
+
+// A span at an offset inside a box whose left edge is `left`: the sum is inside the box, so it
+// fits an int.
+std::pair<int, int> Place(int left, const WideSpan& s) {
+    return { int(left + s.first), int(left + s.second) };
 }
 
 } // namespace
@@ -193,54 +240,60 @@ Region Region::FromRowSpans(int top, const std::vector<std::vector<std::pair<int
     return r;
 }
 
-Region Region::Ellipse(const win::RECT& bounds) {
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    if (width <= 0 || height <= 0) return {};
-    std::vector<Spans> rows(static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
-        const Span s = EllipseRow(width, height, y);
-        if (s.first < s.second)
-            rows[std::size_t(y)].emplace_back(bounds.left + s.first, bounds.left + s.second);
+Region Region::Ellipse(const win::RECT& bounds, const win::RECT* limit) {
+    const Rows rows = RowsOf(bounds, limit);
+    if (rows.Empty()) return {};
+    std::vector<Spans> spans(rows.Count());
+    for (std::int64_t y = rows.First; y < rows.Last; ++y) {
+        const WideSpan s = EllipseRow(rows.Width, rows.Height, y);
+        if (s.first < s.second) spans[std::size_t(y - rows.First)].push_back(Place(bounds.left, s));
     }
-    return FromRowSpans(bounds.top, rows);
+    return FromRowSpans(int(bounds.top + rows.First), spans);
 }
 
-Region Region::RoundRect(const win::RECT& bounds, int ellipseWidth, int ellipseHeight) {
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
-    if (width <= 0 || height <= 0) return {};
-    const int ew = std::clamp(std::abs(ellipseWidth), 0, width);
-    const int eh = std::clamp(std::abs(ellipseHeight), 0, height);
-    if (ew < 2 || eh < 2) return Region(bounds);
-    std::vector<Spans> rows(static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
-        int ellipseRow = -1;
-        if (y < eh / 2)
-            ellipseRow = y;
-        else if (height - 1 - y < eh / 2)
-            ellipseRow = eh - 1 - (height - 1 - y);
-        int left = 0;
-        int right = width;
-        if (ellipseRow >= 0) {
-            const Span s = EllipseRow(ew, eh, ellipseRow);
-            if (s.first >= s.second) continue;
-            left = s.first;
-            right = width - (ew - s.second);
+Region Region::RoundRect(const win::RECT& bounds, int ellipseWidth, int ellipseHeight,
+                         const win::RECT* limit) {
+    const Rows rows = RowsOf(bounds, limit);
+    if (rows.Empty()) return {};
+    const std::int64_t ew =
+        std::min<std::int64_t>(std::abs(std::int64_t(ellipseWidth)), rows.Width);
+    const std::int64_t eh =
+        std::min<std::int64_t>(std::abs(std::int64_t(ellipseHeight)), rows.Height);
+    std::vector<Spans> spans(rows.Count());
+    for (std::int64_t y = rows.First; y < rows.Last; ++y) {
+        WideSpan span{ 0, rows.Width };
+        std::int64_t ellipseRow = -1;
+        if (ew >= 2 && eh >= 2) {
+            if (y < eh / 2)
+                ellipseRow = y;
+            else if (rows.Height - 1 - y < eh / 2)
+                ellipseRow = eh - 1 - (rows.Height - 1 - y);
         }
-        if (left < right)
-            rows[std::size_t(y)].emplace_back(bounds.left + left, bounds.left + right);
+        if (ellipseRow >= 0) {
+            const WideSpan corner = EllipseRow(ew, eh, ellipseRow);
+            if (corner.first >= corner.second) continue;
+            span = { corner.first, rows.Width - (ew - corner.second) };
+        }
+        if (span.first < span.second)
+            spans[std::size_t(y - rows.First)].push_back(Place(bounds.left, span));
     }
-    return FromRowSpans(bounds.top, rows);
+    return FromRowSpans(int(bounds.top + rows.First), spans);
 }
 
-Region Region::Polygon(const std::vector<win::POINT>& points, bool winding) {
+Region Region::Polygon(const std::vector<win::POINT>& points, bool winding,
+                       const win::RECT* limit) {
     if (points.size() < 3) return {};
     int top = points[0].y, bottom = points[0].y;
     for (const win::POINT& p : points) {
         top = std::min(top, int(p.y));
         bottom = std::max(bottom, int(p.y));
     }
+    if (limit) {
+        top = std::max(top, int(limit->top));
+        bottom = std::min(bottom, int(limit->bottom));
+    }
+    if (bottom <= top || std::int64_t(bottom) - top > kMaxShapeRows) return {};
+    // Edge arithmetic below works in doubles: no coordinate difference can overflow.
     std::vector<Spans> rows(static_cast<std::size_t>(bottom - top));
     std::vector<std::pair<double, int>> crossings;
     for (int y = top; y < bottom; ++y) {
@@ -254,8 +307,8 @@ Region Region::Polygon(const std::vector<win::POINT>& points, bool winding) {
             const double y0 = down ? p0.y : p1.y;
             const double y1 = down ? p1.y : p0.y;
             if (yc < y0 || yc >= y1) continue;
-            const double t = (yc - p0.y) / double(p1.y - p0.y);
-            crossings.emplace_back(p0.x + t * (p1.x - p0.x), down ? 1 : -1);
+            const double t = (yc - p0.y) / (double(p1.y) - double(p0.y));
+            crossings.emplace_back(p0.x + t * (double(p1.x) - double(p0.x)), down ? 1 : -1);
         }
         std::sort(crossings.begin(), crossings.end());
         Spans& spans = rows[std::size_t(y - top)];
@@ -264,8 +317,8 @@ Region Region::Polygon(const std::vector<win::POINT>& points, bool winding) {
             count += winding ? crossings[i].second : 1;
             const bool inside = winding ? count != 0 : (count & 1) != 0;
             if (!inside) continue;
-            const int first = int(std::ceil(crossings[i].first - 0.5));
-            const int last = int(std::ceil(crossings[i + 1].first - 0.5));
+            const int first = ToPixel(crossings[i].first);
+            const int last = ToPixel(crossings[i + 1].first);
             if (first < last) spans.emplace_back(first, last);
         }
     }

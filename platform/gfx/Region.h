@@ -20,11 +20,15 @@ public:
     explicit Region(const win::RECT& rect);
     // Any list of rectangles, overlapping or not; empty ones are ignored.
     static Region FromRects(const std::vector<win::RECT>& rects);
-    static Region Ellipse(const win::RECT& bounds);
+    // The shapes take an optional limit: only their rows inside it are built, so drawing a huge
+    // shape costs what its visible part costs. Shapes beyond 2^24 pixels a side are empty.
+    static Region Ellipse(const win::RECT& bounds, const win::RECT* limit = nullptr);
     // Corners rounded by an ellipse of width x height, as CreateRoundRectRgn.
-    static Region RoundRect(const win::RECT& bounds, int ellipseWidth, int ellipseHeight);
+    static Region RoundRect(const win::RECT& bounds, int ellipseWidth, int ellipseHeight,
+                            const win::RECT* limit = nullptr);
     // Fill modes as SetPolyFillMode: alternate (even-odd) when `winding` is false.
-    static Region Polygon(const std::vector<win::POINT>& points, bool winding);
+    static Region Polygon(const std::vector<win::POINT>& points, bool winding,
+                          const win::RECT* limit = nullptr);
     // From mask rows: the pixels for which `inside(x, y)` is true, over width x height.
     template <class Inside>
     static Region FromMask(int width, int height, Inside inside);

@@ -397,3 +397,30 @@ TEST(DeviceContext, RegionsArePaintedInLogicalCoordinates) {
     DeleteObject(red);
     DeleteObject(region);
 }
+
+TEST(DeviceContext, WidePensAndHugeShapes) {
+    GdiTestCanvas c(10, 5);
+    HPEN wide = CreatePen(PS_SOLID, 3, kBlack);
+    HGDIOBJ old = SelectObject(c.Dc(), wide);
+    MoveToEx(c.Dc(), 2, 2, nullptr);
+    LineTo(c.Dc(), 7, 2);
+    // A wide pen covers its width across the line and caps both ends.
+    EXPECT_EQ(c.Picture(kInk),
+              Rows({ "..........", ".########.", ".########.", ".########.", ".........." }));
+    SelectObject(c.Dc(), old);
+    DeleteObject(wide);
+
+    // Shapes far larger than the target cost only their visible rows, and wild coordinates
+    // neither crash nor wrap around.
+    c.Clear(kWhite);
+    SelectObject(c.Dc(), GetStockObject(NULL_PEN));
+    HGDIOBJ oldBrush = SelectObject(c.Dc(), GetStockObject(BLACK_BRUSH));
+    EXPECT_TRUE(Ellipse(c.Dc(), -10000000, -10000000, 10000000, 10000000));
+    EXPECT_EQ(GetPixel(c.Dc(), 5, 2), kBlack);
+    EXPECT_TRUE(Ellipse(c.Dc(), INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
+    const POINT wild[] = { { INT32_MIN, 0 }, { INT32_MAX, 0 }, { 0, INT32_MAX } };
+    EXPECT_TRUE(Polygon(c.Dc(), wild, 3));
+    EXPECT_TRUE(RoundRect(c.Dc(), -5000000, -5000000, 5000000, 5000000, 100, 100));
+    SelectObject(c.Dc(), oldBrush);
+    SelectObject(c.Dc(), GetStockObject(BLACK_PEN));
+}
