@@ -9,6 +9,10 @@
 #include <locale.h>
 #include <unistd.h>
 
+// Present only in sanitizer builds.
+extern "C" void __lsan_disable() __attribute__((weak));
+extern "C" void __lsan_enable() __attribute__((weak));
+
 namespace {
 
 // A German locale built for the test, where the decimal separator is a comma; none when the
@@ -21,10 +25,19 @@ locale_t GermanLocale() {
         std::filesystem::create_directories(folder);
         const std::string command =
             "localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
-        if (std::system(command.c_str()) != 0) return locale_t(nullptr);
+        const int built = std::system(command.c_str());
+        if (built != 0) {
+            std::filesystem::remove_all(folder);
+            return locale_t(nullptr);
+        }
         setenv("LOCPATH", folder.c_str(), 1);
+        // The C library keeps a few bytes of the search path for good once LOCPATH is used.
+        if (__lsan_disable) __lsan_disable();
         const locale_t made = newlocale(LC_ALL_MASK, "de_DE.UTF-8", nullptr);
+        if (__lsan_enable) __lsan_enable();
         unsetenv("LOCPATH");
+        // The locale's files are mapped by now; the folder can go.
+        std::filesystem::remove_all(folder);
         return made;
     }();
     return locale;
