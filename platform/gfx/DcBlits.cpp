@@ -169,38 +169,42 @@ void PrepareSource(Source& source, DeviceContext& src, DeviceContext& dst, gfx::
     }
 }
 
-// Maps destination offsets 0..count-1 onto source positions first..first+size-1 (mirrored
-// when `mirror`); positions outside 0..limit-1 become -1.
-std::vector<int> NearestMap(int count, int first, int size, bool mirror, int limit) {
-    std::vector<int> map(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        int offset = int((2 * std::int64_t(i) + 1) * size / (2 * std::int64_t(count)));
+// Maps destination offsets first..last-1 (of `count`) onto source positions
+// start..start+size-1, mirrored when `mirror`; positions outside 0..limit-1 become -1.
+std::vector<int> NearestMap(int first, int last, std::int64_t count, int start, std::int64_t size,
+                            bool mirror, int limit) {
+    std::vector<int> map(static_cast<std::size_t>(last - first));
+    for (int i = first; i < last; ++i) {
+        std::int64_t offset = (2 * std::int64_t(i) + 1) * size / (2 * count);
         if (mirror) offset = size - 1 - offset;
-        const int position = first + offset;
-        map[std::size_t(i)] = position >= 0 && position < limit ? position : -1;
+        const std::int64_t position = start + offset;
+        map[std::size_t(i - first)] = position >= 0 && position < limit ? int(position) : -1;
     }
     return map;
 }
 
 // The source pixels of one destination row when shrinking in HALFTONE mode: the average of
 // the source box each destination pixel covers.
-void AverageRow(const gfx::Surface& src, int dstWidth, int sx, int sw, bool mirrorX, int sy0,
-                int sy1, gfx::Pixel* out, std::vector<bool>& valid) {
-    for (int i = 0; i < dstWidth; ++i) {
-        int x0 = int(std::int64_t(i) * sw / dstWidth);
-        int x1 = std::max(x0 + 1, int(std::int64_t(i + 1) * sw / dstWidth));
+void AverageRow(const gfx::Surface& src, int first, int last, std::int64_t dstWidth, int sx,
+                std::int64_t sw, bool mirrorX, std::int64_t sy0, std::int64_t sy1, gfx::Pixel* out,
+                std::vector<bool>& valid) {
+    for (int i = first; i < last; ++i) {
+        std::int64_t x0 = std::int64_t(i) * sw / dstWidth;
+        std::int64_t x1 = std::max(x0 + 1, std::int64_t(i + 1) * sw / dstWidth);
         if (mirrorX) {
-            const int m0 = sw - x1, m1 = sw - x0;
+            const std::int64_t m0 = sw - x1, m1 = sw - x0;
             x0 = m0;
             x1 = m1;
         }
         std::uint32_t sum[4] = { 0, 0, 0, 0 };
         std::uint32_t count = 0;
-        for (int y = sy0; y < sy1; ++y) {
-            if (y < 0 || y >= src.Height()) continue;
-            const gfx::Pixel* row = src.Row(y);
-            for (int x = sx + x0; x < sx + x1; ++x) {
-                if (x < 0 || x >= src.Width()) continue;
+        const std::int64_t rowFrom = std::max<std::int64_t>(sy0, 0);
+        const std::int64_t rowTo = std::min<std::int64_t>(sy1, src.Height());
+        const std::int64_t colFrom = std::max<std::int64_t>(sx + x0, 0);
+        const std::int64_t colTo = std::min<std::int64_t>(sx + x1, src.Width());
+        for (std::int64_t y = rowFrom; y < rowTo; ++y) {
+            const gfx::Pixel* row = src.Row(int(y));
+            for (std::int64_t x = colFrom; x < colTo; ++x) {
                 const gfx::Pixel p = row[x];
                 sum[0] += p & 0xFF;
                 sum[1] += (p >> 8) & 0xFF;
@@ -209,10 +213,11 @@ void AverageRow(const gfx::Surface& src, int dstWidth, int sx, int sw, bool mirr
                 ++count;
             }
         }
-        valid[std::size_t(i)] = count > 0;
+        const std::size_t at = std::size_t(i - first);
+        valid[at] = count > 0;
         if (count == 0) continue;
         const auto avg = [count](std::uint32_t v) { return (v + count / 2) / count; };
-        out[i] = avg(sum[0]) | (avg(sum[1]) << 8) | (avg(sum[2]) << 16) | (avg(sum[3]) << 24);
+        out[at] = avg(sum[0]) | (avg(sum[1]) << 8) | (avg(sum[2]) << 16) | (avg(sum[3]) << 24);
     }
 }
 
@@ -221,11 +226,18 @@ void AverageRow(const gfx::Surface& src, int dstWidth, int sx, int sw, bool mirr
 void Transfer(DeviceContext& dst, gfx::Surface& target, int dx, int dy, int dw, int dh,
               const gfx::Surface* src, int sx, int sy, int sw, int sh, const Op& op,
               bool halftone) {
-    const RECT destRect{ std::min(dx, dx + dw), std::min(dy, dy + dh), std::max(dx, dx + dw),
-                         std::max(dy, dy + dh) };
-    const int width = destRect.right - destRect.left;
-    const int height = destRect.bottom - destRect.top;
-    if (width == 0 || height == 0) return;
+    // Sizes are limited by Blit, so these sums stay far inside 64 bits; the rectangle is cut to
+    // int range before use.
+    const std::int64_t x0 = std::min<std::int64_t>(dx, std::int64_t(dx) + dw);
+    const std::int64_t y0 = std::min<std::int64_t>(dy, std::int64_t(dy) + dh);
+    const std::int64_t width = std::abs(std::int64_t(dw));
+    const std::int64_t height = std::abs(std::int64_t(dh));
+    if (width == 0 || height == 0 || x0 + width <= INT32_MIN || y0 + height <= INT32_MIN ||
+        x0 >= INT32_MAX || y0 >= INT32_MAX)
+        return;
+    if (x0 < INT32_MIN || y0 < INT32_MIN || x0 + width > INT32_MAX || y0 + height > INT32_MAX)
+        return; // a rectangle reaching past int range cannot be addressed; nothing visible is lost
+    const RECT destRect{ int(x0), int(y0), int(x0 + width), int(y0 + height) };
     const raster::Paint pattern = BrushPaint(dst, dst.SelectedBrush(), R2_COPYPEN);
     const gfx::Region& clip = dst.Clip();
     dst.AddDrawn(destRect);
@@ -240,8 +252,14 @@ void Transfer(DeviceContext& dst, gfx::Surface& target, int dx, int dy, int dw, 
     }
     const bool mirrorX = (dw < 0) != (sw < 0);
     const bool mirrorY = (dh < 0) != (sh < 0);
-    const int srcLeft = std::min(sx, sx + sw);
-    const int srcTop = std::min(sy, sy + sh);
+    const std::int64_t srcLeft64 = std::min<std::int64_t>(sx, std::int64_t(sx) + sw);
+    const std::int64_t srcTop64 = std::min<std::int64_t>(sy, std::int64_t(sy) + sh);
+    // A source area reaching past int range lies wholly outside any surface.
+    if (srcLeft64 < INT32_MIN || srcTop64 < INT32_MIN || srcLeft64 + std::abs(sw) > INT32_MAX ||
+        srcTop64 + std::abs(sh) > INT32_MAX)
+        return;
+    const int srcLeft = int(srcLeft64);
+    const int srcTop = int(srcTop64);
     const int srcWidth = std::abs(sw);
     const int srcHeight = std::abs(sh);
     const bool sameSize = srcWidth == width && srcHeight == height && !mirrorX && !mirrorY;
@@ -268,55 +286,72 @@ void Transfer(DeviceContext& dst, gfx::Surface& target, int dx, int dy, int dw, 
         }
         return;
     }
+    // Only the part of the destination the clip lets through is mapped: a huge stretch costs
+    // what its visible part costs.
+    const RECT clipBox = clip.Bounds();
+    RECT visible;
+    if (!IntersectRect(&visible, &destRect, &clipBox)) return;
+    const int first = visible.left - destRect.left;
+    const int last = visible.right - destRect.left;
     const bool shrinking = halftone && (srcWidth > width || srcHeight > height);
-    const std::vector<int> cols = NearestMap(width, srcLeft, srcWidth, mirrorX, src->Width());
-    const std::vector<int> rows = NearestMap(height, srcTop, srcHeight, mirrorY, src->Height());
-    std::vector<gfx::Pixel> line(static_cast<std::size_t>(width));
-    std::vector<bool> valid(static_cast<std::size_t>(width));
+    const std::vector<int> cols =
+        NearestMap(first, last, width, srcLeft, srcWidth, mirrorX, src->Width());
+    std::vector<gfx::Pixel> line(static_cast<std::size_t>(last - first));
+    std::vector<bool> valid(static_cast<std::size_t>(last - first));
     for (const RECT& c : clip.Rects()) {
         RECT r;
-        if (!IntersectRect(&r, &c, &destRect)) continue;
+        if (!IntersectRect(&r, &c, &visible)) continue;
         for (int y = r.top; y < r.bottom; ++y) {
-            const int i = y - destRect.top;
+            const std::int64_t i = y - destRect.top;
             if (shrinking) {
-                int y0 = int(std::int64_t(i) * srcHeight / height);
-                int y1 = std::max(y0 + 1, int(std::int64_t(i + 1) * srcHeight / height));
+                std::int64_t y0 = i * srcHeight / height;
+                std::int64_t y1 = std::max(y0 + 1, (i + 1) * srcHeight / height);
                 if (mirrorY) {
-                    const int m0 = srcHeight - y1, m1 = srcHeight - y0;
+                    const std::int64_t m0 = srcHeight - y1, m1 = srcHeight - y0;
                     y0 = m0;
                     y1 = m1;
                 }
-                AverageRow(*src, width, srcLeft, srcWidth, mirrorX, srcTop + y0, srcTop + y1,
-                           line.data(), valid);
+                AverageRow(*src, first, last, width, srcLeft, srcWidth, mirrorX, srcTop + y0,
+                           srcTop + y1, line.data(), valid);
             } else {
-                const int sourceRow = rows[std::size_t(i)];
-                if (sourceRow < 0) continue;
-                const gfx::Pixel* s = src->Row(sourceRow);
-                for (int x = 0; x < width; ++x) {
-                    const int col = cols[std::size_t(x)];
-                    valid[std::size_t(x)] = col >= 0;
-                    line[std::size_t(x)] = col >= 0 ? s[col] : 0;
+                std::int64_t offset = (2 * i + 1) * srcHeight / (2 * std::int64_t(height));
+                if (mirrorY) offset = srcHeight - 1 - offset;
+                const std::int64_t sourceRow = srcTop + offset;
+                if (sourceRow < 0 || sourceRow >= src->Height()) continue;
+                const gfx::Pixel* s = src->Row(int(sourceRow));
+                for (std::size_t x = 0; x < cols.size(); ++x) {
+                    valid[x] = cols[x] >= 0;
+                    line[x] = cols[x] >= 0 ? s[cols[x]] : 0;
                 }
             }
             // Runs of valid source pixels, so pixels mapped outside the source are left alone.
             int x = r.left;
             while (x < r.right) {
-                while (x < r.right && !valid[std::size_t(x - destRect.left)])
+                while (x < r.right && !valid[std::size_t(x - visible.left)])
                     ++x;
                 const int start = x;
-                while (x < r.right && valid[std::size_t(x - destRect.left)])
+                while (x < r.right && valid[std::size_t(x - visible.left)])
                     ++x;
                 if (x > start)
-                    ApplyRow(op, target.Row(y) + start, line.data() + (start - destRect.left),
+                    ApplyRow(op, target.Row(y) + start, line.data() + (start - visible.left),
                              x - start, pattern, start, y);
             }
         }
     }
 }
 
+// Sizes beyond any surface are refused before any arithmetic on them.
+bool SizesFit(std::initializer_list<std::int64_t> sizes) {
+    constexpr std::int64_t kMaxSize = std::int64_t(1) << 28;
+    for (const std::int64_t size : sizes)
+        if (size > kMaxSize || size < -kMaxSize) return false;
+    return true;
+}
+
 // Resolves both DCs, prepares the source and runs the transfer in logical coordinates.
 BOOL Blit(HDC dest, int x, int y, int w, int h, HDC source, int sx, int sy, int sw, int sh,
           const Op& op, bool needsSource) {
+    if (!SizesFit({ w, h, sw, sh })) return FALSE;
     DeviceContext* dst = DcFromHandle(dest);
     if (!dst) return FALSE;
     DeviceContext* src = needsSource ? DcFromHandle(source) : nullptr;
@@ -328,8 +363,12 @@ BOOL Blit(HDC dest, int x, int y, int w, int h, HDC source, int sx, int sy, int 
     const POINT d = dst->LogicalToSurface(POINT{ x, y });
     POINT s = src ? src->LogicalToSurface(POINT{ sx, sy }) : POINT{};
     if (src) {
-        const RECT area{ std::min(s.x, s.x + sw), std::min(s.y, s.y + sh), std::max(s.x, s.x + sw),
-                         std::max(s.y, s.y + sh) };
+        const auto clamp = [](std::int64_t v) {
+            return int(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+        };
+        const std::int64_t ax = s.x, ay = s.y;
+        const RECT area{ clamp(std::min(ax, ax + sw)), clamp(std::min(ay, ay + sh)),
+                         clamp(std::max(ax, ax + sw)), clamp(std::max(ay, ay + sh)) };
         PrepareSource(prepared, *src, *dst, target, area);
         if (!prepared.Pixels) return FALSE;
         s.x -= prepared.Offset.x;
@@ -419,7 +458,9 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int sourceX, int 
     DeviceContext* dst = DcFromHandle(dc);
     gfx::Surface pixels;
     dib::Layout layout;
-    if (!dst || !DibPixels(bits, info, pixels, layout)) return 0;
+    if (!dst || !SizesFit({ width, height, sourceWidth, sourceHeight }) ||
+        !DibPixels(bits, info, pixels, layout))
+        return 0;
     // A bottom-up DIB counts sourceY from its bottom row.
     const int top = layout.TopDown ? sourceY : layout.Height - sourceY - std::abs(sourceHeight);
     DeviceContext::DrawScope scope(*dst);
@@ -436,7 +477,7 @@ int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourc
                       UINT startScan, UINT lines, const void* bits, const BITMAPINFO* info, UINT) {
     DeviceContext* dst = DcFromHandle(dc);
     auto parsed = dib::Parse(info);
-    if (!dst || !parsed || !bits || int(width) < 0 || int(height) < 0) return 0;
+    if (!dst || !parsed || !bits || !SizesFit({ width, height, sourceX, sourceY })) return 0;
     const dib::Layout& layout = *parsed;
     DeviceContext::DrawScope scope(*dst);
     gfx::Surface* target = scope.Target();
@@ -447,25 +488,31 @@ int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int sourc
     const POINT origin = dst->LogicalToSurface(POINT{ x, y });
     const gfx::Region& clip = dst->Clip();
     std::vector<gfx::Pixel> row(static_cast<std::size_t>(layout.Width));
+    const std::int64_t w = width, h = height, sx = sourceX, sy = sourceY;
     for (UINT i = 0; i < lines; ++i) {
-        const int scan = int(startScan + i);
+        const std::int64_t scan = std::int64_t(startScan) + i;
         if (scan >= layout.Height) break;
         // Destination row offset of this scan inside the width x height area.
-        const int offset = layout.TopDown ? scan - sourceY : sourceY + int(height) - 1 - scan;
-        if (offset < 0 || offset >= int(height)) continue;
+        const std::int64_t offset = layout.TopDown ? scan - sy : sy + h - 1 - scan;
+        if (offset < 0 || offset >= h) continue;
         dib::ReadRow(bytes + std::size_t(i) * std::size_t(layout.RowBytes), layout, row.data(),
                      layout.Width);
-        const int dy = origin.y + offset;
+        const std::int64_t dy = origin.y + offset;
         for (const RECT& c : clip.Rects()) {
             if (dy < c.top || dy >= c.bottom) continue;
-            const int left = std::max({ int(c.left), origin.x, origin.x - sourceX });
-            const int right = std::min(
-                { int(c.right), origin.x + int(width), origin.x - sourceX + layout.Width });
-            for (int dx = left; dx < right; ++dx)
-                target->Row(dy)[dx] = row[std::size_t(dx - origin.x + sourceX)];
+            const std::int64_t left = std::max<std::int64_t>({ c.left, origin.x, origin.x - sx });
+            const std::int64_t right =
+                std::min<std::int64_t>({ c.right, origin.x + w, origin.x - sx + layout.Width });
+            gfx::Pixel* out = target->Row(int(dy));
+            for (std::int64_t dx = left; dx < right; ++dx)
+                out[dx] = row[std::size_t(dx - origin.x + sx)];
         }
     }
-    dst->AddDrawn(RECT{ origin.x, origin.y, origin.x + int(width), origin.y + int(height) });
+    const auto clamp = [](std::int64_t v) {
+        return int(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    };
+    dst->AddDrawn(RECT{ origin.x, origin.y, clamp(origin.x + std::int64_t(width)),
+                        clamp(origin.y + std::int64_t(height)) });
     return int(lines);
 }
 

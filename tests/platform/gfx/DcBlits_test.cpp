@@ -324,3 +324,33 @@ TEST(BitBlt, PartOfAPaletteOrTwentyFourBitSourceArrivesUnshifted) {
         EXPECT_EQ(dest.Picture(kInk), Rows({ "#.#rr", "rr.#r" })) << bits << " bits";
     }
 }
+
+TEST(StretchBlt, HugeOrExtremeAreasCostOnlyTheirVisiblePart) {
+    GdiTestCanvas source(2, 1);
+    SetPixel(source.Dc(), 0, 0, kRed);
+    SetPixel(source.Dc(), 1, 0, kBlue);
+    GdiTestCanvas dest(4, 1);
+    // A stretch 200 million pixels wide: the visible four pixels are the left half of it.
+    EXPECT_TRUE(StretchBlt(dest.Dc(), 0, 0, 200000000, 1, source.Dc(), 0, 0, 2, 1, SRCCOPY));
+    EXPECT_EQ(dest.Picture(kInk), "rrrr\n");
+    SetStretchBltMode(dest.Dc(), HALFTONE);
+    EXPECT_TRUE(
+        StretchBlt(dest.Dc(), -199999998, 0, 200000000, 1, source.Dc(), 0, 0, 2, 1, SRCCOPY));
+    EXPECT_EQ(dest.Picture(kInk), "bbrr\n");
+    // Beyond any surface, or at the ends of int range: refused or drawn nowhere, never a crash.
+    EXPECT_FALSE(StretchBlt(dest.Dc(), 0, 0, INT32_MAX, 1, source.Dc(), 0, 0, 2, 1, SRCCOPY));
+    EXPECT_TRUE(BitBlt(dest.Dc(), INT32_MAX - 2, 0, 100, 1, source.Dc(), 0, 0, SRCCOPY));
+    EXPECT_TRUE(BitBlt(dest.Dc(), 0, 0, 4, 1, source.Dc(), INT32_MAX - 1, 0, SRCCOPY));
+    EXPECT_TRUE(
+        BitBlt(dest.Dc(), INT32_MIN, INT32_MIN, 10, 10, source.Dc(), INT32_MIN, 0, SRCCOPY));
+    EXPECT_EQ(dest.Picture(kInk), "bbrr\n");
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = 1;
+    info.bmiHeader.biHeight = 1;
+    info.bmiHeader.biBitCount = 32;
+    const std::uint32_t pixel = 0;
+    EXPECT_EQ(SetDIBitsToDevice(dest.Dc(), INT32_MAX, 0, 1, 1, 0, 0, 0xFFFFFFF0u, 1, &pixel, &info,
+                                DIB_RGB_COLORS),
+              1);
+    EXPECT_EQ(dest.Picture(kInk), "bbrr\n");
+}
