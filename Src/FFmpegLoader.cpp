@@ -1,6 +1,5 @@
 #include "Src/FFmpegLoader.h"
 
-#include "Src/EngineAssert.h"
 #include "Src/FFmpegLogger.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
@@ -116,7 +115,7 @@ bool TFFmpegLoader::Load(TLibrary lib) {
 }
 
 bool TFFmpegLoader::Load(TLibraries libs) {
-    EngineAssert(!libs.Empty());
+    Assert(!libs.Empty());
     TLibraries loadedHere;
     for (TLibrary lib : kLoadOrder) {
         if (!libs.Contains(lib)) continue;
@@ -137,7 +136,7 @@ bool TFFmpegLoader::Loaded(TLibrary lib) const {
 }
 
 bool TFFmpegLoader::Loaded(TLibraries libs) const {
-    EngineAssert(!libs.Empty());
+    Assert(!libs.Empty());
     for (TLibrary lib : kLoadOrder)
         if (libs.Contains(lib) && !Loaded(lib)) return false;
     return true;
@@ -163,7 +162,7 @@ void TFFmpegLoader::Release(TLibrary lib) {
 }
 
 void TFFmpegLoader::Unload(TLibraries libs) {
-    EngineAssert(!libs.Empty());
+    Assert(!libs.Empty());
     for (auto it = kLoadOrder.rbegin(); it != kLoadOrder.rend(); ++it)
         if (libs.Contains(*it)) Unload(*it);
 }

@@ -1,8 +1,8 @@
 #include "Src/FFmpegLogger.h"
 
 #include "Src/AVUtilStubs.h"
-#include "Src/EngineAssert.h"
 #include "Src/MyUtils.h"
+#include "platform/rtl/Exception.h"
 #include "platform/rtl/TextUtils.h"
 
 #include <algorithm>
@@ -47,7 +47,7 @@ TFFLogger::TFFLogger(TComponent* owner) : TFFBaseComponent(owner) {
     std::lock_guard lock(registry.Lock);
     // The ownerless stand-in only covers the time before a component logger exists.
     if (registry.Current && registry.Current != registry.Ownerless)
-        EngineAssert(false, "Allow creating only one instance of TFFLogger.");
+        Assert(false, "Allow creating only one instance of TFFLogger.");
     registry.Current = this;
     FLogLevel = AVToLogLevel(gAVLogLevel.load());
 }
@@ -73,7 +73,7 @@ TFFLogger& GlobalLogger() {
 }
 
 void TFFLogger::InstallAVLogCallback() {
-    EngineAssert(av::av_log_set_callback && av::av_log_set_level);
+    Assert(av::av_log_set_callback && av::av_log_set_level);
     av::av_log_set_callback(AVLogCallback);
     ApplyAVLevel();
 }

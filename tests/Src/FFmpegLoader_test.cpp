@@ -164,7 +164,7 @@ TEST_F(FFmpegLoaderTest, EmptySetIsAnAssertionFailure) {
             call();
             ADD_FAILURE() << "no exception";
         } catch (const Exception& e) {
-            EXPECT_TRUE(StartsWith(e.Message(), "Assertion failure (FFmpegLoader, line "))
+            EXPECT_TRUE(StartsWith(e.Message(), "Assertion failure (FFmpegLoader.cpp, line "))
                 << e.Message();
         }
     };
