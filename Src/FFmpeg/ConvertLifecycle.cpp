@@ -43,19 +43,27 @@ TConvertLifecycle::~TConvertLifecycle() {
 
 bool TConvertLifecycle::Start(bool useThread, TThreadPriority priority,
                               const std::function<void()>& checks) {
-    std::string refusal;
-    bool refused = false;
+    const auto refuses = [this] {
+        return FConverting || FTerminated || FTerminateRaised || FHasTerminator;
+    };
     {
         std::lock_guard lock(FStateLock);
-        if (FConverting || FTerminated || FTerminateRaised || FHasTerminator) return false;
-        if (checks) {
-            try {
-                checks();
-            } catch (const std::exception& error) {
-                refused = true;
-                refusal = error.what();
-            }
+        if (refuses()) return false;
+    }
+    // The checks run without the lock: they may clean up, log, or stop.
+    std::string refusal;
+    bool refused = false;
+    if (checks) {
+        try {
+            checks();
+        } catch (const std::exception& error) {
+            refused = true;
+            refusal = error.what();
         }
+    }
+    {
+        std::lock_guard lock(FStateLock);
+        if (refuses()) return false;
         if (!refused) {
             {
                 std::lock_guard gate(FGateLock);

@@ -370,7 +370,7 @@ void TOptionDispatcher::AddBitstreamFilter(const std::string& name, const std::s
     auto& chain = name[0] == 'v'   ? FOpt.Fvideo_bitstream_filters
                   : name[0] == 'a' ? FOpt.Faudio_bitstream_filters
                                    : FOpt.Fsubtitle_bitstream_filters;
-    chain.push_back(filter);
+    chain.push_back(Trim(value));
 }
 
 void TOptionDispatcher::AddStream(AVMediaType type) {

@@ -152,8 +152,9 @@ struct TTranscoderOptions {
     int Fpgmyuv_compatibility_hack{ 0 };
     float Fdts_delta_threshold{ 10.0f };
     unsigned Fsws_flags{ 4 }; // bicubic
-    // Bitstream filter names for the next stream of each kind, in chain order; the stream
-    // creates the filter contexts.
+    // Bitstream filters for the next stream of each kind, in chain order, each a filter name
+    // that the libraries have, optionally followed by "=" and its arguments; the stream creates
+    // the filter contexts.
     std::vector<std::string> Fvideo_bitstream_filters;
     std::vector<std::string> Faudio_bitstream_filters;
     std::vector<std::string> Fsubtitle_bitstream_filters;

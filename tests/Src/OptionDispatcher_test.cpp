@@ -164,7 +164,7 @@ const TValueCase kValueCases[] = {
       FIELD(Str(o.Faudio_bitstream_filters.size()) + Str(o.Fvideo_bitstream_filters.size()) +
             Str(o.Fsubtitle_bitstream_filters.size()) + o.Fvideo_bitstream_filters.at(0)),
       "111h264_mp4toannexb" },
-    { "vbsf=noise=amount=1", FIELD(o.Fvideo_bitstream_filters.at(0)), "noise" },
+    { "vbsf=noise=amount=1 ", FIELD(o.Fvideo_bitstream_filters.at(0)), "noise=amount=1" },
     { "metadata=title=a=b;metadata=year=2010",
       FIELD(o.Fmetadata.at(0).first + "|" + o.Fmetadata.at(0).second + "|" +
             o.Fmetadata.at(1).first + "|" + o.Fmetadata.at(1).second),
