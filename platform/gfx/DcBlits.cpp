@@ -187,7 +187,7 @@ std::vector<int> NearestMap(int first, int last, std::int64_t count, int start, 
 // the source box each destination pixel covers.
 void AverageRow(const gfx::Surface& src, int first, int last, std::int64_t dstWidth, int sx,
                 std::int64_t sw, bool mirrorX, std::int64_t sy0, std::int64_t sy1, gfx::Pixel* out,
-                std::vector<bool>& valid) {
+                std::vector<std::uint8_t>& valid) {
     for (int i = first; i < last; ++i) {
         std::int64_t x0 = std::int64_t(i) * sw / dstWidth;
         std::int64_t x1 = std::max(x0 + 1, std::int64_t(i + 1) * sw / dstWidth);
@@ -297,7 +297,9 @@ void Transfer(DeviceContext& dst, gfx::Surface& target, int dx, int dy, int dw, 
     const std::vector<int> cols =
         NearestMap(first, last, width, srcLeft, srcWidth, mirrorX, src->Width());
     std::vector<gfx::Pixel> line(static_cast<std::size_t>(last - first));
-    std::vector<bool> valid(static_cast<std::size_t>(last - first));
+    std::vector<std::uint8_t> valid(static_cast<std::size_t>(last - first));
+    // With every column inside the source, nearest rows need no per-pixel validity.
+    const bool allColumns = std::find(cols.begin(), cols.end(), -1) == cols.end();
     for (const RECT& c : clip.Rects()) {
         RECT r;
         if (!IntersectRect(&r, &c, &visible)) continue;
@@ -319,6 +321,14 @@ void Transfer(DeviceContext& dst, gfx::Surface& target, int dx, int dy, int dw, 
                 const std::int64_t sourceRow = srcTop + offset;
                 if (sourceRow < 0 || sourceRow >= src->Height()) continue;
                 const gfx::Pixel* s = src->Row(int(sourceRow));
+                if (allColumns) {
+                    const int from = r.left - visible.left;
+                    const int count = r.right - r.left;
+                    for (int x = 0; x < count; ++x)
+                        line[std::size_t(x)] = s[cols[std::size_t(from + x)]];
+                    ApplyRow(op, target.Row(y) + r.left, line.data(), count, pattern, r.left, y);
+                    continue;
+                }
                 for (std::size_t x = 0; x < cols.size(); ++x) {
                     valid[x] = cols[x] >= 0;
                     line[x] = cols[x] >= 0 ? s[cols[x]] : 0;
