@@ -57,6 +57,9 @@ TEST(PictureDecoders, SurviveRandomDamage) {
         { "JPEG", JpegCodec::Encode(picture, 75), [](auto d) { return JpegCodec::Decode(d); } },
         { "GIF", GifCodec::Encode(picture, true), [](auto d) { return GifCodec::Decode(d); } },
         { "ICO", IcoCodec::Encode(picture), [](auto d) { return IcoCodec::Decode(d); } },
+        { "ICO, every size",
+          IcoCodec::Encode(std::vector<Surface>{ picture, Gradient(5, 5, false) }),
+          [](auto d) { return IcoCodec::DecodeAll(d).back(); } },
     };
     std::mt19937 random(20240611);
     for (const auto& c : cases) {
