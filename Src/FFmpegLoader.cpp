@@ -40,8 +40,10 @@ struct TLoaderState {
 };
 
 TLoaderState& State() {
-    static TLoaderState state;
-    return state;
+    // Never destroyed: libraries still loaded at exit stay mapped, since threads and other
+    // static objects may still run their code while the process ends.
+    static TLoaderState* const state = new TLoaderState;
+    return *state;
 }
 
 TLibraryStatus& StatusOf(TLibrary lib) {
