@@ -14,7 +14,7 @@ constexpr Pixel kBlue = MakePixel(0, 0, 255, 255);
 constexpr Pixel kWhite = MakePixel(255, 255, 255, 255);
 constexpr Pixel kBlack = MakePixel(0, 0, 0, 255);
 
-struct BmpSpec {
+struct BmpLayout {
     int Width{ 0 };
     int Height{ 0 }; // negative: top-down
     int BitCount{ 0 };
@@ -24,7 +24,7 @@ struct BmpSpec {
     Bytes Bits; // rows exactly as stored
 };
 
-Bytes BuildBmp(const BmpSpec& s) {
+Bytes BuildBmp(const BmpLayout& s) {
     const std::uint32_t offBits =
         14 + 40 + std::uint32_t(s.Masks.size() * 4 + s.Palette.size() * 4);
     Bytes out{ 'B', 'M' };
@@ -60,7 +60,7 @@ std::vector<Pixel> AllPixels(const Surface& s) {
 
 struct DepthCase {
     const char* Name;
-    BmpSpec Spec;
+    BmpLayout Layout;
     std::vector<Pixel> Expected; // top-down, row by row
     bool HasAlpha;
 };
@@ -119,14 +119,14 @@ TEST(BmpCodec, DecodesEachDepthToKnownPixels) {
           false },
     };
     for (const auto& c : cases) {
-        const Bytes file = BuildBmp(c.Spec);
+        const Bytes file = BuildBmp(c.Layout);
         std::size_t consumed = 0;
         const DecodedImage image = BmpCodec::Decode(file, &consumed);
         EXPECT_EQ(consumed, file.size()) << c.Name;
-        EXPECT_EQ(image.BitDepth, c.Spec.BitCount) << c.Name;
+        EXPECT_EQ(image.BitDepth, c.Layout.BitCount) << c.Name;
         EXPECT_EQ(image.HasAlpha, c.HasAlpha) << c.Name;
-        EXPECT_EQ(image.Pixels.Width(), c.Spec.Width) << c.Name;
-        EXPECT_EQ(image.Pixels.Height(), std::abs(c.Spec.Height)) << c.Name;
+        EXPECT_EQ(image.Pixels.Width(), c.Layout.Width) << c.Name;
+        EXPECT_EQ(image.Pixels.Height(), std::abs(c.Layout.Height)) << c.Name;
         EXPECT_EQ(AllPixels(image.Pixels), c.Expected) << c.Name;
     }
 }
