@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/gfx/WinTypes.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -51,15 +52,16 @@ public:
 
     bool IsStock() const { return FStock; }
     void MarkStock() { FStock = true; }
-    // How many DCs have this object selected: such an object refuses DeleteObject.
-    int SelectCount() const { return FSelectCount; }
+    // How many DCs have this object selected: such an object refuses DeleteObject. Atomic,
+    // as DCs on several threads share the stock objects.
+    int SelectCount() const { return FSelectCount.load(); }
     void AddSelect() { ++FSelectCount; }
     void ReleaseSelect() { --FSelectCount; }
 
 private:
     DWORD FKind;
     bool FStock{ false };
-    int FSelectCount{ 0 };
+    std::atomic<int> FSelectCount{ 0 };
 };
 
 // The handle table. Its calls are thread-safe, so a worker may create, use and free its own
