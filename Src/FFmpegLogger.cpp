@@ -20,9 +20,11 @@ struct TLoggerRegistry {
     TFFLogger* Ownerless{ nullptr };
 };
 
+// The logger's process-wide state is never destroyed: the libraries may log from their own
+// threads while the process ends, after static objects have begun to go.
 TLoggerRegistry& Registry() {
-    static TLoggerRegistry registry;
-    return registry;
+    static TLoggerRegistry* const registry = new TLoggerRegistry;
+    return *registry;
 }
 
 // Bounded, so a long library message is cut at the buffer's end instead of overrunning it.
@@ -65,10 +67,10 @@ TFFLogger::~TFFLogger() {
 
 TFFLogger& GlobalLogger() {
     TLoggerRegistry& registry = Registry();
-    static TFFLogger ownerless{ TFFLogger::OwnerlessTag{} };
+    static TFFLogger* const ownerless = new TFFLogger(TFFLogger::OwnerlessTag{});
     std::lock_guard lock(registry.Lock);
-    registry.Ownerless = &ownerless;
-    if (!registry.Current) registry.Current = &ownerless;
+    registry.Ownerless = ownerless;
+    if (!registry.Current) registry.Current = ownerless;
     return *registry.Current;
 }
 
@@ -162,8 +164,8 @@ void TLogList::Clear() {
 }
 
 TLogList& GlobalLogList() {
-    static TLogList list;
-    return list;
+    static TLogList* const list = new TLogList;
+    return *list;
 }
 
 extern "C" void AVLogCallback(void* context, int level, const char* format, va_list args) {
