@@ -51,7 +51,17 @@ TEST(GdiHandles, SelectedObjectsCannotBeDeletedAndStockObjectsSurvive) {
     EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE), GetSysColorBrush(COLOR_BTNFACE));
     EXPECT_EQ(GetObjectType(dc), OBJ_MEMDC);
     EXPECT_FALSE(DeleteObject(dc)) << "DCs are freed with DeleteDC";
+
+    // Deleting the DC lets go of what it held, saved states included.
+    HBITMAP bitmap = CreateBitmap(2, 2, 1, 32, nullptr);
+    HBRUSH brush = CreateSolidBrush(0);
+    SelectObject(dc, bitmap);
+    SaveDC(dc);
+    SelectObject(dc, brush);
+    EXPECT_FALSE(DeleteObject(bitmap));
     DeleteDC(dc);
+    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_TRUE(DeleteObject(brush));
 }
 
 TEST(GdiHandles, GetObjectDescribesPensBrushesAndBitmaps) {
