@@ -23,7 +23,9 @@
 //   32-bit picture keeps its alpha through a DC; sources without alpha (24 bits and fewer) give
 //   alpha 0. The bitwise raster operations (SRCAND, SRCPAINT, SRCINVERT, SRCERASE, NOTSRCCOPY,
 //   DSTINVERT, MERGEPAINT, PATINVERT ...) combine all 32 bits; BLACKNESS writes 0 and WHITENESS
-//   0x00FFFFFF (white, alpha 0).
+//   0x00FFFFFF (white, alpha 0). Pen and brush modes (SetROP2) combine the colour (alpha 0) with
+//   all 32 bits alike: R2_XORPEN and DrawFocusRect keep alpha, InvertRect/InvertRgn (R2_NOT)
+//   invert it.
 // - AlphaBlend follows its premultiplied formula on all four channels: with AC_SRC_ALPHA,
 //   dst = src * k + dst * (1 - srcAlpha * k), k = constant alpha / 255; without it, every channel
 //   (alpha included) is src * k + dst * (1 - k).
