@@ -280,6 +280,14 @@ TEST(DeviceContext, ColourDrawingWritesAlphaZero) {
     EXPECT_EQ(c.Raw(0, 0), gfx::MakePixel(255, 0, 0, 0));
     EXPECT_EQ(c.Raw(1, 0), gfx::MakePixel(255, 255, 255, 0));
     EXPECT_EQ(c.Raw(2, 0), gfx::MakePixel(0, 0, 255, 200)) << "untouched pixels keep theirs";
+
+    // Inversion works on all 32 bits; XOR with a colour leaves alpha alone.
+    const RECT third{ 2, 0, 3, 1 };
+    InvertRect(c.Dc(), &third);
+    EXPECT_EQ(c.Raw(2, 0), gfx::MakePixel(255, 255, 0, 55));
+    const RECT all{ 0, 0, 3, 1 };
+    DrawFocusRect(c.Dc(), &all);
+    EXPECT_EQ(c.Raw(2, 0), gfx::MakePixel(0, 0, 255, 55));
 }
 
 TEST(DeviceContext, PatternAndHatchBrushesFollowTheBrushOrigin) {
