@@ -17,8 +17,18 @@ inline std::uint16_t Div255(std::uint16_t x) {
 constexpr int kChunk = 512;
 
 // The blending loops get a second build for processors with 256-bit vectors, picked at load
-// time; the compiler writes both.
+// time; the compiler writes both. Not under ThreadSanitizer: the load-time choice runs before
+// its runtime is up and would crash.
+#if defined(__SANITIZE_THREAD__)
+#define VC_WIDE_VECTORS
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define VC_WIDE_VECTORS
+#endif
+#endif
+#ifndef VC_WIDE_VECTORS
 #define VC_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
+#endif
 
 } // namespace
 
