@@ -156,18 +156,23 @@ void TConvertLifecycle::WaitServing(TEvent& event) {
 }
 
 void TConvertLifecycle::Stop(bool waitFor) {
-    {
-        std::lock_guard gate(FGateLock);
-        FBroken = true;
-        FPaused = false;
-    }
-    FGate.notify_all();
     bool worker = false;
+    std::shared_ptr<TEvent> stopEvent;
     {
         std::lock_guard lock(FStateLock);
         worker = FHasWorker;
+        stopEvent = FStopEvent;
     }
-    if (worker && waitFor && !OnOwnThread()) WaitServing(*FStopEvent);
+    const bool wait = worker && waitFor && !OnOwnThread();
+    {
+        // Notified under the lock: once the run sees the stop, its terminate handler may free
+        // this object, so nothing here may touch it after the unlock.
+        std::lock_guard gate(FGateLock);
+        FBroken = true;
+        FPaused = false;
+        FGate.notify_all();
+    }
+    if (wait) WaitServing(*stopEvent);
 }
 
 void TConvertLifecycle::Pause() {
@@ -180,10 +185,8 @@ void TConvertLifecycle::Pause() {
 }
 
 void TConvertLifecycle::Resume() {
-    {
-        std::lock_guard gate(FGateLock);
-        FPaused = false;
-    }
+    std::lock_guard gate(FGateLock);
+    FPaused = false;
     FGate.notify_all();
 }
 
@@ -201,6 +204,8 @@ bool TConvertLifecycle::PassGate() {
 void TConvertLifecycle::StopOrTerminate(bool waitFor) {
     bool converting = false;
     bool startTerminator = false;
+    bool terminator = false;
+    std::shared_ptr<TEvent> termEvent;
     {
         std::lock_guard lock(FStateLock);
         converting = FConverting;
@@ -209,21 +214,21 @@ void TConvertLifecycle::StopOrTerminate(bool waitFor) {
             FTermEvent->ResetEvent();
             startTerminator = true;
         }
+        terminator = FHasTerminator;
+        termEvent = FTermEvent;
     }
     if (converting) {
         Stop(waitFor);
         return;
     }
+    const bool wait = waitFor && terminator && !OnOwnThread();
+    // Once the terminate thread runs, its handler may free this object: nothing below may
+    // touch it.
     if (startTerminator)
-        StartBodyThread(tpNormal, [this, termEvent = FTermEvent] {
+        StartBodyThread(tpNormal, [this, termEvent] {
             FTerminatorThreadID = win::GetCurrentThreadId();
             DoTerminate();
             termEvent->SetEvent();
         });
-    bool terminator = false;
-    {
-        std::lock_guard lock(FStateLock);
-        terminator = FHasTerminator;
-    }
-    if (waitFor && terminator && !OnOwnThread()) WaitServing(*FTermEvent);
+    if (wait) WaitServing(*termEvent);
 }

@@ -226,6 +226,22 @@ TEST_F(ConvertLifecycleTest, AnObjectMayBeFreedByItsOwnTerminate) {
     };
     ready->StopOrTerminate(false);
     ASSERT_EQ(done2.WaitFor(kWatchdogMs), wrSignaled);
+
+    // Waiting callers too: the wait ends on the object's end without touching it again.
+    auto* waited = new TConvertLifecycle();
+    waited->OnTerminate = [waited] { delete waited; };
+    waited->StopOrTerminate(true);
+
+    TEvent looping{ true, false };
+    auto* stopped = new TConvertLifecycle();
+    stopped->Steps = { [stopped, &looping] {
+        while (stopped->PassGate())
+            looping.SetEvent();
+    } };
+    stopped->OnTerminate = [stopped] { delete stopped; };
+    ASSERT_TRUE(stopped->Start(true));
+    ASSERT_EQ(looping.WaitFor(kWatchdogMs), wrSignaled);
+    stopped->Stop(true);
 }
 
 TEST_F(ConvertLifecycleTest, DestroyingARunningObjectStopsAndWaits) {
