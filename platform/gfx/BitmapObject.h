@@ -12,10 +12,11 @@ namespace win {
 // Storage: a 32-bit bitmap keeps its pixels in a gfx::Surface whose memory is the DIB section's
 // memory (top-down or bottom-up as created), so the DC draws into it and ScanLine writes are
 // seen at once. Every other depth keeps the DIB byte layout itself (rows padded to 4 bytes) as
-// the one truth; a DC that draws into one converts the touched bitmap into a 32-bit shadow
-// for the length of each drawing call and writes it back, and a blit from one converts the
-// source first (see ReadPixels/WritePixels). Nothing is cached between calls, so direct writes
-// through ScanLine are always seen.
+// the one truth: a DC that draws into one converts it into a 32-bit shadow for the length of
+// each drawing call (or DrawScope) and writes it back; a blit from one converts only the area
+// it reads (ReadArea); GetPixel/SetPixel touch the one pixel in place. Nothing is cached
+// between calls, so direct writes through ScanLine are always seen. A 24-bit picture drawn
+// into a 32-bit target therefore reads its bytes straight, and its pixels arrive with alpha 0.
 class BitmapObject : public GdiObject {
 public:
     // `palette` is used for 8 bits and fewer (missing entries are black); `dibSection` says
