@@ -136,11 +136,19 @@ void WriteRow(const gfx::Pixel* in, int width, const Layout& layout, BYTE* row) 
     default:
         break;
     }
-    // Runs of one colour are common in drawn pictures: remember the last match.
+    // Most pixels written back after a drawing call are unchanged: a pixel whose stored index
+    // already gives its colour keeps it. Runs of one new colour reuse the last search.
+    const auto storedIndex = [&](int x) -> unsigned {
+        if (layout.BitCount == 8) return row[x];
+        if (layout.BitCount == 4) return (row[x / 2] >> ((x & 1) ? 0 : 4)) & 0x0F;
+        return (row[x / 8] >> (7 - (x & 7))) & 1;
+    };
     gfx::Pixel lastColour = ~gfx::Pixel(0);
     BYTE index = 0;
     for (int x = 0; x < width; ++x) {
         const gfx::Pixel colour = in[x] & 0x00FFFFFF;
+        const unsigned stored = storedIndex(x);
+        if (stored < layout.Palette.size() && FromQuad(layout.Palette, stored) == colour) continue;
         if (colour != lastColour) {
             lastColour = colour;
             index = NearestIndex(layout.Palette, colour);
