@@ -117,8 +117,11 @@ RECT DeviceContext::TargetBounds() const {
 }
 
 const gfx::Region& DeviceContext::Clip() const {
-    if (!FClipValid) {
-        const RECT bounds = TargetBounds();
+    // A window's back buffer may be resized while a DC over it lives: the clip follows the
+    // target's size so drawing never leaves it.
+    const RECT bounds = TargetBounds();
+    if (!FClipValid || bounds != FClipBounds) {
+        FClipBounds = bounds;
         gfx::Region clip = FOwnTarget ? FBaseClip.Intersected(bounds) : gfx::Region(bounds);
         if (FState.Clip) {
             gfx::Region user = *FState.Clip;

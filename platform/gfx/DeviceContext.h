@@ -156,6 +156,7 @@ private:
     RECT FDrawn;
     mutable gfx::Region FClip;
     mutable bool FClipValid{ false };
+    mutable RECT FClipBounds; // the target's bounds the cached clip was made for
 };
 
 // The DC behind a handle, or null for a stale or foreign handle.

@@ -436,3 +436,18 @@ TEST(DeviceContext, WidePensAndHugeShapes) {
     SelectObject(c.Dc(), oldBrush);
     SelectObject(c.Dc(), GetStockObject(BLACK_PEN));
 }
+
+TEST(DeviceContext, SurfaceDcFollowsItsTargetsSize) {
+    // The window system may resize a back buffer while a DC over it is alive.
+    gfx::Surface buffer(8, 8, gfx::MakePixel(255, 255, 255));
+    HDC dc = CreateSurfaceDC(buffer, gfx::Region(RECT{ 0, 0, 8, 8 }), POINT{});
+    const RECT all{ 0, 0, 8, 8 };
+    FillRect(dc, &all, HBRUSH(GetStockObject(BLACK_BRUSH)));
+    buffer.Resize(4, 2, gfx::MakePixel(255, 255, 255));
+    FillRect(dc, &all, HBRUSH(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(buffer.At(3, 1), gfx::MakePixel(255, 255, 255));
+    RECT box;
+    GetClipBox(dc, &box);
+    EXPECT_EQ(box, (RECT{ 0, 0, 4, 2 }));
+    DeleteDC(dc);
+}
