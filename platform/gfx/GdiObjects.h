@@ -2,14 +2,16 @@
 #include "platform/gfx/GdiStructs.h"
 #include "platform/gfx/SysColors.h"
 
-// Creating, querying and deleting GDI objects: bitmaps, pens, brushes, regions, stock objects.
+// Creating, querying and deleting GDI objects: bitmaps, pens, brushes, palettes, regions, stock
+// objects. DeleteObject refuses (FALSE) an object still selected into a DC, a DC and a stale
+// handle; on a stock object it does nothing and answers TRUE.
 // Fonts are created by the text layer (CreateFontIndirect); GetStockObject asks it for the stock
 // fonts through CreateStockFont below.
 namespace win {
 
 BOOL DeleteObject(HGDIOBJ object);
-// GetObject: BITMAP or DIBSECTION for bitmaps, LOGPEN, LOGBRUSH, LOGFONT (fonts); with a null
-// buffer, the size needed.
+// GetObject: BITMAP or DIBSECTION for bitmaps, LOGPEN, LOGBRUSH, LOGFONT (fonts), the entry
+// count (WORD) for palettes; with a null buffer, the size needed.
 int GetObject(HGDIOBJ object, int size, void* buffer);
 HGDIOBJ GetStockObject(int index);
 // The 1x1 monochrome bitmap a new memory DC holds (a stock object).
@@ -33,8 +35,9 @@ UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* e
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const void* bits);
 // A 32-bit bitmap (the screen's format), or a monochrome one when the DC holds one.
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
-// 1, 4, 8, 24 or 32 bits, BI_RGB; `*bits` receives the pixel memory (rows padded to 4 bytes,
-// ordered as the header's height sign says). New pixels are 0.
+// 1, 4, 8, 16, 24 or 32 bits, BI_RGB (16 bits: 5-5-5) or BI_BITFIELDS with the standard masks
+// (16 bits: 5-5-5 or 5-6-5); `*bits` receives the pixel memory (rows padded to 4 bytes, ordered
+// as the header's height sign says). New pixels are 0.
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, void* section,
                          DWORD offset);
 // Copies scan lines [start, start + lines) (numbered from the bottom for a bottom-up header)
