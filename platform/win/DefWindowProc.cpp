@@ -217,6 +217,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP:
         if (wParam == VK_F10) SysKeyUp(hwnd, wParam, lParam);
         return 0;
+    case WM_SYSCHAR:
+        // Alt with a character (Alt+Space, menu mnemonics) asks the form for its menu.
+        if (lParam & (1 << 29))
+            SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, LPARAM(wParam));
+        return 0;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);

@@ -3,8 +3,10 @@
 #include "platform/win/Backend.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/QueueSources.h"
+#include "platform/win/UpdateState.h"
 #include "platform/win/WindowProc.h"
 #include "platform/win/WindowSystem.h"
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -16,6 +18,9 @@ namespace {
 struct WorkRunner {
     std::mutex FMutex;
     std::function<bool()> FRunner;
+    // Set when another thread queued a call for the main thread; the queue is only looked at
+    // then, as looking costs a system call or two on every pass of the loop.
+    std::atomic<bool> FQueued{ true };
 };
 
 WorkRunner& Runner() {
@@ -31,7 +36,14 @@ bool RunQueuedWork() {
     }
     if (runner) return runner();
     // TThread::Synchronize and Queue hand their calls to the main thread's event loop.
-    return IsMainThread() && CheckSynchronize(0);
+    if (!Runner().FQueued.exchange(false) || !IsMainThread()) return false;
+    try {
+        return CheckSynchronize(0);
+    } catch (...) {
+        // The calls behind the failed one are still queued.
+        Runner().FQueued = true;
+        throw;
+    }
 }
 
 thread_local DWORD tMessageTime = 0;
@@ -87,6 +99,7 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove) {
     if (!found && inRange(WM_PAINT)) found = TakePaintMessage(msg, hwnd, take);
     if (!found && inRange(WM_TIMER)) found = queue->TakeTimer(msg, hwnd, CurrentTimeMs(), take);
     if (found && take) tMessageTime = msg->time;
+    if (!found && queue->IsGuiThread()) PresentPainted();
     return found ? TRUE : FALSE;
 }
 
@@ -133,7 +146,9 @@ LRESULT DispatchMessage(const MSG* msg) {
     if (!msg->hwnd) return 0;
     auto w = WindowSystem::Instance().Find(msg->hwnd);
     if (!w || w->FDesktop || w->FThread != std::this_thread::get_id()) return 0;
-    return CallProcedure(w, msg->message, msg->wParam, msg->lParam);
+    const LRESULT result = CallProcedure(w, msg->message, msg->wParam, msg->lParam);
+    PresentPainted();
+    return result;
 }
 
 UINT RegisterWindowMessage(const char* name) {
@@ -170,6 +185,7 @@ void SetQueuedWorkRunner(std::function<bool()> runner) {
 }
 
 void WakeGuiThread() {
+    Runner().FQueued = true;
     if (HasBackend()) CurrentBackend().Wake();
 }
 

@@ -78,25 +78,34 @@ Region VisibleRegion(const Window& w, bool clientOnly, bool clipChildren) {
     if (!top) return {};
     Region visible = Shape(w, *top);
     if (clientOnly) visible = visible.Intersected(BufferClientRect(w, *top));
+    // Region arithmetic is the cost of a paint: windows that cannot overlap what is left are
+    // passed over by their rectangles.
+    auto cutAway = [&](const Window& other) {
+        RECT overlap;
+        const RECT bounds = visible.Bounds();
+        const RECT r = BufferRect(other, *top);
+        if (IntersectRect(&overlap, &r, &bounds))
+            visible = Region::Combine(visible, Shape(other, *top), Region::Op::Diff);
+    };
     const Window* child = &w;
-    for (auto parent = FindWindow(w.FParent); parent; parent = FindWindow(parent->FParent)) {
+    for (auto parent = FindWindow(w.FParent); parent && !visible.Empty();
+         parent = FindWindow(parent->FParent)) {
         if (child->FStyle & WS_CLIPSIBLINGS) {
             for (HWND h : parent->FChildren) {
                 if (h == child->FHandle) break;
                 auto sibling = FindWindow(h);
-                if (sibling && (sibling->FStyle & WS_VISIBLE))
-                    visible = Region::Combine(visible, Shape(*sibling, *top), Region::Op::Diff);
+                if (sibling && (sibling->FStyle & WS_VISIBLE)) cutAway(*sibling);
             }
         }
-        visible = Region::Combine(visible, Shape(*parent, *top), Region::Op::And)
-                      .Intersected(BufferClientRect(*parent, *top));
+        visible = visible.Intersected(BufferClientRect(*parent, *top));
+        if (parent->FRegion)
+            visible = Region::Combine(visible, Shape(*parent, *top), Region::Op::And);
         child = parent.get();
     }
     if (clipChildren) {
         for (HWND h : w.FChildren) {
             auto c = FindWindow(h);
-            if (c && (c->FStyle & WS_VISIBLE))
-                visible = Region::Combine(visible, Shape(*c, *top), Region::Op::Diff);
+            if (c && (c->FStyle & WS_VISIBLE)) cutAway(*c);
         }
     }
     return visible;
@@ -122,14 +131,37 @@ void Present(Window& top, const RECT& dirty) {
     if (IntersectRect(&r, &dirty, &bounds)) CurrentBackend().Present(top.FHandle, top.FBuffer, r);
 }
 
-void CloseDc(HDC dc) {
+// Top-level windows with drawn pixels not yet on screen.
+std::vector<HWND>& DirtyTops() {
+    static std::vector<HWND> tops;
+    return tops;
+}
+
+void MarkDirty(Window& top, const RECT& drawn) {
+    if (IsRectEmpty(&drawn)) return;
+    if (IsRectEmpty(&top.FDirty)) DirtyTops().push_back(top.FHandle);
+    UnionRect(&top.FDirty, &top.FDirty, &drawn);
+}
+
+void PresentDirty(Window& top) {
+    const RECT dirty = top.FDirty;
+    top.FDirty = RECT{};
+    std::erase(DirtyTops(), top.FHandle);
+    Present(top, dirty);
+}
+
+// Paint DCs (BeginPaint, the background) wait for the end of the message, so that a whole
+// paint cycle reaches the screen at once; other DCs show what they drew when released.
+void CloseDc(HDC dc, bool presentNow) {
     auto it = OpenDcs().find(dc);
     if (it == OpenDcs().end()) return;
     const HWND topHandle = it->second.FTop;
     OpenDcs().erase(it);
     if (DeviceContext* context = DcFromHandle(dc)) {
-        const RECT drawn = context->DrawnBounds();
-        if (auto top = FindWindow(topHandle)) Present(*top, drawn);
+        if (auto top = FindWindow(topHandle)) {
+            MarkDirty(*top, context->DrawnBounds());
+            if (presentNow) PresentDirty(*top);
+        }
     }
     DeleteDC(dc);
 }
@@ -192,7 +224,7 @@ void PrepareForPaint(HWND hwnd) {
         limit.Offset(c.left, c.top);
         HDC dc = MakeDc(*w, false, &limit);
         const LRESULT erased = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        CloseDc(dc);
+        CloseDc(dc, false);
         if (auto alive = FindWindow(hwnd)) alive->FEraseFailed = erased == 0;
     }
 }
@@ -260,7 +292,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
 
 BOOL EndPaint(HWND, const PAINTSTRUCT* ps) {
     if (!ps || !ps->hdc) return FALSE;
-    CloseDc(ps->hdc);
+    CloseDc(ps->hdc, false);
     return TRUE;
 }
 
@@ -348,6 +380,7 @@ BOOL UpdateWindow(HWND hwnd) {
     PrepareForPaint(hwnd);
     w = FindWindow(hwnd);
     if (w && !w->FUpdate.Empty()) SendMessage(hwnd, WM_PAINT, 0, 0);
+    PresentPainted();
     return TRUE;
 }
 
@@ -384,7 +417,7 @@ HDC GetDCEx(HWND hwnd, HRGN region, DWORD flags) {
 
 int ReleaseDC(HWND, HDC dc) {
     if (!OpenDcs().count(dc)) return 0;
-    CloseDc(dc);
+    CloseDc(dc, true);
     return 1;
 }
 
@@ -487,6 +520,16 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, const POINT* position, const SIZE* size
     return TRUE;
 }
 
+void PresentPainted() {
+    const std::vector<HWND> tops = DirtyTops();
+    for (HWND h : tops) {
+        if (auto top = FindWindow(h))
+            PresentDirty(*top);
+        else
+            std::erase(DirtyTops(), h);
+    }
+}
+
 const gfx::Surface* WindowBackBuffer(HWND hwnd) {
     auto w = FindWindow(hwnd);
     if (!w || !IsTopLevel(*w)) return nullptr;
@@ -537,6 +580,7 @@ void RedrawFrame(HWND hwnd) {
 }
 
 void ForgetPainting(HWND hwnd) {
+    std::erase(DirtyTops(), hwnd);
     std::vector<HDC> stale;
     for (const auto& [dc, open] : OpenDcs())
         if (open.FTop == hwnd) stale.push_back(dc);

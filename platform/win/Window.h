@@ -69,6 +69,7 @@ struct Window {
     // Top-level windows: the 32-bit back buffer of frame and client, what of it awaits
     // presenting, and how it is composed on screen (WS_EX_LAYERED).
     gfx::Surface FBuffer;
+    RECT FDirty;
     BYTE FAlpha{ 255 };
     bool FPerPixelAlpha{ false };
     COLORREF FColorKey{ 0 };

@@ -137,10 +137,11 @@ void HeadlessBackend::Present(HWND hwnd, const gfx::Surface& buffer, const RECT&
     NativeWindow& w = it->second;
     if (w.FPresented.Width() != buffer.Width() || w.FPresented.Height() != buffer.Height())
         w.FPresented.Resize(buffer.Width(), buffer.Height());
+    const int left = std::max<int>(0, dirty.left);
+    const int right = std::min<int>(buffer.Width(), dirty.right);
     for (int y = std::max<int>(0, dirty.top); y < std::min<int>(buffer.Height(), dirty.bottom); ++y)
-        for (int x = std::max<int>(0, dirty.left); x < std::min<int>(buffer.Width(), dirty.right);
-             ++x)
-            w.FPresented.Set(x, y, buffer.At(x, y));
+        if (right > left)
+            std::copy(buffer.Row(y) + left, buffer.Row(y) + right, w.FPresented.Row(y) + left);
     ++w.FPresentCount;
 }
 

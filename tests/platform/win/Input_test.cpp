@@ -512,6 +512,21 @@ TEST_F(Input, AltF4ClosesTheFormAndALoneAltOpensItsMenu) {
     EXPECT_EQ(commands.size(), 2u) << "Alt with another key is no menu key";
 }
 
+TEST_F(Input, AltSpaceAsksForTheMenuWithTheCharacter) {
+    std::vector<std::pair<WPARAM, LPARAM>> commands;
+    HWND form = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 100, 100 }, nullptr,
+                       [&](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+                           if (m == WM_SYSCOMMAND) commands.emplace_back(w & 0xFFF0, l);
+                           return std::nullopt;
+                       });
+    SetFocus(form);
+    FDisplay->PressKey(VK_MENU);
+    FDisplay->TypeKey(VK_SPACE, " ");
+    FDisplay->ReleaseKey(VK_MENU);
+    Pump();
+    EXPECT_EQ(commands, (std::vector<std::pair<WPARAM, LPARAM>>{ { SC_KEYMENU, ' ' } }));
+}
+
 TEST_F(Input, SetFocusActivatesTheTopLevelWindowFirst) {
     HWND a = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 100, 100 });
     HWND b = Create(WS_POPUP | WS_VISIBLE, { 200, 0, 300, 100 });
