@@ -1,5 +1,6 @@
 #include "platform/win/Activation.h"
 #include "platform/win/Backend.h"
+#include "platform/win/CaretState.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/UpdateState.h"
@@ -46,6 +47,7 @@ void FreeWindow(const std::shared_ptr<Window>& w) {
     if (auto parent = ws.Find(w->FParent)) UnlinkChild(*parent, w->FHandle);
     ThreadQueue::Current()->KillTimers(w->FHandle);
     ForgetWindow(w->FHandle);
+    CaretOwnerGone(w->FHandle);
     ForgetPainting(w->FHandle);
     if (w->FNative && HasBackend()) CurrentBackend().DestroyNative(w->FHandle);
     w->FNative = false;

@@ -2,6 +2,7 @@
 #include "platform/gfx/RegionObject.h"
 #include "platform/gfx/SysColors.h"
 #include "platform/win/Backend.h"
+#include "platform/win/CaretState.h"
 #include "platform/win/Focus.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messaging.h"
@@ -209,6 +210,7 @@ void Validate(Window& w, const Region* area) {
 void PrepareForPaint(HWND hwnd) {
     auto w = FindWindow(hwnd);
     if (!w) return;
+    if (w->FNcPending || w->FErasePending) CaretBeforePaint(hwnd);
     if (w->FNcPending) {
         w->FNcPending = false;
         SendMessage(hwnd, WM_NCPAINT, 1, 0);
@@ -276,6 +278,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     PrepareForPaint(hwnd);
     w = FindWindow(hwnd);
     if (!w) return nullptr;
+    CaretBeforePaint(hwnd);
     auto top = TopOf(*w);
     if (!top) return nullptr;
     Region update = w->FUpdate;
@@ -290,9 +293,10 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     return ps->hdc;
 }
 
-BOOL EndPaint(HWND, const PAINTSTRUCT* ps) {
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
     if (!ps || !ps->hdc) return FALSE;
     CloseDc(ps->hdc, false);
+    CaretAfterPaint(hwnd);
     return TRUE;
 }
 
