@@ -63,6 +63,10 @@ public:
     virtual bool HasCompositor() const = 0;
 
     virtual std::vector<MonitorSpec> Monitors() const = 0;
+
+    // The desktop's clipboard, text only (UTF-8).
+    virtual void SetClipboardText(const std::string& text) = 0;
+    virtual std::string ClipboardText() = 0;
 };
 
 // Installs the back end used by the calling thread's event loop; that thread becomes the GUI

@@ -2,6 +2,7 @@
 // The window system: everything the class library and the skin engine use of it.
 #include "platform/win/Backend.h"
 #include "platform/win/Caret.h"
+#include "platform/win/Clipboard.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messages.h"

@@ -71,6 +71,8 @@ public:
     void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
     bool HasCompositor() const override { return FCompositor; }
     std::vector<MonitorSpec> Monitors() const override { return FMonitors; }
+    void SetClipboardText(const std::string& text) override { FClipboard = text; }
+    std::string ClipboardText() override { return FClipboard; }
 
 private:
     void Notify();
@@ -87,6 +89,7 @@ private:
     HWND FActivated{};
     UINT_PTR FCursor{ 0 };
     POINT FPointer;
+    std::string FClipboard;
 };
 
 } // namespace win

@@ -33,6 +33,9 @@ struct X11Backend::Atoms {
     Atom FTypeNormal;
     Atom FActiveWindow;
     Atom FWorkArea;
+    Atom FClipboard;
+    Atom FTargets;
+    Atom FTransfer;
 };
 
 namespace {
@@ -72,6 +75,10 @@ X11Backend::X11Backend(const char* displayName) {
     FAtoms->FTypeNormal = atom("_NET_WM_WINDOW_TYPE_NORMAL");
     FAtoms->FActiveWindow = atom("_NET_ACTIVE_WINDOW");
     FAtoms->FWorkArea = atom("_NET_WORKAREA");
+    FAtoms->FClipboard = atom("CLIPBOARD");
+    FAtoms->FTargets = atom("TARGETS");
+    FAtoms->FTransfer = atom("VOBCONV_CLIPBOARD");
+    FSelectionWindow = XCreateSimpleWindow(D(FDisplay), FRoot, 0, 0, 1, 1, 0, 0, 0);
     const std::string cm = "_NET_WM_CM_S" + std::to_string(FScreen);
     FCompositor = XGetSelectionOwner(D(FDisplay), atom(cm.c_str())) != None;
     int shapeEvent = 0, shapeError = 0;
@@ -84,6 +91,7 @@ X11Backend::~X11Backend() {
         XDestroyWindow(D(FDisplay), native.FWindow);
     for (auto& [id, cursor] : FCursors)
         XFreeCursor(D(FDisplay), cursor);
+    XDestroyWindow(D(FDisplay), FSelectionWindow);
     if (FWakeFd >= 0) close(FWakeFd);
     XCloseDisplay(D(FDisplay));
 }
@@ -253,6 +261,12 @@ void X11Backend::HandleEvent(void* raw) {
         if (!HandleOf(focus)) NativeActivated(nullptr);
         break;
     }
+    case SelectionRequest:
+        AnswerSelectionRequest(&e);
+        break;
+    case SelectionClear:
+        if (e.xselectionclear.selection == FAtoms->FClipboard) FClipboard.clear();
+        break;
     case ClientMessage:
         if (hwnd && e.xclient.message_type == FAtoms->FProtocols &&
             Atom(e.xclient.data.l[0]) == FAtoms->FDeleteWindow)
@@ -477,6 +491,72 @@ void X11Backend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool) {
                         reinterpret_cast<const unsigned char*>(&value), 1);
     }
     // Fades run without returning to the event loop: the server must see each step now.
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::SetClipboardText(const std::string& text) {
+    FClipboard = text;
+    XSetSelectionOwner(D(FDisplay), FAtoms->FClipboard, FSelectionWindow, CurrentTime);
+    XFlush(D(FDisplay));
+}
+
+std::string X11Backend::ClipboardText() {
+    const ::Window owner = XGetSelectionOwner(D(FDisplay), FAtoms->FClipboard);
+    if (owner == FSelectionWindow) return FClipboard;
+    if (owner == None) return {};
+    XDeleteProperty(D(FDisplay), FSelectionWindow, FAtoms->FTransfer);
+    XConvertSelection(D(FDisplay), FAtoms->FClipboard, FAtoms->FUtf8, FAtoms->FTransfer,
+                      FSelectionWindow, CurrentTime);
+    XFlush(D(FDisplay));
+    const std::uint64_t deadline = FClock.NowMs() + 1000;
+    XEvent e;
+    for (;;) {
+        if (XCheckTypedWindowEvent(D(FDisplay), FSelectionWindow, SelectionNotify, &e)) break;
+        const std::uint64_t now = FClock.NowMs();
+        if (now >= deadline) return {};
+        pollfd fd{ ConnectionNumber(D(FDisplay)), POLLIN, 0 };
+        poll(&fd, 1, int(deadline - now));
+    }
+    if (e.xselection.property == None) return {};
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    std::string text;
+    if (XGetWindowProperty(D(FDisplay), FSelectionWindow, FAtoms->FTransfer, 0, 1 << 24, True,
+                           AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+        data && format == 8)
+        text.assign(reinterpret_cast<const char*>(data), items);
+    if (data) XFree(data);
+    return text;
+}
+
+void X11Backend::AnswerSelectionRequest(void* raw) {
+    const XSelectionRequestEvent& request = static_cast<XEvent*>(raw)->xselectionrequest;
+    XSelectionEvent reply{};
+    reply.type = SelectionNotify;
+    reply.requestor = request.requestor;
+    reply.selection = request.selection;
+    reply.target = request.target;
+    reply.time = request.time;
+    // Old clients ask with no property: the target names it.
+    const Atom property = request.property == None ? request.target : request.property;
+    reply.property = None;
+    if (request.selection == FAtoms->FClipboard) {
+        if (request.target == FAtoms->FTargets) {
+            const Atom targets[] = { FAtoms->FTargets, FAtoms->FUtf8, XA_STRING };
+            XChangeProperty(D(FDisplay), request.requestor, property, XA_ATOM, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(targets), 3);
+            reply.property = property;
+        } else if (request.target == FAtoms->FUtf8 || request.target == XA_STRING) {
+            XChangeProperty(
+                D(FDisplay), request.requestor, property, request.target, 8, PropModeReplace,
+                reinterpret_cast<const unsigned char*>(FClipboard.data()), int(FClipboard.size()));
+            reply.property = property;
+        }
+    }
+    XSendEvent(D(FDisplay), request.requestor, False, NoEventMask,
+               reinterpret_cast<XEvent*>(&reply));
     XFlush(D(FDisplay));
 }
 

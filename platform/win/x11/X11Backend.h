@@ -41,6 +41,9 @@ public:
     void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
     bool HasCompositor() const override { return FCompositor; }
     std::vector<MonitorSpec> Monitors() const override;
+    void SetClipboardText(const std::string& text) override;
+    // Asks the owning program and waits up to a second for its answer.
+    std::string ClipboardText() override;
 
 private:
     struct Native {
@@ -55,6 +58,7 @@ private:
     void HandleEvent(void* event);
     HWND HandleOf(unsigned long window) const;
     void ReadMonitors();
+    void AnswerSelectionRequest(void* event);
 
     SteadyClock FClock;
     _XDisplay* FDisplay{ nullptr };
@@ -69,6 +73,9 @@ private:
     std::map<UINT_PTR, unsigned long> FCursors;
     unsigned long FCurrentCursor{ 0 };
     std::vector<MonitorSpec> FMonitors;
+    // An unmapped window that owns the clipboard selection while we hold its text.
+    unsigned long FSelectionWindow{ 0 };
+    std::string FClipboard;
 };
 
 } // namespace win

@@ -1,5 +1,6 @@
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Backend.h"
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 // Xlib's macros (None, Bool ...) must come after every C++ header that uses those names.
 #include <X11/Xlib.h>
@@ -191,6 +193,83 @@ TEST(X11Backend, WindowShowsPaintsTakesInputAndCloses) {
     UnregisterClass("X11TestWnd", nullptr);
     InstallBackend(nullptr);
     XCloseDisplay(user);
+}
+
+// Waits on the connection for an event of one type to one window, for at most ten seconds.
+bool NextEvent(Display* d, unsigned long window, int type, XEvent* e) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (XCheckTypedWindowEvent(d, window, type, e)) return true;
+        pollfd p{ ConnectionNumber(d), POLLIN, 0 };
+        poll(&p, 1, 100);
+    }
+    return false;
+}
+
+TEST(X11Backend, ClipboardTextTravelsBothWays) {
+    Xvfb server;
+    if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+    Display* other = XOpenDisplay(server.Name().c_str());
+    if (!other) GTEST_SKIP() << "the X server did not accept a client";
+    InstallBackend(std::make_unique<X11Backend>(server.Name().c_str()));
+    const Atom clipboard = XInternAtom(other, "CLIPBOARD", False);
+    const Atom utf8 = XInternAtom(other, "UTF8_STRING", False);
+    const Atom property = XInternAtom(other, "OTHER_PROGRAM", False);
+    const ::Window otherWindow =
+        XCreateSimpleWindow(other, DefaultRootWindow(other), 0, 0, 1, 1, 0, 0, 0);
+
+    // Another program pastes what we copied; our event loop answers it.
+    SetClipboardText("苇川 video");
+    std::string pasted;
+    std::atomic<bool> done{ false };
+    std::thread paster([&] {
+        XConvertSelection(other, clipboard, utf8, property, otherWindow, CurrentTime);
+        XFlush(other);
+        XEvent e;
+        if (NextEvent(other, otherWindow, SelectionNotify, &e) && e.xselection.property != None) {
+            Atom type;
+            int format;
+            unsigned long items, after;
+            unsigned char* data = nullptr;
+            XGetWindowProperty(other, otherWindow, property, 0, 1024, True, AnyPropertyType, &type,
+                               &format, &items, &after, &data);
+            if (data) {
+                pasted.assign(reinterpret_cast<char*>(data), items);
+                XFree(data);
+            }
+        }
+        done = true;
+    });
+    RunUntil([&] { return done; });
+    paster.join();
+    EXPECT_EQ(pasted, "苇川 video");
+
+    // We paste what another program copied.
+    XSetSelectionOwner(other, clipboard, otherWindow, CurrentTime);
+    XSync(other, False);
+    std::thread owner([&] {
+        XEvent e;
+        if (!NextEvent(other, otherWindow, SelectionRequest, &e)) return;
+        const XSelectionRequestEvent& r = e.xselectionrequest;
+        const std::string text = "快照 snapshot";
+        XChangeProperty(other, r.requestor, r.property, utf8, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text.data()), int(text.size()));
+        XEvent reply{};
+        reply.xselection.type = SelectionNotify;
+        reply.xselection.requestor = r.requestor;
+        reply.xselection.selection = r.selection;
+        reply.xselection.target = r.target;
+        reply.xselection.property = r.property;
+        reply.xselection.time = r.time;
+        XSendEvent(other, r.requestor, False, NoEventMask, &reply);
+        XFlush(other);
+    });
+    EXPECT_EQ(GetClipboardText(), "快照 snapshot");
+    owner.join();
+
+    InstallBackend(nullptr);
+    XDestroyWindow(other, otherWindow);
+    XCloseDisplay(other);
 }
 
 } // namespace
