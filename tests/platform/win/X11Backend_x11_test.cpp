@@ -240,7 +240,7 @@ TEST(X11Backend, ClipboardTextTravelsBothWays) {
         }
         done = true;
     });
-    RunUntil([&] { return done; });
+    RunUntil([&] { return done.load(); });
     paster.join();
     EXPECT_EQ(pasted, "苇川 video");
 
