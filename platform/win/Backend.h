@@ -64,6 +64,13 @@ public:
 
     virtual std::vector<MonitorSpec> Monitors() const = 0;
 
+    // A native window inside a top-level one, for libraries that draw into a display window of
+    // their own (SDL video). Bounds are in the top-level window's coordinates. Returns the
+    // display's id of the window.
+    virtual unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) = 0;
+    virtual void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) = 0;
+    virtual void DestroyNativeChild(HWND hwnd) = 0;
+
     // The desktop's clipboard, text only (UTF-8).
     virtual void SetClipboardText(const std::string& text) = 0;
     virtual std::string ClipboardText() = 0;

@@ -3,6 +3,7 @@
 #include "platform/win/CaretState.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/NativeChildState.h"
 #include "platform/win/UpdateState.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowSystem.h"
@@ -48,6 +49,7 @@ void FreeWindow(const std::shared_ptr<Window>& w) {
     ThreadQueue::Current()->KillTimers(w->FHandle);
     ForgetWindow(w->FHandle);
     CaretOwnerGone(w->FHandle);
+    ForgetNativeChild(w->FHandle);
     ForgetPainting(w->FHandle);
     if (w->FNative && HasBackend()) CurrentBackend().DestroyNative(w->FHandle);
     w->FNative = false;

@@ -7,6 +7,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/NativeChild.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Screen.h"
 #include "platform/win/WindowApi.h"

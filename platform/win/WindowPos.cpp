@@ -1,6 +1,7 @@
 #include "platform/win/Activation.h"
 #include "platform/win/Backend.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/NativeChildState.h"
 #include "platform/win/UpdateState.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowSystem.h"
@@ -169,6 +170,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     wp.cy = Height(newRect);
     if (!clientSized) wp.flags |= SWP_NOCLIENTSIZE;
     if (!clientMoved) wp.flags |= SWP_NOCLIENTMOVE;
+    if (moved || sized || shown || hidden || (flags & SWP_FRAMECHANGED)) PlaceNativeChildren();
     SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
     if (!FindWindow(hwnd)) return TRUE;
     if (hidden) WindowHidden(hwnd);

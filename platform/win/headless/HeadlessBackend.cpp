@@ -197,4 +197,24 @@ bool HeadlessBackend::SavePng(const gfx::Surface& pixels, const std::string& pat
     return bool(out);
 }
 
+const HeadlessBackend::NativeChild* HeadlessBackend::Child(HWND hwnd) const {
+    auto it = FChildren.find(hwnd);
+    return it == FChildren.end() ? nullptr : &it->second;
+}
+
+unsigned long HeadlessBackend::CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) {
+    NativeChild& c = FChildren[hwnd];
+    c.FId = FNextChildId++;
+    c.FTop = top;
+    c.FBounds = bounds;
+    return c.FId;
+}
+
+void HeadlessBackend::PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) {
+    if (auto it = FChildren.find(hwnd); it != FChildren.end()) {
+        it->second.FBounds = bounds;
+        it->second.FVisible = visible;
+    }
+}
+
 } // namespace win

@@ -27,6 +27,14 @@ public:
         int FPresentCount{ 0 };
     };
 
+    // A native window inside a top-level one.
+    struct NativeChild {
+        unsigned long FId{ 0 };
+        HWND FTop{};
+        RECT FBounds; // in the top-level window
+        bool FVisible{ false };
+    };
+
     // One 1280x1024 monitor whose work area leaves 40 rows for a panel at the bottom.
     HeadlessBackend();
     explicit HeadlessBackend(std::vector<MonitorSpec> monitors);
@@ -46,6 +54,7 @@ public:
     void TypeKey(UINT vk, std::string text = {});
 
     const NativeWindow* Native(HWND hwnd) const;
+    const NativeChild* Child(HWND hwnd) const;
     std::vector<HWND> Stack() const { return FStack; }
     HWND PointerGrab() const { return FGrab; }
     HWND LastActivated() const { return FActivated; }
@@ -71,6 +80,9 @@ public:
     void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
     bool HasCompositor() const override { return FCompositor; }
     std::vector<MonitorSpec> Monitors() const override { return FMonitors; }
+    unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
+    void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
+    void DestroyNativeChild(HWND hwnd) override { FChildren.erase(hwnd); }
     void SetClipboardText(const std::string& text) override { FClipboard = text; }
     std::string ClipboardText() override { return FClipboard; }
 
@@ -90,6 +102,8 @@ private:
     UINT_PTR FCursor{ 0 };
     POINT FPointer;
     std::string FClipboard;
+    std::map<HWND, NativeChild> FChildren;
+    unsigned long FNextChildId{ 0x400001 };
 };
 
 } // namespace win

@@ -560,4 +560,39 @@ void X11Backend::AnswerSelectionRequest(void* raw) {
     XFlush(D(FDisplay));
 }
 
+unsigned long X11Backend::CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) {
+    const unsigned long parent = XWindowOf(top);
+    if (!parent) return 0;
+    const ::Window window =
+        XCreateSimpleWindow(D(FDisplay), parent, bounds.left, bounds.top,
+                            unsigned(std::max<int>(1, bounds.right - bounds.left)),
+                            unsigned(std::max<int>(1, bounds.bottom - bounds.top)), 0, 0,
+                            BlackPixel(D(FDisplay), FScreen));
+    FChildren[hwnd] = window;
+    XFlush(D(FDisplay));
+    return window;
+}
+
+void X11Backend::PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) {
+    auto it = FChildren.find(hwnd);
+    if (it == FChildren.end()) return;
+    const bool empty = bounds.right <= bounds.left || bounds.bottom <= bounds.top;
+    XMoveResizeWindow(D(FDisplay), it->second, bounds.left, bounds.top,
+                      unsigned(std::max<int>(1, bounds.right - bounds.left)),
+                      unsigned(std::max<int>(1, bounds.bottom - bounds.top)));
+    if (visible && !empty)
+        XMapWindow(D(FDisplay), it->second);
+    else
+        XUnmapWindow(D(FDisplay), it->second);
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::DestroyNativeChild(HWND hwnd) {
+    auto it = FChildren.find(hwnd);
+    if (it == FChildren.end()) return;
+    XDestroyWindow(D(FDisplay), it->second);
+    FChildren.erase(it);
+    XFlush(D(FDisplay));
+}
+
 } // namespace win

@@ -41,6 +41,9 @@ public:
     void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
     bool HasCompositor() const override { return FCompositor; }
     std::vector<MonitorSpec> Monitors() const override;
+    unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
+    void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
+    void DestroyNativeChild(HWND hwnd) override;
     void SetClipboardText(const std::string& text) override;
     // Asks the owning program and waits up to a second for its answer.
     std::string ClipboardText() override;
@@ -70,6 +73,7 @@ private:
     bool FShape{ false };
     std::unique_ptr<Atoms> FAtoms;
     std::map<HWND, Native> FNatives;
+    std::map<HWND, unsigned long> FChildren;
     std::map<UINT_PTR, unsigned long> FCursors;
     unsigned long FCurrentCursor{ 0 };
     std::vector<MonitorSpec> FMonitors;

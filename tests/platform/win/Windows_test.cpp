@@ -420,5 +420,33 @@ TEST_F(Windows, MessageOnlyWindowsAreNeverShownOrHit) {
     EXPECT_TRUE(got);
 }
 
+TEST_F(Windows, NativeChildFollowsItsWindow) {
+    HWND form = Create(WS_POPUP | WS_BORDER | WS_VISIBLE, { 100, 100, 400, 300 });
+    HWND panel = Create(WS_CHILD | WS_VISIBLE, { 10, 10, 210, 160 }, form);
+    HWND video = Create(WS_CHILD | WS_VISIBLE | WS_BORDER, { 5, 5, 105, 85 }, panel);
+    EXPECT_EQ(NativeChildWindowId(form), 0u) << "only children get one";
+    const unsigned long id = NativeChildWindowId(video);
+    ASSERT_NE(id, 0u);
+    EXPECT_EQ(NativeChildWindowId(video), id);
+    const auto* child = FDisplay->Child(video);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->FTop, form);
+    // The client area of the video window in the form: border 1 + panel 10 + 5 + border 1.
+    EXPECT_EQ(child->FBounds, (RECT{ 17, 17, 115, 95 }));
+    EXPECT_TRUE(child->FVisible);
+    MoveWindow(panel, 20, 30, 200, 150, TRUE);
+    EXPECT_EQ(FDisplay->Child(video)->FBounds, (RECT{ 27, 37, 125, 115 }));
+    ShowWindow(panel, SW_HIDE);
+    EXPECT_FALSE(FDisplay->Child(video)->FVisible);
+    ShowWindow(panel, SW_SHOW);
+    EXPECT_TRUE(FDisplay->Child(video)->FVisible);
+    ShowWindow(form, SW_MINIMIZE);
+    EXPECT_FALSE(FDisplay->Child(video)->FVisible);
+    ShowWindow(form, SW_RESTORE);
+    EXPECT_TRUE(FDisplay->Child(video)->FVisible);
+    DestroyWindow(panel);
+    EXPECT_EQ(FDisplay->Child(video), nullptr);
+}
+
 } // namespace
 } // namespace wintest

@@ -161,6 +161,22 @@ TEST(X11Backend, WindowShowsPaintsTakesInputAndCloses) {
                PixelAt(user, xwindow, 20, 20) == 0x0000FF;
     })) << "the form is red and its child blue on the server";
 
+    // A native child for a video library sits at its window's client area.
+    const unsigned long video = NativeChildWindowId(g_child);
+    ASSERT_NE(video, 0u);
+    // The server has done what the program asked once a round trip on its connection returns.
+    XSync(display->XDisplay(), False);
+    ::Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    ASSERT_TRUE(XQueryTree(user, video, &root, &parent, &children, &count));
+    if (children) XFree(children);
+    EXPECT_EQ(parent, xwindow);
+    int x = 0, y = 0;
+    unsigned width = 0, height = 0, border = 0, depth = 0;
+    XGetGeometry(user, video, &root, &x, &y, &width, &height, &border, &depth);
+    EXPECT_EQ(x, 10);
+    EXPECT_EQ(width, 100u);
+
     SendButton(user, xwindow, ButtonPress, 20, 20, 70, 60);
     SendButton(user, xwindow, ButtonRelease, 20, 20, 70, 60);
     EXPECT_TRUE(RunUntil([] { return g_seen.FChildClicks == 1; }));
