@@ -1,5 +1,6 @@
 #include "platform/win/Screen.h"
 #include "platform/win/Backend.h"
+#include "platform/win/Messaging.h"
 #include "platform/win/WindowApi.h"
 #include <algorithm>
 #include <vector>
@@ -188,6 +189,16 @@ int GetSystemMetrics(int index) {
     default:
         return 0;
     }
+}
+
+void DisplayChanged() {
+    const LPARAM size =
+        MAKELPARAM(UINT(GetSystemMetrics(SM_CXSCREEN)), UINT(GetSystemMetrics(SM_CYSCREEN)));
+    std::vector<HWND> tops;
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
+        tops.push_back(h);
+    for (HWND h : tops)
+        SendMessage(h, WM_DISPLAYCHANGE, 32, size);
 }
 
 } // namespace win

@@ -74,4 +74,8 @@ constexpr int SM_CYVIRTUALSCREEN = 79;
 constexpr int SM_CMONITORS = 80;
 int GetSystemMetrics(int index);
 
+// Called by the back end when monitors were added, removed or resized: every top-level window
+// gets WM_DISPLAYCHANGE with the bits per pixel and the primary monitor's size.
+void DisplayChanged();
+
 } // namespace win

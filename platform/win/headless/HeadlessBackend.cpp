@@ -1,5 +1,6 @@
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/gfx/PngCodec.h"
+#include "platform/win/Screen.h"
 #include <algorithm>
 #include <fstream>
 
@@ -15,6 +16,7 @@ HeadlessBackend::HeadlessBackend(std::vector<MonitorSpec> monitors)
 
 void HeadlessBackend::SetMonitors(std::vector<MonitorSpec> monitors) {
     FMonitors = std::move(monitors);
+    DisplayChanged();
 }
 
 void HeadlessBackend::MoveMouse(int x, int y) {

@@ -41,6 +41,7 @@ public:
 
     FakeClock& Time() { return FClock; }
     void SetCompositor(bool present) { FCompositor = present; }
+    // Replaces the monitors and tells the windows (WM_DISPLAYCHANGE).
     void SetMonitors(std::vector<MonitorSpec> monitors);
 
     // Input, queued for the GUI thread like the display's events.

@@ -4,6 +4,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/Painting.h"
+#include "platform/win/Screen.h"
 #include "platform/win/WindowApi.h"
 #include <algorithm>
 #include <poll.h>
@@ -81,6 +82,11 @@ X11Backend::X11Backend(const char* displayName) {
     FSelectionWindow = XCreateSimpleWindow(D(FDisplay), FRoot, 0, 0, 1, 1, 0, 0, 0);
     const std::string cm = "_NET_WM_CM_S" + std::to_string(FScreen);
     FCompositor = XGetSelectionOwner(D(FDisplay), atom(cm.c_str())) != None;
+    int randrError = 0;
+    if (XRRQueryExtension(D(FDisplay), &FRandrEvent, &randrError))
+        XRRSelectInput(D(FDisplay), FRoot, RRScreenChangeNotifyMask);
+    else
+        FRandrEvent = -1;
     int shapeEvent = 0, shapeError = 0;
     FShape = XShapeQueryExtension(D(FDisplay), &shapeEvent, &shapeError);
     ReadMonitors();
@@ -181,6 +187,12 @@ bool X11Backend::DrainEvents() {
 
 void X11Backend::HandleEvent(void* raw) {
     XEvent& e = *static_cast<XEvent*>(raw);
+    if (FRandrEvent >= 0 && e.type == FRandrEvent + RRScreenChangeNotify) {
+        XRRUpdateConfiguration(&e);
+        ReadMonitors();
+        DisplayChanged();
+        return;
+    }
     const HWND hwnd = HandleOf(e.xany.window);
     InputEvent input;
     switch (e.type) {

@@ -71,6 +71,7 @@ private:
     int FWakeFd{ -1 };
     bool FCompositor{ false };
     bool FShape{ false };
+    int FRandrEvent{ -1 };
     std::unique_ptr<Atoms> FAtoms;
     std::map<HWND, Native> FNatives;
     std::map<HWND, unsigned long> FChildren;

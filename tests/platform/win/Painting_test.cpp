@@ -289,6 +289,12 @@ TEST_F(Painting, MonitorsAndWorkAreas) {
     RECT r;
     GetWindowRect(right, &r);
     EXPECT_EQ(r, (RECT{ 1280, 30, 3200, 1080 }));
+    // A changed monitor set is announced to every top-level window.
+    MessageSpy spy;
+    FDisplay->SetMonitors({ MonitorSpec{ { 0, 0, 1920, 1080 }, { 0, 0, 1920, 1040 }, true } });
+    const auto changes = spy.Matching({ WM_DISPLAYCHANGE });
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0].FLParam, MAKELPARAM(1920, 1080));
 }
 
 } // namespace
