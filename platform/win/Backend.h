@@ -48,6 +48,9 @@ public:
     virtual void RestackNative(const std::vector<HWND>& topFirst) = 0;
     // Pointer grab for capture and the move/size loop; nullptr releases it.
     virtual void GrabPointer(HWND hwnd) = 0;
+    // While a menu is open: presses anywhere on the screen are reported (to hwnd when they fall
+    // outside the program's windows), so that a click elsewhere closes the menu. nullptr ends it.
+    virtual void GrabPointerForMenu(HWND hwnd) = 0;
     // Asks the display to give the native window the input focus.
     virtual void ActivateNative(HWND hwnd) = 0;
     // The pointer shape, one of the IDC_* values.

@@ -166,6 +166,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
 
 void ForgetWindow(HWND hwnd) {
     WindowSystem& ws = WindowSystem::Instance();
+    if (ws.FMenuOwner == hwnd) SetMenuMode(nullptr);
     if (ws.FFocus == hwnd) ws.FFocus = nullptr;
     if (ws.FCapture == hwnd) {
         ws.FCapture = nullptr;
@@ -200,6 +201,17 @@ void ActivateByClick(HWND top) {
     auto w = FindWindow(top);
     if (!w || (w->FExStyle & WS_EX_NOACTIVATE) || (w->FStyle & WS_DISABLED)) return;
     Activate(top, WA_CLICKACTIVE);
+}
+
+void SetMenuMode(HWND form) {
+    WindowSystem& ws = WindowSystem::Instance();
+    ws.FMenuOwner = FindWindow(form) ? form : nullptr;
+    if (HasBackend()) CurrentBackend().GrabPointerForMenu(GetAncestor(ws.FMenuOwner, GA_ROOT));
+}
+
+HWND MenuModeOwner() {
+    WindowSystem& ws = WindowSystem::Instance();
+    return FindWindow(ws.FMenuOwner) ? ws.FMenuOwner : nullptr;
 }
 
 } // namespace win

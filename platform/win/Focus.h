@@ -22,6 +22,12 @@ HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 
+// While a menu of form is open, a press outside every window of the program sends
+// WM_CANCELMODE to form: on X11 such a press does not take activation from the form as it
+// would on Windows, so the menu would stay open. nullptr ends the mode.
+void SetMenuMode(HWND form);
+HWND MenuModeOwner();
+
 // Disabling sends WM_CANCELMODE and takes focus and capture away; WM_ENABLE follows. Returns
 // whether the window was disabled before.
 BOOL EnableWindow(HWND hwnd, BOOL enable);

@@ -230,6 +230,9 @@ void CookMouse(const RawInput& raw) {
         target = HitTarget(e.FPoint, &hit);
         if (!target) {
             UpdateTracking(nullptr, false, raw);
+            if (down)
+                if (const HWND menuOwner = MenuModeOwner())
+                    SendMessage(menuOwner, WM_CANCELMODE, 0, 0);
             return;
         }
         const HWND top = GetAncestor(target, GA_ROOT);

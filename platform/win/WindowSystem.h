@@ -33,6 +33,7 @@ public:
     HWND FCapture{};
     HWND FActive{};
     HWND FForeground{};
+    HWND FMenuOwner{};
     POINT FCursorPos;
 
     // Called for every message that reaches a window procedure (the message spy).

@@ -58,6 +58,7 @@ public:
     const NativeChild* Child(HWND hwnd) const;
     std::vector<HWND> Stack() const { return FStack; }
     HWND PointerGrab() const { return FGrab; }
+    HWND MenuGrab() const { return FMenuGrab; }
     HWND LastActivated() const { return FActivated; }
     UINT_PTR Cursor() const { return FCursor; }
     // The presented windows composed bottom to top over a black desktop.
@@ -74,6 +75,7 @@ public:
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void GrabPointer(HWND hwnd) override { FGrab = hwnd; }
+    void GrabPointerForMenu(HWND hwnd) override { FMenuGrab = hwnd; }
     void ActivateNative(HWND hwnd) override { FActivated = hwnd; }
     void SetNativeCursor(UINT_PTR cursorId) override { FCursor = cursorId; }
     void Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) override;
@@ -99,6 +101,7 @@ private:
     std::map<HWND, NativeWindow> FWindows;
     std::vector<HWND> FStack;
     HWND FGrab{};
+    HWND FMenuGrab{};
     HWND FActivated{};
     UINT_PTR FCursor{ 0 };
     POINT FPointer;

@@ -336,6 +336,8 @@ void X11Backend::DestroyNative(HWND hwnd) {
     if (it == FNatives.end()) return;
     XDestroyWindow(D(FDisplay), it->second.FWindow);
     FNatives.erase(it);
+    if (FCaptureGrab == hwnd) FCaptureGrab = nullptr;
+    if (FMenuGrab == hwnd) FMenuGrab = nullptr;
     XFlush(D(FDisplay));
 }
 
@@ -376,15 +378,22 @@ void X11Backend::RestackNative(const std::vector<HWND>& topFirst) {
 }
 
 void X11Backend::GrabPointer(HWND hwnd) {
-    if (!hwnd) {
-        XUngrabPointer(D(FDisplay), CurrentTime);
-    } else if (const unsigned long window = XWindowOf(hwnd)) {
-        // owner_events False: every pointer event reports to the capturing window.
-        XGrabPointer(D(FDisplay), window, False,
+    FCaptureGrab = hwnd;
+    const unsigned long window = XWindowOf(hwnd ? hwnd : FMenuGrab);
+    XUngrabPointer(D(FDisplay), CurrentTime);
+    // Capture: owner_events False, every pointer event reports to the capturing window. An open
+    // menu: owner_events True, the program's windows get their own events and the grab window
+    // hears of presses everywhere else.
+    if (window)
+        XGrabPointer(D(FDisplay), window, hwnd ? False : True,
                      ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
                      GrabModeAsync, None, None, CurrentTime);
-    }
     XFlush(D(FDisplay));
+}
+
+void X11Backend::GrabPointerForMenu(HWND hwnd) {
+    FMenuGrab = hwnd;
+    if (!FCaptureGrab) GrabPointer(nullptr);
 }
 
 void X11Backend::ActivateNative(HWND hwnd) {

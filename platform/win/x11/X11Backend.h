@@ -34,6 +34,7 @@ public:
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void GrabPointer(HWND hwnd) override;
+    void GrabPointerForMenu(HWND hwnd) override;
     void ActivateNative(HWND hwnd) override;
     void SetNativeCursor(UINT_PTR cursorId) override;
     void Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) override;
@@ -72,6 +73,8 @@ private:
     bool FCompositor{ false };
     bool FShape{ false };
     int FRandrEvent{ -1 };
+    HWND FCaptureGrab{};
+    HWND FMenuGrab{};
     std::unique_ptr<Atoms> FAtoms;
     std::map<HWND, Native> FNatives;
     std::map<HWND, unsigned long> FChildren;

@@ -562,5 +562,32 @@ TEST_F(Input, WheelGoesToTheFocus) {
     EXPECT_EQ(GET_X_LPARAM(wheel[0].FLParam), 80);
 }
 
+TEST_F(Input, MenuModeEndsWithAPressOutsideTheProgram) {
+    HWND form = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 200, 200 });
+    HWND menu = Create(WS_POPUP | WS_VISIBLE, { 50, 50, 150, 150 }, form, {}, WS_EX_TOOLWINDOW);
+    Pump();
+    SetMenuMode(form);
+    EXPECT_EQ(FDisplay->MenuGrab(), form);
+    MessageSpy spy;
+    FDisplay->Click(100, 100); // on the menu
+    FDisplay->Time().Advance(1000);
+    FDisplay->Click(10, 10); // on the form
+    Pump();
+    EXPECT_TRUE(spy.Matching({ WM_CANCELMODE }).empty());
+    FDisplay->Time().Advance(1000);
+    FDisplay->Click(600, 600); // the desktop or another program
+    Pump();
+    const auto cancels = spy.Matching({ WM_CANCELMODE });
+    ASSERT_EQ(cancels.size(), 1u);
+    EXPECT_EQ(cancels[0].FHwnd, form);
+    SetMenuMode(nullptr);
+    EXPECT_EQ(FDisplay->MenuGrab(), nullptr);
+    FDisplay->Time().Advance(1000);
+    FDisplay->Click(600, 600);
+    Pump();
+    EXPECT_EQ(spy.Matching({ WM_CANCELMODE }).size(), 1u);
+    (void)menu;
+}
+
 } // namespace
 } // namespace wintest
