@@ -43,6 +43,9 @@ public:
     virtual void DestroyNative(HWND hwnd) = 0;
     virtual void SetNativeBounds(HWND hwnd, const RECT& bounds) = 0;
     virtual void ShowNative(HWND hwnd, bool visible) = 0;
+    // Iconifies the window: it leaves the screen but stays in the desktop's task list, from where
+    // the user can bring it back (ShowNative(true) does too).
+    virtual void MinimizeNative(HWND hwnd) = 0;
     virtual void SetNativeTitle(HWND hwnd, const std::string& title) = 0;
     // Z-order of native windows, topmost first, after a change in the core's order.
     virtual void RestackNative(const std::vector<HWND>& topFirst) = 0;

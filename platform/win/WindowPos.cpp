@@ -214,7 +214,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
         if (!(w->FStyle & WS_MINIMIZE)) {
             if (!(w->FStyle & WS_MAXIMIZE)) w->FNormalRect = w->FRect;
             w->FStyle = (w->FStyle | WS_MINIMIZE) & ~DWORD(WS_MAXIMIZE);
-            if (w->FNative && HasBackend()) CurrentBackend().ShowNative(hwnd, false);
+            if (w->FNative && HasBackend()) CurrentBackend().MinimizeNative(hwnd);
             SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                          SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                              SWP_FRAMECHANGED);

@@ -122,7 +122,17 @@ void HeadlessBackend::SetNativeBounds(HWND hwnd, const RECT& bounds) {
 }
 
 void HeadlessBackend::ShowNative(HWND hwnd, bool visible) {
-    if (auto it = FWindows.find(hwnd); it != FWindows.end()) it->second.FVisible = visible;
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) {
+        it->second.FVisible = visible;
+        if (visible) it->second.FIconic = false;
+    }
+}
+
+void HeadlessBackend::MinimizeNative(HWND hwnd) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) {
+        it->second.FVisible = false;
+        it->second.FIconic = true;
+    }
 }
 
 void HeadlessBackend::SetNativeTitle(HWND hwnd, const std::string& title) {

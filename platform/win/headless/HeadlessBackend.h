@@ -17,6 +17,7 @@ public:
     struct NativeWindow {
         RECT FBounds;
         bool FVisible{ false };
+        bool FIconic{ false };
         bool FPopup{ false };
         HWND FOwner{};
         std::string FTitle;
@@ -72,6 +73,7 @@ public:
     void DestroyNative(HWND hwnd) override;
     void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
     void ShowNative(HWND hwnd, bool visible) override;
+    void MinimizeNative(HWND hwnd) override;
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void GrabPointer(HWND hwnd) override { FGrab = hwnd; }

@@ -218,6 +218,17 @@ void X11Backend::HandleEvent(void* raw) {
                          now.bottom - now.top, SWP_NOZORDER | SWP_NOACTIVATE);
         break;
     }
+    case UnmapNotify:
+        // Unmapped without being asked: the window manager iconified the window.
+        if (hwnd && FNatives[hwnd].FMapped && !IsIconic(hwnd)) {
+            FNatives[hwnd].FMapped = false;
+            ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
+        }
+        break;
+    case MapNotify:
+        // Mapped again from the task list while the program thinks it iconic.
+        if (hwnd && IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+        break;
     case MotionNotify:
         input.FKind = InputKind::MouseMove;
         input.FPoint = POINT{ e.xmotion.x_root, e.xmotion.y_root };
@@ -359,6 +370,14 @@ void X11Backend::ShowNative(HWND hwnd, bool visible) {
     else
         XUnmapWindow(D(FDisplay), it->second.FWindow);
     it->second.FMapped = visible;
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::MinimizeNative(HWND hwnd) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end()) return;
+    it->second.FMapped = false;
+    XIconifyWindow(D(FDisplay), it->second.FWindow, FScreen);
     XFlush(D(FDisplay));
 }
 

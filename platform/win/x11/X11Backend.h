@@ -31,6 +31,7 @@ public:
     void DestroyNative(HWND hwnd) override;
     void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
     void ShowNative(HWND hwnd, bool visible) override;
+    void MinimizeNative(HWND hwnd) override;
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void GrabPointer(HWND hwnd) override;

@@ -326,6 +326,7 @@ TEST_F(Windows, ShowStatesMaximizeRestoreAndMinimize) {
     ASSERT_FALSE(sizes.empty());
     EXPECT_EQ(sizes.back().FWParam, WPARAM(SIZE_MINIMIZED));
     EXPECT_FALSE(FDisplay->Native(w)->FVisible) << "an iconic window is off screen";
+    EXPECT_TRUE(FDisplay->Native(w)->FIconic) << "but stays in the task list";
     ShowWindow(w, SW_RESTORE);
     EXPECT_FALSE(IsIconic(w));
     EXPECT_TRUE(FDisplay->Native(w)->FVisible);
