@@ -64,6 +64,32 @@ void PlaceChild(Window& parent, HWND child, HWND insertAfter) {
         if (it != bandEnd) pos = it + 1;
     }
     parent.FChildren.insert(pos, child);
+    if (parent.FDesktop) KeepOwnedAbove(parent, child);
+}
+
+void KeepOwnedAbove(Window& desktop, HWND owner) {
+    WindowSystem& ws = WindowSystem::Instance();
+    auto ownerWindow = ws.Find(owner);
+    if (!ownerWindow) return;
+    const bool ownerTopmost = (ownerWindow->FExStyle & WS_EX_TOPMOST) != 0;
+    auto ownedBy = [&](HWND h) {
+        for (auto w = ws.Find(h); w && w->FOwner; w = ws.Find(w->FOwner))
+            if (w->FOwner == owner) return true;
+        return false;
+    };
+    // Windows in the owner's band (topmost or not) that it owns, directly or through others,
+    // move just above it in their present order, as Windows keeps them.
+    std::vector<HWND> owned;
+    for (HWND h : desktop.FChildren) {
+        auto w = ws.Find(h);
+        if (w && ownedBy(h) && ((w->FExStyle & WS_EX_TOPMOST) != 0) == ownerTopmost)
+            owned.push_back(h);
+    }
+    if (owned.empty()) return;
+    std::erase_if(desktop.FChildren,
+                  [&](HWND h) { return std::find(owned.begin(), owned.end(), h) != owned.end(); });
+    auto pos = std::find(desktop.FChildren.begin(), desktop.FChildren.end(), owner);
+    desktop.FChildren.insert(pos, owned.begin(), owned.end());
 }
 
 void RestackNatives() {

@@ -16,6 +16,8 @@ RECT ScreenRect(const Window& w);
 // Topmost top-level windows stay above the others.
 void PlaceChild(Window& parent, HWND child, HWND insertAfter);
 void UnlinkChild(Window& parent, HWND child);
+// Owned top-level windows stay above their owner.
+void KeepOwnedAbove(Window& desktop, HWND owner);
 // The native window's order changed: tell the back end.
 void RestackNatives();
 // Window, then its descendants, parents before children.

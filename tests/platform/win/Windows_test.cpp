@@ -301,6 +301,22 @@ TEST_F(Windows, ZOrderKeepsTopmostWindowsAbove) {
     EXPECT_EQ(FDisplay->Stack().front(), topmost) << "the display follows the core's order";
 }
 
+TEST_F(Windows, OwnedWindowsStayAboveTheirOwner) {
+    HWND main = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 300, 300 });
+    HWND tool = Create(WS_POPUP | WS_VISIBLE, { 10, 10, 50, 50 }, main);
+    HWND toolChild = Create(WS_POPUP | WS_VISIBLE, { 20, 20, 40, 40 }, tool);
+    HWND other = Create(WS_POPUP | WS_VISIBLE, { 100, 100, 200, 200 });
+    EXPECT_EQ(GetTopWindow(nullptr), other);
+    // Clicking the main form brings it up, and what it owns comes along above it.
+    FDisplay->Click(250, 250);
+    Pump();
+    EXPECT_EQ(GetActiveWindow(), main);
+    std::vector<HWND> order;
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
+        order.push_back(h);
+    EXPECT_EQ(order, (std::vector<HWND>{ toolChild, tool, main, other }));
+}
+
 TEST_F(Windows, ShowStatesMaximizeRestoreAndMinimize) {
     HWND w = Create(WS_OVERLAPPEDWINDOW, { 100, 100, 400, 300 });
     MessageSpy spy;
