@@ -36,6 +36,7 @@ constexpr UINT VK_F1 = 0x70;
 constexpr UINT VK_F4 = 0x73;
 constexpr UINT VK_F10 = 0x79;
 constexpr UINT VK_F12 = 0x7B;
+constexpr UINT VK_PROCESSKEY = 0xE5; // text composed by an input method
 constexpr UINT VK_NUMLOCK = 0x90;
 constexpr UINT VK_SCROLL = 0x91;
 

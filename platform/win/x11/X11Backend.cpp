@@ -82,6 +82,10 @@ X11Backend::X11Backend(const char* displayName) {
     FSelectionWindow = XCreateSimpleWindow(D(FDisplay), FRoot, 0, 0, 1, 1, 0, 0, 0);
     const std::string cm = "_NET_WM_CM_S" + std::to_string(FScreen);
     FCompositor = XGetSelectionOwner(D(FDisplay), atom(cm.c_str())) != None;
+    // Typed text goes through the input method of the program's locale (Chinese input
+    // included) when one is there.
+    XSetLocaleModifiers("");
+    FInputMethod = XOpenIM(D(FDisplay), nullptr, nullptr, nullptr);
     int randrError = 0;
     if (XRRQueryExtension(D(FDisplay), &FRandrEvent, &randrError))
         XRRSelectInput(D(FDisplay), FRoot, RRScreenChangeNotifyMask);
@@ -93,8 +97,11 @@ X11Backend::X11Backend(const char* displayName) {
 }
 
 X11Backend::~X11Backend() {
-    for (auto& [hwnd, native] : FNatives)
+    for (auto& [hwnd, native] : FNatives) {
+        if (native.FInputContext) XDestroyIC(static_cast<XIC>(native.FInputContext));
         XDestroyWindow(D(FDisplay), native.FWindow);
+    }
+    if (FInputMethod) XCloseIM(static_cast<XIM>(FInputMethod));
     for (auto& [id, cursor] : FCursors)
         XFreeCursor(D(FDisplay), cursor);
     XDestroyWindow(D(FDisplay), FSelectionWindow);
@@ -179,8 +186,10 @@ bool X11Backend::DrainEvents() {
     while (XPending(D(FDisplay)) > 0) {
         XEvent event;
         XNextEvent(D(FDisplay), &event);
-        HandleEvent(&event);
         any = true;
+        // Keys the input method consumes while composing never reach the program.
+        if (XFilterEvent(&event, None)) continue;
+        HandleEvent(&event);
     }
     return any;
 }
@@ -254,28 +263,18 @@ void X11Backend::HandleEvent(void* raw) {
         break;
     }
     case KeyPress:
-    case KeyRelease: {
-        char text[32];
-        KeySym keysym = NoSymbol;
-        const int length = XLookupString(&e.xkey, text, sizeof text, &keysym, nullptr);
-        input.FKind = e.type == KeyPress ? InputKind::KeyDown : InputKind::KeyUp;
-        input.FVirtualKey = VirtualKeyFromKeysym(keysym);
-        if (!input.FVirtualKey) break;
-        input.FPoint = POINT{ e.xkey.x_root, e.xkey.y_root };
-        if (e.type == KeyPress) {
-            input.FText = TextFromKeysym(keysym);
-            // Control characters come from the lookup (Ctrl+letter), not from the symbol.
-            if (input.FText.empty() && length == 1 && static_cast<unsigned char>(text[0]) < 0x20)
-                input.FText.assign(text, 1);
-        }
-        QueueInput(input);
+    case KeyRelease:
+        HandleKey(&e, hwnd);
         break;
-    }
     case FocusIn:
+        if (hwnd && FNatives[hwnd].FInputContext)
+            XSetICFocus(static_cast<XIC>(FNatives[hwnd].FInputContext));
         if (hwnd && e.xfocus.mode != NotifyGrab && e.xfocus.mode != NotifyUngrab)
             NativeActivated(hwnd);
         break;
     case FocusOut: {
+        if (hwnd && FNatives[hwnd].FInputContext)
+            XUnsetICFocus(static_cast<XIC>(FNatives[hwnd].FInputContext));
         if (!hwnd || e.xfocus.mode == NotifyGrab || e.xfocus.mode == NotifyUngrab) break;
         ::Window focus;
         int revert;
@@ -298,6 +297,54 @@ void X11Backend::HandleEvent(void* raw) {
     default:
         break;
     }
+}
+
+void X11Backend::HandleKey(void* raw, HWND hwnd) {
+    XKeyEvent& key = static_cast<XEvent*>(raw)->xkey;
+    InputEvent input;
+    input.FKind = key.type == KeyPress ? InputKind::KeyDown : InputKind::KeyUp;
+    input.FPoint = POINT{ key.x_root, key.y_root };
+    KeySym keysym = NoSymbol;
+    std::string text;
+    void* context = hwnd ? FNatives[hwnd].FInputContext : nullptr;
+    if (key.type == KeyPress && context) {
+        char buffer[64];
+        Status status = 0;
+        int length = Xutf8LookupString(static_cast<XIC>(context), &key, buffer, sizeof buffer,
+                                       &keysym, &status);
+        if (status == XBufferOverflow) {
+            std::string big(std::size_t(length), '\0');
+            length = Xutf8LookupString(static_cast<XIC>(context), &key, big.data(), int(big.size()),
+                                       &keysym, &status);
+            text.assign(big.data(), std::size_t(std::max(length, 0)));
+        } else if (status == XLookupChars || status == XLookupBoth) {
+            text.assign(buffer, std::size_t(std::max(length, 0)));
+        }
+        if (status == XLookupChars) keysym = NoSymbol;
+    } else {
+        char buffer[32];
+        const int length = XLookupString(&key, buffer, sizeof buffer, &keysym, nullptr);
+        if (key.type == KeyPress) {
+            text = TextFromKeysym(keysym);
+            // Control characters come from the lookup (Ctrl+letter), not from the symbol.
+            if (text.empty() && length == 1 && static_cast<unsigned char>(buffer[0]) < 0x20)
+                text.assign(buffer, 1);
+        }
+    }
+    input.FVirtualKey = VirtualKeyFromKeysym(keysym);
+    if (!input.FVirtualKey) {
+        // Text the input method composed arrives without a key, as Windows' IME keys do.
+        if (text.empty()) return;
+        input.FVirtualKey = VK_PROCESSKEY;
+        input.FText = text;
+        QueueInput(input);
+        input.FKind = InputKind::KeyUp;
+        input.FText.clear();
+        QueueInput(input);
+        return;
+    }
+    input.FText = text;
+    QueueInput(input);
 }
 
 void X11Backend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
@@ -338,13 +385,19 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
         if (const unsigned long owner = XWindowOf(spec.FOwner))
             XSetTransientForHint(D(FDisplay), window, owner);
     if (FCurrentCursor) XDefineCursor(D(FDisplay), window, FCurrentCursor);
-    FNatives[hwnd] = Native{ window, spec.FBounds, false };
+    void* context = nullptr;
+    if (FInputMethod)
+        context = XCreateIC(static_cast<XIM>(FInputMethod), XNInputStyle,
+                            XIMPreeditNothing | XIMStatusNothing, XNClientWindow, window,
+                            XNFocusWindow, window, nullptr);
+    FNatives[hwnd] = Native{ window, spec.FBounds, false, context };
     SetNativeTitle(hwnd, spec.FTitle);
 }
 
 void X11Backend::DestroyNative(HWND hwnd) {
     auto it = FNatives.find(hwnd);
     if (it == FNatives.end()) return;
+    if (it->second.FInputContext) XDestroyIC(static_cast<XIC>(it->second.FInputContext));
     XDestroyWindow(D(FDisplay), it->second.FWindow);
     FNatives.erase(it);
     if (FCaptureGrab == hwnd) FCaptureGrab = nullptr;

@@ -55,12 +55,14 @@ private:
         unsigned long FWindow{ 0 };
         RECT FBounds;
         bool FMapped{ false };
+        void* FInputContext{ nullptr }; // the input method's context (XIC) for typed text
     };
     struct Atoms;
 
     // Turns the X events waiting into input and window changes; true when any was handled.
     bool DrainEvents();
     void HandleEvent(void* event);
+    void HandleKey(void* event, HWND hwnd);
     HWND HandleOf(unsigned long window) const;
     void ReadMonitors();
     void AnswerSelectionRequest(void* event);
@@ -74,6 +76,7 @@ private:
     bool FCompositor{ false };
     bool FShape{ false };
     int FRandrEvent{ -1 };
+    void* FInputMethod{ nullptr }; // XIM; without one keys are looked up directly
     HWND FCaptureGrab{};
     HWND FMenuGrab{};
     std::unique_ptr<Atoms> FAtoms;
