@@ -1,0 +1,42 @@
+#pragma once
+#include "platform/win/WinDefs.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace win {
+
+// The skin object's messages to the forms: WParam is the sending TbsSkinData, LParam 1000.
+constexpr UINT WM_SKINBEFORECHANGE = 1225;
+constexpr UINT WM_SKINCHANGE = 1226;
+constexpr UINT WM_SKINAFTERCHANGE = 1227;
+constexpr UINT WM_SKINSTRINGSCHANGED = 1274;
+constexpr UINT WM_SKINNABLEFORMCHANGED = 1294;
+constexpr UINT WM_SKINLAYEREDBORDERS = 1427;
+
+} // namespace win
+
+constexpr win::LPARAM SkinMessageLParam = 1000;
+
+// A form as the skin object sees it when it announces a change: who it is (to tell the owner
+// apart), its class name (the layered border's side windows are left out) and how to send it
+// a message synchronously.
+struct TbsSkinMessageForm {
+    const void* Identity{ nullptr };
+    std::string ClassName;
+    std::function<void(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam)> Send;
+};
+
+// The skin object's owner when that is a form, and the screen's forms in the screen's order.
+struct TbsSkinMessageForms {
+    std::optional<TbsSkinMessageForm> OwnerForm;
+    std::vector<TbsSkinMessageForm> ScreenForms;
+};
+
+// The forms a skin message goes to, in sending order. Without layered borders the owner form
+// hears it first; with layered borders in a skin that draws them, the screen's forms are
+// messaged last to first and the owner takes its place among them.
+std::vector<const TbsSkinMessageForm*>
+SkinMessageOrder(const TbsSkinMessageForms& forms, bool showLayeredBorders, bool skinHasLayerFrame);
