@@ -1,3 +1,4 @@
+#include "platform/rtl/MainThread.h"
 #include "platform/win/Activation.h"
 #include "platform/win/Backend.h"
 #include "platform/win/CaretState.h"
@@ -113,6 +114,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     auto w = std::make_shared<Window>();
     w->FClass = cls;
     w->FThread = std::this_thread::get_id();
+    w->FThreadTid = GetCurrentThreadId();
     w->FStyle = style & ~DWORD(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
     w->FExStyle = exStyle;
     w->FParent = parentWindow->FHandle;

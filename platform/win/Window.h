@@ -40,6 +40,7 @@ struct Window {
     HWND FHandle{};
     std::shared_ptr<WindowClassData> FClass;
     std::thread::id FThread;
+    DWORD FThreadTid{ 0 }; // the kernel's id of that thread (GetCurrentThreadId)
     DWORD FStyle{ 0 };
     DWORD FExStyle{ 0 };
     HWND FParent{}; // the desktop window for top-level windows

@@ -165,7 +165,7 @@ DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
     auto w = FindWindow(hwnd);
     if (!w) return 0;
     if (processId) *processId = DWORD(getpid());
-    return DWORD(std::hash<std::thread::id>()(w->FThread));
+    return w->FThreadTid;
 }
 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
@@ -201,6 +201,13 @@ LONG_PTR SetStyle(const std::shared_ptr<Window>& w, int index, DWORD value) {
     const DWORD old = field;
     field = ss.styleNew;
     ss.styleOld = old;
+    // A window that stops being layered shows opaque again.
+    if (index == GWL_EXSTYLE && (old & WS_EX_LAYERED) && !(field & WS_EX_LAYERED)) {
+        w->FAlpha = 255;
+        w->FPerPixelAlpha = false;
+        w->FLayeredFlags = 0;
+        if (w->FNative && HasBackend()) CurrentBackend().SetNativeOpacity(w->FHandle, 255, false);
+    }
     SendMessage(w->FHandle, WM_STYLECHANGED, WPARAM(index), reinterpret_cast<LPARAM>(&ss));
     return LONG_PTR(old);
 }

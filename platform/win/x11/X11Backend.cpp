@@ -214,14 +214,27 @@ void X11Backend::HandleEvent(void* raw) {
         break;
     case ConfigureNotify: {
         if (!hwnd) break;
-        int x = 0, y = 0;
-        ::Window child;
-        XTranslateCoordinates(D(FDisplay), e.xconfigure.window, FRoot, 0, 0, &x, &y, &child);
+        int x = e.xconfigure.x, y = e.xconfigure.y;
+        // A real event of a reparented window is relative to the frame; synthetic ones (sent by
+        // the window manager) are in root coordinates.
+        if (!e.xconfigure.send_event) {
+            ::Window child;
+            XTranslateCoordinates(D(FDisplay), e.xconfigure.window, FRoot, 0, 0, &x, &y, &child);
+        }
+        const RECT now{ x, y, x + e.xconfigure.width, y + e.xconfigure.height };
+        Native& native = FNatives[hwnd];
+        // Our own moves come back one by one: while any is on its way, the core is ahead of
+        // the event and must not be pulled back to an older place.
+        auto ours = std::find(native.FRequested.begin(), native.FRequested.end(), now);
+        if (ours != native.FRequested.end()) {
+            native.FRequested.erase(native.FRequested.begin(), ours + 1);
+            break;
+        }
+        if (!native.FRequested.empty()) break;
+        // The window manager placed or moved the window: the core follows.
         RECT r;
         GetWindowRect(hwnd, &r);
-        const RECT now{ x, y, x + e.xconfigure.width, y + e.xconfigure.height };
-        FNatives[hwnd].FBounds = now;
-        // The window manager placed or moved the window: the core follows.
+        native.FBounds = now;
         if (now != r)
             SetWindowPos(hwnd, nullptr, now.left, now.top, now.right - now.left,
                          now.bottom - now.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -390,7 +403,11 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
         context = XCreateIC(static_cast<XIM>(FInputMethod), XNInputStyle,
                             XIMPreeditNothing | XIMStatusNothing, XNClientWindow, window,
                             XNFocusWindow, window, nullptr);
-    FNatives[hwnd] = Native{ window, spec.FBounds, false, context };
+    Native native;
+    native.FWindow = window;
+    native.FBounds = spec.FBounds;
+    native.FInputContext = context;
+    FNatives[hwnd] = std::move(native);
     SetNativeTitle(hwnd, spec.FTitle);
 }
 
@@ -409,6 +426,13 @@ void X11Backend::SetNativeBounds(HWND hwnd, const RECT& bounds) {
     auto it = FNatives.find(hwnd);
     if (it == FNatives.end() || it->second.FBounds == bounds) return;
     it->second.FBounds = bounds;
+    const RECT sent{ bounds.left, bounds.top,
+                     bounds.left + std::max<int>(1, bounds.right - bounds.left),
+                     bounds.top + std::max<int>(1, bounds.bottom - bounds.top) };
+    // A window manager may refuse a request, so its answer could never come: keep few.
+    if (it->second.FRequested.size() >= 8)
+        it->second.FRequested.erase(it->second.FRequested.begin());
+    it->second.FRequested.push_back(sent);
     XMoveResizeWindow(D(FDisplay), it->second.FWindow, bounds.left, bounds.top,
                       unsigned(std::max<int>(1, bounds.right - bounds.left)),
                       unsigned(std::max<int>(1, bounds.bottom - bounds.top)));

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct _XDisplay;
 
@@ -56,6 +57,7 @@ private:
         RECT FBounds;
         bool FMapped{ false };
         void* FInputContext{ nullptr }; // the input method's context (XIC) for typed text
+        std::vector<RECT> FRequested;   // moves asked of the server, not yet confirmed
     };
     struct Atoms;
 

@@ -240,6 +240,7 @@ TEST_F(Messaging, SendFromAnotherThreadRunsOnTheWindowsThread) {
     }
     EXPECT_EQ(result.get(), 42);
     EXPECT_EQ(ranOn, std::this_thread::get_id());
+    EXPECT_EQ(GetWindowThreadProcessId(w, nullptr), GetCurrentThreadId());
 }
 
 TEST_F(Messaging, CrossThreadSendsDoNotDeadlock) {

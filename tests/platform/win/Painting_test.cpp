@@ -236,6 +236,11 @@ TEST_F(Painting, LayeredWindowsNeedTheStyleAndFollowTheCompositor) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 
+    // Dropping WS_EX_LAYERED makes the window opaque again.
+    SetWindowLong(glow, GWL_EXSTYLE, GetWindowLong(glow, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
+    EXPECT_EQ(FDisplay->Native(glow)->FAlpha, 255);
+    EXPECT_FALSE(FDisplay->Native(glow)->FPerPixelAlpha);
+
     EXPECT_TRUE(LayeredWindowsAvailable());
     FDisplay->SetCompositor(false);
     EXPECT_FALSE(LayeredWindowsAvailable());
