@@ -1,0 +1,944 @@
+#include "platform/forms/TWinControl.h"
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/GdiHandle.h"
+#include "platform/gfx/GdiObjects.h"
+#include "platform/rtl/Format.h"
+#include "platform/win/Focus.h"
+#include "platform/win/Input.h"
+#include "platform/win/Messaging.h"
+#include "platform/win/Painting.h"
+#include "platform/win/WindowApi.h"
+#include <algorithm>
+
+using namespace win;
+
+namespace {
+
+// The window property that leads from a handle to its control.
+constexpr const char* kControlProp = "ControlObject";
+
+bool IsWindowless(const TControl* c) {
+    return dynamic_cast<const TWinControl*>(c) == nullptr;
+}
+
+UINT_PTR CursorId(TCursor cursor) {
+    switch (cursor) {
+    case crCross:
+        return IDC_CROSS;
+    case crIBeam:
+        return IDC_IBEAM;
+    case crSizeNESW:
+        return IDC_SIZENESW;
+    case crSizeNS:
+        return IDC_SIZENS;
+    case crSizeNWSE:
+        return IDC_SIZENWSE;
+    case crSizeWE:
+        return IDC_SIZEWE;
+    case crUpArrow:
+        return IDC_UPARROW;
+    case crHourGlass:
+        return IDC_WAIT;
+    case crNo:
+        return IDC_NO;
+    case crAppStart:
+        return IDC_APPSTARTING;
+    case crSizeAll:
+        return IDC_SIZEALL;
+    case crHandPoint:
+        return IDC_HAND;
+    default:
+        return IDC_ARROW;
+    }
+}
+
+} // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    Destroying();
+    // Owned controls go while this is still a windowed control they can leave.
+    DestroyComponents();
+    while (!FControls.empty())
+        FControls.back()->SetParent(nullptr);
+    DestroyHandle();
+    if (FParent) FParent->RemoveControl(this);
+}
+
+TWinControl* TWinControl::FindControl(HWND hwnd) {
+    if (!hwnd || !IsWindow(hwnd)) return nullptr;
+    return static_cast<TWinControl*>(GetProp(hwnd, kControlProp));
+}
+
+LRESULT TWinControl::InitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* control = static_cast<TWinControl*>(GetProp(hwnd, kControlProp));
+    if (!control && msg == WM_NCCREATE) {
+        const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
+        control = static_cast<TWinControl*>(cs->lpCreateParams);
+        if (control) {
+            SetProp(hwnd, kControlProp, control);
+            control->FHandle = hwnd;
+        }
+    }
+    if (!control) return DefWindowProc(hwnd, msg, wParam, lParam);
+    TMessage message{ msg, wParam, lParam, 0 };
+    control->MainWndProc(message);
+    if (msg == WM_NCDESTROY) {
+        RemoveProp(hwnd, kControlProp);
+        if (control->FHandle == hwnd) control->FHandle = nullptr;
+    }
+    return message.Result;
+}
+
+void TWinControl::MainWndProc(TMessage& message) {
+    try {
+        WindowProc(message);
+    } catch (...) {
+        // The event loop's handler shows it; the window keeps running.
+        HandleException();
+    }
+}
+
+HWND TWinControl::Handle() {
+    HandleNeeded();
+    return FHandle;
+}
+
+void TWinControl::HandleNeeded() {
+    if (FHandle) return;
+    if (FParent) FParent->HandleNeeded();
+    if (!FHandle) CreateHandle();
+}
+
+void TWinControl::CreateHandle() {
+    if (FHandle) return;
+    CreateWnd();
+    for (TControl* c : std::vector<TControl*>(FControls))
+        if (auto* wc = dynamic_cast<TWinControl*>(c); wc && !wc->FHandle) wc->CreateHandle();
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+    params.Caption = FText;
+    params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (FControlStyle.Contains(csAcceptsControls)) {
+        params.Style |= WS_CLIPCHILDREN;
+        params.ExStyle |= WS_EX_CONTROLPARENT;
+    }
+    if (!FEnabled && !ComponentState().Contains(csDesigning)) params.Style |= WS_DISABLED;
+    if (FTabStop) params.Style |= WS_TABSTOP;
+    if (FVisible) params.Style |= WS_VISIBLE;
+    params.X = FLeft;
+    params.Y = FTop;
+    params.Width = FWidth;
+    params.Height = FHeight;
+    params.WndParent = FParent ? FParent->Handle() : FParentWindow;
+    params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    params.WindowClass.lpfnWndProc = DefWindowProc;
+    params.WindowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    params.WinClassName = ClassName();
+}
+
+void TWinControl::CreateWnd() {
+    TCreateParams params;
+    CreateParams(params);
+    if ((params.Style & WS_CHILD) && !params.WndParent)
+        throw EInvalidOperation(Format("Control '%s' has no parent window", Name()));
+    WNDCLASSEX existing;
+    if (!GetClassInfoEx(nullptr, params.WinClassName.c_str(), &existing)) {
+        WNDCLASSEX wc = params.WindowClass;
+        wc.lpfnWndProc = InitWndProc;
+        wc.lpszClassName = params.WinClassName.c_str();
+        RegisterClassEx(&wc);
+    }
+    FControlState.Include(csCreating);
+    try {
+        CreateWindowHandle(params);
+    } catch (...) {
+        FControlState.Exclude(csCreating);
+        throw;
+    }
+    FControlState.Exclude(csCreating);
+    if (!FHandle) throw EInvalidOperation(Format("Error creating window of control '%s'", Name()));
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& params) {
+    CreateWindowEx(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
+                   params.Style, params.X, params.Y, params.Width, params.Height, params.WndParent,
+                   nullptr, nullptr, this);
+}
+
+void TWinControl::DestroyHandle() {
+    if (!FHandle) return;
+    DestroyWnd();
+}
+
+void TWinControl::DestroyWnd() {
+    FControlState.Include(csDestroyingHandle);
+    DestroyWindow(FHandle); // WM_NCDESTROY clears the handles of this control and its children
+    FControlState.Exclude(csDestroyingHandle);
+    FHandle = nullptr;
+}
+
+void TWinControl::RecreateWnd() {
+    if (!FHandle) return;
+    std::vector<TWinControl*> all{ this };
+    GetTabOrderList(all);
+    TWinControl* focused = FindControl(GetFocus());
+    const bool hadFocus = focused && std::find(all.begin(), all.end(), focused) != all.end();
+    DestroyHandle();
+    HandleNeeded();
+    if (hadFocus && focused->FHandle) win::SetFocus(focused->FHandle);
+}
+
+void TWinControl::SetParentWindow(HWND value) {
+    if (FParent || value == FParentWindow) return;
+    if (FHandle && value) {
+        FParentWindow = value;
+        win::SetParent(FHandle, value);
+        return;
+    }
+    DestroyHandle();
+    FParentWindow = value;
+}
+
+TControl* TWinControl::Controls(int index) const {
+    if (index < 0 || index >= ControlCount())
+        throw EListError(Format("List index out of bounds (%d)", index));
+    return FControls[std::size_t(index)];
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+    for (const TControl* c = control; c; c = c->FParent)
+        if (c == this) return true;
+    return false;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    if (auto* wc = dynamic_cast<TWinControl*>(control)) {
+        if (wc->ContainsControl(this))
+            throw EInvalidOperation("A control cannot have itself as its parent");
+        FTabList.push_back(wc);
+    }
+    FControls.push_back(control);
+    control->FParent = this;
+    if (auto* wc = dynamic_cast<TWinControl*>(control)) {
+        if (wc->FHandle) {
+            if (FHandle) {
+                win::SetParent(wc->FHandle, FHandle);
+            } else {
+                wc->DestroyHandle();
+            }
+        } else if (FHandle) {
+            wc->CreateHandle();
+        }
+    }
+    control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    control->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    control->UpdateAnchorRules();
+    if (control->FAlign != alNone) AlignControl(control);
+    control->Invalidate();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    if (control->FParent != this) return;
+    if (TControl::MouseControl() == control) SetMouseControl(nullptr);
+    if (TControl::CaptureControl() == control) SetCaptureControl(nullptr);
+    control->Invalidate();
+    if (auto* wc = dynamic_cast<TWinControl*>(control)) {
+        std::erase(FTabList, wc);
+        // A windowed child keeps no window without a parent window.
+        wc->DestroyHandle();
+    }
+    std::erase(FControls, control);
+    control->FParent = nullptr;
+    if (!ComponentState().Contains(csDestroying) && control->FAlign != alNone) Realign();
+}
+
+TControl* TWinControl::ControlAtPos(const TPoint& pos, bool allowDisabled,
+                                    bool allowWinControls) const {
+    auto hit = [&](TControl* c) {
+        if (!c->FVisible || (!c->FEnabled && !allowDisabled)) return false;
+        if (!c->BoundsRect().Contains(pos)) return false;
+        const TPoint local(pos.X - c->FLeft, pos.Y - c->FTop);
+        return c->Perform(CM_HITTEST, 0, MAKELPARAM(unsigned(local.X), unsigned(local.Y))) != 0;
+    };
+    // Windowed controls lie above the windowless ones, whatever the list order.
+    if (allowWinControls)
+        for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
+            if (!IsWindowless(*it) && hit(*it)) return *it;
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
+        if (IsWindowless(*it) && hit(*it)) return *it;
+    return nullptr;
+}
+
+TRect TWinControl::ClientRect() const {
+    if (FHandle) {
+        RECT r;
+        GetClientRect(FHandle, &r);
+        return r;
+    }
+    return TControl::ClientRect();
+}
+
+TPoint TWinControl::ClientOrigin() const {
+    if (FHandle) {
+        POINT p{ 0, 0 };
+        win::ClientToScreen(FHandle, &p);
+        return p;
+    }
+    return TControl::ClientOrigin();
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    Constraints().Constrain(width, height);
+    if ((width != FWidth || height != FHeight) && !CanResize(width, height)) {
+        width = FWidth;
+        height = FHeight;
+    }
+    if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+    if (FHandle && !(FControlState.Contains(csCreating))) {
+        // WM_WINDOWPOSCHANGED brings the new bounds back through UpdateBounds.
+        SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const bool sized = width != FWidth || height != FHeight;
+        FLeft = left;
+        FTop = top;
+        FWidth = width;
+        FHeight = height;
+        UpdateAnchorRules();
+        if (sized) {
+            Realign();
+            Resize();
+        }
+    }
+    RequestAlign();
+}
+
+void TWinControl::UpdateBounds() {
+    if (!FHandle) return;
+    RECT r;
+    GetWindowRect(FHandle, &r);
+    if (GetWindowLongPtr(FHandle, GWL_STYLE) & WS_CHILD) {
+        POINT tl{ r.left, r.top };
+        win::ScreenToClient(GetParent(FHandle), &tl);
+        r = RECT{ tl.x, tl.y, tl.x + (r.right - r.left), tl.y + (r.bottom - r.top) };
+    }
+    const TRect b(r);
+    if (b == BoundsRect()) return;
+    const bool sized = b.Width() != FWidth || b.Height() != FHeight;
+    FLeft = b.Left;
+    FTop = b.Top;
+    FWidth = b.Width();
+    FHeight = b.Height();
+    UpdateAnchorRules();
+    if (sized) {
+        Realign();
+        Resize();
+    }
+}
+
+void TWinControl::SetVisible(bool value) {
+    if (value == FVisible) return;
+    VisibleChanging();
+    FVisible = value;
+    if (FHandle) ShowWindow(FHandle, value ? SW_SHOWNOACTIVATE : SW_HIDE);
+    Perform(CM_VISIBLECHANGED, WPARAM(value), 0);
+    RequestAlign();
+    if (!value && TControl::MouseControl() && ContainsControl(TControl::MouseControl()))
+        SetMouseControl(nullptr);
+}
+
+void TWinControl::SetEnabled(bool value) {
+    if (value == FEnabled) return;
+    FEnabled = value;
+    if (FHandle) EnableWindow(FHandle, value);
+    Perform(CM_ENABLEDCHANGED, 0, 0);
+}
+
+bool TWinControl::Showing() const {
+    if (!FHandle) return false;
+    return IsWindowVisible(FHandle);
+}
+
+void TWinControl::EnableAlign() {
+    if (FAlignLevel > 0) --FAlignLevel;
+    if (FAlignLevel == 0 && FControlState.Contains(csAlignmentNeeded)) Realign();
+}
+
+void TWinControl::Realign() {
+    AlignControl(nullptr);
+}
+
+void TWinControl::AlignControl(TControl* control) {
+    if (FAligning) return;
+    if (FAlignLevel > 0 || ComponentState().Contains(csLoading) ||
+        ComponentState().Contains(csDestroying)) {
+        FControlState.Include(csAlignmentNeeded);
+        return;
+    }
+    FAligning = true;
+    try {
+        TRect r = ClientRect();
+        AdjustClientRect(r);
+        AlignControls(control, r);
+    } catch (...) {
+        FAligning = false;
+        throw;
+    }
+    FAligning = false;
+    FControlState.Exclude(csAlignmentNeeded);
+}
+
+void TWinControl::AdjustClientRect(TRect&) const {}
+
+void TWinControl::AlignControls(TControl* control, TRect& rect) {
+    AnchorControls(ClientRect());
+    auto take = [&](TAlign align) {
+        std::vector<TControl*> list;
+        for (TControl* c : FControls)
+            if (c->FAlign == align && c->FVisible) list.push_back(c);
+        // Ordered by position along the edge they stick to; the control being placed wins ties
+        // so that moving it makes room in front of its neighbour.
+        auto key = [&](const TControl* c) {
+            switch (align) {
+            case alTop:
+                return c->FTop;
+            case alBottom:
+                return -(c->FTop + c->FHeight);
+            case alLeft:
+                return c->FLeft;
+            case alRight:
+                return -(c->FLeft + c->FWidth);
+            default:
+                return 0;
+            }
+        };
+        std::stable_sort(list.begin(), list.end(), [&](const TControl* a, const TControl* b) {
+            const int ka = key(a), kb = key(b);
+            if (ka != kb) return ka < kb;
+            return a == control && b != control;
+        });
+        return list;
+    };
+    for (TControl* c : take(alTop)) {
+        c->SetBounds(rect.Left, rect.Top, rect.Width(), c->FHeight);
+        rect.Top += c->FHeight;
+    }
+    for (TControl* c : take(alBottom)) {
+        c->SetBounds(rect.Left, rect.Bottom - c->FHeight, rect.Width(), c->FHeight);
+        rect.Bottom -= c->FHeight;
+    }
+    for (TControl* c : take(alLeft)) {
+        c->SetBounds(rect.Left, rect.Top, c->FWidth, rect.Height());
+        rect.Left += c->FWidth;
+    }
+    for (TControl* c : take(alRight)) {
+        c->SetBounds(rect.Right - c->FWidth, rect.Top, c->FWidth, rect.Height());
+        rect.Right -= c->FWidth;
+    }
+    for (TControl* c : take(alClient))
+        c->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+}
+
+void TWinControl::AnchorControls(const TRect& client) {
+    for (TControl* c : std::vector<TControl*>(FControls)) {
+        if (c->FAlign != alNone) continue;
+        if (!c->FAnchorBaseValid) continue;
+        const TAnchors a = c->FAnchors;
+        if (a == TAnchors{ akLeft, akTop }) continue;
+        const TRect& b = c->FAnchorBounds;
+        const int dw = client.Width() - c->FAnchorParentSize.cx;
+        const int dh = client.Height() - c->FAnchorParentSize.cy;
+        int left = b.Left, width = b.Width(), top = b.Top, height = b.Height();
+        if (a.Contains(akRight)) {
+            if (a.Contains(akLeft))
+                width += dw;
+            else
+                left += dw;
+        } else if (!a.Contains(akLeft)) {
+            left += dw / 2;
+        }
+        if (a.Contains(akBottom)) {
+            if (a.Contains(akTop))
+                height += dh;
+            else
+                top += dh;
+        } else if (!a.Contains(akTop)) {
+            top += dh / 2;
+        }
+        c->SetBounds(left, top, std::max(0, width), std::max(0, height));
+    }
+}
+
+int TWinControl::TabOrder() const {
+    if (!FParent) return -1;
+    const auto& list = FParent->FTabList;
+    const auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : int(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+    if (!FParent) return;
+    auto& list = FParent->FTabList;
+    std::erase(list, this);
+    value = std::clamp(value, 0, int(list.size()));
+    list.insert(list.begin() + value, this);
+}
+
+void TWinControl::SetTabStop(bool value) {
+    if (value == FTabStop) return;
+    FTabStop = value;
+    if (FHandle) {
+        const LONG_PTR style = GetWindowLongPtr(FHandle, GWL_STYLE);
+        SetWindowLongPtr(FHandle, GWL_STYLE,
+                         value ? (style | WS_TABSTOP) : (style & ~LONG_PTR(WS_TABSTOP)));
+    }
+    Perform(CM_TABSTOPCHANGED, 0, 0);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+    for (TWinControl* c : FTabList) {
+        list.push_back(c);
+        c->GetTabOrderList(list);
+    }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const {
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (list.empty()) return nullptr;
+    const int count = int(list.size());
+    int start = int(std::find(list.begin(), list.end(), current) - list.begin());
+    if (start == count) start = goForward ? count - 1 : 0;
+    int i = start;
+    do {
+        if (goForward) {
+            if (++i == count) i = 0;
+        } else {
+            if (i == 0) i = count;
+            --i;
+        }
+        TWinControl* c = list[std::size_t(i)];
+        if (c != current && c->CanFocus() && (!checkTabStop || c->FTabStop) &&
+            (!checkParent || c->FParent == this))
+            return c;
+    } while (i != start);
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
+    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop))
+        next->SetFocus();
+}
+
+bool TWinControl::CanFocus() const {
+    const TWinControl* top = this;
+    while (top->FParent)
+        top = top->FParent;
+    for (const TWinControl* c = this; c && c != top; c = c->FParent)
+        if (!c->FVisible || !c->FEnabled) return false;
+    return top == this || (top->FVisible && top->FEnabled) || !top->FHandle;
+}
+
+bool TWinControl::Focused() const {
+    return FHandle && GetFocus() == FHandle;
+}
+
+void TWinControl::SetFocus() {
+    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    TWinControl* top = TopParent();
+    if (top != this)
+        top->FocusControl(this);
+    else
+        win::SetFocus(Handle());
+}
+
+void TWinControl::FocusControl(TWinControl* control) {
+    win::SetFocus(control->Handle());
+}
+
+bool TWinControl::SetFocusedControl(TWinControl*) {
+    return false;
+}
+
+TWinControl* TWinControl::TopParent() {
+    TWinControl* top = this;
+    while (top->FParent)
+        top = top->FParent;
+    return top;
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+    for (TControl* c : std::vector<TControl*>(FControls)) {
+        if (std::find(FControls.begin(), FControls.end(), c) == FControls.end()) continue;
+        c->WindowProc(message);
+        if (message.Result != 0) return;
+    }
+}
+
+void TWinControl::NotifyControls(UINT msg) {
+    for (TControl* c : std::vector<TControl*>(FControls))
+        if (std::find(FControls.begin(), FControls.end(), c) != FControls.end())
+            c->Perform(msg, 0, 0);
+}
+
+void TWinControl::PaintControls(HDC dc, TControl* first) {
+    std::size_t start = 0;
+    if (first) {
+        const auto it = std::find(FControls.begin(), FControls.end(), first);
+        start = it == FControls.end() ? 0 : std::size_t(it - FControls.begin()) + 1;
+    }
+    for (std::size_t i = start; i < FControls.size(); ++i) {
+        TControl* c = FControls[i];
+        if (!IsWindowless(c) || !c->FVisible) continue;
+        RECT clip;
+        GetClipBox(dc, &clip);
+        const TRect b = c->BoundsRect();
+        if (TRect(clip).IsEmpty() || b.Right <= clip.left || b.Left >= clip.right ||
+            b.Bottom <= clip.top || b.Top >= clip.bottom)
+            continue;
+        const int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, c->FLeft, c->FTop, nullptr);
+        IntersectClipRect(dc, 0, 0, c->FWidth, c->FHeight);
+        c->Perform(WM_PAINT, WPARAM(dc), 0);
+        RestoreDC(dc, saved);
+    }
+}
+
+void TWinControl::PaintTo(HDC dc, int x, int y) {
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, x, y, nullptr);
+    IntersectClipRect(dc, 0, 0, FWidth, FHeight);
+    Perform(WM_ERASEBKGND, WPARAM(dc), LPARAM(dc));
+    Perform(WM_PAINT, WPARAM(dc), 0);
+    for (TControl* c : FControls)
+        if (auto* wc = dynamic_cast<TWinControl*>(c); wc && wc->FVisible)
+            wc->PaintTo(dc, wc->FLeft, wc->FTop);
+    RestoreDC(dc, saved);
+}
+
+void TWinControl::PaintWindow(HDC) {}
+
+void TWinControl::WMPaint(TMessage& message) {
+    if (message.WParam) {
+        const HDC dc = reinterpret_cast<HDC>(message.WParam);
+        PaintWindow(dc);
+        PaintControls(dc, nullptr);
+        return;
+    }
+    if (!FHandle) return;
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(FHandle, &ps);
+    if (dc) {
+        PaintWindow(dc);
+        PaintControls(dc, nullptr);
+    }
+    EndPaint(FHandle, &ps);
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& message) {
+    const HDC dc = reinterpret_cast<HDC>(message.WParam);
+    if (!dc) return;
+    gfx::GdiPtr<HBRUSH> brush(CreateSolidBrush(ColorToRGB(FColor)));
+    const RECT r = ClientRect();
+    FillRect(dc, &r, brush.get());
+    message.Result = 1;
+}
+
+void TWinControl::Invalidate() {
+    if (FHandle) InvalidateRect(FHandle, nullptr, !FControlStyle.Contains(csOpaque));
+}
+
+void TWinControl::Update() {
+    if (FHandle) UpdateWindow(FHandle);
+}
+
+void TWinControl::Repaint() {
+    Invalidate();
+    Update();
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    if (FControlState.Contains(csAlignmentNeeded)) Realign();
+}
+
+void TWinControl::SetZOrderOfHandle() {
+    if (!FHandle || !FParent) return;
+    // The windowed sibling above this one in the list decides the place in the window order.
+    const auto& list = FParent->FControls;
+    auto it = std::find(list.begin(), list.end(), this);
+    HWND after = HWND_TOP;
+    for (auto above = it + 1; above != list.end(); ++above) {
+        if (auto* wc = dynamic_cast<TWinControl*>(*above); wc && wc->FHandle) {
+            after = wc->FHandle;
+            break;
+        }
+    }
+    if (after == HWND_TOP) {
+        SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    } else {
+        // Below `after`: Win32 places a window after the given one.
+        SetWindowPos(FHandle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void TWinControl::KeyDown(unsigned short& key, TShiftState shift) {
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(unsigned short& key, TShiftState shift) {
+    if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit) OnExit(this);
+}
+
+bool TWinControl::WMKeyDown(TMessage& message) {
+    unsigned short key = static_cast<unsigned short>(message.WParam);
+    unsigned mask = 0;
+    switch (key) {
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case 0x03:
+        mask = DLGC_WANTALLKEYS;
+        break;
+    default:
+        break;
+    }
+    // Dialog keys the control does not claim go to the form before the control sees them.
+    if (mask != 0 && Perform(CM_WANTSPECIALKEY, key, message.LParam) == 0 &&
+        (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0) {
+        TWinControl* top = TopParent();
+        if (top->Perform(CM_DIALOGKEY, key, message.LParam) != 0) return true;
+        if (!FHandle && top != this) return true; // the dialog key freed or hid this control
+    }
+    const TShiftState shift = KeyboardShiftState();
+    TWinControl* top = TopParent();
+    if (top != this && top->WantsKeyPreview()) {
+        top->KeyDown(key, shift);
+        if (key == 0) return true;
+    }
+    KeyDown(key, shift);
+    if (key == 0) return true;
+    message.WParam = key;
+    return false;
+}
+
+bool TWinControl::WMChar(TMessage& message) {
+    TWinControl* top = TopParent();
+    const bool sys = message.Msg == WM_SYSCHAR;
+    if (sys ? message.WParam != ' ' : (Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0) {
+        if (top->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) return true;
+    }
+    if (sys) return false;
+    char key = static_cast<char>(message.WParam);
+    if (top != this && top->WantsKeyPreview()) {
+        top->KeyPress(key);
+        if (key == 0) return true;
+    }
+    KeyPress(key);
+    if (key == 0) return true;
+    message.WParam = WPARAM(static_cast<unsigned char>(key));
+    return false;
+}
+
+void TWinControl::TrackHover(TMessage& message) {
+    const TPoint pos(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+    TControl* target = ControlAtPos(pos, true);
+    SetMouseControl(target ? target : this);
+    if (!FHoverTracked && FHandle) {
+        TRACKMOUSEEVENT tme;
+        tme.dwFlags = TME_LEAVE;
+        tme.hwndTrack = FHandle;
+        FHoverTracked = TrackMouseEvent(&tme) != FALSE;
+    }
+}
+
+bool TWinControl::IsControlMouseMsg(TMessage& message) {
+    TControl* control = nullptr;
+    if (FHandle && GetCapture() == FHandle) {
+        if (TControl::CaptureControl() && TControl::CaptureControl()->FParent == this)
+            control = TControl::CaptureControl();
+    } else {
+        control =
+            ControlAtPos(TPoint(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)), false);
+    }
+    if (!control) return false;
+    const int x = GET_X_LPARAM(message.LParam) - control->FLeft;
+    const int y = GET_Y_LPARAM(message.LParam) - control->FTop;
+    message.Result =
+        control->Perform(message.Msg, message.WParam, MAKELPARAM(unsigned(x), unsigned(y)));
+    return true;
+}
+
+void TWinControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_SETFOCUS:
+        if (TWinControl* top = TopParent(); top == this || !top->SetFocusedControl(this))
+            Perform(CM_ENTER, 0, 0);
+        break;
+    case WM_KILLFOCUS:
+        if (TWinControl* top = TopParent(); top == this || !top->SetFocusedControl(nullptr))
+            Perform(CM_EXIT, 0, 0);
+        break;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
+        DoExit();
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (WMKeyDown(message)) return;
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        unsigned short key = static_cast<unsigned short>(message.WParam);
+        TWinControl* top = TopParent();
+        if (top != this && top->WantsKeyPreview()) top->KeyUp(key, KeyboardShiftState());
+        if (key != 0) KeyUp(key, KeyboardShiftState());
+        if (key == 0) return;
+        break;
+    }
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        if (WMChar(message)) return;
+        break;
+    case WM_MOUSEMOVE:
+        TrackHover(message);
+        if (IsControlMouseMsg(message)) return;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        if (IsControlMouseMsg(message)) return;
+        break;
+    case WM_MOUSELEAVE: {
+        FHoverTracked = false;
+        TControl* hovered = TControl::MouseControl();
+        if (hovered && (hovered == this || (IsWindowless(hovered) && hovered->FParent == this))) {
+            POINT p;
+            GetCursorPos(&p);
+            TControl* now = nullptr;
+            if (TWinControl* under = FindControl(WindowFromPoint(p))) {
+                now = under->ControlAtPos(under->ScreenToClient(p), true);
+                if (!now) now = under;
+            }
+            if (now != this && !(now && IsWindowless(now) && now->FParent == this))
+                SetMouseControl(now);
+        }
+        break;
+    }
+    case WM_CAPTURECHANGED:
+        if (TControl::CaptureControl() && TControl::CaptureControl()->FParent == this &&
+            HWND(message.LParam) != FHandle)
+            SetCaptureControl(nullptr);
+        break;
+    case WM_PAINT:
+        WMPaint(message);
+        return;
+    case WM_ERASEBKGND:
+        WMEraseBkgnd(message);
+        return;
+    case WM_WINDOWPOSCHANGED:
+        DefaultHandler(message);
+        UpdateBounds();
+        return;
+    case WM_SETTEXT: {
+        DefaultHandler(message);
+        const char* text = reinterpret_cast<const char*>(message.LParam);
+        if (text && FText != text) {
+            FText = text;
+            Perform(CM_TEXTCHANGED, 0, 0);
+        }
+        return;
+    }
+    case WM_SETCURSOR: {
+        POINT p;
+        GetCursorPos(&p);
+        TControl* c = ControlAtPos(ScreenToClient(p), false);
+        const TCursor cursor = c && c->Cursor() != crDefault ? c->Cursor() : Cursor();
+        if (LOWORD(UINT_PTR(message.LParam)) == HTCLIENT && cursor != crDefault) {
+            win::SetCursor(LoadCursor(nullptr, CursorId(cursor)));
+            message.Result = TRUE;
+            return;
+        }
+        break;
+    }
+    case WM_COMMAND:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        // Reflected to the child the message concerns, as CN_ + message.
+        if (TWinControl* child = FindControl(HWND(message.LParam)); child && child != this) {
+            message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+            return;
+        }
+        break;
+    case CM_ENABLEDCHANGED:
+        if (FHandle && bool(IsWindowEnabled(FHandle)) != FEnabled) EnableWindow(FHandle, FEnabled);
+        Invalidate();
+        return;
+    case CM_COLORCHANGED:
+        Invalidate();
+        NotifyControls(CM_PARENTCOLORCHANGED);
+        return;
+    case CM_FONTCHANGED:
+        Invalidate();
+        NotifyControls(CM_PARENTFONTCHANGED);
+        return;
+    case CM_SHOWHINTCHANGED:
+        NotifyControls(CM_PARENTSHOWHINTCHANGED);
+        return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED:
+        Broadcast(message);
+        return;
+    default:
+        break;
+    }
+    TControl::WndProc(message);
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+    if (FHandle) {
+        message.Result = DefWindowProc(FHandle, message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    TControl::DefaultHandler(message);
+}
