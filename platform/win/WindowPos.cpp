@@ -276,13 +276,19 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
     auto w = WindowSystem::Instance().Find(hwnd);
     if (!w || !rect) return FALSE;
-    *rect = w->FDesktop ? w->FRect : ScreenRect(*w);
+    // The desktop window covers the primary monitor.
+    *rect = w->FDesktop ? MonitorNear(RECT{}) : ScreenRect(*w);
     return TRUE;
 }
 
 BOOL GetClientRect(HWND hwnd, RECT* rect) {
     auto w = WindowSystem::Instance().Find(hwnd);
     if (!w || !rect) return FALSE;
+    if (w->FDesktop) {
+        const RECT screen = MonitorNear(RECT{});
+        *rect = RECT{ 0, 0, Width(screen), Height(screen) };
+        return TRUE;
+    }
     *rect = RECT{ 0, 0, Width(w->FClient), Height(w->FClient) };
     return TRUE;
 }

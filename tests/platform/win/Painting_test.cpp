@@ -287,6 +287,9 @@ TEST_F(Painting, MonitorsAndWorkAreas) {
     SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
     EXPECT_TRUE(fullDrag);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    EXPECT_EQ(desktop, (RECT{ 0, 0, 1280, 1024 })) << "the desktop window is the primary monitor";
     EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
     EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 3200);
     // Maximizing uses the work area of the window's own monitor.
