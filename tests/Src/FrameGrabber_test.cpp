@@ -30,6 +30,35 @@ int FrameCodeOf(TAVProbe& probe) {
     });
 }
 
+// A 24-bit BMP file of one colour.
+void WriteBmp(const std::string& path, int width, int height, fixtures::Rgb colour) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    const std::uint32_t imageSize = std::uint32_t(rowBytes * height);
+    std::string file(54 + imageSize, '\0');
+    const auto put = [&file](std::size_t at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file[at + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put(2, std::uint32_t(file.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, std::uint32_t(width), 4);
+    put(22, std::uint32_t(height), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    put(34, imageSize, 4);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = 54 + std::size_t(y * rowBytes + x * 3);
+            file[at] = char(colour.B);
+            file[at + 1] = char(colour.G);
+            file[at + 2] = char(colour.R);
+        }
+    std::ofstream(path, std::ios::binary) << file;
+}
+
 class FrameGrabberTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -195,6 +224,35 @@ TEST_F(FrameGrabberTest, CopiesThePictureWithItsColours) {
         EXPECT_NEAR(pixel[1], expected.G, 24) << bar;
         EXPECT_NEAR(pixel[0], expected.B, 24) << bar;
     }
+}
+
+TEST_F(FrameGrabberTest, AnImageSequenceKeepsItsPictureAndCannotSeek) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vc-grabber-images-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    for (int i = 1; i <= 3; ++i)
+        WriteBmp((folder / ("img00" + std::to_string(i) + ".bmp")).string(), 32, 16,
+                 { 200, 40, 10 });
+    ASSERT_TRUE(FProbe.LoadFile((folder / "img%03d.bmp").string())) << FProbe.LastErrMsg();
+    EXPECT_EQ(FProbe.FormatName(), "image2");
+    EXPECT_FALSE(FProbe.Seek(0, {}));
+    EXPECT_EQ(FProbe.LastErrMsg(), "\"image2\" format cannot to be seeked.");
+    ASSERT_TRUE(FProbe.Decode()) << FProbe.LastErrMsg();
+    const std::int64_t position = FProbe.Position();
+    ASSERT_TRUE(FProbe.Decode());
+    EXPECT_EQ(FProbe.Position(), position);
+    EXPECT_EQ(FProbe.FrameInfo().PTS, 0);
+    TBitmap bitmap;
+    ASSERT_TRUE(FProbe.CopyToBitmap(bitmap));
+    ASSERT_EQ(bitmap.Width(), 32);
+    ASSERT_EQ(bitmap.Height(), 16);
+    const int bytes = bitmap.PixelFormat() == pf32bit ? 4 : 3;
+    const auto* pixel = static_cast<const std::uint8_t*>(bitmap.ScanLine(8)) + bytes * 16;
+    EXPECT_NEAR(pixel[2], 200, 2);
+    EXPECT_NEAR(pixel[1], 40, 2);
+    EXPECT_NEAR(pixel[0], 10, 2);
+    FProbe.CloseFile();
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
