@@ -8,6 +8,7 @@
 #include <limits>
 #include <new>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,6 +61,14 @@ TbsEffectBmp::TbsEffectBmp(int cx, int cy) {
 }
 
 TbsEffectBmp::~TbsEffectBmp() = default;
+
+TbsEffectBmp::TbsEffectBmp(TbsEffectBmp&& other) noexcept
+    : FWidth(std::exchange(other.FWidth, 0)), FHeight(std::exchange(other.FHeight, 0)),
+      FStride(std::exchange(other.FStride, 0)), FBits(std::exchange(other.FBits, nullptr)),
+      FBmpInfo(other.FBmpInfo), FHandle(std::move(other.FHandle)) {
+    other.FBmpInfo.bmiHeader.biWidth = 0;
+    other.FBmpInfo.bmiHeader.biHeight = 0;
+}
 
 std::unique_ptr<TbsEffectBmp> TbsEffectBmp::CreateFromhWnd(win::HBITMAP bitmap) {
     win::BITMAP info;

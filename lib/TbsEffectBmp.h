@@ -17,6 +17,8 @@ public:
     ~TbsEffectBmp();
     TbsEffectBmp(const TbsEffectBmp&) = delete;
     TbsEffectBmp& operator=(const TbsEffectBmp&) = delete;
+    // The moved-from picture is left empty (0 x 0).
+    TbsEffectBmp(TbsEffectBmp&& other) noexcept;
 
     // A 24-bit copy of a bitmap handle's picture.
     static std::unique_ptr<TbsEffectBmp> CreateFromhWnd(win::HBITMAP bitmap);
