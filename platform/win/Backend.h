@@ -63,6 +63,9 @@ public:
     virtual void Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) = 0;
     // The window's shape in window coordinates; nullptr restores the rectangle.
     virtual void SetNativeShape(HWND hwnd, const gfx::Region* shape) = 0;
+    // A window the pointer passes through (WS_EX_TRANSPARENT): the display gives its input to
+    // whatever lies below.
+    virtual void SetNativeInputTransparent(HWND hwnd, bool transparent) = 0;
     // Whole-window opacity (255 opaque), or the buffer's own premultiplied alpha per pixel.
     virtual void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) = 0;
     // Whether translucent windows can be shown at all (a compositing manager runs).

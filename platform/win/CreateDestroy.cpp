@@ -170,6 +170,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
         spec.FTitle = w->FText;
         CurrentBackend().CreateNative(hwnd, spec);
         w->FNative = true;
+        if (exStyle & WS_EX_TRANSPARENT) CurrentBackend().SetNativeInputTransparent(hwnd, true);
         RestackNatives();
     }
     if (SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {

@@ -201,6 +201,8 @@ LONG_PTR SetStyle(const std::shared_ptr<Window>& w, int index, DWORD value) {
     const DWORD old = field;
     field = ss.styleNew;
     ss.styleOld = old;
+    if (index == GWL_EXSTYLE && ((old ^ field) & WS_EX_TRANSPARENT) && w->FNative && HasBackend())
+        CurrentBackend().SetNativeInputTransparent(w->FHandle, (field & WS_EX_TRANSPARENT) != 0);
     // A window that stops being layered shows opaque again.
     if (index == GWL_EXSTYLE && (old & WS_EX_LAYERED) && !(field & WS_EX_LAYERED)) {
         w->FAlpha = 255;

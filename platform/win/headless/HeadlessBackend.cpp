@@ -162,6 +162,11 @@ void HeadlessBackend::SetNativeShape(HWND hwnd, const gfx::Region* shape) {
         it->second.FShape = shape ? std::optional<gfx::Region>(*shape) : std::nullopt;
 }
 
+void HeadlessBackend::SetNativeInputTransparent(HWND hwnd, bool transparent) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end())
+        it->second.FInputTransparent = transparent;
+}
+
 void HeadlessBackend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) {
     if (auto it = FWindows.find(hwnd); it != FWindows.end()) {
         it->second.FAlpha = alpha;

@@ -597,6 +597,17 @@ void X11Backend::SetNativeShape(HWND hwnd, const gfx::Region* shape) {
     XFlush(D(FDisplay));
 }
 
+void X11Backend::SetNativeInputTransparent(HWND hwnd, bool transparent) {
+    const unsigned long window = XWindowOf(hwnd);
+    if (!window || !FShape) return;
+    if (transparent)
+        XShapeCombineRectangles(D(FDisplay), window, ShapeInput, 0, 0, nullptr, 0, ShapeSet,
+                                Unsorted);
+    else
+        XShapeCombineMask(D(FDisplay), window, ShapeInput, 0, 0, None, ShapeSet);
+    XFlush(D(FDisplay));
+}
+
 void X11Backend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool) {
     const unsigned long window = XWindowOf(hwnd);
     if (!window) return;

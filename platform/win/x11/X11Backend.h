@@ -42,6 +42,7 @@ public:
     void Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) override;
     void SetNativeShape(HWND hwnd, const gfx::Region* shape) override;
     void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
+    void SetNativeInputTransparent(HWND hwnd, bool transparent) override;
     bool HasCompositor() const override { return FCompositor; }
     std::vector<MonitorSpec> Monitors() const override;
     unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;

@@ -392,10 +392,13 @@ TEST_F(Input, WindowFromPointHonoursRegionsTransparencyAndDisabledChildren) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(WindowFromPoint(c.at), c.expected) << c.at.x << "," << c.at.y;
+    EXPECT_TRUE(FDisplay->Native(ghost)->FInputTransparent);
+    SetWindowLong(ghost, GWL_EXSTYLE, WS_EX_LAYERED);
+    EXPECT_FALSE(FDisplay->Native(ghost)->FInputTransparent);
+    EXPECT_EQ(WindowFromPoint(POINT{ 175, 175 }), ghost);
     EXPECT_EQ(ChildWindowFromPoint(below, POINT{ 120, 20 }), disabled);
     EXPECT_EQ(ChildWindowFromPoint(below, POINT{ 5, 150 }), below);
     EXPECT_EQ(ChildWindowFromPoint(below, POINT{ 500, 5 }), nullptr);
-    (void)ghost;
     (void)seeThrough;
 }
 
