@@ -1,45 +1,24 @@
 #pragma once
-#include <cstdint>
-#include <initializer_list>
-#include <string>
+#include "platform/forms/TComponent.h"
+#include "platform/forms/TSet.h"
 
-class TObject;
-class TComponent;
+#include <string>
 
 // The common base of the engine's components: the logger, the probe, the player and the task
 // component.
-class TFFBaseComponent {
+class TFFBaseComponent : public TComponent {
 public:
-    explicit TFFBaseComponent(TComponent* owner) : FOwner(owner) {}
-    virtual ~TFFBaseComponent() = default;
-    TFFBaseComponent(const TFFBaseComponent&) = delete;
-    TFFBaseComponent& operator=(const TFFBaseComponent&) = delete;
+    explicit TFFBaseComponent(TComponent* owner) : TComponent(owner) {}
 
-    TComponent* Owner() const { return FOwner; }
-
-private:
-    TComponent* FOwner{ nullptr };
+    std::string ClassName() const override { return "TFFBaseComponent"; }
 };
 
 using TPathFileName = std::string;
 
 enum TSeekFlag { sfBackward, sfByte, sfAny, sfFrame };
 
-// A set of seek flags; the bit of each flag is its libavformat AVSEEK_FLAG_* value.
-class TSeekFlags {
-public:
-    constexpr TSeekFlags() = default;
-    constexpr TSeekFlags(std::initializer_list<TSeekFlag> flags) {
-        for (TSeekFlag flag : flags)
-            FBits |= 1u << unsigned(flag);
-    }
-    constexpr bool Contains(TSeekFlag flag) const { return (FBits & (1u << unsigned(flag))) != 0; }
-    constexpr std::uint32_t Bits() const { return FBits; }
-    constexpr bool operator==(const TSeekFlags&) const = default;
-
-private:
-    std::uint32_t FBits{ 0 };
-};
+// The bit of each flag is its libavformat AVSEEK_FLAG_* value.
+using TSeekFlags = TSet<TSeekFlag>;
 
 // AVSEEK_FLAG_BACKWARD 1, _BYTE 2, _ANY 4, _FRAME 8.
 constexpr int SeekFlagsToAV(TSeekFlags flags) {

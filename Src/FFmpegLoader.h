@@ -8,32 +8,14 @@
 #include "Src/SwResampleStubs.h"
 #include "Src/SwScaleStubs.h"
 #include "Src/libsdl.h"
+#include "platform/forms/TSet.h"
 
-#include <cstdint>
-#include <initializer_list>
 #include <mutex>
 #include <string>
 
 enum TLibrary { avCodec, avDevice, avFilter, avFormat, avUtil, swScale, swResample, myUtil, lbSDL };
 
-// A set of libraries, as the components name the ones they need.
-class TLibraries {
-public:
-    constexpr TLibraries() = default;
-    constexpr TLibraries(std::initializer_list<TLibrary> libs) {
-        for (TLibrary lib : libs)
-            FBits |= Bit(lib);
-    }
-
-    constexpr bool Contains(TLibrary lib) const { return (FBits & Bit(lib)) != 0; }
-    constexpr bool Empty() const { return FBits == 0; }
-    constexpr void Include(TLibrary lib) { FBits |= Bit(lib); }
-    constexpr bool operator==(const TLibraries&) const = default;
-
-private:
-    static constexpr std::uint32_t Bit(TLibrary lib) { return 1u << unsigned(lib); }
-    std::uint32_t FBits{ 0 };
-};
+using TLibraries = TSet<TLibrary>;
 
 inline constexpr TLibraries FFmpegTasksLibraries{ avCodec, avFilter,   avFormat, avUtil,
                                                   swScale, swResample, myUtil };

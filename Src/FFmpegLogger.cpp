@@ -119,7 +119,7 @@ void TFFLogger::Log(TObject* sender, TLogLevel level, const std::string& msg) {
 
 void TFFLogger::LogLine(std::uint32_t threadId, int libraryLevel, const std::string& text) {
     if (!OnLog) return;
-    Deliver(TLogInfo{ nullptr, threadId, AVToLogLevel(libraryLevel), text });
+    Deliver(TLogInfo{ this, threadId, AVToLogLevel(libraryLevel), text });
 }
 
 // Each delivery carries its own copy of the message, so threads logging at the same moment

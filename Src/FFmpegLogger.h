@@ -35,6 +35,8 @@ public:
     explicit TFFLogger(TComponent* owner);
     ~TFFLogger() override;
 
+    std::string ClassName() const override { return "TFFLogger"; }
+
     void InstallAVLogCallback();
 
     TLogLevel LogLevel() const { return FLogLevel; }

@@ -16,6 +16,7 @@
 namespace {
 
 struct TLine {
+    TObject* Sender;
     std::uint32_t ThreadID;
     TLogLevel Level;
     std::string Msg;
@@ -28,9 +29,9 @@ protected:
         SetMainThread();
         ASSERT_TRUE(GlobalLoader().Load(avUtil)) << TFFmpegLoader::LastErrMsg();
         GlobalLogList().Clear();
-        FLogger.OnLog = [this](TObject*, std::uint32_t threadId, TLogLevel level,
+        FLogger.OnLog = [this](TObject* sender, std::uint32_t threadId, TLogLevel level,
                                const std::string& msg) {
-            FLines.push_back({ threadId, level, msg, IsMainThread() });
+            FLines.push_back({ sender, threadId, level, msg, IsMainThread() });
         };
     }
     void TearDown() override { FLogger.OnLog = nullptr; }
@@ -145,6 +146,7 @@ TEST_F(FFmpegLoggerTest, LineCarriesTheContextPrefixOfItsFirstFragmentAndTheLast
     ASSERT_EQ(FLines.size(), 1u);
     EXPECT_EQ(FLines[0].Msg, std::string(prefix) + "opened and failed");
     EXPECT_EQ(FLines[0].Level, llError);
+    EXPECT_EQ(FLines[0].Sender, &FLogger);
 }
 
 TEST_F(FFmpegLoggerTest, MessagesAboveTheThresholdAndLongOnesStayBounded) {
