@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/win/Messages.h"
 #include "platform/win/Msg.h"
-#include "platform/win/Window.h"
 #include <functional>
 
 // Sending, posting and retrieving messages; window procedures and their chains; timers.
@@ -34,6 +33,8 @@ UINT RegisterWindowMessage(const char* name);
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // prev is a value returned by GetWindowLongPtr(GWLP_WNDPROC) or a class procedure.
 LRESULT CallWindowProc(WNDPROC prev, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+using SUBCLASSPROC = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 
 // Handle-level subclassing: each procedure runs before those installed earlier and the
 // window's own procedure, and passes a message on with DefSubclassProc. Unlike replacing

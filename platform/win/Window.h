@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
+#include "platform/win/Messaging.h"
 #include "platform/win/WindowClass.h"
 #include <atomic>
 #include <cstdint>
@@ -13,8 +14,6 @@
 #include <vector>
 
 namespace win {
-
-using SUBCLASSPROC = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 
 // A registered window class as windows share it.
 struct WindowClassData {

@@ -1,5 +1,4 @@
 #pragma once
-#include "platform/win/Window.h"
 #include "platform/win/WindowStyles.h"
 #include <string>
 
