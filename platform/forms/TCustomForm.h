@@ -1,0 +1,138 @@
+#pragma once
+#include "platform/forms/TWinControl.h"
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
+using TFormState = TSet<TFormStateItem>;
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrAll = 8;
+constexpr TModalResult mrNoToAll = 9;
+constexpr TModalResult mrYesToAll = 10;
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+
+// A top-level window holding controls: its frame and position, the control that has the focus
+// within it, the dialog keys, closing, and running modally.
+class TCustomForm : public TWinControl {
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    std::string ClassName() const override { return "TCustomForm"; }
+
+    // Runs OnCreate; whoever makes a form calls it once the form is complete (CreateForm and
+    // the description reader do).
+    virtual void AfterConstruction();
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons value);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle value);
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState value);
+    TFormState FormState() const { return FFormState; }
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+    bool Active() const { return FActive; }
+
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    // Raises EInvalidOperation "Cannot focus a disabled or invisible window" for a control that
+    // cannot take the focus.
+    void SetActiveControl(TWinControl* control);
+
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult value) { FModalResult = value; }
+    // Shows the form and runs the event loop, with every other window of the program disabled,
+    // until ModalResult is set and the form agrees to close; returns ModalResult.
+    virtual TModalResult ShowModal();
+
+    void SetVisible(bool value) override;
+    void Show();
+    void Close();
+    // Asks OnCloseQuery whether the form may close.
+    virtual bool CloseQuery();
+    // Frees the form once the messages being handled now are done.
+    void Release();
+
+    void FocusControl(TWinControl* control) override;
+    bool SetFocusedControl(TWinControl* control) override;
+    bool WantsKeyPreview() const override { return FKeyPreview; }
+    void Notification(TComponent* component, TOperation operation) override;
+    void WndProc(TMessage& message) override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    virtual void DoClose(TCloseAction& action);
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void Activate();
+    virtual void Deactivate();
+
+private:
+    void ApplyPosition();
+    void CMDialogKey(TMessage& message);
+    void WMActivate(TMessage& message);
+    void CloseModal();
+    void ForgetControl(TComponent* component);
+
+    TFormBorderStyle FBorderStyle{ bsSizeable };
+    TBorderIcons FBorderIcons{ biSystemMenu, biMinimize, biMaximize };
+    TPosition FPosition{ poDesigned };
+    TFormStyle FFormStyle{ fsNormal };
+    TWindowState FWindowState{ wsNormal };
+    TFormState FFormState;
+    bool FKeyPreview{ false };
+    bool FActive{ false };
+    bool FCreated{ false };
+    TWinControl* FActiveControl{ nullptr };
+    TWinControl* FFocusedControl{ nullptr };
+    TModalResult FModalResult{ mrNone };
+};
+
+class TForm : public TCustomForm {
+public:
+    using TCustomForm::TCustomForm;
+    std::string ClassName() const override { return "TForm"; }
+};
+
+// The form a control sits on, or nullptr.
+TCustomForm* GetParentForm(TControl* control);
