@@ -11,13 +11,13 @@
 
 namespace win {
 
-struct MonitorSpec {
+struct MonitorArea {
     RECT FBounds;
     RECT FWorkArea;
     bool FPrimary{ false };
 };
 
-struct NativeWindowSpec {
+struct NativeWindowParams {
     RECT FBounds;         // screen coordinates, frame included
     bool FPopup{ false }; // never focused, not managed (menus, hints, drop-downs)
     HWND FOwner{};        // dialogs stay above their owner
@@ -39,7 +39,7 @@ public:
     // Callable from any thread.
     virtual void Wake() = 0;
 
-    virtual void CreateNative(HWND hwnd, const NativeWindowSpec& spec) = 0;
+    virtual void CreateNative(HWND hwnd, const NativeWindowParams& params) = 0;
     virtual void DestroyNative(HWND hwnd) = 0;
     virtual void SetNativeBounds(HWND hwnd, const RECT& bounds) = 0;
     virtual void ShowNative(HWND hwnd, bool visible) = 0;
@@ -71,7 +71,7 @@ public:
     // Whether translucent windows can be shown at all (a compositing manager runs).
     virtual bool HasCompositor() const = 0;
 
-    virtual std::vector<MonitorSpec> Monitors() const = 0;
+    virtual std::vector<MonitorArea> Monitors() const = 0;
 
     // A native window inside a top-level one, for libraries that draw into a display window of
     // their own (SDL video). Bounds are in the top-level window's coordinates. Returns the

@@ -18,7 +18,7 @@ namespace {
 RECT DefaultTopLevelBounds(int x, int y, int cx, int cy) {
     RECT work{ 0, 0, 1024, 768 };
     if (HasBackend()) {
-        for (const MonitorSpec& m : CurrentBackend().Monitors())
+        for (const MonitorArea& m : CurrentBackend().Monitors())
             if (m.FPrimary) work = m.FWorkArea;
     }
     if (x == CW_USEDEFAULT) {
@@ -163,12 +163,12 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     if (!FindWindow(hwnd)) return nullptr;
     RecalcClient(*w);
     if (topLevel && !w->FMessageOnly && HasBackend()) {
-        NativeWindowSpec spec;
-        spec.FBounds = w->FRect;
-        spec.FPopup = (style & WS_POPUP) != 0;
-        spec.FOwner = owner;
-        spec.FTitle = w->FText;
-        CurrentBackend().CreateNative(hwnd, spec);
+        NativeWindowParams params;
+        params.FBounds = w->FRect;
+        params.FPopup = (style & WS_POPUP) != 0;
+        params.FOwner = owner;
+        params.FTitle = w->FText;
+        CurrentBackend().CreateNative(hwnd, params);
         w->FNative = true;
         if (exStyle & WS_EX_TRANSPARENT) CurrentBackend().SetNativeInputTransparent(hwnd, true);
         RestackNatives();

@@ -9,11 +9,11 @@ namespace win {
 
 namespace {
 
-std::vector<MonitorSpec> AllMonitors() {
-    std::vector<MonitorSpec> monitors;
+std::vector<MonitorArea> AllMonitors() {
+    std::vector<MonitorArea> monitors;
     if (HasBackend()) monitors = CurrentBackend().Monitors();
     if (monitors.empty())
-        monitors.push_back(MonitorSpec{ RECT{ 0, 0, 1024, 768 }, RECT{ 0, 0, 1024, 768 }, true });
+        monitors.push_back(MonitorArea{ RECT{ 0, 0, 1024, 768 }, RECT{ 0, 0, 1024, 768 }, true });
     return monitors;
 }
 
@@ -22,7 +22,7 @@ HMONITOR Handle(std::size_t index) {
     return reinterpret_cast<HMONITOR>(index + 1);
 }
 
-std::size_t Primary(const std::vector<MonitorSpec>& monitors) {
+std::size_t Primary(const std::vector<MonitorArea>& monitors) {
     for (std::size_t i = 0; i < monitors.size(); ++i)
         if (monitors[i].FPrimary) return i;
     return 0;
@@ -87,7 +87,7 @@ BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
     const auto monitors = AllMonitors();
     const auto index = reinterpret_cast<std::uintptr_t>(monitor);
     if (!info || index == 0 || index > monitors.size()) return FALSE;
-    const MonitorSpec& m = monitors[index - 1];
+    const MonitorArea& m = monitors[index - 1];
     info->rcMonitor = m.FBounds;
     info->rcWork = m.FWorkArea;
     info->dwFlags = m.FPrimary ? MONITORINFOF_PRIMARY : 0;
@@ -112,9 +112,9 @@ BOOL SystemParametersInfo(UINT action, UINT, void* data, UINT) {
 
 int GetSystemMetrics(int index) {
     const auto monitors = AllMonitors();
-    const MonitorSpec& primary = monitors[Primary(monitors)];
+    const MonitorArea& primary = monitors[Primary(monitors)];
     RECT virtualScreen{};
-    for (const MonitorSpec& m : monitors)
+    for (const MonitorArea& m : monitors)
         UnionRect(&virtualScreen, &virtualScreen, &m.FBounds);
     switch (index) {
     case SM_CXSCREEN:

@@ -23,10 +23,10 @@ bool OwnThread(const Window& w) {
     return w.FThread == std::this_thread::get_id();
 }
 
-const MonitorSpec* BestMonitor(const std::vector<MonitorSpec>& monitors, const RECT& rect) {
-    const MonitorSpec* best = nullptr;
+const MonitorArea* BestMonitor(const std::vector<MonitorArea>& monitors, const RECT& rect) {
+    const MonitorArea* best = nullptr;
     long bestArea = -1;
-    for (const MonitorSpec& m : monitors) {
+    for (const MonitorArea& m : monitors) {
         RECT overlap;
         long area = IntersectRect(&overlap, &m.FBounds, &rect)
                         ? long(Width(overlap)) * long(Height(overlap))
@@ -44,14 +44,14 @@ const MonitorSpec* BestMonitor(const std::vector<MonitorSpec>& monitors, const R
 RECT WorkAreaNear(const RECT& rect) {
     if (!HasBackend()) return RECT{ 0, 0, 1024, 768 };
     const auto monitors = CurrentBackend().Monitors();
-    const MonitorSpec* m = BestMonitor(monitors, rect);
+    const MonitorArea* m = BestMonitor(monitors, rect);
     return m ? m->FWorkArea : RECT{ 0, 0, 1024, 768 };
 }
 
 RECT MonitorNear(const RECT& rect) {
     if (!HasBackend()) return RECT{ 0, 0, 1024, 768 };
     const auto monitors = CurrentBackend().Monitors();
-    const MonitorSpec* m = BestMonitor(monitors, rect);
+    const MonitorArea* m = BestMonitor(monitors, rect);
     return m ? m->FBounds : RECT{ 0, 0, 1024, 768 };
 }
 

@@ -99,11 +99,11 @@ HWND SetParent(HWND child, HWND newParent) {
             w->FNative = false;
         }
         if (topLevel && !w->FMessageOnly) {
-            NativeWindowSpec spec;
-            spec.FBounds = w->FRect;
-            spec.FPopup = (w->FStyle & WS_POPUP) != 0;
-            spec.FTitle = w->FText;
-            backend.CreateNative(child, spec);
+            NativeWindowParams params;
+            params.FBounds = w->FRect;
+            params.FPopup = (w->FStyle & WS_POPUP) != 0;
+            params.FTitle = w->FText;
+            backend.CreateNative(child, params);
             w->FNative = true;
             if (w->FStyle & WS_VISIBLE) backend.ShowNative(child, true);
         }

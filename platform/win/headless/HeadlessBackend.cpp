@@ -7,14 +7,14 @@
 namespace win {
 
 HeadlessBackend::HeadlessBackend()
-    : HeadlessBackend({ MonitorSpec{ RECT{ 0, 0, 1280, 1024 }, RECT{ 0, 0, 1280, 984 }, true } }) {}
+    : HeadlessBackend({ MonitorArea{ RECT{ 0, 0, 1280, 1024 }, RECT{ 0, 0, 1280, 984 }, true } }) {}
 
-HeadlessBackend::HeadlessBackend(std::vector<MonitorSpec> monitors)
+HeadlessBackend::HeadlessBackend(std::vector<MonitorArea> monitors)
     : FMonitors(std::move(monitors)) {
     FClock.OnAdvance = [this] { Notify(); };
 }
 
-void HeadlessBackend::SetMonitors(std::vector<MonitorSpec> monitors) {
+void HeadlessBackend::SetMonitors(std::vector<MonitorArea> monitors) {
     FMonitors = std::move(monitors);
     DisplayChanged();
 }
@@ -103,12 +103,12 @@ void HeadlessBackend::WaitEvents(std::uint64_t deadlineMs) {
     FWoken = false;
 }
 
-void HeadlessBackend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
+void HeadlessBackend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
     NativeWindow& w = FWindows[hwnd];
-    w.FBounds = spec.FBounds;
-    w.FPopup = spec.FPopup;
-    w.FOwner = spec.FOwner;
-    w.FTitle = spec.FTitle;
+    w.FBounds = params.FBounds;
+    w.FPopup = params.FPopup;
+    w.FOwner = params.FOwner;
+    w.FTitle = params.FTitle;
 }
 
 void HeadlessBackend::DestroyNative(HWND hwnd) {
@@ -176,7 +176,7 @@ void HeadlessBackend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) {
 
 gfx::Surface HeadlessBackend::ComposeScreen() const {
     RECT all{};
-    for (const MonitorSpec& m : FMonitors)
+    for (const MonitorArea& m : FMonitors)
         UnionRect(&all, &all, &m.FBounds);
     gfx::Surface screen(all.right - all.left, all.bottom - all.top, gfx::MakePixel(0, 0, 0, 255));
     for (auto it = FStack.rbegin(); it != FStack.rend(); ++it) {

@@ -39,12 +39,12 @@ public:
 
     // One 1280x1024 monitor whose work area leaves 40 rows for a panel at the bottom.
     HeadlessBackend();
-    explicit HeadlessBackend(std::vector<MonitorSpec> monitors);
+    explicit HeadlessBackend(std::vector<MonitorArea> monitors);
 
     FakeClock& Time() { return FClock; }
     void SetCompositor(bool present) { FCompositor = present; }
     // Replaces the monitors and tells the windows (WM_DISPLAYCHANGE).
-    void SetMonitors(std::vector<MonitorSpec> monitors);
+    void SetMonitors(std::vector<MonitorArea> monitors);
 
     // Input, queued for the GUI thread like the display's events.
     void MoveMouse(int x, int y);
@@ -70,7 +70,7 @@ public:
     Clock& GetClock() override { return FClock; }
     void WaitEvents(std::uint64_t deadlineMs) override;
     void Wake() override;
-    void CreateNative(HWND hwnd, const NativeWindowSpec& spec) override;
+    void CreateNative(HWND hwnd, const NativeWindowParams& params) override;
     void DestroyNative(HWND hwnd) override;
     void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
     void ShowNative(HWND hwnd, bool visible) override;
@@ -86,7 +86,7 @@ public:
     void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
     void SetNativeInputTransparent(HWND hwnd, bool transparent) override;
     bool HasCompositor() const override { return FCompositor; }
-    std::vector<MonitorSpec> Monitors() const override { return FMonitors; }
+    std::vector<MonitorArea> Monitors() const override { return FMonitors; }
     unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
     void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
     void DestroyNativeChild(HWND hwnd) override { FChildren.erase(hwnd); }
@@ -100,7 +100,7 @@ private:
     std::mutex FMutex;
     std::condition_variable FCondition;
     bool FWoken{ false };
-    std::vector<MonitorSpec> FMonitors;
+    std::vector<MonitorArea> FMonitors;
     bool FCompositor{ true };
     std::map<HWND, NativeWindow> FWindows;
     std::vector<HWND> FStack;

@@ -116,13 +116,13 @@ void X11Backend::ReadMonitors() {
     for (int i = 0; monitors && i < count; ++i) {
         const XRRMonitorInfo& m = monitors[i];
         const RECT r{ m.x, m.y, m.x + m.width, m.y + m.height };
-        FMonitors.push_back(MonitorSpec{ r, r, m.primary != 0 });
+        FMonitors.push_back(MonitorArea{ r, r, m.primary != 0 });
     }
     if (monitors) XRRFreeMonitors(monitors);
     if (FMonitors.empty()) {
         const RECT r{ 0, 0, DisplayWidth(D(FDisplay), FScreen),
                       DisplayHeight(D(FDisplay), FScreen) };
-        FMonitors.push_back(MonitorSpec{ r, r, true });
+        FMonitors.push_back(MonitorArea{ r, r, true });
     }
     if (std::none_of(FMonitors.begin(), FMonitors.end(), [](const auto& m) { return m.FPrimary; }))
         FMonitors.front().FPrimary = true;
@@ -136,7 +136,7 @@ void X11Backend::ReadMonitors() {
         data && items >= 4 && format == 32) {
         const long* v = reinterpret_cast<const long*>(data);
         const RECT work{ LONG(v[0]), LONG(v[1]), LONG(v[0] + v[2]), LONG(v[1] + v[3]) };
-        for (MonitorSpec& m : FMonitors) {
+        for (MonitorArea& m : FMonitors) {
             RECT cut;
             if (IntersectRect(&cut, &m.FBounds, &work)) m.FWorkArea = cut;
         }
@@ -144,7 +144,7 @@ void X11Backend::ReadMonitors() {
     if (data) XFree(data);
 }
 
-std::vector<MonitorSpec> X11Backend::Monitors() const {
+std::vector<MonitorArea> X11Backend::Monitors() const {
     return FMonitors;
 }
 
@@ -360,18 +360,18 @@ void X11Backend::HandleKey(void* raw, HWND hwnd) {
     QueueInput(input);
 }
 
-void X11Backend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
+void X11Backend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
     XSetWindowAttributes attributes{};
     attributes.event_mask = ExposureMask | StructureNotifyMask | ButtonPressMask |
                             ButtonReleaseMask | PointerMotionMask | KeyPressMask | KeyReleaseMask |
                             FocusChangeMask | LeaveWindowMask;
-    attributes.override_redirect = spec.FPopup ? True : False;
+    attributes.override_redirect = params.FPopup ? True : False;
     attributes.background_pixmap = None; // the buffer is put at once: no flash of a background
     attributes.bit_gravity = NorthWestGravity;
-    const int width = std::max<int>(1, spec.FBounds.right - spec.FBounds.left);
-    const int height = std::max<int>(1, spec.FBounds.bottom - spec.FBounds.top);
+    const int width = std::max<int>(1, params.FBounds.right - params.FBounds.left);
+    const int height = std::max<int>(1, params.FBounds.bottom - params.FBounds.top);
     const ::Window window =
-        XCreateWindow(D(FDisplay), FRoot, spec.FBounds.left, spec.FBounds.top, unsigned(width),
+        XCreateWindow(D(FDisplay), FRoot, params.FBounds.left, params.FBounds.top, unsigned(width),
                       unsigned(height), 0, CopyFromParent, InputOutput, CopyFromParent,
                       CWEventMask | CWOverrideRedirect | CWBackPixmap | CWBitGravity, &attributes);
     Atom protocols[] = { FAtoms->FDeleteWindow };
@@ -380,22 +380,22 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
     const long motif[5] = { 2 /* decorations given */, 0, 0, 0, 0 };
     XChangeProperty(D(FDisplay), window, FAtoms->FMotifHints, FAtoms->FMotifHints, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(motif), 5);
-    const Atom type = spec.FPopup ? FAtoms->FTypePopup : FAtoms->FTypeNormal;
+    const Atom type = params.FPopup ? FAtoms->FTypePopup : FAtoms->FTypeNormal;
     XChangeProperty(D(FDisplay), window, FAtoms->FWindowType, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&type), 1);
     XSizeHints hints{};
     hints.flags = PPosition | PSize | USPosition;
-    hints.x = spec.FBounds.left;
-    hints.y = spec.FBounds.top;
+    hints.x = params.FBounds.left;
+    hints.y = params.FBounds.top;
     hints.width = width;
     hints.height = height;
     XSetWMNormalHints(D(FDisplay), window, &hints);
     XWMHints wmHints{};
     wmHints.flags = InputHint;
-    wmHints.input = spec.FPopup ? False : True;
+    wmHints.input = params.FPopup ? False : True;
     XSetWMHints(D(FDisplay), window, &wmHints);
-    if (spec.FOwner)
-        if (const unsigned long owner = XWindowOf(spec.FOwner))
+    if (params.FOwner)
+        if (const unsigned long owner = XWindowOf(params.FOwner))
             XSetTransientForHint(D(FDisplay), window, owner);
     if (FCurrentCursor) XDefineCursor(D(FDisplay), window, FCurrentCursor);
     void* context = nullptr;
@@ -405,10 +405,10 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowSpec& spec) {
                             XNFocusWindow, window, nullptr);
     Native native;
     native.FWindow = window;
-    native.FBounds = spec.FBounds;
+    native.FBounds = params.FBounds;
     native.FInputContext = context;
     FNatives[hwnd] = std::move(native);
-    SetNativeTitle(hwnd, spec.FTitle);
+    SetNativeTitle(hwnd, params.FTitle);
 }
 
 void X11Backend::DestroyNative(HWND hwnd) {

@@ -28,7 +28,7 @@ public:
     Clock& GetClock() override { return FClock; }
     void WaitEvents(std::uint64_t deadlineMs) override;
     void Wake() override;
-    void CreateNative(HWND hwnd, const NativeWindowSpec& spec) override;
+    void CreateNative(HWND hwnd, const NativeWindowParams& params) override;
     void DestroyNative(HWND hwnd) override;
     void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
     void ShowNative(HWND hwnd, bool visible) override;
@@ -44,7 +44,7 @@ public:
     void SetNativeOpacity(HWND hwnd, BYTE alpha, bool perPixel) override;
     void SetNativeInputTransparent(HWND hwnd, bool transparent) override;
     bool HasCompositor() const override { return FCompositor; }
-    std::vector<MonitorSpec> Monitors() const override;
+    std::vector<MonitorArea> Monitors() const override;
     unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
     void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
     void DestroyNativeChild(HWND hwnd) override;
@@ -87,7 +87,7 @@ private:
     std::map<HWND, unsigned long> FChildren;
     std::map<UINT_PTR, unsigned long> FCursors;
     unsigned long FCurrentCursor{ 0 };
-    std::vector<MonitorSpec> FMonitors;
+    std::vector<MonitorArea> FMonitors;
     // An unmapped window that owns the clipboard selection while we hold its text.
     unsigned long FSelectionWindow{ 0 };
     std::string FClipboard;

@@ -267,8 +267,8 @@ TEST_F(Painting, ScreenAndWindowDumpAsPng) {
 
 TEST_F(Painting, MonitorsAndWorkAreas) {
     FDisplay->SetMonitors(
-        { MonitorSpec{ { 0, 0, 1280, 1024 }, { 0, 0, 1280, 984 }, true },
-          MonitorSpec{ { 1280, 0, 3200, 1080 }, { 1280, 30, 3200, 1080 }, false } });
+        { MonitorArea{ { 0, 0, 1280, 1024 }, { 0, 0, 1280, 984 }, true },
+          MonitorArea{ { 1280, 0, 3200, 1080 }, { 1280, 30, 3200, 1080 }, false } });
     HWND left = Create(WS_POPUP, { 100, 100, 300, 300 });
     HWND right = Create(WS_POPUP, { 1200, 100, 1600, 300 }); // mostly on the second
     MONITORINFO info;
@@ -299,7 +299,7 @@ TEST_F(Painting, MonitorsAndWorkAreas) {
     EXPECT_EQ(r, (RECT{ 1280, 30, 3200, 1080 }));
     // A changed monitor set is announced to every top-level window.
     MessageSpy spy;
-    FDisplay->SetMonitors({ MonitorSpec{ { 0, 0, 1920, 1080 }, { 0, 0, 1920, 1040 }, true } });
+    FDisplay->SetMonitors({ MonitorArea{ { 0, 0, 1920, 1080 }, { 0, 0, 1920, 1040 }, true } });
     const auto changes = spy.Matching({ WM_DISPLAYCHANGE });
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0].FLParam, MAKELPARAM(1920, 1080));
