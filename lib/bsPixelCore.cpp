@@ -13,8 +13,7 @@ namespace {
 
 constexpr TbsColor kOpaque = 0xFF000000u;
 
-// (s * a + d * (255 - a)) >> 8 on each colour byte, alpha 255. Branch-free so that the vector
-// line loop stays a straight SIMD body.
+// (s * a + d * (255 - a)) >> 8 on each colour byte, alpha 255.
 inline TbsColor MixOpaque(TbsColor s, TbsColor d, std::uint32_t a) {
     const std::uint32_t na = 255 - a;
     const std::uint32_t r = (((s >> 16) & 0xFF) * a + ((d >> 16) & 0xFF) * na) >> 8;
@@ -50,30 +49,6 @@ void BlendLinePlain(const TbsColor* src, TbsColor* dst, int n) {
         const std::uint32_t a = s >> 24;
         if (a == 0) continue;
         dst[i] = a == 255 ? s : MixOpaque(s, dst[i], a);
-    }
-}
-
-TbsColor BlendPixelVector(TbsColor s, TbsColor d) {
-    const std::uint32_t a = s >> 24;
-    const TbsColor mixed = MixOpaque(s, d, a);
-    return a == 255 ? s : (a == 0 ? d : mixed);
-}
-
-void BlendLineVector(const TbsColor* src, TbsColor* dst, int n) {
-    for (int i = 0; i < n; ++i) {
-        const TbsColor s = src[i];
-        const TbsColor d = dst[i];
-        const std::uint32_t a = s >> 24;
-        const TbsColor mixed = MixOpaque(s, d, a);
-        dst[i] = a == 255 ? s : (a == 0 ? d : mixed);
-    }
-}
-
-void KeyCopyLine(const TbsColor* src, TbsColor* dst, int n) {
-    for (int i = 0; i < n; ++i) {
-        const TbsColor s = src[i];
-        const TbsColor d = dst[i];
-        dst[i] = IsKeyColored(s) ? d : (s | kOpaque);
     }
 }
 

@@ -2,16 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
 
-struct TRgb {
-    std::int32_t R{ 0 }, G{ 0 }, B{ 0 };
-};
-
-// sum div (r + 1)^2 by table lookup; past a radius where the table would be larger than the
-// picture itself is worth, by plain division (the same result).
+// sum div (r + 1)^2 by table lookup; past a radius where the table would outgrow the pictures
+// it serves, by plain division (the same result).
 class TDivider {
 public:
     explicit TDivider(int radius) : FDivisor(std::int64_t(radius + 1) * (radius + 1)) {
@@ -31,58 +28,108 @@ private:
     std::vector<std::int32_t> FTable;
 };
 
-// One line of n samples: get(i) reads sample i (0 <= i < n), put(i, value) stores the result.
-// The window's weighted sum moves one sample at a time: it loses the outgoing half's total and
-// gains the incoming half's, and the circular stack remembers which sample leaves next.
-template <class Get, class Put>
-void BlurLine(int n, int radius, const TDivider& divide, std::vector<TRgb>& stack, Get get,
-              Put put) {
+// The running state of one line (a row, or a column seen row by row): the weighted window
+// sum, the totals of its incoming (right) and outgoing (left) halves, per channel.
+template <class Sum>
+struct TRunning {
+    Sum Total[3]{};
+    Sum In[3]{};
+    Sum Out[3]{};
+};
+
+template <class Sum>
+void Start(TRunning<Sum>& run, const std::int32_t* sample, int offset, int radius) {
+    const int weight = radius + 1 - (offset < 0 ? -offset : offset);
+    for (int c = 0; c < 3; ++c) {
+        run.Total[c] += Sum(sample[c]) * weight;
+        if (offset > 0)
+            run.In[c] += sample[c];
+        else
+            run.Out[c] += sample[c];
+    }
+}
+
+// Moves the window one sample on: the oldest stack entry leaves, `entering` takes its place
+// (at offset r + 1), and the entry that becomes the new centre passes from the incoming to the
+// outgoing half.
+template <class Sum>
+void Step(TRunning<Sum>& run, std::int32_t* oldest, const std::int32_t* entering,
+          const std::int32_t* centre) {
+    for (int c = 0; c < 3; ++c) {
+        run.Total[c] -= run.Out[c];
+        run.Out[c] -= oldest[c];
+        oldest[c] = entering[c];
+        run.In[c] += entering[c];
+        run.Total[c] += run.In[c];
+        run.Out[c] += centre[c];
+        run.In[c] -= centre[c];
+    }
+}
+
+template <class Sum>
+void Blur(TbsBitmap& bitmap, int radius) {
+    const int w = bitmap.Width(), h = bitmap.Height();
     const int div = 2 * radius + 1;
-    std::int64_t sumR = 0, sumG = 0, sumB = 0;
-    std::int64_t inR = 0, inG = 0, inB = 0;
-    std::int64_t outR = 0, outG = 0, outB = 0;
-    for (int i = -radius; i <= radius; ++i) {
-        const TRgb p = get(std::clamp(i, 0, n - 1));
-        stack[std::size_t(i + radius)] = p;
-        const int weight = radius + 1 - (i < 0 ? -i : i);
-        sumR += std::int64_t(p.R) * weight;
-        sumG += std::int64_t(p.G) * weight;
-        sumB += std::int64_t(p.B) * weight;
-        if (i > 0) {
-            inR += p.R;
-            inG += p.G;
-            inB += p.B;
-        } else {
-            outR += p.R;
-            outG += p.G;
-            outB += p.B;
+    const TDivider divide(radius);
+    // Red, green and blue of every pixel after the horizontal pass.
+    std::vector<std::int32_t> plane(std::size_t(w) * std::size_t(h) * 3);
+
+    std::vector<std::int32_t> stack(std::size_t(div) * 3);
+    for (int y = 0; y < h; ++y) {
+        const TbsColor* row = bitmap.Row(y);
+        const auto sample = [row](int x, std::int32_t* out) {
+            const TbsColor p = row[x];
+            out[0] = std::int32_t((p >> 16) & 0xFF);
+            out[1] = std::int32_t((p >> 8) & 0xFF);
+            out[2] = std::int32_t(p & 0xFF);
+        };
+        TRunning<Sum> run;
+        for (int i = -radius; i <= radius; ++i) {
+            std::int32_t* entry = &stack[std::size_t(i + radius) * 3];
+            sample(std::clamp(i, 0, w - 1), entry);
+            Start(run, entry, i, radius);
+        }
+        std::int32_t* out = plane.data() + std::size_t(y) * w * 3;
+        int oldest = 0, centre = radius;
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < 3; ++c)
+                out[3 * x + c] = divide(run.Total[c]);
+            std::int32_t entering[3];
+            sample(std::min(x + radius + 1, w - 1), entering);
+            centre = centre + 1 == div ? 0 : centre + 1;
+            Step(run, &stack[std::size_t(oldest) * 3], entering, &stack[std::size_t(centre) * 3]);
+            oldest = oldest + 1 == div ? 0 : oldest + 1;
         }
     }
-    int pointer = radius;
-    for (int x = 0; x < n; ++x) {
-        put(x, TRgb{ divide(sumR), divide(sumG), divide(sumB) });
-        sumR -= outR;
-        sumG -= outG;
-        sumB -= outB;
-        TRgb& oldest = stack[std::size_t((pointer - radius + div) % div)];
-        outR -= oldest.R;
-        outG -= oldest.G;
-        outB -= oldest.B;
-        oldest = get(std::min(x + radius + 1, n - 1));
-        inR += oldest.R;
-        inG += oldest.G;
-        inB += oldest.B;
-        sumR += inR;
-        sumG += inG;
-        sumB += inB;
-        pointer = (pointer + 1) % div;
-        const TRgb& centre = stack[std::size_t(pointer)];
-        outR += centre.R;
-        outG += centre.G;
-        outB += centre.B;
-        inR -= centre.R;
-        inG -= centre.G;
-        inB -= centre.B;
+
+    // The vertical pass walks the rows in order and keeps one running state and one stack per
+    // column, so that it reads memory the way it lies.
+    std::vector<TRunning<Sum>> runs(static_cast<std::size_t>(w));
+    std::vector<std::int32_t> stacks(std::size_t(div) * std::size_t(w) * 3);
+    const auto stackRow = [&](int k) { return stacks.data() + std::size_t(k) * w * 3; };
+    const auto planeRow = [&](int y) { return plane.data() + std::size_t(y) * w * 3; };
+    for (int i = -radius; i <= radius; ++i) {
+        std::int32_t* entries = stackRow(i + radius);
+        const std::int32_t* from = planeRow(std::clamp(i, 0, h - 1));
+        std::copy_n(from, std::size_t(w) * 3, entries);
+        for (int x = 0; x < w; ++x)
+            Start(runs[std::size_t(x)], entries + 3 * x, i, radius);
+    }
+    int oldest = 0, centre = radius;
+    for (int y = 0; y < h; ++y) {
+        TbsColor* row = bitmap.Row(y);
+        for (int x = 0; x < w; ++x) {
+            const TRunning<Sum>& run = runs[std::size_t(x)];
+            row[x] = 0xFF000000u | TbsColor(divide(run.Total[0])) << 16 |
+                     TbsColor(divide(run.Total[1])) << 8 | TbsColor(divide(run.Total[2]));
+        }
+        const std::int32_t* entering = planeRow(std::min(y + radius + 1, h - 1));
+        centre = centre + 1 == div ? 0 : centre + 1;
+        std::int32_t* old = stackRow(oldest);
+        const std::int32_t* mid = stackRow(centre);
+        for (int x = 0; x < w; ++x)
+            Step(runs[std::size_t(x)], old + 3 * x, entering + 3 * x, mid + 3 * x);
+        oldest = oldest + 1 == div ? 0 : oldest + 1;
     }
 }
 
@@ -90,30 +137,9 @@ void BlurLine(int n, int radius, const TDivider& divide, std::vector<TRgb>& stac
 
 void StackBlur(TbsBitmap& bitmap, int radius) {
     if (radius < 1 || bitmap.Empty()) return;
-    const int w = bitmap.Width(), h = bitmap.Height();
-    const TDivider divide(radius);
-    std::vector<TRgb> stack(std::size_t(2 * radius + 1));
-    std::vector<TRgb> plane(std::size_t(w) * std::size_t(h));
-
-    for (int y = 0; y < h; ++y) {
-        const TbsColor* row = bitmap.Row(y);
-        TRgb* out = plane.data() + std::size_t(y) * w;
-        BlurLine(
-            w, radius, divide, stack,
-            [row](int i) {
-                const TbsColor p = row[i];
-                return TRgb{ std::int32_t((p >> 16) & 0xFF), std::int32_t((p >> 8) & 0xFF),
-                             std::int32_t(p & 0xFF) };
-            },
-            [out](int i, TRgb v) { out[i] = v; });
-    }
-    for (int x = 0; x < w; ++x) {
-        const TRgb* column = plane.data() + x;
-        BlurLine(
-            h, radius, divide, stack, [&](int i) { return column[std::size_t(i) * w]; },
-            [&](int i, TRgb v) {
-                bitmap.Row(i)[x] =
-                    0xFF000000u | (TbsColor(v.R) << 16) | (TbsColor(v.G) << 8) | TbsColor(v.B);
-            });
-    }
+    // The window sum reaches 255 * (r + 1)^2: 32 bits hold it up to a radius of about 2900.
+    if (255 * std::int64_t(radius + 1) * (radius + 1) <= std::numeric_limits<std::int32_t>::max())
+        Blur<std::int32_t>(bitmap, radius);
+    else
+        Blur<std::int64_t>(bitmap, radius);
 }
