@@ -45,9 +45,10 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 class AVProbeTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Loaded for the whole run: the probes free their library objects when they go, after
+        // TearDown.
         ASSERT_TRUE(GlobalLoader().Load(AVProbeLibraries)) << TFFmpegLoader::LastErrMsg();
     }
-    void TearDown() override { GlobalLoader().Unload(AVProbeLibraries); }
 
     void Load(const std::string& file) {
         ASSERT_TRUE(FProbe.LoadFile(file)) << FProbe.LastErrMsg();

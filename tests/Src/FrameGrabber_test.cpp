@@ -62,9 +62,10 @@ void WriteBmp(const std::string& path, int width, int height, fixtures::Rgb colo
 class FrameGrabberTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Loaded for the whole run: the probes free their library objects when they go, after
+        // TearDown.
         ASSERT_TRUE(GlobalLoader().Load(AVProbeLibraries)) << TFFmpegLoader::LastErrMsg();
     }
-    void TearDown() override { GlobalLoader().Unload(AVProbeLibraries); }
 
     // The GOP-10 file: 75 frames, a key frame every 10.
     void LoadGop10() {

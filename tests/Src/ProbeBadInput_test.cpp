@@ -32,6 +32,8 @@ void WriteAll(const fs::path& path, const std::string& bytes) {
 class ProbeBadInputTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Loaded for the whole run: the probe frees its library objects when it goes, after
+        // TearDown.
         ASSERT_TRUE(GlobalLoader().Load(AVProbeLibraries)) << TFFmpegLoader::LastErrMsg();
         FFolder = fs::temp_directory_path() / ("vc-probe-bad-" + std::to_string(getpid()));
         fs::create_directories(FFolder);
@@ -40,7 +42,6 @@ protected:
         FProbe.CloseFile();
         fs::permissions(FFolder, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(FFolder);
-        GlobalLoader().Unload(AVProbeLibraries);
     }
 
     std::string PathOf(const std::string& name) const { return (FFolder / name).string(); }
