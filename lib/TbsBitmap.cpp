@@ -439,6 +439,14 @@ void TbsBitmap::FillRect(TRect rect, TbsColor color) {
     FillPixelRect(FBits, FWidth, FHeight, color, r.Bottom - 1, r.Right - 1, r.Top, r.Left);
 }
 
+std::unique_ptr<TbsBitmapLink> TbsBitmap::GetBitmapLink(TRect rect) {
+    auto link = std::make_unique<TbsBitmapLink>();
+    link->SetImage(this);
+    link->SetName(FName);
+    link->SetRect(rect);
+    return link;
+}
+
 // ---- Drawing ------------------------------------------------------------------------------
 
 void TbsBitmap::Draw(win::HDC dc, int x, int y) const {

@@ -7,6 +7,7 @@
 #include <string>
 
 class TBitmap;
+class TbsBitmapLink;
 class TGraphic;
 class TPicture;
 class TStream;
@@ -71,6 +72,9 @@ public:
     // EReadError and leaves this bitmap as it was.
     void LoadFromStream(TStream& stream);
     void SaveToStream(TStream& stream) const;
+    // An 8-bit PCX picture, taken as opaque. A header that is not PCX's changes nothing;
+    // malformed or truncated data raises EReadError and changes nothing.
+    void LoadFromPcxStream(TStream& stream);
 
     void ChangeBitmapBrightness(int deltaBrightness);
     void SetBitmapHue(int hue);
@@ -107,6 +111,9 @@ public:
     void MergeDraw(const TbsBitmap& bitmap, int x, int y, TRect srcRect);
     // Clipped; with AlphaBlend the colour is blended by its own alpha, else written as it is.
     void FillRect(TRect rect, TbsColor color);
+
+    // A new link to rect of this bitmap, under this bitmap's name.
+    std::unique_ptr<TbsBitmapLink> GetBitmapLink(TRect rect);
 
 private:
     void Release();

@@ -456,10 +456,10 @@ TEST(TbsBitmapLinkTest, AreaBeyondTheImageCountsAsMasked) {
 TEST(TbsBitmapLinkTest, StreamRoundTripAndDraw) {
     TbsBitmap image, target;
     Fill(image, 3, 1, { 1, 2, 3 });
-    TbsBitmapLink link;
-    link.SetImage(&image);
-    link.SetName("arrow");
-    link.SetRect(Rect(1, 0, 3, 1));
+    image.SetName("arrow");
+    const auto made = image.GetBitmapLink(Rect(1, 0, 3, 1));
+    const TbsBitmapLink& link = *made;
+    EXPECT_EQ(link.Image(), &image);
     EXPECT_TRUE(link.Assigned());
     TMemoryStream stream;
     link.SaveToStream(stream);
