@@ -31,6 +31,12 @@ std::string RatePiece(AVRational rate, const char* unit) {
     return RateText(double(rate.num) / double(rate.den), unit);
 }
 
+// A program's tag under its older name or the name today's demuxers give it; "N/A" without one.
+std::string ProgramTag(const AVDictionary* metadata, const char* key, const char* currentKey) {
+    const std::string value = MetadataValue(metadata, key, "");
+    return value.empty() ? MetadataValue(metadata, currentKey, "N/A") : value;
+}
+
 } // namespace
 
 std::string TCustomAVProbe::StreamLine(int streamIndex) {
@@ -78,8 +84,8 @@ std::string TCustomAVProbe::StreamLine(int streamIndex) {
 std::string TCustomAVProbe::ProgramLines(unsigned programIndex, std::vector<bool>& shown) {
     const AVProgram* program = FileHandle()->programs[programIndex];
     std::string lines = Format("Program %d %s", program->id,
-                               MetadataValue(program->metadata, "provider_name", "N/A") + "@" +
-                                   MetadataValue(program->metadata, "name", "N/A")) +
+                               ProgramTag(program->metadata, "provider_name", "service_provider") +
+                                   "@" + ProgramTag(program->metadata, "name", "service_name")) +
                         kLineEnd + MetadataBlock(program->metadata, "  ");
     for (unsigned i = 0; i < program->nb_stream_indexes; ++i) {
         const unsigned index = program->stream_index[i];

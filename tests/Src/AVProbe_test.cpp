@@ -6,6 +6,7 @@
 #include "Src/MyUtils.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
+#include "tests/Src/LibAVFolder.h"
 #include "tests/fixtures/FixtureSet.h"
 #include "tests/fixtures/MediaWriter.h"
 
@@ -67,6 +68,21 @@ TEST(AVProbeLibraries, LoadingAFileWithoutTheLibrariesRaises) {
         EXPECT_STREQ(e.what(), "LibAVCodec not loaded.");
     }
     EXPECT_FALSE(probe.AVLibLoaded());
+}
+
+TEST(AVProbeLibraries, AFailedLibraryLoadLeavesTheLoadersReason) {
+    if (GlobalLoader().Loaded(avCodec)) GTEST_SKIP() << "the libraries are loaded already";
+    const std::string savedPath = TFFmpegLoader::LibraryPath();
+    {
+        TLibAVFolder folder;
+        folder.WriteFile(TFFmpegLoader::LibraryFileName(avFormat), "not a library");
+        TCustomAVProbe probe(nullptr);
+        EXPECT_FALSE(probe.LoadAVLib(folder.Path()));
+        EXPECT_FALSE(probe.LastErrMsg().empty());
+        EXPECT_EQ(probe.LastErrMsg(), TFFmpegLoader::LastErrMsg());
+        EXPECT_FALSE(probe.AVLibLoaded());
+    }
+    TFFmpegLoader::SetLibraryPath(savedPath);
 }
 
 TEST_F(AVProbeTest, WithoutAFileEverythingIsMinusOneAndEmpty) {
@@ -269,6 +285,39 @@ TEST_F(AVProbeTest, FileRecordReadsTheTags) {
     EXPECT_EQ(untagged.Track, -1);
     EXPECT_EQ(untagged.StartTime, -1);
     EXPECT_EQ(FProbe.FileInfoText().find("Time Stamp"), std::string::npos);
+}
+
+TEST_F(AVProbeTest, ProgramsListTheirStreamsFirst) {
+    fixtures::MediaSpec spec;
+    spec.Format = "mpegts";
+    spec.Extension = ".ts";
+    spec.VideoCodec = "mpeg2video";
+    spec.AudioCodec = "mp2";
+    spec.SampleRate = 48000;
+    spec.Seconds = 0.5;
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("vc-probe-programs-" + std::to_string(getpid()) + ".ts");
+    fixtures::WriteMedia(path, spec);
+    Load(path);
+    EXPECT_EQ(FProbe.ProgramCount(), 1);
+    const std::vector<std::string> lines = Lines(FProbe.FileInfoText());
+    std::vector<std::string> tail;
+    for (const std::string& line : lines)
+        if (StartsWith(line, "Program ") || StartsWith(line, "Stream #") || !tail.empty())
+            tail.push_back(line);
+    ASSERT_GE(tail.size(), 3u);
+    EXPECT_EQ(tail[0], "Program 1 FFmpeg@Service01");
+    const auto at = std::find_if(tail.begin(), tail.end(),
+                                 [](const std::string& l) { return StartsWith(l, "Stream #"); });
+    ASSERT_NE(at, tail.end());
+    // The program's streams carry the transport stream's ids, and none is shown twice.
+    EXPECT_TRUE(StartsWith(at[0], "Stream #0[0x100], 1/90000: Video: mpeg2video")) << at[0];
+    EXPECT_TRUE(StartsWith(at[1], "Stream #1[0x101]")) << at[1];
+    EXPECT_EQ(std::count_if(tail.begin(), tail.end(),
+                            [](const std::string& l) { return StartsWith(l, "Stream #"); }),
+              2);
+    FProbe.CloseFile();
+    std::filesystem::remove(path);
 }
 
 TEST_F(AVProbeTest, StreamRecordsCarryTheStreamValues) {
