@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -252,6 +253,42 @@ TEST_F(FrameGrabberTest, AnImageSequenceKeepsItsPictureAndCannotSeek) {
     EXPECT_NEAR(pixel[2], 200, 2);
     EXPECT_NEAR(pixel[1], 40, 2);
     EXPECT_NEAR(pixel[0], 10, 2);
+    FProbe.CloseFile();
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(FrameGrabberTest, PreviousKeyFrameSearchEndsWhenNothingLiesBefore) {
+    // A transport stream cut in the middle of a group of pictures: the stream starts with
+    // pictures that cannot be decoded, so its first picture lies well after its start and every
+    // seek back finds that same picture again.
+    fixtures::MediaSpec spec;
+    spec.Format = "mpegts";
+    spec.Extension = ".ts";
+    spec.VideoCodec = "libx264";
+    spec.GopSize = 25;
+    spec.MaxBFrames = 0;
+    spec.Seconds = 3.0;
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("vc-grabber-cut-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string whole = (folder / "whole.ts").string();
+    fixtures::WriteMedia(whole, spec);
+    std::ifstream in(whole, std::ios::binary);
+    const std::string bytes{ std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    const std::string cut = (folder / "cut.ts").string();
+    const std::size_t packetSize = 188;
+    std::ofstream(cut, std::ios::binary)
+        << bytes.substr(bytes.size() / packetSize / 6 * packetSize);
+
+    ASSERT_TRUE(FProbe.LoadFile(cut)) << FProbe.LastErrMsg();
+    ASSERT_TRUE(FProbe.Decode()) << FProbe.LastErrMsg();
+    const int first = FrameCodeOf(FProbe);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(FProbe.FrameInfo().PTS, 0);
+    EXPECT_FALSE(FProbe.DecodePreviousKeyFrame());
+    EXPECT_EQ(FProbe.LastErrMsg().rfind("Could not seek to the previous key-frame. ", 0), 0u)
+        << FProbe.LastErrMsg();
+    EXPECT_EQ(FrameCodeOf(FProbe), first);
     FProbe.CloseFile();
     std::filesystem::remove_all(folder);
 }
