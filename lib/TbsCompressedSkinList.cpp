@@ -2,43 +2,59 @@
 
 #include "platform/rtl/Format.h"
 
-TbsSkinListItem::TbsSkinListItem(int index) : FName(Format("bsSkin%d", index)) {}
-
-void TbsSkinListItem::Assign(const TbsSkinListItem& source) {
-    TMemoryStream block;
-    source.WriteSkin(block);
-    ReadSkin(block);
-    FSkin.SetDescription(source.FSkin.Description());
-    FSkin.SetFileName(source.FSkin.FileName());
-    FSkin.SetCompressedFileName(source.FSkin.CompressedFileName());
-    FDescription = source.FDescription;
-    FFileName = source.FFileName;
-    FCompressedFileName = source.FCompressedFileName;
-    FName = source.FName;
+TbsSkinListItem::TbsSkinListItem(TCollection* collection) : TCollectionItem(collection) {
+    FName = Format("bsSkin%d", Index());
 }
 
-TbsSkinListItem& TbsSkinListItems::Items(int index) const {
-    if (index < 0 || index >= Count())
-        throw EListError(Format("List index out of bounds (%d)", index));
-    return *FItems[std::size_t(index)];
+const TComponent* TbsSkinListItem::Judge() const {
+    const auto* items = dynamic_cast<const TbsSkinListItems*>(Collection());
+    return items ? items->SkinList() : nullptr;
 }
 
-TbsSkinListItem& TbsSkinListItems::Add() {
-    FItems.push_back(std::make_unique<TbsSkinListItem>(Count()));
-    return *FItems.back();
+void TbsSkinListItem::SetFileName(const std::string& value) {
+    if (const TComponent* judge = Judge())
+        TbsCompressedStoredSkin::SetFileNameOf(*FSkin, FFileName, value, *judge);
+    else
+        FFileName = value;
 }
 
-void TbsSkinListItems::Delete(int index) {
-    Items(index);
-    FItems.erase(FItems.begin() + index);
+void TbsSkinListItem::SetCompressedFileName(const std::string& value) {
+    if (const TComponent* judge = Judge())
+        TbsCompressedStoredSkin::SetCompressedFileNameOf(*FSkin, FCompressedFileName, value,
+                                                         *judge);
+    else
+        FCompressedFileName = value;
 }
 
-void TbsSkinListItems::Assign(const TbsSkinListItems& source) {
-    if (&source == this) return;
-    std::vector<std::unique_ptr<TbsSkinListItem>> items;
-    for (int i = 0; i < source.Count(); ++i) {
-        items.push_back(std::make_unique<TbsSkinListItem>(i));
-        items.back()->Assign(source.Items(i));
+void TbsSkinListItem::Assign(const TPersistent* source) {
+    const auto* other = dynamic_cast<const TbsSkinListItem*>(source);
+    if (!other) {
+        TCollectionItem::Assign(source);
+        return;
     }
-    FItems = std::move(items);
+    TMemoryStream block;
+    other->WriteSkin(block);
+    ReadSkin(block);
+    FSkin->SetDescription(other->FSkin->Description());
+    FDescription = other->FDescription;
+    FFileName = other->FFileName;
+    FCompressedFileName = other->FCompressedFileName;
+    FName = other->FName;
 }
+
+TbsSkinListItems::TbsSkinListItems(TbsCompressedSkinList* skinList)
+    : TCollection(skinList, [](TCollection* items) { return new TbsSkinListItem(items); }),
+      FSkinList(skinList) {}
+
+TbsSkinListItem* TbsSkinListItems::Items(int index) const {
+    return static_cast<TbsSkinListItem*>(TCollection::Items(index));
+}
+
+TbsSkinListItem* TbsSkinListItems::Add() {
+    return static_cast<TbsSkinListItem*>(TCollection::Add());
+}
+
+TbsCompressedSkinList::TbsCompressedSkinList(TComponent* owner)
+    : TComponent(owner), FSkins(std::make_unique<TbsSkinListItems>(this)) {}
+
+TbsCompressedSkinList::~TbsCompressedSkinList() = default;

@@ -39,6 +39,44 @@ void LoadPictureFile(TBitmap& bitmap, const std::string& folder, const std::stri
 
 } // namespace
 
+namespace {
+
+bool DesigningNotLoading(const TComponent& judge) {
+    return judge.ComponentState().Contains(csDesigning) &&
+           !judge.ComponentState().Contains(csLoading);
+}
+
+} // namespace
+
+void TbsCompressedStoredSkin::SetFileNameOf(TbsCompressedStoredSkin& skin, std::string& field,
+                                            const std::string& value, const TComponent& judge) {
+    if (!DesigningNotLoading(judge)) {
+        field = value;
+        return;
+    }
+    field = ExtractFileName(value);
+    skin.LoadFromIniFile(value);
+}
+
+void TbsCompressedStoredSkin::SetCompressedFileNameOf(TbsCompressedStoredSkin& skin,
+                                                      std::string& field, const std::string& value,
+                                                      const TComponent& judge) {
+    if (!DesigningNotLoading(judge)) {
+        field = value;
+        return;
+    }
+    field = ExtractFileName(value);
+    skin.LoadFromCompressFile(value);
+}
+
+void TbsCompressedStoredSkin::SetFileName(const std::string& value) {
+    SetFileNameOf(*this, FFileName, value, *this);
+}
+
+void TbsCompressedStoredSkin::SetCompressedFileName(const std::string& value) {
+    SetCompressedFileNameOf(*this, FCompressedFileName, value, *this);
+}
+
 void TbsCompressedStoredSkin::Compress(TMemoryStream& payload) {
     TMemoryStream compressed;
     CompressSkinStream(payload, compressed);

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/TComponent.h"
 #include "platform/rtl/TMemoryStream.h"
 
 #include <string>
@@ -8,21 +9,22 @@ class TbsSkinData;
 // One skin as a compressed block: the zlib stream of its payload, without the framing. A block
 // is framed (32-bit version 3, 32-bit size, the zlib stream) when it is written to a file or a
 // stream.
-class TbsCompressedStoredSkin {
+class TbsCompressedStoredSkin : public TComponent {
 public:
-    TbsCompressedStoredSkin() = default;
-    TbsCompressedStoredSkin(const TbsCompressedStoredSkin&) = delete;
-    TbsCompressedStoredSkin& operator=(const TbsCompressedStoredSkin&) = delete;
+    explicit TbsCompressedStoredSkin(TComponent* owner) : TComponent(owner) {}
+
+    std::string ClassName() const override { return "TbsCompressedStoredSkin"; }
 
     bool Empty() const { return FCompressedStream.Size() == 0; }
 
     const std::string& Description() const { return FDescription; }
     void SetDescription(const std::string& value) { FDescription = value; }
-    // Where the block came from; information only.
+    // Where the block came from; information only at run time. While designing, setting a
+    // name keeps it without its folder and builds the block from that file.
     const std::string& FileName() const { return FFileName; }
-    void SetFileName(const std::string& value) { FFileName = value; }
+    void SetFileName(const std::string& value);
     const std::string& CompressedFileName() const { return FCompressedFileName; }
-    void SetCompressedFileName(const std::string& value) { FCompressedFileName = value; }
+    void SetCompressedFileName(const std::string& value);
 
     // Builds the block from a skin in memory.
     void LoadFromSkinData(TbsSkinData& skinData);
@@ -52,6 +54,13 @@ public:
 
     // Payloads beyond this are refused as hostile; real skins inflate to a few megabytes.
     static constexpr std::int64_t MaxPayloadSize = std::int64_t(256) << 20;
+
+    // The setters' rule for a stored skin judged by another component's state (a skin list
+    // item asks its list).
+    static void SetFileNameOf(TbsCompressedStoredSkin& skin, std::string& field,
+                              const std::string& value, const TComponent& judge);
+    static void SetCompressedFileNameOf(TbsCompressedStoredSkin& skin, std::string& field,
+                                        const std::string& value, const TComponent& judge);
 
 private:
     // Deflates the payload at the highest level into the block.

@@ -138,7 +138,7 @@ const char* const kDefaultLines[] = {
 
 } // namespace
 
-TbsResourceStrData::TbsResourceStrData() {
+TbsResourceStrData::TbsResourceStrData(TComponent* owner) : TComponent(owner) {
     for (const char* line : kDefaultLines)
         FResStrs.Add(line);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/TComponent.h"
 #include "platform/gfx/TFont.h"
 #include "platform/rtl/TStringList.h"
 
@@ -6,11 +7,11 @@
 
 // The skin's string table: NAME=text lines that skinned windows look their interface texts up
 // in. A new table holds the built-in English texts.
-class TbsResourceStrData {
+class TbsResourceStrData : public TComponent {
 public:
-    TbsResourceStrData();
-    TbsResourceStrData(const TbsResourceStrData&) = delete;
-    TbsResourceStrData& operator=(const TbsResourceStrData&) = delete;
+    explicit TbsResourceStrData(TComponent* owner);
+
+    std::string ClassName() const override { return "TbsResourceStrData"; }
 
     const TStrings& ResStrings() const { return FResStrs; }
     // Copies the lines.

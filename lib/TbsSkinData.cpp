@@ -2,8 +2,10 @@
 
 #include "lib/TbsCompressedSkinList.h"
 #include "lib/TbsCompressedStoredSkin.h"
+#include "lib/TbsResourceStrData.h"
 #include "lib/bsSkinIniValues.h"
 #include "lib/bsSkinPayload.h"
+#include "lib/bsSkinScreenForms.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/TMemIniFile.h"
@@ -28,7 +30,7 @@ TbsSkinEntry SplitSkinEntry(const std::string& entry) {
     return { entry.substr(0, colon), entry.substr(colon + 1) };
 }
 
-TbsSkinData::TbsSkinData() = default;
+TbsSkinData::TbsSkinData(TComponent* owner) : TComponent(owner) {}
 
 TbsSkinData::~TbsSkinData() {
     Empty = true;
@@ -110,13 +112,13 @@ void TbsSkinData::LoadCompressedStoredSkin(const TbsCompressedStoredSkin& stored
 }
 
 void TbsSkinData::LoadFromCompressedFile(const std::string& fileName) {
-    TbsCompressedStoredSkin storedSkin;
+    TbsCompressedStoredSkin storedSkin(nullptr);
     storedSkin.LoadFromCompressFile(fileName);
     if (!storedSkin.Empty()) LoadCompressedStoredSkin(storedSkin);
 }
 
 void TbsSkinData::LoadStoredSkinOfList() {
-    LoadCompressedStoredSkin(FCompressedSkinList->Skins().Items(FCompressedSkinIndex).Skin());
+    LoadCompressedStoredSkin(FCompressedSkinList->Skins().Items(FCompressedSkinIndex)->Skin());
 }
 
 // --- saving --------------------------------------------------------------------------------
@@ -143,7 +145,7 @@ void TbsSkinData::StoreToDisk(const std::string& fileName) {
 }
 
 void TbsSkinData::SaveToCompressedFile(const std::string& fileName) {
-    TbsCompressedStoredSkin storedSkin;
+    TbsCompressedStoredSkin storedSkin(nullptr);
     storedSkin.LoadFromSkinData(*this);
     storedSkin.SaveToCompressFile(fileName);
 }
@@ -208,38 +210,47 @@ void TbsSkinData::DeleteBitMap(int index) {
 // --- messages and properties ---------------------------------------------------------------
 
 void TbsSkinData::SendSkinDataMessage(win::UINT message) {
-    if (!FormsToNotify) return;
-    const TbsSkinMessageForms forms = FormsToNotify();
+    const TbsSkinMessageForms forms =
+        FormsToNotify ? FormsToNotify() : ScreenSkinMessageForms(Owner());
     for (const TbsSkinMessageForm* form :
          SkinMessageOrder(forms, FShowLayeredBorders, LayerFrame.PictureIndex != -1))
         if (form->Send) form->Send(message, reinterpret_cast<win::WPARAM>(this), SkinMessageLParam);
 }
 
+template <class T>
+void TbsSkinData::Link(T*& field, T* value) {
+    if (field == value) return;
+    if (field) field->RemoveFreeNotification(this);
+    field = value;
+    if (value) value->FreeNotification(this);
+}
+
 void TbsSkinData::SetSkinnableForm(bool value) {
     if (value == FSkinnableForm) return;
     FSkinnableForm = value;
-    SendSkinDataMessage(win::WM_SKINNABLEFORMCHANGED);
+    if (!DesigningOrLoading()) SendSkinDataMessage(win::WM_SKINNABLEFORMCHANGED);
 }
 
 void TbsSkinData::SetShowLayeredBorders(bool value) {
     if (value == FShowLayeredBorders) return;
     FShowLayeredBorders = value;
-    SendSkinDataMessage(win::WM_SKINLAYEREDBORDERS);
+    if (!DesigningOrLoading()) SendSkinDataMessage(win::WM_SKINLAYEREDBORDERS);
 }
 
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value) {
-    FCompressedStoredSkin = value;
-    if (value) LoadCompressedStoredSkin(*value);
+    Link(FCompressedStoredSkin, value);
+    if (value && !Designing()) LoadCompressedStoredSkin(*value);
 }
 
 void TbsSkinData::SetResourceStrData(TbsResourceStrData* value) {
-    FResourceStrData = value;
-    SendSkinDataMessage(win::WM_SKINSTRINGSCHANGED);
+    Link(FResourceStrData, value);
+    if (!Designing()) SendSkinDataMessage(win::WM_SKINSTRINGSCHANGED);
 }
 
 void TbsSkinData::SetSkinList(TbsCompressedSkinList* value) {
-    FCompressedSkinList = value;
-    if (value && FCompressedSkinIndex >= 0 && FCompressedSkinIndex < value->Skins().Count())
+    Link(FCompressedSkinList, value);
+    if (value && !Designing() && FCompressedSkinIndex >= 0 &&
+        FCompressedSkinIndex < value->Skins().Count())
         LoadStoredSkinOfList();
 }
 
@@ -251,12 +262,14 @@ void TbsSkinData::SetSkinIndex(int value) {
     }
     if (value < 0 || value >= FCompressedSkinList->Skins().Count()) return;
     FCompressedSkinIndex = value;
-    LoadStoredSkinOfList();
+    if (!Designing()) LoadStoredSkinOfList();
 }
 
-void TbsSkinData::ForgetLinked(const void* linked) {
-    if (!linked) return;
-    if (linked == FCompressedStoredSkin) FCompressedStoredSkin = nullptr;
-    if (linked == FResourceStrData) FResourceStrData = nullptr;
-    if (linked == FCompressedSkinList) FCompressedSkinList = nullptr;
+void TbsSkinData::Notification(TComponent* component, TOperation operation) {
+    if (operation == opRemove) {
+        if (component == FCompressedStoredSkin) FCompressedStoredSkin = nullptr;
+        if (component == FResourceStrData) FResourceStrData = nullptr;
+        if (component == FCompressedSkinList) FCompressedSkinList = nullptr;
+    }
+    TComponent::Notification(component, operation);
 }

@@ -3,6 +3,7 @@
 #include "lib/bsSkinMessages.h"
 #include "lib/bsSkinObjectRecords.h"
 #include "lib/bsSkinWindowRecords.h"
+#include "platform/forms/TComponent.h"
 #include "platform/gfx/TBitmap.h"
 #include "platform/rtl/TStringList.h"
 
@@ -24,12 +25,12 @@ class TCustomIniFile;
 // WM_SKINCHANGE (skin complete, Empty false), WM_SKINAFTERCHANGE. A load that fails after the
 // first message leaves the skin empty, still sends the other two and then raises its error,
 // so no form keeps waiting for a change that never comes.
-class TbsSkinData {
+class TbsSkinData : public TComponent {
 public:
-    TbsSkinData();
-    ~TbsSkinData();
-    TbsSkinData(const TbsSkinData&) = delete;
-    TbsSkinData& operator=(const TbsSkinData&) = delete;
+    explicit TbsSkinData(TComponent* owner);
+    ~TbsSkinData() override;
+
+    std::string ClassName() const override { return "TbsSkinData"; }
 
     // A skin folder: the skin ini beside its BMP pictures. A file that is no skin description
     // changes nothing and sends no message.
@@ -81,8 +82,8 @@ public:
     bool ShowCaptionButtonGlowFrames() const { return FShowCaptionButtonGlowFrames; }
     void SetShowCaptionButtonGlowFrames(bool value) { FShowCaptionButtonGlowFrames = value; }
 
-    // Linked, not owned: the caller keeps them alive while linked, or unlinks them with
-    // ForgetLinked before they go.
+    // Linked, not owned: a linked component that goes is forgotten. While designing, linking
+    // loads nothing.
     TbsCompressedStoredSkin* CompressedStoredSkin() const { return FCompressedStoredSkin; }
     void SetCompressedStoredSkin(TbsCompressedStoredSkin* value);
     TbsResourceStrData* ResourceStrData() const { return FResourceStrData; }
@@ -91,11 +92,12 @@ public:
     void SetSkinList(TbsCompressedSkinList* value);
     int SkinIndex() const { return FCompressedSkinIndex; }
     void SetSkinIndex(int value);
-    // Clears whichever link points at the object that is going away.
-    void ForgetLinked(const void* linked);
 
-    // Where the change messages go: the owner form and the screen's forms. Unset, the skin
-    // object has no forms to tell.
+    // Forgets a linked stored skin, string table or skin list that goes away.
+    void Notification(TComponent* component, TOperation operation) override;
+
+    // Where the change messages go; unset, the owner form and the screen's forms
+    // (ScreenSkinMessageForms).
     std::function<TbsSkinMessageForms()> FormsToNotify;
 
     // The skin's data, read by forms and controls.
@@ -162,6 +164,11 @@ private:
     // comment for a fill that raises.
     void ChangeSkin(const std::function<void()>& fill);
     void LoadStoredSkinOfList();
+    bool Designing() const { return ComponentState().Contains(csDesigning); }
+    bool DesigningOrLoading() const { return Designing() || ComponentState().Contains(csLoading); }
+    // Links value in place of field, asking to hear when it goes.
+    template <class T>
+    void Link(T*& field, T* value);
 
     // The description's sections after PICTURES, shared by both loads.
     void LoadDescription(const TCustomIniFile& ini);

@@ -1,5 +1,5 @@
 #pragma once
-#include "lib/TAlignment.h"
+#include "platform/forms/ControlTypes.h"
 #include "platform/gfx/TFont.h"
 #include "platform/gfx/TRect.h"
 

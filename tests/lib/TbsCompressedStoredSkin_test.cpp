@@ -105,7 +105,7 @@ class CompressedSkin : public ::testing::Test {
 protected:
     TScratchSkinFolder Folder;
     std::string Ini = WriteFixtureSkin(Folder);
-    TbsSkinData Skin;
+    TbsSkinData Skin{ nullptr };
     TRecordingForms Forms{ Skin };
 
     void SetUp() override {
@@ -119,7 +119,7 @@ const std::vector<UINT> kChange = { WM_SKINBEFORECHANGE, WM_SKINCHANGE, WM_SKINA
 } // namespace
 
 TEST_F(CompressedSkin, BlockLayoutIsFramingThenALevelNineZlibStream) {
-    TbsCompressedStoredSkin stored;
+    TbsCompressedStoredSkin stored{ nullptr };
     stored.LoadFromIniFile(Ini);
     ASSERT_FALSE(stored.Empty());
     const auto block = FramedBlock(stored);
@@ -150,10 +150,10 @@ TEST_F(CompressedSkin, BlockLayoutIsFramingThenALevelNineZlibStream) {
 }
 
 TEST_F(CompressedSkin, FolderThroughBlockGivesTheSameSkinAsTheFolder) {
-    TbsSkinData fromFolder;
+    TbsSkinData fromFolder{ nullptr };
     fromFolder.LoadFromFile(Ini);
 
-    TbsCompressedStoredSkin fromIni;
+    TbsCompressedStoredSkin fromIni{ nullptr };
     fromIni.LoadFromIniFile(Ini);
     Skin.LoadCompressedStoredSkin(fromIni);
     ASSERT_FALSE(Skin.Empty);
@@ -164,7 +164,7 @@ TEST_F(CompressedSkin, FolderThroughBlockGivesTheSameSkinAsTheFolder) {
     // The skin object's own block, through a file, again.
     const std::string file = Folder.Path() + "skin.bsc";
     fromFolder.SaveToCompressedFile(file);
-    TbsSkinData fromFile;
+    TbsSkinData fromFile{ nullptr };
     fromFile.LoadFromCompressedFile(file);
     ASSERT_FALSE(fromFile.Empty);
     ExpectSameSkin(fromFile, fromFolder);
@@ -226,7 +226,7 @@ TEST_F(CompressedSkin, FlagsVersionTwoAndHandWrittenPayloads) {
           true },
     };
     for (const auto& c : kCases) {
-        TbsCompressedStoredSkin stored;
+        TbsCompressedStoredSkin stored{ nullptr };
         StorePayload(stored, c.Payload);
         Skin.LoadCompressedStoredSkin(stored);
         ASSERT_FALSE(Skin.Empty) << c.Name;
@@ -245,12 +245,12 @@ TEST_F(CompressedSkin, FlagsVersionTwoAndHandWrittenPayloads) {
 TEST_F(CompressedSkin, RefusedBeforeAnythingChanges) {
     Skin.LoadFromFile(Ini);
     Forms.Log.clear();
-    TbsCompressedStoredSkin empty;
+    TbsCompressedStoredSkin empty{ nullptr };
     Skin.LoadCompressedStoredSkin(empty);
-    TbsCompressedStoredSkin newer;
+    TbsCompressedStoredSkin newer{ nullptr };
     StorePayload(newer, TPayload().Int(4).Byte(1).Byte(1).Byte(1).Int(0).Text(kSmallIni).Bytes);
     Skin.LoadCompressedStoredSkin(newer);
-    TbsCompressedStoredSkin broken;
+    TbsCompressedStoredSkin broken{ nullptr };
     TMemoryStream junk;
     junk.WriteBuffer("not zlib at all", 15);
     junk.SetPosition(0);
@@ -307,7 +307,7 @@ TEST_F(CompressedSkin, HostilePayloadsEndEmptyWithTheChangeCompleted) {
     for (const auto& c : kCases) {
         Skin.LoadFromFile(Ini);
         Forms.Log.clear();
-        TbsCompressedStoredSkin stored;
+        TbsCompressedStoredSkin stored{ nullptr };
         StorePayload(stored, c.Payload);
         EXPECT_THROW(Skin.LoadCompressedStoredSkin(stored), Exception) << c.Name;
         EXPECT_TRUE(Skin.Empty) << c.Name;
@@ -320,7 +320,7 @@ TEST_F(CompressedSkin, HostilePayloadsEndEmptyWithTheChangeCompleted) {
 }
 
 TEST_F(CompressedSkin, FramingIsCheckedAndTheOldBlockKeptOnBadInput) {
-    TbsCompressedStoredSkin stored;
+    TbsCompressedStoredSkin stored{ nullptr };
     stored.LoadFromIniFile(Ini);
     const auto good = FramedBlock(stored);
 
@@ -349,7 +349,7 @@ TEST_F(CompressedSkin, FramingIsCheckedAndTheOldBlockKeptOnBadInput) {
         { "empty block", TPayload().Int(3).Int(0).Bytes, false, true },
     };
     for (const auto& c : kCases) {
-        TbsCompressedStoredSkin target;
+        TbsCompressedStoredSkin target{ nullptr };
         LoadFramed(target, good);
         if (c.Raises) {
             EXPECT_THROW(LoadFramed(target, c.Block), Exception) << c.Name;
@@ -362,11 +362,11 @@ TEST_F(CompressedSkin, FramingIsCheckedAndTheOldBlockKeptOnBadInput) {
 }
 
 TEST_F(CompressedSkin, FilesOfBlocks) {
-    TbsCompressedStoredSkin stored;
+    TbsCompressedStoredSkin stored{ nullptr };
     stored.LoadFromIniFile(Ini);
     const std::string file = Folder.Path() + "a.bsc";
     stored.SaveToCompressFile(file);
-    TbsCompressedStoredSkin read;
+    TbsCompressedStoredSkin read{ nullptr };
     read.LoadFromCompressFile(file);
     EXPECT_EQ(FramedBlock(read), FramedBlock(stored));
 
@@ -374,14 +374,14 @@ TEST_F(CompressedSkin, FilesOfBlocks) {
     EXPECT_THROW(read.LoadFromCompressFile(Folder.Path() + "missing.bsc"), EFOpenError);
     EXPECT_EQ(FramedBlock(read), FramedBlock(stored));
 
-    TbsCompressedStoredSkin empty;
+    TbsCompressedStoredSkin empty{ nullptr };
     empty.SaveToCompressFile(Folder.Path() + "empty.bsc");
     EXPECT_FALSE(std::filesystem::exists(Folder.Path() + "empty.bsc"));
     EXPECT_EQ(FramedBlock(empty), TPayload().Int(3).Int(0).Bytes);
 }
 
 TEST_F(CompressedSkin, IniFileThatIsNoSkinOrLacksAPictureKeepsTheBlock) {
-    TbsCompressedStoredSkin stored;
+    TbsCompressedStoredSkin stored{ nullptr };
     stored.LoadFromIniFile(Ini);
     const auto before = FramedBlock(stored);
     stored.LoadFromIniFile(Folder.WriteFile("plain.ini", "[VERSION]\nver=1\n"));
@@ -392,10 +392,10 @@ TEST_F(CompressedSkin, IniFileThatIsNoSkinOrLacksAPictureKeepsTheBlock) {
 }
 
 TEST_F(CompressedSkin, SkinListPicksItsItemBySkinIndex) {
-    TbsCompressedSkinList list;
-    TbsSkinListItem& item = list.Skins().Add();
-    EXPECT_EQ(item.Name(), "bsSkin0");
-    item.Skin().LoadFromIniFile(Ini);
+    TbsCompressedSkinList list{ nullptr };
+    TbsSkinListItem* item = list.Skins().Add();
+    EXPECT_EQ(item->Name(), "bsSkin0");
+    item->Skin().LoadFromIniFile(Ini);
     Forms.Log.clear();
 
     // An index outside the list is ignored once a list is linked; without a list it is kept.
@@ -413,45 +413,85 @@ TEST_F(CompressedSkin, SkinListPicksItsItemBySkinIndex) {
     EXPECT_EQ(Forms.MessagesTo("main"), kChange);
 
     // Linking a list whose item SkinIndex exists loads it at once.
-    TbsSkinData second;
+    TbsSkinData second{ nullptr };
     second.SetSkinList(&list);
     EXPECT_FALSE(second.Empty);
-    second.ForgetLinked(&list);
-    EXPECT_EQ(second.SkinList(), nullptr);
 
     for (int i = 1; i <= 3; ++i)
         list.Skins().Add();
-    EXPECT_EQ(list.Skins().Items(3).Name(), "bsSkin3");
+    EXPECT_EQ(list.Skins().Items(3)->Name(), "bsSkin3");
+    EXPECT_EQ(list.Skins().Items(3)->DisplayName(), "bsSkin3");
     EXPECT_THROW(list.Skins().Items(4), EListError);
 
-    TbsCompressedSkinList copy;
+    TbsCompressedSkinList copy{ nullptr };
     copy.SetSkins(list.Skins());
     ASSERT_EQ(copy.Skins().Count(), 4);
-    EXPECT_EQ(copy.Skins().Owner(), &copy);
+    EXPECT_EQ(copy.Skins().GetOwner(), &copy);
+    EXPECT_EQ(copy.Skins().Items(2)->Name(), "bsSkin2");
     TMemoryStream a, b;
-    list.Skins().Items(0).WriteSkin(a);
-    copy.Skins().Items(0).WriteSkin(b);
+    list.Skins().Items(0)->WriteSkin(a);
+    copy.Skins().Items(0)->WriteSkin(b);
     EXPECT_EQ(BytesOf(a), BytesOf(b));
 }
 
-TEST_F(CompressedSkin, LinkingAStoredSkinLoadsIt) {
-    TbsCompressedStoredSkin stored;
-    stored.LoadFromIniFile(Ini);
-    Skin.SetCompressedStoredSkin(&stored);
+TEST_F(CompressedSkin, LinkedComponentsThatGoAreForgotten) {
+    auto stored = std::make_unique<TbsCompressedStoredSkin>(nullptr);
+    stored->LoadFromIniFile(Ini);
+    auto strings = std::make_unique<TbsResourceStrData>(nullptr);
+    auto list = std::make_unique<TbsCompressedSkinList>(nullptr);
+    Skin.SetCompressedStoredSkin(stored.get());
     EXPECT_FALSE(Skin.Empty);
-    EXPECT_EQ(Skin.CompressedStoredSkin(), &stored);
-    Skin.ForgetLinked(&stored);
+    Skin.SetResourceStrData(strings.get());
+    Skin.SetSkinList(list.get());
+    EXPECT_EQ(Skin.CompressedStoredSkin(), stored.get());
+    stored.reset();
+    strings.reset();
+    list.reset();
     EXPECT_EQ(Skin.CompressedStoredSkin(), nullptr);
+    EXPECT_EQ(Skin.ResourceStrData(), nullptr);
+    EXPECT_EQ(Skin.SkinList(), nullptr);
+
+    // The skin object going first leaves nothing behind in the linked component.
+    auto early = std::make_unique<TbsSkinData>(nullptr);
+    TbsCompressedStoredSkin kept{ nullptr };
+    early->SetCompressedStoredSkin(&kept);
+    early.reset();
+}
+
+TEST_F(CompressedSkin, WhileDesigningLinkingLoadsNothing) {
+    TbsCompressedStoredSkin stored{ nullptr };
+    stored.LoadFromIniFile(Ini);
+    TbsCompressedSkinList list{ nullptr };
+    list.Skins().Add()->Skin().LoadFromIniFile(Ini);
+    Skin.SetDesigning(true);
+    Skin.SetCompressedStoredSkin(&stored);
+    Skin.SetSkinList(&list);
+    Skin.SetSkinnableForm(false);
+    TbsResourceStrData strings{ nullptr };
+    Skin.SetResourceStrData(&strings);
+    EXPECT_TRUE(Skin.Empty);
+    EXPECT_TRUE(Forms.Log.empty());
+
+    // While a description is being read the string table is still announced.
+    TbsSkinData loading{ nullptr };
+    TRecordingForms forms(loading);
+    forms.AddScreenForm("main");
+    forms.Attach();
+    loading.SetLoading(true);
+    loading.SetSkinnableForm(false);
+    loading.SetShowLayeredBorders(false);
+    loading.SetResourceStrData(&strings);
+    EXPECT_EQ(forms.MessagesTo("main"), std::vector<UINT>{ WM_SKINSTRINGSCHANGED });
 }
 
 // Random damage to a real block: every outcome is a load or a clear error, never a crash, a
 // hang or a skin left half-loaded. Run under the sanitizers too.
 TEST_F(CompressedSkin, MutatedBlocksNeverCrashTheLoader) {
-    TbsSkinData small;
+    TbsSkinData small{ nullptr };
     small.LoadFromFile(Ini);
     small.FActivePictures.resize(1);
     small.FActivePicturesNames.Clear();
-    TbsCompressedStoredSkin stored;
+    TbsCompressedStoredSkin stored{ nullptr };
     stored.LoadFromSkinData(small);
     const auto framed = FramedBlock(stored);
     const auto payload = PayloadOf(stored);
@@ -479,7 +519,7 @@ TEST_F(CompressedSkin, MutatedBlocksNeverCrashTheLoader) {
     };
     int loaded = 0;
     for (int round = 0; round < 1500; ++round) {
-        TbsCompressedStoredSkin target;
+        TbsCompressedStoredSkin target{ nullptr };
         // Half the rounds damage the framed block, half the payload inside a sound block.
         try {
             if (round % 2)

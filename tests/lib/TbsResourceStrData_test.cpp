@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 TEST(ResourceStrData, ANewTableHoldsTheBuiltInTextsInOrder) {
-    TbsResourceStrData table;
+    TbsResourceStrData table{ nullptr };
     ASSERT_EQ(table.ResStrings().Count(), 131);
     EXPECT_EQ(table.ResStrings()[0], "MI_MINCAPTION=Mi&nimize");
     EXPECT_EQ(table.ResStrings()[54], "ERROR=Error");
@@ -28,7 +28,7 @@ TEST(ResourceStrData, ANewTableHoldsTheBuiltInTextsInOrder) {
 }
 
 TEST(ResourceStrData, ReplacedLinesAreLookedUpByTheirNamePart) {
-    TbsResourceStrData table;
+    TbsResourceStrData table{ nullptr };
     TStringList lines;
     lines.SetText("X=a=b\nEMPTY=\nnoequals\nDUP=first\ndup=second\n");
     table.SetResStrings(lines);

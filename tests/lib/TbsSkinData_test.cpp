@@ -19,7 +19,7 @@ class SkinDataFolder : public ::testing::Test {
 protected:
     TScratchSkinFolder Folder;
     std::string Ini = WriteFixtureSkin(Folder);
-    TbsSkinData Skin;
+    TbsSkinData Skin{ nullptr };
     TRecordingForms Forms{ Skin };
 
     void SetUp() override {
@@ -154,7 +154,7 @@ TEST(SkinFormInfo, NormalisationCases) {
             "skin.ini", std::string("[VERSION]\nver=1\n[SKINOBJECTS]\ncount=0\n[SKINCONTROLS]\n"
                                     "count=0\n[PICTURES]\npicture=\n") +
                             c.Lines);
-        TbsSkinData skin;
+        TbsSkinData skin{ nullptr };
         skin.LoadFromFile(ini);
         ASSERT_FALSE(skin.Empty) << c.Name;
         EXPECT_EQ(skin.MaskRectArea, c.MaskArea) << c.Name;
@@ -264,7 +264,7 @@ TEST(SkinDataMessages, OrderOfTheFormsTable) {
         { "reverse, owner not first", false, true, 3, { "c", "b", "a" } },
     };
     for (const auto& c : kCases) {
-        TbsSkinData skin;
+        TbsSkinData skin{ nullptr };
         skin.SetShowLayeredBorders(c.Layered);
         skin.LayerFrame.PictureIndex = c.LayerPicture;
         TRecordingForms forms(skin);
@@ -280,7 +280,7 @@ TEST(SkinDataMessages, OrderOfTheFormsTable) {
 }
 
 TEST(SkinDataMessages, SettersTellTheFormsOnlyOfAChange) {
-    TbsSkinData skin;
+    TbsSkinData skin{ nullptr };
     TRecordingForms forms(skin);
     forms.AddScreenForm("main");
     forms.Attach();
@@ -289,14 +289,12 @@ TEST(SkinDataMessages, SettersTellTheFormsOnlyOfAChange) {
     EXPECT_TRUE(forms.Log.empty());
     skin.SetSkinnableForm(false);
     skin.SetShowLayeredBorders(false);
-    TbsResourceStrData strings;
+    TbsResourceStrData strings{ nullptr };
     skin.SetResourceStrData(&strings);
     skin.SetResourceStrData(&strings);
     const std::vector<UINT> expected = { WM_SKINNABLEFORMCHANGED, WM_SKINLAYEREDBORDERS,
                                          WM_SKINSTRINGSCHANGED, WM_SKINSTRINGSCHANGED };
     EXPECT_EQ(forms.MessagesTo("main"), expected);
-    skin.ForgetLinked(&strings);
-    EXPECT_EQ(skin.ResourceStrData(), nullptr);
 }
 
 TEST_F(SkinDataFolder, SavedDescriptionLoadsToTheSameSkin) {
@@ -314,7 +312,7 @@ TEST_F(SkinDataFolder, SavedDescriptionLoadsToTheSameSkin) {
     EXPECT_EQ(written.ReadString("SKINOBJECTS", "2", ""), "closebutton:button");
     EXPECT_EQ(written.ReadString("FORMINFO", "formminheight", "gone"), "gone");
 
-    TbsSkinData again;
+    TbsSkinData again{ nullptr };
     again.LoadFromFile(target);
     ASSERT_FALSE(again.Empty);
     EXPECT_EQ(PixelsOf(again.FMask), PixelsOf(Skin.FMask));
@@ -382,7 +380,7 @@ TEST(SkinDataEntries, AHostileCountCostsOnlyTheKeysThatExist) {
         "skin.ini", "[VERSION]\nver=1\n[PICTURES]\npicture=\n[FORMINFO]\nborderwidth=1\n"
                     "[SKINOBJECTS]\ncount=2000000000\n7=caption:caption\n01=x:caption\n"
                     "[SKINCONTROLS]\ncount=-5\n0=button:button\n");
-    TbsSkinData skin;
+    TbsSkinData skin{ nullptr };
     skin.LoadFromFile(ini);
     ASSERT_EQ(skin.ObjectList.size(), 1u);
     EXPECT_EQ(skin.ObjectList[0]->IDName, "caption");
