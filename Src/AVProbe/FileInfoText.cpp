@@ -105,9 +105,8 @@ std::string TCustomAVProbe::FileInfoText() {
     std::string text;
     const auto addLine = [&text](const std::string& line) { text += line + kLineEnd; };
     addLine(Format("File Name: %s", FileName()));
-    addLine(Format("Format Name: %s", context->iformat->name ? context->iformat->name : ""));
-    addLine(Format("Format Long Name: %s",
-                   context->iformat->long_name ? context->iformat->long_name : ""));
+    addLine(Format("Format Name: %s", FormatName()));
+    addLine(Format("Format Long Name: %s", FormatLongName()));
     addLine(Format("File Size: %s", SizeToText(FileSize())));
     const TFileStreamInfo info = FileStreamInfo();
     if (info.Duration < 0)
