@@ -42,6 +42,7 @@ extern "C" {
     X(av_packet_free)                                                                              \
     X(av_packet_ref)                                                                               \
     X(av_packet_unref)                                                                             \
+    X(av_packet_move_ref)                                                                          \
     X(av_packet_rescale_ts)                                                                        \
     X(av_new_packet)                                                                               \
     X(av_bsf_get_by_name)                                                                          \

@@ -1,0 +1,18 @@
+#include "Src/FFPlay/VideoState.h"
+
+#include "Src/AVUtilStubs.h"
+
+TVideoState::~TVideoState() {
+    for (auto& sp : subpq)
+        FreeSubpicture(sp);
+}
+
+double TVideoState::WallClock() const {
+    if (Now) return Now();
+    return static_cast<double>(av::av_gettime()) / 1000000.0;
+}
+
+void FreeSubpicture(TSubPicture& sp) {
+    if (sp.sub.num_rects > 0 || sp.sub.rects) av::avsubtitle_free(&sp.sub);
+    sp.sub = AVSubtitle{};
+}
