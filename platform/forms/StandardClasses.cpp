@@ -2,6 +2,8 @@
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TGraphicControl.h"
+#include "platform/forms/TMenuItem.h"
+#include "platform/forms/TTimer.h"
 #include <mutex>
 
 namespace {
@@ -178,6 +180,34 @@ void RegisterForm(TClassRegistry& r) {
     r.RegisterProperty(c, "OnCloseQuery", Event(&TCustomForm::OnCloseQuery));
 }
 
+void RegisterMenus(TClassRegistry& r) {
+    const std::string c = "TMenuItem";
+    r.RegisterClass(c, "TComponent", [](TComponent* owner) { return new TMenuItem(owner); });
+    r.RegisterProperty(c, "Caption", String(&TMenuItem::SetCaption));
+    r.RegisterProperty(c, "Hint", String(&TMenuItem::SetHint));
+    r.RegisterProperty(c, "Enabled", Boolean(&TMenuItem::SetEnabled));
+    r.RegisterProperty(c, "Visible", Boolean(&TMenuItem::SetVisible));
+    r.RegisterProperty(c, "Checked", Boolean(&TMenuItem::SetChecked));
+    r.RegisterProperty(c, "RadioItem", Boolean(&TMenuItem::SetRadioItem));
+    r.RegisterProperty(c, "GroupIndex", Integer(&TMenuItem::SetGroupIndex));
+    r.RegisterProperty(c, "ShortCut", Integer(&TMenuItem::SetShortCut));
+    r.RegisterProperty(c, "ImageIndex", Integer(&TMenuItem::SetImageIndex));
+    r.RegisterProperty(c, "OnClick", Event(&TMenuItem::OnClick));
+    r.RegisterClass("TMenu", "TComponent");
+    r.RegisterProperty("TMenu", "Images", Reference(&TMenu::SetImages));
+    r.RegisterClass("TMainMenu", "TMenu", [](TComponent* owner) { return new TMainMenu(owner); });
+    r.RegisterClass("TPopupMenu", "TMenu", [](TComponent* owner) { return new TPopupMenu(owner); });
+    r.RegisterProperty("TPopupMenu", "OnPopup", Event(&TPopupMenu::OnPopup));
+}
+
+void RegisterTimer(TClassRegistry& r) {
+    const std::string c = "TTimer";
+    r.RegisterClass(c, "TComponent", [](TComponent* owner) { return new TTimer(owner); });
+    r.RegisterProperty(c, "Enabled", Boolean(&TTimer::SetEnabled));
+    r.RegisterProperty(c, "Interval", Integer(&TTimer::SetInterval));
+    r.RegisterProperty(c, "OnTimer", EventSetter(&TTimer::SetOnTimer));
+}
+
 } // namespace
 
 void RegisterStandardClasses() {
@@ -189,5 +219,7 @@ void RegisterStandardClasses() {
         RegisterControl(r);
         RegisterWinControl(r);
         RegisterForm(r);
+        RegisterMenus(r);
+        RegisterTimer(r);
     });
 }

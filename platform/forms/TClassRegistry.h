@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class TReadContext;
@@ -99,10 +100,9 @@ T* Target(TPersistent* object) {
 template <typename T, typename V>
 TPropertySetter Integer(void (T::*set)(V)) {
     return [set](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
+        using L = std::numeric_limits<std::remove_cvref_t<V>>;
         const std::int64_t n = IntegerOf(v);
-        if (n < std::int64_t(std::numeric_limits<int>::min()) ||
-            n > std::int64_t(std::numeric_limits<int>::max()))
-            InvalidValue();
+        if (n < std::int64_t(L::min()) || n > std::int64_t(L::max())) InvalidValue();
         (Target<T>(o)->*set)(static_cast<V>(n));
     };
 }
@@ -208,6 +208,22 @@ TPropertySetter Event(F T::*field) {
         const F* handler = std::any_cast<F>(&method);
         if (!handler) throw EReadError(Format("Method %s does not fit the event", name));
         target->*field = *handler;
+    };
+}
+
+// An event set through a setter method rather than a field.
+template <typename T, typename F>
+TPropertySetter EventSetter(void (T::*set)(F)) {
+    return [set](TPersistent* o, const TDescriptionValue& v, TReadContext& context) {
+        T* target = Target<T>(o);
+        const std::string& name = IdentOf(v);
+        const TMethodFactory* factory =
+            TClassRegistry::Instance().FindMethod(context.RootClass(), name);
+        if (!factory) throw EReadError(Format("Method %s not found", name));
+        std::any method = (*factory)(context.Root());
+        const F* handler = std::any_cast<F>(&method);
+        if (!handler) throw EReadError(Format("Method %s does not fit the event", name));
+        (target->*set)(*handler);
     };
 }
 

@@ -69,6 +69,9 @@ public:
     void SetLoading(bool loading);
     virtual void Loaded();
     void SetDesigning(bool designing);
+    // Places this component inside the one a description writes it in (a control's parent, a
+    // menu item's menu). The base class has no such place and accepts any.
+    virtual void SetParentComponent(TComponent*) {}
 
     // Told when component is inserted into or removed from this tree, or when a component this
     // one asked about goes. Overrides clear their references and then call the base, which

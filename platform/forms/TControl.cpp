@@ -1,5 +1,6 @@
 #include "platform/forms/TControl.h"
 #include "platform/forms/TWinControl.h"
+#include "platform/rtl/Format.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowApi.h"
@@ -263,6 +264,12 @@ void TControl::SetCursor(TCursor value) {
 void TControl::SetPopupMenu(TComponent* value) {
     FPopupMenu = value;
     if (value) value->FreeNotification(this);
+}
+
+void TControl::SetParentComponent(TComponent* value) {
+    auto* parent = dynamic_cast<TWinControl*>(value);
+    if (!parent) throw EInvalidOperation(Format("Control '%s' has no parent window", Name()));
+    SetParent(parent);
 }
 
 void TControl::Notification(TComponent* component, TOperation operation) {

@@ -113,6 +113,9 @@ public:
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // Raises EInvalidOperation "Control '<name>' has no parent window" for anything but a
+    // windowed control.
+    void SetParentComponent(TComponent* value) override;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -148,7 +151,6 @@ protected:
     // Windowless: invalidates this control's rectangle of the parent.
     void InvalidateControl(bool isVisible, bool isOpaque);
     virtual void FontChanged();
-    virtual void SetParentComponent(TWinControl* parent) { SetParent(parent); }
 
     TFont FFont;
     TColor FColor{ clWindow };

@@ -117,12 +117,7 @@ private:
         FLine = description.Line;
         Guard(description.Name, [&] {
             c->SetName(description.Name);
-            if (auto* control = dynamic_cast<TControl*>(c)) {
-                auto* parent = dynamic_cast<TWinControl*>(enclosing);
-                if (!parent)
-                    throw EReadError(Format("Control '%s' has no parent window", description.Name));
-                control->SetParent(parent);
-            }
+            c->SetParentComponent(enclosing);
         });
         Apply(c, description.ClassName, description.Properties, description.Name);
         for (const TDescriptionObject& child : description.Children)
