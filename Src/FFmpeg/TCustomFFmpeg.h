@@ -1,0 +1,164 @@
+#pragma once
+#include "Src/FFUtils/RGBConvert.h"
+#include "Src/FFmpeg/ConvertLifecycle.h"
+#include "Src/FFmpeg/OptionDispatcher.h"
+#include "Src/FFmpeg/TranscoderFiles.h"
+#include "platform/forms/TObject.h"
+#include "platform/forms/TSet.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class TBitmap;
+
+enum TPostHook { phPreview, phBitmap, phHBITMAP };
+using TPostHooks = TSet<TPostHook>;
+
+// Held around changing the post hooks of any transcoder and around every post hook.
+std::recursive_mutex& PostHookLock();
+
+// The state of the post hooks of one transcoder.
+struct TPostHookContext {
+    TRGBConvertContext Context;
+    std::int64_t preview_last_time{ 0 };
+    std::int64_t preview_cur_time{ 0 };
+};
+
+void ResetPostHookContext(TPostHookContext& context);
+
+using TProgressEvent = std::function<void(
+    TObject* sender, int fileIndex, int frameNumber, int fps, float quality, float bitRate,
+    std::int64_t currentSize, std::int64_t currentDuration, std::int64_t totalDuration)>;
+using TPreviewBitmapEvent =
+    std::function<void(TObject* sender, TBitmap* bitmap, int frameNumber, std::int64_t pts)>;
+using TCustomHookEvent = std::function<void(TObject* sender, TBitmap* bitmap, int frameNumber,
+                                            std::int64_t pts, bool& update, bool& stopHook)>;
+using TNotifyEvent = std::function<void(TObject* sender)>;
+
+// One conversion: the option state (through the dispatcher it derives from), the tables of
+// input and output files with a codec context beside every stream, and the run, inline or on a
+// worker thread, paused, resumed and stopped cooperatively and ended by exactly one OnTerminate.
+//
+// The calling order for one conversion: construction, Reset, options and opening of inputs and
+// outputs, StartConvert, the run (Transcode, then the codecs are closed and everything is
+// cleaned up), OnTerminate, destruction. A terminated object does not start again.
+//
+// A class that supplies Transcode stops the run in its destructor (Stop(true)) before its own
+// members go, since the worker calls Transcode until then.
+class TCustomFFmpeg : public TObject, public TOptionDispatcher {
+public:
+    // maxFiles outside 1..512 fails an assertion.
+    explicit TCustomFFmpeg(int maxFiles);
+    ~TCustomFFmpeg() override;
+
+    std::string ClassName() const override { return "TCustomFFmpeg"; }
+
+    // The option defaults; the files stay open, and their count with them.
+    void InitDefaults();
+    // Back to a freshly made object: every file closed, every option at its default and the
+    // option contexts allocated. Does nothing while the task libraries are not loaded; raises
+    // while a run is under way.
+    void Reset();
+    // Closes every input and output (an output left 0 bytes long is deleted), frees the option
+    // contexts and the texts the options gave. Does nothing while the task libraries are not
+    // loaded.
+    void Cleanup();
+
+    // Starts the run: false, doing nothing, while converting or once terminated. Without an
+    // output file, or without an input file, the object is cleaned up and terminated at once on
+    // the calling thread, with the reason as FatalMessage, and the result is false. Inline
+    // (useThread false) the run, OnTerminate included, is over when this returns.
+    bool StartConvert(bool useThread, TThreadPriority priority = tpNormal);
+    // Asks the run to end at its next turn; a paused run is resumed so that it can. With waitFor
+    // returns after the whole run, OnTerminate included, has ended.
+    void Stop(bool waitFor);
+    void Pause();
+    void Resume();
+    // Ends the object whatever its state: stops a running one, or terminates a ready one from a
+    // thread of its own.
+    void StopOrTerminate(bool waitFor);
+
+    int MaxFiles() const { return FMaxFiles; }
+    int nb_input_files() const { return int(Finput_files.size()); }
+    int nb_output_files() const { return int(Foutput_files.size()); }
+    bool Converting() const { return FRun->Converting(); }
+    bool Terminated() const { return FRun->Terminated(); }
+    bool Paused() const { return FRun->Paused(); }
+    bool Finished() const { return FRun->Finished(); }
+    bool FatalException() const { return FRun->FatalException(); }
+    std::string FatalMessage() const { return FRun->FatalMessage(); }
+    const std::string& LastErrMsg() const { return FLastErrMsg; }
+    bool JoinMode() const { return FJoinMode; }
+
+    // The file tables. An output file fills several slots in join mode.
+    TInputFile& InputFile(int index) const;
+    TOutputFile& OutputFile(int index) const;
+    // The decoder chosen by name for each input stream, and the encoder for each output stream,
+    // in opening order; nullptr where none was named.
+    const std::vector<const AVCodec*>& InputCodecs() const { return Finput_codecs; }
+    const std::vector<const AVCodec*>& OutputCodecs() const { return Foutput_codecs; }
+
+    // Takes an opened input into the tables, with a decoder context made from each stream's
+    // parameters; returns its index. Raises when the table is full.
+    int AddInputFile(InputContextPtr context, std::int64_t tsOffset);
+    // Takes an output into the tables; returns its index. Raises when the table is full.
+    int AddOutputFile(std::shared_ptr<TOutputFile> file);
+    // Repeats the last output slot: in join mode one output takes the streams of every input.
+    void RepeatLastOutputSlot();
+    void SetJoinMode(bool value) { FJoinMode = value; }
+    // A new stream on an output file with an encoder context of that media type. The stream
+    // takes its id from the "streamid" table and the pending bitstream filters of its kind.
+    TOutputStreamCodec& AddOutputStream(int fileIndex, AVMediaType type);
+    void AddInputCodec(const AVCodec* codec) { Finput_codecs.push_back(codec); }
+    void AddOutputCodec(const AVCodec* codec) { Foutput_codecs.push_back(codec); }
+
+    TPostHooks PostHooks() const { return FPostHooks; }
+    void SetPostHooks(TPostHooks hooks);
+    void ChangePostHooks(TPostHooks hooks);
+
+    // Least time between progress reports and between preview frames, microseconds.
+    std::int64_t ReportInterval{ 500000 };
+    std::int64_t PreviewInterval{ 100000 };
+
+    TProgressEvent OnProgress;
+    TPreviewBitmapEvent OnPreviewBitmap;
+    TCustomHookEvent OnCustomHook;
+    // Raised once, on the thread that ends the object: the worker, the caller of an inline run
+    // or of a refused start, or a thread of its own for a ready object ended by StopOrTerminate.
+    TNotifyEvent OnTerminate;
+
+protected:
+    // The transcoding run on the opened files. Its packet loop calls PassGate at every turn and
+    // ends when it returns false; at its end it calls RunReachedEnd. Stream records whose codecs
+    // it opens go on FEncoderList and FDecoderList, which are closed after it.
+    virtual void Transcode() = 0;
+
+    bool PassGate() { return FRun->PassGate(); }
+    void RunReachedEnd() { FRun->RunReachedEnd(); }
+
+    TCodecList FEncoderList;
+    TCodecList FDecoderList;
+    TRGBConvertContext FHookContext;
+    int FHookFrameNumber{ 0 };
+    TPostHookContext FPostContext;
+    std::string FLastErrMsg;
+
+private:
+    void MakeRun();
+    void CheckFileSlot(std::size_t count) const;
+    void SyncFileCounts();
+    void CloseOutputs();
+
+    int FMaxFiles{ 0 };
+    std::vector<TInputFile> Finput_files;
+    std::vector<std::shared_ptr<TOutputFile>> Foutput_files;
+    std::vector<const AVCodec*> Finput_codecs;
+    std::vector<const AVCodec*> Foutput_codecs;
+    TPostHooks FPostHooks;
+    bool FJoinMode{ false };
+    std::unique_ptr<TConvertLifecycle> FRun;
+};
