@@ -40,6 +40,8 @@ TbsColor BlendPixelVector(TbsColor s, TbsColor d);
 void BlendLineVector(const TbsColor* src, TbsColor* dst, int n);
 
 void KeyCopyLine(const TbsColor* src, TbsColor* dst, int n);
+// dst[i] := src[map[i]] for n pixels: one row of a nearest-neighbour scaling.
+void GatherLine(const TbsColor* src, const int* map, TbsColor* dst, int n);
 void CopyLine(const TbsColor* src, TbsColor* dst, int n);
 void FillLine(TbsColor* dst, int n, TbsColor color);
 void SetAlphaLine(TbsColor* dst, int n, std::uint8_t alpha);

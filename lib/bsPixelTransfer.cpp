@@ -112,17 +112,10 @@ void TPixelRoutines::Scale(TPixelOp op, TbsBitmap& dest, TRect dstRect, TRect cl
         if (op == TPixelOp::Copy) {
             if (sy == lastRow)
                 line(dest.Row(c.Top + j - 1) + c.Left, dst, w);
-            else {
-                const TbsColor* src = source.Row(sy);
-                for (int i = 0; i < w; ++i)
-                    dst[i] = src[cols[std::size_t(i)]];
-            }
+            else
+                GatherLine(source.Row(sy), cols.data(), dst, w);
         } else {
-            if (sy != lastRow) {
-                const TbsColor* src = source.Row(sy);
-                for (int i = 0; i < w; ++i)
-                    buffer[std::size_t(i)] = src[cols[std::size_t(i)]];
-            }
+            if (sy != lastRow) GatherLine(source.Row(sy), cols.data(), buffer.data(), w);
             line(buffer.data(), dst, w);
         }
         lastRow = sy;
@@ -179,11 +172,7 @@ void TPixelRoutines::ToDIB(TPixelOp op, TbsColor* bits, TRect dstRect, TRect cli
             CopyLine(dibRow(c.Top + j - 1) + c.Left, dst, w);
             continue;
         }
-        if (sy != lastRow) {
-            const TbsColor* src = bitmap.Row(sy);
-            for (int i = 0; i < w; ++i)
-                buffer[std::size_t(i)] = src[cols[std::size_t(i)]];
-        }
+        if (sy != lastRow) GatherLine(bitmap.Row(sy), cols.data(), buffer.data(), w);
         line(buffer.data(), dst, w);
         lastRow = sy;
     }

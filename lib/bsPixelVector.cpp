@@ -49,3 +49,9 @@ void KeyCopyLine(const TbsColor* src, TbsColor* dst, int n) {
         dst[i] = IsKeyColored(s) ? d : (s | 0xFF000000u);
     }
 }
+
+VC_PIXEL_CLONES
+void GatherLine(const TbsColor* src, const int* map, TbsColor* dst, int n) {
+    for (int i = 0; i < n; ++i)
+        dst[i] = src[map[i]];
+}
