@@ -3,9 +3,11 @@
 #include "Src/AVUtilStubs.h"
 #include "Src/FFUtils.h"
 #include "Src/FFmpegLoader.h"
+#include "Src/FFmpegLogger.h"
 #include "Src/MyUtils.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/MainThread.h"
 #include "tests/Src/LibAVFolder.h"
 #include "tests/fixtures/FixtureSet.h"
 #include "tests/fixtures/MediaWriter.h"
@@ -116,6 +118,28 @@ TEST_F(AVProbeTest, FailedLoadsSayWhyAndLeaveNoFile) {
     EXPECT_EQ(FProbe.LastErrMsg(), missing + ": No such file or directory");
     EXPECT_EQ(FProbe.FileHandle(), nullptr);
     EXPECT_EQ(FProbe.ForceFormat(), "");
+}
+
+TEST_F(AVProbeTest, ReportedProblemsAreLoggedWithTheirLevel) {
+    SetMainThread();
+    TFFLogger logger(nullptr);
+    std::vector<std::pair<TLogLevel, std::string>> logged;
+    logger.OnLog = [&logged](TObject*, std::uint32_t, TLogLevel level, const std::string& msg) {
+        logged.emplace_back(level, msg);
+    };
+    const std::string missing = fixtures::Standard().Folder + "/missing.avi";
+    FProbe.FileInfoText();
+    FProbe.LoadFile(fixtures::Standard().Mp4, "nosuchformat"); // only stored
+    FProbe.LoadFile(missing);
+    Load(fixtures::Standard().Mp4);
+    FProbe.FirstSubtitleStreamInfo();
+    const std::vector<std::pair<TLogLevel, std::string>> expected = {
+        { llWarning, "file not loaded." },
+        { llError, missing + ": No such file or directory" },
+        { llError, "no subtitle stream." },
+    };
+    EXPECT_EQ(logged, expected);
+    logger.OnLog = nullptr;
 }
 
 TEST_F(AVProbeTest, CountsTheStreamsOfEachKind) {
