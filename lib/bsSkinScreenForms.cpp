@@ -6,10 +6,13 @@
 
 namespace {
 
+// Sends go to the handle taken now: a receiver that frees another form then leaves a stale
+// handle, which the window system ignores, not a dangling form.
 TbsSkinMessageForm FormEntry(TCustomForm* form) {
+    const win::HWND handle = form->Handle();
     return { form, form->ClassName(),
-             [form](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
-                 win::SendMessage(form->Handle(), message, wParam, lParam);
+             [handle](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
+                 win::SendMessage(handle, message, wParam, lParam);
              } };
 }
 

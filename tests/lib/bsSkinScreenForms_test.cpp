@@ -31,10 +31,14 @@ public:
     std::string ClassName() const override { return FClass; }
 
     void WndProc(TMessage& m) override {
-        if (m.Msg >= WM_SKINBEFORECHANGE && m.Msg <= WM_SKINLAYEREDBORDERS && m.LParam == 1000)
+        if (m.Msg >= WM_SKINBEFORECHANGE && m.Msg <= WM_SKINLAYEREDBORDERS && m.LParam == 1000) {
             FLog.push_back({ FLabel, m.Msg, m.WParam });
+            if (OnSkinMessage) OnSkinMessage(m.Msg);
+        }
         TForm::WndProc(m);
     }
+
+    std::function<void(UINT message)> OnSkinMessage;
 
 private:
     std::string FLabel;
@@ -97,4 +101,22 @@ TEST_F(SkinScreenForms, ClearSkinReachesEveryFormThroughItsWindowOwnerFirst) {
     Log.clear();
     skin->SetSkinnableForm(false);
     EXPECT_EQ(Log.size(), 2u);
+}
+
+TEST_F(SkinScreenForms, AFormFreedByAnotherReceiverIsSkippedSafely) {
+    TRecordingForm* owner = AddForm("owner");
+    AddForm("doomed");
+    auto* skin = new TbsSkinData(owner);
+    skin->SetShowLayeredBorders(false);
+    owner->OnSkinMessage = [&](UINT message) {
+        if (message == WM_SKINBEFORECHANGE) Forms.pop_back();
+    };
+    Log.clear();
+    skin->ClearSkin();
+    const std::vector<TSeen> expected = {
+        { "owner", WM_SKINBEFORECHANGE, reinterpret_cast<WPARAM>(skin) },
+        { "owner", WM_SKINCHANGE, reinterpret_cast<WPARAM>(skin) },
+        { "owner", WM_SKINAFTERCHANGE, reinterpret_cast<WPARAM>(skin) },
+    };
+    EXPECT_EQ(Log, expected);
 }
