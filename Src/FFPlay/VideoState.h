@@ -1,5 +1,8 @@
 #pragma once
+#include "Src/AVUtilStubs.h"
 #include "Src/FFPlay/PacketQueue.h"
+#include "Src/FFmpegLogger.h"
+#include "Src/SwResampleStubs.h"
 
 #include <array>
 #include <atomic>
@@ -7,8 +10,11 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <string>
+#include <vector>
 
 struct SDL_Overlay;
+struct AVStream;
 
 enum Tav_sync_type { AV_SYNC_AUDIO_MASTER, AV_SYNC_VIDEO_MASTER, AV_SYNC_EXTERNAL_CLOCK };
 
@@ -39,6 +45,14 @@ public:
     virtual int FrameDrop() const = 0;
     virtual void DisplayVideo(TVideoState& is) = 0;
     virtual void ReportPosition(TVideoState& is) = 0;
+    // The marker the read thread queues after a seek; null when none is in use.
+    virtual const AVPacket* FlushPacket() const { return nullptr; }
+    virtual bool Mute() const { return false; }
+    virtual int AudioVolume() const { return 128; }
+    virtual void AudioCallbackTime(int64_t) {}
+    virtual void Log(TLogLevel, const std::string&) {}
+    // A failure reported to the user without becoming the component's last error.
+    virtual void ReportError(const std::string& message) { Log(llError, message); }
 };
 
 // One playback: the queues between the read thread, the decoders and the event loop, and the
@@ -85,6 +99,26 @@ public:
     int audio_sample_rate{ 0 };
     int audio_channels{ 0 };
     TPacketQueue audioq;
+    AVStream* audio_st{ nullptr };
+    CodecContextPtr audio_ctx;
+    PacketPtr audio_pkt;
+    FramePtr audio_frame;
+    // Decoded audio as signed 16-bit at the output's rate and channels; sized from each frame.
+    std::vector<uint8_t> audio_buf;
+    SwrContextPtr swr_ctx;
+    int audio_src_fmt{ -1 };
+    int audio_src_rate{ 0 };
+    int audio_src_channels{ 0 };
+    uint64_t audio_src_mask{ 0 };
+    double audio_diff_cum{ 0 };
+    double audio_diff_avg_coef{ 0 };
+    double audio_diff_threshold{ 0 };
+    int audio_diff_avg_count{ 0 };
+
+    static constexpr int SampleArraySize = 131072;
+    std::atomic<int> show_audio{ 0 };
+    std::vector<int16_t> sample_array = std::vector<int16_t>(SampleArraySize);
+    int sample_array_index{ 0 };
 
     int subtitle_stream{ -1 };
     std::atomic<int> subtitle_stream_changed{ 0 };
