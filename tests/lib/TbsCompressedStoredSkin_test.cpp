@@ -547,3 +547,35 @@ TEST_F(CompressedSkin, MutatedBlocksNeverCrashTheLoader) {
     }
     EXPECT_GT(loaded, 0);
 }
+
+TEST_F(CompressedSkin, FileNamesBuildTheBlockOnlyWhileDesigning) {
+    const std::string file = Folder.Path() + "packed.bsc";
+    {
+        TbsCompressedStoredSkin source{ nullptr };
+        source.LoadFromIniFile(Ini);
+        source.SaveToCompressFile(file);
+    }
+    TbsCompressedStoredSkin stored{ nullptr };
+    stored.SetFileName(Ini);
+    stored.SetCompressedFileName(file);
+    EXPECT_EQ(stored.FileName(), Ini);
+    EXPECT_TRUE(stored.Empty());
+
+    stored.SetDesigning(true);
+    stored.SetFileName(Ini);
+    EXPECT_EQ(stored.FileName(), "skin.ini");
+    EXPECT_FALSE(stored.Empty());
+
+    // A skin list item asks its list.
+    TbsCompressedSkinList list{ nullptr };
+    TbsSkinListItem* item = list.Skins().Add();
+    item->SetCompressedFileName(file);
+    EXPECT_TRUE(item->Skin().Empty());
+    list.SetDesigning(true);
+    item->SetCompressedFileName(file);
+    EXPECT_EQ(item->CompressedFileName(), "packed.bsc");
+    EXPECT_EQ(FramedBlock(item->Skin()), FramedBlock(stored));
+    list.SetLoading(true);
+    item->SetFileName("elsewhere/skin.ini");
+    EXPECT_EQ(item->FileName(), "elsewhere/skin.ini");
+}
