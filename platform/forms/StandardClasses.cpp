@@ -2,6 +2,7 @@
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TGraphicControl.h"
+#include "platform/forms/TImageList.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/forms/TTimer.h"
 #include <mutex>
@@ -208,6 +209,18 @@ void RegisterTimer(TClassRegistry& r) {
     r.RegisterProperty(c, "OnTimer", EventSetter(&TTimer::SetOnTimer));
 }
 
+void RegisterImageList(TClassRegistry& r) {
+    r.RegisterClass("TCustomImageList", "TComponent");
+    r.RegisterProperty("TCustomImageList", "Width", Integer(&TCustomImageList::SetWidth));
+    r.RegisterProperty("TCustomImageList", "Height", Integer(&TCustomImageList::SetHeight));
+    r.RegisterProperty(
+        "TCustomImageList", "BkColor",
+        Through<TCustomImageList>(
+            [](TCustomImageList& t, const TDescriptionValue& v) { t.SetBkColor(ColorOf(v)); }));
+    r.RegisterClass("TImageList", "TCustomImageList",
+                    [](TComponent* owner) { return new TImageList(owner); });
+}
+
 } // namespace
 
 void RegisterStandardClasses() {
@@ -221,5 +234,6 @@ void RegisterStandardClasses() {
         RegisterForm(r);
         RegisterMenus(r);
         RegisterTimer(r);
+        RegisterImageList(r);
     });
 }

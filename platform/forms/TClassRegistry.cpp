@@ -161,6 +161,8 @@ TColor ColorOf(const TDescriptionValue& value) {
         { "clInfoText", clInfoText },
         { "clInfoBk", clInfoBk },
         { "clHotLight", clHotLight },
+        { "clNone", clNone },
+        { "clDefault", clDefault },
     };
     const std::string& ident = IdentOf(value);
     for (const auto& [name, color] : kNames)

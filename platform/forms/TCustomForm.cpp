@@ -334,6 +334,9 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
     if (!control) return true; // the focus left the form: its active control stays
     if (control == FFocusedControl) return true;
     TWinControl* old = FFocusedControl;
+    // The control losing the focus closes what it has open (drop-downs), told who takes over.
+    if (old) old->Perform(CM_CANCELMODE, 0, LPARAM(control));
+    if (FFocusedControl != old) return true; // its handler moved the focus on
     FFocusedControl = control;
     FActiveControl = control;
     control->FreeNotification(this);

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/EInvalidOperation.h"
 #include "platform/forms/TControl.h"
 #include "platform/win/WinDefs.h"
 #include "platform/win/WindowClass.h"
@@ -159,10 +160,4 @@ private:
     bool FTabStop{ false };
     bool FHoverTracked{ false };
     bool FKeptFocus{ false };
-};
-
-// The control could not do what was asked in its state.
-class EInvalidOperation : public Exception {
-public:
-    using Exception::Exception;
 };

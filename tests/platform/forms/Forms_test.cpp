@@ -164,6 +164,12 @@ TEST_F(Forms, FocusMovesAnnounceExitEnterAndFocusChanged) {
         if (m.Msg == CM_FOCUSCHANGED && m.LParam == LPARAM(inner)) ++changed;
         old(m);
     };
+    LPARAM cancelSender = 0;
+    TWndMethod oldInner = inner->WindowProc;
+    inner->WindowProc = [&](TMessage& m) {
+        if (m.Msg == CM_CANCELMODE) cancelSender = m.LParam;
+        oldInner(m);
+    };
     form->Show();
     inner->SetFocus();
     other->SetFocus();
@@ -171,7 +177,9 @@ TEST_F(Forms, FocusMovesAnnounceExitEnterAndFocusChanged) {
                                              "exit panel", "enter other" };
     EXPECT_EQ(log, expected);
     EXPECT_EQ(changed, 1) << "every control hears which one got the focus";
+    EXPECT_EQ(cancelSender, LPARAM(other)) << "the old control hears who takes the focus";
     other->WindowProc = old;
+    inner->WindowProc = oldInner;
     // Freeing the active control leaves no dangling reference.
     delete other;
     EXPECT_EQ(form->ActiveControl(), nullptr);
