@@ -55,6 +55,7 @@ void RegisterControl(TClassRegistry& r) {
                                                                        { "akRight", akRight },
                                                                        { "akBottom", akBottom } }));
     r.RegisterProperty(c, "PopupMenu", Reference(&TControl::SetPopupMenu));
+    r.RegisterProperty(c, "Action", Reference(&TControl::SetAction));
     r.RegisterProperty(c, "Font.Name",
                        Through<TControl>([](TControl& t, const TDescriptionValue& v) {
                            t.Font().SetName(StringOf(v));
@@ -221,6 +222,27 @@ void RegisterImageList(TClassRegistry& r) {
                     [](TComponent* owner) { return new TImageList(owner); });
 }
 
+void RegisterActions(TClassRegistry& r) {
+    const std::string c = "TCustomAction";
+    r.RegisterClass("TBasicAction", "TComponent");
+    r.RegisterProperty("TBasicAction", "OnExecute", Event(&TBasicAction::OnExecute));
+    r.RegisterProperty("TBasicAction", "OnUpdate", Event(&TBasicAction::OnUpdate));
+    r.RegisterClass(c, "TBasicAction");
+    r.RegisterProperty(c, "Caption", String(&TCustomAction::SetCaption));
+    r.RegisterProperty(c, "Hint", String(&TCustomAction::SetHint));
+    r.RegisterProperty(c, "Enabled", Boolean(&TCustomAction::SetEnabled));
+    r.RegisterProperty(c, "Visible", Boolean(&TCustomAction::SetVisible));
+    r.RegisterProperty(c, "Checked", Boolean(&TCustomAction::SetChecked));
+    r.RegisterProperty(c, "AutoCheck", Boolean(&TCustomAction::SetAutoCheck));
+    r.RegisterProperty(c, "GroupIndex", Integer(&TCustomAction::SetGroupIndex));
+    r.RegisterProperty(c, "ImageIndex", Integer(&TCustomAction::SetImageIndex));
+    r.RegisterProperty(c, "ShortCut", Integer(&TCustomAction::SetShortCut));
+    r.RegisterClass("TAction", c, [](TComponent* owner) { return new TAction(owner); });
+    r.RegisterClass("TActionList", "TComponent",
+                    [](TComponent* owner) { return new TActionList(owner); });
+    r.RegisterProperty("TActionList", "Images", Reference(&TActionList::SetImages));
+}
+
 } // namespace
 
 void RegisterStandardClasses() {
@@ -235,5 +257,6 @@ void RegisterStandardClasses() {
         RegisterMenus(r);
         RegisterTimer(r);
         RegisterImageList(r);
+        RegisterActions(r);
     });
 }

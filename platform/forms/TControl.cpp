@@ -21,6 +21,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+    FActionLink.reset();
     if (gMouseControl == this) gMouseControl = nullptr;
     if (gCaptureControl == this) gCaptureControl = nullptr;
     FFont.OnChange = nullptr;
@@ -409,7 +410,36 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TControl::Click() {
-    if (OnClick) OnClick(this);
+    if (OnClick) {
+        OnClick(this);
+        return;
+    }
+    if (FActionLink) FActionLink->Execute(this);
+}
+
+TBasicAction* TControl::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* value) {
+    if (!value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) {
+        FActionLink = std::make_unique<TBasicActionLink>(this);
+        FActionLink->OnChange = [this](TBasicAction* action) { ActionChange(action); };
+    }
+    FActionLink->SetAction(value);
+}
+
+void TControl::ActionChange(TBasicAction* sender) {
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    if (!action) return;
+    SetCaption(action->Caption());
+    SetEnabled(action->Enabled());
+    SetHint(action->Hint());
+    SetVisible(action->Visible());
 }
 
 void TControl::DblClick() {

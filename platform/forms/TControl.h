@@ -1,9 +1,11 @@
 #pragma once
 #include "platform/forms/ControlTypes.h"
+#include "platform/forms/TAction.h"
 #include "platform/forms/TComponent.h"
 #include "platform/forms/TSizeConstraints.h"
 #include "platform/gfx/TFont.h"
 #include "platform/gfx/TRect.h"
+#include <memory>
 #include <string>
 
 class TWinControl;
@@ -84,6 +86,11 @@ public:
     TComponent* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TComponent* value);
 
+    // The action whose caption, enabling, hint and visibility the control shows and which a
+    // click runs when OnClick is not set.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* value);
+
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle value) { FControlStyle = value; }
     TControlState ControlState() const { return FControlState; }
@@ -151,6 +158,8 @@ protected:
     // Windowless: invalidates this control's rectangle of the parent.
     void InvalidateControl(bool isVisible, bool isOpaque);
     virtual void FontChanged();
+    // The linked action changed (nullptr: it went); the base class copies its state.
+    virtual void ActionChange(TBasicAction* sender);
 
     TFont FFont;
     TColor FColor{ clWindow };
@@ -188,4 +197,5 @@ private:
     TCursor FCursor{ crDefault };
     TComponent* FPopupMenu{ nullptr };
     bool FUpdatingFont{ false };
+    std::unique_ptr<TBasicActionLink> FActionLink;
 };
