@@ -16,6 +16,11 @@ std::uint32_t ColourOf(char letter) {
     return ((n * 37) & 0xFF) << 16 | ((n * 91) & 0xFF) << 8 | ((n * 53 + 7) & 0xFF);
 }
 
+TColor LetterColor(char letter) {
+    const std::uint32_t c = ColourOf(letter);
+    return TColor((c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF));
+}
+
 std::unique_ptr<TBitmap> PictureOfRows(const std::vector<std::string>& rows, TPixelFormat format) {
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->SetPixelFormat(pf24bit);

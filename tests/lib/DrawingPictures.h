@@ -14,6 +14,8 @@
 std::unique_ptr<TBitmap> PictureOfRows(const std::vector<std::string>& rows,
                                        TPixelFormat format = pf24bit);
 std::uint32_t ColourOf(char letter);
+// The same colour as a TColor (0x00BBGGRR), for drawing in it.
+TColor LetterColor(char letter);
 // The bitmap's pixels written back as letters; a colour without a letter becomes '?'.
 std::vector<std::string> RowsOf(const TBitmap& bitmap);
 
