@@ -80,39 +80,57 @@ void TCustomForm::SetWindowState(TWindowState value) {
     }
 }
 
+void TCustomForm::FrameStyles(DWORD& style, DWORD& exStyle) const {
+    switch (FBorderStyle) {
+    case bsNone:
+        style |= WS_POPUP;
+        break;
+    case bsSingle:
+    case bsToolWindow:
+        style |= WS_CAPTION | WS_BORDER;
+        break;
+    case bsSizeable:
+    case bsSizeToolWin:
+        style |= WS_CAPTION | WS_THICKFRAME;
+        break;
+    case bsDialog:
+        style |= WS_POPUP | WS_CAPTION;
+        exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+        break;
+    }
+    if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) exStyle |= WS_EX_TOOLWINDOW;
+    if (FBorderStyle != bsNone && FBorderIcons.Contains(biSystemMenu)) {
+        style |= WS_SYSMENU;
+        if (FBorderStyle != bsDialog && FBorderStyle != bsToolWindow &&
+            FBorderStyle != bsSizeToolWin) {
+            if (FBorderIcons.Contains(biMinimize)) style |= WS_MINIMIZEBOX;
+            if (FBorderIcons.Contains(biMaximize)) style |= WS_MAXIMIZEBOX;
+        }
+    }
+}
+
+TRect TCustomForm::ClientRect() const {
+    if (HandleAllocated() || Parent()) return TWinControl::ClientRect();
+    // Before the window exists the frame its styles will give is taken off, so that a client
+    // size set early (a description's ClientWidth) holds once the window is made.
+    DWORD style = 0, exStyle = 0;
+    FrameStyles(style, exStyle);
+    RECT frame{ 0, 0, 0, 0 };
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return TRect(0, 0, std::max(0, FWidth - (frame.right - frame.left)),
+                 std::max(0, FHeight - (frame.bottom - frame.top)));
+}
+
 void TCustomForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     if (Parent()) return; // a form placed inside another control is a plain child window
     params.Style &= ~(WS_CHILD | WS_VISIBLE);
     params.Style |= WS_CLIPCHILDREN;
     params.ExStyle |= WS_EX_CONTROLPARENT;
-    switch (FBorderStyle) {
-    case bsNone:
-        params.Style |= WS_POPUP;
-        break;
-    case bsSingle:
-    case bsToolWindow:
-        params.Style |= WS_CAPTION | WS_BORDER;
-        break;
-    case bsSizeable:
-    case bsSizeToolWin:
-        params.Style |= WS_CAPTION | WS_THICKFRAME;
-        break;
-    case bsDialog:
-        params.Style |= WS_POPUP | WS_CAPTION;
-        params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
-        break;
-    }
-    if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin)
-        params.ExStyle |= WS_EX_TOOLWINDOW;
-    if (FBorderStyle != bsNone && FBorderIcons.Contains(biSystemMenu)) {
-        params.Style |= WS_SYSMENU;
-        if (FBorderStyle != bsDialog && FBorderStyle != bsToolWindow &&
-            FBorderStyle != bsSizeToolWin) {
-            if (FBorderIcons.Contains(biMinimize)) params.Style |= WS_MINIMIZEBOX;
-            if (FBorderIcons.Contains(biMaximize)) params.Style |= WS_MAXIMIZEBOX;
-        }
-    }
+    DWORD style = 0, exStyle = 0;
+    FrameStyles(style, exStyle);
+    params.Style |= style;
+    params.ExStyle |= exStyle;
     if (FFormStyle == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
     // Secondary forms stay above the main form.
     params.WndParent = nullptr;

@@ -75,6 +75,7 @@ public:
     // until ModalResult is set and the form agrees to close; returns ModalResult.
     virtual TModalResult ShowModal();
 
+    TRect ClientRect() const override;
     void SetVisible(bool value) override;
     void Show();
     void Close();
@@ -109,6 +110,7 @@ protected:
 
 private:
     void ApplyPosition();
+    void FrameStyles(win::DWORD& style, win::DWORD& exStyle) const;
     void CMDialogKey(TMessage& message);
     void WMActivate(TMessage& message);
     void CloseModal();

@@ -295,6 +295,22 @@ TEST_F(Forms, PositionsCentreOnTheWorkAreaOrTheDesktop) {
     }
 }
 
+TEST_F(Forms, ClientSizeSetBeforeTheWindowHoldsAfterwards) {
+    for (TFormBorderStyle border : { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow }) {
+        TForm* form = NewForm(TRect(0, 0, 100, 100));
+        form->SetBorderStyle(border);
+        form->SetClientWidth(300);
+        form->SetClientHeight(200);
+        form->Show();
+        EXPECT_EQ(form->ClientRect(), TRect(0, 0, 300, 200)) << int(border);
+        RECT r;
+        GetClientRect(form->Handle(), &r);
+        EXPECT_EQ(r.right, 300) << int(border);
+        EXPECT_EQ(r.bottom, 200) << int(border);
+        delete form;
+    }
+}
+
 TEST_F(Forms, ScreenListsFormsInActivationOrder) {
     TForm* a = NewForm(TRect(0, 0, 100, 100));
     TForm* b = NewForm(TRect(200, 0, 300, 100));
