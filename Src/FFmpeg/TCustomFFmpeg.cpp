@@ -139,10 +139,19 @@ void TCustomFFmpeg::StopOrTerminate(bool waitFor) {
     FRun->StopOrTerminate(waitFor);
 }
 
-TInputFile& TCustomFFmpeg::InputFile(int index) const {
+void TCustomFFmpeg::CheckInputIndex(int index) const {
     if (index < 0 || index >= nb_input_files())
         throw EListError(Format("List index out of bounds (%d)", index));
-    return const_cast<TInputFile&>(Finput_files[std::size_t(index)]);
+}
+
+TInputFile& TCustomFFmpeg::InputFile(int index) {
+    CheckInputIndex(index);
+    return Finput_files[std::size_t(index)];
+}
+
+const TInputFile& TCustomFFmpeg::InputFile(int index) const {
+    CheckInputIndex(index);
+    return Finput_files[std::size_t(index)];
 }
 
 TOutputFile& TCustomFFmpeg::OutputFile(int index) const {

@@ -95,7 +95,9 @@ public:
     bool JoinMode() const { return FJoinMode; }
 
     // The file tables. An output file fills several slots in join mode.
-    TInputFile& InputFile(int index) const;
+    // An index outside the table raises EListError.
+    TInputFile& InputFile(int index);
+    const TInputFile& InputFile(int index) const;
     TOutputFile& OutputFile(int index) const;
     // The decoder chosen by name for each input stream, and the encoder for each output stream,
     // in opening order; nullptr where none was named.
@@ -150,6 +152,7 @@ protected:
 private:
     void MakeRun();
     void CheckFileSlot(std::size_t count) const;
+    void CheckInputIndex(int index) const;
     void SyncFileCounts();
     void CloseOutputs();
 
