@@ -1,6 +1,7 @@
 #include "FormsTestSupport.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomControl.h"
+#include "platform/forms/TMenuItem.h"
 #include "platform/forms/TMessageForm.h"
 #include "platform/win/Input.h"
 #include <memory>
@@ -23,6 +24,11 @@ public:
     void WndProc(TMessage& m) override {
         if (m.Msg == CM_DIALOGKEY &&
             ((m.WParam == VK_RETURN && FDefault) || (m.WParam == VK_ESCAPE && FCancel))) {
+            Click();
+            m.Result = 1;
+            return;
+        }
+        if (m.Msg == CM_DIALOGCHAR && IsAccel(unsigned(m.WParam), Caption())) {
             Click();
             m.Result = 1;
             return;
@@ -128,6 +134,27 @@ TEST_F(Forms, DialogKeysReachDefaultAndCancelButtonsBeforeTheFocusedControl) {
     Pump();
     EXPECT_TRUE(ok->Focused());
     EXPECT_EQ(form->ActiveControl(), ok);
+}
+
+TEST_F(Forms, CharactersTheFocusedControlDoesNotWantAreOfferedAsAccelerators) {
+    TForm* form = NewForm(TRect(100, 100, 400, 300));
+    auto* edit = Add<TTestEdit>(form, TRect(10, 10, 110, 30));
+    auto* panel = Add<TTestEdit>(form, TRect(10, 50, 200, 150));
+    auto* start = Add<TTestButton>(panel, TRect(10, 10, 80, 35)); // nested: the broadcast recurses
+    start->SetCaption("&Start");
+    std::string typed;
+    edit->OnKeyPress = [&](TObject*, char& key) { typed += key; };
+    form->Show();
+    edit->SetFocus();
+    FDisplay->TypeKey('S', "s");
+    Pump();
+    EXPECT_EQ(start->FClicks, 1);
+    EXPECT_EQ(typed, "");
+    edit->FWants = DLGC_WANTCHARS;
+    FDisplay->TypeKey('S', "s");
+    Pump();
+    EXPECT_EQ(start->FClicks, 1) << "a control that takes characters keeps them";
+    EXPECT_EQ(typed, "s");
 }
 
 TEST_F(Forms, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst) {
