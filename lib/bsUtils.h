@@ -7,6 +7,7 @@
 #include "lib/bsImageBuilders.h"
 #include "lib/bsMarks.h"
 #include "lib/bsMaskRegion.h"
+#include "lib/bsParentBackground.h"
 #include "lib/bsRectUtils.h"
 #include "lib/bsSystemVersion.h"
 #include "lib/bsTextDrawing.h"
