@@ -1,4 +1,5 @@
 #include "platform/forms/TWinControl.h"
+#include "platform/forms/TScreen.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/GdiHandle.h"
 #include "platform/gfx/GdiObjects.h"
@@ -622,6 +623,21 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
 
 void TWinControl::PaintWindow(HDC) {}
 
+void TWinControl::ScrollBy(int deltaX, int deltaY) {
+    if (deltaX == 0 && deltaY == 0) return;
+    DisableAlign();
+    try {
+        for (TControl* c : std::vector<TControl*>(FControls))
+            c->SetBounds(c->FLeft + deltaX, c->FTop + deltaY, c->FWidth, c->FHeight);
+    } catch (...) {
+        EnableAlign();
+        throw;
+    }
+    FControlState.Exclude(csAlignmentNeeded); // scrolling is no reason to realign
+    EnableAlign();
+    Invalidate();
+}
+
 void TWinControl::WMPaint(TMessage& message) {
     if (message.WParam) {
         const HDC dc = reinterpret_cast<HDC>(message.WParam);
@@ -885,7 +901,9 @@ void TWinControl::WndProc(TMessage& message) {
         POINT p;
         GetCursorPos(&p);
         TControl* c = ControlAtPos(ScreenToClient(p), false);
-        const TCursor cursor = c && c->Cursor() != crDefault ? c->Cursor() : Cursor();
+        TCursor cursor = c && c->Cursor() != crDefault ? c->Cursor() : Cursor();
+        // A program-wide cursor (the hourglass while busy) wins over the controls' own.
+        if (Screen && Screen->Cursor() != crDefault) cursor = Screen->Cursor();
         if (LOWORD(UINT_PTR(message.LParam)) == HTCLIENT && cursor != crDefault) {
             win::SetCursor(LoadCursor(nullptr, CursorId(cursor)));
             message.Result = TRUE;

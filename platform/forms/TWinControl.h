@@ -93,6 +93,8 @@ public:
     // Paints the windowless children on dc (client coordinates of this control), starting
     // above first (nullptr: all).
     void PaintControls(win::HDC dc, TControl* first);
+    // Moves every child by the distances given and repaints.
+    void ScrollBy(int deltaX, int deltaY);
     // Paints this control and its windowless children on a foreign dc at its current origin.
     void PaintTo(win::HDC dc, int x, int y);
 

@@ -366,6 +366,27 @@ TEST_F(Controls, PopupMenuReferenceClearsWhenTheMenuGoes) {
     EXPECT_EQ(b->PopupMenu(), nullptr);
 }
 
+TEST_F(Controls, ScrollByMovesEveryChildAndKeepsAlignmentAlone) {
+    auto top = std::make_unique<TTopWindow>(nullptr);
+    top->SetBounds(0, 0, 200, 200);
+    auto* windowed = new TProbe(top.get());
+    windowed->SetParent(top.get());
+    windowed->SetBounds(10, 20, 30, 30);
+    auto* spot = new TSpot(top.get());
+    spot->SetParent(top.get());
+    spot->SetBounds(50, 60, 10, 10);
+    top->HandleNeeded();
+    top->ScrollBy(-5, 7);
+    EXPECT_EQ(windowed->BoundsRect(), TRect(5, 27, 35, 57));
+    EXPECT_EQ(spot->BoundsRect(), TRect(45, 67, 55, 77));
+    RECT r;
+    GetWindowRect(windowed->Handle(), &r);
+    POINT p{ r.left, r.top };
+    ScreenToClient(top->Handle(), &p);
+    EXPECT_EQ(p.x, 5);
+    EXPECT_EQ(p.y, 27);
+}
+
 TEST_F(Controls, TabOrderWalksFocusableControlsAndWraps) {
     auto top = std::make_unique<TTopWindow>(nullptr);
     top->SetBounds(0, 0, 200, 200);
