@@ -1,9 +1,4 @@
 #pragma once
-#include "platform/rtl/Exception.h"
-
-// A form description could not be read; the message names the file, the line and, where one
-// is concerned, the property.
-class EReadError : public Exception {
-public:
-    using Exception::Exception;
-};
+// A form description that cannot be read raises EReadError, the streams' own reading error:
+// its message names the file, the line and, where one is concerned, the property.
+#include "platform/rtl/TStream.h"
