@@ -3,8 +3,9 @@
 // any size, window regions cut from mask pictures, image and caption layout, a parent's
 // background under transparent-looking controls, text with ellipsis, small vector marks and
 // caption glyphs, rectangle helpers and rectangle text, the system version tests, work areas
-// and the pictures of layered windows.
+// and the glow layers shown in layered windows.
 #include "lib/TbsFBitmap.h"
+#include "lib/TbsLayerManager.h"
 #include "lib/bsCaptionGlyphs.h"
 #include "lib/bsGlyphLayout.h"
 #include "lib/bsImageBuilders.h"
