@@ -40,6 +40,8 @@ TRect TbsRegionData::Bound() const {
 
 gfx::GdiPtr<win::HRGN> TbsRegionData::CreateRegion() const {
     if (FWords.empty()) return nullptr;
+    // No rectangles: an empty region, made directly rather than from an empty rectangle list.
+    if (RectCount() == 0) return gfx::GdiPtr<win::HRGN>(win::CreateRectRgn(0, 0, 0, 0));
     return gfx::GdiPtr<win::HRGN>(win::ExtCreateRegion(nullptr, win::DWORD(Size()), Data()));
 }
 
