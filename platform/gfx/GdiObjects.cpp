@@ -347,7 +347,7 @@ HRGN ExtCreateRegion(const void* transform, DWORD size, const RGNDATA* data) {
     const DWORD count = data->rdh.nCount;
     if (count > (size - sizeof(RGNDATAHEADER)) / sizeof(RECT)) return nullptr;
     std::vector<RECT> rects(count);
-    std::memcpy(rects.data(), data->Buffer, count * sizeof(RECT));
+    if (count > 0) std::memcpy(rects.data(), data->Buffer, count * sizeof(RECT));
     return NewRegion(gfx::Region::FromRects(rects));
 }
 
@@ -362,7 +362,7 @@ DWORD GetRegionData(HRGN region, DWORD size, RGNDATA* data) {
     data->rdh.nCount = DWORD(rects.size());
     data->rdh.nRgnSize = DWORD(rects.size() * sizeof(RECT));
     data->rdh.rcBound = object->Region().Bounds();
-    std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
+    if (!rects.empty()) std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
     return needed;
 }
 

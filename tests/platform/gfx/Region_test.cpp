@@ -190,3 +190,18 @@ TEST(RegionHandles, RegionDataRoundTrip) {
     win::DeleteObject(r);
     win::DeleteObject(copy);
 }
+
+TEST(RegionHandles, EmptyRegionDataRoundTrip) {
+    win::HRGN empty = win::CreateRectRgn(0, 0, 0, 0);
+    const win::DWORD size = win::GetRegionData(empty, 0, nullptr);
+    ASSERT_EQ(size, sizeof(win::RGNDATAHEADER));
+    std::vector<char> buffer(size);
+    auto* data = reinterpret_cast<win::RGNDATA*>(buffer.data());
+    ASSERT_EQ(win::GetRegionData(empty, size, data), size);
+    EXPECT_EQ(data->rdh.nCount, 0u);
+    win::HRGN copy = win::ExtCreateRegion(nullptr, size, data);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(win::EqualRgn(empty, copy));
+    win::DeleteObject(empty);
+    win::DeleteObject(copy);
+}
