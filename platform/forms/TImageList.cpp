@@ -2,6 +2,7 @@
 #include "platform/forms/EInvalidOperation.h"
 #include "platform/rtl/Format.h"
 #include <algorithm>
+#include <iterator>
 
 TCustomImageList::TCustomImageList(TComponent* owner) : TComponent(owner) {}
 
@@ -26,10 +27,11 @@ TColor TCustomImageList::PixelOf(TBitmap& bitmap, int x, int y) {
     return ColorToRGB(bitmap.Canvas().Pixels(x, y)) & 0xFFFFFF;
 }
 
-int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
-    if (image.Width() < FWidth || image.Height() < FHeight) return -1;
-    if (mask && (mask->Width() < image.Width() || mask->Height() < FHeight)) return -1;
-    const int first = Count();
+std::vector<TCustomImageList::TImage> TCustomImageList::Pieces(TBitmap& image,
+                                                               TBitmap* mask) const {
+    std::vector<TImage> pieces;
+    if (image.Width() < FWidth || image.Height() < FHeight) return pieces;
+    if (mask && (mask->Width() < image.Width() || mask->Height() < FHeight)) return pieces;
     for (int left = 0; left + FWidth <= image.Width(); left += FWidth) {
         TImage piece;
         piece.Pixels.reserve(std::size_t(FWidth) * std::size_t(FHeight));
@@ -40,10 +42,28 @@ int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
                 piece.Opaque.push_back(!mask || PixelOf(*mask, left + x, y) == 0 ? 1 : 0);
             }
         }
-        FImages.push_back(std::move(piece));
+        pieces.push_back(std::move(piece));
     }
+    return pieces;
+}
+
+int TCustomImageList::Add(TBitmap& image, TBitmap* mask) {
+    std::vector<TImage> pieces = Pieces(image, mask);
+    if (pieces.empty()) return -1;
+    const int first = Count();
+    std::move(pieces.begin(), pieces.end(), std::back_inserter(FImages));
     Changed();
     return first;
+}
+
+void TCustomImageList::Insert(int index, TBitmap& image, TBitmap* mask) {
+    if (index < 0 || index > Count())
+        throw EInvalidOperation(Format("Invalid ImageList Index (%d)", index));
+    std::vector<TImage> pieces = Pieces(image, mask);
+    if (pieces.empty()) return;
+    FImages.insert(FImages.begin() + index, std::make_move_iterator(pieces.begin()),
+                   std::make_move_iterator(pieces.end()));
+    Changed();
 }
 
 int TCustomImageList::AddMasked(TBitmap& image, TColor maskColor) {
@@ -85,6 +105,12 @@ void TCustomImageList::GetBitmap(int index, TBitmap& bitmap) {
 void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {
     // Drawing an index that is not there draws nothing, as the list control does.
     if (index < 0 || index >= Count()) return;
+    DoDraw(index, canvas, x, y, 0, enabled);
+}
+
+void TCustomImageList::DoDraw(int index, TCanvas& canvas, int x, int y, unsigned /*style*/,
+                              bool enabled) {
+    CheckIndex(index);
     const TImage& image = FImages[std::size_t(index)];
     auto at = [&](int px, int py) { return std::size_t(py * FWidth + px); };
     if (FBkColor != clNone) {

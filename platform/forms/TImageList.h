@@ -31,20 +31,30 @@ public:
     int AddMasked(TBitmap& image, TColor maskColor);
     // Adds the pieces of image; where mask is given, its non-black pixels are transparent.
     int Add(TBitmap& image, TBitmap* mask);
+    // Puts the pieces of image (masked as Add does) before image index; index may be Count.
+    void Insert(int index, TBitmap& image, TBitmap* mask);
     void Delete(int index);
     void Clear();
     // Copies image index into bitmap (resized to Width x Height).
     void GetBitmap(int index, TBitmap& bitmap);
 
+    // Draws image index through DoDraw; an index that is not there draws nothing.
     void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
 
     TNotifyEvent OnChange;
+
+protected:
+    // Draws one image of the list; lists that keep their pictures elsewhere draw them here.
+    // style carries drawing-style flags, 0 for the normal look.
+    virtual void DoDraw(int index, TCanvas& canvas, int x, int y, unsigned style, bool enabled);
 
 private:
     struct TImage {
         std::vector<std::uint32_t> Pixels; // 0x00BBGGRR, row by row
         std::vector<std::uint8_t> Opaque;  // 1 where the pixel shows
     };
+    // The Width-wide pieces of image; none when image (or mask) is too small.
+    std::vector<TImage> Pieces(TBitmap& image, TBitmap* mask) const;
     static TColor PixelOf(TBitmap& bitmap, int x, int y);
     void Changed();
     void CheckIndex(int index) const;
