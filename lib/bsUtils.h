@@ -15,6 +15,7 @@
 #include "lib/bsParentBackground.h"
 #include "lib/bsRectText.h"
 #include "lib/bsRectUtils.h"
+#include "lib/bsSystemFunctions.h"
 #include "lib/bsSystemVersion.h"
 #include "lib/bsTextDrawing.h"
 #include "lib/bsWorkArea.h"
