@@ -12,6 +12,16 @@ int TPacketQueue::Put(const AVPacket* pkt, const AVPacket* flush) {
     } else {
         node.Packet.reset(av::av_packet_alloc());
         if (!node.Packet) return -1;
+        // The empty end-of-input packet stays empty: referencing it would give it a buffer, and
+        // a decoder refuses an empty packet with data as invalid instead of draining.
+        if (pkt->size == 0 && pkt->data == nullptr) {
+            node.Bytes = NodeOverhead;
+            std::lock_guard lock(FMutex);
+            FSize += node.Bytes;
+            FNodes.push_back(std::move(node));
+            FCond.notify_one();
+            return 0;
+        }
         // A packet without a buffer (borrowed demuxer memory) is copied here, so the queue
         // never points into memory the read thread reuses.
         if (av::av_packet_ref(node.Packet.get(), pkt) < 0) return -1;

@@ -28,6 +28,7 @@ struct TVideoPicture {
     int height{ 0 };
     int allocated{ 0 };
     int pix_fmt{ 0 };
+    FramePtr picref; // the filtered picture the slot shows
 };
 
 // One slot of the subpicture queue.
@@ -53,6 +54,21 @@ public:
     virtual void Log(TLogLevel, const std::string&) {}
     // A failure reported to the user without becoming the component's last error.
     virtual void ReportError(const std::string& message) { Log(llError, message); }
+
+    // Video decoding: the reorder choice (-1 automatic, 0 decoding order, 1 reordered), the
+    // user's filter chain, and the scaler flags of the filter graph.
+    virtual int DecoderReorderPts() const { return -1; }
+    virtual std::string VideoFilters() const { return {}; }
+    virtual int SwsFlags() const { return 4; }
+    // Asks the event loop to (re)create the overlay of the write slot; it answers with
+    // AllocPicture. A picture slot without an overlay still keeps its frame and its timing.
+    virtual void RequestPictureAllocation(TVideoState& is) = 0;
+    // A picture was queued: the component sets its picture event and ends a finished seek.
+    virtual void PictureQueued(TVideoState&) {}
+    // The first pictures of a file opened paused are up: the component reports the pause.
+    virtual void OpenedPaused(TVideoState&) {}
+    // After each picture: a single step pauses the playback again.
+    virtual void StepDone(TVideoState&) {}
 };
 
 // One playback: the queues between the read thread, the decoders and the event loop, and the
@@ -84,6 +100,7 @@ public:
     std::atomic<int> seek_flushed{ 0 };
     std::atomic<int> open_paused{ 0 };
     std::atomic<int> IsDevice{ 0 };
+    std::atomic<int> EventEOF{ 0 };
 
     Tav_sync_type av_sync_type{ AV_SYNC_AUDIO_MASTER };
     double external_clock{ 0 };
@@ -132,6 +149,8 @@ public:
 
     int video_stream{ -1 };
     TPacketQueue videoq;
+    AVStream* video_st{ nullptr };
+    CodecContextPtr video_ctx;
     double frame_timer{ 0 };
     double frame_last_pts{ 0 };
     double frame_last_delay{ 0 };

@@ -97,6 +97,18 @@ TEST_F(PacketQueueTest, FlushMarkerTravelsAsItself) {
     EXPECT_FALSE(IsFlushPacket(other.get(), FFlush.get()));
 }
 
+TEST_F(PacketQueueTest, EmptyEndPacketStaysWithoutData) {
+    // A decoder drains on a packet without data; one with data and no bytes is refused.
+    TPacketQueue q;
+    PacketPtr end(av::av_packet_alloc());
+    ASSERT_EQ(q.Put(end.get(), FFlush.get()), 0);
+    EXPECT_EQ(q.Size(), TPacketQueue::NodeOverhead);
+    PacketPtr out = MakePacket(8, 1);
+    ASSERT_EQ(q.Get(out.get(), false), 1);
+    EXPECT_EQ(out->data, nullptr);
+    EXPECT_EQ(out->size, 0);
+}
+
 TEST_F(PacketQueueTest, AbortFailsEveryGetAndFlushKeepsTheAbort) {
     TPacketQueue q;
     PacketPtr pkt = MakePacket(10, 0);

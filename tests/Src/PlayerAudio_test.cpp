@@ -21,6 +21,7 @@ public:
         FFlush.reset(av::av_packet_alloc());
         FFlush->data = reinterpret_cast<uint8_t*>(const_cast<char*>(kFlushText));
     }
+    void RequestPictureAllocation(TVideoState&) override {}
     int FrameDrop() const override { return 1; }
     void DisplayVideo(TVideoState&) override {}
     void ReportPosition(TVideoState&) override {}

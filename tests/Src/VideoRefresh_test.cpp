@@ -8,6 +8,7 @@ namespace {
 
 class FakeOwner : public TPlaybackOwner {
 public:
+    void RequestPictureAllocation(TVideoState&) override {}
     int FrameDrop() const override { return FFrameDrop; }
     void DisplayVideo(TVideoState& is) override {
         Shown.push_back(is.pictq_size.load() > 0 ? is.pictq[is.pictq_rindex].pts : -1);
