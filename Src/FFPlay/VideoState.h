@@ -140,6 +140,8 @@ public:
     int subtitle_stream{ -1 };
     std::atomic<int> subtitle_stream_changed{ 0 };
     TPacketQueue subtitleq;
+    AVStream* subtitle_st{ nullptr };
+    CodecContextPtr subtitle_ctx;
     std::array<TSubPicture, SubpictureQueueSize> subpq{};
     int subpq_size{ 0 }; // guarded by subpq_mutex
     int subpq_rindex{ 0 };
