@@ -69,6 +69,15 @@ public:
     virtual void OpenedPaused(TVideoState&) {}
     // After each picture: a single step pauses the playback again.
     virtual void StepDone(TVideoState&) {}
+
+    // The refresh thread's tick: posts the refresh event to the event loop.
+    virtual void PostRefreshEvent(TVideoState&) {}
+    virtual int RdftSpeed() const { return 20; }
+
+    // Pausing waits a while for a pending seek and for the first picture; each wait gives up
+    // after timeoutMs. False once the component no longer has this playback.
+    virtual bool AwaitSeekDone(int timeoutMs) { return timeoutMs >= 0; }
+    virtual bool AwaitPicture(int timeoutMs) { return timeoutMs >= 0; }
 };
 
 // One playback: the queues between the read thread, the decoders and the event loop, and the
