@@ -1,7 +1,11 @@
 #include "platform/forms/StdCtrlsClasses.h"
+#include "platform/forms/TBevel.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TClassRegistry.h"
+#include "platform/forms/TGroupBox.h"
+#include "platform/forms/TLabel.h"
+#include "platform/forms/TPanel.h"
 #include "platform/forms/TRadioButton.h"
 #include <mutex>
 
@@ -38,12 +42,62 @@ void RegisterButtons(TClassRegistry& r) {
     r.RegisterProperty("TRadioButton", "Alignment", Enum(&TRadioButton::SetAlignment, kAlignments));
 }
 
+void RegisterLabel(TClassRegistry& r) {
+    const std::string c = "TLabel";
+    r.RegisterClass(c, "TGraphicControl", [](TComponent* owner) { return new TLabel(owner); });
+    r.RegisterProperty(c, "Alignment", Enum(&TLabel::SetAlignment, kAlignments));
+    r.RegisterProperty(c, "Layout",
+                       Enum(&TLabel::SetLayout, TNames<TTextLayout>{ { "tlTop", tlTop },
+                                                                     { "tlCenter", tlCenter },
+                                                                     { "tlBottom", tlBottom } }));
+    r.RegisterProperty(c, "WordWrap", Boolean(&TLabel::SetWordWrap));
+    r.RegisterProperty(c, "AutoSize", Boolean(&TLabel::SetAutoSize));
+    r.RegisterProperty(c, "ShowAccelChar", Boolean(&TLabel::SetShowAccelChar));
+    r.RegisterProperty(c, "Transparent", Boolean(&TLabel::SetTransparent));
+    r.RegisterProperty(c, "FocusControl", Reference(&TLabel::SetFocusControl));
+}
+
+void RegisterContainers(TClassRegistry& r) {
+    const TNames<TPanelBevel> bevels{ { "bvNone", bvNone },
+                                      { "bvLowered", bvLowered },
+                                      { "bvRaised", bvRaised },
+                                      { "bvSpace", bvSpace } };
+    const std::string c = "TPanel";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TPanel(owner); });
+    r.RegisterProperty(c, "BevelOuter", Enum(&TPanel::SetBevelOuter, bevels));
+    r.RegisterProperty(c, "BevelInner", Enum(&TPanel::SetBevelInner, bevels));
+    r.RegisterProperty(c, "BevelWidth", Integer(&TPanel::SetBevelWidth));
+    r.RegisterProperty(c, "BorderWidth", Integer(&TPanel::SetBorderWidth));
+    r.RegisterProperty(c, "Alignment", Enum(&TPanel::SetAlignment, kAlignments));
+
+    r.RegisterClass("TGroupBox", "TCustomControl",
+                    [](TComponent* owner) { return new TGroupBox(owner); });
+
+    r.RegisterClass("TBevel", "TGraphicControl",
+                    [](TComponent* owner) { return new TBevel(owner); });
+    r.RegisterProperty(
+        "TBevel", "Shape",
+        Enum(&TBevel::SetShape, TNames<TBevelShape>{ { "bsBox", bsBox },
+                                                     { "bsFrame", bsFrame },
+                                                     { "bsTopLine", bsTopLine },
+                                                     { "bsBottomLine", bsBottomLine },
+                                                     { "bsLeftLine", bsLeftLine },
+                                                     { "bsRightLine", bsRightLine },
+                                                     { "bsSpacer", bsSpacer } }));
+    r.RegisterProperty("TBevel", "Style",
+                       Enum(&TBevel::SetStyle, TNames<TBevelStyle>{ { "bsLowered", bsLowered },
+                                                                    { "bsRaised", bsRaised } }));
+}
+
 } // namespace
 
 void RegisterStdCtrlsClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
         RegisterStandardClasses();
-        RegisterButtons(TClassRegistry::Instance());
+        TClassRegistry& r = TClassRegistry::Instance();
+        RegisterButtons(r);
+        RegisterLabel(r);
+        RegisterContainers(r);
     });
 }
