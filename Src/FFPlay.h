@@ -4,6 +4,7 @@
 #include "Src/FFPlay/Clocks.h"
 #include "Src/FFPlay/PacketQueue.h"
 #include "Src/FFPlay/PauseAndRefresh.h"
+#include "Src/FFPlay/PictureOverlay.h"
 #include "Src/FFPlay/SubtitleDecoder.h"
 #include "Src/FFPlay/VideoDecoder.h"
 #include "Src/FFPlay/VideoFilterGraph.h"

@@ -1,6 +1,7 @@
 #include "Src/FFPlay/VideoState.h"
 
 #include "Src/AVUtilStubs.h"
+#include "Src/libsdl.h"
 
 TVideoState::~TVideoState() {
     for (auto& sp : subpq)

@@ -63,6 +63,8 @@ public:
     // Asks the event loop to (re)create the overlay of the write slot; it answers with
     // AllocPicture. A picture slot without an overlay still keeps its frame and its timing.
     virtual void RequestPictureAllocation(TVideoState& is) = 0;
+    // Pictures go into the overlay upside down.
+    virtual bool VerticalFlip() const { return false; }
     // A picture was queued: the component sets its picture event and ends a finished seek.
     virtual void PictureQueued(TVideoState&) {}
     // The first pictures of a file opened paused are up: the component reports the pause.
