@@ -3,6 +3,7 @@
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TClassRegistry.h"
+#include "platform/forms/TEdit.h"
 #include "platform/forms/TGroupBox.h"
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TPanel.h"
@@ -89,6 +90,14 @@ void RegisterContainers(TClassRegistry& r) {
                                                                     { "bsRaised", bsRaised } }));
 }
 
+void RegisterEdit(TClassRegistry& r) {
+    const std::string c = "TEdit";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TEdit(owner); });
+    r.RegisterProperty(c, "MaxLength", Integer(&TEdit::SetMaxLength));
+    r.RegisterProperty(c, "ReadOnly", Boolean(&TEdit::SetReadOnly));
+    r.RegisterProperty(c, "OnChange", Event(&TEdit::OnChange));
+}
+
 } // namespace
 
 void RegisterStdCtrlsClasses() {
@@ -99,5 +108,6 @@ void RegisterStdCtrlsClasses() {
         RegisterButtons(r);
         RegisterLabel(r);
         RegisterContainers(r);
+        RegisterEdit(r);
     });
 }

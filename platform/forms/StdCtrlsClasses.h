@@ -1,6 +1,6 @@
 #pragma once
 
 // Registers the standard controls (buttons, check boxes, radio buttons, labels, panels, group
-// boxes, bevels) and their properties with the class registry, so form descriptions can make them
-// (once).
+// boxes, bevels, edits) and their properties with the class registry, so form descriptions can make
+// them (once).
 void RegisterStdCtrlsClasses();

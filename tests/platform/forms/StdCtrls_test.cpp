@@ -3,6 +3,7 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
+#include "platform/forms/TEdit.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TRadioButton.h"
 #include "platform/win/Input.h"
@@ -252,6 +253,11 @@ TEST_F(StdCtrls, FormDescriptionsMakeTheControls) {
     Caption = 'Fast'
     Checked = True
   end
+  object Name: TEdit
+    Text = 'clip.avi'
+    MaxLength = 64
+    ReadOnly = True
+  end
 end
 )",
                         "Form1.dfm");
@@ -263,6 +269,10 @@ end
     EXPECT_EQ(loop->State(), cbGrayed);
     EXPECT_EQ(loop->Alignment(), taLeftJustify);
     EXPECT_TRUE(DescribedComponent<TRadioButton>(form, "Fast")->Checked());
+    auto* name = DescribedComponent<TEdit>(form, "Name");
+    EXPECT_EQ(name->Text(), "clip.avi");
+    EXPECT_EQ(name->MaxLength(), 64);
+    EXPECT_TRUE(name->ReadOnly());
 }
 
 } // namespace
