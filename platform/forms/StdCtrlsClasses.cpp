@@ -95,6 +95,10 @@ void RegisterEdit(TClassRegistry& r) {
     r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TEdit(owner); });
     r.RegisterProperty(c, "MaxLength", Integer(&TEdit::SetMaxLength));
     r.RegisterProperty(c, "ReadOnly", Boolean(&TEdit::SetReadOnly));
+    r.RegisterProperty(
+        c, "BorderStyle",
+        Enum(&TEdit::SetBorderStyle,
+             TNames<TFormBorderStyle>{ { "bsNone", bsNone }, { "bsSingle", bsSingle } }));
     r.RegisterProperty(c, "OnChange", Event(&TEdit::OnChange));
 }
 

@@ -10,8 +10,8 @@ using namespace win;
 
 namespace {
 
-// Sunken edge plus a pixel of air before the text.
-constexpr int kMargin = 3;
+// The sunken edge's width; a pixel of air follows it before the text.
+constexpr int kEdge = 2;
 
 // A canvas over a screen DC with the edit's font, for measuring outside painting.
 class TMeasureCanvas {
@@ -114,6 +114,17 @@ void TEdit::SetMaxLength(int value) {
 void TEdit::SetReadOnly(bool value) {
     FReadOnly = value;
     Invalidate();
+}
+
+void TEdit::SetBorderStyle(TFormBorderStyle value) {
+    if (value != bsNone && value != bsSingle) throw EInvalidOperation("Invalid property value");
+    if (FBorderStyle == value) return;
+    FBorderStyle = value;
+    Invalidate();
+}
+
+int TEdit::Margin() const {
+    return (FBorderStyle == bsSingle ? kEdge : 0) + 1;
 }
 
 void TEdit::UserReplace(const std::u32string& inserted) {
@@ -287,7 +298,7 @@ int TEdit::TextX(int position) {
 }
 
 int TEdit::PositionAt(int x) {
-    const int target = x - kMargin + FScroll;
+    const int target = x - Margin() + FScroll;
     TMeasureCanvas measure(FFont);
     int previous = 0;
     for (int i = 1; i <= int(FChars.size()); ++i) {
@@ -299,7 +310,7 @@ int TEdit::PositionAt(int x) {
 }
 
 void TEdit::ScrollToCaret() {
-    const int visible = std::max(1, ClientWidth() - 2 * kMargin);
+    const int visible = std::max(1, ClientWidth() - 2 * Margin());
     const int x = TextX(FCaret);
     if (x - FScroll > visible) FScroll = x - visible;
     if (x < FScroll) FScroll = x;
@@ -311,7 +322,7 @@ void TEdit::ScrollToCaret() {
 void TEdit::Paint() {
     RECT edge = ClientRect();
     const HDC dc = FCanvas.Handle();
-    DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    if (FBorderStyle == bsSingle) DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     const TRect inner(edge);
     FCanvas.Brush().SetStyle(bsSolid);
     FCanvas.Brush().SetColor(Enabled() && !FReadOnly ? FColor : clBtnFace);
@@ -324,7 +335,7 @@ void TEdit::Paint() {
     const std::string text = gfx::EncodeUtf8(FChars);
     const int textHeight = FCanvas.TextHeight("0");
     const int y = inner.Top + std::max(0, (inner.Height() - textHeight) / 2);
-    const int x0 = kMargin - FScroll;
+    const int x0 = Margin() - FScroll;
     FCanvas.Brush().SetStyle(bsClear);
     FCanvas.TextOut(x0, y, text);
     if (SelLength() > 0 && Focused()) {

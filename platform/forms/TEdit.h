@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/TCustomControl.h"
+#include "platform/forms/TCustomForm.h"
 #include <string>
 
 // A one-line text field: a caret and a selection counted in characters, typing, the keyboard
@@ -33,6 +34,9 @@ public:
     void SetMaxLength(int value);
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value);
+    // bsSingle draws the sunken edge; bsNone draws the text straight on the background.
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
 
@@ -60,6 +64,8 @@ private:
     int TextX(int position);
     void ScrollToCaret();
     void TextChanged();
+    // From the control's edge to where the text starts.
+    int Margin() const;
 
     std::u32string FChars;
     int FAnchor{ 0 };
@@ -67,6 +73,7 @@ private:
     int FScroll{ 0 };
     int FMaxLength{ 0 };
     bool FReadOnly{ false };
+    TFormBorderStyle FBorderStyle{ bsSingle };
     bool FModified{ false };
     bool FOwnChange{ false };
     bool FSelecting{ false };

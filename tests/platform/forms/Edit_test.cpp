@@ -188,6 +188,14 @@ TEST_F(Edit, DrawsItsTextAndSelectionInsideASunkenEdge) {
     const TPoint corner = At(0, 0);
     const gfx::Pixel px = s.At(corner.X, corner.Y);
     EXPECT_EQ(RGB(gfx::PixelR(px), gfx::PixelG(px), gfx::PixelB(px)), shadow);
+
+    // Without a border the background reaches the corner.
+    FEdit->SetBorderStyle(bsNone);
+    Pump();
+    const gfx::Surface plain = FDisplay->ComposeScreen();
+    const gfx::Pixel bare = plain.At(corner.X, corner.Y);
+    EXPECT_EQ(RGB(gfx::PixelR(bare), gfx::PixelG(bare), gfx::PixelB(bare)), ColorToRGB(clWindow));
+    EXPECT_THROW(FEdit->SetBorderStyle(bsDialog), EInvalidOperation);
 }
 
 } // namespace

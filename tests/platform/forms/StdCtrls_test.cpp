@@ -257,6 +257,7 @@ TEST_F(StdCtrls, FormDescriptionsMakeTheControls) {
     Text = 'clip.avi'
     MaxLength = 64
     ReadOnly = True
+    BorderStyle = bsNone
   end
 end
 )",
@@ -273,6 +274,7 @@ end
     EXPECT_EQ(name->Text(), "clip.avi");
     EXPECT_EQ(name->MaxLength(), 64);
     EXPECT_TRUE(name->ReadOnly());
+    EXPECT_EQ(name->BorderStyle(), bsNone);
 }
 
 } // namespace
