@@ -1,5 +1,7 @@
 #include "lib/TbsBitmap.h"
 
+#include "lib/bsRectText.h"
+
 #include "platform/gfx/TBitmap.h"
 #include "platform/gfx/TPicture.h"
 #include "platform/rtl/Exception.h"
@@ -445,6 +447,10 @@ std::unique_ptr<TbsBitmapLink> TbsBitmap::GetBitmapLink(TRect rect) {
     link->SetName(FName);
     link->SetRect(rect);
     return link;
+}
+
+std::unique_ptr<TbsBitmapLink> TbsBitmap::GetBitmapLink(const std::string& rect) {
+    return GetBitmapLink(StrToRectValue(rect));
 }
 
 // ---- Drawing ------------------------------------------------------------------------------

@@ -114,6 +114,8 @@ public:
 
     // A new link to rect of this bitmap, under this bitmap's name.
     std::unique_ptr<TbsBitmapLink> GetBitmapLink(TRect rect);
+    // The rectangle as skin text: "Left,Top,Right,Bottom".
+    std::unique_ptr<TbsBitmapLink> GetBitmapLink(const std::string& rect);
 
 private:
     void Release();

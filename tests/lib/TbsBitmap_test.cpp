@@ -453,6 +453,14 @@ TEST(TbsBitmapLinkTest, AreaBeyondTheImageCountsAsMasked) {
     EXPECT_TRUE(link.Masked());
 }
 
+TEST(TbsBitmapLinkTest, RectangleFromSkinText) {
+    TbsBitmap image;
+    image.SetName("arrow");
+    EXPECT_EQ(image.GetBitmapLink("1,0,3,1")->Rect(), Rect(1, 0, 3, 1));
+    EXPECT_EQ(image.GetBitmapLink("1,x,3,1")->Rect(), Rect(0, 0, 0, 0));
+    EXPECT_EQ(image.GetBitmapLink("1,0,3,1")->Name(), "arrow");
+}
+
 TEST(TbsBitmapLinkTest, StreamRoundTripAndDraw) {
     TbsBitmap image, target;
     Fill(image, 3, 1, { 1, 2, 3 });
