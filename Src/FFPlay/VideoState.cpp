@@ -6,6 +6,9 @@
 TVideoState::~TVideoState() {
     for (auto& sp : subpq)
         FreeSubpicture(sp);
+    for (auto& vp : pictq) {
+        if (vp.bmp && sdl::SDL_FreeYUVOverlay) sdl::SDL_FreeYUVOverlay(vp.bmp);
+    }
 }
 
 double TVideoState::WallClock() const {

@@ -22,7 +22,10 @@ protected:
         FFlush.reset(av::av_packet_alloc());
         FFlush->data = reinterpret_cast<uint8_t*>(const_cast<char*>(kFlushText));
     }
-    void TearDown() override { GlobalLoader().Unload(TLibraries{ avCodec, avUtil }); }
+    void TearDown() override {
+        FFlush.reset();
+        GlobalLoader().Unload(TLibraries{ avCodec, avUtil });
+    }
 
     static PacketPtr MakePacket(int size, uint8_t fill) {
         PacketPtr pkt(av::av_packet_alloc());
