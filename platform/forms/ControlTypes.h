@@ -73,7 +73,8 @@ using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TObject* sender, unsigned short& key, TShiftState shift)>;
-using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+// The typed character as a Unicode code point; setting it to 0 swallows it.
+using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;
 using TCanResizeEvent =
     std::function<void(TObject* sender, int& newWidth, int& newHeight, bool& resize)>;
 

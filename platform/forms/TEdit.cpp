@@ -176,9 +176,6 @@ void TEdit::WndProc(TMessage& message) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
         return;
-    case WM_CHAR:
-        FPendingChar = char32_t(message.WParam);
-        break;
     case CM_TEXTCHANGED:
         if (!FOwnChange) {
             // Text from code replaces everything and puts the caret at the start.
@@ -207,12 +204,7 @@ void TEdit::WndProc(TMessage& message) {
 
 void TEdit::DefaultHandler(TMessage& message) {
     if (message.Msg == WM_CHAR) {
-        // The key events see one byte; unless a handler changed it, the whole character counts.
-        const char32_t ch =
-            WPARAM(static_cast<unsigned char>(static_cast<char>(FPendingChar))) == message.WParam
-                ? FPendingChar
-                : char32_t(message.WParam);
-        TypeChar(ch);
+        TypeChar(char32_t(message.WParam));
         return;
     }
     TCustomControl::DefaultHandler(message);

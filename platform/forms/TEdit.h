@@ -77,5 +77,4 @@ private:
     bool FModified{ false };
     bool FOwnChange{ false };
     bool FSelecting{ false };
-    char32_t FPendingChar{ 0 };
 };

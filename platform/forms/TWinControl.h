@@ -127,7 +127,7 @@ protected:
     virtual void PaintWindow(win::HDC dc);
     virtual void KeyDown(unsigned short& key, TShiftState shift);
     virtual void KeyUp(unsigned short& key, TShiftState shift);
-    virtual void KeyPress(char& key);
+    virtual void KeyPress(char32_t& key);
     virtual void DoEnter();
     virtual void DoExit();
     void UpdateBounds();

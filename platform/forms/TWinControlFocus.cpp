@@ -108,7 +108,7 @@ void TWinControl::KeyUp(unsigned short& key, TShiftState shift) {
     if (OnKeyUp) OnKeyUp(this, key, shift);
 }
 
-void TWinControl::KeyPress(char& key) {
+void TWinControl::KeyPress(char32_t& key) {
     if (OnKeyPress) OnKeyPress(this, key);
 }
 
@@ -167,13 +167,13 @@ bool TWinControl::WMChar(TMessage& message) {
         if (top->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) return true;
     }
     if (sys) return false;
-    char key = static_cast<char>(message.WParam);
+    char32_t key = static_cast<char32_t>(message.WParam);
     if (top != this && top->WantsKeyPreview()) {
         top->KeyPress(key);
         if (key == 0) return true;
     }
     KeyPress(key);
     if (key == 0) return true;
-    message.WParam = WPARAM(static_cast<unsigned char>(key));
+    message.WParam = WPARAM(key);
     return false;
 }

@@ -142,19 +142,22 @@ TEST_F(Forms, CharactersTheFocusedControlDoesNotWantAreOfferedAsAccelerators) {
     auto* panel = Add<TTestEdit>(form, TRect(10, 50, 200, 150));
     auto* start = Add<TTestButton>(panel, TRect(10, 10, 80, 35)); // nested: the broadcast recurses
     start->SetCaption("&Start");
-    std::string typed;
-    edit->OnKeyPress = [&](TObject*, char& key) { typed += key; };
+    std::u32string typed;
+    edit->OnKeyPress = [&](TObject*, char32_t& key) { typed += key; };
     form->Show();
     edit->SetFocus();
     FDisplay->TypeKey('S', "s");
     Pump();
     EXPECT_EQ(start->FClicks, 1);
-    EXPECT_EQ(typed, "");
+    EXPECT_EQ(typed, U"");
     edit->FWants = DLGC_WANTCHARS;
     FDisplay->TypeKey('S', "s");
     Pump();
     EXPECT_EQ(start->FClicks, 1) << "a control that takes characters keeps them";
-    EXPECT_EQ(typed, "s");
+    EXPECT_EQ(typed, U"s");
+    FDisplay->TypeKey(0, "视");
+    Pump();
+    EXPECT_EQ(typed, U"s视") << "a character beyond one byte arrives whole";
 }
 
 TEST_F(Forms, KeyPreviewLetsTheFormSeeAndSwallowKeysFirst) {
