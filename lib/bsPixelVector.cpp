@@ -3,14 +3,10 @@
 // (each product fits its 16-bit field, as 255 * 255 < 65536), and on x86-64 a second copy for
 // processors with AVX2 that the loader picks at start-up.
 #include "lib/bsPixelCore.h"
+#include "platform/gfx/WideVectors.h"
 
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC optimize("O3")
-#endif
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
-#define VC_PIXEL_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define VC_PIXEL_CLONES
 #endif
 
 namespace {
@@ -30,7 +26,7 @@ TbsColor BlendPixelVector(TbsColor s, TbsColor d) {
     return a == 255 ? s : (a == 0 ? d : mixed);
 }
 
-VC_PIXEL_CLONES
+VC_WIDE_VECTORS
 void BlendLineVector(const TbsColor* src, TbsColor* dst, int n) {
     for (int i = 0; i < n; ++i) {
         const TbsColor s = src[i];
@@ -41,7 +37,7 @@ void BlendLineVector(const TbsColor* src, TbsColor* dst, int n) {
     }
 }
 
-VC_PIXEL_CLONES
+VC_WIDE_VECTORS
 void KeyCopyLine(const TbsColor* src, TbsColor* dst, int n) {
     for (int i = 0; i < n; ++i) {
         const TbsColor s = src[i];
@@ -50,7 +46,7 @@ void KeyCopyLine(const TbsColor* src, TbsColor* dst, int n) {
     }
 }
 
-VC_PIXEL_CLONES
+VC_WIDE_VECTORS
 void GatherLine(const TbsColor* src, const int* map, TbsColor* dst, int n) {
     for (int i = 0; i < n; ++i)
         dst[i] = src[map[i]];

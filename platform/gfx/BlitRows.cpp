@@ -1,5 +1,7 @@
 #include "platform/gfx/BlitRows.h"
 
+#include "platform/gfx/WideVectors.h"
+
 #include <algorithm>
 
 namespace gfx::rows {
@@ -15,20 +17,6 @@ inline std::uint16_t Div255(std::uint16_t x) {
 
 // Blending works on one row at a time in chunks that stay in the first-level cache.
 constexpr int kChunk = 512;
-
-// The blending loops get a second build for processors with 256-bit vectors, picked at load
-// time; the compiler writes both. Not under ThreadSanitizer: the load-time choice runs before
-// its runtime is up and would crash.
-#if defined(__SANITIZE_THREAD__)
-#define VC_WIDE_VECTORS
-#elif defined(__has_feature)
-#if __has_feature(thread_sanitizer)
-#define VC_WIDE_VECTORS
-#endif
-#endif
-#ifndef VC_WIDE_VECTORS
-#define VC_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
-#endif
 
 } // namespace
 
