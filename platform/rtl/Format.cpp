@@ -1,6 +1,7 @@
 #include "platform/rtl/Format.h"
 
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/TextUtils.h"
 
 #include <climits>
 #include <cstdio>
@@ -313,21 +314,7 @@ private:
 
     static std::string Utf8(uint32_t code) {
         std::string out;
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        AppendUtf8(out, char32_t(code));
         return out;
     }
 

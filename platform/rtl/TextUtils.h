@@ -6,6 +6,10 @@
 // Text helpers on UTF-8 strings. Positions count bytes from 1 and case folding touches ASCII
 // letters only, so multi-byte characters pass through unchanged.
 
+// Appends a code point in UTF-8; one that no text may hold (a surrogate, beyond U+10FFFF) is
+// written as U+FFFD so the result is always well-formed.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // Remove characters up to and including the blank (controls and spaces) at either end.
 std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);

@@ -1,4 +1,5 @@
 #include "platform/win/x11/X11Keys.h"
+#include "platform/rtl/TextUtils.h"
 #include "platform/win/Input.h"
 #include <X11/keysym.h>
 
@@ -72,24 +73,6 @@ constexpr KeyPair kKeys[] = {
     { XK_apostrophe, 0xDE },
 };
 
-void AppendUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
 } // namespace
 
 UINT VirtualKeyFromKeysym(KeySym keysym) {
@@ -107,11 +90,11 @@ std::string TextFromKeysym(KeySym keysym) {
     std::string out;
     // Latin-1 symbols are their own code points; newer ones carry the code point plus 0x01000000.
     if ((keysym >= 0x20 && keysym <= 0x7E) || (keysym >= 0xA0 && keysym <= 0xFF))
-        AppendUtf8(out, unsigned(keysym));
+        AppendUtf8(out, char32_t(keysym));
     else if (keysym >= 0x01000100 && keysym <= 0x0110FFFF)
-        AppendUtf8(out, unsigned(keysym - 0x01000000));
+        AppendUtf8(out, char32_t(keysym - 0x01000000));
     else if (keysym >= XK_KP_0 && keysym <= XK_KP_9)
-        AppendUtf8(out, unsigned('0' + (keysym - XK_KP_0)));
+        AppendUtf8(out, char32_t('0' + (keysym - XK_KP_0)));
     return out;
 }
 

@@ -232,3 +232,23 @@ TEST(TextUtils, FloatTextIgnoresTheProcessLocale) {
     EXPECT_EQ(value, 2.5);
     EXPECT_FALSE(TryStrToFloat("2,5", value));
 }
+
+TEST(TextUtils, AppendUtf8WritesEachLengthAndReplacesWhatNoTextMayHold) {
+    struct Case {
+        char32_t codePoint;
+        const char* expected;
+    };
+    const Case kCases[] = {
+        { U'A', "A" },
+        { 0xE9, "\xC3\xA9" },
+        { 0x89C6, "\xE8\xA7\x86" },
+        { 0x1F600, "\xF0\x9F\x98\x80" },
+        { 0xD800, "\xEF\xBF\xBD" },
+        { 0x110000, "\xEF\xBF\xBD" },
+    };
+    for (const auto& c : kCases) {
+        std::string out = "x";
+        AppendUtf8(out, c.codePoint);
+        EXPECT_EQ(out, std::string("x") + c.expected) << std::hex << unsigned(c.codePoint);
+    }
+}
