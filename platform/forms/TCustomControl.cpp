@@ -1,20 +1,12 @@
 #include "platform/forms/TCustomControl.h"
 
+#include "platform/forms/TCanvasPaintScope.h"
+
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(win::HDC dc) {
-    FCanvas.Lock();
-    FCanvas.SetHandle(dc);
-    FCanvas.SetFont(Font());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas.SetHandle(nullptr);
-        FCanvas.Unlock();
-        throw;
-    }
-    FCanvas.SetHandle(nullptr);
-    FCanvas.Unlock();
+    TCanvasPaintScope scope(FCanvas, dc, Font());
+    Paint();
 }
