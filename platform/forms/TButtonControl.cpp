@@ -1,4 +1,5 @@
 #include "platform/forms/TButtonControl.h"
+#include "platform/forms/DisabledText.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/win/Win.h"
@@ -91,13 +92,7 @@ void TButtonControl::DrawCaption(const TRect& rect, unsigned format) {
         DrawText(dc, Caption(), &r, format);
         return;
     }
-    // The classic embossed grey: a highlight copy one pixel down-right under the shadow text.
-    OffsetRect(&r, 1, 1);
-    SetTextColor(dc, ColorToRGB(clBtnHighlight));
-    DrawText(dc, Caption(), &r, format);
-    OffsetRect(&r, -1, -1);
-    SetTextColor(dc, ColorToRGB(clBtnShadow));
-    DrawText(dc, Caption(), &r, format);
+    DrawDisabledText(dc, Caption(), r, format);
 }
 
 void TButtonControl::SetMousePressed(bool value) {

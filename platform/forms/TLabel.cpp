@@ -1,4 +1,5 @@
 #include "platform/forms/TLabel.h"
+#include "platform/forms/DisabledText.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/forms/TWinControl.h"
 #include "platform/gfx/TextDraw.h"
@@ -170,10 +171,5 @@ void TLabel::Paint() {
         DrawText(dc, Caption(), &r, format);
         return;
     }
-    OffsetRect(&r, 1, 1);
-    SetTextColor(dc, ColorToRGB(clBtnHighlight));
-    DrawText(dc, Caption(), &r, format);
-    OffsetRect(&r, -1, -1);
-    SetTextColor(dc, ColorToRGB(clBtnShadow));
-    DrawText(dc, Caption(), &r, format);
+    DrawDisabledText(dc, Caption(), r, format);
 }
