@@ -150,6 +150,24 @@ TEST_F(StaticControls, LabelDrawsAlignedTextAndLetsTheParentThroughWhenTranspare
     }
 }
 
+TEST_F(StaticControls, DisabledLabelIsEmbossedInHighlightAndShadow) {
+    auto* label = Add<TLabel>(FForm, TRect(20, 20, 220, 80), "Label");
+    label->SetAutoSize(false);
+    label->SetBounds(20, 20, 200, 60);
+    label->SetColor(clBlack);
+    label->SetEnabled(false);
+    const gfx::Surface s = Screen();
+    bool highlight = false, shadow = false;
+    const TPoint o = At(label, 0, 0);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 200; ++x) {
+            highlight = highlight || SameRgb(s.At(o.X + x, o.Y + y), clBtnHighlight);
+            shadow = shadow || SameRgb(s.At(o.X + x, o.Y + y), clBtnShadow);
+        }
+    EXPECT_TRUE(highlight);
+    EXPECT_TRUE(shadow);
+}
+
 TEST_F(StaticControls, LabelAcceleratorFocusesItsControlAndForgetsItWhenFreed) {
     auto* label = Add<TLabel>(FForm, TRect(10, 10, 100, 30), "&Name");
     auto* first = Add<TButton>(FForm, TRect(10, 100, 80, 125), "First");
