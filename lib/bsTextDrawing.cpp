@@ -2,6 +2,7 @@
 
 #include "platform/gfx/TCanvas.h"
 #include "platform/gfx/TextDraw.h"
+#include "platform/rtl/TextUtils.h"
 
 #include <functional>
 
@@ -9,9 +10,7 @@ namespace {
 
 // Drops the last character, not the last byte, so a shortened Chinese caption stays valid.
 void DropLastCharacter(std::string& text) {
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
-        text.pop_back();
-    if (!text.empty()) text.pop_back();
+    if (!text.empty()) text.resize(Utf8Fit(text, text.size() - 1));
 }
 
 void Ellipsize(std::string& text, int maxWidth, const std::function<int(std::string_view)>& width) {

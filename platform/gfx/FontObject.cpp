@@ -4,6 +4,7 @@
 #include "platform/gfx/GdiObjects.h"
 #include "platform/gfx/GdiStructs.h"
 #include "platform/gfx/ScaledFont.h"
+#include "platform/rtl/TextUtils.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,12 +12,8 @@
 namespace win {
 
 void SetFaceName(LOGFONT& font, std::string_view name) {
-    std::size_t length = std::min(name.size(), std::size_t(LF_FACESIZE - 1));
     // Never leave half a UTF-8 sequence at the end.
-    if (length < name.size()) {
-        while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
-            --length;
-    }
+    const std::size_t length = Utf8Fit(name, LF_FACESIZE - 1);
     std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
     std::memcpy(font.lfFaceName, name.data(), length);
 }

@@ -293,3 +293,10 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += char(0x80 | (c & 0x3F));
     }
 }
+
+std::size_t Utf8Fit(std::string_view text, std::size_t size) {
+    if (size >= text.size()) return text.size();
+    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
+        --size;
+    return size;
+}

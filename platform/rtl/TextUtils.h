@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,9 @@
 // Appends a code point in UTF-8; one that no text may hold (a surrogate, beyond U+10FFFF) is
 // written as U+FFFD so the result is always well-formed.
 void AppendUtf8(std::string& out, char32_t codePoint);
+
+// How many bytes of text fit into size bytes without cutting a UTF-8 sequence in two.
+std::size_t Utf8Fit(std::string_view text, std::size_t size);
 
 // Remove characters up to and including the blank (controls and spaces) at either end.
 std::string Trim(std::string_view s);

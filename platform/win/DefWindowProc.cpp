@@ -1,3 +1,4 @@
+#include "platform/rtl/TextUtils.h"
 #include "platform/win/Backend.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Frame.h"
@@ -13,14 +14,6 @@
 namespace win {
 
 namespace {
-
-// How many bytes of text fit into size bytes without cutting a UTF-8 sequence.
-std::size_t Utf8Fit(const std::string& text, std::size_t size) {
-    if (size >= text.size()) return text.size();
-    while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
-        --size;
-    return size;
-}
 
 LRESULT CopyText(const std::string& text, WPARAM maxCount, LPARAM buffer) {
     char* out = reinterpret_cast<char*>(buffer);

@@ -252,3 +252,18 @@ TEST(TextUtils, AppendUtf8WritesEachLengthAndReplacesWhatNoTextMayHold) {
         EXPECT_EQ(out, std::string("x") + c.expected) << std::hex << unsigned(c.codePoint);
     }
 }
+
+TEST(TextUtils, Utf8FitNeverCutsASequence) {
+    struct Case {
+        const char* text;
+        std::size_t size;
+        std::size_t expected;
+    };
+    const Case kCases[] = {
+        { "abc", 2, 2 },           { "abc", 9, 3 },           { "a\xE8\xA7\x86", 1, 1 },
+        { "a\xE8\xA7\x86", 2, 1 }, { "a\xE8\xA7\x86", 3, 1 }, { "a\xE8\xA7\x86", 4, 4 },
+        { "\xE8\xA7\x86", 0, 0 },
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(Utf8Fit(c.text, c.size), c.expected) << c.text << " " << c.size;
+}
