@@ -1,10 +1,9 @@
 #include "Src/MyUtils/ProgramFiles.h"
 
 #include "platform/rtl/FilePath.h"
+#include "platform/rtl/FileSystem.h"
 
-#include <filesystem>
 #include <mutex>
-#include <sys/stat.h>
 
 namespace {
 
@@ -21,9 +20,7 @@ TExePathState& ExePathState() {
 } // namespace
 
 std::int64_t FileSizeByName(const std::string& fileName) {
-    struct stat info {};
-    if (fileName.empty() || stat(fileName.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return -1;
-    return std::int64_t(info.st_size);
+    return FileSize(fileName);
 }
 
 std::string ExePath() {
@@ -32,9 +29,8 @@ std::string ExePath() {
         std::lock_guard lock(state.Lock);
         if (!state.Override.empty()) return IncludeTrailingPathDelimiter(state.Override);
     }
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string("./") : ExtractFilePath(exe.string());
+    const std::string folder = ProgramFolder();
+    return folder.empty() ? std::string("./") : folder;
 }
 
 void SetExePath(const std::string& folder) {
