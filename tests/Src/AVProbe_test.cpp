@@ -122,12 +122,14 @@ TEST_F(AVProbeTest, FailedLoadsSayWhyAndLeaveNoFile) {
 
 TEST_F(AVProbeTest, ReportedProblemsAreLoggedWithTheirLevel) {
     SetMainThread();
+    // Writing the fixtures (in whichever test process comes first) logs the encoders' own
+    // messages, so they must exist before the logger listens.
+    const std::string missing = fixtures::Standard().Folder + "/missing.avi";
     TFFLogger logger(nullptr);
     std::vector<std::pair<TLogLevel, std::string>> logged;
     logger.OnLog = [&logged](TObject*, std::uint32_t, TLogLevel level, const std::string& msg) {
         logged.emplace_back(level, msg);
     };
-    const std::string missing = fixtures::Standard().Folder + "/missing.avi";
     FProbe.FileInfoText();
     FProbe.LoadFile(fixtures::Standard().Mp4, "nosuchformat"); // only stored
     FProbe.LoadFile(missing);
