@@ -18,6 +18,7 @@ extern "C" {
     X(avcodec_free_context)                                                                        \
     X(avcodec_parameters_from_context)                                                             \
     X(avcodec_parameters_to_context)                                                               \
+    X(avcodec_parameters_copy)                                                                     \
     X(avcodec_open2)                                                                               \
     X(avcodec_close)                                                                               \
     X(avcodec_send_packet)                                                                         \
@@ -51,6 +52,7 @@ extern "C" {
     X(av_bsf_send_packet)                                                                          \
     X(av_bsf_receive_packet)                                                                       \
     X(av_bsf_free)                                                                                 \
+    X(av_bsf_list_parse_str)                                                                       \
     X(av_parser_init)                                                                              \
     X(av_parser_parse2)                                                                            \
     X(av_parser_close)                                                                             \
