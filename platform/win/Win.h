@@ -10,5 +10,6 @@
 #include "platform/win/NativeChild.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Screen.h"
+#include "platform/win/ScrollInfo.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowClass.h"
