@@ -2,6 +2,7 @@
 #include "Src/MyUtils/LibraryBinding.h"
 
 extern "C" {
+#include <libavutil/audio_fifo.h>
 #include <libavutil/avstring.h>
 #include <libavutil/avutil.h>
 #include <libavutil/channel_layout.h>
@@ -68,10 +69,17 @@ extern "C" {
     X(av_get_bytes_per_sample)                                                                     \
     X(av_samples_get_buffer_size)                                                                  \
     X(av_samples_alloc)                                                                            \
+    X(av_samples_set_silence)                                                                      \
+    X(av_audio_fifo_alloc)                                                                         \
+    X(av_audio_fifo_free)                                                                          \
+    X(av_audio_fifo_write)                                                                         \
+    X(av_audio_fifo_read)                                                                          \
+    X(av_audio_fifo_size)                                                                          \
     X(av_channel_layout_default)                                                                   \
     X(av_channel_layout_copy)                                                                      \
     X(av_channel_layout_uninit)                                                                    \
     X(av_channel_layout_describe)                                                                  \
+    X(av_channel_layout_compare)                                                                   \
     X(av_get_picture_type_char)                                                                    \
     X(av_dict_get)                                                                                 \
     X(av_dict_set)                                                                                 \
@@ -129,3 +137,10 @@ struct AVMemoryFree {
 };
 template <typename T>
 using AVMemoryPtr = std::unique_ptr<T, AVMemoryFree>;
+
+struct AudioFifoFree {
+    void operator()(AVAudioFifo* fifo) const {
+        if (av::av_audio_fifo_free) av::av_audio_fifo_free(fifo);
+    }
+};
+using AudioFifoPtr = std::unique_ptr<AVAudioFifo, AudioFifoFree>;
