@@ -2,6 +2,7 @@
 
 #include "Src/AVUtilStubs.h"
 #include "Src/FFmpeg/FFmpegException.h"
+#include "Src/FFmpeg/PreviewWindow.h"
 #include "Src/FFmpegLoader.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
@@ -20,6 +21,11 @@ std::recursive_mutex& PostHookLock() {
 }
 
 void ResetPostHookContext(TPostHookContext& context) {
+    {
+        // A set change on the GUI thread may be looking at the previewer.
+        std::lock_guard lock(PostHookLock());
+        context.Previewer.reset();
+    }
     ResetRGBConvertContext(context.Context);
     context.preview_last_time = 0;
     context.preview_cur_time = 0;
@@ -106,6 +112,7 @@ void TCustomFFmpeg::Cleanup() {
     opt.Faudio_language.clear();
     opt.Fsubtitle_language.clear();
     opt.Fsubtitle_codec_tag = 0;
+    FFrameHooks.Release();
     ResetRGBConvertContext(FHookContext);
     ResetPostHookContext(FPostContext);
 }
@@ -226,13 +233,4 @@ TOutputStreamCodec& TCustomFFmpeg::AddOutputStream(int fileIndex, AVMediaType ty
     filters.clear();
     file.Streams.push_back(std::move(record));
     return *file.Streams.back();
-}
-
-void TCustomFFmpeg::ChangePostHooks(TPostHooks hooks) {
-    FPostHooks = hooks;
-}
-
-void TCustomFFmpeg::SetPostHooks(TPostHooks hooks) {
-    std::lock_guard lock(PostHookLock());
-    ChangePostHooks(hooks);
 }

@@ -3,6 +3,7 @@
 #include "Src/FFmpeg/ConvertLifecycle.h"
 #include "Src/FFmpeg/OptionDispatcher.h"
 #include "Src/FFmpeg/TranscoderFiles.h"
+#include "Src/FFmpeg/VideoHooks.h"
 #include "platform/forms/TObject.h"
 #include "platform/forms/TSet.h"
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 class TBitmap;
+class TPreviewer;
 
 enum TPostHook { phPreview, phBitmap, phHBITMAP };
 using TPostHooks = TSet<TPostHook>;
@@ -24,6 +26,8 @@ std::recursive_mutex& PostHookLock();
 // The state of the post hooks of one transcoder.
 struct TPostHookContext {
     TRGBConvertContext Context;
+    // Shared so that a window being painted outlives a set change made meanwhile.
+    std::shared_ptr<TPreviewer> Previewer;
     std::int64_t preview_last_time{ 0 };
     std::int64_t preview_cur_time{ 0 };
 };
@@ -133,6 +137,24 @@ public:
     // or of a refused start, or a thread of its own for a ready object ended by StopOrTerminate.
     TNotifyEvent OnTerminate;
 
+    // ---- Frame hooks and post hooks (FrameHooks.cpp, PostHooks.cpp) ----
+    // The "vhook" option: a plug-in path with its arguments (see SplitVideoHookText).
+    void AddVideoHook(const std::string& args) override;
+
+protected:
+    // For every decoded video picture, on the run's thread, before it is filtered, cropped or
+    // scaled: counts it, deinterlaces it with "deinterlace", then runs OnCustomHook or else the
+    // plug-ins on it in place (the frame is made writable first, so a frame the decoder still
+    // references is copied). pts: the input stream's clock in microseconds.
+    void PreProcessVideoFrame(AVFrame& picture, std::int64_t pts);
+    // For every picture an encoder took, while PostHooks() is not empty: hands it to
+    // OnPreviewBitmap, else to the preview window, at most once per PreviewInterval. The
+    // picture's pts is in the encoder's time base. Never holds PostHookLock while the GUI
+    // thread paints.
+    void DoPostHook(const AVFrame& picture, const AVCodecContext& encoder);
+    void DoCustomHook(AVFrame& picture, std::int64_t pts);
+    // ---- end of frame hooks and post hooks ----
+
 protected:
     // The transcoding run on the opened files. Its packet loop calls PassGate at every turn and
     // ends when it returns false; at its end it calls RunReachedEnd. Stream records whose codecs
@@ -162,6 +184,7 @@ private:
     std::vector<const AVCodec*> Finput_codecs;
     std::vector<const AVCodec*> Foutput_codecs;
     TPostHooks FPostHooks;
+    TFrameHookChain FFrameHooks; // the "vhook" plug-ins
     bool FJoinMode{ false };
     std::unique_ptr<TConvertLifecycle> FRun;
 };
