@@ -96,6 +96,7 @@ extern "C" {
     X(av_frame_unref)                                                                              \
     X(av_frame_get_buffer)                                                                         \
     X(av_frame_make_writable)                                                                      \
+    X(av_frame_apply_cropping)                                                                     \
     X(av_image_alloc)                                                                              \
     X(av_image_fill_arrays)                                                                        \
     X(av_image_get_buffer_size)                                                                    \
