@@ -1,6 +1,7 @@
 #pragma once
 #include "Src/AVCodecStubs.h"
 #include "Src/AVUtilStubs.h"
+#include "Src/FFmpeg/AudioFormatChoice.h"
 #include "Src/SwResampleStubs.h"
 
 #include <cstdint>
@@ -67,18 +68,6 @@ public:
 
 private:
     struct TState;
-    std::unique_ptr<TState> FState;
     std::int64_t FSyncOpts{ 0 };
+    std::unique_ptr<TState> FState;
 };
-
-// Fit the stream's codec context to what the encoder supports before it is opened; a null
-// encoder leaves the context as it is.
-// A sample format the encoder does not list becomes the first one it lists.
-void ChooseSampleFormat(AVCodecContext& context, const AVCodec* encoder);
-// The listed rate nearest to the requested one (the earlier one on a tie); a change is logged
-// as "Requested sampling rate unsupported using closest supported (%d)" at llWarning.
-void ChooseSampleRate(AVCodecContext& context, const AVCodec* encoder, TObject* logSender);
-// An unset layout becomes the default one of its channel count; a layout the encoder does not
-// list becomes the listed one with the same channel count, else the listed one with the most
-// channels.
-void ChooseChannelLayout(AVCodecContext& context, const AVCodec* encoder);
