@@ -116,7 +116,11 @@ private:
 
 public:
     TAudioOutputSettings Settings;
-    const AVCodecContext& Dec;
+    // What the decoder gives, for frames that leave a field unset; copied because joined inputs
+    // may free their decoders before the output ends.
+    AVSampleFormat DecFormat{ AV_SAMPLE_FMT_NONE };
+    int DecRate{ 0 };
+    TChannelLayout DecLayout;
     AVCodecContext& Enc;
     TPacketEvent OnPacket;
     std::int64_t& SyncOpts;
@@ -140,14 +144,14 @@ public:
 
 TAudioOutput::TState::TState(const TAudioOutputSettings& settings, const AVCodecContext& decoder,
                              AVCodecContext& encoder, TPacketEvent onPacket, std::int64_t& syncOpts)
-    : Settings(settings), Dec(decoder), Enc(encoder), OnPacket(std::move(onPacket)),
-      SyncOpts(syncOpts) {
+    : Settings(settings), DecFormat(decoder.sample_fmt), DecRate(decoder.sample_rate), Enc(encoder),
+      OnPacket(std::move(onPacket)), SyncOpts(syncOpts) {
+    if (decoder.ch_layout.nb_channels > 0) DecLayout.Assign(decoder.ch_layout);
     EncRate = Enc.sample_rate;
     EncLayout.Assign(Enc.ch_layout);
     if (EncRate <= 0 || EncLayout.Channels() <= 0)
         throw FFmpegException(Format("Can not resample %d channels @ %d Hz to %d channels @ %d Hz",
-                                     Dec.ch_layout.nb_channels, Dec.sample_rate,
-                                     EncLayout.Channels(), EncRate));
+                                     DecLayout.Channels(), DecRate, EncLayout.Channels(), EncRate));
     if (Enc.frame_size > 1) FrameSize = Enc.frame_size;
     Converted.reset(av::av_frame_alloc());
     EncFrame.reset(av::av_frame_alloc());
@@ -213,10 +217,10 @@ void TAudioOutput::TState::CreateConverter(AVSampleFormat format, int rate,
 
 void TAudioOutput::TState::Write(const AVFrame& frame, std::int64_t inputPts, int& isStart) {
     if (Flushed || frame.nb_samples <= 0 || !frame.extended_data) return;
-    const AVSampleFormat format = frame.format >= 0 ? AVSampleFormat(frame.format) : Dec.sample_fmt;
-    const int rate = frame.sample_rate > 0 ? frame.sample_rate : Dec.sample_rate;
+    const AVSampleFormat format = frame.format >= 0 ? AVSampleFormat(frame.format) : DecFormat;
+    const int rate = frame.sample_rate > 0 ? frame.sample_rate : DecRate;
     const AVChannelLayout& layout =
-        frame.ch_layout.nb_channels > 0 ? frame.ch_layout : Dec.ch_layout;
+        frame.ch_layout.nb_channels > 0 ? frame.ch_layout : DecLayout.Get();
     Prepare(format, rate, layout);
 
     const int samples = frame.nb_samples;

@@ -44,7 +44,8 @@ class TAudioOutput {
 public:
     using TPacketEvent = std::function<void(AVPacket& packet)>;
 
-    // The encoder must be open; both contexts must outlive this object.
+    // The encoder must be open and outlive this object; of the decoder only its sample format,
+    // rate and layout are kept, for frames that leave them unset.
     TAudioOutput(const TAudioOutputSettings& settings, const AVCodecContext& decoder,
                  AVCodecContext& encoder, TPacketEvent onPacket);
     ~TAudioOutput();
