@@ -1,4 +1,5 @@
 #include "platform/forms/StdCtrlsClasses.h"
+#include "platform/forms/ComCtrlsClasses.h"
 #include "platform/forms/TBevel.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
@@ -113,5 +114,6 @@ void RegisterStdCtrlsClasses() {
         RegisterLabel(r);
         RegisterContainers(r);
         RegisterEdit(r);
+        RegisterComCtrlsClasses(r);
     });
 }

@@ -1,0 +1,804 @@
+#include "platform/forms/TListView.h"
+#include "platform/forms/CommCtrl.h"
+#include "platform/forms/THeaderWindow.h"
+#include "platform/forms/TImageList.h"
+#include "platform/forms/TLabelEditor.h"
+#include "platform/forms/TTextMeasure.h"
+#include "platform/win/Win.h"
+#include <algorithm>
+#include <numeric>
+
+using namespace win;
+
+namespace {
+
+constexpr int kWheelLines = 3;
+// Pixels one line of horizontal scrolling moves in report and icon views.
+constexpr int kScrollStep = 16;
+
+int Ceil(int a, int b) {
+    return b > 0 ? (a + b - 1) / b : 0;
+}
+
+} // namespace
+
+
+TListView::TListView(TComponent* owner) : TCustomControl(owner), FColumns(this), FItems(this) {
+    FControlStyle.Include(csOpaque);
+    FControlStyle.Exclude(csSetCaption);
+    FColor = clWindow;
+    SetParentColor(false);
+    SetTabStop(true);
+    FWidth = 250;
+    FHeight = 150;
+}
+
+TListView::~TListView() {
+    // Items and the header refer back to the view: let them go first.
+    FHeader.reset();
+    if (FEditor) {
+        FEditor->OnAccept = nullptr;
+        FEditor->OnCancel = nullptr;
+    }
+    FItems.FUpdateCount = 1;
+    FItems.FItems.clear();
+}
+
+void TListView::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    params.Style |= WS_CLIPCHILDREN;
+    if (FBorderStyle == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListView::CreateWnd() {
+    TCustomControl::CreateWnd();
+    UpdateMetrics();
+    Relayout();
+}
+
+void TListView::UpdateMetrics() {
+    TTextMeasure measure(FFont);
+    FTextHeight = std::max(1, measure.Height());
+    FLabelWidth = 0;
+    if (FViewStyle == vsList || FViewStyle == vsSmallIcon)
+        for (const auto& item : FItems.FItems)
+            FLabelWidth = std::max(FLabelWidth, measure.Width(item->Caption()));
+}
+
+void TListView::FontChanged() {
+    TCustomControl::FontChanged();
+    if (!HandleAllocated()) return;
+    UpdateMetrics();
+    Relayout();
+    if (FHeader && FHeader->Handle()) InvalidateRect(FHeader->Handle(), nullptr, TRUE);
+}
+
+void TListView::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation != opRemove) return;
+    if (component == FSmallImages) SetSmallImages(nullptr);
+    if (component == FLargeImages) SetLargeImages(nullptr);
+    if (component == FEditor) FEditor = nullptr;
+}
+
+void TListView::SetViewStyle(TViewStyle value) {
+    if (FViewStyle == value) return;
+    FViewStyle = value;
+    FScrollX = FScrollY = 0;
+    if (HandleAllocated()) UpdateMetrics();
+    Relayout();
+}
+
+void TListView::SetGridLines(bool value) {
+    FGridLines = value;
+    Invalidate();
+}
+
+void TListView::SetRowSelect(bool value) {
+    FRowSelect = value;
+    Invalidate();
+}
+
+void TListView::SetMultiSelect(bool value) {
+    if (FMultiSelect == value) return;
+    FMultiSelect = value;
+    if (!value) SetSelected(Selected());
+}
+
+void TListView::SetHideSelection(bool value) {
+    FHideSelection = value;
+    Invalidate();
+}
+
+void TListView::SetShowColumnHeaders(bool value) {
+    if (FShowColumnHeaders == value) return;
+    FShowColumnHeaders = value;
+    Relayout();
+}
+
+void TListView::SetBorderStyle(TFormBorderStyle value) {
+    if (value != bsNone && value != bsSingle) throw EInvalidOperation("Invalid property value");
+    if (FBorderStyle == value) return;
+    FBorderStyle = value;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TListView::SetSmallImages(TCustomImageList* value) {
+    if (FSmallImages) FSmallImages->RemoveFreeNotification(this);
+    FSmallImages = value;
+    if (value) value->FreeNotification(this);
+    Relayout();
+}
+
+void TListView::SetLargeImages(TCustomImageList* value) {
+    if (FLargeImages) FLargeImages->RemoveFreeNotification(this);
+    FLargeImages = value;
+    if (value) value->FreeNotification(this);
+    Relayout();
+}
+
+// ---- selection and focus ----
+
+TListItem* TListView::Selected() const {
+    for (const auto& item : FItems.FItems)
+        if (item->FSelected) return item.get();
+    return nullptr;
+}
+
+void TListView::SetSelected(TListItem* item) {
+    if (item && item->ListView() != this) return;
+    for (const auto& other : FItems.FItems)
+        if (other.get() != item) SetItemSelected(other.get(), false);
+    if (item) SetItemSelected(item, true);
+}
+
+TListItem* TListView::ItemFocused() const {
+    for (const auto& item : FItems.FItems)
+        if (item->FFocused) return item.get();
+    return nullptr;
+}
+
+void TListView::SetItemFocused(TListItem* item) {
+    if (item)
+        SetItemFocusedState(item, true);
+    else if (TListItem* current = ItemFocused())
+        SetItemFocusedState(current, false);
+}
+
+int TListView::ItemIndex() const {
+    const TListItem* item = Selected();
+    return item ? item->Index() : -1;
+}
+
+void TListView::SetItemIndex(int value) {
+    SetSelected(value >= 0 && value < FItems.Count() ? FItems.Item(value) : nullptr);
+}
+
+int TListView::SelCount() const {
+    return int(std::count_if(FItems.FItems.begin(), FItems.FItems.end(),
+                             [](const auto& item) { return item->FSelected; }));
+}
+
+void TListView::ClearSelection() {
+    SetSelected(nullptr);
+}
+
+void TListView::SelectAll() {
+    if (!FMultiSelect) return;
+    for (const auto& item : FItems.FItems)
+        SetItemSelected(item.get(), true);
+}
+
+void TListView::SetItemSelected(TListItem* item, bool value) {
+    if (!item || item->FSelected == value) return;
+    if (value && !FMultiSelect)
+        for (const auto& other : FItems.FItems)
+            if (other.get() != item && other->FSelected) {
+                other->FSelected = false;
+                NotifyState(other.get(), false);
+            }
+    item->FSelected = value;
+    NotifyState(item, value);
+}
+
+void TListView::NotifyState(TListItem* item, bool selected) {
+    Invalidate();
+    Change(item, ctState);
+    if (OnSelectItem) OnSelectItem(this, item, selected);
+}
+
+void TListView::SetItemFocusedState(TListItem* item, bool value) {
+    if (!item || item->FFocused == value) return;
+    if (value)
+        for (const auto& other : FItems.FItems)
+            other->FFocused = false;
+    item->FFocused = value;
+    Invalidate();
+}
+
+void TListView::SelectOnly(int index) {
+    TListItem* item = FItems.Item(index);
+    for (const auto& other : FItems.FItems)
+        if (other.get() != item) SetItemSelected(other.get(), false);
+    SetItemSelected(item, true);
+}
+
+void TListView::SelectRange(int from, int to, bool keepOthers) {
+    const int lo = std::min(from, to);
+    const int hi = std::max(from, to);
+    for (int i = 0; i < FItems.Count(); ++i)
+        if ((i < lo || i > hi) && !keepOthers) SetItemSelected(FItems.Item(i), false);
+    for (int i = lo; i <= hi; ++i)
+        SetItemSelected(FItems.Item(i), true);
+}
+
+void TListView::Change(TListItem* item, TItemChange change) {
+    if (OnChange) OnChange(this, item, change);
+}
+
+// ---- changes from the parts ----
+
+void TListView::ColumnsChanged() {
+    const int count = FColumns.Count();
+    if (int(FColumnOrder.size()) != count) {
+        FColumnOrder.resize(std::size_t(count));
+        std::iota(FColumnOrder.begin(), FColumnOrder.end(), 0);
+    }
+    Relayout();
+    if (FHeader && FHeader->Handle()) InvalidateRect(FHeader->Handle(), nullptr, FALSE);
+}
+
+void TListView::SetColumnOrder(const std::vector<int>& order) {
+    FColumnOrder = order;
+    ColumnsChanged();
+}
+
+void TListView::ItemsChanged() {
+    if (FAnchor >= FItems.Count()) FAnchor = -1;
+    if (HandleAllocated()) UpdateMetrics();
+    Relayout();
+}
+
+void TListView::ItemChanged(TListItem* item, TItemChange change) {
+    if (FItems.Updating()) return;
+    if (change == ctText && (FViewStyle == vsList || FViewStyle == vsSmallIcon) &&
+        HandleAllocated()) {
+        UpdateMetrics();
+        Relayout();
+    } else {
+        Invalidate();
+    }
+    Change(item, change);
+}
+
+void TListView::ItemRemoving(TListItem* item) {
+    if (item == FEditItem) {
+        FEditItem = nullptr;
+        if (FEditor) FEditor->Finish(false);
+    }
+    FEditCandidate = -1;
+    if (FAnchor == item->Index()) FAnchor = -1;
+}
+
+// ---- geometry ----
+
+int TListView::HeaderHeight() const {
+    return std::max(FTextHeight + 6, 17);
+}
+
+int TListView::ColumnLeft(int column) const {
+    int x = 0;
+    for (int c : FColumnOrder) {
+        if (c == column) return x;
+        if (c >= 0 && c < FColumns.Count()) x += FColumns.Items(c)->Width();
+    }
+    return x;
+}
+
+int TListView::TotalColumnWidth() const {
+    int total = 0;
+    for (int c = 0; c < FColumns.Count(); ++c)
+        total += FColumns.Items(c)->Width();
+    return total;
+}
+
+TRect TListView::HeaderSectionRect(int column) const {
+    if (column < 0 || column >= FColumns.Count()) return TRect();
+    const int left = ColumnLeft(column);
+    return TRect(left, 0, left + FColumns.Items(column)->Width(), HeaderHeight());
+}
+
+TListView::TGeometry TListView::Geometry() const {
+    TGeometry g;
+    g.Client = const_cast<TListView*>(this)->ClientRect();
+    const TCustomImageList* images = FViewStyle == vsIcon ? FLargeImages : FSmallImages;
+    if (images) {
+        g.IconWidth = images->Width();
+        g.IconHeight = images->Height();
+    }
+    g.RowHeight = std::max(FTextHeight + 4, FSmallImages ? FSmallImages->Height() + 2 : 0);
+    g.CellHeight = g.RowHeight;
+    switch (FViewStyle) {
+    case vsReport:
+        if (FShowColumnHeaders) g.Top = HeaderHeight();
+        break;
+    case vsList:
+    case vsSmallIcon:
+        g.CellWidth = FLabelWidth + (g.IconWidth ? g.IconWidth + 4 : 0) + 16;
+        g.PerColumn = std::max(1, g.Client.Height() / g.RowHeight);
+        g.PerRow = std::max(1, g.Client.Width() / g.CellWidth);
+        break;
+    case vsIcon:
+        g.CellWidth = std::max(75, g.IconWidth + 20);
+        g.CellHeight = g.IconHeight + FTextHeight + 14;
+        g.PerRow = std::max(1, g.Client.Width() / g.CellWidth);
+        break;
+    }
+    return g;
+}
+
+TRect TListView::ItemRect(int index, TDisplayCode code) const {
+    if (index < 0 || index >= FItems.Count()) return TRect();
+    return ItemRectAt(Geometry(), index, code);
+}
+
+TRect TListView::ItemRectAt(const TGeometry& g, int index, TDisplayCode code) const {
+    TRect bounds;
+    TRect icon;
+    TRect label;
+    switch (FViewStyle) {
+    case vsReport: {
+        const int y = g.Top + (index - FScrollY) * g.RowHeight;
+        const int x0 = -FScrollX;
+        bounds = TRect(x0, y, x0 + TotalColumnWidth(), y + g.RowHeight);
+        const int left = x0 + (FColumns.Count() ? ColumnLeft(0) : 0);
+        const int width = FColumns.Count() ? FColumns.Items(0)->Width() : 0;
+        const int iconLeft = std::min(left + 2, left + width);
+        icon = TRect(iconLeft, y, std::min(iconLeft + g.IconWidth, left + width), bounds.Bottom);
+        label = TRect(g.IconWidth ? icon.Right + 2 : left, y, left + width, bounds.Bottom);
+        label.Left = std::min(label.Left, label.Right);
+        if (code == drSelectBounds)
+            return FRowSelect ? bounds : TRect(icon.Left, y, label.Right, bounds.Bottom);
+        break;
+    }
+    case vsList:
+    case vsSmallIcon: {
+        const int column = FViewStyle == vsList ? index / g.PerColumn : index % g.PerRow;
+        const int row = FViewStyle == vsList ? index % g.PerColumn : index / g.PerRow;
+        const int x = column * g.CellWidth - FScrollX;
+        const int y = row * g.RowHeight - FScrollY;
+        bounds = TRect(x, y, x + g.CellWidth, y + g.RowHeight);
+        icon = TRect(x + 2, y, x + 2 + g.IconWidth, bounds.Bottom);
+        label = TRect(g.IconWidth ? icon.Right + 2 : x + 2, y, bounds.Right - 2, bounds.Bottom);
+        break;
+    }
+    case vsIcon: {
+        const int x = (index % g.PerRow) * g.CellWidth - FScrollX;
+        const int y = (index / g.PerRow) * g.CellHeight - FScrollY;
+        bounds = TRect(x, y, x + g.CellWidth, y + g.CellHeight);
+        const int iconLeft = x + (g.CellWidth - g.IconWidth) / 2;
+        icon = TRect(iconLeft, y + 2, iconLeft + g.IconWidth, y + 2 + g.IconHeight);
+        label = TRect(x + 2, icon.Bottom + 2, bounds.Right - 2, icon.Bottom + 6 + FTextHeight);
+        break;
+    }
+    }
+    switch (code) {
+    case drIcon:
+        return icon;
+    case drLabel:
+        return label;
+    case drSelectBounds:
+        return TRect(std::min(icon.Left, label.Left), bounds.Top, label.Right, bounds.Bottom);
+    case drBounds:
+        break;
+    }
+    return bounds;
+}
+
+int TListView::ItemAtPoint(int x, int y) const {
+    const TGeometry g = Geometry();
+    if (!g.Client.Contains(TPoint(x, y)) || y < g.Top) return -1;
+    if (FViewStyle == vsReport) {
+        const int index = FScrollY + (y - g.Top) / g.RowHeight;
+        if (index >= FItems.Count()) return -1;
+        const TRect hit = ItemRectAt(g, index, FRowSelect ? drBounds : drSelectBounds);
+        return x >= hit.Left && x < hit.Right ? index : -1;
+    }
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (ItemRectAt(g, i, drSelectBounds).Contains(TPoint(x, y)) ||
+            ItemRectAt(g, i, drIcon).Contains(TPoint(x, y)))
+            return i;
+    return -1;
+}
+
+TListItem* TListView::GetItemAt(int x, int y) const {
+    const int index = ItemAtPoint(x, y);
+    return index >= 0 ? FItems.Item(index) : nullptr;
+}
+
+TListItem* TListView::TopItem() const {
+    if (FItems.Count() == 0) return nullptr;
+    if (FViewStyle == vsReport) return FItems.Item(std::min(FScrollY, FItems.Count() - 1));
+    if (FViewStyle == vsList) {
+        const TGeometry g = Geometry();
+        const int index = (FScrollX / g.CellWidth) * g.PerColumn;
+        return index < FItems.Count() ? FItems.Item(index) : nullptr;
+    }
+    return nullptr;
+}
+
+int TListView::VisibleRowCount() const {
+    const TGeometry g = Geometry();
+    switch (FViewStyle) {
+    case vsReport:
+        return std::max(0, (g.Client.Height() - g.Top) / g.RowHeight);
+    case vsList:
+        return g.PerColumn * std::max(1, g.Client.Width() / g.CellWidth);
+    default:
+        return FItems.Count();
+    }
+}
+
+// ---- scrolling ----
+
+void TListView::GetScroll(int bar, SCROLLINFO& info) const {
+    const TGeometry g = Geometry();
+    const int count = FItems.Count();
+    SCROLLINFO s;
+    switch (FViewStyle) {
+    case vsReport:
+        if (bar == SB_VERT) {
+            s.nMax = std::max(0, count - 1);
+            s.nPage = UINT(std::max(0, (g.Client.Height() - g.Top) / g.RowHeight));
+            s.nPos = FScrollY;
+        } else {
+            s.nMax = std::max(0, TotalColumnWidth() - 1);
+            s.nPage = UINT(g.Client.Width());
+            s.nPos = FScrollX;
+        }
+        break;
+    case vsList:
+        if (bar == SB_HORZ) {
+            s.nMax = std::max(0, Ceil(count, g.PerColumn) - 1);
+            s.nPage = UINT(std::max(1, g.Client.Width() / g.CellWidth));
+            s.nPos = FScrollX / g.CellWidth;
+        }
+        break;
+    case vsSmallIcon:
+    case vsIcon: {
+        const int rows = Ceil(count, g.PerRow);
+        if (bar == SB_VERT) {
+            s.nMax = std::max(0, rows * g.CellHeight - 1);
+            s.nPage = UINT(g.Client.Height());
+            s.nPos = FScrollY;
+        } else {
+            s.nMax = std::max(0, std::min(count, g.PerRow) * g.CellWidth - 1);
+            s.nPage = UINT(g.Client.Width());
+            s.nPos = FScrollX;
+        }
+        break;
+    }
+    }
+    s.nPage = std::min<UINT>(s.nPage, UINT(s.nMax - s.nMin + 1));
+    ScrollBarData data;
+    s.fMask = SIF_ALL;
+    data.Set(s);
+    data.Get(info);
+}
+
+void TListView::SetScroll(int bar, const SCROLLINFO& info) {
+    if (!(info.fMask & SIF_POS)) return;
+    if (bar == SB_VERT) {
+        ScrollTo(FScrollX, info.nPos);
+    } else {
+        const int unit = FViewStyle == vsList ? Geometry().CellWidth : 1;
+        ScrollTo(info.nPos * unit, FScrollY);
+    }
+}
+
+void TListView::ClampScroll() {
+    const TGeometry g = Geometry();
+    const int count = FItems.Count();
+    int maxX = 0;
+    int maxY = 0;
+    switch (FViewStyle) {
+    case vsReport:
+        maxX = TotalColumnWidth() - g.Client.Width();
+        maxY = count - std::max(1, (g.Client.Height() - g.Top) / g.RowHeight);
+        break;
+    case vsList:
+        maxX =
+            (Ceil(count, g.PerColumn) - std::max(1, g.Client.Width() / g.CellWidth)) * g.CellWidth;
+        FScrollX -= FScrollX % g.CellWidth;
+        break;
+    case vsSmallIcon:
+    case vsIcon:
+        maxX = std::min(count, g.PerRow) * g.CellWidth - g.Client.Width();
+        maxY = Ceil(count, g.PerRow) * g.CellHeight - g.Client.Height();
+        break;
+    }
+    FScrollX = std::clamp(FScrollX, 0, std::max(0, maxX));
+    FScrollY = std::clamp(FScrollY, 0, std::max(0, maxY));
+}
+
+void TListView::ScrollTo(int x, int y) {
+    const int oldX = FScrollX;
+    const int oldY = FScrollY;
+    FScrollX = x;
+    FScrollY = y;
+    ClampScroll();
+    if (FScrollX == oldX && FScrollY == oldY) return;
+    if (FEditor && FEditor->Editing()) FEditor->Finish(true);
+    UpdateHeader();
+    Invalidate();
+}
+
+void TListView::Scroll(int dx, int dy) {
+    const TGeometry g = Geometry();
+    switch (FViewStyle) {
+    case vsReport:
+        ScrollTo(FScrollX + dx, FScrollY + dy / g.RowHeight);
+        break;
+    case vsList: {
+        int columns = dx / g.CellWidth;
+        if (columns == 0 && dx != 0) columns = dx > 0 ? 1 : -1;
+        ScrollTo(FScrollX + columns * g.CellWidth, FScrollY);
+        break;
+    }
+    default:
+        ScrollTo(FScrollX + dx, FScrollY + dy);
+        break;
+    }
+}
+
+void TListView::ScrollMessage(int bar, int code, int thumb) {
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScroll(bar, info);
+    const TGeometry g = Geometry();
+    int line = 1;
+    if (FViewStyle == vsReport && bar == SB_HORZ) line = kScrollStep;
+    if (FViewStyle == vsIcon || FViewStyle == vsSmallIcon)
+        line = bar == SB_VERT ? g.RowHeight : kScrollStep;
+    const int page = std::max(1, int(info.nPage));
+    int pos = info.nPos;
+    switch (code) {
+    case SB_LINEUP:
+        pos -= line;
+        break;
+    case SB_LINEDOWN:
+        pos += line;
+        break;
+    case SB_PAGEUP:
+        pos -= page;
+        break;
+    case SB_PAGEDOWN:
+        pos += page;
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        pos = thumb;
+        break;
+    case SB_TOP:
+        pos = info.nMin;
+        break;
+    case SB_BOTTOM:
+        pos = info.nMax;
+        break;
+    default:
+        return;
+    }
+    SCROLLINFO set;
+    set.fMask = SIF_POS;
+    set.nPos = pos;
+    SetScroll(bar, set);
+}
+
+void TListView::Wheel(int delta) {
+    const int notches = delta / WHEEL_DELTA;
+    if (notches == 0) return;
+    const int code = notches > 0 ? SB_LINEUP : SB_LINEDOWN;
+    const int bar = FViewStyle == vsList ? SB_HORZ : SB_VERT;
+    for (int i = 0; i < std::abs(notches) * (FViewStyle == vsList ? 1 : kWheelLines); ++i)
+        ScrollMessage(bar, code, 0);
+}
+
+void TListView::MakeItemVisible(int index, bool partialOK) {
+    if (index < 0 || index >= FItems.Count() || !HandleAllocated()) return;
+    const TGeometry g = Geometry();
+    const TRect r = ItemRectAt(g, index, drBounds);
+    const int viewTop = g.Top;
+    const int viewBottom = g.Client.Bottom;
+    const bool fits = partialOK ? r.Bottom > viewTop && r.Top < viewBottom
+                                : r.Top >= viewTop && r.Bottom <= viewBottom;
+    switch (FViewStyle) {
+    case vsReport:
+        if (index < FScrollY)
+            ScrollTo(FScrollX, index);
+        else if (!fits)
+            ScrollTo(FScrollX, index - std::max(1, (viewBottom - viewTop) / g.RowHeight) + 1);
+        break;
+    case vsList:
+        if (r.Left < 0)
+            ScrollTo(FScrollX + r.Left, FScrollY);
+        else if (r.Right > g.Client.Right)
+            ScrollTo(FScrollX + ((r.Right - g.Client.Right) / g.CellWidth + 1) * g.CellWidth,
+                     FScrollY);
+        break;
+    default:
+        if (r.Top < 0)
+            ScrollTo(FScrollX, FScrollY + r.Top);
+        else if (!fits)
+            ScrollTo(FScrollX, FScrollY + r.Bottom - viewBottom);
+        break;
+    }
+}
+
+void TListView::Relayout() {
+    if (!HandleAllocated()) return;
+    ClampScroll();
+    UpdateHeader();
+    Invalidate();
+}
+
+void TListView::UpdateHeader() {
+    const bool wanted = FViewStyle == vsReport && FShowColumnHeaders && HandleAllocated();
+    if (!wanted) {
+        FHeader.reset();
+        return;
+    }
+    if (!FHeader) FHeader = std::make_unique<THeaderWindow>(*this);
+    if (!FHeader->Handle()) FHeader->Create(FHandle);
+    const int width = std::max(ClientWidth() + FScrollX, TotalColumnWidth());
+    FHeader->Place(-FScrollX, width, HeaderHeight());
+}
+
+HWND TListView::HeaderHandle() const {
+    return FHeader ? FHeader->Handle() : nullptr;
+}
+
+void TListView::ColumnClick(int column) {
+    if (OnColumnClick && column >= 0 && column < FColumns.Count())
+        OnColumnClick(this, FColumns.Items(column));
+}
+
+// ---- label editing ----
+
+bool TListView::IsEditing() const {
+    return FEditor && FEditor->Editing();
+}
+
+bool TListView::EditItem(TListItem* item) {
+    if (!item || item->ListView() != this || FReadOnly || !HandleAllocated()) return false;
+    bool allow = true;
+    if (OnEditing) OnEditing(this, item, allow);
+    if (!allow) return false;
+    if (IsEditing()) FEditor->Finish(true);
+    MakeItemVisible(item->Index(), false);
+    if (!FEditor) {
+        FEditor = new TLabelEditor(this);
+        FEditor->SetParent(this);
+        FEditor->OnAccept = [this](const std::string& text) { EndEdit(&text); };
+        FEditor->OnCancel = [this] { EndEdit(nullptr); };
+    }
+    FEditItem = item;
+    TRect r = item->DisplayRect(drLabel);
+    r.Right = std::max(r.Right, r.Left + 60);
+    FEditor->SetFont(FFont);
+    FEditor->Start(r, item->Caption());
+    return true;
+}
+
+void TListView::EndEdit(const std::string* text) {
+    TListItem* item = FEditItem;
+    FEditItem = nullptr;
+    if (!item || !text) return;
+    std::string caption = *text;
+    if (OnEdited) OnEdited(this, item, caption);
+    item->SetCaption(caption);
+}
+
+// ---- messages ----
+
+void TListView::WndProc(TMessage& message) {
+    bool handled = false;
+    const LRESULT result = ListMessage(message, handled);
+    if (handled) {
+        message.Result = result;
+        return;
+    }
+    TCustomControl::WndProc(message);
+    switch (message.Msg) {
+    case WM_SIZE:
+        Relayout();
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT TListView::ListMessage(TMessage& message, bool& handled) {
+    handled = true;
+    const WPARAM w = message.WParam;
+    const LPARAM l = message.LParam;
+    switch (message.Msg) {
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case SBM_GETSCROLLINFO:
+        if (LOWORD(w) != SB_HORZ && LOWORD(w) != SB_VERT) break;
+        GetScroll(LOWORD(w), *reinterpret_cast<SCROLLINFO*>(l));
+        return TRUE;
+    case SBM_SETSCROLLINFO:
+        if (LOWORD(w) != SB_HORZ && LOWORD(w) != SB_VERT) break;
+        SetScroll(LOWORD(w), *reinterpret_cast<const SCROLLINFO*>(l));
+        return GetScrollPos(FHandle, LOWORD(w));
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (l != 0) break;
+        ScrollMessage(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(w),
+                      std::int16_t(HIWORD(w)));
+        return 0;
+    case WM_MOUSEWHEEL:
+        Wheel(GET_WHEEL_DELTA_WPARAM(w));
+        return 0;
+    case LVM_GETITEMCOUNT:
+        return FItems.Count();
+    case LVM_GETCOUNTPERPAGE:
+        return VisibleRowCount();
+    case LVM_GETTOPINDEX: {
+        const TListItem* top = TopItem();
+        return top ? top->Index() : 0;
+    }
+    case LVM_SCROLL:
+        Scroll(int(w), int(l));
+        return TRUE;
+    case LVM_REDRAWITEMS:
+        Invalidate();
+        return TRUE;
+    case LVM_ENSUREVISIBLE:
+        MakeItemVisible(int(w), l != 0);
+        return TRUE;
+    case LVM_GETHEADER:
+        return LRESULT(HeaderHandle());
+    case LVM_GETITEMRECT: {
+        auto* r = reinterpret_cast<RECT*>(l);
+        if (!r || int(w) < 0 || int(w) >= FItems.Count()) return FALSE;
+        const int code = std::clamp(int(r->left), int(drBounds), int(drSelectBounds));
+        *r = ItemRect(int(w), TDisplayCode(code));
+        return TRUE;
+    }
+    case LVM_GETNEXTITEM: {
+        const UINT flags = UINT(l);
+        for (int i = std::max(-1, int(std::intptr_t(w))) + 1; i < FItems.Count(); ++i) {
+            const TListItem* item = FItems.Item(i);
+            if ((flags & LVNI_SELECTED) && !item->FSelected) continue;
+            if ((flags & LVNI_FOCUSED) && !item->FFocused) continue;
+            return i;
+        }
+        return -1;
+    }
+    case LVM_GETSELECTEDCOUNT:
+        return SelCount();
+    case LVM_GETCOLUMNWIDTH:
+        return int(w) >= 0 && int(w) < FColumns.Count() ? FColumns.Items(int(w))->Width() : 0;
+    case LVM_SETCOLUMNWIDTH:
+        if (int(w) < 0 || int(w) >= FColumns.Count()) return FALSE;
+        FColumns.Items(int(w))->SetWidth(int(l));
+        return TRUE;
+    case LVM_EDITLABEL:
+        if (int(std::intptr_t(w)) < 0) {
+            if (FEditor) FEditor->Finish(false);
+            return 0;
+        }
+        if (int(w) >= FItems.Count() || !EditItem(FItems.Item(int(w)))) return 0;
+        return LRESULT(FEditor->Handle());
+    default:
+        break;
+    }
+    handled = false;
+    return 0;
+}

@@ -1,0 +1,182 @@
+#pragma once
+#include "platform/forms/TCustomControl.h"
+#include "platform/forms/TCustomForm.h"
+#include "platform/forms/TListColumns.h"
+#include "platform/forms/TListItems.h"
+#include "platform/win/ScrollInfo.h"
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TCustomImageList;
+class TLabelEditor;
+class THeaderWindow;
+
+enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+// What changed in an item that OnChange reports.
+enum TItemChange { ctText, ctImage, ctState };
+
+using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
+using TLVChangeEvent = std::function<void(TObject* sender, TListItem* item, TItemChange change)>;
+using TLVColumnClickEvent = std::function<void(TObject* sender, TListColumn* column)>;
+using TLVEditingEvent = std::function<void(TObject* sender, TListItem* item, bool& allowEdit)>;
+using TLVEditedEvent = std::function<void(TObject* sender, TListItem* item, std::string& text)>;
+
+// The list view: items with sub-items and images shown as large icons, small icons, a list or
+// a report of columns under a header child window (class "SysHeader32"). Selection follows the
+// mouse and the keys; the scroll state of both directions is readable with GetScrollInfo
+// whether or not bars are shown, and the view answers the LVM_ messages of the skinned list.
+class TListView : public TCustomControl {
+public:
+    explicit TListView(TComponent* owner);
+    ~TListView() override;
+
+    std::string ClassName() const override { return "TListView"; }
+
+    TListColumns& Columns() { return FColumns; }
+    TListColumn* Column(int index) const { return FColumns.Items(index); }
+    TListItems& Items() { return FItems; }
+    const TListItems& Items() const { return FItems; }
+
+    TViewStyle ViewStyle() const { return FViewStyle; }
+    void SetViewStyle(TViewStyle value);
+    bool GridLines() const { return FGridLines; }
+    void SetGridLines(bool value);
+    bool RowSelect() const { return FRowSelect; }
+    void SetRowSelect(bool value);
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool value);
+    // Read-only: captions cannot be renamed in place.
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value) { FReadOnly = value; }
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool value);
+    bool ShowColumnHeaders() const { return FShowColumnHeaders; }
+    void SetShowColumnHeaders(bool value);
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    TCustomImageList* SmallImages() const { return FSmallImages; }
+    void SetSmallImages(TCustomImageList* value);
+    TCustomImageList* LargeImages() const { return FLargeImages; }
+    void SetLargeImages(TCustomImageList* value);
+
+    // The first selected item (nullptr: none); setting selects only that item.
+    TListItem* Selected() const;
+    void SetSelected(TListItem* item);
+    TListItem* ItemFocused() const;
+    void SetItemFocused(TListItem* item);
+    int ItemIndex() const;
+    void SetItemIndex(int value);
+    int SelCount() const;
+    void ClearSelection();
+    void SelectAll();
+
+    // The first item shown in report and list view.
+    TListItem* TopItem() const;
+    // Rows that fit whole in report view; items that fit whole in the other views.
+    int VisibleRowCount() const;
+    TListItem* GetItemAt(int x, int y) const;
+    // Scrolls by pixels; report view moves by whole rows, list view by whole columns.
+    void Scroll(int dx, int dy);
+    TRect ItemRect(int index, TDisplayCode code) const;
+    bool IsEditing() const;
+    win::HWND HeaderHandle() const;
+
+    // Called by the parts when they change.
+    void ColumnsChanged();
+    void ItemsChanged();
+    void ItemChanged(TListItem* item, TItemChange change);
+    void ItemRemoving(TListItem* item);
+    void SetItemSelected(TListItem* item, bool value);
+    void SetItemFocusedState(TListItem* item, bool value);
+    bool EditItem(TListItem* item);
+    void MakeItemVisible(int index, bool partialOK);
+
+    // The header's view of the columns: display order, positions and clicks.
+    const std::vector<int>& ColumnOrder() const { return FColumnOrder; }
+    void SetColumnOrder(const std::vector<int>& order);
+    TRect HeaderSectionRect(int column) const;
+    int HeaderHeight() const;
+    void ColumnClick(int column);
+
+    void WndProc(TMessage& message) override;
+
+    TLVSelectItemEvent OnSelectItem;
+    TLVChangeEvent OnChange;
+    TLVColumnClickEvent OnColumnClick;
+    TLVEditingEvent OnEditing;
+    TLVEditedEvent OnEdited;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void Paint() override;
+    void KeyDown(unsigned short& key, TShiftState shift) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void FontChanged() override;
+    virtual void Change(TListItem* item, TItemChange change);
+
+private:
+    // Where things are in the current view style, derived from font, images and size.
+    struct TGeometry {
+        TRect Client;
+        int Top{ 0 };        // where items start, below the header
+        int RowHeight{ 17 }; // report, list and small-icon rows
+        int CellWidth{ 1 };  // list, small-icon and icon cells
+        int CellHeight{ 17 };
+        int PerColumn{ 1 }; // list view: items in a column
+        int PerRow{ 1 };    // icon views: items in a row
+        int IconWidth{ 0 };
+        int IconHeight{ 0 };
+    };
+    TGeometry Geometry() const;
+    TRect ItemRectAt(const TGeometry& g, int index, TDisplayCode code) const;
+    int ItemAtPoint(int x, int y) const;
+    int TotalColumnWidth() const;
+    int ColumnLeft(int column) const;
+    void Relayout();
+    void UpdateMetrics();
+    void SelectOnly(int index);
+    void NotifyState(TListItem* item, bool selected);
+    void UpdateHeader();
+    void ScrollTo(int x, int y);
+    void ClampScroll();
+    void GetScroll(int bar, win::SCROLLINFO& info) const;
+    void SetScroll(int bar, const win::SCROLLINFO& info);
+    void ScrollMessage(int bar, int code, int thumb);
+    void Wheel(int delta);
+    void MoveFocus(int index, TShiftState shift);
+    void SelectRange(int from, int to, bool keepOthers);
+    void PaintReport(const TGeometry& g);
+    void PaintIcons(const TGeometry& g);
+    void PaintItemLabel(const TRect& cell, const std::string& text, TAlignment alignment,
+                        bool highlighted);
+    bool HighlightShown() const;
+    void EndEdit(const std::string* text);
+    win::LRESULT ListMessage(TMessage& message, bool& handled);
+
+    TListColumns FColumns;
+    TListItems FItems;
+    std::vector<int> FColumnOrder;
+    std::unique_ptr<THeaderWindow> FHeader;
+    TLabelEditor* FEditor{ nullptr };
+    TListItem* FEditItem{ nullptr };
+    TViewStyle FViewStyle{ vsIcon };
+    bool FGridLines{ false };
+    bool FRowSelect{ false };
+    bool FMultiSelect{ false };
+    bool FReadOnly{ false };
+    bool FHideSelection{ true };
+    bool FShowColumnHeaders{ true };
+    TFormBorderStyle FBorderStyle{ bsSingle };
+    TCustomImageList* FSmallImages{ nullptr };
+    TCustomImageList* FLargeImages{ nullptr };
+    int FScrollX{ 0 }; // pixels (list view: whole columns of pixels)
+    int FScrollY{ 0 }; // report view: rows; icon views: pixels
+    int FAnchor{ -1 }; // where a shift-extended selection starts
+    int FEditCandidate{ -1 };
+    int FTextHeight{ 13 };
+    int FLabelWidth{ 0 }; // widest caption, for the list and small-icon cells
+};

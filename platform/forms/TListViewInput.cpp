@@ -1,0 +1,133 @@
+#include "platform/forms/TLabelEditor.h"
+#include "platform/forms/TListView.h"
+#include "platform/win/Win.h"
+#include <algorithm>
+
+using namespace win;
+
+void TListView::MoveFocus(int index, TShiftState shift) {
+    const int count = FItems.Count();
+    if (count == 0) return;
+    index = std::clamp(index, 0, count - 1);
+    if (FMultiSelect && shift.Contains(ssShift)) {
+        if (FAnchor < 0) {
+            const TListItem* focused = ItemFocused();
+            FAnchor = focused ? focused->Index() : index;
+        }
+        SelectRange(FAnchor, index, shift.Contains(ssCtrl));
+    } else if (!(FMultiSelect && shift.Contains(ssCtrl))) {
+        SelectOnly(index);
+        FAnchor = index;
+    }
+    SetItemFocusedState(FItems.Item(index), true);
+    MakeItemVisible(index, false);
+}
+
+void TListView::KeyDown(unsigned short& key, TShiftState shift) {
+    TCustomControl::KeyDown(key, shift);
+    if (key == 0 || FItems.Count() == 0) return;
+    const TGeometry g = Geometry();
+    const TListItem* focused = ItemFocused();
+    const int current = focused ? focused->Index() : -1;
+    const int page = std::max(1, VisibleRowCount() - (FViewStyle == vsReport ? 1 : 0));
+    // How far Up/Down and Left/Right move in each view.
+    int vertical = 1;
+    int horizontal = 0;
+    switch (FViewStyle) {
+    case vsList:
+        horizontal = g.PerColumn;
+        break;
+    case vsIcon:
+    case vsSmallIcon:
+        vertical = g.PerRow;
+        horizontal = 1;
+        break;
+    case vsReport:
+        break;
+    }
+    int target = -2;
+    switch (key) {
+    case VK_UP:
+        target = current < 0 ? 0 : current - vertical;
+        break;
+    case VK_DOWN:
+        target = current < 0 ? 0 : current + vertical;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (horizontal == 0) {
+            ScrollMessage(SB_HORZ, key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT, 0);
+            return;
+        }
+        target = current < 0 ? 0 : current + (key == VK_LEFT ? -horizontal : horizontal);
+        break;
+    case VK_PRIOR:
+        target = current - page;
+        break;
+    case VK_NEXT:
+        target = current < 0 ? page : current + page;
+        break;
+    case VK_HOME:
+        target = 0;
+        break;
+    case VK_END:
+        target = FItems.Count() - 1;
+        break;
+    case VK_SPACE:
+        if (current >= 0 && FMultiSelect && shift.Contains(ssCtrl)) {
+            TListItem* item = FItems.Item(current);
+            SetItemSelected(item, !item->FSelected);
+            FAnchor = current;
+        } else if (current >= 0) {
+            MoveFocus(current, shift);
+        }
+        return;
+    case 'A':
+        if (shift.Contains(ssCtrl)) SelectAll();
+        return;
+    default:
+        return;
+    }
+    MoveFocus(target, shift);
+}
+
+void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (CanFocus() && !Focused()) SetFocus();
+    if (FEditor && FEditor->Editing()) FEditor->Finish(true);
+    const int index = ItemAtPoint(x, y);
+    const TListItem* focused = ItemFocused();
+    // A plain click on the label of the item that already had the focus renames it.
+    FEditCandidate = -1;
+    if (button == mbLeft && !shift.Contains(ssDouble) && index >= 0 && focused &&
+        focused->Index() == index && focused->FSelected &&
+        ItemRect(index, drLabel).Contains(TPoint(x, y)))
+        FEditCandidate = index;
+    if (index < 0) {
+        if (!(FMultiSelect && (shift.Contains(ssCtrl) || shift.Contains(ssShift))))
+            ClearSelection();
+    } else if (button == mbLeft || !FItems.Item(index)->FSelected) {
+        const bool ctrl = FMultiSelect && shift.Contains(ssCtrl);
+        if (FMultiSelect && shift.Contains(ssShift)) {
+            if (FAnchor < 0) FAnchor = focused ? focused->Index() : index;
+            SelectRange(FAnchor, index, ctrl);
+        } else if (ctrl) {
+            TListItem* item = FItems.Item(index);
+            SetItemSelected(item, !item->FSelected);
+            FAnchor = index;
+        } else {
+            SelectOnly(index);
+            FAnchor = index;
+        }
+        SetItemFocusedState(FItems.Item(index), true);
+    }
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    const int candidate = FEditCandidate;
+    FEditCandidate = -1;
+    TCustomControl::MouseUp(button, shift, x, y);
+    if (button == mbLeft && candidate >= 0 && candidate < FItems.Count() &&
+        ItemAtPoint(x, y) == candidate && ItemRect(candidate, drLabel).Contains(TPoint(x, y)))
+        EditItem(FItems.Item(candidate));
+}

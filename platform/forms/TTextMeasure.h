@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/gfx/TCanvas.h"
+#include "platform/gfx/TFont.h"
+#include <string_view>
+
+// Measures text in a font outside painting, on a screen DC held for the object's life.
+class TTextMeasure {
+public:
+    explicit TTextMeasure(const TFont& font);
+    ~TTextMeasure();
+    TTextMeasure(const TTextMeasure&) = delete;
+    TTextMeasure& operator=(const TTextMeasure&) = delete;
+
+    int Width(std::string_view text);
+    // The height of a line in the font.
+    int Height();
+
+private:
+    win::HDC FDc{};
+    TCanvas FCanvas;
+};
