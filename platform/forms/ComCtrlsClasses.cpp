@@ -2,6 +2,8 @@
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TImageList.h"
 #include "platform/forms/TListView.h"
+#include "platform/forms/TPageControl.h"
+#include "platform/forms/TTabSheet.h"
 
 namespace {
 
@@ -49,8 +51,34 @@ void RegisterListView(TClassRegistry& r) {
     r.RegisterProperty(c, "OnEdited", Event(&TListView::OnEdited));
 }
 
+void RegisterPageControl(TClassRegistry& r) {
+    const std::string c = "TPageControl";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TPageControl(owner); });
+    r.RegisterProperty(c, "ActivePage", Reference(&TPageControl::SetActivePage));
+    r.RegisterProperty(
+        c, "TabPosition",
+        Enum(&TPageControl::SetTabPosition, TNames<TTabPosition>{ { "tpTop", tpTop },
+                                                                  { "tpBottom", tpBottom },
+                                                                  { "tpLeft", tpLeft },
+                                                                  { "tpRight", tpRight } }));
+    r.RegisterProperty(c, "TabHeight", Integer(&TPageControl::SetTabHeight));
+    r.RegisterProperty(c, "TabWidth", Integer(&TPageControl::SetTabWidth));
+    r.RegisterProperty(c, "MultiLine", Boolean(&TPageControl::SetMultiLine));
+    r.RegisterProperty(c, "Images", Reference(&TPageControl::SetImages));
+    r.RegisterProperty(c, "OnChange", Event(&TPageControl::OnChange));
+    r.RegisterProperty(c, "OnChanging", Event(&TPageControl::OnChanging));
+
+    const std::string s = "TTabSheet";
+    r.RegisterClass(s, "TWinControl", [](TComponent* owner) { return new TTabSheet(owner); });
+    r.RegisterProperty(s, "PageControl", Reference(&TTabSheet::SetPageControl));
+    r.RegisterProperty(s, "TabVisible", Boolean(&TTabSheet::SetTabVisible));
+    r.RegisterProperty(s, "ImageIndex", Integer(&TTabSheet::SetImageIndex));
+    r.RegisterProperty(s, "PageIndex", Integer(&TTabSheet::SetPageIndex));
+}
+
 } // namespace
 
 void RegisterComCtrlsClasses(TClassRegistry& registry) {
     RegisterListView(registry);
+    RegisterPageControl(registry);
 }
