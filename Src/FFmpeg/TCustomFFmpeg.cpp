@@ -206,6 +206,18 @@ int TCustomFFmpeg::AddOutputFile(std::shared_ptr<TOutputFile> file) {
     return nb_output_files() - 1;
 }
 
+void TCustomFFmpeg::DropLastOutputFile(std::size_t codecCount) {
+    if (Foutput_files.empty()) return;
+    const std::shared_ptr<TOutputFile> file = Foutput_files.back();
+    while (!Foutput_files.empty() && Foutput_files.back() == file)
+        Foutput_files.pop_back();
+    if (Foutput_codecs.size() > codecCount) Foutput_codecs.resize(codecCount);
+    const bool created = file->IOOpen();
+    file->CloseIO();
+    if (created) DeleteFile(file->FileName());
+    SyncFileCounts();
+}
+
 void TCustomFFmpeg::RepeatLastOutputSlot() {
     if (Foutput_files.empty()) throw FFmpegException("At least one output file must be specified");
     CheckFileSlot(Foutput_files.size());

@@ -122,6 +122,20 @@ public:
     void AddInputCodec(const AVCodec* codec) { Finput_codecs.push_back(codec); }
     void AddOutputCodec(const AVCodec* codec) { Foutput_codecs.push_back(codec); }
 
+    // Opening (InputOpening.cpp, OutputOpening.cpp). The codec of that name and media type:
+    // false with the reason in LastErrMsg for an unknown, mistyped or (strict above -2)
+    // experimental codec; no name gives AV_CODEC_ID_NONE and true.
+    bool FindCodecID(const std::string& name, AVMediaType type, AVCodecID& codecId, int strict,
+                     bool encoder);
+    // Opens an input with the pending input options; false with the reason in LastErrMsg.
+    bool OpenInputFile(const std::string& fileName);
+    // Creates an output with a stream per wanted media kind; the number of output slots, or -1
+    // with the reason in LastErrMsg (the slot and a file it created are gone again). With join
+    // and several inputs, one slot per input holds the one output.
+    int OpenOutputFile(const std::string& fileName, bool join);
+    void check_audio_video_sub_inputs(bool& hasVideo, bool& hasAudio, bool firstOnly,
+                                      bool& hasSubtitle) const;
+
     TPostHooks PostHooks() const { return FPostHooks; }
     void SetPostHooks(TPostHooks hooks);
     void ChangePostHooks(TPostHooks hooks);
@@ -159,7 +173,14 @@ protected:
     // The transcoding run on the opened files. Its packet loop calls PassGate at every turn and
     // ends when it returns false; at its end it calls RunReachedEnd. Stream records whose codecs
     // it opens go on FEncoderList and FDecoderList, which are closed after it.
-    virtual void Transcode() = 0;
+    // The run of the opened files (TTranscodeRun, RunSetup.cpp and the files beside it).
+    virtual void Transcode();
+    void NewOutputStream(AVMediaType type) override;
+    void new_video_stream(int fileIndex);
+    void new_audio_stream(int fileIndex);
+    void new_subtitle_stream(int fileIndex);
+    // A stop was asked: the run ends at its next turn.
+    bool Broken() const { return FRun->Broken(); }
 
     bool PassGate() { return FRun->PassGate(); }
     void RunReachedEnd() { FRun->RunReachedEnd(); }
@@ -172,6 +193,17 @@ protected:
     std::string FLastErrMsg;
 
 private:
+    friend class TTranscodeRun;
+
+    int CodecStrictness(AVMediaType type) const;
+    void TakeInputStream(TInputStreamCodec& record);
+    void SetMuxerOptions(AVFormatContext& context);
+    void SetGlobalHeader(AVCodecContext* codec, AVMediaType type, bool wanted);
+    const AVCodec* StreamEncoder(TOutputStreamCodec& record, AVMediaType type,
+                                 std::string& codecName);
+    // Takes back the last output with its slots, its encoder entries beyond codecCount and a
+    // file it created.
+    void DropLastOutputFile(std::size_t codecCount);
     void MakeRun();
     void CheckFileSlot(std::size_t count) const;
     void CheckInputIndex(int index) const;

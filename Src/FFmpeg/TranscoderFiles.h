@@ -7,6 +7,7 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // 5.1 streams carry only codec parameters; the engine keeps one codec context per stream beside
@@ -25,6 +26,8 @@ struct TInputStreamCodec : TStreamCodec {};
 // codec: the bitstream filter chain (filter names with optional "=" arguments) and the quality.
 struct TOutputStreamCodec : TStreamCodec {
     std::vector<std::string> BitstreamFilters;
+    // Options of the encoder's own (private) object, which exists only once the encoder opens.
+    std::vector<std::pair<std::string, std::string>> EncoderOptions;
     bool StreamCopy{ false };
     float Quality{ 0.0f };
 };
@@ -54,6 +57,7 @@ struct TOutputFile {
     // Closes the context's file, if open.
     void CloseIO();
     bool NeedsFile() const;
+    bool IOOpen() const { return FIOOpen; }
     // The output's name as the file system knows it (through FileNameFromAV); empty without a
     // context.
     std::string FileName() const;
