@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+// "option.ini" read and written through the profile functions: nothing is cached, every access
+// opens the file by name, and a write creates the file, section or key it needs. A write that
+// cannot be carried out raises EIniFileException "Unable to write to %s".
+class TSettingsFile {
+public:
+    explicit TSettingsFile(std::string fileName) : FFileName(std::move(fileName)) {}
+
+    const std::string& FileName() const { return FFileName; }
+    bool Exists() const;
+
+    // The stored value, at most 2047 bytes; "" when the key is missing or holds "" or the
+    // read-default marker "Error", which the readers all treat as missing.
+    std::string Read(const std::string& section, const std::string& key) const;
+    void Write(const std::string& section, const std::string& key, const std::string& value);
+    // Several keys of one section in one rewrite of the file.
+    void WriteAll(const std::string& section,
+                  const std::vector<std::pair<std::string, std::string>>& values);
+
+private:
+    std::string FFileName;
+};

@@ -1,0 +1,37 @@
+#pragma once
+#include "platform/win/WinDefs.h"
+#include "platform/win/WindowStyles.h"
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// What the desktop does for the program: opening a file, folder or link with the user's chosen
+// application, playing a sound, powering the computer off. Each is a separate program started
+// directly (never through a command interpreter, so no name is ever parsed as a command) and
+// left to run on its own.
+class TShellLauncher {
+public:
+    virtual ~TShellLauncher() = default;
+    // Starts argv[0] found on PATH with argv; false when it could not be started.
+    virtual bool Launch(const std::vector<std::string>& argv);
+};
+
+// The launcher in use; tests put a recording one in place.
+TShellLauncher& ShellLauncher();
+// Installs launcher (nullptr: the real one again); returns the one it replaces.
+std::unique_ptr<TShellLauncher> SetShellLauncher(std::unique_ptr<TShellLauncher> launcher);
+
+// "xdg-open target": a file, a folder, a web address or a "mailto:" link.
+bool ShellOpen(const std::string& target);
+// Plays a sound file with the first player found ("paplay", then "aplay").
+bool ShellPlaySound(const std::string& fileName);
+// Asks the system to power off the way a user would, letting programs save their work.
+bool ShellPowerOff();
+
+namespace win {
+// Opens file the way the shell would; verb, parameters and folder are ignored, as the program
+// passes none. Returns a value above 32 on success.
+std::intptr_t ShellExecute(HWND owner, const char* verb, const std::string& file,
+                           const char* parameters, const char* directory, int showCmd);
+} // namespace win

@@ -1,0 +1,193 @@
+#include "app/ProgramFolders.h"
+#include "app/SettingsSections.h"
+
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/TCustomIniFile.h"
+#include "platform/rtl/TIniFile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override { FFolder = CreateTempFolder("settings"); }
+    void TearDown() override { std::filesystem::remove_all(FFolder); }
+
+    std::string Name() const { return FFolder + "option.ini"; }
+    void Store(const std::string& text) const { std::ofstream(Name()) << text; }
+    std::string Stored(const std::string& section, const std::string& key) const {
+        return TIniFile(Name()).ReadString(section, key, "<none>");
+    }
+    // A name whose folder is a regular file: no one may write there, root included.
+    std::string Unwritable() const {
+        std::ofstream(FFolder + "blocker") << "x";
+        return FFolder + "blocker/option.ini";
+    }
+
+    std::string FFolder;
+};
+
+TEST_F(SettingsFile, FirstStartWritesEveryDefaultInTheStartUpOrder) {
+    TSettingsFile file(Name());
+    const std::string output = FFolder + "home/输出";
+    EXPECT_EQ(ReadOutputFolder(file, output), output);
+    EXPECT_TRUE(DirectoryExists(output));
+    EXPECT_EQ(ReadSkinIndex(file), 0);
+    TConversionOptions options;
+    options.AfterDone = 2; // whatever the controls held: the file decides
+    ReadConversionOptions(file, options);
+    EXPECT_EQ(options, TConversionOptions());
+
+    std::ifstream in(Name());
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text, "[OutPath]\nOutPath=" + output +
+                        "\n\n[Skin]\nSetSkin=0\n\n[Options]\nThread_Count=0\nAfter_Done=0\n"
+                        "Thread_Priority=3\nOverwrite_File=1\nShow_Preview=0\n");
+}
+
+TEST_F(SettingsFile, OptionsDialogAloneWritesItsDefaultsInOnePass) {
+    TSettingsFile file(Name());
+    TConversionOptions options;
+    options.ThreadCount = "5";
+    ReadConversionOptions(file, options);
+    EXPECT_EQ(options, TConversionOptions());
+    for (const auto& [key, value] : { std::pair{ "Thread_Count", "0" },
+                                      { "After_Done", "0" },
+                                      { "Show_Preview", "0" },
+                                      { "Thread_Priority", "3" },
+                                      { "Overwrite_File", "1" } })
+        EXPECT_EQ(Stored("Options", key), value) << key;
+}
+
+TEST_F(SettingsFile, OptionValuesOutsideTheirSetAreRewritten) {
+    struct Case {
+        const char* key;
+        const char* stored;
+        const char* after; // the file afterwards
+    };
+    const Case cases[] = {
+        { "Thread_Count", "7", "7" },     { "Thread_Count", "0", "0" },
+        { "Thread_Count", "19", "19" },   { "Thread_Count", "20", "0" },
+        { "Thread_Count", "07", "0" },    { "Thread_Count", "", "0" },
+        { "Thread_Count", "Error", "0" }, { "After_Done", "3", "3" },
+        { "After_Done", "5", "0" },       { "After_Done", "x", "0" },
+        { "Thread_Priority", "0", "0" },  { "Thread_Priority", "4", "3" },
+        { "Thread_Priority", "-1", "3" }, { "Overwrite_File", "0", "0" },
+        { "Overwrite_File", "2", "1" },   { "Show_Preview", "1", "1" },
+        { "Show_Preview", "yes", "0" },   { "Show_Preview", "", "0" },
+    };
+    for (const auto& c : cases) {
+        Store(std::string("[Options]\n") + c.key + "=" + c.stored + "\n");
+        TSettingsFile file(Name());
+        TConversionOptions options;
+        ReadConversionOptions(file, options);
+        EXPECT_EQ(Stored("Options", c.key), c.after) << c.key << "=" << c.stored;
+    }
+}
+
+TEST_F(SettingsFile, StoredOptionsReachTheControls) {
+    Store("[Options]\nThread_Count=12\nAfter_Done=1\nThread_Priority=0\nOverwrite_File=0\n"
+          "Show_Preview=1\n");
+    TSettingsFile file(Name());
+    TConversionOptions options;
+    ReadConversionOptions(file, options);
+    EXPECT_EQ(options.ThreadCount, "12");
+    EXPECT_EQ(options.AfterDone, 1);
+    EXPECT_EQ(options.ThreadPriority, 0);
+    EXPECT_EQ(options.OverwriteFile, 0);
+    EXPECT_TRUE(options.ShowPreview);
+
+    options.ThreadCount = "3";
+    options.AfterDone = 2;
+    WriteConversionOptions(file, options, false);
+    EXPECT_EQ(Stored("Options", "Thread_Count"), "12");
+    EXPECT_EQ(Stored("Options", "After_Done"), "2");
+    WriteConversionOptions(file, options, true);
+    EXPECT_EQ(Stored("Options", "Thread_Count"), "3");
+}
+
+TEST_F(SettingsFile, SkinIndexThatIsNoNumberCountsAsMissing) {
+    struct Case {
+        const char* stored;
+        int index;
+        const char* after;
+    };
+    const Case cases[] = {
+        { "0", 0, "0" },     { "5", 5, "5" },   { "-1", -1, "-1" }, { "", 0, "0" },
+        { "Error", 0, "0" }, { "abc", 0, "0" }, { "1x", 0, "0" },
+    };
+    for (const auto& c : cases) {
+        Store(std::string("[Skin]\nSetSkin=") + c.stored + "\n");
+        TSettingsFile file(Name());
+        EXPECT_EQ(ReadSkinIndex(file), c.index) << c.stored;
+        EXPECT_EQ(Stored("Skin", "SetSkin"), c.after) << c.stored;
+    }
+}
+
+TEST_F(SettingsFile, StoredFoldersAreCreatedButNotWrittenBack) {
+    const std::string stored = FFolder + "a/b/c";
+    Store("[OutPath]\nOutPath=" + stored + "\n[SnapShot]\nDir=" + stored + "/shots\n");
+    TSettingsFile file(Name());
+    EXPECT_EQ(ReadOutputFolder(file, FFolder + "default"), stored);
+    EXPECT_TRUE(DirectoryExists(stored));
+    EXPECT_EQ(ReadSnapshotFolder(file, FFolder + "default"), stored + "/shots");
+    EXPECT_TRUE(DirectoryExists(stored + "/shots"));
+    EXPECT_FALSE(DirectoryExists(FFolder + "default"));
+
+    WriteOutputFolder(file, FFolder + "missing");
+    EXPECT_EQ(Stored("OutPath", "OutPath"), stored)
+        << "a folder that does not exist is not written";
+}
+
+TEST_F(SettingsFile, SnapshotKeysFallBackToTheirDefaults) {
+    Store("[SnapShot]\nPicture=TIFF\n");
+    TSettingsFile file(Name());
+    EXPECT_EQ(ReadSnapshotPicture(file), "BMP");
+    EXPECT_EQ(Stored("SnapShot", "Picture"), "BMP");
+    WriteSnapshotPicture(file, "PNG");
+    EXPECT_EQ(ReadSnapshotPicture(file), "PNG");
+    EXPECT_EQ(ReadSnapshotFolder(file, FFolder + "快照"), FFolder + "快照");
+    EXPECT_TRUE(DirectoryExists(FFolder + "快照"));
+    EXPECT_EQ(Stored("SnapShot", "Dir"), FFolder + "快照");
+}
+
+TEST_F(SettingsFile, UnwritableFileSaysSoAndLeavesTheValuesUsable) {
+    TSettingsFile file(Unwritable());
+    const std::string message = "Unable to write to " + file.FileName();
+    try {
+        ReadSkinIndex(file);
+        FAIL() << "no error";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.what(), message);
+    }
+    EXPECT_THROW(ReadOutputFolder(file, FFolder + "out"), EIniFileException);
+    EXPECT_TRUE(DirectoryExists(FFolder + "out")) << "the folder itself is still made";
+
+    TConversionOptions options;
+    options.ThreadPriority = 1;
+    EXPECT_THROW(ReadConversionOptions(file, options), EIniFileException);
+    EXPECT_EQ(options.ThreadPriority, 1) << "the controls keep their values";
+    EXPECT_THROW(WriteConversionOptions(file, options, true), EIniFileException);
+}
+
+TEST_F(SettingsFile, ReadsStopAt2047Bytes) {
+    Store("[OutPath]\nOutPath=/" + std::string(3000, 'a') + "\n");
+    EXPECT_EQ(TSettingsFile(Name()).Read("OutPath", "OutPath").size(), 2047u);
+}
+
+TEST_F(SettingsFile, SettingsLiveWithTheProgramOnlyWhereItMayWrite) {
+    EXPECT_EQ(SettingsFileNameIn(FFolder), FFolder + "option.ini");
+    setenv("XDG_CONFIG_HOME", (FFolder + "config").c_str(), 1);
+    EXPECT_EQ(SettingsFileNameIn(FFolder + "blocker/"), FFolder + "config/vobconv/option.ini");
+    EXPECT_TRUE(DirectoryExists(FFolder + "config/vobconv"));
+    setenv(kSettingsFolderVariable, (FFolder + "elsewhere").c_str(), 1);
+    EXPECT_EQ(SettingsFileName(), FFolder + "elsewhere/option.ini");
+    unsetenv(kSettingsFolderVariable);
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace
