@@ -11,6 +11,25 @@
 #include <iterator>
 #include <new>
 
+TFFOptions::TFFOptions(const TFFOptions& other) : opt_names(other.opt_names) {
+    if (!other.avformat_opts) return;
+    std::int64_t swsFlags = 0;
+    if (other.sws_opts) av::av_opt_get_int(other.sws_opts.get(), "sws_flags", 0, &swsFlags);
+    AllocFFOptions(*this, int(swsFlags));
+    const auto copy = [this](void* target, void* source) {
+        if (target && source) ApplyFFOptions(*this, target, source, 0);
+    };
+    for (std::size_t i = 0; i < avcodec_opts.size(); ++i)
+        copy(avcodec_opts[i].get(), other.avcodec_opts[i].get());
+    copy(avformat_opts.get(), other.avformat_opts.get());
+    copy(sws_opts.get(), other.sws_opts.get());
+}
+
+TFFOptions& TFFOptions::operator=(const TFFOptions& other) {
+    if (this != &other) *this = TFFOptions(other);
+    return *this;
+}
+
 void InitFFOptions(TFFOptions& options) {
     options = TFFOptions();
 }

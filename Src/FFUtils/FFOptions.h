@@ -12,6 +12,14 @@
 // data, subtitle, attachment), a format and a scaler context, with the names of the options set
 // on them in the order they were set.
 struct TFFOptions {
+    TFFOptions() = default;
+    // A copy has contexts of its own holding the same remembered option values, so that an
+    // option state can be kept aside and put back.
+    TFFOptions(const TFFOptions& other);
+    TFFOptions& operator=(const TFFOptions& other);
+    TFFOptions(TFFOptions&&) noexcept = default;
+    TFFOptions& operator=(TFFOptions&&) noexcept = default;
+
     std::vector<std::string> opt_names;
     std::array<CodecContextPtr, 5> avcodec_opts;
     FormatContextPtr avformat_opts;
