@@ -1,0 +1,201 @@
+#include "Src/FFmpeg/VideoHooks.h"
+
+#include "OptionTestDispatcher.h"
+#include "Src/AVUtilStubs.h"
+#include "Src/FFmpeg/TCustomFFmpeg.h"
+#include "platform/gfx/TBitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Plugin(const std::string& variant) {
+    return std::string(VC_VHOOK_DIR) + "/vhook_" + variant + ".so";
+}
+
+// A counter the complete plug-in exports; the library is the one the chain loaded.
+int& PluginCounter(const char* name) {
+    void* module = ::dlopen(Plugin("full").c_str(), RTLD_NOW | RTLD_NOLOAD);
+    EXPECT_NE(module, nullptr);
+    static int none = 0;
+    int* counter = module ? static_cast<int*>(::dlsym(module, name)) : nullptr;
+    if (module) ::dlclose(module);
+    return counter ? *counter : none;
+}
+
+bool Logged(const TLogCapture& log, const std::string& part) {
+    return std::any_of(log.Lines().begin(), log.Lines().end(), [&](const std::string& line) {
+        return line.find(part) != std::string::npos;
+    });
+}
+
+FramePtr MakePicture(int width, int height, std::uint8_t luma) {
+    FramePtr frame(av::av_frame_alloc());
+    frame->width = width;
+    frame->height = height;
+    frame->format = AV_PIX_FMT_YUV420P;
+    EXPECT_GE(av::av_frame_get_buffer(frame.get(), 0), 0);
+    for (int plane = 0; plane < 3; ++plane) {
+        const int rows = plane ? height / 2 : height;
+        for (int y = 0; y < rows; ++y)
+            std::fill_n(frame->data[plane] + y * frame->linesize[plane], plane ? width / 2 : width,
+                        plane ? 128 : luma);
+    }
+    return frame;
+}
+
+int Luma(const AVFrame& frame, int x = 0, int y = 0) {
+    return frame.data[0][y * frame.linesize[0] + x];
+}
+
+class THookTranscoder : public TCustomFFmpeg {
+public:
+    THookTranscoder() : TCustomFFmpeg(2) {}
+    ~THookTranscoder() override { Stop(true); }
+    using TCustomFFmpeg::PreProcessVideoFrame;
+
+protected:
+    void Transcode() override {}
+    void NewOutputStream(AVMediaType) override {}
+};
+
+class VideoHooksTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(LoadTranscoderLibraries(error)) << error;
+    }
+    TLogCapture FLog;
+};
+
+TEST(VideoHookText, SplitsLikeTheCommandLine) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> words;
+    };
+    const Case cases[] = {
+        { "/p/hook.so|a b||c", { "/p/hook.so", "a b", "c" } },
+        { "  /p/hook.so  -v   3 ", { "/p/hook.so", "-v", "3" } },
+        { "", {} },
+        { "|||", {} },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitVideoHookText(c.text), c.words) << c.text;
+    std::string many = "/p/hook.so";
+    for (int i = 0; i < 70; ++i)
+        many += " w";
+    EXPECT_EQ(SplitVideoHookText(many).size(), 63u);
+}
+
+TEST_F(VideoHooksTest, AddChecksEntryPointsAndConfigure) {
+    struct Case {
+        std::vector<std::string> args;
+        int result;
+        std::string logged;
+    };
+    const Case cases[] = {
+        { { Plugin("full") }, 0, "" },
+        { { Plugin("full"), "16", "x" }, 0, "" },
+        { { Plugin("full"), "refuse" }, -22, "Failed to Configure " + Plugin("full") },
+        { { Plugin("noconfigure") }, 0, "" },
+        { { Plugin("noconfigure"), "16" },
+          -2,
+          "Failed to find Configure entrypoint in " + Plugin("noconfigure") },
+        { { Plugin("noprocess") },
+          -2,
+          "Failed to find Process entrypoint in " + Plugin("noprocess") },
+        { { Plugin("missing") }, -1, "cannot open shared object file" },
+        { {}, -2, "" },
+    };
+    for (const Case& c : cases) {
+        FLog.Clear();
+        TFrameHookChain chain;
+        const std::string name = c.args.empty() ? "(none)" : c.args.back();
+        EXPECT_EQ(chain.Add(c.args), c.result) << name;
+        EXPECT_EQ(chain.Empty(), c.result != 0) << name;
+        if (!c.logged.empty()) {
+            EXPECT_TRUE(Logged(FLog, c.logged)) << name << ": " << c.logged;
+        }
+    }
+}
+
+TEST_F(VideoHooksTest, ChainProcessesInOrderAndReleasesEveryPlugin) {
+    const int released = PluginCounter("ReleaseCount");
+    {
+        TFrameHookChain chain;
+        ASSERT_EQ(chain.Add({ Plugin("full"), "16" }), 0);
+        EXPECT_EQ(PluginCounter("ConfigureArgc"), 2);
+        ASSERT_EQ(chain.Add({ Plugin("full"), "40" }), 0);
+        FramePtr picture = MakePicture(32, 16, 100);
+        TVHookPicture hookPicture{};
+        std::copy_n(picture->data, 4, hookPicture.data);
+        std::copy_n(picture->linesize, 4, hookPicture.linesize);
+        chain.Process(hookPicture, picture->format, 32, 16, 0);
+        EXPECT_EQ(Luma(*picture, 31, 15), 40);
+    }
+    EXPECT_EQ(PluginCounter("ReleaseCount"), released + 2);
+}
+
+TEST_F(VideoHooksTest, RefusedPluginFailsTheOptionWithItsText) {
+    THookTranscoder transcoder;
+    const std::string text = Plugin("noprocess") + "|a";
+    EXPECT_EQ(ErrorOf([&] { transcoder.AddVideoHook(text); }),
+              "Failed to add video hook function: " + text);
+    EXPECT_FALSE(transcoder.Options().Fusing_vhook);
+    transcoder.AddVideoHook(Plugin("full") + " 16");
+    EXPECT_TRUE(transcoder.Options().Fusing_vhook);
+}
+
+TEST_F(VideoHooksTest, PluginsWriteIntoTheDecodedPictureNotIntoSharedBuffers) {
+    THookTranscoder transcoder;
+    transcoder.AddVideoHook(Plugin("full") + " 16");
+    FramePtr decoded = MakePicture(32, 16, 100);
+    // A second reference stands for the decoder's own: it must keep its picture.
+    FramePtr reference(av::av_frame_alloc());
+    ASSERT_GE(av::av_frame_ref(reference.get(), decoded.get()), 0);
+    transcoder.PreProcessVideoFrame(*decoded, 0);
+    EXPECT_EQ(Luma(*decoded), 16);
+    EXPECT_EQ(Luma(*reference), 100);
+}
+
+TEST_F(VideoHooksTest, CustomHookUpdatesStopsAndSurvivesItsHandler) {
+    THookTranscoder transcoder;
+    transcoder.AddVideoHook(Plugin("full") + " 16");
+    struct Call {
+        int frameNumber;
+        std::int64_t pts;
+    };
+    std::vector<Call> calls;
+    transcoder.OnCustomHook = [&](TObject* sender, TBitmap* bitmap, int frameNumber,
+                                  std::int64_t pts, bool& update, bool& stop) {
+        EXPECT_EQ(sender, &transcoder);
+        calls.push_back({ frameNumber, pts });
+        if (frameNumber == 2) throw Exception("handler failed");
+        // A white bitmap goes back as a bright picture; the second call keeps the picture.
+        if (frameNumber == 3) update = false;
+        for (int y = 0; y < bitmap->Height(); ++y)
+            std::fill_n(static_cast<std::uint8_t*>(bitmap->ScanLine(y)), bitmap->Width() * 3, 255);
+        stop = frameNumber == 4;
+    };
+    const int expectedLuma[] = { 235, 100, 100, 235, 100, 100 };
+    for (int i = 0; i < 6; ++i) {
+        FramePtr picture = MakePicture(32, 16, 100);
+        transcoder.PreProcessVideoFrame(*picture, 1000 * i);
+        EXPECT_NEAR(Luma(*picture, 5, 5), expectedLuma[i], 2) << "picture " << i + 1;
+    }
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[3].frameNumber, 4);
+    EXPECT_EQ(calls[3].pts, 3000);
+    EXPECT_TRUE(Logged(FLog, "Error occurs OnCustomHook: handler failed"));
+    // The stop ends the custom hook and the plug-ins alike.
+    EXPECT_FALSE(transcoder.OnCustomHook);
+    EXPECT_FALSE(transcoder.Options().Fusing_vhook);
+}
+
+} // namespace
