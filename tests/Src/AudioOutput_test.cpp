@@ -197,7 +197,10 @@ protected:
         ASSERT_TRUE(GlobalLoader().Load(TLibraries{ avCodec, avUtil, swResample }))
             << TFFmpegLoader::LastErrMsg();
     }
-    void TearDown() override { GlobalLoader().Unload(TLibraries{ avCodec, avUtil, swResample }); }
+    void TearDown() override {
+        Packets.clear(); // their owner frees through the bound entry points
+        GlobalLoader().Unload(TLibraries{ avCodec, avUtil, swResample });
+    }
 
     TAudioOutput::TPacketEvent Collect() {
         return [this](AVPacket& packet) {
