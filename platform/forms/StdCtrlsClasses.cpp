@@ -1,5 +1,5 @@
 #include "platform/forms/StdCtrlsClasses.h"
-#include "platform/forms/ComCtrlsClasses.h"
+#include "platform/forms/ExtCtrlsClasses.h"
 #include "platform/forms/TBevel.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
@@ -114,6 +114,6 @@ void RegisterStdCtrlsClasses() {
         RegisterLabel(r);
         RegisterContainers(r);
         RegisterEdit(r);
-        RegisterComCtrlsClasses(r);
+        RegisterExtCtrlsClasses(r);
     });
 }

@@ -1,0 +1,48 @@
+#include "platform/forms/ExtCtrlsClasses.h"
+#include "platform/forms/FormDescription.h"
+#include "platform/forms/TClassRegistry.h"
+#include "platform/forms/TListBox.h"
+
+namespace {
+
+using namespace properties;
+
+const TNames<TFormBorderStyle> kBorderStyles{ { "bsNone", bsNone }, { "bsSingle", bsSingle } };
+
+// A list of lines written as Items.Strings = ( 'one' 'two' ).
+template <typename T>
+TPropertySetter Lines(TStrings& (T::*get)()) {
+    return [get](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
+        if (v.Kind != TDescriptionValue::vkList) InvalidValue();
+        TStrings& lines = (Target<T>(o)->*get)();
+        lines.BeginUpdate();
+        lines.Clear();
+        for (const TDescriptionValue& line : v.List)
+            lines.Add(StringOf(line));
+        lines.EndUpdate();
+    };
+}
+
+void RegisterListBox(TClassRegistry& r) {
+    const std::string c = "TListBox";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TListBox(owner); });
+    r.RegisterProperty(c, "Items.Strings", Lines(&TListBox::Items));
+    r.RegisterProperty(c, "ItemHeight", Integer(&TListBox::SetItemHeight));
+    r.RegisterProperty(c, "MultiSelect", Boolean(&TListBox::SetMultiSelect));
+    r.RegisterProperty(c, "ExtendedSelect", Boolean(&TListBox::SetExtendedSelect));
+    r.RegisterProperty(c, "Sorted", Boolean(&TListBox::SetSorted));
+    r.RegisterProperty(c, "AutoComplete", Boolean(&TListBox::SetAutoComplete));
+    r.RegisterProperty(c, "BorderStyle", Enum(&TListBox::SetBorderStyle, kBorderStyles));
+    r.RegisterProperty(
+        c, "Style",
+        Enum(&TListBox::SetStyle,
+             TNames<TListBoxStyle>{ { "lbStandard", lbStandard },
+                                    { "lbOwnerDrawFixed", lbOwnerDrawFixed },
+                                    { "lbOwnerDrawVariable", lbOwnerDrawVariable } }));
+}
+
+} // namespace
+
+void RegisterExtCtrlsClasses(TClassRegistry& r) {
+    RegisterListBox(r);
+}
