@@ -181,6 +181,7 @@ int SynchronizeAudio(TVideoState& is, int size, double) {
 }
 
 void UpdateSampleDisplay(TVideoState& is, const uint8_t* samples, int size) {
+    std::lock_guard lock(is.sample_mutex);
     int count = size / 2;
     while (count > 0) {
         const int len = std::min(count, TVideoState::SampleArraySize - is.sample_array_index);

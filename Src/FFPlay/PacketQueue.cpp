@@ -69,6 +69,12 @@ void TPacketQueue::Abort() {
     FCond.notify_all();
 }
 
+void TPacketQueue::Start() {
+    Flush();
+    std::lock_guard lock(FMutex);
+    FAbortRequest.store(false);
+}
+
 void TPacketQueue::Flush() {
     std::deque<TNode> dropped;
     {

@@ -25,6 +25,8 @@ public:
     // 0 when empty and not blocking, -1 once the queue is aborted (also with packets left).
     int Get(AVPacket* pkt, bool block);
     void Abort();
+    // Empties the queue and lifts an abort, for a stream that opens again.
+    void Start();
     // Drops every queued packet; an abort stays in force.
     void Flush();
 

@@ -106,6 +106,7 @@ int QueuePicture(TVideoState& is, AVFrame* frame, double pts, int64_t pos) {
     if (!vp.picref) vp.picref.reset(av::av_frame_alloc());
     av::av_frame_unref(vp.picref.get());
     if (av::av_frame_ref(vp.picref.get(), frame) < 0) return -1;
+    if (is.Owner) is.Owner->HookPicture(is, *vp.picref, pts);
     if (vp.bmp) CopyToOverlay(vp.bmp, *vp.picref, is.Owner && is.Owner->VerticalFlip());
     vp.pts = pts;
     vp.pos = pos;

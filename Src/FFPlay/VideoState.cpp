@@ -1,9 +1,11 @@
 #include "Src/FFPlay/VideoState.h"
 
+#include "Src/AVCodecStubs.h"
 #include "Src/AVUtilStubs.h"
 #include "Src/libsdl.h"
 
 TVideoState::~TVideoState() {
+    if (rdft && av::av_rdft_end) av::av_rdft_end(rdft);
     for (auto& sp : subpq)
         FreeSubpicture(sp);
     for (auto& vp : pictq) {

@@ -3,6 +3,7 @@
 #include "Src/FFPlay/PacketQueue.h"
 #include "Src/FFmpegLogger.h"
 #include "Src/SwResampleStubs.h"
+#include "Src/UnicodeProtocol.h"
 
 #include <array>
 #include <atomic>
@@ -11,10 +12,12 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 struct SDL_Overlay;
 struct AVStream;
+struct RDFTContext;
 
 enum Tav_sync_type { AV_SYNC_AUDIO_MASTER, AV_SYNC_VIDEO_MASTER, AV_SYNC_EXTERNAL_CLOCK };
 
@@ -80,6 +83,10 @@ public:
     // after timeoutMs. False once the component no longer has this playback.
     virtual bool AwaitSeekDone(int timeoutMs) { return timeoutMs >= 0; }
     virtual bool AwaitPicture(int timeoutMs) { return timeoutMs >= 0; }
+
+    // Every picture on its way into the picture queue, before it is copied into its overlay: a
+    // hook may draw on it. pts is the picture's media time in seconds.
+    virtual void HookPicture(TVideoState&, AVFrame&, double) {}
 };
 
 // One playback: the queues between the read thread, the decoders and the event loop, and the
@@ -101,6 +108,43 @@ public:
 
     TPlaybackOwner* Owner{ nullptr };
 
+    // The input and the read thread's state. Opened: 0 while opening, 1 once the streams are
+    // open, -1 when opening failed and the read thread is cleaning up, -2 when it is done.
+    std::string filename;
+    const AVInputFormat* iformat{ nullptr };
+    InputContextPtr ic;
+    std::atomic<int> Opened{ 0 };
+    std::atomic<int> Reading{ 0 };
+    std::atomic<int> ErrorEOF{ 0 };
+    std::atomic<int> ReachEOF{ 0 };
+    std::atomic<int> IsImage2{ 0 };
+    int64_t Duration{ -1 };
+    int64_t AudioDuration{ -1 };
+    std::atomic<int64_t> last_pos{ -1 }; // byte position of the last packet read
+
+    // A seek request: the fields are written before seek_req is raised and read after it is
+    // seen, so the flag orders them.
+    std::atomic<int> seek_req{ 0 };
+    int64_t seek_pos{ 0 };
+    int64_t seek_rel{ 0 };
+    int seek_flags{ 0 };
+
+    std::thread read_tid;
+    std::thread refresh_tid;
+    std::thread video_tid;
+    std::thread subtitle_tid;
+    std::atomic<bool> audio_open{ false };
+
+    // The surface the event loop draws on and the picture it showed last (what a snapshot
+    // takes); both belong to the event loop and to holders of the player's data lock.
+    int width{ 0 };
+    int height{ 0 };
+    int xleft{ 0 };
+    int ytop{ 0 };
+    bool no_background{ true };
+    FramePtr shown_picture;
+    double shown_pts{ 0 };
+
     std::atomic<int> abort_request{ 0 };
     std::atomic<int> paused{ 0 };
     std::atomic<int> last_paused{ 0 };
@@ -120,7 +164,7 @@ public:
 
     // Audio: the clock at the end of the last decoded audio, and the output format that turns
     // the unplayed bytes back into time.
-    int audio_stream{ -1 };
+    std::atomic<int> audio_stream{ -1 };
     std::atomic<double> audio_clock{ 0 };
     std::atomic<unsigned> audio_buf_size{ 0 };
     std::atomic<int> audio_buf_index{ 0 };
@@ -147,8 +191,14 @@ public:
     std::atomic<int> show_audio{ 0 };
     std::vector<int16_t> sample_array = std::vector<int16_t>(SampleArraySize);
     int sample_array_index{ 0 };
+    std::mutex sample_mutex; // the audio thread writes the ring while the display reads it
+    int last_i_start{ 0 };
+    RDFTContext* rdft{ nullptr };
+    int rdft_bits{ 0 };
+    std::vector<float> rdft_data;
+    int xpos{ 0 };
 
-    int subtitle_stream{ -1 };
+    std::atomic<int> subtitle_stream{ -1 };
     std::atomic<int> subtitle_stream_changed{ 0 };
     TPacketQueue subtitleq;
     AVStream* subtitle_st{ nullptr };
@@ -160,7 +210,7 @@ public:
     std::mutex subpq_mutex;
     std::condition_variable subpq_cond;
 
-    int video_stream{ -1 };
+    std::atomic<int> video_stream{ -1 };
     TPacketQueue videoq;
     AVStream* video_st{ nullptr };
     CodecContextPtr video_ctx;

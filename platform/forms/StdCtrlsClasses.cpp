@@ -1,5 +1,6 @@
 #include "platform/forms/StdCtrlsClasses.h"
 #include "platform/forms/ExtCtrlsClasses.h"
+#include "platform/forms/ComCtrlsClasses.h"
 #include "platform/forms/TBevel.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
@@ -115,5 +116,6 @@ void RegisterStdCtrlsClasses() {
         RegisterContainers(r);
         RegisterEdit(r);
         RegisterExtCtrlsClasses(r);
+        RegisterComCtrlsClasses(r);
     });
 }

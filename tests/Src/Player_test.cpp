@@ -1,0 +1,299 @@
+#include "Src/FFPlay/Display.h"
+#include "Src/FFPlay/PlayerTypes.h"
+#include "Src/FFPlay/TCustomPlayer.h"
+#include "platform/rtl/MainThread.h"
+#include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaWriter.h"
+#include "tests/fixtures/TestPattern.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kWatchdog = 30s;
+constexpr int64_t kFrame = 40000; // microseconds of one fixture frame
+
+// Serves the main thread's queued calls (where the player's events arrive) until pred holds.
+bool WaitUntil(const std::function<bool()>& pred, std::chrono::seconds watchdog = kWatchdog) {
+    const auto deadline = std::chrono::steady_clock::now() + watchdog;
+    while (!pred()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        CheckSynchronize(10);
+    }
+    return true;
+}
+
+int ThreadCount() {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator("/proc/self/task"))
+        ++count;
+    return count;
+}
+
+fixtures::Rgb PixelAt(TBitmap& bitmap, int x, int y) {
+    const auto* row = static_cast<const uint8_t*>(bitmap.ScanLine(y));
+    return { row[4 * x + 2], row[4 * x + 1], row[4 * x] };
+}
+
+bool Near(fixtures::Rgb a, fixtures::Rgb b, int tolerance = 40) {
+    return std::abs(a.R - b.R) <= tolerance && std::abs(a.G - b.G) <= tolerance &&
+           std::abs(a.B - b.B) <= tolerance;
+}
+
+// The frame number the snapshot shows, from the pattern's code cells.
+int SnapshotFrame(TBitmap& bitmap) {
+    return fixtures::ReadFrameCode(bitmap.Width(), bitmap.Height(),
+                                   [&](int x, int y) { return PixelAt(bitmap, x, y); });
+}
+
+class PlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FPlayer = std::make_unique<ZAZEvivez>(nullptr);
+        ASSERT_TRUE(FPlayer->LoadAVLib("")) << FPlayer->LastErrMsg();
+        FPlayer->OnState = [this](TObject*, TPlayState state) { FStates.push_back(state); };
+        FPlayer->OnFileOpen = [this](TObject*, int64_t duration, int w, int h, int&, int&) {
+            FOpened.push_back({ duration, w, h });
+        };
+    }
+    void TearDown() override { FPlayer.reset(); }
+
+    bool HasState(TPlayState state) const {
+        return std::find(FStates.begin(), FStates.end(), state) != FStates.end();
+    }
+
+    // Opens paused and waits until the first pictures are up.
+    void OpenPaused(const std::string& path) {
+        ASSERT_TRUE(FPlayer->Open(path, nullptr, true)) << FPlayer->LastErrMsg();
+        ASSERT_TRUE(WaitUntil([&] { return HasState(psPause); }));
+    }
+
+    // Takes snapshots until one shows a picture whose time satisfies pred.
+    TBitmap* SnapshotWhen(const std::function<bool(int64_t)>& pred, int64_t& pts) {
+        TBitmap* shot = nullptr;
+        WaitUntil([&] {
+            shot = FPlayer->CurrentFrame(pts);
+            return !shot->Empty() && pred(pts);
+        });
+        return shot;
+    }
+
+    struct Opened {
+        int64_t duration;
+        int width, height;
+    };
+    std::unique_ptr<ZAZEvivez> FPlayer;
+    std::vector<TPlayState> FStates;
+    std::vector<Opened> FOpened;
+};
+
+TEST_F(PlayerTest, OpenedPausedReportsPlayThenPauseAndStopsWithEveryThreadJoined) {
+    const int before = ThreadCount();
+    OpenPaused(fixtures::Standard().Mp4);
+    ASSERT_GE(FStates.size(), 2u);
+    EXPECT_EQ(FStates[0], psPlay);
+    EXPECT_EQ(FStates[1], psPause);
+    EXPECT_TRUE(FPlayer->Paused());
+    ASSERT_EQ(FOpened.size(), 1u);
+    EXPECT_EQ(FOpened[0].width, 160);
+    EXPECT_EQ(FOpened[0].height, 120);
+    EXPECT_NEAR(static_cast<double>(FOpened[0].duration), 2000000.0, 100000.0);
+
+    FPlayer->Stop(true);
+    EXPECT_EQ(FStates.back(), psStop);
+    EXPECT_EQ(FPlayer->PlayState(), psStop);
+    EXPECT_EQ(ThreadCount(), before);
+    EXPECT_EQ(FPlayer->VideoStreamIndex(), -1);
+}
+
+TEST_F(PlayerTest, StopWhilePlayingJoinsEveryThread) {
+    const int before = ThreadCount();
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Vob, nullptr, false)) << FPlayer->LastErrMsg();
+    ASSERT_TRUE(WaitUntil([&] { return FPlayer->CurrentPTS() > 200000; }));
+    FPlayer->Stop(true);
+    EXPECT_EQ(ThreadCount(), before);
+    EXPECT_EQ(FStates.back(), psStop);
+}
+
+TEST_F(PlayerTest, SeekShowsThePictureAtTheTarget) {
+    // Key frames every ten frames: a seek lands on the key frame at or before the target.
+    OpenPaused(fixtures::Standard().Gop10);
+    for (const int frame : { 30, 10, 40 }) {
+        const int64_t target = frame * kFrame;
+        FPlayer->Seek(target, TSeekFlags{}, true);
+        int64_t pts = -1;
+        TBitmap* shot =
+            SnapshotWhen([&](int64_t at) { return std::llabs(at - target) <= kFrame; }, pts);
+        ASSERT_LE(std::llabs(pts - target), kFrame) << "frame " << frame;
+        EXPECT_EQ(shot->Width(), 160);
+        EXPECT_EQ(shot->Height(), 120);
+        EXPECT_NEAR(SnapshotFrame(*shot), frame, 1) << "frame " << frame;
+        EXPECT_TRUE(FPlayer->Paused());
+    }
+}
+
+TEST_F(PlayerTest, SnapshotShowsWhatTheHookDrew) {
+    const TColor blue = 0xFF0000; // TColor is BGR
+    FPlayer->SetHook(true);
+    FPlayer->OnHook = [&](TObject*, TBitmap* bitmap, int64_t) {
+        bitmap->Canvas().Brush().SetColor(blue);
+        bitmap->Canvas().FillRect({ 0, 0, bitmap->Width() / 2, bitmap->Height() });
+    };
+    OpenPaused(fixtures::Standard().Mp4);
+    int64_t pts = -1;
+    TBitmap* shot = SnapshotWhen([](int64_t) { return true; }, pts);
+    ASSERT_EQ(shot->Width(), 160);
+    ASSERT_EQ(shot->Height(), 120);
+    const int y = fixtures::BarsHeight(120) / 2;
+    EXPECT_TRUE(Near(PixelAt(*shot, fixtures::BarCentre(1, 160), y), { 0, 0, 255 }));
+    const int right = fixtures::BarCentre(6, 160);
+    EXPECT_TRUE(Near(PixelAt(*shot, right, y), fixtures::ExpectedBarColour(right, 160)));
+    EXPECT_EQ(FPlayer->CurrentFrame(), shot) << "one bitmap, reused";
+}
+
+TEST_F(PlayerTest, SnapshotWithoutPlaybackIsEmpty) {
+    int64_t pts = 0;
+    TBitmap* shot = FPlayer->CurrentFrame(pts);
+    EXPECT_TRUE(shot->Empty());
+    EXPECT_EQ(pts, -1);
+}
+
+TEST_F(PlayerTest, AudioStreamSwitchesAndRefusesOtherTypes) {
+    fixtures::MediaSpec spec;
+    spec.Format = "matroska";
+    spec.VideoCodec = "mpeg4";
+    spec.AudioCodec = "mp2";
+    spec.ExtraAudio = { { 22050, 1 } };
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("player-two-audio-" + std::to_string(getpid()) + ".mkv"))
+                                 .string();
+    fixtures::WriteMedia(path, spec);
+
+    ASSERT_TRUE(FPlayer->Open(path, nullptr, false)) << FPlayer->LastErrMsg();
+    const int first = FPlayer->AudioStreamIndex();
+    const int second = first == 1 ? 2 : 1;
+    ASSERT_GE(first, 1);
+    FPlayer->SetAudioStreamIndex(second);
+    EXPECT_EQ(FPlayer->AudioStreamIndex(), second);
+    // The new stream plays: the audio clock moves on from the switch.
+    const int64_t at = FPlayer->CurrentPTS();
+    EXPECT_TRUE(WaitUntil([&] { return FPlayer->CurrentPTS() > at + 200000; }));
+
+    FPlayer->SetAudioStreamIndex(FPlayer->VideoStreamIndex());
+    EXPECT_EQ(FPlayer->LastErrMsg(), "the stream type is not matched.");
+    EXPECT_EQ(FPlayer->AudioStreamIndex(), second);
+    FPlayer->SetAudioStreamIndex(7);
+    EXPECT_EQ(FPlayer->LastErrMsg(), "the stream index is not valid.");
+    FPlayer->Stop(true);
+    std::filesystem::remove(path);
+}
+
+TEST_F(PlayerTest, FileThatCannotOpenFailsAndTheNextOneOpens) {
+    const int before = ThreadCount();
+    EXPECT_FALSE(FPlayer->Open("/nonexistent/clip.avi", nullptr, false));
+    EXPECT_NE(FPlayer->LastErrMsg().find("/nonexistent/clip.avi"), std::string::npos)
+        << FPlayer->LastErrMsg();
+    EXPECT_TRUE(FPlayer->Paused());
+    EXPECT_EQ(ThreadCount(), before);
+
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Avi, nullptr, false)) << FPlayer->LastErrMsg();
+    // Another file while one plays: the first stops, the second opens.
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, true)) << FPlayer->LastErrMsg();
+    EXPECT_EQ(FOpened.size(), 2u);
+    EXPECT_EQ(FPlayer->FileName(), fixtures::Standard().Mp4);
+    EXPECT_TRUE(WaitUntil([&] { return FStates.size() >= 2 && FStates.back() == psPause; }));
+    FPlayer->Stop(true);
+    EXPECT_EQ(ThreadCount(), before);
+}
+
+TEST_F(PlayerTest, LibrariesMissingRefuseToOpen) {
+    FPlayer->UnloadAVLib();
+    EXPECT_FALSE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false));
+    EXPECT_EQ(FPlayer->LastErrMsg(), "libav or libsdl not loaded.");
+}
+
+TEST(PlayEventRing, SameKindReplacesAndTheOldestGoesWhenFull) {
+    TPlayEvent ring;
+    ring.Push({ TPlayEventItem::pePosition, 1 });
+    ring.Push({ TPlayEventItem::pePosition, 2 });
+    ring.Push({ TPlayEventItem::peState, psPause });
+    const TPlayEventItem first = ring.Pop();
+    EXPECT_EQ(first.Kind, TPlayEventItem::pePosition);
+    EXPECT_EQ(first.Value, 2);
+    EXPECT_EQ(ring.Pop().Kind, TPlayEventItem::peState);
+    EXPECT_EQ(ring.Pop().Kind, TPlayEventItem::peNone);
+    EXPECT_EQ(ring.Event().WaitFor(0), wrTimeout);
+
+    for (int i = 0; i < 11; ++i)
+        ring.Push({ i % 2 ? TPlayEventItem::peState : TPlayEventItem::pePosition, i });
+    for (int i = 2; i < 11; ++i)
+        EXPECT_EQ(ring.Pop().Value, i);
+    EXPECT_EQ(ring.Pop().Kind, TPlayEventItem::peNone);
+}
+
+TEST(PlayerDisplay, PictureFitsTheSurfaceCentredWithEvenSizes) {
+    struct Case {
+        double aspect;
+        int width, height;
+        TDisplayRect expected;
+    };
+    const Case kCases[] = {
+        { 4.0 / 3, 640, 480, { 0, 0, 640, 480 } },
+        { 16.0 / 9, 640, 480, { 0, 60, 640, 360 } }, // too wide: fitted to the width
+        { 1.0, 640, 480, { 80, 0, 480, 480 } },
+        { 1.5, 101, 51, { 12, 0, 76, 51 } }, // odd sizes lose their lowest bit
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(ComputeDisplayRect(c.aspect, c.width, c.height), c.expected) << c.aspect;
+    EXPECT_DOUBLE_EQ(DisplayAspect(-1, 300, 100, { 0, 1 }, 160, 120), 3.0);
+    EXPECT_DOUBLE_EQ(DisplayAspect(0, 300, 100, { 0, 1 }, 160, 120), 4.0 / 3);
+    EXPECT_DOUBLE_EQ(DisplayAspect(0, 300, 100, { 2, 1 }, 160, 120), 8.0 / 3);
+    EXPECT_DOUBLE_EQ(DisplayAspect(1.25f, 300, 100, { 2, 1 }, 160, 120), 1.25);
+}
+
+TEST(PlayerDisplay, SubtitleBlendIsClippedToThePicture) {
+    constexpr int W = 8, H = 4;
+    std::vector<uint8_t> y(W * H, 100), u(W * H / 4, 100), v(W * H / 4, 100);
+    TPlanarPicture picture;
+    picture.data[0] = y.data();
+    picture.data[1] = u.data();
+    picture.data[2] = v.data();
+    picture.linesize[0] = W;
+    picture.linesize[1] = picture.linesize[2] = W / 2;
+    // An opaque 3 x 3 bitmap of Y 200, Cb 50, Cr 150 placed partly outside the right edge.
+    uint32_t palette[1] = { 0xFFC83296 };
+    std::vector<uint8_t> indexes(9, 0);
+    AVSubtitleRect rect{};
+    rect.x = 7;
+    rect.y = 1;
+    rect.w = 3;
+    rect.h = 3;
+    rect.data[0] = indexes.data();
+    rect.data[1] = reinterpret_cast<uint8_t*>(palette);
+    rect.linesize[0] = 3;
+    BlendSubpicture(picture, rect, W, H);
+    // Moved inside: columns 5..7, rows 1..3.
+    for (int row = 0; row < H; ++row) {
+        for (int col = 0; col < W; ++col) {
+            const bool covered = col >= 5 && row >= 1;
+            EXPECT_EQ(y[row * W + col], covered ? 200 : 100) << col << "," << row;
+        }
+    }
+    // The chroma sample of columns 6..7, rows 2..3 is fully covered; that of columns 4..5,
+    // rows 0..1 by one pixel (a quarter of the alpha).
+    EXPECT_EQ(u[1 * (W / 2) + 3], 50);
+    EXPECT_EQ(v[1 * (W / 2) + 3], 150);
+    EXPECT_EQ(u[0 * (W / 2) + 2], (100 * 1 * (255 - 63) + 50 * 63) / 255);
+}
+
+} // namespace
