@@ -242,6 +242,18 @@ const AVCodec* TCustomFFmpeg::StreamEncoder(TOutputStreamCodec& record, AVMediaT
             av::av_guess_codec(context->oformat, nullptr, context->url, nullptr, type);
         encoder = av::avcodec_find_encoder(codec->codec_id);
     }
+    if (!encoder) return encoder;
+    // An encoder's own defaults replace the generic ones, which some encoders refuse (libx264
+    // stops at "broken ffmpeg default settings"); what the stream got so far is carried over.
+    CodecContextPtr fresh(av::avcodec_alloc_context3(encoder));
+    if (!fresh) throw FFmpegException("Could not alloc stream");
+    fresh->codec_id = codec->codec_id;
+    fresh->codec_type = codec->codec_type;
+    fresh->thread_count = codec->thread_count;
+    fresh->codec_tag = codec->codec_tag;
+    fresh->flags |= codec->flags;
+    fresh->flags2 |= codec->flags2;
+    record.Context = std::move(fresh);
     return encoder;
 }
 
@@ -268,6 +280,7 @@ void TCustomFFmpeg::new_video_stream(int fileIndex) {
     } else {
         AVRational rate = opt.Fframe_rate.num ? opt.Fframe_rate : AVRational{ 25, 1 };
         encoder = StreamEncoder(record, AVMEDIA_TYPE_VIDEO, opt.Fvideo_codec_name);
+        codec = record.Context.get();
         ApplyFFOptions(opt.FOptions, codec, opt.FOptions.avcodec_opts[AVMEDIA_TYPE_VIDEO].get(),
                        AV_OPT_FLAG_VIDEO_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
         TakeEncoderOptions(opt, poVideoEncoder, record);
@@ -325,10 +338,11 @@ void TCustomFFmpeg::new_audio_stream(int fileIndex) {
         av::av_channel_layout_default(&codec->ch_layout, opt.Faudio_channels);
         codec->sample_rate = opt.Faudio_sample_rate;
     } else {
+        encoder = StreamEncoder(record, AVMEDIA_TYPE_AUDIO, opt.Faudio_codec_name);
+        codec = record.Context.get();
         ApplyFFOptions(opt.FOptions, codec, opt.FOptions.avcodec_opts[AVMEDIA_TYPE_AUDIO].get(),
                        AV_OPT_FLAG_AUDIO_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
         TakeEncoderOptions(opt, poAudioEncoder, record);
-        encoder = StreamEncoder(record, AVMEDIA_TYPE_AUDIO, opt.Faudio_codec_name);
         if (opt.Faudio_qscale > -99999.0f) {
             codec->flags |= AV_CODEC_FLAG_QSCALE;
             record.Quality = float(FF_QP2LAMBDA) * opt.Faudio_qscale;
@@ -369,10 +383,11 @@ void TCustomFFmpeg::new_subtitle_stream(int fileIndex) {
     if (opt.Fsubtitle_stream_copy) {
         record.StreamCopy = true;
     } else {
+        encoder = StreamEncoder(record, AVMEDIA_TYPE_SUBTITLE, opt.Fsubtitle_codec_name);
+        codec = record.Context.get();
         ApplyFFOptions(opt.FOptions, codec, opt.FOptions.avcodec_opts[AVMEDIA_TYPE_SUBTITLE].get(),
                        AV_OPT_FLAG_SUBTITLE_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
         TakeEncoderOptions(opt, poSubtitleEncoder, record);
-        encoder = StreamEncoder(record, AVMEDIA_TYPE_SUBTITLE, opt.Fsubtitle_codec_name);
     }
     AddOutputCodec(encoder && !opt.Fsubtitle_codec_name.empty() ? encoder : nullptr);
     if (!opt.Fsubtitle_language.empty()) {
