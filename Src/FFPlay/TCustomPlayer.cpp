@@ -203,15 +203,18 @@ bool TCustomPlayer::Open(const std::string& fileName, win::HWND screenHandle, bo
 
 void TCustomPlayer::DoFileOpen() {
     TVideoState* is = Playback();
-    if (!is || !OnFileOpen) return;
-    const int64_t duration = is->IsImage2.load() ? 0 : is->Duration;
-    int width = -1;
-    int height = -1;
-    if (is->video_ctx && is->video_ctx->width > 0) {
-        width = is->video_ctx->width;
-        height = is->video_ctx->height;
+    if (!is) return;
+    if (OnFileOpen) {
+        const int64_t duration = is->IsImage2.load() ? 0 : is->Duration;
+        int width = -1;
+        int height = -1;
+        if (is->video_ctx && is->video_ctx->width > 0) {
+            width = is->video_ctx->width;
+            height = is->video_ctx->height;
+        }
+        OnFileOpen(this, duration, width, height, FOptions.screen_width, FOptions.screen_height);
     }
-    OnFileOpen(this, duration, width, height, FOptions.screen_width, FOptions.screen_height);
+    // Without a size of its own the surface fills the host window.
     if (FScreenHandle && (FOptions.screen_width == 0 || FOptions.screen_height == 0)) {
         win::RECT r{};
         win::GetClientRect(FScreenHandle, &r);
