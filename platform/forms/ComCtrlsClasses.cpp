@@ -4,6 +4,7 @@
 #include "platform/forms/TListView.h"
 #include "platform/forms/TPageControl.h"
 #include "platform/forms/TTabSheet.h"
+#include "platform/forms/TTreeView.h"
 
 namespace {
 
@@ -76,9 +77,35 @@ void RegisterPageControl(TClassRegistry& r) {
     r.RegisterProperty(s, "PageIndex", Integer(&TTabSheet::SetPageIndex));
 }
 
+void RegisterTreeView(TClassRegistry& r) {
+    const std::string c = "TTreeView";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TTreeView(owner); });
+    r.RegisterProperty(c, "Images", Reference(&TTreeView::SetImages));
+    r.RegisterProperty(c, "StateImages", Reference(&TTreeView::SetStateImages));
+    r.RegisterProperty(c, "Indent", Integer(&TTreeView::SetIndent));
+    r.RegisterProperty(c, "ShowLines", Boolean(&TTreeView::SetShowLines));
+    r.RegisterProperty(c, "ShowRoot", Boolean(&TTreeView::SetShowRoot));
+    r.RegisterProperty(c, "ShowButtons", Boolean(&TTreeView::SetShowButtons));
+    r.RegisterProperty(c, "ReadOnly", Boolean(&TTreeView::SetReadOnly));
+    r.RegisterProperty(c, "HideSelection", Boolean(&TTreeView::SetHideSelection));
+    r.RegisterProperty(
+        c, "BorderStyle",
+        Enum(&TTreeView::SetBorderStyle,
+             TNames<TFormBorderStyle>{ { "bsNone", bsNone }, { "bsSingle", bsSingle } }));
+    r.RegisterProperty(c, "OnChange", Event(&TTreeView::OnChange));
+    r.RegisterProperty(c, "OnChanging", Event(&TTreeView::OnChanging));
+    r.RegisterProperty(c, "OnExpanding", Event(&TTreeView::OnExpanding));
+    r.RegisterProperty(c, "OnExpanded", Event(&TTreeView::OnExpanded));
+    r.RegisterProperty(c, "OnCollapsing", Event(&TTreeView::OnCollapsing));
+    r.RegisterProperty(c, "OnCollapsed", Event(&TTreeView::OnCollapsed));
+    r.RegisterProperty(c, "OnEditing", Event(&TTreeView::OnEditing));
+    r.RegisterProperty(c, "OnEdited", Event(&TTreeView::OnEdited));
+}
+
 } // namespace
 
 void RegisterComCtrlsClasses(TClassRegistry& registry) {
+    RegisterTreeView(registry);
     RegisterListView(registry);
     RegisterPageControl(registry);
 }

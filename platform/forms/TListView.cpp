@@ -22,7 +22,6 @@ int Ceil(int a, int b) {
 
 } // namespace
 
-
 TListView::TListView(TComponent* owner) : TCustomControl(owner), FColumns(this), FItems(this) {
     FControlStyle.Include(csOpaque);
     FControlStyle.Exclude(csSetCaption);
@@ -745,6 +744,14 @@ LRESULT TListView::ListMessage(TMessage& message, bool& handled) {
     case WM_MOUSEWHEEL:
         Wheel(GET_WHEEL_DELTA_WPARAM(w));
         return 0;
+    case WM_TIMER: {
+        if (w != kEditTimer) break;
+        KillTimer(FHandle, kEditTimer);
+        const int index = FEditCandidate;
+        FEditCandidate = -1;
+        if (index >= 0 && index < FItems.Count()) EditItem(FItems.Item(index));
+        return 0;
+    }
     case LVM_GETITEMCOUNT:
         return FItems.Count();
     case LVM_GETCOUNTPERPAGE:

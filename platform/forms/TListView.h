@@ -157,6 +157,9 @@ private:
     void EndEdit(const std::string* text);
     win::LRESULT ListMessage(TMessage& message, bool& handled);
 
+    // The timer that starts a rename once a click has proved not to be a double click.
+    static constexpr win::UINT_PTR kEditTimer = 0x4544;
+
     TListColumns FColumns;
     TListItems FItems;
     std::vector<int> FColumnOrder;

@@ -97,6 +97,7 @@ void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
     const int index = ItemAtPoint(x, y);
     const TListItem* focused = ItemFocused();
     // A plain click on the label of the item that already had the focus renames it.
+    KillTimer(FHandle, kEditTimer);
     FEditCandidate = -1;
     if (button == mbLeft && !shift.Contains(ssDouble) && index >= 0 && focused &&
         focused->Index() == index && focused->FSelected &&
@@ -124,10 +125,12 @@ void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
 }
 
 void TListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    const int candidate = FEditCandidate;
-    FEditCandidate = -1;
     TCustomControl::MouseUp(button, shift, x, y);
-    if (button == mbLeft && candidate >= 0 && candidate < FItems.Count() &&
-        ItemAtPoint(x, y) == candidate && ItemRect(candidate, drLabel).Contains(TPoint(x, y)))
-        EditItem(FItems.Item(candidate));
+    if (button != mbLeft || FEditCandidate < 0) return;
+    // The rename waits for the double-click time, so that a double click does not start it.
+    if (ItemAtPoint(x, y) == FEditCandidate &&
+        ItemRect(FEditCandidate, drLabel).Contains(TPoint(x, y)))
+        SetTimer(FHandle, kEditTimer, GetDoubleClickTime(), nullptr);
+    else
+        FEditCandidate = -1;
 }

@@ -288,6 +288,9 @@ TEST_F(ListView, LabelEditingRenamesUnlessCancelledOrReadOnly) {
     // A slow second click on the focused row's label starts the edit too.
     ClickRow(1, 20);
     ClickRow(1, 20);
+    EXPECT_FALSE(FList->IsEditing()) << "the rename waits for the double-click time";
+    FDisplay->Time().Advance(GetDoubleClickTime() + 1);
+    Pump();
     EXPECT_TRUE(FList->IsEditing());
     Key(VK_ESCAPE);
 
