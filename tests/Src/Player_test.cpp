@@ -2,6 +2,8 @@
 #include "Src/FFPlay/PlayerTypes.h"
 #include "Src/FFPlay/TCustomPlayer.h"
 #include "platform/rtl/MainThread.h"
+#include "platform/win/Win.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "tests/fixtures/FixtureSet.h"
 #include "tests/fixtures/MediaWriter.h"
 #include "tests/fixtures/TestPattern.h"
@@ -65,6 +67,7 @@ protected:
         FPlayer->OnFileOpen = [this](TObject*, int64_t duration, int w, int h, int&, int&) {
             FOpened.push_back({ duration, w, h });
         };
+        FPlayer->OnPosition = [this](TObject*, int64_t pts) { FPositions.push_back(pts); };
     }
     void TearDown() override { FPlayer.reset(); }
 
@@ -95,6 +98,7 @@ protected:
     std::unique_ptr<ZAZEvivez> FPlayer;
     std::vector<TPlayState> FStates;
     std::vector<Opened> FOpened;
+    std::vector<int64_t> FPositions;
 };
 
 TEST_F(PlayerTest, OpenedPausedReportsPlayThenPauseAndStopsWithEveryThreadJoined) {
@@ -123,6 +127,32 @@ TEST_F(PlayerTest, StopWhilePlayingJoinsEveryThread) {
     FPlayer->Stop(true);
     EXPECT_EQ(ThreadCount(), before);
     EXPECT_EQ(FStates.back(), psStop);
+}
+
+TEST_F(PlayerTest, PlaybackToTheEndReportsTheDurationAndTheEnd) {
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false)) << FPlayer->LastErrMsg();
+    ASSERT_TRUE(WaitUntil([&] { return HasState(psEnd); }));
+    ASSERT_FALSE(FOpened.empty());
+    ASSERT_TRUE(
+        WaitUntil([&] { return !FPositions.empty() && FPositions.back() == FOpened[0].duration; }));
+    EXPECT_TRUE(std::is_sorted(FPositions.begin(), FPositions.end()));
+    EXPECT_GT(FPositions.size(), 5u);
+    FPlayer->Stop(true);
+    EXPECT_EQ(FStates.back(), psStop);
+}
+
+TEST_F(PlayerTest, AudioOnlyFilePlaysWithItsDisplays) {
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp3, nullptr, false)) << FPlayer->LastErrMsg();
+    EXPECT_EQ(FPlayer->VideoStreamIndex(), -1);
+    EXPECT_EQ(FPlayer->AudioStreamIndex(), 0);
+    EXPECT_TRUE(WaitUntil([&] { return FPlayer->CurrentPTS() > 300000; }));
+    FPlayer->ToggleAudioDisplay(); // the spectrum
+    const int64_t at = FPlayer->CurrentPTS();
+    EXPECT_TRUE(WaitUntil([&] { return FPlayer->CurrentPTS() > at + 300000; }));
+    int64_t pts = 0;
+    EXPECT_TRUE(FPlayer->CurrentFrame(pts)->Empty());
+    EXPECT_EQ(pts, -1);
+    FPlayer->Stop(true);
 }
 
 TEST_F(PlayerTest, SeekShowsThePictureAtTheTarget) {
@@ -220,6 +250,53 @@ TEST_F(PlayerTest, LibrariesMissingRefuseToOpen) {
     FPlayer->UnloadAVLib();
     EXPECT_FALSE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false));
     EXPECT_EQ(FPlayer->LastErrMsg(), "libav or libsdl not loaded.");
+}
+
+// The host's screen window while SDL owns it: a close is swallowed, a click focuses it; both
+// go back to the host once the playback stops, and a start of SDL that failed takes nothing.
+TEST_F(PlayerTest, ScreenWindowIsGuardedOnlyWhileSDLOwnsIt) {
+    using namespace win;
+    InstallBackend(std::make_unique<HeadlessBackend>());
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = DefWindowProc;
+    wc.lpszClassName = "PlayerHost";
+    RegisterClassEx(&wc);
+    HWND form = CreateWindowEx(0, "PlayerHost", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr,
+                               nullptr, nullptr, nullptr);
+    auto makeScreen = [&] {
+        return CreateWindowEx(0, "PlayerHost", "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 150, form,
+                              nullptr, nullptr, nullptr);
+    };
+    HWND screen = makeScreen();
+
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, screen, true)) << FPlayer->LastErrMsg();
+    EXPECT_EQ(FPlayer->ScreenWidth(), 200);
+    SendMessage(screen, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(screen));
+    SendMessage(screen, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), screen);
+    FPlayer->Stop(true);
+    SendMessage(screen, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(screen));
+
+    screen = makeScreen();
+    const char* display = getenv("DISPLAY");
+    const std::string savedDisplay = display ? display : "";
+    setenv("DISPLAY", ":65000", 1);
+    FPlayer->SetVideoDriver(vdGDI);
+    EXPECT_FALSE(FPlayer->Open(fixtures::Standard().Mp4, screen, true));
+    EXPECT_EQ(FPlayer->LastErrMsg().rfind("Could not initialize SDL with ScreenHandle(", 0), 0u)
+        << FPlayer->LastErrMsg();
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    if (display) {
+        setenv("DISPLAY", savedDisplay.c_str(), 1);
+    } else {
+        unsetenv("DISPLAY");
+    }
+    SendMessage(screen, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(screen));
+    DestroyWindow(form);
+    InstallBackend(nullptr);
 }
 
 TEST(PlayEventRing, SameKindReplacesAndTheOldestGoesWhenFull) {
