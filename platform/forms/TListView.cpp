@@ -485,14 +485,23 @@ void TListView::GetScroll(int bar, SCROLLINFO& info) const {
     data.Get(info);
 }
 
-void TListView::SetScroll(int bar, const SCROLLINFO& info) {
-    if (!(info.fMask & SIF_POS)) return;
-    if (bar == SB_VERT) {
-        ScrollTo(FScrollX, info.nPos);
-    } else {
-        const int unit = FViewStyle == vsList ? Geometry().CellWidth : 1;
-        ScrollTo(info.nPos * unit, FScrollY);
+void TListView::UpdateScrollBars() {
+    if (FUpdatingBars || !HandleAllocated()) return;
+    FUpdatingBars = true;
+    // Showing or hiding a bar resizes the client area, which may change the other bar.
+    for (int pass = 0; pass < 3; ++pass) {
+        const TRect before = ClientRect();
+        for (int bar : { SB_VERT, SB_HORZ }) {
+            SCROLLINFO info;
+            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+            GetScroll(bar, info);
+            SetScrollInfo(FHandle, bar, &info, TRUE);
+        }
+        if (ClientRect() == before) break;
+        ClampScroll();
+        UpdateHeader();
     }
+    FUpdatingBars = false;
 }
 
 void TListView::ClampScroll() {
@@ -529,6 +538,7 @@ void TListView::ScrollTo(int x, int y) {
     if (FScrollX == oldX && FScrollY == oldY) return;
     if (FEditor && FEditor->Editing()) FEditor->Finish(true);
     UpdateHeader();
+    UpdateScrollBars();
     Invalidate();
 }
 
@@ -587,10 +597,10 @@ void TListView::ScrollMessage(int bar, int code, int thumb) {
     default:
         return;
     }
-    SCROLLINFO set;
-    set.fMask = SIF_POS;
-    set.nPos = pos;
-    SetScroll(bar, set);
+    if (bar == SB_VERT)
+        ScrollTo(FScrollX, pos);
+    else
+        ScrollTo(pos * (FViewStyle == vsList ? g.CellWidth : 1), FScrollY);
 }
 
 void TListView::Wheel(int delta) {
@@ -637,6 +647,7 @@ void TListView::Relayout() {
     if (!HandleAllocated()) return;
     ClampScroll();
     UpdateHeader();
+    UpdateScrollBars();
     Invalidate();
 }
 
@@ -700,6 +711,7 @@ void TListView::EndEdit(const std::string* text) {
 // ---- messages ----
 
 void TListView::WndProc(TMessage& message) {
+    if (FScrollBars.Handle(message)) return;
     bool handled = false;
     const LRESULT result = ListMessage(message, handled);
     if (handled) {
@@ -727,14 +739,6 @@ LRESULT TListView::ListMessage(TMessage& message, bool& handled) {
     switch (message.Msg) {
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case SBM_GETSCROLLINFO:
-        if (LOWORD(w) != SB_HORZ && LOWORD(w) != SB_VERT) break;
-        GetScroll(LOWORD(w), *reinterpret_cast<SCROLLINFO*>(l));
-        return TRUE;
-    case SBM_SETSCROLLINFO:
-        if (LOWORD(w) != SB_HORZ && LOWORD(w) != SB_VERT) break;
-        SetScroll(LOWORD(w), *reinterpret_cast<const SCROLLINFO*>(l));
-        return GetScrollPos(FHandle, LOWORD(w));
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (l != 0) break;

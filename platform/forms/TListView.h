@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/TControlScrollBars.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TListColumns.h"
@@ -144,7 +145,8 @@ private:
     void ScrollTo(int x, int y);
     void ClampScroll();
     void GetScroll(int bar, win::SCROLLINFO& info) const;
-    void SetScroll(int bar, const win::SCROLLINFO& info);
+    // Hands the view's scroll state to its bars, which show while there is something to scroll.
+    void UpdateScrollBars();
     void ScrollMessage(int bar, int code, int thumb);
     void Wheel(int delta);
     void MoveFocus(int index, TShiftState shift);
@@ -180,6 +182,8 @@ private:
     int FScrollY{ 0 }; // report view: rows; icon views: pixels
     int FAnchor{ -1 }; // where a shift-extended selection starts
     int FEditCandidate{ -1 };
+    TControlScrollBars FScrollBars{ *this };
+    bool FUpdatingBars{ false };
     int FTextHeight{ 13 };
     int FLabelWidth{ 0 }; // widest caption, for the list and small-icon cells
 };

@@ -321,12 +321,22 @@ void TTreeView::GetScroll(int bar, SCROLLINFO& info) const {
     data.Get(info);
 }
 
-void TTreeView::SetScroll(int bar, const SCROLLINFO& info) {
-    if (!(info.fMask & SIF_POS)) return;
-    if (bar == SB_VERT)
-        ScrollTo(FScrollX, info.nPos);
-    else
-        ScrollTo(info.nPos, FTopRow);
+void TTreeView::UpdateScrollBars() {
+    if (FUpdatingBars || !HandleAllocated()) return;
+    FUpdatingBars = true;
+    // Showing or hiding a bar resizes the client area, which may change the other bar.
+    for (int pass = 0; pass < 3; ++pass) {
+        const TRect before = ClientRect();
+        for (int bar : { SB_VERT, SB_HORZ }) {
+            SCROLLINFO info;
+            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+            GetScroll(bar, info);
+            SetScrollInfo(FHandle, bar, &info, TRUE);
+        }
+        if (ClientRect() == before) break;
+        ClampScroll();
+    }
+    FUpdatingBars = false;
 }
 
 void TTreeView::ClampScroll() {
@@ -342,6 +352,7 @@ void TTreeView::ScrollTo(int x, int row) {
     ClampScroll();
     if (FScrollX == oldX && FTopRow == oldRow) return;
     if (IsEditing()) FEditor->Finish(true);
+    UpdateScrollBars();
     Invalidate();
 }
 
@@ -399,6 +410,7 @@ void TTreeView::MakeNodeVisible(TTreeNode* node) {
 void TTreeView::Relayout() {
     if (!HandleAllocated()) return;
     ClampScroll();
+    UpdateScrollBars();
     Invalidate();
 }
 
@@ -441,6 +453,7 @@ void TTreeView::EndEdit(const std::string* text) {
 // ---- messages ----
 
 void TTreeView::WndProc(TMessage& message) {
+    if (FScrollBars.Handle(message)) return;
     bool handled = false;
     const LRESULT result = TreeMessage(message, handled);
     if (handled) {
@@ -468,14 +481,6 @@ LRESULT TTreeView::TreeMessage(TMessage& message, bool& handled) {
     switch (message.Msg) {
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case SBM_GETSCROLLINFO:
-        if (LOWORD(w) != SB_HORZ && LOWORD(w) != SB_VERT) break;
-        GetScroll(LOWORD(w), *reinterpret_cast<SCROLLINFO*>(l));
-        return TRUE;
-    case SBM_SETSCROLLINFO:
-        if (LOWORD(w) != SB_HORZ && LOWORD(w) != SB_VERT) break;
-        SetScroll(LOWORD(w), *reinterpret_cast<const SCROLLINFO*>(l));
-        return LOWORD(w) == SB_VERT ? FTopRow : FScrollX;
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (l != 0) break;

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/TControlScrollBars.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TTreeNodes.h"
@@ -113,7 +114,8 @@ private:
     void ScrollTo(int x, int row);
     void ClampScroll();
     void GetScroll(int bar, win::SCROLLINFO& info) const;
-    void SetScroll(int bar, const win::SCROLLINFO& info);
+    // Hands the view's scroll state to its bars, which show while there is something to scroll.
+    void UpdateScrollBars();
     void ScrollMessage(int bar, int code, int thumb);
     int ContentWidth() const;
     void PaintRow(TTreeNode* node, int row);
@@ -137,6 +139,8 @@ private:
     TFormBorderStyle FBorderStyle{ bsSingle };
     int FTopRow{ 0 };
     int FScrollX{ 0 };
+    TControlScrollBars FScrollBars{ *this };
+    bool FUpdatingBars{ false };
     int FTextHeight{ 13 };
     mutable std::vector<TTreeNode*> FRows;
     mutable bool FRowsValid{ false };

@@ -164,12 +164,32 @@ TEST_F(ListView, ScrollStateIsReadableAndTheWheelScrollsThreeRows) {
     EXPECT_EQ(Scroll(SB_HORZ).nPos, 320 - FList->ClientWidth());
 }
 
+TEST_F(ListView, BarsShowWhileThereIsSomethingToScrollAndTheirArrowsScroll) {
+    const auto style = [&] { return GetWindowLongPtr(FList->Handle(), GWL_STYLE); };
+    EXPECT_TRUE(style() & WS_VSCROLL);
+    EXPECT_TRUE(style() & WS_HSCROLL);
+    // The down arrow sits at the bottom of the vertical bar, right of the client area.
+    POINT arrow{ FList->ClientWidth() + 8, FList->ClientHeight() - 8 };
+    ClientToScreen(FList->Handle(), &arrow);
+    FDisplay->Time().Advance(2000);
+    FDisplay->Click(arrow.x, arrow.y);
+    Pump();
+    EXPECT_EQ(FList->TopItem()->Index(), 1);
+    EXPECT_EQ(Scroll(SB_VERT).nPos, 1);
+
+    FList->Column(0)->SetWidth(20);
+    FList->Items().Clear();
+    Pump();
+    EXPECT_FALSE(style() & WS_VSCROLL);
+    EXPECT_FALSE(style() & WS_HSCROLL) << "the columns fit again";
+}
+
 TEST_F(ListView, MouseSelectsRowsAndAnEmptyClickClearsTheSelection) {
     int clicks = 0;
     int doubleClicks = 0;
     FList->OnClick = [&](TObject*) { ++clicks; };
     FList->OnDblClick = [&](TObject*) { ++doubleClicks; };
-    ClickRow(4, 250);
+    ClickRow(4, 200);
     EXPECT_EQ(Selected(), 4) << "a row-select row is hit beyond its first column";
     EXPECT_EQ(clicks, 1);
     ClickRow(1);
