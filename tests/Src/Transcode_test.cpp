@@ -6,9 +6,15 @@
 #include "platform/rtl/MainThread.h"
 #include "tests/fixtures/FixtureSet.h"
 
+#include "Src/AVFormatStubs.h"
+#include "tests/fixtures/MediaWriter.h"
+
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <memory>
 
@@ -63,6 +69,23 @@ protected:
         Apply(task, options);
         ASSERT_GT(task.OpenOutputFile(output, false), 0) << task.LastErrMsg();
         ASSERT_TRUE(task.StartConvert(false));
+    }
+
+    // Ten seconds of MPEG-2 and MP2, more than the libraries read while opening it.
+    const std::string& LongVob() {
+        static const std::string path = [] {
+            const std::string name = fixtures::StandardFolder() + "/long-run.vob";
+            fixtures::MediaSpec spec;
+            spec.Format = "vob";
+            spec.Extension = ".vob";
+            spec.VideoCodec = "mpeg2video";
+            spec.AudioCodec = "mp2";
+            spec.SampleRate = 48000;
+            spec.Seconds = 10.0;
+            if (!FileExists(name)) fixtures::WriteMedia(name, spec);
+            return name;
+        }();
+        return path;
     }
 
     std::string FFolder;
@@ -150,6 +173,165 @@ TEST_F(TranscodeTest, EveryContainerConvertsAndPlaysToTheEnd) {
         EXPECT_NEAR(video->Duration, 2.0, kFrame);
         EXPECT_NEAR(double(audio->Decoded) / audio->SampleRate, 2.0, kAudioSlack);
     }
+}
+
+TEST_F(TranscodeTest, StreamCopyKeepsEveryPacketAndTheDuration) {
+    const auto& fixtures = fixtures::Standard();
+    auto task = NewTask();
+    const std::string output = FFolder + "copy.mkv";
+    Convert(*task, fixtures.Mkv, output, "vcodec=copy;acodec=copy");
+    ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+    EXPECT_TRUE(task->Finished());
+
+    const TMediaCheck input = CheckMedia(fixtures.Mkv);
+    const TMediaCheck copy = CheckMedia(output);
+    ASSERT_TRUE(copy.Opened);
+    for (const AVMediaType type : { AVMEDIA_TYPE_VIDEO, AVMEDIA_TYPE_AUDIO }) {
+        const TStreamCheck* in = input.First(type);
+        const TStreamCheck* out = copy.First(type);
+        ASSERT_TRUE(in && out) << type;
+        EXPECT_EQ(out->Codec, in->Codec);
+        EXPECT_EQ(out->Packets, in->Packets) << type;
+        EXPECT_EQ(out->Decoded, in->Decoded) << type;
+        EXPECT_EQ(out->DecodeErrors, 0);
+        EXPECT_NEAR(out->Duration, in->Duration, 0.002) << type;
+    }
+}
+
+TEST_F(TranscodeTest, ProgressCarriesFramesSizeAndTimesAndEndsWithTheLastReport) {
+    const auto& fixtures = fixtures::Standard();
+    auto task = NewTask();
+    struct Report {
+        int fileIndex, frame;
+        std::int64_t size, time, total;
+    };
+    std::vector<Report> reports;
+    task->ReportInterval = 0;
+    task->OnProgress = [&](TObject*, int fileIndex, int frame, int, float, float, std::int64_t size,
+                           std::int64_t time, std::int64_t total) {
+        reports.push_back({ fileIndex, frame, size, time, total });
+    };
+    Convert(*task, fixtures.Vob, FFolder + "progress.avi", "vcodec=mpeg4;acodec=libmp3lame");
+    ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+    ASSERT_GE(reports.size(), 2u);
+    for (std::size_t i = 1; i < reports.size(); ++i) {
+        EXPECT_GE(reports[i].frame, reports[i - 1].frame);
+        EXPECT_GE(reports[i].time, reports[i - 1].time);
+    }
+    const Report& last = reports.back();
+    EXPECT_EQ(last.fileIndex, -1);
+    EXPECT_EQ(last.frame, 50);
+    EXPECT_EQ(last.size, std::int64_t(std::filesystem::file_size(FFolder + "progress.avi")));
+    EXPECT_NEAR(double(last.time), 2000000.0, 80000.0);
+    EXPECT_GT(last.total, 1900000);
+    EXPECT_EQ(reports.front().fileIndex, 0);
+    EXPECT_GE(reports.front().frame, 1);
+}
+
+TEST_F(TranscodeTest, AStoppedRunWritesAPlayableFileAndIsNotFinished) {
+    auto task = NewTask();
+    const std::string output = FFolder + "stopped.mp4";
+    task->ReportInterval = 0;
+    TFFmpeg* self = task.get();
+    task->OnProgress = [self](TObject*, int, int frame, int, float, float, std::int64_t,
+                              std::int64_t, std::int64_t) {
+        if (frame >= 20) self->Stop(false);
+    };
+    Convert(*task, LongVob(), output, "vcodec=mpeg4;acodec=aac");
+    EXPECT_FALSE(task->FatalException()) << task->FatalMessage();
+    EXPECT_FALSE(task->Finished());
+
+    const TMediaCheck check = CheckMedia(output);
+    ASSERT_TRUE(check.Opened);
+    const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    ASSERT_TRUE(video);
+    EXPECT_GE(video->Decoded, 20);
+    EXPECT_LT(video->Decoded, 250);
+    EXPECT_EQ(video->DecodeErrors, 0);
+    EXPECT_EQ(check.ReadError, 0);
+}
+
+// Each failure ends the task with the exception flag and its message, never as finished, and
+// leaves no empty output behind.
+TEST_F(TranscodeTest, FailuresEndTheTaskWithTheirMessage) {
+    struct Case {
+        const char* name;
+        const char* options;
+        std::function<void(TFFmpeg&)> sabotage;
+        const char* message;
+    };
+    const auto failingReads = [](TFFmpeg& task) {
+        task.InputFile(0).Context->pb->read_packet = [](void*, std::uint8_t*, int) {
+            return AVERROR(EIO);
+        };
+    };
+    const Case kCases[] = {
+        { "refused.mp4", "vcodec=h263;acodec=aac", nullptr,
+          "Error while opening encoder for output stream #0.0 (Video) - maybe incorrect "
+          "parameters such as bit_rate, rate, width or height. Please check error log message "
+          "to find out more detail information." },
+        { "unreadable.avi", "vcodec=mpeg4;acodec=libmp3lame", failingReads, ": I/O error" },
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        auto task = NewTask();
+        const std::string output = FFolder + c.name;
+        ASSERT_TRUE(task->OpenInputFile(LongVob())) << task->LastErrMsg();
+        Apply(*task, c.options);
+        ASSERT_GT(task->OpenOutputFile(output, false), 0) << task->LastErrMsg();
+        if (c.sabotage) c.sabotage(*task);
+        ASSERT_TRUE(task->StartConvert(false));
+        EXPECT_TRUE(task->FatalException());
+        EXPECT_FALSE(task->Finished());
+        EXPECT_NE(task->FatalMessage().find(c.message), std::string::npos) << task->FatalMessage();
+        EXPECT_FALSE(FileExists(output) && std::filesystem::file_size(output) == 0);
+    }
+}
+
+TEST_F(TranscodeTest, AnOutputThatCannotBeCreatedLeavesNothingBehind) {
+    struct Case {
+        std::string output;
+        const char* options;
+        const char* message;
+    };
+    const Case kCases[] = {
+        { FFolder + "missing/folder/out.avi", "vcodec=mpeg4", "No such file or directory" },
+        { FFolder + "decoder-only.avi", "vcodec=h264",
+          "new_video_stream fail: Unknown encoder 'h264'" },
+    };
+    for (const auto& c : kCases) {
+        auto task = NewTask();
+        ASSERT_TRUE(task->OpenInputFile(fixtures::Standard().Vob));
+        Apply(*task, c.options);
+        EXPECT_EQ(task->OpenOutputFile(c.output, false), -1);
+        EXPECT_NE(task->LastErrMsg().find(c.message), std::string::npos) << task->LastErrMsg();
+        EXPECT_EQ(task->nb_output_files(), 0);
+        EXPECT_FALSE(FileExists(c.output));
+    }
+}
+
+// A full disk: the file-size limit of a child process stands in for it. The child reports the
+// run's message and exits with 0 when the run failed as it should.
+void ConvertWithFileSizeLimit(const std::string& input, const std::string& output) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{ 100000, 100000 };
+    setrlimit(RLIMIT_FSIZE, &limit);
+    auto task = std::make_unique<TFFmpeg>(8);
+    task->Reset();
+    task->OpenInputFile(input);
+    task->ParseOption("vcodec", "mpeg4");
+    task->ParseOption("b", "2000k");
+    task->OpenOutputFile(output, false);
+    task->StartConvert(false);
+    std::fprintf(stderr, "[%s]", task->FatalMessage().c_str());
+    std::exit(task->FatalException() && !task->Finished() ? 0 : 1);
+}
+
+TEST_F(TranscodeTest, AWriteErrorFailsTheRun) {
+    const std::string input = LongVob();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(ConvertWithFileSizeLimit(input, FFolder + "full.avi"), ::testing::ExitedWithCode(0),
+                "av_interleaved_write_frame|av_write_trailer");
 }
 
 } // namespace
