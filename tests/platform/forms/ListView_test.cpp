@@ -362,5 +362,42 @@ TEST_F(ListView, ListAndIconViewsLayItemsOutInCells) {
     EXPECT_EQ(FList->GetItemAt(b.Left + 5, b.Bottom - 5), FList->Items()[1]);
 }
 
+// What a skin does with the header: notice its creation and put its own procedure in front.
+class TWatchingList : public TListView {
+public:
+    using TListView::TListView;
+    void WndProc(TMessage& message) override {
+        if (message.Msg == WM_PARENTNOTIFY && LOWORD(message.WParam) == WM_CREATE)
+            FCreated = HWND(message.LParam);
+        TListView::WndProc(message);
+    }
+    HWND FCreated{};
+};
+
+WNDPROC gHeaderProc = nullptr;
+int gHookedMessages = 0;
+
+LRESULT HeaderHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    ++gHookedMessages;
+    return CallWindowProc(gHeaderProc, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(ListView, TheHeaderCanBeSubclassedWhenItIsCreated) {
+    auto* list = new TWatchingList(FForm);
+    list->SetParent(FForm);
+    list->SetBounds(10, 220, 200, 80);
+    list->SetViewStyle(vsReport);
+    list->Columns().Add()->SetCaption("One");
+    Pump();
+    ASSERT_TRUE(list->FCreated);
+    EXPECT_EQ(list->FCreated, list->HeaderHandle());
+    EXPECT_EQ(GetClassNameString(list->FCreated), "SysHeader32");
+    gHeaderProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtr(list->FCreated, GWLP_WNDPROC, LONG_PTR(&HeaderHook)));
+    ASSERT_TRUE(gHeaderProc);
+    EXPECT_EQ(SendMessage(list->FCreated, HDM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_GT(gHookedMessages, 0);
+}
+
 } // namespace
 } // namespace formstest
