@@ -1,6 +1,7 @@
 #include "Src/FFmpeg/OutputFileMapping.h"
 
 #include "Src/FFmpegTasks/OptionText.h"
+#include "Src/FFmpegTasks/TFFmpeg.h"
 #include "Src/MyUtils/LocalTime.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exception.h"
@@ -236,6 +237,36 @@ bool MapOutputFile(TOutputFileTask& task, const std::string& fileName, TOutputOp
         }
         return false;
     }
+}
+
+namespace {
+
+class TFFmpegOutputTask : public TOutputFileTask {
+public:
+    explicit TFFmpegOutputTask(TFFmpeg& task) : FTask(task) {}
+
+    TOptionDispatcher& Dispatcher() override { return FTask; }
+    int OutputCount() const override { return FTask.nb_output_files(); }
+    void KeepOutputOptions(int index, const TOutputOptions& options) override {
+        FTask.SetOutputOptions(index, options);
+    }
+    void ResetOutputOptions(int index) override { FTask.ResetOutputOptions(index); }
+    int OpenOutputFile(const std::string& fileName, bool join) override {
+        return FTask.OpenOutputFile(fileName, join);
+    }
+    std::string LastErrMsg() const override { return FTask.LastErrMsg(); }
+    void SetCustomHook(const TCustomHookEvent& hook) override { FTask.OnCustomHook = hook; }
+
+private:
+    TFFmpeg& FTask;
+};
+
+} // namespace
+
+bool SetOutputFile(TFFmpeg& task, const std::string& fileName, TOutputOptions* options,
+                   const TCustomHookEvent& customHook, std::string& lastErrMsg) {
+    TFFmpegOutputTask adapter(task);
+    return MapOutputFile(adapter, fileName, options, customHook, lastErrMsg);
 }
 
 TInputOptions InputOptionsFromText(const std::string& text) {

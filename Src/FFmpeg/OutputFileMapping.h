@@ -4,8 +4,11 @@
 
 #include <string>
 
+class TFFmpeg;
+
 // What giving a task an output file needs of the task: its option dispatcher, the kept copies
-// of the caller's records, and the opening of the output; tests give a recording one.
+// of the caller's records, and the opening of the output. A task's TFFmpeg is one (see
+// SetOutputFile below); tests give a recording one.
 class TOutputFileTask {
 public:
     virtual ~TOutputFileTask() = default;
@@ -33,6 +36,10 @@ public:
 // False with the reason in lastErrMsg when an option is refused or the output cannot be opened;
 // the task's option state is then as it was before the call, and the kept record is reset.
 bool MapOutputFile(TOutputFileTask& task, const std::string& fileName, TOutputOptions* options,
+                   const TCustomHookEvent& customHook, std::string& lastErrMsg);
+
+// The same for a task's transcoder.
+bool SetOutputFile(TFFmpeg& task, const std::string& fileName, TOutputOptions* options,
                    const TCustomHookEvent& customHook, std::string& lastErrMsg);
 
 // The records of the text forms of AddTask/AddInputFile and SetOutputFile. Lines named

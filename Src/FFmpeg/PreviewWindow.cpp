@@ -48,8 +48,10 @@ TPreviewer::TPreviewer() = default;
 
 TPreviewer::~TPreviewer() {
     if (!FForm) return;
-    std::shared_ptr<TPreviewForm> form(std::move(FForm));
-    QueueToMainThread([form]() mutable { form.reset(); });
+    // The queue may keep copies of the call on this thread; the window itself is freed where the
+    // call runs, on the main thread, whichever copy goes last.
+    auto form = std::make_shared<std::unique_ptr<TPreviewForm>>(std::move(FForm));
+    QueueToMainThread([form] { form->reset(); });
 }
 
 bool TPreviewer::PaintFrame(const TBitmap& bitmap, int frameNumber, std::int64_t pts) {
