@@ -1,6 +1,7 @@
 #include "platform/forms/ExtCtrlsClasses.h"
 #include "platform/forms/FormDescription.h"
 #include "platform/forms/TClassRegistry.h"
+#include "platform/forms/TComboBox.h"
 #include "platform/forms/TListBox.h"
 
 namespace {
@@ -41,8 +42,26 @@ void RegisterListBox(TClassRegistry& r) {
                                     { "lbOwnerDrawVariable", lbOwnerDrawVariable } }));
 }
 
+void RegisterComboBox(TClassRegistry& r) {
+    const std::string c = "TComboBox";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TComboBox(owner); });
+    r.RegisterProperty(
+        c, "Style",
+        Enum(&TComboBox::SetStyle, TNames<TComboBoxStyle>{ { "csDropDown", csDropDown },
+                                                           { "csDropDownList", csDropDownList } }));
+    r.RegisterProperty(c, "Items.Strings", Lines(&TComboBox::Items));
+    r.RegisterProperty(c, "ItemIndex", Integer(&TComboBox::SetItemIndex));
+    r.RegisterProperty(c, "DropDownCount", Integer(&TComboBox::SetDropDownCount));
+    r.RegisterProperty(c, "Sorted", Boolean(&TComboBox::SetSorted));
+    r.RegisterProperty(c, "OnChange", Event(&TComboBox::OnChange));
+    r.RegisterProperty(c, "OnSelect", Event(&TComboBox::OnSelect));
+    r.RegisterProperty(c, "OnDropDown", Event(&TComboBox::OnDropDown));
+    r.RegisterProperty(c, "OnCloseUp", Event(&TComboBox::OnCloseUp));
+}
+
 } // namespace
 
 void RegisterExtCtrlsClasses(TClassRegistry& r) {
     RegisterListBox(r);
+    RegisterComboBox(r);
 }
