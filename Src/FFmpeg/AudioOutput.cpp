@@ -5,6 +5,7 @@
 #include "Src/FFmpeg/FFmpegException.h"
 #include "Src/FFmpeg/TranscoderOptions.h"
 #include "Src/FFmpegLogger.h"
+#include "Src/SwResampleStubs.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
 

@@ -2,7 +2,6 @@
 #include "Src/AVCodecStubs.h"
 #include "Src/AVUtilStubs.h"
 #include "Src/FFmpeg/AudioFormatChoice.h"
-#include "Src/SwResampleStubs.h"
 
 #include <cstdint>
 #include <functional>
