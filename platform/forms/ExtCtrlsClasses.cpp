@@ -3,6 +3,7 @@
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TListBox.h"
+#include "platform/forms/TMemo.h"
 
 namespace {
 
@@ -59,9 +60,29 @@ void RegisterComboBox(TClassRegistry& r) {
     r.RegisterProperty(c, "OnCloseUp", Event(&TComboBox::OnCloseUp));
 }
 
+void RegisterMemo(TClassRegistry& r) {
+    const std::string c = "TMemo";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TMemo(owner); });
+    r.RegisterProperty(c, "Lines.Strings", Lines(&TMemo::Lines));
+    r.RegisterProperty(c, "ReadOnly", Boolean(&TMemo::SetReadOnly));
+    r.RegisterProperty(c, "WordWrap", Boolean(&TMemo::SetWordWrap));
+    r.RegisterProperty(c, "WantReturns", Boolean(&TMemo::SetWantReturns));
+    r.RegisterProperty(c, "WantTabs", Boolean(&TMemo::SetWantTabs));
+    r.RegisterProperty(c, "MaxLength", Integer(&TMemo::SetMaxLength));
+    r.RegisterProperty(c, "BorderStyle", Enum(&TMemo::SetBorderStyle, kBorderStyles));
+    r.RegisterProperty(
+        c, "ScrollBars",
+        Enum(&TMemo::SetScrollBars, TNames<TScrollStyle>{ { "ssNone", ssNone },
+                                                          { "ssHorizontal", ssHorizontal },
+                                                          { "ssVertical", ssVertical },
+                                                          { "ssBoth", ssBoth } }));
+    r.RegisterProperty(c, "OnChange", Event(&TMemo::OnChange));
+}
+
 } // namespace
 
 void RegisterExtCtrlsClasses(TClassRegistry& r) {
+    RegisterMemo(r);
     RegisterListBox(r);
     RegisterComboBox(r);
 }

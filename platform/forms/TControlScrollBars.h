@@ -17,6 +17,9 @@ public:
     // Called with each message before the control's own handling; true when the message was
     // the frame's alone. WM_NCCALCSIZE and WM_NCPAINT run the default handling first.
     bool Handle(TMessage& message);
+    // Keeps a bar's state without showing or hiding it: the state of a bar the control has
+    // turned off stays readable.
+    void Store(int bar, const win::SCROLLINFO& info) { FBars[bar == win::SB_VERT].Set(info); }
 
 private:
     // The bars in window coordinates; empty when hidden.

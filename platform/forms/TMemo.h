@@ -1,0 +1,128 @@
+#pragma once
+#include "platform/forms/TControlScrollBars.h"
+#include "platform/forms/TCustomControl.h"
+#include "platform/forms/TCustomForm.h"
+#include "platform/forms/TEditText.h"
+#include "platform/forms/TMemoStrings.h"
+#include <vector>
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// A multi-line text field: the keys, mouse and clipboard of the one-line edit across lines,
+// word wrap, scroll bars in the frame, and Lines to read and write it line by line. A line
+// added through Lines goes in as a user's replacement would, so the view follows it to the end
+// of a growing log. Positions count characters; lines are separated by "\n".
+class TMemo : public TCustomControl {
+public:
+    explicit TMemo(TComponent* owner);
+    ~TMemo() override;
+
+    std::string ClassName() const override { return "TMemo"; }
+
+    TStrings& Lines() { return FLines; }
+    void SetLines(const TStrings& value) { FLines.Assign(value); }
+    void Clear() { SetText(""); }
+
+    int SelStart() const { return FText.SelStart(); }
+    void SetSelStart(int value);
+    int SelLength() const { return FText.SelLength(); }
+    void SetSelLength(int value);
+    std::string SelText() const;
+    // Replaces the selection with value, leaving the caret after it, in view.
+    void SetSelText(const std::string& value);
+    void SelectAll();
+    void ClearSelection() { SetSelText(""); }
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    // The caret's column (X) and line (Y).
+    TPoint CaretPos() const;
+    // The first line in view, counted in display rows (wrapped lines count each row).
+    int TopRow() const { return FTopRow; }
+
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value);
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value) { FMaxLength = std::max(value, 0); }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool value);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle value);
+    bool WantReturns() const { return FWantReturns; }
+    void SetWantReturns(bool value) { FWantReturns = value; }
+    bool WantTabs() const { return FWantTabs; }
+    void SetWantTabs(bool value) { FWantTabs = value; }
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    bool Modified() const { return FModified; }
+    void SetModified(bool value) { FModified = value; }
+
+    // Lines as Lines counts them: a final line break opens no further line.
+    int LineCount() const;
+    int LineStart(int line) const;
+    int LineLength(int line) const;
+    std::string LineText(int line) const;
+    // Lines the text holds, counting the empty one after a final line break.
+    int PhysicalLines() const;
+
+    void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void Paint() override;
+    void KeyDown(unsigned short& key, TShiftState shift) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    virtual void Change();
+
+private:
+    // One display row: a whole line, or a piece of a wrapped one; the line break is not in it.
+    struct TRow {
+        int Start{ 0 };
+        int Length{ 0 };
+    };
+
+    win::LRESULT EditMessage(TMessage& message);
+    void UserReplace(std::u32string_view inserted);
+    void Replace(std::u32string_view inserted);
+    void TextChanged();
+    void TypeChar(char32_t ch);
+    void MoveCaret(int position, bool extend, bool keepColumn = false);
+    const std::vector<TRow>& Rows() const;
+    int RowOf(int position) const;
+    int RowHeight() const;
+    int VisibleRows() const;
+    int TextWidth(int start, int length) const;
+    int PositionAt(int x, int y) const;
+    int PositionInRow(int row, int x) const;
+    int WidestRow() const;
+    void SetTopRow(int value);
+    void ScrollToCaret();
+    void UpdateScrollBars();
+    void Scroll(int bar, unsigned code);
+    void Relayout();
+
+    TMemoStrings FLines{ *this };
+    TControlScrollBars FFrame{ *this };
+    TEditText FText;
+    mutable std::vector<TRow> FRows;
+    mutable bool FLayoutValid{ false };
+    mutable int FRowHeight{ 0 };
+    int FTopRow{ 0 };
+    int FScrollX{ 0 };
+    int FColumnX{ -1 };
+    int FMaxLength{ 0 };
+    bool FReadOnly{ false };
+    bool FWordWrap{ true };
+    bool FWantReturns{ true };
+    bool FWantTabs{ false };
+    bool FModified{ false };
+    bool FOwnChange{ false };
+    bool FSelecting{ false };
+    TScrollStyle FScrollBars{ ssNone };
+    TFormBorderStyle FBorderStyle{ bsSingle };
+};
