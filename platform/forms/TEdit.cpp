@@ -50,11 +50,11 @@ TEdit::TEdit(TComponent* owner) : TCustomControl(owner) {
 TEdit::~TEdit() = default;
 
 int TEdit::SelStart() const {
-    return std::min(FAnchor, FCaret);
+    return FText.SelStart();
 }
 
 int TEdit::SelLength() const {
-    return std::abs(FCaret - FAnchor);
+    return FText.SelLength();
 }
 
 void TEdit::SetSelStart(int value) {
@@ -63,28 +63,24 @@ void TEdit::SetSelStart(int value) {
 
 void TEdit::SetSelLength(int value) {
     const int start = SelStart();
-    FAnchor = start;
-    FCaret = std::clamp(start + std::max(value, 0), 0, int(FChars.size()));
+    FText.Select(start, start + std::max(value, 0));
     ScrollToCaret();
     Invalidate();
 }
 
 std::string TEdit::SelText() const {
-    return gfx::EncodeUtf8(std::u32string_view(FChars).substr(SelStart(), SelLength()));
+    return gfx::EncodeUtf8(FText.Selection());
 }
 
 void TEdit::SetSelText(const std::string& value) {
     std::u32string inserted = gfx::DecodeUtf8(value);
-    if (FMaxLength > 0) {
-        const int room = std::max(0, FMaxLength - int(FChars.size()) + SelLength());
-        if (int(inserted.size()) > room) inserted.resize(room);
-    }
+    const int room = FText.Room(FMaxLength);
+    if (int(inserted.size()) > room) inserted.resize(room);
     Replace(inserted);
 }
 
 void TEdit::SelectAll() {
-    FAnchor = 0;
-    FCaret = int(FChars.size());
+    FText.SelectAll();
     ScrollToCaret();
     Invalidate();
 }
@@ -130,27 +126,23 @@ int TEdit::Margin() const {
 void TEdit::UserReplace(const std::u32string& inserted) {
     if (FReadOnly) return;
     std::u32string text = inserted;
-    if (FMaxLength > 0) {
-        const int room = std::max(0, FMaxLength - int(FChars.size()) + SelLength());
-        if (int(text.size()) > room) text.resize(room);
-        // Nothing would change but the selection vanishing: a full field refuses the key.
-        if (text.empty() && !inserted.empty()) return;
-    }
+    const int room = FText.Room(FMaxLength);
+    if (int(text.size()) > room) text.resize(room);
+    // Nothing would change but the selection vanishing: a full field refuses the key.
+    if (text.empty() && !inserted.empty()) return;
     Replace(text);
     FModified = true;
 }
 
 void TEdit::Replace(const std::u32string& inserted) {
-    const int start = SelStart();
-    FChars.replace(start, SelLength(), inserted);
-    FAnchor = FCaret = start + int(inserted.size());
+    FText.Replace(inserted);
     TextChanged();
 }
 
 void TEdit::TextChanged() {
     FOwnChange = true;
     try {
-        SetText(gfx::EncodeUtf8(FChars));
+        SetText(gfx::EncodeUtf8(FText.Chars()));
     } catch (...) {
         FOwnChange = false;
         throw;
@@ -161,8 +153,7 @@ void TEdit::TextChanged() {
 }
 
 void TEdit::MoveCaret(int position, bool extend) {
-    FCaret = std::clamp(position, 0, int(FChars.size()));
-    if (!extend) FAnchor = FCaret;
+    FText.MoveCaret(position, extend);
     ScrollToCaret();
     Invalidate();
 }
@@ -179,8 +170,8 @@ void TEdit::WndProc(TMessage& message) {
     case CM_TEXTCHANGED:
         if (!FOwnChange) {
             // Text from code replaces everything and puts the caret at the start.
-            FChars = gfx::DecodeUtf8(Text());
-            FAnchor = FCaret = FScroll = 0;
+            FText.Assign(gfx::DecodeUtf8(Text()));
+            FScroll = 0;
             Invalidate();
         }
         TCustomControl::WndProc(message);
@@ -213,7 +204,7 @@ void TEdit::DefaultHandler(TMessage& message) {
 void TEdit::TypeChar(char32_t ch) {
     if (ch == U'\b') {
         if (FReadOnly) return;
-        if (SelLength() == 0 && FCaret > 0) FAnchor = FCaret - 1;
+        if (SelLength() == 0 && FText.Caret() > 0) FText.Select(FText.Caret() - 1, FText.Caret());
         UserReplace({});
         return;
     }
@@ -228,22 +219,23 @@ void TEdit::KeyDown(unsigned short& key, TShiftState shift) {
     const bool ctrl = shift.Contains(ssCtrl);
     switch (key) {
     case VK_LEFT:
-        MoveCaret(!extend && SelLength() > 0 ? SelStart() : FCaret - 1, extend);
+        MoveCaret(!extend && SelLength() > 0 ? SelStart() : FText.Caret() - 1, extend);
         break;
     case VK_RIGHT:
-        MoveCaret(!extend && SelLength() > 0 ? SelStart() + SelLength() : FCaret + 1, extend);
+        MoveCaret(!extend && SelLength() > 0 ? SelStart() + SelLength() : FText.Caret() + 1,
+                  extend);
         break;
     case VK_HOME:
         MoveCaret(0, extend);
         break;
     case VK_END:
-        MoveCaret(int(FChars.size()), extend);
+        MoveCaret(FText.Length(), extend);
         break;
     case VK_DELETE:
         if (extend) {
             CutToClipboard();
         } else if (!FReadOnly) {
-            if (SelLength() == 0 && FCaret < int(FChars.size())) FCaret = FCaret + 1;
+            if (SelLength() == 0) FText.Select(FText.Caret(), FText.Caret() + 1);
             UserReplace({});
         }
         break;
@@ -286,28 +278,29 @@ void TEdit::MouseMove(TShiftState shift, int x, int y) {
 
 int TEdit::TextX(int position) {
     TMeasureCanvas measure(FFont);
-    return measure.Width(gfx::EncodeUtf8(std::u32string_view(FChars).substr(0, position)));
+    return measure.Width(gfx::EncodeUtf8(std::u32string_view(FText.Chars()).substr(0, position)));
 }
 
 int TEdit::PositionAt(int x) {
     const int target = x - Margin() + FScroll;
     TMeasureCanvas measure(FFont);
     int previous = 0;
-    for (int i = 1; i <= int(FChars.size()); ++i) {
-        const int next = measure.Width(gfx::EncodeUtf8(std::u32string_view(FChars).substr(0, i)));
+    const std::u32string_view chars = FText.Chars();
+    for (int i = 1; i <= int(chars.size()); ++i) {
+        const int next = measure.Width(gfx::EncodeUtf8(chars.substr(0, i)));
         if (target < (previous + next) / 2) return i - 1;
         previous = next;
     }
-    return int(FChars.size());
+    return int(chars.size());
 }
 
 void TEdit::ScrollToCaret() {
     const int visible = std::max(1, ClientWidth() - 2 * Margin());
-    const int x = TextX(FCaret);
+    const int x = TextX(FText.Caret());
     if (x - FScroll > visible) FScroll = x - visible;
     if (x < FScroll) FScroll = x;
     // Never scroll past the end when the whole text fits again.
-    FScroll = std::max(0, std::min(FScroll, TextX(int(FChars.size())) - visible + 1));
+    FScroll = std::max(0, std::min(FScroll, TextX(FText.Length()) - visible + 1));
     if (x < FScroll) FScroll = x;
 }
 
@@ -324,7 +317,7 @@ void TEdit::Paint() {
     const int saved = SaveDC(FCanvas.Handle());
     IntersectClipRect(FCanvas.Handle(), inner.Left, inner.Top, inner.Right, inner.Bottom);
 
-    const std::string text = gfx::EncodeUtf8(FChars);
+    const std::string text = gfx::EncodeUtf8(FText.Chars());
     const int textHeight = FCanvas.TextHeight("0");
     const int y = inner.Top + std::max(0, (inner.Height() - textHeight) / 2);
     const int x0 = Margin() - FScroll;
@@ -340,7 +333,7 @@ void TEdit::Paint() {
         FCanvas.Font().SetColor(FFont.Color());
     }
     if (Focused()) {
-        const int cx = x0 + TextX(FCaret);
+        const int cx = x0 + TextX(FText.Caret());
         FCanvas.Pen().SetColor(clWindowText);
         FCanvas.MoveTo(cx, y);
         FCanvas.LineTo(cx, y + textHeight);

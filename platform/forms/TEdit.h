@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/TEditText.h"
 #include <string>
 
 // A one-line text field: a caret and a selection counted in characters, typing, the keyboard
@@ -67,9 +68,7 @@ private:
     // From the control's edge to where the text starts.
     int Margin() const;
 
-    std::u32string FChars;
-    int FAnchor{ 0 };
-    int FCaret{ 0 };
+    TEditText FText;
     int FScroll{ 0 };
     int FMaxLength{ 0 };
     bool FReadOnly{ false };
