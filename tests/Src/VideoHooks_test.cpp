@@ -2,6 +2,7 @@
 
 #include "OptionTestDispatcher.h"
 #include "Src/AVUtilStubs.h"
+#include "Src/FFmpeg/Deinterlace.h"
 #include "Src/FFmpeg/TCustomFFmpeg.h"
 #include "platform/gfx/TBitmap.h"
 
@@ -196,6 +197,25 @@ TEST_F(VideoHooksTest, CustomHookUpdatesStopsAndSurvivesItsHandler) {
     // The stop ends the custom hook and the plug-ins alike.
     EXPECT_FALSE(transcoder.OnCustomHook);
     EXPECT_FALSE(transcoder.Options().Fusing_vhook);
+}
+
+TEST_F(VideoHooksTest, DeinterlaceBlendsTheSecondFieldOfPlanarPictures) {
+    // A comb: even lines black, odd lines bright, in every plane.
+    FramePtr picture = MakePicture(8, 8, 0);
+    for (int plane = 0; plane < 3; ++plane)
+        for (int y = 0; y < (plane ? 4 : 8); ++y)
+            std::fill_n(picture->data[plane] + y * picture->linesize[plane], plane ? 4 : 8,
+                        y % 2 ? 200 : 0);
+    ASSERT_EQ(DeinterlacePicture(*picture), 0);
+    EXPECT_EQ(Luma(*picture, 3, 0), 0);
+    EXPECT_EQ(Luma(*picture, 3, 3), 0);
+    EXPECT_EQ(Luma(*picture, 3, 5), 0);
+    EXPECT_EQ(picture->data[1][1 * picture->linesize[1]], 25);
+
+    FramePtr odd = MakePicture(6, 6, 0);
+    EXPECT_LT(DeinterlacePicture(*odd), 0);
+    odd->format = AV_PIX_FMT_RGB24;
+    EXPECT_LT(DeinterlacePicture(*odd), 0);
 }
 
 } // namespace
