@@ -73,12 +73,9 @@ void ReadConversionOptions(TSettingsFile& file, TConversionOptions& options) {
         return;
     }
     const std::string count = file.Read(kOptions, "Thread_Count");
-    if (IsThreadCountEntry(count)) {
-        options.ThreadCount = count;
-    } else {
-        options.ThreadCount = "1";
-        if (count != "0") file.Write(kOptions, "Thread_Count", "0");
-    }
+    const bool entry = IsThreadCountEntry(count);
+    if (!entry && count != "0") file.Write(kOptions, "Thread_Count", "0");
+    options.ThreadCount = entry ? count : TConversionOptions().ThreadCount;
     options.AfterDone = ReadChoice(file, "After_Done", 3, 0);
     options.ThreadPriority = ReadChoice(file, "Thread_Priority", 3, 3);
     options.OverwriteFile = ReadChoice(file, "Overwrite_File", 1, 1);
