@@ -1,0 +1,63 @@
+#include "app/StandIns/TbsSkinButtons.h"
+
+#include "platform/gfx/TextDraw.h"
+#include "platform/win/Win.h"
+
+#include <algorithm>
+
+using namespace win;
+
+void TbsSkinMenuSpeedButton::SetSkinPopupMenu(TPopupMenu* value) {
+    if (FSkinPopupMenu == value) return;
+    if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);
+    FSkinPopupMenu = value;
+    if (FSkinPopupMenu) FSkinPopupMenu->FreeNotification(this);
+}
+
+void TbsSkinMenuSpeedButton::Click() {
+    if (!FSkinPopupMenu) return;
+    const TPoint below = ClientToScreen(TPoint(0, Height()));
+    FSkinPopupMenu->SetPopupComponent(this);
+    FSkinPopupMenu->Popup(below.X, below.Y);
+}
+
+void TbsSkinMenuSpeedButton::Notification(TComponent* component, TOperation operation) {
+    TButton::Notification(component, operation);
+    if (operation == opRemove && component == FSkinPopupMenu) FSkinPopupMenu = nullptr;
+}
+
+void TbsSkinCheckRadioBox::SetRadio(bool value) {
+    FRadio = value;
+    Invalidate();
+}
+
+void TbsSkinCheckRadioBox::SetChecked(bool value) {
+    if (value == Checked()) {
+        TControl::Click();
+        return;
+    }
+    if (value && FRadio) {
+        if (TWinControl* parent = Parent())
+            for (int i = 0; i < parent->ControlCount(); ++i) {
+                auto* other = dynamic_cast<TbsSkinCheckRadioBox*>(parent->Controls(i));
+                if (other && other != this && other->FRadio && other->FGroupIndex == FGroupIndex &&
+                    other->Checked())
+                    other->TCheckBox::SetChecked(false);
+            }
+    }
+    TCheckBox::SetChecked(value);
+}
+
+void TbsSkinCheckRadioBox::Click() {
+    SetChecked(FRadio ? true : !Checked());
+}
+
+void TbsSkinCheckRadioBox::Paint() {
+    const TRect client = ClientRect();
+    FCanvas.Brush().SetStyle(bsSolid);
+    FCanvas.Brush().SetColor(FColor);
+    FCanvas.FillRect(client);
+    const TRect text = DrawCheckMark(FCanvas, client, Alignment() == taLeftJustify, FRadio, State(),
+                                     Pressed(), Enabled());
+    DrawCaption(text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+}

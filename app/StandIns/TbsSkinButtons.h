@@ -1,0 +1,50 @@
+#pragma once
+#include "platform/forms/TButton.h"
+#include "platform/forms/TCheckBox.h"
+#include "platform/forms/TMenuItem.h"
+
+// Plain stand-ins for the skinned buttons: same names, places and behaviour, drawn as standard
+// controls until the skinned ones replace them.
+
+class TbsSkinButton : public TButton {
+public:
+    using TButton::TButton;
+    std::string ClassName() const override { return "TbsSkinButton"; }
+};
+
+// A button that drops its popup menu down below itself and runs no operation of its own.
+class TbsSkinMenuSpeedButton : public TButton {
+public:
+    using TButton::TButton;
+    std::string ClassName() const override { return "TbsSkinMenuSpeedButton"; }
+
+    TPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
+    void SetSkinPopupMenu(TPopupMenu* value);
+    void Click() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TPopupMenu* FSkinPopupMenu{ nullptr };
+};
+
+// A check box, or with Radio a radio box that unchecks the other radio boxes of its parent with
+// the same GroupIndex. Setting Checked runs OnClick every time, also to the state it holds.
+class TbsSkinCheckRadioBox : public TCheckBox {
+public:
+    using TCheckBox::TCheckBox;
+    std::string ClassName() const override { return "TbsSkinCheckRadioBox"; }
+
+    bool Radio() const { return FRadio; }
+    void SetRadio(bool value);
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int value) { FGroupIndex = value; }
+    void SetChecked(bool value);
+    void Click() override;
+
+protected:
+    void Paint() override;
+
+private:
+    bool FRadio{ false };
+    int FGroupIndex{ 0 };
+};
