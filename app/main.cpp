@@ -1,15 +1,37 @@
+#include "app/Program.h"
+#include "platform/forms/TApplication.h"
+#include "platform/win/Backend.h"
+#include "platform/win/x11/X11Backend.h"
+
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <memory>
 
-// The program's windows are not built yet: start, say so, and leave cleanly.
-int main()
-{
+int main() {
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0') {
         std::fprintf(stderr, "vobconv: no X display (DISPLAY is not set); the program needs a "
                              "graphical session.\n");
         return 1;
     }
-    std::printf("vobconv: the main window is not available yet; nothing to show.\n");
-    return 0;
+    try {
+        win::InstallBackend(std::make_unique<win::X11Backend>(display));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "vobconv: cannot open the X display %s: %s\n", display, error.what());
+        return 1;
+    }
+    int result = 0;
+    {
+        TApplication application(nullptr);
+        try {
+            CreateProgramWindows(application);
+            application.Run();
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "vobconv: %s\n", error.what());
+            result = 1;
+        }
+    }
+    win::InstallBackend(nullptr);
+    return result;
 }

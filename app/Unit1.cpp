@@ -1,0 +1,315 @@
+#include "app/Unit1.h"
+
+#include "app/FormHandlers.h"
+#include "app/FormResources.h"
+#include "app/ProgramFolders.h"
+#include "app/StandIns/StandInClasses.h"
+#include "app/StandIns/TbsSkinDialogs.h"
+#include "app/StandIns/TbsSkinLabels.h"
+#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TbsSkinMenus.h"
+#include "app/Unit2.h"
+#include "app/Unit5.h"
+#include "lib/TbsSkinData.h"
+#include "lib/bsPngImageListClasses.h"
+#include "lib/bsSkinDataClasses.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TButton.h"
+#include "platform/forms/TFormReader.h"
+#include "platform/shell/ShellExecute.h"
+
+#include <mutex>
+
+TForm1* Form1 = nullptr;
+
+void RunOperation(TControl* button) {
+    if (button && button->OnClick) button->OnClick(button);
+}
+
+TForm1::TForm1(TComponent* owner) : TForm(owner) {
+    RegisterUnit1Classes();
+    ReadFormDescription(this, FormResource("Unit1"), "Unit1.dfm");
+    FOutputFolderEdit = DescribedComponent<TbsSkinEdit>(this, "Video_OutPut_Folder_Edit");
+    FJobList = DescribedComponent<TbsSkinListView>(this, "lvFiles");
+    FSkinData = DescribedComponent<TbsSkinData>(this, "bsSkinData1");
+    FMainMenu = DescribedComponent<TbsSkinMainMenu>(this, "bsSkinMainMenu1");
+    FOutputFolderDialog =
+        DescribedComponent<TbsSkinSelectDirectoryDialog>(this, "bsSkinSelectDirectoryDialog2");
+    FSkinDialog = DescribedComponent<TbsSelectSkinDialog>(this, "bsSelectSkinDialog1");
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::Run(const char* buttonName) {
+    RunOperation(DescribedComponent<TControl>(this, buttonName));
+}
+
+void TForm1::CreationStep(TControl* button) {
+    // A step that fails (an unwritable settings file, say) must not leave the rest of the window
+    // unprepared.
+    try {
+        RunOperation(button);
+    } catch (const std::exception& error) {
+        if (Application) Application->HandleException(this, error);
+    }
+}
+
+void TForm1::FormCreate(TObject*) {
+    for (const char* step : { "Button15", "Button17", "Button21", "Button3", "Button2" })
+        CreationStep(DescribedComponent<TControl>(this, step));
+    FillScreenList();
+    bsSkinSlider1_down_UP = "UP";
+}
+
+void TForm1::FillScreenList() {
+    cboScreens.Clear();
+    cboScreens.Add("Panel6");
+    for (int order = 0;; ++order) {
+        TWinControl* found = nullptr;
+        for (int i = 0; i < ControlCount() && !found; ++i) {
+            auto* child = dynamic_cast<TWinControl*>(Controls(i));
+            if (child && child->TabOrder() == order) found = child;
+        }
+        if (!found) break;
+        cboScreens.Add(found->Name());
+    }
+}
+
+void TForm1::FormCloseQuery(TObject*, bool& canClose) {
+    canClose = true;
+}
+
+void TForm1::KeyDown(unsigned short& key, TShiftState shift) {
+    // Menu short-cuts (F1) work wherever the focus is in the window.
+    if (FMainMenu && FMainMenu->IsShortCut(ShortCut(key, shift))) {
+        key = 0;
+        return;
+    }
+    TForm::KeyDown(key, shift);
+}
+
+void TForm1::FocusJobList() {
+    if (FJobList->CanFocus()) FJobList->SetFocus();
+}
+
+void TForm1::ShowOptions() {
+    if (Form5) Form5->ShowModal();
+}
+
+void TForm1::bsSkinButton7Click(TObject*) {
+    Run("btnRemove");
+}
+
+void TForm1::bsSkinButton8Click(TObject*) {
+    Run("btnClear");
+}
+
+void TForm1::bsSkinButton2Click(TObject*) {
+    Run("btnStart");
+}
+
+void TForm1::bsSkinButton10Click(TObject*) {
+    Run("btnStop");
+}
+
+void TForm1::bsSkinButton11Click(TObject*) {
+    Run("btnPause");
+    DescribedComponent<TControl>(this, "bsSkinButton11")->SetVisible(false);
+    DescribedComponent<TControl>(this, "bsSkinButton12")->SetVisible(true);
+}
+
+void TForm1::bsSkinButton12Click(TObject*) {
+    Run("btnResume");
+    DescribedComponent<TControl>(this, "bsSkinButton12")->SetVisible(false);
+    DescribedComponent<TControl>(this, "bsSkinButton11")->SetVisible(true);
+}
+
+void TForm1::bsSkinButton19Click(TObject*) {
+    ShowOptions();
+}
+
+void TForm1::N24Click(TObject*) {
+    ShowOptions();
+}
+
+void TForm1::bsSkinButton1Click(TObject*) {
+    ShowOptions();
+}
+
+void TForm1::Button26Click(TObject*) {
+    ShowOptions();
+}
+
+void TForm1::bsSkinSpeedButton1Click(TObject*) {
+    ShowOptions();
+}
+
+void TForm1::N21Click(TObject*) {
+    Run("Button12");
+}
+
+void TForm1::N2222Click(TObject*) {
+    Run("Button8");
+}
+
+void TForm1::N3331Click(TObject*) {
+    Run("Button12");
+}
+
+void TForm1::N4Click(TObject*) {
+    Close();
+}
+
+void TForm1::N5Click(TObject*) {
+    if (Form2) Form2->ShowModal();
+}
+
+void TForm1::N15Click(TObject*) {
+    win::ShellExecute(Handle(), nullptr, kWebPage, nullptr, nullptr, win::SW_SHOWNORMAL);
+}
+
+void TForm1::N19Click(TObject*) {
+    win::ShellExecute(Handle(), nullptr, kWebPage, nullptr, nullptr, win::SW_SHOWNORMAL);
+}
+
+void TForm1::EMAIL1Click(TObject*) {
+    win::ShellExecute(Handle(), nullptr, kMailLink, nullptr, nullptr, win::SW_SHOWNORMAL);
+}
+
+void TForm1::Button1Click(TObject*) {
+    const std::string help = ProgramPath() + (Application ? Application->HelpFile() : "help.chm");
+    win::ShellExecute(Handle(), nullptr, help, nullptr, nullptr, win::SW_SHOWNORMAL);
+}
+
+void TForm1::Video_OutPut_Folder_EditClick(TObject*) {
+    FocusJobList();
+}
+
+void TForm1::bsSkinPanel1Click(TObject*) {}
+
+void TForm1::bsSkinCheckRadioBox1Click(TObject*) {
+    FocusJobList();
+}
+
+void TForm1::bsSkinCheckRadioBox2Click(TObject*) {
+    FocusJobList();
+}
+
+void RegisterUnit1Classes() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        RegisterStandInClasses();
+        RegisterSkinDataClasses();
+        RegisterPngImageListClasses();
+        auto& r = TClassRegistry::Instance();
+        r.RegisterClass("TForm1", "TForm");
+        r.RegisterMethod("TForm1", "FormCloseQuery", [](TComponent* root) {
+            auto* form = static_cast<TForm1*>(root);
+            return std::any(TCloseQueryEvent(
+                [form](TObject* s, bool& canClose) { form->FormCloseQuery(s, canClose); }));
+        });
+        using F = TForm1;
+        RegisterMouseHandlers<F>("TForm1",
+                                 {
+                                     { "bsSkinButton23MouseDown", &F::bsSkinButton23MouseDown },
+                                     { "bsSkinSlider1MouseDown", &F::bsSkinSlider1MouseDown },
+                                     { "bsSkinSlider1MouseUp", &F::bsSkinSlider1MouseUp },
+                                 });
+        RegisterNotifyHandlers<F>(
+            "TForm1", {
+                          { "FormCreate", &F::FormCreate },
+                          { "Button17Click", &F::Button17Click },
+                          { "Button16Click", &F::Button16Click },
+                          { "bsSkinButton5Click", &F::bsSkinButton5Click },
+                          { "bsSkinButton6Click", &F::bsSkinButton6Click },
+                          { "Button3Click", &F::Button3Click },
+                          { "Button4Click", &F::Button4Click },
+                          { "bsSkinButton9Click", &F::bsSkinButton9Click },
+                          { "N23Click", &F::N23Click },
+                          { "bsSkinButton7Click", &F::bsSkinButton7Click },
+                          { "bsSkinButton8Click", &F::bsSkinButton8Click },
+                          { "bsSkinButton2Click", &F::bsSkinButton2Click },
+                          { "bsSkinButton10Click", &F::bsSkinButton10Click },
+                          { "bsSkinButton11Click", &F::bsSkinButton11Click },
+                          { "bsSkinButton12Click", &F::bsSkinButton12Click },
+                          { "bsSkinButton19Click", &F::bsSkinButton19Click },
+                          { "N24Click", &F::N24Click },
+                          { "bsSkinButton1Click", &F::bsSkinButton1Click },
+                          { "Button26Click", &F::Button26Click },
+                          { "bsSkinSpeedButton1Click", &F::bsSkinSpeedButton1Click },
+                          { "N21Click", &F::N21Click },
+                          { "N2222Click", &F::N2222Click },
+                          { "N3331Click", &F::N3331Click },
+                          { "N4Click", &F::N4Click },
+                          { "N5Click", &F::N5Click },
+                          { "N15Click", &F::N15Click },
+                          { "N19Click", &F::N19Click },
+                          { "EMAIL1Click", &F::EMAIL1Click },
+                          { "Button1Click", &F::Button1Click },
+                          { "Button20Click", &F::Button20Click },
+                          { "Video_OutPut_Folder_EditClick", &F::Video_OutPut_Folder_EditClick },
+                          { "bsSkinPanel1Click", &F::bsSkinPanel1Click },
+                          { "bsSkinCheckRadioBox1Click", &F::bsSkinCheckRadioBox1Click },
+                          { "bsSkinCheckRadioBox2Click", &F::bsSkinCheckRadioBox2Click },
+                          { "Button15Click", &F::Button15Click },
+                          { "Button21Click", &F::Button21Click },
+                          { "Button2Click", &F::Button2Click },
+                          { "Button18Click", &F::Button18Click },
+                          { "Button6Click", &F::Button6Click },
+                          { "Button5Click", &F::Button5Click },
+                          { "Button13Click", &F::Button13Click },
+                          { "Button7Click", &F::Button7Click },
+                          { "btnAddClick", &F::btnAddClick },
+                          { "Button8Click", &F::Button8Click },
+                          { "Button12Click", &F::Button12Click },
+                          { "btnRemoveClick", &F::btnRemoveClick },
+                          { "btnClearClick", &F::btnClearClick },
+                          { "Button14Click", &F::Button14Click },
+                          { "btnStartClick", &F::btnStartClick },
+                          { "btnStopClick", &F::btnStopClick },
+                          { "btnPauseClick", &F::btnPauseClick },
+                          { "btnResumeClick", &F::btnResumeClick },
+                          { "button28Click", &F::button28Click },
+                          { "Button22Click", &F::Button22Click },
+                          { "Button23Click", &F::Button23Click },
+                          { "Button24Click", &F::Button24Click },
+                          { "Button25Click", &F::Button25Click },
+                          { "Button29Click", &F::Button29Click },
+                          { "Button31Click", &F::Button31Click },
+                          { "btnCaptureClick", &F::btnCaptureClick },
+                          { "Button27Click", &F::Button27Click },
+                          { "bsSkinButton3Click", &F::bsSkinButton3Click },
+                          { "bsSkinButton4Click", &F::bsSkinButton4Click },
+                          { "bsSkinButton21Click", &F::bsSkinButton21Click },
+                          { "N26Click", &F::N26Click },
+                          { "edtExit", &F::edtExit },
+                          { "lvFilesClick", &F::lvFilesClick },
+                          { "lvFilesDblClick", &F::lvFilesDblClick },
+                          { "bsSkinOfficeComboBox1Change", &F::bsSkinOfficeComboBox1Change },
+                          { "bsSkinOfficeComboBox2Change", &F::bsSkinOfficeComboBox2Change },
+                          { "bsSkinComboBox1Change", &F::bsSkinComboBox1Change },
+                          { "bsSkinComboBox2Change", &F::bsSkinComboBox2Change },
+                          { "bsSkinComboBox3Change", &F::bsSkinComboBox3Change },
+                          { "bsSkinComboBox4Change", &F::bsSkinComboBox4Change },
+                          { "bsSkinComboBox9Change", &F::bsSkinComboBox9Change },
+                          { "bsSkinComboBox10Change", &F::bsSkinComboBox10Change },
+                          { "bsSkinButton13Click", &F::bsSkinButton13Click },
+                          { "bsSkinButton14Click", &F::bsSkinButton14Click },
+                          { "bsSkinButton15Click", &F::bsSkinButton15Click },
+                          { "bsSkinButton16Click", &F::bsSkinButton16Click },
+                          { "bsSkinButton20Click", &F::bsSkinButton20Click },
+                          { "bsSkinButton22Click", &F::bsSkinButton22Click },
+                          { "bsSkinButton23Click", &F::bsSkinButton23Click },
+                          { "bsSkinSlider1Change", &F::bsSkinSlider1Change },
+                          { "chkPreviewClick", &F::chkPreviewClick },
+                          { "MenuItem1Click", &F::MenuItem1Click },
+                          { "MenuItem2Click", &F::MenuItem2Click },
+                          { "BMP1Click", &F::BMP1Click },
+                          { "JPG1Click", &F::JPG1Click },
+                          { "GIF1Click", &F::GIF1Click },
+                          { "PNG1Click", &F::PNG1Click },
+                      });
+    });
+}

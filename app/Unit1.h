@@ -1,0 +1,166 @@
+#pragma once
+#include "platform/forms/TCustomForm.h"
+#include "platform/rtl/TStringList.h"
+#include <string>
+
+class TbsSkinData;
+class TbsSkinEdit;
+class TbsSkinButton;
+class TbsSkinListView;
+class TbsSkinMainMenu;
+class TbsSkinSelectDirectoryDialog;
+class TbsSelectSkinDialog;
+class TButton;
+
+// The main window: job list, output panel, preset and preview panels, tool bar and menus. Its
+// operations reach one another through the hidden operation buttons, as the description wires
+// them.
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner);
+    ~TForm1() override;
+    std::string ClassName() const override { return "TForm1"; }
+
+    // The product's web page and support mail link of the help menu and the about box.
+    static constexpr const char* kWebPage = "https://vobconv.example.org/";
+    static constexpr const char* kMailLink = "mailto:support@vobconv.example.org";
+
+    // Output folder used when the tasks are built; the edit always shows the same.
+    std::string FileOutPutPath;
+    // The player screens: "Panel6", then the window's windowed children in tab order.
+    TStringList cboScreens;
+    std::string bsSkinSlider1_down_UP;
+    int All_Trant_Number{ 0 };
+    bool Video_DisableVideo{ false };
+
+    // Start-up and close.
+    void FormCreate(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+
+    // Settings: output folder and skin.
+    void Button17Click(TObject* sender);
+    void Button16Click(TObject* sender);
+    void bsSkinButton5Click(TObject* sender);
+    void bsSkinButton6Click(TObject* sender);
+    void Button3Click(TObject* sender);
+    void Button4Click(TObject* sender);
+    void bsSkinButton9Click(TObject* sender);
+    void N23Click(TObject* sender);
+
+    // Commands of the tool bar and the menus.
+    void bsSkinButton7Click(TObject* sender);
+    void bsSkinButton8Click(TObject* sender);
+    void bsSkinButton2Click(TObject* sender);
+    void bsSkinButton10Click(TObject* sender);
+    void bsSkinButton11Click(TObject* sender);
+    void bsSkinButton12Click(TObject* sender);
+    void bsSkinButton19Click(TObject* sender);
+    void N24Click(TObject* sender);
+    void bsSkinButton1Click(TObject* sender);
+    void Button26Click(TObject* sender);
+    void bsSkinSpeedButton1Click(TObject* sender);
+    void N21Click(TObject* sender);
+    void N2222Click(TObject* sender);
+    void N3331Click(TObject* sender);
+    void N4Click(TObject* sender);
+    void N5Click(TObject* sender);
+    void N15Click(TObject* sender);
+    void N19Click(TObject* sender);
+    void EMAIL1Click(TObject* sender);
+    void Button1Click(TObject* sender);
+    void Button20Click(TObject* sender);
+    void Video_OutPut_Folder_EditClick(TObject* sender);
+    void bsSkinPanel1Click(TObject* sender);
+    void bsSkinCheckRadioBox1Click(TObject* sender);
+    void bsSkinCheckRadioBox2Click(TObject* sender);
+
+    // Operations of the job list, conversion control, format choice and preview panel.
+    void Button15Click(TObject* sender);
+    void Button21Click(TObject* sender);
+    void Button2Click(TObject* sender);
+    void Button18Click(TObject* sender);
+    void Button6Click(TObject* sender);
+    void Button5Click(TObject* sender);
+    void Button13Click(TObject* sender);
+    void Button7Click(TObject* sender);
+    void btnAddClick(TObject* sender);
+    void Button8Click(TObject* sender);
+    void Button12Click(TObject* sender);
+    void btnRemoveClick(TObject* sender);
+    void btnClearClick(TObject* sender);
+    void Button14Click(TObject* sender);
+    void btnStartClick(TObject* sender);
+    void btnStopClick(TObject* sender);
+    void btnPauseClick(TObject* sender);
+    void btnResumeClick(TObject* sender);
+    void button28Click(TObject* sender);
+    void Button22Click(TObject* sender);
+    void Button23Click(TObject* sender);
+    void Button24Click(TObject* sender);
+    void Button25Click(TObject* sender);
+    void Button29Click(TObject* sender);
+    void Button31Click(TObject* sender);
+    void btnCaptureClick(TObject* sender);
+    void Button27Click(TObject* sender);
+    void bsSkinButton3Click(TObject* sender);
+    void bsSkinButton4Click(TObject* sender);
+    void bsSkinButton21Click(TObject* sender);
+    void N26Click(TObject* sender);
+    void edtExit(TObject* sender);
+    void lvFilesClick(TObject* sender);
+    void lvFilesDblClick(TObject* sender);
+    void bsSkinOfficeComboBox1Change(TObject* sender);
+    void bsSkinOfficeComboBox2Change(TObject* sender);
+    void bsSkinComboBox1Change(TObject* sender);
+    void bsSkinComboBox2Change(TObject* sender);
+    void bsSkinComboBox3Change(TObject* sender);
+    void bsSkinComboBox4Change(TObject* sender);
+    void bsSkinComboBox9Change(TObject* sender);
+    void bsSkinComboBox10Change(TObject* sender);
+    void bsSkinButton13Click(TObject* sender);
+    void bsSkinButton14Click(TObject* sender);
+    void bsSkinButton15Click(TObject* sender);
+    void bsSkinButton16Click(TObject* sender);
+    void bsSkinButton20Click(TObject* sender);
+    void bsSkinButton22Click(TObject* sender);
+    void bsSkinButton23Click(TObject* sender);
+    void bsSkinButton23MouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                                 int y);
+    void bsSkinSlider1MouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                                int y);
+    void bsSkinSlider1MouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                              int y);
+    void bsSkinSlider1Change(TObject* sender);
+    void chkPreviewClick(TObject* sender);
+    void MenuItem1Click(TObject* sender);
+    void MenuItem2Click(TObject* sender);
+    void BMP1Click(TObject* sender);
+    void JPG1Click(TObject* sender);
+    void GIF1Click(TObject* sender);
+    void PNG1Click(TObject* sender);
+
+protected:
+    void KeyDown(unsigned short& key, TShiftState shift) override;
+
+private:
+    // Runs one step of the window's creation; a failing step is reported and the next runs.
+    void CreationStep(TControl* button);
+    void FillScreenList();
+    void ShowOutputFolder(const std::string& folder);
+    void FocusJobList();
+    void ShowOptions();
+    void Run(const char* buttonName);
+
+    TbsSkinEdit* FOutputFolderEdit{ nullptr };
+    TbsSkinListView* FJobList{ nullptr };
+    TbsSkinData* FSkinData{ nullptr };
+    TbsSkinMainMenu* FMainMenu{ nullptr };
+    TbsSkinSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
+    TbsSelectSkinDialog* FSkinDialog{ nullptr };
+};
+
+// The main window, made by the program's start-up.
+extern TForm1* Form1;
+
+// Makes TForm1 and everything its description names known to the description reader (once).
+void RegisterUnit1Classes();

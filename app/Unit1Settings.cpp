@@ -1,0 +1,69 @@
+#include "app/ProgramFolders.h"
+#include "app/SettingsSections.h"
+#include "app/StandIns/TbsSkinDialogs.h"
+#include "app/StandIns/TbsSkinLabels.h"
+#include "app/Unit1.h"
+#include "lib/TbsSkinData.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/shell/ShellExecute.h"
+
+void TForm1::ShowOutputFolder(const std::string& folder) {
+    FileOutPutPath = folder;
+    FOutputFolderEdit->SetText(folder);
+}
+
+void TForm1::Button17Click(TObject*) {
+    TSettingsFile file(SettingsFileName());
+    try {
+        ShowOutputFolder(ReadOutputFolder(file, DefaultOutputFolder()));
+    } catch (...) {
+        // The default folder is made before it is written: the conversions can still use it.
+        ShowOutputFolder(DefaultOutputFolder());
+        throw;
+    }
+}
+
+void TForm1::Button16Click(TObject*) {
+    TSettingsFile file(SettingsFileName());
+    WriteOutputFolder(file, FileOutPutPath);
+}
+
+void TForm1::bsSkinButton5Click(TObject*) {
+    // Only a folder the user confirmed now; Cancel must not bring back an older choice.
+    if (!FOutputFolderDialog->Execute()) return;
+    const std::string folder = FOutputFolderDialog->Directory();
+    if (!DirectoryExists(folder)) return;
+    ShowOutputFolder(folder);
+    Run("Button16");
+    FocusJobList();
+}
+
+void TForm1::bsSkinButton6Click(TObject*) {
+    Run("Button20");
+    FocusJobList();
+}
+
+void TForm1::Button20Click(TObject*) {
+    win::ShellExecute(Handle(), nullptr, FOutputFolderEdit->Text(), nullptr, nullptr,
+                      win::SW_SHOWNORMAL);
+}
+
+void TForm1::Button3Click(TObject*) {
+    TSettingsFile file(SettingsFileName());
+    FSkinData->SetSkinIndex(ReadSkinIndex(file));
+}
+
+void TForm1::Button4Click(TObject*) {
+    TSettingsFile file(SettingsFileName());
+    WriteSkinIndex(file, FSkinData->SkinIndex());
+}
+
+void TForm1::bsSkinButton9Click(TObject*) {
+    if (FSkinDialog->Execute(FSkinData->SkinIndex()))
+        FSkinData->SetSkinIndex(FSkinDialog->SelectedSkinIndex());
+    Run("Button4");
+}
+
+void TForm1::N23Click(TObject* sender) {
+    bsSkinButton9Click(sender);
+}

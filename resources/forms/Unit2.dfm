@@ -1,0 +1,62 @@
+object Form2: TForm2
+  BorderStyle = bsSingle
+  BorderIcons = []
+  Caption = '关于软件'
+  ClientWidth = 406
+  ClientHeight = 281
+  Position = poMainFormCenter
+  object bsSkinStdLabel1: TbsSkinStdLabel
+    Left = 120
+    Top = 32
+    Caption = '苇川VOB视频格式转换器'
+    Font.Height = -16
+    Font.Style = [fsBold]
+  end
+  object bsSkinStdLabel2: TbsSkinStdLabel
+    Left = 120
+    Top = 64
+    Caption = 'Ver:10.0.0.0'
+  end
+  object bsSkinPanel1: TbsSkinPanel
+    Left = 24
+    Top = 24
+    Width = 80
+    Height = 80
+    Caption = 'VOB'
+    Font.Height = -20
+    Font.Style = [fsBold]
+  end
+  object bsSkinStdLabel3: TbsSkinStdLabel
+    Left = 24
+    Top = 136
+    Caption = '官方网站：'
+  end
+  object bsSkinLinkLabel1: TbsSkinLinkLabel
+    Left = 104
+    Top = 136
+    Caption = 'https://vobconv.example.org/'
+    URL = 'https://vobconv.example.org/'
+  end
+  object bsSkinStdLabel4: TbsSkinStdLabel
+    Left = 24
+    Top = 168
+    Caption = 'E-MAIL：'
+  end
+  object bsSkinLinkLabel2: TbsSkinLinkLabel
+    Left = 104
+    Top = 168
+    Caption = 'support@vobconv.example.org'
+    URL = 'mailto:support@vobconv.example.org'
+  end
+  object bsSkinButton1: TbsSkinButton
+    Left = 316
+    Top = 244
+    Width = 75
+    Height = 25
+    Caption = '确定'
+    TabOrder = 0
+    OnClick = bsSkinButton1Click
+  end
+  object bsSkinForm1: TbsSkinForm
+  end
+end

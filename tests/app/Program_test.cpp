@@ -1,0 +1,494 @@
+#include "app/Dialogs.h"
+#include "app/Program.h"
+#include "app/ProgramFolders.h"
+#include "app/StandIns/TbsSkinButtons.h"
+#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TbsSkinDialogs.h"
+#include "app/StandIns/TbsSkinLabels.h"
+#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TbsSkinMenus.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "app/Unit5.h"
+#include "app/Unit6.h"
+#include "lib/TbsSkinData.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TFormReader.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/TIniFile.h"
+#include "platform/shell/ShellExecute.h"
+#include "platform/win/Win.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace win;
+
+class TRecordingLauncher : public TShellLauncher {
+public:
+    explicit TRecordingLauncher(std::vector<std::string>& opened) : FOpened(opened) {}
+    bool Launch(const std::vector<std::string>& argv) override {
+        FOpened.push_back(argv.at(0) + " " + argv.back());
+        return true;
+    }
+    std::vector<std::string>& FOpened;
+};
+
+// Answers the folder dialog with a prepared folder, or cancels.
+class TScriptedDialogs : public IDialogs {
+public:
+    bool SelectFolder(const std::string&, std::string& directory) override {
+        if (FFolder.empty()) return false;
+        directory = FFolder;
+        return true;
+    }
+    bool OpenFiles(const std::string&, const std::string&, bool,
+                   std::vector<std::string>&) override {
+        return false;
+    }
+    bool SelectSkin(int, int&) override { return false; }
+    std::string FFolder;
+};
+
+// The program started as its entry point starts it, on a headless display, with its settings
+// and data folders in a temporary folder.
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FRoot = CreateTempFolder("program");
+        setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
+        setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
+        ForceDirectories(FRoot + "settings");
+        auto display = std::make_unique<HeadlessBackend>();
+        FDisplay = display.get();
+        InstallBackend(std::move(display));
+        FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FOpened));
+        auto dialogs = std::make_unique<TScriptedDialogs>();
+        FDialogs = dialogs.get();
+        FPreviousDialogs = SetDialogs(std::move(dialogs));
+    }
+
+    void TearDown() override {
+        FApp.reset();
+        Pump();
+        for (const auto& w : WindowSystem::Instance().AllWindows())
+            DestroyWindow(w->FHandle);
+        ReleaseCapture();
+        InstallBackend(nullptr);
+        SetShellLauncher(std::move(FPreviousLauncher));
+        SetDialogs(std::move(FPreviousDialogs));
+        unsetenv(kSettingsFolderVariable);
+        unsetenv(kDataRootVariable);
+        std::filesystem::remove_all(FRoot);
+    }
+
+    void Start() {
+        FApp = std::make_unique<TApplication>(nullptr);
+        FApp->OnException = [this](TObject*, const std::exception& e) {
+            FErrors.push_back(e.what());
+        };
+        CreateProgramWindows(*FApp);
+    }
+
+    void Pump() {
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+    }
+
+    std::string SettingsName() const { return FRoot + "settings/option.ini"; }
+    std::string Stored(const std::string& section, const std::string& key) const {
+        return TIniFile(SettingsName()).ReadString(section, key, "<none>");
+    }
+    template <typename T = TControl>
+    T* Main(const std::string& name) {
+        return DescribedComponent<T>(Form1, name);
+    }
+    template <typename T = TControl>
+    T* Options(const std::string& name) {
+        return DescribedComponent<T>(Form5, name);
+    }
+    TPoint ScreenCentre(TControl* c) {
+        return c->ClientToScreen(TPoint(c->Width() / 2, c->Height() / 2));
+    }
+
+    std::string FRoot;
+    HeadlessBackend* FDisplay{ nullptr };
+    std::unique_ptr<TApplication> FApp;
+    std::vector<std::string> FErrors;
+    std::vector<std::string> FOpened;
+    TScriptedDialogs* FDialogs{ nullptr };
+    std::unique_ptr<TShellLauncher> FPreviousLauncher;
+    std::unique_ptr<IDialogs> FPreviousDialogs;
+};
+
+TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
+    Start();
+    ASSERT_TRUE(Form1 && Form2 && Form5 && Form6);
+    EXPECT_EQ(FApp->MainForm(), Form1);
+    EXPECT_EQ(FApp->Title(), "苇川VOB视频格式转换器");
+    EXPECT_EQ(FApp->HelpFile(), "help.chm");
+    EXPECT_TRUE(FErrors.empty());
+
+    struct Window {
+        TForm* form;
+        const char* caption;
+        int width, height;
+    };
+    const Window windows[] = { { Form1, "苇川VOB视频格式转换器", 802, 541 },
+                               { Form2, "关于软件", 406, 281 },
+                               { Form5, "选项", 528, 471 },
+                               { Form6, "设置选项", 440, 320 } };
+    for (const auto& w : windows) {
+        EXPECT_EQ(w.form->Caption(), w.caption);
+        EXPECT_EQ(w.form->ClientWidth(), w.width) << w.caption;
+        EXPECT_EQ(w.form->ClientHeight(), w.height) << w.caption;
+        EXPECT_EQ(w.form->BorderStyle(), bsSingle) << w.caption;
+        EXPECT_FALSE(w.form->Visible()) << w.caption;
+    }
+    EXPECT_EQ(Form1->Position(), poDesktopCenter);
+    EXPECT_EQ(Form1->All_Trant_Number, 100) << "the settings dialog's creation sets it";
+    EXPECT_EQ(Form1->bsSkinSlider1_down_UP, "UP");
+}
+
+TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
+    Start();
+    struct Expect {
+        const char* name;
+        TRect bounds; // form-relative for direct children
+        bool enabled;
+        bool visible;
+    };
+    const Expect regions[] = {
+        { "bsSkinMainMenuBar1", TRect(0, 0, 802, 22), true, true },
+        { "bsSkinToolBar2", TRect(0, 22, 802, 81), true, true },
+        { "bsSkinPanel1", TRect(8, 87, 566, 347), true, true },
+        { "bsSkinPanel5", TRect(8, 86, 566, 348), true, true },
+        { "bsSkinPanel2", TRect(11, 359, 569, 522), true, true },
+        { "bsSkinPanel4", TRect(572, 87, 791, 293), true, true },
+        { "bsSkinPanel3", TRect(572, 296, 791, 522), true, true },
+        { "Panel6", TRect(581, 323, 781, 447), true, true },
+        { "edt", TRect(873, 87, 949, 101), true, false },
+        { "lvFiles", TRect(7, 10, 528, 212), true, true },
+    };
+    for (const auto& r : regions) {
+        TControl* c = Main(r.name);
+        EXPECT_EQ(c->BoundsRect(), r.bounds) << r.name;
+        EXPECT_EQ(c->Enabled(), r.enabled) << r.name;
+        EXPECT_EQ(c->Visible(), r.visible) << r.name;
+    }
+    for (const char* hidden : { "Panel1", "Panel3", "Panel4", "Panel5", "Button19", "Button27" })
+        EXPECT_GE(Main(hidden)->Left(), 1181) << hidden;
+    EXPECT_EQ(Main("bsSkinSlider1")->Width(), 202);
+    EXPECT_FALSE(Main("bsSkinButton1")->Visible()) << "设置 on the output panel";
+    EXPECT_FALSE(Main("bsSkinButton20")->Visible());
+
+    struct Command {
+        const char* name;
+        const char* caption;
+        bool enabled;
+    };
+    const Command commands[] = {
+        { "bsSkinMenuSpeedButton1", "添加", true },
+        { "bsSkinButton7", "删除", false },
+        { "bsSkinButton8", "清空", false },
+        { "bsSkinButton2", "开始", false },
+        { "bsSkinButton10", "停止", false },
+        { "bsSkinButton11", "暂停", false },
+        { "bsSkinButton12", "继续", false },
+        { "bsSkinButton19", "选项", true },
+        { "bsSkinButton21", "重命名", false },
+        { "bsSkinButton5", "浏览...", true },
+        { "bsSkinButton6", "打开", true },
+        { "btnRemove", "Remove", false },
+        { "btnClear", "Clear", false },
+        { "btnStart", "Start", false },
+        { "btnStop", "Stop", false },
+        { "btnPause", "Pause", false },
+        { "btnResume", "Resume", false },
+        { "Button15", "初始化数值", true },
+        { "Button29", " 播放提示音", true },
+        { "btnAdd", "Open添加一个文件", true },
+    };
+    for (const auto& c : commands) {
+        EXPECT_EQ(Main(c.name)->Caption(), c.caption) << c.name;
+        EXPECT_EQ(Main(c.name)->Enabled(), c.enabled) << c.name;
+    }
+    const TControl* pause = Main("bsSkinButton11");
+    const TControl* resume = Main("bsSkinButton12");
+    EXPECT_EQ(pause->BoundsRect(), resume->BoundsRect());
+    EXPECT_TRUE(pause->Visible());
+    EXPECT_FALSE(resume->Visible());
+
+    struct Item {
+        const char* name;
+        const char* caption;
+        bool enabled;
+    };
+    const Item items[] = {
+        { "Item111", "添加一个文件", true },
+        { "N21", "添加整个目录", true },
+        { "N4", "退出", true },
+        { "N13", "删除选择", false },
+        { "N14", "清空文件", false },
+        { "N26", "重新命名", false },
+        { "N7", "开始转换", false },
+        { "N11", "继续继续", false },
+        { "N24", "选项设置", true },
+        { "N15", "帮助系统", true },
+        { "EMAIL1", "联系邮箱", true },
+        { "N5", "关于软件", true },
+        { "N23", "-", true },
+        { "BMP1", "BMP文件", true },
+    };
+    for (const auto& i : items) {
+        EXPECT_EQ(Main<TMenuItem>(i.name)->Caption(), i.caption) << i.name;
+        EXPECT_EQ(Main<TMenuItem>(i.name)->Enabled(), i.enabled) << i.name;
+    }
+    EXPECT_EQ(Main<TMenuItem>("N15")->ShortCut(), VK_F1);
+    EXPECT_TRUE(Main<TMenuItem>("BMP1")->Checked());
+
+    auto* columns = Main<TbsSkinListView>("lvFiles");
+    ASSERT_EQ(columns->Columns().Count(), 25);
+    int visibleWidth = 0;
+    for (int i = 0; i < 25; ++i)
+        if (columns->Column(i)->MaxWidth() != 1) visibleWidth += columns->Column(i)->Width();
+    EXPECT_EQ(visibleWidth, 530);
+    EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->Items().Count(), 13);
+    EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->ItemIndex(), 0);
+}
+
+TEST_F(Program, ScreenListNamesTheDirectChildrenInTabOrder) {
+    Start();
+    const std::vector<std::string> expected{
+        "Panel6",
+        "bsSkinMainMenuBar1",
+        "bsSkinToolBar2",
+        "Panel1",
+        "bsSkinPanel1",
+        "bsSkinPanel2",
+        "bsSkinPanel3",
+        "Panel3",
+        "bsSkinPanel5",
+        "bsSkinPanel4",
+        "Button19",
+        "Button27",
+        "edt",
+        "Panel4",
+        "Panel5",
+        "Panel6",
+    };
+    std::vector<std::string> screens;
+    for (int i = 0; i < Form1->cboScreens.Count(); ++i)
+        screens.push_back(Form1->cboScreens.Strings(i));
+    EXPECT_EQ(screens, expected);
+}
+
+TEST_F(Program, FirstStartWritesTheSettingsAndMakesTheOutputFolder) {
+    Start();
+    const std::string output = FRoot + "home/苇川视频软件/输出";
+    EXPECT_TRUE(DirectoryExists(output));
+    EXPECT_EQ(Stored("OutPath", "OutPath"), output);
+    EXPECT_EQ(Stored("Skin", "SetSkin"), "0");
+    EXPECT_EQ(Stored("Options", "Thread_Priority"), "3");
+    EXPECT_EQ(Form1->FileOutPutPath, output);
+    EXPECT_EQ(Main("Video_OutPut_Folder_Edit")->Text(), output);
+    EXPECT_EQ(Form5->Options(), TConversionOptions());
+}
+
+TEST_F(Program, StoredSettingsReachTheWindows) {
+    const std::string output = FRoot + "elsewhere/out";
+    std::ofstream(SettingsName()) << "[OutPath]\nOutPath=" << output
+                                  << "\n[Skin]\nSetSkin=abc\n[Options]\nThread_Count=7\n"
+                                     "After_Done=5\nThread_Priority=1\nOverwrite_File=0\n"
+                                     "Show_Preview=1\n";
+    Start();
+    EXPECT_TRUE(FErrors.empty());
+    EXPECT_EQ(Form1->FileOutPutPath, output);
+    EXPECT_TRUE(DirectoryExists(output));
+    EXPECT_EQ(Stored("Skin", "SetSkin"), "0") << "a skin index that is no number is rewritten";
+    EXPECT_EQ(Form1->cboScreens.Count(), 16) << "the window is set up all the same";
+    const TConversionOptions options = Form5->Options();
+    EXPECT_EQ(options.ThreadCount, "7");
+    EXPECT_EQ(options.AfterDone, 0);
+    EXPECT_EQ(Stored("Options", "After_Done"), "0");
+    EXPECT_EQ(options.ThreadPriority, 1);
+    EXPECT_EQ(options.OverwriteFile, 0);
+    EXPECT_TRUE(options.ShowPreview);
+    EXPECT_EQ(Form5->ThreadCount(), 7);
+}
+
+TEST_F(Program, UnwritableSettingsAreReportedAndTheProgramKeepsWorking) {
+    std::ofstream(FRoot + "blocker") << "x";
+    setenv(kSettingsFolderVariable, (FRoot + "blocker").c_str(), 1);
+    Start();
+    ASSERT_FALSE(FErrors.empty());
+    for (const std::string& e : FErrors)
+        EXPECT_EQ(e, "Unable to write to " + FRoot + "blocker/option.ini");
+    EXPECT_EQ(Form1->FileOutPutPath, FRoot + "home/苇川视频软件/输出");
+    EXPECT_EQ(Form1->cboScreens.Count(), 16);
+    EXPECT_EQ(Form5->Options(), TConversionOptions());
+}
+
+TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
+    Start();
+    const std::string before = Form1->FileOutPutPath;
+    const std::string chosen = FRoot + "chosen";
+    ForceDirectories(chosen);
+    FDialogs->FFolder = chosen;
+    Main("bsSkinButton5")->Click();
+    EXPECT_EQ(Form1->FileOutPutPath, chosen);
+    EXPECT_EQ(Main("Video_OutPut_Folder_Edit")->Text(), chosen);
+    EXPECT_EQ(Stored("OutPath", "OutPath"), chosen);
+
+    // Cancel after the folder dialog confirmed another folder elsewhere changes nothing.
+    DescribedComponent<TbsSkinSelectDirectoryDialog>(Form1, "bsSkinSelectDirectoryDialog2")
+        ->SetDirectory(before);
+    FDialogs->FFolder.clear();
+    Main("bsSkinButton5")->Click();
+    EXPECT_EQ(Form1->FileOutPutPath, chosen);
+    EXPECT_EQ(Stored("OutPath", "OutPath"), chosen);
+
+    Main("bsSkinButton6")->Click();
+    EXPECT_EQ(FOpened, std::vector<std::string>{ "xdg-open " + chosen });
+}
+
+TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
+    Start();
+    Form1->Show();
+    Pump();
+    Form5->OnShow = [this](TObject*) {
+        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox9")->SetChecked(true);
+        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox8")->SetChecked(true);
+        Options<TbsSkinComboBox>("bsSkinComboBox2")->SetItemIndex(11);
+        Options("bsSkinButton1")->Click(); // 取消
+    };
+    Main("bsSkinButton19")->Click();
+    EXPECT_EQ(Form5->Options(), TConversionOptions()) << "Cancel undoes the changes";
+    EXPECT_EQ(Stored("Options", "Thread_Priority"), "3");
+    EXPECT_FALSE(Form5->Visible());
+
+    Form5->OnShow = [this](TObject*) {
+        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox2")->SetChecked(true);
+        Options<TbsSkinComboBox>("bsSkinComboBox2")->SetItemIndex(11);
+        Options("bsSkinButton6")->Click(); // 确定
+    };
+    Main<TMenuItem>("N24")->Click();
+    EXPECT_EQ(Stored("Options", "Thread_Count"), "12");
+    EXPECT_EQ(Stored("Options", "After_Done"), "1");
+    EXPECT_TRUE(Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox2")->Checked());
+    EXPECT_FALSE(Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox1")->Checked());
+    EXPECT_EQ(Form5->ThreadCount(), 12);
+}
+
+TEST_F(Program, AboutBoxAndHelpLinks) {
+    Start();
+    Form1->Show();
+    Pump();
+    bool shown = false;
+    Form2->OnShow = [&](TObject*) {
+        shown = true;
+        DescribedComponent<TControl>(Form2, "bsSkinButton1")->Click();
+    };
+    Main<TMenuItem>("N5")->Click();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_EQ(DescribedComponent<TControl>(Form2, "bsSkinStdLabel2")->Caption(), "Ver:10.0.0.0");
+
+    Main<TMenuItem>("N19")->Click();
+    Main<TMenuItem>("EMAIL1")->Click();
+    DescribedComponent<TbsSkinLinkLabel>(Form2, "bsSkinLinkLabel2")->Click();
+    FDisplay->TypeKey(VK_F1);
+    Pump();
+    const std::vector<std::string> expected{ std::string("xdg-open ") + TForm1::kWebPage,
+                                             std::string("xdg-open ") + TForm1::kMailLink,
+                                             std::string("xdg-open ") + TForm1::kMailLink,
+                                             std::string("xdg-open ") + TForm1::kWebPage };
+    EXPECT_EQ(FOpened, expected);
+}
+
+TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
+    Start();
+    Form1->Show();
+    Pump();
+    auto* bar = Main<TbsSkinMainMenuBar>("bsSkinMainMenuBar1");
+    // 帮助, the fourth menu: a click drops it down under its caption.
+    const TPoint help = bar->ClientToScreen(TPoint(bar->ItemLeft(3) + 5, 10));
+    FDisplay->Click(help.X, help.Y);
+    Pump();
+    ASSERT_EQ(bar->OpenIndex(), 3);
+    TMenuDropDown* drop = bar->DropDown();
+    ASSERT_TRUE(drop && drop->IsOpen());
+    EXPECT_EQ(drop->Top(), bar->ClientToScreen(TPoint(0, 22)).Y);
+
+    // Left moves to 动作, whose last item 选项设置 is one Up away; Enter runs it.
+    FDisplay->TypeKey(VK_LEFT);
+    Pump();
+    ASSERT_EQ(bar->OpenIndex(), 2);
+    bool optionsShown = false;
+    Form5->OnShow = [&](TObject*) {
+        optionsShown = true;
+        Options("bsSkinButton1")->Click();
+    };
+    FDisplay->TypeKey(VK_UP);
+    FDisplay->TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_TRUE(optionsShown);
+    EXPECT_EQ(bar->OpenIndex(), -1);
+
+    // A click outside closes the menu and runs nothing.
+    FDisplay->Click(help.X, help.Y);
+    Pump();
+    ASSERT_EQ(bar->OpenIndex(), 3);
+    const TPoint away = Form1->ClientToScreen(TPoint(300, 300));
+    FDisplay->Click(away.X, away.Y);
+    Pump();
+    EXPECT_EQ(bar->OpenIndex(), -1);
+    EXPECT_TRUE(FOpened.empty());
+
+    // The add button drops its popup; choosing an item by mouse runs it.
+    auto* add = Main<TbsSkinMenuSpeedButton>("bsSkinMenuSpeedButton1");
+    add->Click();
+    auto* popup = Main<TbsSkinPopupMenu>("bsSkinPopupMenu1");
+    ASSERT_TRUE(popup->DropDown());
+    bool added = false;
+    Main<TMenuItem>("N3331")->OnClick = [&](TObject*) { added = true; };
+    const TPoint third = popup->DropDown()->ClientToScreen(
+        TPoint(20, 2 + 2 * TMenuDropDown::kItemHeight + TMenuDropDown::kItemHeight / 2));
+    FDisplay->MoveMouse(third.X, third.Y);
+    FDisplay->Click(third.X, third.Y);
+    Pump();
+    EXPECT_TRUE(added);
+    EXPECT_FALSE(popup->DropDown());
+}
+
+TEST_F(Program, PauseAndResumeSwapInOnePlace) {
+    Start();
+    TControl* pause = Main("bsSkinButton11");
+    TControl* resume = Main("bsSkinButton12");
+    Form1->bsSkinButton11Click(pause);
+    EXPECT_FALSE(pause->Visible());
+    EXPECT_TRUE(resume->Visible());
+    Form1->bsSkinButton12Click(resume);
+    EXPECT_TRUE(pause->Visible());
+    EXPECT_FALSE(resume->Visible());
+}
+
+TEST_F(Program, ClosingTheMainWindowEndsTheProgram) {
+    Start();
+    Form1->Show();
+    Pump();
+    Main<TMenuItem>("N4")->Click();
+    Pump();
+    EXPECT_TRUE(FApp->Terminated());
+}
+
+} // namespace
