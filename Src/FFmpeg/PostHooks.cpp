@@ -14,6 +14,11 @@ bool Due(TPostHookContext& context, std::int64_t interval) {
 
 } // namespace
 
+TPostHooks TCustomFFmpeg::PostHooks() const {
+    std::lock_guard lock(PostHookLock());
+    return FPostHooks;
+}
+
 void TCustomFFmpeg::ChangePostHooks(TPostHooks hooks) {
     if (hooks == FPostHooks) return;
     // A previewer going here frees its window on the main thread without waiting for it.

@@ -136,7 +136,8 @@ public:
     void check_audio_video_sub_inputs(bool& hasVideo, bool& hasAudio, bool firstOnly,
                                       bool& hasSubtitle) const;
 
-    TPostHooks PostHooks() const { return FPostHooks; }
+    // Read under PostHookLock: the GUI thread changes the set while the run reads it.
+    TPostHooks PostHooks() const;
     void SetPostHooks(TPostHooks hooks);
     void ChangePostHooks(TPostHooks hooks);
 
