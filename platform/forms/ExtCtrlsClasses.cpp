@@ -2,8 +2,13 @@
 #include "platform/forms/FormDescription.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TComboBox.h"
+#include "platform/forms/TImage.h"
 #include "platform/forms/TListBox.h"
 #include "platform/forms/TMemo.h"
+#include "platform/forms/TProgressBar.h"
+#include "platform/forms/TScrollBar.h"
+#include "platform/forms/TTrackBar.h"
+#include "platform/forms/TUpDown.h"
 
 namespace {
 
@@ -79,9 +84,96 @@ void RegisterMemo(TClassRegistry& r) {
     r.RegisterProperty(c, "OnChange", Event(&TMemo::OnChange));
 }
 
+void RegisterBars(TClassRegistry& r) {
+    std::string c = "TProgressBar";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TProgressBar(owner); });
+    r.RegisterProperty(c, "Min", Integer(&TProgressBar::SetMin));
+    r.RegisterProperty(c, "Max", Integer(&TProgressBar::SetMax));
+    r.RegisterProperty(c, "Position", Integer(&TProgressBar::SetPosition));
+    r.RegisterProperty(c, "Step", Integer(&TProgressBar::SetStep));
+    r.RegisterProperty(c, "Smooth", Boolean(&TProgressBar::SetSmooth));
+    r.RegisterProperty(c, "Orientation",
+                       Enum(&TProgressBar::SetOrientation,
+                            TNames<TProgressBarOrientation>{ { "pbHorizontal", pbHorizontal },
+                                                             { "pbVertical", pbVertical } }));
+
+    c = "TTrackBar";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TTrackBar(owner); });
+    r.RegisterProperty(c, "Min", Integer(&TTrackBar::SetMin));
+    r.RegisterProperty(c, "Max", Integer(&TTrackBar::SetMax));
+    r.RegisterProperty(c, "Position", Integer(&TTrackBar::SetPosition));
+    r.RegisterProperty(c, "Frequency", Integer(&TTrackBar::SetFrequency));
+    r.RegisterProperty(c, "LineSize", Integer(&TTrackBar::SetLineSize));
+    r.RegisterProperty(c, "PageSize", Integer(&TTrackBar::SetPageSize));
+    r.RegisterProperty(c, "Orientation",
+                       Enum(&TTrackBar::SetOrientation,
+                            TNames<TTrackBarOrientation>{ { "trHorizontal", trHorizontal },
+                                                          { "trVertical", trVertical } }));
+    r.RegisterProperty(
+        c, "TickMarks",
+        Enum(&TTrackBar::SetTickMarks, TNames<TTickMark>{ { "tmBottomRight", tmBottomRight },
+                                                          { "tmTopLeft", tmTopLeft },
+                                                          { "tmBoth", tmBoth } }));
+    r.RegisterProperty(
+        c, "TickStyle",
+        Enum(&TTrackBar::SetTickStyle, TNames<TTickStyle>{ { "tsNone", tsNone },
+                                                           { "tsAuto", tsAuto },
+                                                           { "tsManual", tsManual } }));
+    r.RegisterProperty(c, "OnChange", Event(&TTrackBar::OnChange));
+
+    c = "TScrollBar";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TScrollBar(owner); });
+    r.RegisterProperty(
+        c, "Kind",
+        Enum(&TScrollBar::SetKind, TNames<TScrollBarKind>{ { "sbHorizontal", sbHorizontal },
+                                                           { "sbVertical", sbVertical } }));
+    r.RegisterProperty(c, "Min", Integer(&TScrollBar::SetMin));
+    r.RegisterProperty(c, "Max", Integer(&TScrollBar::SetMax));
+    r.RegisterProperty(c, "Position", Integer(&TScrollBar::SetPosition));
+    r.RegisterProperty(c, "PageSize", Integer(&TScrollBar::SetPageSize));
+    r.RegisterProperty(c, "SmallChange", Integer(&TScrollBar::SetSmallChange));
+    r.RegisterProperty(c, "LargeChange", Integer(&TScrollBar::SetLargeChange));
+    r.RegisterProperty(c, "OnChange", Event(&TScrollBar::OnChange));
+    r.RegisterProperty(c, "OnScroll", Event(&TScrollBar::OnScroll));
+
+    c = "TUpDown";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TUpDown(owner); });
+    r.RegisterProperty(c, "Associate", Reference(&TUpDown::SetAssociate));
+    r.RegisterProperty(c, "Min", Integer(&TUpDown::SetMin));
+    r.RegisterProperty(c, "Max", Integer(&TUpDown::SetMax));
+    r.RegisterProperty(c, "Position", Integer(&TUpDown::SetPosition));
+    r.RegisterProperty(c, "Increment", Integer(&TUpDown::SetIncrement));
+    r.RegisterProperty(c, "Wrap", Boolean(&TUpDown::SetWrap));
+    r.RegisterProperty(c, "ArrowKeys", Boolean(&TUpDown::SetArrowKeys));
+    r.RegisterProperty(c, "Thousands", Boolean(&TUpDown::SetThousands));
+    r.RegisterProperty(
+        c, "Orientation",
+        Enum(&TUpDown::SetOrientation, TNames<TUDOrientation>{ { "udHorizontal", udHorizontal },
+                                                               { "udVertical", udVertical } }));
+    r.RegisterProperty(
+        c, "AlignButton",
+        Enum(&TUpDown::SetAlignButton,
+             TNames<TUDAlignButton>{ { "udLeft", udLeft }, { "udRight", udRight } }));
+    r.RegisterProperty(c, "OnClick", Event(&TUpDown::OnClick));
+    r.RegisterProperty(c, "OnChanging", Event(&TUpDown::OnChanging));
+}
+
+void RegisterImage(TClassRegistry& r) {
+    const std::string c = "TImage";
+    r.RegisterClass(c, "TGraphicControl", [](TComponent* owner) { return new TImage(owner); });
+    r.RegisterProperty(c, "Picture.Data", Binary(&TImage::SetPictureData));
+    r.RegisterProperty(c, "Stretch", Boolean(&TImage::SetStretch));
+    r.RegisterProperty(c, "Center", Boolean(&TImage::SetCenter));
+    r.RegisterProperty(c, "Proportional", Boolean(&TImage::SetProportional));
+    r.RegisterProperty(c, "Transparent", Boolean(&TImage::SetTransparent));
+    r.RegisterProperty(c, "AutoSize", Boolean(&TImage::SetAutoSize));
+}
+
 } // namespace
 
 void RegisterExtCtrlsClasses(TClassRegistry& r) {
+    RegisterBars(r);
+    RegisterImage(r);
     RegisterMemo(r);
     RegisterListBox(r);
     RegisterComboBox(r);
