@@ -61,8 +61,19 @@ int TListColumn::ConstrainWidth(int value) const {
 }
 
 TListColumns::TListColumns(TListView* owner)
-    : TCollection(owner, [](TCollection* c) { return new TListColumn(c); }), FListView(owner) {}
+    : TCollection(owner,
+                  [](TCollection* c) {
+                      // The collection reports the insertion from the item's base constructor,
+                      // before the column exists: hold that report back until it does.
+                      auto* columns = static_cast<TListColumns*>(c);
+                      columns->FConstructing = true;
+                      auto* column = new TListColumn(c);
+                      columns->FConstructing = false;
+                      columns->Changed();
+                      return column;
+                  }),
+      FListView(owner) {}
 
 void TListColumns::Update(TCollectionItem*) {
-    if (FListView) FListView->ColumnsChanged();
+    if (FListView && !FConstructing) FListView->ColumnsChanged();
 }

@@ -57,4 +57,5 @@ protected:
 
 private:
     TListView* FListView;
+    bool FConstructing{ false };
 };
