@@ -374,6 +374,41 @@ public:
     HWND FCreated{};
 };
 
+// What a skin does with the frame: no edge and no bars, scrolling shown elsewhere.
+class TFramelessList : public TListView {
+public:
+    using TListView::TListView;
+    void WndProc(TMessage& message) override {
+        if (message.Msg == WM_NCCALCSIZE || message.Msg == WM_NCPAINT) {
+            message.Result = 0;
+            return;
+        }
+        TListView::WndProc(message);
+    }
+};
+
+TEST_F(ListView, ScrollStateStaysReadableWithoutAFrame) {
+    auto* list = new TFramelessList(FForm);
+    list->SetParent(FForm);
+    list->SetBounds(10, 220, 200, 80);
+    list->SetViewStyle(vsReport);
+    list->Columns().Add()->SetWidth(300);
+    for (int i = 0; i < 20; ++i)
+        list->Items().Add()->SetCaption(std::to_string(i));
+    Pump();
+    EXPECT_EQ(list->ClientWidth(), 200) << "no room was given to an edge or a bar";
+    SCROLLINFO v;
+    v.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(list->Handle(), SB_VERT, &v));
+    EXPECT_EQ(v.nMax, 19);
+    EXPECT_EQ(int(v.nPage), list->VisibleRowCount());
+    SendMessage(list->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(GetScrollPos(list->Handle(), SB_VERT), list->VisibleRowCount());
+    int lo = -1, hi = -1;
+    ASSERT_TRUE(GetScrollRange(list->Handle(), SB_HORZ, &lo, &hi));
+    EXPECT_EQ(hi, 299);
+}
+
 WNDPROC gHeaderProc = nullptr;
 int gHookedMessages = 0;
 
