@@ -5,17 +5,21 @@
 #include "Src/AVUtilStubs.h"
 #include "Src/FFmpegTasks/TFFmpeg.h"
 #include "platform/gfx/TBitmap.h"
+#include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/win/Win.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
+#include "tests/fixtures/FixtureSet.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <set>
 #include <thread>
 
 namespace {
@@ -178,6 +182,40 @@ TEST_F(PostHooksTest, TogglingThePreviewDuringARunNeverDeadlocks) {
     transcoder.SetPostHooks({});
     while (CheckSynchronize(0)) {}
     EXPECT_TRUE(Windows().empty());
+}
+
+TEST_F(PostHooksTest, PreviewFollowsARunningConversion) {
+    const std::string folder = CreateTempFolder("post-hooks");
+    ASSERT_FALSE(folder.empty());
+    TPostHookTranscoder transcoder;
+    ASSERT_TRUE(transcoder.OpenInputFile(fixtures::Standard().Vob)) << transcoder.LastErrMsg();
+    transcoder.ParseOption("an", "1");
+    transcoder.ParseOption("vcodec", "mpeg4");
+    ASSERT_GT(transcoder.OpenOutputFile(folder + "preview.avi", false), 0)
+        << transcoder.LastErrMsg();
+    transcoder.PreviewInterval = -1;
+    transcoder.SetPostHooks({ phPreview });
+    std::atomic<bool> ended{ false };
+    transcoder.OnTerminate = [&](TObject*) { ended = true; };
+    ASSERT_TRUE(transcoder.StartConvert(true));
+    std::set<std::string> captions;
+    int turns = 0;
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (!ended && std::chrono::steady_clock::now() < deadline) {
+        CheckSynchronize(5);
+        for (win::HWND window : Windows())
+            captions.insert(win::GetWindowTextString(window));
+        // Switching the preview off and on again from this thread never waits for the run.
+        if (++turns % 4 == 0)
+            transcoder.SetPostHooks(turns % 8 ? TPostHooks{ phPreview } : TPostHooks{});
+    }
+    ASSERT_TRUE(ended);
+    transcoder.Stop(true);
+    while (CheckSynchronize(0)) {}
+    EXPECT_FALSE(transcoder.FatalException()) << transcoder.FatalMessage();
+    EXPECT_FALSE(captions.empty());
+    EXPECT_TRUE(Windows().empty());
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
