@@ -7,6 +7,10 @@
 #include "platform/forms/TMemo.h"
 #include "platform/forms/TProgressBar.h"
 #include "platform/forms/TScrollBar.h"
+#include "platform/forms/TScrollBox.h"
+#include "platform/forms/TShape.h"
+#include "platform/forms/TSplitter.h"
+#include "platform/forms/TStatusBar.h"
 #include "platform/forms/TTrackBar.h"
 #include "platform/forms/TUpDown.h"
 
@@ -169,9 +173,73 @@ void RegisterImage(TClassRegistry& r) {
     r.RegisterProperty(c, "AutoSize", Boolean(&TImage::SetAutoSize));
 }
 
+void RegisterShape(TClassRegistry& r) {
+    const std::string c = "TShape";
+    r.RegisterClass(c, "TGraphicControl", [](TComponent* owner) { return new TShape(owner); });
+    r.RegisterProperty(
+        c, "Shape",
+        Enum(&TShape::SetShape, TNames<TShapeType>{ { "stRectangle", stRectangle },
+                                                    { "stSquare", stSquare },
+                                                    { "stRoundRect", stRoundRect },
+                                                    { "stRoundSquare", stRoundSquare },
+                                                    { "stEllipse", stEllipse },
+                                                    { "stCircle", stCircle } }));
+    r.RegisterProperty(c, "Pen.Color",
+                       [](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
+                           Target<TShape>(o)->Pen().SetColor(ColorOf(v));
+                       });
+    r.RegisterProperty(c, "Pen.Width",
+                       [](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
+                           Target<TShape>(o)->Pen().SetWidth(int(IntegerOf(v)));
+                       });
+    r.RegisterProperty(c, "Brush.Color",
+                       [](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
+                           Target<TShape>(o)->Brush().SetColor(ColorOf(v));
+                       });
+}
+
+void RegisterContainers(TClassRegistry& r) {
+    std::string c = "TSplitter";
+    r.RegisterClass(c, "TGraphicControl", [](TComponent* owner) { return new TSplitter(owner); });
+    r.RegisterProperty(c, "MinSize", Integer(&TSplitter::SetMinSize));
+    r.RegisterProperty(c, "Beveled", Boolean(&TSplitter::SetBeveled));
+    r.RegisterProperty(c, "OnMoved", Event(&TSplitter::OnMoved));
+
+    const std::string panel = "TStatusPanel";
+    r.RegisterClass(panel, "");
+    r.RegisterProperty(panel, "Text", String(&TStatusPanel::SetText));
+    r.RegisterProperty(panel, "Width", Integer(&TStatusPanel::SetWidth));
+    r.RegisterProperty(
+        panel, "Alignment",
+        Enum(&TStatusPanel::SetAlignment, TNames<TAlignment>{ { "taLeftJustify", taLeftJustify },
+                                                              { "taRightJustify", taRightJustify },
+                                                              { "taCenter", taCenter } }));
+    r.RegisterProperty(
+        panel, "Bevel",
+        Enum(&TStatusPanel::SetBevel, TNames<TStatusPanelBevel>{ { "pbNone", pbNone },
+                                                                 { "pbLowered", pbLowered },
+                                                                 { "pbRaised", pbRaised } }));
+    r.RegisterProperty(
+        panel, "Style",
+        Enum(&TStatusPanel::SetStyle,
+             TNames<TStatusPanelStyle>{ { "psText", psText }, { "psOwnerDraw", psOwnerDraw } }));
+    c = "TStatusBar";
+    r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TStatusBar(owner); });
+    r.RegisterProperty(c, "Panels", Collection(&TStatusBar::Panels, panel));
+    r.RegisterProperty(c, "SimplePanel", Boolean(&TStatusBar::SetSimplePanel));
+    r.RegisterProperty(c, "SimpleText", String(&TStatusBar::SetSimpleText));
+    r.RegisterProperty(c, "SizeGrip", Boolean(&TStatusBar::SetSizeGrip));
+
+    c = "TScrollBox";
+    r.RegisterClass(c, "TWinControl", [](TComponent* owner) { return new TScrollBox(owner); });
+    r.RegisterProperty(c, "BorderStyle", Enum(&TScrollBox::SetBorderStyle, kBorderStyles));
+}
+
 } // namespace
 
 void RegisterExtCtrlsClasses(TClassRegistry& r) {
+    RegisterShape(r);
+    RegisterContainers(r);
     RegisterBars(r);
     RegisterImage(r);
     RegisterMemo(r);
