@@ -186,13 +186,9 @@ LRESULT THeaderWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case HDM_SETORDERARRAY: {
         const auto* order = reinterpret_cast<const int*>(lParam);
         if (!order || wParam != FView.ColumnOrder().size()) return FALSE;
-        std::vector<int> wanted(order, order + wParam);
-        std::vector<int> sorted = wanted;
-        std::sort(sorted.begin(), sorted.end());
-        for (std::size_t i = 0; i < sorted.size(); ++i)
-            if (sorted[i] != int(i)) return FALSE;
+        const std::vector<int> wanted(order, order + wParam);
         FView.SetColumnOrder(wanted);
-        return TRUE;
+        return FView.ColumnOrder() == wanted ? TRUE : FALSE;
     }
     default:
         break;
@@ -217,6 +213,7 @@ void THeaderWindow::ButtonDown(int x, int y) {
 }
 
 void THeaderWindow::MouseMove(int x, int y) {
+    if (FDragColumn >= FView.Columns().Count()) FDragColumn = -1; // deleted while dragged
     if (FDragColumn >= 0) {
         TListColumn* column = FView.Column(FDragColumn);
         const int left = FView.HeaderSectionRect(FDragColumn).Left;

@@ -236,6 +236,12 @@ void TListView::ColumnsChanged() {
 }
 
 void TListView::SetColumnOrder(const std::vector<int>& order) {
+    // Only a rearrangement of all the columns is an order.
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        if (sorted[i] != int(i)) return;
+    if (int(order.size()) != FColumns.Count()) return;
     FColumnOrder = order;
     ColumnsChanged();
 }

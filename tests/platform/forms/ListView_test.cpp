@@ -280,11 +280,23 @@ TEST_F(ListView, DraggingADividerResizesItsColumnWithinItsLimits) {
     EXPECT_EQ(FList->Items()[0]->DisplayRect(drLabel).Right, 40);
 }
 
-TEST_F(ListView, HeaderClicksReportTheColumn) {
+TEST_F(ListView, HeaderReportsClicksAndTakesANewOrder) {
     TListColumn* clicked = nullptr;
     FList->OnColumnClick = [&](TObject*, TListColumn* column) { clicked = column; };
     ClickAt(FList->HeaderHandle(), 40, 5);
     EXPECT_EQ(clicked, FList->Column(0));
+
+    const HWND header = FList->HeaderHandle();
+    int order[5] = { 1, 0, 2, 3, 4 };
+    ASSERT_TRUE(SendMessage(header, HDM_SETORDERARRAY, 5, LPARAM(order)));
+    RECT r;
+    SendMessage(header, HDM_GETITEMRECT, 0, LPARAM(&r));
+    EXPECT_EQ(r.left, 70) << "the first column now follows the second";
+    EXPECT_EQ(FList->Items()[0]->DisplayRect(drLabel).Left, 70) << "and so do the captions";
+    ClickAt(header, 40, 5);
+    EXPECT_EQ(clicked, FList->Column(1));
+    int twice[5] = { 0, 0, 2, 3, 4 };
+    EXPECT_FALSE(SendMessage(header, HDM_SETORDERARRAY, 5, LPARAM(twice)));
 }
 
 TEST_F(ListView, LabelEditingRenamesUnlessCancelledOrReadOnly) {

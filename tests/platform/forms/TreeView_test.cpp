@@ -12,7 +12,7 @@ namespace {
 
 using namespace win;
 
-// Videos (a.avi, b.avi (part 1)), Music (20 songs), Empty (claims children it does not have).
+// Videos (a.avi, b.avi (clip 1)), Music (20 songs), Empty (claims children it does not have).
 class TreeView : public FormsTest {
 protected:
     void SetUp() override {
@@ -28,7 +28,7 @@ protected:
         FVideos = n.Add(nullptr, "Videos");
         n.AddChild(FVideos, "a.avi");
         TTreeNode* b = n.AddChild(FVideos, "b.avi");
-        n.AddChild(b, "part 1");
+        n.AddChild(b, "clip 1");
         FMusic = n.Add(nullptr, "Music");
         for (int i = 0; i < 20; ++i)
             n.AddChild(FMusic, "song " + std::to_string(i));
@@ -101,7 +101,7 @@ TEST_F(TreeView, ButtonsAndKeysExpandAndCollapse) {
     Key(VK_RIGHT);
     EXPECT_TRUE(FTree->Selected()->Expanded()) << "right expands";
     Key(VK_RIGHT);
-    EXPECT_EQ(FTree->Selected()->Text(), "part 1") << "then goes to the first child";
+    EXPECT_EQ(FTree->Selected()->Text(), "clip 1") << "then goes to the first child";
     Key(VK_LEFT);
     EXPECT_EQ(FTree->Selected()->Text(), "b.avi") << "left goes to the parent";
 
