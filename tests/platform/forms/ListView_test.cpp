@@ -2,6 +2,7 @@
 #include "platform/forms/CommCtrl.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/TImageList.h"
 #include "platform/forms/TListView.h"
 #include "platform/win/Win.h"
 #include <memory>
@@ -385,6 +386,55 @@ public:
     }
     HWND FCreated{};
 };
+
+// A solid square image list of one colour.
+std::unique_ptr<TImageList> SolidImages(int size, TColor color) {
+    auto images = std::make_unique<TImageList>(nullptr);
+    images->SetSize(size, size);
+    TBitmap bitmap;
+    bitmap.SetSize(size, size);
+    bitmap.Canvas().Brush().SetColor(color);
+    bitmap.Canvas().FillRect(TRect(0, 0, size, size));
+    images->Add(bitmap, nullptr);
+    return images;
+}
+
+TEST_F(ListView, ImagesAndTheSelectionAreDrawn) {
+    auto small = SolidImages(16, clRed);
+    auto large = SolidImages(32, clBlue);
+    FList->SetSmallImages(small.get());
+    FList->SetLargeImages(large.get());
+    FList->Items()[0]->SetImageIndex(0);
+    FList->SetItemIndex(1);
+    FList->Items()[1]->SetFocused(true);
+    Pump();
+    auto pixelAt = [&](const TPoint& client) {
+        POINT p{ client.X, client.Y };
+        ClientToScreen(FList->Handle(), &p);
+        const gfx::Surface screen = FDisplay->ComposeScreen();
+        const COLORREF c = RGB(gfx::PixelR(screen.Row(p.y)[p.x]), gfx::PixelG(screen.Row(p.y)[p.x]),
+                               gfx::PixelB(screen.Row(p.y)[p.x]));
+        return c;
+    };
+    auto centre = [](const TRect& r) {
+        return TPoint(r.Left + r.Width() / 2, r.Top + r.Height() / 2);
+    };
+    const TRect icon = FList->Items()[0]->DisplayRect(drIcon);
+    EXPECT_EQ(icon.Width(), 16);
+    EXPECT_EQ(pixelAt(centre(icon)), ColorToRGB(clRed));
+    // A whole selected row is highlighted, past its texts.
+    const TRect row = FList->Items()[1]->DisplayRect(drBounds);
+    EXPECT_EQ(pixelAt(TPoint(row.Left + 95, row.Top + 3)), ColorToRGB(clHighlight));
+
+    FList->SetViewStyle(vsIcon);
+    Pump();
+    const TRect big = FList->Items()[0]->DisplayRect(drIcon);
+    EXPECT_EQ(big.Width(), 32);
+    EXPECT_GE(FList->Items()[0]->DisplayRect(drLabel).Top, big.Bottom) << "the caption goes below";
+    EXPECT_EQ(pixelAt(centre(big)), ColorToRGB(clBlue));
+    FList->SetSmallImages(nullptr);
+    FList->SetLargeImages(nullptr);
+}
 
 // What a skin does with the frame: no edge and no bars, scrolling shown elsewhere.
 class TFramelessList : public TListView {

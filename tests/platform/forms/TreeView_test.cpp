@@ -206,6 +206,34 @@ TEST_F(TreeView, AnswersTheTreeMessages) {
     EXPECT_EQ(FTree->Images(), nullptr);
 }
 
+TEST_F(TreeView, ASelectedNodeShowsItsSelectedImage) {
+    TImageList images(nullptr);
+    images.SetSize(16, 16);
+    for (TColor color : { clRed, clLime }) {
+        TBitmap bitmap;
+        bitmap.SetSize(16, 16);
+        bitmap.Canvas().Brush().SetColor(color);
+        bitmap.Canvas().FillRect(TRect(0, 0, 16, 16));
+        images.Add(bitmap, nullptr);
+    }
+    FTree->SetImages(&images);
+    FMusic->SetImageIndex(0);
+    FMusic->SetSelectedIndex(1);
+    auto imageColour = [&] {
+        Pump();
+        const TRect text = FMusic->DisplayRect(true);
+        POINT p{ text.Left - 3 - 8, text.Top + text.Height() / 2 };
+        ClientToScreen(FTree->Handle(), &p);
+        const gfx::Surface screen = FDisplay->ComposeScreen();
+        const gfx::Pixel px = screen.Row(p.y)[p.x];
+        return RGB(gfx::PixelR(px), gfx::PixelG(px), gfx::PixelB(px));
+    };
+    EXPECT_EQ(imageColour(), ColorToRGB(clRed));
+    FTree->SetSelected(FMusic);
+    EXPECT_EQ(imageColour(), ColorToRGB(clLime));
+    FTree->SetImages(nullptr);
+}
+
 TEST_F(TreeView, LabelEditingRenamesUnlessReadOnly) {
     ClickLabel(FMusic);
     ClickLabel(FMusic, true);
