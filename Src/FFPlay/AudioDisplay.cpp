@@ -86,11 +86,12 @@ void DrawSpectrum(SDL_Surface* screen, TVideoState& is, const std::vector<int16_
         if (is.rdft) av::av_rdft_end(is.rdft);
         is.rdft = av::av_rdft_init(rdftBits, DFT_R2C);
         is.rdft_bits = rdftBits;
-        is.rdft_data.assign(static_cast<size_t>(4) * nbFreq, 0.0f);
+        const size_t bytes = sizeof(float) * 4 * static_cast<size_t>(nbFreq);
+        is.rdft_data.reset(static_cast<float*>(av::av_mallocz(bytes)));
     }
-    if (!is.rdft) return;
+    if (!is.rdft || !is.rdft_data) return;
     for (int ch = 0; ch < shown; ++ch) {
-        float* data = is.rdft_data.data() + 2 * nbFreq * ch;
+        float* data = is.rdft_data.get() + 2 * nbFreq * ch;
         int i = start + ch;
         for (int x = 0; x < 2 * nbFreq; ++x) {
             const double w = static_cast<double>(x - nbFreq) / nbFreq;
@@ -103,7 +104,7 @@ void DrawSpectrum(SDL_Surface* screen, TVideoState& is, const std::vector<int16_
     for (int y = 0; y < is.height && y < nbFreq; ++y) {
         int m[2] = { 0, 0 };
         for (int ch = 0; ch < shown; ++ch) {
-            const float* data = is.rdft_data.data() + 2 * nbFreq * ch;
+            const float* data = is.rdft_data.get() + 2 * nbFreq * ch;
             const double re = data[2 * y];
             const double im = data[2 * y + 1];
             m[ch] = std::min(255, static_cast<int>(std::nearbyint(

@@ -36,6 +36,26 @@ int TPacketQueue::Put(const AVPacket* pkt, const AVPacket* flush) {
     return 0;
 }
 
+int TPacketQueue::PutMoved(AVPacket* pkt) {
+    if (!pkt->buf || pkt->size == 0) {
+        const int ret = Put(pkt, nullptr);
+        av::av_packet_unref(pkt);
+        return ret;
+    }
+    TNode node;
+    node.Packet.reset(av::av_packet_alloc());
+    if (!node.Packet) return -1;
+    av::av_packet_move_ref(node.Packet.get(), pkt);
+    node.Bytes = node.Packet->size + NodeOverhead;
+    {
+        std::lock_guard lock(FMutex);
+        FSize += node.Bytes;
+        FNodes.push_back(std::move(node));
+    }
+    FCond.notify_one();
+    return 0;
+}
+
 int TPacketQueue::Get(AVPacket* pkt, bool block) {
     std::unique_lock lock(FMutex);
     for (;;) {

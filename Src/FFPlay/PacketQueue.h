@@ -21,6 +21,9 @@ public:
     // Takes a reference to pkt's payload (pkt itself stays the caller's). Result 0, or -1 when
     // the payload cannot be referenced.
     int Put(const AVPacket* pkt, const AVPacket* flush);
+    // Moves a read packet's payload into the queue, leaving pkt blank: the decoder then holds
+    // the only reference, so the reader never frees a buffer a decoder has used.
+    int PutMoved(AVPacket* pkt);
     // Moves the oldest packet into pkt, which the caller unreferences. Result 1 with a packet,
     // 0 when empty and not blocking, -1 once the queue is aborted (also with packets left).
     int Get(AVPacket* pkt, bool block);

@@ -13,7 +13,10 @@ constexpr int ReadPauseUnsupported = AVERROR(ENOSYS);
 } // namespace
 
 void ResumeClocks(TVideoState& is, double now) {
-    is.frame_timer += now + is.video_current_pts_drift.load() - is.video_current_pts.load();
+    {
+        std::lock_guard lock(is.pictq_mutex);
+        is.frame_timer += now + is.video_current_pts_drift.load() - is.video_current_pts.load();
+    }
     if (is.read_pause_return.load() != ReadPauseUnsupported) {
         is.video_current_pts = is.video_current_pts_drift.load() + now;
     }

@@ -21,3 +21,24 @@ TPlayEventItem TPlayEvent::Pop() {
     if (FHeader == FTailer) FEvent.ResetEvent();
     return item;
 }
+
+void TDataLock::lock() {
+    std::unique_lock guard(FMutex);
+    FReleased.wait(guard, [this] { return !FLocked; });
+    FLocked = true;
+}
+
+void TDataLock::unlock() {
+    {
+        std::lock_guard guard(FMutex);
+        FLocked = false;
+    }
+    FReleased.notify_one();
+}
+
+bool TDataLock::try_lock_for(std::chrono::milliseconds timeout) {
+    std::unique_lock guard(FMutex);
+    if (!FReleased.wait_for(guard, timeout, [this] { return !FLocked; })) return false;
+    FLocked = true;
+    return true;
+}

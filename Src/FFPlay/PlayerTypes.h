@@ -3,6 +3,8 @@
 #include "platform/rtl/SyncObjs.h"
 
 #include <array>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -26,6 +28,19 @@ using TPositionEvent = std::function<void(TObject* sender, std::int64_t pts)>;
 // for both video outputs.
 inline constexpr std::array<const char*, 3> AudioDriverNames{ "", "pulse", "alsa" };
 inline constexpr std::array<const char*, 3> VideoDriverNames{ "", "x11", "x11" };
+
+// A lock that can be waited for with a time-out.
+class TDataLock {
+public:
+    void lock();
+    void unlock();
+    bool try_lock_for(std::chrono::milliseconds timeout);
+
+private:
+    std::mutex FMutex;
+    std::condition_variable FReleased;
+    bool FLocked{ false };
+};
 
 struct TPlayEventItem {
     enum Kind { peNone, pePosition, peState, peEnd };

@@ -307,11 +307,11 @@ void ReadLoop(TCustomPlayer& player, TVideoState& is) {
         }
         is.last_pos = pkt->pos;
         if (pkt->stream_index == is.audio_stream) {
-            is.audioq.Put(pkt.get(), nullptr);
+            is.audioq.PutMoved(pkt.get());
         } else if (pkt->stream_index == is.video_stream) {
-            is.videoq.Put(pkt.get(), nullptr);
+            is.videoq.PutMoved(pkt.get());
         } else if (pkt->stream_index == is.subtitle_stream) {
-            is.subtitleq.Put(pkt.get(), nullptr);
+            is.subtitleq.PutMoved(pkt.get());
         }
         av::av_packet_unref(pkt.get());
     }

@@ -234,7 +234,7 @@ private:
     win::HWND FHookedWindow{}; // the host window while the player watches its messages
     win::WINDOWPOS FScreenPos{};
 
-    std::timed_mutex FDataLock;
+    TDataLock FDataLock;
     TEvent FSeekEvent{ true, true };
     TEvent FPictEvent{ true, true };
     TEvent FStopEvent{ true, true };
@@ -274,5 +274,7 @@ private:
 class ZAZEvivez : public TCustomPlayer {
 public:
     using TCustomPlayer::TCustomPlayer;
+    // The playback's threads call into the component: they end before any part of it goes.
+    ~ZAZEvivez() override { Stop(true); }
     std::string ClassName() const override { return "ZAZEvivez"; }
 };

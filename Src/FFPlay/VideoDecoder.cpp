@@ -20,11 +20,12 @@ void ResetAfterFlush(TVideoState& is) {
             vp.target_clock = 0;
         is.pictq_cond.wait(lock,
                            [&] { return is.pictq_size.load() == 0 || is.videoq.AbortRequest(); });
+        // The frame timer belongs to whoever holds the picture queue's lock.
+        is.frame_last_pts = static_cast<double>(AV_NOPTS_VALUE);
+        is.frame_last_delay = 0;
+        is.frame_timer = is.WallClock();
     }
     is.video_current_pos = -1;
-    is.frame_last_pts = static_cast<double>(AV_NOPTS_VALUE);
-    is.frame_last_delay = 0;
-    is.frame_timer = is.WallClock();
     is.skip_frames = 1;
     is.skip_frames_index = 0;
     is.seek_flushed = 1;

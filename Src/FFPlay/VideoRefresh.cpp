@@ -77,7 +77,6 @@ double ComputeTargetTime(TVideoState& is, double pts) {
 }
 
 void VideoRefresh(TVideoState& is, bool consume) {
-    bool seekFlag = is.seek_done.load() != 0;
     bool report = true;
     if (is.video_stream < 0) {
         if (is.audio_stream >= 0 && is.Owner) {
@@ -87,26 +86,33 @@ void VideoRefresh(TVideoState& is, bool consume) {
         return;
     }
     for (;;) {
-        if (is.seek_done.load()) seekFlag = true;
         if (is.pictq_size.load() == 0) {
             if (!consume && is.Owner) is.Owner->DisplayVideo(is);
             break;
         }
+        // Pictures decoded before a seek go while it is pending. The video thread clears the
+        // flag before it queues the first picture after the seek, so reading it after the
+        // queue keeps that picture.
+        const bool seekFlag = is.seek_done.load() != 0;
         const double now = is.WallClock();
         const TVideoPicture& vp = is.pictq[is.pictq_rindex];
-        if (now < vp.target_clock) return;
+        // A flush on the video thread resets the due times of queued pictures under the lock.
+        double target;
+        double nextTarget;
+        {
+            std::lock_guard lock(is.pictq_mutex);
+            target = vp.target_clock;
+            nextTarget =
+                is.pictq_size.load() > 1
+                    ? is.pictq[(is.pictq_rindex + 1) % TVideoState::PictureQueueSize].target_clock
+                    : target + is.video_clock.load() - vp.pts;
+        }
+        if (now < target) return;
 
         is.video_current_pts.store(vp.pts);
         is.video_current_pts_drift.store(vp.pts - now);
         is.video_current_pos.store(vp.pos);
 
-        double nextTarget;
-        if (is.pictq_size.load() > 1) {
-            nextTarget =
-                is.pictq[(is.pictq_rindex + 1) % TVideoState::PictureQueueSize].target_clock;
-        } else {
-            nextTarget = vp.target_clock + is.video_clock.load() - vp.pts;
-        }
         const bool frameDrop = is.Owner && is.Owner->FrameDrop() != 0;
         if ((frameDrop && now > nextTarget && !is.IsDevice.load()) || seekFlag) {
             is.skip_frames.store(is.skip_frames.load() * 1.05);

@@ -195,7 +195,7 @@ public:
     int last_i_start{ 0 };
     RDFTContext* rdft{ nullptr };
     int rdft_bits{ 0 };
-    std::vector<float> rdft_data;
+    AVMemoryPtr<float> rdft_data; // av_malloc'd: the transform needs its SIMD alignment
     int xpos{ 0 };
 
     std::atomic<int> subtitle_stream{ -1 };

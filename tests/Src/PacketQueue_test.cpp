@@ -87,6 +87,28 @@ TEST_F(PacketQueueTest, KeepsItsOwnCopyOfBorrowedPayload) {
     av::av_packet_unref(out.get());
 }
 
+TEST_F(PacketQueueTest, MovedPacketHandsOverItsBufferAndBorrowedOnesAreCopied) {
+    TPacketQueue q;
+    PacketPtr read = MakePacket(16, 7);
+    const uint8_t* payload = read->data;
+    ASSERT_EQ(q.PutMoved(read.get()), 0);
+    EXPECT_EQ(read->buf, nullptr);
+    EXPECT_EQ(read->size, 0);
+    uint8_t borrowed[2] = { 5, 6 };
+    read->data = borrowed;
+    read->size = sizeof borrowed;
+    ASSERT_EQ(q.PutMoved(read.get()), 0);
+    EXPECT_EQ(q.Size(), 16 + 2 + 2 * TPacketQueue::NodeOverhead);
+
+    PacketPtr out(av::av_packet_alloc());
+    ASSERT_EQ(q.Get(out.get(), false), 1);
+    EXPECT_EQ(out->data, payload);
+    ASSERT_EQ(q.Get(out.get(), false), 1);
+    EXPECT_NE(out->data, borrowed);
+    EXPECT_EQ(out->data[1], 6);
+    av::av_packet_unref(out.get());
+}
+
 TEST_F(PacketQueueTest, FlushMarkerTravelsAsItself) {
     TPacketQueue q;
     ASSERT_EQ(q.Put(FFlush.get(), FFlush.get()), 0);
