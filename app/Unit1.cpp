@@ -15,6 +15,7 @@
 #include "lib/bsSkinDataClasses.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TButton.h"
+#include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/shell/ShellExecute.h"
 
@@ -31,6 +32,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     ReadFormDescription(this, FormResource("Unit1"), "Unit1.dfm");
     FOutputFolderEdit = DescribedComponent<TbsSkinEdit>(this, "Video_OutPut_Folder_Edit");
     FJobList = DescribedComponent<TbsSkinListView>(this, "lvFiles");
+    FScreens = DescribedComponent<TComboBox>(this, "cboScreens");
     FSkinData = DescribedComponent<TbsSkinData>(this, "bsSkinData1");
     FMainMenu = DescribedComponent<TbsSkinMainMenu>(this, "bsSkinMainMenu1");
     FOutputFolderDialog =
@@ -64,8 +66,9 @@ void TForm1::FormCreate(TObject*) {
 }
 
 void TForm1::FillScreenList() {
-    cboScreens.Clear();
-    cboScreens.Add("Panel6");
+    TStrings& screens = FScreens->Items();
+    screens.Clear();
+    screens.Add("Panel6");
     for (int order = 0;; ++order) {
         TWinControl* found = nullptr;
         for (int i = 0; i < ControlCount() && !found; ++i) {
@@ -73,8 +76,9 @@ void TForm1::FillScreenList() {
             if (child && child->TabOrder() == order) found = child;
         }
         if (!found) break;
-        cboScreens.Add(found->Name());
+        screens.Add(found->Name());
     }
+    FScreens->SetItemIndex(0);
 }
 
 void TForm1::FormCloseQuery(TObject*, bool& canClose) {
@@ -210,6 +214,12 @@ void RegisterUnit1Classes() {
             return std::any(TCloseQueryEvent(
                 [form](TObject* s, bool& canClose) { form->FormCloseQuery(s, canClose); }));
         });
+        r.RegisterMethod("TForm1", "lvFilesSelectItem", [](TComponent* root) {
+            auto* form = static_cast<TForm1*>(root);
+            return std::any(TLVSelectItemEvent([form](TObject* s, TListItem* item, bool selected) {
+                form->lvFilesSelectItem(s, item, selected);
+            }));
+        });
         using F = TForm1;
         RegisterMouseHandlers<F>("TForm1",
                                  {
@@ -303,6 +313,8 @@ void RegisterUnit1Classes() {
                           { "bsSkinButton22Click", &F::bsSkinButton22Click },
                           { "bsSkinButton23Click", &F::bsSkinButton23Click },
                           { "bsSkinSlider1Change", &F::bsSkinSlider1Change },
+                          { "TrackBar1Change", &F::TrackBar1Change },
+                          { "TrackBar2Change", &F::TrackBar2Change },
                           { "chkPreviewClick", &F::chkPreviewClick },
                           { "MenuItem1Click", &F::MenuItem1Click },
                           { "MenuItem2Click", &F::MenuItem2Click },

@@ -1,6 +1,5 @@
 #pragma once
 #include "platform/forms/TCustomForm.h"
-#include "platform/rtl/TStringList.h"
 #include <string>
 
 class TbsSkinData;
@@ -11,6 +10,8 @@ class TbsSkinMainMenu;
 class TbsSkinSelectDirectoryDialog;
 class TbsSelectSkinDialog;
 class TButton;
+class TComboBox;
+class TListItem;
 
 // The main window: job list, output panel, preset and preview panels, tool bar and menus. Its
 // operations reach one another through the hidden operation buttons, as the description wires
@@ -27,8 +28,6 @@ public:
 
     // Output folder used when the tasks are built; the edit always shows the same.
     std::string FileOutPutPath;
-    // The player screens: "Panel6", then the window's windowed children in tab order.
-    TStringList cboScreens;
     std::string bsSkinSlider1_down_UP;
     int All_Trant_Number{ 0 };
     bool Video_DisableVideo{ false };
@@ -131,6 +130,9 @@ public:
     void bsSkinSlider1MouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x,
                               int y);
     void bsSkinSlider1Change(TObject* sender);
+    void lvFilesSelectItem(TObject* sender, TListItem* item, bool selected);
+    void TrackBar1Change(TObject* sender);
+    void TrackBar2Change(TObject* sender);
     void chkPreviewClick(TObject* sender);
     void MenuItem1Click(TObject* sender);
     void MenuItem2Click(TObject* sender);
@@ -152,6 +154,8 @@ private:
     void Run(const char* buttonName);
 
     TbsSkinEdit* FOutputFolderEdit{ nullptr };
+    // The player screens: "Panel6", then the window's windowed children in tab order.
+    TComboBox* FScreens{ nullptr };
     TbsSkinListView* FJobList{ nullptr };
     TbsSkinData* FSkinData{ nullptr };
     TbsSkinMainMenu* FMainMenu{ nullptr };

@@ -122,3 +122,9 @@ void TForm1::JPG1Click(TObject*) {}
 void TForm1::GIF1Click(TObject*) {}
 
 void TForm1::PNG1Click(TObject*) {}
+
+void TForm1::lvFilesSelectItem(TObject*, TListItem*, bool) {}
+
+void TForm1::TrackBar1Change(TObject*) {}
+
+void TForm1::TrackBar2Change(TObject*) {}

@@ -21,14 +21,6 @@ TComponentFactory Make() {
     return [](TComponent* owner) { return new T(owner); };
 }
 
-std::vector<std::string> LinesOf(const TDescriptionValue& value) {
-    if (value.Kind != TDescriptionValue::vkList) InvalidValue();
-    std::vector<std::string> lines;
-    for (const TDescriptionValue& v : value.List)
-        lines.push_back(StringOf(v));
-    return lines;
-}
-
 void RegisterControls(TClassRegistry& r) {
     r.RegisterClass("TbsSkinButton", "TButton", Make<TbsSkinButton>());
     r.RegisterClass("TbsSkinMenuSpeedButton", "TButton", Make<TbsSkinMenuSpeedButton>());
@@ -49,30 +41,17 @@ void RegisterControls(TClassRegistry& r) {
     r.RegisterClass("TbsSkinEdit", "TEdit", Make<TbsSkinEdit>());
 
     const char* combo = "TbsSkinComboBoxBase";
-    r.RegisterClass(combo, "TCustomControl");
-    r.RegisterProperty(combo, "Items.Strings",
-                       [](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
-                           Target<TbsSkinComboBoxBase>(o)->SetItemsText(LinesOf(v));
-                       });
+    r.RegisterClass(combo, "TComboBox");
     r.RegisterProperty(combo, "ItemIndex", Integer(&TbsSkinComboBoxBase::SetItemIndex));
-    r.RegisterProperty(combo, "OnChange", Event(&TbsSkinComboBoxBase::OnChange));
     r.RegisterClass("TbsSkinComboBox", combo, Make<TbsSkinComboBox>());
     r.RegisterClass("TbsSkinOfficeComboBox", combo, Make<TbsSkinOfficeComboBox>());
 
-    r.RegisterClass("TbsSkinListColumn", "");
-    r.RegisterProperty("TbsSkinListColumn", "Caption", String(&TbsSkinListColumn::SetCaption));
-    r.RegisterProperty("TbsSkinListColumn", "Width", Integer(&TbsSkinListColumn::SetWidth));
-    r.RegisterProperty("TbsSkinListColumn", "MaxWidth", Integer(&TbsSkinListColumn::SetMaxWidth));
-    r.RegisterClass("TbsSkinListView", "TCustomControl", Make<TbsSkinListView>());
-    r.RegisterProperty("TbsSkinListView", "Columns",
-                       Collection(&TbsSkinListView::Columns, "TbsSkinListColumn"));
-
+    r.RegisterClass("TbsSkinListView", "TListView", Make<TbsSkinListView>());
     const char* slider = "TbsSkinSlider";
-    r.RegisterClass(slider, "TCustomControl", Make<TbsSkinSlider>());
+    r.RegisterClass(slider, "TTrackBar", Make<TbsSkinSlider>());
     r.RegisterProperty(slider, "MinValue", Integer(&TbsSkinSlider::SetMinValue));
     r.RegisterProperty(slider, "MaxValue", Integer(&TbsSkinSlider::SetMaxValue));
     r.RegisterProperty(slider, "Value", Integer(&TbsSkinSlider::SetValue));
-    r.RegisterProperty(slider, "OnChange", Event(&TbsSkinSlider::OnChange));
 }
 
 void RegisterMenusAndDialogs(TClassRegistry& r) {

@@ -407,7 +407,12 @@ object Form1: TForm1
       Top = 10
       Width = 521
       Height = 202
+      ViewStyle = vsReport
+      GridLines = True
+      RowSelect = True
+      ReadOnly = True
       TabOrder = 0
+      OnSelectItem = lvFilesSelectItem
       OnClick = lvFilesClick
       OnDblClick = lvFilesDblClick
       Columns = <
@@ -653,9 +658,9 @@ object Form1: TForm1
     TabOrder = 5
     object bsSkinSlider1: TbsSkinSlider
       Left = 8
-      Top = 158
+      Top = 152
       Width = 202
-      Height = 16
+      Height = 26
       OnMouseDown = bsSkinSlider1MouseDown
       OnMouseUp = bsSkinSlider1MouseUp
       OnChange = bsSkinSlider1Change
@@ -737,7 +742,7 @@ object Form1: TForm1
     Left = 1181
     Top = 390
     Width = 200
-    Height = 80
+    Height = 150
     TabOrder = 6
     object chkThreadMode: TCheckBox
       Left = 8
@@ -755,6 +760,19 @@ object Form1: TForm1
       Caption = 'Preview'
       OnClick = chkPreviewClick
     end
+    object ProgressBar1: TProgressBar
+      Left = 8
+      Top = 56
+      Width = 150
+      Height = 16
+    end
+    object ListBox1: TListBox
+      Left = 8
+      Top = 80
+      Width = 150
+      Height = 60
+      TabOrder = 2
+    end
   end
   object bsSkinPanel5: TbsSkinPanel
     Left = 8
@@ -762,6 +780,10 @@ object Form1: TForm1
     Width = 558
     Height = 262
     TabOrder = 7
+    object Image1: TImage
+      Align = alClient
+      Center = True
+    end
   end
   object bsSkinPanel4: TbsSkinPanel
     Left = 572
@@ -857,7 +879,7 @@ object Form1: TForm1
   end
   object Button19: TButton
     Left = 1181
-    Top = 480
+    Top = 1010
     Width = 75
     Height = 25
     Caption = 'Button19'
@@ -865,7 +887,7 @@ object Form1: TForm1
   end
   object Button27: TButton
     Left = 1261
-    Top = 480
+    Top = 1010
     Width = 75
     Height = 25
     Caption = 'Button27'
@@ -884,9 +906,9 @@ object Form1: TForm1
   end
   object Panel4: TPanel
     Left = 1181
-    Top = 520
-    Width = 200
-    Height = 40
+    Top = 550
+    Width = 360
+    Height = 80
     TabOrder = 12
     object bsSkinButton9: TbsSkinButton
       Left = 8
@@ -896,12 +918,96 @@ object Form1: TForm1
       Caption = '皮肤'
       OnClick = bsSkinButton9Click
     end
+    object Image4: TImage
+      Left = 90
+      Top = 4
+      Width = 32
+      Height = 32
+    end
+    object Image5: TImage
+      Left = 126
+      Top = 4
+      Width = 32
+      Height = 32
+    end
+    object Image6: TImage
+      Left = 162
+      Top = 4
+      Width = 32
+      Height = 32
+    end
+    object Image7: TImage
+      Left = 198
+      Top = 4
+      Width = 32
+      Height = 32
+    end
+    object Image8: TImage
+      Left = 234
+      Top = 4
+      Width = 32
+      Height = 32
+    end
+    object Image9: TImage
+      Left = 270
+      Top = 4
+      Width = 32
+      Height = 32
+    end
+    object Image10: TImage
+      Left = 306
+      Top = 4
+      Width = 32
+      Height = 32
+    end
+    object Image11: TImage
+      Left = 90
+      Top = 40
+      Width = 32
+      Height = 32
+    end
+    object Image12: TImage
+      Left = 126
+      Top = 40
+      Width = 32
+      Height = 32
+    end
+    object Image13: TImage
+      Left = 162
+      Top = 40
+      Width = 32
+      Height = 32
+    end
+    object Image14: TImage
+      Left = 198
+      Top = 40
+      Width = 32
+      Height = 32
+    end
+    object Image15: TImage
+      Left = 234
+      Top = 40
+      Width = 32
+      Height = 32
+    end
+    object Image16: TImage
+      Left = 270
+      Top = 40
+      Width = 32
+      Height = 32
+    end
+    object Image17: TImage
+      Left = 306
+      Top = 40
+      Width = 32
+      Height = 32
+    end
   end
   object Panel5: TPanel
     Left = 1181
-    Top = 570
+    Top = 640
     Width = 300
-    Height = 100
+    Height = 360
     TabOrder = 13
     object chkOpenPaused: TCheckBox
       Left = 8
@@ -924,6 +1030,103 @@ object Form1: TForm1
       Width = 120
       Height = 17
       Caption = 'Enable Hook'
+    end
+    object mmoLog: TMemo
+      Left = 8
+      Top = 80
+      Width = 280
+      Height = 120
+      ScrollBars = ssBoth
+      TabOrder = 0
+    end
+    object cboScreens: TComboBox
+      Left = 140
+      Top = 8
+      Width = 145
+      Height = 21
+      Style = csDropDownList
+      TabOrder = 1
+    end
+    object cboVideoDriver: TComboBox
+      Left = 140
+      Top = 32
+      Width = 145
+      Height = 21
+      Style = csDropDownList
+      TabOrder = 2
+      Items.Strings = (
+        'Default'
+        'DDraw'
+        'GDI')
+      ItemIndex = 0
+    end
+    object cboAudioDriver: TComboBox
+      Left = 140
+      Top = 56
+      Width = 145
+      Height = 21
+      Style = csDropDownList
+      TabOrder = 3
+      Items.Strings = (
+        'Default'
+        'DSound'
+        'waveOut')
+      ItemIndex = 0
+    end
+    object TrackBar2: TTrackBar
+      Left = 8
+      Top = 210
+      Width = 150
+      Height = 30
+      Max = 128
+      Position = 128
+      TabOrder = 4
+      OnChange = TrackBar2Change
+    end
+    object TrackBar1: TTrackBar
+      Left = 8
+      Top = 244
+      Width = 150
+      Height = 30
+      TabOrder = 5
+      OnChange = TrackBar1Change
+    end
+    object cboVideo: TComboBox
+      Left = 8
+      Top = 280
+      Width = 145
+      Height = 21
+      Style = csDropDownList
+      Enabled = False
+      TabOrder = 6
+    end
+    object cboAudio: TComboBox
+      Left = 8
+      Top = 304
+      Width = 145
+      Height = 21
+      Style = csDropDownList
+      Enabled = False
+      TabOrder = 7
+    end
+    object cboSubtitle: TComboBox
+      Left = 8
+      Top = 328
+      Width = 145
+      Height = 21
+      Style = csDropDownList
+      Enabled = False
+      TabOrder = 8
+    end
+    object Label2: TLabel
+      Left = 170
+      Top = 214
+      Caption = 'N/A'
+    end
+    object Label3: TLabel
+      Left = 170
+      Top = 248
+      Caption = 'N/A'
     end
   end
   object Panel6: TPanel

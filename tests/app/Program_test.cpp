@@ -13,7 +13,9 @@
 #include "app/Unit6.h"
 #include "lib/TbsSkinData.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TTrackBar.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/TIniFile.h"
 #include "platform/shell/ShellExecute.h"
@@ -256,12 +258,17 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     EXPECT_EQ(Main<TMenuItem>("N15")->ShortCut(), VK_F1);
     EXPECT_TRUE(Main<TMenuItem>("BMP1")->Checked());
 
-    auto* columns = Main<TbsSkinListView>("lvFiles");
-    ASSERT_EQ(columns->Columns().Count(), 25);
+    auto* list = Main<TbsSkinListView>("lvFiles");
+    EXPECT_EQ(list->ViewStyle(), vsReport);
+    ASSERT_EQ(list->Columns().Count(), 25);
     int visibleWidth = 0;
     for (int i = 0; i < 25; ++i)
-        if (columns->Column(i)->MaxWidth() != 1) visibleWidth += columns->Column(i)->Width();
+        if (list->Columns().Items(i)->MaxWidth() != 1)
+            visibleWidth += list->Columns().Items(i)->Width();
     EXPECT_EQ(visibleWidth, 530);
+    EXPECT_EQ(Main<TTrackBar>("TrackBar2")->Position(), 128);
+    EXPECT_EQ(Main<TComboBox>("cboAudioDriver")->Text(), "Default");
+    EXPECT_FALSE(Main("cboSubtitle")->Enabled());
     EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->Items().Count(), 13);
     EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->ItemIndex(), 0);
 }
@@ -286,10 +293,12 @@ TEST_F(Program, ScreenListNamesTheDirectChildrenInTabOrder) {
         "Panel5",
         "Panel6",
     };
+    auto* list = Main<TComboBox>("cboScreens");
     std::vector<std::string> screens;
-    for (int i = 0; i < Form1->cboScreens.Count(); ++i)
-        screens.push_back(Form1->cboScreens.Strings(i));
+    for (int i = 0; i < list->Items().Count(); ++i)
+        screens.push_back(list->Items().Strings(i));
     EXPECT_EQ(screens, expected);
+    EXPECT_EQ(list->ItemIndex(), 0);
 }
 
 TEST_F(Program, FirstStartWritesTheSettingsAndMakesTheOutputFolder) {
@@ -315,7 +324,8 @@ TEST_F(Program, StoredSettingsReachTheWindows) {
     EXPECT_EQ(Form1->FileOutPutPath, output);
     EXPECT_TRUE(DirectoryExists(output));
     EXPECT_EQ(Stored("Skin", "SetSkin"), "0") << "a skin index that is no number is rewritten";
-    EXPECT_EQ(Form1->cboScreens.Count(), 16) << "the window is set up all the same";
+    EXPECT_EQ(Main<TComboBox>("cboScreens")->Items().Count(), 16)
+        << "the window is set up all the same";
     const TConversionOptions options = Form5->Options();
     EXPECT_EQ(options.ThreadCount, "7");
     EXPECT_EQ(options.AfterDone, 0);
@@ -334,7 +344,7 @@ TEST_F(Program, UnwritableSettingsAreReportedAndTheProgramKeepsWorking) {
     for (const std::string& e : FErrors)
         EXPECT_EQ(e, "Unable to write to " + FRoot + "blocker/option.ini");
     EXPECT_EQ(Form1->FileOutPutPath, FRoot + "home/苇川视频软件/输出");
-    EXPECT_EQ(Form1->cboScreens.Count(), 16);
+    EXPECT_EQ(Main<TComboBox>("cboScreens")->Items().Count(), 16);
     EXPECT_EQ(Form5->Options(), TConversionOptions());
 }
 
