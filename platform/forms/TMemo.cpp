@@ -8,6 +8,8 @@
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/Win.h"
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 using namespace win;
 
@@ -61,13 +63,13 @@ void TMemo::SetSelStart(int value) {
 }
 
 void TMemo::SetSelLength(int value) {
-    FText.Select(FText.SelStart(), FText.SelStart() + std::max(value, 0));
+    FBuffer.Select(FBuffer.SelStart(), FBuffer.SelStart() + std::max(value, 0));
     ScrollToCaret();
     Invalidate();
 }
 
 std::string TMemo::SelText() const {
-    return gfx::EncodeUtf8(FText.Selection());
+    return gfx::EncodeUtf8(FBuffer.Selection());
 }
 
 void TMemo::SetSelText(const std::string& value) {
@@ -75,7 +77,7 @@ void TMemo::SetSelText(const std::string& value) {
 }
 
 void TMemo::SelectAll() {
-    FText.SelectAll();
+    FBuffer.SelectAll();
     Invalidate();
 }
 
@@ -105,8 +107,8 @@ void TMemo::PasteFromClipboard() {
 }
 
 TPoint TMemo::CaretPos() const {
-    const int caret = FText.Caret();
-    const auto& chars = FText.Chars();
+    const int caret = FBuffer.Caret();
+    const auto& chars = FBuffer.Chars();
     const int line = int(std::count(chars.begin(), chars.begin() + caret, U'\n'));
     return TPoint(caret - LineStart(line), line);
 }
@@ -137,18 +139,18 @@ void TMemo::SetBorderStyle(TFormBorderStyle value) {
 }
 
 int TMemo::PhysicalLines() const {
-    const auto& chars = FText.Chars();
+    const auto& chars = FBuffer.Chars();
     return int(std::count(chars.begin(), chars.end(), U'\n')) + 1;
 }
 
 int TMemo::LineCount() const {
-    const auto& chars = FText.Chars();
+    const auto& chars = FBuffer.Chars();
     if (chars.empty()) return 0;
     return PhysicalLines() - (chars.back() == U'\n' ? 1 : 0);
 }
 
 int TMemo::LineStart(int line) const {
-    const auto& chars = FText.Chars();
+    const auto& chars = FBuffer.Chars();
     int start = 0;
     for (int i = 0; i < line; ++i) {
         const auto next = chars.find(U'\n', start);
@@ -161,20 +163,20 @@ int TMemo::LineStart(int line) const {
 int TMemo::LineLength(int line) const {
     const int start = LineStart(line);
     if (start < 0) return 0;
-    const auto end = FText.Chars().find(U'\n', start);
-    return (end == std::u32string::npos ? FText.Length() : int(end)) - start;
+    const auto end = FBuffer.Chars().find(U'\n', start);
+    return (end == std::u32string::npos ? FBuffer.Length() : int(end)) - start;
 }
 
 std::string TMemo::LineText(int line) const {
     const int start = LineStart(line);
     if (start < 0) return {};
-    return gfx::EncodeUtf8(std::u32string_view(FText.Chars()).substr(start, LineLength(line)));
+    return gfx::EncodeUtf8(std::u32string_view(FBuffer.Chars()).substr(start, LineLength(line)));
 }
 
 void TMemo::UserReplace(std::u32string_view inserted) {
     if (FReadOnly) return;
     std::u32string_view text = inserted;
-    const int room = FText.Room(FMaxLength);
+    const int room = FBuffer.Room(FMaxLength);
     if (int(text.size()) > room) text = text.substr(0, room);
     // A full memo refuses the key rather than just dropping the selection.
     if (text.empty() && !inserted.empty()) return;
@@ -182,16 +184,34 @@ void TMemo::UserReplace(std::u32string_view inserted) {
     FModified = true;
 }
 
+std::size_t TMemo::ByteOffset(int position, std::size_t from, int fromPosition) const {
+    // The control's text is the buffer's UTF-8 form: a character starts at each lead byte.
+    const std::string& bytes = TControl::FText;
+    std::size_t i = from;
+    for (int count = fromPosition; i < bytes.size() && count < position; ++count) {
+        ++i;
+        while (i < bytes.size() && (static_cast<unsigned char>(bytes[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return i;
+}
+
 void TMemo::Replace(std::u32string_view inserted) {
-    FText.Replace(inserted);
+    // Only the replaced bytes change, so a long log grows without being encoded again.
+    const int start = FBuffer.SelStart();
+    const std::size_t from = ByteOffset(start, 0, 0);
+    const std::size_t to = ByteOffset(start + FBuffer.SelLength(), from, start);
+    FBuffer.Replace(inserted);
     FColumnX = -1;
+    TControl::FText.replace(from, to - from, gfx::EncodeUtf8(inserted));
     TextChanged();
 }
 
 void TMemo::TextChanged() {
     FOwnChange = true;
     try {
-        SetText(gfx::EncodeUtf8(FText.Chars()));
+        if (HandleAllocated()) SetWindowText(FHandle, TControl::FText.c_str());
+        Perform(CM_TEXTCHANGED, 0, 0);
     } catch (...) {
         FOwnChange = false;
         throw;
@@ -206,7 +226,7 @@ void TMemo::Change() {
 }
 
 void TMemo::MoveCaret(int position, bool extend, bool keepColumn) {
-    FText.MoveCaret(position, extend);
+    FBuffer.MoveCaret(position, extend);
     if (!keepColumn) FColumnX = -1;
     ScrollToCaret();
     Invalidate();
@@ -231,28 +251,39 @@ int TMemo::VisibleRows() const {
 
 int TMemo::TextWidth(int start, int length) const {
     TMeasure measure(const_cast<TMemo*>(this)->Font());
-    return measure.Width(std::u32string_view(FText.Chars()).substr(start, length));
+    return measure.Width(std::u32string_view(FBuffer.Chars()).substr(start, length));
+}
+
+int TMemo::LineWidth(std::u32string_view text) const {
+    // A log grows a line at a time: the lines already measured are not measured again.
+    if (auto it = FWidths.find(text); it != FWidths.end()) return it->second;
+    if (FWidths.size() > 50000) FWidths.clear();
+    const int width = TMeasure(const_cast<TMemo*>(this)->Font()).Width(text);
+    FWidths.emplace(std::u32string(text), width);
+    return width;
 }
 
 const std::vector<TMemo::TRow>& TMemo::Rows() const {
     if (FLayoutValid) return FRows;
     FRows.clear();
-    const std::u32string_view chars = FText.Chars();
+    const std::u32string_view chars = FBuffer.Chars();
     const int width = std::max(1, ClientWidth() - 2 * kMargin);
-    TMeasure measure(const_cast<TMemo*>(this)->Font());
+    std::optional<TMeasure> measure;
     int start = 0;
     while (true) {
         const auto found = chars.find(U'\n', start);
         const int end = found == std::u32string_view::npos ? int(chars.size()) : int(found);
         int rowStart = start;
-        while (FWordWrap && end - rowStart > 1 &&
-               measure.Width(chars.substr(rowStart, end - rowStart)) > width) {
+        const bool fits = !FWordWrap || LineWidth(chars.substr(start, end - start)) <= width;
+        if (!fits && !measure) measure.emplace(const_cast<TMemo*>(this)->Font());
+        while (!fits && end - rowStart > 1 &&
+               measure->Width(chars.substr(rowStart, end - rowStart)) > width) {
             // The longest piece that fits, broken after its last blank when it has one.
             int lo = 1;
             int hi = end - rowStart;
             while (lo < hi) {
                 const int mid = (lo + hi + 1) / 2;
-                if (measure.Width(chars.substr(rowStart, mid)) <= width)
+                if (measure->Width(chars.substr(rowStart, mid)) <= width)
                     lo = mid;
                 else
                     hi = mid - 1;
@@ -289,7 +320,7 @@ int TMemo::PositionInRow(int row, int x) const {
     int previous = 0;
     for (int p = r.Start + 1; p <= last; ++p) {
         const int next =
-            measure.Width(std::u32string_view(FText.Chars()).substr(r.Start, p - r.Start));
+            measure.Width(std::u32string_view(FBuffer.Chars()).substr(r.Start, p - r.Start));
         if (x < (previous + next) / 2) return p - 1;
         previous = next;
     }
@@ -303,8 +334,9 @@ int TMemo::PositionAt(int x, int y) const {
 
 int TMemo::WidestRow() const {
     int widest = 0;
+    const std::u32string_view chars = FBuffer.Chars();
     for (const TRow& r : Rows())
-        widest = std::max(widest, TextWidth(r.Start, r.Length));
+        widest = std::max(widest, LineWidth(chars.substr(r.Start, r.Length)));
     return widest + 2 * kMargin;
 }
 
@@ -317,14 +349,19 @@ void TMemo::SetTopRow(int value) {
 }
 
 void TMemo::ScrollToCaret() {
-    const int row = RowOf(FText.Caret());
+    // A memo nobody sees (a hidden log) catches up when it is painted.
+    if (!Showing()) {
+        FCatchUp = true;
+        return;
+    }
+    const int row = RowOf(FBuffer.Caret());
     if (row < FTopRow)
         SetTopRow(row);
     else if (row >= FTopRow + VisibleRows())
         SetTopRow(row - VisibleRows() + 1);
     if (!FWordWrap) {
         const TRow r = Rows()[row];
-        const int x = TextWidth(r.Start, FText.Caret() - r.Start);
+        const int x = TextWidth(r.Start, FBuffer.Caret() - r.Start);
         const int visible = std::max(1, ClientWidth() - 2 * kMargin);
         if (x < FScrollX) FScrollX = std::max(0, x - visible / 3);
         if (x > FScrollX + visible) FScrollX = x - visible + visible / 3;
@@ -334,6 +371,10 @@ void TMemo::ScrollToCaret() {
 
 void TMemo::UpdateScrollBars() {
     if (!HandleAllocated()) return;
+    if (!Showing()) {
+        FCatchUp = true;
+        return;
+    }
     const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
     const bool horizontal = !FWordWrap && (FScrollBars == ssHorizontal || FScrollBars == ssBoth);
     FTopRow = std::clamp(FTopRow, 0, std::max(0, int(Rows().size()) - VisibleRows()));
@@ -421,7 +462,9 @@ void TMemo::WndProc(TMessage& message) {
     case CM_TEXTCHANGED:
         if (!FOwnChange) {
             // Text from code replaces everything and puts the caret at the start.
-            FText.Assign(gfx::DecodeUtf8(Text()));
+            FBuffer.Assign(gfx::DecodeUtf8(Text()));
+            // Bytes that are no UTF-8 read as replacement characters from here on.
+            TControl::FText = gfx::EncodeUtf8(FBuffer.Chars());
             FTopRow = FScrollX = 0;
             Relayout();
         }
@@ -453,6 +496,7 @@ void TMemo::WndProc(TMessage& message) {
         Invalidate();
         break;
     case CM_FONTCHANGED:
+        FWidths.clear();
         Relayout();
         break;
     case WM_LBUTTONUP:
@@ -489,9 +533,9 @@ LRESULT TMemo::EditMessage(TMessage& message) {
     case EM_SETSEL:
         // -1 as the start removes the selection, leaving the caret where it is.
         if (w == -1)
-            FText.Select(FText.Caret(), FText.Caret());
+            FBuffer.Select(FBuffer.Caret(), FBuffer.Caret());
         else
-            FText.Select(w, int(message.LParam) == -1 ? FText.Length() : int(message.LParam));
+            FBuffer.Select(w, int(message.LParam) == -1 ? FBuffer.Length() : int(message.LParam));
         Invalidate();
         return 0;
     case EM_REPLACESEL: {
@@ -512,13 +556,13 @@ LRESULT TMemo::EditMessage(TMessage& message) {
     case EM_LINEINDEX:
         return LineStart(w == -1 ? CaretPos().Y : w);
     case EM_LINELENGTH: {
-        const auto& chars = FText.Chars();
-        const int at = std::clamp(w, 0, FText.Length());
+        const auto& chars = FBuffer.Chars();
+        const int at = std::clamp(w, 0, FBuffer.Length());
         return LineLength(int(std::count(chars.begin(), chars.begin() + at, U'\n')));
     }
     case EM_LINEFROMCHAR: {
-        const auto& chars = FText.Chars();
-        const int at = w == -1 ? FText.Caret() : std::clamp(w, 0, FText.Length());
+        const auto& chars = FBuffer.Chars();
+        const int at = w == -1 ? FBuffer.Caret() : std::clamp(w, 0, FBuffer.Length());
         return LRESULT(std::count(chars.begin(), chars.begin() + at, U'\n'));
     }
     case EM_GETFIRSTVISIBLELINE:
@@ -543,7 +587,8 @@ LRESULT TMemo::EditMessage(TMessage& message) {
 void TMemo::TypeChar(char32_t ch) {
     if (ch == U'\b') {
         if (FReadOnly) return;
-        if (SelLength() == 0 && FText.Caret() > 0) FText.Select(FText.Caret() - 1, FText.Caret());
+        if (SelLength() == 0 && FBuffer.Caret() > 0)
+            FBuffer.Select(FBuffer.Caret() - 1, FBuffer.Caret());
         UserReplace({});
         return;
     }
@@ -563,7 +608,7 @@ void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
     const bool extend = shift.Contains(ssShift);
     const bool ctrl = shift.Contains(ssCtrl);
-    const int caret = FText.Caret();
+    const int caret = FBuffer.Caret();
     const auto& rows = Rows();
     const int row = RowOf(caret);
     const auto column = [&] {
@@ -585,7 +630,7 @@ void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
         const int target = row + (key == VK_UP || key == VK_PRIOR ? -step : step);
         const int x = column();
         if (target < 0 || target >= int(rows.size())) {
-            MoveCaret(target < 0 ? 0 : FText.Length(), extend);
+            MoveCaret(target < 0 ? 0 : FBuffer.Length(), extend);
         } else {
             MoveCaret(PositionInRow(target, x), extend, true);
         }
@@ -595,13 +640,13 @@ void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
         MoveCaret(ctrl ? 0 : rows[row].Start, extend);
         break;
     case VK_END:
-        MoveCaret(ctrl ? FText.Length() : PositionInRow(row, INT32_MAX / 2), extend);
+        MoveCaret(ctrl ? FBuffer.Length() : PositionInRow(row, INT32_MAX / 2), extend);
         break;
     case VK_DELETE:
         if (extend) {
             CutToClipboard();
         } else if (!FReadOnly) {
-            if (SelLength() == 0) FText.Select(caret, caret + 1);
+            if (SelLength() == 0) FBuffer.Select(caret, caret + 1);
             UserReplace({});
         }
         break;
@@ -643,6 +688,10 @@ void TMemo::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TMemo::Paint() {
+    if (std::exchange(FCatchUp, false)) {
+        ScrollToCaret();
+        UpdateScrollBars();
+    }
     const TRect client = ClientRect();
     FCanvas.Brush().SetStyle(bsSolid);
     FCanvas.Brush().SetColor(Enabled() && !FReadOnly ? FColor : clBtnFace);
@@ -654,7 +703,7 @@ void TMemo::Paint() {
     const bool focused = Focused();
     const int selStart = SelStart();
     const int selEnd = selStart + SelLength();
-    const std::u32string_view chars = FText.Chars();
+    const std::u32string_view chars = FBuffer.Chars();
     const int x0 = kMargin - FScrollX;
     for (int i = FTopRow; i < int(rows.size()); ++i) {
         const int y = 1 + (i - FTopRow) * height;
@@ -678,7 +727,7 @@ void TMemo::Paint() {
         }
     }
     if (focused) {
-        const int caret = FText.Caret();
+        const int caret = FBuffer.Caret();
         const int row = RowOf(caret);
         const int cx = x0 + TextWidth(rows[row].Start, caret - rows[row].Start);
         const int cy = 1 + (row - FTopRow) * height;

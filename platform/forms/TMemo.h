@@ -4,6 +4,7 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TEditText.h"
 #include "platform/forms/TMemoStrings.h"
+#include <unordered_map>
 #include <vector>
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
@@ -23,9 +24,9 @@ public:
     void SetLines(const TStrings& value) { FLines.Assign(value); }
     void Clear() { SetText(""); }
 
-    int SelStart() const { return FText.SelStart(); }
+    int SelStart() const { return FBuffer.SelStart(); }
     void SetSelStart(int value);
-    int SelLength() const { return FText.SelLength(); }
+    int SelLength() const { return FBuffer.SelLength(); }
     void SetSelLength(int value);
     std::string SelText() const;
     // Replaces the selection with value, leaving the caret after it, in view.
@@ -90,6 +91,9 @@ private:
     void UserReplace(std::u32string_view inserted);
     void Replace(std::u32string_view inserted);
     void TextChanged();
+    // The byte of the control's text where a character position starts, counting on from a
+    // known pair of byte and position.
+    std::size_t ByteOffset(int position, std::size_t from, int fromPosition) const;
     void TypeChar(char32_t ch);
     void MoveCaret(int position, bool extend, bool keepColumn = false);
     const std::vector<TRow>& Rows() const;
@@ -97,6 +101,7 @@ private:
     int RowHeight() const;
     int VisibleRows() const;
     int TextWidth(int start, int length) const;
+    int LineWidth(std::u32string_view text) const;
     int PositionAt(int x, int y) const;
     int PositionInRow(int row, int x) const;
     int WidestRow() const;
@@ -108,10 +113,18 @@ private:
 
     TMemoStrings FLines{ *this };
     TControlScrollBars FFrame{ *this };
-    TEditText FText;
+    TEditText FBuffer;
     mutable std::vector<TRow> FRows;
     mutable bool FLayoutValid{ false };
     mutable int FRowHeight{ 0 };
+    struct TTextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u32string_view s) const {
+            return std::hash<std::u32string_view>{}(s);
+        }
+    };
+    mutable std::unordered_map<std::u32string, int, TTextHash, std::equal_to<>> FWidths;
+    bool FCatchUp{ false };
     int FTopRow{ 0 };
     int FScrollX{ 0 };
     int FColumnX{ -1 };
