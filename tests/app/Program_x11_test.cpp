@@ -207,4 +207,19 @@ TEST(ProgramX11, ShowsTheMainWindowAndEndsCleanlyWhenClosed) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(ProgramX11, WithoutAGraphicalSessionSaysSoAndFails) {
+    const std::string program = ProgramFolder() + "../bin/vobconv";
+    if (!FileExists(program)) GTEST_SKIP() << "the program is not built: " << program;
+    const std::string folder = CreateTempFolder("program-x11");
+    for (const char* display : { "", "DISPLAY=:4095" }) {
+        std::vector<std::string> environment{ "VOBCONV_SETTINGS_DIR=" + folder };
+        if (*display) environment.emplace_back(display);
+        ProgramProcess process(program, environment);
+        ASSERT_TRUE(process.Started());
+        EXPECT_EQ(process.WaitExit(), 1) << display;
+    }
+    EXPECT_FALSE(FileExists(folder + "option.ini")) << "nothing is written without a window";
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace
