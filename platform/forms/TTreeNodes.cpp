@@ -57,16 +57,20 @@ void TTreeNode::SetText(const std::string& value) {
 }
 
 void TTreeNode::SetImageIndex(int value) {
+    // Image hooks set indexes while the view paints: only a real change repaints.
+    if (FImageIndex == value) return;
     FImageIndex = value;
     if (TTreeView* view = TreeView()) view->NodeChanged(this);
 }
 
 void TTreeNode::SetSelectedIndex(int value) {
+    if (FSelectedIndex == value) return;
     FSelectedIndex = value;
     if (TTreeView* view = TreeView()) view->NodeChanged(this);
 }
 
 void TTreeNode::SetHasChildren(bool value) {
+    if (FHasChildren == value) return;
     FHasChildren = value;
     if (TTreeView* view = TreeView()) view->NodeChanged(this);
 }
@@ -193,6 +197,22 @@ void TTreeNode::DeleteChildren() {
     while (!FChildren.empty())
         FOwner->Delete(FChildren.back().get());
     FOwner->EndUpdate();
+}
+
+bool TTreeNode::CustomSort(const TTVCompare& compare, bool recurse) {
+    if (!compare) return false;
+    std::stable_sort(FChildren.begin(), FChildren.end(),
+                     [&](const auto& a, const auto& b) { return compare(a.get(), b.get()) < 0; });
+    if (recurse)
+        for (const auto& child : FChildren)
+            child->CustomSort(compare, true);
+    if (TTreeView* view = TreeView()) view->NodesChanged();
+    return true;
+}
+
+bool TTreeNode::AlphaSort(bool recurse) {
+    return CustomSort([](TTreeNode* a, TTreeNode* b) { return a->Text().compare(b->Text()); },
+                      recurse);
 }
 
 TTreeNodes::TTreeNodes(TTreeView* owner) : FOwner(owner) {}

@@ -1,11 +1,16 @@
 #pragma once
 #include "platform/gfx/TRect.h"
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TTreeNodes;
 class TTreeView;
+class TTreeNode;
+
+// Below zero when first goes before second.
+using TTVCompare = std::function<int(TTreeNode* first, TTreeNode* second)>;
 
 // One node of a tree view: its text, images, children and a pointer the program keeps with
 // it. Expanding, collapsing and selecting go through the view, with its events.
@@ -69,6 +74,10 @@ public:
 
     void Delete();
     void DeleteChildren();
+    // Orders the children (and with recurse theirs) by compare, or by text; equal ones keep
+    // their order.
+    bool CustomSort(const TTVCompare& compare, bool recurse);
+    bool AlphaSort(bool recurse);
 
 private:
     friend class TTreeNodes;

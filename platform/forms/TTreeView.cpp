@@ -5,6 +5,7 @@
 #include "platform/forms/TTextMeasure.h"
 #include "platform/win/Win.h"
 #include <algorithm>
+#include <functional>
 
 using namespace win;
 
@@ -138,6 +139,12 @@ void TTreeView::NodeRemoving(TTreeNode* node) {
         FEditNode = nullptr;
         if (FEditor) FEditor->Finish(false);
     }
+    std::function<void(TTreeNode*)> announce = [&](TTreeNode* n) {
+        for (const auto& child : n->FChildren)
+            announce(child.get());
+        Delete(n);
+    };
+    announce(node);
     if (!FSelected || (FSelected != node && !FSelected->HasAsParent(node))) return;
     // The selection moves to a neighbour of the removed branch, as the user would expect.
     TTreeNode* next = nullptr;
@@ -151,15 +158,57 @@ void TTreeView::NodeRemoving(TTreeNode* node) {
     Change(next);
 }
 
+bool TTreeView::CanExpand(TTreeNode* node) {
+    bool allow = true;
+    if (OnExpanding) OnExpanding(this, node, allow);
+    return allow;
+}
+
+void TTreeView::Expand(TTreeNode* node) {
+    if (OnExpanded) OnExpanded(this, node);
+}
+
+bool TTreeView::CanCollapse(TTreeNode* node) {
+    bool allow = true;
+    if (OnCollapsing) OnCollapsing(this, node, allow);
+    return allow;
+}
+
+void TTreeView::Collapse(TTreeNode* node) {
+    if (OnCollapsed) OnCollapsed(this, node);
+}
+
+void TTreeView::Delete(TTreeNode* node) {
+    if (OnDeletion) OnDeletion(this, node);
+}
+
+void TTreeView::GetImageIndex(TTreeNode* node) {
+    if (OnGetImageIndex) OnGetImageIndex(this, node);
+}
+
+void TTreeView::GetSelectedIndex(TTreeNode* node) {
+    if (OnGetSelectedIndex) OnGetSelectedIndex(this, node);
+}
+
+bool TTreeView::CustomSort(const TTVCompare& compare, bool recurse) {
+    if (!compare) return false;
+    std::stable_sort(FItems.FRoots.begin(), FItems.FRoots.end(),
+                     [&](const auto& a, const auto& b) { return compare(a.get(), b.get()) < 0; });
+    if (recurse)
+        for (const auto& root : FItems.FRoots)
+            root->CustomSort(compare, true);
+    NodesChanged();
+    return true;
+}
+
+bool TTreeView::AlphaSort(bool recurse) {
+    return CustomSort([](TTreeNode* a, TTreeNode* b) { return a->Text().compare(b->Text()); },
+                      recurse);
+}
+
 bool TTreeView::ExpandNode(TTreeNode* node, bool expand) {
     if (!node || node->FExpanded == expand) return true;
-    bool allow = true;
-    if (expand) {
-        if (OnExpanding) OnExpanding(this, node, allow);
-    } else if (OnCollapsing) {
-        OnCollapsing(this, node, allow);
-    }
-    if (!allow) return false;
+    if (!(expand ? CanExpand(node) : CanCollapse(node))) return false;
     node->FExpanded = expand;
     // A node that claimed children but got none on expanding loses its button.
     if (expand && node->FChildren.empty()) node->FHasChildren = false;
@@ -169,11 +218,10 @@ bool TTreeView::ExpandNode(TTreeNode* node, bool expand) {
         Change(node);
     }
     Relayout();
-    if (expand) {
-        if (OnExpanded) OnExpanded(this, node);
-    } else if (OnCollapsed) {
-        OnCollapsed(this, node);
-    }
+    if (expand)
+        Expand(node);
+    else
+        Collapse(node);
     return true;
 }
 
@@ -444,7 +492,11 @@ bool TTreeView::EditNode(TTreeNode* node) {
 void TTreeView::EndEdit(const std::string* text) {
     TTreeNode* node = FEditNode;
     FEditNode = nullptr;
-    if (!node || !text) return;
+    if (node) Edit(node, text);
+}
+
+void TTreeView::Edit(TTreeNode* node, const std::string* text) {
+    if (!text) return;
     std::string value = *text;
     if (OnEdited) OnEdited(this, node, value);
     node->SetText(value);

@@ -19,6 +19,7 @@ using TTVCollapsingEvent =
 using TTVExpandedEvent = std::function<void(TObject* sender, TTreeNode* node)>;
 using TTVEditingEvent = std::function<void(TObject* sender, TTreeNode* node, bool& allowEdit)>;
 using TTVEditedEvent = std::function<void(TObject* sender, TTreeNode* node, std::string& text)>;
+using TTVNodeEvent = std::function<void(TObject* sender, TTreeNode* node)>;
 
 // The tree view: nodes in rows, indented by level, with lines, expand buttons and images;
 // expanding, collapsing and selecting by mouse and keys; in-place renaming. The scroll state
@@ -43,6 +44,9 @@ public:
     TTreeNode* GetNodeAt(int x, int y) const;
     void FullExpand();
     void FullCollapse();
+    // Orders the top nodes (and with recurse every level) by compare, or by text.
+    bool CustomSort(const TTVCompare& compare, bool recurse = false);
+    bool AlphaSort(bool recurse = false);
     bool IsEditing() const;
 
     TCustomImageList* Images() const { return FImages; }
@@ -83,6 +87,11 @@ public:
     TTVExpandedEvent OnCollapsed;
     TTVEditingEvent OnEditing;
     TTVEditedEvent OnEdited;
+    // A node is about to be freed; its children come first. Not while the view itself goes.
+    TTVNodeEvent OnDeletion;
+    // Asked before a node is drawn, to fill in its image indexes.
+    TTVNodeEvent OnGetImageIndex;
+    TTVNodeEvent OnGetSelectedIndex;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -95,6 +104,16 @@ protected:
     void FontChanged() override;
     virtual bool CanChange(TTreeNode* node);
     virtual void Change(TTreeNode* node);
+    // The hooks a descendant overrides; each runs its event.
+    virtual bool CanExpand(TTreeNode* node);
+    virtual void Expand(TTreeNode* node);
+    virtual bool CanCollapse(TTreeNode* node);
+    virtual void Collapse(TTreeNode* node);
+    virtual void Delete(TTreeNode* node);
+    virtual void GetImageIndex(TTreeNode* node);
+    virtual void GetSelectedIndex(TTreeNode* node);
+    // A rename ended; text is nullptr when it was cancelled.
+    virtual void Edit(TTreeNode* node, const std::string* text);
 
 private:
     // Where a point lies on a row.

@@ -78,6 +78,8 @@ void TTreeView::PaintRow(TTreeNode* node, int row) {
     int textLeft = left;
     if (FImages) {
         const bool selected = node == FSelected;
+        GetImageIndex(node);
+        if (selected) GetSelectedIndex(node);
         const int index =
             selected && node->SelectedIndex() >= 0 ? node->SelectedIndex() : node->ImageIndex();
         if (index >= 0 && index < FImages->Count())

@@ -234,6 +234,22 @@ TEST_F(TreeView, ASelectedNodeShowsItsSelectedImage) {
     FTree->SetImages(nullptr);
 }
 
+TEST_F(TreeView, DeletionIsAnnouncedChildrenFirstAndSortingReordersTheRows) {
+    std::vector<std::string> deleted;
+    FTree->OnDeletion = [&](TObject*, TTreeNode* node) { deleted.push_back(node->Text()); };
+    FVideos->Item(1)->Delete();
+    EXPECT_EQ(deleted, (std::vector<std::string>{ "clip 1", "b.avi" }));
+
+    FTree->Items().Add(nullptr, "Archive");
+    FTree->AlphaSort();
+    EXPECT_EQ(FTree->Items().GetFirstNode()->Text(), "Archive");
+    EXPECT_EQ(FTree->TopItem()->Text(), "Archive") << "the rows follow the new order";
+    FMusic->Expand(false);
+    const auto number = [](const TTreeNode* n) { return std::stoi(n->Text().substr(5)); };
+    FMusic->CustomSort([&](TTreeNode* a, TTreeNode* b) { return number(b) - number(a); }, false);
+    EXPECT_EQ(FMusic->GetFirstChild()->Text(), "song 19");
+}
+
 TEST_F(TreeView, LabelEditingRenamesUnlessReadOnly) {
     ClickLabel(FMusic);
     ClickLabel(FMusic, true);
