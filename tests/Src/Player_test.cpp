@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -60,6 +62,10 @@ int SnapshotFrame(TBitmap& bitmap) {
 
 class PlayerTest : public ::testing::Test {
 protected:
+    // Sanitizers start a helper thread with the first thread: that one is not the player's.
+    static void SetUpTestSuite() {
+        std::thread([] {}).join();
+    }
     void SetUp() override {
         FPlayer = std::make_unique<ZAZEvivez>(nullptr);
         ASSERT_TRUE(FPlayer->LoadAVLib("")) << FPlayer->LastErrMsg();
@@ -170,6 +176,37 @@ TEST_F(PlayerTest, SeekShowsThePictureAtTheTarget) {
         EXPECT_NEAR(SnapshotFrame(*shot), frame, 1) << "frame " << frame;
         EXPECT_TRUE(FPlayer->Paused());
     }
+}
+
+TEST_F(PlayerTest, StepShowsTheNextPictureAndPausesAgain) {
+    OpenPaused(fixtures::Standard().Mp4);
+    int64_t pts = -1;
+    TBitmap* shot = SnapshotWhen([](int64_t at) { return at >= kFrame; }, pts);
+    ASSERT_EQ(SnapshotFrame(*shot), 1);
+    FPlayer->StepToNextFrame();
+    FPlayer->StepToNextFrame();
+    shot = SnapshotWhen([](int64_t at) { return at >= 2 * kFrame; }, pts);
+    EXPECT_LE(pts, 3 * kFrame) << "one picture per step";
+    EXPECT_TRUE(WaitUntil([&] { return FPlayer->Paused(); }));
+    EXPECT_TRUE(WaitUntil([&] { return HasState(psStep); }));
+}
+
+TEST_F(PlayerTest, PlayTimeStopsOrLoops) {
+    FPlayer->SetPlayTime(300000);
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false)) << FPlayer->LastErrMsg();
+    EXPECT_TRUE(WaitUntil([&] { return HasState(psStop); })) << "stops by itself";
+    EXPECT_LT(FPlayer->CurrentPTS(), 1000000);
+    FPlayer->Stop(true);
+
+    FPositions.clear();
+    FPlayer->SetPlayTime(300000);
+    FPlayer->SetRepeatType(rtLoop);
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false)) << FPlayer->LastErrMsg();
+    EXPECT_TRUE(WaitUntil([&] {
+        return FPositions.size() > 2 && FPositions.back() < FPositions[FPositions.size() - 2];
+    })) << "goes back to the start";
+    EXPECT_LT(*std::max_element(FPositions.begin(), FPositions.end()), 600000);
+    FPlayer->Stop(true);
 }
 
 TEST_F(PlayerTest, SnapshotShowsWhatTheHookDrew) {
