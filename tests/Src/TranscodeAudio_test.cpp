@@ -15,6 +15,7 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -29,13 +30,14 @@ std::string Lines(const TLogCapture& log) {
 }
 
 // Frequency (from rising zero crossings) and RMS level of each channel of a file's first audio
-// stream, over its middle half.
+// stream, over the window in seconds, or else over its middle half.
 struct ChannelTone {
     double Frequency{ 0 };
     double Level{ 0 };
 };
 
-std::vector<ChannelTone> MeasureTone(const std::string& fileName) {
+std::vector<ChannelTone> MeasureTone(const std::string& fileName, double fromSeconds = -1,
+                                     double toSeconds = -1) {
     AVFormatContext* format = nullptr;
     if (avformat_open_input(&format, fileName.c_str(), nullptr, nullptr) < 0) return {};
     std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> input(
@@ -84,7 +86,11 @@ std::vector<ChannelTone> MeasureTone(const std::string& fileName) {
     std::vector<ChannelTone> tones;
     for (const auto& s : samples) {
         ChannelTone tone;
-        const std::size_t from = s.size() / 4, to = s.size() * 3 / 4;
+        std::size_t from = s.size() / 4, to = s.size() * 3 / 4;
+        if (fromSeconds >= 0) {
+            from = std::min(s.size(), std::size_t(fromSeconds * rate));
+            to = std::min(s.size(), std::size_t(toSeconds * rate));
+        }
         double sum = 0;
         std::size_t firstCross = 0, lastCross = 0;
         int crossings = 0;
@@ -214,6 +220,37 @@ TEST_F(TranscodeAudioTest, VolumeScalesTheConvertedTone) {
         ASSERT_EQ(tones.size(), 2u);
         EXPECT_NEAR(tones[0].Level, fixtures::ToneAmplitude / std::sqrt(2.0) * c.Gain, 0.005);
         EXPECT_NEAR(tones[1].Frequency, fixtures::ToneFrequency(1), 5.0);
+    }
+}
+
+// Joined inputs of different rates and formats feed one encoder one after the other.
+TEST_F(TranscodeAudioTest, JoinedInputsFollowEachOtherInOneStream) {
+    const auto& fixtures = fixtures::Standard();
+    const std::string output = FFolder + "joined.mp3";
+    TLogCapture log;
+    auto task = std::make_unique<TFFmpeg>(8);
+    task->Reset();
+    ASSERT_TRUE(task->OpenInputFile(fixtures.Wav)) << task->LastErrMsg();
+    ASSERT_TRUE(task->OpenInputFile(fixtures.Mkv)) << task->LastErrMsg();
+    task->ParseOption("vn", "1");
+    task->ParseOption("acodec", "libmp3lame");
+    task->ParseOption("ar", "44100");
+    ASSERT_GT(task->OpenOutputFile(output, true), 0) << task->LastErrMsg();
+    ASSERT_TRUE(task->StartConvert(false));
+    ASSERT_FALSE(task->FatalException()) << task->FatalMessage() << Lines(log);
+    EXPECT_TRUE(task->Finished());
+
+    const TMediaCheck check = CheckMedia(output);
+    ASSERT_TRUE(check.Opened);
+    ASSERT_EQ(check.Streams.size(), 1u);
+    EXPECT_EQ(check.Streams[0].DecodeErrors, 0);
+    EXPECT_NEAR(double(check.Streams[0].Decoded) / 44100, 4.0, 0.1);
+    // Each input keeps its pitch; the seam itself holds the second input's decoder start.
+    for (const double from : { 0.2, 2.2 }) {
+        const auto tones = MeasureTone(output, from, from + 1.6);
+        ASSERT_EQ(tones.size(), 2u);
+        EXPECT_NEAR(tones[0].Frequency, fixtures::ToneFrequency(0), 1.0) << from;
+        EXPECT_NEAR(tones[1].Frequency, fixtures::ToneFrequency(1), 1.0) << from;
     }
 }
 
