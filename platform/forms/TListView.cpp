@@ -271,6 +271,11 @@ void TListView::ItemRemoving(TListItem* item) {
     }
     FEditCandidate = -1;
     if (FAnchor == item->Index()) FAnchor = -1;
+    Delete(item);
+}
+
+void TListView::Delete(TListItem* item) {
+    if (OnDeletion) OnDeletion(this, item);
 }
 
 // ---- label editing ----
@@ -281,9 +286,7 @@ bool TListView::IsEditing() const {
 
 bool TListView::EditItem(TListItem* item) {
     if (!item || item->ListView() != this || FReadOnly || !HandleAllocated()) return false;
-    bool allow = true;
-    if (OnEditing) OnEditing(this, item, allow);
-    if (!allow) return false;
+    if (!CanEdit(item)) return false;
     if (IsEditing()) FEditor->Finish(true);
     MakeItemVisible(item->Index(), false);
     if (!FEditor) {
@@ -300,10 +303,20 @@ bool TListView::EditItem(TListItem* item) {
     return true;
 }
 
+bool TListView::CanEdit(TListItem* item) {
+    bool allow = true;
+    if (OnEditing) OnEditing(this, item, allow);
+    return allow;
+}
+
 void TListView::EndEdit(const std::string* text) {
     TListItem* item = FEditItem;
     FEditItem = nullptr;
-    if (!item || !text) return;
+    if (item) Edit(item, text);
+}
+
+void TListView::Edit(TListItem* item, const std::string* text) {
+    if (!text) return;
     std::string caption = *text;
     if (OnEdited) OnEdited(this, item, caption);
     item->SetCaption(caption);

@@ -22,6 +22,7 @@ using TLVChangeEvent = std::function<void(TObject* sender, TListItem* item, TIte
 using TLVColumnClickEvent = std::function<void(TObject* sender, TListColumn* column)>;
 using TLVEditingEvent = std::function<void(TObject* sender, TListItem* item, bool& allowEdit)>;
 using TLVEditedEvent = std::function<void(TObject* sender, TListItem* item, std::string& text)>;
+using TLVDeletedEvent = std::function<void(TObject* sender, TListItem* item)>;
 
 // The list view: items with sub-items and images shown as large icons, small icons, a list or
 // a report of columns under a header child window (class "SysHeader32"). Selection follows the
@@ -107,6 +108,8 @@ public:
     TLVColumnClickEvent OnColumnClick;
     TLVEditingEvent OnEditing;
     TLVEditedEvent OnEdited;
+    // An item is about to be freed. Not while the view itself goes.
+    TLVDeletedEvent OnDeletion;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -118,6 +121,11 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void FontChanged() override;
     virtual void Change(TListItem* item, TItemChange change);
+    // The hooks a descendant overrides; each runs its event.
+    virtual bool CanEdit(TListItem* item);
+    // A rename ended; text is nullptr when it was cancelled.
+    virtual void Edit(TListItem* item, const std::string* text);
+    virtual void Delete(TListItem* item);
 
 private:
     // Where things are in the current view style, derived from font, images and size.

@@ -333,9 +333,12 @@ TEST_F(ListView, LabelEditingRenamesUnlessCancelledOrReadOnly) {
 }
 
 TEST_F(ListView, DeletingAndMovingRowsKeepsTheViewConsistent) {
-    ClickRow(29 - 29 + 3);
+    std::vector<std::string> deleted;
+    FList->OnDeletion = [&](TObject*, TListItem* item) { deleted.push_back(item->Caption()); };
+    ClickRow(3);
     FList->Items().Delete(3);
     EXPECT_EQ(Selected(), -1);
+    EXPECT_EQ(deleted, (std::vector<std::string>{ "file3" }));
     FList->Items().BeginUpdate();
     FList->Items()[0]->Assign(*FList->Items()[1]);
     FList->Items().EndUpdate();
