@@ -4,6 +4,7 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TListColumns.h"
 #include "platform/forms/TListItems.h"
+#include "platform/forms/TTypeAhead.h"
 #include "platform/win/ScrollInfo.h"
 #include <functional>
 #include <memory>
@@ -116,6 +117,8 @@ protected:
     void CreateWnd() override;
     void Paint() override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
+    // Typing moves to the next item whose caption starts with what was typed.
+    void KeyPress(char32_t& key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -191,6 +194,7 @@ private:
     int FAnchor{ -1 }; // where a shift-extended selection starts
     int FEditCandidate{ -1 };
     TControlScrollBars FScrollBars{ *this };
+    TTypeAhead FTypeAhead;
     bool FUpdatingBars{ false };
     int FTextHeight{ 13 };
     int FLabelWidth{ 0 }; // widest caption, for the list and small-icon cells

@@ -91,6 +91,19 @@ void TListView::KeyDown(unsigned short& key, TShiftState shift) {
     MoveFocus(target, shift);
 }
 
+void TListView::KeyPress(char32_t& key) {
+    TCustomControl::KeyPress(key);
+    if (key < 0x20 || FItems.Count() == 0) return;
+    const bool fresh = FTypeAhead.Add(key, unsigned(GetMessageTime()));
+    const TListItem* focused = ItemFocused();
+    const int current = focused ? focused->Index() : -1;
+    // A new prefix looks past the current item, so typing its letter again moves on.
+    const int found = FTypeAhead.Find(FItems.Count(), fresh ? current + 1 : std::max(current, 0),
+                                      [this](int i) { return FItems.Item(i)->Caption(); });
+    if (found >= 0) MoveFocus(found, {});
+    key = 0;
+}
+
 void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (CanFocus() && !Focused()) SetFocus();
     if (FEditor && FEditor->Editing()) FEditor->Finish(true);

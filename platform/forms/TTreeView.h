@@ -3,6 +3,7 @@
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TTreeNodes.h"
+#include "platform/forms/TTypeAhead.h"
 #include "platform/win/ScrollInfo.h"
 #include <functional>
 #include <vector>
@@ -98,6 +99,8 @@ protected:
     void CreateWnd() override;
     void Paint() override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
+    // Typing moves to the next shown node whose text starts with what was typed.
+    void KeyPress(char32_t& key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -159,6 +162,7 @@ private:
     int FTopRow{ 0 };
     int FScrollX{ 0 };
     TControlScrollBars FScrollBars{ *this };
+    TTypeAhead FTypeAhead;
     bool FUpdatingBars{ false };
     int FTextHeight{ 13 };
     mutable std::vector<TTreeNode*> FRows;

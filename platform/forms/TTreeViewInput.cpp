@@ -75,6 +75,19 @@ void TTreeView::KeyDown(unsigned short& key, TShiftState shift) {
     }
 }
 
+void TTreeView::KeyPress(char32_t& key) {
+    TCustomControl::KeyPress(key);
+    const auto& rows = Rows();
+    // The keypad's expand and collapse keys arrive as characters too.
+    if (key < 0x20 || rows.empty() || key == U'+' || key == U'-' || key == U'*') return;
+    const bool fresh = FTypeAhead.Add(key, unsigned(GetMessageTime()));
+    const int current = FSelected ? RowOf(FSelected) : -1;
+    const int found = FTypeAhead.Find(int(rows.size()), fresh ? current + 1 : std::max(current, 0),
+                                      [&rows](int i) { return rows[std::size_t(i)]->Text(); });
+    if (found >= 0) UserSelect(rows[std::size_t(found)]);
+    key = 0;
+}
+
 void TTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (CanFocus() && !Focused()) SetFocus();
     if (IsEditing()) FEditor->Finish(true);

@@ -124,6 +124,24 @@ TEST_F(ListView, KeysMoveTheSelectionAndKeepItInView) {
     EXPECT_EQ(Selected(), 0) << "nothing above the first row";
 }
 
+TEST_F(ListView, TypingFindsItemsByTheirCaptions) {
+    for (const char* ch : { "f", "i", "l", "e", "2", "5" }) {
+        FDisplay->TypeKey('Z', ch);
+        FDisplay->Time().Advance(100);
+    }
+    Pump();
+    EXPECT_EQ(Selected(), 25);
+    EXPECT_EQ(FList->TopItem()->Index() + FList->VisibleRowCount() - 1, 25) << "brought into view";
+    FDisplay->Time().Advance(3000);
+    FDisplay->TypeKey('Z', "F");
+    Pump();
+    EXPECT_EQ(Selected(), 26) << "after a pause the first letter moves on, ignoring case";
+    FDisplay->Time().Advance(3000);
+    FDisplay->TypeKey('Z', "x");
+    Pump();
+    EXPECT_EQ(Selected(), 26) << "nothing starts with x";
+}
+
 TEST_F(ListView, ScrollStateIsReadableAndTheWheelScrollsThreeRows) {
     const int page = FList->VisibleRowCount();
     SCROLLINFO v = Scroll(SB_VERT);

@@ -123,6 +123,18 @@ TEST_F(TreeView, ButtonsAndKeysExpandAndCollapse) {
     EXPECT_FALSE(FEmpty->HasChildren()) << "no children came: the button goes";
 }
 
+TEST_F(TreeView, TypingFindsShownNodes) {
+    FDisplay->TypeKey('Z', "m");
+    FDisplay->Time().Advance(100);
+    FDisplay->TypeKey('Z', "U");
+    Pump();
+    EXPECT_EQ(FTree->Selected(), FMusic);
+    FDisplay->Time().Advance(3000);
+    FDisplay->TypeKey('Z', "s");
+    Pump();
+    EXPECT_EQ(FTree->Selected(), FMusic) << "the songs are in a collapsed branch";
+}
+
 TEST_F(TreeView, KeysAndTheWheelScrollTheRows) {
     FMusic->Expand(false);
     const int visible = int(SendMessage(FTree->Handle(), TVM_GETVISIBLECOUNT, 0, 0));
