@@ -4,6 +4,7 @@
 #include "OptionTestDispatcher.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
+#include "platform/rtl/SyncObjs.h"
 #include "tests/fixtures/FixtureSet.h"
 
 #include "Src/AVFormatStubs.h"
@@ -308,6 +309,122 @@ TEST_F(TranscodeTest, AnOutputThatCannotBeCreatedLeavesNothingBehind) {
         EXPECT_EQ(task->nb_output_files(), 0);
         EXPECT_FALSE(FileExists(c.output));
     }
+}
+
+TEST_F(TranscodeTest, JoinedInputsPlayOneAfterTheOtherInOneFile) {
+    const auto& fixtures = fixtures::Standard();
+    auto task = NewTask();
+    ASSERT_TRUE(task->OpenInputFile(fixtures.Vob)) << task->LastErrMsg();
+    ASSERT_TRUE(task->OpenInputFile(fixtures.Mp4)) << task->LastErrMsg();
+    Apply(*task, "vcodec=mpeg4;acodec=libmp3lame;ar=44100");
+    const std::string output = FFolder + "joined.avi";
+    ASSERT_EQ(task->OpenOutputFile(output, true), 2) << task->LastErrMsg();
+    EXPECT_TRUE(task->JoinMode());
+    EXPECT_EQ(task->OpenOutputFile(FFolder + "second.avi", true), -1);
+    EXPECT_EQ(task->LastErrMsg(), "Cannot join more than one output file.");
+    ASSERT_TRUE(task->StartConvert(false));
+    ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+    EXPECT_TRUE(task->Finished());
+
+    const TMediaCheck check = CheckMedia(output);
+    ASSERT_TRUE(check.Opened);
+    const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    const TStreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
+    ASSERT_TRUE(video && audio);
+    EXPECT_EQ(check.Streams.size(), 2u);
+    EXPECT_EQ(video->Decoded, 100);
+    EXPECT_EQ(video->DecodeErrors, 0);
+    EXPECT_NEAR(video->Duration, 4.0, 0.08);
+    EXPECT_NEAR(double(audio->Decoded) / audio->SampleRate, 4.0, 0.1);
+}
+
+// Limits on time, frames and size end the run as finished, with the trailer written.
+TEST_F(TranscodeTest, LimitsEndTheRunEarly) {
+    struct Case {
+        const char* options;
+        int minFrames;
+        int maxFrames;
+        std::int64_t maxSize;
+    };
+    const Case kCases[] = {
+        { "t=4", 99, 101, 0 },
+        { "vframes=30", 30, 30, 0 },
+        { "fs=60000", 2, 249, 60000 + 40000 },
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.options);
+        auto task = NewTask();
+        const std::string output = FFolder + "limited.avi";
+        Convert(*task, LongVob(), output,
+                std::string("vcodec=mpeg4;b=400k;acodec=mp2;") + c.options);
+        ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+        EXPECT_TRUE(task->Finished());
+        const TMediaCheck check = CheckMedia(output);
+        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        ASSERT_TRUE(video);
+        EXPECT_GE(video->Decoded, c.minFrames);
+        EXPECT_LE(video->Decoded, c.maxFrames);
+        EXPECT_EQ(video->DecodeErrors, 0);
+        if (c.maxSize) {
+            EXPECT_LE(std::int64_t(std::filesystem::file_size(output)), c.maxSize);
+        }
+    }
+}
+
+TEST_F(TranscodeTest, TwoPassesShareTheirLogAndGiveAPlayableFile) {
+    const std::string prefix = FFolder + "passes";
+    for (int pass = 1; pass <= 2; ++pass) {
+        SCOPED_TRACE(pass);
+        auto task = NewTask();
+        const std::string output = FFolder + "pass" + std::to_string(pass) + ".avi";
+        Convert(*task, fixtures::Standard().Vob, output,
+                "an=1;vcodec=mpeg4;b=300k;passlogfile=" + prefix + ";pass=" + std::to_string(pass));
+        ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+        EXPECT_TRUE(task->Finished());
+        ASSERT_TRUE(FileExists(prefix + "-0.log"));
+        EXPECT_GT(std::filesystem::file_size(prefix + "-0.log"), 0u);
+        const TMediaCheck check = CheckMedia(output);
+        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        ASSERT_TRUE(video);
+        EXPECT_EQ(video->Decoded, 50);
+    }
+}
+
+TEST_F(TranscodeTest, ASecondPassWithoutTheFirstFails) {
+    auto task = NewTask();
+    Convert(*task, fixtures::Standard().Vob, FFolder + "pass2.avi",
+            "an=1;vcodec=mpeg4;passlogfile=" + FFolder + "none;pass=2");
+    EXPECT_TRUE(task->FatalException());
+    EXPECT_EQ(task->FatalMessage(), "Cannot read file: Error reading log file \"" + FFolder +
+                                        "none-0.log\" for pass-2 encoding");
+}
+
+TEST_F(TranscodeTest, AThreadedRunStoppedFromOutsideEndsWithItsTrailer) {
+    constexpr unsigned kWatchdogMs = 30000;
+    auto task = NewTask();
+    TEvent started;
+    TEvent terminated;
+    task->ReportInterval = 0;
+    task->OnProgress = [&started](TObject*, int, int frame, int, float, float, std::int64_t,
+                                  std::int64_t, std::int64_t) {
+        if (frame >= 10) started.SetEvent();
+    };
+    task->OnTerminate = [&terminated](TObject*) { terminated.SetEvent(); };
+    const std::string output = FFolder + "threaded.mkv";
+    ASSERT_TRUE(task->OpenInputFile(LongVob()));
+    Apply(*task, "vcodec=libx264;acodec=aac");
+    ASSERT_GT(task->OpenOutputFile(output, false), 0) << task->LastErrMsg();
+    ASSERT_TRUE(task->StartConvert(true));
+    ASSERT_EQ(started.WaitFor(kWatchdogMs), wrSignaled);
+    task->Stop(true);
+    ASSERT_EQ(terminated.WaitFor(kWatchdogMs), wrSignaled);
+    EXPECT_FALSE(task->FatalException()) << task->FatalMessage();
+    EXPECT_FALSE(task->Finished());
+    const TMediaCheck check = CheckMedia(output);
+    const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    ASSERT_TRUE(video);
+    EXPECT_GE(video->Decoded, 10);
+    EXPECT_EQ(video->DecodeErrors, 0);
 }
 
 // A full disk: the file-size limit of a child process stands in for it. The child reports the
