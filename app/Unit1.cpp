@@ -17,6 +17,8 @@
 #include "platform/forms/TButton.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TMemo.h"
+#include "platform/rtl/Format.h"
 #include "platform/shell/ShellExecute.h"
 
 #include <mutex>
@@ -33,6 +35,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     FOutputFolderEdit = DescribedComponent<TbsSkinEdit>(this, "Video_OutPut_Folder_Edit");
     FJobList = DescribedComponent<TbsSkinListView>(this, "lvFiles");
     FScreens = DescribedComponent<TComboBox>(this, "cboScreens");
+    FLog = DescribedComponent<TMemo>(this, "mmoLog");
+    FFLogger = DescribedComponent<TFFLogger>(this, "FFLogger");
     FSkinData = DescribedComponent<TbsSkinData>(this, "bsSkinData1");
     FMainMenu = DescribedComponent<TbsSkinMainMenu>(this, "bsSkinMainMenu1");
     FOutputFolderDialog =
@@ -82,7 +86,13 @@ void TForm1::FillScreenList() {
 }
 
 void TForm1::FormCloseQuery(TObject*, bool& canClose) {
+    FFLogger->OnLog = nullptr;
     canClose = true;
+}
+
+void TForm1::FFLoggerLog(TObject*, std::uint32_t threadId, TLogLevel level,
+                         const std::string& msg) {
+    FLog->Lines().Add(Format("#%d.%d: %s", std::int64_t(threadId), int(level), msg));
 }
 
 void TForm1::KeyDown(unsigned short& key, TShiftState shift) {
@@ -213,6 +223,17 @@ void RegisterUnit1Classes() {
             auto* form = static_cast<TForm1*>(root);
             return std::any(TCloseQueryEvent(
                 [form](TObject* s, bool& canClose) { form->FormCloseQuery(s, canClose); }));
+        });
+        // The engine's logger as the window's description names it.
+        r.RegisterClass("TFFLogger", "TComponent",
+                        [](TComponent* owner) { return new TFFLogger(owner); });
+        r.RegisterProperty("TFFLogger", "OnLog", properties::Event(&TFFLogger::OnLog));
+        r.RegisterMethod("TForm1", "FFLoggerLog", [](TComponent* root) {
+            auto* form = static_cast<TForm1*>(root);
+            return std::any(TLogEvent(
+                [form](TObject* s, std::uint32_t id, TLogLevel level, const std::string& msg) {
+                    form->FFLoggerLog(s, id, level, msg);
+                }));
         });
         r.RegisterMethod("TForm1", "lvFilesSelectItem", [](TComponent* root) {
             auto* form = static_cast<TForm1*>(root);

@@ -1,4 +1,5 @@
 #pragma once
+#include "Src/FFmpegLogger.h"
 #include "platform/forms/TCustomForm.h"
 #include <string>
 
@@ -11,6 +12,7 @@ class TbsSkinSelectDirectoryDialog;
 class TbsSelectSkinDialog;
 class TButton;
 class TComboBox;
+class TMemo;
 class TListItem;
 
 // The main window: job list, output panel, preset and preview panels, tool bar and menus. Its
@@ -29,12 +31,16 @@ public:
     // Output folder used when the tasks are built; the edit always shows the same.
     std::string FileOutPutPath;
     std::string bsSkinSlider1_down_UP;
+    TFFLogger* FFLogger{ nullptr };
     int All_Trant_Number{ 0 };
     bool Video_DisableVideo{ false };
 
     // Start-up and close.
     void FormCreate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
+    // Every log line goes into the hidden log memo.
+    void FFLoggerLog(TObject* sender, std::uint32_t threadId, TLogLevel level,
+                     const std::string& msg);
 
     // Settings: output folder and skin.
     void Button17Click(TObject* sender);
@@ -156,6 +162,7 @@ private:
     TbsSkinEdit* FOutputFolderEdit{ nullptr };
     // The player screens: "Panel6", then the window's windowed children in tab order.
     TComboBox* FScreens{ nullptr };
+    TMemo* FLog{ nullptr };
     TbsSkinListView* FJobList{ nullptr };
     TbsSkinData* FSkinData{ nullptr };
     TbsSkinMainMenu* FMainMenu{ nullptr };

@@ -1319,6 +1319,9 @@ object Form1: TForm1
     Title = '选择输出目录'
     ToolButtons = False
   end
+  object FFLogger: TFFLogger
+    OnLog = FFLoggerLog
+  end
   object bsSkinMessage1: TbsSkinMessage
   end
   object bsSelectSkinDialog1: TbsSelectSkinDialog

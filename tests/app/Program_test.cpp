@@ -15,8 +15,11 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TMemo.h"
 #include "platform/forms/TTrackBar.h"
 #include "platform/rtl/FileSystem.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/MainThread.h"
 #include "platform/rtl/TIniFile.h"
 #include "platform/shell/ShellExecute.h"
 #include "platform/win/Win.h"
@@ -492,13 +495,24 @@ TEST_F(Program, PauseAndResumeSwapInOnePlace) {
     EXPECT_FALSE(resume->Visible());
 }
 
-TEST_F(Program, ClosingTheMainWindowEndsTheProgram) {
+TEST_F(Program, LogLinesReachTheMemoUntilTheWindowCloses) {
     Start();
     Form1->Show();
     Pump();
+    TStrings& log = Main<TMemo>("mmoLog")->Lines();
+    Form1->FFLogger->Log(nullptr, llError, "boom");
+    Pump();
+    ASSERT_GE(log.Count(), 1);
+    EXPECT_EQ(log.Strings(log.Count() - 1),
+              Format("#%d.3: boom", std::int64_t(GetCurrentThreadId())));
+
     Main<TMenuItem>("N4")->Click();
     Pump();
     EXPECT_TRUE(FApp->Terminated());
+    const int lines = log.Count();
+    Form1->FFLogger->Log(nullptr, llError, "after");
+    Pump();
+    EXPECT_EQ(log.Count(), lines) << "the logger's handler is detached at close";
 }
 
 } // namespace
