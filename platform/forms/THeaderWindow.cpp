@@ -136,9 +136,17 @@ LRESULT THeaderWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
         ButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
+    case WM_LBUTTONDBLCLK: {
+        // A double click on a divider fits the column to its widest text.
+        const HDHITTESTINFO hit = HitTest(POINT{ GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) });
+        if (hit.flags == HHT_ONDIVIDER)
+            FView.AutoSizeColumn(hit.iItem);
+        else
+            ButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    }
     case WM_MOUSEMOVE:
         MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;

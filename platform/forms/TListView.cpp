@@ -278,6 +278,23 @@ void TListView::Delete(TListItem* item) {
     if (OnDeletion) OnDeletion(this, item);
 }
 
+void TListView::AutoSizeColumn(int column) {
+    if (column < 0 || column >= FColumns.Count()) return;
+    TTextMeasure measure(FFont);
+    TListColumn* c = FColumns.Items(column);
+    int width = measure.Width(c->Caption());
+    for (const auto& item : FItems.FItems) {
+        const TStringList& cells = item->SubItems();
+        const std::string text = column == 0                  ? item->Caption()
+                                 : column - 1 < cells.Count() ? cells.Strings(column - 1)
+                                                              : std::string();
+        width = std::max(width, measure.Width(text));
+    }
+    // The cell margins, and the small image in front of a caption.
+    width += 12 + (column == 0 && FSmallImages ? FSmallImages->Width() + 2 : 0);
+    c->SetWidth(c->ConstrainWidth(width));
+}
+
 // ---- label editing ----
 
 bool TListView::IsEditing() const {

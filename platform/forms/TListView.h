@@ -101,6 +101,8 @@ public:
     TRect HeaderSectionRect(int column) const;
     int HeaderHeight() const;
     void ColumnClick(int column);
+    // Sets a column's width (within its limits) to fit its caption and its texts.
+    void AutoSizeColumn(int column);
 
     void WndProc(TMessage& message) override;
 

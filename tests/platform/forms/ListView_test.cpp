@@ -299,6 +299,25 @@ TEST_F(ListView, DraggingADividerResizesItsColumnWithinItsLimits) {
     EXPECT_EQ(FList->Items()[0]->DisplayRect(drLabel).Right, 40);
 }
 
+TEST_F(ListView, DoubleClickingADividerFitsTheColumnToItsTexts) {
+    FList->Items()[7]->SubItems().SetStrings(0, "a much longer size text");
+    POINT p{ 100 + 70, 5 };
+    ClientToScreen(FList->HeaderHandle(), &p);
+    FDisplay->Time().Advance(2000);
+    FDisplay->Click(p.x, p.y);
+    FDisplay->Click(p.x, p.y);
+    Pump();
+    const int width = FList->Column(1)->Width();
+    EXPECT_GT(width, 70);
+    EXPECT_EQ(FList->Items()[7]->DisplayRect(drBounds).Width(), 100 + width + 80 + 70);
+    FList->AutoSizeColumn(3);
+    EXPECT_LT(FList->Column(3)->Width(), 80) << "short texts narrow the column";
+    FList->Items()[7]->SubItems().SetStrings(2, "a much longer output name.mp4");
+    FList->Column(3)->SetMaxWidth(90);
+    FList->AutoSizeColumn(3);
+    EXPECT_EQ(FList->Column(3)->Width(), 90) << "within its limits";
+}
+
 TEST_F(ListView, HeaderReportsClicksAndTakesANewOrder) {
     TListColumn* clicked = nullptr;
     FList->OnColumnClick = [&](TObject*, TListColumn* column) { clicked = column; };
