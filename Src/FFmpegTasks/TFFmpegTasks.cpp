@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <string>
 #include <utility>
 
 namespace {
@@ -31,9 +32,9 @@ private:
     TCanvas* FCanvas;
 };
 
+// The whole address: a 64-bit one cut to 32 bits could name another stream.
 std::string StreamFileName(const TStream* stream, const std::string& privateData) {
-    return Format("stream:%u:%s", unsigned(reinterpret_cast<std::uintptr_t>(stream)),
-                  privateData.c_str());
+    return "stream:" + std::to_string(reinterpret_cast<std::uintptr_t>(stream)) + ":" + privateData;
 }
 
 // Waits for an event; on the GUI thread the events handed to it meanwhile still run.

@@ -1,6 +1,8 @@
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 
 #include "OptionTestDispatcher.h"
+#include "platform/gfx/TBitmap.h"
+#include "platform/gfx/TCanvas.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/MainThread.h"
 
@@ -14,6 +16,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -33,6 +36,9 @@ struct TRunLog {
     std::vector<std::uint32_t> TerminateThreads;
     std::vector<TProgressInfo> Progress;
     std::vector<std::uint32_t> ProgressThreads;
+    std::vector<TPostHooks> PostHooks;
+    // The answers of the custom hook: update and stop flags per task.
+    std::vector<std::pair<bool, bool>> HookAnswers;
 
     void Release(int task) {
         std::lock_guard lock(Lock);
@@ -76,10 +82,20 @@ protected:
             std::lock_guard lock(FLog.Lock);
             FLog.Started.push_back(Number);
             FLog.ReportIntervals.push_back(ReportInterval);
+            FLog.PostHooks.push_back(PostHooks());
             FLog.MostRunning = std::max(FLog.MostRunning, ++FLog.Running);
             FLog.Changed.notify_all();
         }
         if (OnProgress) OnProgress(this, 0, Number, 25, 2.0f, 128.0f, 1000, 40000, 80000);
+        TBitmap picture(16, 16);
+        if (OnPreviewBitmap) OnPreviewBitmap(this, &picture, Number, 40000);
+        if (OnCustomHook) {
+            bool update = false;
+            bool stopHook = false;
+            OnCustomHook(this, &picture, Number, 40000, update, stopHook);
+            std::lock_guard lock(FLog.Lock);
+            FLog.HookAnswers.emplace_back(update, stopHook);
+        }
         // Every turn passes the gate first, so a paused run holds even once released.
         while (PassGate()) {
             std::unique_lock lock(FLog.Lock);
@@ -138,8 +154,9 @@ protected:
         fake.Number = std::stoi(fileName);
         return task.AddInputFile(InputContextPtr(av::avformat_alloc_context()), 0) >= 0;
     }
-    bool OpenTaskOutput(TFFmpeg& task, const std::string& fileName, TOutputOptions*,
-                        const TCustomHookEvent&, std::string&) override {
+    bool OpenTaskOutput(TFFmpeg& task, const std::string& fileName, TOutputOptions* options,
+                        const TCustomHookEvent& customHook, std::string&) override {
+        if (options && options->CustomHook) task.OnCustomHook = customHook;
         if (fileName == "none") return true;
         auto output = std::make_shared<TOutputFile>();
         AVFormatContext* context = nullptr;
@@ -359,6 +376,50 @@ TEST_F(FFmpegTasksTest, ProgressReachesTheGuiThreadUnlessToldOtherwise) {
         }
         EXPECT_EQ(indexes, (std::set<int>{ 0, 1 }));
     }
+}
+
+TEST_F(FFmpegTasksTest, PreviewAndHooksReachTheirHandlersWithTheTaskIndex) {
+    TTestTasks tasks(Log);
+    tasks.AddTasks(1);
+    tasks.SetPreview(true);
+    ASSERT_EQ(tasks.AddTask("1", nullptr), 1);
+    TOutputOptions withHook;
+    withHook.CustomHook = true;
+    ASSERT_TRUE(tasks.SetOutputFile(1, "out", &withHook));
+    tasks.SetPreviewBitmap(true);
+
+    std::vector<TPreviewInfo> previews;
+    std::vector<bool> previewOnGuiThread;
+    tasks.OnPreviewBitmap = [&](TObject*, const TPreviewInfo& info) {
+        previews.push_back(info);
+        previewOnGuiThread.push_back(IsMainThread());
+    };
+    std::vector<int> hooked;
+    tasks.OnCustomHook = [&](TObject*, PHookInfo info) {
+        hooked.push_back(info->TaskIndex);
+        // The handler draws while no other thread may.
+        EXPECT_GT(info->Bitmap->Canvas().LockCount(), 0);
+        EXPECT_FALSE(info->Update);
+        info->Update = true;
+        info->StopHook = true;
+    };
+    Log.ReleaseAll();
+    tasks.Start(1);
+    ASSERT_TRUE(Log.WaitUntil([&] { return Log.AllDone(); }));
+
+    // Tasks added before and after the switch both show the preview and the bitmaps.
+    const TPostHooks both{ phPreview, phBitmap };
+    EXPECT_EQ(Log.PostHooks, (std::vector<TPostHooks>{ both, both }));
+    ASSERT_EQ(previews.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(previews[std::size_t(i)].TaskIndex, i);
+        EXPECT_EQ(previews[std::size_t(i)].FrameNumber, i);
+        EXPECT_EQ(previews[std::size_t(i)].PTS, 40000);
+        EXPECT_TRUE(previewOnGuiThread[std::size_t(i)]);
+    }
+    // Only the task whose output asked for it raises the hook, and gets the handler's answer.
+    EXPECT_EQ(hooked, (std::vector<int>{ 1 }));
+    EXPECT_EQ(Log.HookAnswers, (std::vector<std::pair<bool, bool>>{ { true, true } }));
 }
 
 TEST_F(FFmpegTasksTest, AFailedAddLeavesNoTaskAndKeepsTheReason) {
