@@ -457,6 +457,16 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     EXPECT_TRUE(optionsShown);
     EXPECT_EQ(bar->OpenIndex(), -1);
 
+    // Escape closes the menu and gives the focus back.
+    Main<TWinControl>("Video_OutPut_Folder_Edit")->SetFocus();
+    FDisplay->Click(help.X, help.Y);
+    Pump();
+    ASSERT_EQ(bar->OpenIndex(), 3);
+    FDisplay->TypeKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(bar->OpenIndex(), -1);
+    EXPECT_EQ(Form1->ActiveControl(), Main("Video_OutPut_Folder_Edit"));
+
     // A click outside closes the menu and runs nothing.
     FDisplay->Click(help.X, help.Y);
     Pump();
