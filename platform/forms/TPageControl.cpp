@@ -3,6 +3,7 @@
 #include "platform/forms/TImageList.h"
 #include "platform/forms/TTabSheet.h"
 #include "platform/forms/TTextMeasure.h"
+#include "platform/gfx/TBitmap.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
@@ -489,21 +490,49 @@ void TPageControl::PaintTab(const TRect& rect, TTabSheet* page, bool selected) {
     FCanvas.FillRect(r);
     RECT edge = r;
     DrawEdge(dc, &edge, EDGE_RAISED, sides);
+    const bool focus = selected && Focused();
+    if (FTabPosition == tpTop || FTabPosition == tpBottom) {
+        PaintTabContent(FCanvas, rect, page, focus);
+        return;
+    }
+    // Side tabs read along their edge: the content is laid out lying down, then turned a
+    // quarter anticlockwise on the left and clockwise on the right.
+    TBitmap lying;
+    lying.SetSize(rect.Height(), rect.Width());
+    TCanvas& canvas = lying.Canvas();
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(FColor);
+    canvas.FillRect(TRect(0, 0, rect.Height(), rect.Width()));
+    canvas.SetFont(FFont);
+    PaintTabContent(canvas, TRect(0, 0, rect.Height(), rect.Width()), page, focus);
+    for (int y = 0; y < rect.Width(); ++y)
+        for (int x = 0; x < rect.Height(); ++x) {
+            const TColor color = canvas.Pixels(x, y);
+            if (color == FColor) continue;
+            if (FTabPosition == tpLeft)
+                FCanvas.SetPixels(rect.Left + y, rect.Bottom - 1 - x, color);
+            else
+                FCanvas.SetPixels(rect.Right - 1 - y, rect.Top + x, color);
+        }
+}
+
+void TPageControl::PaintTabContent(TCanvas& canvas, const TRect& rect, TTabSheet* page,
+                                   bool focus) {
     TRect content(rect.Left + kTextMargin, rect.Top, rect.Right - kTextMargin, rect.Bottom);
     if (FImages && page->ImageIndex() >= 0 && page->ImageIndex() < FImages->Count()) {
-        FImages->Draw(FCanvas, content.Left,
+        FImages->Draw(canvas, content.Left,
                       content.Top + (content.Height() - FImages->Height()) / 2, page->ImageIndex(),
                       page->Enabled());
         content.Left += FImages->Width() + 3;
     }
     RECT text = content;
-    FCanvas.Brush().SetStyle(bsClear);
-    FCanvas.Font().SetColor(page->Enabled() ? FFont.Color() : clGrayText);
-    DrawText(dc, page->Caption(), &text,
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Font().SetColor(page->Enabled() ? FFont.Color() : clGrayText);
+    DrawText(canvas.Handle(), page->Caption(), &text,
              DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-    if (selected && Focused()) {
-        RECT focus = content;
-        InflateRect(&focus, 2, -2);
-        DrawFocusRect(dc, &focus);
+    if (focus) {
+        RECT r = content;
+        InflateRect(&r, 2, -2);
+        DrawFocusRect(canvas.Handle(), &r);
     }
 }

@@ -82,6 +82,8 @@ private:
     void ScrollToTab(int tabIndex);
     void TabsChanged();
     void PaintTab(const TRect& rect, TTabSheet* page, bool selected);
+    // Image and caption of a tab lying along rect.
+    void PaintTabContent(TCanvas& canvas, const TRect& rect, TTabSheet* page, bool focus);
     win::LRESULT TabMessage(TMessage& message, bool& handled);
 
     std::vector<TTabSheet*> FPages;

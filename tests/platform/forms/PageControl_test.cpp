@@ -5,6 +5,7 @@
 #include "platform/forms/TPageControl.h"
 #include "platform/forms/TTabSheet.h"
 #include "platform/win/Win.h"
+#include <climits>
 #include <memory>
 
 namespace formstest {
@@ -52,6 +53,23 @@ protected:
     void Key(UINT vk) {
         FDisplay->TypeKey(vk);
         Pump();
+    }
+
+    // The bounds of the caption's pixels inside a tab (its edges left out).
+    TRect InkIn(const TRect& tab) {
+        const gfx::Surface screen = FDisplay->ComposeScreen();
+        TRect ink(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+        for (int y = tab.Top + 3; y < tab.Bottom - 3; ++y)
+            for (int x = tab.Left + 3; x < tab.Right - 3; ++x) {
+                POINT p{ x, y };
+                ClientToScreen(FPages->Handle(), &p);
+                const gfx::Pixel px = screen.Row(p.y)[p.x];
+                // Glyphs are smoothed: count the dark pixels of their strokes.
+                if (gfx::PixelR(px) + gfx::PixelG(px) + gfx::PixelB(px) > 3 * 100) continue;
+                ink = TRect(std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+                            std::max(ink.Bottom, y + 1));
+            }
+        return ink.Left == INT_MAX ? TRect() : ink;
     }
 
     std::unique_ptr<TApplication> FApp;
@@ -148,6 +166,11 @@ TEST_F(PageControl, TabsSitOnTheEdgeTheirPositionNames) {
         for (int tab = 0; tab < 3; ++tab)
             EXPECT_TRUE(c.tabBeside(FPages->TabRect(tab), page)) << c.position << " tab " << tab;
         EXPECT_TRUE(FPages->ClientRect().Contains(FPages->TabRect(2).TopLeft()));
+        // The caption runs along the edge: side tabs carry it turned.
+        const TRect ink = InkIn(FPages->TabRect(1));
+        const bool side = c.position == tpLeft || c.position == tpRight;
+        EXPECT_FALSE(ink.IsEmpty()) << c.position;
+        EXPECT_EQ(ink.Height() > ink.Width(), side) << c.position;
     }
 }
 
