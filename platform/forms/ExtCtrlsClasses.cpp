@@ -39,6 +39,7 @@ void RegisterListBox(TClassRegistry& r) {
     r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TListBox(owner); });
     r.RegisterProperty(c, "Items.Strings", Lines(&TListBox::Items));
     r.RegisterProperty(c, "ItemHeight", Integer(&TListBox::SetItemHeight));
+    r.RegisterProperty(c, "Columns", Integer(&TListBox::SetColumns));
     r.RegisterProperty(c, "MultiSelect", Boolean(&TListBox::SetMultiSelect));
     r.RegisterProperty(c, "ExtendedSelect", Boolean(&TListBox::SetExtendedSelect));
     r.RegisterProperty(c, "Sorted", Boolean(&TListBox::SetSorted));

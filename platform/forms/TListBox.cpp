@@ -162,7 +162,11 @@ void TListBox::SetBorderStyle(TFormBorderStyle value) {
 
 int TListBox::ItemAtPos(const TPoint& pos, bool existing) {
     const TRect client = ClientRect();
-    if (client.Contains(pos)) {
+    if (client.Contains(pos) && FColumns > 0) {
+        const int row = pos.Y / ItemHeight();
+        const int index = FTop + pos.X / ColumnWidth() * RowsPerColumn() + row;
+        if (row < RowsPerColumn() && index < Count()) return index;
+    } else if (client.Contains(pos)) {
         int y = 0;
         for (int i = FTop; i < Count(); ++i) {
             y += LineHeight(i);
@@ -173,6 +177,12 @@ int TListBox::ItemAtPos(const TPoint& pos, bool existing) {
 }
 
 TRect TListBox::ItemRect(int index) {
+    if (FColumns > 0) {
+        const int rows = RowsPerColumn();
+        const int column = index / rows - FTop / rows;
+        const int y = index % rows * ItemHeight();
+        return TRect(column * ColumnWidth(), y, (column + 1) * ColumnWidth(), y + ItemHeight());
+    }
     int y = 0;
     if (index >= FTop) {
         for (int i = FTop; i < index; ++i)
@@ -201,7 +211,12 @@ void TListBox::WndProc(TMessage& message) {
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
     case WM_VSCROLL:
-        VScroll(LOWORD(UINT(message.WParam)), short(HIWORD(UINT(message.WParam))));
+        if (FColumns == 0)
+            VScroll(LOWORD(UINT(message.WParam)), short(HIWORD(UINT(message.WParam))));
+        return;
+    case WM_HSCROLL:
+        if (FColumns > 0)
+            HScroll(LOWORD(UINT(message.WParam)), short(HIWORD(UINT(message.WParam))));
         return;
     case WM_MOUSEWHEEL:
         Wheel(GET_WHEEL_DELTA_WPARAM(message.WParam));
@@ -426,7 +441,30 @@ int TListBox::LineHeight(int index) {
     return std::max(height, 1);
 }
 
+void TListBox::SetColumns(int value) {
+    value = std::max(0, value);
+    if (value == FColumns) return;
+    FColumns = value;
+    FTop = 0;
+    if (HandleAllocated()) {
+        // The bar of the other layout goes.
+        SCROLLINFO none;
+        none.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        SetScrollInfo(FHandle, FColumns > 0 ? SB_VERT : SB_HORZ, &none, TRUE);
+    }
+    Changed();
+}
+
+int TListBox::RowsPerColumn() {
+    return std::max(1, ClientHeight() / ItemHeight());
+}
+
+int TListBox::ColumnWidth() {
+    return std::max(1, ClientWidth() / std::max(FColumns, 1));
+}
+
 int TListBox::PageSize() {
+    if (FColumns > 0) return RowsPerColumn() * FColumns;
     const int height = ClientHeight();
     int used = 0;
     int lines = 0;
@@ -440,6 +478,11 @@ int TListBox::PageSize() {
 }
 
 int TListBox::MaxTopIndex() {
+    if (FColumns > 0) {
+        const int rows = RowsPerColumn();
+        const int lastColumn = std::max(0, Count() - 1) / rows;
+        return std::max(0, lastColumn - FColumns + 1) * rows;
+    }
     const int height = ClientHeight();
     int used = 0;
     int top = Count();
@@ -451,6 +494,8 @@ int TListBox::MaxTopIndex() {
 }
 
 void TListBox::SetTop(int value) {
+    // Several columns start at a column's first line.
+    if (FColumns > 0) value -= std::max(value, 0) % RowsPerColumn();
     value = std::clamp(value, 0, MaxTopIndex());
     if (value == FTop) return;
     FTop = value;
@@ -459,6 +504,14 @@ void TListBox::SetTop(int value) {
 
 void TListBox::ScrollIntoView(int index) {
     if (index < 0 || index >= Count()) return;
+    if (FColumns > 0) {
+        const int rows = RowsPerColumn();
+        const int column = index / rows;
+        const int first = FTop / rows;
+        if (column < first) SetTop(column * rows);
+        if (column >= first + FColumns) SetTop((column - FColumns + 1) * rows);
+        return;
+    }
     if (index < FTop) {
         SetTop(index);
         return;
@@ -483,7 +536,14 @@ void TListBox::UpdateScrollBar() {
     info.nMax = std::max(Count() - 1, 0);
     info.nPage = UINT(PageSize());
     info.nPos = FTop;
-    SetScrollInfo(FHandle, SB_VERT, &info, TRUE);
+    if (FColumns > 0) {
+        // Several columns scroll sideways, a column at a time.
+        const int rows = RowsPerColumn();
+        info.nMax = std::max(0, Count() - 1) / rows;
+        info.nPage = UINT(FColumns);
+        info.nPos = FTop / rows;
+    }
+    SetScrollInfo(FHandle, FColumns > 0 ? SB_HORZ : SB_VERT, &info, TRUE);
 }
 
 void TListBox::Changed() {
@@ -576,8 +636,48 @@ void TListBox::VScroll(unsigned code, int pos) {
     }
 }
 
+void TListBox::HScroll(unsigned code, int pos) {
+    const int rows = RowsPerColumn();
+    const int first = FTop / rows;
+    switch (code) {
+    case SB_LINELEFT:
+        SetTop((first - 1) * rows);
+        break;
+    case SB_LINERIGHT:
+        SetTop((first + 1) * rows);
+        break;
+    case SB_PAGELEFT:
+        SetTop((first - FColumns) * rows);
+        break;
+    case SB_PAGERIGHT:
+        SetTop((first + FColumns) * rows);
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: {
+        SCROLLINFO info;
+        info.fMask = SIF_TRACKPOS;
+        if (code == SB_THUMBTRACK && HandleAllocated() && GetScrollInfo(FHandle, SB_HORZ, &info))
+            pos = info.nTrackPos;
+        SetTop(pos * rows);
+        break;
+    }
+    case SB_LEFT:
+        SetTop(0);
+        break;
+    case SB_RIGHT:
+        SetTop(MaxTopIndex());
+        break;
+    default:
+        break;
+    }
+}
+
 void TListBox::Wheel(int delta) {
     const int notches = delta / WHEEL_DELTA;
+    if (FColumns > 0) {
+        SetTop(FTop - notches * RowsPerColumn());
+        return;
+    }
     SetTop(FTop - notches * kWheelLines);
 }
 
@@ -586,7 +686,13 @@ void TListBox::KeyDown(unsigned short& key, TShiftState shift) {
     if (Count() == 0) return;
     const int page = std::max(PageSize() - 1, 1);
     const int caret = std::max(FCaret, 0);
+    const int across = FColumns > 0 ? RowsPerColumn() : 0;
     switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (across == 0) return;
+        MoveFocusTo(FCaret < 0 ? 0 : caret + (key == VK_LEFT ? -across : across), shift);
+        break;
     case VK_UP:
         MoveFocusTo(FCaret < 0 ? 0 : caret - 1, shift);
         break;
@@ -694,9 +800,16 @@ void TListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
 void TListBox::Paint() {
     const TRect client = ClientRect();
     const bool focused = Focused();
+    if (FColumns > 0) {
+        FCanvas.Brush().SetStyle(bsSolid);
+        FCanvas.Brush().SetColor(FColor);
+        FCanvas.FillRect(client);
+    }
+    const int last =
+        FColumns > 0 ? std::min(Count(), FTop + RowsPerColumn() * (FColumns + 1)) : Count();
     int y = 0;
-    for (int i = FTop; i < Count() && y < client.Bottom; ++i) {
-        const TRect row(0, y, client.Right, y + LineHeight(i));
+    for (int i = FTop; i < last && (FColumns > 0 || y < client.Bottom); ++i) {
+        const TRect row = FColumns > 0 ? ItemRect(i) : TRect(0, y, client.Right, y + LineHeight(i));
         TOwnerDrawState state;
         const bool selected = FMultiSelect ? FLines[i].Selected : i == FCaret;
         if (selected) state.Include(odSelected);
@@ -715,7 +828,7 @@ void TListBox::Paint() {
         if (state.Contains(odFocused)) FCanvas.DrawFocusRect(row);
         y = row.Bottom;
     }
-    if (y < client.Bottom) {
+    if (FColumns == 0 && y < client.Bottom) {
         FCanvas.Brush().SetStyle(bsSolid);
         FCanvas.Brush().SetColor(FColor);
         FCanvas.FillRect(TRect(0, y, client.Right, client.Bottom));

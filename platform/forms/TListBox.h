@@ -57,6 +57,10 @@ public:
     // Typing selects the first line starting with what was typed in quick succession.
     bool AutoComplete() const { return FAutoComplete; }
     void SetAutoComplete(bool value) { FAutoComplete = value; }
+    // Lines in this many columns side by side, top to bottom and then across, scrolled
+    // sideways a column at a time; 0 for one column scrolled downwards.
+    int Columns() const { return FColumns; }
+    void SetColumns(int value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
 
@@ -108,6 +112,9 @@ private:
     void SelectRange(int from, int to, bool clearOthers);
     void SetCaret(int index);
     void VScroll(unsigned code, int pos);
+    void HScroll(unsigned code, int pos);
+    int RowsPerColumn();
+    int ColumnWidth();
     void Wheel(int delta);
     void Notify(unsigned code);
     void Changed();
@@ -120,6 +127,7 @@ private:
     int FAnchor{ -1 };
     int FTop{ 0 };
     int FItemHeight{ 16 };
+    int FColumns{ 0 };
     bool FMultiSelect{ false };
     bool FExtendedSelect{ true };
     bool FSorted{ false };

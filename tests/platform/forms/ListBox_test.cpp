@@ -248,6 +248,32 @@ TEST_F(ListBox, OwnerDrawnLinesOfTheirOwnHeight) {
     EXPECT_FALSE(drawn[0].second.Contains(odSelected));
 }
 
+TEST_F(ListBox, ColumnsRunDownThenAcrossAndScrollSideways) {
+    FList->SetColumns(2);
+    FList->SetBounds(10, 10, 4 + 2 * 60, 4 + 5 * Row() + GetSystemMetrics(SM_CYHSCROLL));
+    Pump();
+    EXPECT_TRUE(GetWindowLongPtr(FList->Handle(), GWL_STYLE) & WS_HSCROLL);
+    EXPECT_FALSE(GetWindowLongPtr(FList->Handle(), GWL_STYLE) & WS_VSCROLL);
+    EXPECT_EQ(FList->ItemRect(7), TRect(60, 2 * Row(), 120, 3 * Row()));
+    EXPECT_EQ(FList->ItemAtPos(TPoint(65, 2 * Row() + 1), true), 7);
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(FList->Handle(), SB_HORZ, &info));
+    EXPECT_EQ(info.nMax, 3) << "twenty lines make four columns of five";
+    EXPECT_EQ(info.nPage, 2u);
+
+    FList->SetItemIndex(0);
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);
+    EXPECT_EQ(FList->ItemIndex(), 10) << "right moves a column";
+    EXPECT_EQ(FList->TopIndex(), 5) << "the view follows a column at a time";
+    SendMessage(FList->Handle(), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), 0);
+    EXPECT_EQ(FList->TopIndex(), 10);
+    EXPECT_EQ(GetScrollPos(FList->Handle(), SB_HORZ), 2);
+    FList->SetTopIndex(3);
+    EXPECT_EQ(FList->TopIndex(), 0) << "a column starts at its first line";
+}
+
 TEST_F(ListBox, AWrapperWithoutFrameStillReadsTheScrollState) {
     // A skinned wrapper keeps the inner list's frame to itself: its bars take no room.
     const TWndMethod inner = FList->WindowProc;
