@@ -248,7 +248,8 @@ void TListView::SetColumnOrder(const std::vector<int>& order) {
 
 void TListView::ItemsChanged() {
     if (FAnchor >= FItems.Count()) FAnchor = -1;
-    if (HandleAllocated()) UpdateMetrics();
+    // Only the list and small-icon cells depend on the captions.
+    if (HandleAllocated() && (FViewStyle == vsList || FViewStyle == vsSmallIcon)) UpdateMetrics();
     Relayout();
 }
 
