@@ -77,7 +77,13 @@ TComboBox::TComboBox(TComponent* owner) : TCustomControl(owner) {
     CreateEdit();
 }
 
-TComboBox::~TComboBox() = default;
+TComboBox::~TComboBox() {
+    // The edit and the list call back into the box while their windows go, so they go first.
+    delete FEdit;
+    FEdit = nullptr;
+    delete FList;
+    FList = nullptr;
+}
 
 int TComboBox::ItemIndex() {
     return int(Perform(CB_GETCURSEL, 0, 0));
@@ -135,7 +141,7 @@ TRect TComboBox::ButtonRect() const {
 }
 
 bool TComboBox::DroppedDown() const {
-    return FList->HandleAllocated() && IsWindowVisible(FList->Handle());
+    return FList && FList->HandleAllocated() && IsWindowVisible(FList->Handle());
 }
 
 void TComboBox::SetDroppedDown(bool value) {
