@@ -1,0 +1,85 @@
+#include "app/StandIns/TbsSkinButtons.h"
+#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "platform/forms/TPanel.h"
+#include "platform/win/Win.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using namespace win;
+
+class StandIns : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InstallBackend(std::make_unique<HeadlessBackend>());
+        FParent = std::make_unique<TPanel>(nullptr);
+    }
+    void TearDown() override {
+        FParent.reset();
+        for (const auto& w : WindowSystem::Instance().AllWindows())
+            DestroyWindow(w->FHandle);
+        InstallBackend(nullptr);
+    }
+    template <typename T>
+    T* Add() {
+        auto* c = new T(FParent.get());
+        c->SetParent(FParent.get());
+        return c;
+    }
+    std::unique_ptr<TPanel> FParent;
+};
+
+TEST_F(StandIns, PickersRaiseChangeAsTheSkinnedOnesDo) {
+    struct Case {
+        bool office;
+        int changes; // after setting 0, 0 again, then 1
+    };
+    for (const Case c : { Case{ true, 3 }, Case{ false, 2 } }) {
+        TbsSkinComboBoxBase* picker =
+            c.office ? static_cast<TbsSkinComboBoxBase*>(Add<TbsSkinOfficeComboBox>())
+                     : Add<TbsSkinComboBox>();
+        picker->Items().Add("a");
+        picker->Items().Add("b");
+        int changes = 0;
+        picker->OnChange = [&](TObject*) { ++changes; };
+        picker->SetItemIndex(0);
+        picker->SetItemIndex(0);
+        picker->SetItemIndex(1);
+        EXPECT_EQ(changes, c.changes) << (c.office ? "office" : "plain");
+        EXPECT_EQ(picker->Text(), "b");
+    }
+}
+
+TEST_F(StandIns, RadioBoxesUncheckTheirGroupAndEverySetClicks) {
+    auto* a = Add<TbsSkinCheckRadioBox>();
+    auto* b = Add<TbsSkinCheckRadioBox>();
+    auto* other = Add<TbsSkinCheckRadioBox>(); // another group on the same parent
+    auto* check = Add<TbsSkinCheckRadioBox>(); // a check box, not a radio box
+    for (auto* r : { a, b, other })
+        r->SetRadio(true);
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
+    other->SetGroupIndex(2);
+    other->SetChecked(true);
+    check->SetChecked(true);
+    int clicks = 0;
+    b->OnClick = [&](TObject*) { ++clicks; };
+
+    a->SetChecked(true);
+    b->SetChecked(true);
+    EXPECT_FALSE(a->Checked());
+    EXPECT_TRUE(other->Checked());
+    EXPECT_TRUE(check->Checked());
+    b->SetChecked(true);
+    EXPECT_EQ(clicks, 2) << "setting the state it holds clicks too";
+    b->Click();
+    EXPECT_TRUE(b->Checked()) << "clicking a checked radio box keeps it checked";
+    check->Click();
+    EXPECT_FALSE(check->Checked());
+}
+
+} // namespace
