@@ -512,14 +512,17 @@ bool SelectStream(TCustomPlayer& player, TVideoState& is, int type, int index) {
 
 void RequestSeek(TCustomPlayer& player, TVideoState& is, int flags, bool wait, int64_t rel,
                  int64_t pos) {
-    if (is.seek_req.load()) return;
-    player.SetSeeking(true);
-    is.seek_paused = is.paused.load();
-    is.seek_pos = pos;
-    is.seek_rel = rel;
-    is.seek_flags = flags;
-    player.SeekEvent().ResetEvent();
-    is.seek_req = 1;
+    {
+        std::lock_guard lock(is.seek_mutex);
+        if (is.seek_req.load()) return;
+        player.SetSeeking(true);
+        is.seek_paused = is.paused.load();
+        is.seek_pos = pos;
+        is.seek_rel = rel;
+        is.seek_flags = flags;
+        player.SeekEvent().ResetEvent();
+        is.seek_req = 1;
+    }
     if (!wait) return;
     WaitForEvent(player.SeekEvent());
     if (is.video_stream >= 0) WaitForEvent(player.PictEvent());

@@ -47,7 +47,8 @@ TCustomPlayer::~TCustomPlayer() {
     OnHook = nullptr;
     Stop(true);
     JoinThreads();
-    UnloadAVLib();
+    std::lock_guard lock(FHookLock);
+    ResetRGBConvertContext(FHookContext);
 }
 
 bool TCustomPlayer::LoadAVLib(const TPathFileName& path) {

@@ -125,6 +125,7 @@ public:
     // A seek request: the fields are written before seek_req is raised and read after it is
     // seen, so the flag orders them.
     std::atomic<int> seek_req{ 0 };
+    std::mutex seek_mutex; // requests come from the host, the event loop and the video thread
     int64_t seek_pos{ 0 };
     int64_t seek_rel{ 0 };
     int seek_flags{ 0 };

@@ -283,12 +283,6 @@ TEST_F(PlayerTest, FileThatCannotOpenFailsAndTheNextOneOpens) {
     EXPECT_EQ(ThreadCount(), before);
 }
 
-TEST_F(PlayerTest, LibrariesMissingRefuseToOpen) {
-    FPlayer->UnloadAVLib();
-    EXPECT_FALSE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false));
-    EXPECT_EQ(FPlayer->LastErrMsg(), "libav or libsdl not loaded.");
-}
-
 // The host's screen window while SDL owns it: a close is swallowed, a click focuses it; both
 // go back to the host once the playback stops, and a start of SDL that failed takes nothing.
 TEST_F(PlayerTest, ScreenWindowIsGuardedOnlyWhileSDLOwnsIt) {
