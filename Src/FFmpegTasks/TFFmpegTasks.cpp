@@ -61,9 +61,6 @@ TCustomFFmpegTasks::~TCustomFFmpegTasks() {
     FFFmpegList.Clear();
     // The terminate threads still delivering hold this component as their sender.
     FTerminateSequence->WaitAll();
-    // A holder of a lock finishes before the lock goes.
-    for (auto* lock : { &FHookLock, &FPreviewLock, &FProgressLock, &FTerminateLock })
-        std::lock_guard guard(*lock);
 }
 
 bool TCustomFFmpegTasks::AVLibLoaded() const {
@@ -99,8 +96,8 @@ bool TCustomFFmpegTasks::OpenTaskOutput(TFFmpeg& task, const std::string& fileNa
     return ::SetOutputFile(task, fileName, options, customHook, errorMessage);
 }
 
-void TCustomFFmpegTasks::OpenInput(TFFmpeg& task, const std::string& fileName,
-                                   TInputOptions* options) {
+void TCustomFFmpegTasks::ApplyInputOptions(TFFmpeg& task, const std::string& fileName,
+                                           TInputOptions* options) {
     const int index = task.nb_input_files();
     if (options) {
         if (options->FileName.empty()) options->FileName = fileName;
@@ -144,7 +141,7 @@ int TCustomFFmpegTasks::AddTask(const std::string& fileName, TInputOptions* opti
                                        std::int64_t pts) {
             DoPreviewBitmap(sender, bitmap, frameNumber, pts);
         };
-        OpenInput(*task, fileName, options);
+        ApplyInputOptions(*task, fileName, options);
         if (!OpenTaskInput(*task, fileName)) {
             FLastErrMsg = task->LastErrMsg();
             return -1;
@@ -178,7 +175,7 @@ bool TCustomFFmpegTasks::AddInputFile(int taskIndex, const std::string& fileName
     }
     const int index = task.nb_input_files();
     try {
-        OpenInput(task, fileName, options);
+        ApplyInputOptions(task, fileName, options);
         if (!OpenTaskInput(task, fileName)) {
             task.ResetInputOptions(index);
             FLastErrMsg = task.LastErrMsg();

@@ -137,7 +137,7 @@ protected:
 private:
     void StartNextTask();
     bool TasksPending();
-    void OpenInput(TFFmpeg& task, const std::string& fileName, TInputOptions* options);
+    void ApplyInputOptions(TFFmpeg& task, const std::string& fileName, TInputOptions* options);
     void AttachInputProbe(TFFmpeg& task);
     void ConnectTask(TFFmpeg& task);
     int TaskIndexOf(TObject* sender) const;
