@@ -376,14 +376,13 @@ void TCustomPlayer::SetAspectRatio(float value) {
     if (TVideoState* is = Playback()) PostReopenEvent(is);
 }
 
-void TCustomPlayer::RequestSeekAt(TVideoState& is, int64_t pts, TSeekFlags flags, bool wait) {
-    (void)wait;
+void TCustomPlayer::RequestSeekAt(TVideoState& is, int64_t pts, TSeekFlags flags) {
     int64_t pos = pts;
     int64_t rel = 0;
     if (!flags.Contains(sfByte)) {
         // An unknown duration (-1) bounds nothing.
         if (is.Duration > 0) pos = std::min(pts, is.Duration);
-        if (is.ic && is.ic->start_time != AV_NOPTS_VALUE) pos += is.ic->start_time;
+        pos += is.StartTime; // positions count from the file's start
         rel = pts <= 0 ? 1 : 0;
     }
     RequestSeek(*this, is, SeekFlagsToAV(flags), false, rel, pos);
@@ -412,7 +411,7 @@ void TCustomPlayer::Seek(int64_t pts, TSeekFlags flags, bool waitForSeekEnd) {
         std::lock_guard lock(FDataLock);
         TVideoState* is = Playback();
         if (!is) return;
-        RequestSeekAt(*is, pts, flags, false);
+        RequestSeekAt(*is, pts, flags);
         withVideo = is->video_stream >= 0;
     }
     if (waitForSeekEnd) WaitForSeekEnd(*this, withVideo);
@@ -538,9 +537,9 @@ void TCustomPlayer::ReportPosition(TVideoState& is) {
         break;
     case rtLoop:
         if (start != AV_NOPTS_VALUE) {
-            RequestSeekAt(is, start, TSeekFlags{}, false);
+            RequestSeekAt(is, start, TSeekFlags{});
         } else {
-            RequestSeekAt(is, 0, TSeekFlags{ sfAny }, false);
+            RequestSeekAt(is, 0, TSeekFlags{ sfAny });
         }
         break;
     case rtNone:

@@ -206,7 +206,8 @@ private:
     void DoFileOpen();
     void WaitForStop();
     void StopPlayback(TVideoState& is);
-    void RequestSeekAt(TVideoState& is, int64_t pts, TSeekFlags flags, bool wait);
+    // A seek to pts from the file's start, without waiting.
+    void RequestSeekAt(TVideoState& is, int64_t pts, TSeekFlags flags);
     void SelectStreamOf(int type, int value);
     int StreamIndexOf(int type);
     void JoinThreads();
