@@ -427,6 +427,53 @@ TEST_F(TranscodeTest, AThreadedRunStoppedFromOutsideEndsWithItsTrailer) {
     EXPECT_EQ(video->DecodeErrors, 0);
 }
 
+// What the run cannot map or set up ends it before anything is written.
+TEST_F(TranscodeTest, SetupFailuresNameWhatCannotBeMapped) {
+    struct Case {
+        const char* options;
+        const char* message;
+    };
+    const Case kCases[] = {
+        { "map=0:0", "Number of stream maps must match number of output streams" },
+        { "map=0:0;map=0:5", "Could not find input stream #0.5" },
+        { "map=0:0;map=0:1:3:0", "Could not find sync stream #3.0" },
+        { "map=0:1;map=0:0", "Codec type mismatch for mapping #0.1 (Audio) -> #0.0 (Video)" },
+        { "map_meta_data=3:0", "Invalid output file index 3 map_meta_data(3,0)" },
+        { "vol=512;acodec=copy",
+          "-acodec copy and -vol are incompatible (frames are not decoded)" },
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.options);
+        auto task = NewTask();
+        ASSERT_TRUE(task->OpenInputFile(fixtures::Standard().Vob));
+        Apply(*task, std::string("vcodec=mpeg4;acodec=mp2;") + c.options);
+        const std::string output = FFolder + "unmapped.avi";
+        ASSERT_GT(task->OpenOutputFile(output, false), 0) << task->LastErrMsg();
+        ASSERT_TRUE(task->StartConvert(false));
+        EXPECT_TRUE(task->FatalException());
+        EXPECT_FALSE(task->Finished());
+        EXPECT_EQ(task->FatalMessage(), c.message);
+        EXPECT_FALSE(FileExists(output));
+    }
+}
+
+TEST_F(TranscodeTest, ASecondVideoStreamTakesTheOnlyVideoInputAgain) {
+    auto task = NewTask();
+    ASSERT_TRUE(task->OpenInputFile(fixtures::Standard().Vob));
+    Apply(*task, "an=1;vcodec=mpeg4");
+    const std::string output = FFolder + "twice.mkv";
+    ASSERT_GT(task->OpenOutputFile(output, false), 0) << task->LastErrMsg();
+    Apply(*task, "vcodec=libx264;newvideo=");
+    ASSERT_TRUE(task->StartConvert(false));
+    ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+    const TMediaCheck check = CheckMedia(output);
+    ASSERT_EQ(check.Streams.size(), 2u);
+    EXPECT_EQ(check.Streams[0].Codec, AV_CODEC_ID_MPEG4);
+    EXPECT_EQ(check.Streams[1].Codec, AV_CODEC_ID_H264);
+    for (const auto& stream : check.Streams)
+        EXPECT_EQ(stream.Decoded, 50);
+}
+
 // A full disk: the file-size limit of a child process stands in for it. The child reports the
 // run's message and exits with 0 when the run failed as it should.
 void ConvertWithFileSizeLimit(const std::string& input, const std::string& output) {
