@@ -105,8 +105,9 @@ void TApplication::ShowException(const std::exception& error) {
     FHandlingException = false;
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption) {
-    TMessageForm box(nullptr, text, caption);
+int TApplication::MessageBox(const std::string& text, const std::string& caption,
+                             unsigned flags) {
+    TMessageForm box(nullptr, text, caption, flags);
     box.AfterConstruction();
     return box.ShowModal();
 }

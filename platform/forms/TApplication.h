@@ -52,8 +52,9 @@ public:
     void HandleException(TObject* sender, const std::exception& error);
     // The error box: the message under the application's title, one OK button.
     void ShowException(const std::exception& error);
-    // A modal box with text and caption; returns the button's modal result.
-    int MessageBox(const std::string& text, const std::string& caption);
+    // A modal box with text and caption, its buttons and icon chosen by MB_ flags; returns the
+    // answer (IDOK ...).
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags = 0);
 
     TExceptionEvent OnException;
     TNotifyEvent OnMinimize;

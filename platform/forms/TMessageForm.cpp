@@ -1,19 +1,26 @@
 #include "platform/forms/TMessageForm.h"
-#include "platform/forms/TCustomControl.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TButton.h"
 #include "platform/forms/TGraphicControl.h"
+#include "platform/forms/TTextMeasure.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/gfx/TextFlags.h"
-#include "platform/win/Input.h"
 #include <algorithm>
+#include <array>
+#include <vector>
 
 using namespace win;
 
 namespace {
 
 constexpr int kMargin = 12;
+constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
+constexpr int kButtonGap = 8;
+constexpr int kMaxTextWidth = 480;
+constexpr int kMinTextWidth = 160;
 
 class TMessageText : public TGraphicControl {
 public:
@@ -22,65 +29,162 @@ public:
 protected:
     void Paint() override {
         Canvas().Brush().SetStyle(bsClear);
-        TRect r(0, 0, Width(), Height());
-        RECT rr = r;
+        RECT rr = TRect(0, 0, Width(), Height());
         DrawText(Canvas().Handle(), Caption(), &rr, DT_WORDBREAK | DT_NOPREFIX);
     }
 };
 
-// Ends the box with its modal result when clicked, or on Enter and Escape through the form.
-class TMessageButton : public TCustomControl {
+// The picture beside the text: a sign of the message's kind in its usual colours.
+class TMessageIcon : public TGraphicControl {
 public:
-    explicit TMessageButton(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
-
-    void WndProc(TMessage& m) override {
-        if (m.Msg == CM_DIALOGKEY && (m.WParam == VK_RETURN || m.WParam == VK_ESCAPE)) {
-            Click();
-            m.Result = 1;
-            return;
-        }
-        TCustomControl::WndProc(m);
-    }
-    void Click() override {
-        if (auto* form = GetParentForm(this)) form->SetModalResult(mrOk);
-        TCustomControl::Click();
-    }
+    TMessageIcon(TComponent* owner, unsigned icon) : TGraphicControl(owner), FIcon(icon) {}
 
 protected:
     void Paint() override {
-        TRect r(0, 0, Width(), Height());
-        Canvas().Brush().SetColor(clBtnFace);
-        Canvas().Rectangle(r);
-        RECT rr = r;
-        Canvas().Brush().SetStyle(bsClear);
-        DrawText(Canvas().Handle(), Caption(), &rr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        TCanvas& c = Canvas();
+        const TRect r(0, 0, Width(), Height());
+        const char* sign = "i";
+        c.Pen().SetColor(clBlack);
+        if (FIcon == MB_ICONEXCLAMATION) {
+            c.Brush().SetColor(clYellow);
+            const std::array<TPoint, 3> triangle{ TPoint(r.Width() / 2, 1),
+                                                  TPoint(r.Right - 1, r.Bottom - 2),
+                                                  TPoint(0, r.Bottom - 2) };
+            c.Polygon(triangle);
+            sign = "!";
+        } else {
+            c.Brush().SetColor(FIcon == MB_ICONHAND ? clRed : clBlue);
+            c.Ellipse(r);
+            if (FIcon == MB_ICONHAND) sign = "X";
+            if (FIcon == MB_ICONQUESTION) sign = "?";
+        }
+        c.Brush().SetStyle(bsClear);
+        c.Font().SetStyle({ fsBold });
+        c.Font().SetColor(FIcon == MB_ICONEXCLAMATION ? clBlack : clWhite);
+        c.Font().SetHeight(-18);
+        RECT rr = TRect(0, FIcon == MB_ICONEXCLAMATION ? 6 : 0, r.Right, r.Bottom);
+        DrawText(c.Handle(), sign, &rr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
+
+private:
+    unsigned FIcon;
 };
+
+struct TButtonSpec {
+    const char* name;
+    const char* caption;
+    TModalResult result;
+};
+
+const TButtonSpec kOk{ "OKButton", "OK", mrOk };
+const TButtonSpec kCancel{ "CancelButton", "Cancel", mrCancel };
+const TButtonSpec kAbort{ "AbortButton", "&Abort", mrAbort };
+const TButtonSpec kRetry{ "RetryButton", "&Retry", mrRetry };
+const TButtonSpec kIgnore{ "IgnoreButton", "&Ignore", mrIgnore };
+const TButtonSpec kYes{ "YesButton", "&Yes", mrYes };
+const TButtonSpec kNo{ "NoButton", "&No", mrNo };
+
+std::vector<TButtonSpec> ButtonSet(unsigned type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        return { kOk, kCancel };
+    case MB_ABORTRETRYIGNORE:
+        return { kAbort, kRetry, kIgnore };
+    case MB_YESNOCANCEL:
+        return { kYes, kNo, kCancel };
+    case MB_YESNO:
+        return { kYes, kNo };
+    case MB_RETRYCANCEL:
+        return { kRetry, kCancel };
+    default:
+        return { kOk };
+    }
+}
+
+// The text's width and height when wrapped at the widest line the box allows.
+TSize MeasureText(const TFont& font, const std::string& text) {
+    TTextMeasure measure(font);
+    int width = 0;
+    int lines = 0;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const int w = measure.Width(std::string_view(text).substr(start, end - start));
+        width = std::max(width, std::min(w, kMaxTextWidth));
+        // A line longer than the box wraps; one row more for the word that no longer fits.
+        lines += w > kMaxTextWidth ? w / kMaxTextWidth + 1 : 1;
+        start = end + 1;
+    }
+    return TSize{ std::max(width, kMinTextWidth), lines * measure.Height() };
+}
 
 } // namespace
 
-TMessageForm::TMessageForm(TComponent* owner, const std::string& text, const std::string& caption)
+TMessageForm::TMessageForm(TComponent* owner, const std::string& text, const std::string& caption,
+                           unsigned type)
     : TCustomForm(owner), FMessage(text) {
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetCaption(caption);
+    const unsigned icon = type & MB_ICONMASK;
+    const bool hasIcon = icon == MB_ICONHAND || icon == MB_ICONQUESTION ||
+                         icon == MB_ICONEXCLAMATION || icon == MB_ICONASTERISK;
+    int textLeft = kMargin;
+    if (hasIcon) {
+        auto* image = new TMessageIcon(this, icon);
+        image->SetName("Icon");
+        image->SetParent(this);
+        image->SetBounds(kMargin, kMargin, kIconSize, kIconSize);
+        textLeft += kIconSize + kMargin;
+    }
+    const TSize size = MeasureText(Font(), text);
     auto* label = new TMessageText(this);
     label->SetName("Message");
     label->SetCaption(text);
     label->SetParent(this);
-    // Wide enough for the text at the canvas's measure, within a sensible band.
-    const int textWidth = std::clamp(int(text.size()) * 7, 200, 480);
-    const int lines =
-        1 + int(text.size()) * 7 / 480 + int(std::count(text.begin(), text.end(), '\n'));
-    const int textHeight = 16 * lines;
-    label->SetBounds(kMargin, kMargin, textWidth, textHeight);
-    auto* ok = new TMessageButton(this);
-    ok->SetName("OKButton");
-    ok->SetCaption("OK");
-    ok->SetParent(this);
-    const int clientWidth = textWidth + 2 * kMargin;
-    ok->SetBounds((clientWidth - kButtonWidth) / 2, kMargin * 2 + textHeight, kButtonWidth,
-                  kButtonHeight);
-    SetBounds(0, 0, clientWidth, textHeight + kButtonHeight + kMargin * 3);
-    SetActiveControl(ok);
+    label->SetBounds(textLeft, kMargin, size.cx, size.cy);
+    const int bodyHeight = std::max(size.cy, hasIcon ? kIconSize : 0);
+    const int count = int(ButtonSet(type).size());
+    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
+    const int clientWidth = std::max(textLeft + size.cx + kMargin, rowWidth + 2 * kMargin);
+    SetClientWidth(clientWidth);
+    SetClientHeight(bodyHeight + kButtonHeight + kMargin * 3);
+    AddButtons(type, kMargin * 2 + bodyHeight);
+}
+
+void TMessageForm::AddButtons(unsigned type, int top) {
+    const std::vector<TButtonSpec> set = ButtonSet(type);
+    const int count = int(set.size());
+    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
+    const int defaultIndex =
+        int((type & MB_DEFMASK) >> 8) < count ? int((type & MB_DEFMASK) >> 8) : 0;
+    int left = (ClientWidth() - rowWidth) / 2;
+    for (int i = 0; i < count; ++i) {
+        auto* button = new TButton(this);
+        button->SetName(set[i].name);
+        button->SetCaption(set[i].caption);
+        button->SetModalResult(set[i].result);
+        button->SetParent(this);
+        button->SetBounds(left, top, kButtonWidth, kButtonHeight);
+        left += kButtonWidth + kButtonGap;
+        if (set[i].result == mrCancel || count == 1) FCancelButton = button;
+        if (i == defaultIndex) {
+            button->SetDefault(true);
+            SetActiveControl(button);
+        }
+    }
+    if (FCancelButton) FCancelButton->SetCancel(true);
+}
+
+bool TMessageForm::CloseQuery() {
+    // Closing the window of a running box sets Cancel; a box without that button answers with
+    // the one Escape would click, or stays until the user picks an answer.
+    // A program that ends takes the box down with it.
+    const bool ending = Application && Application->Terminated();
+    if (FormState().Contains(fsModal) && ModalResult() == mrCancel && !ending) {
+        if (!FCancelButton) return false;
+        SetModalResult(FCancelButton->ModalResult());
+    }
+    return TCustomForm::CloseQuery();
 }
