@@ -34,6 +34,15 @@ void RegisterMouseHandlers(
         });
 }
 
+// Makes one handler method known under its name as an event of type E.
+template <typename E, typename F, typename... A>
+void RegisterHandler(const char* className, const char* name, void (F::*method)(A...)) {
+    TClassRegistry::Instance().RegisterMethod(className, name, [method](TComponent* root) {
+        F* form = static_cast<F*>(root);
+        return std::any(E([form, method](A... args) { (form->*method)(args...); }));
+    });
+}
+
 // Runs the click operation of a hidden operation button: the operation runs whether or not
 // the button is enabled, as clicking it from another operation does.
 void RunOperation(TControl* button);

@@ -1,5 +1,7 @@
 #include "app/Unit1.h"
 
+#include "Src/FFPlay.h"
+#include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
 #include "app/ProgramFolders.h"
@@ -37,6 +39,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     FScreens = DescribedComponent<TComboBox>(this, "cboScreens");
     FLog = DescribedComponent<TMemo>(this, "mmoLog");
     FFLogger = DescribedComponent<TFFLogger>(this, "FFLogger");
+    FFTasks = DescribedComponent<TFFmpegTasks>(this, "FFTasks");
+    VOVezade = DescribedComponent<ZAZEvivez>(this, "VOVezade");
     FSkinData = DescribedComponent<TbsSkinData>(this, "bsSkinData1");
     FMainMenu = DescribedComponent<TbsSkinMainMenu>(this, "bsSkinMainMenu1");
     FOutputFolderDialog =
@@ -86,6 +90,14 @@ void TForm1::FillScreenList() {
 }
 
 void TForm1::FormCloseQuery(TObject*, bool& canClose) {
+    VOVezade->OnPosition = nullptr;
+    VOVezade->OnState = nullptr;
+    VOVezade->OnHook = nullptr;
+    FFTasks->OnCustomHook = nullptr;
+    FFTasks->OnProgress = nullptr;
+    FFTasks->OnTerminate = nullptr;
+    FFTasks->Stop(true);
+    // Lines logged while the tasks stopped still reach the memo.
     FFLogger->OnLog = nullptr;
     canClose = true;
 }
@@ -228,6 +240,32 @@ void RegisterUnit1Classes() {
         r.RegisterClass("TFFLogger", "TComponent",
                         [](TComponent* owner) { return new TFFLogger(owner); });
         r.RegisterProperty("TFFLogger", "OnLog", properties::Event(&TFFLogger::OnLog));
+        const char* tasks = "TFFmpegTasks";
+        r.RegisterClass(tasks, "TComponent",
+                        [](TComponent* owner) { return new TFFmpegTasks(owner); });
+        r.RegisterProperty(tasks, "OnProgress", properties::Event(&TFFmpegTasks::OnProgress));
+        r.RegisterProperty(tasks, "OnTerminate", properties::Event(&TFFmpegTasks::OnTerminate));
+        r.RegisterProperty(tasks, "OnCustomHook", properties::Event(&TFFmpegTasks::OnCustomHook));
+        const char* player = "ZAZEvivez";
+        r.RegisterClass(player, "TComponent",
+                        [](TComponent* owner) { return new ZAZEvivez(owner); });
+        r.RegisterProperty(player, "TriggerEventInMainThread",
+                           properties::Boolean(&ZAZEvivez::SetTriggerEventInMainThread));
+        r.RegisterProperty(player, "OnFileOpen", properties::Event(&ZAZEvivez::OnFileOpen));
+        r.RegisterProperty(player, "OnPosition", properties::Event(&ZAZEvivez::OnPosition));
+        r.RegisterProperty(player, "OnState", properties::Event(&ZAZEvivez::OnState));
+        r.RegisterProperty(player, "OnHook", properties::Event(&ZAZEvivez::OnHook));
+        using F = TForm1;
+        RegisterHandler<FFmpegTasks::TProgressEvent>("TForm1", "FFTasksProgress",
+                                                     &F::FFTasksProgress);
+        RegisterHandler<FFmpegTasks::TTerminateEvent>("TForm1", "FFTasksTerminate",
+                                                      &F::FFTasksTerminate);
+        RegisterHandler<FFmpegTasks::TCustomHookEvent>("TForm1", "FFTasksCustomHook",
+                                                       &F::FFTasksCustomHook);
+        RegisterHandler<TFileOpenEvent>("TForm1", "VOVezadeFileOpen", &F::VOVezadeFileOpen);
+        RegisterHandler<TPositionEvent>("TForm1", "VOVezadePosition", &F::VOVezadePosition);
+        RegisterHandler<TPlayStateEvent>("TForm1", "VOVezadeState", &F::VOVezadeState);
+        RegisterHandler<THookEvent>("TForm1", "VOVezadeHook", &F::VOVezadeHook);
         r.RegisterMethod("TForm1", "FFLoggerLog", [](TComponent* root) {
             auto* form = static_cast<TForm1*>(root);
             return std::any(TLogEvent(
@@ -241,7 +279,6 @@ void RegisterUnit1Classes() {
                 form->lvFilesSelectItem(s, item, selected);
             }));
         });
-        using F = TForm1;
         RegisterMouseHandlers<F>("TForm1",
                                  {
                                      { "bsSkinButton23MouseDown", &F::bsSkinButton23MouseDown },

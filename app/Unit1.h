@@ -1,5 +1,7 @@
 #pragma once
+#include "Src/FFPlay/PlayerTypes.h"
 #include "Src/FFmpegLogger.h"
+#include "Src/FFmpegTasks/TaskEvents.h"
 #include "platform/forms/TCustomForm.h"
 #include <string>
 
@@ -12,6 +14,8 @@ class TbsSkinSelectDirectoryDialog;
 class TbsSelectSkinDialog;
 class TButton;
 class TComboBox;
+class TFFmpegTasks;
+class ZAZEvivez;
 class TMemo;
 class TListItem;
 
@@ -31,7 +35,9 @@ public:
     // Output folder used when the tasks are built; the edit always shows the same.
     std::string FileOutPutPath;
     std::string bsSkinSlider1_down_UP;
+    TFFmpegTasks* FFTasks{ nullptr };
     TFFLogger* FFLogger{ nullptr };
+    ZAZEvivez* VOVezade{ nullptr };
     int All_Trant_Number{ 0 };
     bool Video_DisableVideo{ false };
 
@@ -139,6 +145,14 @@ public:
     void lvFilesSelectItem(TObject* sender, TListItem* item, bool selected);
     void TrackBar1Change(TObject* sender);
     void TrackBar2Change(TObject* sender);
+    void FFTasksProgress(TObject* sender, PProgressInfo progressInfo);
+    void FFTasksTerminate(TObject* sender, const TTerminateInfo& terminateInfo);
+    void FFTasksCustomHook(TObject* sender, PHookInfo hookInfo);
+    void VOVezadeFileOpen(TObject* sender, std::int64_t duration, int frameWidth, int frameHeight,
+                          int& screenWidth, int& screenHeight);
+    void VOVezadePosition(TObject* sender, std::int64_t pts);
+    void VOVezadeState(TObject* sender, TPlayState state);
+    void VOVezadeHook(TObject* sender, TBitmap* bitmap, std::int64_t pts);
     void chkPreviewClick(TObject* sender);
     void MenuItem1Click(TObject* sender);
     void MenuItem2Click(TObject* sender);

@@ -1,5 +1,7 @@
 #include "app/Unit1.h"
 
+#include "Src/FFmpegTasks/TaskOptionRecords.h"
+
 // These operations belong to the job list, the conversion control, the format choice and the
 // preview panel; the window binds them so that its commands keep their wiring.
 
@@ -128,3 +130,17 @@ void TForm1::lvFilesSelectItem(TObject*, TListItem*, bool) {}
 void TForm1::TrackBar1Change(TObject*) {}
 
 void TForm1::TrackBar2Change(TObject*) {}
+
+void TForm1::FFTasksProgress(TObject*, PProgressInfo) {}
+
+void TForm1::FFTasksTerminate(TObject*, const TTerminateInfo&) {}
+
+void TForm1::FFTasksCustomHook(TObject*, PHookInfo) {}
+
+void TForm1::VOVezadeFileOpen(TObject*, std::int64_t, int, int, int&, int&) {}
+
+void TForm1::VOVezadePosition(TObject*, std::int64_t) {}
+
+void TForm1::VOVezadeState(TObject*, TPlayState) {}
+
+void TForm1::VOVezadeHook(TObject*, TBitmap*, std::int64_t) {}

@@ -1,11 +1,13 @@
 #include "app/Unit5.h"
 
+#include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
 #include "app/StandIns/TbsSkinButtons.h"
 #include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/Unit1.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/TextUtils.h"
@@ -126,4 +128,6 @@ void TForm5::bsSkinCheckRadioBox7Click(TObject*) {
     FThreadCount->SetEnabled(Box(7)->Checked());
 }
 
-void TForm5::bsSkinCheckRadioBox8Click(TObject*) {}
+void TForm5::bsSkinCheckRadioBox8Click(TObject*) {
+    if (Form1 && Form1->FFTasks) Form1->FFTasks->SetPreview(Box(8)->Checked());
+}

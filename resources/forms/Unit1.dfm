@@ -1319,6 +1319,18 @@ object Form1: TForm1
     Title = '选择输出目录'
     ToolButtons = False
   end
+  object FFTasks: TFFmpegTasks
+    OnProgress = FFTasksProgress
+    OnTerminate = FFTasksTerminate
+    OnCustomHook = FFTasksCustomHook
+  end
+  object VOVezade: ZAZEvivez
+    TriggerEventInMainThread = True
+    OnFileOpen = VOVezadeFileOpen
+    OnPosition = VOVezadePosition
+    OnState = VOVezadeState
+    OnHook = VOVezadeHook
+  end
   object FFLogger: TFFLogger
     OnLog = FFLoggerLog
   end

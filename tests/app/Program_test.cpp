@@ -1,3 +1,5 @@
+#include "Src/FFPlay.h"
+#include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/Dialogs.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
@@ -336,6 +338,7 @@ TEST_F(Program, StoredSettingsReachTheWindows) {
     EXPECT_EQ(options.ThreadPriority, 1);
     EXPECT_EQ(options.OverwriteFile, 0);
     EXPECT_TRUE(options.ShowPreview);
+    EXPECT_TRUE(Form1->FFTasks->Preview()) << "the live preview follows the file from the start";
     EXPECT_EQ(Form5->ThreadCount(), 7);
 }
 
@@ -516,9 +519,15 @@ TEST_F(Program, LogLinesReachTheMemoUntilTheWindowCloses) {
     EXPECT_EQ(log.Strings(log.Count() - 1),
               Format("#%d.3: boom", std::int64_t(GetCurrentThreadId())));
 
+    ASSERT_TRUE(Form1->FFTasks->OnProgress && Form1->VOVezade->OnPosition);
     Main<TMenuItem>("N4")->Click();
     Pump();
     EXPECT_TRUE(FApp->Terminated());
+    EXPECT_FALSE(Form1->FFTasks->OnProgress || Form1->FFTasks->OnTerminate ||
+                 Form1->FFTasks->OnCustomHook);
+    EXPECT_FALSE(Form1->VOVezade->OnPosition || Form1->VOVezade->OnState ||
+                 Form1->VOVezade->OnHook);
+    EXPECT_TRUE(Form1->VOVezade->OnFileOpen) << "only the three player events are detached";
     const int lines = log.Count();
     Form1->FFLogger->Log(nullptr, llError, "after");
     Pump();
