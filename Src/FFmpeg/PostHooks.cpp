@@ -76,7 +76,17 @@ void TCustomFFmpeg::DoPostHook(const AVFrame& picture, const AVCodecContext& enc
     }
     // Only this conversion's thread refills its bitmap, so it stays as it is meanwhile.
     if (bitmapHandler) bitmapHandler(this, bitmap, frameNumber, pts);
-    if (previewer && !previewer->PaintFrame(*bitmap, frameNumber, pts)) {
+    bool shown = true;
+    if (previewer) {
+        // A window that cannot be shown ends the preview, not the conversion.
+        try {
+            shown = previewer->PaintFrame(*bitmap, frameNumber, pts);
+        } catch (const std::exception& e) {
+            Log(llError, std::string("Cannot show the preview: ") + e.what());
+            shown = false;
+        }
+    }
+    if (!shown) {
         std::lock_guard lock(PostHookLock());
         if (FPostContext.Previewer == previewer) {
             TPostHooks hooks = FPostHooks;
