@@ -45,11 +45,14 @@ void RegisterListView(TClassRegistry& r) {
              TNames<TFormBorderStyle>{ { "bsNone", bsNone }, { "bsSingle", bsSingle } }));
     r.RegisterProperty(c, "SmallImages", Reference(&TListView::SetSmallImages));
     r.RegisterProperty(c, "LargeImages", Reference(&TListView::SetLargeImages));
+    r.RegisterProperty(c, "OwnerData", Boolean(&TListView::SetOwnerData));
     r.RegisterProperty(c, "OnSelectItem", Event(&TListView::OnSelectItem));
     r.RegisterProperty(c, "OnChange", Event(&TListView::OnChange));
     r.RegisterProperty(c, "OnColumnClick", Event(&TListView::OnColumnClick));
     r.RegisterProperty(c, "OnEditing", Event(&TListView::OnEditing));
     r.RegisterProperty(c, "OnEdited", Event(&TListView::OnEdited));
+    r.RegisterProperty(c, "OnDeletion", Event(&TListView::OnDeletion));
+    r.RegisterProperty(c, "OnData", Event(&TListView::OnData));
 }
 
 void RegisterPageControl(TClassRegistry& r) {
@@ -100,6 +103,7 @@ void RegisterTreeView(TClassRegistry& r) {
     r.RegisterProperty(c, "OnCollapsed", Event(&TTreeView::OnCollapsed));
     r.RegisterProperty(c, "OnEditing", Event(&TTreeView::OnEditing));
     r.RegisterProperty(c, "OnEdited", Event(&TTreeView::OnEdited));
+    r.RegisterProperty(c, "OnDeletion", Event(&TTreeView::OnDeletion));
 }
 
 } // namespace

@@ -27,7 +27,12 @@ void TListItem::SetCaption(const std::string& value) {
 void TListItem::SetImageIndex(int value) {
     if (FImageIndex == value) return;
     FImageIndex = value;
+    if (Fetching()) return;
     if (TListView* view = ListView()) view->ItemChanged(this, ctImage);
+}
+
+bool TListItem::Fetching() const {
+    return FOwner && FOwner->FFetching && FOwner->FDataItem.get() == this;
 }
 
 void TListItem::SetSelected(bool value) {
@@ -76,6 +81,7 @@ void TListItem::Delete() {
 }
 
 void TListItem::Changed() {
+    if (Fetching()) return;
     if (TListView* view = ListView()) view->ItemChanged(this, ctText);
 }
 
@@ -87,10 +93,38 @@ TListItems::~TListItems() {
         item->FOwner = nullptr;
 }
 
+bool TListItems::OwnerData() const {
+    return FOwner && FOwner->OwnerData();
+}
+
 TListItem* TListItems::Item(int index) const {
     if (index < 0 || index >= Count())
         throw EListError(Format("List index out of bounds (%d)", index));
-    return FItems[std::size_t(index)].get();
+    if (!OwnerData()) return FItems[std::size_t(index)].get();
+    auto& self = const_cast<TListItems&>(*this);
+    if (!self.FDataItem) self.FDataItem = std::make_unique<TListItem>(&self);
+    TListItem* item = self.FDataItem.get();
+    self.FDataIndex = index;
+    self.FFetching = true;
+    try {
+        item->FCaption.clear();
+        item->FSubItems.Clear();
+        item->FImageIndex = -1;
+        item->FData = nullptr;
+        FOwner->FetchItem(item);
+    } catch (...) {
+        self.FFetching = false;
+        throw;
+    }
+    self.FFetching = false;
+    return item;
+}
+
+void TListItems::SetCount(int value) {
+    if (!OwnerData()) return;
+    FDataCount = std::max(value, 0);
+    FOwner->DataCountChanged();
+    Changed();
 }
 
 TListItem* TListItems::Add() {
@@ -100,12 +134,25 @@ TListItem* TListItems::Add() {
 TListItem* TListItems::Insert(int index) {
     if (index < 0 || index > Count())
         throw EListError(Format("List index out of bounds (%d)", index));
+    if (OwnerData()) {
+        // An owner-data view only counts its items; the program keeps them.
+        FOwner->DataItemsShifted(index, 1);
+        SetCount(FDataCount + 1);
+        return Item(index);
+    }
     FItems.insert(FItems.begin() + index, std::make_unique<TListItem>(this));
     Changed();
     return FItems[std::size_t(index)].get();
 }
 
 void TListItems::Delete(int index) {
+    if (OwnerData()) {
+        if (index < 0 || index >= Count())
+            throw EListError(Format("List index out of bounds (%d)", index));
+        FOwner->DataItemsShifted(index, -1);
+        SetCount(FDataCount - 1);
+        return;
+    }
     TListItem* item = Item(index);
     if (FOwner) FOwner->ItemRemoving(item);
     FItems.erase(FItems.begin() + index);
@@ -113,6 +160,10 @@ void TListItems::Delete(int index) {
 }
 
 void TListItems::Clear() {
+    if (OwnerData()) {
+        SetCount(0);
+        return;
+    }
     if (FItems.empty()) return;
     BeginUpdate();
     while (!FItems.empty())
@@ -121,6 +172,7 @@ void TListItems::Clear() {
 }
 
 int TListItems::IndexOf(const TListItem* item) const {
+    if (item && item == FDataItem.get()) return FDataIndex;
     for (std::size_t i = 0; i < FItems.size(); ++i)
         if (FItems[i].get() == item) return int(i);
     return -1;

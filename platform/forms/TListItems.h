@@ -55,6 +55,8 @@ private:
     friend class TListView;
     friend class TListItems;
     void Changed();
+    // True while this is the owner-data item being filled in: its changes are no news.
+    bool Fetching() const;
 
     TListItems* FOwner;
     std::string FCaption;
@@ -66,7 +68,9 @@ private:
 };
 
 // The items of a list view, in display order. Between BeginUpdate and EndUpdate the view
-// neither lays out nor repaints.
+// neither lays out nor repaints. For an owner-data view the items are only a count: Item
+// hands out one shared item that the view's OnData fills for that index, valid until the
+// next call.
 class TListItems {
 public:
     explicit TListItems(TListView* owner);
@@ -75,7 +79,7 @@ public:
     TListItems& operator=(const TListItems&) = delete;
 
     TListView* Owner() const { return FOwner; }
-    int Count() const { return int(FItems.size()); }
+    int Count() const { return OwnerData() ? FDataCount : int(FItems.size()); }
     // Raises EListError "List index out of bounds (%d)" for an index outside the list.
     TListItem* Item(int index) const;
     TListItem* operator[](int index) const { return Item(index); }
@@ -84,6 +88,8 @@ public:
     void Delete(int index);
     void Clear();
     int IndexOf(const TListItem* item) const;
+    // The number of items of an owner-data view.
+    void SetCount(int value);
 
     void BeginUpdate();
     void EndUpdate();
@@ -94,7 +100,14 @@ private:
     friend class TListView;
     void Changed();
 
+    bool OwnerData() const;
+
     TListView* FOwner;
     std::vector<std::unique_ptr<TListItem>> FItems;
     int FUpdateCount{ 0 };
+    // Owner data: the count and the one item lent out.
+    int FDataCount{ 0 };
+    std::unique_ptr<TListItem> FDataItem;
+    int FDataIndex{ -1 };
+    bool FFetching{ false };
 };

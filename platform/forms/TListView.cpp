@@ -48,8 +48,8 @@ void TListView::UpdateMetrics() {
     FTextHeight = std::max(1, measure.Height());
     FLabelWidth = 0;
     if (FViewStyle == vsList || FViewStyle == vsSmallIcon)
-        for (const auto& item : FItems.FItems)
-            FLabelWidth = std::max(FLabelWidth, measure.Width(item->Caption()));
+        for (int i = 0; i < FItems.Count(); ++i)
+            FLabelWidth = std::max(FLabelWidth, measure.Width(FItems.Item(i)->Caption()));
 }
 
 void TListView::FontChanged() {
@@ -126,35 +126,51 @@ void TListView::SetLargeImages(TCustomImageList* value) {
 
 // ---- selection and focus ----
 
+bool TListView::IsSelectedAt(int index) const {
+    if (index < 0 || index >= FItems.Count()) return false;
+    return FOwnerData ? bool(FDataSelected[std::size_t(index)])
+                      : FItems.FItems[std::size_t(index)]->FSelected;
+}
+
+bool TListView::IsFocusedAt(int index) const {
+    if (index < 0 || index >= FItems.Count()) return false;
+    return FOwnerData ? FDataFocused == index : FItems.FItems[std::size_t(index)]->FFocused;
+}
+
+int TListView::FocusedIndex() const {
+    if (FOwnerData) return FDataFocused;
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (FItems.FItems[std::size_t(i)]->FFocused) return i;
+    return -1;
+}
+
 TListItem* TListView::Selected() const {
-    for (const auto& item : FItems.FItems)
-        if (item->FSelected) return item.get();
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (IsSelectedAt(i)) return FItems.Item(i);
     return nullptr;
 }
 
 void TListView::SetSelected(TListItem* item) {
     if (item && item->ListView() != this) return;
-    for (const auto& other : FItems.FItems)
-        if (other.get() != item) SetItemSelected(other.get(), false);
-    if (item) SetItemSelected(item, true);
+    const int index = item ? item->Index() : -1;
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (i != index) SetIndexSelected(i, false);
+    if (index >= 0) SetIndexSelected(index, true);
 }
 
 TListItem* TListView::ItemFocused() const {
-    for (const auto& item : FItems.FItems)
-        if (item->FFocused) return item.get();
-    return nullptr;
+    const int index = FocusedIndex();
+    return index >= 0 ? FItems.Item(index) : nullptr;
 }
 
 void TListView::SetItemFocused(TListItem* item) {
-    if (item)
-        SetItemFocusedState(item, true);
-    else if (TListItem* current = ItemFocused())
-        SetItemFocusedState(current, false);
+    SetFocusedIndex(item && item->ListView() == this ? item->Index() : -1);
 }
 
 int TListView::ItemIndex() const {
-    const TListItem* item = Selected();
-    return item ? item->Index() : -1;
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (IsSelectedAt(i)) return i;
+    return -1;
 }
 
 void TListView::SetItemIndex(int value) {
@@ -162,8 +178,10 @@ void TListView::SetItemIndex(int value) {
 }
 
 int TListView::SelCount() const {
-    return int(std::count_if(FItems.FItems.begin(), FItems.FItems.end(),
-                             [](const auto& item) { return item->FSelected; }));
+    int count = 0;
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (IsSelectedAt(i)) ++count;
+    return count;
 }
 
 void TListView::ClearSelection() {
@@ -172,51 +190,116 @@ void TListView::ClearSelection() {
 
 void TListView::SelectAll() {
     if (!FMultiSelect) return;
-    for (const auto& item : FItems.FItems)
-        SetItemSelected(item.get(), true);
+    for (int i = 0; i < FItems.Count(); ++i)
+        SetIndexSelected(i, true);
 }
 
 void TListView::SetItemSelected(TListItem* item, bool value) {
-    if (!item || item->FSelected == value) return;
-    if (value && !FMultiSelect)
-        for (const auto& other : FItems.FItems)
-            if (other.get() != item && other->FSelected) {
-                other->FSelected = false;
-                NotifyState(other.get(), false);
-            }
-    item->FSelected = value;
-    NotifyState(item, value);
+    if (item && item->ListView() == this) SetIndexSelected(item->Index(), value);
 }
 
-void TListView::NotifyState(TListItem* item, bool selected) {
+void TListView::SetIndexSelected(int index, bool value) {
+    if (index < 0 || index >= FItems.Count() || IsSelectedAt(index) == value) return;
+    if (value && !FMultiSelect)
+        for (int i = 0; i < FItems.Count(); ++i)
+            if (i != index && IsSelectedAt(i)) {
+                if (FOwnerData)
+                    FDataSelected[std::size_t(i)] = false;
+                else
+                    FItems.FItems[std::size_t(i)]->FSelected = false;
+                NotifyState(i, false);
+            }
+    if (FOwnerData)
+        FDataSelected[std::size_t(index)] = value;
+    else
+        FItems.FItems[std::size_t(index)]->FSelected = value;
+    NotifyState(index, value);
+}
+
+void TListView::NotifyState(int index, bool selected) {
     Invalidate();
+    TListItem* item = FItems.Item(index);
     Change(item, ctState);
-    if (OnSelectItem) OnSelectItem(this, item, selected);
+    if (OnSelectItem) OnSelectItem(this, FItems.Item(index), selected);
 }
 
 void TListView::SetItemFocusedState(TListItem* item, bool value) {
-    if (!item || item->FFocused == value) return;
+    if (!item || item->ListView() != this) return;
+    const int index = item->Index();
     if (value)
-        for (const auto& other : FItems.FItems)
-            other->FFocused = false;
-    item->FFocused = value;
+        SetFocusedIndex(index);
+    else if (IsFocusedAt(index))
+        SetFocusedIndex(-1);
+}
+
+void TListView::SetFocusedIndex(int index) {
+    if (index >= FItems.Count()) index = -1;
+    if (FOwnerData) {
+        FDataFocused = index;
+    } else {
+        for (int i = 0; i < FItems.Count(); ++i)
+            FItems.FItems[std::size_t(i)]->FFocused = i == index;
+    }
     Invalidate();
 }
 
 void TListView::SelectOnly(int index) {
-    TListItem* item = FItems.Item(index);
-    for (const auto& other : FItems.FItems)
-        if (other.get() != item) SetItemSelected(other.get(), false);
-    SetItemSelected(item, true);
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (i != index) SetIndexSelected(i, false);
+    SetIndexSelected(index, true);
 }
 
 void TListView::SelectRange(int from, int to, bool keepOthers) {
     const int lo = std::min(from, to);
     const int hi = std::max(from, to);
     for (int i = 0; i < FItems.Count(); ++i)
-        if ((i < lo || i > hi) && !keepOthers) SetItemSelected(FItems.Item(i), false);
+        if ((i < lo || i > hi) && !keepOthers) SetIndexSelected(i, false);
     for (int i = lo; i <= hi; ++i)
-        SetItemSelected(FItems.Item(i), true);
+        SetIndexSelected(i, true);
+}
+
+void TListView::SetOwnerData(bool value) {
+    if (FOwnerData == value) return;
+    FItems.Clear();
+    FOwnerData = value;
+    FItems.FDataCount = 0;
+    DataCountChanged();
+    ItemsChanged();
+}
+
+void TListView::FetchItem(TListItem* item) {
+    const int index = item->Index();
+    item->FSelected = IsSelectedAt(index);
+    item->FFocused = IsFocusedAt(index);
+    OwnerDataFetch(item);
+}
+
+void TListView::OwnerDataFetch(TListItem* item) {
+    if (OnData) OnData(this, item);
+}
+
+void TListView::DataCountChanged() {
+    FDataSelected.resize(std::size_t(FItems.FDataCount), false);
+    if (FDataFocused >= FItems.FDataCount) FDataFocused = -1;
+    if (FEditItem && FEditItem == FItems.FDataItem.get()) {
+        FEditItem = nullptr;
+        if (FEditor) FEditor->Finish(false);
+    }
+    FEditCandidate = -1;
+}
+
+void TListView::DataItemsShifted(int index, int delta) {
+    if (delta > 0) {
+        FDataSelected.insert(FDataSelected.begin() + index, false);
+        if (FDataFocused >= index) ++FDataFocused;
+    } else {
+        FDataSelected.erase(FDataSelected.begin() + index);
+        if (FDataFocused == index)
+            FDataFocused = -1;
+        else if (FDataFocused > index)
+            --FDataFocused;
+    }
+    FAnchor = -1;
 }
 
 void TListView::Change(TListItem* item, TItemChange change) {
@@ -284,7 +367,8 @@ void TListView::AutoSizeColumn(int column) {
     TTextMeasure measure(FFont);
     TListColumn* c = FColumns.Items(column);
     int width = measure.Width(c->Caption());
-    for (const auto& item : FItems.FItems) {
+    for (int i = 0; i < FItems.Count(); ++i) {
+        const TListItem* item = FItems.Item(i);
         const TStringList& cells = item->SubItems();
         const std::string text = column == 0                  ? item->Caption()
                                  : column - 1 < cells.Count() ? cells.Strings(column - 1)
@@ -417,9 +501,8 @@ LRESULT TListView::ListMessage(TMessage& message, bool& handled) {
     case LVM_GETNEXTITEM: {
         const UINT flags = UINT(l);
         for (int i = std::max(-1, int(std::intptr_t(w))) + 1; i < FItems.Count(); ++i) {
-            const TListItem* item = FItems.Item(i);
-            if ((flags & LVNI_SELECTED) && !item->FSelected) continue;
-            if ((flags & LVNI_FOCUSED) && !item->FFocused) continue;
+            if ((flags & LVNI_SELECTED) && !IsSelectedAt(i)) continue;
+            if ((flags & LVNI_FOCUSED) && !IsFocusedAt(i)) continue;
             return i;
         }
         return -1;

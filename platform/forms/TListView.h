@@ -24,6 +24,7 @@ using TLVColumnClickEvent = std::function<void(TObject* sender, TListColumn* col
 using TLVEditingEvent = std::function<void(TObject* sender, TListItem* item, bool& allowEdit)>;
 using TLVEditedEvent = std::function<void(TObject* sender, TListItem* item, std::string& text)>;
 using TLVDeletedEvent = std::function<void(TObject* sender, TListItem* item)>;
+using TLVOwnerDataEvent = std::function<void(TObject* sender, TListItem* item)>;
 
 // The list view: items with sub-items and images shown as large icons, small icons, a list or
 // a report of columns under a header child window (class "SysHeader32"). Selection follows the
@@ -62,6 +63,10 @@ public:
     void SetSmallImages(TCustomImageList* value);
     TCustomImageList* LargeImages() const { return FLargeImages; }
     void SetLargeImages(TCustomImageList* value);
+    // Owner data: the view holds only a count (Items().SetCount) and asks OnData for an
+    // item's texts and image whenever it needs them. Switching drops the items.
+    bool OwnerData() const { return FOwnerData; }
+    void SetOwnerData(bool value);
 
     // The first selected item (nullptr: none); setting selects only that item.
     TListItem* Selected() const;
@@ -90,6 +95,10 @@ public:
     void ItemsChanged();
     void ItemChanged(TListItem* item, TItemChange change);
     void ItemRemoving(TListItem* item);
+    void FetchItem(TListItem* item);
+    void DataCountChanged();
+    // An owner-data item was inserted (+1) or deleted (-1) at index: states move with them.
+    void DataItemsShifted(int index, int delta);
     void SetItemSelected(TListItem* item, bool value);
     void SetItemFocusedState(TListItem* item, bool value);
     bool EditItem(TListItem* item);
@@ -113,6 +122,8 @@ public:
     TLVEditedEvent OnEdited;
     // An item is about to be freed. Not while the view itself goes.
     TLVDeletedEvent OnDeletion;
+    // Fills in an owner-data item: its index tells which.
+    TLVOwnerDataEvent OnData;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -131,6 +142,8 @@ protected:
     // A rename ended; text is nullptr when it was cancelled.
     virtual void Edit(TListItem* item, const std::string* text);
     virtual void Delete(TListItem* item);
+    // Fills in an owner-data item; runs OnData.
+    virtual void OwnerDataFetch(TListItem* item);
 
 private:
     // Where things are in the current view style, derived from font, images and size.
@@ -153,7 +166,13 @@ private:
     void Relayout();
     void UpdateMetrics();
     void SelectOnly(int index);
-    void NotifyState(TListItem* item, bool selected);
+    // Selection and focus by index, for stored items and owner data alike.
+    bool IsSelectedAt(int index) const;
+    bool IsFocusedAt(int index) const;
+    int FocusedIndex() const;
+    void SetIndexSelected(int index, bool value);
+    void SetFocusedIndex(int index);
+    void NotifyState(int index, bool selected);
     void UpdateHeader();
     void ScrollTo(int x, int y);
     void ClampScroll();
@@ -191,6 +210,9 @@ private:
     TFormBorderStyle FBorderStyle{ bsSingle };
     TCustomImageList* FSmallImages{ nullptr };
     TCustomImageList* FLargeImages{ nullptr };
+    bool FOwnerData{ false };
+    std::vector<bool> FDataSelected;
+    int FDataFocused{ -1 };
     int FScrollX{ 0 }; // pixels (list view: whole columns of pixels)
     int FScrollY{ 0 }; // report view: rows; icon views: pixels
     int FAnchor{ -1 }; // where a shift-extended selection starts

@@ -11,15 +11,15 @@ void TListView::MoveFocus(int index, TShiftState shift) {
     index = std::clamp(index, 0, count - 1);
     if (FMultiSelect && shift.Contains(ssShift)) {
         if (FAnchor < 0) {
-            const TListItem* focused = ItemFocused();
-            FAnchor = focused ? focused->Index() : index;
+            const int focused = FocusedIndex();
+            FAnchor = focused >= 0 ? focused : index;
         }
         SelectRange(FAnchor, index, shift.Contains(ssCtrl));
     } else if (!(FMultiSelect && shift.Contains(ssCtrl))) {
         SelectOnly(index);
         FAnchor = index;
     }
-    SetItemFocusedState(FItems.Item(index), true);
+    SetFocusedIndex(index);
     MakeItemVisible(index, false);
 }
 
@@ -27,8 +27,7 @@ void TListView::KeyDown(unsigned short& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
     if (key == 0 || FItems.Count() == 0) return;
     const TGeometry g = Geometry();
-    const TListItem* focused = ItemFocused();
-    const int current = focused ? focused->Index() : -1;
+    const int current = FocusedIndex();
     const int page = std::max(1, VisibleRowCount() - (FViewStyle == vsReport ? 1 : 0));
     // How far Up/Down and Left/Right move in each view.
     int vertical = 1;
@@ -75,8 +74,7 @@ void TListView::KeyDown(unsigned short& key, TShiftState shift) {
         break;
     case VK_SPACE:
         if (current >= 0 && FMultiSelect && shift.Contains(ssCtrl)) {
-            TListItem* item = FItems.Item(current);
-            SetItemSelected(item, !item->FSelected);
+            SetIndexSelected(current, !IsSelectedAt(current));
             FAnchor = current;
         } else if (current >= 0) {
             MoveFocus(current, shift);
@@ -95,8 +93,7 @@ void TListView::KeyPress(char32_t& key) {
     TCustomControl::KeyPress(key);
     if (key < 0x20 || FItems.Count() == 0) return;
     const bool fresh = FTypeAhead.Add(key, unsigned(GetMessageTime()));
-    const TListItem* focused = ItemFocused();
-    const int current = focused ? focused->Index() : -1;
+    const int current = FocusedIndex();
     // A new prefix looks past the current item, so typing its letter again moves on.
     const int found = FTypeAhead.Find(FItems.Count(), fresh ? current + 1 : std::max(current, 0),
                                       [this](int i) { return FItems.Item(i)->Caption(); });
@@ -108,31 +105,29 @@ void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
     if (CanFocus() && !Focused()) SetFocus();
     if (FEditor && FEditor->Editing()) FEditor->Finish(true);
     const int index = ItemAtPoint(x, y);
-    const TListItem* focused = ItemFocused();
+    const int focused = FocusedIndex();
     // A plain click on the label of the item that already had the focus renames it.
     KillTimer(FHandle, kEditTimer);
     FEditCandidate = -1;
-    if (button == mbLeft && !shift.Contains(ssDouble) && index >= 0 && focused &&
-        focused->Index() == index && focused->FSelected &&
-        ItemRect(index, drLabel).Contains(TPoint(x, y)))
+    if (button == mbLeft && !shift.Contains(ssDouble) && index >= 0 && focused == index &&
+        IsSelectedAt(index) && ItemRect(index, drLabel).Contains(TPoint(x, y)))
         FEditCandidate = index;
     if (index < 0) {
         if (!(FMultiSelect && (shift.Contains(ssCtrl) || shift.Contains(ssShift))))
             ClearSelection();
-    } else if (button == mbLeft || !FItems.Item(index)->FSelected) {
+    } else if (button == mbLeft || !IsSelectedAt(index)) {
         const bool ctrl = FMultiSelect && shift.Contains(ssCtrl);
         if (FMultiSelect && shift.Contains(ssShift)) {
-            if (FAnchor < 0) FAnchor = focused ? focused->Index() : index;
+            if (FAnchor < 0) FAnchor = focused >= 0 ? focused : index;
             SelectRange(FAnchor, index, ctrl);
         } else if (ctrl) {
-            TListItem* item = FItems.Item(index);
-            SetItemSelected(item, !item->FSelected);
+            SetIndexSelected(index, !IsSelectedAt(index));
             FAnchor = index;
         } else {
             SelectOnly(index);
             FAnchor = index;
         }
-        SetItemFocusedState(FItems.Item(index), true);
+        SetFocusedIndex(index);
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }

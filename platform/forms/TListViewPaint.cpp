@@ -51,7 +51,7 @@ void TListView::PaintReport(const TGeometry& g) {
     const bool showHighlight = HighlightShown();
     for (int i = FScrollY; i < last; ++i) {
         TListItem* item = FItems.Item(i);
-        const bool highlighted = item->FSelected && showHighlight;
+        const bool highlighted = IsSelectedAt(i) && showHighlight;
         const TRect label = ItemRectAt(g, i, drLabel);
         if (highlighted) {
             FCanvas.Brush().SetStyle(bsSolid);
@@ -81,7 +81,7 @@ void TListView::PaintReport(const TGeometry& g) {
             PaintItemLabel(cell, text, column == 0 ? taLeftJustify : c->Alignment(),
                            highlighted && (FRowSelect || column == 0));
         }
-        if (item->FFocused && Focused()) {
+        if (IsFocusedAt(i) && Focused()) {
             RECT focus = FRowSelect ? ItemRectAt(g, i, drBounds) : label;
             DrawFocusRect(dc, &focus);
         }
@@ -116,7 +116,7 @@ void TListView::PaintIcons(const TGeometry& g) {
             images->Draw(FCanvas, icon.Left, icon.Top + (icon.Height() - images->Height()) / 2,
                          item->ImageIndex(), Enabled());
         const TRect label = ItemRectAt(g, i, drLabel);
-        const bool highlighted = item->FSelected && showHighlight;
+        const bool highlighted = IsSelectedAt(i) && showHighlight;
         if (highlighted) {
             FCanvas.Brush().SetStyle(bsSolid);
             FCanvas.Brush().SetColor(Focused() ? clHighlight : clBtnFace);
@@ -125,7 +125,7 @@ void TListView::PaintIcons(const TGeometry& g) {
         PaintItemLabel(TRect(label.Left + 1, label.Top, label.Right - 1, label.Bottom),
                        item->Caption(), FViewStyle == vsIcon ? taCenter : taLeftJustify,
                        highlighted);
-        if (item->FFocused && Focused()) {
+        if (IsFocusedAt(i) && Focused()) {
             RECT focus = label;
             DrawFocusRect(FCanvas.Handle(), &focus);
         }

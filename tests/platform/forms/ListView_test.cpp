@@ -389,6 +389,37 @@ TEST_F(ListView, DeletingAndMovingRowsKeepsTheViewConsistent) {
     EXPECT_EQ(Selected(), -1);
 }
 
+TEST_F(ListView, OwnerDataAsksForTheItemsItShows) {
+    int asked = 0;
+    FList->SetOwnerData(true);
+    EXPECT_EQ(FList->Items().Count(), 0) << "the stored items went";
+    FList->OnData = [&](TObject*, TListItem* item) {
+        ++asked;
+        item->SetCaption("row " + std::to_string(item->Index()));
+        item->SubItems().Add(std::to_string(item->Index() * 2));
+    };
+    FList->Items().SetCount(1000);
+    Pump();
+    EXPECT_GT(asked, 0);
+    EXPECT_LT(asked, 60) << "only the rows on show are asked for";
+    EXPECT_EQ(FList->Items()[500]->SubItems().Strings(0), "1000");
+
+    Key(VK_END);
+    EXPECT_EQ(Selected(), 999);
+    EXPECT_EQ(FList->Selected()->Caption(), "row 999");
+    EXPECT_EQ(FEvents.back(), "+row 999");
+    ClickRow(FList->TopItem()->Index() + 1, 150, { VK_SHIFT });
+    EXPECT_EQ(FList->SelCount(), 1) << "single select";
+    const int picked = Selected();
+    EXPECT_EQ(SendMessage(FList->Handle(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), picked);
+    FList->Items().Delete(0);
+    EXPECT_EQ(Selected(), picked - 1) << "the selection moves with its item";
+    EXPECT_EQ(FList->Items().Count(), 999);
+    FList->Items().Clear();
+    EXPECT_EQ(Selected(), -1);
+    Pump();
+}
+
 TEST_F(ListView, ListAndIconViewsLayItemsOutInCells) {
     FList->SetViewStyle(vsList);
     const int perColumn =
