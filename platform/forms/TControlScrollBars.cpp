@@ -25,7 +25,8 @@ bool TControlScrollBars::Handle(TMessage& message) {
         auto* info = reinterpret_cast<SCROLLINFO*>(message.LParam);
         if ((bar != SB_HORZ && bar != SB_VERT) || !info) return false;
         FBars[bar].Get(*info);
-        if (FTrackBar == bar && (info->fMask & SIF_TRACKPOS)) info->nTrackPos = FTrackPos;
+        if (FTrackBar == bar && FTrackPart == sbpThumb && (info->fMask & SIF_TRACKPOS))
+            info->nTrackPos = FTrackPos;
         message.Result = TRUE;
         return true;
     }
@@ -37,6 +38,8 @@ bool TControlScrollBars::Handle(TMessage& message) {
         message.Result = FBars[bar].Pos();
         return true;
     }
+    case WM_TIMER:
+        return FRepeat.Handle(message);
     case WM_NCCALCSIZE:
         FControl.DefaultHandler(message);
         CalcSize(message);
@@ -142,7 +145,7 @@ TRect TControlScrollBars::BarRect(int bar) const {
 
 TScrollBarGeometry TControlScrollBars::Geometry(int bar) const {
     SCROLLINFO info = FBars[bar].Info();
-    info.nTrackPos = FTrackBar == bar ? FTrackPos : info.nPos;
+    info.nTrackPos = FTrackBar == bar && FTrackPart == sbpThumb ? FTrackPos : info.nPos;
     return TScrollBarGeometry(BarRect(bar), bar == SB_VERT, info);
 }
 
@@ -188,11 +191,6 @@ void TControlScrollBars::PressBar(int bar, const TPoint& windowPoint) {
     const TScrollBarGeometry geometry = Geometry(bar);
     const TScrollBarPart part = geometry.PartAt(windowPoint);
     if (part == sbpNone) return;
-    if (part != sbpThumb) {
-        Send(bar, TScrollBarGeometry::ScrollCode(part), 0);
-        Send(bar, SB_ENDSCROLL, 0);
-        return;
-    }
     FTrackBar = bar;
     FTrackPart = part;
     FTrackOrigin = windowPoint;
@@ -201,9 +199,23 @@ void TControlScrollBars::PressBar(int bar, const TPoint& windowPoint) {
     FTrackPos = FTrackStart.nPos;
     SetCapture(FControl.Handle());
     RedrawFrame();
+    if (part != sbpThumb) {
+        Send(bar, TScrollBarGeometry::ScrollCode(part), 0);
+        FRepeat.Start([this] { RepeatPress(); });
+    }
+}
+
+void TControlScrollBars::RepeatPress() {
+    // A held press repeats while the pointer stays on the part; a held page press stops
+    // once the thumb has come to the pointer.
+    POINT p;
+    GetCursorPos(&p);
+    if (Geometry(FTrackBar).PartAt(ScreenToWindow(TPoint(p.x, p.y))) != FTrackPart) return;
+    Send(FTrackBar, TScrollBarGeometry::ScrollCode(FTrackPart), 0);
 }
 
 void TControlScrollBars::Drag(const TPoint& windowPoint) {
+    if (FTrackPart != sbpThumb) return;
     const int bar = FTrackBar;
     const TScrollBarGeometry atPress(BarRect(bar), bar == SB_VERT, FTrackStart);
     const int delta =
@@ -217,10 +229,12 @@ void TControlScrollBars::Drag(const TPoint& windowPoint) {
 
 void TControlScrollBars::Release() {
     const int bar = FTrackBar;
+    const bool thumb = FTrackPart == sbpThumb;
+    FRepeat.Stop();
     FTrackBar = -1;
     FTrackPart = sbpNone;
     if (GetCapture() == FControl.Handle()) ReleaseCapture();
-    Send(bar, SB_THUMBPOSITION, FTrackPos);
+    if (thumb) Send(bar, SB_THUMBPOSITION, FTrackPos);
     Send(bar, SB_ENDSCROLL, 0);
     RedrawFrame();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/ControlMessages.h"
+#include "platform/forms/TAutoRepeat.h"
 #include "platform/forms/TScrollBarGeometry.h"
 
 class TWinControl;
@@ -12,7 +13,7 @@ class TWinControl;
 // room, so they are never drawn while the scroll state stays readable.
 class TControlScrollBars {
 public:
-    explicit TControlScrollBars(TWinControl& control) : FControl(control) {}
+    explicit TControlScrollBars(TWinControl& control) : FControl(control), FRepeat(control) {}
 
     // Called with each message before the control's own handling; true when the message was
     // the frame's alone. WM_NCCALCSIZE and WM_NCPAINT run the default handling first.
@@ -33,6 +34,7 @@ private:
     void PressBar(int bar, const TPoint& windowPoint);
     void Drag(const TPoint& windowPoint);
     void Release();
+    void RepeatPress();
     void Send(int bar, unsigned code, int pos);
 
     void SetInfo(int bar, const win::SCROLLINFO& info, bool redraw);
@@ -40,6 +42,7 @@ private:
     void RedrawFrame();
 
     TWinControl& FControl;
+    TAutoRepeat FRepeat;
     win::ScrollBarData FBars[2];
     int FTrackBar{ -1 };
     TScrollBarPart FTrackPart{ sbpNone };

@@ -123,6 +123,7 @@ void TScrollBar::DoScroll(unsigned code, int pos) {
 }
 
 void TScrollBar::WndProc(TMessage& message) {
+    if (FRepeat.Handle(message)) return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS;
@@ -206,6 +207,13 @@ void TScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
             FPressed = part;
             Invalidate();
             Request(TScrollBarGeometry::ScrollCode(part), 0);
+            FRepeat.Start([this] {
+                // Held, the press repeats while the pointer stays on its part.
+                POINT p;
+                GetCursorPos(&p);
+                if (Geometry().PartAt(ScreenToClient(TPoint(p.x, p.y))) == FPressed)
+                    Request(TScrollBarGeometry::ScrollCode(FPressed), 0);
+            });
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -226,6 +234,7 @@ void TScrollBar::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TScrollBar::EndPress() {
+    FRepeat.Stop();
     if (FPressed == sbpNone) return;
     if (FPressed == sbpThumb) Request(SB_THUMBPOSITION, FTrackPos);
     FPressed = sbpNone;

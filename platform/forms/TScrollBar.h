@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/TAutoRepeat.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TScrollBarGeometry.h"
 #include <functional>
@@ -78,4 +79,5 @@ private:
     win::SCROLLINFO FDragStart;
     TPoint FDragOrigin;
     int FTrackPos{ 0 };
+    TAutoRepeat FRepeat{ *this };
 };

@@ -159,16 +159,35 @@ void TUpDown::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
         Invalidate();
         if (FAssociate && FAssociate->CanFocus() && !FAssociate->Focused()) FAssociate->SetFocus();
         Press(which);
+        FRepeat.Start([this] {
+            // Held, the button steps on while the pointer stays on it.
+            POINT p;
+            GetCursorPos(&p);
+            if (FPressed >= 0 &&
+                ButtonRect(TUDBtnType(FPressed)).Contains(ScreenToClient(TPoint(p.x, p.y))))
+                Press(TUDBtnType(FPressed));
+        });
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TUpDown::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
+        FRepeat.Stop();
         FPressed = -1;
         Invalidate();
     }
     TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TUpDown::WndProc(TMessage& message) {
+    if (FRepeat.Handle(message)) return;
+    if (message.Msg == WM_CAPTURECHANGED && HWND(message.LParam) != FHandle && FPressed >= 0) {
+        FRepeat.Stop();
+        FPressed = -1;
+        Invalidate();
+    }
+    TCustomControl::WndProc(message);
 }
 
 void TUpDown::Paint() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/TAutoRepeat.h"
 #include "platform/forms/TCustomControl.h"
 #include <functional>
 
@@ -44,6 +45,7 @@ public:
     void Press(TUDBtnType button);
 
     void Notification(TComponent* component, TOperation operation) override;
+    void WndProc(TMessage& message) override;
 
     // Hides the plain click: the up-down tells which button.
     TUDClickEvent OnClick;
@@ -72,4 +74,5 @@ private:
     bool FArrowKeys{ true };
     bool FThousands{ true };
     int FPressed{ -1 };
+    TAutoRepeat FRepeat{ *this };
 };

@@ -129,6 +129,41 @@ TEST_F(Bars, ScrollBarRequestsReachOnScrollAndPosition) {
     EXPECT_EQ(codes, (std::vector<TScrollCode>{ scTrack, scPosition, scEndScroll }));
 }
 
+TEST_F(Bars, HeldArrowsRepeatAfterAPause) {
+    auto* bar = Add<TScrollBar>(10, 10, 200, 17);
+    auto* updown = Add<TUpDown>(10, 40, 17, 30);
+    struct Held {
+        TControl* control;
+        TPoint at;
+        std::function<int()> value;
+    };
+    const Held helds[] = { { bar, TPoint(195, 8), [&] { return bar->Position(); } },
+                           { updown, TPoint(8, 3), [&] { return updown->Position(); } } };
+    for (const Held& h : helds) {
+        const TPoint p = h.control->ClientToScreen(h.at);
+        FDisplay->MoveMouse(p.X, p.Y);
+        FDisplay->PressButton();
+        Pump();
+        EXPECT_EQ(h.value(), 1) << h.control->ClassName();
+        FDisplay->Time().Advance(399);
+        Pump();
+        EXPECT_EQ(h.value(), 1) << "a pause first";
+        FDisplay->Time().Advance(1);
+        Pump();
+        EXPECT_EQ(h.value(), 2);
+        for (int i = 0; i < 3; ++i) {
+            FDisplay->Time().Advance(50);
+            Pump();
+        }
+        EXPECT_EQ(h.value(), 5) << "then quickly";
+        FDisplay->ReleaseButton();
+        Pump();
+        FDisplay->Time().Advance(500);
+        Pump();
+        EXPECT_EQ(h.value(), 5) << "until released";
+    }
+}
+
 TEST_F(Bars, UpDownStepsItsAssociate) {
     auto* edit = Add<TEdit>(10, 10, 80, 21);
     auto* updown = Add<TUpDown>(0, 0, 17, 10);

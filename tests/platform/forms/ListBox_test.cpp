@@ -168,6 +168,20 @@ TEST_F(ListBox, WheelAndScrollBarScrollTheLines) {
     EXPECT_EQ(tracked.back(), 15) << "the track position is readable while dragging";
     EXPECT_EQ(Scroll().nPos, 15);
     EXPECT_EQ(GetCapture(), nullptr);
+
+    // A held arrow keeps scrolling after a pause.
+    FList->SetTopIndex(0);
+    const TPoint down = FList->ClientToScreen(TPoint(barX, FList->ClientHeight() - 2));
+    FDisplay->MoveMouse(down.X, down.Y);
+    FDisplay->PressButton();
+    Pump();
+    FDisplay->Time().Advance(400);
+    Pump();
+    FDisplay->Time().Advance(50);
+    Pump();
+    FDisplay->ReleaseButton();
+    Pump();
+    EXPECT_EQ(FList->TopIndex(), 3);
 }
 
 TEST_F(ListBox, ExtendedSelectionFollowsShiftAndCtrl) {
