@@ -271,7 +271,8 @@ void TCustomFFmpeg::new_video_stream(int fileIndex) {
             (opt.Fvideo_global_header == 0 && (context->oformat->flags & AVFMT_GLOBALHEADER)));
     if (opt.Fvideo_global_header & 2) {
         codec->flags2 |= AV_CODEC_FLAG2_LOCAL_HEADER;
-        opt.FOptions.avcodec_opts[AVMEDIA_TYPE_VIDEO]->flags2 |= AV_CODEC_FLAG2_LOCAL_HEADER;
+        if (AVCodecContext* remembered = opt.FOptions.avcodec_opts[AVMEDIA_TYPE_VIDEO].get())
+            remembered->flags2 |= AV_CODEC_FLAG2_LOCAL_HEADER;
     }
     const AVCodec* encoder = nullptr;
     if (opt.Fvideo_stream_copy) {
