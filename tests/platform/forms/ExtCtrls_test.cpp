@@ -3,6 +3,7 @@
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TImage.h"
 #include "platform/forms/TListBox.h"
 #include "platform/forms/TMemo.h"
 #include "platform/forms/TPanel.h"
@@ -11,8 +12,13 @@
 #include "platform/forms/TSplitter.h"
 #include "platform/forms/TStatusBar.h"
 #include "platform/forms/TUpDown.h"
+#include "platform/gfx/TBitmap.h"
+#include "platform/rtl/TMemoryStream.h"
+#include "platform/rtl/TextUtils.h"
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/Win.h"
+#include <cstdint>
+#include <string>
 
 namespace formstest {
 namespace {
@@ -168,6 +174,31 @@ TEST_F(ExtCtrls, FormDescriptionsMakeTheControls) {
     EXPECT_EQ(status->PanelRect(1).Left, 120);
     EXPECT_EQ(status->PanelRect(1).Right, status->ClientWidth() - 2)
         << "the last panel takes the rest";
+}
+
+TEST_F(ExtCtrls, ImagesReadPicturesAsDescriptionsStoreThem) {
+    RegisterStdCtrlsClasses();
+    TBitmap bitmap(3, 2);
+    TMemoryStream file;
+    bitmap.SaveToStream(file);
+    const std::string name = "TBitmap";
+    std::string hex = IntToHex(int64_t(name.size()), 2);
+    for (char ch : name)
+        hex += IntToHex(static_cast<unsigned char>(ch), 2);
+    // A bitmap's bytes follow their length.
+    const auto size = std::uint32_t(file.Size());
+    for (int i = 0; i < 4; ++i)
+        hex += IntToHex((size >> (8 * i)) & 0xFF, 2);
+    for (std::int64_t i = 0; i < file.Size(); ++i)
+        hex += IntToHex(file.Memory()[i], 2);
+    const std::string description =
+        "object F: TForm\n  object Logo: TImage\n    Picture.Data = {" + hex + "}\n  end\nend\n";
+    TForm form(nullptr);
+    ReadFormDescription(&form, description, "Logo.form");
+    auto* logo = DescribedComponent<TImage>(&form, "Logo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->Picture().Width(), 3);
+    EXPECT_EQ(logo->Picture().Height(), 2);
 }
 
 } // namespace
