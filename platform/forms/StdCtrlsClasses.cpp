@@ -1,6 +1,6 @@
 #include "platform/forms/StdCtrlsClasses.h"
-#include "platform/forms/ExtCtrlsClasses.h"
 #include "platform/forms/ComCtrlsClasses.h"
+#include "platform/forms/ExtCtrlsClasses.h"
 #include "platform/forms/TBevel.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
