@@ -405,6 +405,26 @@ TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
     EXPECT_EQ(Form5->ThreadCount(), 12);
 }
 
+TEST_F(Program, OkThatCannotWriteKeepsTheDialogOpen) {
+    Start();
+    Form1->Show();
+    Pump();
+    // From here on the settings cannot be written.
+    std::ofstream(FRoot + "blocker") << "x";
+    setenv(kSettingsFolderVariable, (FRoot + "blocker").c_str(), 1);
+    Form5->OnShow = [&](TObject*) {
+        Pump();
+        const TPoint ok = ScreenCentre(Options("bsSkinButton6"));
+        const TPoint cancel = ScreenCentre(Options("bsSkinButton1"));
+        FDisplay->Click(ok.X, ok.Y);
+        FDisplay->Click(cancel.X, cancel.Y);
+    };
+    // Only a dialog still open after the failed OK can take the Cancel click.
+    EXPECT_EQ(Form5->ShowModal(), mrCancel);
+    EXPECT_EQ(FErrors,
+              std::vector<std::string>{ "Unable to write to " + FRoot + "blocker/option.ini" });
+}
+
 TEST_F(Program, AboutBoxAndHelpLinks) {
     Start();
     Form1->Show();
