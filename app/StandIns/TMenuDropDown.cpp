@@ -20,7 +20,7 @@ TMenuDropDown::TMenuDropDown(TMenuItem* items, std::function<void()> onClosed,
 
 TMenuDropDown::~TMenuDropDown() {
     FChild.reset();
-    if (GetCapture() == (HandleAllocated() ? Handle() : nullptr)) ReleaseCapture();
+    if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
 }
 
 void TMenuDropDown::CreateParams(TCreateParams& params) {

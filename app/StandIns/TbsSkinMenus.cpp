@@ -8,8 +8,10 @@
 using namespace win;
 
 TbsSkinPopupMenu::TbsSkinPopupMenu(TComponent* owner) : TPopupMenu(owner) {
+    // One drop-down for the menu's lifetime: an item that shows the menu again runs inside it.
     OnShowMenu = [this](TPopupMenu*, int x, int y) {
-        FDropDown = std::make_unique<TMenuDropDown>(&Items(), nullptr);
+        if (!FDropDown) FDropDown = std::make_unique<TMenuDropDown>(&Items(), nullptr);
+        if (FDropDown->IsOpen()) FDropDown->CloseAll();
         FDropDown->ShowAt(x, y);
     };
 }
@@ -41,6 +43,7 @@ void TbsSkinMainMenuBar::Notification(TComponent* component, TOperation operatio
     TCustomControl::Notification(component, operation);
     if (operation == opRemove && component == FMainMenu) {
         FDropDown.reset();
+        FRetired.reset();
         FOpenIndex = -1;
         FMainMenu = nullptr;
     }
@@ -88,6 +91,8 @@ void TbsSkinMainMenuBar::OpenMenu(int index) {
         SetFocus();
     }
     FOpenIndex = index;
+    // The one replaced may be running the item that got here; it goes at the next change.
+    FRetired = std::move(FDropDown);
     FDropDown = std::make_unique<TMenuDropDown>(top, [this] { MenuClosed(); });
     const TPoint corner = ClientToScreen(TPoint(ItemLeft(index), Height()));
     FDropDown->ShowAt(corner.X, corner.Y);

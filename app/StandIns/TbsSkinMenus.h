@@ -59,6 +59,7 @@ private:
 
     TMainMenu* FMainMenu{ nullptr };
     std::unique_ptr<TMenuDropDown> FDropDown;
+    std::unique_ptr<TMenuDropDown> FRetired;
     int FOpenIndex{ -1 };
     TWinControl* FFocusBefore{ nullptr };
 };
