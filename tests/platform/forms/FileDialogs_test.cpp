@@ -6,7 +6,9 @@
 #include "platform/forms/TListBox.h"
 #include "platform/forms/TMessageForm.h"
 #include "platform/forms/TOpenDialog.h"
+#include "platform/forms/TSelectDirectoryDialog.h"
 #include "platform/rtl/FileSystem.h"
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -34,9 +36,14 @@ protected:
         std::filesystem::remove_all(FRoot);
         DialogsTest::TearDown();
     }
+    // The list of the dialog up: its files or its folders.
+    TListBox* List() {
+        auto* files = Part<TListBox>("FileList");
+        return files ? files : Part<TListBox>("FolderList");
+    }
     Names Lines() {
         Names lines;
-        if (auto* list = Part<TListBox>("FileList"))
+        if (auto* list = List())
             for (int i = 0; i < list->Items().Count(); ++i)
                 lines.push_back(list->Items()[i]);
         return lines;
@@ -44,7 +51,7 @@ protected:
     std::string Folder() { return Part<TLabel>("FolderText")->Caption(); }
     void ClickLine(const std::string& text, std::initializer_list<UINT> held = {},
                    bool twice = false) {
-        auto* list = Part<TListBox>("FileList");
+        auto* list = List();
         const int index = list->Items().IndexOf(text);
         ASSERT_GE(index, 0) << text;
         const TRect r = list->ItemRect(index);
@@ -224,6 +231,70 @@ TEST_F(FileDialogs, AMissingPathIsRefusedWhenItMustExist) {
     EXPECT_EQ(FBoxes,
               Names{ FRoot + "nowhere/\nPath does not exist.\nCheck the path and try again." });
     EXPECT_TRUE(dialog.FileName().empty());
+}
+
+// Points $HOME somewhere else for the life of the object.
+class THomeFolder {
+public:
+    explicit THomeFolder(const std::string& folder) {
+        if (const char* old = std::getenv("HOME")) FOld = old;
+        setenv("HOME", folder.c_str(), 1);
+    }
+    ~THomeFolder() { setenv("HOME", FOld.c_str(), 1); }
+
+private:
+    std::string FOld;
+};
+
+TEST_F(FileDialogs, AFolderIsChosenByClickingEnteringOrTyping) {
+    THomeFolder home(FRoot);
+    TSelectDirectoryDialog dialog(nullptr);
+    dialog.SetDirectory(FRoot + "gone");
+    std::string opened;
+    Names lines;
+    Then([&] {
+        opened = Folder();
+        lines = Lines();
+        ClickLine("b folder");
+    });
+    Then([&] { Key(VK_RETURN); });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(opened, FRoot) << "a missing folder opens the home folder";
+    EXPECT_EQ(lines, Names{ "b folder" });
+    EXPECT_EQ(dialog.Directory(), FRoot + "b folder");
+
+    Then([&] { ClickLine("深层", {}, true); });
+    Then([&] {
+        opened = Folder();
+        Key(VK_RETURN);
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(opened, FRoot + "b folder/深层/");
+    EXPECT_EQ(dialog.Directory(), FRoot + "b folder/深层");
+
+    Then([&] {
+        Key(VK_TAB); // from the list to the path edit
+        Retype("../..");
+        Key(VK_RETURN);
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Directory() + "/", FRoot);
+
+    Then([&] { Key(VK_ESCAPE); });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Directory() + "/", FRoot) << "cancel changes nothing";
+}
+
+TEST_F(FileDialogs, WithoutAHomeTheFolderDialogOpensAtTheRoot) {
+    THomeFolder home(FRoot + "gone");
+    TSelectDirectoryDialog dialog(nullptr);
+    std::string opened;
+    Then([&] {
+        opened = Folder();
+        Key(VK_ESCAPE);
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(opened, "/");
 }
 
 TEST(FileFilter, EntriesMasksAndExtensions) {
