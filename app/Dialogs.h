@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// The standard dialogs the program's windows open. Until the skinned dialogs exist, the one in
-// use answers every request as if the user had cancelled; tests put their own in place.
+// The standard dialogs the program's windows open: the platform's own until the skinned dialogs
+// exist; tests put their own in place.
 class IDialogs {
 public:
     virtual ~IDialogs() = default;
@@ -19,5 +19,5 @@ public:
 };
 
 IDialogs& Dialogs();
-// Installs dialogs (nullptr: the stand-in again); returns the ones it replaces.
+// Installs dialogs (nullptr: the platform's again); returns the ones it replaces.
 std::unique_ptr<IDialogs> SetDialogs(std::unique_ptr<IDialogs> dialogs);

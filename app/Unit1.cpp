@@ -20,6 +20,7 @@
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMemo.h"
+#include "platform/forms/TOpenDialog.h"
 #include "platform/rtl/Format.h"
 #include "platform/shell/ShellExecute.h"
 
@@ -70,6 +71,11 @@ void TForm1::FormCreate(TObject*) {
     for (const char* step : { "Button15", "Button17", "Button21", "Button3", "Button2" })
         CreationStep(DescribedComponent<TControl>(this, step));
     FillScreenList();
+    auto* snapshots = DescribedComponent<TSavePictureDialog>(this, "SavePictureDialog1");
+    snapshots->SetOptions(TOpenOptions{ ofOverwritePrompt, ofHideReadOnly, ofExtensionDifferent,
+                                        ofPathMustExist, ofEnableSizing });
+    snapshots->SetFilter("Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+    snapshots->SetDefaultExt("bmp");
     bsSkinSlider1_down_UP = "UP";
 }
 
@@ -240,6 +246,9 @@ void RegisterUnit1Classes() {
         r.RegisterClass("TFFLogger", "TComponent",
                         [](TComponent* owner) { return new TFFLogger(owner); });
         r.RegisterProperty("TFFLogger", "OnLog", properties::Event(&TFFLogger::OnLog));
+        if (!r.IsRegistered("TSavePictureDialog"))
+            r.RegisterClass("TSavePictureDialog", "TComponent",
+                            [](TComponent* owner) { return new TSavePictureDialog(owner); });
         const char* tasks = "TFFmpegTasks";
         r.RegisterClass(tasks, "TComponent",
                         [](TComponent* owner) { return new TFFmpegTasks(owner); });

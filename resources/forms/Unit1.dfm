@@ -1334,6 +1334,8 @@ object Form1: TForm1
   object FFLogger: TFFLogger
     OnLog = FFLoggerLog
   end
+  object SavePictureDialog1: TSavePictureDialog
+  end
   object bsSkinMessage1: TbsSkinMessage
   end
   object bsSelectSkinDialog1: TbsSelectSkinDialog

@@ -18,6 +18,7 @@
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMemo.h"
+#include "platform/forms/TOpenDialog.h"
 #include "platform/forms/TTrackBar.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
@@ -164,6 +165,10 @@ TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
     EXPECT_EQ(Form1->Position(), poDesktopCenter);
     EXPECT_EQ(Form1->All_Trant_Number, 100) << "the settings dialog's creation sets it";
     EXPECT_EQ(Form1->bsSkinSlider1_down_UP, "UP");
+    auto* snapshots = DescribedComponent<TSavePictureDialog>(Form1, "SavePictureDialog1");
+    EXPECT_EQ(snapshots->Filter(), "Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+    EXPECT_EQ(snapshots->DefaultExt(), "bmp");
+    EXPECT_TRUE(snapshots->Options().Contains(ofOverwritePrompt));
 }
 
 TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
