@@ -28,10 +28,6 @@
 
 TForm1* Form1 = nullptr;
 
-void RunOperation(TControl* button) {
-    if (button && button->OnClick) button->OnClick(button);
-}
-
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
     RegisterUnit1Classes();
     ReadFormDescription(this, FormResource("Unit1"), "Unit1.dfm");
