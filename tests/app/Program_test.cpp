@@ -521,6 +521,43 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     EXPECT_FALSE(popup->DropDown());
 }
 
+TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {
+    Start();
+    struct Wiring {
+        const char* command; // a tool bar button or a menu item
+        const char* operation;
+    };
+    const Wiring wiring[] = {
+        { "bsSkinButton7", "btnRemove" },
+        { "bsSkinButton8", "btnClear" },
+        { "bsSkinButton2", "btnStart" },
+        { "bsSkinButton10", "btnStop" },
+        { "bsSkinButton11", "btnPause" },
+        { "bsSkinButton12", "btnResume" },
+        { "N13", "btnRemove" },
+        { "N14", "btnClear" },
+        { "N7", "btnStart" },
+        { "N8", "btnStop" },
+        { "N10", "btnPause" },
+        { "N11", "btnResume" },
+        { "N21", "Button12" },
+        { "N2222", "Button8" },
+        { "N3331", "Button12" },
+    };
+    for (const auto& w : wiring) {
+        TObject* ran = nullptr;
+        TControl* operation = Main(w.operation);
+        operation->OnClick = [&](TObject* sender) { ran = sender; };
+        TComponent* command = Form1->FindComponent(w.command);
+        if (auto* item = dynamic_cast<TMenuItem*>(command))
+            item->OnClick(item);
+        else
+            dynamic_cast<TControl*>(command)->OnClick(command);
+        EXPECT_EQ(ran, operation) << w.command << " -> " << w.operation;
+    }
+    EXPECT_FALSE(Main("btnStart")->Enabled()) << "a disabled operation button still runs";
+}
+
 TEST_F(Program, PauseAndResumeSwapInOnePlace) {
     Start();
     TControl* pause = Main("bsSkinButton11");
