@@ -156,8 +156,10 @@ void TComboBox::SetDroppedDown(bool value) {
     const int rows = std::clamp(FList->Count(), 1, FDropDownCount);
     const int height = rows * FList->ItemHeight() + 2;
     TPoint at = ClientToScreen(TPoint(0, Height()));
-    // A list that would leave the screen at the bottom opens upwards.
-    if (at.Y + height > GetSystemMetrics(SM_CYSCREEN))
+    // A list that would leave the work area at the bottom opens upwards.
+    MONITORINFO monitor;
+    if (GetMonitorInfo(MonitorFromWindow(FHandle, MONITOR_DEFAULTTONEAREST), &monitor) &&
+        at.Y + height > monitor.rcWork.bottom)
         at.Y = ClientToScreen(TPoint(0, 0)).Y - height;
     FList->SetBounds(at.X, at.Y, Width(), height);
     FList->HandleNeeded();

@@ -83,6 +83,16 @@ TEST_F(ComboBox, ADropDownOpensIsChosenFromAndClosesWithoutTakingTheFocus) {
     ExpectFocusKept();
     EXPECT_EQ(GetCapture(), nullptr);
 
+    // Near the bottom of the work area the list opens upwards.
+    FForm->SetTop(900);
+    Pump();
+    ClickAt(FCombo, 10, 10);
+    SendMessage(FCombo->Handle(), CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&listRect));
+    EXPECT_EQ(listRect.bottom, FCombo->ClientToScreen(TPoint(0, 0)).Y);
+    Key(VK_ESCAPE);
+    FForm->SetTop(30);
+    Pump();
+
     // A press outside closes the list and leaves the choice as it was.
     FEvents.clear();
     int selects = 0;
