@@ -10,6 +10,7 @@
 #include "app/StandIns/TbsSkinLabels.h"
 #include "app/StandIns/TbsSkinListView.h"
 #include "app/StandIns/TbsSkinMenus.h"
+#include "app/ToolBarPictures.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "lib/TbsSkinData.h"
@@ -43,6 +44,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     FOutputFolderDialog =
         DescribedComponent<TbsSkinSelectDirectoryDialog>(this, "bsSkinSelectDirectoryDialog2");
     FSkinDialog = DescribedComponent<TbsSelectSkinDialog>(this, "bsSelectSkinDialog1");
+    DrawToolBarPictures(*this);
 }
 
 TForm1::~TForm1() {

@@ -7,6 +7,37 @@
 
 using namespace win;
 
+void TbsSkinButton::SetGlyph(const TGraphic* value) {
+    if (value)
+        FGlyph.Assign(*value);
+    else
+        FGlyph.SetSize(0, 0);
+    Invalidate();
+}
+
+void TbsSkinButton::Paint() {
+    if (FGlyph.Width() == 0) {
+        TButton::Paint();
+        return;
+    }
+    TRect r = ClientRect();
+    FCanvas.Brush().SetStyle(bsSolid);
+    FCanvas.Brush().SetColor(FColor);
+    FCanvas.FillRect(r);
+    RECT edge = r;
+    if (Pressed()) {
+        FCanvas.Brush().SetColor(clBtnShadow);
+        FCanvas.FrameRect(r);
+    } else {
+        DrawEdge(FCanvas.Handle(), &edge, EDGE_RAISED, BF_RECT);
+    }
+    const int shift = Pressed() ? 1 : 0;
+    FCanvas.Draw((r.Width() - FGlyph.Width()) / 2 + shift, 3 + shift, &FGlyph);
+    DrawCaption(TRect(r.Left + 2 + shift, 3 + FGlyph.Height() + shift, r.Right - 2 + shift,
+                      r.Bottom - 1 + shift),
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
 void TbsSkinMenuSpeedButton::SetSkinPopupMenu(TPopupMenu* value) {
     if (FSkinPopupMenu == value) return;
     if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);

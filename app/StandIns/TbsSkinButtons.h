@@ -2,14 +2,25 @@
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TMenuItem.h"
+#include "platform/gfx/TBitmap.h"
 
 // Plain stand-ins for the skinned buttons: same names, places and behaviour, drawn as standard
 // controls until the skinned ones replace them.
 
+// With a glyph, the picture sits in the upper part and the caption below it, as on a tool bar.
 class TbsSkinButton : public TButton {
 public:
     using TButton::TButton;
     std::string ClassName() const override { return "TbsSkinButton"; }
+
+    TBitmap& Glyph() { return FGlyph; }
+    void SetGlyph(const TGraphic* value);
+
+protected:
+    void Paint() override;
+
+private:
+    TBitmap FGlyph;
 };
 
 // A button that drops its popup menu down below itself and runs no operation of its own.

@@ -17,6 +17,7 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TImage.h"
 #include "platform/forms/TMemo.h"
 #include "platform/forms/TOpenDialog.h"
 #include "platform/forms/TTrackBar.h"
@@ -32,6 +33,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -233,6 +235,17 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     for (const auto& c : commands) {
         EXPECT_EQ(Main(c.name)->Caption(), c.caption) << c.name;
         EXPECT_EQ(Main(c.name)->Enabled(), c.enabled) << c.name;
+    }
+    // Each tool bar command starts disabled and shows its disabled picture.
+    for (const auto& [button, enabled, disabled] :
+         { std::tuple{ "bsSkinButton2", "Image5", "Image4" },
+           std::tuple{ "bsSkinButton7", "Image15", "Image14" } }) {
+        TBitmap& glyph = Main<TbsSkinButton>(button)->Glyph();
+        auto* on = dynamic_cast<TBitmap*>(Main<TImage>(enabled)->Picture().Graphic());
+        auto* off = dynamic_cast<TBitmap*>(Main<TImage>(disabled)->Picture().Graphic());
+        ASSERT_TRUE(on && off && glyph.Width() > 0) << button;
+        EXPECT_EQ(glyph.Canvas().Pixels(12, 12), off->Canvas().Pixels(12, 12)) << button;
+        EXPECT_NE(on->Canvas().Pixels(12, 12), off->Canvas().Pixels(12, 12)) << button;
     }
     const TControl* pause = Main("bsSkinButton11");
     const TControl* resume = Main("bsSkinButton12");
