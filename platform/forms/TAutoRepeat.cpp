@@ -5,7 +5,6 @@
 using namespace win;
 
 namespace {
-constexpr UINT_PTR kTimerId = 0x5C01;
 constexpr UINT kFirstDelayMs = 400;
 constexpr UINT kRepeatMs = 50;
 } // namespace
@@ -15,21 +14,21 @@ void TAutoRepeat::Start(std::function<void()> step) {
     if (!FControl.HandleAllocated()) return;
     FStep = std::move(step);
     FFast = false;
-    SetTimer(FControl.Handle(), kTimerId, kFirstDelayMs, nullptr);
+    SetTimer(FControl.Handle(), FId, kFirstDelayMs, nullptr);
 }
 
 void TAutoRepeat::Stop() {
     if (!FStep) return;
     FStep = nullptr;
-    if (FControl.HandleAllocated()) KillTimer(FControl.Handle(), kTimerId);
+    if (FControl.HandleAllocated()) KillTimer(FControl.Handle(), FId);
 }
 
 bool TAutoRepeat::Handle(const TMessage& message) {
-    if (message.Msg != WM_TIMER || message.WParam != kTimerId) return false;
+    if (message.Msg != WM_TIMER || message.WParam != FId) return false;
     if (!FStep) return true;
     if (!FFast) {
         FFast = true;
-        SetTimer(FControl.Handle(), kTimerId, kRepeatMs, nullptr);
+        SetTimer(FControl.Handle(), FId, kRepeatMs, nullptr);
     }
     // The step may stop the repeat, which clears the step being run.
     const std::function<void()> step = FStep;

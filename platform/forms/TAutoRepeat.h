@@ -8,7 +8,9 @@ class TWinControl;
 // until stopped. The ticks are timer messages of the control's window, which hands them here.
 class TAutoRepeat {
 public:
-    explicit TAutoRepeat(TWinControl& control) : FControl(control) {}
+    // id tells this repeat's timer from others of the same window.
+    explicit TAutoRepeat(TWinControl& control, win::UINT_PTR id = 0x5C01)
+        : FControl(control), FId(id) {}
     ~TAutoRepeat() { Stop(); }
     TAutoRepeat(const TAutoRepeat&) = delete;
     TAutoRepeat& operator=(const TAutoRepeat&) = delete;
@@ -21,6 +23,7 @@ public:
 
 private:
     TWinControl& FControl;
+    win::UINT_PTR FId;
     std::function<void()> FStep;
     bool FFast{ false };
 };

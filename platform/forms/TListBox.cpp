@@ -205,7 +205,7 @@ void TListBox::CreateWnd() {
 }
 
 void TListBox::WndProc(TMessage& message) {
-    if (FScrollBars.Handle(message)) return;
+    if (FScrollBars.Handle(message) || FDragScroll.Handle(message)) return;
     switch (message.Msg) {
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -234,7 +234,10 @@ void TListBox::WndProc(TMessage& message) {
         break;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-        if (message.Msg == WM_LBUTTONUP || HWND(message.LParam) != FHandle) FTracking = false;
+        if (message.Msg == WM_LBUTTONUP || HWND(message.LParam) != FHandle) {
+            FTracking = false;
+            FDragScroll.Stop();
+        }
         break;
     default:
         break;
@@ -768,12 +771,25 @@ void TListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 
 void TListBox::MouseMove(TShiftState shift, int x, int y) {
     if (FTracking && shift.Contains(ssLeft) && Count() > 0) {
+        const TShiftState extend = FMultiSelect ? TShiftState{ ssShift } : TShiftState{};
+        const bool outside = y < 0 || y >= ClientHeight();
         int index = ItemAtPos(TPoint(std::clamp(x, 0, std::max(ClientWidth() - 1, 0)), y), true);
         if (y < 0)
             index = FTop - 1;
         else if (index < 0)
             index = y >= ClientHeight() ? FTop + PageSize() : Count() - 1;
-        MoveFocusTo(index, FMultiSelect ? TShiftState{ ssShift } : TShiftState{});
+        MoveFocusTo(index, extend);
+        // Held above or below the list, the selection goes on scrolling that way.
+        if (!outside) {
+            FDragScroll.Stop();
+        } else if (!FDragScroll.Running()) {
+            FDragScroll.Start([this, extend] {
+                POINT p;
+                GetCursorPos(&p);
+                const int at = ScreenToClient(TPoint(p.x, p.y)).Y;
+                if (at < 0 || at >= ClientHeight()) MoveFocusTo(FCaret + (at < 0 ? -1 : 1), extend);
+            });
+        }
     }
     TCustomControl::MouseMove(shift, x, y);
 }

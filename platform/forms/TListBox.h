@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/forms/TAutoRepeat.h"
 #include "platform/forms/TControlScrollBars.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
@@ -122,6 +123,7 @@ private:
 
     TListBoxStrings FItems{ *this, TListBoxStrings::ListBoxMessages };
     TControlScrollBars FScrollBars{ *this };
+    TAutoRepeat FDragScroll{ *this, 0x5C02 };
     std::vector<TLine> FLines;
     int FCaret{ -1 };
     int FAnchor{ -1 };

@@ -203,14 +203,37 @@ TEST_F(ListBox, ExtendedSelectionFollowsShiftAndCtrl) {
     Key(VK_DOWN);
     EXPECT_EQ(selected(), (std::vector<int>{ 4 }));
 
+    // Dragged below the list, the selection goes on growing as the lines scroll by.
+    const TPoint from = FList->ClientToScreen(TPoint(5, 2));
+    FDisplay->MoveMouse(from.X, from.Y);
+    FDisplay->PressButton();
+    Pump();
+    FDisplay->MoveMouse(from.X, from.Y + FList->ClientHeight() + 10);
+    Pump();
+    EXPECT_EQ(FList->ItemIndex(), 5);
+    FDisplay->Time().Advance(400);
+    Pump();
+    FDisplay->Time().Advance(50);
+    Pump();
+    FDisplay->ReleaseButton();
+    Pump();
+    FDisplay->Time().Advance(500);
+    Pump();
+    EXPECT_EQ(FList->ItemIndex(), 7);
+    EXPECT_EQ(FList->SelCount(), 8);
+    EXPECT_EQ(FList->TopIndex(), 3);
+
     FList->SetExtendedSelect(false);
+    FList->SetTopIndex(0);
+    FList->ClearSelection();
     ClickAt(FList, 5, Row() * 0 + 2);
     ClickAt(FList, 5, Row() * 2 + 2);
     ClickAt(FList, 5, Row() * 4 + 2);
-    EXPECT_EQ(selected(), (std::vector<int>{ 0, 2 })) << "plain multiple selection toggles";
+    ClickAt(FList, 5, Row() * 2 + 2);
+    EXPECT_EQ(selected(), (std::vector<int>{ 0, 4 })) << "plain multiple selection toggles";
     Key(VK_UP);
     Type(" ");
-    EXPECT_EQ(selected(), (std::vector<int>{ 0, 2, 3 })) << "Space toggles the focused line";
+    EXPECT_EQ(selected(), (std::vector<int>{ 0, 1, 4 })) << "Space toggles the focused line";
 }
 
 TEST_F(ListBox, TypingFindsTheLineByItsStart) {
