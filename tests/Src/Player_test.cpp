@@ -60,6 +60,25 @@ int SnapshotFrame(TBitmap& bitmap) {
                                    [&](int x, int y) { return PixelAt(bitmap, x, y); });
 }
 
+// A media file of the test's own, removed with the object.
+class TempMedia {
+public:
+    TempMedia(const std::string& name, const fixtures::MediaSpec& spec)
+        : FPath((std::filesystem::temp_directory_path() /
+                 ("player-" + std::to_string(getpid()) + "-" + name + spec.Extension))
+                    .string()) {
+        fixtures::WriteMedia(FPath, spec);
+    }
+    ~TempMedia() {
+        std::error_code ignored;
+        std::filesystem::remove(FPath, ignored);
+    }
+    const std::string& Path() const { return FPath; }
+
+private:
+    std::string FPath;
+};
+
 class PlayerTest : public ::testing::Test {
 protected:
     // Sanitizers start a helper thread with the first thread: that one is not the player's.
@@ -238,15 +257,13 @@ TEST_F(PlayerTest, SnapshotWithoutPlaybackIsEmpty) {
 TEST_F(PlayerTest, AudioStreamSwitchesAndRefusesOtherTypes) {
     fixtures::MediaSpec spec;
     spec.Format = "matroska";
+    spec.Extension = ".mkv";
     spec.VideoCodec = "mpeg4";
     spec.AudioCodec = "mp2";
     spec.ExtraAudio = { { 22050, 1 } };
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("player-two-audio-" + std::to_string(getpid()) + ".mkv"))
-                                 .string();
-    fixtures::WriteMedia(path, spec);
+    const TempMedia media("two-audio", spec);
 
-    ASSERT_TRUE(FPlayer->Open(path, nullptr, false)) << FPlayer->LastErrMsg();
+    ASSERT_TRUE(FPlayer->Open(media.Path(), nullptr, false)) << FPlayer->LastErrMsg();
     const int first = FPlayer->AudioStreamIndex();
     const int second = first == 1 ? 2 : 1;
     ASSERT_GE(first, 1);
@@ -262,7 +279,6 @@ TEST_F(PlayerTest, AudioStreamSwitchesAndRefusesOtherTypes) {
     FPlayer->SetAudioStreamIndex(7);
     EXPECT_EQ(FPlayer->LastErrMsg(), "the stream index is not valid.");
     FPlayer->Stop(true);
-    std::filesystem::remove(path);
 }
 
 TEST_F(PlayerTest, FileThatCannotOpenFailsAndTheNextOneOpens) {
