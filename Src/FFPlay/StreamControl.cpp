@@ -13,6 +13,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/MainThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <thread>
@@ -530,6 +531,10 @@ void RequestSeek(TCustomPlayer& player, TVideoState& is, int flags, bool wait, i
 
 void PostPlayerEvent(int type, TVideoState* is) {
     PushEvent(static_cast<Uint8>(type), is);
+}
+
+int64_t SeekPosition(int64_t pts, int64_t duration, int64_t startTime) {
+    return (duration > 0 ? std::min(pts, duration) : pts) + startTime;
 }
 
 void PostQuitEvent(TVideoState* is) {

@@ -36,6 +36,10 @@ void RequestSeek(TCustomPlayer& player, TVideoState& is, int flags, bool wait, i
 
 // Pushes one of the player's events (or an SDL event type) for the event loop.
 void PostPlayerEvent(int type, TVideoState* is);
+// The stream time of a seek to pts counted from the file's start: bounded by the duration only
+// when the file tells one (an unknown duration is -1).
+int64_t SeekPosition(int64_t pts, int64_t duration, int64_t startTime);
+
 void PostQuitEvent(TVideoState* is);
 void PostReopenEvent(TVideoState* is);
 

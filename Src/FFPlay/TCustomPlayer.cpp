@@ -380,9 +380,7 @@ void TCustomPlayer::RequestSeekAt(TVideoState& is, int64_t pts, TSeekFlags flags
     int64_t pos = pts;
     int64_t rel = 0;
     if (!flags.Contains(sfByte)) {
-        // An unknown duration (-1) bounds nothing.
-        if (is.Duration > 0) pos = std::min(pts, is.Duration);
-        pos += is.StartTime; // positions count from the file's start
+        pos = SeekPosition(pts, is.Duration, is.StartTime);
         rel = pts <= 0 ? 1 : 0;
     }
     RequestSeek(*this, is, SeekFlagsToAV(flags), false, rel, pos);

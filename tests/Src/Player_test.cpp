@@ -1,5 +1,6 @@
 #include "Src/FFPlay/Display.h"
 #include "Src/FFPlay/PlayerTypes.h"
+#include "Src/FFPlay/StreamControl.h"
 #include "Src/FFPlay/TCustomPlayer.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/win/Win.h"
@@ -344,6 +345,20 @@ TEST_F(PlayerTest, ScreenWindowIsGuardedOnlyWhileSDLOwnsIt) {
     EXPECT_FALSE(IsWindow(screen));
     DestroyWindow(form);
     InstallBackend(nullptr);
+}
+
+TEST(PlayerSeek, PositionIsBoundedOnlyByAKnownDuration) {
+    struct Case {
+        int64_t pts, duration, startTime, expected;
+    };
+    const Case kCases[] = {
+        { 1200000, 2000000, 0, 1200000 },
+        { 3000000, 2000000, 0, 2000000 },
+        { 3000000, -1, 0, 3000000 }, // unknown: never the start
+        { 500000, 2000000, 1400000, 1900000 },
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(SeekPosition(c.pts, c.duration, c.startTime), c.expected) << c.pts;
 }
 
 TEST(PlayEventRing, SameKindReplacesAndTheOldestGoesWhenFull) {
