@@ -1,5 +1,7 @@
 #include "app/StandIns/TbsSkinButtons.h"
 
+#include "app/StandIns/TbsSkinMenus.h"
+#include "platform/forms/ControlMessages.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/win/Win.h"
 
@@ -50,6 +52,28 @@ void TbsSkinMenuSpeedButton::Click() {
     const TPoint below = ClientToScreen(TPoint(0, Height()));
     FSkinPopupMenu->SetPopupComponent(this);
     FSkinPopupMenu->Popup(below.X, below.Y);
+}
+
+TMenuDropDown* TbsSkinMenuSpeedButton::OpenDropDown() const {
+    auto* menu = dynamic_cast<TbsSkinPopupMenu*>(FSkinPopupMenu);
+    return menu ? menu->DropDown() : nullptr;
+}
+
+void TbsSkinMenuSpeedButton::WndProc(TMessage& message) {
+    if (message.Msg == WM_GETDLGCODE && OpenDropDown()) {
+        message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+        return;
+    }
+    TButton::WndProc(message);
+}
+
+void TbsSkinMenuSpeedButton::KeyDown(unsigned short& key, TShiftState shift) {
+    if (TMenuDropDown* drop = OpenDropDown()) {
+        drop->HandleKey(key);
+        key = 0;
+        return;
+    }
+    TButton::KeyDown(key, shift);
 }
 
 void TbsSkinMenuSpeedButton::Notification(TComponent* component, TOperation operation) {

@@ -24,6 +24,7 @@ private:
 };
 
 // A button that drops its popup menu down below itself and runs no operation of its own.
+class TMenuDropDown;
 class TbsSkinMenuSpeedButton : public TButton {
 public:
     using TButton::TButton;
@@ -33,8 +34,15 @@ public:
     void SetSkinPopupMenu(TPopupMenu* value);
     void Click() override;
     void Notification(TComponent* component, TOperation operation) override;
+    void WndProc(TMessage& message) override;
+
+protected:
+    // While its menu is open, the keys the button gets work the menu.
+    void KeyDown(unsigned short& key, TShiftState shift) override;
 
 private:
+    TMenuDropDown* OpenDropDown() const;
+
     TPopupMenu* FSkinPopupMenu{ nullptr };
 };
 

@@ -532,6 +532,18 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     Pump();
     EXPECT_TRUE(added);
     EXPECT_FALSE(popup->DropDown());
+
+    // The keys work the popup while the button that dropped it has the focus.
+    bool addedOne = false;
+    Main<TMenuItem>("N11111")->OnClick = [&](TObject*) { addedOne = true; };
+    add->SetFocus();
+    add->Click();
+    ASSERT_TRUE(popup->DropDown());
+    FDisplay->TypeKey(VK_DOWN);
+    FDisplay->TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_TRUE(addedOne);
+    EXPECT_FALSE(popup->DropDown());
 }
 
 TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {
