@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <limits>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -130,14 +131,9 @@ void FinishOpen(TCustomPlayer& player, TVideoState& is, int failed) {
     if (is.Opened.load() == -1) is.Opened = -2;
 }
 
-bool OpenInput(TCustomPlayer& player, TVideoState& is) {
-    const TPlayerOptions& o = player.Options();
-    AVFormatContext* ic = av::avformat_alloc_context();
-    if (!ic) {
-        player.ReportError("avformat_alloc_context() failed.", true);
-        return false;
-    }
-    ic->interrupt_callback = { DecodeInterruptCallback, &is };
+// What inputs without a header of their own need to know: the picture size and format the
+// user gave.
+DictionaryPtr FormatParameters(const TPlayerOptions& o) {
     AVDictionary* raw = nullptr;
     if (o.frame_width > 0 && o.frame_height > 0)
         av::av_dict_set(&raw, "video_size", Format("%dx%d", o.frame_width, o.frame_height).c_str(),
@@ -146,8 +142,19 @@ bool OpenInput(TCustomPlayer& player, TVideoState& is) {
         if (const char* name = av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(o.frame_pix_fmt)))
             av::av_dict_set(&raw, "pixel_format", name, 0);
     }
-    DictionaryPtr parameters(raw);
-    raw = parameters.release();
+    return DictionaryPtr(raw);
+}
+
+bool OpenInput(TCustomPlayer& player, TVideoState& is) {
+    const TPlayerOptions& o = player.Options();
+    AVFormatContext* ic = av::avformat_alloc_context();
+    if (!ic) {
+        player.ReportError("avformat_alloc_context() failed.", true);
+        return false;
+    }
+    ic->interrupt_callback = { DecodeInterruptCallback, &is };
+    DictionaryPtr parameters = FormatParameters(o);
+    AVDictionary* raw = parameters.release();
     const int err = AVOpenInput(&ic, FileNameToAV(is.filename), is.iformat, &raw);
     parameters.reset(raw);
     if (err < 0) {
@@ -350,7 +357,12 @@ bool OpenStream(TCustomPlayer& player, const std::string& filename, const AVInpu
     is.filename = filename;
     is.iformat = iformat;
     is.av_sync_type = player.Options().av_sync_type;
-    is.read_tid = std::thread([&player, &is] { ReadThreadProc(player, is); });
+    try {
+        is.read_tid = std::thread([&player, &is] { ReadThreadProc(player, is); });
+    } catch (const std::system_error&) {
+        player.ReportError("SDL_CreateThread() failed.", true);
+        return false;
+    }
     while (is.Opened.load() == 0)
         WaitStep(10ms);
     if (is.Opened.load() > 0) {
