@@ -150,6 +150,17 @@ void TScrollBox::WndProc(TMessage& message) {
             return;
         }
         break;
+    case CM_FOCUSCHANGED: {
+        // A control that takes the focus inside the box is scrolled into view.
+        auto* focused = reinterpret_cast<TControl*>(message.LParam);
+        if (focused && focused != this && ContainsControl(focused)) {
+            TControl* child = focused;
+            while (child->Parent() != this)
+                child = child->Parent();
+            ScrollInView(child);
+        }
+        break;
+    }
     case WM_MOUSEWHEEL: {
         const int notches = GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA;
         SetScrollPos(TPoint(FScroll.X, FScroll.Y - notches * kWheelLines * FIncrement));

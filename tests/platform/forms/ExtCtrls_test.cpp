@@ -97,6 +97,13 @@ TEST_F(ExtCtrls, ScrollBoxScrollsItsChildrenIntoView) {
     EXPECT_EQ(far->Top(), 300);
     box->ScrollInView(far);
     EXPECT_EQ(far->Top() + far->Height(), box->ClientHeight());
+
+    auto* edit = new TEdit(FForm);
+    edit->SetParent(box);
+    edit->SetBounds(10, 10 - box->ScrollPos().Y, 80, 21);
+    edit->SetFocus();
+    Pump();
+    EXPECT_EQ(edit->Top(), 0) << "a control taking the focus comes into view";
 }
 
 constexpr const char* kDescription = R"(object ControlsForm: TForm
