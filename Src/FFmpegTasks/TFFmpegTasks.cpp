@@ -325,12 +325,16 @@ void TCustomFFmpegTasks::StartNextTask() {
 }
 
 void TCustomFFmpegTasks::Stop(bool waitFor) {
+    bool running = false;
     {
         std::lock_guard lock(FTerminateLock);
-        if (!FWorking || FTerminated) return;
-        FPendingTasks = 0;
+        running = FWorking && !FTerminated;
+        if (running) FPendingTasks = 0;
     }
-    FFFmpegList.StopAll(waitFor);
+    // A terminate handler cannot wait: the events it would wait for come after its own.
+    const bool wait = waitFor && !FTerminateSequence->Delivering();
+    if (running) FFFmpegList.StopAll(wait);
+    if (wait) FTerminateSequence->WaitAll();
 }
 
 void TCustomFFmpegTasks::Pause() {

@@ -68,9 +68,10 @@ public:
     // order, and Start returns at once. Otherwise the tasks convert one after another on the
     // calling thread and Start returns after the all-done event.
     void Start(int threadCount);
-    // Breaks off the run: converting tasks end (waited for with waitFor, the GUI kept
-    // responsive meanwhile), tasks not yet started raise their terminate without converting.
-    // Does nothing unless a run is under way.
+    // Breaks off a run under way: converting tasks end, tasks not yet started raise their
+    // terminate without converting. With waitFor it returns once the tasks have ended and the
+    // terminate events on their way have been delivered, the GUI kept responsive meanwhile;
+    // inside an OnTerminate handler it does not wait.
     void Stop(bool waitFor);
     void Pause();
     void Resume();

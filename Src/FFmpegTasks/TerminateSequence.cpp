@@ -10,15 +10,25 @@ namespace {
 // A turn's handler may wait for the GUI thread; a GUI thread waiting here keeps serving it.
 constexpr auto kServeSlice = std::chrono::milliseconds(20);
 
-// Ends a turn however its handler leaves.
-class TTurnEnd {
+// The sequence whose turn the calling thread is running.
+thread_local const TTerminateSequence* tDelivering = nullptr;
+
+// Marks the thread as running a turn, and ends the turn however its handler leaves.
+class TTurnScope {
 public:
-    explicit TTurnEnd(const std::function<void()>& end) : FEnd(end) {}
-    ~TTurnEnd() { FEnd(); }
-    TTurnEnd(const TTurnEnd&) = delete;
-    TTurnEnd& operator=(const TTurnEnd&) = delete;
+    TTurnScope(const TTerminateSequence* sequence, const std::function<void()>& end)
+        : FOuter(tDelivering), FEnd(end) {
+        tDelivering = sequence;
+    }
+    ~TTurnScope() {
+        tDelivering = FOuter;
+        FEnd();
+    }
+    TTurnScope(const TTurnScope&) = delete;
+    TTurnScope& operator=(const TTurnScope&) = delete;
 
 private:
+    const TTerminateSequence* FOuter;
     const std::function<void()>& FEnd;
 };
 
@@ -38,11 +48,16 @@ void TTerminateSequence::Run(std::uint64_t turn, const std::function<void()>& fn
         }
         FChanged.notify_all();
     };
-    TTurnEnd turnEnd(end);
+    TTurnScope scope(this, end);
     fn();
 }
 
+bool TTerminateSequence::Delivering() const {
+    return tDelivering == this;
+}
+
 void TTerminateSequence::WaitAll() {
+    if (Delivering()) return;
     std::uint64_t taken = 0;
     {
         std::lock_guard lock(FLock);

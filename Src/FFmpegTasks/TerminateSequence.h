@@ -14,8 +14,11 @@ public:
     std::uint64_t Take();
     // Waits for the turn, runs fn and ends the turn, also when fn raises.
     void Run(std::uint64_t turn, const std::function<void()>& fn);
-    // Waits until every turn taken so far has ended.
+    // Waits until every turn taken so far has ended; returns at once on a thread running a
+    // turn, which would otherwise wait for itself.
     void WaitAll();
+    // Whether the calling thread is running one of this sequence's turns.
+    bool Delivering() const;
 
 private:
     void WaitUntil(const std::function<bool()>& ready);

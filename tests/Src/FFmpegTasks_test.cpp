@@ -257,8 +257,9 @@ TEST_F(FFmpegTasksTest, StopWithWaitingEndsRunningAndWaitingTasksThenAllDone) {
     tasks.Start(1);
     ASSERT_TRUE(Log.WaitUntil([&] { return Log.Started.size() == 1; }));
     tasks.Stop(true);
+    // Waiting covers the terminate events too.
+    ASSERT_EQ(Log.Terminates.size(), 4u);
     EXPECT_EQ(Log.Running, 0);
-    ASSERT_TRUE(Log.WaitUntil([&] { return Log.Terminates.size() == 4; }));
 
     EXPECT_EQ(Log.Started, (std::vector<int>{ 0 }));
     std::multiset<int> ended;
@@ -271,6 +272,28 @@ TEST_F(FFmpegTasksTest, StopWithWaitingEndsRunningAndWaitingTasksThenAllDone) {
     EXPECT_EQ(Log.Terminates.back().TaskIndex, -1);
     EXPECT_TRUE(Log.Terminates.back().Finished);
     EXPECT_TRUE(tasks.Terminated());
+}
+
+TEST_F(FFmpegTasksTest, AHandlerMayStopTheRunFromTheFirstTerminate) {
+    for (int threads : { 0, 1 }) {
+        TRunLog log;
+        TTestTasks tasks(log);
+        const auto record = tasks.OnTerminate;
+        tasks.OnTerminate = [&](TObject* sender, const TTerminateInfo& info) {
+            record(sender, info);
+            if (info.TaskIndex == 0) tasks.Stop(true);
+        };
+        tasks.AddTasks(3);
+        log.ReleaseAll();
+        tasks.Start(threads);
+        ASSERT_TRUE(log.WaitUntil([&] { return log.AllDone(); })) << threads;
+        EXPECT_EQ(log.Terminates.size(), 4u) << threads;
+        if (threads > 0) continue;
+        // Inline, the handler runs before the next task is taken.
+        EXPECT_EQ(log.Started, (std::vector<int>{ 0 }));
+        for (std::size_t i = 1; i < 3; ++i)
+            EXPECT_FALSE(log.Terminates[i].Finished);
+    }
 }
 
 TEST_F(FFmpegTasksTest, PausedTasksHoldUntilResumed) {
