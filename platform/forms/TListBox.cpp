@@ -128,8 +128,7 @@ void TListBox::SetSorted(bool value) {
     if (FSorted == value) return;
     FSorted = value;
     if (!value) return;
-    const LPARAM current = FCaret >= 0 ? FLines[FCaret].Data : 0;
-    const std::string currentText = FCaret >= 0 ? FLines[FCaret].Text : std::string();
+    // The focused line keeps the focus wherever sorting takes it.
     const int caret = FCaret;
     std::vector<std::pair<TLine, bool>> tagged;
     for (int i = 0; i < Count(); ++i)
@@ -141,8 +140,6 @@ void TListBox::SetSorted(bool value) {
         FLines[i] = tagged[i].first;
         if (tagged[i].second) FCaret = i;
     }
-    (void)current;
-    (void)currentText;
     FAnchor = FCaret;
     Changed();
 }
