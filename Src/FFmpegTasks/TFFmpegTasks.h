@@ -163,7 +163,7 @@ private:
     std::recursive_mutex FPreviewLock;
     std::recursive_mutex FProgressLock;
     // Held only for bookkeeping, never while waiting for another thread.
-    std::recursive_mutex FTerminateLock;
+    std::mutex FTerminateLock;
     std::unique_ptr<TAVProbe> FAVProbe;
     TFFmpegList FFFmpegList;
     int FCompleteTasks{ 0 };
