@@ -277,19 +277,29 @@ void TCustomPlayer::JoinThreads() {
         FPlayThread->WaitFor();
         FPlayThread.reset();
     }
-    if (FEventThread && !FDelivering) {
-        // The play thread's last state ends the delivery; a thread that never saw it is told.
-        if (!FEventThread->Finished()) FPlayEvent.Push({ TPlayEventItem::peEnd, 0 });
-        FEventThread->WaitFor();
-        FEventThread.reset();
-        while (FPlayEvent.Pop().Kind != TPlayEventItem::peNone) {}
+    if (FDeliveringThread.load() == std::this_thread::get_id()) {
+        // Called from one of the delivery thread's own handlers, which that thread waits for:
+        // it ends once the handler returns and is joined later. What it had not delivered
+        // belongs to the playback that has gone.
+        if (FEventThread) {
+            FEventThread->Terminate();
+            FRetiredEventThreads.push_back(std::move(FEventThread));
+        }
+    } else {
+        if (FEventThread) {
+            // The play thread's last state ends the delivery; a thread that never saw it is told.
+            if (!FEventThread->Finished()) FPlayEvent.Push({ TPlayEventItem::peEnd, 0 });
+            FEventThread->WaitFor();
+            FEventThread.reset();
+        }
+        FRetiredEventThreads.clear();
     }
+    while (FPlayEvent.Pop().Kind != TPlayEventItem::peNone) {}
 }
 
 void TCustomPlayer::DeliverEvent(const TPlayEventItem& item) {
     Deliver(FTriggerEventInMainThread.load(), [this, item] {
-        const bool delivering = FDelivering;
-        FDelivering = true;
+        const std::thread::id outer = FDeliveringThread.exchange(std::this_thread::get_id());
         try {
             if (item.Kind == TPlayEventItem::pePosition && OnPosition) {
                 OnPosition(this, item.Value);
@@ -297,10 +307,10 @@ void TCustomPlayer::DeliverEvent(const TPlayEventItem& item) {
                 OnState(this, static_cast<TPlayState>(item.Value));
             }
         } catch (...) {
-            FDelivering = delivering;
+            FDeliveringThread = outer;
             throw;
         }
-        FDelivering = delivering;
+        FDeliveringThread = outer;
     });
 }
 

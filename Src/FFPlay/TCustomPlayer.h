@@ -13,6 +13,8 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 struct SDL_Surface;
 class TPlayThread;
@@ -242,7 +244,9 @@ private:
     TPlayEvent FPlayEvent;
     std::unique_ptr<TPlayThread> FPlayThread;
     std::unique_ptr<TEventThread> FEventThread;
-    bool FDelivering{ false };
+    std::vector<std::unique_ptr<TEventThread>> FRetiredEventThreads;
+    // The thread running a position or state handler, while it does.
+    std::atomic<std::thread::id> FDeliveringThread{};
 
     std::atomic<int64_t> FLastPTS{ AV_NOPTS_VALUE };
     std::atomic<int64_t> FCurrentPTS{ -1 };

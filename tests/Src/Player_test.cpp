@@ -167,6 +167,23 @@ TEST_F(PlayerTest, PlaybackToTheEndReportsTheDurationAndTheEnd) {
     EXPECT_EQ(FStates.back(), psStop);
 }
 
+TEST_F(PlayerTest, StateHandlerOpensTheNextFileAtTheEnd) {
+    bool next = false;
+    FPlayer->OnState = [&](TObject*, TPlayState state) {
+        FStates.push_back(state);
+        if (state == psEnd && !next) {
+            next = true;
+            EXPECT_TRUE(FPlayer->Open(fixtures::Standard().Avi, nullptr, true));
+        }
+    };
+    ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false)) << FPlayer->LastErrMsg();
+    ASSERT_TRUE(WaitUntil([&] { return next; }));
+    EXPECT_TRUE(WaitUntil([&] { return FStates.back() == psPause; })) << "the next file's events";
+    EXPECT_EQ(FPlayer->FileName(), fixtures::Standard().Avi);
+    FPlayer->Stop(true);
+    EXPECT_EQ(FStates.back(), psStop);
+}
+
 TEST_F(PlayerTest, AudioOnlyFilePlaysWithItsDisplays) {
     ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp3, nullptr, false)) << FPlayer->LastErrMsg();
     EXPECT_EQ(FPlayer->VideoStreamIndex(), -1);
