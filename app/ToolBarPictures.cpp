@@ -41,7 +41,7 @@ void Pencil(TCanvas& c) {
     c.Polygon(tip);
 }
 
-struct TPictureSpec {
+struct TToolPicture {
     const char* enabledImage;
     const char* disabledImage;
     TColor colour;
@@ -49,7 +49,7 @@ struct TPictureSpec {
     const char* button; // nullptr: not on the tool bar
 };
 
-const TPictureSpec kPictures[] = {
+const TToolPicture kPictures[] = {
     { "Image5", "Image4", 0x2E9E3A, [](TCanvas& c) { Triangle(c, 7); }, "bsSkinButton2" },
     { "Image11", "Image10", 0x3030C8, [](TCanvas& c) { c.Rectangle(6, 6, 18, 18); },
       "bsSkinButton10" },
@@ -85,7 +85,7 @@ void Draw(TImage* image, TColor colour, const TShape& shape) {
 } // namespace
 
 void DrawToolBarPictures(TComponent& form) {
-    for (const TPictureSpec& p : kPictures) {
+    for (const TToolPicture& p : kPictures) {
         auto* enabled = DescribedComponent<TImage>(&form, p.enabledImage);
         auto* disabled = DescribedComponent<TImage>(&form, p.disabledImage);
         Draw(enabled, p.colour, p.shape);
