@@ -280,9 +280,17 @@ TEST_F(FileDialogs, AFolderIsChosenByClickingEnteringOrTyping) {
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.Directory() + "/", FRoot);
 
+    // A typed folder that does not exist is refused, and cancel changes nothing.
+    Then([&] {
+        Key(VK_TAB);
+        Retype("nowhere");
+        Key(VK_RETURN);
+    });
+    Then([&] { AnswerBox(VK_RETURN); });
     Then([&] { Key(VK_ESCAPE); });
     EXPECT_FALSE(dialog.Execute());
-    EXPECT_EQ(dialog.Directory() + "/", FRoot) << "cancel changes nothing";
+    EXPECT_EQ(FBoxes, Names{ "nowhere\nThe folder does not exist." });
+    EXPECT_EQ(dialog.Directory() + "/", FRoot);
 }
 
 TEST_F(FileDialogs, WithoutAHomeTheFolderDialogOpensAtTheRoot) {
