@@ -108,10 +108,24 @@ TEST_F(FileDialogs, ClickedNamesComeBackWhole) {
     EXPECT_EQ(dialog.FileName(), FRoot + "视频.avi");
     EXPECT_EQ(dialog.Files(), Names{ FRoot + "视频.avi" });
 
-    // The next run opens where the last name was; a double click enters a folder.
-    Then([&] { ClickLine("b folder/", {}, true); });
+    // The next run opens where the last name was. Enter on a folder of the list enters it,
+    // Backspace goes back up, and so does a double click on a folder.
+    std::vector<std::string> folders;
+    Then([&] {
+        ClickLine("b folder/");
+        Key(VK_RETURN);
+    });
+    Then([&] {
+        folders.push_back(Folder());
+        Key(VK_BACK);
+    });
+    Then([&] {
+        folders.push_back(Folder());
+        ClickLine("b folder/", {}, true);
+    });
     Then([&] { ClickLine("中文 视频.avi", {}, true); });
     ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(folders, (Names{ FRoot + "b folder/", FRoot }));
     EXPECT_EQ(dialog.FileName(), FRoot + "b folder/中文 视频.avi");
 }
 
