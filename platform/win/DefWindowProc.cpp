@@ -171,6 +171,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
         w->FText = lParam ? reinterpret_cast<const char*>(lParam) : "";
         if (w->FNative && HasBackend()) CurrentBackend().SetNativeTitle(hwnd, w->FText);
+        // The default frame shows the title in its caption bar.
+        if ((w->FStyle & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd);
         return TRUE;
     case WM_GETTEXT:
         return CopyText(w->FText, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "platform/win/Painting.h"
 #include "platform/gfx/RegionObject.h"
 #include "platform/gfx/SysColors.h"
+#include "platform/gfx/TextDraw.h"
 #include "platform/win/Backend.h"
 #include "platform/win/CaretState.h"
 #include "platform/win/Focus.h"
@@ -570,6 +571,14 @@ void PaintDefaultFrame(HWND hwnd) {
         const RECT caption{ insets.left, insets.left, whole.right - insets.right, insets.top - 1 };
         FillRect(dc, &caption,
                  GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+        // The window's title, so that a window without a skin still says what it is.
+        RECT textRect{ caption.left + 4, caption.top, caption.right - 4, caption.bottom };
+        const HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+        DrawText(dc, w->FText, &textRect,
+                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        SelectObject(dc, oldFont);
     }
     if (w->FStyle & (WS_BORDER | WS_THICKFRAME | WS_DLGFRAME))
         FrameRect(dc, &whole, GetSysColorBrush(COLOR_WINDOWFRAME));

@@ -57,6 +57,31 @@ TEST_F(Painting, ShowPaintsFrameThenBackgroundThenClientParentsFirst) {
     EXPECT_EQ(spy.Matching({ WM_PAINT }).size(), 2u) << "painting validated the windows";
 }
 
+TEST_F(Painting, DefaultCaptionShowsTheTitleAndFollowsItsChanges) {
+    HWND form = Create(WS_POPUP | WS_CAPTION | WS_VISIBLE, { 0, 0, 200, 150 });
+    Pump();
+    const gfx::Surface* buffer = WindowBackBuffer(form);
+    ASSERT_NE(buffer, nullptr);
+    POINT origin{ 0, 0 };
+    ClientToScreen(form, &origin);
+    RECT window;
+    GetWindowRect(form, &window);
+    const int captionBottom = origin.y - window.top;
+    const auto textPixels = [&] {
+        // Glyphs are smoothed: count every pixel of the bar that left the caption colour.
+        int count = 0;
+        const gfx::Pixel bar = Colour(GetSysColor(COLOR_ACTIVECAPTION));
+        for (int y = 4; y < captionBottom - 2; ++y)
+            for (int x = 4; x < buffer->Width() - 4; ++x)
+                if (buffer->At(x, y) != bar) ++count;
+        return count;
+    };
+    EXPECT_EQ(textPixels(), 0) << "an untitled caption is plain";
+    SetWindowText(form, "Converter 转换器");
+    Pump();
+    EXPECT_GT(textPixels(), 100) << "the title is drawn into the caption bar";
+}
+
 TEST_F(Painting, BeginPaintClipsToTheUpdateRegionAndPresents) {
     const COLORREF red = RGB(255, 0, 0);
     HWND w = Create(WS_POPUP | WS_VISIBLE, { 50, 50, 150, 150 });
