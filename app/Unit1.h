@@ -1,9 +1,13 @@
 #pragma once
 #include "Src/FFPlay/PlayerTypes.h"
+#include "Src/FFmpegTasks/OptionRecords.h"
 #include "Src/FFmpegLogger.h"
 #include "Src/FFmpegTasks/TaskEvents.h"
 #include "platform/forms/TCustomForm.h"
+#include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 class TbsSkinData;
 class TbsSkinEdit;
@@ -18,6 +22,7 @@ class TFFmpegTasks;
 class ZAZEvivez;
 class TMemo;
 class TListItem;
+class TStringList;
 
 // The main window: job list, output panel, preset and preview panels, tool bar and menus. Its
 // operations reach one another through the hidden operation buttons, as the description wires
@@ -35,11 +40,27 @@ public:
     // Output folder used when the tasks are built; the edit always shows the same.
     std::string FileOutPutPath;
     std::string bsSkinSlider1_down_UP;
+    // The file offered to the preview; a selected job row sets it and runs Button31.
+    std::string T_Movie_PLayer_FileName;
+    // Microseconds of the file open in the preview.
+    std::int64_t FDuration{ 0 };
     TFFmpegTasks* FFTasks{ nullptr };
     TFFLogger* FFLogger{ nullptr };
     ZAZEvivez* VOVezade{ nullptr };
     int All_Trant_Number{ 0 };
     bool Video_DisableVideo{ false };
+    // The job list holds at most this many rows, each with its option slot.
+    static constexpr int kMaxJobs = 501;
+    // Slot i holds the option records row i was added with.
+    std::array<TInputOptions, kMaxJobs> IO1;
+    std::array<TOutputOptions, kMaxJobs> OO1;
+    // The file the preview opens.
+    std::string T_Movie_PLayer_FileName;
+
+    // The files directly inside filePath (no folders), in the file system's order; nullptr
+    // when filePath is no folder.
+    std::unique_ptr<TStringList> GetFilenames(const std::string& filePath,
+                                              const std::string& extMask);
 
     // Start-up and close.
     void FormCreate(TObject* sender);
@@ -172,6 +193,36 @@ private:
     void FocusJobList();
     void ShowOptions();
     void Run(const char* buttonName);
+
+    // Job list and conversion control.
+    enum class TAddResult { Added, Skipped, Ended };
+    TAddResult AddJobFile(const std::string& fileName);
+    void AddJobFiles(const std::vector<std::string>& files);
+    bool LoadMediaLibraries();
+    void LogLine(const std::string& line);
+    void ShowHint(const std::string& text);
+    void SetToolButton(const char* name, bool enabled);
+    void SetAddCommands(bool enabled);
+    void SetRowCommands(bool enabled);
+    void SetRunCommands(bool stop, bool pause, bool resume);
+    void SelectJobRow(int index);
+    void MoveJobRow(int offset);
+    void StartRename(bool quiet);
+    std::vector<std::string> HeldOutputNames(int exceptRow) const;
+    bool RebuildTasks();
+    void TaskTerminated(const TTerminateInfo& info);
+    void AfterDone();
+
+    bool FRunning{ false };
+    bool FStopping{ false };
+    // Lets work handed to the GUI thread notice that the window is gone.
+    std::shared_ptr<bool> FAlive{ std::make_shared<bool>(true) };
+    void OpenPreview();
+    std::string SnapshotFolder();
+    std::string SnapshotPicture();
+
+    // The player's screen chosen by name in cboScreens; null when the name matches none.
+    TWinControl* FScreenControl{ nullptr };
 
     TbsSkinEdit* FOutputFolderEdit{ nullptr };
     // The player screens: "Panel6", then the window's windowed children in tab order.
