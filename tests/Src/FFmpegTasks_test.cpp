@@ -296,6 +296,18 @@ TEST_F(FFmpegTasksTest, AHandlerMayStopTheRunFromTheFirstTerminate) {
     }
 }
 
+TEST_F(FFmpegTasksTest, StopBeforeStartLeavesTheTasksReady) {
+    TTestTasks tasks(Log);
+    tasks.AddTasks(2);
+    tasks.Stop(true);
+    EXPECT_TRUE(Log.Terminates.empty());
+    Log.ReleaseAll();
+    tasks.Start(0);
+    EXPECT_EQ(Log.Started, (std::vector<int>{ 0, 1 }));
+    ASSERT_EQ(Log.Terminates.size(), 3u);
+    EXPECT_TRUE(Log.Terminates[0].Finished);
+}
+
 TEST_F(FFmpegTasksTest, PausedTasksHoldUntilResumed) {
     TTestTasks tasks(Log);
     tasks.AddTasks(1);
