@@ -40,8 +40,6 @@ public:
     // Output folder used when the tasks are built; the edit always shows the same.
     std::string FileOutPutPath;
     std::string bsSkinSlider1_down_UP;
-    // The file offered to the preview; a selected job row sets it and runs Button31.
-    std::string T_Movie_PLayer_FileName;
     // Microseconds of the file open in the preview.
     std::int64_t FDuration{ 0 };
     TFFmpegTasks* FFTasks{ nullptr };
