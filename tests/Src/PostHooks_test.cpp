@@ -153,6 +153,21 @@ TEST_F(PostHooksTest, PreviewWindowOpensShowsFramesAndCloses) {
     RunServing([&] { transcoder.DoPostHook(*WhitePicture(50), *encoder); });
     EXPECT_EQ(win::GetWindowTextString(window), "00:00:02.000");
 
+    // A drag anywhere on the picture moves the window.
+    win::RECT before{};
+    win::GetWindowRect(window, &before);
+    FDisplay->MoveMouse(inside.x, inside.y);
+    FDisplay->PressButton();
+    FDisplay->MoveMouse(inside.x + 30, inside.y + 20);
+    FDisplay->ReleaseButton();
+    win::MSG msg;
+    while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE))
+        win::DispatchMessage(&msg);
+    win::RECT after{};
+    win::GetWindowRect(window, &after);
+    EXPECT_EQ(after.left - before.left, 30);
+    EXPECT_EQ(after.top - before.top, 20);
+
     // The user closes it: the next post hook switches the preview off and the window goes.
     win::SendMessage(window, win::WM_CLOSE, 0, 0);
     RunServing([&] { transcoder.DoPostHook(*WhitePicture(75), *encoder); });
