@@ -5,10 +5,6 @@
 // These operations belong to the job list, the conversion control, the format choice and the
 // preview panel; the window binds them so that its commands keep their wiring.
 
-void TForm1::Button15Click(TObject*) {}
-
-void TForm1::Button21Click(TObject*) {}
-
 void TForm1::Button2Click(TObject*) {}
 
 void TForm1::Button18Click(TObject*) {}
@@ -21,57 +17,9 @@ void TForm1::Button13Click(TObject*) {}
 
 void TForm1::Button7Click(TObject*) {}
 
-void TForm1::btnAddClick(TObject*) {}
-
-void TForm1::Button8Click(TObject*) {}
-
-void TForm1::Button12Click(TObject*) {}
-
-void TForm1::btnRemoveClick(TObject*) {}
-
-void TForm1::btnClearClick(TObject*) {}
-
-void TForm1::Button14Click(TObject*) {}
-
-void TForm1::btnStartClick(TObject*) {}
-
-void TForm1::btnStopClick(TObject*) {}
-
-void TForm1::btnPauseClick(TObject*) {}
-
-void TForm1::btnResumeClick(TObject*) {}
-
-void TForm1::button28Click(TObject*) {}
-
-void TForm1::Button22Click(TObject*) {}
-
-void TForm1::Button23Click(TObject*) {}
-
-void TForm1::Button24Click(TObject*) {}
-
-void TForm1::Button25Click(TObject*) {}
-
-void TForm1::Button29Click(TObject*) {}
-
 void TForm1::Button31Click(TObject*) {}
 
 void TForm1::btnCaptureClick(TObject*) {}
-
-void TForm1::Button27Click(TObject*) {}
-
-void TForm1::bsSkinButton3Click(TObject*) {}
-
-void TForm1::bsSkinButton4Click(TObject*) {}
-
-void TForm1::bsSkinButton21Click(TObject*) {}
-
-void TForm1::N26Click(TObject*) {}
-
-void TForm1::edtExit(TObject*) {}
-
-void TForm1::lvFilesClick(TObject*) {}
-
-void TForm1::lvFilesDblClick(TObject*) {}
 
 void TForm1::bsSkinOfficeComboBox1Change(TObject*) {}
 
@@ -111,8 +59,6 @@ void TForm1::bsSkinSlider1MouseUp(TObject*, TMouseButton, TShiftState, int, int)
 
 void TForm1::bsSkinSlider1Change(TObject*) {}
 
-void TForm1::chkPreviewClick(TObject*) {}
-
 void TForm1::MenuItem1Click(TObject*) {}
 
 void TForm1::MenuItem2Click(TObject*) {}
@@ -125,15 +71,9 @@ void TForm1::GIF1Click(TObject*) {}
 
 void TForm1::PNG1Click(TObject*) {}
 
-void TForm1::lvFilesSelectItem(TObject*, TListItem*, bool) {}
-
 void TForm1::TrackBar1Change(TObject*) {}
 
 void TForm1::TrackBar2Change(TObject*) {}
-
-void TForm1::FFTasksProgress(TObject*, PProgressInfo) {}
-
-void TForm1::FFTasksTerminate(TObject*, const TTerminateInfo&) {}
 
 void TForm1::FFTasksCustomHook(TObject*, PHookInfo) {}
 

@@ -1,0 +1,251 @@
+#include "app/Unit1.h"
+
+#include "Src/FFmpegTasks/TFFmpegTasks.h"
+#include "app/FormHandlers.h"
+#include "app/JobListControls.h"
+#include "app/JobListText.h"
+#include "app/ProgramFolders.h"
+#include "app/StandIns/TbsSkinListView.h"
+#include "app/Unit5.h"
+#include "platform/forms/MessageBoxFlags.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TCheckBox.h"
+#include "platform/forms/TFormReader.h"
+#include "platform/forms/TMenuItem.h"
+#include "platform/rtl/FilePath.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/MainThread.h"
+#include "platform/rtl/TextUtils.h"
+#include "platform/shell/ShellExecute.h"
+
+namespace {
+
+constexpr const char* kRowNotConvertible = "无法转换第%d个文件“%s”：%s";
+
+void ShowWarning(const std::string& text) {
+    if (Application)
+        Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
+}
+
+TOptionTargetType TargetTypeOf(const std::string& text) {
+    if (text == "vcd") return ttVCD;
+    if (text == "svcd") return ttSVCD;
+    if (text == "dvd") return ttDVD;
+    return ttIgnore;
+}
+
+TOptionNormType NormTypeOf(const std::string& text) {
+    if (text == "PAL") return ntPAL;
+    if (text == "NTSC") return ntNTSC;
+    return ntAuto;
+}
+
+// Writes a row's parameter cells over the output options the row's file was added with; an
+// empty cell or a keep text leaves the added value.
+void ApplyRowCells(const TStrings& cells, TOutputOptions& o) {
+    auto cell = [&](int index) { return cells.Strings(index); };
+    const std::string videoCodec = cell(10);
+    if (!videoCodec.empty()) {
+        o.VideoCodec = videoCodec;
+        o.VideoPreset = videoCodec == "libx264" ? "libx264-default" : "";
+    }
+    if (cell(11) != "AUTO" && !cell(11).empty()) o.AudioCodec = cell(11);
+    if (!cell(12).empty()) o.AudioChannels = StrToInt(cell(12));
+    o.VideoTag = !cell(13).empty() && videoCodec != "libx264" ? cell(13) : "";
+    if (!cell(14).empty()) o.FileExt = cell(14);
+    if (!cell(15).empty()) o.FrameSize = cell(15);
+    if (!cell(16).empty()) o.VideoBitrate = StrToInt(cell(16));
+    if (!cell(17).empty()) o.FrameRate = cell(17);
+    if (cell(18) != "-1000" && cell(18) != "-2000") o.AudioBitrate = StrToInt(cell(18));
+    if (cell(19) != "AUTO" && !cell(19).empty()) o.AudioSampleRate = StrToInt(cell(19));
+    if (!cell(20).empty()) o.FrameAspectRatio = cell(20);
+    o.DisableVideo = cell(21) == "True";
+    if (!cell(22).empty()) o.TargetType = TargetTypeOf(cell(22));
+    o.NormType = NormTypeOf(cell(23));
+}
+
+} // namespace
+
+bool TForm1::RebuildTasks() {
+    FFTasks->ClearTasks();
+    const bool overwrite = Form5 && Form5->Options().OverwriteFile == 0;
+    std::vector<std::string> taken;
+    const TListItems& rows = FJobList->Items();
+    for (int i = 0; i < rows.Count(); ++i) {
+        TListItem& row = *rows[i];
+        std::string problem;
+        try {
+            IO1[i].FileName = row.Caption();
+            ApplyRowCells(row.SubItems(), OO1[i]);
+            // The output folder may have changed since the add, and earlier rows may already
+            // write a file of this name.
+            const std::string name = UniqueOutputName(
+                FileOutPutPath, row.SubItems().Strings(jcOutputName), taken, overwrite);
+            row.SubItems().SetStrings(jcOutputName, name);
+            taken.push_back(name);
+            const std::string path = IncludeTrailingPathDelimiter(FileOutPutPath) + name;
+            TInputOptions input = IO1[i];
+            if (FFTasks->AddTask(input.FileName, &input) != i) {
+                problem = FFTasks->LastErrMsg();
+            } else {
+                TOutputOptions output = OO1[i];
+                output.AudioLanguage.clear();
+                if (!FFTasks->SetOutputFile(i, path, &output)) problem = FFTasks->LastErrMsg();
+            }
+        } catch (const std::exception& error) {
+            problem = error.what();
+        }
+        if (!problem.empty()) {
+            FFTasks->ClearTasks();
+            ShowWarning(Format(kRowNotConvertible, i + 1, row.Caption(), problem));
+            return false;
+        }
+    }
+    return true;
+}
+
+void TForm1::btnStartClick(TObject*) {
+    // Stop waits with the window alive; the run it ends still owns the tasks.
+    if (FStopping || FRunning || FJobList->Items().Count() == 0) return;
+    if (Form5) {
+        constexpr TThreadPriority priorities[] = { tpIdle, tpLowest, tpLower, tpNormal };
+        const int choice = Form5->Options().ThreadPriority;
+        if (choice >= 0 && choice < 4) FFTasks->SetThreadPriority(priorities[choice]);
+    }
+    Run("button28");
+    if (FFTasks->TasksCount() != FJobList->Items().Count()) return;
+    FRunning = true;
+    SetAddCommands(false);
+    Run("Button22");
+    SetRowCommands(false);
+    const bool threadMode = DescribedComponent<TCheckBox>(this, "chkThreadMode")->Checked();
+    SetRunCommands(threadMode, threadMode, false);
+    FFTasks->Start(Form5 ? Form5->ThreadCount() : 1);
+}
+
+void TForm1::button28Click(TObject*) {
+    RebuildTasks();
+}
+
+void TForm1::btnStopClick(TObject*) {
+    if (!FRunning) return;
+    SetToolButton("bsSkinButton10", false);
+    DescribedComponent<TControl>(this, "btnStop")->SetEnabled(false);
+    DescribedComponent<TMenuItem>(this, "N8")->SetEnabled(false);
+    Run("Button23");
+    Run("Button24");
+    FStopping = true;
+    FFTasks->Stop(true);
+    FStopping = false;
+    // Only now can a start find the tasks free to be rebuilt.
+    SetToolButton("bsSkinButton2", true);
+    DescribedComponent<TControl>(this, "btnStart")->SetEnabled(false);
+    DescribedComponent<TMenuItem>(this, "N7")->SetEnabled(false);
+}
+
+void TForm1::btnPauseClick(TObject*) {
+    SetToolButton("bsSkinButton11", false);
+    DescribedComponent<TMenuItem>(this, "N10")->SetEnabled(false);
+    SetToolButton("bsSkinButton12", true);
+    DescribedComponent<TMenuItem>(this, "N11")->SetEnabled(true);
+    FFTasks->Pause();
+}
+
+void TForm1::btnResumeClick(TObject*) {
+    SetToolButton("bsSkinButton11", true);
+    DescribedComponent<TMenuItem>(this, "N10")->SetEnabled(true);
+    SetToolButton("bsSkinButton12", false);
+    DescribedComponent<TMenuItem>(this, "N11")->SetEnabled(false);
+    FFTasks->Resume();
+}
+
+void TForm1::Button22Click(TObject*) {
+    for (const char* name : PresetPickerNames)
+        DescribedComponent<TControl>(this, name)->SetEnabled(false);
+    for (const char* name : { FamilyPickerName, FormatPickerName, "bsSkinButton5" })
+        DescribedComponent<TControl>(this, name)->SetEnabled(false);
+}
+
+void TForm1::Button23Click(TObject*) {
+    for (const char* name : PresetPickerNames)
+        DescribedComponent<TControl>(this, name)->SetEnabled(true);
+    for (const char* name : { FamilyPickerName, FormatPickerName, "bsSkinButton5" })
+        DescribedComponent<TControl>(this, name)->SetEnabled(true);
+}
+
+void TForm1::Button24Click(TObject*) {}
+
+void TForm1::FFTasksProgress(TObject*, PProgressInfo progressInfo) {
+    const TProgressInfo& info = *progressInfo;
+    if (info.TaskIndex < 0 || info.TaskIndex >= FJobList->Items().Count()) return;
+    TStrings& cells = FJobList->Items()[info.TaskIndex]->SubItems();
+    cells.SetStrings(jcProgress, PercentText(info.CurrentDuration, info.TotalDuration));
+    if (info.FPS > 0) cells.SetStrings(jcFps, std::to_string(info.FPS));
+    cells.SetStrings(jcMediaTime, SecToDate(info.CurrentDuration / 1000000));
+    cells.SetStrings(jcOutputSize, MegabyteText(info.CurrentSize));
+}
+
+void TForm1::FFTasksTerminate(TObject*, const TTerminateInfo& terminateInfo) {
+    if (IsMainThread()) {
+        TaskTerminated(terminateInfo);
+        return;
+    }
+    // The handling touches controls: it runs on the GUI thread, once, while the window lives.
+    std::weak_ptr<bool> alive = FAlive;
+    QueueToMainThread([this, alive, info = terminateInfo] {
+        if (alive.lock()) TaskTerminated(info);
+    });
+}
+
+void TForm1::TaskTerminated(const TTerminateInfo& info) {
+    if (info.TaskIndex < 0) {
+        FRunning = false;
+        SetToolButton("bsSkinButton7", false);
+        SetToolButton("bsSkinButton21", false);
+        DescribedComponent<TControl>(this, "btnRemove")->SetEnabled(false);
+        for (const char* item : { "N13", "N26" })
+            DescribedComponent<TMenuItem>(this, item)->SetEnabled(false);
+        SetToolButton("bsSkinButton8", true);
+        DescribedComponent<TControl>(this, "btnClear")->SetEnabled(true);
+        DescribedComponent<TMenuItem>(this, "N14")->SetEnabled(true);
+        SetRunCommands(false, false, false);
+        Run("Button23");
+        Run("Button24");
+        AfterDone();
+    } else if (info.Finished && info.TaskIndex < FJobList->Items().Count()) {
+        FJobList->Items()[info.TaskIndex]->SubItems().SetStrings(jcProgress, "100%");
+    }
+    if (info.Exception) ShowWarning(info.ExceptionMsg);
+}
+
+void TForm1::AfterDone() {
+    if (!Form5) return;
+    switch (Form5->Options().AfterDone) {
+    case 0:
+        Run("Button20");
+        break;
+    case 1:
+        Run("Button25");
+        break;
+    case 2:
+        Run("Button29");
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::Button25Click(TObject*) {
+    // A plain power-off: programs still running get the chance to save their work.
+    ShellPowerOff();
+}
+
+void TForm1::Button29Click(TObject*) {
+    const std::string sound = ProgramPath() + "sounds/ring001.wav";
+    if (FileExists(sound)) ShellPlaySound(sound);
+}
+
+void TForm1::chkPreviewClick(TObject* sender) {
+    if (auto* box = dynamic_cast<TCheckBox*>(sender)) FFTasks->SetPreview(box->Checked());
+}
