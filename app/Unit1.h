@@ -3,6 +3,8 @@
 #include "Src/FFmpegTasks/OptionRecords.h"
 #include "Src/FFmpegLogger.h"
 #include "Src/FFmpegTasks/TaskEvents.h"
+#include "app/FormatCodes.h"
+#include "app/FormatParameters.h"
 #include "platform/forms/TCustomForm.h"
 #include <array>
 #include <memory>
@@ -12,6 +14,7 @@
 class TbsSkinData;
 class TbsSkinEdit;
 class TbsSkinButton;
+class TbsSkinComboBox;
 class TbsSkinListView;
 class TbsSkinMainMenu;
 class TbsSkinSelectDirectoryDialog;
@@ -47,6 +50,11 @@ public:
     ZAZEvivez* VOVezade{ nullptr };
     int All_Trant_Number{ 0 };
     bool Video_DisableVideo{ false };
+    // The working fields: the conversion parameters of the file being added or of the selected
+    // row. Video_DisableVideo always equals Video_Parameters.DisableVideo.
+    TWorkingParameters Video_Parameters;
+    std::string Video_OutPutFileName;
+    std::string Video_AddFileName;
     // The job list holds at most this many rows, each with its option slot.
     static constexpr int kMaxJobs = 501;
     // Slot i holds the option records row i was added with.
@@ -191,6 +199,11 @@ private:
     void FocusJobList();
     void ShowOptions();
     void Run(const char* buttonName);
+    // Format choice: the pickers, and the selected row kept equal to what they show.
+    TbsSkinComboBox* PresetPicker(TPresetPicker picker);
+    TPickerPositions FormatPickerPositions();
+    void PresetChange(TPresetPicker picker);
+    void WritePresetsToRow(TListItem& row);
 
     // Job list and conversion control.
     enum class TAddResult { Added, Skipped, Ended };

@@ -5,37 +5,11 @@
 // These operations belong to the job list, the conversion control, the format choice and the
 // preview panel; the window binds them so that its commands keep their wiring.
 
-void TForm1::Button2Click(TObject*) {}
-
-void TForm1::Button18Click(TObject*) {}
-
-void TForm1::Button6Click(TObject*) {}
-
-void TForm1::Button5Click(TObject*) {}
-
-void TForm1::Button13Click(TObject*) {}
-
 void TForm1::Button7Click(TObject*) {}
 
 void TForm1::Button31Click(TObject*) {}
 
 void TForm1::btnCaptureClick(TObject*) {}
-
-void TForm1::bsSkinOfficeComboBox1Change(TObject*) {}
-
-void TForm1::bsSkinOfficeComboBox2Change(TObject*) {}
-
-void TForm1::bsSkinComboBox1Change(TObject*) {}
-
-void TForm1::bsSkinComboBox2Change(TObject*) {}
-
-void TForm1::bsSkinComboBox3Change(TObject*) {}
-
-void TForm1::bsSkinComboBox4Change(TObject*) {}
-
-void TForm1::bsSkinComboBox9Change(TObject*) {}
-
-void TForm1::bsSkinComboBox10Change(TObject*) {}
 
 void TForm1::bsSkinButton13Click(TObject*) {}
 

@@ -1,0 +1,258 @@
+#include "Src/FFmpegTasks/TFFmpegTasks.h"
+#include "app/FormatCatalogue.h"
+#include "app/JobListText.h"
+#include "app/PresetCatalogue.h"
+#include "app/PresetTexts.h"
+#include "app/StandIns/TbsSkinButtons.h"
+#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TbsSkinLabels.h"
+#include "app/StandIns/TbsSkinListView.h"
+#include "app/Unit1.h"
+#include "app/Unit5.h"
+#include "platform/forms/TFormReader.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/TextUtils.h"
+
+namespace {
+
+constexpr std::array<const char*, PresetPickerCount> kPresetPickerNames{
+    "bsSkinComboBox1", "bsSkinComboBox2", "bsSkinComboBox3",
+    "bsSkinComboBox4", "bsSkinComboBox9", "bsSkinComboBox10"
+};
+
+constexpr int kOutputNameCell = 2;
+constexpr int kPickerCodeCell = 8;
+constexpr int kPresetDigitsCell = 9;
+// The value cell of each preset picker, in TPresetPicker order.
+constexpr std::array<int, PresetPickerCount> kPresetValueCells{ 15, 16, 18, 20, 17, 19 };
+
+void SetCell(TListItem& row, int cell, const std::string& text) {
+    TStringList& cells = row.SubItems();
+    while (cells.Count() <= cell)
+        cells.Add("");
+    cells.SetStrings(cell, text);
+}
+
+std::string Cell(const TListItem& row, int cell) {
+    const TStringList& cells = row.SubItems();
+    return cell < cells.Count() ? cells.Strings(cell) : std::string();
+}
+
+// The file-name part of a path, after its last separator.
+std::string NamePart(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The name with the extension from its last "." replaced; a name without one gets ext appended.
+std::string WithExtension(const std::string& name, std::string_view ext) {
+    const auto dot = name.find_last_of('.');
+    return (dot == std::string::npos ? name : name.substr(0, dot)) + std::string(ext);
+}
+
+// The text of one preset picker turned into its working field, as Button13Click does it.
+void ApplyPresetText(TWorkingParameters& fields, TPresetPicker picker, std::string_view text) {
+    switch (picker) {
+    case ppResolution:
+        fields.FrameSize = FrameSizeFromPreset(text);
+        break;
+    case ppVideoBitrate:
+        fields.VideoBitrate = VideoBitrateFromPreset(text);
+        break;
+    case ppAudioBitrate:
+        fields.AudioBitrate = AudioBitrateFromPreset(text);
+        break;
+    case ppAspect:
+        if (auto aspect = AspectFromPreset(text)) fields.FrameAspectRatio = *aspect;
+        break;
+    case ppFrameRate:
+        fields.FrameRate = FrameRateFromPreset(text);
+        break;
+    case ppSampleRate:
+        fields.AudioSampleRate = SampleRateFromPreset(text);
+        break;
+    }
+}
+
+// The working field a preset picker writes, as its value cell holds it.
+std::string PresetFieldText(const TWorkingParameters& fields, TPresetPicker picker) {
+    switch (picker) {
+    case ppResolution:
+        return fields.FrameSize;
+    case ppVideoBitrate:
+        return IntToStr(fields.VideoBitrate);
+    case ppAudioBitrate:
+        return IntToStr(fields.AudioBitrate);
+    case ppAspect:
+        return fields.FrameAspectRatio;
+    case ppFrameRate:
+        return fields.FrameRate;
+    case ppSampleRate:
+        break;
+    }
+    return fields.AudioSampleRate;
+}
+
+} // namespace
+
+TbsSkinComboBox* TForm1::PresetPicker(TPresetPicker picker) {
+    return DescribedComponent<TbsSkinComboBox>(this, kPresetPickerNames[picker]);
+}
+
+TPickerPositions TForm1::FormatPickerPositions() {
+    return {
+        DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox2")->ItemIndex(),
+        DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1")->ItemIndex()
+    };
+}
+
+void TForm1::Button2Click(TObject*) {
+    auto* formats = DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1");
+    formats->Items().Clear();
+    const int family = FamilyCodeAt(FormatPickerPositions().Family);
+    for (const std::string_view caption : FamilyFormatCaptions(family))
+        formats->Items().Add(std::string(caption));
+    formats->Invalidate();
+    formats->SetItemIndex(0);
+}
+
+void TForm1::bsSkinOfficeComboBox2Change(TObject*) {
+    Run("Button2");
+}
+
+void TForm1::bsSkinOfficeComboBox1Change(TObject*) {
+    Run("Button18");
+    auto* formats = DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1");
+    const std::string ext = formats->ItemIndex() >= 0 ? CaptionExtension(formats->Text()) : "";
+    TListItem* row = FJobList->Selected();
+    if (!row) return;
+    Run("Button5");
+    Run("Button13");
+    // A name another row holds would make two conversions write one file.
+    const std::string name = WithExtension(NamePart(Cell(*row, kOutputNameCell)), ext);
+    std::vector<std::string> held;
+    for (int i = 0; i < FJobList->Items().Count(); ++i)
+        if (FJobList->Items().Item(i) != row)
+            held.push_back(Cell(*FJobList->Items().Item(i), kOutputNameCell));
+    SetCell(*row, kOutputNameCell, UniqueOutputName(FileOutPutPath, name, held, true));
+    SetCell(*row, kPickerCodeCell, IntToStr(PickerCodeOf(FormatPickerPositions())));
+    // The row keeps what the pickers show, whether or not a picker raised its change.
+    WritePresetsToRow(*row);
+    FocusJobList();
+}
+
+void TForm1::WritePresetsToRow(TListItem& row) {
+    TPresetIndexes indexes{};
+    for (int p = 0; p < PresetPickerCount; ++p) {
+        const auto picker = static_cast<TPresetPicker>(p);
+        indexes[p] = PresetPicker(picker)->ItemIndex();
+        SetCell(row, kPresetValueCells[p], PresetFieldText(Video_Parameters, picker));
+    }
+    // A picker left empty by a format without presets keeps position 0.
+    for (int& index : indexes)
+        index = std::max(index, 0);
+    SetCell(row, kPresetDigitsCell, PresetDigitsOf(indexes));
+}
+
+void TForm1::Button18Click(TObject*) {
+    // While tasks run every picker stays locked: a choice would change a row whose task is
+    // already converting with other values.
+    const bool running = FFTasks && FFTasks->Working();
+    for (int p = 0; p < PresetPickerCount; ++p)
+        PresetPicker(static_cast<TPresetPicker>(p))->Items().Clear();
+    for (int p = 0; p < PresetPickerCount; ++p)
+        PresetPicker(static_cast<TPresetPicker>(p))->SetEnabled(!running);
+    const int code = FormatCodeAt(FormatPickerPositions().Family, FormatPickerPositions().Format);
+    All_Trant_Number = code;
+    Video_DisableVideo = false;
+    Video_Parameters.DisableVideo = false;
+    const TPresetPickerStates states = PresetPickersFor(code, running);
+    for (const TPresetPicker picker : PresetFillOrder) {
+        TbsSkinComboBox* box = PresetPicker(picker);
+        for (const std::string_view entry : states[picker].Items)
+            box->Items().Add(std::string(entry));
+        if (!states[picker].Items.empty()) box->SetItemIndex(states[picker].ItemIndex);
+    }
+    for (int p = 0; p < PresetPickerCount; ++p)
+        PresetPicker(static_cast<TPresetPicker>(p))->SetEnabled(states[p].Enabled);
+}
+
+void TForm1::Button6Click(TObject*) {
+    Video_Parameters = TWorkingParameters{};
+    Video_OutPutFileName.clear();
+    Video_DisableVideo = false;
+}
+
+void TForm1::Button5Click(TObject*) {
+    Run("Button6");
+    const int code = FormatCodeAt(FormatPickerPositions().Family, FormatPickerPositions().Format);
+    All_Trant_Number = code;
+    Video_DisableVideo = false;
+    const std::string folder = FOutputFolderEdit->Text();
+    TListItem* row = FJobList->Selected();
+    if (const TFormatParameters* entry = FindFormatParameters(code)) {
+        Video_Parameters = FormatWorkingParameters(code);
+        Video_DisableVideo = Video_Parameters.DisableVideo;
+        const bool overwrite =
+            Form5 &&
+            DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox3")->Checked();
+        std::vector<std::string> held;
+        for (int i = 0; i < FJobList->Items().Count(); ++i)
+            held.push_back(Cell(*FJobList->Items().Item(i), kOutputNameCell));
+        const std::string name = WithExtension(NamePart(Video_AddFileName), entry->Ext);
+        Video_OutPutFileName = folder + "/" + UniqueOutputName(folder, name, held, overwrite);
+    }
+    // A format without parameters has no output name: the folder alone is no file.
+    if (!row) return;
+    const auto cells = ParameterCells(Video_Parameters);
+    for (int i = 0; i < ParameterCellCount; ++i)
+        SetCell(*row, ParameterCellFirst + i, cells[i]);
+}
+
+void TForm1::Button13Click(TObject*) {
+    TPresetTexts texts;
+    for (int p = 0; p < PresetPickerCount; ++p)
+        texts[p] = PresetPicker(static_cast<TPresetPicker>(p))->Text();
+    ApplyPresetTexts(Video_Parameters, texts);
+}
+
+void TForm1::PresetChange(TPresetPicker picker) {
+    TListItem* row = FJobList->Selected();
+    if (!row) return;
+    TbsSkinComboBox* box = PresetPicker(picker);
+    TPresetIndexes indexes{};
+    try {
+        indexes = PresetIndexesOf(Cell(*row, kPresetDigitsCell));
+    } catch (const EConvertError&) {
+        // A row without digits yet takes the first entry for the pickers it has not seen.
+    }
+    indexes[picker] = std::max(box->ItemIndex(), 0);
+    SetCell(*row, kPresetDigitsCell, PresetDigitsOf(indexes));
+    ApplyPresetText(Video_Parameters, picker, box->Text());
+    SetCell(*row, kPresetValueCells[picker], PresetFieldText(Video_Parameters, picker));
+    FocusJobList();
+}
+
+void TForm1::bsSkinComboBox1Change(TObject*) {
+    PresetChange(ppResolution);
+}
+
+void TForm1::bsSkinComboBox2Change(TObject*) {
+    PresetChange(ppVideoBitrate);
+}
+
+void TForm1::bsSkinComboBox3Change(TObject*) {
+    PresetChange(ppAudioBitrate);
+}
+
+void TForm1::bsSkinComboBox4Change(TObject*) {
+    PresetChange(ppAspect);
+}
+
+void TForm1::bsSkinComboBox9Change(TObject*) {
+    PresetChange(ppFrameRate);
+}
+
+void TForm1::bsSkinComboBox10Change(TObject*) {
+    PresetChange(ppSampleRate);
+}
