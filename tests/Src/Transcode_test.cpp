@@ -8,6 +8,8 @@
 #include "tests/fixtures/FixtureSet.h"
 
 #include "Src/AVFormatStubs.h"
+#include "Src/AVUtilStubs.h"
+#include "Src/UnicodeProtocol.h"
 #include "tests/fixtures/MediaWriter.h"
 
 #include <gtest/gtest.h>
@@ -472,6 +474,42 @@ TEST_F(TranscodeTest, ASecondVideoStreamTakesTheOnlyVideoInputAgain) {
     EXPECT_EQ(check.Streams[1].Codec, AV_CODEC_ID_H264);
     for (const auto& stream : check.Streams)
         EXPECT_EQ(stream.Decoded, 50);
+}
+
+TEST_F(TranscodeTest, ChaptersOfTheInputReachTheOutput) {
+    auto task = NewTask();
+    ASSERT_TRUE(task->OpenInputFile(fixtures::Standard().Vob));
+    // The input gets two chapters of a second each, in milliseconds from its start; the output
+    // starts at 0.
+    AVFormatContext* input = task->InputFile(0).Context.get();
+    const std::int64_t startMs = input->start_time / 1000;
+    for (int i = 0; i < 2; ++i) {
+        auto* chapter = static_cast<AVChapter*>(av::av_mallocz(sizeof(AVChapter)));
+        chapter->id = i + 1;
+        chapter->time_base = AVRational{ 1, 1000 };
+        chapter->start = startMs + i * 1000;
+        chapter->end = startMs + (i + 1) * 1000;
+        av::av_dict_set(&chapter->metadata, "title", i ? "Second" : "First", 0);
+        input->chapters = static_cast<AVChapter**>(
+            av::av_realloc(input->chapters, (input->nb_chapters + 1) * sizeof(AVChapter*)));
+        input->chapters[input->nb_chapters++] = chapter;
+    }
+    Apply(*task, "vcodec=mpeg4;acodec=mp2");
+    const std::string output = FFolder + "chapters.mkv";
+    ASSERT_GT(task->OpenOutputFile(output, false), 0) << task->LastErrMsg();
+    ASSERT_TRUE(task->StartConvert(false));
+    ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+
+    AVFormatContext* raw = nullptr;
+    ASSERT_GE(AVOpenInput(&raw, FileNameToAV(output), nullptr, nullptr), 0);
+    InputContextPtr written(raw);
+    ASSERT_EQ(written->nb_chapters, 2u);
+    const AVChapter* second = written->chapters[1];
+    EXPECT_NEAR(double(second->start) * av_q2d(second->time_base), 1.0, 0.002);
+    EXPECT_NEAR(double(second->end) * av_q2d(second->time_base), 2.0, 0.002);
+    const AVDictionaryEntry* title = av::av_dict_get(second->metadata, "title", nullptr, 0);
+    ASSERT_TRUE(title);
+    EXPECT_STREQ(title->value, "Second");
 }
 
 // A full disk: the file-size limit of a child process stands in for it. The child reports the
