@@ -5,7 +5,14 @@ TbsSkinComboBoxBase::TbsSkinComboBoxBase(TComponent* owner) : TComboBox(owner) {
 }
 
 void TbsSkinComboBoxBase::SetItemIndex(int value) {
-    const std::string before = Text();
     TComboBox::SetItemIndex(value);
-    if ((ChangeOnEverySet() || Text() != before) && OnChange) OnChange(this);
+    const bool shows = ItemIndex() >= 0;
+    const bool changed = shows && Text() != FShownText;
+    if (shows) FShownText = Text();
+    if ((ChangeOnEverySet() || changed) && OnChange) OnChange(this);
+}
+
+void TbsSkinComboBoxBase::Change() {
+    FShownText = Text();
+    TComboBox::Change();
 }

@@ -3,6 +3,7 @@
 
 // A fixed-list picker. OnChange follows the skinned pickers when the program sets ItemIndex:
 // the office style raises it every time, the plain style only when the shown text changes.
+// Emptying the list blanks the face but keeps the text last shown for that comparison.
 class TbsSkinComboBoxBase : public TComboBox {
 public:
     explicit TbsSkinComboBoxBase(TComponent* owner);
@@ -11,6 +12,10 @@ public:
 
 protected:
     virtual bool ChangeOnEverySet() const = 0;
+    void Change() override;
+
+private:
+    std::string FShownText;
 };
 
 class TbsSkinComboBox : public TbsSkinComboBoxBase {
