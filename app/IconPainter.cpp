@@ -1,0 +1,199 @@
+#include "app/IconPainter.h"
+
+#include "platform/gfx/TBitmap.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// Samples per pixel along each axis: 16 per pixel is smooth enough at icon sizes.
+constexpr int kSamples = 4;
+
+float Channel(TColor color, int shift) {
+    return float((ColorToRGB(color) >> shift) & 0xFF) / 255.0f;
+}
+
+double DistanceToSegment(double x, double y, TPointF a, TPointF b) {
+    const double dx = b.X - a.X;
+    const double dy = b.Y - a.Y;
+    const double length = dx * dx + dy * dy;
+    const double t =
+        length > 0 ? std::clamp(((x - a.X) * dx + (y - a.Y) * dy) / length, 0.0, 1.0) : 0.0;
+    return std::hypot(x - (a.X + t * dx), y - (a.Y + t * dy));
+}
+
+} // namespace
+
+bool InsideRoundRect(double x, double y, double left, double top, double right, double bottom,
+                     double radius) {
+    if (x < left || x >= right || y < top || y >= bottom) return false;
+    const double cx = std::clamp(x, left + radius, right - radius);
+    const double cy = std::clamp(y, top + radius, bottom - radius);
+    return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
+}
+
+TIconPainter::TIconPainter(int width, int height)
+    : FWidth(std::max(0, width)), FHeight(std::max(0, height)),
+      FPixels(std::size_t(FWidth) * std::size_t(FHeight)) {}
+
+void TIconPainter::Blend(int x, int y, TColor color, double alpha) {
+    if (alpha <= 0) return;
+    TPixel& p = FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)];
+    const float sa = float(std::min(alpha, 1.0));
+    const float keep = p.A * (1 - sa);
+    const float a = sa + keep;
+    p.R = (Channel(color, 0) * sa + p.R * keep) / a;
+    p.G = (Channel(color, 8) * sa + p.G * keep) / a;
+    p.B = (Channel(color, 16) * sa + p.B * keep) / a;
+    p.A = a;
+}
+
+void TIconPainter::Fill(const TInside& inside, double left, double top, double right, double bottom,
+                        TColor color, double opacity) {
+    const int x0 = std::max(0, int(std::floor(left)));
+    const int y0 = std::max(0, int(std::floor(top)));
+    const int x1 = std::min(FWidth, int(std::ceil(right)));
+    const int y1 = std::min(FHeight, int(std::ceil(bottom)));
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            int hits = 0;
+            for (int sy = 0; sy < kSamples; ++sy)
+                for (int sx = 0; sx < kSamples; ++sx)
+                    hits += inside(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples);
+            Blend(x, y, color, opacity * hits / (kSamples * kSamples));
+        }
+}
+
+void TIconPainter::FillRect(double left, double top, double right, double bottom, TColor color,
+                            double opacity) {
+    Fill([&](double x, double y) { return x >= left && x < right && y >= top && y < bottom; }, left,
+         top, right, bottom, color, opacity);
+}
+
+void TIconPainter::FillRoundRect(double left, double top, double right, double bottom,
+                                 double radius, TColor color, double opacity) {
+    Fill(
+        [&](double x, double y) { return InsideRoundRect(x, y, left, top, right, bottom, radius); },
+        left, top, right, bottom, color, opacity);
+}
+
+void TIconPainter::FrameRoundRect(double left, double top, double right, double bottom,
+                                  double radius, double width, TColor color, double dash) {
+    Fill(
+        [&](double x, double y) {
+            if (!InsideRoundRect(x, y, left, top, right, bottom, radius)) return false;
+            if (InsideRoundRect(x, y, left + width, top + width, right - width, bottom - width,
+                                std::max(0.0, radius - width)))
+                return false;
+            if (dash <= 0) return true;
+            // Along the top and bottom edges the dashes follow x, along the sides y.
+            const bool across = y < top + radius || y >= bottom - radius;
+            const double along = across ? x - left : y - top;
+            return std::fmod(along, 2 * dash) < dash;
+        },
+        left, top, right, bottom, color);
+}
+
+void TIconPainter::FillEllipse(double cx, double cy, double rx, double ry, TColor color,
+                               double opacity) {
+    if (rx <= 0 || ry <= 0) return;
+    Fill(
+        [&](double x, double y) {
+            const double u = (x - cx) / rx;
+            const double v = (y - cy) / ry;
+            return u * u + v * v <= 1;
+        },
+        cx - rx, cy - ry, cx + rx, cy + ry, color, opacity);
+}
+
+void TIconPainter::FillPolygon(std::span<const TPointF> points, TColor color, double opacity) {
+    if (points.size() < 3) return;
+    double left = points[0].X, right = left, top = points[0].Y, bottom = top;
+    for (const TPointF& p : points) {
+        left = std::min(left, p.X);
+        right = std::max(right, p.X);
+        top = std::min(top, p.Y);
+        bottom = std::max(bottom, p.Y);
+    }
+    // Even-odd crossing test.
+    Fill(
+        [&](double x, double y) {
+            bool in = false;
+            for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+                const TPointF& a = points[i];
+                const TPointF& b = points[j];
+                if ((a.Y > y) != (b.Y > y) && x < (b.X - a.X) * (y - a.Y) / (b.Y - a.Y) + a.X)
+                    in = !in;
+            }
+            return in;
+        },
+        left, top, right, bottom, color, opacity);
+}
+
+void TIconPainter::Line(TPointF from, TPointF to, double width, TColor color) {
+    const double r = width / 2;
+    Fill([&](double x, double y) { return DistanceToSegment(x, y, from, to) <= r; },
+         std::min(from.X, to.X) - r, std::min(from.Y, to.Y) - r, std::max(from.X, to.X) + r,
+         std::max(from.Y, to.Y) + r, color);
+}
+
+void TIconPainter::Text(std::string_view text, double left, double top, double right, double bottom,
+                        TColor color, int pixelHeight, bool bold) {
+    const int boxWidth = int(right - left);
+    const int boxHeight = int(bottom - top);
+    if (text.empty() || boxWidth <= 0 || boxHeight <= 0) return;
+    // The font draws white on black; the brightness of each pixel is the text's coverage.
+    TBitmap mask;
+    mask.SetPixelFormat(pf32bit);
+    mask.SetSize(boxWidth, boxHeight);
+    TCanvas& c = mask.Canvas();
+    c.Brush().SetColor(clBlack);
+    c.FillRect(TRect(0, 0, boxWidth, boxHeight));
+    c.Font().SetName("DejaVu Sans");
+    c.Font().SetColor(clWhite);
+    c.Font().SetStyle(bold ? TFontStyles{ fsBold } : TFontStyles{});
+    int height = pixelHeight;
+    c.Font().SetHeight(-height);
+    while (height > 6 && c.TextWidth(text) > boxWidth) {
+        --height;
+        c.Font().SetHeight(-height);
+    }
+    const TSize extent = c.TextExtent(text);
+    c.Brush().SetStyle(bsClear);
+    c.TextOut((boxWidth - extent.cx) / 2, (boxHeight - extent.cy) / 2, text);
+    const int x0 = int(std::floor(left));
+    const int y0 = int(std::floor(top));
+    for (int y = 0; y < boxHeight; ++y) {
+        const auto* row = static_cast<const std::uint8_t*>(mask.ScanLine(y));
+        for (int x = 0; x < boxWidth; ++x) {
+            const std::uint8_t* p = row + 4 * x;
+            const int coverage = std::max({ p[0], p[1], p[2] });
+            if (x0 + x >= 0 && x0 + x < FWidth && y0 + y >= 0 && y0 + y < FHeight)
+                Blend(x0 + x, y0 + y, color, coverage / 255.0);
+        }
+    }
+}
+
+std::unique_ptr<TPngImage> TIconPainter::ToPng() const {
+    auto result = std::make_unique<TPngImage>();
+    TPngImage& png = *result;
+    png.Resize(FWidth, FHeight);
+    png.CreateAlpha();
+    const auto byte = [](float v) {
+        return std::uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255));
+    };
+    for (int y = 0; y < FHeight; ++y) {
+        std::uint8_t* colors = png.Scanline(y);
+        std::uint8_t* alpha = png.AlphaScanline(y);
+        for (int x = 0; x < FWidth; ++x) {
+            const TPixel& p = FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)];
+            colors[3 * x] = byte(p.B);
+            colors[3 * x + 1] = byte(p.G);
+            colors[3 * x + 2] = byte(p.R);
+            alpha[x] = byte(p.A);
+        }
+    }
+    return result;
+}
