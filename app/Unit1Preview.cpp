@@ -1,0 +1,286 @@
+#include "app/ProgramFolders.h"
+#include "app/SettingsSections.h"
+#include "app/SnapshotFiles.h"
+#include "app/StandIns/TbsSkinDialogs.h"
+#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TbsSkinMenus.h"
+#include "app/Unit1.h"
+
+#include "Src/FFPlay.h"
+#include "platform/forms/TButton.h"
+#include "platform/forms/TCheckBox.h"
+#include "platform/forms/TComboBox.h"
+#include "platform/forms/TFormReader.h"
+#include "platform/forms/TLabel.h"
+#include "platform/forms/TMemo.h"
+#include "platform/forms/TMenuItem.h"
+#include "platform/forms/TScreen.h"
+#include "platform/forms/TTrackBar.h"
+#include "platform/gfx/TBitmap.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/Format.h"
+#include "platform/shell/ShellExecute.h"
+#include "platform/win/Input.h"
+#include "platform/win/Painting.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 6> PlayStateNames{ "Play", "Pause", "Resume",
+                                                     "Step", "Stop",  "End" };
+
+} // namespace
+
+void TForm1::OpenPreview() {
+    if (!VOVezade->Open(T_Movie_PLayer_FileName,
+                        DescribedComponent<TWinControl>(this, "Panel6")->Handle(),
+                        DescribedComponent<TCheckBox>(this, "chkOpenPaused")->Checked()))
+        FLog->Lines().Add(VOVezade->LastErrMsg());
+}
+
+void TForm1::Button31Click(TObject*) {
+    if (!VOVezade->AVLibLoaded() && !VOVezade->LoadAVLib(ProgramPath() + "LibAV")) {
+        FLog->Lines().Add(VOVezade->LastErrMsg());
+        return;
+    }
+    FScreenControl = nullptr;
+    const int chosen = FScreens->ItemIndex();
+    const std::string screenName = chosen >= 0 ? FScreens->Items()[chosen] : std::string();
+    for (int i = 0; i < ControlCount() && !FScreenControl; ++i) {
+        auto* child = dynamic_cast<TWinControl*>(Controls(i));
+        if (child && child->Name() == screenName) FScreenControl = child;
+    }
+    if (FScreenControl) FScreenControl->HandleNeeded();
+
+    const int videoDriver = DescribedComponent<TComboBox>(this, "cboVideoDriver")->ItemIndex();
+    VOVezade->SetVideoDriver(videoDriver == 1   ? vdDirectDraw
+                             : videoDriver == 2 ? vdGDI
+                                                : vdDefault);
+    const int audioDriver = DescribedComponent<TComboBox>(this, "cboAudioDriver")->ItemIndex();
+    VOVezade->SetAudioDriver(audioDriver == 1   ? adDirectSound
+                             : audioDriver == 2 ? adWaveOut
+                                                : adDefault);
+    OpenPreview();
+}
+
+void TForm1::VOVezadeFileOpen(TObject*, std::int64_t duration, int frameWidth, int frameHeight,
+                              int& screenWidth, int& screenHeight) {
+    TAVProbe& probe = VOVezade->AVProbe();
+    FLog->Lines().Add(probe.FileInfoText());
+    FLog->Lines().Add(Format("duration: %.2f, frame size: %dx%d", double(duration) / 1000000,
+                             frameWidth, frameHeight));
+    screenWidth = FScreenControl ? FScreenControl->Width() : Screen->Width();
+    screenHeight = FScreenControl ? FScreenControl->Height() : Screen->Height();
+
+    FDuration = duration;
+    DescribedComponent<TLabel>(this, "Label2")
+        ->SetCaption(Format("%.2f", double(duration) / 1000000));
+    DescribedComponent<TLabel>(this, "Label3")->SetCaption("0.0");
+    auto* slider = DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1");
+    slider->SetLineSize(5);
+    slider->SetMaxValue(slider->Width());
+    slider->SetValue(0);
+
+    auto* videos = DescribedComponent<TComboBox>(this, "cboVideo");
+    auto* audios = DescribedComponent<TComboBox>(this, "cboAudio");
+    auto* subtitles = DescribedComponent<TComboBox>(this, "cboSubtitle");
+    videos->Items().Clear();
+    audios->Items().Clear();
+    subtitles->Items().Clear();
+    for (int i = 0; i < probe.StreamCount(); ++i) {
+        if (probe.IsVideoStream(i))
+            videos->Items().Add(Format("Video#%d", i));
+        else if (probe.IsAudioStream(i))
+            audios->Items().Add(Format("Audio#%d", i));
+        else if (probe.IsSubtitleStream(i))
+            subtitles->Items().Add(Format("Subtitle#%d", i));
+    }
+    const int videoIndex = VOVezade->VideoStreamIndex();
+    videos->SetEnabled(videos->Items().Count() >= 2 && videoIndex >= 0);
+    videos->SetItemIndex(videos->Items().IndexOf(Format("Video#%d", videoIndex)));
+    const int audioIndex = VOVezade->AudioStreamIndex();
+    audios->SetEnabled(audios->Items().Count() >= 2 && audioIndex >= 0);
+    audios->SetItemIndex(audios->Items().IndexOf(Format("Audio#%d", audioIndex)));
+    subtitles->SetEnabled(subtitles->Items().Count() >= 1 && videoIndex >= 0);
+    if (subtitles->Enabled()) {
+        subtitles->Items().Insert(0, "Subtitle#-1");
+        subtitles->SetItemIndex(
+            subtitles->Items().IndexOf(Format("Subtitle#%d", VOVezade->SubtitleStreamIndex())));
+    }
+}
+
+void TForm1::VOVezadePosition(TObject*, std::int64_t pts) {
+    if (bsSkinSlider1_down_UP != "UP") return;
+    DescribedComponent<TLabel>(this, "Label3")->SetCaption(Format("%.2f", double(pts) / 1000000));
+    if (pts >= 0 && FDuration > 0) {
+        auto* slider = DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1");
+        slider->SetValue(int(std::int64_t(slider->MaxValue()) * pts / FDuration));
+    }
+}
+
+void TForm1::VOVezadeState(TObject*, TPlayState state) {
+    FLog->Lines().Add(PlayStateNames.at(std::size_t(state)));
+    switch (state) {
+    case psPlay:
+    case psResume:
+        if (DescribedComponent<TCheckBox>(this, "chkStayOnTop")->Checked())
+            SetFormStyle(fsStayOnTop);
+        break;
+    case psPause:
+    case psStep:
+        SetFormStyle(fsNormal);
+        break;
+    case psStop:
+        SetFormStyle(fsNormal);
+        // The last picture stays on the screen panel until it paints itself again.
+        if (const win::HWND screen = VOVezade->ScreenHandle()) {
+            win::InvalidateRect(screen, nullptr, true);
+            win::UpdateWindow(screen);
+        }
+        break;
+    case psEnd:
+        VOVezade->Seek(std::int64_t(0), TSeekFlags{ sfAny }, false);
+        VOVezade->Pause();
+        break;
+    }
+}
+
+void TForm1::VOVezadeHook(TObject*, TBitmap* bitmap, std::int64_t pts) {
+    TCanvas& canvas = bitmap->Canvas();
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Font().SetName("Tahoma");
+    canvas.Font().SetSize(12);
+    canvas.Font().SetColor(clWhite);
+    canvas.Font().SetStyle(TFontStyles{ fsBold, fsUnderline });
+    canvas.TextOut(10, 10, Format("FFTasks - Time Stamp: %d", pts));
+}
+
+void TForm1::bsSkinSlider1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+    bsSkinSlider1_down_UP = "Down";
+    VOVezade->Pause();
+}
+
+void TForm1::bsSkinSlider1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
+    auto* slider = DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1");
+    VOVezade->Pause();
+    if (slider->MaxValue() > 0)
+        VOVezade->Seek(FDuration * slider->Value() / slider->MaxValue(), TSeekFlags{}, false);
+    VOVezade->Resume();
+    bsSkinSlider1_down_UP = "UP";
+}
+
+void TForm1::bsSkinSlider1Change(TObject*) {}
+
+void TForm1::bsSkinButton13Click(TObject*) {
+    VOVezade->Resume();
+    FocusJobList();
+}
+
+void TForm1::bsSkinButton14Click(TObject*) {
+    VOVezade->Pause();
+    FocusJobList();
+}
+
+void TForm1::bsSkinButton15Click(TObject*) {
+    if (!FJobList->Selected()) return;
+    try {
+        VOVezade->Stop(true);
+        OpenPreview();
+        FocusJobList();
+    } catch (const std::exception&) {
+        VOVezade->Stop(true);
+    }
+}
+
+void TForm1::bsSkinButton16Click(TObject*) {
+    VOVezade->SetMute(true);
+    DescribedComponent<TControl>(this, "bsSkinButton20")->SetVisible(true);
+    DescribedComponent<TControl>(this, "bsSkinButton16")->SetVisible(false);
+}
+
+void TForm1::bsSkinButton20Click(TObject*) {
+    VOVezade->SetMute(false);
+    DescribedComponent<TControl>(this, "bsSkinButton20")->SetVisible(false);
+    DescribedComponent<TControl>(this, "bsSkinButton16")->SetVisible(true);
+}
+
+void TForm1::TrackBar1Change(TObject*) {}
+
+void TForm1::TrackBar2Change(TObject*) {
+    VOVezade->SetAudioVolume(DescribedComponent<TTrackBar>(this, "TrackBar2")->Position());
+}
+
+std::string TForm1::SnapshotFolder() {
+    TSettingsFile file(SettingsFileName());
+    return ReadSnapshotFolder(file, DefaultSnapshotFolder());
+}
+
+std::string TForm1::SnapshotPicture() {
+    TSettingsFile file(SettingsFileName());
+    const std::string picture = ReadSnapshotPicture(file);
+    DescribedComponent<TMenuItem>(this, picture + "1")->SetChecked(true);
+    return picture;
+}
+
+void TForm1::bsSkinButton22Click(TObject*) {
+    TBitmap shot;
+    shot.Assign(*VOVezade->CurrentFrame());
+    const std::string folder = SnapshotFolder();
+    const std::string picture = SnapshotPicture();
+    if (shot.Width() <= 0) return;
+    SaveSnapshot(shot, NextSnapshotFileName(folder, T_Movie_PLayer_FileName, picture), picture);
+}
+
+void TForm1::btnCaptureClick(TObject*) {}
+
+void TForm1::bsSkinButton23Click(TObject*) {
+    SnapshotPicture();
+}
+
+void TForm1::bsSkinButton23MouseDown(TObject*, TMouseButton button, TShiftState, int, int) {
+    if (button != mbLeft) return;
+    win::POINT cursor{};
+    win::GetCursorPos(&cursor);
+    DescribedComponent<TbsSkinPopupMenu>(this, "bsSkinPopupMenu2")->Popup(cursor.x, cursor.y);
+}
+
+void TForm1::MenuItem1Click(TObject*) {
+    win::ShellExecute(Handle(), nullptr, SnapshotFolder(), nullptr, nullptr, win::SW_SHOWNORMAL);
+}
+
+void TForm1::MenuItem2Click(TObject*) {
+    // Only a folder the user confirmed now: after Cancel the dialog still holds an older choice,
+    // possibly the output folder.
+    if (!FOutputFolderDialog->Execute()) return;
+    const std::string folder = FOutputFolderDialog->Directory();
+    if (!DirectoryExists(folder)) return;
+    TSettingsFile file(SettingsFileName());
+    WriteSnapshotFolder(file, folder);
+}
+
+namespace {
+
+void ChoosePicture(TForm1& form, const std::string& picture) {
+    TSettingsFile file(SettingsFileName());
+    WriteSnapshotPicture(file, picture);
+    DescribedComponent<TMenuItem>(&form, picture + "1")->SetChecked(true);
+}
+
+} // namespace
+
+void TForm1::BMP1Click(TObject*) {
+    ChoosePicture(*this, "BMP");
+}
+
+void TForm1::JPG1Click(TObject*) {
+    ChoosePicture(*this, "JPG");
+}
+
+void TForm1::GIF1Click(TObject*) {
+    ChoosePicture(*this, "GIF");
+}
+
+void TForm1::PNG1Click(TObject*) {
+    ChoosePicture(*this, "PNG");
+}

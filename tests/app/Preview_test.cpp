@@ -1,0 +1,369 @@
+#include "Src/FFPlay.h"
+#include "app/Dialogs.h"
+#include "app/Program.h"
+#include "app/ProgramFolders.h"
+#include "app/SnapshotFiles.h"
+#include "app/StandIns/TbsSkinListView.h"
+#include "app/Unit1.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TComboBox.h"
+#include "platform/forms/TFormReader.h"
+#include "platform/forms/TLabel.h"
+#include "platform/forms/TListItems.h"
+#include "platform/forms/TMemo.h"
+#include "platform/forms/TMenuItem.h"
+#include "platform/gfx/TBitmap.h"
+#include "platform/gfx/TGIFImage.h"
+#include "platform/gfx/TJPEGImage.h"
+#include "platform/gfx/TPngImage.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/MainThread.h"
+#include "platform/rtl/TIniFile.h"
+#include "platform/shell/ShellExecute.h"
+#include "platform/win/Win.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaWriter.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using namespace win;
+using namespace std::chrono_literals;
+
+class TRecordingLauncher : public TShellLauncher {
+public:
+    explicit TRecordingLauncher(std::vector<std::string>& opened) : FOpened(opened) {}
+    bool Launch(const std::vector<std::string>& argv) override {
+        FOpened.push_back(argv.back());
+        return true;
+    }
+    std::vector<std::string>& FOpened;
+};
+
+// Answers the folder dialog with a prepared folder, or cancels when there is none.
+class TScriptedDialogs : public IDialogs {
+public:
+    bool SelectFolder(const std::string&, std::string& directory) override {
+        if (FFolder.empty()) return false;
+        directory = FFolder;
+        return true;
+    }
+    bool OpenFiles(const std::string&, const std::string&, bool,
+                   std::vector<std::string>&) override {
+        return false;
+    }
+    bool SelectSkin(int, int&) override { return false; }
+    std::string FFolder;
+};
+
+// The program on a headless display with its settings and data folders in a temporary folder,
+// and a copy of a media fixture named "clip.avi" to preview.
+class Preview : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FRoot = CreateTempFolder("preview");
+        setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
+        setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
+        ForceDirectories(FRoot + "settings");
+        FClip = FRoot + "clip.avi";
+        std::filesystem::copy_file(fixtures::Standard().Avi, FClip);
+        InstallBackend(std::make_unique<HeadlessBackend>());
+        FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FOpened));
+        auto dialogs = std::make_unique<TScriptedDialogs>();
+        FDialogs = dialogs.get();
+        FPreviousDialogs = SetDialogs(std::move(dialogs));
+        FApp = std::make_unique<TApplication>(nullptr);
+        FApp->OnException = [this](TObject*, const std::exception& e) {
+            FErrors.push_back(e.what());
+        };
+        CreateProgramWindows(*FApp);
+        ASSERT_TRUE(Form1);
+        FPlayer = Form1->VOVezade;
+        // Every position the preview reports, besides the window's own handling.
+        FPlayer->OnPosition = [this](TObject* sender, std::int64_t pts) {
+            FPositions.push_back(pts);
+            Form1->VOVezadePosition(sender, pts);
+        };
+    }
+
+    void TearDown() override {
+        // As the window's close does: the player's events stop before the window goes.
+        bool canClose = true;
+        if (Form1) Form1->FormCloseQuery(nullptr, canClose);
+        FApp.reset();
+        for (const auto& w : WindowSystem::Instance().AllWindows())
+            DestroyWindow(w->FHandle);
+        InstallBackend(nullptr);
+        SetShellLauncher(std::move(FPreviousLauncher));
+        SetDialogs(std::move(FPreviousDialogs));
+        unsetenv(kSettingsFolderVariable);
+        unsetenv(kDataRootVariable);
+        std::filesystem::remove_all(FRoot);
+    }
+
+    // Serves the GUI thread's queue, where the player's events arrive, until pred holds.
+    static bool WaitUntil(const std::function<bool()>& pred) {
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (!pred()) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            CheckSynchronize(10);
+            MSG msg;
+            while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessage(&msg);
+        }
+        return true;
+    }
+
+    template <typename T = TControl>
+    static T* Main(const std::string& name) {
+        return DescribedComponent<T>(Form1, name);
+    }
+
+    std::vector<std::string> Log() const {
+        const TStrings& lines = Main<TMemo>("mmoLog")->Lines();
+        std::vector<std::string> result;
+        for (int i = 0; i < lines.Count(); ++i)
+            result.push_back(lines[i]);
+        return result;
+    }
+    int LogCount(const std::string& line) const {
+        const auto log = Log();
+        return int(std::count(log.begin(), log.end(), line));
+    }
+
+    // Opens the file as a selected row does and waits until it shows, paused.
+    void OpenPaused(const std::string& file) {
+        const int pauses = LogCount("Pause");
+        Form1->T_Movie_PLayer_FileName = file;
+        Form1->Button31Click(nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") > pauses; }))
+            << (Log().empty() ? "" : Log().back());
+        ASSERT_TRUE(WaitUntil([&] { return !FPlayer->CurrentFrame()->Empty(); }));
+    }
+
+    std::string Stored(const std::string& key) const {
+        return TIniFile(FRoot + "settings/option.ini").ReadString("SnapShot", key, "<none>");
+    }
+    std::string SnapshotFolder() const { return FRoot + "home/苇川视频软件/快照"; }
+    static TbsSkinSlider* Slider() { return Main<TbsSkinSlider>("bsSkinSlider1"); }
+
+    std::string FRoot;
+    std::string FClip;
+    std::unique_ptr<TApplication> FApp;
+    ZAZEvivez* FPlayer{ nullptr };
+    std::vector<std::int64_t> FPositions;
+    std::vector<std::string> FErrors;
+    std::vector<std::string> FOpened;
+    TScriptedDialogs* FDialogs{ nullptr };
+    std::unique_ptr<TShellLauncher> FPreviousLauncher;
+    std::unique_ptr<IDialogs> FPreviousDialogs;
+};
+
+TEST_F(Preview, OpeningAFileShowsItPausedWithItsDurationAndStreams) {
+    // A second audio stream is what makes the audio list worth choosing from.
+    fixtures::MediaSpec spec;
+    spec.Format = "matroska";
+    spec.Extension = ".mkv";
+    spec.VideoCodec = "mpeg4";
+    spec.AudioCodec = "mp2";
+    spec.ExtraAudio = { { 22050, 1 } };
+    const std::string twoAudios = FRoot + "two audios.mkv";
+    fixtures::WriteMedia(twoAudios, spec);
+
+    struct Case {
+        std::string file;
+        bool audioChoice;
+    };
+    for (const Case& c : { Case{ FClip, false }, Case{ twoAudios, true } }) {
+        SCOPED_TRACE(c.file);
+        OpenPaused(c.file);
+        EXPECT_EQ(FPlayer->FileName(), c.file);
+        EXPECT_EQ(FPlayer->ScreenHandle(), Main<TWinControl>("Panel6")->Handle());
+        EXPECT_NEAR(double(Form1->FDuration), 2e6, 1e5);
+        EXPECT_EQ(Slider()->MaxValue(), 202);
+        auto* audios = Main<TComboBox>("cboAudio");
+        EXPECT_EQ(audios->Enabled(), c.audioChoice);
+        EXPECT_EQ(audios->Items().Count(), c.audioChoice ? 2 : 1);
+        EXPECT_EQ(audios->Items()[audios->ItemIndex()],
+                  "Audio#" + std::to_string(FPlayer->AudioStreamIndex()));
+        auto* videos = Main<TComboBox>("cboVideo");
+        EXPECT_FALSE(videos->Enabled());
+        EXPECT_EQ(videos->Items()[videos->ItemIndex()], "Video#0");
+    }
+    // Seconds with two decimals, as the log shows them.
+    const std::string seconds = Format("%.2f", double(Form1->FDuration) / 1000000);
+    EXPECT_EQ(Main<TLabel>("Label2")->Caption(), seconds);
+    const auto log = Log();
+    EXPECT_NE(std::find(log.begin(), log.end(), "duration: " + seconds + ", frame size: 160x120"),
+              log.end());
+    EXPECT_TRUE(FErrors.empty());
+}
+
+TEST_F(Preview, AFileThatCannotOpenIsReportedInTheLog) {
+    Form1->T_Movie_PLayer_FileName = FRoot + "missing.avi";
+    Form1->Button31Click(nullptr);
+    ASSERT_FALSE(Log().empty());
+    EXPECT_EQ(Log().back(), FPlayer->LastErrMsg());
+    EXPECT_TRUE(FPlayer->CurrentFrame()->Empty());
+}
+
+TEST_F(Preview, PlayPauseStopAndMuteButtons) {
+    OpenPaused(FClip);
+    Form1->bsSkinButton13Click(nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return LogCount("Resume") == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return !FPositions.empty() && FPositions.back() > 200000; }));
+    Form1->bsSkinButton14Click(nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") == 2; }));
+
+    // Stop acts only for a selected row: then it rewinds and opens the file again, paused.
+    Form1->bsSkinButton15Click(nullptr);
+    EXPECT_EQ(LogCount("Stop"), 0);
+    auto* jobs = Main<TbsSkinListView>("lvFiles");
+    jobs->SetSelected(jobs->Items().Add());
+    Form1->bsSkinButton15Click(nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") == 3; }));
+    EXPECT_EQ(LogCount("Stop"), 1);
+    int64_t pts = -1;
+    FPlayer->CurrentFrame(pts);
+    EXPECT_LT(pts, 100000);
+
+    Form1->bsSkinButton16Click(nullptr);
+    EXPECT_TRUE(FPlayer->Mute());
+    EXPECT_TRUE(Main("bsSkinButton20")->Visible());
+    EXPECT_FALSE(Main("bsSkinButton16")->Visible());
+    Form1->bsSkinButton20Click(nullptr);
+    EXPECT_FALSE(FPlayer->Mute());
+    EXPECT_FALSE(Main("bsSkinButton20")->Visible());
+    EXPECT_TRUE(Main("bsSkinButton16")->Visible());
+}
+
+TEST_F(Preview, ReleasingTheSliderSeeksToItsShareOfTheDurationAndPlays) {
+    // Ten seconds, so that a seek to the middle cannot be mistaken for playing there.
+    fixtures::MediaSpec spec;
+    spec.Format = "avi";
+    spec.Extension = ".avi";
+    spec.VideoCodec = "mpeg4";
+    spec.Seconds = 10;
+    const std::string longer = FRoot + "ten.avi";
+    fixtures::WriteMedia(longer, spec);
+    OpenPaused(longer);
+    ASSERT_EQ(Slider()->MaxValue(), 202);
+
+    Form1->bsSkinSlider1MouseDown(nullptr, mbLeft, TShiftState(), 0, 0);
+    EXPECT_EQ(Form1->bsSkinSlider1_down_UP, "Down");
+    // Positions while the thumb is held leave it alone.
+    Slider()->SetValue(101);
+    Form1->VOVezadePosition(nullptr, 9000000);
+    EXPECT_EQ(Slider()->Value(), 101);
+    EXPECT_NE(Main<TLabel>("Label3")->Caption(), "9.00");
+
+    FPositions.clear();
+    Form1->bsSkinSlider1MouseUp(nullptr, mbLeft, TShiftState(), 0, 0);
+    EXPECT_EQ(Form1->bsSkinSlider1_down_UP, "UP");
+    const int64_t target = Form1->FDuration * 101 / 202;
+    ASSERT_TRUE(WaitUntil([&] { return !FPositions.empty() && FPositions.back() > target; }));
+    for (int64_t pts : FPositions)
+        EXPECT_FALSE(pts > 500000 && pts < target - 200000) << "played towards it: " << pts;
+    EXPECT_FALSE(FPlayer->Paused());
+    // Positions move the thumb again, in proportion.
+    Form1->VOVezadePosition(nullptr, Form1->FDuration / 4);
+    EXPECT_EQ(Slider()->Value(), 50);
+}
+
+TEST_F(Preview, SnapshotsTakeTheFirstFreeNumberInTheSnapshotFolder) {
+    // Nothing open: nothing saved, but the folder and type rules still run.
+    Form1->bsSkinButton22Click(nullptr);
+    EXPECT_EQ(Stored("Dir"), SnapshotFolder());
+    EXPECT_EQ(Stored("Picture"), "BMP");
+    EXPECT_TRUE(std::filesystem::is_empty(SnapshotFolder()));
+
+    OpenPaused(FClip);
+    Form1->bsSkinButton22Click(nullptr);
+    Form1->bsSkinButton22Click(nullptr);
+    const std::string first = SnapshotFolder() + "/clip_1.bmp";
+    EXPECT_TRUE(FileExists(first));
+    EXPECT_TRUE(FileExists(SnapshotFolder() + "/clip_2.bmp"));
+    DeleteFile(first);
+    Form1->bsSkinButton22Click(nullptr);
+    TBitmap shot;
+    shot.LoadFromFile(first);
+    EXPECT_EQ(shot.Width(), 160);
+    EXPECT_EQ(shot.Height(), 120);
+    EXPECT_FALSE(FileExists(SnapshotFolder() + "/clip_3.bmp"));
+}
+
+TEST_F(Preview, SnapshotNamesDropOnlyTheLastExtension) {
+    EXPECT_EQ(NextSnapshotFileName("/s", "/v/movie.part1.avi", "JPG"), "/s/movie.part1_1.jpg");
+    EXPECT_EQ(NextSnapshotFileName("/s", "/v/noext", "PNG"), "/s/noext_1.png");
+}
+
+TEST_F(Preview, EachPictureTypeSavesAPictureOfThePreviewsSize) {
+    OpenPaused(FClip);
+    struct Case {
+        void (TForm1::*choose)(TObject*);
+        const char* type;
+        const char* extension;
+        std::function<std::unique_ptr<TGraphic>()> make;
+    };
+    const Case cases[] = {
+        { &TForm1::PNG1Click, "PNG", ".png", [] { return std::make_unique<TPngImage>(); } },
+        { &TForm1::JPG1Click, "JPG", ".jpg", [] { return std::make_unique<TJPEGImage>(); } },
+        { &TForm1::GIF1Click, "GIF", ".gif", [] { return std::make_unique<TGIFImage>(); } },
+        { &TForm1::BMP1Click, "BMP", ".bmp", [] { return std::make_unique<TBitmap>(); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        (Form1->*c.choose)(nullptr);
+        EXPECT_EQ(Stored("Picture"), c.type);
+        EXPECT_TRUE(Main<TMenuItem>(std::string(c.type) + "1")->Checked());
+        Form1->bsSkinButton22Click(nullptr);
+        auto picture = c.make();
+        picture->LoadFromFile(SnapshotFolder() + "/clip_1" + c.extension);
+        EXPECT_EQ(picture->Width(), 160);
+        EXPECT_EQ(picture->Height(), 120);
+    }
+    // The menu's check marks follow the file; an unknown type (letter case counts) is "BMP".
+    TIniFile(FRoot + "settings/option.ini").WriteString("SnapShot", "Picture", "jpg");
+    Form1->bsSkinButton23Click(nullptr);
+    EXPECT_EQ(Stored("Picture"), "BMP");
+    EXPECT_TRUE(Main<TMenuItem>("BMP1")->Checked());
+    EXPECT_FALSE(Main<TMenuItem>("JPG1")->Checked());
+}
+
+TEST_F(Preview, TheSnapshotFolderIsChosenOpenedAndKeptInTheSettings) {
+    const std::string chosen = FRoot + "shots";
+    const std::string output = FRoot + "output";
+    ForceDirectories(chosen);
+    ForceDirectories(output);
+
+    FDialogs->FFolder = chosen;
+    Form1->MenuItem2Click(nullptr);
+    EXPECT_EQ(Stored("Dir"), chosen);
+
+    // Cancel keeps it, though the shared dialog last confirmed another folder.
+    FDialogs->FFolder = output;
+    Form1->bsSkinButton5Click(nullptr);
+    FDialogs->FFolder.clear();
+    Form1->MenuItem2Click(nullptr);
+    EXPECT_EQ(Stored("Dir"), chosen);
+
+    Form1->MenuItem1Click(nullptr);
+    ASSERT_FALSE(FOpened.empty());
+    EXPECT_EQ(FOpened.back(), chosen);
+
+    OpenPaused(FClip);
+    Form1->bsSkinButton22Click(nullptr);
+    EXPECT_TRUE(FileExists(chosen + "/clip_1.bmp"));
+    EXPECT_TRUE(FErrors.empty());
+}
+
+} // namespace
