@@ -2,8 +2,10 @@
 
 #include "Src/FFPlay.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
+#include "app/FamilyPictures.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
+#include "app/PlaceholderPicture.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
 #include "app/StandIns/TbsSkinDialogs.h"
@@ -45,6 +47,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
         DescribedComponent<TbsSkinSelectDirectoryDialog>(this, "bsSkinSelectDirectoryDialog2");
     FSkinDialog = DescribedComponent<TbsSelectSkinDialog>(this, "bsSelectSkinDialog1");
     DrawToolBarPictures(*this);
+    DrawFamilyPictures(*this);
+    ShowPlaceholderPicture(*this);
 }
 
 TForm1::~TForm1() {

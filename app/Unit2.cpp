@@ -1,5 +1,6 @@
 #include "app/Unit2.h"
 
+#include "app/AboutPicture.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
 #include "app/StandIns/StandInClasses.h"
@@ -26,6 +27,7 @@ void RegisterUnit2Classes() {
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
     RegisterUnit2Classes();
     ReadFormDescription(this, FormResource("Unit2"), "Unit2.dfm");
+    ShowAboutPicture(*this);
 }
 
 void TForm2::bsSkinButton1Click(TObject*) {

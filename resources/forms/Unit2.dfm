@@ -17,14 +17,12 @@ object Form2: TForm2
     Top = 64
     Caption = 'Ver:10.0.0.0'
   end
-  object bsSkinPanel1: TbsSkinPanel
+  object Image1: TImage
     Left = 24
     Top = 24
     Width = 80
     Height = 80
-    Caption = 'VOB'
-    Font.Height = -20
-    Font.Style = [fsBold]
+    Transparent = True
   end
   object bsSkinStdLabel3: TbsSkinStdLabel
     Left = 24
