@@ -32,6 +32,7 @@ struct TAVInputStream {
     // True while no output stream has chosen this stream.
     bool discard{ true };
     bool decoding_needed{ false };
+    bool decoder_open{ false };
     // Wall clock when the tables were built, for rate emulation.
     std::int64_t start{ 0 };
     // Time of the next decoded data and of the data being handled, microseconds.

@@ -12,6 +12,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <mutex>
 
 void TCustomFFmpeg::Transcode() {
@@ -86,8 +87,11 @@ void TTranscodeRun::PrepareStreams() {
         case AVMEDIA_TYPE_VIDEO:
             PrepareVideoEncoding(ost, ist);
             break;
-        case AVMEDIA_TYPE_AUDIO:
         case AVMEDIA_TYPE_SUBTITLE:
+            // Subtitle times are microseconds; 5.1 opens no encoder without a time base.
+            if (!enc->time_base.num) enc->time_base = AV_TIME_BASE_Q;
+            [[fallthrough]];
+        case AVMEDIA_TYPE_AUDIO:
             ost.encoding_needed = true;
             ist.decoding_needed = true;
             break;
@@ -237,6 +241,7 @@ void TTranscodeRun::OpenEncoders() {
             Fail(Format("Encoder (codec id %d) not found for output stream #%d.%d (%s)",
                         int(enc->codec_id), ost.file_index, ost.index, typeName),
                  true);
+        if (enc->codec_type == AVMEDIA_TYPE_SUBTITLE) TakeSubtitleHeader(ost);
         AVDictionary* options = nullptr;
         for (const auto& [name, value] : ost.Record->EncoderOptions)
             av::av_dict_set(&options, name.c_str(), value.c_str(), 0);
@@ -267,29 +272,48 @@ void TTranscodeRun::OpenEncoders() {
 }
 
 void TTranscodeRun::OpenDecoders() {
+    for (std::size_t n = 0; n < FInputStreams.size(); ++n)
+        if (FInputStreams[n]->decoding_needed) OpenDecoder(*FInputStreams[n], n);
+}
+
+void TTranscodeRun::OpenDecoder(TAVInputStream& ist, std::size_t position) {
+    if (ist.decoder_open) return;
     const auto& forced = FOwner.InputCodecs();
-    for (std::size_t n = 0; n < FInputStreams.size(); ++n) {
-        TAVInputStream& ist = *FInputStreams[n];
-        if (!ist.decoding_needed) continue;
-        AVCodecContext* dec = ist.Decoder();
-        const AVCodec* codec =
-            n < forced.size() && forced[n] ? forced[n] : av::avcodec_find_decoder(dec->codec_id);
-        const std::string typeName = MediaTypeName(dec->codec_type);
-        if (!codec)
-            Fail(Format("Decoder (codec id %d) not found for input stream #%d.%d (%s)",
-                        int(dec->codec_id), ist.file_index, ist.index, typeName),
-                 true);
-        int result = 0;
-        {
-            std::lock_guard lock(CodecLock());
-            result = av::avcodec_open2(dec, codec, nullptr);
-            if (result >= 0) AddCodecItem(FOwner.FDecoderList, ist.Record);
-        }
-        if (result < 0)
-            Fail(Format("Error while opening decoder for input stream #%d.%d (%s)", ist.file_index,
-                        ist.index, typeName),
-                 true);
+    AVCodecContext* dec = ist.Decoder();
+    const AVCodec* codec = position < forced.size() && forced[position]
+                               ? forced[position]
+                               : av::avcodec_find_decoder(dec->codec_id);
+    const std::string typeName = MediaTypeName(dec->codec_type);
+    if (!codec)
+        Fail(Format("Decoder (codec id %d) not found for input stream #%d.%d (%s)",
+                    int(dec->codec_id), ist.file_index, ist.index, typeName),
+             true);
+    int result = 0;
+    {
+        std::lock_guard lock(CodecLock());
+        result = av::avcodec_open2(dec, codec, nullptr);
+        if (result >= 0) AddCodecItem(FOwner.FDecoderList, ist.Record);
     }
+    if (result < 0)
+        Fail(Format("Error while opening decoder for input stream #%d.%d (%s)", ist.file_index,
+                    ist.index, typeName),
+             true);
+    ist.decoder_open = true;
+}
+
+void TTranscodeRun::TakeSubtitleHeader(TAVOutputStream& ost) {
+    // Text subtitle encoders open only with the style header their decoder made, so that
+    // decoder opens first.
+    TAVInputStream& ist = *FInputStreams[std::size_t(ost.source_index)];
+    OpenDecoder(ist, std::size_t(ost.source_index));
+    const AVCodecContext* dec = ist.Decoder();
+    AVCodecContext* enc = ost.Encoder();
+    if (!dec->subtitle_header || enc->subtitle_header) return;
+    enc->subtitle_header =
+        static_cast<std::uint8_t*>(av::av_mallocz(dec->subtitle_header_size + 1));
+    if (!enc->subtitle_header) throw FFmpegException("av_mallocz fail");
+    std::memcpy(enc->subtitle_header, dec->subtitle_header, std::size_t(dec->subtitle_header_size));
+    enc->subtitle_header_size = dec->subtitle_header_size;
 }
 
 void TTranscodeRun::CreateAudioOutputs() {

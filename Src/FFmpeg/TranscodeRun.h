@@ -35,6 +35,8 @@ private:
     void OpenPassLog(TAVOutputStream& ost, int position);
     void OpenEncoders();
     void OpenDecoders();
+    void OpenDecoder(TAVInputStream& ist, std::size_t position);
+    void TakeSubtitleHeader(TAVOutputStream& ost);
     void CreateAudioOutputs();
     void CreateBitstreamFilters(TAVOutputStream& ost);
     void InitInputClocks();

@@ -18,6 +18,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -510,6 +511,56 @@ TEST_F(TranscodeTest, ChaptersOfTheInputReachTheOutput) {
     const AVDictionaryEntry* title = av::av_dict_get(second->metadata, "title", nullptr, 0);
     ASSERT_TRUE(title);
     EXPECT_STREQ(title->value, "Second");
+}
+
+// Two seconds of SubRip text in Matroska: a line at 0.5 s and one at 1.2 s.
+void WriteSubtitles(const std::string& fileName) {
+    AVFormatContext* raw = nullptr;
+    ASSERT_GE(av::avformat_alloc_output_context2(&raw, nullptr, "matroska",
+                                                 FileNameToAV(fileName).c_str()),
+              0);
+    FormatContextPtr context(raw);
+    AVStream* stream = av::avformat_new_stream(raw, nullptr);
+    stream->codecpar->codec_type = AVMEDIA_TYPE_SUBTITLE;
+    stream->codecpar->codec_id = AV_CODEC_ID_SUBRIP;
+    stream->time_base = AVRational{ 1, 1000 };
+    ASSERT_GE(AVOpenIO(&raw->pb, FileNameToAV(fileName), AVIO_FLAG_WRITE, nullptr, nullptr), 0);
+    ASSERT_GE(av::avformat_write_header(raw, nullptr), 0);
+    const struct {
+        std::int64_t pts;
+        const char* text;
+    } kLines[] = { { 500, "First line" }, { 1200, "Second line" } };
+    for (const auto& line : kLines) {
+        PacketPtr packet(av::av_packet_alloc());
+        const int size = int(std::strlen(line.text));
+        av::av_new_packet(packet.get(), size);
+        std::memcpy(packet->data, line.text, std::size_t(size));
+        packet->pts = packet->dts =
+            stream->time_base.den == 1000
+                ? line.pts
+                : av::av_rescale_q(line.pts, { 1, 1000 }, stream->time_base);
+        packet->duration = av::av_rescale_q(500, { 1, 1000 }, stream->time_base);
+        packet->stream_index = 0;
+        packet->flags = AV_PKT_FLAG_KEY;
+        ASSERT_GE(av::av_interleaved_write_frame(raw, packet.get()), 0);
+    }
+    ASSERT_GE(av::av_write_trailer(raw), 0);
+    AVCloseIO(&raw->pb);
+}
+
+TEST_F(TranscodeTest, SubtitlesAreDecodedAndEncodedAgain) {
+    const std::string input = FFolder + "subtitles.mkv";
+    WriteSubtitles(input);
+    auto task = NewTask();
+    TLogCapture log;
+    Convert(*task, input, FFolder + "subtitles.ass", "scodec=ass");
+    ASSERT_FALSE(task->FatalException()) << task->FatalMessage() << Lines(log);
+    EXPECT_TRUE(task->Finished());
+    const TMediaCheck check = CheckMedia(FFolder + "subtitles.ass");
+    ASSERT_TRUE(check.Opened);
+    ASSERT_EQ(check.Streams.size(), 1u);
+    EXPECT_EQ(check.Streams[0].Codec, AV_CODEC_ID_ASS);
+    EXPECT_EQ(check.Streams[0].Packets, 2);
 }
 
 // A full disk: the file-size limit of a child process stands in for it. The child reports the
