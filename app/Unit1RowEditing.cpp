@@ -44,7 +44,8 @@ void TForm1::btnRemoveClick(TObject*) {
     if (FRunning) return;
     const int k = selected->Index();
     const int t = StrToInt(selected->SubItems().Strings(jcTaskNumber));
-    FFTasks->RemoveTask(t - 1);
+    // A start that was refused has cleared the tasks; the next start builds them anew.
+    if (t >= 1 && t <= FFTasks->TasksCount()) FFTasks->RemoveTask(t - 1);
     FJobList->Items().Delete(k);
     const int count = FJobList->Items().Count();
     for (int i = k; i < count; ++i) {
