@@ -535,10 +535,7 @@ void WriteSubtitles(const std::string& fileName) {
         const int size = int(std::strlen(line.text));
         av::av_new_packet(packet.get(), size);
         std::memcpy(packet->data, line.text, std::size_t(size));
-        packet->pts = packet->dts =
-            stream->time_base.den == 1000
-                ? line.pts
-                : av::av_rescale_q(line.pts, { 1, 1000 }, stream->time_base);
+        packet->pts = packet->dts = av::av_rescale_q(line.pts, { 1, 1000 }, stream->time_base);
         packet->duration = av::av_rescale_q(500, { 1, 1000 }, stream->time_base);
         packet->stream_index = 0;
         packet->flags = AV_PKT_FLAG_KEY;
