@@ -1,9 +1,15 @@
 #include "app/AboutPicture.h"
 #include "app/FamilyPictures.h"
 #include "app/PlaceholderPicture.h"
+#include "app/StandIns/TbsSkinComboBoxes.h"
 #include "lib/TbsPngImageList.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TCustomForm.h"
 #include "platform/gfx/TPngImage.h"
 #include "platform/rtl/Exception.h"
+#include "platform/win/Win.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -110,6 +116,76 @@ TEST(Pictures, PlaceholderAndAboutPicturesFillTheirSize) {
     // The hint text lies below the symbol, in the lower part of the drop area.
     TPngImage& placeholder = *cases[0].png;
     EXPECT_GT(Visible(placeholder, 40, 150, 518, 240), 200);
+}
+
+class FamilyPicker : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto display = std::make_unique<win::HeadlessBackend>();
+        FDisplay = display.get();
+        win::InstallBackend(std::move(display));
+        FApp = std::make_unique<TApplication>(nullptr);
+        FApp->Initialize();
+        FApp->CreateForm(FForm);
+        FForm->SetBounds(40, 30, 400, 300);
+        FPicker = new TbsSkinOfficeComboBox(FForm);
+        FPicker->SetParent(FForm);
+        FPicker->SetBounds(10, 10, 150, 24);
+        FPicker->Items().SetCommaText("VOB,Common,HD,iPhone,TV");
+        FFamilies = new TbsPngImageList(FForm);
+        TbsPngImageList formats(nullptr);
+        FillFamilyPictures(*FFamilies, formats);
+        FForm->Show();
+        Pump();
+    }
+    void TearDown() override {
+        FApp.reset();
+        Pump();
+        for (const auto& w : win::WindowSystem::Instance().AllWindows())
+            win::DestroyWindow(w->FHandle);
+        win::InstallBackend(nullptr);
+    }
+    void Pump() {
+        win::MSG msg;
+        while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
+            win::TranslateMessage(&msg);
+            win::DispatchMessage(&msg);
+        }
+    }
+
+    win::HeadlessBackend* FDisplay{ nullptr };
+    std::unique_ptr<TApplication> FApp;
+    TForm* FForm{ nullptr };
+    TbsSkinOfficeComboBox* FPicker{ nullptr };
+    TbsPngImageList* FFamilies{ nullptr };
+};
+
+TEST_F(FamilyPicker, DropDownShowsEachPositionsFamilyPicture) {
+    ShowFamilyPictures(*FPicker, *FFamilies);
+    FPicker->SetDroppedDown(true);
+    Pump();
+    TListBox& list = FPicker->DropDownList();
+    EXPECT_EQ(list.ClientHeight(), 4 * 50) << "four rows of 50 pixels";
+    const auto* native = FDisplay->Native(list.Handle());
+    ASSERT_NE(native, nullptr);
+
+    // A point of the tile left of its symbol shows the family's colour: the picture follows
+    // the FamilyCode of the position, not the position itself.
+    struct Case {
+        int position;
+        int red, green, blue;
+    };
+    const Case cases[] = { { 0, 94, 53, 177 }, { 1, 21, 101, 192 }, { 3, 52, 73, 94 } };
+    for (const Case& c : cases) {
+        const TRect row = list.ItemRect(c.position);
+        const TPoint tile =
+            list.ClientToScreen(TPoint(row.Left + 6 + 3, row.Top + (row.Height() - 32) / 2 + 12));
+        const gfx::Pixel p =
+            native->FPresented.At(tile.X - native->FBounds.left, tile.Y - native->FBounds.top);
+        EXPECT_NEAR(gfx::PixelR(p), c.red, 8) << c.position;
+        EXPECT_NEAR(gfx::PixelG(p), c.green, 8) << c.position;
+        EXPECT_NEAR(gfx::PixelB(p), c.blue, 8) << c.position;
+    }
 }
 
 } // namespace
