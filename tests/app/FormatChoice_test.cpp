@@ -202,6 +202,39 @@ TEST_F(FormatChoice, FamilyPickRunsTheChainInOrder) {
     EXPECT_TRUE(FErrors.empty());
 }
 
+TEST_F(FormatChoice, SelectingARowRestoresItsFormatAndPresetsInOrder) {
+    TListItem* first = AddRow("first.vob", true);
+    Choose(3, 8); // code 508
+    const int resolution = 2;
+    ASSERT_NE(FPresets[ppResolution]->ItemIndex(), resolution);
+    FPresets[ppResolution]->SetItemIndex(resolution);
+    const std::string digits = first->SubItems().Strings(9);
+    AddRow("second.vob", true);
+    Choose(0, 0);
+
+    RecordChain();
+    FList->SetSelected(first);
+    std::vector<std::string> operations;
+    for (const auto& call : FCalls)
+        if (call.rfind("bsSkinComboBox", 0) != 0) operations.push_back(call);
+    const std::vector<std::string> formatChange{ "bsSkinOfficeComboBox1Change", "Button18",
+                                                 "Button5", "Button6", "Button13" };
+    std::vector<std::string> expected{ "bsSkinOfficeComboBox2Change", "Button2" };
+    for (int i = 0; i < 2; ++i)
+        expected.insert(expected.end(), formatChange.begin(), formatChange.end());
+    EXPECT_EQ(operations, expected);
+    // The stored resolution differs from the default, so its picker changes last of all.
+    EXPECT_EQ(FCalls.back(), "bsSkinComboBox1Change");
+
+    EXPECT_EQ(FFamily->ItemIndex(), 3);
+    EXPECT_EQ(FFormat->ItemIndex(), 8);
+    EXPECT_EQ(FPresets[ppResolution]->ItemIndex(), resolution);
+    EXPECT_EQ(first->SubItems().Strings(9), digits);
+    EXPECT_EQ(first->SubItems().Strings(8), "408");
+    EXPECT_EQ(first->SubItems().Strings(2), "first.mp4");
+    ExpectRowMatchesPickers(*first, 508);
+}
+
 TEST_F(FormatChoice, SelectedRowFollowsEveryOfferedFormatAndPresetChoice) {
     TListItem* row = AddRow("clip.vob", true);
     for (int family = 0; family < int(FamilyPickerMap.size()); ++family) {
