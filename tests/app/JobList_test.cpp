@@ -396,3 +396,55 @@ TEST_F(JobList, RemoveMoveAndRenameKeepRowsSlotsAndTasksInStep) {
 }
 
 } // namespace
+
+TEST_F(JobList, FailedRowIsReportedWhileTheOthersFinish) {
+    SetOptions("2", 3);
+    AddThreeRows();
+    // Row 1 asks for a frame rate its encoder cannot write.
+    TStrings& cells = FList->Items()[1]->SubItems();
+    cells.SetStrings(jcFirstParameter, "mpeg1video");
+    cells.SetStrings(jcFirstParameter + 7, "15");
+    Start();
+    PumpUntil([&] { return RunEnded(); });
+    ASSERT_EQ(FMessages.size(), 1u);
+    EXPECT_EQ(FMessages[0].rfind(FApp->Title() + ": ", 0), 0u) << FMessages[0];
+    EXPECT_NE(Cell(1, jcProgress), "100%");
+    EXPECT_EQ(Cell(0, jcProgress), "100%");
+    EXPECT_EQ(Cell(2, jcProgress), "100%");
+}
+
+TEST_F(JobList, FullListRefusesOneMoreFile) {
+    for (int i = 0; i < TForm1::kMaxJobs; ++i)
+        FList->Items().Add();
+    ChooseFormat(0);
+    FDialogs->FFiles = { FFixtures->Avi };
+    Form1->btnAddClick(nullptr);
+    EXPECT_EQ(FList->Items().Count(), TForm1::kMaxJobs);
+    EXPECT_EQ(FMessages, std::vector<std::string>{ "提示: 任务列表最多只能容纳501个文件！" });
+    EXPECT_EQ(Form1->FFTasks->TasksCount(), 0);
+}
+
+TEST_F(JobList, AfterDoneActionRunsOnceTheRunHasEnded) {
+    // The completion sound is not installed beside the test program: choosing it plays nothing.
+    ASSERT_FALSE(FileExists(ProgramPath() + "sounds/ring001.wav"));
+    const std::pair<int, std::vector<std::string>> cases[] = {
+        { 0, { "xdg-open " + Form1->FileOutPutPath } },
+        { 1, { "systemctl poweroff" } },
+        { 2, {} },
+        { 3, {} },
+    };
+    ChooseFormat(0);
+    for (const auto& [action, launched] : cases) {
+        SetOptions("1", action);
+        FLaunched.clear();
+        DescribedComponent<TControl>(Form1, "bsSkinButton8")->Click();
+        EXPECT_TRUE(Enabled("btnAdd"));
+        AddFiles({ FFixtures->Avi });
+        // A cleared list starts again at task 1 and slot 0.
+        ASSERT_EQ(FList->Items().Count(), 1);
+        EXPECT_EQ(Cell(0, jcTaskNumber), "1");
+        Start();
+        PumpUntil([&] { return RunEnded(); });
+        EXPECT_EQ(FLaunched, launched) << action;
+    }
+}
