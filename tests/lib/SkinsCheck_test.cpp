@@ -88,7 +88,8 @@ TEST(SkinsCheck, ReportsEveryBrokenRule) {
           "middle strip across is empty" },
         { "tool", "combobox", "listboxname", "nolist", "combobox", "names no control record" },
         { "main", "closebutton", "command", "cmclosee", "closebutton", "is no command word" },
-        { "main", "minbutton", "skinrect", "230,4,260,26", "minbutton", "lies in no top corner" },
+        { "main", "minbutton", "skinrectinapicture", "0", "minbutton", "lies in no top corner" },
+        { "main", "FORMINFO", "captionrect", "0,0,0,0", "closebutton", "no row to stand in" },
         { "main", "FORMINFO", "righttoppoint", "200,30", "FORMINFO", "edge strip is empty" },
         { "main", "HINTWINDOW", "windowpictureindex", "7", "HINTWINDOW", "names no picture" },
     };

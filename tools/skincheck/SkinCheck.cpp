@@ -471,6 +471,10 @@ void TChecker::CheckObjects(bool frameSkin) {
             Report(o.IDName, "has no active picture for its hot and pressed faces");
         const bool capButton = dynamic_cast<const TbsDataSkinStdButton*>(&o) &&
                                !dynamic_cast<const TbsDataSkinMainMenuBarButton*>(&o);
+        if (frameSkin && capButton && o.SkinRectInAPicture && IsEmpty(FSkin.ButtonsRect) &&
+            IsEmpty(FSkin.CaptionRect))
+            Report(o.IDName, "has its faces in a picture, but captionrect and buttonsrect leave "
+                             "no row to stand in");
         if (frameSkin && capButton && !o.SkinRectInAPicture && IsEmpty(FSkin.ButtonsRect)) {
             // A caption button moves with the frame corner that holds it.
             const TRect& r = o.SkinRect;

@@ -11,13 +11,12 @@ const int kFrameWidth = 400;
 const int kFrameHeight = 300;
 const int kCaptionHeight = 30;
 const int kBorder = 4;
-// Caption buttons: their places on the frame, right to left from the close button.
 const int kCapButtonWidth = 30;
 const int kCapButtonHeight = 22;
 const int kCapButtonTop = 4;
 
-const Pixel kCaptionTop = Rgb(0x33414F);
-const Pixel kCaptionBottom = Rgb(0x27323D);
+// The caption is one flat band, so the caption buttons' faces match it wherever they stand.
+const Pixel kCaptionMiddle = Rgb(0x2D3946);
 const Pixel kFrameEdge = Rgb(0x1B232B);
 const Pixel kCaptionText = Rgb(0xF1F4F7);
 const Pixel kCaptionGlyph = Rgb(0xD5DCE3);
@@ -44,29 +43,23 @@ const TGlyphRows kFilmGlyph = { "##############", "# ## ## ## # #", "###########
                                 "##          ##", "##          ##", "##############",
                                 "# ## ## ## # #", "##############" };
 
-TRect CapButtonPlace(int fromRight) {
-    const int right = kFrameWidth - kBorder - fromRight * (kCapButtonWidth + 2);
-    return TRect(right - kCapButtonWidth, kCapButtonTop, right, kCapButtonTop + kCapButtonHeight);
-}
-
 void DrawFrame(TSkinArt& frame, const TSkinTheme& theme) {
-    frame.Fill(TRect(0, 0, kFrameWidth, kFrameHeight), kCaptionBottom);
-    frame.Gradient(TRect(0, 0, kFrameWidth, kCaptionHeight), kCaptionTop, kCaptionBottom);
+    frame.Fill(TRect(0, 0, kFrameWidth, kFrameHeight), kCaptionMiddle);
+    frame.Fill(TRect(0, 0, kFrameWidth, kCaptionHeight), kCaptionMiddle);
     frame.Fill(TRect(kBorder, kCaptionHeight, kFrameWidth - kBorder, kFrameHeight - kBorder),
                theme.Window);
     frame.Frame(TRect(0, 0, kFrameWidth, kFrameHeight), kFrameEdge);
 }
 
-// A caption button: its normal face drawn in place on the frame, its other faces in the
-// control picture.
-void CaptionButton(TSkinBuilder& b, TSkinArt& frame, const std::string& name, TbsStdCommand command,
-                   int fromRight, TGlyphRows glyph, const char* hint) {
+// A caption button with all its faces in the control picture: the frame lays the buttons out
+// in a row from the right of the caption, so a hidden button leaves no gap and no trace.
+void CaptionButton(TSkinBuilder& b, const std::string& name, TbsStdCommand command,
+                   TGlyphRows glyph, const char* hint) {
     auto& button = b.Object<TbsDataSkinStdButton>("stdbutton", name);
     button.Command = command;
     button.Hint = hint;
     button.ActivePictureIndex = b.ArtIndex();
-    button.SkinRect = CapButtonPlace(fromRight);
-    frame.Glyph(button.SkinRect, glyph, kCaptionGlyph);
+    button.SkinRectInAPicture = true;
     const bool close = command == cmClose;
     const auto face = [&](Pixel fill, Pixel ink, TGlyphRows rows) {
         const TRect r = b.Art().Place(kCapButtonWidth, kCapButtonHeight);
@@ -74,40 +67,40 @@ void CaptionButton(TSkinBuilder& b, TSkinArt& frame, const std::string& name, Tb
         b.Art().Glyph(r, rows, ink);
         return r;
     };
+    button.SkinRect = face(kCaptionMiddle, kCaptionGlyph, glyph);
     button.ActiveSkinRect = face(close ? kCloseHot : kCaptionHot, kCaptionText, glyph);
     button.DownRect = face(close ? kCloseDown : kCaptionDown, kCaptionText, glyph);
-    button.InActiveSkinRect = face(kCaptionBottom, kInactiveGlyph, glyph);
-    button.DisableSkinRect = face(kCaptionBottom, Rgb(0x5A6673), glyph);
+    button.InActiveSkinRect = face(kCaptionMiddle, kInactiveGlyph, glyph);
+    button.DisableSkinRect = face(kCaptionMiddle, Rgb(0x5A6673), glyph);
     if (command == cmMaximize) {
-        button.RestoreRect = face(kCaptionBottom, kCaptionGlyph, kRestoreGlyph);
+        button.RestoreRect = face(kCaptionMiddle, kCaptionGlyph, kRestoreGlyph);
         button.RestoreActiveRect = face(kCaptionHot, kCaptionText, kRestoreGlyph);
         button.RestoreDownRect = face(kCaptionDown, kCaptionText, kRestoreGlyph);
-        button.RestoreInActiveRect = face(kCaptionBottom, kInactiveGlyph, kRestoreGlyph);
+        button.RestoreInActiveRect = face(kCaptionMiddle, kInactiveGlyph, kRestoreGlyph);
         button.RestoreHint = "Restore";
     }
 }
 
-void FrameObjects(TSkinBuilder& b, TSkinArt& frame, const TSkinTheme& theme) {
-    CaptionButton(b, frame, "closebutton", cmClose, 0, kCloseGlyph, "Close");
-    CaptionButton(b, frame, "maxbutton", cmMaximize, 1, kMaxGlyph, "Maximize");
-    CaptionButton(b, frame, "minbutton", cmMinimize, 2, kMinGlyph, "Minimize");
-    // The about box has a roll-up button where the main window has its minimize button.
-    CaptionButton(b, frame, "rollupbutton", cmRollUp, 2, kRollUpGlyph, "Roll up");
+void FrameObjects(TSkinBuilder& b, const TSkinTheme& theme) {
+    CaptionButton(b, "closebutton", cmClose, kCloseGlyph, "Close");
+    CaptionButton(b, "maxbutton", cmMaximize, kMaxGlyph, "Maximize");
+    CaptionButton(b, "minbutton", cmMinimize, kMinGlyph, "Minimize");
+    CaptionButton(b, "rollupbutton", cmRollUp, kRollUpGlyph, "Roll up");
 
     auto& sys = b.Object<TbsDataSkinStdButton>("stdbutton", "sysmenubutton");
     sys.Command = cmSysMenu;
     sys.ActivePictureIndex = b.ArtIndex();
-    sys.SkinRect = TRect(8, 7, 24, 23);
-    frame.Glyph(sys.SkinRect, kFilmGlyph, Rgb(0x5AA0F0));
-    sys.ActiveSkinRect = b.Art().Place(16, 16);
-    b.Art().Fill(sys.ActiveSkinRect, kCaptionHot);
-    b.Art().Glyph(sys.ActiveSkinRect, kFilmGlyph, Rgb(0x7DB6F5));
-    sys.DownRect = b.Art().Place(16, 16);
-    b.Art().Fill(sys.DownRect, kCaptionDown);
-    b.Art().Glyph(sys.DownRect, kFilmGlyph, Rgb(0x5AA0F0));
-    sys.InActiveSkinRect = b.Art().Place(16, 16);
-    b.Art().Fill(sys.InActiveSkinRect, kCaptionBottom);
-    b.Art().Glyph(sys.InActiveSkinRect, kFilmGlyph, kInactiveGlyph);
+    sys.SkinRectInAPicture = true;
+    const auto sysFace = [&](Pixel fill, Pixel ink) {
+        const TRect r = b.Art().Place(16, 16);
+        b.Art().Fill(r, fill);
+        b.Art().Glyph(r, kFilmGlyph, ink);
+        return r;
+    };
+    sys.SkinRect = sysFace(kCaptionMiddle, Rgb(0x5AA0F0));
+    sys.ActiveSkinRect = sysFace(kCaptionHot, Rgb(0x7DB6F5));
+    sys.DownRect = sysFace(kCaptionDown, Rgb(0x5AA0F0));
+    sys.InActiveSkinRect = sysFace(kCaptionMiddle, kInactiveGlyph);
     sys.DisableSkinRect = sys.InActiveSkinRect;
 
     auto& caption = b.Object<TbsDataSkinCaption>("caption", "caption");
@@ -401,12 +394,12 @@ void BuildMainSkin(TbsSkinData& skin) {
     skin.SkinAuthor = "vobconv";
     skin.SkinComments = "Frames, menus, hints, dialogs and controls";
 
-    TSkinArt frame(kFrameWidth, kCaptionBottom);
+    TSkinArt frame(kFrameWidth, kCaptionMiddle);
     frame.Place(kFrameWidth, kFrameHeight);
     DrawFrame(frame, theme);
     TSkinArt controls(256, theme.Window);
     TSkinBuilder b(skin, controls, 0, theme);
-    FrameObjects(b, frame, theme);
+    FrameObjects(b, theme);
     MenuObjects(b, theme);
     Controls(b, theme);
 
@@ -415,7 +408,10 @@ void BuildMainSkin(TbsSkinData& skin) {
     skin.RTPoint = TPoint(kFrameWidth - 110, kCaptionHeight);
     skin.LBPoint = TPoint(200, kFrameHeight - kBorder);
     skin.RBPoint = TPoint(kFrameWidth - 110, kFrameHeight - kBorder);
-    skin.CaptionRect = TRect(30, 0, 200, kCaptionHeight);
+    // The caption buttons stand in a row from the right of this rectangle, the system-menu
+    // button at its left.
+    skin.CaptionRect =
+        TRect(6, kCapButtonTop, kFrameWidth - kBorder - 2, kCapButtonTop + kCapButtonHeight);
     skin.BorderW = kBorder;
     skin.LeftStretch = skin.RightStretch = skin.TopStretch = skin.BottomStretch = true;
     skin.StretchEffect = true;
