@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -61,6 +62,34 @@ TEST(SkinsCheck, ProgramSkinsAreTheGeneratorsOutput) {
                                                    std::filesystem::directory_iterator())))
             << name;
     }
+}
+
+// The tool's exit status says whether the skin is sound; its output names each broken rule.
+TEST(SkinsCheck, ToolExitsNonZeroAndPrintsTheBrokenRules) {
+    TScratchSkinFolder scratch;
+    Generate(scratch.Path());
+    {
+        TMemIniFile ini(scratch.Path() + "tool/skin.ini");
+        ini.WriteString("button", "pictureindex", "3");
+        ini.WriteString("listbox", "vscrollbarname", "none");
+        ini.UpdateFile();
+    }
+    const auto run = [](const std::string& folder, std::string& output) {
+        FILE* pipe = ::popen((std::string(VC_SKINCHECK) + " '" + folder + "'").c_str(), "r");
+        if (!pipe) return -1;
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            output += buffer;
+        const int status = ::pclose(pipe);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    std::string sound;
+    EXPECT_EQ(run(scratch.Path() + "main", sound), 0);
+    EXPECT_EQ(sound, "");
+    std::string broken;
+    EXPECT_EQ(run(scratch.Path() + "tool", broken), 1);
+    EXPECT_EQ(broken, "button: pictureindex=3 names no picture\n"
+                      "listbox: vscrollbarname=none names no control record\n");
 }
 
 TEST(SkinsCheck, ReportsEveryBrokenRule) {

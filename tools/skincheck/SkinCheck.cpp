@@ -400,8 +400,8 @@ void TChecker::CheckRects(const std::string& where, const TFaces& faces, const T
     for (const auto& [key, rect] : faces) {
         if (IsEmpty(rect)) continue;
         if (!picture) {
-            Report(where, std::string(key) + " has no picture to lie in");
-            continue;
+            Report(where, std::string(key) + " and the faces after it have no picture to lie in");
+            return;
         }
         if (!Inside(rect, picture->Width(), picture->Height()))
             Report(where, std::string(key) + "=" + Text(rect) + " lies outside " + pictureName +
@@ -451,7 +451,9 @@ void TChecker::CheckControls() {
             CheckPictureIndex(c.IDName, "bgpictureindex", p->BGPictureIndex);
         if (auto* t = dynamic_cast<const TbsDataSkinTabControl*>(&c))
             CheckPictureIndex(c.IDName, "bgpictureindex", t->BGPictureIndex);
-        CheckRects(c.IDName, PictureRects(c), Picture(c.PictureIndex), "its picture");
+        // A picture index that names no picture is reported once, not again for each face.
+        if (c.PictureIndex == -1 || Picture(c.PictureIndex))
+            CheckRects(c.IDName, PictureRects(c), Picture(c.PictureIndex), "its picture");
         if (auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(&c))
             CheckGuidePoints(*custom);
     }
@@ -463,8 +465,9 @@ void TChecker::CheckObjects(bool frameSkin) {
         const TbsDataSkinObject& o = *record;
         CheckPictureIndex(o.IDName, "activepictureindex", o.ActivePictureIndex);
         CheckPictureIndex(o.IDName, "activemaskpictureindex", o.ActiveMaskPictureIndex);
-        CheckRects(o.IDName, ActivePictureRects(o), Picture(o.ActivePictureIndex),
-                   "its active picture");
+        if (o.ActivePictureIndex == -1 || Picture(o.ActivePictureIndex))
+            CheckRects(o.IDName, ActivePictureRects(o), Picture(o.ActivePictureIndex),
+                       "its active picture");
         if (!o.SkinRectInAPicture)
             CheckRects(o.IDName, { { "skinrect", o.SkinRect } }, main, "the frame picture");
         if (dynamic_cast<const TbsDataSkinStdButton*>(&o) && o.ActivePictureIndex == -1)
