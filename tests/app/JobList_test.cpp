@@ -233,6 +233,10 @@ TEST_F(JobList, PauseHoldsTheRunAndResumeFinishesIt) {
     EXPECT_FALSE(Enabled("bsSkinButton11"));
     EXPECT_TRUE(Enabled("bsSkinButton10"));
     EXPECT_FALSE(RunEnded());
+    // Rows stay where their tasks report progress.
+    FList->SetItemIndex(1);
+    DescribedComponent<TControl>(Form1, "bsSkinButton3")->Click();
+    EXPECT_EQ(FList->Items()[1]->Caption(), FFixtures->Mp4);
     DescribedComponent<TControl>(Form1, "bsSkinButton12")->Click();
     EXPECT_TRUE(Enabled("bsSkinButton11"));
     EXPECT_FALSE(Enabled("bsSkinButton12"));
