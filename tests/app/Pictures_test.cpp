@@ -1,18 +1,15 @@
+#include "HeadlessFormTest.h"
 #include "app/AboutPicture.h"
 #include "app/FamilyPictures.h"
 #include "app/PlaceholderPicture.h"
 #include "app/StandIns/TbsSkinComboBoxes.h"
 #include "lib/TbsPngImageList.h"
-#include "platform/forms/TApplication.h"
-#include "platform/forms/TCustomForm.h"
 #include "platform/gfx/TPngImage.h"
 #include "platform/rtl/Exception.h"
-#include "platform/win/Win.h"
-#include "platform/win/WindowSystem.h"
-#include "platform/win/headless/HeadlessBackend.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -118,16 +115,10 @@ TEST(Pictures, PlaceholderAndAboutPicturesFillTheirSize) {
     EXPECT_GT(Visible(placeholder, 40, 150, 518, 240), 200);
 }
 
-class FamilyPicker : public ::testing::Test {
+class FamilyPicker : public HeadlessFormTest {
 protected:
     void SetUp() override {
-        auto display = std::make_unique<win::HeadlessBackend>();
-        FDisplay = display.get();
-        win::InstallBackend(std::move(display));
-        FApp = std::make_unique<TApplication>(nullptr);
-        FApp->Initialize();
-        FApp->CreateForm(FForm);
-        FForm->SetBounds(40, 30, 400, 300);
+        HeadlessFormTest::SetUp();
         FPicker = new TbsSkinOfficeComboBox(FForm);
         FPicker->SetParent(FForm);
         FPicker->SetBounds(10, 10, 150, 24);
@@ -135,27 +126,9 @@ protected:
         FFamilies = new TbsPngImageList(FForm);
         TbsPngImageList formats(nullptr);
         FillFamilyPictures(*FFamilies, formats);
-        FForm->Show();
         Pump();
-    }
-    void TearDown() override {
-        FApp.reset();
-        Pump();
-        for (const auto& w : win::WindowSystem::Instance().AllWindows())
-            win::DestroyWindow(w->FHandle);
-        win::InstallBackend(nullptr);
-    }
-    void Pump() {
-        win::MSG msg;
-        while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
-            win::TranslateMessage(&msg);
-            win::DispatchMessage(&msg);
-        }
     }
 
-    win::HeadlessBackend* FDisplay{ nullptr };
-    std::unique_ptr<TApplication> FApp;
-    TForm* FForm{ nullptr };
     TbsSkinOfficeComboBox* FPicker{ nullptr };
     TbsPngImageList* FFamilies{ nullptr };
 };
