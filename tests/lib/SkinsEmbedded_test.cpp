@@ -1,6 +1,8 @@
 #include "lib/TbsCompressedSkinList.h"
 #include "lib/TbsCompressedStoredSkin.h"
 #include "lib/TbsSkinData.h"
+#include "lib/bsSkinDataClasses.h"
+#include "platform/forms/TFormReader.h"
 #include "platform/rtl/TMemoryStream.h"
 #include "resources/skins/EmbeddedSkins.h"
 
@@ -59,5 +61,32 @@ TEST(SkinsEmbedded, SkinListItemsCarryTheBlocks) {
         skin.FormsToNotify = [] { return TbsSkinMessageForms{}; };
         skin.LoadCompressedStoredSkin(list.Skins().Items(0)->Skin());
         ExpectLoaded(skin, e);
+    }
+}
+
+TEST(SkinsEmbedded, AFormDescriptionCarriesTheSkins) {
+    RegisterSkinDataClasses();
+    for (const TEmbedded& e : kSkins) {
+        const std::string text = "object Holder: TComponent\n"
+                                 "  object bsSkinData1: TbsSkinData\n"
+                                 "    SkinList = bsCompressedSkinList1\n"
+                                 "  end\n"
+                                 "  object bsCompressedSkinList1: TbsCompressedSkinList\n"
+                                 "    Skins = " +
+                                 EmbeddedSkinItemsText(e.Block(), e.Name) +
+                                 "\n"
+                                 "  end\n"
+                                 "end\n";
+        TComponent holder(nullptr);
+        ReadFormDescription(&holder, text, "holder.dfm");
+        auto* list =
+            dynamic_cast<TbsCompressedSkinList*>(holder.FindComponent("bsCompressedSkinList1"));
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->Skins().Count(), 1) << e.Name;
+        EXPECT_EQ(list->Skins().Items(0)->Name(), e.Name);
+        auto* skin = dynamic_cast<TbsSkinData*>(holder.FindComponent("bsSkinData1"));
+        ASSERT_NE(skin, nullptr);
+        // Linking the list while the description is read loads its first skin.
+        ExpectLoaded(*skin, e);
     }
 }
