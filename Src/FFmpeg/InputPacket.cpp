@@ -178,10 +178,10 @@ void TTranscodeRun::DrainEncoders(int position) {
             break;
         case AVMEDIA_TYPE_VIDEO:
             if (owner.Graph && owner.Graph->Built() && owner.Graph->PushEnd() >= 0)
-                while (owner.Graph->Pull(*FScratch)) {
-                    const std::int64_t pts = FScratch->pts;
-                    EncodeVideoFrame(*ost, *FInputStreams[std::size_t(position)], *FScratch, pts);
-                    av::av_frame_unref(FScratch.get());
+                while (owner.Graph->Pull(*FFiltered)) {
+                    const std::int64_t pts = FFiltered->pts;
+                    EncodeVideoFrame(*ost, *FInputStreams[std::size_t(position)], *FFiltered, pts);
+                    av::av_frame_unref(FFiltered.get());
                 }
             SendVideoFrame(owner, nullptr);
             owner.encoder_drained = true;

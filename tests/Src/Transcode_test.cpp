@@ -179,6 +179,37 @@ TEST_F(TranscodeTest, EveryContainerConvertsAndPlaysToTheEnd) {
     }
 }
 
+// Cropping and scaling through the scaler, or through a filter chain when one is given.
+TEST_F(TranscodeTest, CropScaleAndFiltersShapeThePicture) {
+    struct Case {
+        const char* options;
+        int width;
+        int height;
+    };
+    const Case kCases[] = {
+        { "s=80x60", 80, 60 },
+        { "croptop=20;cropbottom=20", 160, 80 },
+        { "cropleft=40;s=64x64", 64, 64 },
+        { "vf=scale=96:72", 96, 72 },
+        { "croptop=40;vf=pad=160:120:0:20", 160, 120 },
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.options);
+        auto task = NewTask();
+        const std::string output = FFolder + "shaped.avi";
+        Convert(*task, fixtures::Standard().Vob, output,
+                std::string("an=1;vcodec=mpeg4;") + c.options);
+        ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+        const TMediaCheck check = CheckMedia(output);
+        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        ASSERT_TRUE(video);
+        EXPECT_EQ(video->Width, c.width);
+        EXPECT_EQ(video->Height, c.height);
+        EXPECT_EQ(video->Decoded, 50);
+        EXPECT_EQ(video->DecodeErrors, 0);
+    }
+}
+
 TEST_F(TranscodeTest, StreamCopyKeepsEveryPacketAndTheDuration) {
     const auto& fixtures = fixtures::Standard();
     auto task = NewTask();
