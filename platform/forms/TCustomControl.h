@@ -1,8 +1,9 @@
 #pragma once
+#include "platform/forms/TControlCanvas.h"
 #include "platform/forms/TWinControl.h"
-#include "platform/gfx/TCanvas.h"
 
-// A windowed control that draws itself on its Canvas in Paint.
+// A windowed control that draws itself on its Canvas in Paint. The canvas carries the
+// control's font and may be used outside Paint too, to measure or to draw at once.
 class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner);
@@ -12,9 +13,11 @@ public:
 
     TCanvas& Canvas() { return FCanvas; }
 
+    void WndProc(TMessage& message) override;
+
 protected:
     void PaintWindow(win::HDC dc) override;
     virtual void Paint() {}
 
-    TCanvas FCanvas;
+    TControlCanvas FCanvas;
 };

@@ -1,4 +1,5 @@
 #include "platform/forms/TWinControl.h"
+#include "platform/forms/TControlCanvas.h"
 #include "platform/forms/TScreen.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/GdiHandle.h"
@@ -99,6 +100,7 @@ void TWinControl::MainWndProc(TMessage& message) {
         // The event loop's handler shows it; the window keeps running.
         HandleException();
     }
+    TControlCanvas::FreeDeviceContexts();
 }
 
 HWND TWinControl::Handle() {
