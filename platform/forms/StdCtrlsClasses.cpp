@@ -10,6 +10,7 @@
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TPanel.h"
 #include "platform/forms/TRadioButton.h"
+#include "platform/gfx/Utf8.h"
 #include <mutex>
 
 namespace {
@@ -101,6 +102,16 @@ void RegisterEdit(TClassRegistry& r) {
         c, "BorderStyle",
         Enum(&TEdit::SetBorderStyle,
              TNames<TFormBorderStyle>{ { "bsNone", bsNone }, { "bsSingle", bsSingle } }));
+    r.RegisterProperty(
+        c, "CharCase",
+        Enum(&TEdit::SetCharCase, TNames<TEditCharCase>{ { "ecNormal", ecNormal },
+                                                         { "ecUpperCase", ecUpperCase },
+                                                         { "ecLowerCase", ecLowerCase } }));
+    r.RegisterProperty(c, "PasswordChar",
+                       [](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
+                           const std::u32string chars = gfx::DecodeUtf8(StringOf(v));
+                           Target<TEdit>(o)->SetPasswordChar(chars.empty() ? 0 : chars[0]);
+                       });
     r.RegisterProperty(c, "OnChange", Event(&TEdit::OnChange));
 }
 

@@ -1,4 +1,5 @@
 #include "platform/forms/TEdit.h"
+#include "platform/forms/EditMessages.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/win/Input.h"
@@ -64,6 +65,7 @@ void TEdit::SetSelStart(int value) {
 void TEdit::SetSelLength(int value) {
     const int start = SelStart();
     FText.Select(start, start + std::max(value, 0));
+    FUndo.BreakRun();
     ScrollToCaret();
     Invalidate();
 }
@@ -73,24 +75,28 @@ std::string TEdit::SelText() const {
 }
 
 void TEdit::SetSelText(const std::string& value) {
-    std::u32string inserted = gfx::DecodeUtf8(value);
+    std::u32string inserted = ApplyCharCase(gfx::DecodeUtf8(value));
     const int room = FText.Room(FMaxLength);
     if (int(inserted.size()) > room) inserted.resize(room);
+    // A replacement by code cannot be taken back, as in the native edit.
+    FUndo.Clear();
     Replace(inserted);
 }
 
 void TEdit::SelectAll() {
     FText.SelectAll();
+    FUndo.BreakRun();
     ScrollToCaret();
     Invalidate();
 }
 
 void TEdit::CopyToClipboard() {
-    if (SelLength() > 0) SetClipboardText(SelText());
+    // A masked text never leaves the field.
+    if (SelLength() > 0 && !FPasswordChar) SetClipboardText(SelText());
 }
 
 void TEdit::CutToClipboard() {
-    if (FReadOnly || SelLength() == 0) return;
+    if (FReadOnly || FPasswordChar || SelLength() == 0) return;
     CopyToClipboard();
     UserReplace({});
 }
@@ -101,6 +107,12 @@ void TEdit::PasteFromClipboard() {
     const auto end = pasted.find_first_of(U"\r\n");
     if (end != std::u32string::npos) pasted.resize(end);
     UserReplace(pasted);
+}
+
+void TEdit::Undo() {
+    if (FReadOnly || !FUndo.Undo(FText)) return;
+    TextChanged();
+    FModified = true;
 }
 
 void TEdit::SetMaxLength(int value) {
@@ -119,18 +131,85 @@ void TEdit::SetBorderStyle(TFormBorderStyle value) {
     Invalidate();
 }
 
-int TEdit::Margin() const {
-    return (FBorderStyle == bsSingle ? kEdge : 0) + 1;
+void TEdit::SetPasswordChar(char32_t value) {
+    if (FPasswordChar == value) return;
+    FPasswordChar = value;
+    ScrollToCaret();
+    Invalidate();
 }
 
-void TEdit::UserReplace(const std::u32string& inserted) {
+void TEdit::SetCharCase(TEditCharCase value) {
+    if (FCharCase == value) return;
+    FCharCase = value;
+    const std::string converted = gfx::EncodeUtf8(ApplyCharCase(FText.Chars()));
+    if (converted != Text()) SetText(converted);
+}
+
+std::u32string TEdit::ApplyCharCase(std::u32string chars) const {
+    for (char32_t& ch : chars) {
+        if (FCharCase == ecUpperCase && ch >= U'a' && ch <= U'z') ch -= U'a' - U'A';
+        if (FCharCase == ecLowerCase && ch >= U'A' && ch <= U'Z') ch += U'a' - U'A';
+    }
+    return chars;
+}
+
+std::u32string TEdit::DisplayChars() const {
+    if (!FPasswordChar) return FText.Chars();
+    return std::u32string(FText.Chars().size(), FPasswordChar);
+}
+
+TRect TEdit::FormatRect() const {
+    if (FFormatRect) return *FFormatRect;
+    TRect r = ClientRect();
+    if (FBorderStyle == bsSingle) {
+        r.Left += kEdge;
+        r.Top += kEdge;
+        r.Right = std::max(r.Left, r.Right - kEdge);
+        r.Bottom = std::max(r.Top, r.Bottom - kEdge);
+    }
+    return r;
+}
+
+TRect TEdit::TextArea() const {
+    TRect r = FormatRect();
+    r.Left += FLeftMargin;
+    r.Right = std::max(r.Left, r.Right - FRightMargin);
+    return r;
+}
+
+void TEdit::SetMargins(unsigned which, int left, int right) {
+    if (which == EC_USEFONTINFO) {
+        FLeftMargin = FRightMargin = kDefaultMargin;
+    } else {
+        if (which & EC_LEFTMARGIN)
+            FLeftMargin = left == int(EC_USEFONTINFO) ? kDefaultMargin : left;
+        if (which & EC_RIGHTMARGIN)
+            FRightMargin = right == int(EC_USEFONTINFO) ? kDefaultMargin : right;
+    }
+    ScrollToCaret();
+    Invalidate();
+}
+
+void TEdit::SetFormatRect(const RECT* rect) {
+    if (rect)
+        FFormatRect = TRect(*rect);
+    else
+        FFormatRect.reset();
+    ScrollToCaret();
+}
+
+void TEdit::UserReplace(const std::u32string& inserted, bool typed) {
     if (FReadOnly) return;
-    std::u32string text = inserted;
+    std::u32string text = ApplyCharCase(inserted);
     const int room = FText.Room(FMaxLength);
     if (int(text.size()) > room) text.resize(room);
     // Nothing would change but the selection vanishing: a full field refuses the key.
     if (text.empty() && !inserted.empty()) return;
+    // Deleting nothing is no change to take back.
+    if (text.empty() && SelLength() == 0) return;
+    FUndo.BeforeChange(FText, typed);
     Replace(text);
+    FUndo.AfterChange(FText, typed);
     FModified = true;
 }
 
@@ -154,6 +233,7 @@ void TEdit::TextChanged() {
 
 void TEdit::MoveCaret(int position, bool extend) {
     FText.MoveCaret(position, extend);
+    FUndo.BreakRun();
     ScrollToCaret();
     Invalidate();
 }
@@ -169,8 +249,16 @@ void TEdit::WndProc(TMessage& message) {
         return;
     case CM_TEXTCHANGED:
         if (!FOwnChange) {
-            // Text from code replaces everything and puts the caret at the start.
-            FText.Assign(gfx::DecodeUtf8(Text()));
+            // Text from code replaces everything, puts the caret at the start and can no
+            // longer be taken back.
+            FText.Assign(ApplyCharCase(gfx::DecodeUtf8(Text())));
+            const std::string shown = gfx::EncodeUtf8(FText.Chars());
+            if (shown != Text()) {
+                TControl::FText = shown;
+                if (HandleAllocated()) SetWindowText(FHandle, shown.c_str());
+            }
+            FUndo.Clear();
+            FModified = false;
             FScroll = 0;
             Invalidate();
         }
@@ -183,6 +271,10 @@ void TEdit::WndProc(TMessage& message) {
     case CM_ENABLEDCHANGED:
         Invalidate();
         break;
+    case WM_SIZE:
+        TCustomControl::WndProc(message);
+        ScrollToCaret();
+        return;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
         FSelecting = false;
@@ -194,11 +286,117 @@ void TEdit::WndProc(TMessage& message) {
 }
 
 void TEdit::DefaultHandler(TMessage& message) {
-    if (message.Msg == WM_CHAR) {
+    switch (message.Msg) {
+    case WM_CHAR:
         TypeChar(char32_t(message.WParam));
+        return;
+    case WM_CUT:
+        CutToClipboard();
+        return;
+    case WM_COPY:
+        CopyToClipboard();
+        return;
+    case WM_PASTE:
+        PasteFromClipboard();
+        return;
+    case WM_CLEAR:
+        UserReplace({});
+        return;
+    case WM_UNDO:
+    case EM_UNDO:
+        message.Result = CanUndo() && !FReadOnly;
+        Undo();
+        return;
+    default:
+        break;
+    }
+    if (message.Msg >= EM_GETSEL && message.Msg <= EM_GETMARGINS) {
+        message.Result = EditMessage(message);
         return;
     }
     TCustomControl::DefaultHandler(message);
+}
+
+LRESULT TEdit::EditMessage(TMessage& message) {
+    const int w = int(message.WParam);
+    switch (message.Msg) {
+    case EM_GETSEL:
+        return MAKELPARAM(UINT(SelStart()), UINT(SelStart() + SelLength()));
+    case EM_SETSEL:
+        // -1 as the start removes the selection, leaving the caret where it is.
+        if (w == -1)
+            FText.Select(FText.Caret(), FText.Caret());
+        else
+            FText.Select(w, int(message.LParam) == -1 ? FText.Length() : int(message.LParam));
+        FUndo.BreakRun();
+        ScrollToCaret();
+        Invalidate();
+        return 0;
+    case EM_REPLACESEL: {
+        const char* text = reinterpret_cast<const char*>(message.LParam);
+        std::u32string inserted = gfx::DecodeUtf8(text ? text : "");
+        const auto end = inserted.find_first_of(U"\r\n");
+        if (end != std::u32string::npos) inserted.resize(end);
+        if (w) {
+            FUndo.BeforeChange(FText, false);
+            inserted = ApplyCharCase(std::move(inserted));
+            Replace(inserted);
+            FUndo.AfterChange(FText, false);
+        } else {
+            SetSelText(gfx::EncodeUtf8(inserted));
+        }
+        return 0;
+    }
+    case EM_SCROLLCARET:
+        ScrollToCaret();
+        Invalidate();
+        return 0;
+    case EM_GETMODIFY:
+        return FModified;
+    case EM_SETMODIFY:
+        FModified = w != 0;
+        return 0;
+    case EM_LIMITTEXT:
+        SetMaxLength(w);
+        return 0;
+    case EM_SETREADONLY:
+        SetReadOnly(w != 0);
+        return TRUE;
+    case EM_CANUNDO:
+        return CanUndo();
+    case EM_EMPTYUNDOBUFFER:
+        ClearUndo();
+        return 0;
+    case EM_SETPASSWORDCHAR:
+        SetPasswordChar(char32_t(unsigned(w)));
+        return 0;
+    case EM_GETPASSWORDCHAR:
+        return LRESULT(FPasswordChar);
+    case EM_SETMARGINS:
+        SetMargins(unsigned(w), LOWORD(UINT_PTR(message.LParam)), HIWORD(UINT_PTR(message.LParam)));
+        return 0;
+    case EM_GETMARGINS:
+        return MAKELPARAM(UINT(FLeftMargin), UINT(FRightMargin));
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+        SetFormatRect(reinterpret_cast<const RECT*>(message.LParam));
+        if (message.Msg == EM_SETRECT) Invalidate();
+        return 0;
+    case EM_GETRECT:
+        if (auto* out = reinterpret_cast<RECT*>(message.LParam)) *out = FormatRect();
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void TEdit::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    params.Style |= ES_AUTOHSCROLL;
+    if (FPasswordChar) params.Style |= ES_PASSWORD;
+    if (FCharCase == ecUpperCase) params.Style |= ES_UPPERCASE;
+    if (FCharCase == ecLowerCase) params.Style |= ES_LOWERCASE;
+    if (FReadOnly) params.Style |= ES_READONLY;
 }
 
 void TEdit::TypeChar(char32_t ch) {
@@ -210,7 +408,7 @@ void TEdit::TypeChar(char32_t ch) {
     }
     // Control characters (Ctrl+letter, Enter, Escape, Tab) are not text.
     if (ch < 0x20 || ch == 0x7F) return;
-    UserReplace(std::u32string(1, ch));
+    UserReplace(std::u32string(1, ch), true);
 }
 
 void TEdit::KeyDown(unsigned short& key, TShiftState shift) {
@@ -248,6 +446,12 @@ void TEdit::KeyDown(unsigned short& key, TShiftState shift) {
     case 'A':
         if (ctrl) SelectAll();
         break;
+    case 'Z':
+        if (ctrl) Undo();
+        break;
+    case VK_BACK:
+        if (shift.Contains(ssAlt)) Undo();
+        break;
     case 'C':
         if (ctrl) CopyToClipboard();
         break;
@@ -278,14 +482,16 @@ void TEdit::MouseMove(TShiftState shift, int x, int y) {
 
 int TEdit::TextX(int position) {
     TMeasureCanvas measure(FFont);
-    return measure.Width(gfx::EncodeUtf8(std::u32string_view(FText.Chars()).substr(0, position)));
+    const std::u32string shown = DisplayChars();
+    return measure.Width(gfx::EncodeUtf8(std::u32string_view(shown).substr(0, position)));
 }
 
 int TEdit::PositionAt(int x) {
-    const int target = x - Margin() + FScroll;
+    const int target = x - TextArea().Left + FScroll;
     TMeasureCanvas measure(FFont);
     int previous = 0;
-    const std::u32string_view chars = FText.Chars();
+    const std::u32string shown = DisplayChars();
+    const std::u32string_view chars = shown;
     for (int i = 1; i <= int(chars.size()); ++i) {
         const int next = measure.Width(gfx::EncodeUtf8(chars.substr(0, i)));
         if (target < (previous + next) / 2) return i - 1;
@@ -295,7 +501,7 @@ int TEdit::PositionAt(int x) {
 }
 
 void TEdit::ScrollToCaret() {
-    const int visible = std::max(1, ClientWidth() - 2 * Margin());
+    const int visible = std::max(1, TextArea().Width());
     const int x = TextX(FText.Caret());
     if (x - FScroll > visible) FScroll = x - visible;
     if (x < FScroll) FScroll = x;
@@ -314,13 +520,19 @@ void TEdit::Paint() {
     FCanvas.FillRect(inner);
     FCanvas.SetFont(FFont);
     if (!Enabled()) FCanvas.Font().SetColor(clGrayText);
+    const TRect format = FormatRect();
     const int saved = SaveDC(FCanvas.Handle());
     IntersectClipRect(FCanvas.Handle(), inner.Left, inner.Top, inner.Right, inner.Bottom);
+    IntersectClipRect(FCanvas.Handle(), format.Left, format.Top, format.Right, format.Bottom);
 
-    const std::string text = gfx::EncodeUtf8(FText.Chars());
+    const std::u32string shown = DisplayChars();
+    const std::string text = gfx::EncodeUtf8(shown);
     const int textHeight = FCanvas.TextHeight("0");
-    const int y = inner.Top + std::max(0, (inner.Height() - textHeight) / 2);
-    const int x0 = Margin() - FScroll;
+    // The plain field centres its line; a rectangle set by an owner holds the line at its top,
+    // where the owner's frame expects it.
+    const int y =
+        FFormatRect ? format.Top : format.Top + std::max(0, (format.Height() - textHeight) / 2);
+    const int x0 = TextArea().Left - FScroll;
     FCanvas.Brush().SetStyle(bsClear);
     FCanvas.TextOut(x0, y, text);
     if (SelLength() > 0 && Focused()) {
@@ -329,7 +541,9 @@ void TEdit::Paint() {
         FCanvas.Brush().SetStyle(bsSolid);
         FCanvas.Brush().SetColor(clHighlight);
         FCanvas.Font().SetColor(clHighlightText);
-        FCanvas.TextRect(TRect(left, y, right, y + textHeight), left, y, SelText());
+        FCanvas.TextRect(
+            TRect(left, y, right, y + textHeight), left, y,
+            gfx::EncodeUtf8(std::u32string_view(shown).substr(SelStart(), SelLength())));
         FCanvas.Font().SetColor(FFont.Color());
     }
     if (Focused()) {

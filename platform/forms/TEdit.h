@@ -2,11 +2,18 @@
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TEditText.h"
+#include "platform/forms/TEditUndo.h"
+#include <optional>
 #include <string>
 
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
 // A one-line text field: a caret and a selection counted in characters, typing, the keyboard
-// and mouse moves of the caret, the clipboard, a length limit and a read-only mode. OnChange
-// fires after every change of the text, by the user or by code.
+// and mouse moves of the caret, the clipboard, one level of undo, a length limit, a read-only
+// mode, a password character and a letter case. The text sits in a formatting rectangle (by
+// default the inside of the border) less a left and a right margin; owners that draw their own
+// frame around it move both with the EM_ messages. OnChange fires after every change of the
+// text, by the user or by code.
 class TEdit : public TCustomControl {
 public:
     explicit TEdit(TComponent* owner);
@@ -29,6 +36,10 @@ public:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
+    bool CanUndo() const { return FUndo.CanUndo(); }
+    // Takes back the last change; a second Undo brings it back.
+    void Undo();
+    void ClearUndo() { FUndo.Clear(); }
 
     // The most characters the user may enter; 0 means no limit. Text set by code is kept whole.
     int MaxLength() const { return FMaxLength; }
@@ -40,6 +51,12 @@ public:
     void SetBorderStyle(TFormBorderStyle value);
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
+    // Shown in place of every character when not 0; the text then cannot be copied or cut.
+    char32_t PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(char32_t value);
+    // Letters typed or set are converted; characters beyond ASCII stay as they are.
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase value);
 
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
@@ -47,6 +64,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    void CreateParams(TCreateParams& params) override;
     void Paint() override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -54,9 +72,19 @@ protected:
     virtual void Change();
 
 private:
-    // Edits made by the user: replaces the selection unless read-only, honouring MaxLength.
-    void UserReplace(const std::u32string& inserted);
+    // A pixel of air between the text and the formatting rectangle's sides.
+    static constexpr int kDefaultMargin = 1;
+
+    win::LRESULT EditMessage(TMessage& message);
+    // Edits made by the user: replaces the selection unless read-only, honouring MaxLength;
+    // typed marks one character typed at the caret, which joins the typing before it in undo.
+    void UserReplace(const std::u32string& inserted, bool typed = false);
     void Replace(const std::u32string& inserted);
+    std::u32string ApplyCharCase(std::u32string chars) const;
+    // What is drawn: the text, or the password character in place of each of its characters.
+    std::u32string DisplayChars() const;
+    void SetMargins(unsigned which, int left, int right);
+    void SetFormatRect(const win::RECT* rect);
     void MoveCaret(int position, bool extend);
     void TypeChar(char32_t ch);
     // The character boundary nearest to x (client coordinates).
@@ -65,10 +93,18 @@ private:
     int TextX(int position);
     void ScrollToCaret();
     void TextChanged();
-    // From the control's edge to where the text starts.
-    int Margin() const;
+    // The formatting rectangle: set by the owner, or the inside of the border.
+    TRect FormatRect() const;
+    // Where the text lies: the formatting rectangle less the margins.
+    TRect TextArea() const;
 
     TEditText FText;
+    TEditUndo FUndo;
+    std::optional<TRect> FFormatRect;
+    int FLeftMargin{ kDefaultMargin };
+    int FRightMargin{ kDefaultMargin };
+    char32_t FPasswordChar{ 0 };
+    TEditCharCase FCharCase{ ecNormal };
     int FScroll{ 0 };
     int FMaxLength{ 0 };
     bool FReadOnly{ false };

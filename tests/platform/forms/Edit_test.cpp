@@ -1,10 +1,13 @@
 #include "FormsTestSupport.h"
+#include "platform/forms/EditMessages.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TEdit.h"
 #include "platform/win/Input.h"
 #include "platform/win/Win.h"
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace formstest {
 namespace {
@@ -47,6 +50,39 @@ protected:
         Pump();
     }
     TPoint At(int x, int y) { return FEdit->ClientToScreen(TPoint(x, y)); }
+    LRESULT Send(UINT msg, WPARAM w = 0, LPARAM l = 0) {
+        return SendMessage(FEdit->Handle(), msg, w, l);
+    }
+    void ClickAt(int x, int y) {
+        const TPoint p = At(x, y);
+        FDisplay->Click(p.X, p.Y);
+        Pump();
+    }
+    // The edit's pixels on screen, row by row.
+    std::vector<gfx::Pixel> Shot() {
+        Pump();
+        const gfx::Surface s = FDisplay->ComposeScreen();
+        std::vector<gfx::Pixel> pixels;
+        for (int y = 0; y < FEdit->Height(); ++y)
+            for (int x = 0; x < FEdit->Width(); ++x) {
+                const TPoint p = At(x, y);
+                pixels.push_back(s.At(p.X, p.Y));
+            }
+        return pixels;
+    }
+    // Dark (text) pixels of the edit's screen image between client columns from and to.
+    int DarkPixels(int from, int to) {
+        Pump();
+        const gfx::Surface s = FDisplay->ComposeScreen();
+        int dark = 0;
+        for (int y = 3; y < FEdit->Height() - 3; ++y)
+            for (int x = from; x < to; ++x) {
+                const TPoint p = At(x, y);
+                const gfx::Pixel px = s.At(p.X, p.Y);
+                if (gfx::PixelR(px) + gfx::PixelG(px) + gfx::PixelB(px) < 200) ++dark;
+            }
+        return dark;
+    }
 
     std::unique_ptr<TApplication> FApp;
     TForm* FForm{ nullptr };
@@ -196,6 +232,164 @@ TEST_F(Edit, DrawsItsTextAndSelectionInsideASunkenEdge) {
     const gfx::Pixel bare = plain.At(corner.X, corner.Y);
     EXPECT_EQ(RGB(gfx::PixelR(bare), gfx::PixelG(bare), gfx::PixelB(bare)), ColorToRGB(clWindow));
     EXPECT_THROW(FEdit->SetBorderStyle(bsDialog), EInvalidOperation);
+}
+
+TEST_F(Edit, UndoTakesBackTheLastChangeAndASecondUndoRedoesIt) {
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        const char* after;
+    };
+    const Case kCases[] = {
+        { "a typing run is one change", [&] { Type("xyz"); }, "hello xyzworld" },
+        { "backspace", [&] { Key(VK_BACK); }, "helloworld" },
+        { "delete", [&] { Key(VK_DELETE); }, "hello orld" },
+        { "paste",
+          [&] {
+              SetClipboardText("big ");
+              Key('V', { VK_CONTROL });
+          },
+          "hello big world" },
+        { "cut of a selection",
+          [&] {
+              Key(VK_END, { VK_SHIFT });
+              Key('X', { VK_CONTROL });
+          },
+          "hello " },
+        { "replacement that can be undone", [&] { Send(EM_REPLACESEL, TRUE, LPARAM("new ")); },
+          "hello new world" },
+    };
+    for (const Case& c : kCases) {
+        FEdit->SetText("");
+        FEdit->SetText("hello world");
+        EXPECT_FALSE(FEdit->CanUndo()) << c.name << ": text set by code cannot be undone";
+        Send(EM_SETSEL, 6, 6);
+        c.change();
+        EXPECT_EQ(FEdit->Text(), c.after) << c.name;
+        EXPECT_EQ(Send(EM_CANUNDO), TRUE) << c.name;
+        Key('Z', { VK_CONTROL });
+        EXPECT_EQ(FEdit->Text(), "hello world") << c.name;
+        Send(WM_UNDO);
+        EXPECT_EQ(FEdit->Text(), c.after) << c.name << ": undo of the undo";
+        Send(EM_UNDO);
+        EXPECT_EQ(FEdit->Text(), "hello world") << c.name;
+    }
+}
+
+TEST_F(Edit, UndoKeepsOneLevelAndIsRefusedWhenEmptiedOrReadOnly) {
+    Type("ab");
+    Key(VK_LEFT);
+    Type("c"); // a caret move ends the typing run
+    EXPECT_EQ(FEdit->Text(), "acb");
+    FEdit->Undo();
+    EXPECT_EQ(FEdit->Text(), "ab") << "only the last change is taken back";
+    EXPECT_EQ(FEdit->SelStart(), 1) << "the caret returns to where the change began";
+
+    FEdit->SetReadOnly(true);
+    Key('Z', { VK_CONTROL });
+    EXPECT_EQ(Send(WM_UNDO), FALSE);
+    EXPECT_EQ(FEdit->Text(), "ab");
+    FEdit->SetReadOnly(false);
+
+    Send(EM_EMPTYUNDOBUFFER);
+    EXPECT_EQ(Send(EM_CANUNDO), FALSE);
+    const int before = FChanges;
+    Key('Z', { VK_CONTROL });
+    EXPECT_EQ(FEdit->Text(), "ab");
+    EXPECT_EQ(FChanges, before);
+
+    Send(EM_SETSEL, 0, -1);
+    Send(EM_REPLACESEL, FALSE, LPARAM("code"));
+    EXPECT_EQ(FEdit->Text(), "code");
+    EXPECT_FALSE(FEdit->CanUndo()) << "a replacement marked final cannot be undone";
+}
+
+TEST_F(Edit, PasswordCharMasksTheTextAndKeepsItOffTheClipboard) {
+    EXPECT_EQ(Send(EM_GETPASSWORDCHAR), 0);
+    Send(EM_SETPASSWORDCHAR, '*');
+    EXPECT_EQ(Send(EM_GETPASSWORDCHAR), '*');
+    EXPECT_EQ(FEdit->PasswordChar(), U'*');
+    Type("il1.");
+    EXPECT_EQ(FEdit->Text(), "il1.");
+    const std::vector<gfx::Pixel> masked = Shot();
+
+    SetClipboardText("before");
+    Key('A', { VK_CONTROL });
+    Key('C', { VK_CONTROL });
+    Key('X', { VK_CONTROL });
+    Key(VK_DELETE, { VK_SHIFT });
+    Send(WM_COPY);
+    Send(WM_CUT);
+    EXPECT_EQ(GetClipboardText(), "before");
+    EXPECT_EQ(FEdit->Text(), "il1.");
+
+    Key(VK_END);
+    FEdit->SetPasswordChar(0);
+    FEdit->SetText("****");
+    FEdit->SetSelStart(4);
+    EXPECT_EQ(Shot(), masked) << "the masked text is drawn as its password characters";
+}
+
+TEST_F(Edit, CharCaseConvertsAsciiLettersTypedAndSet) {
+    struct Case {
+        TEditCharCase charCase;
+        const char* typed;
+        const char* set;
+        const char* shown;
+    };
+    const Case kCases[] = {
+        { ecUpperCase, "ab中é", "Mixed ä", "AB中éMIXED ä" },
+        { ecLowerCase, "AB中É", "MiXED Ä", "ab中Émixed Ä" },
+        { ecNormal, "aB", "Cd", "aBCd" },
+    };
+    for (const Case& c : kCases) {
+        FEdit->SetCharCase(c.charCase);
+        FEdit->SetText("");
+        Type(c.typed);
+        const std::string typed = FEdit->Text();
+        FEdit->SetText(c.set);
+        EXPECT_EQ(typed + FEdit->Text(), c.shown) << c.typed;
+    }
+    FEdit->SetCharCase(ecNormal);
+    FEdit->SetText("Mixed");
+    FEdit->SetCharCase(ecUpperCase);
+    EXPECT_EQ(FEdit->Text(), "MIXED") << "the text there is converted too";
+}
+
+TEST_F(Edit, MarginsAndFormattingRectanglePlaceTheTextAndTheHits) {
+    EXPECT_EQ(Send(EM_GETMARGINS), MAKELPARAM(1, 1));
+    RECT rect{};
+    Send(EM_GETRECT, 0, LPARAM(&rect));
+    EXPECT_EQ(TRect(rect), TRect(2, 2, 198, 22)) << "inside the sunken edge";
+
+    FEdit->SetText("WWWW");
+    const int plainLeft = DarkPixels(2, 40);
+    EXPECT_GT(plainLeft, 0);
+
+    RECT format{ 60, 0, 190, 24 };
+    Send(EM_SETRECT, 0, LPARAM(&format));
+    Send(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(4, 0));
+    EXPECT_EQ(Send(EM_GETMARGINS), MAKELPARAM(4, 0));
+    Send(EM_GETRECT, 0, LPARAM(&rect));
+    EXPECT_EQ(TRect(rect), TRect(format));
+    EXPECT_EQ(DarkPixels(2, 60), 0) << "nothing is drawn left of the rectangle";
+    EXPECT_GT(DarkPixels(64, 190), 0);
+
+    ClickAt(40, 12);
+    EXPECT_EQ(FEdit->SelStart(), 0) << "a click left of the text puts the caret at its start";
+    ClickAt(65, 12);
+    EXPECT_EQ(FEdit->SelStart(), 0);
+    ClickAt(64 + FEdit->Canvas().TextWidth("WW"), 12);
+    EXPECT_EQ(FEdit->SelStart(), 2) << "hits are counted from the rectangle and margin";
+
+    Send(EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(10, 99));
+    EXPECT_EQ(Send(EM_GETMARGINS), MAKELPARAM(10, 0)) << "only the flagged margin changes";
+    Send(EM_SETMARGINS, EC_USEFONTINFO, 0);
+    EXPECT_EQ(Send(EM_GETMARGINS), MAKELPARAM(1, 1));
+    Send(EM_SETRECTNP, 0, 0);
+    Send(EM_GETRECT, 0, LPARAM(&rect));
+    EXPECT_EQ(TRect(rect), TRect(2, 2, 198, 22)) << "no rectangle restores the default";
+    EXPECT_EQ(DarkPixels(2, 40), plainLeft);
 }
 
 } // namespace

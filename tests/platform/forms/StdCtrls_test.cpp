@@ -259,6 +259,11 @@ TEST_F(StdCtrls, FormDescriptionsMakeTheControls) {
     ReadOnly = True
     BorderStyle = bsNone
   end
+  object Secret: TEdit
+    CharCase = ecUpperCase
+    PasswordChar = '*'
+    Text = 'pin'
+  end
 end
 )",
                         "Form1.dfm");
@@ -275,6 +280,10 @@ end
     EXPECT_EQ(name->MaxLength(), 64);
     EXPECT_TRUE(name->ReadOnly());
     EXPECT_EQ(name->BorderStyle(), bsNone);
+    auto* secret = DescribedComponent<TEdit>(form, "Secret");
+    EXPECT_EQ(secret->CharCase(), ecUpperCase);
+    EXPECT_EQ(secret->PasswordChar(), U'*');
+    EXPECT_EQ(secret->Text(), "PIN");
 }
 
 } // namespace
