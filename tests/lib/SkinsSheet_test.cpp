@@ -2,6 +2,7 @@
 // one, with the engine's own image builders, into one picture in the build folder for review.
 #include "lib/TbsSkinData.h"
 #include "lib/bsImageBuilders.h"
+#include "lib/bsSkinObjectRecords.h"
 #include "lib/bsSkinPanelRecords.h"
 #include "lib/bsSkinTabViewRecords.h"
 #include "platform/gfx/PngCodec.h"
@@ -73,6 +74,51 @@ void ExpectSameCorners(const std::string& label, const gfx::Surface& design,
         << label;
 }
 
+// The grown frame as a window shows it: the caption buttons in their row from the right of
+// the caption rectangle, the system-menu button at its left and a caption with Chinese text.
+void DressFrame(TbsSkinData& skin, TBitmap& frame, int dw) {
+    const TRect area(skin.CaptionRect.Left, skin.CaptionRect.Top, skin.CaptionRect.Right + dw,
+                     skin.CaptionRect.Bottom);
+    int right = area.Right;
+    int left = area.Left;
+    const auto face = [&](const char* name) -> std::pair<TbsDataSkinObject*, TBitmap*> {
+        const int i = skin.GetIndex(name);
+        if (i < 0) return { nullptr, nullptr };
+        auto* o = skin.ObjectList[std::size_t(i)].get();
+        if (!o->SkinRectInAPicture || o->ActivePictureIndex < 0) return { nullptr, nullptr };
+        return { o, skin.FActivePictures[std::size_t(o->ActivePictureIndex)].get() };
+    };
+    for (const char* name : { "closebutton", "maxbutton", "minbutton" }) {
+        const auto [o, picture] = face(name);
+        if (!o) continue;
+        const int w = o->SkinRect.Right - o->SkinRect.Left;
+        const int h = o->SkinRect.Bottom - o->SkinRect.Top;
+        frame.Canvas().CopyRect(TRect(right - w, area.Top, right, area.Top + h), picture->Canvas(),
+                                o->SkinRect);
+        right -= w + skin.ButtonsOffset;
+    }
+    if (const auto [o, picture] = face("sysmenubutton"); o) {
+        const int w = o->SkinRect.Right - o->SkinRect.Left;
+        const int h = o->SkinRect.Bottom - o->SkinRect.Top;
+        const int top = area.Top + (area.Bottom - area.Top) / 2 - h / 2;
+        frame.Canvas().CopyRect(TRect(left, top, left + w, top + h), picture->Canvas(),
+                                o->SkinRect);
+        left += w + 6;
+    }
+    const int i = skin.GetIndex("caption");
+    if (i < 0) return;
+    const auto* caption =
+        dynamic_cast<const TbsDataSkinCaption*>(skin.ObjectList[std::size_t(i)].get());
+    if (!caption) return;
+    TCanvas& canvas = frame.Canvas();
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Font().SetName(caption->FontName);
+    canvas.Font().SetHeight(caption->FontHeight);
+    canvas.Font().SetStyle(caption->FontStyle);
+    canvas.Font().SetColor(caption->ActiveFontColor);
+    canvas.TextOut(left, area.Top + 3, "苇川视频转换器 - Video Converter");
+}
+
 std::vector<TSheetItem> Items(TbsSkinData& skin, const std::string& skinName) {
     std::vector<TSheetItem> items;
     if (!skin.FPicture.Empty()) {
@@ -89,6 +135,7 @@ std::vector<TSheetItem> Items(TbsSkinData& skin, const std::string& skinName) {
             TRect(0, 0, skin.FPicture.Width(), skin.FPicture.Height()), skin.FPicture.Width() + dw,
             skin.FPicture.Height() + dh, true, skin.LeftStretch, skin.TopStretch, skin.RightStretch,
             skin.BottomStretch, skin.StretchEffect, skin.StretchType);
+        DressFrame(skin, frame, dw);
         items.push_back({ skinName + " frame", { skin.FPicture.ToSurface(), frame.ToSurface() } });
     }
     for (const auto& record : skin.ObjectList) {
