@@ -2,6 +2,7 @@
 // one, with the engine's own image builders, into one picture in the build folder for review.
 #include "lib/TbsSkinData.h"
 #include "lib/bsImageBuilders.h"
+#include "lib/bsSkinListRecords.h"
 #include "lib/bsSkinObjectRecords.h"
 #include "lib/bsSkinPanelRecords.h"
 #include "lib/bsSkinTabViewRecords.h"
@@ -176,6 +177,17 @@ std::vector<TSheetItem> Items(TbsSkinData& skin, const std::string& skinName) {
                        k->ActiveCheckImageRect,    k->ActiveUnCheckImageRect,
                        k->UnEnabledCheckImageRect, k->UnEnabledUnCheckImageRect,
                        k->GrayedCheckImageRect,    k->ActiveGrayedCheckImageRect };
+        if (auto* t = dynamic_cast<const TbsDataSkinTabControl*>(record.get()))
+            states = { t->TabRect, t->ActiveTabRect, t->FocusTabRect, t->MouseInTabRect };
+        if (auto* l = dynamic_cast<const TbsDataSkinSlider*>(record.get()))
+            states = { l->HThumbRect, l->VRulerRect };
+        if (auto* b = dynamic_cast<const TbsDataSkinScrollBarControl*>(record.get()))
+            states = { b->ThumbRect, b->ActiveThumbRect, b->DownThumbRect };
+        if (auto* b = dynamic_cast<const TbsDataSkinComboBox*>(record.get()))
+            states = { b->ActiveSkinRect, b->ActiveButtonRect, b->DownButtonRect,
+                       b->UnEnabledButtonRect };
+        if (auto* b = dynamic_cast<const TbsDataSkinListBox*>(record.get()))
+            states = { b->SItemRect, b->ActiveItemRect, b->FocusItemRect };
         for (const TRect& state : states)
             if (state.Right > state.Left && state.Bottom > state.Top)
                 item.Faces.push_back(Cut(picture, state));

@@ -312,9 +312,14 @@ void Controls(TSkinBuilder& b, const TSkinTheme& theme) {
     tab.ClRect = TRect(2, 2, 46, 46);
     tab.StretchEffect = true;
     tab.LeftStretch = tab.TopStretch = tab.RightStretch = tab.BottomStretch = true;
+    // Tabs are rounded at the top only: their bottom rows run straight into the page.
     const auto tabFace = [&](Pixel top, Pixel bottom, Pixel border) {
         const TRect r = b.Art().Place(48, 24);
         b.Art().Face(r, TFaceLook{ top, bottom, border, window, 3 });
+        const TRect foot(r.Left, r.Bottom - 4, r.Right, r.Bottom);
+        b.Art().Fill(foot, bottom);
+        b.Art().Fill(TRect(foot.Left, foot.Top, foot.Left + 1, foot.Bottom), border);
+        b.Art().Fill(TRect(foot.Right - 1, foot.Top, foot.Right, foot.Bottom), border);
         return r;
     };
     tab.TabRect = tabFace(Rgb(0xEEF1F4), Rgb(0xE3E8ED), theme.Border);
