@@ -83,6 +83,11 @@ TEST(SkinsCheck, ToolExitsNonZeroAndPrintsTheBrokenRules) {
         const int status = ::pclose(pipe);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
+    {
+        TMemIniFile ini(scratch.Path() + "main/skin.ini");
+        ini.WriteString("VERSION", "skincomments", "Slate - frames, menus");
+        ini.UpdateFile();
+    }
     std::string sound;
     EXPECT_EQ(run(scratch.Path() + "main", sound), 0);
     EXPECT_EQ(sound, "");

@@ -329,8 +329,11 @@ void TChecker::CheckRawIni(const TMemIniFile& ini) {
         ini.ReadSection(sections[s], keys);
         for (int k = 0; k < keys.Count(); ++k) {
             const std::string value = ini.ReadString(sections[s], keys[k], "");
-            // Rectangles and points are comma lists; the reader drops their minus signs.
-            if (value.find(',') != std::string::npos && value.find('-') != std::string::npos)
+            // Rectangles and points are comma lists of numbers; the reader drops their minus
+            // signs. Texts with commas and dashes are no coordinates.
+            const bool numbers = value.find_first_not_of("0123456789,- ") == std::string::npos;
+            if (numbers && value.find(',') != std::string::npos &&
+                value.find('-') != std::string::npos)
                 Report(sections[s], keys[k] + "=" + value + " has a negative coordinate");
         }
     }
