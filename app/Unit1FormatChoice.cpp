@@ -1,4 +1,3 @@
-#include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/FormatCatalogue.h"
 #include "app/JobListText.h"
 #include "app/PresetCatalogue.h"
@@ -157,7 +156,7 @@ void TForm1::WritePresetsToRow(TListItem& row) {
 void TForm1::Button18Click(TObject*) {
     // While tasks run every picker stays locked: a choice would change a row whose task is
     // already converting with other values.
-    const bool running = FFTasks && FFTasks->Working();
+    const bool running = FRunning || FStopping;
     for (int p = 0; p < PresetPickerCount; ++p)
         PresetPicker(static_cast<TPresetPicker>(p))->Items().Clear();
     for (int p = 0; p < PresetPickerCount; ++p)

@@ -1,3 +1,4 @@
+#include "app/Dialogs.h"
 #include "app/FormatCatalogue.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
@@ -12,10 +13,14 @@
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FileSystem.h"
+#include "platform/rtl/MainThread.h"
+#include "platform/shell/ShellExecute.h"
 #include "platform/win/Win.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
+#include "tests/fixtures/MediaWriter.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -31,6 +36,25 @@ constexpr std::array<const char*, PresetPickerCount> kPresetNames{
 // Value cell of each preset picker, in TPresetPicker order.
 constexpr std::array<int, PresetPickerCount> kValueCells{ 15, 16, 18, 20, 17, 19 };
 
+// Answers the open dialog with a prepared file.
+class TScriptedDialogs : public IDialogs {
+public:
+    bool SelectFolder(const std::string&, std::string&) override { return false; }
+    bool OpenFiles(const std::string&, const std::string&, bool,
+                   std::vector<std::string>& files) override {
+        files = { FFile };
+        return !FFile.empty();
+    }
+    bool SelectSkin(int, int&) override { return false; }
+    std::string FFile;
+};
+
+// Opens nothing: the run's after-done action must not reach the desktop.
+class TSilentLauncher : public TShellLauncher {
+public:
+    bool Launch(const std::vector<std::string>&) override { return true; }
+};
+
 // The program started headless in a temporary program folder, its format pickers and the
 // operations they run recorded in the order they run.
 class FormatChoice : public ::testing::Test {
@@ -41,6 +65,10 @@ protected:
         setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
         ForceDirectories(FRoot + "settings");
         InstallBackend(std::make_unique<HeadlessBackend>());
+        auto dialogs = std::make_unique<TScriptedDialogs>();
+        FDialogs = dialogs.get();
+        FPreviousDialogs = SetDialogs(std::move(dialogs));
+        FPreviousLauncher = SetShellLauncher(std::make_unique<TSilentLauncher>());
         FApp = std::make_unique<TApplication>(nullptr);
         FApp->OnException = [this](TObject*, const std::exception& e) {
             FErrors.push_back(e.what());
@@ -59,6 +87,8 @@ protected:
         for (const auto& w : WindowSystem::Instance().AllWindows())
             DestroyWindow(w->FHandle);
         InstallBackend(nullptr);
+        SetDialogs(std::move(FPreviousDialogs));
+        SetShellLauncher(std::move(FPreviousLauncher));
         unsetenv(kSettingsFolderVariable);
         unsetenv(kDataRootVariable);
         std::filesystem::remove_all(FRoot);
@@ -142,6 +172,9 @@ protected:
     std::vector<std::string> FErrors;
     std::vector<std::string> FCalls;
     std::vector<std::pair<TNotifyEvent*, TNotifyEvent>> FRecorded;
+    TScriptedDialogs* FDialogs{ nullptr };
+    std::unique_ptr<IDialogs> FPreviousDialogs;
+    std::unique_ptr<TShellLauncher> FPreviousLauncher;
     TbsSkinOfficeComboBox* FFamily{ nullptr };
     TbsSkinOfficeComboBox* FFormat{ nullptr };
     TbsSkinListView* FList{ nullptr };
@@ -257,6 +290,41 @@ TEST_F(FormatChoice, SelectedRowFollowsEveryOfferedFormatAndPresetChoice) {
     EXPECT_EQ(PresetIndexesOf(row->SubItems().Strings(9))[ppResolution], last);
     ExpectRowMatchesPickers(*row, 100);
     EXPECT_TRUE(FErrors.empty());
+}
+
+TEST_F(FormatChoice, PresetPickersStayLockedWhileTasksRun) {
+    fixtures::MediaSpec spec;
+    spec.Format = "matroska";
+    spec.Extension = ".mkv";
+    spec.VideoCodec = "mpeg4";
+    spec.AudioCodec = "mp2";
+    spec.Width = 96;
+    spec.Height = 64;
+    spec.Seconds = 10;
+    fixtures::WriteMedia(FRoot + "in.mkv", spec);
+    Choose(1, 0); // a format whose six pickers are all usable when idle
+    FDialogs->FFile = FRoot + "in.mkv";
+    Form1->btnAddClick(nullptr);
+    ASSERT_EQ(FList->Items().Count(), 1);
+    TListItem* row = FList->Items().Item(0);
+
+    Main("bsSkinButton2")->Click();  // start
+    Main("bsSkinButton11")->Click(); // pause
+    // Selecting the row mid-run refills the pickers for its format; they stay locked.
+    FList->ClearSelection();
+    FList->SetSelected(row);
+    for (int p = 0; p < PresetPickerCount; ++p)
+        EXPECT_FALSE(FPresets[p]->Enabled()) << kPresetNames[p];
+    Main("bsSkinButton10")->Click(); // stop
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (!Main("bsSkinButton8")->Enabled()) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "watchdog";
+        CheckSynchronize(20);
+    }
+    FList->ClearSelection();
+    FList->SetSelected(row);
+    for (int p = 0; p < PresetPickerCount; ++p)
+        EXPECT_TRUE(FPresets[p]->Enabled()) << kPresetNames[p];
 }
 
 TEST_F(FormatChoice, OutputNamesAvoidFilesOnDiskAndNamesOfOtherRows) {
