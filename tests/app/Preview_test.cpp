@@ -6,6 +6,7 @@
 #include "app/StandIns/TbsSkinListView.h"
 #include "app/Unit1.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TCheckBox.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TLabel.h"
@@ -244,6 +245,31 @@ TEST_F(Preview, PlayPauseStopAndMuteButtons) {
     EXPECT_FALSE(FPlayer->Mute());
     EXPECT_FALSE(Main("bsSkinButton20")->Visible());
     EXPECT_TRUE(Main("bsSkinButton16")->Visible());
+}
+
+TEST_F(Preview, PlayingKeepsTheWindowOnTopWhenAskedAndTheEndRewindsAndWaits) {
+    Main<TCheckBox>("chkStayOnTop")->SetChecked(true);
+    OpenPaused(FClip);
+    EXPECT_EQ(Form1->FormStyle(), fsNormal);
+    Form1->bsSkinButton13Click(nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return LogCount("Resume") == 1; }));
+    EXPECT_EQ(Form1->FormStyle(), fsStayOnTop);
+
+    const int pauses = LogCount("Pause");
+    ASSERT_TRUE(WaitUntil([&] { return LogCount("End") >= 1 && LogCount("Pause") > pauses; }))
+        << ::testing::PrintToString(Log()) << ::testing::PrintToString(FPositions);
+    const auto log = Log();
+    EXPECT_LT(std::find(log.begin(), log.end(), "End"),
+              std::find(log.rbegin(), log.rend(), "Pause").base());
+    EXPECT_EQ(Form1->FormStyle(), fsNormal);
+    EXPECT_TRUE(FPlayer->Paused());
+    // Playing again starts from the beginning.
+    FPositions.clear();
+    Form1->bsSkinButton13Click(nullptr);
+    EXPECT_TRUE(WaitUntil([&] {
+        return std::any_of(FPositions.begin(), FPositions.end(),
+                           [](int64_t pts) { return pts >= 0 && pts < 500000; });
+    })) << ::testing::PrintToString(FPositions);
 }
 
 TEST_F(Preview, ReleasingTheSliderSeeksToItsShareOfTheDurationAndPlays) {
