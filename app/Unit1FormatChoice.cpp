@@ -37,6 +37,15 @@ std::string Cell(const TListItem& row, int cell) {
     return cell < cells.Count() ? cells.Strings(cell) : std::string();
 }
 
+// The output names the rows hold, but that of one row.
+std::vector<std::string> HeldNames(TListView& list, const TListItem* except) {
+    std::vector<std::string> held;
+    for (int i = 0; i < list.Items().Count(); ++i)
+        if (list.Items().Item(i) != except)
+            held.push_back(Cell(*list.Items().Item(i), kOutputNameCell));
+    return held;
+}
+
 // The file-name part of a path, after its last separator.
 std::string NamePart(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -129,11 +138,8 @@ void TForm1::bsSkinOfficeComboBox1Change(TObject*) {
     Run("Button13");
     // A name another row holds would make two conversions write one file.
     const std::string name = WithExtension(NamePart(Cell(*row, kOutputNameCell)), ext);
-    std::vector<std::string> held;
-    for (int i = 0; i < FJobList->Items().Count(); ++i)
-        if (FJobList->Items().Item(i) != row)
-            held.push_back(Cell(*FJobList->Items().Item(i), kOutputNameCell));
-    SetCell(*row, kOutputNameCell, UniqueOutputName(FileOutPutPath, name, held, true));
+    SetCell(*row, kOutputNameCell,
+            UniqueOutputName(FileOutPutPath, name, HeldNames(*FJobList, row), true));
     SetCell(*row, kPickerCodeCell, IntToStr(PickerCodeOf(FormatPickerPositions())));
     // The row keeps what the pickers show, whether or not a picker raised its change.
     WritePresetsToRow(*row);
@@ -195,13 +201,11 @@ void TForm1::Button5Click(TObject*) {
         const bool overwrite =
             Form5 &&
             DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox3")->Checked();
-        std::vector<std::string> held;
-        for (int i = 0; i < FJobList->Items().Count(); ++i)
-            held.push_back(Cell(*FJobList->Items().Item(i), kOutputNameCell));
         const std::string name = WithExtension(NamePart(Video_AddFileName), entry->Ext);
-        Video_OutPutFileName = folder + "/" + UniqueOutputName(folder, name, held, overwrite);
+        Video_OutPutFileName =
+            folder + "/" + UniqueOutputName(folder, name, HeldNames(*FJobList, nullptr), overwrite);
     }
-    // A format without parameters has no output name: the folder alone is no file.
+    // A format without parameters gets no output name: the folder alone is no file.
     if (!row) return;
     const auto cells = ParameterCells(Video_Parameters);
     for (int i = 0; i < ParameterCellCount; ++i)
