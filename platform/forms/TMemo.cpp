@@ -64,6 +64,7 @@ void TMemo::SetSelStart(int value) {
 
 void TMemo::SetSelLength(int value) {
     FBuffer.Select(FBuffer.SelStart(), FBuffer.SelStart() + std::max(value, 0));
+    FUndo.BreakRun();
     ScrollToCaret();
     Invalidate();
 }
@@ -78,6 +79,7 @@ void TMemo::SetSelText(const std::string& value) {
 
 void TMemo::SelectAll() {
     FBuffer.SelectAll();
+    FUndo.BreakRun();
     Invalidate();
 }
 
@@ -104,6 +106,14 @@ void TMemo::PasteFromClipboard() {
         }
     }
     UserReplace(clean);
+}
+
+void TMemo::Undo() {
+    if (FReadOnly || !FUndo.Undo(FBuffer)) return;
+    TControl::FText = gfx::EncodeUtf8(FBuffer.Chars());
+    FColumnX = -1;
+    TextChanged();
+    FModified = true;
 }
 
 TPoint TMemo::CaretPos() const {
@@ -173,14 +183,18 @@ std::string TMemo::LineText(int line) const {
     return gfx::EncodeUtf8(std::u32string_view(FBuffer.Chars()).substr(start, LineLength(line)));
 }
 
-void TMemo::UserReplace(std::u32string_view inserted) {
+void TMemo::UserReplace(std::u32string_view inserted, bool typed) {
     if (FReadOnly) return;
     std::u32string_view text = inserted;
     const int room = FBuffer.Room(FMaxLength);
     if (int(text.size()) > room) text = text.substr(0, room);
     // A full memo refuses the key rather than just dropping the selection.
     if (text.empty() && !inserted.empty()) return;
-    Replace(text);
+    // Deleting nothing is no change to take back.
+    if (text.empty() && FBuffer.SelLength() == 0) return;
+    FUndo.BeforeChange(FBuffer, typed);
+    ReplaceText(text);
+    FUndo.AfterChange(FBuffer, typed);
     FModified = true;
 }
 
@@ -197,6 +211,11 @@ std::size_t TMemo::ByteOffset(int position, std::size_t from, int fromPosition) 
 }
 
 void TMemo::Replace(std::u32string_view inserted) {
+    FUndo.Clear();
+    ReplaceText(inserted);
+}
+
+void TMemo::ReplaceText(std::u32string_view inserted) {
     // Only the replaced bytes change, so a long log grows without being encoded again.
     const int start = FBuffer.SelStart();
     const std::size_t from = ByteOffset(start, 0, 0);
@@ -227,6 +246,7 @@ void TMemo::Change() {
 
 void TMemo::MoveCaret(int position, bool extend, bool keepColumn) {
     FBuffer.MoveCaret(position, extend);
+    FUndo.BreakRun();
     if (!keepColumn) FColumnX = -1;
     ScrollToCaret();
     Invalidate();
@@ -465,6 +485,7 @@ void TMemo::WndProc(TMessage& message) {
             FBuffer.Assign(gfx::DecodeUtf8(Text()));
             // Bytes that are no UTF-8 read as replacement characters from here on.
             TControl::FText = gfx::EncodeUtf8(FBuffer.Chars());
+            FUndo.Clear();
             FTopRow = FScrollX = 0;
             Relayout();
         }
@@ -489,6 +510,10 @@ void TMemo::WndProc(TMessage& message) {
         return;
     case WM_CLEAR:
         if (!FReadOnly) UserReplace({});
+        return;
+    case WM_UNDO:
+        message.Result = CanUndo() && !FReadOnly;
+        Undo();
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -536,13 +561,30 @@ LRESULT TMemo::EditMessage(TMessage& message) {
             FBuffer.Select(FBuffer.Caret(), FBuffer.Caret());
         else
             FBuffer.Select(w, int(message.LParam) == -1 ? FBuffer.Length() : int(message.LParam));
+        FUndo.BreakRun();
         Invalidate();
         return 0;
     case EM_REPLACESEL: {
         const char* text = reinterpret_cast<const char*>(message.LParam);
-        Replace(gfx::DecodeUtf8(text ? text : ""));
+        const std::u32string inserted = gfx::DecodeUtf8(text ? text : "");
+        if (w) {
+            FUndo.BeforeChange(FBuffer, false);
+            ReplaceText(inserted);
+            FUndo.AfterChange(FBuffer, false);
+        } else {
+            Replace(inserted);
+        }
         return 0;
     }
+    case EM_CANUNDO:
+        return CanUndo();
+    case EM_UNDO:
+        message.Result = CanUndo() && !FReadOnly;
+        Undo();
+        return message.Result;
+    case EM_EMPTYUNDOBUFFER:
+        ClearUndo();
+        return 0;
     case EM_SCROLLCARET:
         ScrollToCaret();
         return 0;
@@ -593,15 +635,15 @@ void TMemo::TypeChar(char32_t ch) {
         return;
     }
     if (ch == U'\r' || ch == U'\n') {
-        if (FWantReturns) UserReplace(U"\n");
+        if (FWantReturns) UserReplace(U"\n", true);
         return;
     }
     if (ch == U'\t') {
-        if (FWantTabs) UserReplace(U"\t");
+        if (FWantTabs) UserReplace(U"\t", true);
         return;
     }
     if (ch < 0x20 || ch == 0x7F) return;
-    UserReplace(std::u32string(1, ch));
+    UserReplace(std::u32string(1, ch), true);
 }
 
 void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
@@ -658,6 +700,9 @@ void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
         break;
     case 'A':
         if (ctrl) SelectAll();
+        break;
+    case 'Z':
+        if (ctrl) Undo();
         break;
     case 'C':
         if (ctrl) CopyToClipboard();

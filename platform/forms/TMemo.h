@@ -3,6 +3,7 @@
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TEditText.h"
+#include "platform/forms/TEditUndo.h"
 #include "platform/forms/TMemoStrings.h"
 #include <unordered_map>
 #include <vector>
@@ -36,6 +37,10 @@ public:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
+    bool CanUndo() const { return FUndo.CanUndo(); }
+    // Takes back the last change by the user; a second Undo brings it back.
+    void Undo();
+    void ClearUndo() { FUndo.Clear(); }
     // The caret's column (X) and line (Y).
     TPoint CaretPos() const;
     // The first line in view, counted in display rows (wrapped lines count each row).
@@ -88,8 +93,11 @@ private:
     };
 
     win::LRESULT EditMessage(TMessage& message);
-    void UserReplace(std::u32string_view inserted);
+    // typed marks one character typed at the caret, which joins the typing before it in undo.
+    void UserReplace(std::u32string_view inserted, bool typed = false);
+    // A replacement by code, which cannot be taken back.
     void Replace(std::u32string_view inserted);
+    void ReplaceText(std::u32string_view inserted);
     void TextChanged();
     // The byte of the control's text where a character position starts, counting on from a
     // known pair of byte and position.
@@ -114,6 +122,7 @@ private:
     TMemoStrings FLines{ *this };
     TControlScrollBars FFrame{ *this };
     TEditText FBuffer;
+    TEditUndo FUndo;
     mutable std::vector<TRow> FRows;
     mutable bool FLayoutValid{ false };
     mutable int FRowHeight{ 0 };

@@ -105,6 +105,42 @@ TEST_F(Memo, KeysEditAndMoveAcrossLines) {
     EXPECT_EQ(FMemo->Lines()[2], "log") << "but takes lines from code";
 }
 
+TEST_F(Memo, UndoTakesBackTheLastChangeByTheUser) {
+    FMemo->SetText("one\ntwo");
+    FMemo->SetSelStart(3);
+    Type("ab");
+    Key(VK_RETURN);
+    Type("c");
+    EXPECT_EQ(FMemo->Text(), "oneab\nc\ntwo");
+    Key('Z', { VK_CONTROL });
+    EXPECT_EQ(FMemo->Text(), "one\ntwo") << "typing across a line break is one change";
+    EXPECT_EQ(FMemo->SelStart(), 3);
+    EXPECT_EQ(FMemo->Perform(EM_UNDO, 0, 0), TRUE);
+    EXPECT_EQ(FMemo->Text(), "oneab\nc\ntwo") << "undo of the undo";
+
+    Key(VK_HOME, { VK_CONTROL });
+    Key(VK_DELETE);
+    EXPECT_EQ(FMemo->Text(), "neab\nc\ntwo");
+    FMemo->Perform(WM_UNDO, 0, 0);
+    EXPECT_EQ(FMemo->Text(), "oneab\nc\ntwo") << "only the last change is kept";
+
+    FMemo->Perform(EM_REPLACESEL, TRUE, LPARAM("x"));
+    EXPECT_EQ(FMemo->Perform(EM_CANUNDO, 0, 0), TRUE);
+    FMemo->Perform(EM_EMPTYUNDOBUFFER, 0, 0);
+    EXPECT_EQ(FMemo->Perform(EM_CANUNDO, 0, 0), FALSE);
+    Type("y");
+    FMemo->Lines().Add("log");
+    EXPECT_FALSE(FMemo->CanUndo()) << "lines added by code cannot be taken back";
+    Type("z");
+    FMemo->SetReadOnly(true);
+    const std::string before = FMemo->Text();
+    Key('Z', { VK_CONTROL });
+    EXPECT_EQ(FMemo->Text(), before) << "a read-only memo refuses undo";
+    FMemo->SetReadOnly(false);
+    FMemo->SetText("new");
+    EXPECT_FALSE(FMemo->CanUndo()) << "text set by code cannot be taken back";
+}
+
 TEST_F(Memo, WordWrapBreaksAfterBlanksAndScrollsOnlyDownwards) {
     FMemo->SetScrollBars(ssBoth);
     std::string words;
