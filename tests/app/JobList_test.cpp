@@ -30,6 +30,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -451,4 +452,28 @@ TEST_F(JobList, AfterDoneActionRunsOnceTheRunHasEnded) {
         PumpUntil([&] { return RunEnded(); });
         EXPECT_EQ(FLaunched, launched) << action;
     }
+}
+
+TEST_F(JobList, StartWhileStoppingWaitsForTheStop) {
+    SetOptions("1", 3);
+    AddThreeRows();
+    Start();
+    DescribedComponent<TControl>(Form1, "bsSkinButton11")->Click();
+    // A start that reaches the window while the stop still waits for the tasks.
+    bool ran = false;
+    std::thread([&] {
+        QueueToMainThread([&] {
+            ran = true;
+            Form1->btnStartClick(nullptr);
+        });
+    }).join();
+    DescribedComponent<TControl>(Form1, "bsSkinButton10")->Click();
+    EXPECT_TRUE(ran);
+    PumpUntil([&] { return RunEnded(); });
+    EXPECT_TRUE(FErrors.empty()) << FErrors.front();
+    EXPECT_TRUE(Enabled("bsSkinButton2"));
+    Start();
+    PumpUntil([&] { return RunEnded(); });
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Cell(i, jcProgress), "100%") << i;
 }
