@@ -177,6 +177,17 @@ TRect TEdit::TextArea() const {
     return r;
 }
 
+int TEdit::TextStart() {
+    const TRect area = TextArea();
+    const LONG_PTR style = HandleAllocated() ? GetWindowLongPtr(FHandle, GWL_STYLE) : 0;
+    if (!(style & (ES_CENTER | ES_RIGHT))) return area.Left - FScroll;
+    // A text shorter than the field sits at the side its style asks for; the caret keeps a
+    // pixel after it.
+    const int room = area.Width() - TextX(FText.Length()) - 1;
+    if (room <= 0) return area.Left - FScroll;
+    return area.Left + ((style & ES_RIGHT) ? room : room / 2);
+}
+
 void TEdit::SetMargins(unsigned which, int left, int right) {
     if (which == EC_USEFONTINFO) {
         FLeftMargin = FRightMargin = kDefaultMargin;
@@ -487,7 +498,7 @@ int TEdit::TextX(int position) {
 }
 
 int TEdit::PositionAt(int x) {
-    const int target = x - TextArea().Left + FScroll;
+    const int target = x - TextStart();
     TMeasureCanvas measure(FFont);
     int previous = 0;
     const std::u32string shown = DisplayChars();
@@ -532,7 +543,7 @@ void TEdit::Paint() {
     // where the owner's frame expects it.
     const int y =
         FFormatRect ? format.Top : format.Top + std::max(0, (format.Height() - textHeight) / 2);
-    const int x0 = TextArea().Left - FScroll;
+    const int x0 = TextStart();
     FCanvas.Brush().SetStyle(bsClear);
     FCanvas.TextOut(x0, y, text);
     if (SelLength() > 0 && Focused()) {

@@ -12,7 +12,8 @@ enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 // and mouse moves of the caret, the clipboard, one level of undo, a length limit, a read-only
 // mode, a password character and a letter case. The text sits in a formatting rectangle (by
 // default the inside of the border) less a left and a right margin; owners that draw their own
-// frame around it move both with the EM_ messages. OnChange fires after every change of the
+// frame around it move both with the EM_ messages, and centre or right-align the text with the
+// ES_ styles of the window. OnChange fires after every change of the
 // text, by the user or by code.
 class TEdit : public TCustomControl {
 public:
@@ -97,6 +98,9 @@ private:
     TRect FormatRect() const;
     // Where the text lies: the formatting rectangle less the margins.
     TRect TextArea() const;
+    // Where the first character is drawn: scrolled, or placed by the ES_CENTER and ES_RIGHT
+    // styles that owners give the window.
+    int TextStart();
 
     TEditText FText;
     TEditUndo FUndo;

@@ -14,6 +14,21 @@ namespace {
 
 using namespace win;
 
+// An edit whose owner asks for an alignment through the window style.
+class TAlignedEdit : public TEdit {
+public:
+    TAlignedEdit(TComponent* owner, DWORD style) : TEdit(owner), FStyle(style) {}
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TEdit::CreateParams(params);
+        params.Style |= FStyle;
+    }
+
+private:
+    DWORD FStyle;
+};
+
 class Edit : public FormsTest {
 protected:
     void SetUp() override {
@@ -390,6 +405,34 @@ TEST_F(Edit, MarginsAndFormattingRectanglePlaceTheTextAndTheHits) {
     Send(EM_GETRECT, 0, LPARAM(&rect));
     EXPECT_EQ(TRect(rect), TRect(2, 2, 198, 22)) << "no rectangle restores the default";
     EXPECT_EQ(DarkPixels(2, 40), plainLeft);
+}
+
+TEST_F(Edit, AlignmentStylesPlaceAShortTextAndItsHits) {
+    struct Case {
+        DWORD style;
+        int blankFrom, blankTo, inkFrom, inkTo;
+    };
+    const Case kCases[] = {
+        { ES_RIGHT, 2, 120, 150, 198 },
+        { ES_CENTER, 2, 60, 80, 120 },
+    };
+    for (const Case& c : kCases) {
+        FEdit = new TAlignedEdit(FForm, c.style);
+        FEdit->SetParent(FForm);
+        FEdit->SetBounds(10, 40, 200, 24);
+        FEdit->SetText("WW");
+        EXPECT_EQ(DarkPixels(c.blankFrom, c.blankTo), 0) << c.style;
+        EXPECT_GT(DarkPixels(c.inkFrom, c.inkTo), 0) << c.style;
+        ClickAt(c.blankFrom + 1, 12);
+        EXPECT_EQ(FEdit->SelStart(), 0) << c.style;
+        ClickAt(197, 12);
+        EXPECT_EQ(FEdit->SelStart(), 2) << c.style;
+        FEdit->SetText(std::string(60, 'W'));
+        FEdit->SetSelStart(0);
+        EXPECT_GT(DarkPixels(2, 20), 0) << c.style << ": a text too long for the field starts left";
+        delete FEdit;
+    }
+    FEdit = nullptr;
 }
 
 } // namespace
