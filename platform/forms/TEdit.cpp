@@ -349,8 +349,10 @@ LRESULT TEdit::EditMessage(TMessage& message) {
         const auto end = inserted.find_first_of(U"\r\n");
         if (end != std::u32string::npos) inserted.resize(end);
         if (w) {
-            FUndo.BeforeChange(FText, false);
             inserted = ApplyCharCase(std::move(inserted));
+            const int room = FText.Room(FMaxLength);
+            if (int(inserted.size()) > room) inserted.resize(room);
+            FUndo.BeforeChange(FText, false);
             Replace(inserted);
             FUndo.AfterChange(FText, false);
         } else {
