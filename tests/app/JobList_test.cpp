@@ -100,6 +100,9 @@ protected:
 
     void TearDown() override {
         if (Screen) Screen->OnActiveFormChange = nullptr;
+        // The window's close sequence detaches the player and the tasks before the window goes.
+        bool canClose = true;
+        if (Form1) Form1->FormCloseQuery(Form1, canClose);
         FApp.reset();
         Pump();
         for (const auto& w : WindowSystem::Instance().AllWindows())
