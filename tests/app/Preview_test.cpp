@@ -1,8 +1,10 @@
 #include "Src/FFPlay.h"
 #include "app/Dialogs.h"
+#include "app/JobListControls.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SnapshotFiles.h"
+#include "app/StandIns/TbsSkinComboBoxes.h"
 #include "app/StandIns/TbsSkinListView.h"
 #include "app/Unit1.h"
 #include "platform/forms/TApplication.h"
@@ -59,11 +61,13 @@ public:
         return true;
     }
     bool OpenFiles(const std::string&, const std::string&, bool,
-                   std::vector<std::string>&) override {
-        return false;
+                   std::vector<std::string>& files) override {
+        files = FFiles;
+        return !files.empty();
     }
     bool SelectSkin(int, int&) override { return false; }
     std::string FFolder;
+    std::vector<std::string> FFiles;
 };
 
 // The program on a headless display with its settings and data folders in a temporary folder,
@@ -207,6 +211,26 @@ TEST_F(Preview, OpeningAFileShowsItPausedWithItsDurationAndStreams) {
     EXPECT_NE(std::find(log.begin(), log.end(), "duration: " + seconds + ", frame size: 160x120"),
               log.end());
     EXPECT_TRUE(FErrors.empty());
+}
+
+TEST_F(Preview, SelectingAJobRowOpensItsFile) {
+    const std::string other = FRoot + "other.avi";
+    std::filesystem::copy_file(FClip, other);
+    Form1->Show();
+    // Family "常用视频", format 0: an AVI.
+    Main<TbsSkinComboBoxBase>(FamilyPickerName)->SetItemIndex(1);
+    Main<TbsSkinComboBoxBase>(FormatPickerName)->SetItemIndex(0);
+    FDialogs->FFiles = { FClip, other };
+    Form1->N2222Click(nullptr);
+    auto* jobs = Main<TbsSkinListView>("lvFiles");
+    ASSERT_TRUE(WaitUntil([&] { return jobs->Items().Count() == 2; })) << FErrors.size();
+    for (int row : { 0, 1 }) {
+        jobs->SetSelected(jobs->Items()[row]);
+        const std::string file = jobs->Items()[row]->Caption();
+        EXPECT_EQ(Form1->T_Movie_PLayer_FileName, file);
+        EXPECT_TRUE(WaitUntil([&] { return FPlayer->FileName() == file && FPlayer->Paused(); }))
+            << file;
+    }
 }
 
 TEST_F(Preview, AFileThatCannotOpenIsReportedInTheLog) {
