@@ -184,31 +184,8 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
         ShowHint(Format(kListFullMessage, kMaxJobs));
         return TAddResult::Ended;
     }
-    TAVProbe& probe = FFTasks->AVProbe();
-    if (!probe.LoadFile(fileName, "")) {
-        LogLine("");
-        LogLine("***File load error: " + probe.LastErrMsg());
-        LogLine("");
-        return TAddResult::Skipped;
-    }
-    const std::int64_t duration = probe.FileStreamInfo().Duration;
-    const std::int64_t size = probe.FileSize();
-
-    TInputOptions input;
-    InitInputOptions(input);
-    const int task = FFTasks->AddTask(fileName, &input);
-    if (task < 0) {
-        LogLine("");
-        LogLine("***File open error: " + FFTasks->LastErrMsg());
-        LogLine("");
-        return TAddResult::Ended;
-    }
-    LogLine("");
-    if (TAVProbe* taskProbe = FFTasks->InputAVProbe(task, 0)) LogLine(taskProbe->FileInfoText());
-    T_Movie_PLayer_FileName = fileName;
-
-    // The format and presets the pickers show now, computed without touching any row: the
-    // selected row keeps the values its own presets gave it.
+    // The format and presets the pickers show now, computed without touching any row (the
+    // selected row keeps the values its own presets gave it) and before a task exists.
     const TPickerPositions positions{
         DescribedComponent<TComboBox>(this, FamilyPickerName)->ItemIndex(),
         DescribedComponent<TComboBox>(this, FormatPickerName)->ItemIndex()
@@ -232,6 +209,30 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
     const std::string outputName =
         UniqueOutputName(FileOutPutPath, ChangeFileExt(ExtractFileName(fileName), ext),
                          HeldOutputNames(-1), Overwriting());
+
+    TAVProbe& probe = FFTasks->AVProbe();
+    if (!probe.LoadFile(fileName, "")) {
+        LogLine("");
+        LogLine("***File load error: " + probe.LastErrMsg());
+        LogLine("");
+        return TAddResult::Skipped;
+    }
+    const std::int64_t duration = probe.FileStreamInfo().Duration;
+    const std::int64_t size = probe.FileSize();
+
+    TInputOptions input;
+    InitInputOptions(input);
+    const int task = FFTasks->AddTask(fileName, &input);
+    if (task < 0) {
+        LogLine("");
+        LogLine("***File open error: " + FFTasks->LastErrMsg());
+        LogLine("");
+        return TAddResult::Ended;
+    }
+    LogLine("");
+    if (TAVProbe* taskProbe = FFTasks->InputAVProbe(task, 0)) LogLine(taskProbe->FileInfoText());
+    T_Movie_PLayer_FileName = fileName;
+
     if (!FFTasks->SetOutputFile(task, IncludeTrailingPathDelimiter(FileOutPutPath) + outputName,
                                 &output)) {
         FFTasks->RemoveTask(task);
