@@ -12,6 +12,7 @@
 #include "app/StandIns/TbsSkinLabels.h"
 #include "app/StandIns/TbsSkinListView.h"
 #include "app/StandIns/TbsSkinMenus.h"
+#include "app/TListScrollBar.h"
 #include "app/ToolBarPictures.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
@@ -49,6 +50,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     DrawToolBarPictures(*this);
     DrawFamilyPictures(*this);
     ShowPlaceholderPicture(*this);
+    AttachJobListScrollBar(*this);
 }
 
 TForm1::~TForm1() {

@@ -537,7 +537,7 @@ object Form1: TForm1
     end
     object bsSkinButton4: TbsSkinButton
       Left = 7
-      Top = 222
+      Top = 231
       Width = 60
       Height = 26
       Caption = '下移'
@@ -547,7 +547,7 @@ object Form1: TForm1
     end
     object bsSkinButton3: TbsSkinButton
       Left = 71
-      Top = 222
+      Top = 231
       Width = 60
       Height = 26
       Caption = '上移'
@@ -557,7 +557,7 @@ object Form1: TForm1
     end
     object bsSkinButton21: TbsSkinButton
       Left = 135
-      Top = 222
+      Top = 231
       Width = 60
       Height = 26
       Caption = '重命名'
