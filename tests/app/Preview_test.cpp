@@ -165,6 +165,8 @@ protected:
         return TIniFile(FRoot + "settings/option.ini").ReadString("SnapShot", key, "<none>");
     }
     std::string SnapshotFolder() const { return FRoot + "home/苇川视频软件/快照"; }
+    // Runs a button's click as the user's press does, through the window's wiring.
+    static void Press(const std::string& button) { Main(button)->Click(); }
     static TbsSkinSlider* Slider() { return Main<TbsSkinSlider>("bsSkinSlider1"); }
 
     std::string FRoot;
@@ -249,29 +251,29 @@ TEST_F(Preview, AFileThatCannotOpenIsReportedInTheLog) {
 
 TEST_F(Preview, PlayPauseStopAndMuteButtons) {
     OpenPaused(FClip);
-    Form1->bsSkinButton13Click(nullptr);
+    Press("bsSkinButton13");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Resume") == 1; }));
     ASSERT_TRUE(WaitUntil([&] { return !FPositions.empty() && FPositions.back() > 200000; }));
-    Form1->bsSkinButton14Click(nullptr);
+    Press("bsSkinButton14");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") == 2; }));
 
     // Stop acts only for a selected row: then it rewinds and opens the file again, paused.
-    Form1->bsSkinButton15Click(nullptr);
+    Press("bsSkinButton15");
     EXPECT_EQ(LogCount("Stop"), 0);
     auto* jobs = Main<TbsSkinListView>("lvFiles");
     jobs->SetSelected(jobs->Items().Add());
-    Form1->bsSkinButton15Click(nullptr);
+    Press("bsSkinButton15");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") == 3; }));
     EXPECT_EQ(LogCount("Stop"), 1);
     int64_t pts = -1;
     FPlayer->CurrentFrame(pts);
     EXPECT_LT(pts, 100000);
 
-    Form1->bsSkinButton16Click(nullptr);
+    Press("bsSkinButton16");
     EXPECT_TRUE(FPlayer->Mute());
     EXPECT_TRUE(Main("bsSkinButton20")->Visible());
     EXPECT_FALSE(Main("bsSkinButton16")->Visible());
-    Form1->bsSkinButton20Click(nullptr);
+    Press("bsSkinButton20");
     EXPECT_FALSE(FPlayer->Mute());
     EXPECT_FALSE(Main("bsSkinButton20")->Visible());
     EXPECT_TRUE(Main("bsSkinButton16")->Visible());
@@ -281,7 +283,7 @@ TEST_F(Preview, PlayingKeepsTheWindowOnTopWhenAskedAndTheEndRewindsAndWaits) {
     Main<TCheckBox>("chkStayOnTop")->SetChecked(true);
     OpenPaused(FClip);
     EXPECT_EQ(Form1->FormStyle(), fsNormal);
-    Form1->bsSkinButton13Click(nullptr);
+    Press("bsSkinButton13");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Resume") == 1; }));
     EXPECT_EQ(Form1->FormStyle(), fsStayOnTop);
 
@@ -295,7 +297,7 @@ TEST_F(Preview, PlayingKeepsTheWindowOnTopWhenAskedAndTheEndRewindsAndWaits) {
     EXPECT_TRUE(FPlayer->Paused());
     // Playing again starts from the beginning.
     FPositions.clear();
-    Form1->bsSkinButton13Click(nullptr);
+    Press("bsSkinButton13");
     EXPECT_TRUE(WaitUntil([&] {
         return std::any_of(FPositions.begin(), FPositions.end(),
                            [](int64_t pts) { return pts >= 0 && pts < 500000; });
@@ -337,19 +339,19 @@ TEST_F(Preview, ReleasingTheSliderSeeksToItsShareOfTheDurationAndPlays) {
 
 TEST_F(Preview, SnapshotsTakeTheFirstFreeNumberInTheSnapshotFolder) {
     // Nothing open: nothing saved, but the folder and type rules still run.
-    Form1->bsSkinButton22Click(nullptr);
+    Press("bsSkinButton22");
     EXPECT_EQ(Stored("Dir"), SnapshotFolder());
     EXPECT_EQ(Stored("Picture"), "BMP");
     EXPECT_TRUE(std::filesystem::is_empty(SnapshotFolder()));
 
     OpenPaused(FClip);
-    Form1->bsSkinButton22Click(nullptr);
-    Form1->bsSkinButton22Click(nullptr);
+    Press("bsSkinButton22");
+    Press("bsSkinButton22");
     const std::string first = SnapshotFolder() + "/clip_1.bmp";
     EXPECT_TRUE(FileExists(first));
     EXPECT_TRUE(FileExists(SnapshotFolder() + "/clip_2.bmp"));
     DeleteFile(first);
-    Form1->bsSkinButton22Click(nullptr);
+    Press("bsSkinButton22");
     TBitmap shot;
     shot.LoadFromFile(first);
     EXPECT_EQ(shot.Width(), 160);
@@ -365,23 +367,22 @@ TEST_F(Preview, SnapshotNamesDropOnlyTheLastExtension) {
 TEST_F(Preview, EachPictureTypeSavesAPictureOfThePreviewsSize) {
     OpenPaused(FClip);
     struct Case {
-        void (TForm1::*choose)(TObject*);
         const char* type;
         const char* extension;
         std::function<std::unique_ptr<TGraphic>()> make;
     };
     const Case cases[] = {
-        { &TForm1::PNG1Click, "PNG", ".png", [] { return std::make_unique<TPngImage>(); } },
-        { &TForm1::JPG1Click, "JPG", ".jpg", [] { return std::make_unique<TJPEGImage>(); } },
-        { &TForm1::GIF1Click, "GIF", ".gif", [] { return std::make_unique<TGIFImage>(); } },
-        { &TForm1::BMP1Click, "BMP", ".bmp", [] { return std::make_unique<TBitmap>(); } },
+        { "PNG", ".png", [] { return std::make_unique<TPngImage>(); } },
+        { "JPG", ".jpg", [] { return std::make_unique<TJPEGImage>(); } },
+        { "GIF", ".gif", [] { return std::make_unique<TGIFImage>(); } },
+        { "BMP", ".bmp", [] { return std::make_unique<TBitmap>(); } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
-        (Form1->*c.choose)(nullptr);
+        Main<TMenuItem>(std::string(c.type) + "1")->Click();
         EXPECT_EQ(Stored("Picture"), c.type);
         EXPECT_TRUE(Main<TMenuItem>(std::string(c.type) + "1")->Checked());
-        Form1->bsSkinButton22Click(nullptr);
+        Press("bsSkinButton22");
         auto picture = c.make();
         picture->LoadFromFile(SnapshotFolder() + "/clip_1" + c.extension);
         EXPECT_EQ(picture->Width(), 160);
@@ -389,7 +390,7 @@ TEST_F(Preview, EachPictureTypeSavesAPictureOfThePreviewsSize) {
     }
     // The menu's check marks follow the file; an unknown type (letter case counts) is "BMP".
     TIniFile(FRoot + "settings/option.ini").WriteString("SnapShot", "Picture", "jpg");
-    Form1->bsSkinButton23Click(nullptr);
+    Press("bsSkinButton23");
     EXPECT_EQ(Stored("Picture"), "BMP");
     EXPECT_TRUE(Main<TMenuItem>("BMP1")->Checked());
     EXPECT_FALSE(Main<TMenuItem>("JPG1")->Checked());
@@ -402,22 +403,22 @@ TEST_F(Preview, TheSnapshotFolderIsChosenOpenedAndKeptInTheSettings) {
     ForceDirectories(output);
 
     FDialogs->FFolder = chosen;
-    Form1->MenuItem2Click(nullptr);
+    Main<TMenuItem>("MenuItem2")->Click();
     EXPECT_EQ(Stored("Dir"), chosen);
 
     // Cancel keeps it, though the shared dialog last confirmed another folder.
     FDialogs->FFolder = output;
     Form1->bsSkinButton5Click(nullptr);
     FDialogs->FFolder.clear();
-    Form1->MenuItem2Click(nullptr);
+    Main<TMenuItem>("MenuItem2")->Click();
     EXPECT_EQ(Stored("Dir"), chosen);
 
-    Form1->MenuItem1Click(nullptr);
+    Main<TMenuItem>("MenuItem1")->Click();
     ASSERT_FALSE(FOpened.empty());
     EXPECT_EQ(FOpened.back(), chosen);
 
     OpenPaused(FClip);
-    Form1->bsSkinButton22Click(nullptr);
+    Press("bsSkinButton22");
     EXPECT_TRUE(FileExists(chosen + "/clip_1.bmp"));
     EXPECT_TRUE(FErrors.empty());
 }
