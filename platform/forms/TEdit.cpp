@@ -528,11 +528,26 @@ void TEdit::Paint() {
     const HDC dc = FCanvas.Handle();
     if (FBorderStyle == bsSingle) DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     const TRect inner(edge);
-    FCanvas.Brush().SetStyle(bsSolid);
-    FCanvas.Brush().SetColor(Enabled() && !FReadOnly ? FColor : clBtnFace);
-    FCanvas.FillRect(inner);
+    // The parent may colour the field, as it does a native edit's: a brush it answers with
+    // fills the background (the stock NULL_BRUSH leaves what is behind the text) and the text
+    // takes the colour it set in the DC.
+    const UINT query = Enabled() && !FReadOnly ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+    const HWND parent = GetParent(FHandle);
+    const auto brush =
+        parent ? HBRUSH(SendMessage(parent, query, WPARAM(dc), LPARAM(FHandle))) : HBRUSH(nullptr);
     FCanvas.SetFont(FFont);
-    if (!Enabled()) FCanvas.Font().SetColor(clGrayText);
+    if (brush) {
+        if (brush != HBRUSH(GetStockObject(NULL_BRUSH))) {
+            const RECT fill = inner;
+            FillRect(dc, &fill, brush);
+        }
+        FCanvas.Font().SetColor(TColor(GetTextColor(dc)));
+    } else {
+        FCanvas.Brush().SetStyle(bsSolid);
+        FCanvas.Brush().SetColor(Enabled() && !FReadOnly ? FColor : clBtnFace);
+        FCanvas.FillRect(inner);
+        if (!Enabled()) FCanvas.Font().SetColor(clGrayText);
+    }
     const TRect format = FormatRect();
     const int saved = SaveDC(FCanvas.Handle());
     IntersectClipRect(FCanvas.Handle(), inner.Left, inner.Top, inner.Right, inner.Bottom);
@@ -546,6 +561,7 @@ void TEdit::Paint() {
     const int y =
         FFormatRect ? format.Top : format.Top + std::max(0, (format.Height() - textHeight) / 2);
     const int x0 = TextStart();
+    const TColor textColor = FCanvas.Font().Color();
     FCanvas.Brush().SetStyle(bsClear);
     FCanvas.TextOut(x0, y, text);
     if (SelLength() > 0 && Focused()) {
@@ -557,7 +573,7 @@ void TEdit::Paint() {
         FCanvas.TextRect(
             TRect(left, y, right, y + textHeight), left, y,
             gfx::EncodeUtf8(std::u32string_view(shown).substr(SelStart(), SelLength())));
-        FCanvas.Font().SetColor(FFont.Color());
+        FCanvas.Font().SetColor(textColor);
     }
     if (Focused()) {
         const int cx = x0 + TextX(FText.Caret());

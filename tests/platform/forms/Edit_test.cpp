@@ -1,11 +1,14 @@
 #include "FormsTestSupport.h"
+#include "platform/forms/ControlMessages.h"
 #include "platform/forms/EditMessages.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TEdit.h"
+#include "platform/gfx/GdiHandle.h"
 #include "platform/win/Input.h"
 #include "platform/win/Win.h"
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -27,6 +30,31 @@ protected:
 
 private:
     DWORD FStyle;
+};
+
+// An edit that draws its own background and answers the colour query as a skinned edit does.
+class TSeeThroughEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+    void WndProc(TMessage& message) override {
+        switch (message.Msg) {
+        case WM_ERASEBKGND: {
+            gfx::GdiPtr<HBRUSH> green(CreateSolidBrush(RGB(0, 160, 0)));
+            const RECT r = ClientRect();
+            FillRect(HDC(message.WParam), &r, green.get());
+            message.Result = 1;
+            return;
+        }
+        case CN_CTLCOLOREDIT:
+        case CN_CTLCOLORSTATIC:
+            SetBkMode(HDC(message.WParam), TRANSPARENT);
+            SetTextColor(HDC(message.WParam), RGB(0, 0, 255));
+            message.Result = LRESULT(GetStockObject(NULL_BRUSH));
+            return;
+        default:
+            TEdit::WndProc(message);
+        }
+    }
 };
 
 class Edit : public FormsTest {
@@ -405,6 +433,30 @@ TEST_F(Edit, MarginsAndFormattingRectanglePlaceTheTextAndTheHits) {
     Send(EM_GETRECT, 0, LPARAM(&rect));
     EXPECT_EQ(TRect(rect), TRect(2, 2, 198, 22)) << "no rectangle restores the default";
     EXPECT_EQ(DarkPixels(2, 40), plainLeft);
+}
+
+TEST_F(Edit, AParentAnsweringTheColourQueryColoursTheField) {
+    FEdit = new TSeeThroughEdit(FForm);
+    FEdit->SetParent(FForm);
+    FEdit->SetBounds(10, 40, 200, 24);
+    FEdit->SetBorderStyle(bsNone);
+    FEdit->SetText("WWWW");
+    for (bool readOnly : { false, true }) {
+        FEdit->SetReadOnly(readOnly);
+        const std::vector<gfx::Pixel> shot = Shot();
+        std::map<COLORREF, int> seen;
+        int blue = 0;
+        for (gfx::Pixel px : shot) {
+            ++seen[RGB(gfx::PixelR(px), gfx::PixelG(px), gfx::PixelB(px))];
+            if (gfx::PixelB(px) > 100 && gfx::PixelB(px) > gfx::PixelG(px)) ++blue;
+        }
+        EXPECT_GT(seen[RGB(0, 160, 0)], 1000) << "the background drawn behind stays";
+        EXPECT_GT(blue, 20) << "the text takes the colour set in the DC";
+        EXPECT_EQ(seen[ColorToRGB(clWindow)], 0) << readOnly;
+        EXPECT_EQ(seen[ColorToRGB(clBtnFace)], 0) << readOnly;
+    }
+    delete FEdit;
+    FEdit = nullptr;
 }
 
 TEST_F(Edit, AlignmentStylesPlaceAShortTextAndItsHits) {
