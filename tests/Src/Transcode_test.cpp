@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <csignal>
@@ -78,7 +79,7 @@ protected:
     // Ten seconds of MPEG-2 and MP2, more than the libraries read while opening it.
     const std::string& LongVob() {
         static const std::string path = [] {
-            const std::string name = fixtures::StandardFolder() + "/long-run.vob";
+            const std::string name = fixtures::Standard().Folder + "/long-run.vob";
             fixtures::MediaSpec spec;
             spec.Format = "vob";
             spec.Extension = ".vob";
@@ -86,7 +87,11 @@ protected:
             spec.AudioCodec = "mp2";
             spec.SampleRate = 48000;
             spec.Seconds = 10.0;
-            if (!FileExists(name)) fixtures::WriteMedia(name, spec);
+            if (FileExists(name)) return name;
+            // Other test processes may read the file meanwhile: it appears only when whole.
+            const std::string writing = name + ".writing-" + std::to_string(getpid());
+            fixtures::WriteMedia(writing, spec);
+            std::filesystem::rename(writing, name);
             return name;
         }();
         return path;
