@@ -187,14 +187,16 @@ TEST_F(FFmpegTasksTest, TwoThreadsRunFiveTasksInListOrderAndEndWithOneAllDone) {
     tasks.AddTasks(5);
     tasks.Start(2);
     ASSERT_TRUE(Log.WaitUntil([&] { return Log.Started.size() == 2; }));
-    EXPECT_EQ(Log.Started, (std::vector<int>{ 0, 1 }));
+    // The first two start together on their own threads: either may get going first.
+    EXPECT_EQ(std::set<int>(Log.Started.begin(), Log.Started.end()), (std::set<int>{ 0, 1 }));
     // Each task that ends, in whatever order, makes room for the next one of the list.
     for (int ending : { 1, 0, 2 }) {
         const std::size_t started = Log.Started.size();
         Log.Release(ending);
         ASSERT_TRUE(Log.WaitUntil([&] { return Log.Started.size() == started + 1; }));
     }
-    EXPECT_EQ(Log.Started, (std::vector<int>{ 0, 1, 2, 3, 4 }));
+    EXPECT_EQ(std::vector<int>(Log.Started.begin() + 2, Log.Started.end()),
+              (std::vector<int>{ 2, 3, 4 }));
     Log.ReleaseAll();
     ASSERT_TRUE(Log.WaitUntil([&] { return Log.Terminates.size() == 6; }));
 
