@@ -360,6 +360,30 @@ TEST_F(Program, StoredSettingsReachTheWindows) {
     EXPECT_EQ(Form5->ThreadCount(), 7);
 }
 
+// Both skin objects hold their list's one skin after start-up, whatever index is stored: an
+// index the list has no skin for is ignored.
+TEST_F(Program, BothSkinObjectsHoldTheirSkinsAfterStartUp) {
+    const struct {
+        const char* stored; // nullptr: no settings file
+        const char* after;
+    } cases[] = { { nullptr, "0" }, { "0", "0" }, { "1", "1" }, { "-1", "-1" } };
+    for (const auto& c : cases) {
+        if (c.stored) std::ofstream(SettingsName()) << "[Skin]\nSetSkin=" << c.stored << "\n";
+        Start();
+        for (const char* name : { "bsSkinData1", "bsSkinData2" }) {
+            const auto* skin = Main<TbsSkinData>(name);
+            EXPECT_FALSE(skin->Empty) << name << " " << c.after;
+            EXPECT_GE(skin->GetControlIndex("button"), 0) << name << " " << c.after;
+            EXPECT_EQ(skin->SkinIndex(), 0) << name << " " << c.after;
+        }
+        EXPECT_GE(Main<TbsSkinData>("bsSkinData1")->GetIndex("closebutton"), 0);
+        EXPECT_EQ(Stored("Skin", "SetSkin"), c.after);
+        EXPECT_TRUE(FErrors.empty());
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(Program, UnwritableSettingsAreReportedAndTheProgramKeepsWorking) {
     std::ofstream(FRoot + "blocker") << "x";
     setenv(kSettingsFolderVariable, (FRoot + "blocker").c_str(), 1);
