@@ -22,7 +22,9 @@ TEST(JobListText, SecondsAndMegabytes) {
         { 10485760, "10MB" },
         { 1058013, "1.01MB" },
         // Exactly halfway between hundredths goes to the even one.
-        { 131072, "0.12MB" }, { 393216, "0.38MB" }, { 1069547520, "1020MB" },
+        { 131072, "0.12MB" },
+        { 393216, "0.38MB" },
+        { 1069547520, "1020MB" },
     };
     for (const auto& [bytes, text] : sizes)
         EXPECT_EQ(MegabyteText(bytes), text) << bytes;
