@@ -245,6 +245,7 @@ void DoSeek(TCustomPlayer& player, TVideoState& is, bool& eof) {
     }
     is.ErrorEOF = 0;
     is.ReachEOF = 0;
+    ++is.seek_count;
     is.seek_req = 0;
     is.seek_done = 1;
     player.SeekEvent().SetEvent();

@@ -521,14 +521,25 @@ void TCustomPlayer::ReportPosition(TVideoState& is) {
         return;
     }
     FCurrentPTS = pos;
-    if (is.Duration > 0 && pos >= is.Duration) {
-        pos = is.Duration;
-        if (FLastPTS.load() != is.Duration) FLastPTS = 0;
-    }
-    const int64_t last = FLastPTS.load();
-    if (last == AV_NOPTS_VALUE || std::llabs(pos - last) > 10000) {
-        FLastPTS = pos;
-        if (OnPosition) FPlayEvent.Push({ TPlayEventItem::pePosition, pos });
+    {
+        std::lock_guard lock(FPositionLock);
+        if (is.Duration > 0 && pos >= is.Duration) {
+            pos = is.Duration;
+            if (FLastPTS.load() != is.Duration) FLastPTS = 0;
+        }
+        // The video clock runs on from the picture shown; when the next one comes late it
+        // steps back to that picture's time. Only a seek moves the reported position back.
+        const bool seeking =
+            is.seek_req.load() != 0 || (is.video_stream >= 0 && is.seek_done.load() != 0);
+        const std::uint64_t seeks = is.seek_count.load();
+        const int64_t last = FLastPTS.load();
+        const bool stepBack =
+            last != AV_NOPTS_VALUE && pos < last && !seeking && seeks == FReportedSeeks;
+        if (!stepBack && (last == AV_NOPTS_VALUE || std::llabs(pos - last) > 10000)) {
+            FLastPTS = pos;
+            if (!seeking) FReportedSeeks = seeks;
+            if (OnPosition) FPlayEvent.Push({ TPlayEventItem::pePosition, pos });
+        }
     }
     if (!is.IsDevice.load() && !is.EventEOF.load() && is.ReachEOF.load()) {
         if (is.video_stream >= 0) is.EventEOF = 1;

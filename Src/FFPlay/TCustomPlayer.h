@@ -248,7 +248,12 @@ private:
     // The thread running a position or state handler, while it does.
     std::atomic<std::thread::id> FDeliveringThread{};
 
+    // The decoding and refresh threads both report: each report is worked out and queued
+    // under the lock, so that the handler sees them in the order they were taken.
+    std::mutex FPositionLock;
     std::atomic<int64_t> FLastPTS{ AV_NOPTS_VALUE };
+    // The playback's seek count at the last report made outside a seek; under FPositionLock.
+    std::uint64_t FReportedSeeks{ 0 };
     std::atomic<int64_t> FCurrentPTS{ -1 };
     std::atomic<int64_t> FAudioCallbackTime{ 0 };
     std::atomic<bool> FSeeking{ false };

@@ -152,6 +152,9 @@ public:
     std::atomic<int> read_pause_return{ 0 };
     std::atomic<int> refresh{ 0 };
     std::atomic<int> seek_done{ 0 };
+    // Seeks that took effect, so that a position behind the last one reported is told apart
+    // from a clock that ran on too far.
+    std::atomic<std::uint64_t> seek_count{ 0 };
     std::atomic<int> seek_paused{ 0 };
     std::atomic<int> seek_flushed{ 0 };
     std::atomic<int> open_paused{ 0 };

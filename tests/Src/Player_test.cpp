@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -117,6 +118,13 @@ protected:
         return shot;
     }
 
+    std::string PositionsText() const {
+        std::string text;
+        for (const int64_t pts : FPositions)
+            text += " " + std::to_string(pts);
+        return text;
+    }
+
     struct Opened {
         int64_t duration;
         int width, height;
@@ -161,7 +169,7 @@ TEST_F(PlayerTest, PlaybackToTheEndReportsTheDurationAndTheEnd) {
     ASSERT_FALSE(FOpened.empty());
     ASSERT_TRUE(
         WaitUntil([&] { return !FPositions.empty() && FPositions.back() == FOpened[0].duration; }));
-    EXPECT_TRUE(std::is_sorted(FPositions.begin(), FPositions.end()));
+    EXPECT_TRUE(std::is_sorted(FPositions.begin(), FPositions.end())) << PositionsText();
     EXPECT_GT(FPositions.size(), 5u);
     FPlayer->Stop(true);
     EXPECT_EQ(FStates.back(), psStop);
