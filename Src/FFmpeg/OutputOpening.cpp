@@ -3,10 +3,13 @@
 #include "Src/AVUtilStubs.h"
 #include "Src/FFUtils/MediaText.h"
 #include "Src/FFmpeg/AudioOutput.h"
+#include "Src/FFmpeg/EncoderNames.h"
 #include "Src/FFmpeg/FFmpegException.h"
 #include "Src/FFmpeg/PixelFormatChoice.h"
 #include "Src/FFmpeg/RateOverride.h"
+#include "platform/rtl/FilePath.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/TextUtils.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,6 +19,13 @@
 #include <ctime>
 
 namespace {
+
+// The container an output is written as: the libraries guess "svcd" for a ".vob" name, but a VOB
+// file is a DVD program stream and takes the DVD's audio.
+std::string OutputContainerName(const AVFormatContext& context) {
+    if (context.url && SameText(ExtractFileExt(context.url), ".vob")) return "vob";
+    return context.oformat ? context.oformat->name : "";
+}
 
 // The closest fraction with terms up to 255.
 AVRational SampleAspect(double value) {
@@ -230,6 +240,11 @@ const AVCodec* TCustomFFmpeg::StreamEncoder(TOutputStreamCodec& record, AVMediaT
             if (stream.get() == &record) context = OutputFile(i).Context.get();
     const AVCodec* encoder = nullptr;
     if (!codecName.empty()) {
+        // The catalogue names encoders of older libraries and audio that some containers refuse;
+        // both are replaced by what the installed libraries and the container take.
+        codecName = InstalledEncoderName(codecName);
+        if (type == AVMEDIA_TYPE_AUDIO && context)
+            codecName = ContainerAudioCodec(OutputContainerName(*context), codecName);
         AVCodecID id = AV_CODEC_ID_NONE;
         if (!FindCodecID(codecName, type, id, CodecStrictness(type), true)) {
             codecName.clear();

@@ -184,6 +184,42 @@ TEST_F(TranscodeTest, EveryContainerConvertsAndPlaysToTheEnd) {
     }
 }
 
+// The catalogue names encoders these libraries lack and AAC for program streams, which refuse
+// it: each output still gets an encoder it can be written with.
+TEST_F(TranscodeTest, MissingEncodersAndRefusedAudioAreReplaced) {
+    const auto& fixtures = fixtures::Standard();
+    struct Case {
+        const char* output;
+        const char* options;
+        AVCodecID video;
+        AVCodecID audio;
+    };
+    const Case kCases[] = {
+        { "dvd.vob", "vcodec=mpeg2video;acodec=libfaac", AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_AC3 },
+        { "program.mpg", "vcodec=mpeg1video;acodec=libfaac", AV_CODEC_ID_MPEG1VIDEO,
+          AV_CODEC_ID_MP2 },
+        { "faac.mp4", "vcodec=mpeg4;acodec=libfaac", AV_CODEC_ID_MPEG4, AV_CODEC_ID_AAC },
+        { "old.avi", "vcodec=msmpeg4v1;acodec=libmp3lame", AV_CODEC_ID_MSMPEG4V2, AV_CODEC_ID_MP3 },
+        { "phone.3gp", "vcodec=h263;s=176x144;acodec=libamr_nb;ar=8000;ac=1", AV_CODEC_ID_H263,
+          AV_CODEC_ID_AMR_NB },
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.output);
+        auto task = NewTask();
+        const std::string output = FFolder + c.output;
+        Convert(*task, fixtures.Vob, output, c.options);
+        ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
+        const TMediaCheck check = CheckMedia(output);
+        ASSERT_TRUE(check.Opened);
+        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        const TStreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
+        ASSERT_TRUE(video && audio);
+        EXPECT_EQ(video->Codec, c.video);
+        EXPECT_EQ(audio->Codec, c.audio);
+        EXPECT_EQ(audio->DecodeErrors, 0);
+    }
+}
+
 // Cropping and scaling through the scaler, or through a filter chain when one is given.
 TEST_F(TranscodeTest, CropScaleAndFiltersShapeThePicture) {
     struct Case {
