@@ -54,6 +54,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 }
 
 TForm1::~TForm1() {
+    // A window freed without closing (at the program's end) must not leave the player or the tasks
+    // calling into its handlers while its components go.
+    DetachEngine();
     if (Form1 == this) Form1 = nullptr;
 }
 
@@ -100,16 +103,26 @@ void TForm1::FillScreenList() {
 }
 
 void TForm1::FormCloseQuery(TObject*, bool& canClose) {
-    VOVezade->OnPosition = nullptr;
-    VOVezade->OnState = nullptr;
-    VOVezade->OnHook = nullptr;
-    FFTasks->OnCustomHook = nullptr;
-    FFTasks->OnProgress = nullptr;
-    FFTasks->OnTerminate = nullptr;
-    FFTasks->Stop(true);
-    // Lines logged while the tasks stopped still reach the memo.
-    FFLogger->OnLog = nullptr;
+    DetachEngine();
     canClose = true;
+}
+
+void TForm1::DetachEngine() {
+    // The preview's threads read the player's handlers: they end before the handlers go.
+    if (VOVezade) {
+        VOVezade->Stop(true);
+        VOVezade->OnPosition = nullptr;
+        VOVezade->OnState = nullptr;
+        VOVezade->OnHook = nullptr;
+    }
+    if (FFTasks) {
+        FFTasks->OnCustomHook = nullptr;
+        FFTasks->OnProgress = nullptr;
+        FFTasks->OnTerminate = nullptr;
+        FFTasks->Stop(true);
+    }
+    // Lines logged while the tasks stopped still reach the memo.
+    if (FFLogger) FFLogger->OnLog = nullptr;
 }
 
 void TForm1::FFLoggerLog(TObject*, std::uint32_t threadId, TLogLevel level,

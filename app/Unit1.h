@@ -1,7 +1,7 @@
 #pragma once
 #include "Src/FFPlay/PlayerTypes.h"
-#include "Src/FFmpegTasks/OptionRecords.h"
 #include "Src/FFmpegLogger.h"
+#include "Src/FFmpegTasks/OptionRecords.h"
 #include "Src/FFmpegTasks/TaskEvents.h"
 #include "app/FormatCodes.h"
 #include "app/FormatParameters.h"
@@ -192,6 +192,8 @@ protected:
     void KeyDown(unsigned short& key, TShiftState shift) override;
 
 private:
+    // Ends the preview and the tasks and takes the window's handlers off them and the logger.
+    void DetachEngine();
     // Runs one step of the window's creation; a failing step is reported and the next runs.
     void CreationStep(TControl* button);
     void FillScreenList();
