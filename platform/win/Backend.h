@@ -18,9 +18,10 @@ struct MonitorArea {
 };
 
 struct NativeWindowParams {
-    RECT FBounds;         // screen coordinates, frame included
-    bool FPopup{ false }; // never focused, not managed (menus, hints, drop-downs)
-    HWND FOwner{};        // dialogs stay above their owner
+    RECT FBounds;           // screen coordinates, frame included
+    bool FPopup{ false };   // never focused, not managed (menus, hints, drop-downs)
+    HWND FOwner{};          // dialogs stay above their owner
+    bool FTopmost{ false }; // above other programs' windows from the start (WS_EX_TOPMOST)
     std::string FTitle;
 };
 
@@ -49,6 +50,9 @@ public:
     virtual void SetNativeTitle(HWND hwnd, const std::string& title) = 0;
     // Z-order of native windows, topmost first, after a change in the core's order.
     virtual void RestackNative(const std::vector<HWND>& topFirst) = 0;
+    // Keeps the window above other programs' windows too (WS_EX_TOPMOST switched on or off):
+    // restacking orders the program's own windows only.
+    virtual void SetNativeTopmost(HWND hwnd, bool topmost) = 0;
     // Pointer grab for capture and the move/size loop; nullptr releases it.
     virtual void GrabPointer(HWND hwnd) = 0;
     // While a menu is open: presses anywhere on the screen are reported (to hwnd when they fall

@@ -167,6 +167,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
         params.FBounds = w->FRect;
         params.FPopup = (style & WS_POPUP) != 0;
         params.FOwner = owner;
+        params.FTopmost = (exStyle & WS_EX_TOPMOST) != 0;
         params.FTitle = w->FText;
         CurrentBackend().CreateNative(hwnd, params);
         w->FNative = true;

@@ -138,6 +138,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         Width(w->FClient) != Width(oldClient) || Height(w->FClient) != Height(oldClient);
 
     bool restacked = false;
+    const DWORD oldExStyle = w->FExStyle;
     if (!(flags & SWP_NOZORDER)) {
         if (insertAfter == HWND_TOPMOST) w->FExStyle |= WS_EX_TOPMOST;
         if (insertAfter == HWND_NOTOPMOST) w->FExStyle &= ~DWORD(WS_EX_TOPMOST);
@@ -157,6 +158,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         Backend& backend = CurrentBackend();
         if (moved || sized) backend.SetNativeBounds(hwnd, newRect);
         if (restacked) RestackNatives();
+        if ((oldExStyle ^ w->FExStyle) & WS_EX_TOPMOST)
+            backend.SetNativeTopmost(hwnd, (w->FExStyle & WS_EX_TOPMOST) != 0);
         const bool onScreen = (w->FStyle & WS_VISIBLE) && !(w->FStyle & WS_MINIMIZE);
         if (shown || hidden) backend.ShowNative(hwnd, onScreen);
     }

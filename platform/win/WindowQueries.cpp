@@ -102,6 +102,7 @@ HWND SetParent(HWND child, HWND newParent) {
             NativeWindowParams params;
             params.FBounds = w->FRect;
             params.FPopup = (w->FStyle & WS_POPUP) != 0;
+            params.FTopmost = (w->FExStyle & WS_EX_TOPMOST) != 0;
             params.FTitle = w->FText;
             backend.CreateNative(child, params);
             w->FNative = true;
@@ -203,6 +204,8 @@ LONG_PTR SetStyle(const std::shared_ptr<Window>& w, int index, DWORD value) {
     ss.styleOld = old;
     if (index == GWL_EXSTYLE && ((old ^ field) & WS_EX_TRANSPARENT) && w->FNative && HasBackend())
         CurrentBackend().SetNativeInputTransparent(w->FHandle, (field & WS_EX_TRANSPARENT) != 0);
+    if (index == GWL_EXSTYLE && ((old ^ field) & WS_EX_TOPMOST) && w->FNative && HasBackend())
+        CurrentBackend().SetNativeTopmost(w->FHandle, (field & WS_EX_TOPMOST) != 0);
     // A window that stops being layered shows opaque again.
     if (index == GWL_EXSTYLE && (old & WS_EX_LAYERED) && !(field & WS_EX_LAYERED)) {
         w->FAlpha = 255;

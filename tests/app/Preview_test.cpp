@@ -286,6 +286,8 @@ TEST_F(Preview, PlayingKeepsTheWindowOnTopWhenAskedAndTheEndRewindsAndWaits) {
     Press("bsSkinButton13");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Resume") == 1; }));
     EXPECT_EQ(Form1->FormStyle(), fsStayOnTop);
+    auto& display = static_cast<HeadlessBackend&>(CurrentBackend());
+    EXPECT_TRUE(display.Native(Form1->Handle())->FTopmost) << "above other programs too";
 
     const int pauses = LogCount("Pause");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("End") >= 1 && LogCount("Pause") > pauses; }))
@@ -294,6 +296,7 @@ TEST_F(Preview, PlayingKeepsTheWindowOnTopWhenAskedAndTheEndRewindsAndWaits) {
     EXPECT_LT(std::find(log.begin(), log.end(), "End"),
               std::find(log.rbegin(), log.rend(), "Pause").base());
     EXPECT_EQ(Form1->FormStyle(), fsNormal);
+    EXPECT_FALSE(display.Native(Form1->Handle())->FTopmost);
     EXPECT_TRUE(FPlayer->Paused());
     // Playing again starts from the beginning.
     FPositions.clear();

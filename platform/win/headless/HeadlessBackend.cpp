@@ -108,6 +108,7 @@ void HeadlessBackend::CreateNative(HWND hwnd, const NativeWindowParams& params) 
     w.FBounds = params.FBounds;
     w.FPopup = params.FPopup;
     w.FOwner = params.FOwner;
+    w.FTopmost = params.FTopmost;
     w.FTitle = params.FTitle;
 }
 
@@ -160,6 +161,10 @@ void HeadlessBackend::Present(HWND hwnd, const gfx::Surface& buffer, const RECT&
 void HeadlessBackend::SetNativeShape(HWND hwnd, const gfx::Region* shape) {
     if (auto it = FWindows.find(hwnd); it != FWindows.end())
         it->second.FShape = shape ? std::optional<gfx::Region>(*shape) : std::nullopt;
+}
+
+void HeadlessBackend::SetNativeTopmost(HWND hwnd, bool topmost) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) it->second.FTopmost = topmost;
 }
 
 void HeadlessBackend::SetNativeInputTransparent(HWND hwnd, bool transparent) {

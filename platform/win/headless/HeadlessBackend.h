@@ -20,6 +20,7 @@ public:
         bool FIconic{ false };
         bool FInputTransparent{ false };
         bool FPopup{ false };
+        bool FTopmost{ false };
         HWND FOwner{};
         std::string FTitle;
         BYTE FAlpha{ 255 };
@@ -77,6 +78,7 @@ public:
     void MinimizeNative(HWND hwnd) override;
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
+    void SetNativeTopmost(HWND hwnd, bool topmost) override;
     void GrabPointer(HWND hwnd) override { FGrab = hwnd; }
     void GrabPointerForMenu(HWND hwnd) override { FMenuGrab = hwnd; }
     void ActivateNative(HWND hwnd) override { FActivated = hwnd; }

@@ -33,6 +33,8 @@ struct X11Backend::Atoms {
     Atom FTypePopup;
     Atom FTypeNormal;
     Atom FActiveWindow;
+    Atom FState;
+    Atom FStateAbove;
     Atom FWorkArea;
     Atom FClipboard;
     Atom FTargets;
@@ -75,6 +77,8 @@ X11Backend::X11Backend(const char* displayName) {
     FAtoms->FTypePopup = atom("_NET_WM_WINDOW_TYPE_POPUP_MENU");
     FAtoms->FTypeNormal = atom("_NET_WM_WINDOW_TYPE_NORMAL");
     FAtoms->FActiveWindow = atom("_NET_ACTIVE_WINDOW");
+    FAtoms->FState = atom("_NET_WM_STATE");
+    FAtoms->FStateAbove = atom("_NET_WM_STATE_ABOVE");
     FAtoms->FWorkArea = atom("_NET_WORKAREA");
     FAtoms->FClipboard = atom("CLIPBOARD");
     FAtoms->FTargets = atom("TARGETS");
@@ -407,6 +411,9 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
     native.FWindow = window;
     native.FBounds = params.FBounds;
     native.FInputContext = context;
+    native.FPopup = params.FPopup;
+    native.FTopmost = params.FTopmost;
+    if (native.FTopmost && !native.FPopup) WriteAboveState(native);
     FNatives[hwnd] = std::move(native);
     SetNativeTitle(hwnd, params.FTitle);
 }
@@ -442,11 +449,16 @@ void X11Backend::SetNativeBounds(HWND hwnd, const RECT& bounds) {
 void X11Backend::ShowNative(HWND hwnd, bool visible) {
     auto it = FNatives.find(hwnd);
     if (it == FNatives.end()) return;
+    Native& native = it->second;
+    // A window manager drops the state of a window the program withdrew, so a window coming
+    // back takes its present state along.
+    if (visible && native.FWithdrawn && !native.FPopup) WriteAboveState(native);
     if (visible)
-        XMapRaised(D(FDisplay), it->second.FWindow);
+        XMapRaised(D(FDisplay), native.FWindow);
     else
-        XUnmapWindow(D(FDisplay), it->second.FWindow);
-    it->second.FMapped = visible;
+        XUnmapWindow(D(FDisplay), native.FWindow);
+    native.FMapped = visible;
+    native.FWithdrawn = !visible;
     XFlush(D(FDisplay));
 }
 
@@ -471,6 +483,57 @@ void X11Backend::RestackNative(const std::vector<HWND>& topFirst) {
     for (HWND h : topFirst)
         if (const unsigned long w = XWindowOf(h)) windows.push_back(w);
     if (windows.size() > 1) XRestackWindows(D(FDisplay), windows.data(), int(windows.size()));
+}
+
+void X11Backend::SetNativeTopmost(HWND hwnd, bool topmost) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end()) return;
+    Native& native = it->second;
+    native.FTopmost = topmost;
+    // No window manager stacks an override-redirect window.
+    if (native.FPopup) return;
+    if (native.FWithdrawn) {
+        WriteAboveState(native);
+    } else {
+        // The window manager owns the state of a window it manages and ignores the program's
+        // writes: it must be asked.
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = native.FWindow;
+        e.xclient.message_type = FAtoms->FState;
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = topmost ? 1 : 0; // _NET_WM_STATE_ADD, _NET_WM_STATE_REMOVE
+        e.xclient.data.l[1] = long(FAtoms->FStateAbove);
+        e.xclient.data.l[2] = 0;
+        e.xclient.data.l[3] = 1; // from an ordinary application
+        XSendEvent(D(FDisplay), FRoot, False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &e);
+    }
+    XFlush(D(FDisplay));
+}
+
+// The _NET_WM_STATE that the window manager reads when it maps the window: ABOVE as the window
+// is topmost, the other states left as they are.
+void X11Backend::WriteAboveState(const Native& native) {
+    std::vector<Atom> states;
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(D(FDisplay), native.FWindow, FAtoms->FState, 0, 64, False, XA_ATOM,
+                           &type, &format, &items, &after, &data) == Success &&
+        data && format == 32) {
+        const Atom* atoms = reinterpret_cast<const Atom*>(data);
+        states.assign(atoms, atoms + items);
+    }
+    if (data) XFree(data);
+    std::erase(states, FAtoms->FStateAbove);
+    if (native.FTopmost) states.push_back(FAtoms->FStateAbove);
+    if (states.empty())
+        XDeleteProperty(D(FDisplay), native.FWindow, FAtoms->FState);
+    else
+        XChangeProperty(D(FDisplay), native.FWindow, FAtoms->FState, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(states.data()), int(states.size()));
 }
 
 void X11Backend::GrabPointer(HWND hwnd) {

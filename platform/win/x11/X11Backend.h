@@ -35,6 +35,7 @@ public:
     void MinimizeNative(HWND hwnd) override;
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
+    void SetNativeTopmost(HWND hwnd, bool topmost) override;
     void GrabPointer(HWND hwnd) override;
     void GrabPointerForMenu(HWND hwnd) override;
     void ActivateNative(HWND hwnd) override;
@@ -57,6 +58,11 @@ private:
         unsigned long FWindow{ 0 };
         RECT FBounds;
         bool FMapped{ false };
+        // Not mapped since creation or since the program hid it (not merely iconified): the
+        // window manager holds none of its state then, and the program writes it.
+        bool FWithdrawn{ true };
+        bool FPopup{ false };
+        bool FTopmost{ false };
         void* FInputContext{ nullptr }; // the input method's context (XIC) for typed text
         std::vector<RECT> FRequested;   // moves asked of the server, not yet confirmed
     };
@@ -69,6 +75,7 @@ private:
     HWND HandleOf(unsigned long window) const;
     void ReadMonitors();
     void AnswerSelectionRequest(void* event);
+    void WriteAboveState(const Native& native);
 
     SteadyClock FClock;
     _XDisplay* FDisplay{ nullptr };

@@ -341,6 +341,21 @@ TEST_F(Forms, ClientSizeSetBeforeTheWindowHoldsAfterwards) {
     }
 }
 
+TEST_F(Forms, StayOnTopKeepsTheDisplaysWindowAboveThroughStyleChangesAndRecreation) {
+    TForm* form = NewForm(TRect(0, 0, 200, 100));
+    form->SetFormStyle(fsStayOnTop);
+    form->Show();
+    auto onTop = [&] { return FDisplay->Native(form->Handle())->FTopmost; };
+    EXPECT_TRUE(onTop()) << "created on top";
+    form->SetFormStyle(fsNormal);
+    EXPECT_FALSE(onTop());
+    form->SetFormStyle(fsStayOnTop);
+    EXPECT_TRUE(onTop());
+    form->SetBorderIcons({ biSystemMenu }); // a new window
+    EXPECT_TRUE(onTop()) << "recreated on top";
+    delete form;
+}
+
 TEST_F(Forms, ScreenListsFormsInActivationOrder) {
     TForm* a = NewForm(TRect(0, 0, 100, 100));
     TForm* b = NewForm(TRect(200, 0, 300, 100));

@@ -301,6 +301,27 @@ TEST_F(Windows, ZOrderKeepsTopmostWindowsAbove) {
     EXPECT_EQ(FDisplay->Stack().front(), topmost) << "the display follows the core's order";
 }
 
+TEST_F(Windows, TopmostReachesTheDisplayHoweverItIsSwitched) {
+    auto topmost = [&](HWND h) { return FDisplay->Native(h)->FTopmost; };
+    HWND born = Create(WS_POPUP, { 0, 0, 10, 10 }, nullptr, {}, WS_EX_TOPMOST);
+    HWND w = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 10, 10 });
+    EXPECT_TRUE(topmost(born)) << "created topmost";
+    EXPECT_FALSE(topmost(w));
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    EXPECT_TRUE(topmost(w));
+    SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, keep);
+    EXPECT_TRUE(topmost(w)) << "a plain raise keeps it topmost";
+    SetWindowPos(w, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    EXPECT_FALSE(topmost(w));
+    SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, keep | SWP_NOZORDER);
+    EXPECT_FALSE(topmost(w)) << "SWP_NOZORDER leaves the band alone";
+    SetWindowLong(w, GWL_EXSTYLE, GetWindowLong(w, GWL_EXSTYLE) | WS_EX_TOPMOST);
+    EXPECT_TRUE(topmost(w));
+    SetWindowLong(w, GWL_EXSTYLE, GetWindowLong(w, GWL_EXSTYLE) & ~WS_EX_TOPMOST);
+    EXPECT_FALSE(topmost(w));
+}
+
 TEST_F(Windows, OwnedWindowsStayAboveTheirOwner) {
     HWND main = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 300, 300 });
     HWND tool = Create(WS_POPUP | WS_VISIBLE, { 10, 10, 50, 50 }, main);

@@ -1,5 +1,6 @@
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Backend.h"
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -13,6 +14,7 @@
 #include <thread>
 #include <unistd.h>
 // Xlib's macros (None, Bool ...) must come after every C++ header that uses those names.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -286,6 +288,89 @@ TEST(X11Backend, ClipboardTextTravelsBothWays) {
     InstallBackend(nullptr);
     XDestroyWindow(other, otherWindow);
     XCloseDisplay(other);
+}
+
+// Whether the window's _NET_WM_STATE names _NET_WM_STATE_ABOVE.
+bool StateAbove(Display* d, unsigned long window) {
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    bool above = false;
+    if (XGetWindowProperty(d, window, XInternAtom(d, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM,
+                           &type, &format, &items, &after, &data) == Success &&
+        data && format == 32) {
+        const Atom* states = reinterpret_cast<const Atom*>(data);
+        above = std::find(states, states + items, XInternAtom(d, "_NET_WM_STATE_ABOVE", False)) !=
+                states + items;
+    }
+    if (data) XFree(data);
+    return above;
+}
+
+TEST(X11Backend, TopmostWindowsAskTheWindowManagerToKeepThemAbove) {
+    Xvfb server;
+    if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+    Display* wm = XOpenDisplay(server.Name().c_str());
+    if (!wm) GTEST_SKIP() << "the X server did not accept a client";
+    // In the place of a window manager, this connection hears what is asked of one.
+    XSelectInput(wm, DefaultRootWindow(wm), SubstructureNotifyMask);
+    XSync(wm, False);
+    auto owned = std::make_unique<X11Backend>(server.Name().c_str());
+    X11Backend* display = owned.get();
+    InstallBackend(std::move(owned));
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = DefWindowProc;
+    wc.lpszClassName = "X11TopWnd";
+    RegisterClassEx(&wc);
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    auto sync = [&] { XSync(display->XDisplay(), False); };
+
+    // Before the window is mapped the program writes the state that the manager reads then.
+    HWND form = CreateWindowEx(WS_EX_TOPMOST, "X11TopWnd", "", WS_CAPTION, 10, 10, 100, 80, nullptr,
+                               nullptr, nullptr, nullptr);
+    ASSERT_TRUE(form);
+    const unsigned long xwindow = display->XWindowOf(form);
+    sync();
+    EXPECT_TRUE(StateAbove(wm, xwindow)) << "created topmost";
+    SetWindowPos(form, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    sync();
+    EXPECT_FALSE(StateAbove(wm, xwindow));
+    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    sync();
+    EXPECT_TRUE(StateAbove(wm, xwindow));
+
+    // A mapped window's state belongs to the manager: the program asks it with a message.
+    ShowWindow(form, SW_SHOWNA);
+    sync();
+    auto request = [&](long action) {
+        XEvent e;
+        for (;;) {
+            if (!NextEvent(wm, xwindow, ClientMessage, &e)) return false;
+            if (e.xclient.message_type == XInternAtom(wm, "_NET_WM_STATE", False)) break;
+        }
+        return e.xclient.data.l[0] == action &&
+               Atom(e.xclient.data.l[1]) == XInternAtom(wm, "_NET_WM_STATE_ABOVE", False);
+    };
+    SetWindowPos(form, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    EXPECT_TRUE(request(0)) << "_NET_WM_STATE_REMOVE of ABOVE";
+    SetWindowLong(form, GWL_EXSTYLE, GetWindowLong(form, GWL_EXSTYLE) | WS_EX_TOPMOST);
+    EXPECT_TRUE(request(1)) << "_NET_WM_STATE_ADD of ABOVE";
+
+    // The manager forgets a withdrawn window's state; shown again, the window brings its own.
+    // (No manager runs here, so the property still holds what was written before the map.)
+    SetWindowPos(form, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    ShowWindow(form, SW_HIDE);
+    sync();
+    EXPECT_TRUE(StateAbove(wm, xwindow));
+    ShowWindow(form, SW_SHOWNA);
+    sync();
+    EXPECT_FALSE(StateAbove(wm, xwindow));
+
+    DestroyWindow(form);
+    UnregisterClass("X11TopWnd", nullptr);
+    InstallBackend(nullptr);
+    XCloseDisplay(wm);
 }
 
 } // namespace
