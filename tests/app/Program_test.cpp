@@ -152,19 +152,24 @@ TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
         TForm* form;
         const char* caption;
         int width, height;
+        TPosition position;
     };
-    const Window windows[] = { { Form1, "苇川VOB视频格式转换器", 802, 541 },
-                               { Form2, "关于软件", 406, 281 },
-                               { Form5, "选项", 528, 471 },
-                               { Form6, "设置选项", 440, 320 } };
+    const Window windows[] = { { Form1, "苇川VOB视频格式转换器", 802, 541, poDesktopCenter },
+                               { Form2, "关于软件", 406, 281, poMainFormCenter },
+                               { Form5, "选项", 528, 471, poMainFormCenter },
+                               { Form6, "设置选项", 958, 474, poMainFormCenter } };
     for (const auto& w : windows) {
         EXPECT_EQ(w.form->Caption(), w.caption);
         EXPECT_EQ(w.form->ClientWidth(), w.width) << w.caption;
         EXPECT_EQ(w.form->ClientHeight(), w.height) << w.caption;
         EXPECT_EQ(w.form->BorderStyle(), bsSingle) << w.caption;
+        EXPECT_TRUE(w.form->BorderIcons().Empty()) << w.caption;
+        EXPECT_EQ(w.form->Position(), w.position) << w.caption;
         EXPECT_FALSE(w.form->Visible()) << w.caption;
     }
-    EXPECT_EQ(Form1->Position(), poDesktopCenter);
+    EXPECT_EQ(Form6->Color(), clBtnFace);
+    EXPECT_EQ(Form6->Font().Name(), "Tahoma");
+    EXPECT_EQ(Form6->Font().Height(), -11);
     EXPECT_EQ(Form1->All_Trant_Number, 100) << "the settings dialog's creation sets it";
     EXPECT_EQ(Form1->bsSkinSlider1_down_UP, "UP");
     auto* snapshots = DescribedComponent<TSavePictureDialog>(Form1, "SavePictureDialog1");
