@@ -1,11 +1,13 @@
 #include "platform/forms/TEdit.h"
 #include "platform/forms/EditMessages.h"
+#include "platform/forms/EditWords.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Win.h"
 #include <algorithm>
+#include <utility>
 
 using namespace win;
 
@@ -29,6 +31,7 @@ public:
     TMeasureCanvas(const TMeasureCanvas&) = delete;
     TMeasureCanvas& operator=(const TMeasureCanvas&) = delete;
     int Width(std::string_view text) { return FDc ? FCanvas.TextWidth(text) : 0; }
+    int Height() { return FDc ? FCanvas.TextHeight("0") : 0; }
 
 private:
     HDC FDc;
@@ -249,6 +252,18 @@ void TEdit::MoveCaret(int position, bool extend) {
     Invalidate();
 }
 
+int TEdit::WordStop(bool forward) const {
+    if (FPasswordChar) return forward ? FText.Length() : 0;
+    return forward ? NextWordStop(FText.Chars(), FText.Caret())
+                   : PreviousWordStop(FText.Chars(), FText.Caret());
+}
+
+void TEdit::DeleteWord(bool forward) {
+    if (FReadOnly) return;
+    if (SelLength() == 0) FText.Select(FText.Caret(), WordStop(forward));
+    UserReplace({});
+}
+
 void TEdit::Change() {
     if (OnChange) OnChange(this);
 }
@@ -277,8 +292,25 @@ void TEdit::WndProc(TMessage& message) {
         Change();
         return;
     case WM_SETFOCUS:
+        TCustomControl::WndProc(message);
+        // The handlers of the focus's arrival may have sent it on already.
+        if (HandleAllocated() && GetFocus() == FHandle) ShowOwnCaret();
+        Invalidate();
+        return;
     case WM_KILLFOCUS:
+        HideOwnCaret();
+        Invalidate();
+        break;
     case CM_FONTCHANGED:
+        TCustomControl::WndProc(message);
+        // The caret is as high as a line of the new font.
+        if (FCaretShown) ShowOwnCaret();
+        Invalidate();
+        return;
+    case WM_DESTROY:
+        // The caret goes with the window.
+        FCaretShown = false;
+        break;
     case CM_ENABLEDCHANGED:
         Invalidate();
         break;
@@ -300,6 +332,7 @@ void TEdit::DefaultHandler(TMessage& message) {
     switch (message.Msg) {
     case WM_CHAR:
         TypeChar(char32_t(message.WParam));
+        RestartCaretBlink();
         return;
     case WM_CUT:
         CutToClipboard();
@@ -414,7 +447,8 @@ void TEdit::CreateParams(TCreateParams& params) {
 
 void TEdit::TypeChar(char32_t ch) {
     if (ch == U'\b') {
-        if (FReadOnly) return;
+        // Ctrl+Backspace deleted a word on its key; its character is no second deletion.
+        if (FReadOnly || GetKeyState(VK_CONTROL) < 0) return;
         if (SelLength() == 0 && FText.Caret() > 0) FText.Select(FText.Caret() - 1, FText.Caret());
         UserReplace({});
         return;
@@ -430,11 +464,17 @@ void TEdit::KeyDown(unsigned short& key, TShiftState shift) {
     const bool ctrl = shift.Contains(ssCtrl);
     switch (key) {
     case VK_LEFT:
-        MoveCaret(!extend && SelLength() > 0 ? SelStart() : FText.Caret() - 1, extend);
+        if (ctrl)
+            MoveCaret(WordStop(false), extend);
+        else
+            MoveCaret(!extend && SelLength() > 0 ? SelStart() : FText.Caret() - 1, extend);
         break;
     case VK_RIGHT:
-        MoveCaret(!extend && SelLength() > 0 ? SelStart() + SelLength() : FText.Caret() + 1,
-                  extend);
+        if (ctrl)
+            MoveCaret(WordStop(true), extend);
+        else
+            MoveCaret(!extend && SelLength() > 0 ? SelStart() + SelLength() : FText.Caret() + 1,
+                      extend);
         break;
     case VK_HOME:
         MoveCaret(0, extend);
@@ -445,6 +485,8 @@ void TEdit::KeyDown(unsigned short& key, TShiftState shift) {
     case VK_DELETE:
         if (extend) {
             CutToClipboard();
+        } else if (ctrl) {
+            DeleteWord(true);
         } else if (!FReadOnly) {
             if (SelLength() == 0) FText.Select(FText.Caret(), FText.Caret() + 1);
             UserReplace({});
@@ -463,7 +505,10 @@ void TEdit::KeyDown(unsigned short& key, TShiftState shift) {
         if (ctrl) Undo();
         break;
     case VK_BACK:
-        if (shift.Contains(ssAlt)) Undo();
+        if (shift.Contains(ssAlt))
+            Undo();
+        else if (ctrl)
+            DeleteWord(false);
         break;
     case 'C':
         if (ctrl) CopyToClipboard();
@@ -477,13 +522,25 @@ void TEdit::KeyDown(unsigned short& key, TShiftState shift) {
     default:
         break;
     }
+    RestartCaretBlink();
 }
 
 void TEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
-        MoveCaret(PositionAt(x), shift.Contains(ssShift));
-        FSelecting = true;
+        if (shift.Contains(ssDouble)) {
+            // A double click selects the word under the pointer, the whole text when masked;
+            // moving on does not drag the selection away from it.
+            const TWordSpan word = FPasswordChar ? TWordSpan{ 0, FText.Length() }
+                                                 : WordAt(FText.Chars(), PositionAt(x));
+            FText.Select(word.Start, word.End);
+            MoveCaret(word.End, true);
+            FSelecting = false;
+        } else {
+            MoveCaret(PositionAt(x), shift.Contains(ssShift));
+            FSelecting = true;
+        }
+        RestartCaretBlink();
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
@@ -511,6 +568,40 @@ int TEdit::PositionAt(int x) {
         previous = next;
     }
     return int(chars.size());
+}
+
+int TEdit::LineTop(int textHeight) const {
+    // The plain field centres its line; a rectangle set by an owner holds the line at its top,
+    // where the owner's frame expects it.
+    const TRect format = FormatRect();
+    return FFormatRect ? format.Top : format.Top + std::max(0, (format.Height() - textHeight) / 2);
+}
+
+TRect TEdit::CaretRect() {
+    const int height = std::max(1, TMeasureCanvas(FFont).Height());
+    const int x = TextStart() + TextX(FText.Caret());
+    const int y = LineTop(height);
+    return TRect(x, y, x + 1, y + height);
+}
+
+void TEdit::ShowOwnCaret() {
+    const TRect r = CaretRect();
+    CreateCaret(FHandle, nullptr, r.Width(), r.Height());
+    SetCaretPos(r.Left, r.Top);
+    ShowCaret(FHandle);
+    FCaretShown = true;
+}
+
+void TEdit::HideOwnCaret() {
+    if (std::exchange(FCaretShown, false)) DestroyCaret();
+}
+
+void TEdit::RestartCaretBlink() {
+    if (!FCaretShown) return;
+    const TRect r = CaretRect();
+    HideCaret(FHandle);
+    SetCaretPos(r.Left, r.Top);
+    ShowCaret(FHandle);
 }
 
 void TEdit::ScrollToCaret() {
@@ -556,10 +647,7 @@ void TEdit::Paint() {
     const std::u32string shown = DisplayChars();
     const std::string text = gfx::EncodeUtf8(shown);
     const int textHeight = FCanvas.TextHeight("0");
-    // The plain field centres its line; a rectangle set by an owner holds the line at its top,
-    // where the owner's frame expects it.
-    const int y =
-        FFormatRect ? format.Top : format.Top + std::max(0, (format.Height() - textHeight) / 2);
+    const int y = LineTop(textHeight);
     const int x0 = TextStart();
     const TColor textColor = FCanvas.Font().Color();
     FCanvas.Brush().SetStyle(bsClear);
@@ -575,11 +663,7 @@ void TEdit::Paint() {
             gfx::EncodeUtf8(std::u32string_view(shown).substr(SelStart(), SelLength())));
         FCanvas.Font().SetColor(textColor);
     }
-    if (Focused()) {
-        const int cx = x0 + TextX(FText.Caret());
-        FCanvas.Pen().SetColor(clWindowText);
-        FCanvas.MoveTo(cx, y);
-        FCanvas.LineTo(cx, y + textHeight);
-    }
+    // The caret follows what is drawn; the window system puts it back once the paint ends.
+    if (FCaretShown) SetCaretPos(x0 + TextX(FText.Caret()), y);
     RestoreDC(FCanvas.Handle(), saved);
 }

@@ -9,12 +9,12 @@
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 // A one-line text field: a caret and a selection counted in characters, typing, the keyboard
-// and mouse moves of the caret, the clipboard, one level of undo, a length limit, a read-only
-// mode, a password character and a letter case. The text sits in a formatting rectangle (by
-// default the inside of the border) less a left and a right margin; owners that draw their own
-// frame around it move both with the EM_ messages, and centre or right-align the text with the
-// ES_ styles of the window. OnChange fires after every change of the
-// text, by the user or by code.
+// and mouse moves of the caret (by characters and by words), the clipboard, one level of undo, a
+// length limit, a read-only mode, a password character and a letter case. The text sits in a
+// formatting rectangle (by default the inside of the border) less a left and a right margin; owners
+// that draw their own frame around it move both with the EM_ messages, and centre or right-align
+// the text with the ES_ styles of the window. While focused it shows the window system's blinking
+// caret. OnChange fires after every change of the text, by the user or by code.
 class TEdit : public TCustomControl {
 public:
     explicit TEdit(TComponent* owner);
@@ -87,6 +87,10 @@ private:
     void SetMargins(unsigned which, int left, int right);
     void SetFormatRect(const win::RECT* rect);
     void MoveCaret(int position, bool extend);
+    // Where the word keys stop; a masked text shows no words, so they go to its ends.
+    int WordStop(bool forward) const;
+    // Ctrl+Backspace and Ctrl+Delete: the selection, or else up to the word stop, as one change.
+    void DeleteWord(bool forward);
     void TypeChar(char32_t ch);
     // The character boundary nearest to x (client coordinates).
     int PositionAt(int x);
@@ -94,6 +98,15 @@ private:
     int TextX(int position);
     void ScrollToCaret();
     void TextChanged();
+    // The top of the line within the formatting rectangle, for a line textHeight high.
+    int LineTop(int textHeight) const;
+    // The caret's place in client coordinates: a pixel wide and a line high.
+    TRect CaretRect();
+    // The window system's caret belongs to the focused edit: made on focus, gone on its loss.
+    void ShowOwnCaret();
+    void HideOwnCaret();
+    // Shows the caret at once and starts its blink over, so it stands still while the user works.
+    void RestartCaretBlink();
     // The formatting rectangle: set by the owner, or the inside of the border.
     TRect FormatRect() const;
     // Where the text lies: the formatting rectangle less the margins.
@@ -116,4 +129,5 @@ private:
     bool FModified{ false };
     bool FOwnChange{ false };
     bool FSelecting{ false };
+    bool FCaretShown{ false };
 };

@@ -5,6 +5,7 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TEdit.h"
 #include "platform/gfx/GdiHandle.h"
+#include "platform/gfx/Utf8.h"
 #include "platform/win/Input.h"
 #include "platform/win/Win.h"
 #include <functional>
@@ -100,6 +101,22 @@ protected:
         const TPoint p = At(x, y);
         FDisplay->Click(p.X, p.Y);
         Pump();
+    }
+    void DoubleClickAt(int x, int y) {
+        FDisplay->Time().Advance(1000); // no pairing with an earlier click
+        const TPoint p = At(x, y);
+        FDisplay->Click(p.X, p.Y);
+        FDisplay->Click(p.X, p.Y);
+        Pump();
+    }
+    // Whether the caret's column at the client point p of c is on screen: dark over the white
+    // field.
+    bool CaretDrawnAt(TControl* c, POINT p) {
+        Pump();
+        const gfx::Surface s = FDisplay->ComposeScreen();
+        const TPoint at = c->ClientToScreen(TPoint(p.x, p.y + 4));
+        const gfx::Pixel px = s.At(at.X, at.Y);
+        return gfx::PixelR(px) + gfx::PixelG(px) + gfx::PixelB(px) < 200;
     }
     // The edit's pixels on screen, row by row.
     std::vector<gfx::Pixel> Shot() {
@@ -242,6 +259,158 @@ TEST_F(Edit, MousePlacesTheCaretAndDragSelects) {
     Pump();
     EXPECT_EQ(FEdit->SelStart(), 0);
     EXPECT_EQ(FEdit->SelLength(), 8);
+}
+
+TEST_F(Edit, CtrlArrowsMoveAndSelectByWords) {
+    FEdit->SetText("mv 中文, x1");
+    struct Step {
+        UINT vk;
+        bool shift;
+        int selStart;
+        const char* selected;
+    };
+    const Step kSteps[] = {
+        { VK_RIGHT, false, 3, "" },       { VK_RIGHT, false, 5, "" }, // the Chinese run is one word
+        { VK_RIGHT, false, 7, "" }, // the comma stops the caret, the blank after it does not
+        { VK_RIGHT, false, 9, "" },       { VK_RIGHT, false, 9, "" }, // nothing beyond the end
+        { VK_LEFT, true, 7, "x1" },       { VK_LEFT, true, 5, ", x1" },
+        { VK_LEFT, true, 3, "中文, x1" }, { VK_RIGHT, true, 5, ", x1" },
+        { VK_LEFT, false, 3, "" }, // without Shift the selection goes
+    };
+    for (const Step& s : kSteps) {
+        if (s.shift)
+            Key(s.vk, { VK_CONTROL, VK_SHIFT });
+        else
+            Key(s.vk, { VK_CONTROL });
+        EXPECT_EQ(FEdit->SelStart(), s.selStart) << s.selected;
+        EXPECT_EQ(FEdit->SelText(), s.selected);
+    }
+    EXPECT_EQ(FEdit->Text(), "mv 中文, x1");
+
+    FEdit->SetPasswordChar(U'*');
+    Key(VK_RIGHT, { VK_CONTROL });
+    EXPECT_EQ(FEdit->SelStart(), 9) << "a masked text shows no words";
+    Key(VK_LEFT, { VK_CONTROL });
+    EXPECT_EQ(FEdit->SelStart(), 0);
+}
+
+TEST_F(Edit, CtrlBackspaceAndCtrlDeleteDeleteAWordAsOneChange) {
+    const std::string text = "copy the 文件.avi";
+    struct Case {
+        const char* name;
+        int selStart, selEnd;
+        UINT vk;
+        const char* after;
+        int caret;
+    };
+    const Case kCases[] = {
+        { "the word before", 8, 8, VK_BACK, "copy  文件.avi", 5 },
+        { "a word and the blanks after it", 0, 0, VK_DELETE, "the 文件.avi", 0 },
+        { "a word of wide characters", 11, 11, VK_BACK, "copy the .avi", 9 },
+        { "marks after it", 11, 11, VK_DELETE, "copy the 文件avi", 11 },
+        { "the selection alone", 0, 3, VK_DELETE, "y the 文件.avi", 0 },
+        { "the selection alone", 5, 9, VK_BACK, "copy 文件.avi", 5 },
+    };
+    for (const Case& c : kCases) {
+        FEdit->SetText(text);
+        Send(EM_SETSEL, c.selStart, c.selEnd);
+        Key(c.vk, { VK_CONTROL });
+        EXPECT_EQ(FEdit->Text(), c.after) << c.name;
+        EXPECT_EQ(FEdit->SelStart(), c.caret) << c.name;
+        EXPECT_EQ(FEdit->SelLength(), 0) << c.name;
+        Key('Z', { VK_CONTROL });
+        EXPECT_EQ(FEdit->Text(), text) << c.name << ": one undo takes it back";
+    }
+
+    FEdit->SetReadOnly(true);
+    Send(EM_SETSEL, 8, 8);
+    const int before = FChanges;
+    Key(VK_BACK, { VK_CONTROL });
+    Key(VK_DELETE, { VK_CONTROL });
+    EXPECT_EQ(FEdit->Text(), text);
+    EXPECT_EQ(FChanges, before);
+    EXPECT_EQ(FEdit->SelStart(), 8) << "a read-only edit leaves the selection as it was";
+    EXPECT_EQ(FEdit->SelLength(), 0);
+}
+
+TEST_F(Edit, DoubleClickSelectsTheWordUnderThePointer) {
+    const std::string text = "open 文件.avi now";
+    FEdit->SetText(text);
+    // Just inside a character: the text starts after the edge and the margin.
+    const auto xOf = [&](int index) {
+        const std::u32string chars = gfx::DecodeUtf8(text);
+        return 3 + FEdit->Canvas().TextWidth(gfx::EncodeUtf8(chars.substr(0, index))) + 1;
+    };
+    struct Case {
+        int x;
+        const char* selected;
+        int selStart;
+    };
+    const Case kCases[] = {
+        { xOf(1), "open", 0 },
+        { xOf(6), "文件", 5 },
+        { xOf(9), "avi", 8 },
+        { 190, "now", 12 }, // past the end of the text: its last word
+    };
+    for (const Case& c : kCases) {
+        DoubleClickAt(c.x, 12);
+        EXPECT_EQ(FEdit->SelText(), c.selected) << c.x;
+        EXPECT_EQ(FEdit->SelStart(), c.selStart) << c.x;
+    }
+    // A small move of the held button after the second press keeps the word.
+    const TPoint p = At(xOf(1), 12);
+    FDisplay->Time().Advance(1000);
+    FDisplay->Click(p.X, p.Y);
+    FDisplay->PressButton();
+    FDisplay->MoveMouse(p.X + 2, p.Y);
+    FDisplay->ReleaseButton();
+    Pump();
+    EXPECT_EQ(FEdit->SelText(), "open");
+
+    FEdit->SetPasswordChar(U'*');
+    DoubleClickAt(xOf(1), 12);
+    EXPECT_EQ(FEdit->SelLength(), 15) << "a masked text is selected whole";
+}
+
+TEST_F(Edit, TheCaretBlinksWhileFocusedAndStandsStillAfterAKey) {
+    FEdit->SetText("ab ");
+    FEdit->SetSelStart(3);
+    Pump();
+    POINT caret{};
+    ASSERT_TRUE(GetCaretPos(&caret));
+    EXPECT_EQ(caret.x, 3 + FEdit->Canvas().TextWidth("ab "));
+    EXPECT_TRUE(CaretDrawnAt(FEdit, caret)) << "shown while the edit has the focus";
+
+    const UINT blink = GetCaretBlinkTime();
+    FDisplay->Time().Advance(blink);
+    EXPECT_FALSE(CaretDrawnAt(FEdit, caret));
+    FDisplay->Time().Advance(blink);
+    EXPECT_TRUE(CaretDrawnAt(FEdit, caret)) << "and blinks";
+
+    // Half way through a shown phase a key moves the caret and starts the blink over: it
+    // stays when the old phase would have ended.
+    FDisplay->Time().Advance(blink / 2);
+    Type(" ");
+    ASSERT_TRUE(GetCaretPos(&caret));
+    EXPECT_EQ(caret.x, 3 + FEdit->Canvas().TextWidth("ab  "));
+    EXPECT_TRUE(CaretDrawnAt(FEdit, caret));
+    FDisplay->Time().Advance(blink - blink / 2);
+    EXPECT_TRUE(CaretDrawnAt(FEdit, caret)) << "a key keeps the caret solid";
+    FDisplay->Time().Advance(blink / 2);
+    EXPECT_FALSE(CaretDrawnAt(FEdit, caret));
+
+    auto* other = new TEdit(FForm);
+    other->SetParent(FForm);
+    other->SetBounds(10, 60, 200, 24);
+    other->SetFocus();
+    FDisplay->Time().Advance(blink / 2);
+    POINT there{};
+    ASSERT_TRUE(GetCaretPos(&there));
+    EXPECT_TRUE(CaretDrawnAt(other, there)) << "the caret goes with the focus";
+    for (int i = 0; i < 3; ++i) {
+        FDisplay->Time().Advance(blink);
+        EXPECT_FALSE(CaretDrawnAt(FEdit, caret)) << "no blinking where the focus left";
+    }
 }
 
 TEST_F(Edit, DrawsItsTextAndSelectionInsideASunkenEdge) {
