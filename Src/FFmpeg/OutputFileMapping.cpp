@@ -1,5 +1,6 @@
 #include "Src/FFmpeg/OutputFileMapping.h"
 
+#include "Src/AVUtilStubs.h"
 #include "Src/FFmpegTasks/OptionText.h"
 #include "Src/FFmpegTasks/TFFmpeg.h"
 #include "Src/MyUtils/LocalTime.h"
@@ -93,6 +94,22 @@ void SetInt(TOptionDispatcher& task, const char* name, std::int32_t value) {
     if (value > 0) task.SetDefaultOptionInt(name, value);
 }
 
+// A target fixes a constant video rate (VCD) or a ceiling (SVCD, DVD), and the encoder refuses a
+// bit rate outside those limits. A rate the record chooses without limits of its own widens the
+// limit it falls outside of, so the chosen rate is the one converted.
+void FitRateLimitsToBitrate(TOptionDispatcher& task, const TOutputOptions& record) {
+    if (record.VideoBitrate <= 0 || record.VideoMinRate > 0 || record.VideoMaxRate > 0) return;
+    AVCodecContext* video = task.Options().FOptions.avcodec_opts[0].get();
+    if (!video) return;
+    std::int64_t minRate = 0;
+    std::int64_t maxRate = 0;
+    if (av::av_opt_get_int(video, "minrate", 0, &minRate) < 0 ||
+        av::av_opt_get_int(video, "maxrate", 0, &maxRate) < 0)
+        return;
+    if (minRate > record.VideoBitrate) SetInt(task, "minrate", record.VideoBitrate);
+    if (maxRate > 0 && maxRate < record.VideoBitrate) SetInt(task, "maxrate", record.VideoBitrate);
+}
+
 void ApplyOutputOptions(TOptionDispatcher& task, const TOutputOptions& record) {
     TTranscoderOptions& opt = task.Options();
     if (!record.FileFormat.empty()) task.SetFormat(record.FileFormat);
@@ -122,6 +139,7 @@ void ApplyOutputOptions(TOptionDispatcher& task, const TOutputOptions& record) {
     SetInt(task, "minrate", record.VideoMinRate);
     SetInt(task, "bt", record.VideoBitRateTolerance);
     SetInt(task, "bufsize", record.VideoBufSize);
+    FitRateLimitsToBitrate(task, record);
     task.SetVideoSyncMethod(record.VideoSyncMethod);
     if (!record.VideoTag.empty()) task.SetVideoTag(record.VideoTag);
     opt.Fvideo_language = record.VideoLanguage;

@@ -13,10 +13,14 @@
 
 namespace {
 
-std::int64_t AudioBitRate(const TTranscoderOptions& options) {
+std::int64_t CodecOption(const TTranscoderOptions& options, int kind, const char* name) {
     std::int64_t value = -1;
-    av::av_opt_get_int(options.FOptions.avcodec_opts[1].get(), "b", 0, &value);
+    av::av_opt_get_int(options.FOptions.avcodec_opts[kind].get(), name, 0, &value);
     return value;
+}
+
+std::int64_t AudioBitRate(const TTranscoderOptions& options) {
+    return CodecOption(options, 1, "b");
 }
 
 // Records the pending options that each new stream and the opening of the output see, and
@@ -155,6 +159,38 @@ TEST_F(OutputFileMappingTest, FieldsOverrideTheOptionText) {
                                                                     { "title", "Title" } };
     EXPECT_EQ(o.Fmetadata, tags);
     EXPECT_TRUE(task.HookSet);
+}
+
+TEST_F(OutputFileMappingTest, AChosenVideoRateWidensTheTargetsLimits) {
+    struct Case {
+        const char* name;
+        TOptionTargetType target;
+        int bitrate, minRate, maxRate;
+        std::int64_t expectedMin, expectedMax;
+    };
+    const Case cases[] = {
+        { "below the VCD's constant rate", ttVCD, 1000000, 0, 0, 1000000, 1150000 },
+        { "above the VCD's constant rate", ttVCD, 2000000, 0, 0, 1150000, 2000000 },
+        { "the VCD's own rate", ttVCD, 1150000, 0, 0, 1150000, 1150000 },
+        { "above the SVCD's ceiling", ttSVCD, 3000000, 0, 0, 0, 3000000 },
+        { "inside the DVD's ceiling", ttDVD, 6000000, 0, 0, 0, 9000000 },
+        { "limits of the record's own stay", ttVCD, 1000000, 0, 1500000, 1150000, 1500000 },
+        { "no chosen rate", ttVCD, 0, 0, 0, 1150000, 1150000 },
+    };
+    for (const Case& c : cases) {
+        TRecordingTask task;
+        TOutputOptions record;
+        record.TargetType = c.target;
+        record.NormType = ntPAL;
+        record.VideoBitrate = c.bitrate;
+        record.VideoMinRate = c.minRate;
+        record.VideoMaxRate = c.maxRate;
+        std::string error;
+        ASSERT_TRUE(MapOutputFile(task, "out", &record, nullptr, error)) << c.name << ": " << error;
+        const TTranscoderOptions& o = task.FDispatcher.Options();
+        EXPECT_EQ(CodecOption(o, 0, "minrate"), c.expectedMin) << c.name;
+        EXPECT_EQ(CodecOption(o, 0, "maxrate"), c.expectedMax) << c.name;
+    }
 }
 
 TEST_F(OutputFileMappingTest, FailureLeavesTheOptionsAsTheyWere) {

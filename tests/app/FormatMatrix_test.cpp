@@ -24,18 +24,6 @@ extern "C" {
 
 namespace {
 
-// Why an offered format cannot be produced yet; empty when it can.
-std::string ExclusionReason(int code, const TWorkingParameters& fields) {
-    if (code == 113 || code == 1410)
-        return "the VCD target fixes a constant 1150 kbps video rate; the format's video bit-rate "
-               "presets (128 to 2000 kbps) never equal it, so the MPEG-1 encoder refuses to open";
-    if (fields.AudioCodec == "libfaac")
-        return "the installed libraries have no libfaac and the task component opens the encoder "
-               "by that name: the substitution (aac, ac3 in VOB, mp2 in MPEG program streams) is "
-               "not applied when output streams open";
-    return {};
-}
-
 // The demuxer that reads back what the muxer chosen by an extension wrote.
 std::string DemuxerOf(const std::string& ext) {
     static const std::map<std::string, std::string> demuxers{
@@ -154,7 +142,6 @@ TEST_F(FormatMatrix, EveryOfferedFormatConvertsIntoTheStreamsItPromises) {
             for (int p = 0; p < PresetPickerCount; ++p)
                 texts[p] = pickers[p].Text();
             ApplyPresetTexts(job.Fields, texts);
-            if (!ExclusionReason(code, job.Fields).empty()) continue;
             job.Output = FFolder + std::to_string(code) + std::string(entry->Ext);
             jobs.push_back(std::move(job));
         }
