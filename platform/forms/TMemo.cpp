@@ -1,5 +1,6 @@
 #include "platform/forms/TMemo.h"
 #include "platform/forms/EditMessages.h"
+#include "platform/forms/EditWords.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/win/Clipboard.h"
@@ -250,6 +251,43 @@ void TMemo::MoveCaret(int position, bool extend, bool keepColumn) {
     if (!keepColumn) FColumnX = -1;
     ScrollToCaret();
     Invalidate();
+}
+
+void TMemo::DeleteWord(bool forward) {
+    if (FReadOnly) return;
+    const int caret = FBuffer.Caret();
+    if (SelLength() == 0)
+        FBuffer.Select(caret, forward ? NextWordStop(FBuffer.Chars(), caret)
+                                      : PreviousWordStop(FBuffer.Chars(), caret));
+    UserReplace({});
+}
+
+TRect TMemo::CaretRect() const {
+    const int caret = FBuffer.Caret();
+    const TRow& r = Rows()[RowOf(caret)];
+    const int x = kMargin - FScrollX + TextWidth(r.Start, caret - r.Start);
+    const int y = 1 + (RowOf(caret) - FTopRow) * RowHeight();
+    return TRect(x, y, x + 1, y + RowHeight());
+}
+
+void TMemo::ShowOwnCaret() {
+    const TRect r = CaretRect();
+    CreateCaret(FHandle, nullptr, r.Width(), r.Height());
+    SetCaretPos(r.Left, r.Top);
+    ShowCaret(FHandle);
+    FCaretShown = true;
+}
+
+void TMemo::HideOwnCaret() {
+    if (std::exchange(FCaretShown, false)) DestroyCaret();
+}
+
+void TMemo::RestartCaretBlink() {
+    if (!FCaretShown) return;
+    const TRect r = CaretRect();
+    HideCaret(FHandle);
+    SetCaretPos(r.Left, r.Top);
+    ShowCaret(FHandle);
 }
 
 void TMemo::Relayout() {
@@ -516,14 +554,29 @@ void TMemo::WndProc(TMessage& message) {
         Undo();
         return;
     case WM_SETFOCUS:
+        TCustomControl::WndProc(message);
+        // The handlers of the focus's arrival may have sent it on already.
+        if (HandleAllocated() && GetFocus() == FHandle) ShowOwnCaret();
+        Invalidate();
+        return;
     case WM_KILLFOCUS:
+        HideOwnCaret();
+        Invalidate();
+        break;
+    case WM_DESTROY:
+        // The caret goes with the window.
+        FCaretShown = false;
+        break;
     case CM_ENABLEDCHANGED:
         Invalidate();
         break;
     case CM_FONTCHANGED:
         FWidths.clear();
         Relayout();
-        break;
+        TCustomControl::WndProc(message);
+        // The caret is as high as a row of the new font.
+        if (FCaretShown) ShowOwnCaret();
+        return;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
         FSelecting = false;
@@ -541,6 +594,7 @@ void TMemo::WndProc(TMessage& message) {
 void TMemo::DefaultHandler(TMessage& message) {
     if (message.Msg == WM_CHAR) {
         TypeChar(char32_t(message.WParam));
+        RestartCaretBlink();
         return;
     }
     if (message.Msg >= EM_GETSEL && message.Msg <= EM_SETREADONLY) {
@@ -628,7 +682,8 @@ LRESULT TMemo::EditMessage(TMessage& message) {
 
 void TMemo::TypeChar(char32_t ch) {
     if (ch == U'\b') {
-        if (FReadOnly) return;
+        // Ctrl+Backspace deleted a word on its key; its character is no second deletion.
+        if (FReadOnly || GetKeyState(VK_CONTROL) < 0) return;
         if (SelLength() == 0 && FBuffer.Caret() > 0)
             FBuffer.Select(FBuffer.Caret() - 1, FBuffer.Caret());
         UserReplace({});
@@ -659,10 +714,16 @@ void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
     };
     switch (key) {
     case VK_LEFT:
-        MoveCaret(!extend && SelLength() > 0 ? SelStart() : caret - 1, extend);
+        if (ctrl)
+            MoveCaret(PreviousWordStop(FBuffer.Chars(), caret), extend);
+        else
+            MoveCaret(!extend && SelLength() > 0 ? SelStart() : caret - 1, extend);
         break;
     case VK_RIGHT:
-        MoveCaret(!extend && SelLength() > 0 ? SelStart() + SelLength() : caret + 1, extend);
+        if (ctrl)
+            MoveCaret(NextWordStop(FBuffer.Chars(), caret), extend);
+        else
+            MoveCaret(!extend && SelLength() > 0 ? SelStart() + SelLength() : caret + 1, extend);
         break;
     case VK_UP:
     case VK_DOWN:
@@ -687,10 +748,15 @@ void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
     case VK_DELETE:
         if (extend) {
             CutToClipboard();
+        } else if (ctrl) {
+            DeleteWord(true);
         } else if (!FReadOnly) {
             if (SelLength() == 0) FBuffer.Select(caret, caret + 1);
             UserReplace({});
         }
+        break;
+    case VK_BACK:
+        if (ctrl) DeleteWord(false);
         break;
     case VK_INSERT:
         if (ctrl)
@@ -716,13 +782,24 @@ void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
     default:
         break;
     }
+    RestartCaretBlink();
 }
 
 void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
-        MoveCaret(PositionAt(x, y), shift.Contains(ssShift));
-        FSelecting = true;
+        if (shift.Contains(ssDouble)) {
+            // A double click selects the word under the pointer; moving on does not drag the
+            // selection away from it.
+            const TWordSpan word = WordAt(FBuffer.Chars(), PositionAt(x, y));
+            FBuffer.Select(word.Start, word.End);
+            MoveCaret(word.End, true);
+            FSelecting = false;
+        } else {
+            MoveCaret(PositionAt(x, y), shift.Contains(ssShift));
+            FSelecting = true;
+        }
+        RestartCaretBlink();
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
@@ -771,13 +848,9 @@ void TMemo::Paint() {
             FCanvas.Font().SetColor(FFont.Color());
         }
     }
-    if (focused) {
-        const int caret = FBuffer.Caret();
-        const int row = RowOf(caret);
-        const int cx = x0 + TextWidth(rows[row].Start, caret - rows[row].Start);
-        const int cy = 1 + (row - FTopRow) * height;
-        FCanvas.Pen().SetColor(clWindowText);
-        FCanvas.MoveTo(cx, cy);
-        FCanvas.LineTo(cx, cy + height);
+    // The caret follows what is drawn; the window system puts it back once the paint ends.
+    if (FCaretShown) {
+        const TRect caret = CaretRect();
+        SetCaretPos(caret.Left, caret.Top);
     }
 }

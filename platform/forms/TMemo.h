@@ -10,10 +10,11 @@
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
-// A multi-line text field: the keys, mouse and clipboard of the one-line edit across lines,
-// word wrap, scroll bars in the frame, and Lines to read and write it line by line. A line
-// added through Lines goes in as a user's replacement would, so the view follows it to the end
-// of a growing log. Positions count characters; lines are separated by "\n".
+// A multi-line text field: the keys, mouse, clipboard and blinking caret of the one-line edit
+// across lines (the word keys cross line ends), word wrap, scroll bars in the frame, and Lines to
+// read and write it line by line. A line added through Lines goes in as a user's replacement would,
+// so the view follows it to the end of a growing log. Positions count characters; lines are
+// separated by "\n".
 class TMemo : public TCustomControl {
 public:
     explicit TMemo(TComponent* owner);
@@ -104,6 +105,15 @@ private:
     std::size_t ByteOffset(int position, std::size_t from, int fromPosition) const;
     void TypeChar(char32_t ch);
     void MoveCaret(int position, bool extend, bool keepColumn = false);
+    // Ctrl+Backspace and Ctrl+Delete: the selection, or else up to the word stop, as one change.
+    void DeleteWord(bool forward);
+    // The caret's place in client coordinates: a pixel wide and a row high.
+    TRect CaretRect() const;
+    // The window system's caret belongs to the focused memo: made on focus, gone on its loss.
+    void ShowOwnCaret();
+    void HideOwnCaret();
+    // Shows the caret at once and starts its blink over, so it stands still while the user works.
+    void RestartCaretBlink();
     const std::vector<TRow>& Rows() const;
     int RowOf(int position) const;
     int RowHeight() const;
@@ -145,6 +155,7 @@ private:
     bool FModified{ false };
     bool FOwnChange{ false };
     bool FSelecting{ false };
+    bool FCaretShown{ false };
     TScrollStyle FScrollBars{ ssNone };
     TFormBorderStyle FBorderStyle{ bsSingle };
 };

@@ -1,9 +1,11 @@
 #include "ControlsFixture.h"
 #include "platform/forms/EditMessages.h"
 #include "platform/forms/TMemo.h"
+#include "platform/gfx/Utf8.h"
 #include "platform/win/Clipboard.h"
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/Win.h"
+#include <iterator>
 #include <string>
 
 namespace formstest {
@@ -22,6 +24,29 @@ protected:
     }
     bool HasStyle(DWORD style) {
         return (GetWindowLongPtr(FMemo->Handle(), GWL_STYLE) & style) != 0;
+    }
+    // A client point just inside character index of a row: rows start a pixel down, the text
+    // two pixels in.
+    TPoint PointIn(int row, const std::string& line, int index) {
+        const std::u32string chars = gfx::DecodeUtf8(line);
+        const int height = FMemo->Canvas().TextHeight("Wg");
+        return TPoint(2 + FMemo->Canvas().TextWidth(gfx::EncodeUtf8(chars.substr(0, index))) + 1,
+                      1 + row * height + height / 2);
+    }
+    void DoubleClickAt(TPoint client) {
+        FDisplay->Time().Advance(1000); // no pairing with an earlier click
+        const TPoint p = FMemo->ClientToScreen(client);
+        FDisplay->Click(p.X, p.Y);
+        FDisplay->Click(p.X, p.Y);
+        Pump();
+    }
+    // Whether the caret's column at client point p is on screen: dark over the white field.
+    bool CaretDrawnAt(POINT p) {
+        Pump();
+        const gfx::Surface s = FDisplay->ComposeScreen();
+        const TPoint at = FMemo->ClientToScreen(TPoint(p.x, p.y + 4));
+        const gfx::Pixel px = s.At(at.X, at.Y);
+        return gfx::PixelR(px) + gfx::PixelG(px) + gfx::PixelB(px) < 200;
     }
 
     TMemo* FMemo{ nullptr };
@@ -139,6 +164,101 @@ TEST_F(Memo, UndoTakesBackTheLastChangeByTheUser) {
     FMemo->SetReadOnly(false);
     FMemo->SetText("new");
     EXPECT_FALSE(FMemo->CanUndo()) << "text set by code cannot be taken back";
+}
+
+TEST_F(Memo, CtrlArrowsMoveByWordsAcrossLineEnds) {
+    const std::string text = "first line,\n  second 中文\n\nend";
+    FMemo->SetText(text);
+    // Each word's start, each line's end and start (past its indent), and the end.
+    const int kStops[] = { 6, 10, 11, 12, 14, 21, 23, 24, 25, 28 };
+    for (int stop : kStops) {
+        Key(VK_RIGHT, { VK_CONTROL });
+        EXPECT_EQ(FMemo->SelStart(), stop);
+    }
+    for (int i = int(std::size(kStops)) - 2; i >= -1; --i) {
+        Key(VK_LEFT, { VK_CONTROL });
+        EXPECT_EQ(FMemo->SelStart(), i < 0 ? 0 : kStops[i]);
+    }
+    Key(VK_END, { VK_CONTROL });
+    Key(VK_LEFT, { VK_CONTROL, VK_SHIFT });
+    Key(VK_LEFT, { VK_CONTROL, VK_SHIFT });
+    EXPECT_EQ(FMemo->SelText(), "\nend") << "a word selection crosses the line end";
+
+    struct Case {
+        const char* name;
+        int caret;
+        UINT vk;
+        const char* after;
+    };
+    const Case kCases[] = {
+        { "back from a line start joins the lines", 12, VK_BACK,
+          "first line,  second 中文\n\nend" },
+        { "forward from a line end joins the lines", 11, VK_DELETE,
+          "first line,  second 中文\n\nend" },
+        { "a word of wide characters", 21, VK_DELETE, "first line,\n  second \n\nend" },
+        { "back over the indent", 14, VK_BACK, "first line,\nsecond 中文\n\nend" },
+    };
+    for (const Case& c : kCases) {
+        FMemo->SetText(text);
+        FMemo->SetSelStart(c.caret);
+        Key(c.vk, { VK_CONTROL });
+        EXPECT_EQ(FMemo->Text(), c.after) << c.name;
+        Key('Z', { VK_CONTROL });
+        EXPECT_EQ(FMemo->Text(), text) << c.name << ": one undo takes it back";
+    }
+    FMemo->SetReadOnly(true);
+    FMemo->SetSelStart(12);
+    Key(VK_BACK, { VK_CONTROL });
+    Key(VK_DELETE, { VK_CONTROL });
+    EXPECT_EQ(FMemo->Text(), text) << "a read-only memo keeps its words";
+}
+
+TEST_F(Memo, DoubleClickSelectsTheWordUnderThePointer) {
+    FMemo->SetText("first line\nsecond 中文");
+    struct Case {
+        TPoint at;
+        const char* selected;
+    };
+    const Case kCases[] = {
+        { PointIn(0, "first line", 1), "first" },
+        { PointIn(1, "second 中文", 8), "中文" },
+        { TPoint(190, PointIn(0, "", 0).Y), "line" }, // past a line's end: its last word
+    };
+    for (const Case& c : kCases) {
+        DoubleClickAt(c.at);
+        EXPECT_EQ(FMemo->SelText(), c.selected);
+    }
+}
+
+TEST_F(Memo, TheCaretBlinksWhileFocusedAndGoesWithTheFocus) {
+    FMemo->SetText("one \ntwo ");
+    FMemo->SetSelStart(4);
+    Pump();
+    const int height = FMemo->Canvas().TextHeight("Wg");
+    POINT caret{};
+    ASSERT_TRUE(GetCaretPos(&caret));
+    EXPECT_EQ(caret.x, 2 + FMemo->Canvas().TextWidth("one "));
+    EXPECT_EQ(caret.y, 1);
+    EXPECT_TRUE(CaretDrawnAt(caret));
+    const UINT blink = GetCaretBlinkTime();
+    FDisplay->Time().Advance(blink);
+    EXPECT_FALSE(CaretDrawnAt(caret));
+
+    Key(VK_RIGHT, { VK_CONTROL });
+    Key(VK_RIGHT, { VK_CONTROL });
+    ASSERT_TRUE(GetCaretPos(&caret));
+    EXPECT_EQ(caret.x, 2 + FMemo->Canvas().TextWidth("two "));
+    EXPECT_EQ(caret.y, 1 + height) << "on the second row";
+    EXPECT_TRUE(CaretDrawnAt(caret)) << "a key shows the caret at once";
+    FDisplay->Time().Advance(blink - 1);
+    EXPECT_TRUE(CaretDrawnAt(caret));
+
+    auto* other = Add<TMemo>(10, 120, 200, 80);
+    other->SetFocus();
+    for (int i = 0; i < 3; ++i) {
+        FDisplay->Time().Advance(blink);
+        EXPECT_FALSE(CaretDrawnAt(caret)) << "no blinking where the focus left";
+    }
 }
 
 TEST_F(Memo, WordWrapBreaksAfterBlanksAndScrollsOnlyDownwards) {
