@@ -4,6 +4,7 @@
 #include "app/FormHandlers.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
+#include "app/PresetCatalogue.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/TbsSkinListView.h"
 #include "app/Unit5.h"
@@ -168,8 +169,10 @@ void TForm1::Button22Click(TObject*) {
 }
 
 void TForm1::Button23Click(TObject*) {
-    for (const char* name : PresetPickerNames)
-        DescribedComponent<TControl>(this, name)->SetEnabled(true);
+    // An audio format's video pickers stay off once the run is over: they hold nothing to pick.
+    const TPresetPickerStates states = PresetPickersFor(All_Trant_Number);
+    for (int p = 0; p < PresetPickerCount; ++p)
+        DescribedComponent<TControl>(this, PresetPickerNames[p])->SetEnabled(states[p].Enabled);
     for (const char* name : { FamilyPickerName, FormatPickerName, "bsSkinButton5" })
         DescribedComponent<TControl>(this, name)->SetEnabled(true);
 }

@@ -1,4 +1,5 @@
 #include "app/FormatCatalogue.h"
+#include "app/JobListControls.h"
 #include "app/JobListText.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
@@ -14,14 +15,6 @@
 
 namespace {
 
-constexpr std::array<const char*, PresetPickerCount> kPresetPickerNames{
-    "bsSkinComboBox1", "bsSkinComboBox2", "bsSkinComboBox3",
-    "bsSkinComboBox4", "bsSkinComboBox9", "bsSkinComboBox10"
-};
-
-constexpr int kOutputNameCell = 2;
-constexpr int kPickerCodeCell = 8;
-constexpr int kPresetDigitsCell = 9;
 // The value cell of each preset picker, in TPresetPicker order.
 constexpr std::array<int, PresetPickerCount> kPresetValueCells{ 15, 16, 18, 20, 17, 19 };
 
@@ -35,15 +28,6 @@ void SetCell(TListItem& row, int cell, const std::string& text) {
 std::string Cell(const TListItem& row, int cell) {
     const TStringList& cells = row.SubItems();
     return cell < cells.Count() ? cells.Strings(cell) : std::string();
-}
-
-// The output names the rows hold, but that of one row.
-std::vector<std::string> HeldNames(TListView& list, const TListItem* except) {
-    std::vector<std::string> held;
-    for (int i = 0; i < list.Items().Count(); ++i)
-        if (list.Items().Item(i) != except)
-            held.push_back(Cell(*list.Items().Item(i), kOutputNameCell));
-    return held;
 }
 
 // The file-name part of a path, after its last separator.
@@ -104,7 +88,7 @@ std::string PresetFieldText(const TWorkingParameters& fields, TPresetPicker pick
 } // namespace
 
 TbsSkinComboBox* TForm1::PresetPicker(TPresetPicker picker) {
-    return DescribedComponent<TbsSkinComboBox>(this, kPresetPickerNames[picker]);
+    return DescribedComponent<TbsSkinComboBox>(this, PresetPickerNames[picker]);
 }
 
 TPickerPositions TForm1::FormatPickerPositions() {
@@ -137,10 +121,10 @@ void TForm1::bsSkinOfficeComboBox1Change(TObject*) {
     Run("Button5");
     Run("Button13");
     // A name another row holds would make two conversions write one file.
-    const std::string name = WithExtension(NamePart(Cell(*row, kOutputNameCell)), ext);
-    SetCell(*row, kOutputNameCell,
-            UniqueOutputName(FileOutPutPath, name, HeldNames(*FJobList, row), true));
-    SetCell(*row, kPickerCodeCell, IntToStr(PickerCodeOf(FormatPickerPositions())));
+    const std::string name = WithExtension(NamePart(Cell(*row, jcOutputName)), ext);
+    SetCell(*row, jcOutputName,
+            UniqueOutputName(FileOutPutPath, name, HeldOutputNames(row->Index()), true));
+    SetCell(*row, jcPickerCode, IntToStr(PickerCodeOf(FormatPickerPositions())));
     // The row keeps what the pickers show, whether or not a picker raised its change.
     WritePresetsToRow(*row);
     FocusJobList();
@@ -156,7 +140,7 @@ void TForm1::WritePresetsToRow(TListItem& row) {
     // A picker left empty by a format without presets keeps position 0.
     for (int& index : indexes)
         index = std::max(index, 0);
-    SetCell(row, kPresetDigitsCell, PresetDigitsOf(indexes));
+    SetCell(row, jcPresetDigits, PresetDigitsOf(indexes));
 }
 
 void TForm1::Button18Click(TObject*) {
@@ -203,7 +187,7 @@ void TForm1::Button5Click(TObject*) {
             DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox3")->Checked();
         const std::string name = WithExtension(NamePart(Video_AddFileName), entry->Ext);
         Video_OutPutFileName =
-            folder + "/" + UniqueOutputName(folder, name, HeldNames(*FJobList, nullptr), overwrite);
+            folder + "/" + UniqueOutputName(folder, name, HeldOutputNames(-1), overwrite);
     }
     // A format without parameters gets no output name: the folder alone is no file.
     if (!row) return;
@@ -225,12 +209,12 @@ void TForm1::PresetChange(TPresetPicker picker) {
     TbsSkinComboBox* box = PresetPicker(picker);
     TPresetIndexes indexes{};
     try {
-        indexes = PresetIndexesOf(Cell(*row, kPresetDigitsCell));
+        indexes = PresetIndexesOf(Cell(*row, jcPresetDigits));
     } catch (const EConvertError&) {
         // A row without digits yet takes the first entry for the pickers it has not seen.
     }
     indexes[picker] = std::max(box->ItemIndex(), 0);
-    SetCell(*row, kPresetDigitsCell, PresetDigitsOf(indexes));
+    SetCell(*row, jcPresetDigits, PresetDigitsOf(indexes));
     ApplyPresetText(Video_Parameters, picker, box->Text());
     SetCell(*row, kPresetValueCells[picker], PresetFieldText(Video_Parameters, picker));
     FocusJobList();

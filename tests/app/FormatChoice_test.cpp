@@ -327,6 +327,18 @@ TEST_F(FormatChoice, PresetPickersStayLockedWhileTasksRun) {
         EXPECT_TRUE(FPresets[p]->Enabled()) << kPresetNames[p];
 }
 
+TEST_F(FormatChoice, TheRunsEndLeavesAnAudioFormatsVideoPickersOff) {
+    for (const int family : { 1, 12 }) { // a video family, then 常用音频
+        Choose(family, 0);
+        for (int p = 0; p < PresetPickerCount; ++p)
+            FPresets[p]->SetEnabled(false);
+        Form1->Button23Click(nullptr);
+        for (int p = 0; p < PresetPickerCount; ++p)
+            EXPECT_EQ(FPresets[p]->Enabled(), family != 12 || !IsVideoPicker(TPresetPicker(p)))
+                << family << " " << kPresetNames[p];
+    }
+}
+
 TEST_F(FormatChoice, OutputNamesAvoidFilesOnDiskAndNamesOfOtherRows) {
     const std::string folder = FRoot + "out";
     ForceDirectories(folder);
