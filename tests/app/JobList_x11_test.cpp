@@ -11,6 +11,7 @@
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMemo.h"
 #include "platform/gfx/Surface.h"
+#include "platform/rtl/FilePath.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/win/NativeChild.h"
@@ -186,7 +187,12 @@ TEST(JobListX11, AddsThroughTheDialogAndConvertsTheList) {
     setenv(kSettingsFolderVariable, root.c_str(), 1);
     setenv(kDataRootVariable, root.c_str(), 1);
     InstallBackend(std::make_unique<X11Backend>(server.Name().c_str()));
-    const std::string file = fixtures::Standard().Avi;
+    const auto& fixtures = fixtures::Standard();
+    // Family "常用视频": format 0 is an AVI, format 1 an MP4. Each file is typed into the open
+    // dialog by a user at the keyboard.
+    const std::pair<int, std::string> additions[] = { { 0, fixtures.Avi },
+                                                      { 1, fixtures.Vob },
+                                                      { 1, fixtures.Mp4 } };
 
     {
         TApplication app(nullptr);
@@ -194,34 +200,50 @@ TEST(JobListX11, AddsThroughTheDialogAndConvertsTheList) {
         ASSERT_TRUE(Form1);
         Form1->Show();
         TConversionOptions options = Form5->Options();
+        options.ThreadCount = "2";
         options.AfterDone = 3;
         Form5->SetOptions(options);
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(0);
-
-        // The user types the file's path into the open dialog and confirms with Return.
-        std::thread typist([&] {
-            Display* keyboard = xlib::XOpenDisplay(server.Name().c_str());
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-            xlib::Window dialog = 0;
-            while (!dialog && std::chrono::steady_clock::now() < deadline) {
-                dialog = FindMapped(keyboard, "打开文件");
-                if (!dialog) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            if (dialog) Type(keyboard, dialog, file);
-            XCloseDisplay(keyboard);
-        });
-        Form1->btnAddClick(nullptr);
-        typist.join();
         auto* list = DescribedComponent<TbsSkinListView>(Form1, "lvFiles");
-        ASSERT_EQ(list->Items().Count(), 1);
-        EXPECT_EQ(list->Items()[0]->Caption(), file);
+
+        for (const auto& [format, file] : additions) {
+            // A format chosen while a row is selected would become that row's format.
+            list->SetItemIndex(-1);
+            DescribedComponent<TbsSkinComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
+            DescribedComponent<TbsSkinComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(format);
+            std::thread typist([&, file = file] {
+                Display* keyboard = xlib::XOpenDisplay(server.Name().c_str());
+                const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+                xlib::Window dialog = 0;
+                while (!dialog && std::chrono::steady_clock::now() < deadline) {
+                    dialog = FindMapped(keyboard, "打开文件");
+                    if (!dialog) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                }
+                if (dialog) Type(keyboard, dialog, file);
+                XCloseDisplay(keyboard);
+            });
+            Form1->btnAddClick(nullptr);
+            typist.join();
+            ASSERT_TRUE(RunUntil([&] { return FindMapped(user, "打开文件") == 0; }));
+        }
+        ASSERT_EQ(list->Items().Count(), 3);
+        const char* extensions[] = { ".avi", ".mp4", ".mp4" };
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(list->Items()[i]->Caption(), additions[i].second) << i;
+            EXPECT_EQ(ExtractFileExt(list->Items()[i]->SubItems().Strings(jcOutputName)),
+                      extensions[i]);
+        }
 
         DescribedComponent<TControl>(Form1, "bsSkinButton2")->Click();
         ASSERT_TRUE(RunUntil([&] {
-            return list->Items()[0]->SubItems().Strings(jcProgress) == "100%" &&
-                   DescribedComponent<TControl>(Form1, "bsSkinButton8")->Enabled();
+            for (int i = 0; i < 3; ++i)
+                if (list->Items()[i]->SubItems().Strings(jcProgress) != "100%") return false;
+            return DescribedComponent<TControl>(Form1, "bsSkinButton8")->Enabled();
         }));
+        for (int i = 0; i < 3; ++i) {
+            const std::string output = IncludeTrailingPathDelimiter(Form1->FileOutPutPath) +
+                                       list->Items()[i]->SubItems().Strings(jcOutputName);
+            EXPECT_GT(FileExists(output) ? std::filesystem::file_size(output) : 0u, 0u) << output;
+        }
         ProcessPendingMessages();
 
         const TRect bounds = Form1->BoundsRect();
