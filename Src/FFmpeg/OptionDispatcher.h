@@ -6,6 +6,7 @@ extern "C" {
 #include <libavutil/avutil.h>
 }
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -89,6 +90,10 @@ public:
     void AddSubtitleStream();
     // The "vhook" option: a video hook plug-in with its arguments; the transcoder runs hooks.
     virtual void AddVideoHook(const std::string& args) = 0;
+    // The plug-ins live beside Options(), not in it: a caller undoing a refused application of
+    // options restores Options() and drops the plug-ins added since it took their count.
+    virtual std::size_t VideoHookCount() const = 0;
+    virtual void DropVideoHooksFrom(std::size_t count) = 0;
 
     // Targets: "vcd", "svcd", "dvd", "dv", "dv50" in the norm "pal", "ntsc" or "film"; any other
     // norm is detected, defaultNorm ("film", "ntsc", else PAL) deciding when nothing does.

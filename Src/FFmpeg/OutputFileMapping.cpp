@@ -206,8 +206,15 @@ bool MapOutputFile(TOutputFileTask& task, const std::string& fileName, TOutputOp
                    const TCustomHookEvent& customHook, std::string& lastErrMsg) {
     TOptionDispatcher& dispatcher = task.Dispatcher();
     const int index = task.OutputCount();
-    // Kept aside so that a refused option leaves the task as it was, not half set up.
+    // Kept aside so that a refused option leaves the task as it was, not half set up: the
+    // plug-ins a "vhook" line added would otherwise stay and run beside the next output's.
     const TTranscoderOptions saved = dispatcher.Options();
+    const std::size_t savedHooks = dispatcher.VideoHookCount();
+    const auto undo = [&] {
+        task.ResetOutputOptions(index);
+        dispatcher.Options() = saved;
+        dispatcher.DropVideoHooksFrom(savedHooks);
+    };
     TDefaultOptions list;
     bool join = false;
     bool opened = false;
@@ -237,8 +244,7 @@ bool MapOutputFile(TOutputFileTask& task, const std::string& fileName, TOutputOp
         }
         if (task.OpenOutputFile(fileName, join) < 0) {
             lastErrMsg = task.LastErrMsg();
-            task.ResetOutputOptions(index);
-            dispatcher.Options() = saved;
+            undo();
             return false;
         }
         opened = true;
@@ -249,10 +255,7 @@ bool MapOutputFile(TOutputFileTask& task, const std::string& fileName, TOutputOp
         lastErrMsg = e.what();
         // Once the output is open its streams have consumed the pending options; only a failure
         // before that can be undone.
-        if (!opened) {
-            task.ResetOutputOptions(index);
-            dispatcher.Options() = saved;
-        }
+        if (!opened) undo();
         return false;
     }
 }

@@ -34,8 +34,9 @@ public:
 // fileName (the caller's record changes). With CustomHook the task raises customHook.
 //
 // False with the reason in lastErrMsg when an option is refused or the output cannot be opened;
-// the task's option state is then as it was before the call, and the kept record is reset. An
-// extra stream refused after the opening leaves the output open with the streams made so far.
+// the task's option state, its "vhook" plug-ins included, is then as it was before the call,
+// and the kept record is reset. An extra stream refused after the opening leaves the output
+// open with the streams made so far.
 bool MapOutputFile(TOutputFileTask& task, const std::string& fileName, TOutputOptions* options,
                    const TCustomHookEvent& customHook, std::string& lastErrMsg);
 

@@ -155,6 +155,8 @@ public:
     // ---- Frame hooks and post hooks (FrameHooks.cpp, PostHooks.cpp) ----
     // The "vhook" option: a plug-in path with its arguments (see SplitVideoHookText).
     void AddVideoHook(const std::string& args) override;
+    std::size_t VideoHookCount() const override { return FFrameHooks.Count(); }
+    void DropVideoHooksFrom(std::size_t count) override { FFrameHooks.ReleaseFrom(count); }
 
 protected:
     // For every decoded video picture, on the run's thread, before it is filtered, cropped or

@@ -113,7 +113,12 @@ void TFrameHookChain::Process(TVHookPicture& picture, int pixFmt, int width, int
 }
 
 void TFrameHookChain::Release() {
-    for (const auto& entry : FEntries)
-        if (entry->Release) entry->Release(entry->ctx);
-    FEntries.clear();
+    ReleaseFrom(0);
+}
+
+void TFrameHookChain::ReleaseFrom(std::size_t count) {
+    if (count >= FEntries.size()) return;
+    for (auto entry = FEntries.begin() + std::ptrdiff_t(count); entry != FEntries.end(); ++entry)
+        if ((*entry)->Release) (*entry)->Release((*entry)->ctx);
+    FEntries.resize(count);
 }

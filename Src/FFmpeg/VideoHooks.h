@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -43,7 +44,11 @@ public:
     void Process(TVHookPicture& picture, int pixFmt, int width, int height, std::int64_t pts) const;
     // Calls every plug-in's "Release" and empties the chain.
     void Release();
+    // Keeps the first count plug-ins and releases the ones added after them, so that an undone
+    // option leaves no plug-in of its own behind.
+    void ReleaseFrom(std::size_t count);
     bool Empty() const { return FEntries.empty(); }
+    std::size_t Count() const { return FEntries.size(); }
 
 private:
     struct TEntry;

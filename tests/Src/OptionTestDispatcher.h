@@ -22,6 +22,8 @@ public:
 protected:
     void NewOutputStream(AVMediaType type) override { NewStreams.push_back(type); }
     void AddVideoHook(const std::string& args) override { Hooks.push_back(args); }
+    std::size_t VideoHookCount() const override { return Hooks.size(); }
+    void DropVideoHooksFrom(std::size_t count) override { Hooks.resize(count); }
     std::vector<AVRational> InputVideoFrameRates() const override { return InputRates; }
 };
 

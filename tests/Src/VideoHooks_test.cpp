@@ -3,14 +3,20 @@
 #include "OptionTestDispatcher.h"
 #include "Src/AVUtilStubs.h"
 #include "Src/FFmpeg/Deinterlace.h"
+#include "Src/FFmpeg/OutputFileMapping.h"
 #include "Src/FFmpeg/TCustomFFmpeg.h"
+#include "Src/FFmpegTasks/TFFmpeg.h"
 #include "platform/gfx/TBitmap.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/MainThread.h"
+#include "tests/fixtures/FixtureSet.h"
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -63,6 +69,13 @@ public:
 protected:
     void Transcode() override {}
     void NewOutputStream(AVMediaType) override {}
+};
+
+// A task of the task component, whose pictures the test hands to the hooks as its run would.
+class THookTask : public TFFmpeg {
+public:
+    THookTask() : TFFmpeg(2) {}
+    using TCustomFFmpeg::PreProcessVideoFrame;
 };
 
 class VideoHooksTest : public ::testing::Test {
@@ -150,6 +163,46 @@ TEST_F(VideoHooksTest, RefusedPluginFailsTheOptionWithItsText) {
     EXPECT_FALSE(transcoder.Options().Fusing_vhook);
     transcoder.AddVideoHook(Plugin("full") + " 16");
     EXPECT_TRUE(transcoder.Options().Fusing_vhook);
+}
+
+TEST_F(VideoHooksTest, OutputsThatFailTakeBackTheirPlugins) {
+    SetMainThread();
+    const std::string folder = CreateTempFolder("video-hooks");
+    ASSERT_FALSE(folder.empty());
+    THookTask task;
+    task.Reset();
+    ASSERT_TRUE(task.OpenInputFile(fixtures::Standard().Avi)) << task.LastErrMsg();
+    struct Failure {
+        const char* name;
+        std::string fileName;
+        std::string options;
+    };
+    const Failure failures[] = {
+        { "an option refused after the hook", folder + "refused.avi",
+          "vhook=" + Plugin("full") + "|16\npix_fmt=no-such-format" },
+        { "an output that cannot open", folder + "missing/out.avi",
+          "vhook=" + Plugin("full") + "|24" },
+    };
+    std::string error;
+    for (const Failure& failure : failures) {
+        const int released = PluginCounter("ReleaseCount");
+        TOutputOptions record;
+        record.ExtOptions = failure.options;
+        EXPECT_FALSE(SetOutputFile(task, failure.fileName, &record, nullptr, error))
+            << failure.name;
+        EXPECT_EQ(PluginCounter("ReleaseCount"), released + 1) << failure.name;
+        EXPECT_FALSE(task.Options().Fusing_vhook) << failure.name;
+    }
+    TOutputOptions record;
+    record.ExtOptions = "vhook=" + Plugin("full") + "|40";
+    ASSERT_TRUE(SetOutputFile(task, folder + "out.avi", &record, nullptr, error)) << error;
+    const int processed = PluginCounter("ProcessCount");
+    FramePtr picture = MakePicture(32, 16, 100);
+    task.PreProcessVideoFrame(*picture, 0);
+    EXPECT_EQ(PluginCounter("ProcessCount"), processed + 1) << "only the last output's plug-in";
+    EXPECT_EQ(Luma(*picture), 40);
+    task.Reset();
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(VideoHooksTest, PluginsWriteIntoTheDecodedPictureNotIntoSharedBuffers) {

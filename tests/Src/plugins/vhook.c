@@ -1,6 +1,7 @@
 /* A video hook plug-in for the engine's tests: fills the first plane of every picture with
    one value (argument 1, 200 by default). Built with and without its optional entry points.
-   "Configure" refuses the argument "refuse". ReleaseCount counts the contexts released. */
+   "Configure" refuses the argument "refuse". ReleaseCount counts the contexts released,
+   ProcessCount the pictures processed by any context. */
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
@@ -18,6 +19,7 @@ typedef struct {
 
 int ReleaseCount = 0;
 int ConfigureArgc = 0;
+int ProcessCount = 0;
 
 #ifndef VHOOK_NO_CONFIGURE
 int Configure(void** ctx, int argc, char* argv[]) {
@@ -38,6 +40,7 @@ void Process(void* ctx, Picture* picture, int pixFmt, int width, int height, int
     const int value = context ? context->value : 200;
     (void)pixFmt;
     (void)pts;
+    ++ProcessCount;
     for (int y = 0; y < height; ++y)
         memset(picture->data[0] + (ptrdiff_t)y * picture->linesize[0], value, (size_t)width);
 }
