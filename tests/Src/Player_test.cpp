@@ -13,9 +13,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -37,6 +40,65 @@ bool WaitUntil(const std::function<bool()>& pred, std::chrono::seconds watchdog 
     }
     return true;
 }
+
+// Fails a test whose guarded step outlives kWatchdog at once, with the step's name, instead of
+// at the runner's time-out. A player stuck in a stop cannot be torn down, so the process ends
+// right after the report. One thread serves the whole suite: the tests that count threads
+// see it before and after alike.
+class TWatchdog {
+public:
+    TWatchdog() : FThread([this] { Watch(); }) {}
+    ~TWatchdog() {
+        {
+            std::lock_guard lock(FLock);
+            FQuit = true;
+        }
+        FChanged.notify_all();
+        FThread.join();
+    }
+
+    void Guard(const char* what, const std::function<void()>& step) {
+        {
+            std::lock_guard lock(FLock);
+            FWhat = what;
+            FDeadline = std::chrono::steady_clock::now() + kWatchdog;
+            ++FArmed;
+        }
+        FChanged.notify_all();
+        step();
+        {
+            std::lock_guard lock(FLock);
+            FWhat = nullptr;
+        }
+        FChanged.notify_all();
+    }
+
+private:
+    void Watch() {
+        std::unique_lock lock(FLock);
+        while (!FQuit) {
+            if (!FWhat) {
+                FChanged.wait(lock);
+                continue;
+            }
+            const unsigned armed = FArmed;
+            if (FChanged.wait_until(lock, FDeadline,
+                                    [&] { return FQuit || !FWhat || FArmed != armed; }))
+                continue;
+            ADD_FAILURE() << FWhat << " did not return within " << kWatchdog.count() << " s";
+            std::fflush(stdout);
+            std::_Exit(EXIT_FAILURE);
+        }
+    }
+
+    std::mutex FLock;
+    std::condition_variable FChanged;
+    const char* FWhat{ nullptr };
+    std::chrono::steady_clock::time_point FDeadline;
+    unsigned FArmed{ 0 };
+    bool FQuit{ false };
+    std::thread FThread; // last: it starts watching once the fields above exist
+};
 
 int ThreadCount() {
     int count = 0;
@@ -86,7 +148,9 @@ protected:
     // Sanitizers start a helper thread with the first thread: that one is not the player's.
     static void SetUpTestSuite() {
         std::thread([] {}).join();
+        Watchdog = std::make_unique<TWatchdog>();
     }
+    static void TearDownTestSuite() { Watchdog.reset(); }
     void SetUp() override {
         FPlayer = std::make_unique<ZAZEvivez>(nullptr);
         ASSERT_TRUE(FPlayer->LoadAVLib("")) << FPlayer->LastErrMsg();
@@ -96,7 +160,13 @@ protected:
         };
         FPlayer->OnPosition = [this](TObject*, int64_t pts) { FPositions.push_back(pts); };
     }
-    void TearDown() override { FPlayer.reset(); }
+    void TearDown() override {
+        Watchdog->Guard("Freeing the player", [&] { FPlayer.reset(); });
+    }
+
+    void StopAndWait() {
+        Watchdog->Guard("Stop(true)", [&] { FPlayer->Stop(true); });
+    }
 
     bool HasState(TPlayState state) const {
         return std::find(FStates.begin(), FStates.end(), state) != FStates.end();
@@ -129,6 +199,7 @@ protected:
         int64_t duration;
         int width, height;
     };
+    static inline std::unique_ptr<TWatchdog> Watchdog;
     std::unique_ptr<ZAZEvivez> FPlayer;
     std::vector<TPlayState> FStates;
     std::vector<Opened> FOpened;
@@ -147,7 +218,7 @@ TEST_F(PlayerTest, OpenedPausedReportsPlayThenPauseAndStopsWithEveryThreadJoined
     EXPECT_EQ(FOpened[0].height, 120);
     EXPECT_NEAR(static_cast<double>(FOpened[0].duration), 2000000.0, 100000.0);
 
-    FPlayer->Stop(true);
+    StopAndWait();
     EXPECT_EQ(FStates.back(), psStop);
     EXPECT_EQ(FPlayer->PlayState(), psStop);
     EXPECT_EQ(ThreadCount(), before);
@@ -158,7 +229,7 @@ TEST_F(PlayerTest, StopWhilePlayingJoinsEveryThread) {
     const int before = ThreadCount();
     ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Vob, nullptr, false)) << FPlayer->LastErrMsg();
     ASSERT_TRUE(WaitUntil([&] { return FPlayer->CurrentPTS() > 200000; }));
-    FPlayer->Stop(true);
+    StopAndWait();
     EXPECT_EQ(ThreadCount(), before);
     EXPECT_EQ(FStates.back(), psStop);
 }
@@ -171,7 +242,7 @@ TEST_F(PlayerTest, PlaybackToTheEndReportsTheDurationAndTheEnd) {
         WaitUntil([&] { return !FPositions.empty() && FPositions.back() == FOpened[0].duration; }));
     EXPECT_TRUE(std::is_sorted(FPositions.begin(), FPositions.end())) << PositionsText();
     EXPECT_GT(FPositions.size(), 5u);
-    FPlayer->Stop(true);
+    StopAndWait();
     EXPECT_EQ(FStates.back(), psStop);
 }
 
@@ -188,7 +259,7 @@ TEST_F(PlayerTest, StateHandlerOpensTheNextFileAtTheEnd) {
     ASSERT_TRUE(WaitUntil([&] { return next; }));
     EXPECT_TRUE(WaitUntil([&] { return FStates.back() == psPause; })) << "the next file's events";
     EXPECT_EQ(FPlayer->FileName(), fixtures::Standard().Avi);
-    FPlayer->Stop(true);
+    StopAndWait();
     EXPECT_EQ(FStates.back(), psStop);
 }
 
@@ -203,7 +274,7 @@ TEST_F(PlayerTest, AudioOnlyFilePlaysWithItsDisplays) {
     int64_t pts = 0;
     EXPECT_TRUE(FPlayer->CurrentFrame(pts)->Empty());
     EXPECT_EQ(pts, -1);
-    FPlayer->Stop(true);
+    StopAndWait();
 }
 
 TEST_F(PlayerTest, SeekShowsThePictureAtTheTarget) {
@@ -241,7 +312,7 @@ TEST_F(PlayerTest, PlayTimeStopsOrLoops) {
     ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false)) << FPlayer->LastErrMsg();
     EXPECT_TRUE(WaitUntil([&] { return HasState(psStop); })) << "stops by itself";
     EXPECT_LT(FPlayer->CurrentPTS(), 1000000);
-    FPlayer->Stop(true);
+    StopAndWait();
 
     FPositions.clear();
     FPlayer->SetPlayTime(300000);
@@ -251,7 +322,7 @@ TEST_F(PlayerTest, PlayTimeStopsOrLoops) {
         return FPositions.size() > 2 && FPositions.back() < FPositions[FPositions.size() - 2];
     })) << "goes back to the start";
     EXPECT_LT(*std::max_element(FPositions.begin(), FPositions.end()), 600000);
-    FPlayer->Stop(true);
+    StopAndWait();
 }
 
 TEST_F(PlayerTest, SnapshotShowsWhatTheHookDrew) {
@@ -304,7 +375,7 @@ TEST_F(PlayerTest, AudioStreamSwitchesAndRefusesOtherTypes) {
     EXPECT_EQ(FPlayer->AudioStreamIndex(), second);
     FPlayer->SetAudioStreamIndex(7);
     EXPECT_EQ(FPlayer->LastErrMsg(), "the stream index is not valid.");
-    FPlayer->Stop(true);
+    StopAndWait();
 }
 
 TEST_F(PlayerTest, FileThatCannotOpenFailsAndTheNextOneOpens) {
@@ -321,7 +392,7 @@ TEST_F(PlayerTest, FileThatCannotOpenFailsAndTheNextOneOpens) {
     EXPECT_EQ(FOpened.size(), 2u);
     EXPECT_EQ(FPlayer->FileName(), fixtures::Standard().Mp4);
     EXPECT_TRUE(WaitUntil([&] { return FStates.size() >= 2 && FStates.back() == psPause; }));
-    FPlayer->Stop(true);
+    StopAndWait();
     EXPECT_EQ(ThreadCount(), before);
 }
 
@@ -348,7 +419,7 @@ TEST_F(PlayerTest, ScreenWindowIsGuardedOnlyWhileSDLOwnsIt) {
     EXPECT_TRUE(IsWindow(screen));
     SendMessage(screen, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(GetFocus(), screen);
-    FPlayer->Stop(true);
+    StopAndWait();
     SendMessage(screen, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(screen));
 
