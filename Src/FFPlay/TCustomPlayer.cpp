@@ -12,6 +12,7 @@
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/MainThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -589,12 +590,24 @@ void TCustomPlayer::StepDone(TVideoState& is) {
     if (FStep.load() && !is.paused.load()) TogglePauseState(is);
 }
 
+namespace {
+
+// A pause waits a while for the event, and sets it when it gives up: while a seek never ends,
+// only the first pause waits, and every later one goes ahead at once instead of holding the
+// caller (and the data lock it holds) for the whole time-out again.
+void AwaitOrGiveUp(TEvent& event, int timeoutMs) {
+    if (event.WaitFor(static_cast<unsigned>(std::max(timeoutMs, 0))) != wrSignaled)
+        event.SetEvent();
+}
+
+} // namespace
+
 bool TCustomPlayer::AwaitSeekDone(int timeoutMs) {
-    FSeekEvent.WaitFor(static_cast<unsigned>(timeoutMs));
-    return true;
+    AwaitOrGiveUp(FSeekEvent, timeoutMs);
+    return Playback() != nullptr;
 }
 
 bool TCustomPlayer::AwaitPicture(int timeoutMs) {
-    FPictEvent.WaitFor(static_cast<unsigned>(timeoutMs));
-    return true;
+    AwaitOrGiveUp(FPictEvent, timeoutMs);
+    return Playback() != nullptr;
 }

@@ -325,6 +325,26 @@ TEST_F(PlayerTest, PlayTimeStopsOrLoops) {
     StopAndWait();
 }
 
+// A pause gives up on a seek or a picture that does not come and leaves its event set, so that
+// the next pause does not wait for it again; without a playback it goes no further.
+TEST_F(PlayerTest, PauseWaitsThatGiveUpLeaveTheirEventsSet) {
+    TEvent* const events[] = { &FPlayer->SeekEvent(), &FPlayer->PictEvent() };
+    for (TEvent* event : events)
+        event->ResetEvent();
+    EXPECT_FALSE(FPlayer->AwaitSeekDone(0));
+    EXPECT_FALSE(FPlayer->AwaitPicture(0));
+    for (TEvent* event : events)
+        EXPECT_EQ(event->WaitFor(0), wrSignaled);
+
+    OpenPaused(fixtures::Standard().Mp4);
+    // Only a seek sets the seek event: reset, it stands for a seek that never ends.
+    FPlayer->SeekEvent().ResetEvent();
+    FPlayer->Resume();
+    EXPECT_FALSE(FPlayer->Paused());
+    EXPECT_EQ(FPlayer->SeekEvent().WaitFor(0), wrSignaled);
+    StopAndWait();
+}
+
 TEST_F(PlayerTest, SnapshotShowsWhatTheHookDrew) {
     const TColor blue = 0xFF0000; // TColor is BGR
     FPlayer->SetHook(true);
