@@ -1,3 +1,4 @@
+#include "platform/forms/ScrollRequest.h"
 #include "platform/forms/THeaderWindow.h"
 #include "platform/forms/TImageList.h"
 #include "platform/forms/TLabelEditor.h"
@@ -309,38 +310,17 @@ void TListView::ScrollMessage(int bar, int code, int thumb) {
     if (FViewStyle == vsReport && bar == SB_HORZ) line = kScrollStep;
     if (FViewStyle == vsIcon || FViewStyle == vsSmallIcon)
         line = bar == SB_VERT ? g.RowHeight : kScrollStep;
-    const int page = std::max(1, int(info.nPage));
-    int pos = info.nPos;
-    switch (code) {
-    case SB_LINEUP:
-        pos -= line;
-        break;
-    case SB_LINEDOWN:
-        pos += line;
-        break;
-    case SB_PAGEUP:
-        pos -= page;
-        break;
-    case SB_PAGEDOWN:
-        pos += page;
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        pos = thumb;
-        break;
-    case SB_TOP:
-        pos = info.nMin;
-        break;
-    case SB_BOTTOM:
-        pos = info.nMax;
-        break;
-    default:
-        return;
-    }
+    const std::optional<int> pos = ScrollRequestPos(code, info.nPos,
+                                                    { .Line = line,
+                                                      .Page = std::max(1, int(info.nPage)),
+                                                      .Thumb = thumb,
+                                                      .Min = info.nMin,
+                                                      .Max = info.nMax });
+    if (!pos) return;
     if (bar == SB_VERT)
-        ScrollTo(FScrollX, pos);
+        ScrollTo(FScrollX, *pos);
     else
-        ScrollTo(pos * (FViewStyle == vsList ? g.CellWidth : 1), FScrollY);
+        ScrollTo(*pos * (FViewStyle == vsList ? g.CellWidth : 1), FScrollY);
 }
 
 void TListView::Wheel(int delta) {

@@ -1,6 +1,7 @@
 #include "platform/forms/TMemo.h"
 #include "platform/forms/EditMessages.h"
 #include "platform/forms/EditWords.h"
+#include "platform/forms/ScrollRequest.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/win/Clipboard.h"
@@ -459,39 +460,18 @@ void TMemo::Scroll(int bar, unsigned code) {
     SCROLLINFO info;
     info.fMask = SIF_ALL;
     GetScrollInfo(FHandle, bar, &info);
-    const int line = bar == SB_VERT ? 1 : RowHeight();
-    const int page = std::max(1, int(info.nPage) - (bar == SB_VERT ? 1 : 0));
-    int pos = bar == SB_VERT ? FTopRow : FScrollX;
-    switch (code) {
-    case SB_LINEUP:
-        pos -= line;
-        break;
-    case SB_LINEDOWN:
-        pos += line;
-        break;
-    case SB_PAGEUP:
-        pos -= page;
-        break;
-    case SB_PAGEDOWN:
-        pos += page;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        pos = info.nTrackPos;
-        break;
-    case SB_TOP:
-        pos = 0;
-        break;
-    case SB_BOTTOM:
-        pos = info.nMax;
-        break;
-    default:
-        return;
-    }
+    const std::optional<int> pos =
+        ScrollRequestPos(code, bar == SB_VERT ? FTopRow : FScrollX,
+                         { .Line = bar == SB_VERT ? 1 : RowHeight(),
+                           .Page = std::max(1, int(info.nPage) - (bar == SB_VERT ? 1 : 0)),
+                           .Thumb = info.nTrackPos,
+                           .Min = 0,
+                           .Max = info.nMax });
+    if (!pos) return;
     if (bar == SB_VERT) {
-        SetTopRow(pos);
+        SetTopRow(*pos);
     } else {
-        FScrollX = std::clamp(pos, 0, std::max(0, info.nMax - int(info.nPage) + 1));
+        FScrollX = std::clamp(*pos, 0, std::max(0, info.nMax - int(info.nPage) + 1));
         UpdateScrollBars();
         Invalidate();
     }

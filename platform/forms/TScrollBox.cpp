@@ -1,4 +1,5 @@
 #include "platform/forms/TScrollBox.h"
+#include "platform/forms/ScrollRequest.h"
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/Win.h"
 #include <algorithm>
@@ -109,34 +110,14 @@ void TScrollBox::Scroll(int bar, unsigned code) {
     SCROLLINFO info;
     info.fMask = SIF_ALL;
     GetScrollInfo(FHandle, bar, &info);
-    int pos = bar == SB_HORZ ? FScroll.X : FScroll.Y;
-    switch (code) {
-    case SB_LINEUP:
-        pos -= FIncrement;
-        break;
-    case SB_LINEDOWN:
-        pos += FIncrement;
-        break;
-    case SB_PAGEUP:
-        pos -= int(info.nPage);
-        break;
-    case SB_PAGEDOWN:
-        pos += int(info.nPage);
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        pos = info.nTrackPos;
-        break;
-    case SB_TOP:
-        pos = 0;
-        break;
-    case SB_BOTTOM:
-        pos = info.nMax;
-        break;
-    default:
-        return;
-    }
-    SetScrollPos(bar == SB_HORZ ? TPoint(pos, FScroll.Y) : TPoint(FScroll.X, pos));
+    const std::optional<int> pos = ScrollRequestPos(code, bar == SB_HORZ ? FScroll.X : FScroll.Y,
+                                                    { .Line = FIncrement,
+                                                      .Page = int(info.nPage),
+                                                      .Thumb = info.nTrackPos,
+                                                      .Min = 0,
+                                                      .Max = info.nMax });
+    if (!pos) return;
+    SetScrollPos(bar == SB_HORZ ? TPoint(*pos, FScroll.Y) : TPoint(FScroll.X, *pos));
 }
 
 void TScrollBox::WndProc(TMessage& message) {

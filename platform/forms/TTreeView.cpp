@@ -1,5 +1,6 @@
 #include "platform/forms/TTreeView.h"
 #include "platform/forms/CommCtrl.h"
+#include "platform/forms/ScrollRequest.h"
 #include "platform/forms/TImageList.h"
 #include "platform/forms/TLabelEditor.h"
 #include "platform/forms/TTextMeasure.h"
@@ -409,38 +410,17 @@ void TTreeView::ScrollMessage(int bar, int code, int thumb) {
     info.fMask = SIF_ALL;
     GetScroll(bar, info);
     const int line = bar == SB_VERT ? 1 : kScrollStep;
-    const int page = std::max(1, int(info.nPage));
-    int pos = info.nPos;
-    switch (code) {
-    case SB_LINEUP:
-        pos -= line;
-        break;
-    case SB_LINEDOWN:
-        pos += line;
-        break;
-    case SB_PAGEUP:
-        pos -= page;
-        break;
-    case SB_PAGEDOWN:
-        pos += page;
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        pos = thumb;
-        break;
-    case SB_TOP:
-        pos = info.nMin;
-        break;
-    case SB_BOTTOM:
-        pos = info.nMax;
-        break;
-    default:
-        return;
-    }
+    const std::optional<int> pos = ScrollRequestPos(code, info.nPos,
+                                                    { .Line = line,
+                                                      .Page = std::max(1, int(info.nPage)),
+                                                      .Thumb = thumb,
+                                                      .Min = info.nMin,
+                                                      .Max = info.nMax });
+    if (!pos) return;
     if (bar == SB_VERT)
-        ScrollTo(FScrollX, pos);
+        ScrollTo(FScrollX, *pos);
     else
-        ScrollTo(pos, FTopRow);
+        ScrollTo(*pos, FTopRow);
 }
 
 void TTreeView::MakeNodeVisible(TTreeNode* node) {

@@ -261,6 +261,35 @@ TEST_F(Memo, TheCaretBlinksWhileFocusedAndGoesWithTheFocus) {
     }
 }
 
+TEST_F(Memo, ScrollRequestsMoveTheViewByRowsPagesAndToTheEnds) {
+    FMemo->SetScrollBars(ssVertical);
+    for (int i = 0; i < 30; ++i)
+        FMemo->Lines().Add("line " + std::to_string(i));
+    Pump();
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(FMemo->Handle(), SB_VERT, &info));
+    const int page = int(info.nPage);
+    const int last = info.nMax - page + 1;
+    ASSERT_GT(page, 2);
+    struct Request {
+        int code;
+        int top;
+    };
+    // A page keeps one row of the last one in view.
+    const Request requests[] = {
+        { SB_TOP, 0 },           { SB_LINEDOWN, 1 },    { SB_PAGEDOWN, page },
+        { SB_LINEUP, page - 1 }, { SB_PAGEUP, 0 },      { SB_LINEUP, 0 },
+        { SB_BOTTOM, last },     { SB_LINEDOWN, last }, { SB_ENDSCROLL, last },
+    };
+    for (const Request& r : requests) {
+        SendMessage(FMemo->Handle(), WM_VSCROLL, MAKEWPARAM(r.code, 0), 0);
+        EXPECT_EQ(FMemo->TopRow(), r.top) << "request " << r.code;
+        GetScrollInfo(FMemo->Handle(), SB_VERT, &info);
+        EXPECT_EQ(info.nPos, r.top) << "request " << r.code;
+    }
+}
+
 TEST_F(Memo, WordWrapBreaksAfterBlanksAndScrollsOnlyDownwards) {
     FMemo->SetScrollBars(ssBoth);
     std::string words;

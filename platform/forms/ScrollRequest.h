@@ -1,0 +1,16 @@
+#pragma once
+#include <optional>
+
+// What the requests of WM_VSCROLL and WM_HSCROLL move a view by: a line and a page in the view's
+// own units, where a thumb request goes, and the ends SB_TOP and SB_BOTTOM go to.
+struct TScrollSteps {
+    int Line{ 1 };
+    int Page{ 1 };
+    int Thumb{ 0 };
+    int Min{ 0 };
+    int Max{ 0 };
+};
+
+// Where the request code (the low word of wParam) moves a view that stands at pos; nothing for a
+// code that moves nothing, such as SB_ENDSCROLL. The view keeps the result within its range.
+std::optional<int> ScrollRequestPos(unsigned code, int pos, const TScrollSteps& steps);
