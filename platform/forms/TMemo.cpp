@@ -1,10 +1,9 @@
 #include "platform/forms/TMemo.h"
 #include "platform/forms/EditMessages.h"
-#include "platform/forms/EditWords.h"
 #include "platform/forms/ScrollRequest.h"
+#include "platform/forms/TTextMeasure.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Utf8.h"
-#include "platform/win/Clipboard.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/ScrollInfo.h"
@@ -21,83 +20,32 @@ namespace {
 constexpr int kMargin = 2;
 constexpr int kWheelRows = 3;
 
-// A canvas over a screen DC with the memo's font, for measuring outside painting.
+// Widths of pieces of the memo's text in its font.
 class TMeasure {
 public:
-    explicit TMeasure(TFont& font) : FDc(GetDC(nullptr)) {
-        if (!FDc) return;
-        FCanvas.SetHandle(FDc);
-        FCanvas.SetFont(font);
-    }
-    ~TMeasure() {
-        FCanvas.SetHandle(nullptr);
-        if (FDc) ReleaseDC(nullptr, FDc);
-    }
-    TMeasure(const TMeasure&) = delete;
-    TMeasure& operator=(const TMeasure&) = delete;
+    explicit TMeasure(const TFont& font) : FMeasure(font) {}
     int Width(std::u32string_view text) {
-        return FDc && !text.empty() ? FCanvas.TextWidth(gfx::EncodeUtf8(text)) : 0;
+        return text.empty() ? 0 : FMeasure.Width(gfx::EncodeUtf8(text));
     }
-    int Height() { return FDc ? FCanvas.TextHeight("Wg") : 13; }
 
 private:
-    HDC FDc;
-    TCanvas FCanvas;
+    TTextMeasure FMeasure;
 };
 
 } // namespace
 
-TMemo::TMemo(TComponent* owner) : TCustomControl(owner) {
-    FControlStyle.Include(csOpaque);
-    FControlStyle.Exclude(csSetCaption);
-    FColor = clWindow;
-    SetParentColor(false);
-    SetTabStop(true);
-    SetCursor(crIBeam);
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
     FWidth = 185;
     FHeight = 89;
 }
 
 TMemo::~TMemo() = default;
 
-void TMemo::SetSelStart(int value) {
-    MoveCaret(value, false);
-}
-
-void TMemo::SetSelLength(int value) {
-    FBuffer.Select(FBuffer.SelStart(), FBuffer.SelStart() + std::max(value, 0));
-    FUndo.BreakRun();
-    ScrollToCaret();
-    Invalidate();
-}
-
-std::string TMemo::SelText() const {
-    return gfx::EncodeUtf8(FBuffer.Selection());
-}
-
 void TMemo::SetSelText(const std::string& value) {
     Replace(gfx::DecodeUtf8(value));
 }
 
-void TMemo::SelectAll() {
-    FBuffer.SelectAll();
-    FUndo.BreakRun();
-    Invalidate();
-}
-
-void TMemo::CopyToClipboard() {
-    if (SelLength() > 0) SetClipboardText(SelText());
-}
-
-void TMemo::CutToClipboard() {
-    if (FReadOnly || SelLength() == 0) return;
-    CopyToClipboard();
-    UserReplace({});
-}
-
-void TMemo::PasteFromClipboard() {
-    std::u32string pasted = gfx::DecodeUtf8(GetClipboardText());
-    // Line breaks of any system become the memo's own.
+std::u32string TMemo::Pasted(std::u32string pasted) const {
     std::u32string clean;
     for (std::size_t i = 0; i < pasted.size(); ++i) {
         if (pasted[i] == U'\r') {
@@ -107,15 +55,13 @@ void TMemo::PasteFromClipboard() {
             clean += pasted[i];
         }
     }
-    UserReplace(clean);
+    return clean;
 }
 
-void TMemo::Undo() {
-    if (FReadOnly || !FUndo.Undo(FBuffer)) return;
+void TMemo::TextSwapped() {
     TControl::FText = gfx::EncodeUtf8(FBuffer.Chars());
     FColumnX = -1;
     TextChanged();
-    FModified = true;
 }
 
 TPoint TMemo::CaretPos() const {
@@ -123,11 +69,6 @@ TPoint TMemo::CaretPos() const {
     const auto& chars = FBuffer.Chars();
     const int line = int(std::count(chars.begin(), chars.begin() + caret, U'\n'));
     return TPoint(caret - LineStart(line), line);
-}
-
-void TMemo::SetReadOnly(bool value) {
-    FReadOnly = value;
-    Invalidate();
 }
 
 void TMemo::SetWordWrap(bool value) {
@@ -185,21 +126,6 @@ std::string TMemo::LineText(int line) const {
     return gfx::EncodeUtf8(std::u32string_view(FBuffer.Chars()).substr(start, LineLength(line)));
 }
 
-void TMemo::UserReplace(std::u32string_view inserted, bool typed) {
-    if (FReadOnly) return;
-    std::u32string_view text = inserted;
-    const int room = FBuffer.Room(FMaxLength);
-    if (int(text.size()) > room) text = text.substr(0, room);
-    // A full memo refuses the key rather than just dropping the selection.
-    if (text.empty() && !inserted.empty()) return;
-    // Deleting nothing is no change to take back.
-    if (text.empty() && FBuffer.SelLength() == 0) return;
-    FUndo.BeforeChange(FBuffer, typed);
-    ReplaceText(text);
-    FUndo.AfterChange(FBuffer, typed);
-    FModified = true;
-}
-
 std::size_t TMemo::ByteOffset(int position, std::size_t from, int fromPosition) const {
     // The control's text is the buffer's UTF-8 form: a character starts at each lead byte.
     const std::string& bytes = TControl::FText;
@@ -214,10 +140,10 @@ std::size_t TMemo::ByteOffset(int position, std::size_t from, int fromPosition) 
 
 void TMemo::Replace(std::u32string_view inserted) {
     FUndo.Clear();
-    ReplaceText(inserted);
+    ReplaceSelection(inserted);
 }
 
-void TMemo::ReplaceText(std::u32string_view inserted) {
+void TMemo::ReplaceSelection(std::u32string_view inserted) {
     // Only the replaced bytes change, so a long log grows without being encoded again.
     const int start = FBuffer.SelStart();
     const std::size_t from = ByteOffset(start, 0, 0);
@@ -229,66 +155,20 @@ void TMemo::ReplaceText(std::u32string_view inserted) {
 }
 
 void TMemo::TextChanged() {
-    FOwnChange = true;
-    try {
+    PublishText([this] {
         if (HandleAllocated()) SetWindowText(FHandle, TControl::FText.c_str());
         Perform(CM_TEXTCHANGED, 0, 0);
-    } catch (...) {
-        FOwnChange = false;
-        throw;
-    }
-    FOwnChange = false;
+    });
     Relayout();
     ScrollToCaret();
 }
 
-void TMemo::Change() {
-    if (OnChange) OnChange(this);
-}
-
-void TMemo::MoveCaret(int position, bool extend, bool keepColumn) {
-    FBuffer.MoveCaret(position, extend);
-    FUndo.BreakRun();
-    if (!keepColumn) FColumnX = -1;
-    ScrollToCaret();
-    Invalidate();
-}
-
-void TMemo::DeleteWord(bool forward) {
-    if (FReadOnly) return;
-    const int caret = FBuffer.Caret();
-    if (SelLength() == 0)
-        FBuffer.Select(caret, forward ? NextWordStop(FBuffer.Chars(), caret)
-                                      : PreviousWordStop(FBuffer.Chars(), caret));
-    UserReplace({});
-}
-
-TRect TMemo::CaretRect() const {
+TRect TMemo::CaretRect() {
     const int caret = FBuffer.Caret();
     const TRow& r = Rows()[RowOf(caret)];
     const int x = kMargin - FScrollX + TextWidth(r.Start, caret - r.Start);
     const int y = 1 + (RowOf(caret) - FTopRow) * RowHeight();
     return TRect(x, y, x + 1, y + RowHeight());
-}
-
-void TMemo::ShowOwnCaret() {
-    const TRect r = CaretRect();
-    CreateCaret(FHandle, nullptr, r.Width(), r.Height());
-    SetCaretPos(r.Left, r.Top);
-    ShowCaret(FHandle);
-    FCaretShown = true;
-}
-
-void TMemo::HideOwnCaret() {
-    if (std::exchange(FCaretShown, false)) DestroyCaret();
-}
-
-void TMemo::RestartCaretBlink() {
-    if (!FCaretShown) return;
-    const TRect r = CaretRect();
-    HideCaret(FHandle);
-    SetCaretPos(r.Left, r.Top);
-    ShowCaret(FHandle);
 }
 
 void TMemo::Relayout() {
@@ -299,8 +179,11 @@ void TMemo::Relayout() {
 }
 
 int TMemo::RowHeight() const {
-    if (FRowHeight == 0)
-        FRowHeight = std::max(1, TMeasure(const_cast<TMemo*>(this)->Font()).Height());
+    if (FRowHeight == 0) {
+        const int measured = TTextMeasure(FFont).Height();
+        // Without a screen to measure on, rows keep a usual height.
+        FRowHeight = std::max(1, measured ? measured : 13);
+    }
     return FRowHeight;
 }
 
@@ -309,7 +192,7 @@ int TMemo::VisibleRows() const {
 }
 
 int TMemo::TextWidth(int start, int length) const {
-    TMeasure measure(const_cast<TMemo*>(this)->Font());
+    TMeasure measure(FFont);
     return measure.Width(std::u32string_view(FBuffer.Chars()).substr(start, length));
 }
 
@@ -317,7 +200,7 @@ int TMemo::LineWidth(std::u32string_view text) const {
     // A log grows a line at a time: the lines already measured are not measured again.
     if (auto it = FWidths.find(text); it != FWidths.end()) return it->second;
     if (FWidths.size() > 50000) FWidths.clear();
-    const int width = TMeasure(const_cast<TMemo*>(this)->Font()).Width(text);
+    const int width = TMeasure(FFont).Width(text);
     FWidths.emplace(std::u32string(text), width);
     return width;
 }
@@ -334,7 +217,7 @@ const std::vector<TMemo::TRow>& TMemo::Rows() const {
         const int end = found == std::u32string_view::npos ? int(chars.size()) : int(found);
         int rowStart = start;
         const bool fits = !FWordWrap || LineWidth(chars.substr(start, end - start)) <= width;
-        if (!fits && !measure) measure.emplace(const_cast<TMemo*>(this)->Font());
+        if (!fits && !measure) measure.emplace(FFont);
         while (!fits && end - rowStart > 1 &&
                measure->Width(chars.substr(rowStart, end - rowStart)) > width) {
             // The longest piece that fits, broken after its last blank when it has one.
@@ -375,7 +258,7 @@ int TMemo::PositionInRow(int row, int x) const {
     // A wrapped row ends before its trailing blank, or the caret would show on the next row.
     const bool wrapped = row + 1 < int(rows.size()) && rows[row + 1].Start == r.Start + r.Length;
     const int last = r.Start + r.Length - (wrapped && r.Length > 0 ? 1 : 0);
-    TMeasure measure(const_cast<TMemo*>(this)->Font());
+    TMeasure measure(FFont);
     int previous = 0;
     for (int p = r.Start + 1; p <= last; ++p) {
         const int next =
@@ -386,7 +269,7 @@ int TMemo::PositionInRow(int row, int x) const {
     return last;
 }
 
-int TMemo::PositionAt(int x, int y) const {
+int TMemo::PositionAt(int x, int y) {
     const int row = FTopRow + (y - 1) / RowHeight() - (y < 1 ? 1 : 0);
     return PositionInRow(row, x - kMargin + FScrollX);
 }
@@ -478,7 +361,7 @@ void TMemo::Scroll(int bar, unsigned code) {
 }
 
 void TMemo::CreateParams(TCreateParams& params) {
-    TCustomControl::CreateParams(params);
+    TCustomEdit::CreateParams(params);
     if (FBorderStyle == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
     if (FScrollBars == ssVertical || FScrollBars == ssBoth) params.Style |= WS_VSCROLL;
     if (!FWordWrap && (FScrollBars == ssHorizontal || FScrollBars == ssBoth))
@@ -486,7 +369,7 @@ void TMemo::CreateParams(TCreateParams& params) {
 }
 
 void TMemo::CreateWnd() {
-    TCustomControl::CreateWnd();
+    TCustomEdit::CreateWnd();
     Relayout();
 }
 
@@ -507,7 +390,7 @@ void TMemo::WndProc(TMessage& message) {
             FTopRow = FScrollX = 0;
             Relayout();
         }
-        TCustomControl::WndProc(message);
+        TCustomEdit::WndProc(message);
         Change();
         return;
     case WM_VSCROLL:
@@ -517,116 +400,35 @@ void TMemo::WndProc(TMessage& message) {
     case WM_MOUSEWHEEL:
         SetTopRow(FTopRow - GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA * kWheelRows);
         return;
-    case WM_CUT:
-        CutToClipboard();
-        return;
-    case WM_COPY:
-        CopyToClipboard();
-        return;
-    case WM_PASTE:
-        PasteFromClipboard();
-        return;
-    case WM_CLEAR:
-        if (!FReadOnly) UserReplace({});
-        return;
-    case WM_UNDO:
-        message.Result = CanUndo() && !FReadOnly;
-        Undo();
-        return;
-    case WM_SETFOCUS:
-        TCustomControl::WndProc(message);
-        // The handlers of the focus's arrival may have sent it on already.
-        if (HandleAllocated() && GetFocus() == FHandle) ShowOwnCaret();
-        Invalidate();
-        return;
-    case WM_KILLFOCUS:
-        HideOwnCaret();
-        Invalidate();
-        break;
-    case WM_DESTROY:
-        // The caret goes with the window.
-        FCaretShown = false;
-        break;
-    case CM_ENABLEDCHANGED:
-        Invalidate();
-        break;
     case CM_FONTCHANGED:
         FWidths.clear();
         Relayout();
-        TCustomControl::WndProc(message);
-        // The caret is as high as a row of the new font.
-        if (FCaretShown) ShowOwnCaret();
-        return;
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-        FSelecting = false;
         break;
     default:
         break;
     }
-    TCustomControl::WndProc(message);
+    TCustomEdit::WndProc(message);
     if (message.Msg == WM_SIZE) {
         FLayoutValid = false;
         UpdateScrollBars();
     }
 }
 
-void TMemo::DefaultHandler(TMessage& message) {
-    if (message.Msg == WM_CHAR) {
-        TypeChar(char32_t(message.WParam));
-        RestartCaretBlink();
-        return;
-    }
-    if (message.Msg >= EM_GETSEL && message.Msg <= EM_SETREADONLY) {
-        message.Result = EditMessage(message);
-        return;
-    }
-    TCustomControl::DefaultHandler(message);
-}
-
 LRESULT TMemo::EditMessage(TMessage& message) {
     const int w = int(message.WParam);
     switch (message.Msg) {
-    case EM_GETSEL:
-        return MAKELPARAM(UINT(SelStart()), UINT(SelStart() + SelLength()));
-    case EM_SETSEL:
-        // -1 as the start removes the selection, leaving the caret where it is.
-        if (w == -1)
-            FBuffer.Select(FBuffer.Caret(), FBuffer.Caret());
-        else
-            FBuffer.Select(w, int(message.LParam) == -1 ? FBuffer.Length() : int(message.LParam));
-        FUndo.BreakRun();
-        Invalidate();
-        return 0;
     case EM_REPLACESEL: {
         const char* text = reinterpret_cast<const char*>(message.LParam);
         const std::u32string inserted = gfx::DecodeUtf8(text ? text : "");
         if (w) {
             FUndo.BeforeChange(FBuffer, false);
-            ReplaceText(inserted);
+            ReplaceSelection(inserted);
             FUndo.AfterChange(FBuffer, false);
         } else {
             Replace(inserted);
         }
         return 0;
     }
-    case EM_CANUNDO:
-        return CanUndo();
-    case EM_UNDO:
-        message.Result = CanUndo() && !FReadOnly;
-        Undo();
-        return message.Result;
-    case EM_EMPTYUNDOBUFFER:
-        ClearUndo();
-        return 0;
-    case EM_SCROLLCARET:
-        ScrollToCaret();
-        return 0;
-    case EM_GETMODIFY:
-        return FModified;
-    case EM_SETMODIFY:
-        FModified = w != 0;
-        return 0;
     case EM_GETLINECOUNT:
         return PhysicalLines();
     case EM_LINEINDEX:
@@ -649,26 +451,12 @@ LRESULT TMemo::EditMessage(TMessage& message) {
     case EM_SCROLL:
         Scroll(SB_VERT, UINT(w));
         return TRUE;
-    case EM_LIMITTEXT:
-        SetMaxLength(w);
-        return 0;
-    case EM_SETREADONLY:
-        SetReadOnly(w != 0);
-        return TRUE;
     default:
-        return 0;
+        return TCustomEdit::EditMessage(message);
     }
 }
 
 void TMemo::TypeChar(char32_t ch) {
-    if (ch == U'\b') {
-        // Ctrl+Backspace deleted a word on its key; its character is no second deletion.
-        if (FReadOnly || GetKeyState(VK_CONTROL) < 0) return;
-        if (SelLength() == 0 && FBuffer.Caret() > 0)
-            FBuffer.Select(FBuffer.Caret() - 1, FBuffer.Caret());
-        UserReplace({});
-        return;
-    }
     if (ch == U'\r' || ch == U'\n') {
         if (FWantReturns) UserReplace(U"\n", true);
         return;
@@ -677,116 +465,40 @@ void TMemo::TypeChar(char32_t ch) {
         if (FWantTabs) UserReplace(U"\t", true);
         return;
     }
-    if (ch < 0x20 || ch == 0x7F) return;
-    UserReplace(std::u32string(1, ch), true);
+    TCustomEdit::TypeChar(ch);
 }
 
-void TMemo::KeyDown(unsigned short& key, TShiftState shift) {
-    TCustomControl::KeyDown(key, shift);
-    const bool extend = shift.Contains(ssShift);
-    const bool ctrl = shift.Contains(ssCtrl);
+bool TMemo::CaretKey(unsigned short key, bool extend, bool ctrl) {
     const int caret = FBuffer.Caret();
     const auto& rows = Rows();
     const int row = RowOf(caret);
-    const auto column = [&] {
-        if (FColumnX < 0) FColumnX = TextWidth(rows[row].Start, caret - rows[row].Start);
-        return FColumnX;
-    };
     switch (key) {
-    case VK_LEFT:
-        if (ctrl)
-            MoveCaret(PreviousWordStop(FBuffer.Chars(), caret), extend);
-        else
-            MoveCaret(!extend && SelLength() > 0 ? SelStart() : caret - 1, extend);
-        break;
-    case VK_RIGHT:
-        if (ctrl)
-            MoveCaret(NextWordStop(FBuffer.Chars(), caret), extend);
-        else
-            MoveCaret(!extend && SelLength() > 0 ? SelStart() + SelLength() : caret + 1, extend);
-        break;
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT: {
         const int step = key == VK_UP || key == VK_DOWN ? 1 : VisibleRows();
         const int target = row + (key == VK_UP || key == VK_PRIOR ? -step : step);
-        const int x = column();
+        // A run of line keys keeps to the column it started from.
+        if (FColumnX < 0) FColumnX = TextWidth(rows[row].Start, caret - rows[row].Start);
+        const int x = FColumnX;
         if (target < 0 || target >= int(rows.size())) {
             MoveCaret(target < 0 ? 0 : FBuffer.Length(), extend);
         } else {
-            MoveCaret(PositionInRow(target, x), extend, true);
+            MoveCaret(PositionInRow(target, x), extend);
+            FColumnX = x;
         }
-        break;
+        return true;
     }
     case VK_HOME:
         MoveCaret(ctrl ? 0 : rows[row].Start, extend);
-        break;
+        return true;
     case VK_END:
         MoveCaret(ctrl ? FBuffer.Length() : PositionInRow(row, INT32_MAX / 2), extend);
-        break;
-    case VK_DELETE:
-        if (extend) {
-            CutToClipboard();
-        } else if (ctrl) {
-            DeleteWord(true);
-        } else if (!FReadOnly) {
-            if (SelLength() == 0) FBuffer.Select(caret, caret + 1);
-            UserReplace({});
-        }
-        break;
-    case VK_BACK:
-        if (ctrl) DeleteWord(false);
-        break;
-    case VK_INSERT:
-        if (ctrl)
-            CopyToClipboard();
-        else if (extend)
-            PasteFromClipboard();
-        break;
-    case 'A':
-        if (ctrl) SelectAll();
-        break;
-    case 'Z':
-        if (ctrl) Undo();
-        break;
-    case 'C':
-        if (ctrl) CopyToClipboard();
-        break;
-    case 'X':
-        if (ctrl) CutToClipboard();
-        break;
-    case 'V':
-        if (ctrl) PasteFromClipboard();
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
-    RestartCaretBlink();
-}
-
-void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
-        if (shift.Contains(ssDouble)) {
-            // A double click selects the word under the pointer; moving on does not drag the
-            // selection away from it.
-            const TWordSpan word = WordAt(FBuffer.Chars(), PositionAt(x, y));
-            FBuffer.Select(word.Start, word.End);
-            MoveCaret(word.End, true);
-            FSelecting = false;
-        } else {
-            MoveCaret(PositionAt(x, y), shift.Contains(ssShift));
-            FSelecting = true;
-        }
-        RestartCaretBlink();
-    }
-    TCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TMemo::MouseMove(TShiftState shift, int x, int y) {
-    if (FSelecting && shift.Contains(ssLeft)) MoveCaret(PositionAt(x, y), true);
-    TCustomControl::MouseMove(shift, x, y);
 }
 
 void TMemo::Paint() {

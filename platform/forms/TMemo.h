@@ -1,9 +1,7 @@
 #pragma once
 #include "platform/forms/TControlScrollBars.h"
-#include "platform/forms/TCustomControl.h"
+#include "platform/forms/TCustomEdit.h"
 #include "platform/forms/TCustomForm.h"
-#include "platform/forms/TEditText.h"
-#include "platform/forms/TEditUndo.h"
 #include "platform/forms/TMemoStrings.h"
 #include <unordered_map>
 #include <vector>
@@ -15,7 +13,7 @@ enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 // read and write it line by line. A line added through Lines goes in as a user's replacement would,
 // so the view follows it to the end of a growing log. Positions count characters; lines are
 // separated by "\n".
-class TMemo : public TCustomControl {
+class TMemo : public TCustomEdit {
 public:
     explicit TMemo(TComponent* owner);
     ~TMemo() override;
@@ -26,31 +24,14 @@ public:
     void SetLines(const TStrings& value) { FLines.Assign(value); }
     void Clear() { SetText(""); }
 
-    int SelStart() const { return FBuffer.SelStart(); }
-    void SetSelStart(int value);
-    int SelLength() const { return FBuffer.SelLength(); }
-    void SetSelLength(int value);
-    std::string SelText() const;
     // Replaces the selection with value, leaving the caret after it, in view.
     void SetSelText(const std::string& value);
-    void SelectAll();
     void ClearSelection() { SetSelText(""); }
-    void CopyToClipboard();
-    void CutToClipboard();
-    void PasteFromClipboard();
-    bool CanUndo() const { return FUndo.CanUndo(); }
-    // Takes back the last change by the user; a second Undo brings it back.
-    void Undo();
-    void ClearUndo() { FUndo.Clear(); }
     // The caret's column (X) and line (Y).
     TPoint CaretPos() const;
     // The first line in view, counted in display rows (wrapped lines count each row).
     int TopRow() const { return FTopRow; }
 
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool value);
-    int MaxLength() const { return FMaxLength; }
-    void SetMaxLength(int value) { FMaxLength = std::max(value, 0); }
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool value);
     TScrollStyle ScrollBars() const { return FScrollBars; }
@@ -61,8 +42,6 @@ public:
     void SetWantTabs(bool value) { FWantTabs = value; }
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
-    bool Modified() const { return FModified; }
-    void SetModified(bool value) { FModified = value; }
 
     // Lines as Lines counts them: a final line break opens no further line.
     int LineCount() const;
@@ -73,18 +52,23 @@ public:
     int PhysicalLines() const;
 
     void WndProc(TMessage& message) override;
-    void DefaultHandler(TMessage& message) override;
-
-    TNotifyEvent OnChange;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void Paint() override;
-    void KeyDown(unsigned short& key, TShiftState shift) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    virtual void Change();
+    void ReplaceSelection(std::u32string_view inserted) override;
+    void TextSwapped() override;
+    // Line breaks of any system become the memo's own.
+    std::u32string Pasted(std::u32string chars) const override;
+    bool CaretKey(unsigned short key, bool extend, bool ctrl) override;
+    void TypeChar(char32_t ch) override;
+    int PositionAt(int x, int y) override;
+    TRect CaretRect() override;
+    void ScrollToCaret() override;
+    // The line keys start from the caret's place again.
+    void CaretMoved() override { FColumnX = -1; }
+    win::LRESULT EditMessage(TMessage& message) override;
 
 private:
     // One display row: a whole line, or a piece of a wrapped one; the line break is not in it.
@@ -93,46 +77,27 @@ private:
         int Length{ 0 };
     };
 
-    win::LRESULT EditMessage(TMessage& message);
-    // typed marks one character typed at the caret, which joins the typing before it in undo.
-    void UserReplace(std::u32string_view inserted, bool typed = false);
     // A replacement by code, which cannot be taken back.
     void Replace(std::u32string_view inserted);
-    void ReplaceText(std::u32string_view inserted);
     void TextChanged();
     // The byte of the control's text where a character position starts, counting on from a
     // known pair of byte and position.
     std::size_t ByteOffset(int position, std::size_t from, int fromPosition) const;
-    void TypeChar(char32_t ch);
-    void MoveCaret(int position, bool extend, bool keepColumn = false);
-    // Ctrl+Backspace and Ctrl+Delete: the selection, or else up to the word stop, as one change.
-    void DeleteWord(bool forward);
-    // The caret's place in client coordinates: a pixel wide and a row high.
-    TRect CaretRect() const;
-    // The window system's caret belongs to the focused memo: made on focus, gone on its loss.
-    void ShowOwnCaret();
-    void HideOwnCaret();
-    // Shows the caret at once and starts its blink over, so it stands still while the user works.
-    void RestartCaretBlink();
     const std::vector<TRow>& Rows() const;
     int RowOf(int position) const;
     int RowHeight() const;
     int VisibleRows() const;
     int TextWidth(int start, int length) const;
     int LineWidth(std::u32string_view text) const;
-    int PositionAt(int x, int y) const;
     int PositionInRow(int row, int x) const;
     int WidestRow() const;
     void SetTopRow(int value);
-    void ScrollToCaret();
     void UpdateScrollBars();
     void Scroll(int bar, unsigned code);
     void Relayout();
 
     TMemoStrings FLines{ *this };
     TControlScrollBars FFrame{ *this };
-    TEditText FBuffer;
-    TEditUndo FUndo;
     mutable std::vector<TRow> FRows;
     mutable bool FLayoutValid{ false };
     mutable int FRowHeight{ 0 };
@@ -147,15 +112,9 @@ private:
     int FTopRow{ 0 };
     int FScrollX{ 0 };
     int FColumnX{ -1 };
-    int FMaxLength{ 0 };
-    bool FReadOnly{ false };
     bool FWordWrap{ true };
     bool FWantReturns{ true };
     bool FWantTabs{ false };
-    bool FModified{ false };
-    bool FOwnChange{ false };
-    bool FSelecting{ false };
-    bool FCaretShown{ false };
     TScrollStyle FScrollBars{ ssNone };
     TFormBorderStyle FBorderStyle{ bsSingle };
 };

@@ -142,6 +142,10 @@ TEST_F(Memo, UndoTakesBackTheLastChangeByTheUser) {
     EXPECT_EQ(FMemo->SelStart(), 3);
     EXPECT_EQ(FMemo->Perform(EM_UNDO, 0, 0), TRUE);
     EXPECT_EQ(FMemo->Text(), "oneab\nc\ntwo") << "undo of the undo";
+    Key(VK_BACK, { VK_MENU });
+    EXPECT_EQ(FMemo->Text(), "one\ntwo") << "Alt+Backspace undoes as in the edit";
+    Key(VK_BACK, { VK_MENU });
+    EXPECT_EQ(FMemo->Text(), "oneab\nc\ntwo");
 
     Key(VK_HOME, { VK_CONTROL });
     Key(VK_DELETE);
