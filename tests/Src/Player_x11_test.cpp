@@ -1,28 +1,21 @@
 #include "Src/FFPlay/TCustomPlayer.h"
-#include "platform/rtl/MainThread.h"
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Backend.h"
 #include "tests/fixtures/FixtureSet.h"
 #include "tests/fixtures/TestPattern.h"
+#include "tests/x11/EventLoop.h"
+#include "tests/x11/XCapture.h"
+#include "tests/x11/XServer.h"
+#include "tests/x11/XWindows.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <functional>
-#include <poll.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-// Xlib's macros (None, Bool ...) must come after every C++ header that uses those names.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
-extern char** environ;
+// Last: Xlib's names and macros.
+#include "tests/x11/XlibApi.h"
 
 // SDL's X11 output makes a graphics context for an embedded window that it never frees, and
 // the checker's quick stack often ends in Xlib before it reaches SDL. The checker reads its
@@ -40,57 +33,10 @@ const bool kSuppressionsWritten = [] {
 namespace {
 
 using namespace win;
-
-// A private X server for the test; it reports its display number once it accepts clients.
-class Xvfb {
-public:
-    Xvfb() {
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        const std::string fd = std::to_string(fds[1]);
-        const char* argv[] = { "Xvfb",       "-displayfd", fd.c_str(), "-screen", "0",
-                               "800x600x24", "-nolisten",  "tcp",      nullptr };
-        if (posix_spawnp(&FPid, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
-            FPid = -1;
-        close(fds[1]);
-        if (FPid > 0) {
-            pollfd p{ fds[0], POLLIN, 0 };
-            char number[16]{};
-            if (poll(&p, 1, 10000) > 0 && read(fds[0], number, sizeof number - 1) > 0)
-                FName = ":" + std::string(number, std::strcspn(number, "\n"));
-        }
-        close(fds[0]);
-    }
-    ~Xvfb() {
-        if (FPid > 0) {
-            kill(FPid, SIGTERM);
-            waitpid(FPid, nullptr, 0);
-        }
-    }
-    const std::string& Name() const { return FName; }
-
-private:
-    pid_t FPid{ -1 };
-    std::string FName;
-};
-
-// Runs the window system's loop and the main thread's queued calls until done() holds.
-bool RunUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (std::chrono::steady_clock::now() < deadline) {
-        ProcessPendingMessages();
-        CheckSynchronize(0);
-        if (done()) return true;
-        CurrentBackend().WaitEvents(CurrentBackend().GetClock().NowMs() + 20);
-    }
-    return false;
-}
+using namespace x11test;
 
 fixtures::Rgb PixelAt(Display* d, unsigned long window, int x, int y) {
-    XImage* image = XGetImage(d, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image) return { 1, 2, 3 };
-    const unsigned long p = XGetPixel(image, 0, 0);
-    XDestroyImage(image);
+    const std::uint32_t p = XPixelAt(d, window, x, y).value_or(0x010203);
     return { static_cast<uint8_t>((p >> 16) & 0xFF), static_cast<uint8_t>((p >> 8) & 0xFF),
              static_cast<uint8_t>(p & 0xFF) };
 }
@@ -102,7 +48,7 @@ bool Near(fixtures::Rgb a, fixtures::Rgb b) {
 }
 
 TEST(PlayerX11, PlaysIntoTheChildWindow) {
-    Xvfb server;
+    XServer server(800, 600);
     if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
     Display* user = XOpenDisplay(server.Name().c_str());
     if (!user) GTEST_SKIP() << "the X server did not accept a client";
@@ -121,10 +67,7 @@ TEST(PlayerX11, PlaysIntoTheChildWindow) {
     ASSERT_TRUE(form && screen);
     const unsigned long video = NativeChildWindowId(screen);
     ASSERT_NE(video, 0u);
-    ASSERT_TRUE(RunUntil([&] {
-        XWindowAttributes attributes{};
-        return XGetWindowAttributes(user, video, &attributes) && attributes.map_state == IsViewable;
-    }));
+    ASSERT_TRUE(RunUntil([&] { return XWindowViewable(user, video); }));
 
     {
         ZAZEvivez player(nullptr);

@@ -1,4 +1,4 @@
-#include "XServer.h"
+#include "ShotMeasures.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TBevel.h"
 #include "platform/forms/TButton.h"
@@ -31,12 +31,13 @@
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/x11/X11Backend.h"
+#include "tests/x11/EventLoop.h"
+#include "tests/x11/XCapture.h"
+#include "tests/x11/XServer.h"
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -44,29 +45,11 @@ namespace formstest {
 namespace {
 
 using namespace win;
-
-bool RunUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        ProcessPendingMessages();
-        if (done()) return true;
-        CurrentBackend().WaitEvents(CurrentBackend().GetClock().NowMs() + 50);
-    }
-    return false;
-}
+using namespace x11test;
 
 TRect Clipped(const gfx::Surface& s, const TRect& r) {
     return TRect(std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, s.Width()),
                  std::min(r.Bottom, s.Height()));
-}
-
-int Colours(const gfx::Surface& s, const TRect& area) {
-    const TRect r = Clipped(s, area);
-    std::set<gfx::Pixel> seen;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            seen.insert(s.At(x, y));
-    return int(seen.size());
 }
 
 // Pixels of an area that differ between two pictures of the same window.
@@ -79,16 +62,6 @@ int Changed(const gfx::Surface& a, const gfx::Surface& b, const TRect& area) {
     return changed;
 }
 
-// The dark pixels of an area as a pattern: the ink of its text.
-std::vector<bool> Ink(const gfx::Surface& s, const TRect& r) {
-    std::vector<bool> ink;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            ink.push_back(s.Contains(x, y) && gfx::PixelR(s.At(x, y)) < 100 &&
-                          gfx::PixelG(s.At(x, y)) < 100 && gfx::PixelB(s.At(x, y)) < 100);
-    return ink;
-}
-
 // A control whose text the test takes away again, to see that the text was what it drew.
 struct TCaptioned {
     TControl* Control;
@@ -96,7 +69,7 @@ struct TCaptioned {
 };
 
 TEST(AllControlsX11, AWindowOfEveryStandardControlDrawsThemAndTheirTexts) {
-    XServer server;
+    XServer server(800, 600);
     if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
     auto owned = std::make_unique<X11Backend>(server.Name().c_str());
     X11Backend* display = owned.get();

@@ -1,4 +1,4 @@
-#include "XServer.h"
+#include "ShotMeasures.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TCustomForm.h"
@@ -21,12 +21,12 @@
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/x11/X11Backend.h"
+#include "tests/x11/EventLoop.h"
+#include "tests/x11/XCapture.h"
+#include "tests/x11/XServer.h"
 #include <algorithm>
-#include <chrono>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -34,37 +34,10 @@ namespace formstest {
 namespace {
 
 using namespace win;
-
-bool RunUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        ProcessPendingMessages();
-        if (done()) return true;
-        CurrentBackend().WaitEvents(CurrentBackend().GetClock().NowMs() + 50);
-    }
-    return false;
-}
-
-int Colours(const gfx::Surface& s, const TRect& r) {
-    std::set<gfx::Pixel> seen;
-    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, s.Height()); ++y)
-        for (int x = std::max(r.Left, 0); x < std::min(r.Right, s.Width()); ++x)
-            seen.insert(s.At(x, y));
-    return int(seen.size());
-}
-
-// The dark pixels of an area as a pattern: the ink of its text.
-std::vector<bool> Ink(const gfx::Surface& s, const TRect& r) {
-    std::vector<bool> ink;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            ink.push_back(s.Contains(x, y) && gfx::PixelR(s.At(x, y)) < 100 &&
-                          gfx::PixelG(s.At(x, y)) < 100 && gfx::PixelB(s.At(x, y)) < 100);
-    return ink;
-}
+using namespace x11test;
 
 TEST(ControlsX11, AWindowOfEveryControlDrawsThemAll) {
-    XServer server;
+    XServer server(800, 600);
     if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
     auto owned = std::make_unique<X11Backend>(server.Name().c_str());
     X11Backend* display = owned.get();

@@ -1,62 +1,24 @@
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Backend.h"
+#include "tests/x11/EventLoop.h"
+#include "tests/x11/XCapture.h"
+#include "tests/x11/XServer.h"
+#include "tests/x11/XWindows.h"
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <csignal>
-#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-// Xlib's macros (None, Bool ...) must come after every C++ header that uses those names.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/keysym.h>
-
-extern char** environ;
+// Last: Xlib's names and macros.
+#include "tests/x11/XlibApi.h"
 
 namespace {
 
 using namespace win;
-
-// A private X server for the test; it reports its display number once it accepts clients.
-class Xvfb {
-public:
-    Xvfb() {
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        const std::string fd = std::to_string(fds[1]);
-        const char* argv[] = { "Xvfb",       "-displayfd", fd.c_str(), "-screen", "0",
-                               "800x600x24", "-nolisten",  "tcp",      nullptr };
-        if (posix_spawnp(&FPid, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
-            FPid = -1;
-        close(fds[1]);
-        if (FPid > 0) {
-            pollfd p{ fds[0], POLLIN, 0 };
-            char number[16]{};
-            if (poll(&p, 1, 10000) > 0 && read(fds[0], number, sizeof number - 1) > 0)
-                FName = ":" + std::string(number, std::strcspn(number, "\n"));
-        }
-        close(fds[0]);
-    }
-    ~Xvfb() {
-        if (FPid > 0) {
-            kill(FPid, SIGTERM);
-            waitpid(FPid, nullptr, 0);
-        }
-    }
-    const std::string& Name() const { return FName; }
-
-private:
-    pid_t FPid{ -1 };
-    std::string FName;
-};
+using namespace x11test;
 
 struct Seen {
     int FClientPaints{ 0 };
@@ -101,25 +63,6 @@ LRESULT Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
     return DefWindowProc(h, m, w, l);
 }
 
-// Runs the event loop until done() holds, for at most ten seconds.
-bool RunUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        ProcessPendingMessages();
-        if (done()) return true;
-        CurrentBackend().WaitEvents(CurrentBackend().GetClock().NowMs() + 50);
-    }
-    return false;
-}
-
-unsigned long PixelAt(Display* d, unsigned long window, int x, int y) {
-    XImage* image = XGetImage(d, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image) return ~0UL;
-    const unsigned long p = XGetPixel(image, 0, 0) & 0xFFFFFF;
-    XDestroyImage(image);
-    return p;
-}
-
 void SendButton(Display* d, unsigned long window, int type, int x, int y, int rootX, int rootY) {
     XEvent e{};
     e.xbutton.type = type;
@@ -136,7 +79,7 @@ void SendButton(Display* d, unsigned long window, int type, int x, int y, int ro
 }
 
 TEST(X11Backend, WindowShowsPaintsTakesInputAndCloses) {
-    Xvfb server;
+    XServer server(800, 600);
     if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
     Display* user = XOpenDisplay(server.Name().c_str());
     if (!user) GTEST_SKIP() << "the X server did not accept a client";
@@ -159,8 +102,8 @@ TEST(X11Backend, WindowShowsPaintsTakesInputAndCloses) {
     ASSERT_TRUE(RunUntil([] { return g_seen.FClientPaints > 0 && g_seen.FChildPaints > 0; }));
     XSync(user, False);
     EXPECT_TRUE(RunUntil([&] {
-        return PixelAt(user, xwindow, 150, 100) == 0xFF0000 &&
-               PixelAt(user, xwindow, 20, 20) == 0x0000FF;
+        return XPixelAt(user, xwindow, 150, 100) == 0xFF0000u &&
+               XPixelAt(user, xwindow, 20, 20) == 0x0000FFu;
     })) << "the form is red and its child blue on the server";
 
     // A native child for a video library sits at its window's client area.
@@ -196,14 +139,7 @@ TEST(X11Backend, WindowShowsPaintsTakesInputAndCloses) {
     XFlush(user);
     EXPECT_TRUE(RunUntil([] { return g_seen.FTyped == "a"; }));
 
-    XEvent close{};
-    close.xclient.type = ClientMessage;
-    close.xclient.window = xwindow;
-    close.xclient.message_type = XInternAtom(user, "WM_PROTOCOLS", False);
-    close.xclient.format = 32;
-    close.xclient.data.l[0] = long(XInternAtom(user, "WM_DELETE_WINDOW", False));
-    XSendEvent(user, xwindow, False, NoEventMask, &close);
-    XFlush(user);
+    SendXCloseRequest(user, xwindow);
     EXPECT_TRUE(RunUntil([&] { return !IsWindow(form); }));
     EXPECT_TRUE(g_seen.FClosed);
 
@@ -225,7 +161,7 @@ bool NextEvent(Display* d, unsigned long window, int type, XEvent* e) {
 }
 
 TEST(X11Backend, ClipboardTextTravelsBothWays) {
-    Xvfb server;
+    XServer server(800, 600);
     if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
     Display* other = XOpenDisplay(server.Name().c_str());
     if (!other) GTEST_SKIP() << "the X server did not accept a client";
@@ -309,7 +245,7 @@ bool StateAbove(Display* d, unsigned long window) {
 }
 
 TEST(X11Backend, TopmostWindowsAskTheWindowManagerToKeepThemAbove) {
-    Xvfb server;
+    XServer server(800, 600);
     if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
     Display* wm = XOpenDisplay(server.Name().c_str());
     if (!wm) GTEST_SKIP() << "the X server did not accept a client";
