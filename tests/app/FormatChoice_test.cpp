@@ -1,3 +1,4 @@
+#include "HeadlessProgramTest.h"
 #include "app/Dialogs.h"
 #include "app/FormatCatalogue.h"
 #include "app/PresetCatalogue.h"
@@ -36,62 +37,21 @@ constexpr std::array<const char*, PresetPickerCount> kPresetNames{
 // Value cell of each preset picker, in TPresetPicker order.
 constexpr std::array<int, PresetPickerCount> kValueCells{ 15, 16, 18, 20, 17, 19 };
 
-// Answers the open dialog with a prepared file.
-class TScriptedDialogs : public IDialogs {
-public:
-    bool SelectFolder(const std::string&, std::string&) override { return false; }
-    bool OpenFiles(const std::string&, const std::string&, bool,
-                   std::vector<std::string>& files) override {
-        files = { FFile };
-        return !FFile.empty();
-    }
-    bool SelectSkin(int, int&) override { return false; }
-    std::string FFile;
-};
-
-// Opens nothing: the run's after-done action must not reach the desktop.
-class TSilentLauncher : public TShellLauncher {
-public:
-    bool Launch(const std::vector<std::string>&) override { return true; }
-};
-
 // The program started headless in a temporary program folder, its format pickers and the
 // operations they run recorded in the order they run.
-class FormatChoice : public ::testing::Test {
+class FormatChoice : public HeadlessProgramTest {
 protected:
+    FormatChoice() : HeadlessProgramTest("formatchoice") {}
+
     void SetUp() override {
-        FRoot = CreateTempFolder("formatchoice");
-        setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
-        setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
-        ForceDirectories(FRoot + "settings");
-        InstallBackend(std::make_unique<HeadlessBackend>());
-        auto dialogs = std::make_unique<TScriptedDialogs>();
-        FDialogs = dialogs.get();
-        FPreviousDialogs = SetDialogs(std::move(dialogs));
-        FPreviousLauncher = SetShellLauncher(std::make_unique<TSilentLauncher>());
-        FApp = std::make_unique<TApplication>(nullptr);
-        FApp->OnException = [this](TObject*, const std::exception& e) {
-            FErrors.push_back(e.what());
-        };
-        CreateProgramWindows(*FApp);
+        HeadlessProgramTest::SetUp();
+        StartProgram();
         ASSERT_TRUE(Form1);
         FFamily = Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2");
         FFormat = Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox1");
         FList = Main<TbsSkinListView>("lvFiles");
         for (int p = 0; p < PresetPickerCount; ++p)
             FPresets[p] = Main<TbsSkinComboBox>(kPresetNames[p]);
-    }
-
-    void TearDown() override {
-        FApp.reset();
-        for (const auto& w : WindowSystem::Instance().AllWindows())
-            DestroyWindow(w->FHandle);
-        InstallBackend(nullptr);
-        SetDialogs(std::move(FPreviousDialogs));
-        SetShellLauncher(std::move(FPreviousLauncher));
-        unsetenv(kSettingsFolderVariable);
-        unsetenv(kDataRootVariable);
-        std::filesystem::remove_all(FRoot);
     }
 
     template <typename T = TControl>
@@ -167,14 +127,8 @@ protected:
                 << code << " cell " << ParameterCellFirst + i;
     }
 
-    std::string FRoot;
-    std::unique_ptr<TApplication> FApp;
-    std::vector<std::string> FErrors;
     std::vector<std::string> FCalls;
     std::vector<std::pair<TNotifyEvent*, TNotifyEvent>> FRecorded;
-    TScriptedDialogs* FDialogs{ nullptr };
-    std::unique_ptr<IDialogs> FPreviousDialogs;
-    std::unique_ptr<TShellLauncher> FPreviousLauncher;
     TbsSkinOfficeComboBox* FFamily{ nullptr };
     TbsSkinOfficeComboBox* FFormat{ nullptr };
     TbsSkinListView* FList{ nullptr };
@@ -303,7 +257,7 @@ TEST_F(FormatChoice, PresetPickersStayLockedWhileTasksRun) {
     spec.Seconds = 10;
     fixtures::WriteMedia(FRoot + "in.mkv", spec);
     Choose(1, 0); // a format whose six pickers are all usable when idle
-    FDialogs->FFile = FRoot + "in.mkv";
+    FDialogs->FFiles = { FRoot + "in.mkv" };
     Form1->btnAddClick(nullptr);
     ASSERT_EQ(FList->Items().Count(), 1);
     TListItem* row = FList->Items().Item(0);

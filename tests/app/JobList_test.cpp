@@ -1,3 +1,4 @@
+#include "HeadlessProgramTest.h"
 #include "Src/AVProbe/TAVProbe.h"
 #include "Src/FFPlay.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
@@ -36,55 +37,16 @@ namespace {
 
 using namespace win;
 
-class TRecordingLauncher : public TShellLauncher {
-public:
-    explicit TRecordingLauncher(std::vector<std::string>& launched) : FLaunched(launched) {}
-    bool Launch(const std::vector<std::string>& argv) override {
-        FLaunched.push_back(argv.at(0) + " " + argv.back());
-        return true;
-    }
-    std::vector<std::string>& FLaunched;
-};
-
-// Answers the open dialogs with prepared files and the folder dialog with a prepared folder;
-// an empty answer cancels.
-class TScriptedDialogs : public IDialogs {
-public:
-    bool SelectFolder(const std::string&, std::string& directory) override {
-        if (FFolder.empty()) return false;
-        directory = FFolder;
-        return true;
-    }
-    bool OpenFiles(const std::string&, const std::string&, bool,
-                   std::vector<std::string>& files) override {
-        files = FFiles;
-        return !files.empty();
-    }
-    bool SelectSkin(int, int&) override { return false; }
-    std::string FFolder;
-    std::vector<std::string> FFiles;
-};
-
 // The program started as its entry point starts it on a headless display, with its settings
 // and output folder in a temporary folder; message boxes are answered and recorded.
-class JobList : public ::testing::Test {
+class JobList : public HeadlessProgramTest {
 protected:
+    JobList() : HeadlessProgramTest("joblist") {}
+
     void SetUp() override {
+        HeadlessProgramTest::SetUp();
         FFixtures = &fixtures::Standard();
-        FRoot = CreateTempFolder("joblist");
-        setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
-        setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
-        ForceDirectories(FRoot + "settings");
-        InstallBackend(std::make_unique<HeadlessBackend>());
-        FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FLaunched));
-        auto dialogs = std::make_unique<TScriptedDialogs>();
-        FDialogs = dialogs.get();
-        FPreviousDialogs = SetDialogs(std::move(dialogs));
-        FApp = std::make_unique<TApplication>(nullptr);
-        FApp->OnException = [this](TObject*, const std::exception& e) {
-            FErrors.push_back(e.what());
-        };
-        CreateProgramWindows(*FApp);
+        StartProgram();
         Screen->OnActiveFormChange = [this](TObject*) {
             if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
                 FMessages.push_back(box->Caption() + ": " + box->Message());
@@ -100,29 +62,7 @@ protected:
 
     void TearDown() override {
         if (Screen) Screen->OnActiveFormChange = nullptr;
-        // The window's close sequence detaches the player and the tasks before the window goes.
-        bool canClose = true;
-        if (Form1) Form1->FormCloseQuery(Form1, canClose);
-        FApp.reset();
-        Pump();
-        for (const auto& w : WindowSystem::Instance().AllWindows())
-            DestroyWindow(w->FHandle);
-        InstallBackend(nullptr);
-        SetShellLauncher(std::move(FPreviousLauncher));
-        SetDialogs(std::move(FPreviousDialogs));
-        unsetenv(kSettingsFolderVariable);
-        unsetenv(kDataRootVariable);
-        std::filesystem::remove_all(FRoot);
-    }
-
-    void Pump() {
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        while (CheckSynchronize(0)) {}
+        HeadlessProgramTest::TearDown();
     }
 
     // Keeps the GUI thread working until done holds; fails after a generous watchdog.
@@ -171,16 +111,9 @@ protected:
     void Start() { DescribedComponent<TControl>(Form1, "bsSkinButton2")->Click(); }
 
     const fixtures::FixtureSet* FFixtures{ nullptr };
-    std::string FRoot;
     std::string FOutput;
-    std::unique_ptr<TApplication> FApp;
     TbsSkinListView* FList{ nullptr };
-    std::vector<std::string> FErrors;
     std::vector<std::string> FMessages;
-    std::vector<std::string> FLaunched;
-    TScriptedDialogs* FDialogs{ nullptr };
-    std::unique_ptr<TShellLauncher> FPreviousLauncher;
-    std::unique_ptr<IDialogs> FPreviousDialogs;
 };
 
 TEST_F(JobList, AddsRowsAndConvertsThemOnTwoThreads) {

@@ -1,3 +1,4 @@
+#include "HeadlessProgramTest.h"
 #include "Src/FFPlay.h"
 #include "app/Dialogs.h"
 #include "app/JobListControls.h"
@@ -42,43 +43,14 @@ namespace {
 using namespace win;
 using namespace std::chrono_literals;
 
-class TRecordingLauncher : public TShellLauncher {
-public:
-    explicit TRecordingLauncher(std::vector<std::string>& opened) : FOpened(opened) {}
-    bool Launch(const std::vector<std::string>& argv) override {
-        FOpened.push_back(argv.back());
-        return true;
-    }
-    std::vector<std::string>& FOpened;
-};
-
-// Answers the folder dialog with a prepared folder, or cancels when there is none.
-class TScriptedDialogs : public IDialogs {
-public:
-    bool SelectFolder(const std::string&, std::string& directory) override {
-        if (FFolder.empty()) return false;
-        directory = FFolder;
-        return true;
-    }
-    bool OpenFiles(const std::string&, const std::string&, bool,
-                   std::vector<std::string>& files) override {
-        files = FFiles;
-        return !files.empty();
-    }
-    bool SelectSkin(int, int&) override { return false; }
-    std::string FFolder;
-    std::vector<std::string> FFiles;
-};
-
 // The program on a headless display with its settings and data folders in a temporary folder,
 // and a copy of a media fixture named "clip.avi" to preview.
-class Preview : public ::testing::Test {
+class Preview : public HeadlessProgramTest {
 protected:
+    Preview() : HeadlessProgramTest("preview") {}
+
     void SetUp() override {
-        FRoot = CreateTempFolder("preview");
-        setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
-        setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
-        ForceDirectories(FRoot + "settings");
+        HeadlessProgramTest::SetUp();
         // Video alone: playback then keeps time by the system clock, not by an audio device
         // that a loaded machine may starve.
         FClip = FRoot + "clip.avi";
@@ -87,16 +59,7 @@ protected:
         clip.Extension = ".avi";
         clip.VideoCodec = "mpeg4";
         fixtures::WriteMedia(FClip, clip);
-        InstallBackend(std::make_unique<HeadlessBackend>());
-        FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FOpened));
-        auto dialogs = std::make_unique<TScriptedDialogs>();
-        FDialogs = dialogs.get();
-        FPreviousDialogs = SetDialogs(std::move(dialogs));
-        FApp = std::make_unique<TApplication>(nullptr);
-        FApp->OnException = [this](TObject*, const std::exception& e) {
-            FErrors.push_back(e.what());
-        };
-        CreateProgramWindows(*FApp);
+        StartProgram();
         ASSERT_TRUE(Form1);
         FPlayer = Form1->VOVezade;
         // Every position the preview reports, besides the window's own handling.
@@ -104,21 +67,6 @@ protected:
             FPositions.push_back(pts);
             Form1->VOVezadePosition(sender, pts);
         };
-    }
-
-    void TearDown() override {
-        // As the window's close does: the player's events stop before the window goes.
-        bool canClose = true;
-        if (Form1) Form1->FormCloseQuery(nullptr, canClose);
-        FApp.reset();
-        for (const auto& w : WindowSystem::Instance().AllWindows())
-            DestroyWindow(w->FHandle);
-        InstallBackend(nullptr);
-        SetShellLauncher(std::move(FPreviousLauncher));
-        SetDialogs(std::move(FPreviousDialogs));
-        unsetenv(kSettingsFolderVariable);
-        unsetenv(kDataRootVariable);
-        std::filesystem::remove_all(FRoot);
     }
 
     // Serves the GUI thread's queue, where the player's events arrive, until pred holds.
@@ -169,16 +117,9 @@ protected:
     static void Press(const std::string& button) { Main(button)->Click(); }
     static TbsSkinSlider* Slider() { return Main<TbsSkinSlider>("bsSkinSlider1"); }
 
-    std::string FRoot;
     std::string FClip;
-    std::unique_ptr<TApplication> FApp;
     ZAZEvivez* FPlayer{ nullptr };
     std::vector<std::int64_t> FPositions;
-    std::vector<std::string> FErrors;
-    std::vector<std::string> FOpened;
-    TScriptedDialogs* FDialogs{ nullptr };
-    std::unique_ptr<TShellLauncher> FPreviousLauncher;
-    std::unique_ptr<IDialogs> FPreviousDialogs;
 };
 
 TEST_F(Preview, OpeningAFileShowsItPausedWithItsDurationAndStreams) {
@@ -417,8 +358,8 @@ TEST_F(Preview, TheSnapshotFolderIsChosenOpenedAndKeptInTheSettings) {
     EXPECT_EQ(Stored("Dir"), chosen);
 
     Main<TMenuItem>("MenuItem1")->Click();
-    ASSERT_FALSE(FOpened.empty());
-    EXPECT_EQ(FOpened.back(), chosen);
+    ASSERT_FALSE(FLaunched.empty());
+    EXPECT_EQ(FLaunched.back(), "xdg-open " + chosen);
 
     OpenPaused(FClip);
     Press("bsSkinButton22");

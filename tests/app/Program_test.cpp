@@ -1,3 +1,4 @@
+#include "HeadlessProgramTest.h"
 #include "Src/FFPlay.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/Dialogs.h"
@@ -39,80 +40,11 @@ namespace {
 
 using namespace win;
 
-class TRecordingLauncher : public TShellLauncher {
-public:
-    explicit TRecordingLauncher(std::vector<std::string>& opened) : FOpened(opened) {}
-    bool Launch(const std::vector<std::string>& argv) override {
-        FOpened.push_back(argv.at(0) + " " + argv.back());
-        return true;
-    }
-    std::vector<std::string>& FOpened;
-};
-
-// Answers the folder dialog with a prepared folder, or cancels.
-class TScriptedDialogs : public IDialogs {
-public:
-    bool SelectFolder(const std::string&, std::string& directory) override {
-        if (FFolder.empty()) return false;
-        directory = FFolder;
-        return true;
-    }
-    bool OpenFiles(const std::string&, const std::string&, bool,
-                   std::vector<std::string>&) override {
-        return false;
-    }
-    bool SelectSkin(int, int&) override { return false; }
-    std::string FFolder;
-};
-
 // The program started as its entry point starts it, on a headless display, with its settings
 // and data folders in a temporary folder.
-class Program : public ::testing::Test {
+class Program : public HeadlessProgramTest {
 protected:
-    void SetUp() override {
-        FRoot = CreateTempFolder("program");
-        setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
-        setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
-        ForceDirectories(FRoot + "settings");
-        auto display = std::make_unique<HeadlessBackend>();
-        FDisplay = display.get();
-        InstallBackend(std::move(display));
-        FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FOpened));
-        auto dialogs = std::make_unique<TScriptedDialogs>();
-        FDialogs = dialogs.get();
-        FPreviousDialogs = SetDialogs(std::move(dialogs));
-    }
-
-    void TearDown() override {
-        FApp.reset();
-        Pump();
-        for (const auto& w : WindowSystem::Instance().AllWindows())
-            DestroyWindow(w->FHandle);
-        ReleaseCapture();
-        InstallBackend(nullptr);
-        SetShellLauncher(std::move(FPreviousLauncher));
-        SetDialogs(std::move(FPreviousDialogs));
-        unsetenv(kSettingsFolderVariable);
-        unsetenv(kDataRootVariable);
-        std::filesystem::remove_all(FRoot);
-    }
-
-    void Start() {
-        FApp = std::make_unique<TApplication>(nullptr);
-        FApp->OnException = [this](TObject*, const std::exception& e) {
-            FErrors.push_back(e.what());
-        };
-        CreateProgramWindows(*FApp);
-    }
-
-    void Pump() {
-        MSG msg;
-        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-    }
+    Program() : HeadlessProgramTest("program") {}
 
     std::string SettingsName() const { return FRoot + "settings/option.ini"; }
     std::string Stored(const std::string& section, const std::string& key) const {
@@ -129,19 +61,10 @@ protected:
     TPoint ScreenCentre(TControl* c) {
         return c->ClientToScreen(TPoint(c->Width() / 2, c->Height() / 2));
     }
-
-    std::string FRoot;
-    HeadlessBackend* FDisplay{ nullptr };
-    std::unique_ptr<TApplication> FApp;
-    std::vector<std::string> FErrors;
-    std::vector<std::string> FOpened;
-    TScriptedDialogs* FDialogs{ nullptr };
-    std::unique_ptr<TShellLauncher> FPreviousLauncher;
-    std::unique_ptr<IDialogs> FPreviousDialogs;
 };
 
 TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
-    Start();
+    StartProgram();
     ASSERT_TRUE(Form1 && Form2 && Form5 && Form6);
     EXPECT_EQ(FApp->MainForm(), Form1);
     EXPECT_EQ(FApp->Title(), "苇川VOB视频格式转换器");
@@ -179,7 +102,7 @@ TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
 }
 
 TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
-    Start();
+    StartProgram();
     struct Expect {
         const char* name;
         TRect bounds; // form-relative for direct children
@@ -302,7 +225,7 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
 }
 
 TEST_F(Program, ScreenListNamesTheDirectChildrenInTabOrder) {
-    Start();
+    StartProgram();
     const std::vector<std::string> expected{
         "Panel6",
         "bsSkinMainMenuBar1",
@@ -330,7 +253,7 @@ TEST_F(Program, ScreenListNamesTheDirectChildrenInTabOrder) {
 }
 
 TEST_F(Program, FirstStartWritesTheSettingsAndMakesTheOutputFolder) {
-    Start();
+    StartProgram();
     const std::string output = FRoot + "home/苇川视频软件/输出";
     EXPECT_TRUE(DirectoryExists(output));
     EXPECT_EQ(Stored("OutPath", "OutPath"), output);
@@ -347,7 +270,7 @@ TEST_F(Program, StoredSettingsReachTheWindows) {
                                   << "\n[Skin]\nSetSkin=abc\n[Options]\nThread_Count=7\n"
                                      "After_Done=5\nThread_Priority=1\nOverwrite_File=0\n"
                                      "Show_Preview=1\n";
-    Start();
+    StartProgram();
     EXPECT_TRUE(FErrors.empty());
     EXPECT_EQ(Form1->FileOutPutPath, output);
     EXPECT_TRUE(DirectoryExists(output));
@@ -374,7 +297,7 @@ TEST_F(Program, BothSkinObjectsHoldTheirSkinsAfterStartUp) {
     } cases[] = { { nullptr, "0" }, { "0", "0" }, { "1", "1" }, { "-1", "-1" } };
     for (const auto& c : cases) {
         if (c.stored) std::ofstream(SettingsName()) << "[Skin]\nSetSkin=" << c.stored << "\n";
-        Start();
+        StartProgram();
         for (const char* name : { "bsSkinData1", "bsSkinData2" }) {
             const auto* skin = Main<TbsSkinData>(name);
             EXPECT_FALSE(skin->Empty) << name << " " << c.after;
@@ -392,7 +315,7 @@ TEST_F(Program, BothSkinObjectsHoldTheirSkinsAfterStartUp) {
 TEST_F(Program, UnwritableSettingsAreReportedAndTheProgramKeepsWorking) {
     std::ofstream(FRoot + "blocker") << "x";
     setenv(kSettingsFolderVariable, (FRoot + "blocker").c_str(), 1);
-    Start();
+    StartProgram();
     ASSERT_FALSE(FErrors.empty());
     for (const std::string& e : FErrors)
         EXPECT_EQ(e, "Unable to write to " + FRoot + "blocker/option.ini");
@@ -402,7 +325,7 @@ TEST_F(Program, UnwritableSettingsAreReportedAndTheProgramKeepsWorking) {
 }
 
 TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
-    Start();
+    StartProgram();
     const std::string before = Form1->FileOutPutPath;
     const std::string chosen = FRoot + "chosen";
     ForceDirectories(chosen);
@@ -421,11 +344,11 @@ TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
     EXPECT_EQ(Stored("OutPath", "OutPath"), chosen);
 
     Main("bsSkinButton6")->Click();
-    EXPECT_EQ(FOpened, std::vector<std::string>{ "xdg-open " + chosen });
+    EXPECT_EQ(FLaunched, std::vector<std::string>{ "xdg-open " + chosen });
 }
 
 TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
-    Start();
+    StartProgram();
     Form1->Show();
     Pump();
     Form5->OnShow = [this](TObject*) {
@@ -453,7 +376,7 @@ TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
 }
 
 TEST_F(Program, OkThatCannotWriteKeepsTheDialogOpen) {
-    Start();
+    StartProgram();
     Form1->Show();
     Pump();
     // From here on the settings cannot be written.
@@ -473,7 +396,7 @@ TEST_F(Program, OkThatCannotWriteKeepsTheDialogOpen) {
 }
 
 TEST_F(Program, AboutBoxAndHelpLinks) {
-    Start();
+    StartProgram();
     Form1->Show();
     Pump();
     bool shown = false;
@@ -495,11 +418,11 @@ TEST_F(Program, AboutBoxAndHelpLinks) {
                                              std::string("xdg-open ") + TForm1::kMailLink,
                                              std::string("xdg-open ") + TForm1::kMailLink,
                                              std::string("xdg-open ") + TForm1::kWebPage };
-    EXPECT_EQ(FOpened, expected);
+    EXPECT_EQ(FLaunched, expected);
 }
 
 TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
-    Start();
+    StartProgram();
     Form1->Show();
     Pump();
     auto* bar = Main<TbsSkinMainMenuBar>("bsSkinMainMenuBar1");
@@ -545,7 +468,7 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     FDisplay->Click(away.X, away.Y);
     Pump();
     EXPECT_EQ(bar->OpenIndex(), -1);
-    EXPECT_TRUE(FOpened.empty());
+    EXPECT_TRUE(FLaunched.empty());
 
     // The add button drops its popup; choosing an item by mouse runs it.
     auto* add = Main<TbsSkinMenuSpeedButton>("bsSkinMenuSpeedButton1");
@@ -576,7 +499,7 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
 }
 
 TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {
-    Start();
+    StartProgram();
     struct Wiring {
         const char* command; // a tool bar button or a menu item
         const char* operation;
@@ -613,7 +536,7 @@ TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {
 }
 
 TEST_F(Program, PauseAndResumeSwapInOnePlace) {
-    Start();
+    StartProgram();
     TControl* pause = Main("bsSkinButton11");
     TControl* resume = Main("bsSkinButton12");
     Form1->bsSkinButton11Click(pause);
@@ -625,7 +548,7 @@ TEST_F(Program, PauseAndResumeSwapInOnePlace) {
 }
 
 TEST_F(Program, LogLinesReachTheMemoUntilTheWindowCloses) {
-    Start();
+    StartProgram();
     Form1->Show();
     Pump();
     TStrings& log = Main<TMemo>("mmoLog")->Lines();

@@ -1,0 +1,87 @@
+#include "HeadlessProgramTest.h"
+
+#include "app/Program.h"
+#include "app/ProgramFolders.h"
+#include "app/Unit1.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/MainThread.h"
+#include "platform/win/Win.h"
+#include "platform/win/WindowSystem.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+class TRecordingLauncher : public TShellLauncher {
+public:
+    explicit TRecordingLauncher(std::vector<std::string>& launched) : FLaunched(launched) {}
+    bool Launch(const std::vector<std::string>& argv) override {
+        FLaunched.push_back(argv.at(0) + " " + argv.back());
+        return true;
+    }
+
+private:
+    std::vector<std::string>& FLaunched;
+};
+
+} // namespace
+
+bool TScriptedDialogs::SelectFolder(const std::string&, std::string& directory) {
+    if (FFolder.empty()) return false;
+    directory = FFolder;
+    return true;
+}
+
+bool TScriptedDialogs::OpenFiles(const std::string&, const std::string&, bool,
+                                 std::vector<std::string>& files) {
+    files = FFiles;
+    return !files.empty();
+}
+
+void HeadlessProgramTest::SetUp() {
+    FRoot = CreateTempFolder(FFolderName);
+    setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
+    setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
+    ForceDirectories(FRoot + "settings");
+    auto display = std::make_unique<win::HeadlessBackend>();
+    FDisplay = display.get();
+    win::InstallBackend(std::move(display));
+    FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FLaunched));
+    auto dialogs = std::make_unique<TScriptedDialogs>();
+    FDialogs = dialogs.get();
+    FPreviousDialogs = SetDialogs(std::move(dialogs));
+}
+
+void HeadlessProgramTest::TearDown() {
+    // The window's close sequence detaches the player and the tasks before the window goes.
+    bool canClose = true;
+    if (Form1) Form1->FormCloseQuery(Form1, canClose);
+    FApp.reset();
+    Pump();
+    for (const auto& w : win::WindowSystem::Instance().AllWindows())
+        win::DestroyWindow(w->FHandle);
+    win::ReleaseCapture();
+    win::InstallBackend(nullptr);
+    SetShellLauncher(std::move(FPreviousLauncher));
+    SetDialogs(std::move(FPreviousDialogs));
+    unsetenv(kSettingsFolderVariable);
+    unsetenv(kDataRootVariable);
+    std::filesystem::remove_all(FRoot);
+}
+
+void HeadlessProgramTest::StartProgram() {
+    FApp = std::make_unique<TApplication>(nullptr);
+    FApp->OnException = [this](TObject*, const std::exception& e) { FErrors.push_back(e.what()); };
+    CreateProgramWindows(*FApp);
+}
+
+void HeadlessProgramTest::Pump() {
+    win::MSG msg;
+    while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
+        if (msg.message == win::WM_QUIT) continue;
+        win::TranslateMessage(&msg);
+        win::DispatchMessage(&msg);
+    }
+    while (CheckSynchronize(0)) {}
+}
