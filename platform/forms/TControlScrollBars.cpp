@@ -17,6 +17,24 @@ DWORD StyleOf(HWND hwnd) {
 
 } // namespace
 
+void TControlScrollBars::Update(const std::function<void(int bar, SCROLLINFO& info)>& state,
+                                const std::function<void()>& resized) {
+    if (FUpdating || !FControl.HandleAllocated()) return;
+    FUpdating = true;
+    for (int pass = 0; pass < 3; ++pass) {
+        const TRect before = FControl.ClientRect();
+        for (int bar : { SB_VERT, SB_HORZ }) {
+            SCROLLINFO info;
+            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+            state(bar, info);
+            SetScrollInfo(FControl.Handle(), bar, &info, TRUE);
+        }
+        if (FControl.ClientRect() == before) break;
+        resized();
+    }
+    FUpdating = false;
+}
+
 bool TControlScrollBars::Handle(TMessage& message) {
     if (!FControl.HandleAllocated()) return false;
     switch (message.Msg) {

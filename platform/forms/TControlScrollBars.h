@@ -2,6 +2,7 @@
 #include "platform/forms/ControlMessages.h"
 #include "platform/forms/TAutoRepeat.h"
 #include "platform/forms/TScrollBarGeometry.h"
+#include <functional>
 
 class TWinControl;
 
@@ -21,6 +22,12 @@ public:
     // Keeps a bar's state without showing or hiding it: the state of a bar the control has
     // turned off stays readable.
     void Store(int bar, const win::SCROLLINFO& info) { FBars[bar == win::SB_VERT].Set(info); }
+    // Sets both bars to the range, page and position state fills in for each. Showing or hiding
+    // a bar resizes the client area, which may change the other bar: after such a resize resized
+    // lets the control fit its view to the new area, and the bars are set again. A call made by
+    // the resizes themselves does nothing.
+    void Update(const std::function<void(int bar, win::SCROLLINFO& info)>& state,
+                const std::function<void()>& resized);
 
 private:
     // The bars in window coordinates; empty when hidden.
@@ -49,4 +56,5 @@ private:
     TPoint FTrackOrigin;
     win::SCROLLINFO FTrackStart;
     int FTrackPos{ 0 };
+    bool FUpdating{ false };
 };

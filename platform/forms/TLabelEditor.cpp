@@ -1,15 +1,23 @@
 #include "platform/forms/TLabelEditor.h"
 #include "platform/win/Win.h"
+#include <algorithm>
+#include <utility>
 
 using namespace win;
 
-TLabelEditor::TLabelEditor(TComponent* owner) : TEdit(owner) {
+TLabelEditor::TLabelEditor(TWinControl* view, std::function<void(const std::string& text)> onAccept,
+                           std::function<void()> onCancel)
+    : TEdit(view), OnAccept(std::move(onAccept)), OnCancel(std::move(onCancel)) {
     SetBorderStyle(bsNone);
     SetTabStop(false);
     FVisible = false;
+    SetParent(view);
 }
 
-void TLabelEditor::Start(const TRect& bounds, const std::string& text) {
+void TLabelEditor::Start(const TRect& label, const std::string& text) {
+    TRect bounds = label;
+    bounds.Right = std::max(bounds.Right, bounds.Left + kMinWidth);
+    if (Parent()) SetFont(Parent()->Font());
     SetBoundsRect(bounds);
     SetText(text);
     SelectAll();

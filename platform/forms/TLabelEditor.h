@@ -7,12 +7,15 @@
 // reports once.
 class TLabelEditor : public TEdit {
 public:
-    explicit TLabelEditor(TComponent* owner);
+    // An editor over the labels of view, owned by it, that reports to onAccept and onCancel.
+    TLabelEditor(TWinControl* view, std::function<void(const std::string& text)> onAccept,
+                 std::function<void()> onCancel);
 
     std::string ClassName() const override { return "TLabelEditor"; }
 
-    // Shows the editor at bounds (the parent's client coordinates) holding text, all selected.
-    void Start(const TRect& bounds, const std::string& text);
+    // Shows the editor over label (the view's client coordinates) in the view's font, holding
+    // text, all selected; a short label leaves the editor room to grow.
+    void Start(const TRect& label, const std::string& text);
     bool Editing() const { return FEditing; }
     // Ends an edit in progress as if the user had pressed Enter (accept) or Escape.
     void Finish(bool accept);
@@ -26,5 +29,7 @@ protected:
     void KeyDown(unsigned short& key, TShiftState shift) override;
 
 private:
+    static constexpr int kMinWidth = 60;
+
     bool FEditing{ false };
 };

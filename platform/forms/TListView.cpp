@@ -391,17 +391,12 @@ bool TListView::EditItem(TListItem* item) {
     if (!CanEdit(item)) return false;
     if (IsEditing()) FEditor->Finish(true);
     MakeItemVisible(item->Index(), false);
-    if (!FEditor) {
-        FEditor = new TLabelEditor(this);
-        FEditor->SetParent(this);
-        FEditor->OnAccept = [this](const std::string& text) { EndEdit(&text); };
-        FEditor->OnCancel = [this] { EndEdit(nullptr); };
-    }
+    if (!FEditor)
+        FEditor = new TLabelEditor(
+            this, [this](const std::string& text) { EndEdit(&text); },
+            [this] { EndEdit(nullptr); });
     FEditItem = item;
-    TRect r = item->DisplayRect(drLabel);
-    r.Right = std::max(r.Right, r.Left + 60);
-    FEditor->SetFont(FFont);
-    FEditor->Start(r, item->Caption());
+    FEditor->Start(item->DisplayRect(drLabel), item->Caption());
     return true;
 }
 

@@ -219,7 +219,6 @@ private:
     int FEditCandidate{ -1 };
     TControlScrollBars FScrollBars{ *this };
     TTypeAhead FTypeAhead;
-    bool FUpdatingBars{ false };
     int FTextHeight{ 13 };
     int FLabelWidth{ 0 }; // widest caption, for the list and small-icon cells
 };

@@ -227,22 +227,11 @@ void TListView::GetScroll(int bar, SCROLLINFO& info) const {
 }
 
 void TListView::UpdateScrollBars() {
-    if (FUpdatingBars || !HandleAllocated()) return;
-    FUpdatingBars = true;
-    // Showing or hiding a bar resizes the client area, which may change the other bar.
-    for (int pass = 0; pass < 3; ++pass) {
-        const TRect before = ClientRect();
-        for (int bar : { SB_VERT, SB_HORZ }) {
-            SCROLLINFO info;
-            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-            GetScroll(bar, info);
-            SetScrollInfo(FHandle, bar, &info, TRUE);
-        }
-        if (ClientRect() == before) break;
-        ClampScroll();
-        UpdateHeader();
-    }
-    FUpdatingBars = false;
+    FScrollBars.Update([this](int bar, SCROLLINFO& info) { GetScroll(bar, info); },
+                       [this] {
+                           ClampScroll();
+                           UpdateHeader();
+                       });
 }
 
 void TListView::ClampScroll() {

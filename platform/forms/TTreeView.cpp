@@ -371,21 +371,8 @@ void TTreeView::GetScroll(int bar, SCROLLINFO& info) const {
 }
 
 void TTreeView::UpdateScrollBars() {
-    if (FUpdatingBars || !HandleAllocated()) return;
-    FUpdatingBars = true;
-    // Showing or hiding a bar resizes the client area, which may change the other bar.
-    for (int pass = 0; pass < 3; ++pass) {
-        const TRect before = ClientRect();
-        for (int bar : { SB_VERT, SB_HORZ }) {
-            SCROLLINFO info;
-            info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-            GetScroll(bar, info);
-            SetScrollInfo(FHandle, bar, &info, TRUE);
-        }
-        if (ClientRect() == before) break;
-        ClampScroll();
-    }
-    FUpdatingBars = false;
+    FScrollBars.Update([this](int bar, SCROLLINFO& info) { GetScroll(bar, info); },
+                       [this] { ClampScroll(); });
 }
 
 void TTreeView::ClampScroll() {
@@ -455,17 +442,12 @@ bool TTreeView::EditNode(TTreeNode* node) {
     if (!allow) return false;
     if (IsEditing()) FEditor->Finish(true);
     MakeNodeVisible(node);
-    if (!FEditor) {
-        FEditor = new TLabelEditor(this);
-        FEditor->SetParent(this);
-        FEditor->OnAccept = [this](const std::string& text) { EndEdit(&text); };
-        FEditor->OnCancel = [this] { EndEdit(nullptr); };
-    }
+    if (!FEditor)
+        FEditor = new TLabelEditor(
+            this, [this](const std::string& text) { EndEdit(&text); },
+            [this] { EndEdit(nullptr); });
     FEditNode = node;
-    TRect r = NodeRect(node, true);
-    r.Right = std::max(r.Right, r.Left + 60);
-    FEditor->SetFont(FFont);
-    FEditor->Start(r, node->Text());
+    FEditor->Start(NodeRect(node, true), node->Text());
     return true;
 }
 

@@ -163,7 +163,6 @@ private:
     int FScrollX{ 0 };
     TControlScrollBars FScrollBars{ *this };
     TTypeAhead FTypeAhead;
-    bool FUpdatingBars{ false };
     int FTextHeight{ 13 };
     mutable std::vector<TTreeNode*> FRows;
     mutable bool FRowsValid{ false };
