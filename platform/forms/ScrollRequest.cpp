@@ -1,5 +1,5 @@
 #include "platform/forms/ScrollRequest.h"
-#include "platform/win/ScrollInfo.h"
+#include <algorithm>
 
 std::optional<int> ScrollRequestPos(unsigned code, int pos, const TScrollSteps& steps) {
     switch (code) {
@@ -21,4 +21,14 @@ std::optional<int> ScrollRequestPos(unsigned code, int pos, const TScrollSteps& 
     default:
         return std::nullopt;
     }
+}
+
+std::optional<int> ScrollRequestPos(unsigned code, const win::SCROLLINFO& info, int line,
+                                    int thumb) {
+    return ScrollRequestPos(code, info.nPos,
+                            { .Line = line,
+                              .Page = std::max(1, int(info.nPage)),
+                              .Thumb = thumb,
+                              .Min = info.nMin,
+                              .Max = info.nMax });
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/win/ScrollInfo.h"
 #include <optional>
 
 // What the requests of WM_VSCROLL and WM_HSCROLL move a view by: a line and a page in the view's
@@ -14,3 +15,7 @@ struct TScrollSteps {
 // Where the request code (the low word of wParam) moves a view that stands at pos; nothing for a
 // code that moves nothing, such as SB_ENDSCROLL. The view keeps the result within its range.
 std::optional<int> ScrollRequestPos(unsigned code, int pos, const TScrollSteps& steps);
+// The same for a view whose bar holds its position: from the position in info, by line, by a
+// page of the bar (at least one) and to the bar's ends.
+std::optional<int> ScrollRequestPos(unsigned code, const win::SCROLLINFO& info, int line,
+                                    int thumb);

@@ -299,12 +299,7 @@ void TListView::ScrollMessage(int bar, int code, int thumb) {
     if (FViewStyle == vsReport && bar == SB_HORZ) line = kScrollStep;
     if (FViewStyle == vsIcon || FViewStyle == vsSmallIcon)
         line = bar == SB_VERT ? g.RowHeight : kScrollStep;
-    const std::optional<int> pos = ScrollRequestPos(code, info.nPos,
-                                                    { .Line = line,
-                                                      .Page = std::max(1, int(info.nPage)),
-                                                      .Thumb = thumb,
-                                                      .Min = info.nMin,
-                                                      .Max = info.nMax });
+    const std::optional<int> pos = ScrollRequestPos(code, info, line, thumb);
     if (!pos) return;
     if (bar == SB_VERT)
         ScrollTo(FScrollX, *pos);

@@ -397,12 +397,7 @@ void TTreeView::ScrollMessage(int bar, int code, int thumb) {
     info.fMask = SIF_ALL;
     GetScroll(bar, info);
     const int line = bar == SB_VERT ? 1 : kScrollStep;
-    const std::optional<int> pos = ScrollRequestPos(code, info.nPos,
-                                                    { .Line = line,
-                                                      .Page = std::max(1, int(info.nPage)),
-                                                      .Thumb = thumb,
-                                                      .Min = info.nMin,
-                                                      .Max = info.nMax });
+    const std::optional<int> pos = ScrollRequestPos(code, info, line, thumb);
     if (!pos) return;
     if (bar == SB_VERT)
         ScrollTo(FScrollX, *pos);
