@@ -82,16 +82,6 @@ protected:
     // typed marks one character typed at the caret, which joins the typing before it in undo.
     void UserReplace(std::u32string_view inserted, bool typed = false);
     void MoveCaret(int position, bool extend);
-    void SelectByCode(int anchor, int caret);
-    // Where the word keys stop from the caret; a masked text has its ends as the only stops.
-    int WordStop(bool forward) const;
-    // Ctrl+Backspace and Ctrl+Delete: the selection, or else up to the word stop, as one change.
-    void DeleteWord(bool forward);
-    // The window system's caret belongs to the focused control: made on focus, gone on its loss.
-    void ShowOwnCaret();
-    void HideOwnCaret();
-    // Shows the caret at once and starts its blink over, so it stands still while the user works.
-    void RestartCaretBlink();
     // Runs publish (which sets the control's text) marked as the control's own change, so that
     // CM_TEXTCHANGED does not read the text back.
     void PublishText(const std::function<void()>& publish);
@@ -102,6 +92,20 @@ protected:
     bool FReadOnly{ false };
     bool FModified{ false };
     bool FOwnChange{ false };
-    bool FSelecting{ false };
     bool FCaretShown{ false };
+
+private:
+    void SelectByCode(int anchor, int caret);
+    // Where the word keys stop from the caret; a masked text has its ends as the only stops.
+    int WordStop(bool forward) const;
+    // Ctrl+Backspace and Ctrl+Delete: the selection, or else up to the word stop, as one change.
+    void DeleteWord(bool forward);
+    // The window system's caret belongs to the focused control: made on focus, gone on its loss.
+    void ShowOwnCaret();
+    void HideOwnCaret();
+    // Shows the caret at once and starts its blink over, so it stands still while the user works.
+    void RestartCaretBlink();
+
+    // A press in the text drags the selection until the button is let go.
+    bool FSelecting{ false };
 };
