@@ -1,0 +1,38 @@
+#include "XFormTest.h"
+
+#include "platform/win/Win.h"
+#include "tests/x11/XCapture.h"
+
+namespace formstest {
+
+void XFormTest::SetUp() {
+    if (FServer.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+    auto display = std::make_unique<win::X11Backend>(FServer.Name().c_str());
+    FDisplay = display.get();
+    win::InstallBackend(std::move(display));
+    FApp = std::make_unique<TApplication>(nullptr);
+    FApp->Initialize();
+    FApp->CreateForm(FForm);
+}
+
+void XFormTest::TearDown() {
+    if (!FDisplay) return;
+    FApp.reset();
+    win::InstallBackend(nullptr);
+}
+
+TRect XFormTest::InWindow(TControl* c) const {
+    win::RECT window;
+    win::GetWindowRect(FForm->Handle(), &window);
+    const TPoint p = c->Parent()->ClientToScreen(TPoint(c->Left(), c->Top()));
+    const int x = p.X - window.left;
+    const int y = p.Y - window.top;
+    return TRect(x, y, x + c->Width(), y + c->Height());
+}
+
+gfx::Surface XFormTest::Capture() const {
+    return x11test::CaptureXWindow(FServer.Name(), FDisplay->XWindowOf(FForm->Handle()),
+                                   FForm->Width(), FForm->Height());
+}
+
+} // namespace formstest
