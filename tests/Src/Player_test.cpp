@@ -295,6 +295,9 @@ TEST_F(PlayerTest, SeekShowsThePictureAtTheTarget) {
 }
 
 TEST_F(PlayerTest, StepShowsTheNextPictureAndPausesAgain) {
+    // A busy machine makes the player late, and a late player skips pictures: this test counts
+    // them, so none may go.
+    FPlayer->Options().framedrop = 0;
     OpenPaused(fixtures::Standard().Mp4);
     int64_t pts = -1;
     TBitmap* shot = SnapshotWhen([](int64_t at) { return at >= kFrame; }, pts);
