@@ -220,8 +220,10 @@ TEST_F(PostHooksTest, PreviewFollowsARunningConversion) {
         CheckSynchronize(5);
         for (win::HWND window : Windows())
             captions.insert(win::GetWindowTextString(window));
-        // Switching the preview off and on again from this thread never waits for the run.
-        if (++turns % 4 == 0)
+        // Switching the preview off and on again from this thread never waits for the run. The
+        // switching starts once the window is up: a run that took its time to get going would
+        // otherwise find the preview off whenever it had a picture to show.
+        if (!captions.empty() && ++turns % 4 == 0)
             transcoder.SetPostHooks(turns % 8 ? TPostHooks{ phPreview } : TPostHooks{});
     }
     ASSERT_TRUE(ended);
