@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Answers the folder dialog with a prepared folder and the open dialogs with prepared files;
@@ -31,8 +32,8 @@ protected:
     explicit HeadlessProgramTest(std::string folderName) : FFolderName(std::move(folderName)) {}
 
     void SetUp() override;
-    // Frees the program and every window left, and puts back the display, the launcher, the
-    // dialogs and the environment as they were.
+    // Runs the main window's close sequence, frees the program and every window left, and puts
+    // back the display, the launcher, the dialogs and the environment as they were.
     void TearDown() override;
 
     // Creates the program's windows as its entry point does; exceptions the application object

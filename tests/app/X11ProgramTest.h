@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 
 // Xlib's connection; declared alone, so that this header brings in none of its macros.
 struct _XDisplay;
