@@ -246,8 +246,9 @@ void DoSeek(TCustomPlayer& player, TVideoState& is, bool& eof) {
     is.ErrorEOF = 0;
     is.ReachEOF = 0;
     ++is.seek_count;
-    is.seek_req = 0;
+    // Done before the request goes: a position taken in between would pass as after the seek.
     is.seek_done = 1;
+    is.seek_req = 0;
     player.SeekEvent().SetEvent();
     if (is.video_stream < 0) player.SetSeeking(false);
     eof = false;

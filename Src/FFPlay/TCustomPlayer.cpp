@@ -521,8 +521,15 @@ void TCustomPlayer::ReportPosition(TVideoState& is) {
     } else {
         return;
     }
-    FCurrentPTS = pos;
-    {
+    // While a seek is pending the clocks still tell where the playback was, not where the user
+    // asked it to go: such a position is stale, and acting on it at the play time would loop
+    // or stop again and again, each new loop seek restarting the one still under way. A seek
+    // that reached the end of the input has no picture to wait for.
+    const bool seeking =
+        is.seek_req.load() != 0 || (is.video_stream >= 0 && !is.ReachEOF.load() &&
+                                    (is.seek_done.load() != 0 || is.video_clock_stale.load() != 0));
+    if (!seeking) {
+        FCurrentPTS = pos;
         std::lock_guard lock(FPositionLock);
         if (is.Duration > 0 && pos >= is.Duration) {
             pos = is.Duration;
@@ -530,15 +537,12 @@ void TCustomPlayer::ReportPosition(TVideoState& is) {
         }
         // The video clock runs on from the picture shown; when the next one comes late it
         // steps back to that picture's time. Only a seek moves the reported position back.
-        const bool seeking =
-            is.seek_req.load() != 0 || (is.video_stream >= 0 && is.seek_done.load() != 0);
         const std::uint64_t seeks = is.seek_count.load();
         const int64_t last = FLastPTS.load();
-        const bool stepBack =
-            last != AV_NOPTS_VALUE && pos < last && !seeking && seeks == FReportedSeeks;
+        const bool stepBack = last != AV_NOPTS_VALUE && pos < last && seeks == FReportedSeeks;
         if (!stepBack && (last == AV_NOPTS_VALUE || std::llabs(pos - last) > 10000)) {
             FLastPTS = pos;
-            if (!seeking) FReportedSeeks = seeks;
+            FReportedSeeks = seeks;
             if (OnPosition) FPlayEvent.Push({ TPlayEventItem::pePosition, pos });
         }
     }
@@ -547,7 +551,7 @@ void TCustomPlayer::ReportPosition(TVideoState& is) {
         SetState(psEnd);
     }
     const int64_t playTime = FPlayTime.load();
-    if (playTime == AV_NOPTS_VALUE) return;
+    if (playTime == AV_NOPTS_VALUE || seeking) return;
     const int64_t start = FOptions.start_time;
     const int64_t limit = start != AV_NOPTS_VALUE ? start + playTime : playTime;
     if (pos < limit) return;

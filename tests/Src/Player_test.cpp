@@ -317,14 +317,27 @@ TEST_F(PlayerTest, PlayTimeStopsOrLoops) {
     EXPECT_LT(FPlayer->CurrentPTS(), 1000000);
     StopAndWait();
 
+    // Once the player reported a position at the limit the loop's seek is under way, and a
+    // position taken before it took effect would be stale, running on past the limit: the next
+    // one reported goes back. A late player skips pictures without reporting them, and one
+    // that skipped from the loop's start past the limit would never report a position back:
+    // none may go.
     FPositions.clear();
+    FPlayer->Options().framedrop = 0;
     FPlayer->SetPlayTime(300000);
     FPlayer->SetRepeatType(rtLoop);
     ASSERT_TRUE(FPlayer->Open(fixtures::Standard().Mp4, nullptr, false)) << FPlayer->LastErrMsg();
     EXPECT_TRUE(WaitUntil([&] {
-        return FPositions.size() > 2 && FPositions.back() < FPositions[FPositions.size() - 2];
-    })) << "goes back to the start";
-    EXPECT_LT(*std::max_element(FPositions.begin(), FPositions.end()), 600000);
+        return std::count_if(FPositions.begin(), FPositions.end(),
+                             [](int64_t pos) { return pos >= 300000; }) >= 2 &&
+               FPositions.back() < 300000;
+    })) << "goes back to the start, twice:"
+        << PositionsText();
+    for (size_t i = 0; i + 1 < FPositions.size(); ++i) {
+        if (FPositions[i] >= 300000) {
+            EXPECT_LT(FPositions[i + 1], FPositions[i]) << PositionsText();
+        }
+    }
     StopAndWait();
 }
 
