@@ -278,14 +278,16 @@ TEST_F(TranscodeTest, ProgressCarriesFramesSizeAndTimesAndEndsWithTheLastReport)
     const auto& fixtures = fixtures::Standard();
     auto task = NewTask();
     struct Report {
-        int fileIndex, frame;
+        int fileIndex, frame, fps;
+        float quality, bitRate;
         std::int64_t size, time, total;
     };
     std::vector<Report> reports;
     task->ReportInterval = 0;
-    task->OnProgress = [&](TObject*, int fileIndex, int frame, int, float, float, std::int64_t size,
-                           std::int64_t time, std::int64_t total) {
-        reports.push_back({ fileIndex, frame, size, time, total });
+    task->OnProgress = [&](TObject*, int fileIndex, int frame, int fps, float quality,
+                           float bitRate, std::int64_t size, std::int64_t time,
+                           std::int64_t total) {
+        reports.push_back({ fileIndex, frame, fps, quality, bitRate, size, time, total });
     };
     Convert(*task, fixtures.Vob, FFolder + "progress.avi", "vcodec=mpeg4;acodec=libmp3lame");
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
@@ -300,6 +302,13 @@ TEST_F(TranscodeTest, ProgressCarriesFramesSizeAndTimesAndEndsWithTheLastReport)
     EXPECT_EQ(last.size, std::int64_t(std::filesystem::file_size(FFolder + "progress.avi")));
     EXPECT_NEAR(double(last.time), 2000000.0, 80000.0);
     EXPECT_GT(last.total, 1900000);
+    // The encoder's quantiser of the last picture, frames per second of the time taken (0 within
+    // the first second) and kbit/s of what was written over the time reached.
+    EXPECT_GE(last.quality, 1.0f);
+    EXPECT_LE(last.quality, 31.0f);
+    EXPECT_GE(last.fps, 0);
+    EXPECT_NEAR(last.bitRate, double(last.size) * 8.0 / (double(last.time) / 1e6) / 1000.0,
+                0.01 * last.bitRate);
     EXPECT_EQ(reports.front().fileIndex, 0);
     EXPECT_GE(reports.front().frame, 1);
 }
