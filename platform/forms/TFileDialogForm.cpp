@@ -1,4 +1,5 @@
 #include "platform/forms/TFileDialogForm.h"
+#include "platform/forms/DialogLayout.h"
 #include "platform/forms/FolderListing.h"
 #include "platform/forms/MessageBoxFlags.h"
 #include "platform/forms/TApplication.h"
@@ -21,15 +22,6 @@ constexpr int kMargin = 8;
 constexpr int kFieldLeft = 100;
 constexpr int kFieldWidth = 280;
 
-template <typename T>
-T* Place(TCustomForm* form, const char* name, int left, int top, int width, int height) {
-    auto* control = new T(form);
-    control->SetName(name);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
@@ -49,26 +41,27 @@ TFileDialogForm::TFileDialogForm(TComponent* owner, bool saveMode)
 }
 
 void TFileDialogForm::Build() {
-    auto* lookIn = Place<TLabel>(this, "LookInLabel", kMargin, 10, 60, 16);
+    auto* lookIn = PlaceControl<TLabel>(this, "LookInLabel", kMargin, 10, 60, 16);
     lookIn->SetCaption("Look in:");
-    FFolderText = Place<TLabel>(this, "FolderText", 70, 10, 320, 16);
+    FFolderText = PlaceControl<TLabel>(this, "FolderText", 70, 10, 320, 16);
     FFolderText->SetShowAccelChar(false);
-    FUpButton = Place<TButton>(this, "UpButton", kClientWidth - kMargin - 75, 6, 75, 23);
+    FUpButton = PlaceControl<TButton>(this, "UpButton", kClientWidth - kMargin - 75, 6, 75, 23);
     FUpButton->SetCaption("&Up");
     FUpButton->OnClick = [this](TObject*) { GoUp(); };
 
-    FFileList = Place<TListBox>(this, "FileList", kMargin, 36, kClientWidth - 2 * kMargin, 196);
+    FFileList =
+        PlaceControl<TListBox>(this, "FileList", kMargin, 36, kClientWidth - 2 * kMargin, 196);
     FFileList->OnClick = [this](TObject*) { ListSelectionChanged(); };
     FFileList->OnDblClick = [this](TObject*) { ListDoubleClicked(); };
     FFileList->OnKeyDown = [this](TObject*, unsigned short& key, TShiftState) { ListKeyDown(key); };
 
-    auto* nameLabel = Place<TLabel>(this, "FileNameLabel", kMargin, 248, 90, 16);
+    auto* nameLabel = PlaceControl<TLabel>(this, "FileNameLabel", kMargin, 248, 90, 16);
     nameLabel->SetCaption("File &name:");
-    FFileNameEdit = Place<TEdit>(this, "FileNameEdit", kFieldLeft, 244, kFieldWidth, 21);
+    FFileNameEdit = PlaceControl<TEdit>(this, "FileNameEdit", kFieldLeft, 244, kFieldWidth, 21);
     nameLabel->SetFocusControl(FFileNameEdit);
-    auto* typeLabel = Place<TLabel>(this, "FilterLabel", kMargin, 280, 90, 16);
+    auto* typeLabel = PlaceControl<TLabel>(this, "FilterLabel", kMargin, 280, 90, 16);
     typeLabel->SetCaption(FSaveMode ? "Save as &type:" : "Files of &type:");
-    FFilterCombo = Place<TComboBox>(this, "FilterCombo", kFieldLeft, 276, kFieldWidth, 22);
+    FFilterCombo = PlaceControl<TComboBox>(this, "FilterCombo", kFieldLeft, 276, kFieldWidth, 22);
     FFilterCombo->SetStyle(csDropDownList);
     FFilterCombo->OnChange = [this](TObject*) {
         FTypedMasks.clear();
@@ -77,11 +70,11 @@ void TFileDialogForm::Build() {
     typeLabel->SetFocusControl(FFilterCombo);
 
     const int buttonLeft = kClientWidth - kMargin - 75;
-    FOkButton = Place<TButton>(this, "OKButton", buttonLeft, 242, 75, 25);
+    FOkButton = PlaceControl<TButton>(this, "OKButton", buttonLeft, 242, 75, 25);
     FOkButton->SetCaption(FSaveMode ? "&Save" : "&Open");
     FOkButton->SetDefault(true);
     FOkButton->OnClick = [this](TObject*) { Accept(); };
-    FCancelButton = Place<TButton>(this, "CancelButton", buttonLeft, 274, 75, 25);
+    FCancelButton = PlaceControl<TButton>(this, "CancelButton", buttonLeft, 274, 75, 25);
     FCancelButton->SetCaption("Cancel");
     FCancelButton->SetCancel(true);
     FCancelButton->SetModalResult(mrCancel);

@@ -1,4 +1,5 @@
 #include "platform/forms/TSelectDirectoryDialog.h"
+#include "platform/forms/DialogLayout.h"
 #include "platform/forms/FolderListing.h"
 #include "platform/forms/MessageBoxFlags.h"
 #include "platform/forms/TApplication.h"
@@ -19,15 +20,6 @@ namespace {
 constexpr int kClientWidth = 360;
 constexpr int kClientHeight = 320;
 constexpr int kMargin = 8;
-
-template <typename T>
-T* Place(TCustomForm* form, const char* name, int left, int top, int width, int height) {
-    auto* control = new T(form);
-    control->SetName(name);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 class TSelectDirectoryForm : public TCustomForm {
 public:
@@ -57,13 +49,13 @@ public:
 
 private:
     void Build() {
-        FFolderText = Place<TLabel>(this, "FolderText", kMargin, 10, kClientWidth - 100, 16);
+        FFolderText = PlaceControl<TLabel>(this, "FolderText", kMargin, 10, kClientWidth - 100, 16);
         FFolderText->SetShowAccelChar(false);
-        auto* up = Place<TButton>(this, "UpButton", kClientWidth - kMargin - 75, 6, 75, 23);
+        auto* up = PlaceControl<TButton>(this, "UpButton", kClientWidth - kMargin - 75, 6, 75, 23);
         up->SetCaption("&Up");
         up->OnClick = [this](TObject*) { GoUp(); };
-        FFolderList =
-            Place<TListBox>(this, "FolderList", kMargin, 36, kClientWidth - 2 * kMargin, 206);
+        FFolderList = PlaceControl<TListBox>(this, "FolderList", kMargin, 36,
+                                             kClientWidth - 2 * kMargin, 206);
         FFolderList->OnClick = [this](TObject*) {
             if (const int i = Selected(); i >= 0) FFolderEdit->SetText(FFolder + FEntries[i].Name);
         };
@@ -75,16 +67,18 @@ private:
             key = 0;
             GoUp();
         };
-        auto* label = Place<TLabel>(this, "FolderLabel", kMargin, 254, 50, 16);
+        auto* label = PlaceControl<TLabel>(this, "FolderLabel", kMargin, 254, 50, 16);
         label->SetCaption("&Folder:");
-        FFolderEdit = Place<TEdit>(this, "FolderEdit", 60, 250, kClientWidth - 60 - kMargin, 21);
+        FFolderEdit =
+            PlaceControl<TEdit>(this, "FolderEdit", 60, 250, kClientWidth - 60 - kMargin, 21);
         label->SetFocusControl(FFolderEdit);
-        auto* ok = Place<TButton>(this, "OKButton", kClientWidth - 2 * (75 + kMargin), 284, 75, 25);
+        auto* ok =
+            PlaceControl<TButton>(this, "OKButton", kClientWidth - 2 * (75 + kMargin), 284, 75, 25);
         ok->SetCaption("OK");
         ok->SetDefault(true);
         ok->OnClick = [this](TObject*) { Accept(); };
         auto* cancel =
-            Place<TButton>(this, "CancelButton", kClientWidth - 75 - kMargin, 284, 75, 25);
+            PlaceControl<TButton>(this, "CancelButton", kClientWidth - 75 - kMargin, 284, 75, 25);
         cancel->SetCaption("Cancel");
         cancel->SetCancel(true);
         cancel->SetModalResult(mrCancel);
