@@ -194,7 +194,8 @@ TEST_F(Preview, PlayPauseStopAndMuteButtons) {
     OpenPaused(FClip);
     Press("bsSkinButton13");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Resume") == 1; }));
-    ASSERT_TRUE(WaitUntil([&] { return !FPositions.empty() && FPositions.back() > 200000; }));
+    ASSERT_TRUE(WaitUntil([&] { return !FPositions.empty() && FPositions.back() > 200000; }))
+        << ::testing::PrintToString(Log()) << ::testing::PrintToString(FPositions);
     Press("bsSkinButton14");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") == 2; }));
 
