@@ -237,6 +237,8 @@ void DoSeek(TCustomPlayer& player, TVideoState& is, bool& eof) {
             is.subtitleq.Put(flush, flush);
         }
         if (is.video_stream >= 0) {
+            // The clock tells the time before the seek until a picture after it is shown.
+            is.video_clock_stale = 1;
             is.seek_flushed = 0;
             is.videoq.Flush();
             is.videoq.Put(flush, flush);

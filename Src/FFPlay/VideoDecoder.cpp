@@ -24,7 +24,6 @@ void ResetAfterFlush(TVideoState& is) {
         is.frame_last_pts = static_cast<double>(AV_NOPTS_VALUE);
         is.frame_last_delay = 0;
         is.frame_timer = is.WallClock();
-        is.video_clock_stale = 1;
     }
     is.video_current_pos = -1;
     // No picture is queued since the flush: a first one at time 0, read as one without a time,

@@ -112,8 +112,9 @@ void VideoRefresh(TVideoState& is, bool consume) {
         is.video_current_pts.store(vp.pts);
         is.video_current_pts_drift.store(vp.pts - now);
         is.video_current_pos.store(vp.pos);
-        // The flush waits for an empty queue, so every picture taken after it follows the seek.
-        is.video_clock_stale.store(0);
+        // A picture taken once the seek is done follows it: the pictures before the seek were
+        // flushed before the video thread ended the seek.
+        if (!seekFlag) is.video_clock_stale.store(0);
 
         const bool frameDrop = is.Owner && is.Owner->FrameDrop() != 0;
         if ((frameDrop && now > nextTarget && !is.IsDevice.load()) || seekFlag) {
