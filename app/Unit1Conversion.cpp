@@ -8,6 +8,7 @@
 #include "app/ProgramFolders.h"
 #include "app/StandIns/TbsSkinListView.h"
 #include "app/Unit5.h"
+#include "app/WorkingParameterOptions.h"
 #include "platform/forms/MessageBoxFlags.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCheckBox.h"
@@ -27,19 +28,6 @@ constexpr const char* kRowNotConvertible = "无法转换第%d个文件“%s”�
 void ShowWarning(const std::string& text) {
     if (Application)
         Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
-}
-
-TOptionTargetType TargetTypeOf(const std::string& text) {
-    if (text == "vcd") return ttVCD;
-    if (text == "svcd") return ttSVCD;
-    if (text == "dvd") return ttDVD;
-    return ttIgnore;
-}
-
-TOptionNormType NormTypeOf(const std::string& text) {
-    if (text == "PAL") return ntPAL;
-    if (text == "NTSC") return ntNTSC;
-    return ntAuto;
 }
 
 // Writes a row's parameter cells over the output options the row's file was added with; an

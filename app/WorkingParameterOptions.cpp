@@ -2,8 +2,6 @@
 
 #include "platform/rtl/TextUtils.h"
 
-namespace {
-
 TOptionTargetType TargetTypeOf(const std::string& text) {
     if (text == "vcd") return ttVCD;
     if (text == "svcd") return ttSVCD;
@@ -16,8 +14,6 @@ TOptionNormType NormTypeOf(const std::string& text) {
     if (text == "NTSC") return ntNTSC;
     return ntAuto;
 }
-
-} // namespace
 
 TOutputOptions OutputOptionsOf(const TWorkingParameters& fields) {
     TOutputOptions options;

@@ -7,3 +7,8 @@
 // engine's own choice. Raises EConvertError for a channel, sample-rate or volume text that is
 // not a whole number, before anything is returned.
 TOutputOptions OutputOptionsOf(const TWorkingParameters& fields);
+
+// The disc target and television norm that a parameter text names: "vcd", "svcd", "dvd" and
+// "PAL", "NTSC"; any other text leaves the choice to the media engine.
+TOptionTargetType TargetTypeOf(const std::string& text);
+TOptionNormType NormTypeOf(const std::string& text);

@@ -427,15 +427,7 @@ void BuildMainSkin(TbsSkinData& skin) {
     skin.InActiveEffect = ieBrightness;
     skin.LayerFrame.PictureIndex = -1;
 
-    auto& colors = skin.FSkinColors;
-    colors.FcBtnFace = ColorOf(theme.Window);
-    colors.FcBtnText = ColorOf(theme.Text);
-    colors.FcWindow = ColorOf(theme.Field);
-    colors.FcWindowText = ColorOf(theme.Text);
-    colors.FcHighLight = ColorOf(theme.Accent);
-    colors.FcHighLightText = ColorOf(theme.AccentText);
-    colors.FcBtnHighLight = ColorOf(theme.Field);
-    colors.FcBtnShadow = ColorOf(Rgb(0xC9D1D9));
+    b.SystemColors();
 
     skin.FPicture.Assign(*frame.ToBitmap());
     skin.FPictureName = "frame.bmp";

@@ -337,3 +337,15 @@ void WriteSkinFolder(TbsSkinData& skin, const std::string& folder) {
     std::filesystem::remove(ini);
     skin.StoreToDisk(ini);
 }
+
+void TSkinBuilder::SystemColors() {
+    auto& colors = FSkin.FSkinColors;
+    colors.FcBtnFace = ColorOf(FTheme.Window);
+    colors.FcBtnText = ColorOf(FTheme.Text);
+    colors.FcWindow = ColorOf(FTheme.Field);
+    colors.FcWindowText = ColorOf(FTheme.Text);
+    colors.FcHighLight = ColorOf(FTheme.Accent);
+    colors.FcHighLightText = ColorOf(FTheme.AccentText);
+    colors.FcBtnHighLight = ColorOf(FTheme.Field);
+    colors.FcBtnShadow = ColorOf(Rgb(0xC9D1D9));
+}

@@ -65,6 +65,9 @@ public:
     int ArtIndex() const { return FArtIndex; }
     const TSkinTheme& Theme() const { return FTheme; }
 
+    // The system colours the skin gives the windows it dresses, from the theme.
+    void SystemColors();
+
     // A small arrow glyph pointing the way named: 'u', 'd', 'l', 'r'.
     void Arrow(const TRect& rect, char way, gfx::Pixel colour);
 

@@ -36,15 +36,7 @@ void BuildToolSkin(TbsSkinData& skin) {
     skin.BGPictureIndex = -1;
     skin.MDIBGPictureIndex = -1;
     skin.LayerFrame.PictureIndex = -1;
-    auto& colors = skin.FSkinColors;
-    colors.FcBtnFace = ColorOf(theme.Window);
-    colors.FcBtnText = ColorOf(theme.Text);
-    colors.FcWindow = ColorOf(theme.Field);
-    colors.FcWindowText = ColorOf(theme.Text);
-    colors.FcHighLight = ColorOf(theme.Accent);
-    colors.FcHighLightText = ColorOf(theme.AccentText);
-    colors.FcBtnHighLight = ColorOf(theme.Field);
-    colors.FcBtnShadow = ColorOf(Rgb(0xC9D1D9));
+    b.SystemColors();
 
     skin.FActivePictures.push_back(controls.ToBitmap());
     skin.FActivePicturesNames.Add("controls.bmp");
