@@ -13,6 +13,10 @@ constexpr int ReadPauseUnsupported = AVERROR(ENOSYS);
 } // namespace
 
 void ResumeClocks(TVideoState& is, double now) {
+    // A playback paused before its first picture has no time the clock last moved at: the
+    // shift would be the whole wall clock and put every picture's due time years ahead, so the
+    // playback would never go on.
+    if (!is.video_picture_shown.load()) return;
     {
         std::lock_guard lock(is.pictq_mutex);
         is.frame_timer += now + is.video_current_pts_drift.load() - is.video_current_pts.load();

@@ -112,6 +112,7 @@ void VideoRefresh(TVideoState& is, bool consume) {
         is.video_current_pts.store(vp.pts);
         is.video_current_pts_drift.store(vp.pts - now);
         is.video_current_pos.store(vp.pos);
+        is.video_picture_shown.store(1);
         // A picture taken once the seek is done follows it: the pictures before the seek were
         // flushed before the video thread ended the seek.
         if (!seekFlag) is.video_clock_stale.store(0);

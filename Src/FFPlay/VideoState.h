@@ -224,9 +224,12 @@ public:
     std::atomic<double> video_clock{ 0 };
     std::atomic<double> video_current_pts{ 0 };
     std::atomic<double> video_current_pts_drift{ 0 };
-    // Set when a flush emptied the picture queue: until the refresh takes a picture decoded
-    // after it, the video clock still runs on from the picture shown before the seek.
+    // Set by a seek: until the refresh takes a picture decoded after it, the video clock still
+    // runs on from the picture shown before the seek.
     std::atomic<int> video_clock_stale{ 0 };
+    // Set once the refresh has shown a picture: only then do the current time and its drift
+    // tell when the clock last moved.
+    std::atomic<int> video_picture_shown{ 0 };
     std::atomic<int64_t> video_current_pos{ -1 };
     std::atomic<double> skip_frames{ 1 };
     double skip_frames_index{ 0 };

@@ -60,6 +60,7 @@ TEST(PlayerPause, ResumingCarriesTheVideoClockAcrossThePause) {
         is.video_stream = 0;
         is.video_current_pts = 10;
         is.video_current_pts_drift = 10 - 100.0;
+        is.video_picture_shown = 1;
         is.frame_timer = 100.04;
         TogglePauseState(is);
         EXPECT_EQ(is.paused.load(), 1) << c.name;
@@ -74,6 +75,23 @@ TEST(PlayerPause, ResumingCarriesTheVideoClockAcrossThePause) {
         now = 131;
         EXPECT_NEAR(GetVideoClock(is), c.expectedClock + 1, 1e-9) << c.name;
     }
+}
+
+TEST(PlayerPause, ResumingBeforeTheFirstPictureKeepsTheFrameTimer) {
+    PauseOwner owner;
+    TVideoState is;
+    double now = 1.7e9;
+    is.Now = [&] { return now; };
+    is.Owner = &owner;
+    is.video_stream = 0;
+    is.frame_timer = now;
+    TogglePauseState(is);
+    ASSERT_EQ(is.paused.load(), 1);
+    now += 30;
+    TogglePauseState(is);
+    EXPECT_EQ(is.paused.load(), 0);
+    EXPECT_DOUBLE_EQ(is.frame_timer, 1.7e9);
+    EXPECT_DOUBLE_EQ(is.video_current_pts.load(), 0);
 }
 
 TEST(PlayerPause, NothingChangesOnceThePlaybackIsGone) {
