@@ -2,7 +2,7 @@
 
 #include "app/FormatCodes.h"
 #include "app/IconPainter.h"
-#include "lib/TbsPngImageList.h"
+#include "lib/skindraw/TbsPngImageList.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/Exception.h"

@@ -3,7 +3,7 @@
 #include "app/StandIns/TbsSkinDialogs.h"
 #include "app/StandIns/TbsSkinLabels.h"
 #include "app/Unit1.h"
-#include "lib/TbsSkinData.h"
+#include "lib/skindata/TbsSkinData.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/shell/ShellExecute.h"
 

@@ -1,8 +1,8 @@
-// bench-libraries: skin
+// bench-libraries: skindraw
 // Goals: blending, keying and scaling a 1920x1080 picture onto another each within 3x the time
 // of a memcpy of the same bytes; a stack blur of radius 31 on 800x600 under 15 ms.
-#include "lib/TbsBitmap.h"
-#include "lib/bsStackBlur.h"
+#include "lib/skindraw/TbsBitmap.h"
+#include "lib/skindraw/bsStackBlur.h"
 
 #include <benchmark/benchmark.h>
 

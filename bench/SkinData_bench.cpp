@@ -1,9 +1,9 @@
-// bench-libraries: skin
+// bench-libraries: skindraw
 // Goals: a skin of the system's size (a payload of about 1.8 MB: two 24-bit frame pictures, a
 // mask, active pictures and about 70 records) switches in from its compressed block (inflate,
 // pictures, description, records) in well under 100 ms, so setting SkinIndex never stalls the
 // window; packing it at level 9 may take longer, it happens only when a skin is saved.
-#include "lib/bsSkinData.h"
+#include "lib/skindata/bsSkinData.h"
 
 #include <benchmark/benchmark.h>
 

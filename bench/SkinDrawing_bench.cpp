@@ -1,11 +1,11 @@
-// bench-libraries: skin
+// bench-libraries: skindraw
 // Goals: the builders run in every paint of every skinned control, so a button face (a 60 x 24
 // face drawn at 160 x 24, edges tiled, client tiled) builds in well under 0.1 ms and a form-sized
 // face (800 x 600 from a 200 x 150 face, client stretched) in under 2 ms; the window region of
 // an 800 x 600 frame cut from a rounded mask builds in under 2 ms, as a control rebuilds its
 // region on every size change.
-#include "lib/bsImageBuilders.h"
-#include "lib/bsMaskRegion.h"
+#include "lib/skindraw/bsImageBuilders.h"
+#include "lib/skindraw/bsMaskRegion.h"
 #include "platform/gfx/TBitmap.h"
 
 #include <benchmark/benchmark.h>

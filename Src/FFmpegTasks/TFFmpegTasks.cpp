@@ -1,8 +1,8 @@
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 
 #include "Src/AVProbe/TAVProbe.h"
-#include "Src/FFmpeg/OutputFileMapping.h"
 #include "Src/FFmpegLoader.h"
+#include "Src/FFmpegTasks/OutputFileMapping.h"
 #include "Src/FFmpegTasks/TDoTerminateThread.h"
 #include "Src/MyUtils/MainThreadCalls.h"
 #include "platform/gfx/TBitmap.h"

@@ -1,6 +1,6 @@
 #include "resources/skins/EmbeddedSkins.h"
 
-#include "lib/TbsCompressedSkinList.h"
+#include "lib/skindata/TbsCompressedSkinList.h"
 #include "platform/rtl/TMemoryStream.h"
 
 std::string EmbeddedSkinItemsText(std::span<const std::uint8_t> block, const std::string& name) {

@@ -1,7 +1,7 @@
 #include "OptionTestDispatcher.h"
 
 #include "Src/AVUtilStubs.h"
-#include "Src/FFmpeg/OutputFileMapping.h"
+#include "Src/FFmpegTasks/OutputFileMapping.h"
 #include "platform/rtl/Format.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "OptionTestDispatcher.h"
 #include "Src/AVCodecStubs.h"
 #include "Src/AVFormatStubs.h"
-#include "Src/FFmpeg/OutputFileMapping.h"
+#include "Src/FFmpegTasks/OutputFileMapping.h"
 #include "Src/FFmpegTasks/TFFmpeg.h"
 #include "Src/UnicodeProtocol.h"
 #include "platform/rtl/FileSystem.h"

@@ -3,7 +3,7 @@
 #include "app/FamilyPictures.h"
 #include "app/PlaceholderPicture.h"
 #include "app/StandIns/TbsSkinComboBoxes.h"
-#include "lib/TbsPngImageList.h"
+#include "lib/skindraw/TbsPngImageList.h"
 #include "platform/gfx/TPngImage.h"
 #include "platform/rtl/Exception.h"
 

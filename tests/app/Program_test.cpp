@@ -14,7 +14,7 @@
 #include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "app/Unit6.h"
-#include "lib/TbsSkinData.h"
+#include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"

@@ -1,10 +1,10 @@
 #include "tools/skincheck/SkinCheck.h"
 
-#include "lib/TbsSkinData.h"
-#include "lib/bsSkinListRecords.h"
-#include "lib/bsSkinPanelRecords.h"
-#include "lib/bsSkinRecordKinds.h"
-#include "lib/bsSkinTabViewRecords.h"
+#include "lib/skindata/TbsSkinData.h"
+#include "lib/skindata/bsSkinListRecords.h"
+#include "lib/skindata/bsSkinPanelRecords.h"
+#include "lib/skindata/bsSkinRecordKinds.h"
+#include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/rtl/TMemIniFile.h"
 #include "platform/rtl/TStringList.h"
 

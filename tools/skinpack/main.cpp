@@ -1,7 +1,7 @@
 // skinpack <out.cpp> (<function> <skin folder>)...: packs each skin folder into a framed
 // compressed block with the skin engine's own packing and writes a source file whose functions
 // return the blocks.
-#include "lib/TbsCompressedStoredSkin.h"
+#include "lib/skindata/TbsCompressedStoredSkin.h"
 #include "platform/rtl/TMemoryStream.h"
 
 #include <cstdio>
