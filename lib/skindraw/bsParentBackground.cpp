@@ -1,5 +1,6 @@
 #include "lib/skindraw/bsParentBackground.h"
 
+#include "lib/skindraw/bsSavedDc.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TGraphicControl.h"
 #include "platform/forms/TWinControl.h"
@@ -26,19 +27,6 @@ public:
 
 private:
     TControl& FControl;
-};
-
-// Restores the DC's state for a scope.
-class TSavedDc {
-public:
-    explicit TSavedDc(win::HDC dc) : FDc(dc), FLevel(win::SaveDC(dc)) {}
-    ~TSavedDc() { win::RestoreDC(FDc, FLevel); }
-    TSavedDc(const TSavedDc&) = delete;
-    TSavedDc& operator=(const TSavedDc&) = delete;
-
-private:
-    win::HDC FDc;
-    int FLevel;
 };
 
 // A parent's own painting is protected; the copy paints it as the parent's WM_PAINT would.
