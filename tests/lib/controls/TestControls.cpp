@@ -14,6 +14,7 @@ TLoggedView::TLoggedView(TComponent* owner, TCallLog& log, const std::string& na
 
 template <class TBase>
 TStateButton<TBase>::TStateButton(TComponent* owner) : TBase(owner) {
+    this->SetCaption("Button");
     if constexpr (std::is_base_of_v<TWinControl, TBase>) this->SetTabStop(true);
 }
 
@@ -88,8 +89,11 @@ template <class TBase>
 void TStateButton<TBase>::CreateControlDefaultImage(TBitmap& B) {
     TCanvas& canvas = B.Canvas();
     const TRect all(0, 0, B.Width(), B.Height());
-    const bool framed = FPressed || FHot;
-    canvas.Brush().SetColor(FPressed ? TColor(0xB59385) : FHot ? TColor(0xD2BDB6) : clBtnFace);
+    // A disabled control still hears the pointer come and go, but shows none of it.
+    const bool pressed = FPressed && this->Enabled();
+    const bool hot = FHot && this->Enabled();
+    const bool framed = pressed || hot;
+    canvas.Brush().SetColor(pressed ? TColor(0xB59385) : hot ? TColor(0xD2BDB6) : clBtnFace);
     canvas.FillRect(all);
     canvas.Brush().SetColor(framed ? clNavy : clBtnShadow);
     canvas.FrameRect(all);
