@@ -1,11 +1,12 @@
 #include "ControlSheet.h"
 
+#include "tests/lib/skin/DrawingPictures.h"
+
 #include "platform/forms/TCustomControl.h"
-#include "platform/gfx/PngCodec.h"
 #include "platform/gfx/TBitmap.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -30,22 +31,6 @@ gfx::Surface Cut(const gfx::Surface& screen, const TRect& r) {
     return cell;
 }
 
-void DrawSurface(TCanvas& canvas, int left, int top, const gfx::Surface& pixels) {
-    TBitmap piece;
-    piece.SetPixelFormat(pf24bit);
-    piece.SetSize(pixels.Width(), pixels.Height());
-    for (int y = 0; y < pixels.Height(); ++y) {
-        auto* row = static_cast<std::uint8_t*>(piece.ScanLine(y));
-        for (int x = 0; x < pixels.Width(); ++x) {
-            const gfx::Pixel p = pixels.At(x, y);
-            row[3 * x] = gfx::PixelB(p);
-            row[3 * x + 1] = gfx::PixelG(p);
-            row[3 * x + 2] = gfx::PixelR(p);
-        }
-    }
-    canvas.Draw(left, top, &piece);
-}
-
 } // namespace
 
 const char* SheetStateName(TSheetState state) {
@@ -68,10 +53,6 @@ void ControlSheetTest::SetUp() {
     ControlsTest::SetUp();
     FAnchor = Add<TFocusAnchor>(20, 10, 20, 16);
     Pump();
-}
-
-void ControlSheetTest::TearDown() {
-    ControlsTest::TearDown();
 }
 
 void ControlSheetTest::MovePointer(TControl* control, int x, int y) {
@@ -132,7 +113,7 @@ std::vector<TSheetCell> ControlSheetTest::DrawRow(const TSheetRow& row, TbsSkinD
     return cells;
 }
 
-void ControlSheetTest::WriteSheet(const std::string& fileName,
+bool ControlSheetTest::WriteSheet(const std::string& fileName,
                                   const std::vector<std::string>& labels,
                                   const std::vector<std::vector<TSheetCell>>& rows) {
     int cellWidth = 70;
@@ -164,12 +145,11 @@ void ControlSheetTest::WriteSheet(const std::string& fileName,
         int rowHeight = 16;
         for (std::size_t i = 0; i < rows[r].size(); ++i) {
             const gfx::Surface& pixels = rows[r][i].Pixels;
-            DrawSurface(canvas, kLabelWidth + int(i) * (cellWidth + kGap), y, pixels);
+            canvas.Draw(kLabelWidth + int(i) * (cellWidth + kGap), y,
+                        BitmapOfSurface(pixels).get());
             rowHeight = std::max(rowHeight, pixels.Height());
         }
         y += rowHeight + kGap;
     }
-    const auto png = gfx::PngCodec::Encode(sheet.ToSurface(), false);
-    std::ofstream(fileName, std::ios::binary)
-        .write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+    return win::HeadlessBackend::SavePng(sheet.ToSurface(), fileName);
 }

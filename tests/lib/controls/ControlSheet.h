@@ -52,13 +52,12 @@ struct TSheetCell {
 class ControlSheetTest : public formstest::ControlsTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // The row's control with the skin given (nullptr: none), one cell per state.
     std::vector<TSheetCell> DrawRow(const TSheetRow& row, TbsSkinData* skin,
                                     const std::string& skinName);
-    // Writes the cells, one line per row with its label, into a PNG file.
-    static void WriteSheet(const std::string& fileName, const std::vector<std::string>& labels,
+    // Writes the cells, one line per row with its label, into a PNG file; false when it cannot.
+    static bool WriteSheet(const std::string& fileName, const std::vector<std::string>& labels,
                            const std::vector<std::vector<TSheetCell>>& rows);
 
 private:

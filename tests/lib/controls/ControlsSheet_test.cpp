@@ -7,7 +7,6 @@
 #include "TestSkins.h"
 #include "lib/controls/bsActivePicture.h"
 
-#include <fstream>
 #include <set>
 
 namespace {
@@ -104,8 +103,7 @@ TEST_F(ControlsSheet, DrawsEveryRowWithBothSkinsAndWithoutInEveryState) {
         sheet.push_back(std::move(line));
     }
     const std::string fileName = std::string(VC_SHEET_DIR) + "/controls-sheet.png";
-    WriteSheet(fileName, labels, sheet);
-    EXPECT_TRUE(std::ifstream(fileName).good()) << fileName;
+    EXPECT_TRUE(WriteSheet(fileName, labels, sheet)) << fileName;
 }
 
 } // namespace

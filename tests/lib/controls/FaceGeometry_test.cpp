@@ -1,27 +1,14 @@
 // How a resizable skinned control sizes itself and its client rectangle from a record's guide
 // points, for the windowed and the windowless base alike.
+#include "SkinnedFormTest.h"
 #include "TestControls.h"
-#include "TestSkins.h"
-#include "tests/lib/skin/DrawingPictures.h"
-#include "tests/platform/forms/ControlsFixture.h"
 
 #include <optional>
 
 namespace {
 
-using formstest::ControlsTest;
-
-class FaceGeometry : public ControlsTest {
+class FaceGeometry : public SkinnedFormTest {
 protected:
-    void SetUp() override {
-        ControlsTest::SetUp();
-        FSkin = MakeTestSkin();
-        FPicture = AddPicture(*FSkin, NumberedPicture(200, 100, 0x40));
-    }
-    void TearDown() override {
-        FSkin.reset();
-        ControlsTest::TearDown();
-    }
     // A control of type T bound to the record "face", FIndex found, 60 x 60 asked first.
     template <class T>
     T* Bound() {
@@ -31,8 +18,7 @@ protected:
         return control;
     }
 
-    std::unique_ptr<TbsSkinData> FSkin;
-    int FPicture{ 0 };
+    const int FPicture{ 0 };
 };
 
 struct GeometryCase {
@@ -206,7 +192,7 @@ TEST_F(FaceGeometry, RecordFollowsItsNameAtThePaintAndTheSizeAtTheNextSetBounds)
     EXPECT_EQ(control->FPaints, 0) << "a new name alone does not repaint";
     EXPECT_EQ(TSize(control->Width(), control->Height()), TSize(20, 10));
     const gfx::Surface painted = PaintedPixels(*control);
-    EXPECT_EQ(RgbAt(painted, 0, 0), RgbAt(*FSkin->FActivePictures[0], 50, 60)) << "big's face";
+    EXPECT_EQ(RgbAt(painted, 0, 0), PictureAt(50, 60)) << "big's face";
 
     control->SetBounds(0, 0, 1, 1);
     EXPECT_EQ(TSize(control->Width(), control->Height()), TSize(40, 16));

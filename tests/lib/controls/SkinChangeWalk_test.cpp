@@ -1,23 +1,18 @@
 // The skin change as a form's skin component carries it: which controls each walk reaches and
 // in which order.
+#include "SkinnedFormTest.h"
 #include "TestControls.h"
-#include "TestSkins.h"
 #include "lib/controls/bsSkinChangeWalk.h"
-#include "tests/lib/skin/DrawingPictures.h"
-#include "tests/platform/forms/ControlsFixture.h"
 
 namespace {
-
-using formstest::ControlsTest;
 
 using TLoggedPanel = TLogged<TbsSkinCustomControl>;
 using TLoggedSpeedButton = TLogged<TbsGraphicSkinCustomControl>;
 
-class SkinChangeWalk : public ControlsTest {
+class SkinChangeWalk : public SkinnedFormTest {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        FSkin = MakeTestSkin();
+        SkinnedFormTest::SetUp();
         FOther = MakeTestSkin();
         // form
         //   panel (skinned container)   a1 windowed, a2 windowless, a3 of the other skin
@@ -39,9 +34,8 @@ protected:
         FLog.clear();
     }
     void TearDown() override {
-        FSkin.reset();
         FOther.reset();
-        ControlsTest::TearDown();
+        SkinnedFormTest::TearDown();
     }
     template <class T>
     T* Named(T* control, TWinControl* parent, TbsSkinData* skin) {
@@ -51,7 +45,6 @@ protected:
     }
 
     TCallLog FLog;
-    std::unique_ptr<TbsSkinData> FSkin;
     std::unique_ptr<TbsSkinData> FOther;
 };
 
@@ -74,7 +67,6 @@ TEST_F(SkinChangeWalk, ChangeReachesEverySkinnedControlOfThatSkinParentsFirst) {
 }
 
 TEST_F(SkinChangeWalk, WindowlessControlKeepsItsIndexButPaintsPlainWhileTheSkinLoads) {
-    AddPicture(*FSkin, NumberedPicture(60, 40, 0x40));
     AddFaceRecord(*FSkin, "face", 0, NineSliceFace({ 0, 0, 48, 24 }, 4));
     auto* windowed = Named(new TWindowedFace(FForm), FForm, nullptr);
     auto* windowless = Named(new TWindowlessFace(FForm), FForm, nullptr);

@@ -1,16 +1,12 @@
 // The messages the skinned bases handle: no erasing, the paint flag, the parent's background
 // passed to children, and the mouse entering and leaving.
+#include "SkinnedFormTest.h"
 #include "TestControls.h"
-#include "TestSkins.h"
 #include "lib/skindata/bsSkinMessages.h"
-#include "tests/lib/skin/DrawingPictures.h"
-#include "tests/platform/forms/ControlsFixture.h"
 
 #include "platform/win/Messages.h"
 
 namespace {
-
-using formstest::ControlsTest;
 
 // A windowless control that counts the parent's background notices it gets.
 class TBackgroundListener : public TGraphicControl {
@@ -23,19 +19,7 @@ public:
     int FNotices{ 0 };
 };
 
-class SkinControlMessages : public ControlsTest {
-protected:
-    void SetUp() override {
-        ControlsTest::SetUp();
-        FSkin = MakeTestSkin();
-        AddPicture(*FSkin, NumberedPicture(60, 40, 0x40));
-    }
-    void TearDown() override {
-        FSkin.reset();
-        ControlsTest::TearDown();
-    }
-    std::unique_ptr<TbsSkinData> FSkin;
-};
+using SkinControlMessages = SkinnedFormTest;
 
 TEST_F(SkinControlMessages, EraseLeavesTheBackgroundAndPaintRunsUnderTheFlag) {
     auto* control = Add<TWindowedFace>(10, 10, 40, 20);

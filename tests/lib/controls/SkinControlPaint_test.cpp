@@ -1,31 +1,20 @@
 // What a skinned control paints: nothing at zero size, the record's face at any size, the
 // plain look without a usable record, and the forced-background face of a windowed control.
+#include "SkinnedFormTest.h"
 #include "TestControls.h"
-#include "TestSkins.h"
 #include "lib/skindata/bsSkinPanelRecords.h"
-#include "tests/lib/skin/DrawingPictures.h"
-#include "tests/platform/forms/FormsTestSupport.h"
 
 #include <functional>
 
 namespace {
 
-using formstest::FormsTest;
-
 constexpr std::uint32_t kBackground = 0x123456;
-constexpr std::uint8_t kSeed = 0x40;
 
-class SkinControlPaint : public FormsTest {
+class SkinControlPaint : public SkinnedFormTest {
 protected:
-    void SetUp() override {
-        FormsTest::SetUp();
-        FSkin = MakeTestSkin();
-        FPicture = AddPicture(*FSkin, NumberedPicture(200, 100, kSeed));
-    }
     void TearDown() override {
         FControls.clear();
-        FSkin.reset();
-        FormsTest::TearDown();
+        SkinnedFormTest::TearDown();
     }
     template <class T>
     T* Make(const std::string& record, int width, int height) {
@@ -37,16 +26,14 @@ protected:
         FControls.push_back(std::move(control));
         return made;
     }
-    std::uint32_t PictureAt(int x, int y) const { return RgbAt(*FSkin->FActivePictures[0], x, y); }
 
-    std::unique_ptr<TbsSkinData> FSkin;
-    int FPicture{ 0 };
+    const int FPicture{ 0 };
     std::vector<std::unique_ptr<TControl>> FControls;
 };
 
 // A pixel of the numbered picture: its blue is the seed.
 bool IsSkinPixel(std::uint32_t rgb) {
-    return (rgb & 0xFF) == kSeed;
+    return (rgb & 0xFF) == SkinnedFormTest::kSkinSeed;
 }
 
 TEST_F(SkinControlPaint, ZeroSizedControlPaintsNothing) {

@@ -1,16 +1,13 @@
 // The window region a windowed control cuts from its record's mask, and the whole rectangle a
 // windowless one paints whatever the mask.
+#include "SkinnedFormTest.h"
 #include "TestControls.h"
-#include "TestSkins.h"
 #include "lib/controls/bsSkinChangeWalk.h"
 #include "tests/lib/skin/DrawingPictures.h"
-#include "tests/platform/forms/ControlsFixture.h"
 
 #include "platform/win/Input.h"
 
 namespace {
-
-using formstest::ControlsTest;
 
 // A width x height mask, black but for the top-left triangle of `cut` pixels.
 std::unique_ptr<TBitmap> CornerCutMask(int width, int height, int cut) {
@@ -24,17 +21,11 @@ std::unique_ptr<TBitmap> CornerCutMask(int width, int height, int cut) {
     return PictureOfRows(rows);
 }
 
-class SkinControlRegion : public ControlsTest {
+class SkinControlRegion : public SkinnedFormTest {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        FSkin = MakeTestSkin();
-        AddPicture(*FSkin, NumberedPicture(100, 60, 0x40));
+        SkinnedFormTest::SetUp();
         FMask = AddPicture(*FSkin, CornerCutMask(20, 10, 4));
-    }
-    void TearDown() override {
-        FSkin.reset();
-        ControlsTest::TearDown();
     }
     // Which window a client point of the control hits.
     win::HWND HitAt(TControl* control, int x, int y) {
@@ -42,7 +33,6 @@ protected:
         return win::WindowFromPoint(win::POINT{ p.X, p.Y });
     }
 
-    std::unique_ptr<TbsSkinData> FSkin;
     int FMask{ 0 };
 };
 
@@ -103,8 +93,7 @@ TEST_F(SkinControlRegion, WindowlessControlPaintsItsWholeRectangleDespiteAMask) 
     control->SetSkinDataName("face");
     control->SetSkinData(FSkin.get());
     const gfx::Surface painted = PaintedPixels(*control, 0x123456);
-    EXPECT_EQ(RgbAt(painted, 0, 0), RgbAt(*FSkin->FActivePictures[0], 0, 0))
-        << "the corner the mask cuts away is painted";
+    EXPECT_EQ(RgbAt(painted, 0, 0), PictureAt(0, 0)) << "the corner the mask cuts away is painted";
 }
 
 } // namespace

@@ -1,27 +1,17 @@
 // Inside a tool bar that adjusts its controls, a skinned control centres itself vertically in
 // the bar's skin client area, windowed or not, with a record or without.
+#include "SkinnedFormTest.h"
 #include "TestControls.h"
-#include "TestSkins.h"
-#include "tests/lib/skin/DrawingPictures.h"
-#include "tests/platform/forms/ControlsFixture.h"
 
 namespace {
 
-using formstest::ControlsTest;
-
-class ToolBarCentring : public ControlsTest {
+class ToolBarCentring : public SkinnedFormTest {
 protected:
     void SetUp() override {
-        ControlsTest::SetUp();
-        FSkin = MakeTestSkin();
-        AddPicture(*FSkin, NumberedPicture(60, 40, 0x40));
+        SkinnedFormTest::SetUp();
         // A fixed face 30 x 20.
         AddFaceRecord(*FSkin, "fixed", 0, { { 0, 0, 30, 20 }, {}, {}, {}, {}, { 2, 2, 28, 18 } });
         FBar = Add<TTestToolBar>(0, 0, 300, 30);
-    }
-    void TearDown() override {
-        FSkin.reset();
-        ControlsTest::TearDown();
     }
     template <class T>
     T* OnBar(const std::string& record) {
@@ -32,7 +22,6 @@ protected:
         return control;
     }
 
-    std::unique_ptr<TbsSkinData> FSkin;
     TTestToolBar* FBar{ nullptr };
 };
 
