@@ -16,8 +16,8 @@ constexpr UINT WM_SKINSTRINGSCHANGED = 1274;
 constexpr UINT WM_SKINNABLEFORMCHANGED = 1294;
 constexpr UINT WM_SKINLAYEREDBORDERS = 1427;
 
-// Between the skinned controls and their neighbours.
-// To the control a skinned menu was shown for: the menu closed, or ran a chosen item's command.
+// Between the skinned controls and their neighbours. To the control a skinned menu was shown
+// for: the menu closed, or ran a chosen item's command.
 constexpr UINT WM_SKINMENUCLOSED = 1228;
 constexpr UINT WM_SKINMENUCOMMAND = 1229;
 // Both parameters 0: repaint from the parent's background, which has changed.
