@@ -6,7 +6,7 @@
 #include "lib/skindraw/bsImageBuilders.h"
 #include "lib/skindraw/bsMaskRegion.h"
 #include "lib/skindraw/bsRectUtils.h"
-#include "lib/skindraw/bsSavedDc.h"
+#include "platform/gfx/DcStateSaver.h"
 #include "platform/gfx/TBitmap.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/Painting.h"
@@ -202,7 +202,7 @@ void TbsSkinCustomControl::FillClientFromSkin() {
     const int areaHeight = NewClRect.Height();
     {
         // One copy more than fits is drawn on each axis; the clip cuts it.
-        const TSavedDc saved(canvas.Handle());
+        const gfx::DcStateSaver saved(canvas.Handle());
         win::IntersectClipRect(canvas.Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right,
                                NewClRect.Bottom);
         if (!StretchEffect) {

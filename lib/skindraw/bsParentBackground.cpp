@@ -1,6 +1,5 @@
 #include "lib/skindraw/bsParentBackground.h"
 
-#include "lib/skindraw/bsSavedDc.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TGraphicControl.h"
 #include "platform/forms/TWinControl.h"

@@ -15,7 +15,6 @@
 #include "lib/skindraw/bsParentBackground.h"
 #include "lib/skindraw/bsRectText.h"
 #include "lib/skindraw/bsRectUtils.h"
-#include "lib/skindraw/bsSavedDc.h"
 #include "lib/skindraw/bsSystemFunctions.h"
 #include "lib/skindraw/bsSystemVersion.h"
 #include "lib/skindraw/bsTextDrawing.h"
