@@ -23,5 +23,6 @@ std::optional<TShellFindData> ReadShellFindData(const std::string& path, int* er
     if (!(info.st_mode & S_IWUSR)) data.Attributes |= faReadOnly;
     if (!data.Name.empty() && data.Name[0] == '.') data.Attributes |= faHidden;
     data.WriteTime = info.st_mtime;
+    data.Permissions = std::uint32_t(info.st_mode & 07777);
     return data;
 }

@@ -12,6 +12,8 @@ struct TShellFindData {
     // faHidden for a name starting with '.' (FileSearch.h).
     int Attributes{ 0 };
     std::time_t WriteTime{ 0 };
+    // The permission bits of the mode (0755).
+    std::uint32_t Permissions{ 0 };
 
     bool IsDirectory() const;
 };
