@@ -81,8 +81,11 @@ void TbsShellFolder::LoadColumnDetails(TbsShellFolder* rootFolder, win::HWND vie
     if (int(FDetails.size()) >= columnCount) return;
     FDetails.clear();
     FViewHandle = viewHandle;
-    // The namespace offers no column sets of its own: every detail comes from the entry.
-    if (!rootFolder || !rootFolder->Properties().Contains(fpFileSystem)) return;
+    // The namespace offers no column sets of its own: every detail comes from the entry. Of
+    // the root's properties only the one that costs no look at the disk is asked for, since
+    // this runs for every item of the list.
+    if (!rootFolder || !ItemIsInFileSystem(rootFolder->ParentShellFolder(), rootFolder->FPIDL))
+        return;
     const TShellFindData data = ReadFindData();
     for (int k = 1; k <= columnCount; ++k)
         FDetails.push_back(FindDataColumnText(data, k));

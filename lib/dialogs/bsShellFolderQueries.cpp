@@ -67,6 +67,10 @@ bool ItemIsFolder(const std::shared_ptr<IShellFolder>& folder, const TItemIdList
     return (Attributes(folder, list, SFGAO_FOLDER) & SFGAO_FOLDER) != 0;
 }
 
+bool ItemIsInFileSystem(const std::shared_ptr<IShellFolder>& folder, const TItemIdList& list) {
+    return (Attributes(folder, list, SFGAO_FILESYSTEM) & SFGAO_FILESYSTEM) != 0;
+}
+
 bool ItemHasSubFolders(const std::shared_ptr<IShellFolder>& folder, const TItemIdList& list) {
     return (Attributes(folder, list, SFGAO_HASSUBFOLDER) & SFGAO_HASSUBFOLDER) != 0;
 }

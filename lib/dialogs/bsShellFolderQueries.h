@@ -13,6 +13,8 @@ class TSystemImageList;
 std::string ItemDisplayName(const std::shared_ptr<IShellFolder>& folder, const TItemIdList& list,
                             std::uint32_t flags);
 bool ItemIsFolder(const std::shared_ptr<IShellFolder>& folder, const TItemIdList& list);
+// Whether the item lives in the file system (fpFileSystem), asked alone.
+bool ItemIsInFileSystem(const std::shared_ptr<IShellFolder>& folder, const TItemIdList& list);
 bool ItemHasSubFolders(const std::shared_ptr<IShellFolder>& folder, const TItemIdList& list);
 // Whether the folder lists anything of the kinds flags ask for.
 bool FolderHasItems(const std::shared_ptr<IShellFolder>& folder, std::uint32_t flags);

@@ -35,6 +35,15 @@ std::optional<TItemIdList> TDesktopFolder::ParseDisplayName(const std::string& t
     return Space().ParsePath(text);
 }
 
+std::string TDesktopFolder::GetDisplayNameOf(const TItemIdList& relative,
+                                             std::uint32_t flags) const {
+    if ((flags & win::SHGDN_FORPARSING) && !(flags & win::SHGDN_INFOLDER)) {
+        std::string path = Space().PathOfIdList(relative);
+        if (!path.empty()) return path;
+    }
+    return TShellFolderBase::GetDisplayNameOf(relative, flags);
+}
+
 std::shared_ptr<IShellFolder> TDesktopFolder::ChildFolder(const TShellItemId& item) const {
     if (item.Kind == ikHome)
         return std::make_shared<TFileSystemFolder>(SpacePointer(), ChildIdList(item),

@@ -9,6 +9,9 @@ public:
     std::optional<std::vector<TShellItemId>> EnumObjects(std::uint32_t flags) const override;
     // An absolute path, or the class name of the desktop or of Computer.
     std::optional<TItemIdList> ParseDisplayName(const std::string& text) const override;
+    // A file-system item's parsing name is its path, known without binding every folder on
+    // the way: every listed item asks for it.
+    std::string GetDisplayNameOf(const TItemIdList& relative, std::uint32_t flags) const override;
 
 protected:
     std::shared_ptr<IShellFolder> ChildFolder(const TShellItemId& item) const override;

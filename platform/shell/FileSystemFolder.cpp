@@ -15,6 +15,7 @@ struct DirClose {
 };
 using DirPtr = std::unique_ptr<DIR, DirClose>;
 
+// Bits that need the entry itself; asking to validate is asking whether it is still there.
 constexpr std::uint32_t kDiskAttributes =
     win::SFGAO_READONLY | win::SFGAO_LINK | win::SFGAO_HASSUBFOLDER | win::SFGAO_VALIDATE;
 
@@ -108,9 +109,12 @@ std::uint32_t TFileSystemFolder::ItemAttributes(const TShellItemId& item,
     struct stat link {};
     if (::lstat(path.c_str(), &link) != 0) return 0;
     attributes |= win::SFGAO_VALIDATE;
-    struct stat target {};
-    const bool resolved = ::stat(path.c_str(), &target) == 0;
-    if (S_ISLNK(link.st_mode)) attributes |= win::SFGAO_LINK;
+    struct stat target = link;
+    bool resolved = true;
+    if (S_ISLNK(link.st_mode)) {
+        attributes |= win::SFGAO_LINK;
+        resolved = ::stat(path.c_str(), &target) == 0;
+    }
     if (resolved && !(target.st_mode & S_IWUSR)) attributes |= win::SFGAO_READONLY;
     if ((request & win::SFGAO_HASSUBFOLDER) && isFolder && HasSubFolder(path))
         attributes |= win::SFGAO_HASSUBFOLDER;

@@ -92,6 +92,7 @@ void TMimeGlobs::Index(int index) {
         else
             FLiterals[LowerCase(pattern)].push_back(index);
     } else if (pattern[0] == '*' && !HasWildcard(pattern.substr(1)) && pattern.size() > 1) {
+        FLongestSuffix = std::max(FLongestSuffix, pattern.size() - 1);
         if (rule.CaseSensitive)
             FSuffixesCase[std::string(pattern.substr(1))].push_back(index);
         else
@@ -126,7 +127,8 @@ std::string TMimeGlobs::TypeOfName(std::string_view name) const {
     Consider(FLiterals, lower, best);
     if (best >= 0) return FRules[std::size_t(best)].Type;
 
-    for (std::size_t i = 0; i < name.size(); ++i) {
+    const std::size_t first = name.size() > FLongestSuffix ? name.size() - FLongestSuffix : 0;
+    for (std::size_t i = first; i < name.size(); ++i) {
         Consider(FSuffixesCase, name.substr(i), best);
         Consider(FSuffixes, std::string_view(lower).substr(i), best);
     }

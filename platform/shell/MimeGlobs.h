@@ -53,4 +53,5 @@ private:
     TIndex FSuffixes; // "*<text>" patterns by their text
     TIndex FSuffixesCase;
     std::vector<int> FOthers; // any other pattern, matched one by one
+    std::size_t FLongestSuffix{ 0 };
 };
