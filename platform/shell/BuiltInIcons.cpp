@@ -26,28 +26,31 @@ public:
 
     // Units [x0, x1) x [y0, y1).
     void Fill(int x0, int y0, int x1, int y1, Pixel colour) {
-        for (int y = y0 * FScale; y < y1 * FScale; ++y)
-            for (int x = x0 * FScale; x < x1 * FScale; ++x)
-                if (FSurface.Contains(x, y)) FSurface.Set(x, y, colour);
+        FillPixels(x0 * FScale, y0 * FScale, x1 * FScale, y1 * FScale, colour);
     }
     // A filled box with a one-pixel outline.
     void Box(int x0, int y0, int x1, int y1, Pixel fill) {
         Fill(x0, y0, x1, y1, kOutline);
-        for (int y = y0 * FScale + 1; y < y1 * FScale - 1; ++y)
-            for (int x = x0 * FScale + 1; x < x1 * FScale - 1; ++x)
-                if (FSurface.Contains(x, y)) FSurface.Set(x, y, fill);
+        FillPixels(x0 * FScale + 1, y0 * FScale + 1, x1 * FScale - 1, y1 * FScale - 1, fill);
     }
     // A roof: rows widening from the apex at (cx, y0) to the full width at y1.
     void Roof(int cx, int y0, int y1, int halfWidth, Pixel colour) {
         const int rows = (y1 - y0) * FScale;
         for (int r = 0; r < rows; ++r) {
             const int half = (halfWidth * FScale * (r + 1)) / rows;
-            for (int x = cx * FScale - half; x < cx * FScale + half; ++x)
-                if (FSurface.Contains(x, y0 * FScale + r)) FSurface.Set(x, y0 * FScale + r, colour);
+            const int y = y0 * FScale + r;
+            FillPixels(cx * FScale - half, y, cx * FScale + half, y + 1, colour);
         }
     }
 
 private:
+    // Pixels [x0, x1) x [y0, y1), clipped to the picture.
+    void FillPixels(int x0, int y0, int x1, int y1, Pixel colour) {
+        for (int y = std::max(y0, 0); y < std::min(y1, FSurface.Height()); ++y)
+            for (int x = std::max(x0, 0); x < std::min(x1, FSurface.Width()); ++x)
+                FSurface.Set(x, y, colour);
+    }
+
     gfx::Surface& FSurface;
     int FScale;
 };

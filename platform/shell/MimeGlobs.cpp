@@ -1,11 +1,10 @@
 #include "platform/shell/MimeGlobs.h"
 
 #include "platform/rtl/TextUtils.h"
+#include "platform/shell/ShellPaths.h"
 
 #include <algorithm>
 #include <fnmatch.h>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -42,11 +41,8 @@ TMimeGlobs TMimeGlobs::Load(const std::vector<std::string>& dataFolders) {
     TMimeGlobs globs;
     std::vector<std::string> blocked;
     for (const std::string& folder : dataFolders) {
-        std::ifstream file(folder + "/mime/globs2", std::ios::binary);
-        if (!file) continue;
-        std::ostringstream text;
-        text << file.rdbuf();
-        const std::vector<std::string> cleared = globs.AddRules(text.str(), blocked);
+        const std::vector<std::string> cleared =
+            globs.AddRules(ReadFileText(folder + "/mime/globs2"), blocked);
         blocked.insert(blocked.end(), cleared.begin(), cleared.end());
     }
     return globs;

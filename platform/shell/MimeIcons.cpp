@@ -1,26 +1,15 @@
 #include "platform/shell/MimeIcons.h"
 
 #include "platform/rtl/TextUtils.h"
+#include "platform/shell/ShellPaths.h"
 
-#include <fstream>
 #include <sstream>
-
-namespace {
-
-std::string ReadText(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    std::ostringstream text;
-    if (file) text << file.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 TMimeIcons TMimeIcons::Load(const std::vector<std::string>& dataFolders) {
     TMimeIcons icons;
     for (const std::string& folder : dataFolders) {
-        icons.AddIcons(ReadText(folder + "/mime/icons"));
-        icons.AddGenericIcons(ReadText(folder + "/mime/generic-icons"));
+        icons.AddIcons(ReadFileText(folder + "/mime/icons"));
+        icons.AddGenericIcons(ReadFileText(folder + "/mime/generic-icons"));
     }
     return icons;
 }

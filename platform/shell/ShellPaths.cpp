@@ -2,6 +2,8 @@
 
 #include "platform/gfx/Utf8.h"
 
+#include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 
 std::optional<std::vector<std::string>> NormalisedComponents(std::string_view path) {
@@ -49,6 +51,13 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == '/') return folder + name;
     return folder + "/" + name;
+}
+
+std::string ReadFileText(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    std::ostringstream text;
+    if (file) text << file.rdbuf();
+    return text.str();
 }
 
 std::string DisplayText(std::string_view bytes) {

@@ -20,5 +20,8 @@ std::optional<TItemIdList> EntriesBelow(const std::string& folder,
 // folder + "/" + name, without doubling the '/' of the root.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The whole content of a file; "" when it cannot be read.
+std::string ReadFileText(const std::string& fileName);
+
 // A name as text to show: a byte run that is not UTF-8 shows as U+FFFD.
 std::string DisplayText(std::string_view bytes);

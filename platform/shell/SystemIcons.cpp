@@ -1,9 +1,9 @@
 #include "platform/shell/SystemIcons.h"
 
 #include "platform/gfx/PngCodec.h"
+#include "platform/shell/ShellPaths.h"
 
-#include <fstream>
-#include <iterator>
+#include <span>
 
 namespace {
 
@@ -37,11 +37,10 @@ TSystemIcons::~TSystemIcons() = default;
 gfx::Surface TSystemIcons::ReadIcon(const std::string& fileName, int size) {
     if (fileName.empty()) return gfx::Surface();
     ++FFilesRead;
-    std::ifstream file(fileName, std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                          std::istreambuf_iterator<char>());
+    const std::string bytes = ReadFileText(fileName);
     try {
-        gfx::DecodedImage image = gfx::PngCodec::Decode(bytes);
+        gfx::DecodedImage image = gfx::PngCodec::Decode(std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
         if (image.Pixels.Empty()) return gfx::Surface();
         return Resampled(image.Pixels, size);
     } catch (const std::exception&) {

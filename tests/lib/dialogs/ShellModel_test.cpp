@@ -5,20 +5,11 @@
 #include "platform/shell/ShellNamespace.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
 
 namespace {
-
-std::string ReadAll(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 TItemIdList ListOf(const std::string& path) {
     const auto list = DesktopShellFolder()->ParseDisplayName(path);
@@ -200,13 +191,13 @@ TEST_F(ShellModelTest, RenameMovesTheItemsListsAndNeverReplaces) {
             EXPECT_EQ(e.Message(), "Rename to " + name + " failed");
         }
     }
-    EXPECT_EQ(ReadAll(Fixture.Path("home/docs/a.txt")), "abc");
-    EXPECT_EQ(ReadAll(Fixture.Path("home/docs/keep.txt")), "keep");
+    EXPECT_EQ(TShellFixture::ReadText(Fixture.Path("home/docs/a.txt")), "abc");
+    EXPECT_EQ(TShellFixture::ReadText(Fixture.Path("home/docs/keep.txt")), "keep");
 
     ASSERT_TRUE(a->Rename("film.vob"));
     EXPECT_EQ(a->PIDL(), (TItemIdList{ { ikFile, "film.vob" } }));
     EXPECT_EQ(a->PathName(), Fixture.Path("home/docs/film.vob"));
-    EXPECT_EQ(ReadAll(Fixture.Path("home/docs/film.vob")), "abc");
+    EXPECT_EQ(TShellFixture::ReadText(Fixture.Path("home/docs/film.vob")), "abc");
     const int videoIcon = a->ImageIndex(false);
     EXPECT_NE(videoIcon, 0) << "the icon follows the new name";
     EXPECT_EQ(a->ImageIndex(true), videoIcon);

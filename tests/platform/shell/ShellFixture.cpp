@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -133,6 +134,13 @@ std::string TShellFixture::WriteFile(const std::string& relative,
 std::string TShellFixture::MakeFolder(const std::string& relative) const {
     std::filesystem::create_directories(Path(relative));
     return Path(relative);
+}
+
+std::string TShellFixture::ReadText(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }
 
 void TShellFixture::WriteIcon(const std::string& relative, int size, gfx::Pixel colour) const {

@@ -26,6 +26,8 @@ public:
 
     std::string WriteFile(const std::string& relative, const std::string& content = "") const;
     std::string MakeFolder(const std::string& relative) const;
+    // The whole content of a file.
+    static std::string ReadText(const std::string& fileName);
     // A PNG of size x size pixels of one colour.
     void WriteIcon(const std::string& relative, int size, gfx::Pixel colour) const;
 

@@ -3,19 +3,10 @@
 #include "platform/rtl/FileSystem.h"
 #include "platform/shell/TrashCan.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
-#include <sstream>
 
 namespace {
-
-std::string ReadAll(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class TrashCanTest : public testing::Test {
 protected:
@@ -33,9 +24,9 @@ TEST_F(TrashCanTest, AFileMovesIntoTheTrashWithAnInfoFileNamingWhereItWas) {
     ASSERT_TRUE(MoveToTrash(Env, Fixture.Path("home/docs/../docs/my film #1.vob"), &trashedAs));
     EXPECT_EQ(trashedAs, "my film #1.vob");
     EXPECT_FALSE(FileExists(file));
-    EXPECT_EQ(ReadAll(Trash("files/my film #1.vob")), "frames");
+    EXPECT_EQ(TShellFixture::ReadText(Trash("files/my film #1.vob")), "frames");
 
-    const std::string info = ReadAll(Trash("info/my film #1.vob.trashinfo"));
+    const std::string info = TShellFixture::ReadText(Trash("info/my film #1.vob.trashinfo"));
     std::smatch parts;
     ASSERT_TRUE(std::regex_match(info, parts,
                                  std::regex("\\[Trash Info\\]\nPath=(.*)\nDeletionDate="
@@ -53,16 +44,17 @@ TEST_F(TrashCanTest, ASecondItemOfTheSameNameGetsANameOfItsOwn) {
     ASSERT_TRUE(MoveToTrash(Env, Fixture.Path("b/same.txt"), &second));
     EXPECT_EQ(first, "same.txt");
     EXPECT_EQ(second, "same.txt.2");
-    EXPECT_EQ(ReadAll(Trash("files/same.txt")), "first");
-    EXPECT_EQ(ReadAll(Trash("files/same.txt.2")), "second");
-    EXPECT_NE(ReadAll(Trash("info/same.txt.2.trashinfo")).find(Fixture.Path("b/same.txt")),
+    EXPECT_EQ(TShellFixture::ReadText(Trash("files/same.txt")), "first");
+    EXPECT_EQ(TShellFixture::ReadText(Trash("files/same.txt.2")), "second");
+    EXPECT_NE(TShellFixture::ReadText(Trash("info/same.txt.2.trashinfo"))
+                  .find(Fixture.Path("b/same.txt")),
               std::string::npos);
 }
 
 TEST_F(TrashCanTest, AFolderMovesWholeAndAMissingItemIsRefused) {
     Fixture.WriteFile("project/inner/deep.txt", "deep");
     ASSERT_TRUE(MoveToTrash(Env, Fixture.Path("project")));
-    EXPECT_EQ(ReadAll(Trash("files/project/inner/deep.txt")), "deep");
+    EXPECT_EQ(TShellFixture::ReadText(Trash("files/project/inner/deep.txt")), "deep");
     EXPECT_FALSE(DirectoryExists(Fixture.Path("project")));
 
     EXPECT_FALSE(MoveToTrash(Env, Fixture.Path("project")));
