@@ -4,6 +4,7 @@
 #include "app/FormHandlers.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/TbsSkinListView.h"
@@ -30,30 +31,6 @@ void ShowWarning(const std::string& text) {
         Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
 }
 
-// Writes a row's parameter cells over the output options the row's file was added with; an
-// empty cell or a keep text leaves the added value.
-void ApplyRowCells(const TStrings& cells, TOutputOptions& o) {
-    auto cell = [&](int index) { return cells.Strings(index); };
-    const std::string videoCodec = cell(10);
-    if (!videoCodec.empty()) {
-        o.VideoCodec = videoCodec;
-        o.VideoPreset = videoCodec == "libx264" ? "libx264-default" : "";
-    }
-    if (cell(11) != "AUTO" && !cell(11).empty()) o.AudioCodec = cell(11);
-    if (!cell(12).empty()) o.AudioChannels = StrToInt(cell(12));
-    o.VideoTag = !cell(13).empty() && videoCodec != "libx264" ? cell(13) : "";
-    if (!cell(14).empty()) o.FileExt = cell(14);
-    if (!cell(15).empty()) o.FrameSize = cell(15);
-    if (!cell(16).empty()) o.VideoBitrate = StrToInt(cell(16));
-    if (!cell(17).empty()) o.FrameRate = cell(17);
-    if (cell(18) != "-1000" && cell(18) != "-2000") o.AudioBitrate = StrToInt(cell(18));
-    if (cell(19) != "AUTO" && !cell(19).empty()) o.AudioSampleRate = StrToInt(cell(19));
-    if (!cell(20).empty()) o.FrameAspectRatio = cell(20);
-    o.DisableVideo = cell(21) == "True";
-    if (!cell(22).empty()) o.TargetType = TargetTypeOf(cell(22));
-    o.NormType = NormTypeOf(cell(23));
-}
-
 } // namespace
 
 bool TForm1::RebuildTasks() {
@@ -66,7 +43,8 @@ bool TForm1::RebuildTasks() {
         std::string problem;
         try {
             IO1[i].FileName = row.Caption();
-            ApplyRowCells(row.SubItems(), OO1[i]);
+            // The options the file was added with, with what the row holds now written over.
+            OO1[i] = OutputOptionsOf(ReadParameterCells(row.SubItems()), OO1[i]);
             // The output folder may have changed since the add, and earlier rows may already
             // write a file of this name.
             const std::string name = UniqueOutputName(

@@ -1,6 +1,7 @@
 #include "app/FormatCatalogue.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
 #include "app/StandIns/TbsSkinButtons.h"
@@ -16,7 +17,9 @@
 namespace {
 
 // The value cell of each preset picker, in TPresetPicker order.
-constexpr std::array<int, PresetPickerCount> kPresetValueCells{ 15, 16, 18, 20, 17, 19 };
+constexpr std::array<TJobCell, PresetPickerCount> kPresetValueCells{
+    jcFrameSize, jcVideoBitrate, jcAudioBitrate, jcFrameAspectRatio, jcFrameRate, jcAudioSampleRate
+};
 
 void SetCell(TListItem& row, int cell, const std::string& text) {
     TStringList& cells = row.SubItems();
@@ -64,25 +67,6 @@ void ApplyPresetText(TWorkingParameters& fields, TPresetPicker picker, std::stri
         fields.AudioSampleRate = SampleRateFromPreset(text);
         break;
     }
-}
-
-// The working field a preset picker writes, as its value cell holds it.
-std::string PresetFieldText(const TWorkingParameters& fields, TPresetPicker picker) {
-    switch (picker) {
-    case ppResolution:
-        return fields.FrameSize;
-    case ppVideoBitrate:
-        return IntToStr(fields.VideoBitrate);
-    case ppAudioBitrate:
-        return IntToStr(fields.AudioBitrate);
-    case ppAspect:
-        return fields.FrameAspectRatio;
-    case ppFrameRate:
-        return fields.FrameRate;
-    case ppSampleRate:
-        break;
-    }
-    return fields.AudioSampleRate;
 }
 
 } // namespace
@@ -135,7 +119,8 @@ void TForm1::WritePresetsToRow(TListItem& row) {
     for (int p = 0; p < PresetPickerCount; ++p) {
         const auto picker = static_cast<TPresetPicker>(p);
         indexes[p] = PresetPicker(picker)->ItemIndex();
-        SetCell(row, kPresetValueCells[p], PresetFieldText(Video_Parameters, picker));
+        SetCell(row, kPresetValueCells[p],
+                ParameterCellText(Video_Parameters, kPresetValueCells[p]));
     }
     // A picker left empty by a format without presets keeps position 0.
     for (int& index : indexes)
@@ -191,9 +176,7 @@ void TForm1::Button5Click(TObject*) {
     }
     // A format without parameters gets no output name: the folder alone is no file.
     if (!row) return;
-    const auto cells = ParameterCells(Video_Parameters);
-    for (int i = 0; i < ParameterCellCount; ++i)
-        SetCell(*row, ParameterCellFirst + i, cells[i]);
+    WriteParameterCells(Video_Parameters, row->SubItems());
 }
 
 void TForm1::Button13Click(TObject*) {
@@ -216,7 +199,8 @@ void TForm1::PresetChange(TPresetPicker picker) {
     indexes[picker] = std::max(box->ItemIndex(), 0);
     SetCell(*row, jcPresetDigits, PresetDigitsOf(indexes));
     ApplyPresetText(Video_Parameters, picker, box->Text());
-    SetCell(*row, kPresetValueCells[picker], PresetFieldText(Video_Parameters, picker));
+    SetCell(*row, kPresetValueCells[picker],
+            ParameterCellText(Video_Parameters, kPresetValueCells[picker]));
     FocusJobList();
 }
 

@@ -8,6 +8,7 @@
 #include "app/FormatParameters.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetTexts.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/TbsSkinButtons.h"
@@ -254,8 +255,7 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
     cells.Add(std::to_string(task + 1));
     cells.Add(std::to_string(PickerCodeOf(positions)));
     cells.Add(PresetDigitsOf(indexes));
-    for (const std::string& cell : ParameterCells(fields))
-        cells.Add(cell);
+    WriteParameterCells(fields, cells);
     item->SubItems().Assign(cells);
 
     SetRowCommands(true);

@@ -1,6 +1,7 @@
 #include "HeadlessProgramTest.h"
 #include "app/Dialogs.h"
 #include "app/FormatCatalogue.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
 #include "app/Program.h"
@@ -15,6 +16,7 @@
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
+#include "platform/rtl/TStringList.h"
 #include "platform/shell/ShellExecute.h"
 #include "platform/win/Win.h"
 #include "platform/win/WindowSystem.h"
@@ -121,10 +123,11 @@ protected:
         EXPECT_EQ(row.SubItems().Strings(9), PresetDigitsOf(indexes)) << code;
         TWorkingParameters fields = FormatWorkingParameters(code);
         ApplyPresetTexts(fields, ShownTexts());
-        const auto cells = ParameterCells(fields);
-        for (int i = 0; i < ParameterCellCount; ++i)
-            EXPECT_EQ(row.SubItems().Strings(ParameterCellFirst + i), cells[i])
-                << code << " cell " << ParameterCellFirst + i;
+        TStringList cells;
+        WriteParameterCells(fields, cells);
+        for (int cell = 10; cell <= 23; ++cell)
+            EXPECT_EQ(row.SubItems().Strings(cell), cells.Strings(cell))
+                << code << " cell " << cell;
     }
 
     std::vector<std::string> FCalls;
