@@ -1,16 +1,15 @@
+#include "app/FormHandlers.h"
 #include "app/FormatCatalogue.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
 #include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
-#include "app/StandIns/TbsSkinButtons.h"
 #include "app/StandIns/TbsSkinComboBoxes.h"
 #include "app/StandIns/TbsSkinLabels.h"
 #include "app/StandIns/TbsSkinListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
-#include "platform/forms/TFormReader.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/TextUtils.h"
 
@@ -72,18 +71,15 @@ void ApplyPresetText(TWorkingParameters& fields, TPresetPicker picker, std::stri
 } // namespace
 
 TbsSkinComboBox* TForm1::PresetPicker(TPresetPicker picker) {
-    return DescribedComponent<TbsSkinComboBox>(this, PresetPickerNames[picker]);
+    return FPresetPickers[picker];
 }
 
 TPickerPositions TForm1::FormatPickerPositions() {
-    return {
-        DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox2")->ItemIndex(),
-        DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1")->ItemIndex()
-    };
+    return { FFamilyPicker->ItemIndex(), FFormatPicker->ItemIndex() };
 }
 
 void TForm1::Button2Click(TObject*) {
-    auto* formats = DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1");
+    TbsSkinOfficeComboBox* formats = FFormatPicker;
     formats->Items().Clear();
     const int family = FamilyCodeAt(FormatPickerPositions().Family);
     for (const std::string_view caption : FamilyFormatCaptions(family))
@@ -93,17 +89,17 @@ void TForm1::Button2Click(TObject*) {
 }
 
 void TForm1::bsSkinOfficeComboBox2Change(TObject*) {
-    Run("Button2");
+    RunOperation(FOperations.FillFormats);
 }
 
 void TForm1::bsSkinOfficeComboBox1Change(TObject*) {
-    Run("Button18");
-    auto* formats = DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1");
-    const std::string ext = formats->ItemIndex() >= 0 ? CaptionExtension(formats->Text()) : "";
+    RunOperation(FOperations.FillPresets);
+    const std::string ext =
+        FFormatPicker->ItemIndex() >= 0 ? CaptionExtension(FFormatPicker->Text()) : "";
     TListItem* row = FJobList->Selected();
     if (!row) return;
-    Run("Button5");
-    Run("Button13");
+    RunOperation(FOperations.FormatParameters);
+    RunOperation(FOperations.PresetTexts);
     // A name another row holds would make two conversions write one file.
     const std::string name = WithExtension(NamePart(Cell(*row, jcOutputName)), ext);
     SetCell(*row, jcOutputName,
@@ -158,7 +154,7 @@ void TForm1::Button6Click(TObject*) {
 }
 
 void TForm1::Button5Click(TObject*) {
-    Run("Button6");
+    RunOperation(FOperations.ResetFields);
     const int code = FormatCodeAt(FormatPickerPositions().Family, FormatPickerPositions().Format);
     All_Trant_Number = code;
     Video_DisableVideo = false;
@@ -167,9 +163,7 @@ void TForm1::Button5Click(TObject*) {
     if (const TFormatParameters* entry = FindFormatParameters(code)) {
         Video_Parameters = FormatWorkingParameters(code);
         Video_DisableVideo = Video_Parameters.DisableVideo;
-        const bool overwrite =
-            Form5 &&
-            DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox3")->Checked();
+        const bool overwrite = Form5 && Form5->Options().OverwriteFile == 0;
         const std::string name = WithExtension(NamePart(Video_AddFileName), entry->Ext);
         Video_OutPutFileName =
             folder + "/" + UniqueOutputName(folder, name, HeldOutputNames(-1), overwrite);

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/SettingsSections.h"
 #include "platform/forms/TCustomForm.h"
+#include <array>
 
 class TbsSkinCheckRadioBox;
 class TbsSkinComboBox;
@@ -31,9 +32,11 @@ public:
     void bsSkinCheckRadioBox8Click(TObject* sender);
 
 private:
+    // The radio and check box bsSkinCheckRadioBox<number>, 1 to 12.
     TbsSkinCheckRadioBox* Box(int number) const;
 
     TbsSkinComboBox* FThreadCount{ nullptr };
+    std::array<TbsSkinCheckRadioBox*, 12> FBoxes{};
 };
 
 extern TForm5* Form5;

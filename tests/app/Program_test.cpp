@@ -2,6 +2,7 @@
 #include "Src/FFPlay.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/Dialogs.h"
+#include "app/FormResources.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/TbsSkinButtons.h"
@@ -496,6 +497,28 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     Pump();
     EXPECT_TRUE(addedOne);
     EXPECT_FALSE(popup->DropDown());
+}
+
+// A description that lost a component the window's code uses, or gives one another class, must
+// stop the window at its creation with every such component named, not fail at the first use.
+TEST_F(Program, BrokenDescriptionStopsTheMainWindowAtItsCreation) {
+    std::string text(FormResource("Unit1"));
+    for (const auto& [from, to] :
+         { std::pair{ "object button28: TButton", "object button28x: TButton" },
+           std::pair{ "object lvFiles: TbsSkinListView", "object lvFiles: TListView" } }) {
+        const auto at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, std::string(from).size(), to);
+    }
+    try {
+        TForm1 broken(nullptr, text);
+        ADD_FAILURE() << "the window was created";
+    } catch (const EReadError& error) {
+        const std::string message = error.what();
+        EXPECT_EQ(message.rfind("Unit1.dfm: ", 0), 0u) << message;
+        EXPECT_NE(message.find("component button28 not found"), std::string::npos) << message;
+        EXPECT_NE(message.find("component lvFiles is a TListView"), std::string::npos) << message;
+    }
 }
 
 TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {
