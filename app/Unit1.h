@@ -13,17 +13,17 @@
 #include <vector>
 
 class TbsSkinData;
-class TbsSkinEdit;
-class TbsSkinButton;
-class TbsSkinComboBox;
-class TbsSkinListView;
-class TbsSkinMainMenu;
-class TbsSkinOfficeComboBox;
-class TbsSkinOpenDialog;
-class TbsSkinPopupMenu;
-class TbsSkinSelectDirectoryDialog;
-class TbsSkinSlider;
-class TbsSelectSkinDialog;
+class TStandInEdit;
+class TStandInButton;
+class TStandInComboBox;
+class TStandInListView;
+class TStandInMainMenu;
+class TStandInOfficeComboBox;
+class TStandInOpenDialog;
+class TStandInPopupMenu;
+class TStandInSelectDirectoryDialog;
+class TStandInSlider;
+class TStandInSelectSkinDialog;
 class TButton;
 class TCheckBox;
 class TComboBox;
@@ -209,7 +209,7 @@ protected:
 private:
     // A tool bar button and the pictures it shows enabled and disabled.
     struct TToolButton {
-        TbsSkinButton* Button{ nullptr };
+        TStandInButton* Button{ nullptr };
         TImage* Enabled{ nullptr };
         TImage* Disabled{ nullptr };
     };
@@ -257,7 +257,7 @@ private:
     void FocusJobList();
     void ShowOptions();
     // Format choice: the pickers, and the selected row kept equal to what they show.
-    TbsSkinComboBox* PresetPicker(TPresetPicker picker);
+    TStandInComboBox* PresetPicker(TPresetPicker picker);
     TPickerPositions FormatPickerPositions();
     void PresetChange(TPresetPicker picker);
     void WritePresetsToRow(TListItem& row);
@@ -297,15 +297,15 @@ private:
     TWinControl* FScreenControl{ nullptr };
 
     // The components the window's code uses, bound once right after its description is read.
-    TbsSkinEdit* FOutputFolderEdit{ nullptr };
+    TStandInEdit* FOutputFolderEdit{ nullptr };
     // The player screens: "Panel6", then the window's windowed children in tab order.
     TComboBox* FScreens{ nullptr };
     TMemo* FLog{ nullptr };
-    TbsSkinListView* FJobList{ nullptr };
+    TStandInListView* FJobList{ nullptr };
     TbsSkinData* FSkinData{ nullptr };
-    TbsSkinMainMenu* FMainMenu{ nullptr };
-    TbsSkinSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
-    TbsSelectSkinDialog* FSkinDialog{ nullptr };
+    TStandInMainMenu* FMainMenu{ nullptr };
+    TStandInSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
+    TStandInSelectSkinDialog* FSkinDialog{ nullptr };
     TOperationButtons FOperations;
     // Tool bar and job list panel.
     TControl* FAddTool{ nullptr };
@@ -327,18 +327,18 @@ private:
     TMenuItem* FResumeItem{ nullptr };
     TControl* FPlaceholder{ nullptr };
     TEdit* FRenameEdit{ nullptr };
-    TbsSkinOpenDialog* FOpenFileDialog{ nullptr };
-    TbsSkinOpenDialog* FOpenFilesDialog{ nullptr };
-    TbsSkinSelectDirectoryDialog* FAddFolderDialog{ nullptr };
+    TStandInOpenDialog* FOpenFileDialog{ nullptr };
+    TStandInOpenDialog* FOpenFilesDialog{ nullptr };
+    TStandInSelectDirectoryDialog* FAddFolderDialog{ nullptr };
     TCheckBox* FThreadMode{ nullptr };
     // Output and preset panels.
-    TbsSkinOfficeComboBox* FFamilyPicker{ nullptr };
-    TbsSkinOfficeComboBox* FFormatPicker{ nullptr };
-    std::array<TbsSkinComboBox*, PresetPickerCount> FPresetPickers{};
+    TStandInOfficeComboBox* FFamilyPicker{ nullptr };
+    TStandInOfficeComboBox* FFormatPicker{ nullptr };
+    std::array<TStandInComboBox*, PresetPickerCount> FPresetPickers{};
     TControl* FBrowseButton{ nullptr };
     // Preview panel, its hidden settings and the snapshots.
     TWinControl* FPreviewScreen{ nullptr };
-    TbsSkinSlider* FPositionSlider{ nullptr };
+    TStandInSlider* FPositionSlider{ nullptr };
     TLabel* FDurationLabel{ nullptr };
     TLabel* FPositionLabel{ nullptr };
     TControl* FMuteButton{ nullptr };
@@ -352,7 +352,7 @@ private:
     TComboBox* FAudioStreams{ nullptr };
     TComboBox* FSubtitleStreams{ nullptr };
     TSavePictureDialog* FSnapshotDialog{ nullptr };
-    TbsSkinPopupMenu* FSnapshotMenu{ nullptr };
+    TStandInPopupMenu* FSnapshotMenu{ nullptr };
     // The picture types a snapshot is saved as, and the snapshot menu's item of each.
     static constexpr std::array<const char*, 4> kPictureTypes{ "BMP", "JPG", "GIF", "PNG" };
     std::array<TMenuItem*, kPictureTypes.size()> FPictureItems{};

@@ -5,9 +5,9 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinLabels.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInLabels.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "platform/rtl/Exception.h"
@@ -70,7 +70,7 @@ void ApplyPresetText(TWorkingParameters& fields, TPresetPicker picker, std::stri
 
 } // namespace
 
-TbsSkinComboBox* TForm1::PresetPicker(TPresetPicker picker) {
+TStandInComboBox* TForm1::PresetPicker(TPresetPicker picker) {
     return FPresetPickers[picker];
 }
 
@@ -79,7 +79,7 @@ TPickerPositions TForm1::FormatPickerPositions() {
 }
 
 void TForm1::Button2Click(TObject*) {
-    TbsSkinOfficeComboBox* formats = FFormatPicker;
+    TStandInOfficeComboBox* formats = FFormatPicker;
     formats->Items().Clear();
     const int family = FamilyCodeAt(FormatPickerPositions().Family);
     for (const std::string_view caption : FamilyFormatCaptions(family))
@@ -138,7 +138,7 @@ void TForm1::Button18Click(TObject*) {
     Video_Parameters.DisableVideo = false;
     const TPresetPickerStates states = PresetPickersFor(code, running);
     for (const TPresetPicker picker : PresetFillOrder) {
-        TbsSkinComboBox* box = PresetPicker(picker);
+        TStandInComboBox* box = PresetPicker(picker);
         for (const std::string_view entry : states[picker].Items)
             box->Items().Add(std::string(entry));
         if (!states[picker].Items.empty()) box->SetItemIndex(states[picker].ItemIndex);
@@ -183,7 +183,7 @@ void TForm1::Button13Click(TObject*) {
 void TForm1::PresetChange(TPresetPicker picker) {
     TListItem* row = FJobList->Selected();
     if (!row) return;
-    TbsSkinComboBox* box = PresetPicker(picker);
+    TStandInComboBox* box = PresetPicker(picker);
     TPresetIndexes indexes{};
     try {
         indexes = PresetIndexesOf(Cell(*row, jcPresetDigits));

@@ -11,10 +11,10 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetTexts.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
 #include "platform/forms/MessageBoxFlags.h"
@@ -172,7 +172,7 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
     TPresetIndexes indexes{};
     bool presetsShown = true;
     for (std::size_t i = 0; i < FPresetPickers.size(); ++i) {
-        TbsSkinComboBox* picker = FPresetPickers[i];
+        TStandInComboBox* picker = FPresetPickers[i];
         texts[i] = picker->Text();
         indexes[i] = std::clamp(picker->ItemIndex(), 0, 99);
         presetsShown = presetsShown && !texts[i].empty();
@@ -310,7 +310,7 @@ void TForm1::Button21Click(TObject*) {
     std::string filter;
     for (const char* piece : kInputFilter)
         filter += piece;
-    for (TbsSkinOpenDialog* dialog : { FOpenFileDialog, FOpenFilesDialog })
+    for (TStandInOpenDialog* dialog : { FOpenFileDialog, FOpenFilesDialog })
         dialog->SetFilter(filter);
 }
 

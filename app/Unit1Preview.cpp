@@ -1,9 +1,9 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsSections.h"
 #include "app/SnapshotFiles.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinListView.h"
-#include "app/StandIns/TbsSkinMenus.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInListView.h"
+#include "app/StandIns/TStandInMenus.h"
 #include "app/Unit1.h"
 
 #include "Src/FFPlay.h"
@@ -154,7 +154,7 @@ void TForm1::bsSkinSlider1MouseDown(TObject*, TMouseButton, TShiftState, int, in
 }
 
 void TForm1::bsSkinSlider1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
-    const TbsSkinSlider* slider = FPositionSlider;
+    const TStandInSlider* slider = FPositionSlider;
     VOVezade->Pause();
     if (slider->MaxValue() > 0)
         VOVezade->Seek(FDuration * slider->Value() / slider->MaxValue(), TSeekFlags{}, false);

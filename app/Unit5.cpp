@@ -5,8 +5,8 @@
 #include "app/FormResources.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/TComponentBinder.h"
 #include "app/Unit1.h"
 #include "platform/forms/TApplication.h"
@@ -56,7 +56,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
     bind.Check();
 }
 
-TbsSkinCheckRadioBox* TForm5::Box(int number) const {
+TStandInCheckRadioBox* TForm5::Box(int number) const {
     return FBoxes.at(std::size_t(number) - 1);
 }
 
