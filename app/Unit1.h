@@ -12,18 +12,18 @@
 #include <string_view>
 #include <vector>
 
-class TbsSkinData;
-class TStandInEdit;
 class TStandInButton;
 class TStandInComboBox;
+class TStandInEdit;
 class TStandInListView;
 class TStandInMainMenu;
 class TStandInOfficeComboBox;
 class TStandInOpenDialog;
 class TStandInPopupMenu;
 class TStandInSelectDirectoryDialog;
-class TStandInSlider;
 class TStandInSelectSkinDialog;
+class TStandInSlider;
+class TbsSkinData;
 class TButton;
 class TCheckBox;
 class TComboBox;
