@@ -2,7 +2,7 @@
 #include "app/AboutPicture.h"
 #include "app/FamilyPictures.h"
 #include "app/PlaceholderPicture.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TStandInComboBoxes.h"
 #include "lib/skindraw/TbsPngImageList.h"
 #include "platform/gfx/TPngImage.h"
 #include "platform/rtl/Exception.h"
@@ -119,7 +119,7 @@ class FamilyPicker : public HeadlessFormTest {
 protected:
     void SetUp() override {
         HeadlessFormTest::SetUp();
-        FPicker = new TbsSkinOfficeComboBox(FForm);
+        FPicker = new TStandInOfficeComboBox(FForm);
         FPicker->SetParent(FForm);
         FPicker->SetBounds(10, 10, 150, 24);
         FPicker->Items().SetCommaText("VOB,Common,HD,iPhone,TV");
@@ -129,7 +129,7 @@ protected:
         Pump();
     }
 
-    TbsSkinOfficeComboBox* FPicker{ nullptr };
+    TStandInOfficeComboBox* FPicker{ nullptr };
     TbsPngImageList* FFamilies{ nullptr };
 };
 

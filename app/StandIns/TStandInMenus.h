@@ -4,18 +4,18 @@
 #include "platform/forms/TMenuItem.h"
 #include <memory>
 
-class TbsSkinMainMenu : public TMainMenu {
+class TStandInMainMenu : public TMainMenu {
 public:
     using TMainMenu::TMainMenu;
-    std::string ClassName() const override { return "TbsSkinMainMenu"; }
+    std::string ClassName() const override { return "TStandInMainMenu"; }
 };
 
 // A popup menu shown as a drop-down window at the point asked for.
-class TbsSkinPopupMenu : public TPopupMenu {
+class TStandInPopupMenu : public TPopupMenu {
 public:
-    explicit TbsSkinPopupMenu(TComponent* owner);
-    ~TbsSkinPopupMenu() override;
-    std::string ClassName() const override { return "TbsSkinPopupMenu"; }
+    explicit TStandInPopupMenu(TComponent* owner);
+    ~TStandInPopupMenu() override;
+    std::string ClassName() const override { return "TStandInPopupMenu"; }
 
     // The drop-down while the menu is shown, else nullptr.
     TMenuDropDown* DropDown() const;
@@ -27,11 +27,11 @@ private:
 // The menu bar of a main menu: its top items across the window; a click on one drops its items
 // down below it. While a menu is open the bar holds the input focus so that the arrow keys,
 // Enter and Escape work the menu.
-class TbsSkinMainMenuBar : public TCustomControl {
+class TStandInMainMenuBar : public TCustomControl {
 public:
-    explicit TbsSkinMainMenuBar(TComponent* owner);
-    ~TbsSkinMainMenuBar() override;
-    std::string ClassName() const override { return "TbsSkinMainMenuBar"; }
+    explicit TStandInMainMenuBar(TComponent* owner);
+    ~TStandInMainMenuBar() override;
+    std::string ClassName() const override { return "TStandInMainMenuBar"; }
 
     TMainMenu* MainMenu() const { return FMainMenu; }
     void SetMainMenu(TMainMenu* value);

@@ -2,17 +2,17 @@
 #include "platform/forms/TListView.h"
 #include "platform/forms/TTrackBar.h"
 
-class TbsSkinListView : public TListView {
+class TStandInListView : public TListView {
 public:
     using TListView::TListView;
-    std::string ClassName() const override { return "TbsSkinListView"; }
+    std::string ClassName() const override { return "TStandInListView"; }
 };
 
 // A horizontal slider whose thumb sits at Value between MinValue and MaxValue.
-class TbsSkinSlider : public TTrackBar {
+class TStandInSlider : public TTrackBar {
 public:
-    explicit TbsSkinSlider(TComponent* owner);
-    std::string ClassName() const override { return "TbsSkinSlider"; }
+    explicit TStandInSlider(TComponent* owner);
+    std::string ClassName() const override { return "TStandInSlider"; }
 
     int MinValue() const { return Min(); }
     void SetMinValue(int value) { SetMin(value); }

@@ -1,17 +1,17 @@
-#include "app/StandIns/TbsSkinDialogs.h"
+#include "app/StandIns/TStandInDialogs.h"
 
 #include "app/Dialogs.h"
 #include "platform/forms/TApplication.h"
 #include "platform/rtl/FileSystem.h"
 
-bool TbsSkinSelectDirectoryDialog::Execute() {
+bool TStandInSelectDirectoryDialog::Execute() {
     std::string folder = DirectoryExists(FDirectory) ? FDirectory : HomeFolder();
     if (!Dialogs().SelectFolder(FTitle, folder)) return false;
     FDirectory = folder;
     return true;
 }
 
-bool TbsSkinOpenDialog::Execute() {
+bool TStandInOpenDialog::Execute() {
     std::vector<std::string> files;
     if (!Dialogs().OpenFiles(FTitle, FFilter, FMultiSelection, files) || files.empty())
         return false;
@@ -20,13 +20,13 @@ bool TbsSkinOpenDialog::Execute() {
     return true;
 }
 
-bool TbsSelectSkinDialog::Execute(int skinIndex) {
+bool TStandInSelectSkinDialog::Execute(int skinIndex) {
     int selected = skinIndex;
     if (!Dialogs().SelectSkin(skinIndex, selected)) return false;
     FSelectedSkinIndex = selected;
     return true;
 }
 
-int TbsSkinMessage::MessageDlg(const std::string& text) {
+int TStandInMessage::MessageDlg(const std::string& text) {
     return Application ? Application->MessageBox(text, Application->Title()) : 0;
 }

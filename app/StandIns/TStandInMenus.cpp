@@ -1,4 +1,4 @@
-#include "app/StandIns/TbsSkinMenus.h"
+#include "app/StandIns/TStandInMenus.h"
 
 #include "platform/forms/ControlMessages.h"
 #include "platform/forms/TCustomForm.h"
@@ -7,7 +7,7 @@
 
 using namespace win;
 
-TbsSkinPopupMenu::TbsSkinPopupMenu(TComponent* owner) : TPopupMenu(owner) {
+TStandInPopupMenu::TStandInPopupMenu(TComponent* owner) : TPopupMenu(owner) {
     // One drop-down for the menu's lifetime: an item that shows the menu again runs inside it.
     OnShowMenu = [this](TPopupMenu*, int x, int y) {
         if (!FDropDown) FDropDown = std::make_unique<TMenuDropDown>(&Items(), nullptr);
@@ -16,21 +16,21 @@ TbsSkinPopupMenu::TbsSkinPopupMenu(TComponent* owner) : TPopupMenu(owner) {
     };
 }
 
-TbsSkinPopupMenu::~TbsSkinPopupMenu() = default;
+TStandInPopupMenu::~TStandInPopupMenu() = default;
 
-TMenuDropDown* TbsSkinPopupMenu::DropDown() const {
+TMenuDropDown* TStandInPopupMenu::DropDown() const {
     return FDropDown && FDropDown->IsOpen() ? FDropDown.get() : nullptr;
 }
 
-TbsSkinMainMenuBar::TbsSkinMainMenuBar(TComponent* owner) : TCustomControl(owner) {
+TStandInMainMenuBar::TStandInMainMenuBar(TComponent* owner) : TCustomControl(owner) {
     SetAlign(alTop);
     SetHeight(22);
     SetTabStop(false);
 }
 
-TbsSkinMainMenuBar::~TbsSkinMainMenuBar() = default;
+TStandInMainMenuBar::~TStandInMainMenuBar() = default;
 
-void TbsSkinMainMenuBar::SetMainMenu(TMainMenu* value) {
+void TStandInMainMenuBar::SetMainMenu(TMainMenu* value) {
     if (FMainMenu == value) return;
     OpenMenu(-1);
     if (FMainMenu) FMainMenu->RemoveFreeNotification(this);
@@ -39,7 +39,7 @@ void TbsSkinMainMenuBar::SetMainMenu(TMainMenu* value) {
     Invalidate();
 }
 
-void TbsSkinMainMenuBar::Notification(TComponent* component, TOperation operation) {
+void TStandInMainMenuBar::Notification(TComponent* component, TOperation operation) {
     TCustomControl::Notification(component, operation);
     if (operation == opRemove && component == FMainMenu) {
         FDropDown.reset();
@@ -50,7 +50,7 @@ void TbsSkinMainMenuBar::Notification(TComponent* component, TOperation operatio
     if (operation == opRemove && component == FFocusBefore) FFocusBefore = nullptr;
 }
 
-int TbsSkinMainMenuBar::ItemWidth(int index) {
+int TStandInMainMenuBar::ItemWidth(int index) {
     // A canvas of its own: this also runs while Paint holds the control's canvas.
     TCanvas measure;
     const HDC dc = GetDC(Handle());
@@ -62,14 +62,14 @@ int TbsSkinMainMenuBar::ItemWidth(int index) {
     return width + 16;
 }
 
-int TbsSkinMainMenuBar::ItemLeft(int index) {
+int TStandInMainMenuBar::ItemLeft(int index) {
     int x = 2;
     for (int i = 0; i < index; ++i)
         if (FMainMenu->Items().Items(i)->Visible()) x += ItemWidth(i);
     return x;
 }
 
-int TbsSkinMainMenuBar::ItemAt(int x) {
+int TStandInMainMenuBar::ItemAt(int x) {
     if (!FMainMenu) return -1;
     for (int i = 0; i < FMainMenu->Items().Count(); ++i) {
         if (!FMainMenu->Items().Items(i)->Visible()) continue;
@@ -79,7 +79,7 @@ int TbsSkinMainMenuBar::ItemAt(int x) {
     return -1;
 }
 
-void TbsSkinMainMenuBar::OpenMenu(int index) {
+void TStandInMainMenuBar::OpenMenu(int index) {
     if (FDropDown && FDropDown->IsOpen()) FDropDown->CloseAll();
     if (!FMainMenu || index < 0 || index >= FMainMenu->Items().Count()) return;
     TMenuItem* top = FMainMenu->Items().Items(index);
@@ -99,7 +99,7 @@ void TbsSkinMainMenuBar::OpenMenu(int index) {
     Invalidate();
 }
 
-void TbsSkinMainMenuBar::MenuClosed() {
+void TStandInMainMenuBar::MenuClosed() {
     FOpenIndex = -1;
     Invalidate();
     TWinControl* before = FFocusBefore;
@@ -107,7 +107,7 @@ void TbsSkinMainMenuBar::MenuClosed() {
     if (before && before->CanFocus()) before->SetFocus();
 }
 
-int TbsSkinMainMenuBar::VisibleTop(int index, int step) const {
+int TStandInMainMenuBar::VisibleTop(int index, int step) const {
     const int count = FMainMenu ? FMainMenu->Items().Count() : 0;
     for (int n = 1; n <= count; ++n) {
         const int i = (index + step * n + count * 2) % count;
@@ -116,7 +116,7 @@ int TbsSkinMainMenuBar::VisibleTop(int index, int step) const {
     return -1;
 }
 
-void TbsSkinMainMenuBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+void TStandInMainMenuBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomControl::MouseDown(button, shift, x, y);
     if (button != mbLeft) return;
     const int index = ItemAt(x);
@@ -125,7 +125,7 @@ void TbsSkinMainMenuBar::MouseDown(TMouseButton button, TShiftState shift, int x
     if (reopen) OpenMenu(index);
 }
 
-void TbsSkinMainMenuBar::KeyDown(unsigned short& key, TShiftState shift) {
+void TStandInMainMenuBar::KeyDown(unsigned short& key, TShiftState shift) {
     if (FDropDown && FDropDown->IsOpen()) {
         if (!FDropDown->HandleKey(key) && (key == VK_LEFT || key == VK_RIGHT))
             OpenMenu(VisibleTop(FOpenIndex, key == VK_LEFT ? -1 : 1));
@@ -135,7 +135,7 @@ void TbsSkinMainMenuBar::KeyDown(unsigned short& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
 }
 
-void TbsSkinMainMenuBar::WndProc(TMessage& message) {
+void TStandInMainMenuBar::WndProc(TMessage& message) {
     // While a menu is open every key works the menu, none moves the focus on.
     if (message.Msg == WM_GETDLGCODE && FDropDown && FDropDown->IsOpen()) {
         message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
@@ -144,7 +144,7 @@ void TbsSkinMainMenuBar::WndProc(TMessage& message) {
     TCustomControl::WndProc(message);
 }
 
-void TbsSkinMainMenuBar::Paint() {
+void TStandInMainMenuBar::Paint() {
     const TRect client = ClientRect();
     Canvas().Brush().SetStyle(bsSolid);
     Canvas().Brush().SetColor(clBtnFace);

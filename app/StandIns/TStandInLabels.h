@@ -2,18 +2,18 @@
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TLabel.h"
 
-class TbsSkinStdLabel : public TLabel {
+class TStandInStdLabel : public TLabel {
 public:
     using TLabel::TLabel;
-    std::string ClassName() const override { return "TbsSkinStdLabel"; }
+    std::string ClassName() const override { return "TStandInStdLabel"; }
 };
 
 // A label that opens its URL (a web address or a "mailto:" link) through the shell when
 // clicked.
-class TbsSkinLinkLabel : public TLabel {
+class TStandInLinkLabel : public TLabel {
 public:
-    explicit TbsSkinLinkLabel(TComponent* owner);
-    std::string ClassName() const override { return "TbsSkinLinkLabel"; }
+    explicit TStandInLinkLabel(TComponent* owner);
+    std::string ClassName() const override { return "TStandInLinkLabel"; }
 
     const std::string& URL() const { return FURL; }
     void SetURL(const std::string& value) { FURL = value; }
@@ -23,8 +23,8 @@ private:
     std::string FURL;
 };
 
-class TbsSkinEdit : public TEdit {
+class TStandInEdit : public TEdit {
 public:
     using TEdit::TEdit;
-    std::string ClassName() const override { return "TbsSkinEdit"; }
+    std::string ClassName() const override { return "TStandInEdit"; }
 };

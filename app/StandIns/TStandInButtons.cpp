@@ -1,6 +1,6 @@
-#include "app/StandIns/TbsSkinButtons.h"
+#include "app/StandIns/TStandInButtons.h"
 
-#include "app/StandIns/TbsSkinMenus.h"
+#include "app/StandIns/TStandInMenus.h"
 #include "platform/forms/ControlMessages.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/win/Win.h"
@@ -9,7 +9,7 @@
 
 using namespace win;
 
-void TbsSkinButton::SetGlyph(const TGraphic* value) {
+void TStandInButton::SetGlyph(const TGraphic* value) {
     if (value)
         FGlyph.Assign(*value);
     else
@@ -17,7 +17,7 @@ void TbsSkinButton::SetGlyph(const TGraphic* value) {
     Invalidate();
 }
 
-void TbsSkinButton::Paint() {
+void TStandInButton::Paint() {
     if (FGlyph.Width() == 0) {
         TButton::Paint();
         return;
@@ -40,26 +40,26 @@ void TbsSkinButton::Paint() {
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
-void TbsSkinMenuSpeedButton::SetSkinPopupMenu(TPopupMenu* value) {
+void TStandInMenuSpeedButton::SetSkinPopupMenu(TPopupMenu* value) {
     if (FSkinPopupMenu == value) return;
     if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);
     FSkinPopupMenu = value;
     if (FSkinPopupMenu) FSkinPopupMenu->FreeNotification(this);
 }
 
-void TbsSkinMenuSpeedButton::Click() {
+void TStandInMenuSpeedButton::Click() {
     if (!FSkinPopupMenu) return;
     const TPoint below = ClientToScreen(TPoint(0, Height()));
     FSkinPopupMenu->SetPopupComponent(this);
     FSkinPopupMenu->Popup(below.X, below.Y);
 }
 
-TMenuDropDown* TbsSkinMenuSpeedButton::OpenDropDown() const {
-    auto* menu = dynamic_cast<TbsSkinPopupMenu*>(FSkinPopupMenu);
+TMenuDropDown* TStandInMenuSpeedButton::OpenDropDown() const {
+    auto* menu = dynamic_cast<TStandInPopupMenu*>(FSkinPopupMenu);
     return menu ? menu->DropDown() : nullptr;
 }
 
-void TbsSkinMenuSpeedButton::WndProc(TMessage& message) {
+void TStandInMenuSpeedButton::WndProc(TMessage& message) {
     if (message.Msg == WM_GETDLGCODE && OpenDropDown()) {
         message.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
         return;
@@ -67,7 +67,7 @@ void TbsSkinMenuSpeedButton::WndProc(TMessage& message) {
     TButton::WndProc(message);
 }
 
-void TbsSkinMenuSpeedButton::KeyDown(unsigned short& key, TShiftState shift) {
+void TStandInMenuSpeedButton::KeyDown(unsigned short& key, TShiftState shift) {
     if (TMenuDropDown* drop = OpenDropDown()) {
         drop->HandleKey(key);
         key = 0;
@@ -76,17 +76,17 @@ void TbsSkinMenuSpeedButton::KeyDown(unsigned short& key, TShiftState shift) {
     TButton::KeyDown(key, shift);
 }
 
-void TbsSkinMenuSpeedButton::Notification(TComponent* component, TOperation operation) {
+void TStandInMenuSpeedButton::Notification(TComponent* component, TOperation operation) {
     TButton::Notification(component, operation);
     if (operation == opRemove && component == FSkinPopupMenu) FSkinPopupMenu = nullptr;
 }
 
-void TbsSkinCheckRadioBox::SetRadio(bool value) {
+void TStandInCheckRadioBox::SetRadio(bool value) {
     FRadio = value;
     Invalidate();
 }
 
-void TbsSkinCheckRadioBox::SetChecked(bool value) {
+void TStandInCheckRadioBox::SetChecked(bool value) {
     if (value == Checked()) {
         TControl::Click();
         return;
@@ -94,7 +94,7 @@ void TbsSkinCheckRadioBox::SetChecked(bool value) {
     if (value && FRadio) {
         if (TWinControl* parent = Parent())
             for (int i = 0; i < parent->ControlCount(); ++i) {
-                auto* other = dynamic_cast<TbsSkinCheckRadioBox*>(parent->Controls(i));
+                auto* other = dynamic_cast<TStandInCheckRadioBox*>(parent->Controls(i));
                 if (other && other != this && other->FRadio && other->FGroupIndex == FGroupIndex &&
                     other->Checked())
                     other->TCheckBox::SetChecked(false);
@@ -103,11 +103,11 @@ void TbsSkinCheckRadioBox::SetChecked(bool value) {
     TCheckBox::SetChecked(value);
 }
 
-void TbsSkinCheckRadioBox::Click() {
+void TStandInCheckRadioBox::Click() {
     SetChecked(FRadio ? true : !Checked());
 }
 
-void TbsSkinCheckRadioBox::Paint() {
+void TStandInCheckRadioBox::Paint() {
     const TRect client = ClientRect();
     FCanvas.Brush().SetStyle(bsSolid);
     FCanvas.Brush().SetColor(FColor);

@@ -1,10 +1,10 @@
-#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TStandInComboBoxes.h"
 
-TbsSkinComboBoxBase::TbsSkinComboBoxBase(TComponent* owner) : TComboBox(owner) {
+TStandInComboBoxBase::TStandInComboBoxBase(TComponent* owner) : TComboBox(owner) {
     SetStyle(csDropDownList);
 }
 
-void TbsSkinComboBoxBase::SetItemIndex(int value) {
+void TStandInComboBoxBase::SetItemIndex(int value) {
     TComboBox::SetItemIndex(value);
     const bool shows = ItemIndex() >= 0;
     const bool changed = shows && Text() != FShownText;
@@ -12,7 +12,7 @@ void TbsSkinComboBoxBase::SetItemIndex(int value) {
     if ((ChangeOnEverySet() || changed) && OnChange) OnChange(this);
 }
 
-void TbsSkinComboBoxBase::Change() {
+void TStandInComboBoxBase::Change() {
     FShownText = Text();
     TComboBox::Change();
 }

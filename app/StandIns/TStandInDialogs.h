@@ -6,10 +6,10 @@
 // The skinned dialog components as plain components: their settings as the windows' descriptions
 // give them, Execute through the program's dialogs.
 
-class TbsSkinSelectDirectoryDialog : public TComponent {
+class TStandInSelectDirectoryDialog : public TComponent {
 public:
     using TComponent::TComponent;
-    std::string ClassName() const override { return "TbsSkinSelectDirectoryDialog"; }
+    std::string ClassName() const override { return "TStandInSelectDirectoryDialog"; }
 
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& value) { FTitle = value; }
@@ -27,10 +27,10 @@ private:
     bool FToolButtons{ true };
 };
 
-class TbsSkinOpenDialog : public TComponent {
+class TStandInOpenDialog : public TComponent {
 public:
     using TComponent::TComponent;
-    std::string ClassName() const override { return "TbsSkinOpenDialog"; }
+    std::string ClassName() const override { return "TStandInOpenDialog"; }
 
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& value) { FTitle = value; }
@@ -50,10 +50,10 @@ private:
     std::vector<std::string> FFiles;
 };
 
-class TbsSelectSkinDialog : public TComponent {
+class TStandInSelectSkinDialog : public TComponent {
 public:
     using TComponent::TComponent;
-    std::string ClassName() const override { return "TbsSelectSkinDialog"; }
+    std::string ClassName() const override { return "TStandInSelectSkinDialog"; }
 
     int SelectedSkinIndex() const { return FSelectedSkinIndex; }
     bool Execute(int skinIndex);
@@ -63,16 +63,16 @@ private:
 };
 
 // The skinned message box: shown through the application's message box for now.
-class TbsSkinMessage : public TComponent {
+class TStandInMessage : public TComponent {
 public:
     using TComponent::TComponent;
-    std::string ClassName() const override { return "TbsSkinMessage"; }
+    std::string ClassName() const override { return "TStandInMessage"; }
     int MessageDlg(const std::string& text);
 };
 
 // The form-skin component: the frame stays the platform's plain one for now.
-class TbsSkinForm : public TComponent {
+class TStandInFormSkin : public TComponent {
 public:
     using TComponent::TComponent;
-    std::string ClassName() const override { return "TbsSkinForm"; }
+    std::string ClassName() const override { return "TStandInFormSkin"; }
 };

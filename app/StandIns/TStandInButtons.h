@@ -8,10 +8,10 @@
 // controls until the skinned ones replace them.
 
 // With a glyph, the picture sits in the upper part and the caption below it, as on a tool bar.
-class TbsSkinButton : public TButton {
+class TStandInButton : public TButton {
 public:
     using TButton::TButton;
-    std::string ClassName() const override { return "TbsSkinButton"; }
+    std::string ClassName() const override { return "TStandInButton"; }
 
     TBitmap& Glyph() { return FGlyph; }
     void SetGlyph(const TGraphic* value);
@@ -25,10 +25,10 @@ private:
 
 // A button that drops its popup menu down below itself and runs no operation of its own.
 class TMenuDropDown;
-class TbsSkinMenuSpeedButton : public TButton {
+class TStandInMenuSpeedButton : public TButton {
 public:
     using TButton::TButton;
-    std::string ClassName() const override { return "TbsSkinMenuSpeedButton"; }
+    std::string ClassName() const override { return "TStandInMenuSpeedButton"; }
 
     TPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
     void SetSkinPopupMenu(TPopupMenu* value);
@@ -48,10 +48,10 @@ private:
 
 // A check box, or with Radio a radio box that unchecks the other radio boxes of its parent with
 // the same GroupIndex. Setting Checked runs OnClick every time, also to the state it holds.
-class TbsSkinCheckRadioBox : public TCheckBox {
+class TStandInCheckRadioBox : public TCheckBox {
 public:
     using TCheckBox::TCheckBox;
-    std::string ClassName() const override { return "TbsSkinCheckRadioBox"; }
+    std::string ClassName() const override { return "TStandInCheckRadioBox"; }
 
     bool Radio() const { return FRadio; }
     void SetRadio(bool value);

@@ -1,15 +1,15 @@
-#include "app/StandIns/TbsSkinPanels.h"
+#include "app/StandIns/TStandInPanels.h"
 
 #include "platform/gfx/TextDraw.h"
 #include "platform/win/Win.h"
 
 using namespace win;
 
-TbsSkinPanel::TbsSkinPanel(TComponent* owner) : TPanel(owner) {
+TStandInPanel::TStandInPanel(TComponent* owner) : TPanel(owner) {
     SetBevelOuter(bvLowered);
 }
 
-void TbsSkinPanel::Paint() {
+void TStandInPanel::Paint() {
     TRect r = ClientRect();
     FCanvas.Brush().SetStyle(bsSolid);
     FCanvas.Brush().SetColor(FColor);
@@ -25,6 +25,6 @@ void TbsSkinPanel::Paint() {
     FCanvas.LineTo(r.Right, r.Top + 20);
 }
 
-TbsSkinToolBar::TbsSkinToolBar(TComponent* owner) : TbsSkinPanel(owner) {
+TStandInToolBar::TStandInToolBar(TComponent* owner) : TStandInPanel(owner) {
     SetBevelOuter(bvRaised);
 }

@@ -4,9 +4,9 @@
 // A fixed-list picker. OnChange follows the skinned pickers when the program sets ItemIndex:
 // the office style raises it every time, the plain style only when the shown text changes.
 // Emptying the list blanks the face but keeps the text last shown for that comparison.
-class TbsSkinComboBoxBase : public TComboBox {
+class TStandInComboBoxBase : public TComboBox {
 public:
-    explicit TbsSkinComboBoxBase(TComponent* owner);
+    explicit TStandInComboBoxBase(TComponent* owner);
 
     void SetItemIndex(int value);
 
@@ -18,19 +18,19 @@ private:
     std::string FShownText;
 };
 
-class TbsSkinComboBox : public TbsSkinComboBoxBase {
+class TStandInComboBox : public TStandInComboBoxBase {
 public:
-    using TbsSkinComboBoxBase::TbsSkinComboBoxBase;
-    std::string ClassName() const override { return "TbsSkinComboBox"; }
+    using TStandInComboBoxBase::TStandInComboBoxBase;
+    std::string ClassName() const override { return "TStandInComboBox"; }
 
 protected:
     bool ChangeOnEverySet() const override { return false; }
 };
 
-class TbsSkinOfficeComboBox : public TbsSkinComboBoxBase {
+class TStandInOfficeComboBox : public TStandInComboBoxBase {
 public:
-    using TbsSkinComboBoxBase::TbsSkinComboBoxBase;
-    std::string ClassName() const override { return "TbsSkinOfficeComboBox"; }
+    using TStandInComboBoxBase::TStandInComboBoxBase;
+    std::string ClassName() const override { return "TStandInOfficeComboBox"; }
 
 protected:
     bool ChangeOnEverySet() const override { return true; }

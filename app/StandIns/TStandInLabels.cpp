@@ -1,13 +1,13 @@
-#include "app/StandIns/TbsSkinLabels.h"
+#include "app/StandIns/TStandInLabels.h"
 
 #include "platform/shell/ShellExecute.h"
 
-TbsSkinLinkLabel::TbsSkinLinkLabel(TComponent* owner) : TLabel(owner) {
+TStandInLinkLabel::TStandInLinkLabel(TComponent* owner) : TLabel(owner) {
     Font().SetColor(clBlue);
     Font().SetStyle(TFontStyles{ fsUnderline });
 }
 
-void TbsSkinLinkLabel::Click() {
+void TStandInLinkLabel::Click() {
     TLabel::Click();
     if (!FURL.empty()) ShellOpen(FURL);
 }
