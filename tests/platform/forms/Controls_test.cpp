@@ -121,6 +121,26 @@ TEST_F(Controls, FreeingAParentFreesOwnedChildrenAndWindows) {
     EXPECT_FALSE(stranger.HandleAllocated());
 }
 
+TEST_F(Controls, ReleaseFreesTheControlOnlyAfterItsHandlerReturned) {
+    auto* top = new TTopWindow(nullptr);
+    auto* probe = new TProbe(nullptr);
+    probe->SetParent(top);
+    int seenAfterRelease = -1;
+    probe->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_USER) {
+            probe->Release();
+            seenAfterRelease = probe->FSeen[WM_USER]; // still alive in its own handler
+        }
+        probe->WndProc(m);
+    };
+    SendMessage(probe->Handle(), WM_USER, 0, 0);
+    EXPECT_EQ(seenAfterRelease, 0);
+    EXPECT_EQ(top->ControlCount(), 1) << "nothing goes before the queue is run";
+    Pump();
+    EXPECT_EQ(top->ControlCount(), 0);
+    delete top;
+}
+
 TEST_F(Controls, ReplacedWindowProcSeesMessagesFirstAndCanPassThemOn) {
     auto top = std::make_unique<TTopWindow>(nullptr);
     auto* child = new TProbe(top.get());
