@@ -167,7 +167,31 @@ void TbsSkinMenu::ItemClick(TbsSkinPopupWindow* level, TbsSkinMenuItem* row, boo
     }
 }
 
+unsigned short TbsSkinMenu::TrackPopup(TControl* popupCtrl, TbsSkinData* skinData, const TRect& r,
+                                       TMenuItem* item, bool popupUp) {
+    FTrackedCommand = 0;
+    Popup(popupCtrl, skinData, 0, r, item, popupUp);
+    if (!Application) {
+        Hide();
+        return 0;
+    }
+    FTracking = true;
+    const std::shared_ptr<bool> alive = FAlive;
+    while (*alive && FVisible && !Application->Terminated())
+        Application->HandleMessage();
+    if (!*alive) return 0;
+    FTracking = false;
+    if (FVisible) Hide();
+    return FTrackedCommand;
+}
+
 void TbsSkinMenu::RunCommand(TMenuItem* item) {
+    if (FTracking) {
+        FTrackedCommand = item->Command();
+        Hide();
+        FDCtrl = nullptr;
+        return;
+    }
     // Every level goes (freed only after the message being handled), then the command runs
     // through a copy of what it needs: the close handlers may free the item.
     TMenu* menu = item->GetParentMenu();

@@ -38,6 +38,11 @@ public:
     // The same with item's children followed by item2's (menus merged on the menu bar).
     void Popup2(TControl* popupCtrl, TbsSkinData* skinData, int startIndex, const TRect& r,
                 TMenuItem* item, TMenuItem* item2, bool popupUp);
+    // Shows the menu as Popup does and handles the program's messages until it closes; gives
+    // the command id of the row chosen, 0 when the menu closed without one. The chosen item's
+    // handler does not run: the caller decides what the command does.
+    unsigned short TrackPopup(TControl* popupCtrl, TbsSkinData* skinData, const TRect& r,
+                              TMenuItem* item, bool popupUp);
     // Closes the open menu and tells the form (WM_SKINMENUCLOSED).
     void Hide();
     // A row was reached (clicked false) or chosen (clicked true: a click, Enter, Right, an
@@ -115,6 +120,8 @@ private:
     bool FVisible{ false };
     TbsSkinData* FSkinData{ nullptr };
     TMenu* FCommandMenu{ nullptr };
+    bool FTracking{ false };
+    unsigned short FTrackedCommand{ 0 };
     std::vector<TbsSkinPopupWindow*> FPopupList;
     bool FAlphaBlend{ false };
     int FAlphaBlendValue{ 150 };

@@ -65,7 +65,6 @@ TbsSkinMenuHost* TbsSkinPopupMenu::FindHost() const {
 }
 
 void TbsSkinPopupMenu::Show(TControl* ctrl, const TRect& r, bool popupUp, bool needsSkin) {
-    FPopupPoint = TPoint(r.Left, r.Top);
     if (OnPopup) OnPopup(this);
     TbsSkinMenuHost* host = FindHost();
     if (host && !FSD) SetSkinData(host->MenusSkinData() ? host->MenusSkinData() : host->SkinData());

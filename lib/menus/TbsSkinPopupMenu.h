@@ -47,7 +47,6 @@ private:
     TbsSkinMenuHost* FindHost() const;
     void Show(TControl* ctrl, const TRect& r, bool popupUp, bool needsSkin);
 
-    TPoint FPopupPoint{ -1, -1 };
     TbsSkinData* FSD{ nullptr };
     TCustomForm* FComponentForm{ nullptr };
     TComponent* FSkinComponent{ nullptr };

@@ -1,6 +1,7 @@
 #include "MenuFixture.h"
 
 #include "lib/menus/bsMenuGlyphs.h"
+#include "platform/forms/TTimer.h"
 #include "platform/gfx/TBitmap.h"
 #include "platform/win/Win.h"
 
@@ -71,6 +72,56 @@ TEST_F(SkinMenuRows, MorphProgressStaysBetweenNoneAndAll) {
         row.SetMorphKf(written);
         EXPECT_DOUBLE_EQ(row.MorphKf(), read) << written;
     }
+}
+
+// The skin's menu-item record, changed by the test before a menu opens.
+TbsDataSkinMenuItem& MenuItemRecord(TbsSkinData& skin) {
+    return dynamic_cast<TbsDataSkinMenuItem&>(
+        *skin.ObjectList[std::size_t(skin.GetIndex("menuitem"))]);
+}
+
+TEST_F(SkinMenuRows, AnimatedRowsRunTheirFramesAndRunBackOnlyWhenTheSkinSaysSo) {
+    for (const bool backward : { false, true }) {
+        auto skin = LoadProgramSkin("main");
+        TbsDataSkinMenuItem& record = MenuItemRecord(*skin);
+        record.AnimateSkinRect = TRect(48, 66, 176, 88); // two frames side by side
+        record.FrameCount = 2;
+        record.AnimateInterval = 30;
+        record.InActiveAnimation = backward;
+        TbsSkinPopupMenu* menu = MakeMenu({ Item("A"), Item("B") });
+        menu->SetSkinData(skin.get());
+        menu->Popup(100, 100);
+        PointAtRow(0, 1);
+        EXPECT_EQ(Level(0).MorphTimer().Interval(), 30u);
+        Wait(90);
+        EXPECT_EQ(Row(0, 1).CurrentFrame, 3) << "past the last frame, where it rests";
+        PointAtRow(0, 0);
+        if (!backward) {
+            EXPECT_EQ(Row(0, 1).CurrentFrame, 0) << "the inactive face at once";
+        } else {
+            EXPECT_GT(Row(0, 1).CurrentFrame, 0);
+            Wait(90);
+            EXPECT_EQ(Row(0, 1).CurrentFrame, 0) << "run back a frame every 30 ms";
+        }
+        Engine().Hide();
+    }
+}
+
+TEST_F(SkinMenuRows, MorphingRowsMoveAFifthPerStepTowardsTheirState) {
+    auto skin = LoadProgramSkin("main");
+    MenuItemRecord(*skin).Morphing = true;
+    TbsSkinPopupMenu* menu = MakeMenu({ Item("A"), Item("B") });
+    menu->SetSkinData(skin.get());
+    menu->Popup(100, 100);
+    PointAtRow(0, 1);
+    Wait(40);
+    EXPECT_NEAR(Row(0, 1).MorphKf(), 0.4 + 0.2 * 2, 0.41) << "moving";
+    Wait(200);
+    EXPECT_DOUBLE_EQ(Row(0, 1).MorphKf(), 1);
+    EXPECT_DOUBLE_EQ(Row(0, 0).MorphKf(), 0) << "the row left went back";
+    EXPECT_FALSE(Level(0).MorphTimer().Enabled()) << "the timer stops when nothing moves";
+    skin->SetEnableSkinEffects(false);
+    EXPECT_FALSE(Row(0, 1).EnableMorphing());
 }
 
 TEST_F(SkinMenuRows, AnItemThatDrawsItselfDoesSoOnlyOnASkinnedLevel) {

@@ -114,6 +114,37 @@ TEST_F(SkinMenuEngine, ASubmenuOpensAfterHalfASecondOfRestOrAtOnceOnAClick) {
               (std::vector<std::string>{ "click &Recent", "form closed", "click second.vob" }));
 }
 
+TEST_F(SkinMenuEngine, HoveringAnOpenSubmenusRowAgainClosesTheLevelsBelowItsSubmenu) {
+    TbsSkinPopupMenu* menu = MakeMenu(
+        { Item("A").Sub({ Item("B").Sub({ Item("C") }), Item("B2") }), Item("-"), Item("Z") });
+    menu->Popup(150, 150);
+    ClickRow(0, 0);
+    ClickRow(1, 0);
+    ASSERT_EQ(Levels().size(), 3u);
+    PointAtRow(0, 1); // a separator: nothing closes, A's submenu stays open
+    EXPECT_EQ(Levels().size(), 3u);
+    PointAtRow(0, 0);
+    EXPECT_EQ(Levels().size(), 2u) << "the submenu of A stays, the one below it goes";
+    EXPECT_FALSE(Row(1, 0).Down);
+    EXPECT_TRUE(Row(0, 0).Down);
+}
+
+TEST_F(SkinMenuEngine, MergedMenusShowTheSecondItemsChildrenAfterTheFirsts) {
+    TbsSkinPopupMenu* first = MakeMenu({ Item("A"), Item("B") });
+    TbsSkinPopupMenu* second = MakeMenu({ Item("C"), Item("D") });
+    Engine().Popup2(nullptr, nullptr, 1, TRect(150, 150, 150, 150), &first->Items(),
+                    &second->Items(), false);
+    ASSERT_EQ(Levels().size(), 1u);
+    ASSERT_EQ(Level(0).ItemList().size(), 3u);
+    EXPECT_EQ(Row(0, 0).MenuItem->Caption(), "B");
+    EXPECT_EQ(Row(0, 2).MenuItem->Caption(), "D");
+    EXPECT_EQ(Level(0).Height(), 3 * 20 + 6);
+    Engine().Hide();
+    Engine().Popup2(nullptr, nullptr, 4, TRect(150, 150, 150, 150), &first->Items(),
+                    &second->Items(), false);
+    EXPECT_TRUE(Levels().empty()) << "nothing at or past the end";
+}
+
 TEST_F(SkinMenuEngine, APopupMenuOnAFormWithoutFormSkinComponentShowsNothing) {
     TForm* bare = nullptr;
     FApp->CreateForm(bare);
@@ -229,6 +260,28 @@ TEST_F(SkinMenuEngine, APressOutsideEveryWindowOfTheProgramCancelsTheMenu) {
     EXPECT_TRUE(Levels().empty());
     EXPECT_EQ(FDisplay->MenuGrab(), nullptr);
     EXPECT_EQ(FLog, std::vector<std::string>{ "form closed" }) << "and no command ran";
+}
+
+TEST_F(SkinMenuEngine, TrackingAMenuGivesTheChosenCommandInsteadOfRunningIt) {
+    TbsSkinPopupMenu* menu = MakeMenu(kFileMenu);
+    TMenuItem& items = menu->Items();
+    // The user's clicks wait in the queue; a plain level's first row lies 2 pixels in.
+    FDisplay->MoveMouse(160, 162);
+    FDisplay->PressButton();
+    FDisplay->ReleaseButton();
+    const unsigned short chosen =
+        Engine().TrackPopup(FButton, nullptr, TRect(150, 150, 150, 150), &items, false);
+    EXPECT_EQ(chosen, items.Items(0)->Command());
+    EXPECT_EQ(FLog, (std::vector<std::string>{ "button closed", "form closed" }))
+        << "no handler ran and no command was reported";
+    EXPECT_TRUE(Levels().empty());
+
+    FLog.clear();
+    FDisplay->MoveMouse(1100, 900);
+    FDisplay->PressButton();
+    FDisplay->ReleaseButton();
+    EXPECT_EQ(Engine().TrackPopup(nullptr, nullptr, TRect(150, 150, 150, 150), &items, false), 0)
+        << "closed without a choice";
 }
 
 TEST_F(SkinMenuEngine, AClickHandlerMayFreeTheMenusForm) {

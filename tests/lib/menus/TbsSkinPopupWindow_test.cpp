@@ -265,5 +265,54 @@ TEST_F(SkinPopupLevel, AMenuItemRecordWithoutPictureLeavesTheSharedRecordWhole) 
     }
 }
 
+TEST_F(SkinPopupLevel, AlphaMenusAreTranslucentAndTheFirstLevelFadesIn) {
+    Engine().SetAlphaBlend(true);
+    Engine().SetAlphaBlendValue(150);
+    TbsSkinPopupMenu* menu = MakeMenu({ Item("A").Sub({ Item("One") }), Item("B") });
+    menu->Popup(100, 100);
+    const auto* native = FDisplay->Native(Level(0).Handle());
+    ASSERT_NE(native, nullptr);
+    EXPECT_TRUE(native->FPopup);
+    EXPECT_EQ(native->FPopupKind, PopupKind::Menu);
+    EXPECT_EQ(native->FAlpha, 150) << "without the animation the alpha is there at once";
+    Engine().Hide();
+
+    Engine().SetAlphaBlendAnimation(true);
+    menu->Popup(100, 100);
+    native = FDisplay->Native(Level(0).Handle());
+    EXPECT_EQ(native->FAlpha, 0);
+    Wait(10); // the shortest interval a window timer has
+    EXPECT_EQ(native->FAlpha, 10) << "a fifteenth of the alpha per step";
+    Wait(200);
+    EXPECT_EQ(native->FAlpha, 150);
+    ClickRow(0, 0);
+    EXPECT_EQ(FDisplay->Native(Level(1).Handle())->FAlpha, 150) << "submenus do not fade";
+    Engine().Hide();
+
+    FDisplay->SetCompositor(false);
+    menu->Popup(100, 100);
+    EXPECT_EQ(FDisplay->Native(Level(0).Handle())->FAlpha, 255) << "opaque without a compositor";
+}
+
+TEST_F(SkinPopupLevel, TheSkinsMaskCutsTheLevelsCorners) {
+    auto skin = LoadProgramSkin("main");
+    TBitmap& frame = *skin->FActivePictures[std::size_t(skin->PopupWindow.WindowPictureIndex)];
+    auto mask = std::make_unique<TBitmap>();
+    mask->SetSize(frame.Width(), frame.Height());
+    mask->Canvas().Brush().SetColor(clBlack);
+    mask->Canvas().FillRect(TRect(0, 0, frame.Width(), frame.Height()));
+    mask->Canvas().SetPixels(0, 0, clWhite); // the top-left corner is off the window
+    skin->FActivePictures.push_back(std::move(mask));
+    skin->PopupWindow.MaskPictureIndex = int(skin->FActivePictures.size()) - 1;
+    TbsSkinPopupMenu* menu = MakeMenu({ Item("A"), Item("B") });
+    menu->SetSkinData(skin.get());
+    menu->Popup(100, 100);
+    const auto* native = FDisplay->Native(Level(0).Handle());
+    ASSERT_TRUE(native->FShape.has_value());
+    EXPECT_FALSE(native->FShape->Contains(0, 0));
+    EXPECT_TRUE(native->FShape->Contains(1, 0));
+    EXPECT_TRUE(native->FShape->Contains(Level(0).Width() - 1, Level(0).Height() - 1));
+}
+
 } // namespace
 } // namespace menustest

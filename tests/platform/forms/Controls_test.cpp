@@ -121,20 +121,27 @@ TEST_F(Controls, FreeingAParentFreesOwnedChildrenAndWindows) {
     EXPECT_FALSE(stranger.HandleAllocated());
 }
 
+// Frees itself from inside its handler of WM_USER and goes on using its fields there.
+class TSelfReleasing : public TProbe {
+public:
+    using TProbe::TProbe;
+    int FSeenAfterRelease{ -1 };
+    void WndProc(TMessage& m) override {
+        if (m.Msg == WM_USER) {
+            Release();
+            FSeenAfterRelease = FSeen[WM_USER];
+        }
+        TProbe::WndProc(m);
+    }
+};
+
 TEST_F(Controls, ReleaseFreesTheControlOnlyAfterItsHandlerReturned) {
     auto* top = new TTopWindow(nullptr);
-    auto* probe = new TProbe(nullptr);
+    auto* probe = new TSelfReleasing(nullptr);
     probe->SetParent(top);
-    int seenAfterRelease = -1;
-    probe->WindowProc = [&](TMessage& m) {
-        if (m.Msg == WM_USER) {
-            probe->Release();
-            seenAfterRelease = probe->FSeen[WM_USER]; // still alive in its own handler
-        }
-        probe->WndProc(m);
-    };
     SendMessage(probe->Handle(), WM_USER, 0, 0);
-    EXPECT_EQ(seenAfterRelease, 0);
+    EXPECT_EQ(probe->FSeenAfterRelease, 0);
+    EXPECT_EQ(probe->FSeen[WM_USER], 1);
     EXPECT_EQ(top->ControlCount(), 1) << "nothing goes before the queue is run";
     Pump();
     EXPECT_EQ(top->ControlCount(), 0);
