@@ -38,6 +38,27 @@ void BlendLineVector(const TbsColor* src, TbsColor* dst, int n) {
 }
 
 VC_WIDE_VECTORS
+void GatherBlendLineVector(const TbsColor* src, const int* map, TbsColor* dst, int n) {
+    // A gather does not vectorise where a blend does: each piece of the row is gathered into a
+    // buffer that stays in the first-level cache and blended from there at once.
+    constexpr int kPiece = 256;
+    TbsColor gathered[kPiece];
+    for (int start = 0; start < n; start += kPiece) {
+        const int count = n - start < kPiece ? n - start : kPiece;
+        for (int i = 0; i < count; ++i)
+            gathered[i] = src[map[start + i]];
+        TbsColor* out = dst + start;
+        for (int i = 0; i < count; ++i) {
+            const TbsColor s = gathered[i];
+            const TbsColor d = out[i];
+            const std::uint32_t a = s >> 24;
+            const TbsColor mixed = MixPair(s, d, a);
+            out[i] = a == 255 ? s : (a == 0 ? d : mixed);
+        }
+    }
+}
+
+VC_WIDE_VECTORS
 void KeyCopyLine(const TbsColor* src, TbsColor* dst, int n) {
     for (int i = 0; i < n; ++i) {
         const TbsColor s = src[i];
