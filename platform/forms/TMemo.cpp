@@ -218,12 +218,18 @@ int TMemo::TextWidth(int start, int length) const {
     return measure.Width(std::u32string_view(FBuffer.Chars()).substr(start, length));
 }
 
+int TMemo::PieceWidth(std::u32string_view piece) const {
+    if (piece.empty()) return 0;
+    if (!FMeasure) FMeasure = std::make_unique<TTextMeasure>(FFont);
+    return FMeasure->Width(gfx::EncodeUtf8(piece));
+}
+
 int TMemo::LineWidth(int line) const {
     // Lines are measured once, also when a new width wraps them again.
     const TTextLineIndex::TLine& entry = FIndex.Line(line);
     if (entry.Width < 0)
-        entry.Width = TMeasure(FFont).Width(
-            std::u32string_view(FBuffer.Chars()).substr(entry.Start, LineLength(line)));
+        entry.Width =
+            PieceWidth(std::u32string_view(FBuffer.Chars()).substr(entry.Start, LineLength(line)));
     return entry.Width;
 }
 
@@ -237,7 +243,6 @@ const std::vector<TMemo::TRow>& TMemo::Rows() const {
 
 void TMemo::LayOutLines(int width) const {
     const std::u32string_view chars = FBuffer.Chars();
-    std::optional<TMeasure> measure;
     for (int line = int(FLaidLines.size()); line < FIndex.Count(); ++line) {
         const int start = FIndex.Line(line).Start;
         const int end = start + LineLength(line);
@@ -247,15 +252,14 @@ void TMemo::LayOutLines(int width) const {
               FLaidLines.empty() ? lineWidth : std::max(lineWidth, FLaidLines.back().Widest) });
         int rowStart = start;
         const bool fits = !FWordWrap || lineWidth <= width;
-        if (!fits && !measure) measure.emplace(FFont);
         while (!fits && end - rowStart > 1 &&
-               measure->Width(chars.substr(rowStart, end - rowStart)) > width) {
+               PieceWidth(chars.substr(rowStart, end - rowStart)) > width) {
             // The longest piece that fits, broken after its last blank when it has one.
             int lo = 1;
             int hi = end - rowStart;
             while (lo < hi) {
                 const int mid = (lo + hi + 1) / 2;
-                if (measure->Width(chars.substr(rowStart, mid)) <= width)
+                if (PieceWidth(chars.substr(rowStart, mid)) <= width)
                     lo = mid;
                 else
                     hi = mid - 1;
@@ -432,6 +436,7 @@ void TMemo::WndProc(TMessage& message) {
         SetTopRow(FTopRow - GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA * kWheelRows);
         return;
     case CM_FONTCHANGED:
+        FMeasure.reset();
         FIndex.ForgetWidths();
         FRowHeight = 0;
         Relayout();

@@ -4,7 +4,11 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TMemoStrings.h"
 #include "platform/forms/TTextLineIndex.h"
+#include <memory>
+#include <string_view>
 #include <vector>
+
+class TTextMeasure;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -98,7 +102,11 @@ private:
     int RowHeight() const;
     int VisibleRows() const;
     int TextWidth(int start, int length) const;
+    // Measured once per line and font.
     int LineWidth(int line) const;
+    // Width of a piece of the text in the memo's font, through one measure kept while the font
+    // stays.
+    int PieceWidth(std::u32string_view piece) const;
     int PositionInRow(int row, int x) const;
     int WidestRow() const;
     void SetTopRow(int value);
@@ -120,6 +128,7 @@ private:
     // The width the rows were wrapped to.
     mutable int FLaidWidth{ -1 };
     mutable int FRowHeight{ 0 };
+    mutable std::unique_ptr<TTextMeasure> FMeasure;
     bool FCatchUp{ false };
     int FTopRow{ 0 };
     int FScrollX{ 0 };
