@@ -24,7 +24,6 @@
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "tests/fixtures/FixtureSet.h"
-#include "tests/fixtures/MediaWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,24 +38,7 @@ namespace {
 constexpr int kConversions = 5;
 
 const std::string& Source() {
-    static const std::string path = [] {
-        const std::string name = fixtures::StandardFolder() + "/bench-30s-640x480-ac3.vob";
-        if (!FileExists(name)) {
-            fixtures::MediaSpec spec;
-            spec.Format = "vob";
-            spec.Extension = ".vob";
-            spec.VideoCodec = "mpeg2video";
-            spec.AudioCodec = "ac3";
-            spec.Width = 640;
-            spec.Height = 480;
-            spec.SampleRate = 48000;
-            spec.Seconds = 30.0;
-            spec.Picture = fixtures::Pattern::NoisyBars;
-            fixtures::WriteMedia(name, spec);
-        }
-        return name;
-    }();
-    return path;
+    return fixtures::ThirtySecondVob();
 }
 
 class TOneFileDialogs : public IDialogs {
