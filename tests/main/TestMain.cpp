@@ -8,7 +8,9 @@
 // libraries do inside themselves is left out; races in our code around them are still reported.
 extern "C" const char* __tsan_default_suppressions() {
     return "called_from_lib:libavcodec.so.59\n"
-           "called_from_lib:libavutil.so.57\n";
+           "called_from_lib:libavutil.so.57\n"
+           "called_from_lib:libswscale.so.6\n"
+           "called_from_lib:libavfilter.so.8\n";
 }
 #endif
 
