@@ -6,11 +6,7 @@
 
 using namespace buttonfaces;
 
-TbsDataSkinButtonControl& ButtonTest::AddButtonRecord(const std::string& name) {
-    TFaceGeometry face;
-    face.SkinRect = kNormal;
-    face.ClRect = TRect(4, 4, 36, 16);
-    auto& record = AddFaceRecord<TbsDataSkinButtonControl>(*FSkin, name, 0, face);
+void ButtonTest::FillButtonRecord(TbsDataSkinButtonControl& record) {
     record.ActiveSkinRect = kHot;
     record.DownSkinRect = kPressed;
     record.DisabledSkinRect = kDisabled;
@@ -19,7 +15,6 @@ TbsDataSkinButtonControl& ButtonTest::AddButtonRecord(const std::string& name) {
     record.ActiveFontColor = kActiveFontColor;
     record.DownFontColor = kDownFontColor;
     record.DisabledFontColor = kDisabledFontColor;
-    return record;
 }
 
 std::string ButtonTest::ShownFace(TControl& control, int x, int y) {

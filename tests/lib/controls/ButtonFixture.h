@@ -29,9 +29,18 @@ inline constexpr TColor kDisabledFontColor = 0x000044;
 // moved over a control or away, the left button pressed and released, the clock moved on.
 class ButtonTest : public SkinnedFormTest {
 protected:
+    static void FillButtonRecord(TbsDataSkinButtonControl& record);
     // A button record of a face that does not grow (the control takes the face's size), with
     // all state faces and caption colours; a test clears what it wants missing.
-    TbsDataSkinButtonControl& AddButtonRecord(const std::string& name);
+    template <class TRecord = TbsDataSkinButtonControl>
+    TRecord& AddButtonRecord(const std::string& name) {
+        TFaceGeometry face;
+        face.SkinRect = buttonfaces::kNormal;
+        face.ClRect = TRect(4, 4, 36, 16);
+        auto& record = AddFaceRecord<TRecord>(*FSkin, name, 0, face);
+        FillButtonRecord(record);
+        return record;
+    }
     // The name of the face whose pixels the control shows at (x, y) inside it: "normal", "hot",
     // "pressed", "disabled", "focused", "frame 1" to "frame 3", or "other".
     std::string ShownFace(TControl& control, int x = 2, int y = 2);
