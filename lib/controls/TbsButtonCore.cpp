@@ -387,6 +387,28 @@ void TbsButtonCore<TBase>::DrawGlyph(TCanvas& canvas, const TRect& T, bool press
 }
 
 template <class TBase>
+void TbsButtonCore<TBase>::HoverChanged(bool entered, bool faceChanges) {
+    if (entered) {
+        if (faceChanges) {
+            if (FDown) {
+                if (MorphOn()) FMorph.SetAtEnd(true);
+                this->Repaint();
+            } else {
+                StartAnimation(true);
+                StartMorph();
+            }
+        }
+        if (FDown && FRepeatMode && FGroupIndex == 0) StartRepeat();
+        return;
+    }
+    if (faceChanges) {
+        StartAnimation(false);
+        StartMorph();
+    }
+    if (FDown && FRepeatMode && FRepeat.Running() && FGroupIndex == 0) StopRepeat();
+}
+
+template <class TBase>
 bool TbsButtonCore<TBase>::PressLeft() {
     if (FAnimation.Running()) StopAnimation();
     FMouseHeld = true;

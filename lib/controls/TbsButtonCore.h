@@ -160,6 +160,9 @@ protected:
     void StopAnimation() { FAnimation.Stop(); }
     void StartRepeat() { FRepeat.Start(); }
     void StopRepeat() { FRepeat.Stop(); }
+    // The pointer came onto (entered) or left the button, FMouseIn already set: the face
+    // heads for hot or normal when faceChanges, and a held repeat button resumes or pauses.
+    void HoverChanged(bool entered, bool faceChanges);
     // The left-button part of a press and of a release. False when a click they made freed
     // the button: the caller must not touch it then.
     bool PressLeft();

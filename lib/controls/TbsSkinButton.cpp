@@ -242,29 +242,14 @@ void TbsSkinButton::LostFocus() {
 
 void TbsSkinButton::MouseEnter() {
     FMouseIn = true;
-    const bool changes = FGroupIndex != 0 ? !FDown : (!ButtonFocused() || FDown);
-    if (changes) {
-        if (FDown) {
-            if (MorphOn()) FMorph.SetAtEnd(true);
-            Repaint();
-        } else {
-            StartAnimation(true);
-            StartMorph();
-        }
-    }
-    if (FDown && FRepeatMode && FGroupIndex == 0) StartRepeat();
+    HoverChanged(true, FGroupIndex != 0 ? !FDown : (!ButtonFocused() || FDown));
     PostToSelf(WM_SKINSHOWGLOW);
 }
 
 void TbsSkinButton::MouseLeave() {
     // The default button keeps its hot face while Enter would click it.
     if (!(FCanFocused && FDefault && FActive && !Focused())) FMouseIn = false;
-    const bool changes = FGroupIndex != 0 ? !FDown : (!ButtonFocused() || FDown);
-    if (changes) {
-        StartAnimation(false);
-        StartMorph();
-    }
-    if (FDown && FRepeatMode && FRepeat.Running() && FGroupIndex == 0) StopRepeat();
+    HoverChanged(false, FGroupIndex != 0 ? !FDown : (!ButtonFocused() || FDown));
     PostToSelf(WM_SKINHIDEGLOW);
 }
 

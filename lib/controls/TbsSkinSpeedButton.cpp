@@ -95,25 +95,12 @@ void TbsSkinSpeedButton::WndProc(TMessage& message) {
 
 void TbsSkinSpeedButton::MouseEnter() {
     FMouseIn = true;
-    if (!(FGroupIndex != 0 && FDown)) {
-        if (FDown) {
-            if (MorphOn()) FMorph.SetAtEnd(true);
-            Repaint();
-        } else {
-            StartAnimation(true);
-            StartMorph();
-        }
-    }
-    if (FDown && FRepeatMode && FGroupIndex == 0) StartRepeat();
+    HoverChanged(true, !(FGroupIndex != 0 && FDown));
 }
 
 void TbsSkinSpeedButton::MouseLeave() {
     FMouseIn = false;
-    if (!(FGroupIndex != 0 && FDown)) {
-        StartAnimation(false);
-        StartMorph();
-    }
-    if (FDown && FRepeatMode && FRepeat.Running() && FGroupIndex == 0) StopRepeat();
+    HoverChanged(false, !(FGroupIndex != 0 && FDown));
 }
 
 bool TbsSkinSpeedButton::DialogChar(WPARAM key) {
