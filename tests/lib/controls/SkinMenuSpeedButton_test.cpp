@@ -239,6 +239,48 @@ TEST_F(SkinMenuSpeedButton, TrackedDropDownPartShowsThePressedFace) {
     ReleaseLeft();
 }
 
+TEST_F(SkinMenuSpeedButton, NewStyleDrawsTheMainAndTrackRecordsOfTheSkin) {
+    // Both records grow both ways (edges of 4), so each part keeps its face's corners.
+    const TFaceGeometry mainFace = NineSliceFace(kNormal, 4);
+    auto& main = AddFaceRecord<TbsDataSkinButtonControl>(*FSkin, "resizetoolbutton", 0, mainFace);
+    FillButtonRecord(main);
+    const TRect trackNormal(0, 40, 20, 60), trackHot(20, 40, 40, 60), trackDown(40, 40, 60, 60);
+    std::vector<std::string> unused;
+    auto* images = new TFakeImagesMenu(FForm, unused);
+    const auto cornerOf = [&](const TRect& face) { return PictureAt(face.Left + 1, face.Top + 1); };
+
+    for (bool trackRecordIsAButton : { true, false }) {
+        SCOPED_TRACE(trackRecordIsAButton ? "track record" : "track record of another kind");
+        if (trackRecordIsAButton) {
+            auto& track = AddFaceRecord<TbsDataSkinButtonControl>(*FSkin, "vtracktoolbutton", 0,
+                                                                  NineSliceFace(trackNormal, 4));
+            track.ActiveSkinRect = trackHot;
+            track.DownSkinRect = trackDown;
+        } else {
+            FSkin->CtrlList.back() = std::make_unique<TbsDataSkinCustomControl>("vtracktoolbutton");
+        }
+        auto* button = AddButton(60, 20);
+        button->SetNewStyle(true);
+        button->SetSkinData(FSkin.get());
+        button->SetSkinImagesMenu(images);
+        button->SetTrackButtonMode(true);
+        const auto at = [&](int x, int y) { return RgbAt(PaintedPixels(*button), x, y); };
+        EXPECT_EQ(at(1, 1), cornerOf(kNormal)) << "at rest, the main face over all";
+        PointAt(button, 10, 10);
+        EXPECT_EQ(at(1, 1), cornerOf(kHot));
+        EXPECT_EQ(at(46, 1), cornerOf(trackRecordIsAButton ? trackHot : kHot));
+        PointAt(button, 50, 10);
+        PressLeft();
+        ASSERT_TRUE(button->MenuTracked());
+        EXPECT_EQ(at(1, 1), cornerOf(kHot)) << "the main part stays up while the menu shows";
+        EXPECT_EQ(at(46, 1), cornerOf(trackRecordIsAButton ? trackDown : kPressed));
+        ReleaseLeft();
+        images->Close();
+        delete button;
+        PointAway();
+    }
+}
+
 TEST_F(SkinMenuSpeedButton, FlatButtonAtRestShowsOnlyItsContentAndMarker) {
     auto* button = AddButton(40, 25);
     button->SetFlat(true);
