@@ -51,9 +51,8 @@ protected:
     // Shows the form and waits until the server shows it.
     void ShowForm() {
         FForm->Show();
-        ASSERT_TRUE(RunUntil([&] {
-            return XWindowViewable(FUser, FBackend->XWindowOf(FForm->Handle()));
-        }));
+        ASSERT_TRUE(
+            RunUntil([&] { return XWindowViewable(FUser, FBackend->XWindowOf(FForm->Handle())); }));
     }
     TPoint Middle(TControl* control) {
         return control->ClientToScreen(TPoint(control->Width() / 2, control->Height() / 2));
