@@ -83,7 +83,8 @@ private:
     void MenuClosed();
     void ImagesMenuClosed();
     void DetachImagesMenu();
-    // The faces of Algorithms A to C and the marker.
+    // The split faces: from the skin's new-style records, or from the button's own faces over a
+    // main part and a strip (stretched, or grown by nine slices); and the marker.
     void DrawNewStyleFace(TBitmap& B, bool ADown, bool AMouseIn);
     void DrawSplitFace(TBitmap& B, bool ADown, bool AMouseIn, bool nineSlice);
     void DrawMarker(TCanvas& canvas, const TRect& r, bool pressed, bool hot, TColor fontColor);

@@ -114,6 +114,10 @@ TEST_F(SkinButtonsOnX11, RealPointerClicksThePushButtonAndOpensTheMenuButtonsMen
     EXPECT_FALSE(add->MenuTracked());
     EXPECT_EQ(addClicks, 0);
     EXPECT_EQ(clicks, 1);
+
+    // The pointer is free again: the push button takes the next click.
+    FInput->Click(start.X, start.Y);
+    EXPECT_TRUE(RunUntil([&] { return clicks == 2; }));
 }
 
 } // namespace

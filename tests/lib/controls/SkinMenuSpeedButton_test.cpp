@@ -155,6 +155,10 @@ TEST_F(SkinMenuSpeedButton, ButtonStaysDownWhileItsMenuShowsAndNeverClicks) {
     EXPECT_FALSE(button->Down());
     EXPECT_FALSE(button->MouseIn());
     EXPECT_FALSE(button->MenuTracked());
+    // Nothing of the press is left holding the pointer: the next press is an ordinary one.
+    button->SetSkinPopupMenu(nullptr);
+    ClickAt(button, 10, 10);
+    EXPECT_EQ(FLog, (std::vector<std::string>{ "hide", "click" }));
 }
 
 TEST_F(SkinMenuSpeedButton, InTrackButtonModeTheRestOfTheButtonClicks) {
