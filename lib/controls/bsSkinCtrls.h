@@ -9,5 +9,6 @@
 #include "lib/controls/TbsSkinControl.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsScrollCtrls.h"
 #include "lib/controls/bsSkinChangeWalk.h"
 #include "lib/controls/bsSkinCtrlsClasses.h"
