@@ -10,6 +10,7 @@
 #include "platform/gfx/TBitmap.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/Painting.h"
+#include "platform/win/WindowApi.h"
 #include "platform/win/WindowStyles.h"
 
 #include <algorithm>
@@ -258,8 +259,15 @@ void TbsSkinScrollBox::CalcFrame(win::RECT& rect) {
 
 void TbsSkinScrollBox::PaintFrame(win::HDC dc) {
     GetSkinData();
-    const int width = Width();
-    const int height = Height();
+    // The window's own size: while it is being resized the control's may not have caught up.
+    int width = Width();
+    int height = Height();
+    if (HandleAllocated()) {
+        win::RECT window;
+        win::GetWindowRect(Handle(), &window);
+        width = window.right - window.left;
+        height = window.bottom - window.top;
+    }
     TCanvas canvas;
     canvas.SetHandle(dc);
     if (FIndex == -1) {

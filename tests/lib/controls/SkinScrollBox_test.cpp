@@ -224,6 +224,20 @@ TEST_F(SkinScrollBox, FrameAndClientComeFromTheRecord) {
         << "the client part fills the middle";
 }
 
+TEST_F(SkinScrollBox, FrameStaysAroundChildrenScrolledPastTheClientEdge) {
+    FBox->SetBorderStyle(bvFrame);
+    FChild->SetBounds(0, 0, 400, 500);
+    FVBar->SetPosition(120);
+    FHBar->SetPosition(60);
+    Pump();
+    const gfx::Surface screen = FDisplay->ComposeScreen();
+    win::RECT window;
+    win::GetWindowRect(FBox->Handle(), &window);
+    const std::uint32_t shadow = 0x808080;
+    for (const TPoint& p : { TPoint(100, 0), TPoint(0, 100), TPoint(199, 100), TPoint(100, 199) })
+        EXPECT_EQ(RgbAt(screen, window.left + p.X, window.top + p.Y), shadow) << p.X << ", " << p.Y;
+}
+
 TEST_F(SkinScrollBox, EmptyClientPartsAndBackgroundsSkipTheFill) {
     // A record whose client part is empty, and a background picture that is empty: nothing to
     // tile with, and nothing may be divided by its size.
