@@ -128,6 +128,8 @@ private:
     void DrawPoints(TCanvas& canvas, int step, int tickLength, int extremeLength);
     void DrawThumb(TCanvas& canvas, const TPoint& at);
     void PaintBackground(TCanvas& canvas);
+    // Background, ruler, focus rectangle, ticks and thumb, on the paint's canvas.
+    void PaintParts(TCanvas& canvas);
 
     int FMinValue{ 0 };
     int FMaxValue{ 100 };
@@ -141,6 +143,10 @@ private:
     bool FUseSkinThumb{ true };
 
     TBitmap FRuler;
+    // The off-screen picture every paint is drawn into, then copied out in one piece.
+    TBitmap FPaintBuffer;
+    // The part of the client area the paint under way draws; ticks outside it are skipped.
+    TRect FPaintArea;
     TPoint FRulerOrg;
     TRect FThumbRect;
     TRect FPointsRect;

@@ -5,6 +5,8 @@
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/bsMarks.h"
 #include "lib/skindraw/bsParentBackground.h"
+#include "platform/gfx/DcStateSaver.h"
+#include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/TBitmap.h"
 
 #include <algorithm>
@@ -44,10 +46,31 @@ void TbsSkinCustomSlider::Paint() {
     const int height = Height();
     if (width <= 0 || height <= 0) return;
     GetSkinData();
-    TBitmap buffer(width, height);
+    // The buffer is kept between paints: a dragged thumb repaints at every pointer move, and
+    // a fresh bitmap of a long slider's size costs more than the drawing.
+    TBitmap& buffer = FPaintBuffer;
+    if (buffer.Width() != width || buffer.Height() != height) buffer.SetSize(width, height);
     TCanvas& canvas = buffer.Canvas();
-    const TCanvasScope painting(FPaintCanvas, canvas);
+    // Only the part the paint asks for is drawn and copied out: a dragged thumb asks for its
+    // old and its new place, not for the whole ruler with its ticks.
+    TRect area = Canvas().ClipRect();
+    area = TRect(std::max(area.Left, 0), std::max(area.Top, 0), std::min(area.Right, width),
+                 std::min(area.Bottom, height));
+    if (area.IsEmpty()) return;
+    FPaintArea = area;
+    {
+        const TCanvasScope painting(FPaintCanvas, canvas);
+        const gfx::DcStateSaver saved(canvas.Handle());
+        win::IntersectClipRect(canvas.Handle(), area.Left, area.Top, area.Right, area.Bottom);
+        PaintParts(canvas);
+    }
+    FPaintArea = TRect(0, 0, width, height);
+    // The restored DC holds other objects than the canvas thinks it selected.
+    canvas.Refresh();
+    Canvas().CopyRect(area, canvas, area);
+}
 
+void TbsSkinCustomSlider::PaintParts(TCanvas& canvas) {
     TPoint thumb = FThumbRect.TopLeft();
     if (FControlState.Contains(csPaintCopy)) {
         const int offset = AdjustThumb(GetOffsetByValue(GetSliderValue()));
@@ -71,7 +94,6 @@ void TbsSkinCustomSlider::Paint() {
             DrawPoints(canvas, FIncrement, 3, 5);
     }
     DrawThumb(canvas, thumb);
-    Canvas().Draw(0, 0, &buffer);
 }
 
 void TbsSkinCustomSlider::PaintBackground(TCanvas& canvas) {
@@ -141,7 +163,10 @@ void TbsSkinCustomSlider::DrawPoints(TCanvas& canvas, int step, int tickLength, 
     const std::int64_t h = low;
     const std::int64_t count = TicksFor(range, step, h, travel).Count;
 
-    canvas.Pen().SetColor(UsesSkin() ? PointsColor : clWindowText);
+    // Each tick is a line one pixel wide, drawn as the rectangle it covers; ticks outside the
+    // area being painted are passed over.
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(UsesSkin() ? PointsColor : clWindowText);
     const TSize thumb = ThumbSize();
     std::int64_t value = FMinValue;
     for (std::int64_t i = 1; i <= count; ++i, value += h * step) {
@@ -150,12 +175,12 @@ void TbsSkinCustomSlider::DrawPoints(TCanvas& canvas, int step, int tickLength, 
         const int at = GetOffsetByValue(v);
         if (Vertical()) {
             const int y = at + thumb.cy / 2;
-            canvas.MoveTo(FPointsRect.Left, y);
-            canvas.LineTo(FPointsRect.Left + length, y);
+            if (y < FPaintArea.Top || y >= FPaintArea.Bottom) continue;
+            canvas.FillRect(TRect(FPointsRect.Left, y, FPointsRect.Left + length, y + 1));
         } else {
             const int x = at + thumb.cx / 2;
-            canvas.MoveTo(x, FPointsRect.Top);
-            canvas.LineTo(x, FPointsRect.Top + length);
+            if (x < FPaintArea.Left || x >= FPaintArea.Right) continue;
+            canvas.FillRect(TRect(x, FPointsRect.Top, x + 1, FPointsRect.Top + length));
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "lib/skindraw/bsRectUtils.h"
 #include "platform/forms/ControlMessages.h"
 #include "platform/win/Input.h"
+#include "platform/win/Painting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -481,6 +482,10 @@ void TbsSkinScrollBar::KeyDown(unsigned short& key, TShiftState shift) {
     }
 }
 
+bool TbsSkinScrollBar::OwnPaintPending() {
+    return HandleAllocated() && win::GetUpdateRect(Handle(), nullptr, win::FALSE);
+}
+
 void TbsSkinScrollBar::WheelStep(int delta) {
     // One step per message, whatever the size of the turn.
     SetPosition(FPosition + (delta > 0 ? -FSmallChange : FSmallChange));
@@ -502,7 +507,10 @@ void TbsSkinScrollBar::WndProc(TMessage& message) {
         if (FClicksDisabled) return;
         break;
     case win::WM_ERASEBKGND:
-        if (!FromWMPaint && message.WParam) PaintInto(win::HDC(message.WParam));
+        // An erase that comes with the bar's own paint (here it comes just before WM_PAINT,
+        // while the update is pending) is left to that paint; another DC gets the whole bar.
+        if (!FromWMPaint && !OwnPaintPending() && message.WParam)
+            PaintInto(win::HDC(message.WParam));
         message.Result = 1;
         return;
     case win::WM_SETFOCUS:

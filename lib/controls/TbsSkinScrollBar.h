@@ -102,7 +102,6 @@ private:
     bool Vertical() const { return FKind == sbVertical; }
     int Along(int x, int y) const { return Vertical() ? y : x; }
     int ClampedPosition(int value) const;
-    bool Skinned() const { return FIndex != -1 && Picture; }
 
     // Places the buttons, the track and the thumb for the present size, range and position.
     void CalcRects();
@@ -125,6 +124,7 @@ private:
     bool PointerPastThumb() const;
     // Paints the whole bar into dc, as WM_ERASEBKGND asks outside WM_PAINT.
     void PaintInto(win::HDC dc);
+    bool OwnPaintPending();
 
     void DrawPlainButton(TCanvas& canvas, int i);
     void DrawSkinArrowButton(TCanvas& canvas, int i);

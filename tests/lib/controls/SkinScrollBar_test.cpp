@@ -446,6 +446,36 @@ TEST_F(SkinScrollBar, DisabledBarDrawsItsArrowsAndNoThumb) {
     }
 }
 
+// Counts the pictures of the bar it builds.
+class TCountingBar : public TbsSkinScrollBar {
+public:
+    using TbsSkinScrollBar::TbsSkinScrollBar;
+    int FImages{ 0 };
+
+protected:
+    void CreateControlDefaultImage(TBitmap& B) override {
+        ++FImages;
+        TbsSkinScrollBar::CreateControlDefaultImage(B);
+    }
+};
+
+TEST_F(SkinScrollBar, EraseIntoAnotherDcPaintsTheBarButNotTheEraseOfItsOwnPaint) {
+    auto* bar = Add<TCountingBar>(20, 20, 200, 17);
+    bar->SetPosition(50);
+    Pump();
+    bar->FImages = 0;
+    bar->Repaint();
+    EXPECT_EQ(bar->FImages, 1) << "one picture per paint";
+
+    TBitmap target(200, 17);
+    target.Canvas().Brush().SetColor(clRed);
+    target.Canvas().FillRect(TRect(0, 0, 200, 17));
+    bar->Perform(win::WM_ERASEBKGND, win::WPARAM(target.Canvas().Handle()), 0);
+    EXPECT_EQ(bar->FImages, 2);
+    EXPECT_EQ(RgbAt(target, 50, 8), PlainFace()) << "the track, drawn into the DC";
+    EXPECT_EQ(RgbAt(target, 92, 8), 0x808080u) << "the thumb's edge";
+}
+
 TEST_F(SkinScrollBar, BarFreedByItsOwnChangeIsNotTouchedAgain) {
     // A bar linked to a view that closes from its OnChange: the step, the page event and the
     // repeat must not reach the freed bar.
