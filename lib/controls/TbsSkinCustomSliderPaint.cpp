@@ -135,6 +135,8 @@ void TbsSkinCustomSlider::DrawThumb(TCanvas& canvas, const TPoint& at) {
 
 void TbsSkinCustomSlider::DefaultDrawPoints(int PointsStep, int PointsHeight,
                                             int ExtremePointsHeight) {
+    // Outside a paint the ticks go straight onto the slider, all of them.
+    if (!FPaintCanvas) FPaintArea = TRect(0, 0, Width(), Height());
     DrawPoints(FPaintCanvas ? *FPaintCanvas : Canvas(), PointsStep, PointsHeight,
                ExtremePointsHeight);
 }
