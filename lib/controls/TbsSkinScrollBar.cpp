@@ -1,9 +1,11 @@
 // The scroll bar's range, geometry and input; its look is in TbsSkinScrollBarLook.cpp.
 #include "lib/controls/TbsSkinScrollBar.h"
 
+#include "lib/controls/bsFocusOnClick.h"
+#include "lib/controls/bsRecordRects.h"
+
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinListRecords.h"
-#include "lib/skindraw/bsRectUtils.h"
 #include "platform/forms/ControlMessages.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
@@ -16,19 +18,6 @@ namespace {
 // Rounding to the nearest integer, halves to even.
 int RoundEven(double value) {
     return int(std::nearbyint(value));
-}
-
-TRect MovedBy(TRect r, int dx, int dy) {
-    r.Left += dx;
-    r.Right += dx;
-    r.Top += dy;
-    r.Bottom += dy;
-    return r;
-}
-
-// An empty rectangle of the record stands for another of the record's rectangles.
-TRect OrElse(const TRect& r, const TRect& fallback) {
-    return RectIsEmpty(r) ? fallback : r;
 }
 
 } // namespace
@@ -163,28 +152,13 @@ void TbsSkinScrollBar::GetSkinData() {
         FIndex = -1;
         return;
     }
-    TrackArea = record->TrackArea;
-    UpButtonRect = record->UpButtonRect;
-    ActiveUpButtonRect = record->ActiveUpButtonRect;
-    DownUpButtonRect = OrElse(record->DownUpButtonRect, ActiveUpButtonRect);
-    DownButtonRect = record->DownButtonRect;
-    ActiveDownButtonRect = record->ActiveDownButtonRect;
-    DownDownButtonRect = OrElse(record->DownDownButtonRect, ActiveDownButtonRect);
-    ThumbRect = record->ThumbRect;
-    ActiveThumbRect = OrElse(record->ActiveThumbRect, ThumbRect);
-    DownThumbRect = OrElse(record->DownThumbRect, ActiveThumbRect);
-    ThumbOffset1 = record->ThumbOffset1;
-    ThumbOffset2 = record->ThumbOffset2;
-    ThumbTransparent = record->ThumbTransparent;
-    ThumbTransparentColor = record->ThumbTransparentColor;
-    GlyphRect = record->GlyphRect;
-    ActiveGlyphRect = OrElse(record->ActiveGlyphRect, GlyphRect);
-    DownGlyphRect = OrElse(record->DownGlyphRect, ActiveGlyphRect);
-    GlyphTransparent = record->GlyphTransparent;
-    GlyphTransparentColor = record->GlyphTransparentColor;
-    ThumbStretchEffect = record->ThumbStretchEffect;
-    ThumbMinSize = record->ThumbMinSize;
-    ThumbMinPageSize = record->ThumbMinPageSize;
+    FRecord = *record;
+    FRecord.DownUpButtonRect = OrElse(record->DownUpButtonRect, record->ActiveUpButtonRect);
+    FRecord.DownDownButtonRect = OrElse(record->DownDownButtonRect, record->ActiveDownButtonRect);
+    FRecord.ActiveThumbRect = OrElse(record->ActiveThumbRect, record->ThumbRect);
+    FRecord.DownThumbRect = OrElse(record->DownThumbRect, FRecord.ActiveThumbRect);
+    FRecord.ActiveGlyphRect = OrElse(record->ActiveGlyphRect, record->GlyphRect);
+    FRecord.DownGlyphRect = OrElse(record->DownGlyphRect, FRecord.ActiveGlyphRect);
 }
 
 void TbsSkinScrollBar::CalcSkinSize(int& AWidth, int& AHeight) {
@@ -215,16 +189,18 @@ void TbsSkinScrollBar::CalcRects() {
     } else if (!Vertical()) {
         // A part that starts at the right guide point or beyond moves with the right edge.
         const int dW = width - SkinRect.Width();
-        NewTrackArea = TrackArea;
+        NewTrackArea = FRecord.TrackArea;
         NewTrackArea.Right += dW;
-        up = UpButtonRect.Left >= RTPt.X ? MovedBy(UpButtonRect, dW, 0) : UpButtonRect;
-        down = DownButtonRect.Left >= RTPt.X ? MovedBy(DownButtonRect, dW, 0) : DownButtonRect;
+        const auto place = [&](const TRect& r) { return r.Left >= RTPt.X ? MovedBy(r, dW, 0) : r; };
+        up = place(FRecord.UpButtonRect);
+        down = place(FRecord.DownButtonRect);
     } else {
         const int dH = height - SkinRect.Height();
-        NewTrackArea = TrackArea;
+        NewTrackArea = FRecord.TrackArea;
         NewTrackArea.Bottom += dH;
-        up = UpButtonRect.Top >= LBPt.Y ? MovedBy(UpButtonRect, 0, dH) : UpButtonRect;
-        down = DownButtonRect.Top >= LBPt.Y ? MovedBy(DownButtonRect, 0, dH) : DownButtonRect;
+        const auto place = [&](const TRect& r) { return r.Top >= LBPt.Y ? MovedBy(r, 0, dH) : r; };
+        up = place(FRecord.UpButtonRect);
+        down = place(FRecord.DownButtonRect);
     }
 
     const int trackStart = Vertical() ? NewTrackArea.Top : NewTrackArea.Left;
@@ -232,12 +208,13 @@ void TbsSkinScrollBar::CalcRects() {
     const int trackLength = trackEnd - trackStart;
     int baseLength = 16;
     if (skinned) {
-        baseLength = ThumbMinSize != 0 ? ThumbMinSize
-                                       : (Vertical() ? ThumbRect.Height() : ThumbRect.Width());
+        baseLength = FRecord.ThumbMinSize != 0
+                         ? FRecord.ThumbMinSize
+                         : (Vertical() ? FRecord.ThumbRect.Height() : FRecord.ThumbRect.Width());
     }
     int length = baseLength;
     if (FPageSize == 0) {
-        if (skinned && ThumbMinPageSize != 0) length = ThumbMinPageSize;
+        if (skinned && FRecord.ThumbMinPageSize != 0) length = FRecord.ThumbMinPageSize;
     } else {
         const int range = FMax - FMin + 1;
         const double factor = range == 0 ? 0.0 : double(FPageSize) / range;
@@ -261,7 +238,7 @@ void TbsSkinScrollBar::CalcRects() {
     int crossStart = Vertical() ? NewTrackArea.Left : NewTrackArea.Top;
     int crossEnd = Vertical() ? NewTrackArea.Right : NewTrackArea.Bottom;
     if (skinned) {
-        const int cross = Vertical() ? ThumbRect.Width() : ThumbRect.Height();
+        const int cross = Vertical() ? FRecord.ThumbRect.Width() : FRecord.ThumbRect.Height();
         crossStart = crossStart + (crossEnd - crossStart) / 2 - cross / 2;
         crossEnd = crossStart + cross;
     }
@@ -381,14 +358,8 @@ void TbsSkinScrollBar::ButtonUp(int i) {
 }
 
 void TbsSkinScrollBar::TestActive(int x, int y) {
-    int hot = -1;
-    for (int i = kThumb; i <= kDownButton; ++i)
-        if (Buttons[i].R.Contains(TPoint(x, y))) {
-            hot = i;
-            break;
-        }
     // While a button is held, no other lights up.
-    if (CaptureButton != -1 && hot != CaptureButton) hot = -1;
+    const int hot = HotButtonAt(Buttons, 3, TPoint(x, y), CaptureButton);
     if (hot == ActiveButton) return;
     if (ActiveButton != -1) ButtonLeave(ActiveButton);
     ActiveButton = hot;
@@ -495,13 +466,8 @@ void TbsSkinScrollBar::WndProc(TMessage& message) {
     switch (message.Msg) {
     case win::WM_LBUTTONDOWN:
     case win::WM_LBUTTONDBLCLK:
-        if (FCanFocused && !Designing() && !Focused()) {
-            FClicksDisabled = true;
-            if (CanFocus()) SetFocus();
-            FClicksDisabled = false;
-            // A bar that could not take the focus ignores the click.
-            if (!Focused()) return;
-        }
+        if (FCanFocused && !Designing() && !Focused() && !FocusBeforeClick(*this, FClicksDisabled))
+            return;
         break;
     case CN_COMMAND:
         if (FClicksDisabled) return;

@@ -1,18 +1,15 @@
 #pragma once
+#include "lib/controls/TbsCBButtonX.h"
 #include "lib/controls/TbsRepeatTimer.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsSafeEvents.h"
+#include "lib/skindata/bsSkinListRecords.h"
 #include "platform/forms/TScrollBar.h"
 
 #include <string>
 
-// One of a scroll bar's three buttons: where it lies in the bar, whether the pointer is over
-// it and whether it is held.
-struct TbsSBButton {
-    TRect R;
-    bool MouseIn{ false };
-    bool Down{ false };
-};
+// One of a scroll bar's three buttons: the thumb and the two arrows.
+using TbsSBButton = TbsCBButtonX;
 
 // The skinned scroll bar: a track with a thumb between two arrow buttons, drawn from the record
 // "hscrollbar", "vscrollbar" or, while a second bar meets it in the corner, "bothhscrollbar",
@@ -164,27 +161,7 @@ private:
     TbsRepeatTimer FRepeat{ *this, 50 };
     TbsLifeToken FLife;
 
-    // The record's geometry, in the record's face (buttons, track) or picture (faces, glyphs).
-    TRect TrackArea;
-    TRect UpButtonRect;
-    TRect ActiveUpButtonRect;
-    TRect DownUpButtonRect;
-    TRect DownButtonRect;
-    TRect ActiveDownButtonRect;
-    TRect DownDownButtonRect;
-    TRect ThumbRect;
-    TRect ActiveThumbRect;
-    TRect DownThumbRect;
-    int ThumbOffset1{ 0 };
-    int ThumbOffset2{ 0 };
-    bool ThumbTransparent{ false };
-    TColor ThumbTransparentColor{ 0 };
-    TRect GlyphRect;
-    TRect ActiveGlyphRect;
-    TRect DownGlyphRect;
-    bool GlyphTransparent{ false };
-    TColor GlyphTransparentColor{ 0 };
-    bool ThumbStretchEffect{ false };
-    int ThumbMinSize{ 0 };
-    int ThumbMinPageSize{ 0 };
+    // The record's geometry as last looked up (buttons and track in the face, faces and glyphs
+    // in the picture), each empty state face filled in from the one it falls back to.
+    TbsDataSkinScrollBarControl FRecord{ "" };
 };

@@ -1,7 +1,7 @@
 // How the scroll bar draws itself: the record's face with its button and thumb states, or the
 // plain 3-D look without a record. A disabled bar shows its arrows and no thumb.
 #include "lib/controls/TbsSkinScrollBar.h"
-#include "lib/controls/bsPlainStepButton.h"
+#include "lib/controls/bsStepButtonLooks.h"
 
 #include "lib/skindraw/bsImageBuilders.h"
 #include "lib/skindraw/bsRectUtils.h"
@@ -59,16 +59,10 @@ void TbsSkinScrollBar::CreateControlSkinImage(TBitmap& B) {
 }
 
 void TbsSkinScrollBar::DrawSkinArrowButton(TCanvas& canvas, int i) {
-    // The normal look is part of the face already.
-    const TbsSBButton& b = Buttons[i];
     const bool up = i == kUpButton;
-    TRect source;
-    if (b.Down && b.MouseIn)
-        source = up ? DownUpButtonRect : DownDownButtonRect;
-    else if (b.MouseIn)
-        source = up ? ActiveUpButtonRect : ActiveDownButtonRect;
-    if (RectIsEmpty(source) || b.R.IsEmpty()) return;
-    canvas.CopyRect(b.R, Picture->Canvas(), source);
+    DrawSkinStepButton(canvas, *Picture, Buttons[i],
+                       up ? FRecord.DownUpButtonRect : FRecord.DownDownButtonRect,
+                       up ? FRecord.ActiveUpButtonRect : FRecord.ActiveDownButtonRect);
 }
 
 void TbsSkinScrollBar::DrawSkinThumb(TCanvas& canvas) {
@@ -77,18 +71,22 @@ void TbsSkinScrollBar::DrawSkinThumb(TCanvas& canvas) {
     const int height = b.R.Height();
     if (width <= 0 || height <= 0) return;
     const bool pressed = ThumbPressedLook();
-    const TRect& source = pressed ? DownThumbRect : b.MouseIn ? ActiveThumbRect : ThumbRect;
-    const TRect& glyph = pressed ? DownGlyphRect : b.MouseIn ? ActiveGlyphRect : GlyphRect;
+    const TRect& source = pressed     ? FRecord.DownThumbRect
+                          : b.MouseIn ? FRecord.ActiveThumbRect
+                                      : FRecord.ThumbRect;
+    const TRect& glyph = pressed     ? FRecord.DownGlyphRect
+                         : b.MouseIn ? FRecord.ActiveGlyphRect
+                                     : FRecord.GlyphRect;
 
     TBitmap thumb(width, height);
-    if (FPageSize != 0 || ThumbMinPageSize != 0) {
+    if (FPageSize != 0 || FRecord.ThumbMinPageSize != 0) {
         // A thumb whose length follows the page keeps its ends and grows in the middle.
         if (Vertical())
-            BuildVertThreeSliceImage(ThumbOffset1, ThumbOffset2, thumb, *Picture, source, width,
-                                     height, ThumbStretchEffect);
+            BuildVertThreeSliceImage(FRecord.ThumbOffset1, FRecord.ThumbOffset2, thumb, *Picture,
+                                     source, width, height, FRecord.ThumbStretchEffect);
         else
-            BuildHorzThreeSliceImage(ThumbOffset1, ThumbOffset2, thumb, *Picture, source, width,
-                                     height, ThumbStretchEffect);
+            BuildHorzThreeSliceImage(FRecord.ThumbOffset1, FRecord.ThumbOffset2, thumb, *Picture,
+                                     source, width, height, FRecord.ThumbStretchEffect);
     } else {
         thumb.Canvas().CopyRect(TRect(0, 0, width, height), Picture->Canvas(), source);
     }
@@ -98,29 +96,19 @@ void TbsSkinScrollBar::DrawSkinThumb(TCanvas& canvas) {
     if (!RectIsEmpty(glyph) && glyphAlong < along) {
         const int x = width / 2 - glyph.Width() / 2;
         const int y = height / 2 - glyph.Height() / 2;
-        const auto piece = Cut(*Picture, glyph, GlyphTransparent, GlyphTransparentColor);
+        const auto piece =
+            Cut(*Picture, glyph, FRecord.GlyphTransparent, FRecord.GlyphTransparentColor);
         thumb.Canvas().Draw(x, y, piece.get());
     }
-    if (ThumbTransparent) {
+    if (FRecord.ThumbTransparent) {
         thumb.SetTransparentMode(tmFixed);
-        thumb.SetTransparentColor(ThumbTransparentColor);
+        thumb.SetTransparentColor(FRecord.ThumbTransparentColor);
         thumb.SetTransparent(true);
     }
     canvas.Draw(b.R.Left, b.R.Top, &thumb);
 }
 
 void TbsSkinScrollBar::PaintInto(win::HDC dc) {
-    const int width = Width();
-    const int height = Height();
-    if (width <= 0 || height <= 0) return;
-    GetSkinData();
-    TBitmap B(width, height);
-    if (FIndex == -1)
-        CreateControlDefaultImage(B);
-    else
-        CreateControlSkinImage(B);
-    TCanvas target;
-    target.SetHandle(dc);
-    target.Draw(0, 0, &B);
-    target.SetHandle(nullptr);
+    // Through the window's own paint, onto the DC given.
+    Perform(win::WM_PAINT, win::WPARAM(dc), 0);
 }

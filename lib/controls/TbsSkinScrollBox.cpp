@@ -2,6 +2,8 @@
 
 #include "lib/controls/TbsSkinScrollBar.h"
 #include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsFocusOnClick.h"
+#include "lib/controls/bsTileFill.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinMessages.h"
 #include "lib/skindata/bsSkinPanelRecords.h"
@@ -335,42 +337,13 @@ void TbsSkinScrollBox::CreateControlSkinImage(TBitmap& B) {
 }
 
 void TbsSkinScrollBox::FillClient(TBitmap& B, TBitmap& source, const TRect& part) {
-    const int w = part.Width();
-    const int h = part.Height();
-    // An empty tile fills nothing (and must not be divided by).
-    if (w <= 0 || h <= 0) return;
-    TBitmap tile(w, h);
-    tile.Canvas().CopyRect(TRect(0, 0, w, h), source.Canvas(), part);
-    TCanvas& canvas = B.Canvas();
-    const int width = Width();
-    const int height = Height();
-    const TRect client = ClientRect();
-    if (!StretchEffect) {
-        for (int i = 0; i <= client.Width() / w; ++i)
-            for (int j = 0; j <= client.Height() / h; ++j)
-                canvas.Draw(i * w, j * h, &tile);
-        return;
-    }
-    if (width <= 0 || height <= 0) return;
-    switch (StretchType) {
-    case bsstFull:
-        canvas.StretchDraw(TRect(0, 0, width, height), &tile);
-        break;
-    case bsstHorz: {
-        TBitmap strip(w, height);
-        strip.Canvas().StretchDraw(TRect(0, 0, w, height), &tile);
-        for (int i = 0; i <= width / w; ++i)
-            canvas.Draw(i * w, 0, &strip);
-        break;
-    }
-    case bsstVert: {
-        TBitmap strip(width, h);
-        strip.Canvas().StretchDraw(TRect(0, 0, width, h), &tile);
-        for (int j = 0; j <= height / h; ++j)
-            canvas.Draw(0, j * h, &strip);
-        break;
-    }
-    }
+    if (part.Width() <= 0 || part.Height() <= 0) return;
+    TBitmap tile(part.Width(), part.Height());
+    tile.Canvas().CopyRect(TRect(0, 0, part.Width(), part.Height()), source.Canvas(), part);
+    // Tiles cover the client area; a stretched tile covers the whole box, the client shows its
+    // part of it.
+    const TRect area = StretchEffect ? TRect(0, 0, Width(), Height()) : ClientRect();
+    FillWithTile(B.Canvas(), tile, area, StretchEffect, StretchType);
 }
 
 // ---- Messages ----
@@ -416,12 +389,8 @@ void TbsSkinScrollBox::WndProc(TMessage& message) {
         return;
     case win::WM_LBUTTONDOWN:
     case win::WM_LBUTTONDBLCLK:
-        if (FCanFocused && !Designing() && !Focused()) {
-            FClicksDisabled = true;
-            if (CanFocus()) SetFocus();
-            FClicksDisabled = false;
-            if (!Focused()) return;
-        }
+        if (FCanFocused && !Designing() && !Focused() && !FocusBeforeClick(*this, FClicksDisabled))
+            return;
         break;
     case CN_COMMAND:
         if (FClicksDisabled) return;

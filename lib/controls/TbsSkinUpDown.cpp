@@ -1,30 +1,14 @@
 #include "lib/controls/TbsSkinUpDown.h"
 
 #include "lib/controls/bsActivePicture.h"
-#include "lib/controls/bsPlainStepButton.h"
+#include "lib/controls/bsRecordRects.h"
+#include "lib/controls/bsStepButtonLooks.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinListRecords.h"
 #include "lib/skindraw/bsImageBuilders.h"
 #include "lib/skindraw/bsMarks.h"
-#include "lib/skindraw/bsRectUtils.h"
 #include "platform/forms/ControlMessages.h"
 #include "platform/gfx/TBitmap.h"
-
-namespace {
-
-TRect OrElse(const TRect& r, const TRect& fallback) {
-    return RectIsEmpty(r) ? fallback : r;
-}
-
-TRect MovedBy(TRect r, int dx, int dy) {
-    r.Left += dx;
-    r.Right += dx;
-    r.Top += dy;
-    r.Bottom += dy;
-    return r;
-}
-
-} // namespace
 
 TbsSkinUpDown::TbsSkinUpDown(TComponent* owner) : TbsSkinCustomControl(owner) {
     SetSkinDataName("hupdown");
@@ -145,16 +129,9 @@ void TbsSkinUpDown::CreateControlSkinImage(TBitmap& B) {
 }
 
 void TbsSkinUpDown::DrawSkinButton(TCanvas& canvas, int i) {
-    // The normal buttons are part of the face.
-    const TbsCBButtonX& b = Buttons[i];
     const bool up = i == kUpButton;
-    TRect source;
-    if (b.Down && b.MouseIn)
-        source = up ? DownUpButtonRect : DownDownButtonRect;
-    else if (b.MouseIn)
-        source = up ? ActiveUpButtonRect : ActiveDownButtonRect;
-    if (RectIsEmpty(source) || b.R.IsEmpty()) return;
-    canvas.CopyRect(b.R, Picture->Canvas(), source);
+    DrawSkinStepButton(canvas, *Picture, Buttons[i], up ? DownUpButtonRect : DownDownButtonRect,
+                       up ? ActiveUpButtonRect : ActiveDownButtonRect);
 }
 
 void TbsSkinUpDown::DrawResizeButton(TCanvas& canvas, int i) {
@@ -204,13 +181,7 @@ void TbsSkinUpDown::DrawResizeButton(TCanvas& canvas, int i) {
 // ---- Pointer and repeat ----
 
 void TbsSkinUpDown::TestActive(int x, int y) {
-    int hot = -1;
-    for (int i = kUpButton; i <= kDownButton; ++i)
-        if (Buttons[i].R.Contains(TPoint(x, y))) {
-            hot = i;
-            break;
-        }
-    if (CaptureButton != -1 && hot != CaptureButton) hot = -1;
+    const int hot = HotButtonAt(Buttons, 2, TPoint(x, y), CaptureButton);
     if (hot == ActiveButton) return;
     OldActiveButton = ActiveButton;
     ActiveButton = hot;

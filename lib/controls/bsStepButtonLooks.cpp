@@ -1,7 +1,8 @@
-#include "lib/controls/bsPlainStepButton.h"
+#include "lib/controls/bsStepButtonLooks.h"
 
 #include "lib/skindraw/bsMarks.h"
-#include "platform/gfx/TCanvas.h"
+#include "lib/skindraw/bsRectUtils.h"
+#include "platform/gfx/TBitmap.h"
 
 void DrawPlainButtonFace(TCanvas& canvas, const TRect& rect, TbsPlainButtonState state) {
     if (rect.IsEmpty()) return;
@@ -25,4 +26,15 @@ void DrawPlainStepButton(TCanvas& canvas, const TRect& rect, TbsPlainButtonState
                          TbsArrowDirection arrow) {
     DrawPlainButtonFace(canvas, rect, state);
     if (arrow != adNone && !rect.IsEmpty()) DrawArrowMark(canvas, rect, clBlack, int(arrow));
+}
+
+void DrawSkinStepButton(TCanvas& canvas, TBitmap& picture, const TbsCBButtonX& button,
+                        const TRect& downFace, const TRect& hotFace) {
+    TRect face;
+    if (button.Down && button.MouseIn)
+        face = downFace;
+    else if (button.MouseIn)
+        face = hotFace;
+    if (RectIsEmpty(face) || button.R.IsEmpty()) return;
+    canvas.CopyRect(button.R, picture.Canvas(), face);
 }
