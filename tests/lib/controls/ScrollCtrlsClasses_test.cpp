@@ -6,8 +6,12 @@
 #include "lib/controls/TbsSkinUpDown.h"
 #include "lib/controls/bsSkinCtrlsClasses.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TFormReader.h"
 #include "tests/platform/forms/FormsTestSupport.h"
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -129,6 +133,56 @@ TEST_F(ScrollCtrlsClasses, DescriptionSetsWhatItStoresForEachClass) {
     EXPECT_EQ(slider->NumThumbStates(), 1);
     EXPECT_TRUE(slider->Transparent());
     EXPECT_FALSE(slider->UseSkinThumb());
+}
+
+// A form whose handlers log their calls, as the program's main window binds the preview's
+// slider: it pauses on the press, seeks on the release and shows the position on a change.
+class TSliderHost : public TForm {
+public:
+    using TForm::TForm;
+    std::string ClassName() const override { return "TSliderHost"; }
+    std::vector<std::string> FCalls;
+};
+
+constexpr const char* kPreviewForm = R"(object Host: TSliderHost
+  object bsSkinSlider1: TbsSkinSlider
+    Left = 8
+    Top = 152
+    Width = 202
+    Height = 26
+    OnMouseDown = bsSkinSlider1MouseDown
+    OnMouseUp = bsSkinSlider1MouseUp
+    OnChange = bsSkinSlider1Change
+  end
+end
+)";
+
+TEST_F(ScrollCtrlsClasses, PreviewSliderBindsTheEventsTheProgramHandles) {
+    RegisterSkinCtrlsClasses();
+    auto& r = TClassRegistry::Instance();
+    r.RegisterClass("TSliderHost", "TForm");
+    const auto log = [](TComponent* root, std::string call) {
+        return [host = static_cast<TSliderHost*>(root), call] { host->FCalls.push_back(call); };
+    };
+    r.RegisterMethod("TSliderHost", "bsSkinSlider1MouseDown", [log](TComponent* root) {
+        return std::any(TMouseEvent(
+            [f = log(root, "down")](TObject*, TMouseButton, TShiftState, int, int) { f(); }));
+    });
+    r.RegisterMethod("TSliderHost", "bsSkinSlider1MouseUp", [log](TComponent* root) {
+        return std::any(TMouseEvent(
+            [f = log(root, "up")](TObject*, TMouseButton, TShiftState, int, int) { f(); }));
+    });
+    r.RegisterMethod("TSliderHost", "bsSkinSlider1Change", [log](TComponent* root) {
+        return std::any(TNotifyEvent([f = log(root, "change")](TObject*) { f(); }));
+    });
+    TApplication app(nullptr);
+    TSliderHost host(nullptr);
+    ReadFormDescription(&host, kPreviewForm, "Preview.dfm");
+    auto* slider = DescribedComponent<TbsSkinSlider>(&host, "bsSkinSlider1");
+    slider->SetValue(40);
+    slider->OnMouseDown(slider, mbLeft, {}, 0, 0);
+    slider->OnMouseUp(slider, mbLeft, {}, 0, 0);
+    EXPECT_EQ(host.FCalls, (std::vector<std::string>{ "change", "down", "up" }));
 }
 
 } // namespace
