@@ -116,9 +116,9 @@ TSheetRow SliderSheetRow(const std::string& label, TbsSliderOrientation orientat
                        return slider;
                    } };
     // The ruler does not reach the corners, and the slider has no hot look; pressed is the
-    // thumb held (and dragged), disabled its second state.
+    // thumb held (and dragged), disabled its second state, focused the dotted rectangle.
     row.CornersFromFace = false;
-    row.DistinctStates = { ssPressed, ssDisabled };
+    row.DistinctStates = { ssPressed, ssDisabled, ssFocused };
     return row;
 }
 

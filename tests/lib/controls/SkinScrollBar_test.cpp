@@ -55,7 +55,7 @@ protected:
 using Strings = std::vector<std::string>;
 
 TEST_F(SkinScrollBar, EverySetterClampsAsTheBarDoes) {
-    enum TSetter { Position, Simply, Range, Max, Min, Page };
+    enum TSetter { Position, Simply, Max, Min, Page };
     struct Case {
         const char* Name;
         TRange Before;
@@ -120,8 +120,6 @@ TEST_F(SkinScrollBar, EverySetterClampsAsTheBarDoes) {
             break;
         case Simply:
             bar.SimplySetPosition(c.Value);
-            break;
-        case Range:
             break;
         case Max:
             bar.SetMax(c.Value);
@@ -284,6 +282,32 @@ TEST_F(SkinScrollBar, HeldTrackPagesAtOnceThenAfter550MsEvery50UntilTheThumbPass
         EXPECT_EQ(times, c.ChangeTimes);
         EXPECT_EQ(pages, int(c.ChangeTimes.size()));
         EXPECT_EQ(bar->Position(), c.Final);
+        Release();
+        delete bar;
+    }
+}
+
+TEST_F(SkinScrollBar, PointerLeavingTheBarEndsAHeldPageDownButNotAPageUp) {
+    struct Case {
+        const char* Name;
+        int StartPosition;
+        int PointerX;
+        int AfterLeaving; // the position 100 ms after the pointer left below the bar
+    };
+    const Case cases[] = {
+        { "page down", 0, 150, 20 },
+        { "page up", 100, 60, 60 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto* bar = AddBar(sbHorizontal, 200, 17, { 0, 100, c.StartPosition, 0 });
+        bar->SetLargeChange(10);
+        MoveTo(bar, c.PointerX, 8);
+        Press();
+        Wait(560); // the press and the first repeat
+        MoveTo(bar, c.PointerX, 60);
+        Wait(100);
+        EXPECT_EQ(bar->Position(), c.AfterLeaving);
         Release();
         delete bar;
     }

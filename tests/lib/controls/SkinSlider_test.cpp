@@ -262,6 +262,57 @@ TEST_F(SkinSlider, RulerRepeatsItsMiddleAndEndsWithTheTail) {
         EXPECT_EQ(RgbAt(pixels, r.Left + i, r.Top + 4), RgbAt(ruler, columns[i], 0)) << i;
 }
 
+TEST_F(SkinSlider, PaintShowsTicksTheFocusRectangleAndTheParentsBackground) {
+    // The ticks hang from y 24 (below the 17-high thumb at 6) under the thumb's centre: value v
+    // at 6 + round(129 * v / 100) + 4. The end ticks are 5 long, the others 3.
+    constexpr std::uint32_t kBlack = 0x000000;
+    auto* slider = AddSlider();
+    const auto tickAt = [](const gfx::Surface& pixels, int x, int length) {
+        for (int y = 24; y < 24 + length; ++y)
+            if (RgbAt(pixels, x, y) != kBlack) return false;
+        return RgbAt(pixels, x, 24 + length) != kBlack && RgbAt(pixels, x - 1, 24) != kBlack;
+    };
+    gfx::Surface pixels = PaintedPixels(*slider);
+    EXPECT_TRUE(tickAt(pixels, 10, 5)) << "MinValue";
+    EXPECT_TRUE(tickAt(pixels, 23, 3)) << "10";
+    EXPECT_TRUE(tickAt(pixels, 74, 3)) << "50";
+    EXPECT_TRUE(tickAt(pixels, 139, 5)) << "MaxValue";
+
+    // A handler takes the place of the ticks: one every 50, all 2 long.
+    slider->OnDrawPoints = [slider](TObject*) { slider->DefaultDrawPoints(50, 2, 2); };
+    pixels = PaintedPixels(*slider);
+    EXPECT_TRUE(tickAt(pixels, 10, 2));
+    EXPECT_TRUE(tickAt(pixels, 74, 2));
+    EXPECT_NE(RgbAt(pixels, 23, 24), kBlack);
+    slider->SetOptions({ soShowFocus, soSmooth });
+    EXPECT_NE(RgbAt(PaintedPixels(*slider), 10, 24), kBlack) << "no ticks without soShowPoints";
+
+    // The dotted focus rectangle 2 inside the edges, only with the focus and soShowFocus.
+    const auto focusDots = [slider] {
+        const gfx::Surface p = PaintedPixels(*slider);
+        int dots = 0;
+        for (int x = 2; x < 148; ++x)
+            dots += RgbAt(p, x, 2) == kBlack;
+        return dots;
+    };
+    EXPECT_EQ(focusDots(), 0);
+    slider->SetFocus();
+    Pump();
+    EXPECT_GT(focusDots(), 60);
+    slider->SetOptions({ soSmooth });
+    EXPECT_EQ(focusDots(), 0);
+
+    // A transparent slider shows the form's colour where it draws nothing of its own, not
+    // its own colour.
+    FForm->SetColor(TColor(0x3060C0));
+    slider->SetColor(clWhite);
+    Pump();
+    const std::uint32_t formColour = RgbAt(PaintedPixels(*FForm), 2, 2);
+    EXPECT_EQ(RgbAt(PaintedPixels(*slider), 145, 4), 0xFFFFFFu);
+    slider->SetTransparent(true);
+    EXPECT_EQ(RgbAt(PaintedPixels(*slider), 145, 4), formColour);
+}
+
 TEST_F(SkinSlider, SkinThumbTakesTheHalvesOfTheRecordsThumb) {
     const auto skin = LoadProgramSkin("main");
     const auto& record = dynamic_cast<const TbsDataSkinSlider&>(
