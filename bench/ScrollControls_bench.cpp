@@ -3,6 +3,8 @@
 // takes under 0.1 ms per move, each move including the new position, OnChange and the repaint
 // of the bar (plain, and skinned with a record shaped as the program's: a three-slice face, a
 // stretched thumb and its pressed state). The slider's thumb is measured the same way.
+#include "BenchPictures.h"
+#include "BenchWindow.h"
 #include "lib/controls/TbsSkinScrollBar.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "lib/skindata/TbsSkinData.h"
@@ -22,39 +24,12 @@ namespace {
 constexpr int kMoves = 1000;
 constexpr int kRange = 100000;
 
-// A parentless control that is a top-level window of its own, for the controls to sit on.
-class TBenchWindow : public TWinControl {
-public:
-    explicit TBenchWindow(TComponent* owner) : TWinControl(owner) {
-        FControlStyle.Include(csAcceptsControls);
-    }
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        TWinControl::CreateParams(params);
-        params.Style = (params.Style & ~win::WS_CHILD) | win::WS_POPUP;
-        params.WndParent = nullptr;
-    }
-};
-
-std::unique_ptr<TBitmap> Picture(int width, int height) {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf24bit);
-    bitmap->SetSize(width, height);
-    for (int y = 0; y < height; ++y) {
-        auto* row = static_cast<std::uint8_t*>(bitmap->ScanLine(y));
-        for (int x = 0; x < width * 3; ++x)
-            row[x] = std::uint8_t(x * 7 + y * 13);
-    }
-    return bitmap;
-}
-
 // 37 records as the program's main skin holds, the bar's last, so that every paint's lookup
 // walks the whole list; the bar's face is 64 x 17 with 17-pixel arrows, its thumb 24 x 17.
 std::unique_ptr<TbsSkinData> Skin() {
     auto skin = std::make_unique<TbsSkinData>(nullptr);
     skin->FormsToNotify = [] { return TbsSkinMessageForms{}; };
-    skin->FActivePictures.push_back(Picture(256, 256));
+    skin->FActivePictures.push_back(PatternPicture(256, 256));
     for (int i = 0; i < 36; ++i)
         skin->CtrlList.push_back(
             std::make_unique<TbsDataSkinCustomControl>("record" + std::to_string(i)));
