@@ -10,15 +10,10 @@ namespace {
 
 using namespace properties;
 
-template <typename T>
-TComponentFactory Make() {
-    return [](TComponent* owner) { return new T(owner); };
-}
-
 void RegisterScrollBar(TClassRegistry& r) {
     using T = TbsSkinScrollBar;
     const std::string c = "TbsSkinScrollBar";
-    r.RegisterClass(c, "TbsSkinCustomControl", Make<T>());
+    r.RegisterClass(c, "TbsSkinCustomControl", ComponentFactory<T>());
     r.RegisterProperty(c, "Kind",
                        Enum(&T::SetKind, TNames<TScrollBarKind>{ { "sbHorizontal", sbHorizontal },
                                                                  { "sbVertical", sbVertical } }));
@@ -43,7 +38,7 @@ void RegisterScrollBar(TClassRegistry& r) {
 void RegisterUpDown(TClassRegistry& r) {
     using T = TbsSkinUpDown;
     const std::string c = "TbsSkinUpDown";
-    r.RegisterClass(c, "TbsSkinCustomControl", Make<T>());
+    r.RegisterClass(c, "TbsSkinCustomControl", ComponentFactory<T>());
     r.RegisterProperty(c, "UseSkinSize", Boolean(&T::SetUseSkinSize));
     r.RegisterProperty(
         c, "Orientation",
@@ -61,7 +56,7 @@ void RegisterUpDown(TClassRegistry& r) {
 void RegisterScrollBox(TClassRegistry& r) {
     using T = TbsSkinScrollBox;
     const std::string c = "TbsSkinScrollBox";
-    r.RegisterClass(c, "TbsSkinCustomControl", Make<T>());
+    r.RegisterClass(c, "TbsSkinCustomControl", ComponentFactory<T>());
     r.RegisterProperty(c, "VScrollBar", Reference(&T::SetVScrollBar));
     r.RegisterProperty(c, "HScrollBar", Reference(&T::SetHScrollBar));
     r.RegisterProperty(
@@ -76,7 +71,7 @@ void RegisterScrollBox(TClassRegistry& r) {
 void RegisterSlider(TClassRegistry& r) {
     using T = TbsSkinCustomSlider;
     const std::string c = "TbsSkinCustomSlider";
-    r.RegisterClass(c, "TbsSkinControl", Make<T>());
+    r.RegisterClass(c, "TbsSkinControl", ComponentFactory<T>());
     r.RegisterProperty(c, "MinValue", Integer(&T::SetMinValue));
     r.RegisterProperty(c, "MaxValue", Integer(&T::SetMaxValue));
     r.RegisterProperty(c, "Value", Integer(&T::SetValue));
@@ -99,7 +94,7 @@ void RegisterSlider(TClassRegistry& r) {
     r.RegisterProperty(c, "OnChange", Event(&T::OnChange));
     r.RegisterProperty(c, "OnChanged", Event(&T::OnChanged));
     r.RegisterProperty(c, "OnDrawPoints", Event(&T::OnDrawPoints));
-    r.RegisterClass("TbsSkinSlider", c, Make<TbsSkinSlider>());
+    r.RegisterClass("TbsSkinSlider", c, ComponentFactory<TbsSkinSlider>());
 }
 
 } // namespace
