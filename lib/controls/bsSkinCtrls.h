@@ -11,5 +11,6 @@
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/TbsSkinMenuSpeedButton.h"
 #include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsScrollCtrls.h"
 #include "lib/controls/bsSkinChangeWalk.h"
 #include "lib/controls/bsSkinCtrlsClasses.h"

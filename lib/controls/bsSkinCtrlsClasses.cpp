@@ -2,6 +2,7 @@
 
 #include "lib/controls/TbsGraphicSkinCustomControl.h"
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsScrollCtrlsClasses.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
@@ -56,6 +57,7 @@ void RegisterSkinCtrlsClasses() {
     std::call_once(once, [] {
         RegisterSkinDataClasses();
         RegisterBases(TClassRegistry::Instance());
+        RegisterScrollCtrlsClasses(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
     });
 }
