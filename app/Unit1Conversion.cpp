@@ -98,13 +98,14 @@ void TForm1::button28Click(TObject*) {
 
 void TForm1::btnStopClick(TObject*) {
     if (!FRunning) return;
-    SetToolButton(FStopTool, false);
-    FOperations.Stop->SetEnabled(false);
-    FStopItem->SetEnabled(false);
+    SetRunCommand(FStopTool, FOperations.Stop, FStopItem, false);
     RunOperation(FOperations.UnlockPickers);
     RunOperation(FOperations.RefreshSkin);
     FStopping = true;
     FFTasks->Stop(true);
+    // The tasks' terminations were handed to this thread while the stop waited: they are
+    // handled now, before anything else can reach the window and find it between two runs.
+    CheckSynchronize(0);
     FStopping = false;
     // Only now can a start find the tasks free to be rebuilt.
     SetToolButton(FStartTool, true);
@@ -113,18 +114,14 @@ void TForm1::btnStopClick(TObject*) {
 }
 
 void TForm1::btnPauseClick(TObject*) {
-    SetToolButton(FPauseTool, false);
-    FPauseItem->SetEnabled(false);
-    SetToolButton(FResumeTool, true);
-    FResumeItem->SetEnabled(true);
+    SetRunCommand(FPauseTool, FOperations.Pause, FPauseItem, false);
+    SetRunCommand(FResumeTool, FOperations.Resume, FResumeItem, true);
     FFTasks->Pause();
 }
 
 void TForm1::btnResumeClick(TObject*) {
-    SetToolButton(FPauseTool, true);
-    FPauseItem->SetEnabled(true);
-    SetToolButton(FResumeTool, false);
-    FResumeItem->SetEnabled(false);
+    SetRunCommand(FPauseTool, FOperations.Pause, FPauseItem, true);
+    SetRunCommand(FResumeTool, FOperations.Resume, FResumeItem, false);
     FFTasks->Resume();
 }
 
@@ -173,11 +170,7 @@ void TForm1::FFTasksTerminate(TObject*, const TTerminateInfo& terminateInfo) {
 void TForm1::TaskTerminated(const TTerminateInfo& info) {
     if (info.TaskIndex < 0) {
         FRunning = false;
-        SetToolButton(FRemoveTool, false);
-        SetToolButton(FRenameTool, false);
-        FOperations.Remove->SetEnabled(false);
-        for (TMenuItem* item : { FRemoveItem, FRenameItem })
-            item->SetEnabled(false);
+        SetRowEditCommands(false);
         SetToolButton(FClearTool, true);
         FOperations.Clear->SetEnabled(true);
         FClearItem->SetEnabled(true);
