@@ -44,8 +44,9 @@ bool TForm1::RebuildTasks() {
         std::string problem;
         try {
             IO1[i].FileName = row.Caption();
-            // The options the file was added with, with what the row holds now written over.
-            OO1[i] = OutputOptionsOf(ReadParameterCells(row.SubItems()), OO1[i]);
+            // Exactly what the row shows: a value its cells leave unset is unset, never one of
+            // the format the file was added with before the row's format changed.
+            TOutputOptions options = OutputOptionsOf(ReadParameterCells(row.SubItems()));
             // The output folder may have changed since the add, and earlier rows may already
             // write a file of this name.
             const std::string name = UniqueOutputName(
@@ -53,6 +54,9 @@ bool TForm1::RebuildTasks() {
             row.SubItems().SetStrings(jcOutputName, name);
             taken.push_back(name);
             const std::string path = IncludeTrailingPathDelimiter(FileOutPutPath) + name;
+            options.FileName = path;
+            options.AudioLanguage = OO1[i].AudioLanguage;
+            OO1[i] = options;
             TInputOptions input = IO1[i];
             if (FFTasks->AddTask(input.FileName, &input) != i) {
                 problem = FFTasks->LastErrMsg();
