@@ -1,4 +1,5 @@
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
 #include "app/SnapshotFiles.h"
 #include "app/StandIns/TStandInDialogs.h"
@@ -204,12 +205,12 @@ void TForm1::TrackBar2Change(TObject*) {
 }
 
 std::string TForm1::SnapshotFolder() {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     return ReadSnapshotFolder(file, DefaultSnapshotFolder());
 }
 
 std::string TForm1::SnapshotPicture() {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     const std::string picture = ReadSnapshotPicture(file);
     CheckPictureItem(picture);
     return picture;
@@ -252,12 +253,12 @@ void TForm1::MenuItem2Click(TObject*) {
     if (!FOutputFolderDialog->Execute()) return;
     const std::string folder = FOutputFolderDialog->Directory();
     if (!DirectoryExists(folder)) return;
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteSnapshotFolder(file, folder);
 }
 
 void TForm1::ChoosePicture(const std::string& picture) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteSnapshotPicture(file, picture);
     CheckPictureItem(picture);
 }

@@ -1,5 +1,6 @@
 #include "app/FormHandlers.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
 #include "app/StandIns/TStandInDialogs.h"
 #include "app/StandIns/TStandInLabels.h"
@@ -14,7 +15,7 @@ void TForm1::ShowOutputFolder(const std::string& folder) {
 }
 
 void TForm1::Button17Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     try {
         ShowOutputFolder(ReadOutputFolder(file, DefaultOutputFolder()));
     } catch (...) {
@@ -25,7 +26,7 @@ void TForm1::Button17Click(TObject*) {
 }
 
 void TForm1::Button16Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteOutputFolder(file, FileOutPutPath);
 }
 
@@ -50,12 +51,12 @@ void TForm1::Button20Click(TObject*) {
 }
 
 void TForm1::Button3Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     FSkinData->SetSkinIndex(ReadSkinIndex(file));
 }
 
 void TForm1::Button4Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteSkinIndex(file, FSkinData->SkinIndex());
 }
 

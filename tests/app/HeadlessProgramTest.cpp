@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/Unit1.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
@@ -42,6 +43,9 @@ bool TScriptedDialogs::OpenFiles(const std::string&, const std::string&, bool,
 void HeadlessProgramTest::SetUp() {
     FRoot = CreateTempFolder(FFolderName);
     setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
+    // Where the settings go when the folder standing for the program's cannot take them.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME")) FPreviousConfigHome = config;
+    setenv("XDG_CONFIG_HOME", (FRoot + "config").c_str(), 1);
     setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
     ForceDirectories(FRoot + "settings");
     auto display = std::make_unique<win::HeadlessBackend>();
@@ -66,6 +70,10 @@ void HeadlessProgramTest::TearDown() {
     SetShellLauncher(std::move(FPreviousLauncher));
     SetDialogs(std::move(FPreviousDialogs));
     unsetenv(kSettingsFolderVariable);
+    if (FPreviousConfigHome)
+        setenv("XDG_CONFIG_HOME", FPreviousConfigHome->c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
     unsetenv(kDataRootVariable);
     std::filesystem::remove_all(FRoot);
 }

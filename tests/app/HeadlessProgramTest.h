@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,4 +56,5 @@ private:
     std::string FFolderName;
     std::unique_ptr<TShellLauncher> FPreviousLauncher;
     std::unique_ptr<IDialogs> FPreviousDialogs;
+    std::optional<std::string> FPreviousConfigHome;
 };
