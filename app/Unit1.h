@@ -269,6 +269,10 @@ private:
     bool LoadMediaLibraries();
     void LogLine(const std::string& line);
     void ShowHint(const std::string& text);
+    // The platform's message box titled with the application's title, with a warning icon.
+    void ShowWarning(const std::string& text);
+    // Asks the desktop to open a folder; a folder no program opens is reported with the reason.
+    void OpenFolder(const std::string& folder);
     void SetToolButton(const TToolButton& tool, bool enabled);
     void SetAddCommands(bool enabled);
     void SetRowCommands(bool enabled);

@@ -12,8 +12,6 @@
 #include "app/StandIns/TStandInListView.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
-#include "platform/forms/MessageBoxFlags.h"
-#include "platform/forms/TApplication.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/rtl/FilePath.h"
@@ -26,11 +24,6 @@
 namespace {
 
 constexpr const char* kRowNotConvertible = "无法转换第%d个文件“%s”：%s";
-
-void ShowWarning(const std::string& text) {
-    if (Application)
-        Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
-}
 
 } // namespace
 

@@ -104,6 +104,11 @@ void TForm1::ShowHint(const std::string& text) {
     if (Application) Application->MessageBox(text, "提示", win::MB_OK | win::MB_ICONINFORMATION);
 }
 
+void TForm1::ShowWarning(const std::string& text) {
+    if (Application)
+        Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
+}
+
 void TForm1::SetToolButton(const TToolButton& tool, bool enabled) {
     tool.Button->SetGlyph((enabled ? tool.Enabled : tool.Disabled)->Picture().Graphic());
     tool.Button->SetEnabled(enabled);

@@ -19,7 +19,6 @@
 #include "platform/gfx/TBitmap.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
-#include "platform/shell/ShellExecute.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 
@@ -244,7 +243,7 @@ void TForm1::bsSkinButton23MouseDown(TObject*, TMouseButton button, TShiftState,
 }
 
 void TForm1::MenuItem1Click(TObject*) {
-    win::ShellExecute(Handle(), nullptr, SnapshotFolder(), nullptr, nullptr, win::SW_SHOWNORMAL);
+    OpenFolder(SnapshotFolder());
 }
 
 void TForm1::MenuItem2Click(TObject*) {

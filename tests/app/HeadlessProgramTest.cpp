@@ -16,14 +16,24 @@ namespace {
 
 class TRecordingLauncher : public TShellLauncher {
 public:
-    explicit TRecordingLauncher(std::vector<std::string>& launched) : FLaunched(launched) {}
+    TRecordingLauncher(std::vector<std::string>& launched, const std::string& failure)
+        : FLaunched(launched), FFailure(failure) {}
     bool Launch(const std::vector<std::string>& argv) override {
         FLaunched.push_back(argv.at(0) + " " + argv.back());
         return true;
     }
+    bool LaunchIn(const std::string&, const std::vector<std::string>& argv) override {
+        return Launch(argv);
+    }
+    // Ends as a program does, later and on the GUI thread.
+    void LaunchWatched(const std::vector<std::string>& argv, TLaunchEnded ended) override {
+        Launch(argv);
+        QueueToMainThread([ended, failure = FFailure] { ended(failure.empty(), failure); });
+    }
 
 private:
     std::vector<std::string>& FLaunched;
+    const std::string& FFailure;
 };
 
 } // namespace
@@ -51,7 +61,8 @@ void HeadlessProgramTest::SetUp() {
     auto display = std::make_unique<win::HeadlessBackend>();
     FDisplay = display.get();
     win::InstallBackend(std::move(display));
-    FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FLaunched));
+    FPreviousLauncher =
+        SetShellLauncher(std::make_unique<TRecordingLauncher>(FLaunched, FLaunchFailure));
     auto dialogs = std::make_unique<TScriptedDialogs>();
     FDialogs = dialogs.get();
     FPreviousDialogs = SetDialogs(std::move(dialogs));

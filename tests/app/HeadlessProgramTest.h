@@ -50,6 +50,8 @@ protected:
     std::vector<std::string> FErrors;
     // Each launch as "program argument", e.g. "xdg-open /home/...".
     std::vector<std::string> FLaunched;
+    // What every watched launch answers: empty for success, else the reason it failed with.
+    std::string FLaunchFailure;
     TScriptedDialogs* FDialogs{ nullptr };
 
 private:

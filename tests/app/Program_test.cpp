@@ -22,7 +22,9 @@
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TMemo.h"
+#include "platform/forms/TMessageForm.h"
 #include "platform/forms/TOpenDialog.h"
+#include "platform/forms/TScreen.h"
 #include "platform/forms/TTrackBar.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
@@ -372,6 +374,36 @@ TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
 
     Main("bsSkinButton6")->Click();
     EXPECT_EQ(FLaunched, std::vector<std::string>{ "xdg-open " + chosen });
+}
+
+// "打开" and the snapshot menu's "打开快照目录" ask the desktop to open a folder; when no program
+// can, the user reads which folder and why.
+TEST_F(Program, AFolderNoProgramOpensIsReportedWithTheReason) {
+    StartProgram();
+    Form1->Show();
+    Pump();
+    std::vector<std::string> messages;
+    Screen->OnActiveFormChange = [&](TObject*) {
+        if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
+            messages.push_back(box->Caption() + ": " + box->Message());
+            box->SetModalResult(mrOk);
+        }
+    };
+    Main("bsSkinButton6")->Click();
+    EXPECT_TRUE(messages.empty()) << "a folder that opens says nothing";
+
+    FLaunchFailure = "xdg-open: no method available for opening the folder";
+    Main("bsSkinButton6")->Click();
+    Main<TMenuItem>("MenuItem1")->Click();
+    Pump();
+    Screen->OnActiveFormChange = nullptr;
+    const std::string title = FApp->Title() + ": ";
+    EXPECT_EQ(
+        messages,
+        (std::vector<std::string>{
+            title + "无法打开文件夹“" + Form1->FileOutPutPath + "”：" + FLaunchFailure,
+            title + "无法打开文件夹“" + FRoot + "home/苇川视频软件/快照”：" + FLaunchFailure }));
+    EXPECT_EQ(FLaunched.size(), 3u);
 }
 
 TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
