@@ -20,6 +20,7 @@
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
 #include "platform/win/Input.h"
+#include "platform/win/NativeChild.h"
 #include "platform/win/Painting.h"
 
 #include <array>
@@ -125,8 +126,10 @@ void TForm1::VOVezadeState(TObject*, TPlayState state) {
         break;
     case psStop:
         SetFormStyle(fsNormal);
-        // The last picture stays on the screen panel until it paints itself again.
+        // The player draws into the screen's own display window, where its last picture would
+        // stay, under the next file's or, for a file without video, for good.
         if (const win::HWND screen = VOVezade->ScreenHandle()) {
+            win::ClearNativeChild(screen);
             win::InvalidateRect(screen, nullptr, true);
             win::UpdateWindow(screen);
         }
