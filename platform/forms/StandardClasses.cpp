@@ -158,12 +158,20 @@ void RegisterMenus(TClassRegistry& r) {
     r.RegisterProperty(c, "GroupIndex", Integer(&TMenuItem::SetGroupIndex));
     r.RegisterProperty(c, "ShortCut", Integer(&TMenuItem::SetShortCut));
     r.RegisterProperty(c, "ImageIndex", Integer(&TMenuItem::SetImageIndex));
+    r.RegisterProperty(c, "Default", Boolean(&TMenuItem::SetDefault));
+    r.RegisterProperty(c, "Action", Reference(&TMenuItem::SetAction));
     r.RegisterProperty(c, "OnClick", Event(&TMenuItem::OnClick));
     r.RegisterClass("TMenu", "TComponent");
     r.RegisterProperty("TMenu", "Images", Reference(&TMenu::SetImages));
+    r.RegisterProperty(
+        "TMenu", "AutoLineReduction",
+        Enum(&TMenu::SetAutoLineReduction, TNames<TMenuAutoFlag>{ { "maAutomatic", maAutomatic },
+                                                                  { "maManual", maManual },
+                                                                  { "maParent", maParent } }));
     r.RegisterClass("TMainMenu", "TMenu", [](TComponent* owner) { return new TMainMenu(owner); });
     r.RegisterClass("TPopupMenu", "TMenu", [](TComponent* owner) { return new TPopupMenu(owner); });
     r.RegisterProperty("TPopupMenu", "OnPopup", Event(&TPopupMenu::OnPopup));
+    r.RegisterProperty("TPopupMenu", "AutoPopup", Boolean(&TPopupMenu::SetAutoPopup));
 }
 
 void RegisterTimer(TClassRegistry& r) {

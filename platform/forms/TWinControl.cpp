@@ -515,8 +515,15 @@ bool TWinControl::IsControlMouseMsg(TMessage& message) {
     return true;
 }
 
+void TWinControl::Release() {
+    PostMessage(Handle(), CM_RELEASE, 0, 0);
+}
+
 void TWinControl::WndProc(TMessage& message) {
     switch (message.Msg) {
+    case CM_RELEASE:
+        delete this;
+        return;
     case WM_SETFOCUS:
         if (TWinControl* top = TopParent(); top == this || !top->SetFocusedControl(this))
             Perform(CM_ENTER, 0, 0);
