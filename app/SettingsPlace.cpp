@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,7 +39,9 @@ std::string WriteProblem(const std::string& fileName) {
     struct stat info {};
     if (::stat(fileName.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) return Reason(EISDIR);
-        // A file its owner made read-only is not to be replaced behind their back.
+        // A file its owner made read-only is not to be replaced behind their back, also not by
+        // a user whom the system would let write it.
+        if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Reason(EACCES);
         if (::access(fileName.c_str(), R_OK | W_OK) != 0) return Reason(errno);
     } else if (errno != ENOENT) {
         return Reason(errno);
@@ -69,7 +72,14 @@ TSettingsPlace SettingsPlaceIn(const std::string& programFolder) {
     const std::string config = folder + kSettingsName;
     ForceDirectories(folder);
     const std::string configProblem = WriteProblem(config);
-    if (configProblem.empty()) return { config, true, {} };
+    if (configProblem.empty()) {
+        // What the user kept beside the program carries over to the file that takes its place.
+        if (Readable(beside) && !FileExists(config)) {
+            std::ifstream from(beside, std::ios::binary);
+            std::ofstream(config, std::ios::binary) << from.rdbuf();
+        }
+        return { config, true, {} };
+    }
     const std::string read = Readable(beside) || !Readable(config) ? beside : config;
     return { read, false,
              ProblemLine(beside, besideProblem) + "\n" + ProblemLine(config, configProblem) };

@@ -247,4 +247,29 @@ TEST_F(SettingsFile, SettingsLiveWhereTheyCanBeWritten) {
     }
 }
 
+// A file its owner made read-only beside the program is left alone: the settings move to the
+// configuration folder and start from what it holds; a file already there keeps its own.
+TEST_F(SettingsFile, AReadOnlyFileBesideTheProgramHandsItsValuesOn) {
+    const std::string program = FFolder + "program/";
+    const std::string beside = program + "option.ini";
+    const std::string inConfig = FFolder + "config/vobconv/option.ini";
+    ForceDirectories(program);
+    std::ofstream(beside) << "[Skin]\nSetSkin=2\n";
+    std::filesystem::permissions(beside, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read);
+    setenv("XDG_CONFIG_HOME", (FFolder + "config").c_str(), 1);
+    const TSettingsPlace place = SettingsPlaceIn(program);
+    EXPECT_EQ(place.FileName, inConfig);
+    EXPECT_TRUE(place.Writable);
+    TSettingsFile kept(inConfig);
+    EXPECT_EQ(ReadSkinIndex(kept), 2);
+
+    WriteSkinIndex(kept, 5);
+    EXPECT_EQ(SettingsPlaceIn(program).FileName, inConfig);
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(ReadSkinIndex(kept), 5);
+    TSettingsFile left(beside, false);
+    EXPECT_EQ(ReadSkinIndex(left), 2);
+}
+
 } // namespace
