@@ -7,8 +7,6 @@
 #include "app/Unit5.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMenuItem.h"
-#include "platform/forms/TMessageForm.h"
-#include "platform/forms/TScreen.h"
 #include "platform/rtl/MainThread.h"
 #include "tests/fixtures/FixtureSet.h"
 
@@ -65,23 +63,13 @@ protected:
     void SetUp() override {
         HeadlessProgramTest::SetUp();
         StartProgram();
-        Screen->OnActiveFormChange = [this](TObject*) {
-            if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
-                FMessages.push_back(box->Message());
-                box->SetModalResult(mrOk);
-            }
-        };
+        AnswerMessageBoxes();
         Form1->Show();
         Pump();
         TConversionOptions options = Form5->Options();
         options.ThreadCount = "1";
         options.AfterDone = 3;
         Form5->SetOptions(options);
-    }
-
-    void TearDown() override {
-        if (Screen) Screen->OnActiveFormChange = nullptr;
-        HeadlessProgramTest::TearDown();
     }
 
     bool ControlEnabled(const char* name) {
@@ -117,8 +105,6 @@ protected:
         }
         Pump();
     }
-
-    std::vector<std::string> FMessages;
 };
 
 TEST_F(CommandStates, EveryCommandFollowsTheStateTableInEveryState) {

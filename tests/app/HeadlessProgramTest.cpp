@@ -4,6 +4,8 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
 #include "app/Unit1.h"
+#include "platform/forms/TMessageForm.h"
+#include "platform/forms/TScreen.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/win/Win.h"
@@ -69,6 +71,7 @@ void HeadlessProgramTest::SetUp() {
 }
 
 void HeadlessProgramTest::TearDown() {
+    if (Screen) Screen->OnActiveFormChange = nullptr;
     // The window's close sequence detaches the player and the tasks before the window goes.
     bool canClose = true;
     if (Form1) Form1->FormCloseQuery(Form1, canClose);
@@ -93,6 +96,15 @@ void HeadlessProgramTest::StartProgram() {
     FApp = std::make_unique<TApplication>(nullptr);
     FApp->OnException = [this](TObject*, const std::exception& e) { FErrors.push_back(e.what()); };
     CreateProgramWindows(*FApp);
+}
+
+void HeadlessProgramTest::AnswerMessageBoxes() {
+    Screen->OnActiveFormChange = [this](TObject*) {
+        if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
+            FMessages.push_back(box->Caption() + ": " + box->Message());
+            box->SetModalResult(mrOk);
+        }
+    };
 }
 
 void HeadlessProgramTest::Pump() {

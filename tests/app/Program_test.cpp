@@ -22,9 +22,7 @@
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TMemo.h"
-#include "platform/forms/TMessageForm.h"
 #include "platform/forms/TOpenDialog.h"
-#include "platform/forms/TScreen.h"
 #include "platform/forms/TTrackBar.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
@@ -382,24 +380,17 @@ TEST_F(Program, AFolderNoProgramOpensIsReportedWithTheReason) {
     StartProgram();
     Form1->Show();
     Pump();
-    std::vector<std::string> messages;
-    Screen->OnActiveFormChange = [&](TObject*) {
-        if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
-            messages.push_back(box->Caption() + ": " + box->Message());
-            box->SetModalResult(mrOk);
-        }
-    };
+    AnswerMessageBoxes();
     Main("bsSkinButton6")->Click();
-    EXPECT_TRUE(messages.empty()) << "a folder that opens says nothing";
+    EXPECT_TRUE(FMessages.empty()) << "a folder that opens says nothing";
 
     FLaunchFailure = "xdg-open: no method available for opening the folder";
     Main("bsSkinButton6")->Click();
     Main<TMenuItem>("MenuItem1")->Click();
     Pump();
-    Screen->OnActiveFormChange = nullptr;
     const std::string title = FApp->Title() + ": ";
     EXPECT_EQ(
-        messages,
+        FMessages,
         (std::vector<std::string>{
             title + "无法打开文件夹“" + Form1->FileOutPutPath + "”：" + FLaunchFailure,
             title + "无法打开文件夹“" + FRoot + "home/苇川视频软件/快照”：" + FLaunchFailure }));

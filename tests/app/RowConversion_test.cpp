@@ -14,8 +14,6 @@
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
 #include "platform/forms/TFormReader.h"
-#include "platform/forms/TMessageForm.h"
-#include "platform/forms/TScreen.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/rtl/TStringList.h"
@@ -235,12 +233,7 @@ protected:
         FInput = FRoot + "in.mkv";
         fixtures::WriteMedia(FInput, InputSpec());
         StartProgram();
-        Screen->OnActiveFormChange = [this](TObject*) {
-            if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
-                FMessages.push_back(box->Message());
-                box->SetModalResult(mrOk);
-            }
-        };
+        AnswerMessageBoxes();
         Form1->Show();
         Pump();
         FList = DescribedComponent<TStandInListView>(Form1, "lvFiles");
@@ -254,11 +247,6 @@ protected:
         Form5->SetOptions(options);
     }
 
-    void TearDown() override {
-        if (Screen) Screen->OnActiveFormChange = nullptr;
-        HeadlessProgramTest::TearDown();
-    }
-
     static TStandInComboBoxBase* Picker(const char* name) {
         return DescribedComponent<TStandInComboBoxBase>(Form1, name);
     }
@@ -270,7 +258,6 @@ protected:
 
     std::string FInput;
     TStandInListView* FList{ nullptr };
-    std::vector<std::string> FMessages;
 };
 
 // Each row is added while the pickers show the format before it and then switched to its own,
