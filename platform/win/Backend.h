@@ -87,6 +87,8 @@ public:
     virtual unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) = 0;
     virtual void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) = 0;
     virtual void DestroyNativeChild(HWND hwnd) = 0;
+    // Fills the native window with its background, wiping what the library drew there.
+    virtual void ClearNativeChild(HWND hwnd) = 0;
 
     // The desktop's clipboard, text only (UTF-8).
     virtual void SetClipboardText(const std::string& text) = 0;

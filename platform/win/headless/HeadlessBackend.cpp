@@ -244,4 +244,8 @@ void HeadlessBackend::PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visib
     }
 }
 
+void HeadlessBackend::ClearNativeChild(HWND hwnd) {
+    if (auto it = FChildren.find(hwnd); it != FChildren.end()) ++it->second.FClearCount;
+}
+
 } // namespace win

@@ -37,6 +37,7 @@ public:
         HWND FTop{};
         RECT FBounds; // in the top-level window
         bool FVisible{ false };
+        int FClearCount{ 0 }; // how often its contents were wiped
     };
 
     // One 1280x1024 monitor whose work area leaves 40 rows for a panel at the bottom.
@@ -94,6 +95,7 @@ public:
     unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
     void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
     void DestroyNativeChild(HWND hwnd) override { FChildren.erase(hwnd); }
+    void ClearNativeChild(HWND hwnd) override;
     void SetClipboardText(const std::string& text) override { FClipboard = text; }
     std::string ClipboardText() override { return FClipboard; }
 

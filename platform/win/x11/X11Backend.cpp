@@ -797,6 +797,13 @@ void X11Backend::PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) {
     XFlush(D(FDisplay));
 }
 
+void X11Backend::ClearNativeChild(HWND hwnd) {
+    auto it = FChildren.find(hwnd);
+    if (it == FChildren.end()) return;
+    XClearWindow(D(FDisplay), it->second);
+    XFlush(D(FDisplay));
+}
+
 void X11Backend::DestroyNativeChild(HWND hwnd) {
     auto it = FChildren.find(hwnd);
     if (it == FChildren.end()) return;

@@ -50,6 +50,7 @@ public:
     unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
     void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
     void DestroyNativeChild(HWND hwnd) override;
+    void ClearNativeChild(HWND hwnd) override;
     void SetClipboardText(const std::string& text) override;
     // Asks the owning program and waits up to a second for its answer.
     std::string ClipboardText() override;
