@@ -14,6 +14,7 @@
 #include "platform/rtl/Exception.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/Painting.h"
+#include "platform/win/WindowApi.h"
 
 using namespace win;
 
@@ -104,6 +105,13 @@ bool TbsSkinForm::IsMainForm() const {
 
 HWND TbsSkinForm::FormHandle() const {
     return FForm->HandleAllocated() ? FForm->Handle() : nullptr;
+}
+
+TSize TbsSkinForm::WindowSize() const {
+    if (!HandleReady()) return TSize(FForm->Width(), FForm->Height());
+    RECT r;
+    GetWindowRect(FForm->Handle(), &r);
+    return TSize(r.right - r.left, r.bottom - r.top);
 }
 
 void TbsSkinForm::NCRepaint() {

@@ -380,6 +380,8 @@ private:
     void ApplyClientSize();
     bool HandleReady() const { return FForm->HandleAllocated(); }
     win::HWND FormHandle() const;
+    // The window's own size (the form's bounds follow it only after the size messages).
+    TSize WindowSize() const;
     void NCRepaint();
     TbsActiveSkinObject* ObjectAt(int index) const;
     bool IsCaptionObject(int index) const;

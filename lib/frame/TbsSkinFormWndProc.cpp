@@ -230,8 +230,10 @@ void TbsSkinForm::WMSize(TMessage& message) {
     if (!FBorderLayerChangeSize) {
         const TWndMethod old = OldWindowProc;
         old(message);
-        FFormWidth = FForm->Width();
-        FFormHeight = FForm->Height();
+        // The form takes its new bounds only after the size message: the window has them.
+        const TSize size = WindowSize();
+        FFormWidth = size.cx;
+        FFormHeight = size.cy;
     }
     HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false;
     if (FSkinSupport && FSkinnableForm) {
