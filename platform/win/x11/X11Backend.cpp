@@ -309,15 +309,20 @@ void X11Backend::HandleEvent(void* raw) {
         break;
     }
     case UnmapNotify:
-        // Unmapped without being asked: the window manager iconified the window.
-        if (hwnd && FNatives[hwnd].FMapped && !IsIconic(hwnd)) {
+        // Unmapped without being asked: the window manager iconified the window. An unmap
+        // from before the program mapped the window again (a manager answering the program's
+        // own iconify late) is no news.
+        if (hwnd && e.xunmap.serial >= FNatives[hwnd].FMapSerial && FNatives[hwnd].FMapped &&
+            !IsIconic(hwnd)) {
             FNatives[hwnd].FMapped = false;
             ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
         }
         break;
     case MapNotify:
-        // Mapped again from the task list while the program thinks it iconic.
-        if (hwnd && IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+        // Mapped again from the task list while the program thinks it iconic; not a map from
+        // before the program iconified it.
+        if (hwnd && e.xmap.serial >= FNatives[hwnd].FIconifySerial && IsIconic(hwnd))
+            ShowWindow(hwnd, SW_RESTORE);
         break;
     case MotionNotify:
         input.FKind = InputKind::MouseMove;
@@ -509,6 +514,7 @@ void X11Backend::ShowNative(HWND hwnd, bool visible) {
     // A window manager drops the state of a window the program withdrew, so a window coming
     // back takes its present state along.
     if (visible && native.FWithdrawn && !native.FPopup) WriteAboveState(native);
+    if (visible) native.FMapSerial = NextRequest(D(FDisplay));
     if (visible)
         XMapRaised(D(FDisplay), native.FWindow);
     else
@@ -523,6 +529,7 @@ void X11Backend::MinimizeNative(HWND hwnd) {
     if (it == FNatives.end()) return;
     Native& native = it->second;
     native.FMapped = false;
+    native.FIconifySerial = NextRequest(D(FDisplay));
     if (FWindowManager.FPresent) {
         XIconifyWindow(D(FDisplay), native.FWindow, FScreen);
     } else {

@@ -68,6 +68,10 @@ private:
         bool FTopmost{ false };
         void* FInputContext{ nullptr }; // the input method's context (XIC) for typed text
         std::vector<RECT> FRequested;   // moves asked of the server, not yet confirmed
+        // The requests that last mapped and iconified the window: events older than the
+        // program's own last word about the window are stale.
+        unsigned long FMapSerial{ 0 };
+        unsigned long FIconifySerial{ 0 };
         // The size limits for a window manager; none given yet: no limits.
         bool FHasSizeLimits{ false };
         SIZE FMinSize;
