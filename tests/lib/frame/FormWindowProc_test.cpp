@@ -23,6 +23,7 @@ protected:
         const TWndMethod formProc = FForm->WindowProc;
         FForm->WindowProc = [this, formProc](TMessage& m) {
             FPassedOn.push_back(m.Msg);
+            FLastPassed = m;
             formProc(m);
         };
         return SkinForm(FForm, FSkin.get());
@@ -53,6 +54,7 @@ protected:
 
     TForm* FForm{ nullptr };
     std::vector<UINT> FPassedOn;
+    TMessage FLastPassed{};
 };
 
 TEST_F(FormWindowProc, FullDragSizingReachesTheFormTwiceAndStopsAtTheMinimum) {
@@ -237,6 +239,52 @@ TEST_F(FormWindowProc, TransparentFormSettlesAtItsValueWithoutAFade) {
     EXPECT_TRUE(GetWindowLongPtr(FForm->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
     EXPECT_EQ(FDisplay->Native(FForm->Handle())->FAlpha, 120);
     EXPECT_FALSE(skinForm->NeedLayeredShow()) << "the skin has no layered frame";
+}
+
+TEST_F(FormWindowProc, FormCursorOverTheFrameKeepsTheSizingCursors) {
+    FSkin = MakeFrameSkin();
+    TbsSkinForm* skinForm = SpiedForm(TRect(100, 100, 400, 300), bsSizeable);
+    struct Case {
+        int hit;
+        int withFormCursor;
+    };
+    const Case cases[] = { { HTCAPTION, HTCLIENT },          { HTLEFT, HTLEFT },
+                           { HTBOTTOMRIGHT, HTBOTTOMRIGHT }, { HTTOP, HTTOP },
+                           { HTOBJECT, HTCLIENT },           { HTCLIENT, HTCLIENT } };
+    for (bool formCursor : { false, true }) {
+        skinForm->SetUseFormCursorInNCArea(formCursor);
+        for (const Case& c : cases) {
+            FForm->Perform(WM_SETCURSOR, WPARAM(FForm->Handle()),
+                           MAKELPARAM(UINT(c.hit) & 0xFFFF, WM_MOUSEMOVE));
+            ASSERT_EQ(FLastPassed.Msg, UINT(WM_SETCURSOR));
+            EXPECT_EQ(short(LOWORD(UINT_PTR(FLastPassed.LParam))),
+                      formCursor ? c.withFormCursor : c.hit)
+                << c.hit << (formCursor ? " with the form's cursor" : "");
+            EXPECT_EQ(HIWORD(UINT_PTR(FLastPassed.LParam)), UINT(WM_MOUSEMOVE));
+        }
+    }
+}
+
+TEST_F(FormWindowProc, TheSkinsOwnSettingSwitchesTheFrameMode) {
+    FSkin = MakeFrameSkin();
+    TbsSkinForm* skinForm = SpiedForm(TRect(100, 100, 400, 300), bsSizeable);
+    FForm->Show();
+    FSkin->FormsToNotify = [this] {
+        TbsSkinMessageForms forms;
+        const HWND hwnd = FForm->Handle();
+        forms.ScreenForms.push_back(TbsSkinMessageForm{
+            FForm, "TForm", [hwnd](UINT m, WPARAM w, LPARAM l) { SendMessage(hwnd, m, w, l); } });
+        return forms;
+    };
+    FSkin->SetSkinnableForm(false);
+    EXPECT_FALSE(skinForm->SkinnableForm());
+    FSkin->SetSkinnableForm(true);
+    EXPECT_TRUE(skinForm->SkinnableForm());
+    // Another skin's setting is not this form's business.
+    auto other = MakeTestSkin();
+    Send(FForm, WM_SKINNABLEFORMCHANGED, WPARAM(other.get()), SkinMessageLParam);
+    EXPECT_TRUE(skinForm->SkinnableForm());
+    FSkin->FormsToNotify = [] { return TbsSkinMessageForms{}; };
 }
 
 } // namespace

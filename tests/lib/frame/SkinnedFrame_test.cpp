@@ -335,11 +335,26 @@ TEST_F(SkinnedFrame, MalformedSkinsFrameTheFormWithoutHarm) {
     }
 }
 
+// A red box on the client area.
+class TRedBox : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void Paint() override {
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(TRect(0, 0, Width(), Height()));
+    }
+};
+
 TEST_F(SkinnedFrame, InactiveClientShowsTheClientUnderAVeilOfTheBackground) {
     FSkin = MakeFrameSkin();
     TForm* form = NewForm(TRect(0, 0, 320, 180));
     TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
     skinForm->SetClientInActiveEffect(true);
+    auto* box = new TRedBox(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 50, 30);
     form->Show();
     Pump();
     TForm* other = NewForm(TRect(400, 400, 600, 500));
@@ -353,6 +368,14 @@ TEST_F(SkinnedFrame, InactiveClientShowsTheClientUnderAVeilOfTheBackground) {
     ASSERT_NE(panel->Buffer(), nullptr);
     EXPECT_TRUE(panel->Visible());
     EXPECT_EQ(panel->BoundsRect(), TRect(0, 0, form->ClientWidth(), form->ClientHeight()));
+    // Over the red box: the background (the frame picture's client, tiled) at 170 over red.
+    const TbsColor shown = panel->Buffer()->Pixel(20, 20);
+    const std::uint32_t veil = FramePixel(4 + 20, 24 + 20);
+    auto channel = [](std::uint32_t c, int shift) { return int(c >> shift & 0xFF); };
+    for (int shift : { 16, 8, 0 }) {
+        const int expected = (channel(veil, shift) * 170 + channel(0xFF0000, shift) * 85) / 256;
+        EXPECT_NEAR(channel(shown, shift), expected, 2) << shift;
+    }
     form->Show(); // active again: the panel goes
     Pump();
     for (int i = 0; i < skinForm->ComponentCount(); ++i)
