@@ -2,6 +2,7 @@
 // main skin, its tool skin and without a skin (the plain look), in the states normal, hot,
 // pressed, disabled and focused, each reached through injected pointer and keys. The sheet is
 // written to controls-sheet.png in the build folder for review; pixel checks run beside it.
+#include "ButtonSheetRows.h"
 #include "ControlSheet.h"
 #include "TestControls.h"
 #include "TestSkins.h"
@@ -18,6 +19,18 @@ std::vector<TSheetRow> SheetRows() {
         SheetRow<TWindowlessStateButton>("windowless base, button", "button", { 90, 26 }),
         SheetRow<TWindowedStateButton>("windowed base, toolbutton", "toolbutton", { 60, 30 }),
         SheetRow<TWindowlessStateButton>("windowless base, toolbutton", "toolbutton", { 60, 30 }),
+        ButtonSheetRow<TbsSkinButton>("push button, button", "button", { 90, 26 }),
+        ButtonSheetRow<TbsSkinButton>("push button, resizebutton", "resizebutton", { 90, 26 }),
+        ButtonSheetRow<TbsSkinButton>("push button, toolbutton", "toolbutton", { 60, 30 }),
+        ButtonSheetRow<TbsSkinButton>("push button, resizetoolbutton", "resizetoolbutton",
+                                      { 60, 30 }),
+        ButtonSheetRow<TbsSkinSpeedButton>("speed button, toolbutton", "toolbutton", { 60, 30 }),
+        ButtonSheetRow<TbsSkinSpeedButton>("speed button, resizetoolbutton", "resizetoolbutton",
+                                           { 60, 30 }),
+        ButtonSheetRow<TbsSkinMenuSpeedButton>("menu speed button, toolbutton", "toolbutton",
+                                               { 70, 30 }),
+        ButtonSheetRow<TbsSkinMenuSpeedButton>("menu speed button, resizetoolbutton",
+                                               "resizetoolbutton", { 70, 30 }),
     };
 }
 
