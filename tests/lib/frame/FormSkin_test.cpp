@@ -3,6 +3,7 @@
 #include "lib/controls/TbsSkinControl.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "platform/forms/TTimer.h"
+#include "platform/gfx/IconObject.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/WindowApi.h"
 
@@ -117,6 +118,79 @@ TEST_F(FormSkin, ApplyingASkinBringsTheFormToItsMinimumAndKeepsTheClientSizeAske
     RECT client;
     GetClientRect(about->Handle(), &client);
     EXPECT_EQ(client.right - client.left, 406);
+}
+
+TEST_F(FormSkin, SizeLimitsReachTheWindowManagerAsMinMaxInfo) {
+    FSkin = MakeFrameSkin();
+    FDisplay->SetWorkArea(0, RECT{ 0, 0, 1280, 984 });
+    struct Case {
+        int maxWidth, maxHeight;
+        bool fullScreen;
+        POINT expected;
+    };
+    const Case cases[] = {
+        { 0, 0, false, POINT{ 1280, 984 } },  // the monitor's work area
+        { 0, 0, true, POINT{ 1280, 1024 } },  // the whole monitor
+        { 700, 0, false, POINT{ 700, 984 } }, // a limit of the form's own wins
+        { 0, 500, true, POINT{ 1280, 500 } },
+    };
+    for (const Case& c : cases) {
+        TForm* form = NewForm(TRect(100, 100, 400, 300), bsSizeable);
+        TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
+        skinForm->SetMaxWidth(c.maxWidth);
+        skinForm->SetMaxHeight(c.maxHeight);
+        skinForm->SetMaximizeOnFullScreen(c.fullScreen);
+        skinForm->SetMinWidth(200);
+        MINMAXINFO info{};
+        Send(form, WM_GETMINMAXINFO, 0, LPARAM(&info));
+        EXPECT_EQ(info.ptMaxTrackSize.x, c.expected.x)
+            << c.maxWidth << (c.fullScreen ? " full" : "");
+        EXPECT_EQ(info.ptMaxTrackSize.y, c.expected.y)
+            << c.maxHeight << (c.fullScreen ? " full" : "");
+        EXPECT_EQ(info.ptMinTrackSize.x, 200);
+        EXPECT_EQ(info.ptMinTrackSize.y, TFrameSkin::kFrameHeight);
+        delete form;
+    }
+}
+
+// An icon of one square picture in one colour.
+std::unique_ptr<TIcon> SquareIcon(int size, gfx::Pixel colour) {
+    auto icon = std::make_unique<TIcon>();
+    icon->SetHandle(CreateIconFromImages({ gfx::Surface(size, size, colour) }));
+    return icon;
+}
+
+TEST_F(FormSkin, FormIconIsMadeSmallOnceFromTheFormsIconElseTheProgramsOne) {
+    const gfx::Pixel red = gfx::MakePixel(255, 0, 0, 255), blue = gfx::MakePixel(0, 0, 255, 255);
+    TForm* plain = NewForm(TRect(0, 0, 300, 200));
+    TbsSkinForm* noIcon = SkinForm(plain, nullptr);
+    TBitmap target(40, 40);
+    target.Canvas().Brush().SetColor(clWhite);
+    target.Canvas().FillRect(TRect(0, 0, 40, 40));
+    noIcon->DrawFormIcon(target.Canvas(), 2, 2);
+    EXPECT_EQ(RgbAt(target, 5, 5), 0xFFFFFFu) << "no icon anywhere: nothing is drawn";
+
+    FApp->Icon().Assign(*SquareIcon(32, red));
+    TForm* form = NewForm(TRect(0, 0, 300, 200));
+    TbsSkinForm* skinForm = SkinForm(form, nullptr);
+    skinForm->DrawFormIcon(target.Canvas(), 4, 6);
+    // The program's icon at the small icon size.
+    EXPECT_EQ(GetSmallIconSize(), TSize(16, 16));
+    EXPECT_EQ(RgbAt(target, 4, 6), 0xFF0000u);
+    EXPECT_EQ(RgbAt(target, 19, 21), 0xFF0000u);
+    EXPECT_EQ(RgbAt(target, 20, 21), 0xFFFFFFu);
+    EXPECT_EQ(RgbAt(target, 19, 22), 0xFFFFFFu);
+    // Made once: a later icon of the form is not taken up.
+    form->SetIcon(*SquareIcon(16, blue));
+    skinForm->DrawFormIcon(target.Canvas(), 4, 6);
+    EXPECT_EQ(RgbAt(target, 10, 10), 0xFF0000u);
+
+    // The form's own icon comes before the program's.
+    TForm* withIcon = NewForm(TRect(0, 0, 300, 200));
+    withIcon->SetIcon(*SquareIcon(48, blue));
+    SkinForm(withIcon, nullptr)->DrawFormIcon(target.Canvas(), 4, 6);
+    EXPECT_EQ(RgbAt(target, 10, 10), 0x0000FFu);
+    EXPECT_EQ(RgbAt(target, 20, 10), 0xFFFFFFu);
 }
 
 // The caption buttons of the frame as they stand after UpdateCaptionButtons.
@@ -326,17 +400,21 @@ public:
     int FBefores{ 0 };
 };
 
+// A counting control on the form, bound to skin (nullptr: none).
+TCountingControl* AddCountingControl(TForm* form, TbsSkinData* skin) {
+    auto* control = new TCountingControl(form);
+    control->SetParent(form);
+    control->SetSkinData(skin);
+    return control;
+}
+
 TEST_F(FormSkin, SkinChangeOfAnotherSkinLeavesTheFrameAndReskinsItsControls) {
     FSkin = MakeFrameSkin();
     auto tool = MakeTestSkin();
     TForm* form = NewForm(TRect(0, 0, 300, 200));
     TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
-    auto* onTool = new TCountingControl(form);
-    onTool->SetParent(form);
-    onTool->SetSkinData(tool.get());
-    auto* onFrame = new TCountingControl(form);
-    onFrame->SetParent(form);
-    onFrame->SetSkinData(FSkin.get());
+    auto* onTool = AddCountingControl(form, tool.get());
+    auto* onFrame = AddCountingControl(form, FSkin.get());
     form->Show();
     onTool->FChanges = onFrame->FChanges = 0;
     int befores = 0, afters = 0;
@@ -368,6 +446,29 @@ TEST_F(FormSkin, SkinChangeOfAnotherSkinLeavesTheFrameAndReskinsItsControls) {
     Send(form, WM_SKINAFTERCHANGE, frameSkin, SkinMessageLParam);
     EXPECT_EQ(befores, 1);
     EXPECT_EQ(afters, 2);
+}
+
+TEST_F(FormSkin, BorderStyleAndFormStyleSettersReskinEveryControl) {
+    FSkin = MakeFrameSkin();
+    auto tool = MakeTestSkin();
+    TForm* form = NewForm(TRect(0, 0, 300, 200));
+    TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
+    auto* onTool = AddCountingControl(form, tool.get());
+    auto* unskinned = AddCountingControl(form, nullptr);
+    onTool->FChanges = unskinned->FChanges = 0;
+
+    skinForm->SetFormBorderStyle(bsSizeable);
+    EXPECT_EQ(form->BorderStyle(), bsSizeable);
+    EXPECT_EQ(onTool->FChanges, 1);
+    EXPECT_EQ(unskinned->FChanges, 1);
+    skinForm->SetFormStyle(fsStayOnTop);
+    EXPECT_EQ(form->FormStyle(), fsStayOnTop);
+    EXPECT_EQ(onTool->FChanges, 2);
+    for (TFormStyle refused : { fsMDIChild, fsMDIForm }) {
+        skinForm->SetFormStyle(refused);
+        EXPECT_EQ(form->FormStyle(), fsStayOnTop);
+    }
+    EXPECT_EQ(onTool->FChanges, 2) << "a refused style changes nothing";
 }
 
 TEST_F(FormSkin, FramePaintRequestsAnswerAsAgreed) {

@@ -286,6 +286,88 @@ TEST_F(SkinnedFrame, BackgroundPictureIndexesOutOfRangePaintTheFramePicturesClie
     EXPECT_EQ(RgbAt(target, 25, 33), 0xFF0000u);
 }
 
+TEST_F(SkinnedFrame, LogoStandsCentredOnTheBackgroundAndNeverAboveOrLeftOfIt) {
+    FSkin = MakeFrameSkin();
+    TForm* form = NewForm(TRect(0, 0, 320, 180)); // client 312 x 152
+    TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
+    form->HandleNeeded();
+    struct Case {
+        TSize logo;
+        TPoint at;
+    };
+    const Case cases[] = {
+        { TSize(20, 10), TPoint(146, 71) },
+        { TSize(21, 11), TPoint(146, 71) }, // div truncates
+        { TSize(400, 10), TPoint(0, 71) },  // wider than the client: from its left edge
+        { TSize(10, 200), TPoint(151, 0) },
+    };
+    for (const Case& c : cases) {
+        TBitmap logo(c.logo.cx, c.logo.cy);
+        logo.Canvas().Brush().SetColor(clLime);
+        logo.Canvas().FillRect(TRect(0, 0, c.logo.cx, c.logo.cy));
+        logo.Canvas().SetPixels(0, 0, clRed); // marks the logo's top-left corner
+        skinForm->SetLogoBitMap(logo);
+        TBitmap target(312, 152);
+        Send(form, WM_ERASEBKGND, WPARAM(target.Canvas().Handle()));
+        EXPECT_EQ(RgbAt(target, c.at.X, c.at.Y), 0xFF0000u) << c.logo.cx << "x" << c.logo.cy;
+        EXPECT_EQ(RgbAt(target, c.at.X + 1, c.at.Y + 1), 0x00FF00u);
+        if (c.at.X > 0) {
+            EXPECT_EQ(RgbAt(target, c.at.X - 1, c.at.Y),
+                      FramePixel(4 + (c.at.X - 1) % 112, 24 + c.at.Y % 52))
+                << "the background left of it";
+        }
+        if (c.at.Y > 0) {
+            EXPECT_EQ(RgbAt(target, c.at.X, c.at.Y - 1),
+                      FramePixel(4 + c.at.X % 112, 24 + (c.at.Y - 1) % 52))
+                << "the background above it";
+        }
+    }
+}
+
+TEST_F(SkinnedFrame, MDIClientWindowHasNoFrameAndTheSkinsBackground) {
+    FSkin = MakeFrameSkin();
+    TForm* form = NewForm(TRect(0, 0, 320, 180));
+    TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
+    form->HandleNeeded();
+    std::vector<UINT> passedOn;
+    const TWndMethod previous = [&](TMessage& m) {
+        passedOn.push_back(m.Msg);
+        m.Result = 7;
+    };
+    struct Case {
+        UINT msg;
+        LRESULT result;
+        bool passed;
+    };
+    const Case cases[] = {
+        { WM_NCCALCSIZE, 0, false }, { WM_NCPAINT, 0, false }, { WM_NCACTIVATE, 1, false },
+        { WM_SIZE, 7, true },        { WM_USER + 5, 7, true },
+    };
+    for (const Case& c : cases) {
+        passedOn.clear();
+        TMessage m{ c.msg, 0, 0, 0 };
+        skinForm->ClientWindowProc(form->Handle(), m, previous);
+        EXPECT_EQ(m.Result, c.result) << c.msg;
+        EXPECT_EQ(passedOn.size(), c.passed ? 1u : 0u) << c.msg;
+    }
+
+    // The background: the MDI picture when the skin names one it has, else the frame's client.
+    auto picture = std::make_unique<TBitmap>(10, 10);
+    picture->Canvas().Brush().SetColor(clBlue);
+    picture->Canvas().FillRect(TRect(0, 0, 10, 10));
+    const int blue = AddPicture(*FSkin, std::move(picture));
+    for (int index : { blue, 42, -1 }) {
+        FSkin->MDIBGPictureIndex = index;
+        TBitmap target(312, 152);
+        TMessage m{ WM_ERASEBKGND, WPARAM(target.Canvas().Handle()), 0, 0 };
+        passedOn.clear();
+        skinForm->ClientWindowProc(form->Handle(), m, previous);
+        EXPECT_TRUE(passedOn.empty());
+        EXPECT_EQ(RgbAt(target, 30, 40), index == blue ? 0x0000FFu : FramePixel(4 + 30, 24 + 40))
+            << index;
+    }
+}
+
 TEST_F(SkinnedFrame, MalformedSkinsFrameTheFormWithoutHarm) {
     struct Case {
         const char* name;

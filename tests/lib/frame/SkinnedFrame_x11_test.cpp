@@ -11,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <poll.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -75,6 +76,35 @@ protected:
         return TRect(x, y, x + int(w), y + int(h));
     }
     TRect OnScreen(unsigned long window) { return OnScreen(FUser, window); }
+    // Asks the server to report every move and size of the window and of the frames a window
+    // manager put it in.
+    static void WatchMovesAndSizes(_XDisplay* d, unsigned long window) {
+        ::Window w = window;
+        while (w) {
+            XSelectInput(d, w, StructureNotifyMask);
+            ::Window root = 0, parent = 0, *children = nullptr;
+            unsigned count = 0;
+            if (!XQueryTree(d, w, &root, &parent, &children, &count)) break;
+            if (children) XFree(children);
+            w = parent == root ? 0 : parent;
+        }
+        XSync(d, False);
+    }
+    // Waits for the server's next report; false when the deadline passed without one.
+    static bool NextChange(_XDisplay* d, std::chrono::steady_clock::time_point deadline) {
+        while (!XPending(d)) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) return false;
+            pollfd fd{ ConnectionNumber(d), POLLIN, 0 };
+            poll(&fd, 1, int(left.count()));
+        }
+        while (XPending(d)) {
+            XEvent event;
+            XNextEvent(d, &event);
+        }
+        return true;
+    }
     static bool WithinAPixel(const TRect& a, const TRect& b) {
         return std::abs(a.Left - b.Left) <= 1 && std::abs(a.Top - b.Top) <= 1 &&
                std::abs(a.Right - b.Right) <= 1 && std::abs(a.Bottom - b.Bottom) <= 1;
@@ -90,15 +120,15 @@ protected:
         const std::string display = FServer.Name();
         std::thread hands([&] {
             _XDisplay* eyes = XOpenDisplay(display.c_str());
+            WatchMovesAndSizes(eyes, window);
             auto seen = [&](int step) {
                 const TRect want = expected(step);
                 const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-                TRect got;
-                while (std::chrono::steady_clock::now() < deadline) {
+                TRect got = OnScreen(eyes, window);
+                // Looked at again whenever the server reports a change, until the watchdog.
+                while (!WithinAPixel(got, want) && NextChange(eyes, deadline))
                     got = OnScreen(eyes, window);
-                    if (WithinAPixel(got, want)) return;
-                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                }
+                if (WithinAPixel(got, want)) return;
                 problems.push_back("step " + std::to_string(step) + ": " +
                                    ::testing::PrintToString(got) + " instead of " +
                                    ::testing::PrintToString(want));
