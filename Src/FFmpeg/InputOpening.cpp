@@ -169,11 +169,11 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& fileName) {
     if (opt.Fverbose >= 0) av::av_dump_format(raw, fileIndex, raw->url, 0);
     AddInputFile(std::move(context), tsOffset);
     for (auto& record : InputFile(fileIndex).Streams)
-        TakeInputStream(*record);
+        TakeInputStream(*InputFile(fileIndex).Context, *record);
     return true;
 }
 
-void TCustomFFmpeg::TakeInputStream(TInputStreamCodec& record) {
+void TCustomFFmpeg::TakeInputStream(AVFormatContext& context, TInputStreamCodec& record) {
     TTranscoderOptions& opt = Options();
     AVStream* stream = record.Stream;
     AVCodecContext* decoder = record.Context.get();
@@ -202,7 +202,9 @@ void TCustomFFmpeg::TakeInputStream(TInputStreamCodec& record) {
             opt.Fframe_height >>= decoder->lowres;
             opt.Fframe_width >>= decoder->lowres;
         }
-        opt.Fframe_rate = stream->r_frame_rate;
+        // The container's guess alone can be fooled, e.g. by a clock that jumps while the
+        // stream is being probed; the codec's own rate settles that.
+        opt.Fframe_rate = av::av_guess_frame_rate(&context, stream, nullptr);
         AddInputCodec(byName(opt.Fvideo_codec_name));
         if (opt.Fvideo_disable)
             stream->discard = AVDISCARD_ALL;

@@ -117,6 +117,7 @@ bool TTranscodeRun::ReadAndHandle(int fileIndex) {
     const int position = file.ist_index + packet->stream_index;
     TAVInputStream& ist = *FInputStreams[std::size_t(position)];
     if (ist.discard) return true;
+    NoteLastEnd(*packet, ist);
     RepairTimestamps(*packet, ist);
     if (FOpt.Frecording_time != INT64_MAX) {
         const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
@@ -168,6 +169,34 @@ void TTranscodeRun::RepairTimestamps(AVPacket& packet, TAVInputStream& ist) {
     }
 }
 
+void TTranscodeRun::NoteLastEnd(const AVPacket& packet, TAVInputStream& ist) {
+    const std::int64_t stamp = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
+    if (stamp == AV_NOPTS_VALUE) return;
+    const std::int64_t end = av::av_rescale_q(stamp + std::max<std::int64_t>(packet.duration, 0),
+                                              ist.st->time_base, AV_TIME_BASE_Q);
+    if (ist.last_end == AV_NOPTS_VALUE || end > ist.last_end) ist.last_end = end;
+}
+
+bool TTranscodeRun::ClockContinues(int fileIndex) const {
+    // A stream's next packet may come up to this much after or before the previous one ended.
+    constexpr std::int64_t kSeam = AV_TIME_BASE / 2;
+    const TAVInputFile& file = FFiles[std::size_t(fileIndex)];
+    const TAVInputFile& next = FFiles[std::size_t(fileIndex) + 1];
+    int compared = 0;
+    for (int j = 0; j < std::min(file.nb_streams, next.nb_streams); ++j) {
+        const TAVInputStream& ist = *FInputStreams[std::size_t(file.ist_index + j)];
+        const TAVInputStream& following = *FInputStreams[std::size_t(next.ist_index + j)];
+        if (ist.discard || ist.last_end == AV_NOPTS_VALUE) continue;
+        if (following.st->codecpar->codec_type != ist.st->codecpar->codec_type) return false;
+        if (following.st->start_time == AV_NOPTS_VALUE) continue;
+        const std::int64_t start =
+            av::av_rescale_q(following.st->start_time, following.st->time_base, AV_TIME_BASE_Q);
+        if (std::llabs(start - ist.last_end) > kSeam) return false;
+        ++compared;
+    }
+    return compared > 0;
+}
+
 void TTranscodeRun::EndJoinedFile(int fileIndex, int& current, bool& ended) {
     const int inputs = int(FFiles.size());
     const bool last = fileIndex == inputs - 1;
@@ -198,7 +227,13 @@ void TTranscodeRun::EndJoinedFile(int fileIndex, int& current, bool& ended) {
         ended = true;
         return;
     }
-    FOwner.InputFile(fileIndex + 1).TSOffset += std::llrint(endTime * AV_TIME_BASE);
+    // The files of one title split on a disc go on with the title's clock; other files start
+    // where the output so far ends.
+    TInputFile& next = FOwner.InputFile(fileIndex + 1);
+    if (ClockContinues(fileIndex))
+        next.TSOffset = FOwner.InputFile(fileIndex).TSOffset;
+    else
+        next.TSOffset += std::llrint(endTime * AV_TIME_BASE);
     current = fileIndex + 1;
 }
 

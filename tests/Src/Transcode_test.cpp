@@ -155,7 +155,8 @@ TEST_F(TranscodeTest, EveryContainerConvertsAndPlaysToTheEnd) {
         { "mpeg4.mov", &fixtures.Mp4, "vcodec=mpeg4;acodec=aac", AV_CODEC_ID_MPEG4,
           AV_CODEC_ID_AAC },
     };
-    // AVI counts a frame more than it holds; audio encoders prime and pad to whole frames.
+    // The AVI fixture leaves out its second picture, so its pictures span 51 frames; audio
+    // encoders prime and pad to whole frames.
     constexpr double kFrame = 1.0 / 25 + 1e-9;
     constexpr double kAudioSlack = 0.07;
     for (const auto& c : kCases) {
@@ -176,10 +177,14 @@ TEST_F(TranscodeTest, EveryContainerConvertsAndPlaysToTheEnd) {
         EXPECT_EQ(check.Streams.size(), 2u);
         EXPECT_EQ(video->Codec, c.video);
         EXPECT_EQ(audio->Codec, c.audio);
-        EXPECT_EQ(video->Decoded, 50);
+        // A constant-rate output shows the first picture twice; Matroska keeps the gap in its
+        // time stamps.
+        const bool gap = c.input == &fixtures.Avi;
+        const bool variableRate = std::string(c.output).ends_with(".mkv");
+        EXPECT_EQ(video->Decoded, gap && !variableRate ? 51 : 50);
         EXPECT_EQ(video->DecodeErrors, 0);
         EXPECT_EQ(audio->DecodeErrors, 0);
-        EXPECT_NEAR(video->Duration, 2.0, kFrame);
+        EXPECT_NEAR(video->Duration, gap ? 2.04 : 2.0, kFrame);
         EXPECT_NEAR(double(audio->Decoded) / audio->SampleRate, 2.0, kAudioSlack);
     }
 }
