@@ -46,6 +46,7 @@ void TTranscodeRun::PacketLoop() {
             if (!ended)
                 throw FFmpegException(ErrorToText(FileNameFromAV(ic->url ? ic->url : ""), result));
             FFiles[std::size_t(current)].eof_reached = true;
+            ReportEarlyEnd(current);
             if (FJoin) {
                 bool last = false;
                 EndJoinedFile(current, current, last);
@@ -57,6 +58,9 @@ void TTranscodeRun::PacketLoop() {
         }
         std::fill(FNoPacket.begin(), FNoPacket.end(), false);
         FNoPacketCount = 0;
+        // A damaged packet read with the file already at its end: the file stops inside it.
+        if ((FPacket->flags & AV_PKT_FLAG_CORRUPT) && ic->pb && av::avio_feof(ic->pb))
+            FFiles[std::size_t(current)].ended_early = true;
         const bool handled = ReadAndHandle(current);
         av::av_packet_unref(FPacket.get());
         if (!handled) continue;
@@ -66,6 +70,16 @@ void TTranscodeRun::PacketLoop() {
             ReportProgress(current, false);
         }
     }
+}
+
+void TTranscodeRun::ReportEarlyEnd(int fileIndex) {
+    TAVInputFile& file = FFiles[std::size_t(fileIndex)];
+    if (!file.ended_early || file.early_end_reported) return;
+    file.early_end_reported = true;
+    const AVFormatContext* ic = FOwner.InputFile(fileIndex).Context.get();
+    FOwner.Log(llWarning, Format("%s: the input ended early, inside a packet; the output holds "
+                                 "what could be read",
+                                 FileNameFromAV(ic->url ? ic->url : "")));
 }
 
 int TTranscodeRun::ChooseInputFile(int current) {
@@ -155,8 +169,11 @@ void TTranscodeRun::RepairTimestamps(AVPacket& packet, TAVInputStream& ist) {
         return;
     const std::int64_t packetDts = av::av_rescale_q(packet.dts, base, AV_TIME_BASE_Q);
     const std::int64_t delta = packetDts - ist.next_pts;
+    // A decoded picture may be shown a little after the next packet is decoded; only a step
+    // back beyond that is the clock starting again.
+    constexpr std::int64_t kReorderSlack = AV_TIME_BASE / 10;
     if ((std::llabs(delta) > std::int64_t(FOpt.Fdts_delta_threshold * AV_TIME_BASE) ||
-         packetDts + 1 < ist.pts) &&
+         packetDts + kReorderSlack < ist.pts) &&
         !FOpt.Fcopy_ts) {
         input.TSOffset -= delta;
         if (FOpt.Fverbose > 2)

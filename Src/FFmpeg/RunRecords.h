@@ -17,6 +17,9 @@
 
 struct TAVInputFile {
     bool eof_reached{ false };
+    // The file stops inside a packet (cut short), and whether that was said.
+    bool ended_early{ false };
+    bool early_end_reported{ false };
     // Position of the file's first stream in the input-stream table.
     int ist_index{ 0 };
     // The file's stream count when the run started.

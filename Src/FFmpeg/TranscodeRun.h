@@ -86,6 +86,8 @@ private:
     // into several files.
     bool ClockContinues(int fileIndex) const;
     void EndJoinedFile(int fileIndex, int& current, bool& ended);
+    // Logs once that a file was cut short, when its last packets were.
+    void ReportEarlyEnd(int fileIndex);
     void Ending();
     void WriteTrailers();
 

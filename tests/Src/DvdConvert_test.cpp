@@ -89,6 +89,8 @@ void ExpectWholeOutput(const fixtures::MediaCheck& input, const std::string& out
     EXPECT_EQ(audio->Codec, kind.Audio);
     EXPECT_EQ(audio->DecodeErrors, 0);
     EXPECT_NEAR(audio->DecodedSeconds(), audioIn->DecodedSeconds(), kAudioSlack) << "audio";
+    // No gap or overlap in the sound's time line where the container keeps one.
+    EXPECT_NEAR(audio->Duration, audio->DecodedSeconds(), kAudioSlack) << "audio time line";
     if (kind.Video == AV_CODEC_ID_NONE) {
         EXPECT_EQ(check.Count(AVMEDIA_TYPE_VIDEO), 0);
         return;
@@ -102,6 +104,7 @@ void ExpectWholeOutput(const fixtures::MediaCheck& input, const std::string& out
     ASSERT_GT(video->FrameRate.num, 0);
     const double frame = av_q2d(av_inv_q(video->FrameRate));
     EXPECT_NEAR(video->DecodedSeconds(), videoIn->DecodedSeconds(), frame + 1e-6) << "video";
+    EXPECT_NEAR(video->Duration, video->DecodedSeconds(), frame + 1e-6) << "video time line";
     EXPECT_NEAR(video->Start, audio->Start, kStartSlack) << "start";
 }
 
@@ -146,6 +149,8 @@ protected:
             EXPECT_TRUE(ends[0].Finished);
             EXPECT_FALSE(ends[0].Exception) << ends[0].ExceptionMsg;
             ExpectWholeOutput(input, output, kind);
+            const bool cutOff = whole == fixtures::Dvd().CutOff;
+            EXPECT_EQ(log.Count(llWarning, whole + ": the input ended early"), cutOff ? 1 : 0);
             if (more) more(kind, output, log);
             std::filesystem::remove(output);
         }
