@@ -82,6 +82,7 @@ void ExpectWholeOutput(const fixtures::MediaCheck& input, const std::string& out
     const fixtures::MediaCheck check = fixtures::CheckMedia(output);
     ASSERT_TRUE(check.Opened) << output;
     EXPECT_EQ(check.ReadError, 0);
+    EXPECT_EQ(check.Count(AVMEDIA_TYPE_SUBTITLE), 0);
     const fixtures::StreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
     const fixtures::StreamCheck* audioIn = input.First(AVMEDIA_TYPE_AUDIO);
     ASSERT_TRUE(audio && audioIn);
@@ -106,6 +107,8 @@ void ExpectWholeOutput(const fixtures::MediaCheck& input, const std::string& out
     EXPECT_NEAR(video->DecodedSeconds(), videoIn->DecodedSeconds(), frame + 1e-6) << "video";
     EXPECT_NEAR(video->Duration, video->DecodedSeconds(), frame + 1e-6) << "video time line";
     EXPECT_NEAR(video->Start, audio->Start, kStartSlack) << "start";
+    // A 16:9 disc picture stays 16:9 whatever size the output gives it.
+    EXPECT_NEAR(video->DisplayAspect, videoIn->DisplayAspect, 0.02) << "display aspect";
 }
 
 class DvdConvertTest : public ::testing::Test {
@@ -203,8 +206,16 @@ TEST_F(DvdConvertTest, CutOffFileConvertsWhatCanBeRead) {
     ConvertIntoEveryKind({ fixtures::Dvd().CutOff }, fixtures::Dvd().CutOff);
 }
 
+// The automatic choice takes the first of two equal audio streams, says so in the stream
+// mapping, and leaves the subtitles out.
 TEST_F(DvdConvertTest, SecondLanguageAndSubtitlesLeaveTheFirstAudioStream) {
-    ConvertIntoEveryKind({ fixtures::Dvd().TwoAudioSubtitles }, fixtures::Dvd().TwoAudioSubtitles);
+    ConvertIntoEveryKind({ fixtures::Dvd().TwoAudioSubtitles }, fixtures::Dvd().TwoAudioSubtitles,
+                         [](const TOutputKind& kind, const std::string&, const TLogCapture& log) {
+                             const bool video = kind.Video != AV_CODEC_ID_NONE;
+                             EXPECT_TRUE(log.Has(video ? "  Stream #0.2 -> #0.1 (Audio)"
+                                                       : "  Stream #0.2 -> #0.0 (Audio)"));
+                             EXPECT_EQ(log.Count(llVerbose, "  Stream #0.3 ->"), 0);
+                         });
 }
 
 TEST_F(DvdConvertTest, TitlePiecesJoinIntoTheWholeTitle) {

@@ -10,9 +10,11 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <set>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -99,6 +101,37 @@ TEST_F(FFmpegTasksConvertTest, ThreeFilesOnTwoThreadsReportOnTheGuiThreadAndEndO
     EXPECT_TRUE(terminates.back().Finished);
     for (int i = 0; i < 3; ++i)
         EXPECT_GT(FileSize(FFolder + "/out" + std::to_string(i) + ".avi"), 0) << i;
+}
+
+// What the user picked is named in the message, with the reason in words, never an error number.
+TEST_F(FFmpegTasksConvertTest, InputsThatAreNoMediaAreRefusedWithTheirNameAndReason) {
+    namespace fs = std::filesystem;
+    const std::string folder = FFolder + "/folder.vob";
+    const std::string empty = FFolder + "/empty.vob";
+    const std::string text = FFolder + "/text.vob";
+    const std::string locked = FFolder + "/locked.vob";
+    fs::create_directories(folder);
+    std::ofstream(empty).close();
+    std::ofstream(text) << "This is a text file and no video at all.\n";
+    fs::copy_file(fixtures::Standard().Vob, locked);
+    fs::permissions(locked, fs::perms::none);
+    struct Case {
+        std::string File;
+        const char* Reason;
+    };
+    std::vector<Case> cases = {
+        { folder, "is a folder, not a media file" },
+        { empty, "the file is empty, not a media file" },
+        { text, "not a media file" },
+    };
+    // Whoever may read everything (root) has no locked file.
+    if (access(locked.c_str(), R_OK) != 0) cases.push_back({ locked, "permission denied" });
+    TFFmpegTasks tasks(nullptr);
+    for (const Case& c : cases) {
+        EXPECT_EQ(tasks.AddTask(c.File, nullptr), -1) << c.File;
+        EXPECT_EQ(tasks.LastErrMsg(), c.File + ": " + c.Reason);
+    }
+    EXPECT_EQ(tasks.TasksCount(), 0);
 }
 
 } // namespace
