@@ -159,27 +159,27 @@ protected:
         }
     }
 
+    void ConvertEachIntoEveryKind(const std::vector<std::string>& inputs) {
+        for (const std::string& input : inputs) {
+            SCOPED_TRACE(input);
+            ConvertIntoEveryKind({ input }, input);
+        }
+    }
+
     std::string FFolder;
 };
 
 TEST_F(DvdConvertTest, PalAc3InMonoStereoAndSurroundConverts) {
     const fixtures::DvdSet& set = fixtures::Dvd();
-    for (const std::string& input : { set.PalStereo, set.PalMonoWide, set.PalInterlaced }) {
-        SCOPED_TRACE(input);
-        ConvertIntoEveryKind({ input }, input);
-    }
+    ConvertEachIntoEveryKind({ set.PalStereo, set.PalMonoWide, set.PalInterlaced });
 }
 
 TEST_F(DvdConvertTest, NtscAndNtscFilmConvert) {
-    const fixtures::DvdSet& set = fixtures::Dvd();
-    for (const std::string& input : { set.Ntsc, set.NtscFilm }) {
-        SCOPED_TRACE(input);
-        ConvertIntoEveryKind({ input }, input);
-    }
+    ConvertEachIntoEveryKind({ fixtures::Dvd().Ntsc, fixtures::Dvd().NtscFilm });
 }
 
 TEST_F(DvdConvertTest, LpcmConverts) {
-    ConvertIntoEveryKind({ fixtures::Dvd().Lpcm }, fixtures::Dvd().Lpcm);
+    ConvertEachIntoEveryKind({ fixtures::Dvd().Lpcm });
 }
 
 // The audio output's clock follows the repeated stamp back, so the encoded audio repeats a
@@ -195,15 +195,11 @@ TEST_F(DvdConvertTest, RepeatedAc3TimeStampIsRaisedWithOneWarning) {
 }
 
 TEST_F(DvdConvertTest, ClockRestartAndJumpKeepSoundAndPictureTogether) {
-    const fixtures::DvdSet& set = fixtures::Dvd();
-    for (const std::string& input : { set.ClockRestart, set.ClockJump }) {
-        SCOPED_TRACE(input);
-        ConvertIntoEveryKind({ input }, input);
-    }
+    ConvertEachIntoEveryKind({ fixtures::Dvd().ClockRestart, fixtures::Dvd().ClockJump });
 }
 
 TEST_F(DvdConvertTest, CutOffFileConvertsWhatCanBeRead) {
-    ConvertIntoEveryKind({ fixtures::Dvd().CutOff }, fixtures::Dvd().CutOff);
+    ConvertEachIntoEveryKind({ fixtures::Dvd().CutOff });
 }
 
 // The automatic choice takes the first of two equal audio streams, says so in the stream
