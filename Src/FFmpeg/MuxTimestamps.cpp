@@ -3,8 +3,6 @@
 #include "Src/AVUtilStubs.h"
 #include "platform/rtl/Format.h"
 
-#include <algorithm>
-
 namespace {
 
 // A packet further behind than this is out of place, not merely stamped a little early.
