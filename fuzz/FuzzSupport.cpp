@@ -12,9 +12,17 @@ namespace {
 class TScratchFolder {
 public:
     TScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vc-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-        FPath = pattern + "/";
+        // In memory where there is such a file system: the readers that write their defaults
+        // back would otherwise wait for the disk at every input.
+        for (const std::filesystem::path base :
+             { std::filesystem::path("/dev/shm"), std::filesystem::temp_directory_path() }) {
+            std::string pattern = (base / "vc-fuzz-XXXXXX").string();
+            if (::mkdtemp(pattern.data())) {
+                FPath = pattern + "/";
+                return;
+            }
+        }
+        throw std::runtime_error("cannot make a scratch folder");
     }
     ~TScratchFolder() {
         std::error_code ignored;
