@@ -1,7 +1,5 @@
 #include "app/FormatParameters.h"
 
-#include "platform/rtl/TextUtils.h"
-
 #include <algorithm>
 
 const TFormatParameters* FindFormatParameters(int formatCode) {
@@ -31,23 +29,4 @@ TWorkingParameters FormatWorkingParameters(int formatCode) {
     fields.NormType = entry->NormType;
     fields.DisableVideo = entry->DisableVideo;
     return fields;
-}
-
-std::array<std::string, ParameterCellCount> ParameterCells(const TWorkingParameters& fields) {
-    return {
-        fields.VideoCodec,
-        fields.AudioCodec,
-        fields.AudioChannels,
-        fields.VideoTag,
-        fields.FileExt,
-        fields.FrameSize,
-        IntToStr(fields.VideoBitrate),
-        fields.FrameRate,
-        IntToStr(fields.AudioBitrate),
-        fields.AudioSampleRate,
-        fields.FrameAspectRatio,
-        fields.DisableVideo ? "True" : "False",
-        fields.TargetType,
-        fields.NormType,
-    };
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -65,10 +64,3 @@ const TFormatParameters* FindFormatParameters(int formatCode);
 // The working fields after a reset and the format's entry; a code without an entry gives the
 // reset fields.
 TWorkingParameters FormatWorkingParameters(int formatCode);
-
-// The first and the count of the job row cells that hold a format's parameters.
-inline constexpr int ParameterCellFirst = 10;
-inline constexpr int ParameterCellCount = 14;
-// The texts of cells 10 to 23: codecs, channels, tag, extension, frame size, video bit rate,
-// frame rate, audio bit rate, sample rate, aspect, "True"/"False" for no video, target, norm.
-std::array<std::string, ParameterCellCount> ParameterCells(const TWorkingParameters& fields);

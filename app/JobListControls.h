@@ -23,6 +23,21 @@ enum TJobCell {
     jcTaskNumber = 7,
     jcPickerCode = 8,
     jcPresetDigits = 9,
-    jcFirstParameter = 10,
+    // The working parameters, as the row schema writes and reads them.
+    jcVideoCodec = 10,
+    jcAudioCodec = 11,
+    jcAudioChannels = 12,
+    jcVideoTag = 13,
+    jcFileExt = 14,
+    jcFrameSize = 15,
+    jcVideoBitrate = 16,
+    jcFrameRate = 17,
+    jcAudioBitrate = 18,
+    jcAudioSampleRate = 19,
+    jcFrameAspectRatio = 20,
+    jcDisableVideo = 21,
+    jcTargetType = 22,
+    jcNormType = 23,
+    jcFirstParameter = jcVideoCodec,
     jcCount = 24
 };

@@ -8,10 +8,11 @@
 #include "app/PlaceholderPicture.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinLabels.h"
-#include "app/StandIns/TbsSkinListView.h"
-#include "app/StandIns/TbsSkinMenus.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInLabels.h"
+#include "app/StandIns/TStandInListView.h"
+#include "app/StandIns/TStandInMenus.h"
 #include "app/TListScrollBar.h"
 #include "app/ToolBarPictures.h"
 #include "app/Unit2.h"
@@ -32,21 +33,12 @@
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) {
+TForm1::TForm1(TComponent* owner) : TForm1(owner, FormResource("Unit1")) {}
+
+TForm1::TForm1(TComponent* owner, std::string_view description) : TForm(owner) {
     RegisterUnit1Classes();
-    ReadFormDescription(this, FormResource("Unit1"), "Unit1.dfm");
-    FOutputFolderEdit = DescribedComponent<TbsSkinEdit>(this, "Video_OutPut_Folder_Edit");
-    FJobList = DescribedComponent<TbsSkinListView>(this, "lvFiles");
-    FScreens = DescribedComponent<TComboBox>(this, "cboScreens");
-    FLog = DescribedComponent<TMemo>(this, "mmoLog");
-    FFLogger = DescribedComponent<TFFLogger>(this, "FFLogger");
-    FFTasks = DescribedComponent<TFFmpegTasks>(this, "FFTasks");
-    VOVezade = DescribedComponent<ZAZEvivez>(this, "VOVezade");
-    FSkinData = DescribedComponent<TbsSkinData>(this, "bsSkinData1");
-    FMainMenu = DescribedComponent<TbsSkinMainMenu>(this, "bsSkinMainMenu1");
-    FOutputFolderDialog =
-        DescribedComponent<TbsSkinSelectDirectoryDialog>(this, "bsSkinSelectDirectoryDialog2");
-    FSkinDialog = DescribedComponent<TbsSelectSkinDialog>(this, "bsSelectSkinDialog1");
+    ReadFormDescription(this, description, "Unit1.dfm");
+    BindComponents();
     DrawToolBarPictures(*this);
     DrawFamilyPictures(*this);
     ShowPlaceholderPicture(*this);
@@ -60,10 +52,6 @@ TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
 }
 
-void TForm1::Run(const char* buttonName) {
-    RunOperation(DescribedComponent<TControl>(this, buttonName));
-}
-
 void TForm1::CreationStep(TControl* button) {
     // A step that fails (an unwritable settings file, say) must not leave the rest of the window
     // unprepared.
@@ -75,14 +63,15 @@ void TForm1::CreationStep(TControl* button) {
 }
 
 void TForm1::FormCreate(TObject*) {
-    for (const char* step : { "Button15", "Button17", "Button21", "Button3", "Button2" })
-        CreationStep(DescribedComponent<TControl>(this, step));
+    for (TControl* step :
+         { FOperations.FreeSlots, FOperations.ReadOutputFolder, FOperations.InputFilter,
+           FOperations.ReadSkin, FOperations.FillFormats })
+        CreationStep(step);
     FillScreenList();
-    auto* snapshots = DescribedComponent<TSavePictureDialog>(this, "SavePictureDialog1");
-    snapshots->SetOptions(TOpenOptions{ ofOverwritePrompt, ofHideReadOnly, ofExtensionDifferent,
-                                        ofPathMustExist, ofEnableSizing });
-    snapshots->SetFilter("Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
-    snapshots->SetDefaultExt("bmp");
+    FSnapshotDialog->SetOptions(TOpenOptions{
+        ofOverwritePrompt, ofHideReadOnly, ofExtensionDifferent, ofPathMustExist, ofEnableSizing });
+    FSnapshotDialog->SetFilter("Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+    FSnapshotDialog->SetDefaultExt("bmp");
     bsSkinSlider1_down_UP = "UP";
 }
 
@@ -148,31 +137,31 @@ void TForm1::ShowOptions() {
 }
 
 void TForm1::bsSkinButton7Click(TObject*) {
-    Run("btnRemove");
+    RunOperation(FOperations.Remove);
 }
 
 void TForm1::bsSkinButton8Click(TObject*) {
-    Run("btnClear");
+    RunOperation(FOperations.Clear);
 }
 
 void TForm1::bsSkinButton2Click(TObject*) {
-    Run("btnStart");
+    RunOperation(FOperations.Start);
 }
 
 void TForm1::bsSkinButton10Click(TObject*) {
-    Run("btnStop");
+    RunOperation(FOperations.Stop);
 }
 
 void TForm1::bsSkinButton11Click(TObject*) {
-    Run("btnPause");
-    DescribedComponent<TControl>(this, "bsSkinButton11")->SetVisible(false);
-    DescribedComponent<TControl>(this, "bsSkinButton12")->SetVisible(true);
+    RunOperation(FOperations.Pause);
+    FPauseTool.Button->SetVisible(false);
+    FResumeTool.Button->SetVisible(true);
 }
 
 void TForm1::bsSkinButton12Click(TObject*) {
-    Run("btnResume");
-    DescribedComponent<TControl>(this, "bsSkinButton12")->SetVisible(false);
-    DescribedComponent<TControl>(this, "bsSkinButton11")->SetVisible(true);
+    RunOperation(FOperations.Resume);
+    FResumeTool.Button->SetVisible(false);
+    FPauseTool.Button->SetVisible(true);
 }
 
 void TForm1::bsSkinButton19Click(TObject*) {
@@ -196,15 +185,15 @@ void TForm1::bsSkinSpeedButton1Click(TObject*) {
 }
 
 void TForm1::N21Click(TObject*) {
-    Run("Button12");
+    RunOperation(FOperations.AddFolder);
 }
 
 void TForm1::N2222Click(TObject*) {
-    Run("Button8");
+    RunOperation(FOperations.AddFiles);
 }
 
 void TForm1::N3331Click(TObject*) {
-    Run("Button12");
+    RunOperation(FOperations.AddFolder);
 }
 
 void TForm1::N4Click(TObject*) {

@@ -9,19 +9,31 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+class TStandInButton;
+class TStandInComboBox;
+class TStandInEdit;
+class TStandInListView;
+class TStandInMainMenu;
+class TStandInOfficeComboBox;
+class TStandInOpenDialog;
+class TStandInPopupMenu;
+class TStandInSelectDirectoryDialog;
+class TStandInSelectSkinDialog;
+class TStandInSlider;
 class TbsSkinData;
-class TbsSkinEdit;
-class TbsSkinButton;
-class TbsSkinComboBox;
-class TbsSkinListView;
-class TbsSkinMainMenu;
-class TbsSkinSelectDirectoryDialog;
-class TbsSelectSkinDialog;
 class TButton;
+class TCheckBox;
 class TComboBox;
+class TEdit;
 class TFFmpegTasks;
+class TImage;
+class TLabel;
+class TMenuItem;
+class TSavePictureDialog;
+class TTrackBar;
 class ZAZEvivez;
 class TMemo;
 class TListItem;
@@ -33,6 +45,9 @@ class TStringList;
 class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
+    // The window read from another description than its own; one that lacks a component the
+    // window uses, or gives it another class, raises EReadError naming each such component.
+    TForm1(TComponent* owner, std::string_view description);
     ~TForm1() override;
     std::string ClassName() const override { return "TForm1"; }
 
@@ -192,6 +207,47 @@ protected:
     void KeyDown(unsigned short& key, TShiftState shift) override;
 
 private:
+    // A tool bar button and the pictures it shows enabled and disabled.
+    struct TToolButton {
+        TStandInButton* Button{ nullptr };
+        TImage* Enabled{ nullptr };
+        TImage* Disabled{ nullptr };
+    };
+    // The hidden operation buttons. An operation runs another by clicking its button, so that
+    // the window's description decides which handler runs.
+    struct TOperationButtons {
+        TControl* FreeSlots{ nullptr };         // Button15
+        TControl* ReadOutputFolder{ nullptr };  // Button17
+        TControl* WriteOutputFolder{ nullptr }; // Button16
+        TControl* InputFilter{ nullptr };       // Button21
+        TControl* ReadSkin{ nullptr };          // Button3
+        TControl* WriteSkin{ nullptr };         // Button4
+        TControl* FillFormats{ nullptr };       // Button2
+        TControl* FillPresets{ nullptr };       // Button18
+        TControl* ResetFields{ nullptr };       // Button6
+        TControl* FormatParameters{ nullptr };  // Button5
+        TControl* PresetTexts{ nullptr };       // Button13
+        TControl* Add{ nullptr };               // btnAdd
+        TControl* AddFiles{ nullptr };          // Button8
+        TControl* AddFolder{ nullptr };         // Button12
+        TControl* Remove{ nullptr };            // btnRemove
+        TControl* Clear{ nullptr };             // btnClear
+        TControl* Start{ nullptr };             // btnStart
+        TControl* Stop{ nullptr };              // btnStop
+        TControl* Pause{ nullptr };             // btnPause
+        TControl* Resume{ nullptr };            // btnResume
+        TControl* RebuildTasks{ nullptr };      // button28
+        TControl* LockPickers{ nullptr };       // Button22
+        TControl* UnlockPickers{ nullptr };     // Button23
+        TControl* RefreshSkin{ nullptr };       // Button24
+        TControl* OpenOutputFolder{ nullptr };  // Button20
+        TControl* ShutDown{ nullptr };          // Button25
+        TControl* PlaySound{ nullptr };         // Button29
+        TControl* OpenPreview{ nullptr };       // Button31
+    };
+
+    // Points the members below at the components of the window's description, once.
+    void BindComponents();
     // Ends the preview and the tasks and takes the window's handlers off them and the logger.
     void DetachEngine();
     // Runs one step of the window's creation; a failing step is reported and the next runs.
@@ -200,9 +256,8 @@ private:
     void ShowOutputFolder(const std::string& folder);
     void FocusJobList();
     void ShowOptions();
-    void Run(const char* buttonName);
     // Format choice: the pickers, and the selected row kept equal to what they show.
-    TbsSkinComboBox* PresetPicker(TPresetPicker picker);
+    TStandInComboBox* PresetPicker(TPresetPicker picker);
     TPickerPositions FormatPickerPositions();
     void PresetChange(TPresetPicker picker);
     void WritePresetsToRow(TListItem& row);
@@ -214,7 +269,7 @@ private:
     bool LoadMediaLibraries();
     void LogLine(const std::string& line);
     void ShowHint(const std::string& text);
-    void SetToolButton(const char* name, bool enabled);
+    void SetToolButton(const TToolButton& tool, bool enabled);
     void SetAddCommands(bool enabled);
     void SetRowCommands(bool enabled);
     void SetRunCommands(bool stop, bool pause, bool resume);
@@ -233,19 +288,74 @@ private:
     void OpenPreview();
     std::string SnapshotFolder();
     std::string SnapshotPicture();
+    // Checks the snapshot menu's item of a picture type ("BMP", "JPG", "GIF" or "PNG");
+    // choosing one also stores it.
+    void CheckPictureItem(const std::string& picture);
+    void ChoosePicture(const std::string& picture);
 
     // The player's screen chosen by name in cboScreens; null when the name matches none.
     TWinControl* FScreenControl{ nullptr };
 
-    TbsSkinEdit* FOutputFolderEdit{ nullptr };
+    // The components the window's code uses, bound once right after its description is read.
+    TStandInEdit* FOutputFolderEdit{ nullptr };
     // The player screens: "Panel6", then the window's windowed children in tab order.
     TComboBox* FScreens{ nullptr };
     TMemo* FLog{ nullptr };
-    TbsSkinListView* FJobList{ nullptr };
+    TStandInListView* FJobList{ nullptr };
     TbsSkinData* FSkinData{ nullptr };
-    TbsSkinMainMenu* FMainMenu{ nullptr };
-    TbsSkinSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
-    TbsSelectSkinDialog* FSkinDialog{ nullptr };
+    TStandInMainMenu* FMainMenu{ nullptr };
+    TStandInSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
+    TStandInSelectSkinDialog* FSkinDialog{ nullptr };
+    TOperationButtons FOperations;
+    // Tool bar and job list panel.
+    TControl* FAddTool{ nullptr };
+    TToolButton FRemoveTool;
+    TToolButton FClearTool;
+    TToolButton FStartTool;
+    TToolButton FStopTool;
+    TToolButton FPauseTool;
+    TToolButton FResumeTool;
+    TToolButton FRenameTool;
+    // The menus' add items, the main menu's and the add popup's.
+    std::array<TMenuItem*, 6> FAddItems{};
+    TMenuItem* FRemoveItem{ nullptr };
+    TMenuItem* FClearItem{ nullptr };
+    TMenuItem* FRenameItem{ nullptr };
+    TMenuItem* FStartItem{ nullptr };
+    TMenuItem* FStopItem{ nullptr };
+    TMenuItem* FPauseItem{ nullptr };
+    TMenuItem* FResumeItem{ nullptr };
+    TControl* FPlaceholder{ nullptr };
+    TEdit* FRenameEdit{ nullptr };
+    TStandInOpenDialog* FOpenFileDialog{ nullptr };
+    TStandInOpenDialog* FOpenFilesDialog{ nullptr };
+    TStandInSelectDirectoryDialog* FAddFolderDialog{ nullptr };
+    TCheckBox* FThreadMode{ nullptr };
+    // Output and preset panels.
+    TStandInOfficeComboBox* FFamilyPicker{ nullptr };
+    TStandInOfficeComboBox* FFormatPicker{ nullptr };
+    std::array<TStandInComboBox*, PresetPickerCount> FPresetPickers{};
+    TControl* FBrowseButton{ nullptr };
+    // Preview panel, its hidden settings and the snapshots.
+    TWinControl* FPreviewScreen{ nullptr };
+    TStandInSlider* FPositionSlider{ nullptr };
+    TLabel* FDurationLabel{ nullptr };
+    TLabel* FPositionLabel{ nullptr };
+    TControl* FMuteButton{ nullptr };
+    TControl* FSoundButton{ nullptr };
+    TTrackBar* FVolume{ nullptr };
+    TCheckBox* FOpenPaused{ nullptr };
+    TCheckBox* FStayOnTop{ nullptr };
+    TComboBox* FVideoDriver{ nullptr };
+    TComboBox* FAudioDriver{ nullptr };
+    TComboBox* FVideoStreams{ nullptr };
+    TComboBox* FAudioStreams{ nullptr };
+    TComboBox* FSubtitleStreams{ nullptr };
+    TSavePictureDialog* FSnapshotDialog{ nullptr };
+    TStandInPopupMenu* FSnapshotMenu{ nullptr };
+    // The picture types a snapshot is saved as, and the snapshot menu's item of each.
+    static constexpr std::array<const char*, 4> kPictureTypes{ "BMP", "JPG", "GIF", "PNG" };
+    std::array<TMenuItem*, kPictureTypes.size()> FPictureItems{};
 };
 
 // The main window, made by the program's start-up.

@@ -4,15 +4,17 @@
 #include "app/FormHandlers.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
 #include "platform/forms/MessageBoxFlags.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCheckBox.h"
-#include "platform/forms/TFormReader.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/FileSystem.h"
@@ -30,30 +32,6 @@ void ShowWarning(const std::string& text) {
         Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
 }
 
-// Writes a row's parameter cells over the output options the row's file was added with; an
-// empty cell or a keep text leaves the added value.
-void ApplyRowCells(const TStrings& cells, TOutputOptions& o) {
-    auto cell = [&](int index) { return cells.Strings(index); };
-    const std::string videoCodec = cell(10);
-    if (!videoCodec.empty()) {
-        o.VideoCodec = videoCodec;
-        o.VideoPreset = videoCodec == "libx264" ? "libx264-default" : "";
-    }
-    if (cell(11) != "AUTO" && !cell(11).empty()) o.AudioCodec = cell(11);
-    if (!cell(12).empty()) o.AudioChannels = StrToInt(cell(12));
-    o.VideoTag = !cell(13).empty() && videoCodec != "libx264" ? cell(13) : "";
-    if (!cell(14).empty()) o.FileExt = cell(14);
-    if (!cell(15).empty()) o.FrameSize = cell(15);
-    if (!cell(16).empty()) o.VideoBitrate = StrToInt(cell(16));
-    if (!cell(17).empty()) o.FrameRate = cell(17);
-    if (cell(18) != "-1000" && cell(18) != "-2000") o.AudioBitrate = StrToInt(cell(18));
-    if (cell(19) != "AUTO" && !cell(19).empty()) o.AudioSampleRate = StrToInt(cell(19));
-    if (!cell(20).empty()) o.FrameAspectRatio = cell(20);
-    o.DisableVideo = cell(21) == "True";
-    if (!cell(22).empty()) o.TargetType = TargetTypeOf(cell(22));
-    o.NormType = NormTypeOf(cell(23));
-}
-
 } // namespace
 
 bool TForm1::RebuildTasks() {
@@ -66,7 +44,8 @@ bool TForm1::RebuildTasks() {
         std::string problem;
         try {
             IO1[i].FileName = row.Caption();
-            ApplyRowCells(row.SubItems(), OO1[i]);
+            // The options the file was added with, with what the row holds now written over.
+            OO1[i] = OutputOptionsOf(ReadParameterCells(row.SubItems()), OO1[i]);
             // The output folder may have changed since the add, and earlier rows may already
             // write a file of this name.
             const std::string name = UniqueOutputName(
@@ -102,13 +81,13 @@ void TForm1::btnStartClick(TObject*) {
         const int choice = Form5->Options().ThreadPriority;
         if (choice >= 0 && choice < 4) FFTasks->SetThreadPriority(priorities[choice]);
     }
-    Run("button28");
+    RunOperation(FOperations.RebuildTasks);
     if (FFTasks->TasksCount() != FJobList->Items().Count()) return;
     FRunning = true;
     SetAddCommands(false);
-    Run("Button22");
+    RunOperation(FOperations.LockPickers);
     SetRowCommands(false);
-    const bool threadMode = DescribedComponent<TCheckBox>(this, "chkThreadMode")->Checked();
+    const bool threadMode = FThreadMode->Checked();
     SetRunCommands(threadMode, threadMode, false);
     FFTasks->Start(Form5 ? Form5->ThreadCount() : 1);
 }
@@ -119,50 +98,52 @@ void TForm1::button28Click(TObject*) {
 
 void TForm1::btnStopClick(TObject*) {
     if (!FRunning) return;
-    SetToolButton("bsSkinButton10", false);
-    DescribedComponent<TControl>(this, "btnStop")->SetEnabled(false);
-    DescribedComponent<TMenuItem>(this, "N8")->SetEnabled(false);
-    Run("Button23");
-    Run("Button24");
+    SetToolButton(FStopTool, false);
+    FOperations.Stop->SetEnabled(false);
+    FStopItem->SetEnabled(false);
+    RunOperation(FOperations.UnlockPickers);
+    RunOperation(FOperations.RefreshSkin);
     FStopping = true;
     FFTasks->Stop(true);
     FStopping = false;
     // Only now can a start find the tasks free to be rebuilt.
-    SetToolButton("bsSkinButton2", true);
-    DescribedComponent<TControl>(this, "btnStart")->SetEnabled(false);
-    DescribedComponent<TMenuItem>(this, "N7")->SetEnabled(false);
+    SetToolButton(FStartTool, true);
+    FOperations.Start->SetEnabled(false);
+    FStartItem->SetEnabled(false);
 }
 
 void TForm1::btnPauseClick(TObject*) {
-    SetToolButton("bsSkinButton11", false);
-    DescribedComponent<TMenuItem>(this, "N10")->SetEnabled(false);
-    SetToolButton("bsSkinButton12", true);
-    DescribedComponent<TMenuItem>(this, "N11")->SetEnabled(true);
+    SetToolButton(FPauseTool, false);
+    FPauseItem->SetEnabled(false);
+    SetToolButton(FResumeTool, true);
+    FResumeItem->SetEnabled(true);
     FFTasks->Pause();
 }
 
 void TForm1::btnResumeClick(TObject*) {
-    SetToolButton("bsSkinButton11", true);
-    DescribedComponent<TMenuItem>(this, "N10")->SetEnabled(true);
-    SetToolButton("bsSkinButton12", false);
-    DescribedComponent<TMenuItem>(this, "N11")->SetEnabled(false);
+    SetToolButton(FPauseTool, true);
+    FPauseItem->SetEnabled(true);
+    SetToolButton(FResumeTool, false);
+    FResumeItem->SetEnabled(false);
     FFTasks->Resume();
 }
 
 void TForm1::Button22Click(TObject*) {
-    for (const char* name : PresetPickerNames)
-        DescribedComponent<TControl>(this, name)->SetEnabled(false);
-    for (const char* name : { FamilyPickerName, FormatPickerName, "bsSkinButton5" })
-        DescribedComponent<TControl>(this, name)->SetEnabled(false);
+    for (TControl* picker : FPresetPickers)
+        picker->SetEnabled(false);
+    for (TControl* control :
+         std::initializer_list<TControl*>{ FFamilyPicker, FFormatPicker, FBrowseButton })
+        control->SetEnabled(false);
 }
 
 void TForm1::Button23Click(TObject*) {
     // An audio format's video pickers stay off once the run is over: they hold nothing to pick.
     const TPresetPickerStates states = PresetPickersFor(All_Trant_Number);
     for (int p = 0; p < PresetPickerCount; ++p)
-        DescribedComponent<TControl>(this, PresetPickerNames[p])->SetEnabled(states[p].Enabled);
-    for (const char* name : { FamilyPickerName, FormatPickerName, "bsSkinButton5" })
-        DescribedComponent<TControl>(this, name)->SetEnabled(true);
+        FPresetPickers[p]->SetEnabled(states[p].Enabled);
+    for (TControl* control :
+         std::initializer_list<TControl*>{ FFamilyPicker, FFormatPicker, FBrowseButton })
+        control->SetEnabled(true);
 }
 
 void TForm1::Button24Click(TObject*) {}
@@ -192,17 +173,17 @@ void TForm1::FFTasksTerminate(TObject*, const TTerminateInfo& terminateInfo) {
 void TForm1::TaskTerminated(const TTerminateInfo& info) {
     if (info.TaskIndex < 0) {
         FRunning = false;
-        SetToolButton("bsSkinButton7", false);
-        SetToolButton("bsSkinButton21", false);
-        DescribedComponent<TControl>(this, "btnRemove")->SetEnabled(false);
-        for (const char* item : { "N13", "N26" })
-            DescribedComponent<TMenuItem>(this, item)->SetEnabled(false);
-        SetToolButton("bsSkinButton8", true);
-        DescribedComponent<TControl>(this, "btnClear")->SetEnabled(true);
-        DescribedComponent<TMenuItem>(this, "N14")->SetEnabled(true);
+        SetToolButton(FRemoveTool, false);
+        SetToolButton(FRenameTool, false);
+        FOperations.Remove->SetEnabled(false);
+        for (TMenuItem* item : { FRemoveItem, FRenameItem })
+            item->SetEnabled(false);
+        SetToolButton(FClearTool, true);
+        FOperations.Clear->SetEnabled(true);
+        FClearItem->SetEnabled(true);
         SetRunCommands(false, false, false);
-        Run("Button23");
-        Run("Button24");
+        RunOperation(FOperations.UnlockPickers);
+        RunOperation(FOperations.RefreshSkin);
         AfterDone();
     } else if (info.Finished && info.TaskIndex < FJobList->Items().Count()) {
         FJobList->Items()[info.TaskIndex]->SubItems().SetStrings(jcProgress, "100%");
@@ -214,13 +195,13 @@ void TForm1::AfterDone() {
     if (!Form5) return;
     switch (Form5->Options().AfterDone) {
     case 0:
-        Run("Button20");
+        RunOperation(FOperations.OpenOutputFolder);
         break;
     case 1:
-        Run("Button25");
+        RunOperation(FOperations.ShutDown);
         break;
     case 2:
-        Run("Button29");
+        RunOperation(FOperations.PlaySound);
         break;
     default:
         break;

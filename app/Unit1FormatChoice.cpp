@@ -1,22 +1,24 @@
+#include "app/FormHandlers.h"
 #include "app/FormatCatalogue.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinLabels.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInLabels.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
-#include "platform/forms/TFormReader.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/TextUtils.h"
 
 namespace {
 
 // The value cell of each preset picker, in TPresetPicker order.
-constexpr std::array<int, PresetPickerCount> kPresetValueCells{ 15, 16, 18, 20, 17, 19 };
+constexpr std::array<TJobCell, PresetPickerCount> kPresetValueCells{
+    jcFrameSize, jcVideoBitrate, jcAudioBitrate, jcFrameAspectRatio, jcFrameRate, jcAudioSampleRate
+};
 
 void SetCell(TListItem& row, int cell, const std::string& text) {
     TStringList& cells = row.SubItems();
@@ -66,40 +68,18 @@ void ApplyPresetText(TWorkingParameters& fields, TPresetPicker picker, std::stri
     }
 }
 
-// The working field a preset picker writes, as its value cell holds it.
-std::string PresetFieldText(const TWorkingParameters& fields, TPresetPicker picker) {
-    switch (picker) {
-    case ppResolution:
-        return fields.FrameSize;
-    case ppVideoBitrate:
-        return IntToStr(fields.VideoBitrate);
-    case ppAudioBitrate:
-        return IntToStr(fields.AudioBitrate);
-    case ppAspect:
-        return fields.FrameAspectRatio;
-    case ppFrameRate:
-        return fields.FrameRate;
-    case ppSampleRate:
-        break;
-    }
-    return fields.AudioSampleRate;
-}
-
 } // namespace
 
-TbsSkinComboBox* TForm1::PresetPicker(TPresetPicker picker) {
-    return DescribedComponent<TbsSkinComboBox>(this, PresetPickerNames[picker]);
+TStandInComboBox* TForm1::PresetPicker(TPresetPicker picker) {
+    return FPresetPickers[picker];
 }
 
 TPickerPositions TForm1::FormatPickerPositions() {
-    return {
-        DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox2")->ItemIndex(),
-        DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1")->ItemIndex()
-    };
+    return { FFamilyPicker->ItemIndex(), FFormatPicker->ItemIndex() };
 }
 
 void TForm1::Button2Click(TObject*) {
-    auto* formats = DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1");
+    TStandInOfficeComboBox* formats = FFormatPicker;
     formats->Items().Clear();
     const int family = FamilyCodeAt(FormatPickerPositions().Family);
     for (const std::string_view caption : FamilyFormatCaptions(family))
@@ -109,17 +89,17 @@ void TForm1::Button2Click(TObject*) {
 }
 
 void TForm1::bsSkinOfficeComboBox2Change(TObject*) {
-    Run("Button2");
+    RunOperation(FOperations.FillFormats);
 }
 
 void TForm1::bsSkinOfficeComboBox1Change(TObject*) {
-    Run("Button18");
-    auto* formats = DescribedComponent<TbsSkinOfficeComboBox>(this, "bsSkinOfficeComboBox1");
-    const std::string ext = formats->ItemIndex() >= 0 ? CaptionExtension(formats->Text()) : "";
+    RunOperation(FOperations.FillPresets);
+    const std::string ext =
+        FFormatPicker->ItemIndex() >= 0 ? CaptionExtension(FFormatPicker->Text()) : "";
     TListItem* row = FJobList->Selected();
     if (!row) return;
-    Run("Button5");
-    Run("Button13");
+    RunOperation(FOperations.FormatParameters);
+    RunOperation(FOperations.PresetTexts);
     // A name another row holds would make two conversions write one file.
     const std::string name = WithExtension(NamePart(Cell(*row, jcOutputName)), ext);
     SetCell(*row, jcOutputName,
@@ -135,7 +115,8 @@ void TForm1::WritePresetsToRow(TListItem& row) {
     for (int p = 0; p < PresetPickerCount; ++p) {
         const auto picker = static_cast<TPresetPicker>(p);
         indexes[p] = PresetPicker(picker)->ItemIndex();
-        SetCell(row, kPresetValueCells[p], PresetFieldText(Video_Parameters, picker));
+        SetCell(row, kPresetValueCells[p],
+                ParameterCellText(Video_Parameters, kPresetValueCells[p]));
     }
     // A picker left empty by a format without presets keeps position 0.
     for (int& index : indexes)
@@ -157,7 +138,7 @@ void TForm1::Button18Click(TObject*) {
     Video_Parameters.DisableVideo = false;
     const TPresetPickerStates states = PresetPickersFor(code, running);
     for (const TPresetPicker picker : PresetFillOrder) {
-        TbsSkinComboBox* box = PresetPicker(picker);
+        TStandInComboBox* box = PresetPicker(picker);
         for (const std::string_view entry : states[picker].Items)
             box->Items().Add(std::string(entry));
         if (!states[picker].Items.empty()) box->SetItemIndex(states[picker].ItemIndex);
@@ -173,7 +154,7 @@ void TForm1::Button6Click(TObject*) {
 }
 
 void TForm1::Button5Click(TObject*) {
-    Run("Button6");
+    RunOperation(FOperations.ResetFields);
     const int code = FormatCodeAt(FormatPickerPositions().Family, FormatPickerPositions().Format);
     All_Trant_Number = code;
     Video_DisableVideo = false;
@@ -182,18 +163,14 @@ void TForm1::Button5Click(TObject*) {
     if (const TFormatParameters* entry = FindFormatParameters(code)) {
         Video_Parameters = FormatWorkingParameters(code);
         Video_DisableVideo = Video_Parameters.DisableVideo;
-        const bool overwrite =
-            Form5 &&
-            DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox3")->Checked();
+        const bool overwrite = Form5 && Form5->Options().OverwriteFile == 0;
         const std::string name = WithExtension(NamePart(Video_AddFileName), entry->Ext);
         Video_OutPutFileName =
             folder + "/" + UniqueOutputName(folder, name, HeldOutputNames(-1), overwrite);
     }
     // A format without parameters gets no output name: the folder alone is no file.
     if (!row) return;
-    const auto cells = ParameterCells(Video_Parameters);
-    for (int i = 0; i < ParameterCellCount; ++i)
-        SetCell(*row, ParameterCellFirst + i, cells[i]);
+    WriteParameterCells(Video_Parameters, row->SubItems());
 }
 
 void TForm1::Button13Click(TObject*) {
@@ -206,7 +183,7 @@ void TForm1::Button13Click(TObject*) {
 void TForm1::PresetChange(TPresetPicker picker) {
     TListItem* row = FJobList->Selected();
     if (!row) return;
-    TbsSkinComboBox* box = PresetPicker(picker);
+    TStandInComboBox* box = PresetPicker(picker);
     TPresetIndexes indexes{};
     try {
         indexes = PresetIndexesOf(Cell(*row, jcPresetDigits));
@@ -216,7 +193,8 @@ void TForm1::PresetChange(TPresetPicker picker) {
     indexes[picker] = std::max(box->ItemIndex(), 0);
     SetCell(*row, jcPresetDigits, PresetDigitsOf(indexes));
     ApplyPresetText(Video_Parameters, picker, box->Text());
-    SetCell(*row, kPresetValueCells[picker], PresetFieldText(Video_Parameters, picker));
+    SetCell(*row, kPresetValueCells[picker],
+            ParameterCellText(Video_Parameters, kPresetValueCells[picker]));
     FocusJobList();
 }
 

@@ -8,17 +8,17 @@
 #include "app/FormatParameters.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetTexts.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
 #include "platform/forms/MessageBoxFlags.h"
 #include "platform/forms/TApplication.h"
-#include "platform/forms/TFormReader.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TMemo.h"
 #include "platform/forms/TMenuItem.h"
@@ -90,19 +90,6 @@ constexpr const char* kInputFilter[] = {
     "AIFF音频编码格式(*.aif; *.aiff)|*.aif; *.aiff|",
 };
 
-// The enabled and disabled picture of each tool bar button the job list switches.
-struct TToolPictures {
-    const char* Button;
-    const char* Enabled;
-    const char* Disabled;
-};
-constexpr TToolPictures kToolPictures[] = {
-    { "bsSkinButton2", "Image5", "Image4" },    { "bsSkinButton10", "Image11", "Image10" },
-    { "bsSkinButton11", "Image7", "Image6" },   { "bsSkinButton12", "Image9", "Image8" },
-    { "bsSkinButton7", "Image15", "Image14" },  { "bsSkinButton8", "Image13", "Image12" },
-    { "bsSkinButton21", "Image16", "Image17" },
-};
-
 bool Overwriting() {
     return Form5 && Form5->Options().OverwriteFile == 0;
 }
@@ -117,49 +104,41 @@ void TForm1::ShowHint(const std::string& text) {
     if (Application) Application->MessageBox(text, "提示", win::MB_OK | win::MB_ICONINFORMATION);
 }
 
-void TForm1::SetToolButton(const char* name, bool enabled) {
-    auto* button = DescribedComponent<TbsSkinButton>(this, name);
-    for (const auto& pictures : kToolPictures) {
-        if (std::string_view(pictures.Button) != name) continue;
-        auto* image =
-            DescribedComponent<TImage>(this, enabled ? pictures.Enabled : pictures.Disabled);
-        button->SetGlyph(image->Picture().Graphic());
-    }
-    button->SetEnabled(enabled);
-    button->Invalidate();
+void TForm1::SetToolButton(const TToolButton& tool, bool enabled) {
+    tool.Button->SetGlyph((enabled ? tool.Enabled : tool.Disabled)->Picture().Graphic());
+    tool.Button->SetEnabled(enabled);
+    tool.Button->Invalidate();
 }
 
 void TForm1::SetAddCommands(bool enabled) {
-    DescribedComponent<TControl>(this, "bsSkinMenuSpeedButton1")->SetEnabled(enabled);
-    DescribedComponent<TControl>(this, "btnAdd")->SetEnabled(enabled);
-    for (const char* item : { "Item111", "Item121", "N21", "N11111", "N2222", "N3331" })
-        DescribedComponent<TMenuItem>(this, item)->SetEnabled(enabled);
+    FAddTool->SetEnabled(enabled);
+    FOperations.Add->SetEnabled(enabled);
+    for (TMenuItem* item : FAddItems)
+        item->SetEnabled(enabled);
 }
 
 void TForm1::SetRowCommands(bool enabled) {
-    SetToolButton("bsSkinButton7", enabled);
-    SetToolButton("bsSkinButton21", enabled);
-    SetToolButton("bsSkinButton8", enabled);
-    SetToolButton("bsSkinButton2", enabled);
-    for (const char* button : { "btnRemove", "btnClear", "btnStart" })
-        DescribedComponent<TControl>(this, button)->SetEnabled(enabled);
-    for (const char* item : { "N13", "N26", "N14", "N7" })
-        DescribedComponent<TMenuItem>(this, item)->SetEnabled(enabled);
+    for (const TToolButton* tool : { &FRemoveTool, &FRenameTool, &FClearTool, &FStartTool })
+        SetToolButton(*tool, enabled);
+    for (TControl* button : { FOperations.Remove, FOperations.Clear, FOperations.Start })
+        button->SetEnabled(enabled);
+    for (TMenuItem* item : { FRemoveItem, FRenameItem, FClearItem, FStartItem })
+        item->SetEnabled(enabled);
 }
 
 void TForm1::SetRunCommands(bool stop, bool pause, bool resume) {
     const struct {
-        const char* Tool;
-        const char* Hidden;
-        const char* Item;
+        const TToolButton& Tool;
+        TControl* Hidden;
+        TMenuItem* Item;
         bool Enabled;
-    } commands[] = { { "bsSkinButton10", "btnStop", "N8", stop },
-                     { "bsSkinButton11", "btnPause", "N10", pause },
-                     { "bsSkinButton12", "btnResume", "N11", resume } };
+    } commands[] = { { FStopTool, FOperations.Stop, FStopItem, stop },
+                     { FPauseTool, FOperations.Pause, FPauseItem, pause },
+                     { FResumeTool, FOperations.Resume, FResumeItem, resume } };
     for (const auto& c : commands) {
         SetToolButton(c.Tool, c.Enabled);
-        DescribedComponent<TControl>(this, c.Hidden)->SetEnabled(c.Enabled);
-        DescribedComponent<TMenuItem>(this, c.Item)->SetEnabled(c.Enabled);
+        c.Hidden->SetEnabled(c.Enabled);
+        c.Item->SetEnabled(c.Enabled);
     }
 }
 
@@ -186,17 +165,14 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
     }
     // The format and presets the pickers show now, computed without touching any row (the
     // selected row keeps the values its own presets gave it) and before a task exists.
-    const TPickerPositions positions{
-        DescribedComponent<TComboBox>(this, FamilyPickerName)->ItemIndex(),
-        DescribedComponent<TComboBox>(this, FormatPickerName)->ItemIndex()
-    };
+    const TPickerPositions positions = FormatPickerPositions();
     const int formatCode = FormatCodeAt(positions.Family, positions.Format);
     TWorkingParameters fields = FormatWorkingParameters(formatCode);
     TPresetTexts texts;
     TPresetIndexes indexes{};
     bool presetsShown = true;
-    for (std::size_t i = 0; i < PresetPickerNames.size(); ++i) {
-        auto* picker = DescribedComponent<TComboBox>(this, PresetPickerNames[i]);
+    for (std::size_t i = 0; i < FPresetPickers.size(); ++i) {
+        TStandInComboBox* picker = FPresetPickers[i];
         texts[i] = picker->Text();
         indexes[i] = std::clamp(picker->ItemIndex(), 0, 99);
         presetsShown = presetsShown && !texts[i].empty();
@@ -242,7 +218,7 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
         return TAddResult::Ended;
     }
 
-    DescribedComponent<TControl>(this, "bsSkinPanel5")->SetVisible(false);
+    FPlaceholder->SetVisible(false);
     TListItem* item = FJobList->Items().Add();
     item->SetCaption(input.FileName);
     TStringList cells;
@@ -254,8 +230,7 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
     cells.Add(std::to_string(task + 1));
     cells.Add(std::to_string(PickerCodeOf(positions)));
     cells.Add(PresetDigitsOf(indexes));
-    for (const std::string& cell : ParameterCells(fields))
-        cells.Add(cell);
+    WriteParameterCells(fields, cells);
     item->SubItems().Assign(cells);
 
     SetRowCommands(true);
@@ -283,27 +258,23 @@ void TForm1::SelectJobRow(int index) {
 
 void TForm1::btnAddClick(TObject*) {
     if (!LoadMediaLibraries()) return;
-    auto* dialog = DescribedComponent<TbsSkinOpenDialog>(this, "OpenDialog1");
-    if (!dialog->Execute() || !FileExists(dialog->FileName())) return;
-    if (AddJobFile(dialog->FileName()) == TAddResult::Added)
+    if (!FOpenFileDialog->Execute() || !FileExists(FOpenFileDialog->FileName())) return;
+    if (AddJobFile(FOpenFileDialog->FileName()) == TAddResult::Added)
         SelectJobRow(FJobList->Items().Count() - 1);
 }
 
 void TForm1::Button8Click(TObject*) {
     if (!LoadMediaLibraries()) return;
-    auto* dialog = DescribedComponent<TbsSkinOpenDialog>(this, "OpenDialog2");
-    if (!dialog->Execute() || !FileExists(dialog->FileName())) return;
-    AddJobFiles(dialog->Files());
+    if (!FOpenFilesDialog->Execute() || !FileExists(FOpenFilesDialog->FileName())) return;
+    AddJobFiles(FOpenFilesDialog->Files());
 }
 
 void TForm1::Button12Click(TObject*) {
     const int before = FJobList->Items().Count();
     if (!LoadMediaLibraries()) return;
-    auto* dialog =
-        DescribedComponent<TbsSkinSelectDirectoryDialog>(this, "bsSkinSelectDirectoryDialog1");
     // A cancelled dialog still holds the folder chosen last time: it adds nothing.
-    if (!dialog->Execute()) return;
-    const std::string folder = dialog->Directory();
+    if (!FAddFolderDialog->Execute()) return;
+    const std::string folder = FAddFolderDialog->Directory();
     if (folder.empty() || !DirectoryExists(folder)) return;
     std::vector<std::string> files;
     if (auto list = GetFilenames(folder, "*.*"))
@@ -339,8 +310,8 @@ void TForm1::Button21Click(TObject*) {
     std::string filter;
     for (const char* piece : kInputFilter)
         filter += piece;
-    for (const char* name : { "OpenDialog1", "OpenDialog2" })
-        DescribedComponent<TbsSkinOpenDialog>(this, name)->SetFilter(filter);
+    for (TStandInOpenDialog* dialog : { FOpenFileDialog, FOpenFilesDialog })
+        dialog->SetFilter(filter);
 }
 
 void TForm1::btnClearClick(TObject*) {
@@ -348,10 +319,10 @@ void TForm1::btnClearClick(TObject*) {
     FJobList->Items().Clear();
     SetAddCommands(true);
     SetRowCommands(false);
-    Run("Button15");
-    DescribedComponent<TControl>(this, "bsSkinPanel5")->SetVisible(true);
+    RunOperation(FOperations.FreeSlots);
+    FPlaceholder->SetVisible(true);
     VOVezade->Stop(true);
-    DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1")->SetValue(0);
+    FPositionSlider->SetValue(0);
 }
 
 void TForm1::Button15Click(TObject*) {

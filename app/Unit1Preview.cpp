@@ -1,16 +1,15 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsSections.h"
 #include "app/SnapshotFiles.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinListView.h"
-#include "app/StandIns/TbsSkinMenus.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInListView.h"
+#include "app/StandIns/TStandInMenus.h"
 #include "app/Unit1.h"
 
 #include "Src/FFPlay.h"
 #include "platform/forms/TButton.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TComboBox.h"
-#include "platform/forms/TFormReader.h"
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TMemo.h"
 #include "platform/forms/TMenuItem.h"
@@ -33,9 +32,7 @@ constexpr std::array<const char*, 6> PlayStateNames{ "Play", "Pause", "Resume",
 } // namespace
 
 void TForm1::OpenPreview() {
-    if (!VOVezade->Open(T_Movie_PLayer_FileName,
-                        DescribedComponent<TWinControl>(this, "Panel6")->Handle(),
-                        DescribedComponent<TCheckBox>(this, "chkOpenPaused")->Checked()))
+    if (!VOVezade->Open(T_Movie_PLayer_FileName, FPreviewScreen->Handle(), FOpenPaused->Checked()))
         FLog->Lines().Add(VOVezade->LastErrMsg());
 }
 
@@ -53,11 +50,11 @@ void TForm1::Button31Click(TObject*) {
     }
     if (FScreenControl) FScreenControl->HandleNeeded();
 
-    const int videoDriver = DescribedComponent<TComboBox>(this, "cboVideoDriver")->ItemIndex();
+    const int videoDriver = FVideoDriver->ItemIndex();
     VOVezade->SetVideoDriver(videoDriver == 1   ? vdDirectDraw
                              : videoDriver == 2 ? vdGDI
                                                 : vdDefault);
-    const int audioDriver = DescribedComponent<TComboBox>(this, "cboAudioDriver")->ItemIndex();
+    const int audioDriver = FAudioDriver->ItemIndex();
     VOVezade->SetAudioDriver(audioDriver == 1   ? adDirectSound
                              : audioDriver == 2 ? adWaveOut
                                                 : adDefault);
@@ -74,17 +71,15 @@ void TForm1::VOVezadeFileOpen(TObject*, std::int64_t duration, int frameWidth, i
     screenHeight = FScreenControl ? FScreenControl->Height() : Screen->Height();
 
     FDuration = duration;
-    DescribedComponent<TLabel>(this, "Label2")
-        ->SetCaption(Format("%.2f", double(duration) / 1000000));
-    DescribedComponent<TLabel>(this, "Label3")->SetCaption("0.0");
-    auto* slider = DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1");
-    slider->SetLineSize(5);
-    slider->SetMaxValue(slider->Width());
-    slider->SetValue(0);
+    FDurationLabel->SetCaption(Format("%.2f", double(duration) / 1000000));
+    FPositionLabel->SetCaption("0.0");
+    FPositionSlider->SetLineSize(5);
+    FPositionSlider->SetMaxValue(FPositionSlider->Width());
+    FPositionSlider->SetValue(0);
 
-    auto* videos = DescribedComponent<TComboBox>(this, "cboVideo");
-    auto* audios = DescribedComponent<TComboBox>(this, "cboAudio");
-    auto* subtitles = DescribedComponent<TComboBox>(this, "cboSubtitle");
+    TComboBox* videos = FVideoStreams;
+    TComboBox* audios = FAudioStreams;
+    TComboBox* subtitles = FSubtitleStreams;
     videos->Items().Clear();
     audios->Items().Clear();
     subtitles->Items().Clear();
@@ -112,11 +107,9 @@ void TForm1::VOVezadeFileOpen(TObject*, std::int64_t duration, int frameWidth, i
 
 void TForm1::VOVezadePosition(TObject*, std::int64_t pts) {
     if (bsSkinSlider1_down_UP != "UP") return;
-    DescribedComponent<TLabel>(this, "Label3")->SetCaption(Format("%.2f", double(pts) / 1000000));
-    if (pts >= 0 && FDuration > 0) {
-        auto* slider = DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1");
-        slider->SetValue(int(std::int64_t(slider->MaxValue()) * pts / FDuration));
-    }
+    FPositionLabel->SetCaption(Format("%.2f", double(pts) / 1000000));
+    if (pts >= 0 && FDuration > 0)
+        FPositionSlider->SetValue(int(std::int64_t(FPositionSlider->MaxValue()) * pts / FDuration));
 }
 
 void TForm1::VOVezadeState(TObject*, TPlayState state) {
@@ -124,8 +117,7 @@ void TForm1::VOVezadeState(TObject*, TPlayState state) {
     switch (state) {
     case psPlay:
     case psResume:
-        if (DescribedComponent<TCheckBox>(this, "chkStayOnTop")->Checked())
-            SetFormStyle(fsStayOnTop);
+        if (FStayOnTop->Checked()) SetFormStyle(fsStayOnTop);
         break;
     case psPause:
     case psStep:
@@ -162,7 +154,7 @@ void TForm1::bsSkinSlider1MouseDown(TObject*, TMouseButton, TShiftState, int, in
 }
 
 void TForm1::bsSkinSlider1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
-    auto* slider = DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1");
+    const TStandInSlider* slider = FPositionSlider;
     VOVezade->Pause();
     if (slider->MaxValue() > 0)
         VOVezade->Seek(FDuration * slider->Value() / slider->MaxValue(), TSeekFlags{}, false);
@@ -195,20 +187,20 @@ void TForm1::bsSkinButton15Click(TObject*) {
 
 void TForm1::bsSkinButton16Click(TObject*) {
     VOVezade->SetMute(true);
-    DescribedComponent<TControl>(this, "bsSkinButton20")->SetVisible(true);
-    DescribedComponent<TControl>(this, "bsSkinButton16")->SetVisible(false);
+    FSoundButton->SetVisible(true);
+    FMuteButton->SetVisible(false);
 }
 
 void TForm1::bsSkinButton20Click(TObject*) {
     VOVezade->SetMute(false);
-    DescribedComponent<TControl>(this, "bsSkinButton20")->SetVisible(false);
-    DescribedComponent<TControl>(this, "bsSkinButton16")->SetVisible(true);
+    FSoundButton->SetVisible(false);
+    FMuteButton->SetVisible(true);
 }
 
 void TForm1::TrackBar1Change(TObject*) {}
 
 void TForm1::TrackBar2Change(TObject*) {
-    VOVezade->SetAudioVolume(DescribedComponent<TTrackBar>(this, "TrackBar2")->Position());
+    VOVezade->SetAudioVolume(FVolume->Position());
 }
 
 std::string TForm1::SnapshotFolder() {
@@ -219,8 +211,13 @@ std::string TForm1::SnapshotFolder() {
 std::string TForm1::SnapshotPicture() {
     TSettingsFile file(SettingsFileName());
     const std::string picture = ReadSnapshotPicture(file);
-    DescribedComponent<TMenuItem>(this, picture + "1")->SetChecked(true);
+    CheckPictureItem(picture);
     return picture;
+}
+
+void TForm1::CheckPictureItem(const std::string& picture) {
+    for (std::size_t i = 0; i < kPictureTypes.size(); ++i)
+        if (picture == kPictureTypes[i]) FPictureItems[i]->SetChecked(true);
 }
 
 void TForm1::bsSkinButton22Click(TObject*) {
@@ -242,7 +239,7 @@ void TForm1::bsSkinButton23MouseDown(TObject*, TMouseButton button, TShiftState,
     if (button != mbLeft) return;
     win::POINT cursor{};
     win::GetCursorPos(&cursor);
-    DescribedComponent<TbsSkinPopupMenu>(this, "bsSkinPopupMenu2")->Popup(cursor.x, cursor.y);
+    FSnapshotMenu->Popup(cursor.x, cursor.y);
 }
 
 void TForm1::MenuItem1Click(TObject*) {
@@ -259,28 +256,24 @@ void TForm1::MenuItem2Click(TObject*) {
     WriteSnapshotFolder(file, folder);
 }
 
-namespace {
-
-void ChoosePicture(TForm1& form, const std::string& picture) {
+void TForm1::ChoosePicture(const std::string& picture) {
     TSettingsFile file(SettingsFileName());
     WriteSnapshotPicture(file, picture);
-    DescribedComponent<TMenuItem>(&form, picture + "1")->SetChecked(true);
+    CheckPictureItem(picture);
 }
 
-} // namespace
-
 void TForm1::BMP1Click(TObject*) {
-    ChoosePicture(*this, "BMP");
+    ChoosePicture("BMP");
 }
 
 void TForm1::JPG1Click(TObject*) {
-    ChoosePicture(*this, "JPG");
+    ChoosePicture("JPG");
 }
 
 void TForm1::GIF1Click(TObject*) {
-    ChoosePicture(*this, "GIF");
+    ChoosePicture("GIF");
 }
 
 void TForm1::PNG1Click(TObject*) {
-    ChoosePicture(*this, "PNG");
+    ChoosePicture("PNG");
 }

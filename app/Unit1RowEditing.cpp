@@ -6,11 +6,10 @@
 #include "app/FormatCodes.h"
 #include "app/JobListControls.h"
 #include "app/JobListText.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit5.h"
 #include "platform/forms/TEdit.h"
-#include "platform/forms/TFormReader.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/TStringList.h"
 #include "platform/rtl/TextUtils.h"
@@ -63,9 +62,9 @@ void TForm1::btnRemoveClick(TObject*) {
     if (count > 0) {
         SelectJobRow(0);
     } else {
-        DescribedComponent<TControl>(this, "bsSkinPanel5")->SetVisible(true);
+        FPlaceholder->SetVisible(true);
         VOVezade->Stop(true);
-        DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1")->SetValue(0);
+        FPositionSlider->SetValue(0);
     }
 }
 
@@ -105,7 +104,7 @@ void TForm1::StartRename(bool quiet) {
         return;
     }
     if (FRunning) return;
-    auto* edit = DescribedComponent<TEdit>(this, "edt");
+    TEdit* edit = FRenameEdit;
     edit->SetParent(FJobList);
     const int left = FJobList->Column(0)->Width() + FJobList->Left() +
                      FJobList->Column(1)->Width() + FJobList->Column(2)->Width() + 2;
@@ -128,7 +127,7 @@ void TForm1::lvFilesDblClick(TObject*) {
 }
 
 void TForm1::edtExit(TObject*) {
-    auto* edit = DescribedComponent<TEdit>(this, "edt");
+    TEdit* edit = FRenameEdit;
     TListItem* selected = FJobList->Selected();
     if (!selected || !edit->Visible()) return;
     const std::string name = edit->Text();
@@ -156,16 +155,13 @@ void TForm1::lvFilesSelectItem(TObject*, TListItem*, bool) {
         const TStrings& cells = selected->SubItems();
         const TPickerPositions positions = PickerPositionsOf(StrToInt(cells.Strings(jcPickerCode)));
         const TPresetIndexes digits = PresetIndexesOf(cells.Strings(jcPresetDigits));
-        DescribedComponent<TbsSkinComboBoxBase>(this, FamilyPickerName)
-            ->SetItemIndex(positions.Family);
-        DescribedComponent<TbsSkinComboBoxBase>(this, FormatPickerName)
-            ->SetItemIndex(positions.Format);
-        for (std::size_t i = 0; i < PresetPickerNames.size(); ++i)
-            DescribedComponent<TbsSkinComboBoxBase>(this, PresetPickerNames[i])
-                ->SetItemIndex(digits[i]);
-        DescribedComponent<TbsSkinSlider>(this, "bsSkinSlider1")->SetValue(0);
+        FFamilyPicker->SetItemIndex(positions.Family);
+        FFormatPicker->SetItemIndex(positions.Format);
+        for (std::size_t i = 0; i < FPresetPickers.size(); ++i)
+            FPresetPickers[i]->SetItemIndex(digits[i]);
+        FPositionSlider->SetValue(0);
         T_Movie_PLayer_FileName = selected->Caption();
-        Run("Button31");
+        RunOperation(FOperations.OpenPreview);
     } catch (const std::exception&) {}
 }
 

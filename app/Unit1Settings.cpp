@@ -1,7 +1,8 @@
+#include "app/FormHandlers.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsSections.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinLabels.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInLabels.h"
 #include "app/Unit1.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/rtl/FileSystem.h"
@@ -34,12 +35,12 @@ void TForm1::bsSkinButton5Click(TObject*) {
     const std::string folder = FOutputFolderDialog->Directory();
     if (!DirectoryExists(folder)) return;
     ShowOutputFolder(folder);
-    Run("Button16");
+    RunOperation(FOperations.WriteOutputFolder);
     FocusJobList();
 }
 
 void TForm1::bsSkinButton6Click(TObject*) {
-    Run("Button20");
+    RunOperation(FOperations.OpenOutputFolder);
     FocusJobList();
 }
 
@@ -61,7 +62,7 @@ void TForm1::Button4Click(TObject*) {
 void TForm1::bsSkinButton9Click(TObject*) {
     if (FSkinDialog->Execute(FSkinData->SkinIndex()))
         FSkinData->SetSkinIndex(FSkinDialog->SelectedSkinIndex());
-    Run("Button4");
+    RunOperation(FOperations.WriteSkin);
 }
 
 void TForm1::N23Click(TObject* sender) {

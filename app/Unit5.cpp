@@ -5,8 +5,9 @@
 #include "app/FormResources.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/TComponentBinder.h"
 #include "app/Unit1.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
@@ -48,12 +49,15 @@ void RegisterUnit5Classes() {
 TForm5::TForm5(TComponent* owner) : TForm(owner) {
     RegisterUnit5Classes();
     ReadFormDescription(this, FormResource("Unit5"), "Unit5.dfm");
-    FThreadCount = DescribedComponent<TbsSkinComboBox>(this, "bsSkinComboBox2");
+    TComponentBinder bind(*this, "Unit5.dfm");
+    bind.Bind(FThreadCount, "bsSkinComboBox2");
+    for (std::size_t i = 0; i < FBoxes.size(); ++i)
+        bind.Bind(FBoxes[i], "bsSkinCheckRadioBox" + IntToStr(int(i) + 1));
+    bind.Check();
 }
 
-TbsSkinCheckRadioBox* TForm5::Box(int number) const {
-    return DescribedComponent<TbsSkinCheckRadioBox>(const_cast<TForm5*>(this),
-                                                    "bsSkinCheckRadioBox" + IntToStr(number));
+TStandInCheckRadioBox* TForm5::Box(int number) const {
+    return FBoxes.at(std::size_t(number) - 1);
 }
 
 TConversionOptions TForm5::Options() const {

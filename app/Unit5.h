@@ -1,9 +1,10 @@
 #pragma once
 #include "app/SettingsSections.h"
 #include "platform/forms/TCustomForm.h"
+#include <array>
 
-class TbsSkinCheckRadioBox;
-class TbsSkinComboBox;
+class TStandInCheckRadioBox;
+class TStandInComboBox;
 
 // The options dialog. Its controls are the working copy of the conversion options: the other
 // windows read them here, and the settings file only carries them from one run to the next.
@@ -31,9 +32,11 @@ public:
     void bsSkinCheckRadioBox8Click(TObject* sender);
 
 private:
-    TbsSkinCheckRadioBox* Box(int number) const;
+    // The radio and check box bsSkinCheckRadioBox<number>, 1 to 12.
+    TStandInCheckRadioBox* Box(int number) const;
 
-    TbsSkinComboBox* FThreadCount{ nullptr };
+    TStandInComboBox* FThreadCount{ nullptr };
+    std::array<TStandInCheckRadioBox*, 12> FBoxes{};
 };
 
 extern TForm5* Form5;

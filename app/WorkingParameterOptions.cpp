@@ -2,6 +2,12 @@
 
 #include "platform/rtl/TextUtils.h"
 
+namespace {
+
+constexpr const char* kX264 = "libx264";
+
+} // namespace
+
 TOptionTargetType TargetTypeOf(const std::string& text) {
     if (text == "vcd") return ttVCD;
     if (text == "svcd") return ttSVCD;
@@ -15,13 +21,13 @@ TOptionNormType NormTypeOf(const std::string& text) {
     return ntAuto;
 }
 
-TOutputOptions OutputOptionsOf(const TWorkingParameters& fields) {
-    TOutputOptions options;
-    InitOutputOptions(options);
+TOutputOptions OutputOptionsOf(const TWorkingParameters& fields, TOutputOptions options) {
+    TOutputOptions reset;
+    InitOutputOptions(reset);
     if (!fields.VideoCodec.empty()) {
         options.VideoCodec = fields.VideoCodec;
         // The libx264 encoder gets its settings from the built-in default preset.
-        options.VideoPreset = fields.VideoCodec == "libx264" ? "libx264-default" : "";
+        options.VideoPreset = fields.VideoCodec == kX264 ? "libx264-default" : "";
     }
     if (!fields.AudioCodec.empty() && fields.AudioCodec != AutoText)
         options.AudioCodec = fields.AudioCodec;
@@ -39,7 +45,15 @@ TOutputOptions OutputOptionsOf(const TWorkingParameters& fields) {
         options.AudioBitrate = fields.AudioBitrate;
     if (!fields.FileFormat.empty()) options.FileFormat = fields.FileFormat;
     if (!fields.VideoFilters.empty()) options.VideoFilters = fields.VideoFilters;
-    if (!fields.VideoTag.empty()) options.VideoTag = fields.VideoTag;
-    if (fields.VideoBitrate != BitrateNotSet) options.VideoBitrate = fields.VideoBitrate;
+    options.VideoTag = fields.VideoCodec != kX264 ? fields.VideoTag : "";
+    options.VideoBitrate =
+        fields.VideoBitrate != BitrateNotSet ? fields.VideoBitrate : reset.VideoBitrate;
+    if (!fields.FileExt.empty()) options.FileExt = fields.FileExt;
     return options;
+}
+
+TOutputOptions OutputOptionsOf(const TWorkingParameters& fields) {
+    TOutputOptions options;
+    InitOutputOptions(options);
+    return OutputOptionsOf(fields, options);
 }

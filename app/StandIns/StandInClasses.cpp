@@ -1,12 +1,12 @@
 #include "app/StandIns/StandInClasses.h"
 
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinLabels.h"
-#include "app/StandIns/TbsSkinListView.h"
-#include "app/StandIns/TbsSkinMenus.h"
-#include "app/StandIns/TbsSkinPanels.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInLabels.h"
+#include "app/StandIns/TStandInListView.h"
+#include "app/StandIns/TStandInMenus.h"
+#include "app/StandIns/TStandInPanels.h"
 #include "platform/forms/StdCtrlsClasses.h"
 #include "platform/forms/TClassRegistry.h"
 
@@ -22,59 +22,59 @@ TComponentFactory Make() {
 }
 
 void RegisterControls(TClassRegistry& r) {
-    r.RegisterClass("TbsSkinButton", "TButton", Make<TbsSkinButton>());
-    r.RegisterClass("TbsSkinMenuSpeedButton", "TButton", Make<TbsSkinMenuSpeedButton>());
+    r.RegisterClass("TbsSkinButton", "TButton", Make<TStandInButton>());
+    r.RegisterClass("TbsSkinMenuSpeedButton", "TButton", Make<TStandInMenuSpeedButton>());
     r.RegisterProperty("TbsSkinMenuSpeedButton", "SkinPopupMenu",
-                       Reference(&TbsSkinMenuSpeedButton::SetSkinPopupMenu));
+                       Reference(&TStandInMenuSpeedButton::SetSkinPopupMenu));
 
     const char* box = "TbsSkinCheckRadioBox";
-    r.RegisterClass(box, "TCheckBox", Make<TbsSkinCheckRadioBox>());
-    r.RegisterProperty(box, "Radio", Boolean(&TbsSkinCheckRadioBox::SetRadio));
-    r.RegisterProperty(box, "GroupIndex", Integer(&TbsSkinCheckRadioBox::SetGroupIndex));
-    r.RegisterProperty(box, "Checked", Boolean(&TbsSkinCheckRadioBox::SetChecked));
+    r.RegisterClass(box, "TCheckBox", Make<TStandInCheckRadioBox>());
+    r.RegisterProperty(box, "Radio", Boolean(&TStandInCheckRadioBox::SetRadio));
+    r.RegisterProperty(box, "GroupIndex", Integer(&TStandInCheckRadioBox::SetGroupIndex));
+    r.RegisterProperty(box, "Checked", Boolean(&TStandInCheckRadioBox::SetChecked));
 
-    r.RegisterClass("TbsSkinPanel", "TPanel", Make<TbsSkinPanel>());
-    r.RegisterClass("TbsSkinToolBar", "TbsSkinPanel", Make<TbsSkinToolBar>());
-    r.RegisterClass("TbsSkinStdLabel", "TLabel", Make<TbsSkinStdLabel>());
-    r.RegisterClass("TbsSkinLinkLabel", "TLabel", Make<TbsSkinLinkLabel>());
-    r.RegisterProperty("TbsSkinLinkLabel", "URL", String(&TbsSkinLinkLabel::SetURL));
-    r.RegisterClass("TbsSkinEdit", "TEdit", Make<TbsSkinEdit>());
+    r.RegisterClass("TbsSkinPanel", "TPanel", Make<TStandInPanel>());
+    r.RegisterClass("TbsSkinToolBar", "TPanel", Make<TStandInToolBar>());
+    r.RegisterClass("TbsSkinStdLabel", "TLabel", Make<TStandInStdLabel>());
+    r.RegisterClass("TbsSkinLinkLabel", "TLabel", Make<TStandInLinkLabel>());
+    r.RegisterProperty("TbsSkinLinkLabel", "URL", String(&TStandInLinkLabel::SetURL));
+    r.RegisterClass("TbsSkinEdit", "TEdit", Make<TStandInEdit>());
 
-    const char* combo = "TbsSkinComboBoxBase";
+    const char* combo = "TStandInComboBoxBase";
     r.RegisterClass(combo, "TComboBox");
-    r.RegisterProperty(combo, "ItemIndex", Integer(&TbsSkinComboBoxBase::SetItemIndex));
-    r.RegisterClass("TbsSkinComboBox", combo, Make<TbsSkinComboBox>());
-    r.RegisterClass("TbsSkinOfficeComboBox", combo, Make<TbsSkinOfficeComboBox>());
+    r.RegisterProperty(combo, "ItemIndex", Integer(&TStandInComboBoxBase::SetItemIndex));
+    r.RegisterClass("TbsSkinComboBox", combo, Make<TStandInComboBox>());
+    r.RegisterClass("TbsSkinOfficeComboBox", combo, Make<TStandInOfficeComboBox>());
 
-    r.RegisterClass("TbsSkinListView", "TListView", Make<TbsSkinListView>());
+    r.RegisterClass("TbsSkinListView", "TListView", Make<TStandInListView>());
     const char* slider = "TbsSkinSlider";
-    r.RegisterClass(slider, "TTrackBar", Make<TbsSkinSlider>());
-    r.RegisterProperty(slider, "MinValue", Integer(&TbsSkinSlider::SetMinValue));
-    r.RegisterProperty(slider, "MaxValue", Integer(&TbsSkinSlider::SetMaxValue));
-    r.RegisterProperty(slider, "Value", Integer(&TbsSkinSlider::SetValue));
+    r.RegisterClass(slider, "TTrackBar", Make<TStandInSlider>());
+    r.RegisterProperty(slider, "MinValue", Integer(&TStandInSlider::SetMinValue));
+    r.RegisterProperty(slider, "MaxValue", Integer(&TStandInSlider::SetMaxValue));
+    r.RegisterProperty(slider, "Value", Integer(&TStandInSlider::SetValue));
 }
 
 void RegisterMenusAndDialogs(TClassRegistry& r) {
-    r.RegisterClass("TbsSkinMainMenu", "TMainMenu", Make<TbsSkinMainMenu>());
-    r.RegisterClass("TbsSkinPopupMenu", "TPopupMenu", Make<TbsSkinPopupMenu>());
-    r.RegisterClass("TbsSkinMainMenuBar", "TCustomControl", Make<TbsSkinMainMenuBar>());
+    r.RegisterClass("TbsSkinMainMenu", "TMainMenu", Make<TStandInMainMenu>());
+    r.RegisterClass("TbsSkinPopupMenu", "TPopupMenu", Make<TStandInPopupMenu>());
+    r.RegisterClass("TbsSkinMainMenuBar", "TCustomControl", Make<TStandInMainMenuBar>());
     r.RegisterProperty("TbsSkinMainMenuBar", "MainMenu",
-                       Reference(&TbsSkinMainMenuBar::SetMainMenu));
+                       Reference(&TStandInMainMenuBar::SetMainMenu));
 
     const char* folder = "TbsSkinSelectDirectoryDialog";
-    r.RegisterClass(folder, "TComponent", Make<TbsSkinSelectDirectoryDialog>());
-    r.RegisterProperty(folder, "Title", String(&TbsSkinSelectDirectoryDialog::SetTitle));
-    r.RegisterProperty(folder, "Directory", String(&TbsSkinSelectDirectoryDialog::SetDirectory));
+    r.RegisterClass(folder, "TComponent", Make<TStandInSelectDirectoryDialog>());
+    r.RegisterProperty(folder, "Title", String(&TStandInSelectDirectoryDialog::SetTitle));
+    r.RegisterProperty(folder, "Directory", String(&TStandInSelectDirectoryDialog::SetDirectory));
     r.RegisterProperty(folder, "ToolButtons",
-                       Boolean(&TbsSkinSelectDirectoryDialog::SetToolButtons));
+                       Boolean(&TStandInSelectDirectoryDialog::SetToolButtons));
     const char* open = "TbsSkinOpenDialog";
-    r.RegisterClass(open, "TComponent", Make<TbsSkinOpenDialog>());
-    r.RegisterProperty(open, "Title", String(&TbsSkinOpenDialog::SetTitle));
-    r.RegisterProperty(open, "Filter", String(&TbsSkinOpenDialog::SetFilter));
-    r.RegisterProperty(open, "MultiSelection", Boolean(&TbsSkinOpenDialog::SetMultiSelection));
-    r.RegisterClass("TbsSelectSkinDialog", "TComponent", Make<TbsSelectSkinDialog>());
-    r.RegisterClass("TbsSkinMessage", "TComponent", Make<TbsSkinMessage>());
-    r.RegisterClass("TbsSkinForm", "TComponent", Make<TbsSkinForm>());
+    r.RegisterClass(open, "TComponent", Make<TStandInOpenDialog>());
+    r.RegisterProperty(open, "Title", String(&TStandInOpenDialog::SetTitle));
+    r.RegisterProperty(open, "Filter", String(&TStandInOpenDialog::SetFilter));
+    r.RegisterProperty(open, "MultiSelection", Boolean(&TStandInOpenDialog::SetMultiSelection));
+    r.RegisterClass("TbsSelectSkinDialog", "TComponent", Make<TStandInSelectSkinDialog>());
+    r.RegisterClass("TbsSkinMessage", "TComponent", Make<TStandInMessage>());
+    r.RegisterClass("TbsSkinForm", "TComponent", Make<TStandInFormSkin>());
 }
 
 } // namespace

@@ -16,6 +16,25 @@ constexpr UINT WM_SKINSTRINGSCHANGED = 1274;
 constexpr UINT WM_SKINNABLEFORMCHANGED = 1294;
 constexpr UINT WM_SKINLAYEREDBORDERS = 1427;
 
+// Between the skinned controls and their neighbours. To the control a skinned menu was shown
+// for: the menu closed, or ran a chosen item's command.
+constexpr UINT WM_SKINMENUCLOSED = 1228;
+constexpr UINT WM_SKINMENUCOMMAND = 1229;
+// Both parameters 0: repaint from the parent's background, which has changed.
+constexpr UINT WM_PARENTBGCHANGED = 1284;
+// A push button's glow layer.
+constexpr UINT WM_SKINSHOWGLOW = 1424;
+constexpr UINT WM_SKINHIDEGLOW = 1425;
+// Paint requests carrying a DC in WParam; nothing in the program sends them.
+constexpr UINT WM_SKINHEADERPAINT = 45512;
+constexpr UINT WM_SKINFRAMEPAINT = 45513;
+constexpr UINT WM_SKINLISTBGPAINT = 48202;
+constexpr UINT WM_SKINFRAMEPAINTEX = 48203;
+// WM_SKINFRAMEPAINT's answer when the frame was painted.
+constexpr LRESULT SKIN_FRAME_PAINTED = 12851;
+// The LParam that WM_SKINLISTBGPAINT and WM_SKINFRAMEPAINTEX must carry, and the latter's answer.
+constexpr LPARAM SKIN_PAINT_KEY = 16802;
+
 } // namespace win
 
 constexpr win::LPARAM SkinMessageLParam = 1000;

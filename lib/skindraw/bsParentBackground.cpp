@@ -3,6 +3,7 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TGraphicControl.h"
 #include "platform/forms/TWinControl.h"
+#include "platform/gfx/DcStateSaver.h"
 #include "platform/gfx/TCanvas.h"
 #include "platform/win/Messages.h"
 
@@ -28,19 +29,6 @@ private:
     TControl& FControl;
 };
 
-// Restores the DC's state for a scope.
-class TSavedDc {
-public:
-    explicit TSavedDc(win::HDC dc) : FDc(dc), FLevel(win::SaveDC(dc)) {}
-    ~TSavedDc() { win::RestoreDC(FDc, FLevel); }
-    TSavedDc(const TSavedDc&) = delete;
-    TSavedDc& operator=(const TSavedDc&) = delete;
-
-private:
-    win::HDC FDc;
-    int FLevel;
-};
-
 // A parent's own painting is protected; the copy paints it as the parent's WM_PAINT would.
 struct TPaintWindowAccess : TWinControl {
     static void PaintWindowOf(TWinControl& control, win::HDC dc) {
@@ -61,7 +49,7 @@ void CopyBackground(TControl* control, int dx, int dy, TCanvas& canvas) {
     const TRect bounds = control->BoundsRect();
     const win::HDC dc = canvas.Handle();
     {
-        const TSavedDc saved(dc);
+        const gfx::DcStateSaver saved(dc);
         win::OffsetViewportOrgEx(dc, -control->Left() - dx, -control->Top() - dy, nullptr);
         win::IntersectClipRect(dc, 0, 0, parent.ClientWidth(), parent.ClientHeight());
         // An MDI form's client window does not exist here: the form erases itself.
@@ -75,7 +63,7 @@ void CopyBackground(TControl* control, int dx, int dy, TCanvas& canvas) {
             !Intersect(child->BoundsRect(), bounds))
             continue;
         const TPaintCopyMark childMark(*child);
-        const TSavedDc saved(dc);
+        const gfx::DcStateSaver saved(dc);
         win::OffsetViewportOrgEx(dc, child->Left() - control->Left() - dx,
                                  child->Top() - control->Top() - dy, nullptr);
         win::IntersectClipRect(dc, 0, 0, child->Width(), child->Height());

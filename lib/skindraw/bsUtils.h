@@ -2,8 +2,8 @@
 // The drawing utilities every skinned control shares: image builders that draw a skin face at
 // any size, window regions cut from mask pictures, image and caption layout, a parent's
 // background under transparent-looking controls, text with ellipsis, small vector marks and
-// caption glyphs, rectangle helpers and rectangle text, the system version tests, work areas
-// and the glow layers shown in layered windows.
+// caption glyphs, rectangle helpers and rectangle text, a DC state guard, the system version tests,
+// work areas and the glow layers shown in layered windows.
 #include "lib/skindraw/TbsFBitmap.h"
 #include "lib/skindraw/TbsLayerManager.h"
 #include "lib/skindraw/bsCaptionGlyphs.h"

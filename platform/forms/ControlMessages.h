@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/win/Messages.h"
 #include "platform/win/WinDefs.h"
+#include <optional>
 
 // The messages the class library's controls send each other, with their usual numbers: the
 // skin engine's handlers answer them by number.
@@ -111,3 +112,13 @@ struct TMessage {
     win::LPARAM LParam{ 0 };
     win::LRESULT Result{ 0 };
 };
+
+// What a control's own handler says to a message before the inherited handling: the result of a
+// message it answers, or nothing for one that goes on.
+using TMessageAnswer = std::optional<win::LRESULT>;
+
+// Stores an answer as the message's result; false when there is none and the message goes on.
+inline bool Answered(TMessage& message, const TMessageAnswer& answer) {
+    if (answer) message.Result = *answer;
+    return answer.has_value();
+}

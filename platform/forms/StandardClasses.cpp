@@ -56,44 +56,8 @@ void RegisterControl(TClassRegistry& r) {
                                                                        { "akBottom", akBottom } }));
     r.RegisterProperty(c, "PopupMenu", Reference(&TControl::SetPopupMenu));
     r.RegisterProperty(c, "Action", Reference(&TControl::SetAction));
-    r.RegisterProperty(c, "Font.Name",
-                       Through<TControl>([](TControl& t, const TDescriptionValue& v) {
-                           t.Font().SetName(StringOf(v));
-                       }));
-    r.RegisterProperty(c, "Font.Height",
-                       Through<TControl>([](TControl& t, const TDescriptionValue& v) {
-                           t.Font().SetHeight(int(IntegerOf(v)));
-                       }));
-    r.RegisterProperty(c, "Font.Size",
-                       Through<TControl>([](TControl& t, const TDescriptionValue& v) {
-                           t.Font().SetSize(int(IntegerOf(v)));
-                       }));
-    r.RegisterProperty(c, "Font.Color",
-                       Through<TControl>([](TControl& t, const TDescriptionValue& v) {
-                           t.Font().SetColor(ColorOf(v));
-                       }));
-    r.RegisterProperty(c, "Font.Charset",
-                       Through<TControl>([](TControl& t, const TDescriptionValue& v) {
-                           const std::int64_t n = IntegerOf(v);
-                           if (n < 0 || n > 255) InvalidValue();
-                           t.Font().SetCharset(TFontCharset(n));
-                       }));
-    r.RegisterProperty(c, "Font.Style",
-                       Through<TControl>([](TControl& t, const TDescriptionValue& v) {
-                           if (v.Kind != TDescriptionValue::vkSet) InvalidValue();
-                           const TNames<TFontStyle> names{ { "fsBold", fsBold },
-                                                           { "fsItalic", fsItalic },
-                                                           { "fsUnderline", fsUnderline },
-                                                           { "fsStrikeOut", fsStrikeOut } };
-                           TFontStyles styles;
-                           for (const std::string& n : v.Names) {
-                               TDescriptionValue one;
-                               one.Kind = TDescriptionValue::vkIdent;
-                               one.Text = n;
-                               styles.Include(EnumOf(one, names));
-                           }
-                           t.Font().SetStyle(styles);
-                       }));
+    RegisterFontProperties(r, c, "Font",
+                           [](TPersistent* o) -> TFont& { return Target<TControl>(o)->Font(); });
     auto constraint = [&](const char* name, void (TSizeConstraints::*set)(int)) {
         r.RegisterProperty(c, std::string("Constraints.") + name,
                            Through<TControl>([set](TControl& t, const TDescriptionValue& v) {
@@ -194,12 +158,20 @@ void RegisterMenus(TClassRegistry& r) {
     r.RegisterProperty(c, "GroupIndex", Integer(&TMenuItem::SetGroupIndex));
     r.RegisterProperty(c, "ShortCut", Integer(&TMenuItem::SetShortCut));
     r.RegisterProperty(c, "ImageIndex", Integer(&TMenuItem::SetImageIndex));
+    r.RegisterProperty(c, "Default", Boolean(&TMenuItem::SetDefault));
+    r.RegisterProperty(c, "Action", Reference(&TMenuItem::SetAction));
     r.RegisterProperty(c, "OnClick", Event(&TMenuItem::OnClick));
     r.RegisterClass("TMenu", "TComponent");
     r.RegisterProperty("TMenu", "Images", Reference(&TMenu::SetImages));
+    r.RegisterProperty(
+        "TMenu", "AutoLineReduction",
+        Enum(&TMenu::SetAutoLineReduction, TNames<TMenuAutoFlag>{ { "maAutomatic", maAutomatic },
+                                                                  { "maManual", maManual },
+                                                                  { "maParent", maParent } }));
     r.RegisterClass("TMainMenu", "TMenu", [](TComponent* owner) { return new TMainMenu(owner); });
     r.RegisterClass("TPopupMenu", "TMenu", [](TComponent* owner) { return new TPopupMenu(owner); });
     r.RegisterProperty("TPopupMenu", "OnPopup", Event(&TPopupMenu::OnPopup));
+    r.RegisterProperty("TPopupMenu", "AutoPopup", Boolean(&TPopupMenu::SetAutoPopup));
 }
 
 void RegisterTimer(TClassRegistry& r) {
@@ -258,5 +230,41 @@ void RegisterStandardClasses() {
         RegisterTimer(r);
         RegisterImageList(r);
         RegisterActions(r);
+    });
+}
+
+void RegisterFontProperties(TClassRegistry& r, const std::string& className,
+                            const std::string& prefix, std::function<TFont&(TPersistent*)> fontOf) {
+    using namespace properties;
+    const auto property = [&](const char* name,
+                              std::function<void(TFont&, const TDescriptionValue&)> apply) {
+        r.RegisterProperty(className, prefix + "." + name,
+                           [fontOf, apply](TPersistent* o, const TDescriptionValue& v,
+                                           TReadContext&) { apply(fontOf(o), v); });
+    };
+    property("Name", [](TFont& f, const TDescriptionValue& v) { f.SetName(StringOf(v)); });
+    property("Height",
+             [](TFont& f, const TDescriptionValue& v) { f.SetHeight(int(IntegerOf(v))); });
+    property("Size", [](TFont& f, const TDescriptionValue& v) { f.SetSize(int(IntegerOf(v))); });
+    property("Color", [](TFont& f, const TDescriptionValue& v) { f.SetColor(ColorOf(v)); });
+    property("Charset", [](TFont& f, const TDescriptionValue& v) {
+        const std::int64_t n = IntegerOf(v);
+        if (n < 0 || n > 255) InvalidValue();
+        f.SetCharset(TFontCharset(n));
+    });
+    property("Style", [](TFont& f, const TDescriptionValue& v) {
+        if (v.Kind != TDescriptionValue::vkSet) InvalidValue();
+        const TNames<TFontStyle> names{ { "fsBold", fsBold },
+                                        { "fsItalic", fsItalic },
+                                        { "fsUnderline", fsUnderline },
+                                        { "fsStrikeOut", fsStrikeOut } };
+        TFontStyles styles;
+        for (const std::string& n : v.Names) {
+            TDescriptionValue one;
+            one.Kind = TDescriptionValue::vkIdent;
+            one.Text = n;
+            styles.Include(EnumOf(one, names));
+        }
+        f.SetStyle(styles);
     });
 }

@@ -3,6 +3,7 @@
 #include "platform/forms/FormDescription.h"
 #include "platform/forms/TComponent.h"
 #include "platform/gfx/TColor.h"
+#include "platform/gfx/TFont.h"
 #include "platform/rtl/Format.h"
 #include <any>
 #include <functional>
@@ -231,3 +232,8 @@ TPropertySetter EventSetter(void (T::*set)(F)) {
 
 // Registers the class library's own classes and their properties (once).
 void RegisterStandardClasses();
+
+// Registers the sub-properties of a font an object holds (prefix.Name, .Height, .Size, .Color,
+// .Charset and .Style, as in "Font.Name"); fontOf finds the font in the object being read.
+void RegisterFontProperties(TClassRegistry& registry, const std::string& className,
+                            const std::string& prefix, std::function<TFont&(TPersistent*)> fontOf);

@@ -261,10 +261,6 @@ void TCustomForm::Close() {
     }
 }
 
-void TCustomForm::Release() {
-    PostMessage(Handle(), CM_RELEASE, 0, 0);
-}
-
 void TCustomForm::CloseModal() {
     TCloseAction action = caHide;
     if (CloseQuery()) {
@@ -430,9 +426,6 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
     case WM_CLOSE:
         Close();
-        return;
-    case CM_RELEASE:
-        delete this;
         return;
     case CM_DIALOGKEY:
         CMDialogKey(message);

@@ -81,9 +81,6 @@ public:
     void Close();
     // Asks OnCloseQuery whether the form may close.
     virtual bool CloseQuery();
-    // Frees the form once the messages being handled now are done.
-    void Release();
-
     void FocusControl(TWinControl* control) override;
     bool SetFocusedControl(TWinControl* control) override;
     bool WantsKeyPreview() const override { return FKeyPreview; }

@@ -1,6 +1,7 @@
 #include "platform/forms/TEdit.h"
 #include "platform/forms/EditMessages.h"
 #include "platform/forms/TTextMeasure.h"
+#include "platform/gfx/DcStateSaver.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/win/Input.h"
@@ -304,7 +305,7 @@ void TEdit::Paint() {
         if (!Enabled()) FCanvas.Font().SetColor(clGrayText);
     }
     const TRect format = FormatRect();
-    const int saved = SaveDC(FCanvas.Handle());
+    const gfx::DcStateSaver saved(FCanvas.Handle());
     IntersectClipRect(FCanvas.Handle(), inner.Left, inner.Top, inner.Right, inner.Bottom);
     IntersectClipRect(FCanvas.Handle(), format.Left, format.Top, format.Right, format.Bottom);
 
@@ -329,5 +330,4 @@ void TEdit::Paint() {
     }
     // The caret follows what is drawn; the window system puts it back once the paint ends.
     if (FCaretShown) SetCaretPos(x0 + TextX(FBuffer.Caret()), y);
-    RestoreDC(FCanvas.Handle(), saved);
 }

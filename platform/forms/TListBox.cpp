@@ -1,5 +1,6 @@
 #include "platform/forms/TListBox.h"
 #include "platform/forms/ListControlMessages.h"
+#include "platform/gfx/DcStateSaver.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/TextUtils.h"
@@ -834,10 +835,11 @@ void TListBox::Paint() {
         FCanvas.Font().SetColor(!Enabled() ? clGrayText
                                 : selected ? clHighlightText
                                            : FFont.Color());
-        const int saved = SaveDC(FCanvas.Handle());
-        IntersectClipRect(FCanvas.Handle(), row.Left, row.Top, row.Right, row.Bottom);
-        DrawItem(i, row, state);
-        RestoreDC(FCanvas.Handle(), saved);
+        {
+            const gfx::DcStateSaver saved(FCanvas.Handle());
+            IntersectClipRect(FCanvas.Handle(), row.Left, row.Top, row.Right, row.Bottom);
+            DrawItem(i, row, state);
+        }
         if (state.Contains(odFocused)) FCanvas.DrawFocusRect(row);
         y = row.Bottom;
     }

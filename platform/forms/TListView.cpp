@@ -2,7 +2,6 @@
 #include "platform/forms/CommCtrl.h"
 #include "platform/forms/THeaderWindow.h"
 #include "platform/forms/TImageList.h"
-#include "platform/forms/TLabelEditor.h"
 #include "platform/forms/TTextMeasure.h"
 #include "platform/win/Win.h"
 #include <algorithm>
@@ -10,7 +9,13 @@
 
 using namespace win;
 
-TListView::TListView(TComponent* owner) : TCustomControl(owner), FColumns(this), FItems(this) {
+TListView::TListView(TComponent* owner)
+    : TCustomControl(owner), FColumns(this), FItems(this),
+      FLabelEditing(
+          *this, -1, [this](TListItem* item, const std::string* text) { Edit(item, text); },
+          [this](int index) {
+              if (index < FItems.Count()) EditItem(FItems.Item(index));
+          }) {
     FControlStyle.Include(csOpaque);
     FControlStyle.Exclude(csSetCaption);
     FColor = clWindow;
@@ -23,10 +28,6 @@ TListView::TListView(TComponent* owner) : TCustomControl(owner), FColumns(this),
 TListView::~TListView() {
     // Items and the header refer back to the view: let them go first.
     FHeader.reset();
-    if (FEditor) {
-        FEditor->OnAccept = nullptr;
-        FEditor->OnCancel = nullptr;
-    }
     FItems.FUpdateCount = 1;
     FItems.FItems.clear();
 }
@@ -65,7 +66,7 @@ void TListView::Notification(TComponent* component, TOperation operation) {
     if (operation != opRemove) return;
     if (component == FSmallImages) SetSmallImages(nullptr);
     if (component == FLargeImages) SetLargeImages(nullptr);
-    if (component == FEditor) FEditor = nullptr;
+    FLabelEditing.Notification(component, operation);
 }
 
 void TListView::SetViewStyle(TViewStyle value) {
@@ -281,11 +282,9 @@ void TListView::OwnerDataFetch(TListItem* item) {
 void TListView::DataCountChanged() {
     FDataSelected.resize(std::size_t(FItems.FDataCount), false);
     if (FDataFocused >= FItems.FDataCount) FDataFocused = -1;
-    if (FEditItem && FEditItem == FItems.FDataItem.get()) {
-        FEditItem = nullptr;
-        if (FEditor) FEditor->Finish(false);
-    }
-    FEditCandidate = -1;
+    if (FLabelEditing.Item() && FLabelEditing.Item() == FItems.FDataItem.get())
+        FLabelEditing.Drop();
+    FLabelEditing.ForgetClick();
 }
 
 void TListView::DataItemsShifted(int index, int delta) {
@@ -349,11 +348,8 @@ void TListView::ItemChanged(TListItem* item, TItemChange change) {
 }
 
 void TListView::ItemRemoving(TListItem* item) {
-    if (item == FEditItem) {
-        FEditItem = nullptr;
-        if (FEditor) FEditor->Finish(false);
-    }
-    FEditCandidate = -1;
+    if (item == FLabelEditing.Item()) FLabelEditing.Drop();
+    FLabelEditing.ForgetClick();
     if (FAnchor == item->Index()) FAnchor = -1;
     Delete(item);
 }
@@ -383,20 +379,15 @@ void TListView::AutoSizeColumn(int column) {
 // ---- label editing ----
 
 bool TListView::IsEditing() const {
-    return FEditor && FEditor->Editing();
+    return FLabelEditing.Editing();
 }
 
 bool TListView::EditItem(TListItem* item) {
     if (!item || item->ListView() != this || FReadOnly || !HandleAllocated()) return false;
     if (!CanEdit(item)) return false;
-    if (IsEditing()) FEditor->Finish(true);
+    FLabelEditing.Finish(true);
     MakeItemVisible(item->Index(), false);
-    if (!FEditor)
-        FEditor = new TLabelEditor(
-            this, [this](const std::string& text) { EndEdit(&text); },
-            [this] { EndEdit(nullptr); });
-    FEditItem = item;
-    FEditor->Start(item->DisplayRect(drLabel), item->Caption());
+    FLabelEditing.Start(item, item->DisplayRect(drLabel), item->Caption());
     return true;
 }
 
@@ -404,12 +395,6 @@ bool TListView::CanEdit(TListItem* item) {
     bool allow = true;
     if (OnEditing) OnEditing(this, item, allow);
     return allow;
-}
-
-void TListView::EndEdit(const std::string* text) {
-    TListItem* item = FEditItem;
-    FEditItem = nullptr;
-    if (item) Edit(item, text);
 }
 
 void TListView::Edit(TListItem* item, const std::string* text) {
@@ -422,13 +407,9 @@ void TListView::Edit(TListItem* item, const std::string* text) {
 // ---- messages ----
 
 void TListView::WndProc(TMessage& message) {
-    if (FScrollBars.Handle(message)) return;
-    bool handled = false;
-    const LRESULT result = ListMessage(message, handled);
-    if (handled) {
-        message.Result = result;
+    if (FScrollBars.Handle(message) || FLabelEditing.Handle(message) ||
+        Answered(message, ListMessage(message)))
         return;
-    }
     TCustomControl::WndProc(message);
     switch (message.Msg) {
     case WM_SIZE:
@@ -443,8 +424,7 @@ void TListView::WndProc(TMessage& message) {
     }
 }
 
-LRESULT TListView::ListMessage(TMessage& message, bool& handled) {
-    handled = true;
+TMessageAnswer TListView::ListMessage(const TMessage& message) {
     const WPARAM w = message.WParam;
     const LPARAM l = message.LParam;
     switch (message.Msg) {
@@ -459,14 +439,6 @@ LRESULT TListView::ListMessage(TMessage& message, bool& handled) {
     case WM_MOUSEWHEEL:
         Wheel(GET_WHEEL_DELTA_WPARAM(w));
         return 0;
-    case WM_TIMER: {
-        if (w != kEditTimer) break;
-        KillTimer(FHandle, kEditTimer);
-        const int index = FEditCandidate;
-        FEditCandidate = -1;
-        if (index >= 0 && index < FItems.Count()) EditItem(FItems.Item(index));
-        return 0;
-    }
     case LVM_GETITEMCOUNT:
         return FItems.Count();
     case LVM_GETCOUNTPERPAGE:
@@ -512,14 +484,13 @@ LRESULT TListView::ListMessage(TMessage& message, bool& handled) {
         return TRUE;
     case LVM_EDITLABEL:
         if (int(std::intptr_t(w)) < 0) {
-            if (FEditor) FEditor->Finish(false);
+            FLabelEditing.Finish(false);
             return 0;
         }
         if (int(w) >= FItems.Count() || !EditItem(FItems.Item(int(w)))) return 0;
-        return LRESULT(FEditor->Handle());
+        return LRESULT(FLabelEditing.EditorHandle());
     default:
         break;
     }
-    handled = false;
-    return 0;
+    return std::nullopt;
 }

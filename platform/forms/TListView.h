@@ -2,6 +2,7 @@
 #include "platform/forms/TControlScrollBars.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/TLabelEditing.h"
 #include "platform/forms/TListColumns.h"
 #include "platform/forms/TListItems.h"
 #include "platform/forms/TTypeAhead.h"
@@ -11,7 +12,6 @@
 #include <vector>
 
 class TCustomImageList;
-class TLabelEditor;
 class THeaderWindow;
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
@@ -188,18 +188,14 @@ private:
     void PaintItemLabel(const TRect& cell, const std::string& text, TAlignment alignment,
                         bool highlighted);
     bool HighlightShown() const;
-    void EndEdit(const std::string* text);
-    win::LRESULT ListMessage(TMessage& message, bool& handled);
-
-    // The timer that starts a rename once a click has proved not to be a double click.
-    static constexpr win::UINT_PTR kEditTimer = 0x4544;
+    TMessageAnswer ListMessage(const TMessage& message);
 
     TListColumns FColumns;
     TListItems FItems;
     std::vector<int> FColumnOrder;
     std::unique_ptr<THeaderWindow> FHeader;
-    TLabelEditor* FEditor{ nullptr };
-    TListItem* FEditItem{ nullptr };
+    // Remembers a clicked item by its index: owner-data items are made afresh.
+    TLabelEditing<TListItem, int> FLabelEditing;
     TViewStyle FViewStyle{ vsIcon };
     bool FGridLines{ false };
     bool FRowSelect{ false };
@@ -216,7 +212,6 @@ private:
     int FScrollX{ 0 }; // pixels (list view: whole columns of pixels)
     int FScrollY{ 0 }; // report view: rows; icon views: pixels
     int FAnchor{ -1 }; // where a shift-extended selection starts
-    int FEditCandidate{ -1 };
     TControlScrollBars FScrollBars{ *this };
     TTypeAhead FTypeAhead;
     int FTextHeight{ 13 };

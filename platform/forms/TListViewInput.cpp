@@ -1,4 +1,3 @@
-#include "platform/forms/TLabelEditor.h"
 #include "platform/forms/TListView.h"
 #include "platform/win/Win.h"
 #include <algorithm>
@@ -103,15 +102,14 @@ void TListView::KeyPress(char32_t& key) {
 
 void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (CanFocus() && !Focused()) SetFocus();
-    if (FEditor && FEditor->Editing()) FEditor->Finish(true);
+    FLabelEditing.Finish(true);
     const int index = ItemAtPoint(x, y);
     const int focused = FocusedIndex();
     // A plain click on the label of the item that already had the focus renames it.
-    KillTimer(FHandle, kEditTimer);
-    FEditCandidate = -1;
+    FLabelEditing.ForgetClick();
     if (button == mbLeft && !shift.Contains(ssDouble) && index >= 0 && focused == index &&
         IsSelectedAt(index) && ItemRect(index, drLabel).Contains(TPoint(x, y)))
-        FEditCandidate = index;
+        FLabelEditing.Click(index);
     if (index < 0) {
         if (!(FMultiSelect && (shift.Contains(ssCtrl) || shift.Contains(ssShift))))
             ClearSelection();
@@ -134,11 +132,9 @@ void TListView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
 
 void TListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomControl::MouseUp(button, shift, x, y);
-    if (button != mbLeft || FEditCandidate < 0) return;
+    const int clicked = FLabelEditing.Clicked();
+    if (button != mbLeft || clicked < 0) return;
     // The rename waits for the double-click time, so that a double click does not start it.
-    if (ItemAtPoint(x, y) == FEditCandidate &&
-        ItemRect(FEditCandidate, drLabel).Contains(TPoint(x, y)))
-        SetTimer(FHandle, kEditTimer, GetDoubleClickTime(), nullptr);
-    else
-        FEditCandidate = -1;
+    FLabelEditing.Release(ItemAtPoint(x, y) == clicked &&
+                          ItemRect(clicked, drLabel).Contains(TPoint(x, y)));
 }

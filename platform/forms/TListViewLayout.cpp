@@ -1,7 +1,6 @@
 #include "platform/forms/ScrollRequest.h"
 #include "platform/forms/THeaderWindow.h"
 #include "platform/forms/TImageList.h"
-#include "platform/forms/TLabelEditor.h"
 #include "platform/forms/TListView.h"
 #include "platform/win/Win.h"
 #include <algorithm>
@@ -266,7 +265,7 @@ void TListView::ScrollTo(int x, int y) {
     FScrollY = y;
     ClampScroll();
     if (FScrollX == oldX && FScrollY == oldY) return;
-    if (FEditor && FEditor->Editing()) FEditor->Finish(true);
+    FLabelEditing.Finish(true);
     UpdateHeader();
     UpdateScrollBars();
     Invalidate();

@@ -1,5 +1,6 @@
 #include "platform/forms/TImageList.h"
 #include "platform/forms/TListView.h"
+#include "platform/gfx/DcStateSaver.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/win/Win.h"
 #include <algorithm>
@@ -44,7 +45,7 @@ void TListView::PaintItemLabel(const TRect& cell, const std::string& text, TAlig
 
 void TListView::PaintReport(const TGeometry& g) {
     const HDC dc = FCanvas.Handle();
-    const int saved = SaveDC(dc);
+    const gfx::DcStateSaver saved(dc);
     IntersectClipRect(dc, g.Client.Left, g.Top, g.Client.Right, g.Client.Bottom);
     const int rows = (g.Client.Height() - g.Top) / g.RowHeight + 1;
     const int last = std::min(FItems.Count(), FScrollY + rows + 1);
@@ -99,7 +100,6 @@ void TListView::PaintReport(const TGeometry& g) {
             FCanvas.LineTo(x, g.Client.Bottom);
         }
     }
-    RestoreDC(dc, saved);
 }
 
 void TListView::PaintIcons(const TGeometry& g) {

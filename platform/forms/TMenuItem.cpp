@@ -1,7 +1,33 @@
 #include "platform/forms/TMenuItem.h"
+#include "platform/forms/TAction.h"
+#include "platform/gfx/TBitmap.h"
 #include "platform/rtl/Format.h"
 #include <algorithm>
 #include <cctype>
+#include <set>
+
+namespace {
+
+// Command ids in use; an id goes back to the pool when its item is freed. Menus live on the
+// GUI thread only.
+std::set<unsigned short>& UsedCommands() {
+    static std::set<unsigned short> used;
+    return used;
+}
+
+unsigned short UniqueCommand() {
+    auto& used = UsedCommands();
+    unsigned short id = 1;
+    for (const unsigned short taken : used) {
+        if (taken != id) break;
+        ++id;
+    }
+    if (id == 0) throw EComponentError("Too many menu items");
+    used.insert(id);
+    return id;
+}
+
+} // namespace
 
 TShortCut ShortCut(unsigned short key, TShiftState shift) {
     TShortCut s = TShortCut(key & 0xFF);
@@ -41,11 +67,57 @@ bool IsAccel(unsigned ch, const std::string& caption) {
     return hot != '\0' && ch < 0x80 && char(std::toupper(int(ch))) == hot;
 }
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(UniqueCommand()) {}
 
 TMenuItem::~TMenuItem() {
     Clear();
     if (FParent) FParent->Remove(this);
+    FActionLink.reset();
+    UsedCommands().erase(FCommand);
+}
+
+TBitmap& TMenuItem::Bitmap() {
+    if (!FBitmap) FBitmap = std::make_unique<TBitmap>();
+    return *FBitmap;
+}
+
+bool TMenuItem::HasBitmap() const {
+    return FBitmap && !FBitmap->Empty();
+}
+
+TBasicAction* TMenuItem::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TMenuItem::SetAction(TBasicAction* value) {
+    if (!value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) {
+        FActionLink = std::make_unique<TBasicActionLink>(this);
+        FActionLink->OnChange = [this](TBasicAction* action) { ActionChange(action); };
+    }
+    FActionLink->SetAction(value);
+}
+
+void TMenuItem::ActionChange(TBasicAction* sender) {
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    if (!action) return;
+    FCaption = action->Caption();
+    FEnabled = action->Enabled();
+    SetChecked(action->Checked());
+    FVisible = action->Visible();
+    FHint = action->Hint();
+    FImageIndex = action->ImageIndex();
+    FShortCut = action->ShortCut();
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* root = this;
+    while (root->FParent)
+        root = root->FParent;
+    return root->FMenu;
 }
 
 TMenuItem* TMenuItem::Items(int index) const {
@@ -119,6 +191,50 @@ TMenuItem* TMenuItem::FindByShortCut(TShortCut shortCut) {
     return nullptr;
 }
 
+TMenuItem* TMenuItem::FindByName(const std::string& name) const {
+    for (TMenuItem* item : FItems)
+        if (item->Name() == name) return item;
+    return nullptr;
+}
+
+TMenuItem* TMenuItem::FindByCommand(unsigned short command) {
+    if (FCommand == command) return this;
+    for (TMenuItem* item : FItems)
+        if (TMenuItem* found = item->FindByCommand(command)) return found;
+    return nullptr;
+}
+
+bool TMenuItem::RethinkLines() {
+    bool changed = false;
+    auto show = [&](TMenuItem* line, bool visible) {
+        if (line->FVisible == visible) return;
+        line->FVisible = visible;
+        line->FLineHiddenByRethink = !visible;
+        changed = true;
+    };
+    // A line separates when something visible stands before it (since the last line kept) and
+    // after it.
+    TMenuItem* pendingLine = nullptr;
+    bool contentBefore = false;
+    for (TMenuItem* item : FItems) {
+        if (item->IsLine()) {
+            if (!item->FVisible && !item->FLineHiddenByRethink) continue; // hidden by the program
+            if (pendingLine || !contentBefore) {
+                show(item, false);
+            } else {
+                pendingLine = item;
+            }
+            continue;
+        }
+        if (!item->FVisible) continue;
+        if (pendingLine) show(pendingLine, true);
+        pendingLine = nullptr;
+        contentBefore = true;
+    }
+    if (pendingLine) show(pendingLine, false);
+    return changed;
+}
+
 void TMenuItem::SetParentComponent(TComponent* value) {
     if (FParent) FParent->Remove(this);
     if (auto* menu = dynamic_cast<TMenu*>(value))
@@ -128,10 +244,17 @@ void TMenuItem::SetParentComponent(TComponent* value) {
 }
 
 void TMenuItem::Click() {
-    if (FEnabled && OnClick) OnClick(this);
+    if (!FEnabled) return;
+    if (OnClick) {
+        OnClick(this);
+        return;
+    }
+    if (FActionLink) FActionLink->Execute(this);
 }
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), FItems(new TMenuItem(this)) {}
+TMenu::TMenu(TComponent* owner) : TComponent(owner), FItems(new TMenuItem(this)) {
+    FItems->FMenu = this;
+}
 
 TMenu::~TMenu() = default; // the item tree is owned as a component
 
@@ -142,6 +265,17 @@ void TMenu::SetImages(TComponent* value) {
 
 bool TMenu::IsShortCut(TShortCut shortCut) {
     TMenuItem* item = FItems->FindByShortCut(shortCut);
+    if (!item) return false;
+    item->Click();
+    return true;
+}
+
+TMenuItem* TMenu::FindItem(unsigned short command) {
+    return FItems->FindByCommand(command);
+}
+
+bool TMenu::DispatchCommand(unsigned short command) {
+    TMenuItem* item = FindItem(command);
     if (!item) return false;
     item->Click();
     return true;

@@ -303,12 +303,7 @@ void TPageControl::AdjustClientRect(TRect& rect) const {
 // ---- messages and input ----
 
 void TPageControl::WndProc(TMessage& message) {
-    bool handled = false;
-    const LRESULT result = TabMessage(message, handled);
-    if (handled) {
-        message.Result = result;
-        return;
-    }
+    if (Answered(message, TabMessage(message))) return;
     TCustomControl::WndProc(message);
     switch (message.Msg) {
     case WM_SIZE:
@@ -325,8 +320,7 @@ void TPageControl::WndProc(TMessage& message) {
     }
 }
 
-LRESULT TPageControl::TabMessage(TMessage& message, bool& handled) {
-    handled = true;
+TMessageAnswer TPageControl::TabMessage(const TMessage& message) {
     const WPARAM w = message.WParam;
     const LPARAM l = message.LParam;
     switch (message.Msg) {
@@ -382,8 +376,7 @@ LRESULT TPageControl::TabMessage(TMessage& message, bool& handled) {
     default:
         break;
     }
-    handled = false;
-    return 0;
+    return std::nullopt;
 }
 
 void TPageControl::KeyDown(unsigned short& key, TShiftState shift) {

@@ -84,7 +84,7 @@ private:
     void PaintTab(const TRect& rect, TTabSheet* page, bool selected);
     // Image and caption of a tab lying along rect.
     void PaintTabContent(TCanvas& canvas, const TRect& rect, TTabSheet* page, bool focus);
-    win::LRESULT TabMessage(TMessage& message, bool& handled);
+    TMessageAnswer TabMessage(const TMessage& message);
 
     std::vector<TTabSheet*> FPages;
     TTabSheet* FActivePage{ nullptr };

@@ -17,25 +17,19 @@ TProgressBar::TProgressBar(TComponent* owner) : TCustomControl(owner) {
 
 TProgressBar::~TProgressBar() = default;
 
-void TProgressBar::SetParams(int position, int min, int max) {
-    max = std::max(min, max);
-    position = std::clamp(position, min, max);
-    if (position == FPosition && min == FMin && max == FMax) return;
-    FMin = min;
-    FMax = max;
-    FPosition = position;
-    Invalidate();
+void TProgressBar::RangeChanged(const TRangeChange& change) {
+    if (change.Changed) Invalidate();
 }
 
 void TProgressBar::StepIt() {
-    int next = FPosition + FStep;
-    if (next > FMax) next = FMin + (next - FMax - 1) % std::max(1, FMax - FMin + 1);
-    if (next < FMin) next = FMin;
+    int next = Position() + FStep;
+    if (next > Max()) next = Min() + (next - Max() - 1) % std::max(1, Max() - Min() + 1);
+    if (next < Min()) next = Min();
     SetPosition(next);
 }
 
 void TProgressBar::StepBy(int delta) {
-    SetPosition(FPosition + delta);
+    SetPosition(Position() + delta);
 }
 
 void TProgressBar::SetOrientation(TProgressBarOrientation value) {
@@ -52,8 +46,8 @@ void TProgressBar::SetSmooth(bool value) {
 
 TRect TProgressBar::BarRect() const {
     const TRect inner(kEdge + 1, kEdge + 1, FWidth - kEdge - 1, FHeight - kEdge - 1);
-    const long long range = std::max(1, FMax - FMin);
-    const long long done = FPosition - FMin;
+    const long long range = std::max(1, Max() - Min());
+    const long long done = Position() - Min();
     if (FOrientation == pbHorizontal)
         return TRect(inner.Left, inner.Top, inner.Left + int(inner.Width() * done / range),
                      inner.Bottom);

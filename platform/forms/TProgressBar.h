@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/TCustomControl.h"
+#include "platform/forms/TRangeModel.h"
 
 enum TProgressBarOrientation { pbHorizontal, pbVertical };
 
@@ -12,13 +13,15 @@ public:
 
     std::string ClassName() const override { return "TProgressBar"; }
 
-    int Min() const { return FMin; }
-    void SetMin(int value) { SetParams(FPosition, value, std::max(FMax, value)); }
-    int Max() const { return FMax; }
-    void SetMax(int value) { SetParams(FPosition, std::min(FMin, value), value); }
-    int Position() const { return FPosition; }
-    void SetPosition(int value) { SetParams(value, FMin, FMax); }
-    void SetParams(int position, int min, int max);
+    int Min() const { return FRange.Min(); }
+    void SetMin(int value) { RangeChanged(FRange.SetMin(value)); }
+    int Max() const { return FRange.Max(); }
+    void SetMax(int value) { RangeChanged(FRange.SetMax(value)); }
+    int Position() const { return FRange.Position(); }
+    void SetPosition(int value) { RangeChanged(FRange.SetPosition(value)); }
+    void SetParams(int position, int min, int max) {
+        RangeChanged(FRange.SetParams(position, min, max));
+    }
     int Step() const { return FStep; }
     void SetStep(int value) { FStep = value; }
     // Moves by Step; past Max it starts again from Min, as the system's bar does.
@@ -35,9 +38,9 @@ protected:
     void Paint() override;
 
 private:
-    int FMin{ 0 };
-    int FMax{ 100 };
-    int FPosition{ 0 };
+    void RangeChanged(const TRangeChange& change);
+
+    TRangeModel FRange{ 0, 100 };
     int FStep{ 10 };
     TProgressBarOrientation FOrientation{ pbHorizontal };
     bool FSmooth{ false };

@@ -25,25 +25,10 @@ void TScrollBar::SetKind(TScrollBarKind value) {
     Invalidate();
 }
 
-int TScrollBar::MaxPosition() const {
-    return std::max(FMin, FMax - std::max(FPageSize, 1) + 1);
-}
-
-void TScrollBar::SetParams(int position, int min, int max) {
-    FMin = min;
-    FMax = std::max(min, max);
-    FPageSize = std::min(FPageSize, FMax - FMin + 1);
-    position = std::clamp(position, FMin, MaxPosition());
-    const bool moved = position != FPosition;
-    FPosition = position;
-    FTrackPos = position;
+void TScrollBar::RangeChanged(const TRangeChange& change) {
+    FTrackPos = Position();
     Invalidate();
-    if (moved) Change();
-}
-
-void TScrollBar::SetPageSize(int value) {
-    FPageSize = std::clamp(value, 0, FMax - FMin + 1);
-    SetParams(FPosition, FMin, FMax);
+    if (change.Notify) Change();
 }
 
 void TScrollBar::Change() {
@@ -57,11 +42,11 @@ void TScrollBar::Scroll(TScrollCode scrollCode, int& scrollPos) {
 SCROLLINFO TScrollBar::Info() const {
     SCROLLINFO info;
     info.fMask = SIF_ALL;
-    info.nMin = FMin;
-    info.nMax = FMax;
-    info.nPage = UINT(FPageSize);
-    info.nPos = FPosition;
-    info.nTrackPos = FPressed == sbpThumb ? FTrackPos : FPosition;
+    info.nMin = Min();
+    info.nMax = Max();
+    info.nPage = UINT(PageSize());
+    info.nPos = Position();
+    info.nTrackPos = FPressed == sbpThumb ? FTrackPos : Position();
     return info;
 }
 
@@ -81,7 +66,7 @@ void TScrollBar::Request(unsigned code, int pos) {
 }
 
 void TScrollBar::DoScroll(unsigned code, int pos) {
-    int next = FPosition;
+    int next = Position();
     TScrollCode scrollCode = scEndScroll;
     switch (code) {
     case SB_LINEUP:
@@ -107,17 +92,17 @@ void TScrollBar::DoScroll(unsigned code, int pos) {
         scrollCode = code == SB_THUMBTRACK ? scTrack : scPosition;
         break;
     case SB_TOP:
-        next = FMin;
+        next = Min();
         scrollCode = scTop;
         break;
     case SB_BOTTOM:
-        next = FMax;
+        next = Max();
         scrollCode = scBottom;
         break;
     default:
         break;
     }
-    next = std::clamp(next, FMin, MaxPosition());
+    next = std::clamp(next, Min(), FRange.MaxPosition());
     Scroll(scrollCode, next);
     SetPosition(next);
 }
@@ -143,11 +128,12 @@ void TScrollBar::WndProc(TMessage& message) {
         return;
     case SBM_SETSCROLLINFO:
         if (const auto* info = reinterpret_cast<const SCROLLINFO*>(message.LParam)) {
-            if (info->fMask & SIF_PAGE) FPageSize = int(info->nPage);
-            const int min = info->fMask & SIF_RANGE ? info->nMin : FMin;
-            const int max = info->fMask & SIF_RANGE ? info->nMax : FMax;
-            SetParams(info->fMask & SIF_POS ? info->nPos : FPosition, min, max);
-            message.Result = FPosition;
+            const int min = info->fMask & SIF_RANGE ? info->nMin : Min();
+            const int max = info->fMask & SIF_RANGE ? info->nMax : Max();
+            const int page = info->fMask & SIF_PAGE ? int(info->nPage) : PageSize();
+            RangeChanged(
+                FRange.SetParams(info->fMask & SIF_POS ? info->nPos : Position(), min, max, page));
+            message.Result = Position();
         }
         return;
     case WM_LBUTTONUP:
@@ -201,7 +187,7 @@ void TScrollBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
             FPressed = part;
             FDragStart = Info();
             FDragOrigin = TPoint(x, y);
-            FTrackPos = FPosition;
+            FTrackPos = Position();
             Invalidate();
         } else if (part != sbpNone) {
             FPressed = part;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/forms/TAutoRepeat.h"
 #include "platform/forms/TCustomControl.h"
+#include "platform/forms/TRangeModel.h"
 #include "platform/forms/TScrollBarGeometry.h"
 #include <functional>
 
@@ -31,16 +32,18 @@ public:
 
     TScrollBarKind Kind() const { return FKind; }
     void SetKind(TScrollBarKind value);
-    int Min() const { return FMin; }
-    void SetMin(int value) { SetParams(FPosition, value, std::max(FMax, value)); }
-    int Max() const { return FMax; }
-    void SetMax(int value) { SetParams(FPosition, std::min(FMin, value), value); }
-    int Position() const { return FPosition; }
-    void SetPosition(int value) { SetParams(value, FMin, FMax); }
+    int Min() const { return FRange.Min(); }
+    void SetMin(int value) { RangeChanged(FRange.SetMin(value)); }
+    int Max() const { return FRange.Max(); }
+    void SetMax(int value) { RangeChanged(FRange.SetMax(value)); }
+    int Position() const { return FRange.Position(); }
+    void SetPosition(int value) { RangeChanged(FRange.SetPosition(value)); }
     // Position is kept within Min and Max less a page.
-    void SetParams(int position, int min, int max);
-    int PageSize() const { return FPageSize; }
-    void SetPageSize(int value);
+    void SetParams(int position, int min, int max) {
+        RangeChanged(FRange.SetParams(position, min, max));
+    }
+    int PageSize() const { return FRange.PageSize(); }
+    void SetPageSize(int value) { RangeChanged(FRange.SetPageSize(value)); }
     int SmallChange() const { return FSmallChange; }
     void SetSmallChange(int value) { FSmallChange = value; }
     int LargeChange() const { return FLargeChange; }
@@ -62,17 +65,14 @@ protected:
 private:
     win::SCROLLINFO Info() const;
     TScrollBarGeometry Geometry() const;
-    int MaxPosition() const;
     void Request(unsigned code, int pos);
     void DoScroll(unsigned code, int pos);
     // Ends a press: a drag settles at its position, and the scrolling is over.
     void EndPress();
+    void RangeChanged(const TRangeChange& change);
 
     TScrollBarKind FKind{ sbHorizontal };
-    int FMin{ 0 };
-    int FMax{ 100 };
-    int FPosition{ 0 };
-    int FPageSize{ 0 };
+    TRangeModel FRange{ 0, 100 };
     int FSmallChange{ 1 };
     int FLargeChange{ 1 };
     TScrollBarPart FPressed{ sbpNone };

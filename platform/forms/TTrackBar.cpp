@@ -25,16 +25,9 @@ TTrackBar::TTrackBar(TComponent* owner) : TCustomControl(owner) {
 
 TTrackBar::~TTrackBar() = default;
 
-void TTrackBar::SetParams(int position, int min, int max) {
-    max = std::max(min, max);
-    position = std::clamp(position, min, max);
-    const bool moved = position != FPosition;
-    if (!moved && min == FMin && max == FMax) return;
-    FMin = min;
-    FMax = max;
-    FPosition = position;
-    Invalidate();
-    if (moved) Changed();
+void TTrackBar::RangeChanged(const TRangeChange& change) {
+    if (change.Changed) Invalidate();
+    if (change.Notify) Changed();
 }
 
 void TTrackBar::SetFrequency(int value) {
@@ -66,21 +59,21 @@ int TTrackBar::CentreOf(int position) const {
     const int length = Horizontal() ? FWidth : FHeight;
     const int first = kMargin + kThumbLength / 2;
     const int last = length - kMargin - kThumbLength / 2 - 1;
-    if (FMax == FMin) return first;
-    return first + int((long long)(position - FMin) * (last - first) / (FMax - FMin));
+    if (Max() == Min()) return first;
+    return first + int((long long)(position - Min()) * (last - first) / (Max() - Min()));
 }
 
 int TTrackBar::PositionAt(int along) const {
-    const int first = CentreOf(FMin);
-    const int last = CentreOf(FMax);
-    if (last <= first) return FMin;
-    const long long range = FMax - FMin;
+    const int first = CentreOf(Min());
+    const int last = CentreOf(Max());
+    if (last <= first) return Min();
+    const long long range = Max() - Min();
     const long long offset = std::clamp(along, first, last) - first;
-    return FMin + int((offset * range + (last - first) / 2) / (last - first));
+    return Min() + int((offset * range + (last - first) / 2) / (last - first));
 }
 
 TRect TTrackBar::ThumbRect() const {
-    const int c = CentreOf(FPosition);
+    const int c = CentreOf(Position());
     const int across =
         FTickMarks == tmTopLeft || FTickMarks == tmBoth ? kThumbOffset + kTickLength : kThumbOffset;
     if (Horizontal())
@@ -122,23 +115,23 @@ void TTrackBar::KeyDown(unsigned short& key, TShiftState shift) {
     switch (key) {
     case VK_LEFT:
     case VK_UP:
-        SetPosition(FPosition - FLineSize);
+        SetPosition(Position() - FLineSize);
         break;
     case VK_RIGHT:
     case VK_DOWN:
-        SetPosition(FPosition + FLineSize);
+        SetPosition(Position() + FLineSize);
         break;
     case VK_PRIOR:
-        SetPosition(FPosition - FPageSize);
+        SetPosition(Position() - FPageSize);
         break;
     case VK_NEXT:
-        SetPosition(FPosition + FPageSize);
+        SetPosition(Position() + FPageSize);
         break;
     case VK_HOME:
-        SetPosition(FMin);
+        SetPosition(Min());
         break;
     case VK_END:
-        SetPosition(FMax);
+        SetPosition(Max());
         break;
     default:
         return;
@@ -153,9 +146,9 @@ void TTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
         const TRect thumb = ThumbRect();
         if (thumb.Contains(TPoint(x, y))) {
             FDragging = true;
-            FDragOffset = along - CentreOf(FPosition);
+            FDragOffset = along - CentreOf(Position());
         } else {
-            SetPosition(FPosition + (along < CentreOf(FPosition) ? -FPageSize : FPageSize));
+            SetPosition(Position() + (along < CentreOf(Position()) ? -FPageSize : FPageSize));
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -198,7 +191,7 @@ void TTrackBar::Paint() {
                 FCanvas.LineTo(end, c);
             }
         };
-        for (long long p = FMin; p <= FMax; p += FFrequency) {
+        for (long long p = Min(); p <= Max(); p += FFrequency) {
             if (FTickMarks != tmTopLeft) tick(int(p), false);
             if (FTickMarks != tmBottomRight) tick(int(p), true);
         }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/TCustomControl.h"
+#include "platform/forms/TRangeModel.h"
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
@@ -15,13 +16,15 @@ public:
 
     std::string ClassName() const override { return "TTrackBar"; }
 
-    int Min() const { return FMin; }
-    void SetMin(int value) { SetParams(FPosition, value, std::max(FMax, value)); }
-    int Max() const { return FMax; }
-    void SetMax(int value) { SetParams(FPosition, std::min(FMin, value), value); }
-    int Position() const { return FPosition; }
-    void SetPosition(int value) { SetParams(value, FMin, FMax); }
-    void SetParams(int position, int min, int max);
+    int Min() const { return FRange.Min(); }
+    void SetMin(int value) { RangeChanged(FRange.SetMin(value)); }
+    int Max() const { return FRange.Max(); }
+    void SetMax(int value) { RangeChanged(FRange.SetMax(value)); }
+    int Position() const { return FRange.Position(); }
+    void SetPosition(int value) { RangeChanged(FRange.SetPosition(value)); }
+    void SetParams(int position, int min, int max) {
+        RangeChanged(FRange.SetParams(position, min, max));
+    }
     int LineSize() const { return FLineSize; }
     void SetLineSize(int value) { FLineSize = std::max(1, value); }
     int PageSize() const { return FPageSize; }
@@ -56,10 +59,9 @@ private:
     // The thumb's centre along the channel for a position.
     int CentreOf(int position) const;
     int PositionAt(int along) const;
+    void RangeChanged(const TRangeChange& change);
 
-    int FMin{ 0 };
-    int FMax{ 10 };
-    int FPosition{ 0 };
+    TRangeModel FRange{ 0, 10 };
     int FLineSize{ 1 };
     int FPageSize{ 2 };
     int FFrequency{ 1 };

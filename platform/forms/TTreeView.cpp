@@ -2,7 +2,6 @@
 #include "platform/forms/CommCtrl.h"
 #include "platform/forms/ScrollRequest.h"
 #include "platform/forms/TImageList.h"
-#include "platform/forms/TLabelEditor.h"
 #include "platform/forms/TTextMeasure.h"
 #include "platform/win/Win.h"
 #include <algorithm>
@@ -26,7 +25,11 @@ TTreeNode* TTreeView::NodeOf(LPARAM l) const {
     return nullptr;
 }
 
-TTreeView::TTreeView(TComponent* owner) : TCustomControl(owner), FItems(this) {
+TTreeView::TTreeView(TComponent* owner)
+    : TCustomControl(owner), FItems(this),
+      FLabelEditing(
+          *this, nullptr, [this](TTreeNode* node, const std::string* text) { Edit(node, text); },
+          [this](TTreeNode* node) { EditNode(node); }) {
     FControlStyle.Include(csOpaque);
     FControlStyle.Exclude(csSetCaption);
     FColor = clWindow;
@@ -37,10 +40,6 @@ TTreeView::TTreeView(TComponent* owner) : TCustomControl(owner), FItems(this) {
 }
 
 TTreeView::~TTreeView() {
-    if (FEditor) {
-        FEditor->OnAccept = nullptr;
-        FEditor->OnCancel = nullptr;
-    }
     // Nodes going with the view must not call back into it.
     FItems.FOwner = nullptr;
     FSelected = nullptr;
@@ -70,7 +69,7 @@ void TTreeView::Notification(TComponent* component, TOperation operation) {
     if (operation != opRemove) return;
     if (component == FImages) SetImages(nullptr);
     if (component == FStateImages) SetStateImages(nullptr);
-    if (component == FEditor) FEditor = nullptr;
+    FLabelEditing.Notification(component, operation);
 }
 
 void TTreeView::SetImages(TCustomImageList* value) {
@@ -134,12 +133,11 @@ void TTreeView::NodeChanged(TTreeNode*) {
 
 void TTreeView::NodeRemoving(TTreeNode* node) {
     FRowsValid = false;
-    if (FEditCandidate == node || (FEditCandidate && FEditCandidate->HasAsParent(node)))
-        FEditCandidate = nullptr;
-    if (FEditNode && (FEditNode == node || FEditNode->HasAsParent(node))) {
-        FEditNode = nullptr;
-        if (FEditor) FEditor->Finish(false);
-    }
+    const auto inBranch = [node](const TTreeNode* n) {
+        return n && (n == node || n->HasAsParent(node));
+    };
+    if (inBranch(FLabelEditing.Clicked())) FLabelEditing.ForgetClick();
+    if (inBranch(FLabelEditing.Item())) FLabelEditing.Drop();
     std::function<void(TTreeNode*)> announce = [&](TTreeNode* n) {
         for (const auto& child : n->FChildren)
             announce(child.get());
@@ -387,7 +385,7 @@ void TTreeView::ScrollTo(int x, int row) {
     FTopRow = row;
     ClampScroll();
     if (FScrollX == oldX && FTopRow == oldRow) return;
-    if (IsEditing()) FEditor->Finish(true);
+    FLabelEditing.Finish(true);
     UpdateScrollBars();
     Invalidate();
 }
@@ -427,7 +425,7 @@ void TTreeView::Relayout() {
 // ---- label editing ----
 
 bool TTreeView::IsEditing() const {
-    return FEditor && FEditor->Editing();
+    return FLabelEditing.Editing();
 }
 
 bool TTreeView::EditNode(TTreeNode* node) {
@@ -435,21 +433,10 @@ bool TTreeView::EditNode(TTreeNode* node) {
     bool allow = true;
     if (OnEditing) OnEditing(this, node, allow);
     if (!allow) return false;
-    if (IsEditing()) FEditor->Finish(true);
+    FLabelEditing.Finish(true);
     MakeNodeVisible(node);
-    if (!FEditor)
-        FEditor = new TLabelEditor(
-            this, [this](const std::string& text) { EndEdit(&text); },
-            [this] { EndEdit(nullptr); });
-    FEditNode = node;
-    FEditor->Start(NodeRect(node, true), node->Text());
+    FLabelEditing.Start(node, NodeRect(node, true), node->Text());
     return true;
-}
-
-void TTreeView::EndEdit(const std::string* text) {
-    TTreeNode* node = FEditNode;
-    FEditNode = nullptr;
-    if (node) Edit(node, text);
 }
 
 void TTreeView::Edit(TTreeNode* node, const std::string* text) {
@@ -462,13 +449,9 @@ void TTreeView::Edit(TTreeNode* node, const std::string* text) {
 // ---- messages ----
 
 void TTreeView::WndProc(TMessage& message) {
-    if (FScrollBars.Handle(message)) return;
-    bool handled = false;
-    const LRESULT result = TreeMessage(message, handled);
-    if (handled) {
-        message.Result = result;
+    if (FScrollBars.Handle(message) || FLabelEditing.Handle(message) ||
+        Answered(message, TreeMessage(message)))
         return;
-    }
     TCustomControl::WndProc(message);
     switch (message.Msg) {
     case WM_SIZE:
@@ -483,8 +466,7 @@ void TTreeView::WndProc(TMessage& message) {
     }
 }
 
-LRESULT TTreeView::TreeMessage(TMessage& message, bool& handled) {
-    handled = true;
+TMessageAnswer TTreeView::TreeMessage(const TMessage& message) {
     const WPARAM w = message.WParam;
     const LPARAM l = message.LParam;
     switch (message.Msg) {
@@ -496,14 +478,6 @@ LRESULT TTreeView::TreeMessage(TMessage& message, bool& handled) {
         ScrollMessage(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(w),
                       std::int16_t(HIWORD(w)));
         return 0;
-    case WM_TIMER: {
-        if (w != kEditTimer) break;
-        KillTimer(FHandle, kEditTimer);
-        TTreeNode* node = FEditCandidate;
-        FEditCandidate = nullptr;
-        if (node) EditNode(node);
-        return 0;
-    }
     case WM_MOUSEWHEEL: {
         const int notches = GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA;
         ScrollTo(FScrollX, FTopRow - notches * kWheelLines);
@@ -586,11 +560,10 @@ LRESULT TTreeView::TreeMessage(TMessage& message, bool& handled) {
     case TVM_EDITLABEL: {
         TTreeNode* node = NodeOf(l);
         if (!node || !EditNode(node)) return 0;
-        return LRESULT(FEditor->Handle());
+        return LRESULT(FLabelEditing.EditorHandle());
     }
     default:
         break;
     }
-    handled = false;
-    return 0;
+    return std::nullopt;
 }

@@ -2,6 +2,7 @@
 #include "platform/forms/TControlScrollBars.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/TLabelEditing.h"
 #include "platform/forms/TTreeNodes.h"
 #include "platform/forms/TTypeAhead.h"
 #include "platform/win/ScrollInfo.h"
@@ -9,7 +10,6 @@
 #include <vector>
 
 class TCustomImageList;
-class TLabelEditor;
 
 using TTVChangedEvent = std::function<void(TObject* sender, TTreeNode* node)>;
 using TTVChangingEvent = std::function<void(TObject* sender, TTreeNode* node, bool& allowChange)>;
@@ -121,8 +121,6 @@ protected:
 private:
     // Where a point lies on a row.
     enum THitPart { hpNowhere, hpIndent, hpButton, hpIcon, hpLabel, hpRight };
-    // The timer that starts a rename once a click has proved not to be a double click.
-    static constexpr win::UINT_PTR kEditTimer = 0x4544;
 
     const std::vector<TTreeNode*>& Rows() const;
     int RowOf(const TTreeNode* node) const;
@@ -141,15 +139,12 @@ private:
     void ScrollMessage(int bar, int code, int thumb);
     int ContentWidth() const;
     void PaintRow(TTreeNode* node, int row);
-    void EndEdit(const std::string* text);
-    win::LRESULT TreeMessage(TMessage& message, bool& handled);
+    TMessageAnswer TreeMessage(const TMessage& message);
     TTreeNode* NodeOf(win::LPARAM l) const;
 
     TTreeNodes FItems;
     TTreeNode* FSelected{ nullptr };
-    TLabelEditor* FEditor{ nullptr };
-    TTreeNode* FEditNode{ nullptr };
-    TTreeNode* FEditCandidate{ nullptr };
+    TLabelEditing<TTreeNode, TTreeNode*> FLabelEditing;
     TCustomImageList* FImages{ nullptr };
     TCustomImageList* FStateImages{ nullptr };
     int FIndent{ 19 };

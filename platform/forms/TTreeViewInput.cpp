@@ -1,4 +1,3 @@
-#include "platform/forms/TLabelEditor.h"
 #include "platform/forms/TTreeView.h"
 #include "platform/win/Win.h"
 #include <algorithm>
@@ -90,11 +89,10 @@ void TTreeView::KeyPress(char32_t& key) {
 
 void TTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (CanFocus() && !Focused()) SetFocus();
-    if (IsEditing()) FEditor->Finish(true);
+    FLabelEditing.Finish(true);
     TTreeNode* node = nullptr;
     const THitPart part = HitTest(x, y, node);
-    KillTimer(FHandle, kEditTimer);
-    FEditCandidate = nullptr;
+    FLabelEditing.ForgetClick();
     if (button == mbLeft && node) {
         if (part == hpButton) {
             ExpandNode(node, !node->Expanded());
@@ -104,7 +102,7 @@ void TTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
                 ExpandNode(node, !node->Expanded());
             } else {
                 // A plain click on the label of the selected node renames it.
-                if (wasSelected && part == hpLabel) FEditCandidate = node;
+                if (wasSelected && part == hpLabel) FLabelEditing.Click(node);
                 UserSelect(node);
             }
         }
@@ -117,10 +115,7 @@ void TTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
 void TTreeView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomControl::MouseUp(button, shift, x, y);
     TTreeNode* node = nullptr;
-    if (button != mbLeft || !FEditCandidate) return;
+    if (button != mbLeft || !FLabelEditing.Clicked()) return;
     // The rename waits for the double-click time, so that a double click does not start it.
-    if (HitTest(x, y, node) == hpLabel && node == FEditCandidate)
-        SetTimer(FHandle, kEditTimer, GetDoubleClickTime(), nullptr);
-    else
-        FEditCandidate = nullptr;
+    FLabelEditing.Release(HitTest(x, y, node) == hpLabel && node == FLabelEditing.Clicked());
 }

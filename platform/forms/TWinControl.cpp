@@ -1,6 +1,7 @@
 #include "platform/forms/TWinControl.h"
 #include "platform/forms/TControlCanvas.h"
 #include "platform/forms/TScreen.h"
+#include "platform/gfx/DcStateSaver.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/GdiHandle.h"
 #include "platform/gfx/GdiObjects.h"
@@ -401,16 +402,15 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
         if (TRect(clip).IsEmpty() || b.Right <= clip.left || b.Left >= clip.right ||
             b.Bottom <= clip.top || b.Top >= clip.bottom)
             continue;
-        const int saved = SaveDC(dc);
+        const gfx::DcStateSaver saved(dc);
         OffsetViewportOrgEx(dc, c->FLeft, c->FTop, nullptr);
         IntersectClipRect(dc, 0, 0, c->FWidth, c->FHeight);
         c->Perform(WM_PAINT, WPARAM(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 
 void TWinControl::PaintTo(HDC dc, int x, int y) {
-    const int saved = SaveDC(dc);
+    const gfx::DcStateSaver saved(dc);
     OffsetViewportOrgEx(dc, x, y, nullptr);
     IntersectClipRect(dc, 0, 0, FWidth, FHeight);
     Perform(WM_ERASEBKGND, WPARAM(dc), LPARAM(dc));
@@ -418,7 +418,6 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
     for (TControl* c : FControls)
         if (auto* wc = dynamic_cast<TWinControl*>(c); wc && wc->FVisible)
             wc->PaintTo(dc, wc->FLeft, wc->FTop);
-    RestoreDC(dc, saved);
 }
 
 void TWinControl::PaintWindow(HDC) {}
@@ -516,8 +515,15 @@ bool TWinControl::IsControlMouseMsg(TMessage& message) {
     return true;
 }
 
+void TWinControl::Release() {
+    PostMessage(Handle(), CM_RELEASE, 0, 0);
+}
+
 void TWinControl::WndProc(TMessage& message) {
     switch (message.Msg) {
+    case CM_RELEASE:
+        delete this;
+        return;
     case WM_SETFOCUS:
         if (TWinControl* top = TopParent(); top == this || !top->SetFocusedControl(this))
             Perform(CM_ENTER, 0, 0);

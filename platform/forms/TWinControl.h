@@ -34,6 +34,10 @@ public:
     win::HWND Handle();
     bool HandleAllocated() const { return FHandle != nullptr; }
     void HandleNeeded();
+    // Frees the control once the message being handled has returned and those already waiting
+    // have been handled (a posted CM_RELEASE), so that a control can end itself from inside
+    // its own handlers.
+    void Release();
     // Remakes the window (styles from CreateParams change); bounds, text, visibility, enabling,
     // children and focus stay.
     void RecreateWnd();

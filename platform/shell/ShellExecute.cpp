@@ -12,19 +12,40 @@ namespace {
 std::mutex g_launcherLock;
 std::unique_ptr<TShellLauncher> g_launcher;
 
-} // namespace
+struct SpawnActions {
+    posix_spawn_file_actions_t Actions;
+    SpawnActions() { posix_spawn_file_actions_init(&Actions); }
+    ~SpawnActions() { posix_spawn_file_actions_destroy(&Actions); }
+};
 
-bool TShellLauncher::Launch(const std::vector<std::string>& argv) {
+bool Spawn(const std::string& workingFolder, const std::vector<std::string>& argv) {
     if (argv.empty()) return false;
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    SpawnActions spawn;
+    // The child changes its own folder between fork and exec; this process's stays put.
+    if (!workingFolder.empty() &&
+        posix_spawn_file_actions_addchdir_np(&spawn.Actions, workingFolder.c_str()) != 0)
+        return false;
     pid_t pid = 0;
-    if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
+    if (posix_spawnp(&pid, args[0], &spawn.Actions, nullptr, args.data(), environ) != 0)
+        return false;
     // The program runs on its own; someone must still collect its exit status.
     std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
     return true;
+}
+
+} // namespace
+
+bool TShellLauncher::Launch(const std::vector<std::string>& argv) {
+    return Spawn(std::string(), argv);
+}
+
+bool TShellLauncher::LaunchIn(const std::string& workingFolder,
+                              const std::vector<std::string>& argv) {
+    return Spawn(workingFolder, argv);
 }
 
 TShellLauncher& ShellLauncher() {
@@ -42,6 +63,11 @@ std::unique_ptr<TShellLauncher> SetShellLauncher(std::unique_ptr<TShellLauncher>
 bool ShellOpen(const std::string& target) {
     if (target.empty()) return false;
     return ShellLauncher().Launch({ "xdg-open", target });
+}
+
+bool ShellOpenIn(const std::string& target, const std::string& workingFolder) {
+    if (target.empty()) return false;
+    return ShellLauncher().LaunchIn(workingFolder, { "xdg-open", target });
 }
 
 bool ShellPlaySound(const std::string& fileName) {

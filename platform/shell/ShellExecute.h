@@ -15,6 +15,10 @@ public:
     virtual ~TShellLauncher() = default;
     // Starts argv[0] found on PATH with argv; false when it could not be started.
     virtual bool Launch(const std::vector<std::string>& argv);
+    // The same, with workingFolder as the program's current folder; the program's own current
+    // folder never changes, since other threads may be using it. A launcher that stands in
+    // for this one overrides both.
+    virtual bool LaunchIn(const std::string& workingFolder, const std::vector<std::string>& argv);
 };
 
 // The launcher in use; tests put a recording one in place.
@@ -24,6 +28,9 @@ std::unique_ptr<TShellLauncher> SetShellLauncher(std::unique_ptr<TShellLauncher>
 
 // "xdg-open target": a file, a folder, a web address or a "mailto:" link.
 bool ShellOpen(const std::string& target);
+// The same, started in workingFolder (the folder of a file the user opens, so the program
+// opening it starts there).
+bool ShellOpenIn(const std::string& target, const std::string& workingFolder);
 // Plays a sound file with the first player found ("paplay", then "aplay").
 bool ShellPlaySound(const std::string& fileName);
 // Asks the system to power off the way a user would, letting programs save their work.

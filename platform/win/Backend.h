@@ -3,6 +3,7 @@
 #include "platform/gfx/Surface.h"
 #include "platform/win/Clock.h"
 #include "platform/win/WinDefs.h"
+#include "platform/win/WindowStyles.h"
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -18,8 +19,9 @@ struct MonitorArea {
 };
 
 struct NativeWindowParams {
-    RECT FBounds;           // screen coordinates, frame included
-    bool FPopup{ false };   // never focused, not managed (menus, hints, drop-downs)
+    RECT FBounds;         // screen coordinates, frame included
+    bool FPopup{ false }; // never focused, not managed (menus, hints, drop-downs)
+    PopupKind FPopupKind{ PopupKind::Menu };
     HWND FOwner{};          // dialogs stay above their owner
     bool FTopmost{ false }; // above other programs' windows from the start (WS_EX_TOPMOST)
     std::string FTitle;
@@ -48,6 +50,8 @@ public:
     // the user can bring it back (ShowNative(true) does too).
     virtual void MinimizeNative(HWND hwnd) = 0;
     virtual void SetNativeTitle(HWND hwnd, const std::string& title) = 0;
+    // Tells the display what the popup is; called before it is shown.
+    virtual void SetNativePopupKind(HWND hwnd, PopupKind kind) = 0;
     // Z-order of native windows, topmost first, after a change in the core's order.
     virtual void RestackNative(const std::vector<HWND>& topFirst) = 0;
     // Keeps the window above other programs' windows too (WS_EX_TOPMOST switched on or off):

@@ -3,6 +3,7 @@
 #include "platform/gfx/Surface.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/WindowClass.h"
+#include "platform/win/WindowStyles.h"
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -76,6 +77,7 @@ struct Window {
     DWORD FLayeredFlags{ 0 };
     bool FDestroying{ false };
     bool FNative{ false };
+    PopupKind FPopupKind{ PopupKind::Menu };
     bool FSizeSent{ false };
 };
 

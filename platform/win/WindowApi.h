@@ -98,6 +98,10 @@ inline LONG_PTR GetWindowLong(HWND hwnd, int index) {
 inline LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
     return SetWindowLongPtr(hwnd, index, value);
 }
+// Tells the desktop what a popup window is; kept when the window becomes native again.
+void SetWindowPopupKind(HWND hwnd, PopupKind kind);
+PopupKind GetWindowPopupKind(HWND hwnd);
+
 BOOL SetProp(HWND hwnd, const char* name, void* data);
 void* GetProp(HWND hwnd, const char* name);
 void* RemoveProp(HWND hwnd, const char* name);

@@ -102,6 +102,7 @@ HWND SetParent(HWND child, HWND newParent) {
             NativeWindowParams params;
             params.FBounds = w->FRect;
             params.FPopup = (w->FStyle & WS_POPUP) != 0;
+            params.FPopupKind = w->FPopupKind;
             params.FTopmost = (w->FExStyle & WS_EX_TOPMOST) != 0;
             params.FTitle = w->FText;
             backend.CreateNative(child, params);
@@ -247,6 +248,18 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
         return 0;
     }
     return old;
+}
+
+void SetWindowPopupKind(HWND hwnd, PopupKind kind) {
+    auto w = FindWindow(hwnd);
+    if (!w || w->FPopupKind == kind) return;
+    w->FPopupKind = kind;
+    if (w->FNative && HasBackend()) CurrentBackend().SetNativePopupKind(hwnd, kind);
+}
+
+PopupKind GetWindowPopupKind(HWND hwnd) {
+    auto w = FindWindow(hwnd);
+    return w ? w->FPopupKind : PopupKind::Menu;
 }
 
 BOOL SetProp(HWND hwnd, const char* name, void* data) {

@@ -130,4 +130,9 @@ constexpr unsigned GA_PARENT = 1;
 constexpr unsigned GA_ROOT = 2;
 constexpr unsigned GA_ROOTOWNER = 3;
 
+// What a popup window (WS_POPUP at the top level) is, so that the desktop treats it as such:
+// compositors shade, animate and stack menus, drop-down lists and tooltips each their own way.
+// A popup is a menu unless told otherwise (SetWindowPopupKind).
+enum class PopupKind { Menu, DropDown, Tooltip };
+
 } // namespace win

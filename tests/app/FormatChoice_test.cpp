@@ -1,20 +1,22 @@
 #include "HeadlessProgramTest.h"
 #include "app/Dialogs.h"
 #include "app/FormatCatalogue.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinLabels.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInLabels.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
+#include "platform/rtl/TStringList.h"
 #include "platform/shell/ShellExecute.h"
 #include "platform/win/Win.h"
 #include "platform/win/WindowSystem.h"
@@ -47,11 +49,11 @@ protected:
         HeadlessProgramTest::SetUp();
         StartProgram();
         ASSERT_TRUE(Form1);
-        FFamily = Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2");
-        FFormat = Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox1");
-        FList = Main<TbsSkinListView>("lvFiles");
+        FFamily = Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox2");
+        FFormat = Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox1");
+        FList = Main<TStandInListView>("lvFiles");
         for (int p = 0; p < PresetPickerCount; ++p)
-            FPresets[p] = Main<TbsSkinComboBox>(kPresetNames[p]);
+            FPresets[p] = Main<TStandInComboBox>(kPresetNames[p]);
     }
 
     template <typename T = TControl>
@@ -121,18 +123,19 @@ protected:
         EXPECT_EQ(row.SubItems().Strings(9), PresetDigitsOf(indexes)) << code;
         TWorkingParameters fields = FormatWorkingParameters(code);
         ApplyPresetTexts(fields, ShownTexts());
-        const auto cells = ParameterCells(fields);
-        for (int i = 0; i < ParameterCellCount; ++i)
-            EXPECT_EQ(row.SubItems().Strings(ParameterCellFirst + i), cells[i])
-                << code << " cell " << ParameterCellFirst + i;
+        TStringList cells;
+        WriteParameterCells(fields, cells);
+        for (int cell = 10; cell <= 23; ++cell)
+            EXPECT_EQ(row.SubItems().Strings(cell), cells.Strings(cell))
+                << code << " cell " << cell;
     }
 
     std::vector<std::string> FCalls;
     std::vector<std::pair<TNotifyEvent*, TNotifyEvent>> FRecorded;
-    TbsSkinOfficeComboBox* FFamily{ nullptr };
-    TbsSkinOfficeComboBox* FFormat{ nullptr };
-    TbsSkinListView* FList{ nullptr };
-    std::array<TbsSkinComboBox*, PresetPickerCount> FPresets{};
+    TStandInOfficeComboBox* FFamily{ nullptr };
+    TStandInOfficeComboBox* FFormat{ nullptr };
+    TStandInListView* FList{ nullptr };
+    std::array<TStandInComboBox*, PresetPickerCount> FPresets{};
 };
 
 TEST_F(FormatChoice, StartUpShowsTheFirstVobFormatWithItsDefaults) {
@@ -297,9 +300,9 @@ TEST_F(FormatChoice, OutputNamesAvoidFilesOnDiskAndNamesOfOtherRows) {
     const std::string folder = FRoot + "out";
     ForceDirectories(folder);
     Form1->FileOutPutPath = folder;
-    Main<TbsSkinEdit>("Video_OutPut_Folder_Edit")->SetText(folder);
-    auto* overwrite = DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox3");
-    auto* rename = DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox6");
+    Main<TStandInEdit>("Video_OutPut_Folder_Edit")->SetText(folder);
+    auto* overwrite = DescribedComponent<TStandInCheckRadioBox>(Form5, "bsSkinCheckRadioBox3");
+    auto* rename = DescribedComponent<TStandInCheckRadioBox>(Form5, "bsSkinCheckRadioBox6");
     Choose(0, 0); // .vob
 
     struct Case {

@@ -1,12 +1,26 @@
 #include "app/FormatParameters.h"
 
 #include "app/FormatCatalogue.h"
+#include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
+#include "platform/rtl/TStringList.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <set>
+
+namespace {
+
+// A job row's cells holding the fields.
+std::unique_ptr<TStringList> CellsOf(const TWorkingParameters& fields) {
+    auto cells = std::make_unique<TStringList>();
+    WriteParameterCells(fields, *cells);
+    return cells;
+}
+
+} // namespace
 
 TEST(FormatParameters, EveryCatalogueFormatButOneHasAnEntry) {
     const auto table = FormatParameterTable();
@@ -76,9 +90,9 @@ TEST(FormatParameters, OutputExtensionFollowsTheCaptionButForFiveFormats) {
 
 TEST(FormatParameters, WorkingFieldsOfAFormatWithoutEntryAreTheResetOnes) {
     EXPECT_EQ(FormatWorkingParameters(409), TWorkingParameters{});
-    const auto cells = ParameterCells(TWorkingParameters{});
+    const auto cells = CellsOf(TWorkingParameters{});
     for (int cell = 10; cell <= 23; ++cell) {
-        const std::string& text = cells[cell - ParameterCellFirst];
+        const std::string text = cells->Strings(cell);
         if (cell == 16 || cell == 18)
             EXPECT_EQ(text, "-1");
         else if (cell == 21)
@@ -92,18 +106,18 @@ TEST(FormatParameters, CellsCarryTheSentinelsAsText) {
     const TWorkingParameters audio = FormatWorkingParameters(200);
     EXPECT_TRUE(audio.DisableVideo);
     EXPECT_EQ(audio.AudioVolume, "256");
-    auto cells = ParameterCells(audio);
-    EXPECT_EQ(cells[16 - ParameterCellFirst], "-1");
-    EXPECT_EQ(cells[18 - ParameterCellFirst], "128000");
-    EXPECT_EQ(cells[21 - ParameterCellFirst], "True");
-    EXPECT_EQ(cells[11 - ParameterCellFirst], "libmp3lame");
+    auto cells = CellsOf(audio);
+    EXPECT_EQ(cells->Strings(16), "-1");
+    EXPECT_EQ(cells->Strings(18), "128000");
+    EXPECT_EQ(cells->Strings(21), "True");
+    EXPECT_EQ(cells->Strings(11), "libmp3lame");
 
-    cells = ParameterCells(FormatWorkingParameters(111));
-    EXPECT_EQ(cells[14 - ParameterCellFirst], "");
-    EXPECT_EQ(cells[16 - ParameterCellFirst], "-1000");
-    EXPECT_EQ(cells[18 - ParameterCellFirst], "-1000");
-    EXPECT_EQ(cells[22 - ParameterCellFirst], "dvd");
-    EXPECT_EQ(cells[23 - ParameterCellFirst], "PAL");
+    cells = CellsOf(FormatWorkingParameters(111));
+    EXPECT_EQ(cells->Strings(14), "");
+    EXPECT_EQ(cells->Strings(16), "-1000");
+    EXPECT_EQ(cells->Strings(18), "-1000");
+    EXPECT_EQ(cells->Strings(22), "dvd");
+    EXPECT_EQ(cells->Strings(23), "PAL");
 
     const TWorkingParameters vob = FormatWorkingParameters(2100);
     EXPECT_EQ(vob.FrameSize, "1280*720");

@@ -7,8 +7,8 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsSections.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "platform/forms/TApplication.h"
@@ -55,7 +55,7 @@ protected:
         };
         Form1->Show();
         Pump();
-        FList = DescribedComponent<TbsSkinListView>(Form1, "lvFiles");
+        FList = DescribedComponent<TStandInListView>(Form1, "lvFiles");
         FOutput = IncludeTrailingPathDelimiter(Form1->FileOutPutPath);
         SetOptions("2", 3);
     }
@@ -85,8 +85,8 @@ protected:
 
     // Family "常用视频" (family picker position 1): format 0 is an AVI, format 1 an MP4.
     void ChooseFormat(int format) {
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(format);
+        DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
+        DescribedComponent<TStandInComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(format);
     }
 
     void AddFiles(const std::vector<std::string>& files) {
@@ -112,7 +112,7 @@ protected:
 
     const fixtures::FixtureSet* FFixtures{ nullptr };
     std::string FOutput;
-    TbsSkinListView* FList{ nullptr };
+    TStandInListView* FList{ nullptr };
     std::vector<std::string> FMessages;
 };
 
@@ -262,7 +262,7 @@ TEST_F(JobList, AddingKeepsTheSelectedRowAndNamesNeverCollide) {
     AddFiles({ FFixtures->Avi });
     ASSERT_EQ(FList->ItemIndex(), 0);
     // The selected row gets a frame size of its own choice.
-    DescribedComponent<TbsSkinComboBoxBase>(Form1, PresetPickerNames[0])->SetItemIndex(2);
+    DescribedComponent<TStandInComboBoxBase>(Form1, PresetPickerNames[0])->SetItemIndex(2);
     const std::string chosen = FList->Items()[0]->SubItems().Text();
     // The same file again while that row is selected, then a file of the same name from
     // another folder.

@@ -2,8 +2,8 @@
 #include "X11ProgramTest.h"
 #include "app/JobListControls.h"
 #include "app/SettingsSections.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "platform/forms/TFormReader.h"
@@ -81,13 +81,13 @@ TEST_F(JobListX11, AddsThroughTheDialogAndConvertsTheList) {
     options.ThreadCount = "2";
     options.AfterDone = 3;
     Form5->SetOptions(options);
-    auto* list = DescribedComponent<TbsSkinListView>(Form1, "lvFiles");
+    auto* list = DescribedComponent<TStandInListView>(Form1, "lvFiles");
 
     for (const auto& [format, file] : additions) {
         // A format chosen while a row is selected would become that row's format.
         list->SetItemIndex(-1);
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(format);
+        DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
+        DescribedComponent<TStandInComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(format);
         std::thread typist([&, file = file] {
             Display* keyboard = XOpenDisplay(FServer.Name().c_str());
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);

@@ -2,7 +2,7 @@
 #include "app/AboutPicture.h"
 #include "app/FamilyPictures.h"
 #include "app/PlaceholderPicture.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TStandInComboBoxes.h"
 #include "lib/skindraw/TbsPngImageList.h"
 #include "platform/gfx/TPngImage.h"
 #include "platform/rtl/Exception.h"
@@ -119,7 +119,7 @@ class FamilyPicker : public HeadlessFormTest {
 protected:
     void SetUp() override {
         HeadlessFormTest::SetUp();
-        FPicker = new TbsSkinOfficeComboBox(FForm);
+        FPicker = new TStandInOfficeComboBox(FForm);
         FPicker->SetParent(FForm);
         FPicker->SetBounds(10, 10, 150, 24);
         FPicker->Items().SetCommaText("VOB,Common,HD,iPhone,TV");
@@ -129,7 +129,7 @@ protected:
         Pump();
     }
 
-    TbsSkinOfficeComboBox* FPicker{ nullptr };
+    TStandInOfficeComboBox* FPicker{ nullptr };
     TbsPngImageList* FFamilies{ nullptr };
 };
 
@@ -159,6 +159,30 @@ TEST_F(FamilyPicker, DropDownShowsEachPositionsFamilyPicture) {
         EXPECT_NEAR(gfx::PixelG(p), c.green, 8) << c.position;
         EXPECT_NEAR(gfx::PixelB(p), c.blue, 8) << c.position;
     }
+}
+
+TEST_F(FamilyPicker, TheWindowsFamilyPicturesArePaintedWhenTheDropDownFirstShowsThem) {
+    FPicker->SetName("bsSkinOfficeComboBox2");
+    FFamilies->SetName("bsPngImageList5");
+    FFamilies->PngImages().Clear();
+    auto* formats = new TbsPngImageList(FForm);
+    formats->SetName("bsPngImageList3");
+    DrawFamilyPictures(*FForm);
+    EXPECT_EQ(formats->PngImages().Count(), 2);
+    EXPECT_EQ(FFamilies->PngImages().Count(), 0) << "nothing painted before it is seen";
+    FPicker->SetDroppedDown(true);
+    Pump();
+    EXPECT_EQ(FFamilies->PngImages().Count(), 28);
+    TListBox& list = FPicker->DropDownList();
+    const auto* native = FDisplay->Native(list.Handle());
+    ASSERT_NE(native, nullptr);
+    const TRect row = list.ItemRect(0);
+    const TPoint tile =
+        list.ClientToScreen(TPoint(row.Left + 6 + 3, row.Top + (row.Height() - 32) / 2 + 12));
+    const gfx::Pixel p =
+        native->FPresented.At(tile.X - native->FBounds.left, tile.Y - native->FBounds.top);
+    EXPECT_NEAR(gfx::PixelR(p), 94, 8) << "the first row already shows its picture";
+    EXPECT_NEAR(gfx::PixelB(p), 177, 8);
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SnapshotFiles.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinListView.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCheckBox.h"
@@ -115,7 +115,7 @@ protected:
     std::string SnapshotFolder() const { return FRoot + "home/苇川视频软件/快照"; }
     // Runs a button's click as the user's press does, through the window's wiring.
     static void Press(const std::string& button) { Main(button)->Click(); }
-    static TbsSkinSlider* Slider() { return Main<TbsSkinSlider>("bsSkinSlider1"); }
+    static TStandInSlider* Slider() { return Main<TStandInSlider>("bsSkinSlider1"); }
 
     std::string FClip;
     ZAZEvivez* FPlayer{ nullptr };
@@ -167,11 +167,11 @@ TEST_F(Preview, SelectingAJobRowOpensItsFile) {
     std::filesystem::copy_file(FClip, other);
     Form1->Show();
     // Family "常用视频", format 0: an AVI.
-    Main<TbsSkinComboBoxBase>(FamilyPickerName)->SetItemIndex(1);
-    Main<TbsSkinComboBoxBase>(FormatPickerName)->SetItemIndex(0);
+    Main<TStandInComboBoxBase>(FamilyPickerName)->SetItemIndex(1);
+    Main<TStandInComboBoxBase>(FormatPickerName)->SetItemIndex(0);
     FDialogs->FFiles = { FClip, other };
     Form1->N2222Click(nullptr);
-    auto* jobs = Main<TbsSkinListView>("lvFiles");
+    auto* jobs = Main<TStandInListView>("lvFiles");
     ASSERT_TRUE(WaitUntil([&] { return jobs->Items().Count() == 2; })) << FErrors.size();
     for (int row : { 0, 1 }) {
         jobs->SetSelected(jobs->Items()[row]);
@@ -202,7 +202,7 @@ TEST_F(Preview, PlayPauseStopAndMuteButtons) {
     // Stop acts only for a selected row: then it rewinds and opens the file again, paused.
     Press("bsSkinButton15");
     EXPECT_EQ(LogCount("Stop"), 0);
-    auto* jobs = Main<TbsSkinListView>("lvFiles");
+    auto* jobs = Main<TStandInListView>("lvFiles");
     jobs->SetSelected(jobs->Items().Add());
     Press("bsSkinButton15");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") == 3; }));

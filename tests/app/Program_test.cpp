@@ -2,14 +2,15 @@
 #include "Src/FFPlay.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/Dialogs.h"
+#include "app/FormResources.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
-#include "app/StandIns/TbsSkinDialogs.h"
-#include "app/StandIns/TbsSkinLabels.h"
-#include "app/StandIns/TbsSkinListView.h"
-#include "app/StandIns/TbsSkinMenus.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
+#include "app/StandIns/TStandInDialogs.h"
+#include "app/StandIns/TStandInLabels.h"
+#include "app/StandIns/TStandInListView.h"
+#include "app/StandIns/TStandInMenus.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
@@ -168,7 +169,7 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     for (const auto& [button, enabled, disabled] :
          { std::tuple{ "bsSkinButton2", "Image5", "Image4" },
            std::tuple{ "bsSkinButton7", "Image15", "Image14" } }) {
-        TBitmap& glyph = Main<TbsSkinButton>(button)->Glyph();
+        TBitmap& glyph = Main<TStandInButton>(button)->Glyph();
         auto* on = dynamic_cast<TBitmap*>(Main<TImage>(enabled)->Picture().Graphic());
         auto* off = dynamic_cast<TBitmap*>(Main<TImage>(disabled)->Picture().Graphic());
         ASSERT_TRUE(on && off && glyph.Width() > 0) << button;
@@ -209,7 +210,7 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     EXPECT_EQ(Main<TMenuItem>("N15")->ShortCut(), VK_F1);
     EXPECT_TRUE(Main<TMenuItem>("BMP1")->Checked());
 
-    auto* list = Main<TbsSkinListView>("lvFiles");
+    auto* list = Main<TStandInListView>("lvFiles");
     EXPECT_EQ(list->ViewStyle(), vsReport);
     ASSERT_EQ(list->Columns().Count(), 25);
     int visibleWidth = 0;
@@ -220,8 +221,8 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     EXPECT_EQ(Main<TTrackBar>("TrackBar2")->Position(), 128);
     EXPECT_EQ(Main<TComboBox>("cboAudioDriver")->Text(), "Default");
     EXPECT_FALSE(Main("cboSubtitle")->Enabled());
-    EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->Items().Count(), 13);
-    EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->ItemIndex(), 0);
+    EXPECT_EQ(Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox2")->Items().Count(), 13);
+    EXPECT_EQ(Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox2")->ItemIndex(), 0);
 }
 
 TEST_F(Program, ScreenListNamesTheDirectChildrenInTabOrder) {
@@ -336,7 +337,7 @@ TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
     EXPECT_EQ(Stored("OutPath", "OutPath"), chosen);
 
     // Cancel after the folder dialog confirmed another folder elsewhere changes nothing.
-    DescribedComponent<TbsSkinSelectDirectoryDialog>(Form1, "bsSkinSelectDirectoryDialog2")
+    DescribedComponent<TStandInSelectDirectoryDialog>(Form1, "bsSkinSelectDirectoryDialog2")
         ->SetDirectory(before);
     FDialogs->FFolder.clear();
     Main("bsSkinButton5")->Click();
@@ -352,9 +353,9 @@ TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
     Form1->Show();
     Pump();
     Form5->OnShow = [this](TObject*) {
-        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox9")->SetChecked(true);
-        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox8")->SetChecked(true);
-        Options<TbsSkinComboBox>("bsSkinComboBox2")->SetItemIndex(11);
+        Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox9")->SetChecked(true);
+        Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox8")->SetChecked(true);
+        Options<TStandInComboBox>("bsSkinComboBox2")->SetItemIndex(11);
         Options("bsSkinButton1")->Click(); // 取消
     };
     Main("bsSkinButton19")->Click();
@@ -363,15 +364,15 @@ TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
     EXPECT_FALSE(Form5->Visible());
 
     Form5->OnShow = [this](TObject*) {
-        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox2")->SetChecked(true);
-        Options<TbsSkinComboBox>("bsSkinComboBox2")->SetItemIndex(11);
+        Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox2")->SetChecked(true);
+        Options<TStandInComboBox>("bsSkinComboBox2")->SetItemIndex(11);
         Options("bsSkinButton6")->Click(); // 确定
     };
     Main<TMenuItem>("N24")->Click();
     EXPECT_EQ(Stored("Options", "Thread_Count"), "12");
     EXPECT_EQ(Stored("Options", "After_Done"), "1");
-    EXPECT_TRUE(Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox2")->Checked());
-    EXPECT_FALSE(Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox1")->Checked());
+    EXPECT_TRUE(Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox2")->Checked());
+    EXPECT_FALSE(Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox1")->Checked());
     EXPECT_EQ(Form5->ThreadCount(), 12);
 }
 
@@ -411,7 +412,7 @@ TEST_F(Program, AboutBoxAndHelpLinks) {
 
     Main<TMenuItem>("N19")->Click();
     Main<TMenuItem>("EMAIL1")->Click();
-    DescribedComponent<TbsSkinLinkLabel>(Form2, "bsSkinLinkLabel2")->Click();
+    DescribedComponent<TStandInLinkLabel>(Form2, "bsSkinLinkLabel2")->Click();
     FDisplay->TypeKey(VK_F1);
     Pump();
     const std::vector<std::string> expected{ std::string("xdg-open ") + TForm1::kWebPage,
@@ -425,7 +426,7 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     StartProgram();
     Form1->Show();
     Pump();
-    auto* bar = Main<TbsSkinMainMenuBar>("bsSkinMainMenuBar1");
+    auto* bar = Main<TStandInMainMenuBar>("bsSkinMainMenuBar1");
     // 帮助, the fourth menu: a click drops it down under its caption.
     const TPoint help = bar->ClientToScreen(TPoint(bar->ItemLeft(3) + 5, 10));
     FDisplay->Click(help.X, help.Y);
@@ -471,9 +472,9 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     EXPECT_TRUE(FLaunched.empty());
 
     // The add button drops its popup; choosing an item by mouse runs it.
-    auto* add = Main<TbsSkinMenuSpeedButton>("bsSkinMenuSpeedButton1");
+    auto* add = Main<TStandInMenuSpeedButton>("bsSkinMenuSpeedButton1");
     add->Click();
-    auto* popup = Main<TbsSkinPopupMenu>("bsSkinPopupMenu1");
+    auto* popup = Main<TStandInPopupMenu>("bsSkinPopupMenu1");
     ASSERT_TRUE(popup->DropDown());
     bool added = false;
     Main<TMenuItem>("N3331")->OnClick = [&](TObject*) { added = true; };
@@ -496,6 +497,28 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     Pump();
     EXPECT_TRUE(addedOne);
     EXPECT_FALSE(popup->DropDown());
+}
+
+// A description that lost a component the window's code uses, or gives one another class, must
+// stop the window at its creation with every such component named, not fail at the first use.
+TEST_F(Program, BrokenDescriptionStopsTheMainWindowAtItsCreation) {
+    std::string text(FormResource("Unit1"));
+    for (const auto& [from, to] :
+         { std::pair{ "object button28: TButton", "object button28x: TButton" },
+           std::pair{ "object lvFiles: TbsSkinListView", "object lvFiles: TListView" } }) {
+        const auto at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, std::string(from).size(), to);
+    }
+    try {
+        TForm1 broken(nullptr, text);
+        ADD_FAILURE() << "the window was created";
+    } catch (const EReadError& error) {
+        const std::string message = error.what();
+        EXPECT_EQ(message.rfind("Unit1.dfm: ", 0), 0u) << message;
+        EXPECT_NE(message.find("component button28 not found"), std::string::npos) << message;
+        EXPECT_NE(message.find("component lvFiles is a TListView"), std::string::npos) << message;
+    }
 }
 
 TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {

@@ -1,5 +1,5 @@
-#include "app/StandIns/TbsSkinButtons.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TStandInButtons.h"
+#include "app/StandIns/TStandInComboBoxes.h"
 #include "platform/forms/TPanel.h"
 #include "platform/win/Win.h"
 #include "platform/win/WindowSystem.h"
@@ -39,9 +39,9 @@ TEST_F(StandIns, PickersRaiseChangeAsTheSkinnedOnesDo) {
         int changes; // after setting 0, 0 again, then 1
     };
     for (const Case c : { Case{ true, 3 }, Case{ false, 2 } }) {
-        TbsSkinComboBoxBase* picker =
-            c.office ? static_cast<TbsSkinComboBoxBase*>(Add<TbsSkinOfficeComboBox>())
-                     : Add<TbsSkinComboBox>();
+        TStandInComboBoxBase* picker =
+            c.office ? static_cast<TStandInComboBoxBase*>(Add<TStandInOfficeComboBox>())
+                     : Add<TStandInComboBox>();
         picker->Items().Add("a");
         picker->Items().Add("b");
         int changes = 0;
@@ -55,10 +55,10 @@ TEST_F(StandIns, PickersRaiseChangeAsTheSkinnedOnesDo) {
 }
 
 TEST_F(StandIns, RadioBoxesUncheckTheirGroupAndEverySetClicks) {
-    auto* a = Add<TbsSkinCheckRadioBox>();
-    auto* b = Add<TbsSkinCheckRadioBox>();
-    auto* other = Add<TbsSkinCheckRadioBox>(); // another group on the same parent
-    auto* check = Add<TbsSkinCheckRadioBox>(); // a check box, not a radio box
+    auto* a = Add<TStandInCheckRadioBox>();
+    auto* b = Add<TStandInCheckRadioBox>();
+    auto* other = Add<TStandInCheckRadioBox>(); // another group on the same parent
+    auto* check = Add<TStandInCheckRadioBox>(); // a check box, not a radio box
     for (auto* r : { a, b, other })
         r->SetRadio(true);
     a->SetGroupIndex(1);

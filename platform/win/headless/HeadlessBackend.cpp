@@ -107,6 +107,7 @@ void HeadlessBackend::CreateNative(HWND hwnd, const NativeWindowParams& params) 
     NativeWindow& w = FWindows[hwnd];
     w.FBounds = params.FBounds;
     w.FPopup = params.FPopup;
+    w.FPopupKind = params.FPopupKind;
     w.FOwner = params.FOwner;
     w.FTopmost = params.FTopmost;
     w.FTitle = params.FTitle;
@@ -165,6 +166,10 @@ void HeadlessBackend::SetNativeShape(HWND hwnd, const gfx::Region* shape) {
 
 void HeadlessBackend::SetNativeTopmost(HWND hwnd, bool topmost) {
     if (auto it = FWindows.find(hwnd); it != FWindows.end()) it->second.FTopmost = topmost;
+}
+
+void HeadlessBackend::SetNativePopupKind(HWND hwnd, PopupKind kind) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) it->second.FPopupKind = kind;
 }
 
 void HeadlessBackend::SetNativeInputTransparent(HWND hwnd, bool transparent) {

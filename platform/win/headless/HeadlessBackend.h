@@ -20,6 +20,7 @@ public:
         bool FIconic{ false };
         bool FInputTransparent{ false };
         bool FPopup{ false };
+        PopupKind FPopupKind{ PopupKind::Menu };
         bool FTopmost{ false };
         HWND FOwner{};
         std::string FTitle;
@@ -79,6 +80,7 @@ public:
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void SetNativeTopmost(HWND hwnd, bool topmost) override;
+    void SetNativePopupKind(HWND hwnd, PopupKind kind) override;
     void GrabPointer(HWND hwnd) override { FGrab = hwnd; }
     void GrabPointerForMenu(HWND hwnd) override { FMenuGrab = hwnd; }
     void ActivateNative(HWND hwnd) override { FActivated = hwnd; }

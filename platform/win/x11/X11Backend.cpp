@@ -31,6 +31,8 @@ struct X11Backend::Atoms {
     Atom FOpacity;
     Atom FWindowType;
     Atom FTypePopup;
+    Atom FTypeDropDown;
+    Atom FTypeTooltip;
     Atom FTypeNormal;
     Atom FActiveWindow;
     Atom FState;
@@ -75,6 +77,8 @@ X11Backend::X11Backend(const char* displayName) {
     FAtoms->FOpacity = atom("_NET_WM_WINDOW_OPACITY");
     FAtoms->FWindowType = atom("_NET_WM_WINDOW_TYPE");
     FAtoms->FTypePopup = atom("_NET_WM_WINDOW_TYPE_POPUP_MENU");
+    FAtoms->FTypeDropDown = atom("_NET_WM_WINDOW_TYPE_DROPDOWN_MENU");
+    FAtoms->FTypeTooltip = atom("_NET_WM_WINDOW_TYPE_TOOLTIP");
     FAtoms->FTypeNormal = atom("_NET_WM_WINDOW_TYPE_NORMAL");
     FAtoms->FActiveWindow = atom("_NET_ACTIVE_WINDOW");
     FAtoms->FState = atom("_NET_WM_STATE");
@@ -384,9 +388,7 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
     const long motif[5] = { 2 /* decorations given */, 0, 0, 0, 0 };
     XChangeProperty(D(FDisplay), window, FAtoms->FMotifHints, FAtoms->FMotifHints, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(motif), 5);
-    const Atom type = params.FPopup ? FAtoms->FTypePopup : FAtoms->FTypeNormal;
-    XChangeProperty(D(FDisplay), window, FAtoms->FWindowType, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&type), 1);
+    WriteWindowType(window, params.FPopup, params.FPopupKind);
     XSizeHints hints{};
     hints.flags = PPosition | PSize | USPosition;
     hints.x = params.FBounds.left;
@@ -483,6 +485,23 @@ void X11Backend::RestackNative(const std::vector<HWND>& topFirst) {
     for (HWND h : topFirst)
         if (const unsigned long w = XWindowOf(h)) windows.push_back(w);
     if (windows.size() > 1) XRestackWindows(D(FDisplay), windows.data(), int(windows.size()));
+}
+
+void X11Backend::WriteWindowType(unsigned long window, bool popup, PopupKind kind) {
+    Atom type = FAtoms->FTypeNormal;
+    if (popup)
+        type = kind == PopupKind::DropDown  ? FAtoms->FTypeDropDown
+               : kind == PopupKind::Tooltip ? FAtoms->FTypeTooltip
+                                            : FAtoms->FTypePopup;
+    XChangeProperty(D(FDisplay), window, FAtoms->FWindowType, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&type), 1);
+}
+
+void X11Backend::SetNativePopupKind(HWND hwnd, PopupKind kind) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end() || !it->second.FPopup) return;
+    WriteWindowType(it->second.FWindow, true, kind);
+    XFlush(D(FDisplay));
 }
 
 void X11Backend::SetNativeTopmost(HWND hwnd, bool topmost) {

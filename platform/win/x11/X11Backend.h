@@ -36,6 +36,7 @@ public:
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void SetNativeTopmost(HWND hwnd, bool topmost) override;
+    void SetNativePopupKind(HWND hwnd, PopupKind kind) override;
     void GrabPointer(HWND hwnd) override;
     void GrabPointerForMenu(HWND hwnd) override;
     void ActivateNative(HWND hwnd) override;
@@ -76,6 +77,8 @@ private:
     void ReadMonitors();
     void AnswerSelectionRequest(void* event);
     void WriteAboveState(const Native& native);
+    // _NET_WM_WINDOW_TYPE: normal, or the kind of popup.
+    void WriteWindowType(unsigned long window, bool popup, PopupKind kind);
 
     SteadyClock FClock;
     _XDisplay* FDisplay{ nullptr };

@@ -62,6 +62,22 @@ std::vector<std::string> RowsOf(const TBitmap& bitmap) {
     return rows;
 }
 
+std::unique_ptr<TBitmap> BitmapOfSurface(const gfx::Surface& pixels) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetPixelFormat(pf24bit);
+    bitmap->SetSize(pixels.Width(), pixels.Height());
+    for (int y = 0; y < pixels.Height(); ++y) {
+        auto* row = static_cast<std::uint8_t*>(bitmap->ScanLine(y));
+        for (int x = 0; x < pixels.Width(); ++x) {
+            const gfx::Pixel p = pixels.At(x, y);
+            row[3 * x] = gfx::PixelB(p);
+            row[3 * x + 1] = gfx::PixelG(p);
+            row[3 * x + 2] = gfx::PixelR(p);
+        }
+    }
+    return bitmap;
+}
+
 std::unique_ptr<TBitmap> NumberedPicture(int width, int height, std::uint8_t seed) {
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->SetPixelFormat(pf24bit);

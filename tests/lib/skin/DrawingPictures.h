@@ -19,6 +19,9 @@ TColor LetterColor(char letter);
 // The bitmap's pixels written back as letters; a colour without a letter becomes '?'.
 std::vector<std::string> RowsOf(const TBitmap& bitmap);
 
+// A 24-bit bitmap of the surface's pixels (alpha left out), to draw them on a canvas.
+std::unique_ptr<TBitmap> BitmapOfSurface(const gfx::Surface& pixels);
+
 // A picture whose every pixel differs: red = x, green = y, blue = seed (sides below 256).
 std::unique_ptr<TBitmap> NumberedPicture(int width, int height, std::uint8_t seed = 0x40);
 // Colour (0xRRGGBB, alpha left out) of pixel x, y of a surface.

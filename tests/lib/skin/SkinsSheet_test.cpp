@@ -1,19 +1,19 @@
 // The skin sheet: every record of both program skins drawn at its design size and at a larger
 // one, with the engine's own image builders, into one picture in the build folder for review.
+#include "DrawingPictures.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinListRecords.h"
 #include "lib/skindata/bsSkinObjectRecords.h"
 #include "lib/skindata/bsSkinPanelRecords.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "lib/skindraw/bsImageBuilders.h"
-#include "platform/gfx/PngCodec.h"
 #include "platform/gfx/TBitmap.h"
 #include "platform/gfx/TCanvas.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -233,27 +233,12 @@ TEST(SkinsSheet, DrawsEveryRecordAtTwoSizes) {
         sheet.Canvas().TextOut(kGap, y, item.Label);
         int x = kLabelWidth;
         for (const auto& face : item.Faces) {
-            TBitmap piece;
-            piece.SetPixelFormat(pf24bit);
-            piece.SetSize(face.Width(), face.Height());
-            for (int py = 0; py < face.Height(); ++py) {
-                auto* row = static_cast<std::uint8_t*>(piece.ScanLine(py));
-                for (int px = 0; px < face.Width(); ++px) {
-                    const gfx::Pixel p = face.At(px, py);
-                    row[3 * px] = gfx::PixelB(p);
-                    row[3 * px + 1] = gfx::PixelG(p);
-                    row[3 * px + 2] = gfx::PixelR(p);
-                }
-            }
-            sheet.Canvas().Draw(x, y, &piece);
+            sheet.Canvas().Draw(x, y, BitmapOfSurface(face).get());
             x += face.Width() + kGap;
             rowHeight = std::max(rowHeight, face.Height());
         }
         y += rowHeight + kGap;
     }
-    const auto png = gfx::PngCodec::Encode(sheet.ToSurface(), false);
     const std::string fileName = std::string(VC_SHEET_DIR) + "/skin-sheet.png";
-    std::ofstream(fileName, std::ios::binary)
-        .write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
-    EXPECT_TRUE(std::ifstream(fileName).good()) << fileName;
+    EXPECT_TRUE(win::HeadlessBackend::SavePng(sheet.ToSurface(), fileName)) << fileName;
 }

@@ -121,6 +121,33 @@ TEST_F(Controls, FreeingAParentFreesOwnedChildrenAndWindows) {
     EXPECT_FALSE(stranger.HandleAllocated());
 }
 
+// Frees itself from inside its handler of WM_USER and goes on using its fields there.
+class TSelfReleasing : public TProbe {
+public:
+    using TProbe::TProbe;
+    int FSeenAfterRelease{ -1 };
+    void WndProc(TMessage& m) override {
+        if (m.Msg == WM_USER) {
+            Release();
+            FSeenAfterRelease = FSeen[WM_USER];
+        }
+        TProbe::WndProc(m);
+    }
+};
+
+TEST_F(Controls, ReleaseFreesTheControlOnlyAfterItsHandlerReturned) {
+    auto* top = new TTopWindow(nullptr);
+    auto* probe = new TSelfReleasing(nullptr);
+    probe->SetParent(top);
+    SendMessage(probe->Handle(), WM_USER, 0, 0);
+    EXPECT_EQ(probe->FSeenAfterRelease, 0);
+    EXPECT_EQ(probe->FSeen[WM_USER], 1);
+    EXPECT_EQ(top->ControlCount(), 1) << "nothing goes before the queue is run";
+    Pump();
+    EXPECT_EQ(top->ControlCount(), 0);
+    delete top;
+}
+
 TEST_F(Controls, ReplacedWindowProcSeesMessagesFirstAndCanPassThemOn) {
     auto top = std::make_unique<TTopWindow>(nullptr);
     auto* child = new TProbe(top.get());

@@ -369,6 +369,22 @@ TEST_F(ListView, LabelEditingRenamesUnlessCancelledOrReadOnly) {
     EXPECT_EQ(SendMessage(FList->Handle(), LVM_EDITLABEL, 1, 0), 0);
 }
 
+TEST_F(ListView, DeletingTheRowBeingRenamedEndsTheRenameUnheard) {
+    int edited = 0;
+    FList->OnEdited = [&](TObject*, TListItem*, std::string&) { ++edited; };
+    ASSERT_TRUE(FList->Items()[2]->EditCaption());
+    FList->Items().Delete(2);
+    EXPECT_FALSE(FList->IsEditing());
+
+    ClickRow(1, 20);
+    ClickRow(1, 20); // the second click on the focused row's label waits to rename it
+    FList->Items().Delete(1);
+    FDisplay->Time().Advance(GetDoubleClickTime() + 1);
+    Pump();
+    EXPECT_FALSE(FList->IsEditing()) << "no row is renamed in place of the one that went";
+    EXPECT_EQ(edited, 0);
+}
+
 TEST_F(ListView, DeletingAndMovingRowsKeepsTheViewConsistent) {
     std::vector<std::string> deleted;
     FList->OnDeletion = [&](TObject*, TListItem* item) { deleted.push_back(item->Caption()); };

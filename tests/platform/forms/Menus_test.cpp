@@ -1,4 +1,6 @@
 #include "FormsTestSupport.h"
+#include "platform/forms/ShortCutText.h"
+#include "platform/forms/TAction.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMenuItem.h"
@@ -86,6 +88,123 @@ TEST(MenuItems, ShortcutsAndHotkeysFindEnabledItems) {
     EXPECT_FALSE(menu.IsShortCut(scCtrl | 'C'));
     copy->Click();
     EXPECT_EQ(clicks, 1) << "a disabled item does nothing";
+}
+
+TEST(MenuItems, ShortcutTextsUseEnglishKeyNames) {
+    struct Case {
+        TShortCut shortCut;
+        const char* text;
+    };
+    const Case cases[] = {
+        { ShortCut(win::VK_F4, { ssAlt }), "Alt+F4" },
+        { ShortCut(win::VK_F4, { ssCtrl }), "Ctrl+F4" },
+        { ShortCut('A', { ssShift, ssCtrl }), "Ctrl+Shift+A" },
+        { ShortCut(win::VK_F12, { ssShift, ssCtrl, ssAlt }), "Ctrl+Alt+Shift+F12" },
+        { ShortCut(win::VK_DELETE, {}), "Del" },
+        { ShortCut(win::VK_RETURN, {}), "Enter" },
+        { ShortCut(win::VK_NEXT, { ssCtrl }), "Ctrl+PgDn" },
+        { ShortCut('7', {}), "7" },
+        { scNone, "" },
+        { ShortCut(0x07, { ssCtrl }), "" }, // a key without a name
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ShortCutToText(c.shortCut), c.text) << c.text;
+}
+
+// A menu written as captions, "-" for a line and "(-)" for a line the program hid; the visible
+// items read back the same way after RethinkLines.
+std::string Rethought(const std::vector<std::string>& captions, TMenuItem& root) {
+    root.Clear();
+    for (const std::string& c : captions) {
+        auto* item = new TMenuItem(nullptr);
+        item->SetCaption(c == "(-)" ? "-" : c);
+        item->SetVisible(c != "(-)" && c != "(A)");
+        root.Add(item);
+    }
+    root.RethinkLines();
+    std::string shown;
+    for (int i = 0; i < root.Count(); ++i)
+        if (root.Items(i)->Visible()) shown += root.Items(i)->Caption();
+    return shown;
+}
+
+TEST(MenuItems, RethinkLinesHidesTheLinesThatSeparateNothing) {
+    struct Case {
+        std::vector<std::string> captions;
+        const char* shown;
+    };
+    const Case cases[] = {
+        { { "-", "A", "-", "-", "B", "-" }, "A-B" },
+        { { "A", "-", "(A)", "-", "B" }, "A-B" }, // a hidden item separates nothing
+        { { "A", "(-)", "B" }, "AB" },            // the program's own choice stays
+        { { "-", "-" }, "" },
+        { { "A", "-", "B", "-", "C" }, "A-B-C" },
+    };
+    TMenuItem root(nullptr);
+    for (const Case& c : cases)
+        EXPECT_EQ(Rethought(c.captions, root), c.shown) << c.shown;
+
+    // A line it hid comes back once it separates something again.
+    Rethought({ "A", "-", "(A)" }, root);
+    EXPECT_FALSE(root.Items(1)->Visible());
+    root.Items(2)->SetVisible(true);
+    EXPECT_TRUE(root.RethinkLines());
+    EXPECT_TRUE(root.Items(1)->Visible());
+    EXPECT_FALSE(root.RethinkLines()) << "nothing left to change";
+}
+
+TEST(MenuItems, CommandsAreUniqueAndDispatchedByTheMenu) {
+    TPopupMenu menu(nullptr);
+    auto* sub = new TMenuItem(&menu);
+    menu.Items().Add(sub);
+    auto* run = new TMenuItem(&menu);
+    sub->Add(run);
+    int clicks = 0;
+    run->OnClick = [&](TObject*) { ++clicks; };
+    EXPECT_NE(run->Command(), sub->Command());
+    EXPECT_NE(run->Command(), menu.Items().Command());
+    EXPECT_EQ(run->GetParentMenu(), &menu);
+    EXPECT_EQ(menu.FindItem(run->Command()), run);
+
+    EXPECT_TRUE(menu.DispatchCommand(run->Command()));
+    EXPECT_EQ(clicks, 1);
+    const unsigned short gone = run->Command();
+    delete run;
+    EXPECT_FALSE(menu.DispatchCommand(gone)) << "the freed item's command is nobody's";
+    TMenuItem loose(nullptr);
+    EXPECT_EQ(loose.GetParentMenu(), nullptr);
+    EXPECT_EQ(loose.Command(), gone) << "a freed id is given out again";
+}
+
+TEST(MenuItems, AnItemShowsItsActionAndRunsItWithoutAClickHandler) {
+    TPopupMenu menu(nullptr);
+    auto* action = new TAction(&menu);
+    action->SetCaption("&Snapshot");
+    action->SetChecked(true);
+    action->SetShortCut(ShortCut('S', { ssCtrl }));
+    int executed = 0, updated = 0;
+    action->OnExecute = [&](TObject*) { ++executed; };
+    action->OnUpdate = [&](TObject*) { ++updated; };
+    auto* item = new TMenuItem(&menu);
+    item->SetName("SnapItem");
+    menu.Items().Add(item);
+    item->SetAction(action);
+    EXPECT_EQ(item->Caption(), "&Snapshot");
+    EXPECT_TRUE(item->Checked());
+    EXPECT_EQ(item->ShortCut(), ShortCut('S', { ssCtrl }));
+    action->SetEnabled(false);
+    EXPECT_FALSE(item->Enabled());
+    action->SetEnabled(true);
+    EXPECT_TRUE(item->Action()->Update());
+    EXPECT_EQ(updated, 1);
+    item->Click();
+    EXPECT_EQ(executed, 1);
+    EXPECT_EQ(menu.Items().FindByName("SnapItem"), item);
+    EXPECT_EQ(menu.Items().FindByName("Other"), nullptr);
+    delete action;
+    EXPECT_EQ(item->Action(), nullptr) << "the item lets a freed action go";
+    item->Click();
+    EXPECT_EQ(executed, 1);
 }
 
 class TMenuForm : public TForm {

@@ -280,5 +280,21 @@ TEST_F(TreeView, LabelEditingRenamesUnlessReadOnly) {
     EXPECT_FALSE(FMusic->EditText());
 }
 
+TEST_F(TreeView, RemovingABranchEndsTheRenamesWaitingInIt) {
+    int edited = 0;
+    FTree->OnEdited = [&](TObject*, TTreeNode*, std::string&) { ++edited; };
+    TTreeNode* clip = FVideos->GetLastChild()->GetFirstChild();
+    ASSERT_TRUE(clip->EditText());
+    FVideos->GetLastChild()->Delete();
+    EXPECT_FALSE(FTree->IsEditing()) << "the rename of a child of the branch ended";
+
+    ClickLabel(FMusic);
+    ClickLabel(FMusic); // a second click on the selected node's label waits to rename it
+    FMusic->Delete();
+    WaitDoubleClickTime();
+    EXPECT_FALSE(FTree->IsEditing()) << "the node that went is not renamed";
+    EXPECT_EQ(edited, 0);
+}
+
 } // namespace
 } // namespace formstest

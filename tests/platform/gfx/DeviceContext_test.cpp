@@ -1,6 +1,8 @@
 #include "GdiTestCanvas.h"
+#include "platform/gfx/DcStateSaver.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace win;
 
@@ -239,6 +241,26 @@ TEST(DeviceContext, SaveAndRestoreBringBackEverything) {
     EXPECT_EQ(c.Picture(kInk), "####\n") << "the clip region is gone too";
     EXPECT_FALSE(RestoreDC(c.Dc(), 1)) << "the level was consumed";
     EXPECT_TRUE(DeleteObject(red));
+}
+
+TEST(DeviceContext, StateSaverRestoresWhenAnExceptionLeavesItsScope) {
+    GdiTestCanvas c(4, 1);
+    try {
+        const gfx::DcStateSaver saved(c.Dc());
+        SetViewportOrgEx(c.Dc(), 3, 0, nullptr);
+        IntersectClipRect(c.Dc(), 0, 0, 1, 1);
+        SetTextColor(c.Dc(), kRed);
+        SaveDC(c.Dc()); // a level the painting forgot to restore
+        throw std::runtime_error("painting failed");
+    } catch (const std::runtime_error&) {}
+    POINT origin;
+    GetViewportOrgEx(c.Dc(), &origin);
+    EXPECT_EQ(origin, (POINT{ 0, 0 }));
+    EXPECT_EQ(GetTextColor(c.Dc()), kBlack);
+    const RECT all{ 0, 0, 4, 1 };
+    FillRect(c.Dc(), &all, HBRUSH(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(c.Picture(kInk), "####\n") << "the clip is the whole bitmap again";
+    EXPECT_FALSE(RestoreDC(c.Dc(), -1)) << "the forgotten level went with the guard's";
 }
 
 TEST(DeviceContext, SurfaceDcKeepsItsBaseClipAndOrigin) {

@@ -1,5 +1,10 @@
 #include "platform/shell/ShellExecute.h"
 
+#include "platform/rtl/FileSystem.h"
+#include "platform/shell/FolderWatch.h"
+#include "tests/platform/rtl/ScratchFolder.h"
+
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,6 +15,11 @@ public:
         : FCalls(calls), FSucceed(succeed) {}
     bool Launch(const std::vector<std::string>& argv) override {
         FCalls.push_back(argv);
+        return FSucceed;
+    }
+    bool LaunchIn(const std::string& folder, const std::vector<std::string>& argv) override {
+        FCalls.push_back(argv);
+        FCalls.back().push_back("in " + folder);
         return FSucceed;
     }
     std::vector<std::vector<std::string>>& FCalls;
@@ -26,10 +36,13 @@ TEST(ShellExecute, EachRequestStartsItsProgramWithTheTargetAsOneArgument) {
     EXPECT_TRUE(ShellPlaySound("ring.wav"));
     EXPECT_TRUE(ShellPowerOff());
     EXPECT_FALSE(ShellOpen("")) << "nothing to open";
+    EXPECT_TRUE(ShellOpenIn("/data/a.vob", "/data"));
+    EXPECT_FALSE(ShellOpenIn("", "/data"));
     const std::vector<Args> expected{ { "xdg-open", odd },
                                       { "xdg-open", "mailto:a@b.c" },
                                       { "paplay", "ring.wav" },
-                                      { "systemctl", "poweroff" } };
+                                      { "systemctl", "poweroff" },
+                                      { "xdg-open", "/data/a.vob", "in /data" } };
     EXPECT_EQ(calls, expected);
     SetShellLauncher(std::move(previous));
 }
@@ -49,6 +62,20 @@ TEST(ShellExecute, RealLauncherStartsProgramsAndRefusesMissingOnes) {
     EXPECT_TRUE(launcher.Launch({ "true" }));
     EXPECT_FALSE(launcher.Launch({ "no-such-program-anywhere" }));
     EXPECT_FALSE(launcher.Launch({}));
+}
+
+TEST(ShellExecute, AProgramStartsInItsOwnFolderAndOursStaysPut) {
+    ScratchFolder folder;
+    const auto before = std::filesystem::current_path();
+    TWatchWakeup wakeup;
+    auto watch = TFolderWatch::Open(folder.Path(), false, win::FILE_NOTIFY_CHANGE_FILE_NAME);
+    ASSERT_TRUE(watch);
+    TShellLauncher launcher;
+    ASSERT_TRUE(launcher.LaunchIn(folder.Path(), { "touch", "made-here" }));
+    ASSERT_EQ(watch->Wait(wakeup), woChanged);
+    EXPECT_TRUE(FileExists(folder / "made-here"));
+    EXPECT_EQ(std::filesystem::current_path(), before);
+    EXPECT_FALSE(launcher.LaunchIn(folder / "missing", { "touch", "never" }));
 }
 
 } // namespace

@@ -458,6 +458,24 @@ TEST_F(Windows, MessageOnlyWindowsAreNeverShownOrHit) {
     EXPECT_TRUE(got);
 }
 
+TEST_F(Windows, PopupKindReachesTheDisplayAndSurvivesANewNativeWindow) {
+    HWND popup = Create(WS_POPUP, { 10, 10, 60, 40 });
+    ASSERT_NE(FDisplay->Native(popup), nullptr);
+    EXPECT_EQ(FDisplay->Native(popup)->FPopupKind, PopupKind::Menu) << "a menu unless told";
+    SetWindowPopupKind(popup, PopupKind::Tooltip);
+    EXPECT_EQ(FDisplay->Native(popup)->FPopupKind, PopupKind::Tooltip);
+    EXPECT_EQ(GetWindowPopupKind(popup), PopupKind::Tooltip);
+    // Made a child and a top-level window again, it gets a new native window of the same kind.
+    HWND host = Create(WS_POPUP, { 100, 100, 200, 200 });
+    SetWindowLong(popup, GWL_STYLE, WS_CHILD);
+    SetParent(popup, host);
+    EXPECT_EQ(FDisplay->Native(popup), nullptr);
+    SetWindowLong(popup, GWL_STYLE, WS_POPUP);
+    SetParent(popup, nullptr);
+    ASSERT_NE(FDisplay->Native(popup), nullptr);
+    EXPECT_EQ(FDisplay->Native(popup)->FPopupKind, PopupKind::Tooltip);
+}
+
 TEST_F(Windows, NativeChildFollowsItsWindow) {
     HWND form = Create(WS_POPUP | WS_BORDER | WS_VISIBLE, { 100, 100, 400, 300 });
     HWND panel = Create(WS_CHILD | WS_VISIBLE, { 10, 10, 210, 160 }, form);

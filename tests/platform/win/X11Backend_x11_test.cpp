@@ -310,3 +310,63 @@ TEST(X11Backend, TopmostWindowsAskTheWindowManagerToKeepThemAbove) {
 }
 
 } // namespace
+
+namespace {
+
+// The name of the window's _NET_WM_WINDOW_TYPE; empty when it has none.
+std::string WindowType(Display* d, unsigned long window) {
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char* data = nullptr;
+    std::string name;
+    if (XGetWindowProperty(d, window, XInternAtom(d, "_NET_WM_WINDOW_TYPE", False), 0, 1, False,
+                           XA_ATOM, &type, &format, &items, &after, &data) == Success &&
+        data && items == 1)
+        if (char* text = XGetAtomName(d, *reinterpret_cast<Atom*>(data))) {
+            name = text;
+            XFree(text);
+        }
+    if (data) XFree(data);
+    return name;
+}
+
+TEST(X11Backend, PopupsCarryTheirKindAsWindowType) {
+    XServer server(800, 600);
+    if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+    Display* reader = XOpenDisplay(server.Name().c_str());
+    if (!reader) GTEST_SKIP() << "the X server did not accept a client";
+    auto owned = std::make_unique<X11Backend>(server.Name().c_str());
+    X11Backend* display = owned.get();
+    InstallBackend(std::move(owned));
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = DefWindowProc;
+    wc.lpszClassName = "X11KindWnd";
+    RegisterClassEx(&wc);
+    auto make = [](DWORD style) {
+        return CreateWindowEx(0, "X11KindWnd", "", style, 10, 10, 60, 40, nullptr, nullptr, nullptr,
+                              nullptr);
+    };
+    HWND form = make(WS_CAPTION);
+    HWND popup = make(WS_POPUP);
+    auto typeOf = [&](HWND h) {
+        XSync(display->XDisplay(), False);
+        return WindowType(reader, display->XWindowOf(h));
+    };
+    EXPECT_EQ(typeOf(form), "_NET_WM_WINDOW_TYPE_NORMAL");
+    EXPECT_EQ(typeOf(popup), "_NET_WM_WINDOW_TYPE_POPUP_MENU");
+    SetWindowPopupKind(popup, PopupKind::DropDown);
+    EXPECT_EQ(typeOf(popup), "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU");
+    SetWindowPopupKind(popup, PopupKind::Tooltip);
+    EXPECT_EQ(typeOf(popup), "_NET_WM_WINDOW_TYPE_TOOLTIP");
+    SetWindowPopupKind(form, PopupKind::Tooltip);
+    EXPECT_EQ(typeOf(form), "_NET_WM_WINDOW_TYPE_NORMAL") << "only popups have a kind";
+
+    DestroyWindow(popup);
+    DestroyWindow(form);
+    UnregisterClass("X11KindWnd", nullptr);
+    InstallBackend(nullptr);
+    XCloseDisplay(reader);
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+#include "app/StandIns/TStandInListView.h"
+
+TStandInSlider::TStandInSlider(TComponent* owner) : TTrackBar(owner) {
+    SetTickMarks(tmBoth);
+    SetTickStyle(tsNone);
+}

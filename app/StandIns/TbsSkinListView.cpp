@@ -1,6 +1,0 @@
-#include "app/StandIns/TbsSkinListView.h"
-
-TbsSkinSlider::TbsSkinSlider(TComponent* owner) : TTrackBar(owner) {
-    SetTickMarks(tmBoth);
-    SetTickStyle(tsNone);
-}

@@ -1,0 +1,53 @@
+#pragma once
+#include "platform/forms/TMenuItem.h"
+#include "platform/gfx/TRect.h"
+
+class TbsSkinData;
+class TbsSkinMenuHost;
+class TControl;
+class TCustomForm;
+
+// The popup menu that forms and skinned controls place: a platform popup menu whose showing
+// never shows a platform menu but finds the form's form-skin component, puts it into skin-menu
+// mode and lets its menu engine show the items. Without a form-skin component nothing shows.
+class TbsSkinPopupMenu : public TPopupMenu {
+public:
+    explicit TbsSkinPopupMenu(TComponent* owner);
+    ~TbsSkinPopupMenu() override;
+
+    std::string ClassName() const override { return "TbsSkinPopupMenu"; }
+
+    // At the screen point.
+    void Popup(int x, int y) override;
+    // Below (or, with popupUp, above) the screen rectangle r.
+    void PopupFromRect(const TRect& r, bool popupUp);
+    // As PopupFromRect, for the control ctrl, which hears when the menu closes.
+    void PopupFromRect2(TControl* ctrl, const TRect& r, bool popupUp);
+    // As Popup, for the control ctrl; nothing without a skin.
+    void Popup2(TControl* ctrl, int x, int y);
+
+    // The skin of the menu; unset, it takes the form-skin component's (its menus' skin first)
+    // the first time it shows, and keeps it.
+    TbsSkinData* SkinData() const { return FSD; }
+    void SetSkinData(TbsSkinData* value);
+    // The form whose form-skin component shows the menu (the tray menu's form).
+    TCustomForm* ComponentForm() const { return FComponentForm; }
+    void SetComponentForm(TCustomForm* value);
+    // A form-skin component to use directly.
+    TComponent* SkinComponent() const { return FSkinComponent; }
+    void SetSkinComponent(TComponent* value);
+
+    // Fires once, with the menu engine as sender, when the menu shown closes.
+    TNotifyEvent OnMenuClose;
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // The form-skin component that shows the menu, nil when none is found.
+    TbsSkinMenuHost* FindHost() const;
+    void Show(TControl* ctrl, const TRect& r, bool popupUp, bool needsSkin);
+
+    TbsSkinData* FSD{ nullptr };
+    TCustomForm* FComponentForm{ nullptr };
+    TComponent* FSkinComponent{ nullptr };
+};

@@ -1,0 +1,68 @@
+#pragma once
+#include "tests/platform/forms/ControlsFixture.h"
+
+#include "lib/skindata/TbsSkinData.h"
+#include "platform/gfx/Surface.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One row of the control sheet: a skinned control class shown with one record, drawn with each
+// skin and without one, in each state.
+struct TSheetRow {
+    std::string Label;
+    // The record the control names (its SkinDataName).
+    std::string Record;
+    // Larger than the record's face, so that the sheet shows the face grown.
+    TSize Size;
+    // Makes the control, owned by the form, named to the record and bound to skin (nullptr: no
+    // skin object, the plain look). The sheet places it.
+    std::function<TControl*(TForm& form, TbsSkinData* skin, const std::string& record)> Make;
+    // Whether the control's face in the normal state keeps the corners of the record's face
+    // (false for a control that draws over its corners).
+    bool CornersFromFace{ true };
+};
+
+// A row for a control of class T that derives from one of the skinned bases.
+template <class T>
+TSheetRow SheetRow(const std::string& label, const std::string& record, TSize size) {
+    return { label, record, size,
+             [](TForm& form, TbsSkinData* skin, const std::string& name) -> TControl* {
+                 auto* control = new T(&form);
+                 control->SetSkinDataName(name);
+                 control->SetSkinData(skin);
+                 return control;
+             } };
+}
+
+enum TSheetState { ssNormal, ssHot, ssPressed, ssDisabled, ssFocused };
+const char* SheetStateName(TSheetState state);
+inline constexpr TSheetState kSheetStates[] = { ssNormal, ssHot, ssPressed, ssDisabled, ssFocused };
+
+// What the sheet drew in one cell.
+struct TSheetCell {
+    std::string Skin; // "main", "tool" or "none"
+    TSheetState State;
+    gfx::Surface Pixels;
+};
+
+// A shown form on which each cell's control is put, brought into its state through injected
+// pointer and keys, and photographed from the screen.
+class ControlSheetTest : public formstest::ControlsTest {
+protected:
+    void SetUp() override;
+
+    // The row's control with the skin given (nullptr: none), one cell per state.
+    std::vector<TSheetCell> DrawRow(const TSheetRow& row, TbsSkinData* skin,
+                                    const std::string& skinName);
+    // Writes the cells, one line per row with its label, into a PNG file; false when it cannot.
+    static bool WriteSheet(const std::string& fileName, const std::vector<std::string>& labels,
+                           const std::vector<std::vector<TSheetCell>>& rows);
+
+private:
+    gfx::Surface DrawCell(const TSheetRow& row, TbsSkinData* skin, TSheetState state);
+    void MovePointer(TControl* control, int x, int y);
+
+    TWinControl* FAnchor{ nullptr };
+};

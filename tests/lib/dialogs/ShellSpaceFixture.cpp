@@ -1,0 +1,30 @@
+#include "ShellSpaceFixture.h"
+
+namespace {
+
+class TRecordingLauncher : public TShellLauncher {
+public:
+    explicit TRecordingLauncher(std::vector<std::string>& launched) : FLaunched(launched) {}
+    bool Launch(const std::vector<std::string>& argv) override { return LaunchIn("", argv); }
+    bool LaunchIn(const std::string& folder, const std::vector<std::string>& argv) override {
+        std::string call = "[" + folder + "]";
+        for (const std::string& arg : argv)
+            call += " " + arg;
+        FLaunched.push_back(call);
+        return true;
+    }
+
+private:
+    std::vector<std::string>& FLaunched;
+};
+
+} // namespace
+
+ShellSpaceTest::ShellSpaceTest()
+    : FPreviousSpace(SetShellNamespace(Fixture.Space())),
+      FPreviousLauncher(SetShellLauncher(std::make_unique<TRecordingLauncher>(Launched))) {}
+
+ShellSpaceTest::~ShellSpaceTest() {
+    SetShellLauncher(std::move(FPreviousLauncher));
+    SetShellNamespace(std::move(FPreviousSpace));
+}
