@@ -11,8 +11,9 @@ void RegisterNotifyHandlers(
     const char* className,
     std::initializer_list<std::pair<const char*, void (F::*)(TObject*)>> handlers) {
     auto& r = TClassRegistry::Instance();
-    for (const auto& [name, method] : handlers)
-        r.RegisterMethod(className, name, [method](TComponent* root) {
+    // Pairs, not structured bindings: clang 14 cannot capture a binding.
+    for (const auto& handler : handlers)
+        r.RegisterMethod(className, handler.first, [method = handler.second](TComponent* root) {
             F* form = static_cast<F*>(root);
             return std::any(TNotifyEvent([form, method](TObject* s) { (form->*method)(s); }));
         });
@@ -25,8 +26,8 @@ void RegisterMouseHandlers(
         std::pair<const char*, void (F::*)(TObject*, TMouseButton, TShiftState, int, int)>>
         handlers) {
     auto& r = TClassRegistry::Instance();
-    for (const auto& [name, method] : handlers)
-        r.RegisterMethod(className, name, [method](TComponent* root) {
+    for (const auto& handler : handlers)
+        r.RegisterMethod(className, handler.first, [method = handler.second](TComponent* root) {
             F* form = static_cast<F*>(root);
             return std::any(
                 TMouseEvent([form, method](TObject* s, TMouseButton b, TShiftState sh, int x,

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 #include "platform/forms/TApplication.h"
+#include "platform/rtl/FileSystem.h"
 #include "platform/win/Backend.h"
 #include "platform/win/x11/X11Backend.h"
 
@@ -9,6 +10,8 @@
 #include <memory>
 
 int main() {
+    // Settings, snapshots and outputs alike report a write past the file-size limit.
+    LetFileSizeLimitFailWrites();
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0') {
         std::fprintf(stderr, "vobconv: no X display (DISPLAY is not set); the program needs a "

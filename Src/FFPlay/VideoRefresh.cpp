@@ -117,7 +117,9 @@ void VideoRefresh(TVideoState& is, bool consume) {
         // flushed before the video thread ended the seek.
         if (!seekFlag) is.video_clock_stale.store(0);
 
-        const bool frameDrop = is.Owner && is.Owner->FrameDrop() != 0;
+        // A paused playback decodes no more pictures, so a late one is shown, not dropped: a
+        // playback opened paused on a busy machine would otherwise never show a picture.
+        const bool frameDrop = is.Owner && is.Owner->FrameDrop() != 0 && is.paused.load() == 0;
         if ((frameDrop && now > nextTarget && !is.IsDevice.load()) || seekFlag) {
             is.skip_frames.store(is.skip_frames.load() * 1.05);
             if (is.pictq_size.load() > 1 || now > nextTarget + 0.5 || seekFlag) {

@@ -1,11 +1,15 @@
 #include "Src/FFUtils/MediaText.h"
 
 #include "Src/AVCodecStubs.h"
+#include "Src/AVFormatStubs.h"
 #include "Src/AVUtilStubs.h"
+#include "Src/UnicodeProtocol.h"
 #include "platform/rtl/TextUtils.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <system_error>
 
 std::string DurationToText(std::int64_t duration) {
     if (duration == AV_NOPTS_VALUE) return "N/A";
@@ -44,6 +48,21 @@ std::string ErrorToText(const std::string& prefix, int code) {
     for (const Entry& entry : kTexts)
         if (entry.Code == code) return prefix + ": " + entry.Text;
     return prefix + ": Error number " + std::to_string(code) + " occurred";
+}
+
+std::string WriteErrorToText(const std::string& fileName, int code) {
+    // Library codes of their own are tags far below the system's error numbers.
+    constexpr int kLastSystemError = 4095;
+    if (code >= 0 || code < -kLastSystemError) return ErrorToText(fileName, code);
+    std::string reason = std::generic_category().message(-code);
+    if (!reason.empty()) reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+    return "Cannot write " + fileName + ": " + reason;
+}
+
+std::string MuxerErrorToText(const AVFormatContext& output, const std::string& call, int code) {
+    if (output.pb && output.pb->error < 0)
+        return WriteErrorToText(FileNameFromAV(output.url ? output.url : ""), output.pb->error);
+    return ErrorToText(call, code);
 }
 
 std::string MetadataValue(const AVDictionary* metadata, const char* key,

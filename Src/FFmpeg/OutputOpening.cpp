@@ -165,7 +165,7 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& fileName, bool join) {
     }
     const int opened = file->OpenIO();
     if (opened < 0) {
-        FLastErrMsg = ErrorToText(fileName, opened);
+        FLastErrMsg = WriteErrorToText(fileName, opened);
         return -1;
     }
 

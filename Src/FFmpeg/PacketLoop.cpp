@@ -268,11 +268,11 @@ void TTranscodeRun::WriteTrailers() {
     for (int i = 0; i < OutputFileCount(); ++i) {
         AVFormatContext* oc = FOwner.OutputFile(i).Context.get();
         const int result = av::av_write_trailer(oc);
-        if (result < 0) throw FFmpegException(ErrorToText("av_write_trailer()", result));
+        if (result < 0) throw FFmpegException(MuxerErrorToText(*oc, "av_write_trailer()", result));
         if (oc->pb) {
             av::avio_flush(oc->pb);
             if (oc->pb->error < 0)
-                throw FFmpegException(ErrorToText("av_write_trailer()", oc->pb->error));
+                throw FFmpegException(MuxerErrorToText(*oc, "av_write_trailer()", oc->pb->error));
         }
     }
 }

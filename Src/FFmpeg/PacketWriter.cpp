@@ -89,7 +89,8 @@ void TTranscodeRun::InterleavedWrite(TAVOutputStream& ost, AVPacket& packet) {
     }
     const int result = av::av_interleaved_write_frame(ost.oc, &packet);
     av::av_packet_unref(&packet);
-    if (result < 0) throw FFmpegException(ErrorToText("av_interleaved_write_frame()", result));
+    if (result < 0)
+        throw FFmpegException(MuxerErrorToText(*ost.oc, "av_interleaved_write_frame()", result));
 }
 
 void TTranscodeRun::WriteVideoStats(TAVOutputStream& ost, int frameSize) {

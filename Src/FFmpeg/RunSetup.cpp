@@ -420,10 +420,14 @@ void TTranscodeRun::WriteHeaders() {
     bool wantSdp = true;
     for (int i = 0; i < OutputFileCount(); ++i) {
         AVFormatContext* oc = FOwner.OutputFile(i).Context.get();
-        if (av::avformat_write_header(oc, nullptr) < 0)
+        if (const int result = av::avformat_write_header(oc, nullptr); result < 0) {
+            // A file that refused the header is the reason, not the codec parameters.
+            if (oc->pb && oc->pb->error < 0)
+                Fail(MuxerErrorToText(*oc, "avformat_write_header()", result), true);
             Fail(Format("Could not write header for output file #%d (incorrect codec parameters ?)",
                         i),
                  true);
+        }
         wantSdp = wantSdp && std::string(oc->oformat->name) == "rtp";
     }
     if (!wantSdp) return;

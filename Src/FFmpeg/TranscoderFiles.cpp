@@ -2,6 +2,7 @@
 
 #include "Src/AVUtilStubs.h"
 #include "Src/FFmpegLoader.h"
+#include "platform/rtl/FileSystem.h"
 
 #include <algorithm>
 #include <mutex>
@@ -16,6 +17,9 @@ bool TOutputFile::NeedsFile() const {
 
 int TOutputFile::OpenIO() {
     if (!NeedsFile() || FIOOpen) return 0;
+    // The output may outgrow the file-size limit: that must end the task with a message, not
+    // end the program.
+    LetFileSizeLimitFailWrites();
     const int result =
         AVOpenIO(&Context->pb, Context->url ? Context->url : "", AVIO_FLAG_WRITE, nullptr, nullptr);
     FIOOpen = result >= 0;

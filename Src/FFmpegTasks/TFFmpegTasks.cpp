@@ -3,6 +3,7 @@
 #include "Src/AVProbe/TAVProbe.h"
 #include "Src/FFmpegLoader.h"
 #include "Src/FFmpegTasks/OutputFileMapping.h"
+#include "Src/FFmpegTasks/OutputFilePath.h"
 #include "Src/FFmpegTasks/TDoTerminateThread.h"
 #include "Src/MyUtils/MainThreadCalls.h"
 #include "platform/gfx/TBitmap.h"
@@ -204,6 +205,14 @@ bool TCustomFFmpegTasks::SetOutputFile(int taskIndex, const std::string& fileNam
         FLastErrMsg = Format("max output files %d reached", task.MaxFiles());
         return false;
     }
+    // Two writers of one file would leave it corrupt or silently replace the first one's work.
+    if (const std::string path = ResolvedOutputPath(fileName); !path.empty()) {
+        if (const int writer = TaskWritingTo(path); writer >= 0) {
+            FLastErrMsg =
+                Format("The output file %s is already written by task %d", fileName, writer);
+            return false;
+        }
+    }
     const TCustomHookEvent customHook = [this](TObject* sender, TBitmap* bitmap, int frameNumber,
                                                std::int64_t pts, bool& update, bool& stopHook) {
         DoCustomHook(sender, bitmap, frameNumber, pts, update, stopHook);
@@ -216,6 +225,18 @@ bool TCustomFFmpegTasks::SetOutputFile(int taskIndex, const std::string& fileNam
     }
     FLastErrMsg = errorMessage;
     return false;
+}
+
+int TCustomFFmpegTasks::TaskWritingTo(const std::string& resolvedPath) const {
+    for (int i = 0; i < FFFmpegList.Count(); ++i) {
+        const TFFmpeg& task = *FFFmpegList.Items(i);
+        for (int j = 0; j < task.nb_output_files(); ++j) {
+            const TOutputFile& output = task.OutputFile(j);
+            if (output.NeedsFile() && ResolvedOutputPath(output.FileName()) == resolvedPath)
+                return i;
+        }
+    }
+    return -1;
 }
 
 bool TCustomFFmpegTasks::SetOutputFile(int taskIndex, const std::string& fileName,

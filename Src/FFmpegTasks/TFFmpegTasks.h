@@ -56,7 +56,8 @@ public:
     // Adds one more input file to a task; false with the reason in LastErrMsg.
     bool AddInputFile(int taskIndex, const std::string& fileName, TInputOptions* options);
     bool AddInputFile(int taskIndex, const std::string& fileName, const std::string& extOptions);
-    // Gives a task an output file; false with the reason in LastErrMsg.
+    // Gives a task an output file; false with the reason in LastErrMsg. A file that an output
+    // of a task of this component already writes is refused, whatever the spelling of its name.
     bool SetOutputFile(int taskIndex, const std::string& fileName, TOutputOptions* options);
     bool SetOutputFile(int taskIndex, const std::string& fileName, const std::string& extOptions);
     bool SetOutputStream(int taskIndex, TStream* stream, const std::string& privateData,
@@ -147,6 +148,8 @@ private:
     void AttachInputProbe(TFFmpeg& task);
     void ConnectTask(TFFmpeg& task);
     int TaskIndexOf(TObject* sender) const;
+    // The task with an output writing the resolved path, or -1.
+    int TaskWritingTo(const std::string& resolvedPath) const;
     // Delivers the terminate events that the bookkeeping put in turn, each by the rule of the
     // run's mode.
     void DeliverTerminate(const TTerminateInfo& info, std::uint64_t turn);

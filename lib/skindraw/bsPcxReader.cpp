@@ -2,6 +2,7 @@
 #include "lib/skindraw/TbsBitmap.h"
 
 #include "platform/gfx/TBitmap.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/TStream.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ constexpr int kHeaderSize = 128;
 constexpr int kPaletteSize = 768;
 // Larger pictures than this are refused before anything is allocated.
 constexpr int kMaxSide = 32768;
+// A run of the coding gives at most 63 bytes for its two.
+constexpr std::size_t kRunExpansion = 32;
 
 std::uint16_t Word(const std::uint8_t* header, int offset) {
     return std::uint16_t(header[offset] | (header[offset + 1] << 8));
@@ -83,9 +86,15 @@ void TbsBitmap::LoadFromPcxStream(TStream& stream) {
         stream.SetPosition(start + kHeaderSize);
     }
 
-    std::vector<std::uint8_t> data(std::size_t(dataEnd - (start + kHeaderSize)));
-    stream.ReadBuffer(data.data(), std::int64_t(data.size()));
+    // The lines the header asks for must come out of the data there is: checked before
+    // anything is reserved for them.
+    const std::size_t coded = std::size_t(dataEnd - (start + kHeaderSize));
     const std::size_t needed = std::size_t(lineLength) * std::size_t(height);
+    if (needed > coded * (encoded ? kRunExpansion : 1))
+        throw EReadError(
+            Format("PCX picture holds too little data for its size (%d x %d)", width, height));
+    std::vector<std::uint8_t> data(coded);
+    stream.ReadBuffer(data.data(), std::int64_t(data.size()));
     std::vector<std::uint8_t> pixels;
     if (encoded) {
         pixels.reserve(needed);

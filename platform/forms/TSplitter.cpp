@@ -56,7 +56,7 @@ int TSplitter::MaxSize() const {
     return std::max(FMinSize, room - FMinSize);
 }
 
-void TSplitter::Resize(int size) {
+void TSplitter::SetControlSize(int size) {
     size = std::clamp(size, FMinSize, MaxSize());
     bool accept = true;
     if (OnCanResize) OnCanResize(this, size, accept);
@@ -89,7 +89,7 @@ void TSplitter::MouseMove(TShiftState shift, int x, int y) {
         const TPoint p = ClientToScreen(TPoint(x, y));
         int delta = Horizontal() ? p.X - FStart.X : p.Y - FStart.Y;
         if (Align() == alRight || Align() == alBottom) delta = -delta;
-        Resize(FStartSize + delta);
+        SetControlSize(FStartSize + delta);
     }
     TGraphicControl::MouseMove(shift, x, y);
 }

@@ -34,7 +34,8 @@ private:
     // How large the control may grow: what the other side-aligned controls leave, less MinSize.
     int MaxSize() const;
     int SizeOf(const TControl* control) const;
-    void Resize(int size);
+    // Named apart from TControl::Resize, which a Resize of its own would hide.
+    void SetControlSize(int size);
 
     int FMinSize{ 30 };
     bool FBeveled{ false };

@@ -200,16 +200,17 @@ void DecodeRows(const DibHeader& h, const std::vector<Pixel>& palette,
 }
 
 // Run-length data: runs, literal strings, end of line, delta moves and end of picture. Rows
-// count from the bottom; pixels a run or move skips keep the fill colour.
+// count from the bottom; pixels a run or move skips keep the fill colour. Without a surface the
+// codes are only walked, which refuses damaged data before the picture's memory is reserved.
 void DecodeRle(const DibHeader& h, const std::vector<Pixel>& palette,
-               std::span<const std::uint8_t> bits, Surface& out, ByteReader& errors) {
+               std::span<const std::uint8_t> bits, std::int64_t height, Surface* out,
+               ByteReader& errors) {
     const bool rle4 = h.Compression == kBiRle4;
-    const int width = out.Width();
-    const int height = out.Height();
-    out.Fill(PaletteColor(palette, 0));
+    const std::int64_t width = h.Width;
+    if (out) out->Fill(PaletteColor(palette, 0));
     auto put = [&](std::int64_t x, std::int64_t y, unsigned index) {
         if (x >= 0 && x < width && y >= 0 && y < height)
-            out.Row(int(height - 1 - y))[x] = PaletteColor(palette, index);
+            out->Row(int(height - 1 - y))[x] = PaletteColor(palette, index);
     };
     std::size_t pos = 0;
     std::int64_t x = 0, y = 0;
@@ -219,7 +220,7 @@ void DecodeRle(const DibHeader& h, const std::vector<Pixel>& palette,
         const unsigned code = bits[pos + 1];
         pos += 2;
         if (count > 0) {
-            for (unsigned i = 0; i < count; ++i) {
+            for (unsigned i = 0; out && i < count; ++i) {
                 const unsigned index = rle4 ? ((i % 2) ? code & 15 : code >> 4) : code;
                 put(x + i, y, index);
             }
@@ -238,7 +239,7 @@ void DecodeRle(const DibHeader& h, const std::vector<Pixel>& palette,
             std::size_t bytes = rle4 ? (code + 1) / 2 : code;
             const std::size_t padded = bytes + (bytes & 1);
             if (bits.size() - pos < bytes) errors.Fail("the compressed pixels are truncated");
-            for (unsigned i = 0; i < code; ++i) {
+            for (unsigned i = 0; out && i < code; ++i) {
                 const std::uint8_t b = bits[pos + (rle4 ? i / 2 : i)];
                 put(x + i, y, rle4 ? ((i % 2) ? b & 15 : b >> 4) : b);
             }
@@ -267,20 +268,24 @@ DecodedImage DecodeBody(ByteReader& r, const DibHeader& h, std::vector<Pixel> pa
     const std::int64_t height = iconMask ? h.Height / 2 : h.Height;
     CheckPictureSize(h.Width, height, "BMP");
     r.Seek(pixelStart);
+    // The pixel data is checked before the picture's memory is reserved.
+    const bool rle = h.Compression == kBiRle4 || h.Compression == kBiRle8;
+    std::span<const std::uint8_t> bits;
+    if (rle) {
+        const std::size_t available = r.Remaining();
+        bits = r.Bytes(h.SizeImage ? std::min<std::size_t>(h.SizeImage, available) : available);
+        DecodeRle(h, palette, bits, height, nullptr, r);
+    } else {
+        bits = r.Bytes(BmpCodec::RowBytes(int(h.Width), h.BitCount) * std::size_t(height));
+    }
     DecodedImage image;
     image.BitDepth = h.BitCount;
     image.Green6 = h.BitCount == 16 && h.Compression != kBiRgb && Channel(h.Masks[1]).Max == 63;
     image.Pixels = Surface(int(h.Width), int(height), kOpaqueBlack);
-    const bool rle = h.Compression == kBiRle4 || h.Compression == kBiRle8;
-    if (rle) {
-        const std::size_t available = r.Remaining();
-        const std::size_t size =
-            h.SizeImage ? std::min<std::size_t>(h.SizeImage, available) : available;
-        DecodeRle(h, palette, r.Bytes(size), image.Pixels, r);
-    } else {
-        const std::size_t stride = BmpCodec::RowBytes(int(h.Width), h.BitCount);
-        DecodeRows(h, palette, r.Bytes(stride * std::size_t(height)), image.Pixels);
-    }
+    if (rle)
+        DecodeRle(h, palette, bits, height, &image.Pixels, r);
+    else
+        DecodeRows(h, palette, bits, image.Pixels);
     if (h.BitCount == 32) SettleAlpha(image);
     if (iconMask && !image.HasAlpha) {
         const std::size_t stride = BmpCodec::RowBytes(int(h.Width), 1);

@@ -15,4 +15,11 @@ void CheckPictureSize(std::int64_t width, std::int64_t height, const char* forma
                         std::to_string(height) + ")");
 }
 
+void CheckPictureData(std::int64_t width, std::int64_t height, std::int64_t decodedBytes,
+                      std::int64_t codedBytes, std::int64_t maxExpansion, const char* format) {
+    if (codedBytes > 0 && decodedBytes <= codedBytes * maxExpansion) return;
+    throw Exception(std::string(format) + " picture holds too little data for its size (" +
+                    std::to_string(width) + " x " + std::to_string(height) + ")");
+}
+
 } // namespace gfx

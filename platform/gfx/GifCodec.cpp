@@ -241,6 +241,12 @@ DecodedImage GifCodec::Decode(std::span<const std::uint8_t> data) {
     const std::int64_t height =
         std::max<std::int64_t>(gif->SHeight, std::int64_t(frame.Top) + frame.Height);
     CheckPictureSize(width, height, "GIF");
+    // An LZW code stands for at most one entry of the 4096-entry table, and a string as long as
+    // the table needs a 12-bit code: no byte of the file gives more than 4096 pixels, on the
+    // frame or on the screen around it.
+    constexpr std::int64_t kLzwExpansion = 4096;
+    CheckPictureData(width, height, width * height, std::int64_t(data.size()), kLzwExpansion,
+                     "GIF");
     const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
     if (!map || map->ColorCount <= 0 || map->ColorCount > 256 || !map->Colors)
         Fail("the colour table is missing");

@@ -33,6 +33,7 @@ std::vector<Entry> ReadDirectory(std::span<const std::uint8_t> data) {
     const std::uint16_t count = r.U16();
     if (count == 0) r.Fail("the icon holds no picture");
     std::vector<Entry> entries;
+    std::uint64_t total = 0;
     for (unsigned i = 0; i < count; ++i) {
         Entry e;
         e.Width = r.U8();
@@ -45,6 +46,10 @@ std::vector<Entry> ReadDirectory(std::span<const std::uint8_t> data) {
         if (e.Height == 0) e.Height = 256;
         if (e.Offset > data.size() || e.Size > data.size() - e.Offset || e.Size == 0)
             r.Fail("a picture lies outside the file");
+        // Pictures share no bytes: a directory pointing many times at one picture would
+        // otherwise decode it again for each entry.
+        total += e.Size;
+        if (total > data.size()) r.Fail("the pictures overlap");
         entries.push_back(e);
     }
     return entries;

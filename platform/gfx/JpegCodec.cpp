@@ -220,6 +220,13 @@ DecodedImage JpegCodec::Decode(std::span<const std::uint8_t> data, std::size_t* 
     int width = 0, height = 0;
     if (!PeekSize(data, width, height)) Fail("the frame header is missing or truncated");
     CheckPictureSize(width, height, "JPEG");
+    // Huffman coding spends at least one bit on each 8 x 8 block of a scan, and with the largest
+    // sampling factors a block of a subsampled component covers 16 times its area: a byte gives
+    // at most 8 x 64 x 16 pixels. (Arithmetic coding could do better on a flat picture; such
+    // files are held to the same bound.)
+    constexpr std::int64_t kBlockExpansion = 8 * 64 * 16;
+    CheckPictureData(width, height, std::int64_t(width) * height, std::int64_t(data.size()),
+                     kBlockExpansion, "JPEG");
     DecodedImage image;
     image.Pixels = Surface(width, height);
     DecodeJob job;

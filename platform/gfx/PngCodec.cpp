@@ -9,6 +9,10 @@ namespace gfx {
 namespace {
 
 constexpr std::uint8_t kSignature[8] = { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
+// Samples per pixel by colour type (0 for the types that do not exist).
+constexpr int kChannels[7] = { 1, 0, 3, 1, 2, 0, 4 };
+// Deflate codes a run of 258 bytes in as little as two bits, and never expands more.
+constexpr std::int64_t kDeflateExpansion = 1032;
 
 [[noreturn]] void Fail(const std::string& what) {
     throw Exception("PNG picture: " + what);
@@ -17,6 +21,18 @@ constexpr std::uint8_t kSignature[8] = { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, 
 std::uint32_t BigEndian32(const std::uint8_t* p) {
     return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) |
            std::uint32_t(p[3]);
+}
+
+// The sample depths the format allows for each colour type; any other is a damaged header.
+bool IsBitDepthOfType(int depth, PngColorType type) {
+    switch (type) {
+    case PngColorType::Grayscale:
+        return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+    case PngColorType::Palette:
+        return depth == 1 || depth == 2 || depth == 4 || depth == 8;
+    default:
+        return depth == 8 || depth == 16;
+    }
 }
 
 // Owns the simplified-API state; png_image_free is safe on an image already released.
@@ -77,8 +93,13 @@ PngHeader PngCodec::ReadHeader(std::span<const std::uint8_t> data) {
     if (type != 0 && type != 2 && type != 3 && type != 4 && type != 6)
         Fail("unknown colour type " + std::to_string(type));
     h.ColorType = PngColorType(type);
+    // The depth scales the transparency key below, and a depth of 0 would divide by zero.
+    if (!IsBitDepthOfType(h.BitDepth, h.ColorType))
+        Fail("bit depth " + std::to_string(h.BitDepth) + " is not allowed for colour type " +
+             std::to_string(type));
     h.FileSize =
         ForEachChunk(data, [&](const std::uint8_t* chunk, std::span<const std::uint8_t> body) {
+            if (std::memcmp(chunk, "IDAT", 4) == 0) h.ImageDataSize += body.size();
             if (std::memcmp(chunk, "tRNS", 4) != 0) return;
             h.HasTransparency = true;
             auto sample = [&](std::size_t i) {
@@ -99,6 +120,12 @@ PngHeader PngCodec::ReadHeader(std::span<const std::uint8_t> data) {
 
 DecodedImage PngCodec::Decode(std::span<const std::uint8_t> data) {
     const PngHeader header = ReadHeader(data);
+    const int bitsPerPixel = header.BitDepth * kChannels[int(header.ColorType)];
+    // Every pixel's bits, without the filter byte of each row, are a lower bound of what the
+    // compressed data must inflate to, interlaced or not.
+    CheckPictureData(header.Width, header.Height,
+                     std::int64_t(header.Width) * header.Height * bitsPerPixel / 8,
+                     std::int64_t(header.ImageDataSize), kDeflateExpansion, "PNG");
     ImageGuard image;
     if (!png_image_begin_read_from_memory(image.Get(), data.data(), data.size()))
         Fail(image.Message());
@@ -110,8 +137,7 @@ DecodedImage PngCodec::Decode(std::span<const std::uint8_t> data) {
     if (!png_image_finish_read(image.Get(), nullptr, out.Pixels.Data(), 0, nullptr))
         Fail(image.Message());
 
-    static constexpr int kChannels[7] = { 1, 0, 3, 1, 2, 0, 4 };
-    out.BitDepth = header.BitDepth * kChannels[int(header.ColorType)];
+    out.BitDepth = bitsPerPixel;
     out.HasAlpha = header.HasTransparency || header.ColorType == PngColorType::GrayscaleAlpha ||
                    header.ColorType == PngColorType::RGBAlpha;
     if (header.ColorType == PngColorType::Palette) {

@@ -27,6 +27,8 @@ struct PngHeader {
     Pixel TransparentKey{ 0 };
     // The bytes up to the end of the IEND chunk: what follows is not part of the picture.
     std::size_t FileSize{ 0 };
+    // The compressed pixel bytes: the IDAT chunks' data together.
+    std::size_t ImageDataSize{ 0 };
 };
 
 // PNG files through libpng. Every colour type and depth decodes to 8-bit BGRA; 16-bit samples

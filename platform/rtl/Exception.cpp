@@ -35,13 +35,13 @@ void Abort() {
     throw EAbort("Operation aborted");
 }
 
-void Assert(bool condition, std::string_view message, std::source_location where) {
+void Assert(bool condition, std::string_view message, const char* file, int line) {
     if (condition) return;
     std::string text(message.empty() ? std::string_view("Assertion failure") : message);
     text += " (";
-    text += BaseName(where.file_name());
+    text += BaseName(file);
     text += ", line ";
-    text += std::to_string(where.line());
+    text += std::to_string(line);
     text += ")";
     throw EAssertionFailed(std::move(text));
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <exception>
 #include <functional>
-#include <source_location>
 #include <string>
 #include <string_view>
 
@@ -51,9 +50,11 @@ public:
 [[noreturn]] void Abort();
 
 // Raises EAssertionFailed when the condition is false. The message is the given text, or
-// "Assertion failure" when it is empty, followed by the calling file's name and line.
-void Assert(bool condition, std::string_view message = {},
-            std::source_location where = std::source_location::current());
+// "Assertion failure" when it is empty, followed by the calling file's name and line. (The
+// builtins fill in the caller's place with GCC and clang alike; clang 14 has no
+// std::source_location with this standard library.)
+void Assert(bool condition, std::string_view message = {}, const char* file = __builtin_FILE(),
+            int line = __builtin_LINE());
 
 // What the event loop does with an exception nothing else caught. The class library installs a
 // handler that shows the message in the application's error box; without one the message goes

@@ -3,6 +3,7 @@
 #include "platform/rtl/FilePath.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -110,4 +111,8 @@ std::string CreateTempFolder(const std::string& prefix) {
     buffer.push_back('\0');
     if (!::mkdtemp(buffer.data())) return std::string();
     return IncludeTrailingPathDelimiter(buffer.data());
+}
+
+void LetFileSizeLimitFailWrites() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }

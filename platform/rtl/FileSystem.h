@@ -31,3 +31,8 @@ std::string TempFolder();
 // Creates a new private folder (mode 0700) under TempFolder() whose name starts with prefix;
 // returns its name ending in '/', or "" on failure.
 std::string CreateTempFolder(const std::string& prefix);
+
+// Makes a write past the process's file-size limit (ulimit -f) fail with EFBIG, as a write to a
+// full disk fails with ENOSPC, instead of ending the process with SIGXFSZ before anything can
+// be reported. Affects the whole process; calling it again does nothing more.
+void LetFileSizeLimitFailWrites();

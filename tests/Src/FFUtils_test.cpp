@@ -56,6 +56,20 @@ TEST(ErrorToText, NamesTheLibraryErrorCodes) {
         EXPECT_EQ(ErrorToText("in.avi", code), text) << code;
 }
 
+TEST(WriteErrorToText, NamesTheFileAndTheSystemsReasonInWords) {
+    const std::pair<int, const char*> cases[] = {
+        { AVERROR(ENOSPC), "Cannot write /out/a.avi: no space left on device" },
+        { AVERROR(EFBIG), "Cannot write /out/a.avi: file too large" },
+        { AVERROR(EACCES), "Cannot write /out/a.avi: permission denied" },
+        { AVERROR(EROFS), "Cannot write /out/a.avi: read-only file system" },
+        // Codes of the libraries' own keep their texts.
+        { AVERROR_INVALIDDATA, "/out/a.avi: Invalid data found when processing input" },
+        { AVERROR_EOF, "/out/a.avi: End of file" },
+    };
+    for (const auto& [code, text] : cases)
+        EXPECT_EQ(WriteErrorToText("/out/a.avi", code), text) << code;
+}
+
 TEST(MediaTypeName, NamesEachType) {
     const std::pair<int, const char*> cases[] = {
         { AVMEDIA_TYPE_VIDEO, "Video" },

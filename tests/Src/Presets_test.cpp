@@ -222,7 +222,8 @@ TEST_F(PresetsTest, BadLinesRaiseWithTheKeyAndKeepWhatCameBefore) {
     };
     for (const auto& [file, message, g] : cases) {
         TTestDispatcher d;
-        EXPECT_EQ(ErrorOf([&] { d.ApplyPreset("vpre", file); }), message);
+        // Captured by name: clang 14 cannot capture a structured binding.
+        EXPECT_EQ(ErrorOf([&d, &preset = file] { d.ApplyPreset("vpre", preset); }), message);
         if (g >= 0) {
             EXPECT_EQ(VideoOption(d.Options(), "g"), g) << file;
         }

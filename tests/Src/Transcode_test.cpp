@@ -18,7 +18,6 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -382,10 +381,11 @@ TEST_F(TranscodeTest, AnOutputThatCannotBeCreatedLeavesNothingBehind) {
     struct Case {
         std::string output;
         const char* options;
-        const char* message;
+        std::string message;
     };
     const Case kCases[] = {
-        { FFolder + "missing/folder/out.avi", "vcodec=mpeg4", "No such file or directory" },
+        { FFolder + "missing/folder/out.avi", "vcodec=mpeg4",
+          "Cannot write " + FFolder + "missing/folder/out.avi: no such file or directory" },
         { FFolder + "decoder-only.avi", "vcodec=h264",
           "new_video_stream fail: Unknown encoder 'h264'" },
     };
@@ -647,9 +647,9 @@ TEST_F(TranscodeTest, SubtitlesAreDecodedAndEncodedAgain) {
 }
 
 // A full disk: the file-size limit of a child process stands in for it. The child reports the
-// run's message and exits with 0 when the run failed as it should.
+// run's message and exits with 0 when the run failed as it should; the transcoder itself keeps
+// the limit's signal from ending it.
 void ConvertWithFileSizeLimit(const std::string& input, const std::string& output) {
-    std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{ 100000, 100000 };
     setrlimit(RLIMIT_FSIZE, &limit);
     auto task = std::make_unique<TFFmpeg>(8);
@@ -667,7 +667,7 @@ TEST_F(TranscodeTest, AWriteErrorFailsTheRun) {
     const std::string input = LongVob();
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(ConvertWithFileSizeLimit(input, FFolder + "full.avi"), ::testing::ExitedWithCode(0),
-                "av_interleaved_write_frame|av_write_trailer");
+                "Cannot write .*full\\.avi: file too large");
 }
 
 } // namespace

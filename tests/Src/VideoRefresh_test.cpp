@@ -69,7 +69,7 @@ TEST_F(VideoRefreshTest, DuePictureIsShownConsumedAndSetsTheVideoClock) {
 TEST_F(VideoRefreshTest, LatePicturesDropOrShowByTheTable) {
     struct Case {
         const char* name;
-        int frameDrop, isDevice;
+        int frameDrop, isDevice, paused;
         std::vector<std::pair<double, double>> queued;
         std::vector<double> expectedShown;
         int expectedReports;
@@ -77,14 +77,25 @@ TEST_F(VideoRefreshTest, LatePicturesDropOrShowByTheTable) {
     };
     const Case kCases[] = {
         // The next picture is due already: the late one goes, the next is shown.
-        { "two queued, late", 1, 0, { { 1.0, 99.0 }, { 1.04, 99.5 } }, { 1.04 }, 0, true },
+        { "two queued, late", 1, 0, 0, { { 1.0, 99.0 }, { 1.04, 99.5 } }, { 1.04 }, 0, true },
         // Late but within half a second of its successor: shown, skipping raised.
-        { "one queued, slightly late", 1, 0, { { 1.0, 99.9 } }, { 1.0 }, 1, true },
+        { "one queued, slightly late", 1, 0, 0, { { 1.0, 99.9 } }, { 1.0 }, 1, true },
         // More than half a second behind its successor's time: dropped.
-        { "one queued, far behind", 1, 0, { { 1.0, 99.0 } }, {}, 0, true },
-        { "frame dropping off", 0, 0, { { 1.0, 99.0 }, { 1.04, 99.5 } }, { 1.0 }, 1, false },
-        { "capture device", 1, 1, { { 1.0, 99.0 }, { 1.04, 99.5 } }, { 1.0 }, 1, false },
-        { "on time", 1, 0, { { 1.0, 99.99 }, { 1.04, 100.03 } }, { 1.0 }, 1, false },
+        { "one queued, far behind", 1, 0, 0, { { 1.0, 99.0 } }, {}, 0, true },
+        { "frame dropping off", 0, 0, 0, { { 1.0, 99.0 }, { 1.04, 99.5 } }, { 1.0 }, 1, false },
+        { "capture device", 1, 1, 0, { { 1.0, 99.0 }, { 1.04, 99.5 } }, { 1.0 }, 1, false },
+        { "on time", 1, 0, 0, { { 1.0, 99.99 }, { 1.04, 100.03 } }, { 1.0 }, 1, false },
+        // A paused playback decodes no more pictures: the ones it has are shown however late,
+        // or a playback opened paused on a busy machine would never show one.
+        { "paused, two queued, late",
+          1,
+          0,
+          1,
+          { { 1.0, 99.0 }, { 1.04, 99.5 } },
+          { 1.0 },
+          1,
+          false },
+        { "paused, one queued, far behind", 1, 0, 1, { { 1.0, 99.0 } }, { 1.0 }, 1, false },
     };
     for (const auto& c : kCases) {
         FakeOwner owner;
@@ -94,6 +105,7 @@ TEST_F(VideoRefreshTest, LatePicturesDropOrShowByTheTable) {
         is.Now = [this] { return FNow; };
         is.video_stream = 0;
         is.IsDevice = c.isDevice;
+        is.paused = c.paused;
         for (const auto& [pts, target] : c.queued) {
             TVideoPicture& vp = is.pictq[is.pictq_windex];
             vp.pts = pts;

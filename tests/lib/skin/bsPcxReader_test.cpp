@@ -119,6 +119,15 @@ TEST(PcxReaderTest, MalformedFilesRaiseAndChangeNothing) {
     huge.yMax = 0xFFFF;
     huge.bytesPerLine = 0xFFFF;
     huge.data = { 0xFF, 1 };
+    PcxFile beyondData; // 2 MB lines, 18000 of them, from a few bytes
+    beyondData.xMax = 72;
+    beyondData.yMax = 17999;
+    beyondData.planes = 36;
+    beyondData.bytesPerLine = 55296;
+    beyondData.data = { 0xFF, 1, 0xFF, 2 };
+    PcxFile plainBeyondData;
+    plainBeyondData.encoding = 0;
+    plainBeyondData.data = { 1, 2, 3, 4, 5 }; // two 4-byte lines need 8
     PcxFile inverted;
     inverted.xMin = 5;
     inverted.data = { 0xC3, 7, 0, 0xC1, 200, 1, 2, 0 };
@@ -126,6 +135,8 @@ TEST(PcxReaderTest, MalformedFilesRaiseAndChangeNothing) {
                            { "pixel data cut short", truncated },
                            { "stream too short for its palette", noPalette },
                            { "size past the limits", huge },
+                           { "lines the coded data cannot give", beyondData },
+                           { "lines the plain data cannot give", plainBeyondData },
                            { "right edge left of the left one", inverted } };
     for (const auto& c : cases) {
         TbsBitmap b;

@@ -153,3 +153,16 @@ TEST(GifCodec, RefusesLyingFiles) {
     for (const auto& c : cases)
         EXPECT_THROW(GifCodec::Decode(c.File), Exception) << c.Name;
 }
+
+TEST(GifCodec, RefusesAScreenItsFewBytesCannotFillBeforeReservingIt) {
+    // A 2 x 2 frame on an 8000 x 8000 screen: 256 MB of pixels claimed by 31 bytes.
+    Bytes file{ 'G',  'I', 'F', '8', '9', 'a', 0x40, 0x1F, 0x40, 0x1F,
+                0x80, 0,   0,   0,   0,   0,   255,  255,  255 };
+    Append(file, { ',', 0, 0, 0, 0, 2, 0, 2, 0, 0x00, 2, 2, 0x4C, 0x01, 0, ';' });
+    try {
+        GifCodec::Decode(file);
+        ADD_FAILURE() << "accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "GIF picture holds too little data for its size (8000 x 8000)");
+    }
+}

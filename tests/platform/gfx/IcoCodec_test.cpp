@@ -4,6 +4,8 @@
 #include "platform/rtl/Exception.h"
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace gfx;
 using namespace picture_test;
 
@@ -103,6 +105,15 @@ TEST(IcoCodec, RefusesTruncatedAndLyingFiles) {
     pastEnd[18] = 0xFF; // entry offset far beyond the file
     pastEnd[19] = 0xFF;
     EXPECT_THROW(IcoCodec::Decode(pastEnd), Exception);
+    // Two entries pointing at one picture: many such entries would decode it again and again.
+    Bytes shared = BuildIco({ { 4, 24, IconDib(4, 24, kRed) }, { 4, 24, { 0 } } });
+    std::copy_n(shared.begin() + 14, 8, shared.begin() + 30); // size and offset of the first
+    try {
+        IcoCodec::Decode(shared);
+        ADD_FAILURE() << "shared picture accepted";
+    } catch (const Exception& e) {
+        EXPECT_NE(e.Message().find("overlap"), std::string::npos) << e.Message();
+    }
     Bytes wrongType = file;
     wrongType[2] = 3;
     EXPECT_THROW(IcoCodec::Decode(wrongType), Exception);

@@ -146,5 +146,13 @@ TEST(JpegCodec, RefusesLyingFrameSizes) {
     EXPECT_THROW(JpegCodec::Decode(withSize(65000, 65000)), Exception);
     // A larger frame than the data holds runs out of data.
     EXPECT_THROW(JpegCodec::Decode(withSize(16, 400)), Exception);
+    // A frame that no scan of these few hundred bytes could fill is refused before its memory
+    // is reserved.
+    try {
+        JpegCodec::Decode(withSize(8000, 8000));
+        ADD_FAILURE() << "8000 x 8000 accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "JPEG picture holds too little data for its size (8000 x 8000)");
+    }
     EXPECT_THROW(JpegCodec::Decode(Bytes{ 0xFF, 0xD8, 0xFF, 0xD9 }), Exception);
 }

@@ -139,6 +139,44 @@ TEST(PngCodec, RefusesCorruptFiles) {
         EXPECT_THROW(PngCodec::Decode(c.File), Exception) << c.Name;
 }
 
+TEST(PngCodec, ABitDepthTheColourTypeDoesNotAllowIsRefusedWithOrWithoutAKey) {
+    struct Case {
+        int Depth;
+        int ColorType;
+        Bytes Key;
+    };
+    const Case cases[] = {
+        { 0, 0, { 0, 1 } },      { 160, 0, { 0, 1 } },  { 3, 0, { 0, 1 } },
+        { 32, 0, { 0, 1 } },     { 0, 2, Bytes(6, 1) }, { 4, 2, Bytes(6, 1) },
+        { 160, 2, Bytes(6, 1) }, { 16, 3, { 0, 255 } }, { 2, 6, {} },
+    };
+    for (const Case& c : cases) {
+        const Bytes file =
+            BuildPng(1, 1, c.Depth, c.ColorType, { { 0, 0, 0, 0, 0, 0 } }, {}, c.Key);
+        const std::string what =
+            "depth " + std::to_string(c.Depth) + ", colour type " + std::to_string(c.ColorType);
+        try {
+            PngCodec::ReadHeader(file);
+            ADD_FAILURE() << "accepted " << what;
+        } catch (const Exception& e) {
+            EXPECT_NE(e.Message().find("bit depth " + std::to_string(c.Depth)), std::string::npos)
+                << e.Message();
+        }
+        EXPECT_THROW(PngCodec::Decode(file), Exception) << what;
+    }
+}
+
+TEST(PngCodec, ASizeTheCompressedPixelsCannotFillIsRefusedBeforeDecoding) {
+    // 20000 x 3000 grey pixels need 60 MB; these few compressed bytes inflate to far less.
+    const Bytes file = BuildPng(20000, 3000, 8, 0, { Bytes(16, 0) });
+    try {
+        PngCodec::Decode(file);
+        FAIL() << "accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "PNG picture holds too little data for its size (20000 x 3000)");
+    }
+}
+
 TEST(PngCodec, WritesBottomUpSurfacesTopRowFirst) {
     const Surface topDown = Gradient(5, 4, true);
     Surface bottomUp(5, 4, 0, Surface::RowOrder::BottomUp);

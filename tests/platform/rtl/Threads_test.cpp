@@ -118,12 +118,13 @@ TEST(MainThread, QueueDoesNotWaitAndKeepsTheOrder) {
     });
     thread.Start();
     ASSERT_EQ(queued.WaitFor(kWatchdogMs), wrSignaled) << "Queue must not block the worker";
-    thread.WaitFor();
-    SetWakeMainThread(nullptr);
-    EXPECT_GE(wakes, 3);
+    // Served here before WaitFor, which would serve the queue itself while the worker ends.
     EXPECT_TRUE(CheckSynchronize(0));
     EXPECT_EQ(ran, (std::vector<int>{ 1, 2, 3 }));
     EXPECT_FALSE(CheckSynchronize(0));
+    thread.WaitFor();
+    SetWakeMainThread(nullptr);
+    EXPECT_GE(wakes, 3);
 }
 
 TEST(MainThread, AQueuedCallsExceptionLeavesTheRestQueued) {
