@@ -11,3 +11,4 @@
 #include "lib/controls/bsActivePicture.h"
 #include "lib/controls/bsSkinChangeWalk.h"
 #include "lib/controls/bsSkinCtrlsClasses.h"
+#include "lib/controls/bsSkinEdits.h"

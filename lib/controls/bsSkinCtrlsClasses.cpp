@@ -2,6 +2,7 @@
 
 #include "lib/controls/TbsGraphicSkinCustomControl.h"
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsSkinEditClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "platform/forms/TClassRegistry.h"
@@ -58,5 +59,6 @@ void RegisterSkinCtrlsClasses() {
     std::call_once(once, [] {
         RegisterSkinDataClasses();
         RegisterBases(TClassRegistry::Instance());
+        RegisterSkinEditClasses(TClassRegistry::Instance());
     });
 }

@@ -96,6 +96,9 @@ public:
     void DestroyNativeChild(HWND hwnd) override { FChildren.erase(hwnd); }
     void SetClipboardText(const std::string& text) override { FClipboard = text; }
     std::string ClipboardText() override { return FClipboard; }
+    void Beep() override { ++FBeeps; }
+    // How many times the program beeped.
+    int BeepCount() const { return FBeeps; }
 
 private:
     void Notify();
@@ -114,6 +117,7 @@ private:
     UINT_PTR FCursor{ 0 };
     POINT FPointer;
     std::string FClipboard;
+    int FBeeps{ 0 };
     std::map<HWND, NativeChild> FChildren;
     unsigned long FNextChildId{ 0x400001 };
 };

@@ -3,6 +3,7 @@
 // pressed, disabled and focused, each reached through injected pointer and keys. The sheet is
 // written to controls-sheet.png in the build folder for review; pixel checks run beside it.
 #include "ControlSheet.h"
+#include "EditTestSupport.h"
 #include "TestControls.h"
 #include "TestSkins.h"
 #include "lib/controls/bsActivePicture.h"
@@ -18,6 +19,10 @@ std::vector<TSheetRow> SheetRows() {
         SheetRow<TWindowlessStateButton>("windowless base, button", "button", { 90, 26 }),
         SheetRow<TWindowedStateButton>("windowed base, toolbutton", "toolbutton", { 60, 30 }),
         SheetRow<TWindowlessStateButton>("windowless base, toolbutton", "toolbutton", { 60, 30 }),
+        EditSheetRow("skinned edit", elText),
+        EditSheetRow("skinned edit, read-only", elReadOnly),
+        EditSheetRow("skinned edit, button", elButton),
+        EditSheetRow("skinned edit, image buttons", elImages),
     };
 }
 
@@ -57,6 +62,11 @@ void ExpectCornersOfTheFace(const TbsSkinData& skin, const std::string& record,
     EXPECT_EQ(RgbAt(cell, w, h), RgbAt(*picture, f.Right - 1, f.Bottom - 1));
 }
 
+std::uint32_t RgbOf(TColor colour) {
+    const TColor c = ColorToRGB(colour);
+    return std::uint32_t(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+}
+
 bool SamePixels(const gfx::Surface& a, const gfx::Surface& b) {
     if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
     for (int y = 0; y < a.Height(); ++y)
@@ -82,10 +92,14 @@ TEST_F(ControlsSheet, DrawsEveryRowWithBothSkinsAndWithoutInEveryState) {
             const std::vector<TSheetCell> cells = DrawRow(row, column.Skin, column.Name);
             const gfx::Surface& normal = cells[ssNormal].Pixels;
             ASSERT_EQ(TSize(normal.Width(), normal.Height()), row.Size);
-            if (column.Skin && row.CornersFromFace)
+            // A skin without the record shows the plain look.
+            const bool plain = !column.Skin || column.Skin->GetControlIndex(row.Record) < 0;
+            if (!plain && row.CornersFromFace)
                 ExpectCornersOfTheFace(*column.Skin, row.Record, normal);
-            for (TSheetState state : { ssHot, ssPressed, ssDisabled })
+            for (TSheetState state : { ssHot, ssPressed, ssDisabled }) {
+                if (state == ssHot && plain && !row.PlainHot) continue;
                 EXPECT_FALSE(SamePixels(cells[state].Pixels, normal)) << SheetStateName(state);
+            }
             line.insert(line.end(), cells.begin(), cells.end());
         }
         // The plain look takes nothing from a skin: no colour of the main skin's face shows in
@@ -96,8 +110,11 @@ TEST_F(ControlsSheet, DrawsEveryRowWithBothSkinsAndWithoutInEveryState) {
         for (int y = 0; y < plainNormal.Height(); ++y)
             for (int x = 0; x < plainNormal.Width(); ++x)
                 plainColours.insert(RgbAt(plainNormal, x, y));
+        std::set<std::uint32_t> ownColours{ PlainFace() };
+        for (const TColor colour : row.PlainColours)
+            ownColours.insert(RgbOf(colour));
         for (const std::uint32_t colour : plainColours)
-            EXPECT_TRUE(!faceColours.count(colour) || colour == PlainFace())
+            EXPECT_TRUE(!faceColours.count(colour) || ownColours.count(colour))
                 << row.Label << std::hex << " shows skin colour " << colour;
         labels.push_back(row.Label);
         sheet.push_back(std::move(line));
