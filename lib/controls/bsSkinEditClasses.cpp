@@ -3,6 +3,7 @@
 #include "lib/controls/TbsSkinEdit.h"
 #include "lib/controls/TbsSkinNumEdit.h"
 #include "lib/skindata/TbsSkinData.h"
+#include "platform/forms/StdCtrlsClasses.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TImageList.h"
 
@@ -24,6 +25,7 @@ TPropertySetter DefaultColor() {
 } // namespace
 
 void RegisterSkinEditClasses(TClassRegistry& r) {
+    RegisterStdCtrlsClasses();
     using E = TbsSkinCustomEdit;
     const std::string c = "TbsSkinEdit";
     r.RegisterClass(c, "TEdit", Make<TbsSkinEdit>());
