@@ -62,19 +62,6 @@ void ExpectCornersOfTheFace(const TbsSkinData& skin, const std::string& record,
     EXPECT_EQ(RgbAt(cell, w, h), RgbAt(*picture, f.Right - 1, f.Bottom - 1));
 }
 
-std::uint32_t RgbOf(TColor colour) {
-    const TColor c = ColorToRGB(colour);
-    return std::uint32_t(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-}
-
-bool SamePixels(const gfx::Surface& a, const gfx::Surface& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (RgbAt(a, x, y) != RgbAt(b, x, y)) return false;
-    return true;
-}
-
 using ControlsSheet = ControlSheetTest;
 
 TEST_F(ControlsSheet, DrawsEveryRowWithBothSkinsAndWithoutInEveryState) {

@@ -123,14 +123,6 @@ bool HasColour(const gfx::Surface& pixels, std::uint32_t rgb) {
     return false;
 }
 
-bool SamePixels(const gfx::Surface& a, const gfx::Surface& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (RgbAt(a, x, y) != RgbAt(b, x, y)) return false;
-    return true;
-}
-
 TEST_F(SkinEdit, HeightFollowsTheRecordOrTheFontOrIsKept) {
     struct Case {
         const char* name;
@@ -421,6 +413,26 @@ end
     EXPECT_EQ(edit->SkinDataName(), "buttonedit");
     EXPECT_EQ(edit->Width(), 448);
     delete form;
+}
+
+TEST_F(SkinEdit, PlainLookTakesTheDefaultColourFontAndSize) {
+    auto* edit = new TbsSkinEdit(FForm);
+    edit->SetSkinDataName("missing");
+    edit->SetParent(FForm);
+    edit->SetBounds(20, 30, 160, 22);
+    edit->SetDefaultColor(clYellow);
+    edit->DefaultFont().SetName("Tahoma");
+    edit->SetDefaultWidth(120);
+    edit->SetSkinData(FSkin.get());
+    EXPECT_EQ(edit->Width(), 120);
+    EXPECT_EQ(edit->Font().Name(), "Tahoma");
+    const gfx::Surface shot = Shot(edit);
+    EXPECT_EQ(RgbAt(shot, 0, 0), RgbOf(clBtnShadow));
+    EXPECT_EQ(RgbAt(shot, 1, 1), RgbOf(clBtnFace));
+    EXPECT_EQ(RgbAt(shot, 5, 5), RgbOf(clYellow));
+    // While no record is bound, the default font is the edit's font.
+    edit->DefaultFont().SetName("Arial");
+    EXPECT_EQ(edit->Font().Name(), "Arial");
 }
 
 } // namespace
