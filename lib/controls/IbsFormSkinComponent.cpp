@@ -2,7 +2,7 @@
 
 #include "platform/forms/TComponent.h"
 
-IbsFormSkinComponent* FindFormSkinComponent(TComponent* form) {
+IbsFormSkinComponent* FormSkinComponentOf(TComponent* form) {
     if (!form) return nullptr;
     for (int i = 0; i < form->ComponentCount(); ++i)
         if (auto* skinForm = dynamic_cast<IbsFormSkinComponent*>(form->Components(i)))

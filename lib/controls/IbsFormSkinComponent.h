@@ -16,4 +16,4 @@ protected:
 };
 
 // The first component owned by form that is a form-skin component, or nullptr.
-IbsFormSkinComponent* FindFormSkinComponent(TComponent* form);
+IbsFormSkinComponent* FormSkinComponentOf(TComponent* form);

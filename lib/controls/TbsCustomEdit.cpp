@@ -22,7 +22,7 @@ constexpr int kLeftMargin = 2;
 constexpr int kRightMargin = 0;
 
 const TbsResourceStrData* FormStrings(TCustomForm* form) {
-    const IbsFormSkinComponent* skinForm = FindFormSkinComponent(form);
+    const IbsFormSkinComponent* skinForm = FormSkinComponentOf(form);
     const TbsSkinData* skin = skinForm ? skinForm->SkinData() : nullptr;
     return skin ? skin->ResourceStrData() : nullptr;
 }
