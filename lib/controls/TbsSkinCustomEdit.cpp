@@ -9,7 +9,7 @@
 #include "platform/forms/ControlMessages.h"
 #include "platform/forms/EditMessages.h"
 #include "platform/forms/TImageList.h"
-#include "platform/gfx/TextDraw.h"
+#include "platform/forms/TTextMeasure.h"
 #include "platform/win/Win.h"
 
 #include <algorithm>
@@ -241,17 +241,7 @@ void TbsSkinCustomEdit::WMNCCalcSize(TMessage& message) {
 }
 
 int TbsSkinCustomEdit::GetEditHeight() {
-    HDC screen = GetDC(nullptr);
-    int textHeight = 0;
-    if (screen) {
-        TCanvas canvas;
-        canvas.SetHandle(screen);
-        canvas.Font().Assign(Font());
-        TEXTMETRIC metrics{};
-        if (GetTextMetrics(canvas.Handle(), &metrics)) textHeight = metrics.tmHeight;
-        canvas.SetHandle(nullptr);
-        ReleaseDC(nullptr, screen);
-    }
+    const int textHeight = TTextMeasure(Font()).MetricHeight();
     if (FIndex == -1) return textHeight + 2 * kPlainFrame;
     return textHeight + SkinRect.Height() - ClRect.Height();
 }

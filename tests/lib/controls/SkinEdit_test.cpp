@@ -12,7 +12,7 @@
 #include "platform/forms/EditMessages.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TImageList.h"
-#include "platform/gfx/TextDraw.h"
+#include "platform/forms/TTextMeasure.h"
 
 #include <cstdlib>
 
@@ -96,17 +96,7 @@ protected:
         Pump();
     }
     // A line of the font on the screen, as the edit measures it.
-    static int LineHeight(const TFont& font) {
-        HDC screen = GetDC(nullptr);
-        TCanvas canvas;
-        canvas.SetHandle(screen);
-        canvas.Font().Assign(font);
-        TEXTMETRIC metrics{};
-        GetTextMetrics(canvas.Handle(), &metrics);
-        canvas.SetHandle(nullptr);
-        ReleaseDC(nullptr, screen);
-        return metrics.tmHeight;
-    }
+    static int LineHeight(const TFont& font) { return TTextMeasure(font).MetricHeight(); }
 };
 
 // Whether a pixel has nearly that colour (each channel within 8), as the cores of smoothed
