@@ -3,12 +3,14 @@
 #include "Src/AVUtilStubs.h"
 #include "Src/MyUtils.h"
 #include "platform/rtl/Exception.h"
+#include "platform/rtl/MainThread.h"
 #include "platform/rtl/TextUtils.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -125,12 +127,47 @@ void TFFLogger::LogLine(std::uint32_t threadId, int libraryLevel, const std::str
 // Each delivery carries its own copy of the message, so threads logging at the same moment
 // never see each other's values, and no lock is held while the GUI thread runs the handler.
 void TFFLogger::Deliver(TLogInfo info) {
-    if (FTriggerEventInMainThread)
-        CallInMainThread([self = FSelf, &info] {
-            if (*self) (*self)->DoLog(info);
-        });
-    else
+    if (!FTriggerEventInMainThread) {
         DoLog(info);
+        return;
+    }
+    const bool onMainThread = IsMainThread();
+    bool call = false;
+    {
+        std::lock_guard lock(FHandOver->Lock);
+        FHandOver->Lines.push_back(std::move(info));
+        // One call on its way to the GUI thread takes every line handed over until it runs.
+        call = !onMainThread && !std::exchange(FHandOver->Called, true);
+    }
+    if (onMainThread)
+        RaiseHandedOver();
+    else if (call)
+        QueueToMainThread([self = FSelf] {
+            if (*self) (*self)->RaiseHandedOver();
+        });
+}
+
+void TFFLogger::RaiseHandedOver() {
+    while (true) {
+        TLogInfo info;
+        {
+            std::lock_guard lock(FHandOver->Lock);
+            if (FHandOver->Lines.empty()) {
+                FHandOver->Called = false;
+                return;
+            }
+            info = std::move(FHandOver->Lines.front());
+            FHandOver->Lines.pop_front();
+        }
+        try {
+            DoLog(info);
+        } catch (...) {
+            // The lines behind go with the next hand-over's call.
+            std::lock_guard lock(FHandOver->Lock);
+            FHandOver->Called = false;
+            throw;
+        }
+    }
 }
 
 void TFFLogger::DoLog(const TLogInfo& info) {

@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -29,7 +30,9 @@ TLogLevel AVToLogLevel(int level);
 
 // The one logger of the process: engine messages arrive through Log, the libraries' through the
 // av_log callback as whole lines per thread. OnLog runs on the GUI thread while
-// TriggerEventInMainThread is set, the logging thread waiting for it.
+// TriggerEventInMainThread is set: a logging thread hands its line over and goes on at once, so
+// that a conversion never waits for the window, and the GUI thread raises the lines in the
+// order they were handed over (its own lines after those handed over before them).
 class TFFLogger : public TFFBaseComponent {
 public:
     explicit TFFLogger(TComponent* owner);
@@ -63,16 +66,28 @@ public:
     explicit TFFLogger(OwnerlessTag);
 
 private:
+    // Lines handed to the GUI thread and not raised yet, oldest first.
+    struct THandOver {
+        std::mutex Lock;
+        std::deque<TLogInfo> Lines;
+        // A call to raise them is on its way to the GUI thread.
+        bool Called{ false };
+    };
+
     bool Passes(TLogLevel level) const;
     void Deliver(TLogInfo info);
+    // On the GUI thread: raises the handed-over lines one at a time, so that a line logged by
+    // a handler comes after those handed over before it.
+    void RaiseHandedOver();
     void DoLog(const TLogInfo& info);
     void ApplyAVLevel();
 
     bool FTriggerEventInMainThread{ true };
     TLogLevel FLogLevel{ llInfo };
-    // Cleared when the logger goes, so that a delivery still waiting for the GUI thread then
+    // Cleared when the logger goes, so that a hand-over still on its way to the GUI thread then
     // finds no logger instead of a freed one; both happen on the GUI thread.
     std::shared_ptr<TFFLogger*> FSelf{ std::make_shared<TFFLogger*>(this) };
+    std::shared_ptr<THandOver> FHandOver{ std::make_shared<THandOver>() };
 };
 
 // The logger that receives everything; an ownerless one that drops everything is made when no

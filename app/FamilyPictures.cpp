@@ -228,16 +228,26 @@ std::unique_ptr<TPngImage> DrawFormatPicture(int index) {
     return painter.ToPng();
 }
 
+namespace {
+
+template <typename Draw>
+void FillPictures(TbsPngImageList& list, int count, Draw draw) {
+    list.SetPngWidth(FamilyPictureSize);
+    list.SetPngHeight(FamilyPictureSize);
+    list.PngImages().Clear();
+    for (int i = 0; i < count; ++i)
+        list.PngImages().Add()->SetPngImage(*draw(i));
+}
+
+void FillFamilyList(TbsPngImageList& families) {
+    FillPictures(families, FamilyPictureCount, [](int code) { return DrawFamilyPicture(code); });
+}
+
+} // namespace
+
 void FillFamilyPictures(TbsPngImageList& families, TbsPngImageList& formats) {
-    const auto fill = [](TbsPngImageList& list, int count, auto draw) {
-        list.SetPngWidth(FamilyPictureSize);
-        list.SetPngHeight(FamilyPictureSize);
-        list.PngImages().Clear();
-        for (int i = 0; i < count; ++i)
-            list.PngImages().Add()->SetPngImage(*draw(i));
-    };
-    fill(families, FamilyPictureCount, [](int code) { return DrawFamilyPicture(code); });
-    fill(formats, FormatPictureCount, DrawFormatPicture);
+    FillFamilyList(families);
+    FillPictures(formats, FormatPictureCount, DrawFormatPicture);
 }
 
 void ShowFamilyPictures(TComboBox& picker, TCustomImageList& families) {
@@ -267,6 +277,15 @@ void ShowFamilyPictures(TComboBox& picker, TCustomImageList& families) {
 void DrawFamilyPictures(TComponent& form) {
     auto* families = DescribedComponent<TbsPngImageList>(&form, "bsPngImageList5");
     auto* formats = DescribedComponent<TbsPngImageList>(&form, "bsPngImageList3");
-    FillFamilyPictures(*families, *formats);
-    ShowFamilyPictures(*DescribedComponent<TComboBox>(&form, "bsSkinOfficeComboBox2"), *families);
+    auto* picker = DescribedComponent<TComboBox>(&form, "bsSkinOfficeComboBox2");
+    FillPictures(*formats, FormatPictureCount, DrawFormatPicture);
+    ShowFamilyPictures(*picker, *families);
+    // Only the family picker's drop-down shows the family pictures: they are painted when it
+    // first draws a row, not while the program starts.
+    TListBox& list = picker->DropDownList();
+    list.OnDrawItem = [families, draw = list.OnDrawItem](TWinControl* control, int index,
+                                                         const TRect& rect, TOwnerDrawState state) {
+        if (families->PngImages().Count() == 0) FillFamilyList(*families);
+        draw(control, index, rect, state);
+    };
 }

@@ -26,5 +26,6 @@ void FillFamilyPictures(TbsPngImageList& families, TbsPngImageList& formats);
 void ShowFamilyPictures(TComboBox& picker, TCustomImageList& families);
 
 // The main window's image lists bsPngImageList5 and bsPngImageList3, and the family picker
-// bsSkinOfficeComboBox2 showing them.
+// bsSkinOfficeComboBox2 showing them; the family pictures are painted when the picker's
+// drop-down first shows them.
 void DrawFamilyPictures(TComponent& form);

@@ -81,19 +81,32 @@ void TIconPainter::FillRoundRect(double left, double top, double right, double b
 
 void TIconPainter::FrameRoundRect(double left, double top, double right, double bottom,
                                   double radius, double width, TColor color, double dash) {
-    Fill(
-        [&](double x, double y) {
-            if (!InsideRoundRect(x, y, left, top, right, bottom, radius)) return false;
-            if (InsideRoundRect(x, y, left + width, top + width, right - width, bottom - width,
-                                std::max(0.0, radius - width)))
-                return false;
-            if (dash <= 0) return true;
-            // Along the top and bottom edges the dashes follow x, along the sides y.
-            const bool across = y < top + radius || y >= bottom - radius;
-            const double along = across ? x - left : y - top;
-            return std::fmod(along, 2 * dash) < dash;
-        },
-        left, top, right, bottom, color);
+    const TInside inRing = [&](double x, double y) {
+        if (!InsideRoundRect(x, y, left, top, right, bottom, radius)) return false;
+        if (InsideRoundRect(x, y, left + width, top + width, right - width, bottom - width,
+                            std::max(0.0, radius - width)))
+            return false;
+        if (dash <= 0) return true;
+        // Along the top and bottom edges the dashes follow x, along the sides y.
+        const bool across = y < top + radius || y >= bottom - radius;
+        const double along = across ? x - left : y - top;
+        return std::fmod(along, 2 * dash) < dash;
+    };
+    // Between the rounded corners the ring is only its two sides: the pixels inside are never
+    // sampled. Bands meet on whole pixels, so no pixel is covered twice.
+    const double edge = std::max(radius, width);
+    const int bandTop = int(std::ceil(top + edge));
+    const int bandBottom = int(std::floor(bottom - edge));
+    const int sideLeft = int(std::ceil(left + width));
+    const int sideRight = int(std::floor(right - width));
+    if (bandTop >= bandBottom || sideLeft >= sideRight) {
+        Fill(inRing, left, top, right, bottom, color);
+        return;
+    }
+    Fill(inRing, left, top, right, bandTop, color);
+    Fill(inRing, left, bandBottom, right, bottom, color);
+    Fill(inRing, left, bandTop, sideLeft, bandBottom, color);
+    Fill(inRing, sideRight, bandTop, right, bandBottom, color);
 }
 
 void TIconPainter::FillEllipse(double cx, double cy, double rx, double ry, TColor color,

@@ -1,11 +1,13 @@
 // bench-libraries: gfx
 // Speed goals of the drawing layer: an opaque 1920x1080 BitBlt within 1.5x a memcpy of the same
-// bytes, a per-pixel AlphaBlend of the same size within 4x, and the nine StretchBlt calls of a
-// 9-slice border onto a 400x300 target under 1 ms.
+// bytes, a per-pixel AlphaBlend of the same size within 3x (timed side by side with the memcpy,
+// alternating: counter ratio), and the nine StretchBlt calls of a 9-slice border onto a 400x300
+// target under 1 ms.
 #include "platform/gfx/Gdi.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -68,12 +70,25 @@ BENCHMARK(BitBltOpaque1080p)->Unit(benchmark::kMicrosecond);
 void AlphaBlendPerPixel1080p(benchmark::State& state) {
     Canvas source(kWidth, kHeight, 0x80402010); // premultiplied, alpha 128
     Canvas dest(kWidth, kHeight, 0xFF808080);
+    std::vector<std::uint32_t> from(std::size_t(kWidth) * kHeight, 0x80402010);
+    std::vector<std::uint32_t> to(from.size());
     const BLENDFUNCTION blend{ AC_SRC_OVER, 0, 255, AC_SRC_ALPHA };
+    using Clock = std::chrono::steady_clock;
+    Clock::duration blending{}, copying{};
     for (auto _ : state) {
+        // The yardstick is timed beside each blend, so that both see the same machine.
+        const auto start = Clock::now();
         AlphaBlend(dest.Dc(), 0, 0, kWidth, kHeight, source.Dc(), 0, 0, kWidth, kHeight, blend);
         benchmark::ClobberMemory();
+        const auto blended = Clock::now();
+        std::memcpy(to.data(), from.data(), from.size() * 4);
+        benchmark::ClobberMemory();
+        copying += Clock::now() - blended;
+        blending += blended - start;
     }
     state.SetBytesProcessed(state.iterations() * std::int64_t(kWidth) * kHeight * 4);
+    state.counters["ratio"] = double(blending.count()) / double(copying.count());
+    state.counters["goal"] = 3.0;
 }
 BENCHMARK(AlphaBlendPerPixel1080p)->Unit(benchmark::kMicrosecond);
 

@@ -242,6 +242,7 @@ void TTranscodeRun::OpenEncoders() {
                         int(enc->codec_id), ost.file_index, ost.index, typeName),
                  true);
         if (enc->codec_type == AVMEDIA_TYPE_SUBTITLE) TakeSubtitleHeader(ost);
+        if (enc->thread_count == 0) enc->thread_count = FOwner.AutoCodecThreadCount();
         AVDictionary* options = nullptr;
         for (const auto& [name, value] : ost.Record->EncoderOptions)
             av::av_dict_set(&options, name.c_str(), value.c_str(), 0);
@@ -288,6 +289,7 @@ void TTranscodeRun::OpenDecoder(TAVInputStream& ist, std::size_t position) {
         Fail(Format("Decoder (codec id %d) not found for input stream #%d.%d (%s)",
                     int(dec->codec_id), ist.file_index, ist.index, typeName),
              true);
+    if (dec->thread_count == 0) dec->thread_count = FOwner.AutoCodecThreadCount();
     int result = 0;
     {
         std::lock_guard lock(CodecLock());

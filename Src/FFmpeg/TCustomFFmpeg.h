@@ -1,5 +1,6 @@
 #pragma once
 #include "Src/FFUtils/RGBConvert.h"
+#include "Src/FFmpeg/CodecThreads.h"
 #include "Src/FFmpeg/ConvertLifecycle.h"
 #include "Src/FFmpeg/OptionDispatcher.h"
 #include "Src/FFmpeg/TranscoderFiles.h"
@@ -141,6 +142,11 @@ public:
     void SetPostHooks(TPostHooks hooks);
     void ChangePostHooks(TPostHooks hooks);
 
+    // The threads each codec opens with while the thread count is 0; all cores unless the
+    // caller shares them among several conversions (AutoCodecThreads).
+    int AutoCodecThreadCount() const { return FAutoCodecThreads; }
+    void SetAutoCodecThreadCount(int value) { FAutoCodecThreads = value < 1 ? 1 : value; }
+
     // Least time between progress reports and between preview frames, microseconds.
     std::int64_t ReportInterval{ 500000 };
     std::int64_t PreviewInterval{ 100000 };
@@ -221,5 +227,6 @@ private:
     TPostHooks FPostHooks;
     TFrameHookChain FFrameHooks; // the "vhook" plug-ins
     bool FJoinMode{ false };
+    int FAutoCodecThreads{ ProcessorCores() };
     std::unique_ptr<TConvertLifecycle> FRun;
 };

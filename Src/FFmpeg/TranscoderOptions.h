@@ -145,7 +145,8 @@ struct TTranscoderOptions {
     int Fusing_stdin{ 0 };
     bool Fusing_vhook{ false };
     int Fverbose{ 1 };
-    int Fthread_count{ 1 };
+    // 0: the codecs share the cores with the other conversions (AutoCodecThreads).
+    int Fthread_count{ 0 };
     bool Finput_sync{ false };
     std::int64_t Flimit_filesize{ 0 };
     bool Fforce_fps{ false };

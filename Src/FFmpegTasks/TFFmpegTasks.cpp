@@ -9,6 +9,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/MainThread.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -287,6 +288,8 @@ void TCustomFFmpegTasks::Start(int threadCount) {
         FAllDone = false;
         FTerminated = false;
         FThreadMode = threadMode;
+        FAutoCodecThreads =
+            AutoCodecThreads(FCoreCount, threadMode ? std::min(threadCount, FPendingTasks) : 1);
         FWorking = true;
         FRunEnded.ResetEvent();
     }
@@ -313,13 +316,16 @@ bool TCustomFFmpegTasks::TasksPending() {
 
 void TCustomFFmpegTasks::StartNextTask() {
     TFFmpeg* task = nullptr;
+    int codecThreads = 1;
     {
         std::lock_guard lock(FTerminateLock);
         if (FPendingTasks <= 0) return;
         --FPendingTasks;
         task = FFFmpegList.Items(FCurrentTask++);
+        codecThreads = FAutoCodecThreads;
     }
     task->ReportInterval = std::int64_t(FProgressInterval) * 1000;
+    task->SetAutoCodecThreadCount(codecThreads);
     // A start that is refused terminates the task at once, which counts it and goes on.
     task->StartConvert(FThreadMode, FThreadPriority);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "Src/FFBaseComponent.h"
+#include "Src/FFmpeg/CodecThreads.h"
 #include "Src/FFmpegTasks/TFFmpegList.h"
 #include "Src/FFmpegTasks/TaskEvents.h"
 #include "Src/FFmpegTasks/TerminateSequence.h"
@@ -66,7 +67,8 @@ public:
 
     // threadCount > 0: at most that many tasks convert at once on worker threads, in list
     // order, and Start returns at once. Otherwise the tasks convert one after another on the
-    // calling thread and Start returns after the all-done event.
+    // calling thread and Start returns after the all-done event. The codecs of a task whose
+    // thread count is 0 share CoreCount among the tasks that convert at once.
     void Start(int threadCount);
     // Breaks off a run under way: converting tasks end, tasks not yet started raise their
     // terminate without converting. With waitFor it returns once the tasks have ended and the
@@ -99,6 +101,9 @@ public:
     void SetProgressInterval(int value);
     TThreadPriority ThreadPriority() const { return FThreadPriority; }
     void SetThreadPriority(TThreadPriority value) { FThreadPriority = value; }
+    // The cores the codecs share; the processor's own unless set.
+    int CoreCount() const { return FCoreCount; }
+    void SetCoreCount(int value) { FCoreCount = value < 1 ? 1 : value; }
     bool TriggerEventInMainThread() const { return FTriggerEventInMainThread; }
     void SetTriggerEventInMainThread(bool value) { FTriggerEventInMainThread = value; }
 
@@ -169,6 +174,9 @@ private:
     int FCompleteTasks{ 0 };
     int FCurrentTask{ -1 };
     int FPendingTasks{ 0 };
+    int FCoreCount{ ProcessorCores() };
+    // The threads a codec of this run opens with while its task's thread count is 0.
+    int FAutoCodecThreads{ 1 };
     bool FAllDone{ false };
     std::atomic<bool> FTerminated{ false };
     std::atomic<bool> FThreadMode{ false };

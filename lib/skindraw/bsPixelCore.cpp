@@ -52,6 +52,15 @@ void BlendLinePlain(const TbsColor* src, TbsColor* dst, int n) {
     }
 }
 
+void GatherBlendLinePlain(const TbsColor* src, const int* map, TbsColor* dst, int n) {
+    for (int i = 0; i < n; ++i) {
+        const TbsColor s = src[map[i]];
+        const std::uint32_t a = s >> 24;
+        if (a == 0) continue;
+        dst[i] = a == 255 ? s : MixOpaque(s, dst[i], a);
+    }
+}
+
 void CopyLine(const TbsColor* src, TbsColor* dst, int n) {
     if (n <= 0 || src == dst) return;
     std::memmove(dst, src, std::size_t(n) * sizeof(TbsColor));
@@ -152,6 +161,7 @@ TPixelRoutines::TPixelRoutines(bool vectorBlend, bool transparentBltKeying)
     : FVectorBlend(vectorBlend), FTransparentBltKeying(transparentBltKeying) {
     BlendPixel = vectorBlend ? BlendPixelVector : BlendPixelPlain;
     BlendLine = vectorBlend ? BlendLineVector : BlendLinePlain;
+    GatherBlendLine = vectorBlend ? GatherBlendLineVector : GatherBlendLinePlain;
 }
 
 const TPixelRoutines& PixelRoutines() {

@@ -38,6 +38,10 @@ TbsColor BlendPixelPlain(TbsColor s, TbsColor d);
 void BlendLinePlain(const TbsColor* src, TbsColor* dst, int n);
 TbsColor BlendPixelVector(TbsColor s, TbsColor d);
 void BlendLineVector(const TbsColor* src, TbsColor* dst, int n);
+// src[map[i]] blended over dst[i] for n pixels: one row of a nearest-neighbour scaling, blended
+// as it is gathered.
+void GatherBlendLinePlain(const TbsColor* src, const int* map, TbsColor* dst, int n);
+void GatherBlendLineVector(const TbsColor* src, const int* map, TbsColor* dst, int n);
 
 void KeyCopyLine(const TbsColor* src, TbsColor* dst, int n);
 // dst[i] := src[map[i]] for n pixels: one row of a nearest-neighbour scaling.
@@ -74,11 +78,13 @@ class TPixelRoutines {
 public:
     using BlendPixelFn = TbsColor (*)(TbsColor s, TbsColor d);
     using LineFn = void (*)(const TbsColor* src, TbsColor* dst, int n);
+    using GatherLineFn = void (*)(const TbsColor* src, const int* map, TbsColor* dst, int n);
 
     TPixelRoutines(bool vectorBlend, bool transparentBltKeying);
 
     BlendPixelFn BlendPixel{ BlendPixelPlain };
     LineFn BlendLine{ BlendLinePlain };
+    GatherLineFn GatherBlendLine{ GatherBlendLinePlain };
     LineFn KeyCopyLine{ ::KeyCopyLine };
     LineFn CopyLine{ ::CopyLine };
 

@@ -103,7 +103,7 @@ void TPixelRoutines::Scale(TPixelOp op, TbsBitmap& dest, TRect dstRect, TRect cl
     const auto rows =
         NearestMap(c.Top, c.Height(), dstRect.Top, dh, srcRect.Top, sh, TRounding::Truncate);
     const int w = c.Width();
-    TArrayOfseColor buffer(op == TPixelOp::Copy ? 0 : std::size_t(w));
+    TArrayOfseColor buffer(op == TPixelOp::Key ? std::size_t(w) : 0);
     const LineFn line = LineFor(op);
     int lastRow = -1;
     for (int j = 0; j < c.Height(); ++j) {
@@ -114,6 +114,8 @@ void TPixelRoutines::Scale(TPixelOp op, TbsBitmap& dest, TRect dstRect, TRect cl
                 line(dest.Row(c.Top + j - 1) + c.Left, dst, w);
             else
                 GatherLine(source.Row(sy), cols.data(), dst, w);
+        } else if (op == TPixelOp::Blend) {
+            GatherBlendLine(source.Row(sy), cols.data(), dst, w);
         } else {
             if (sy != lastRow) GatherLine(source.Row(sy), cols.data(), buffer.data(), w);
             line(buffer.data(), dst, w);
@@ -163,13 +165,17 @@ void TPixelRoutines::ToDIB(TPixelOp op, TbsColor* bits, TRect dstRect, TRect cli
     const auto cols = NearestMap(c.Left, w, dstRect.Left, dw, srcRect.Left, sw, TRounding::Nearest);
     const auto rows =
         NearestMap(c.Top, c.Height(), dstRect.Top, dh, srcRect.Top, sh, TRounding::Nearest);
-    TArrayOfseColor buffer(static_cast<std::size_t>(w));
+    TArrayOfseColor buffer(op == TPixelOp::Blend ? 0 : static_cast<std::size_t>(w));
     int lastRow = -1;
     for (int j = 0; j < c.Height(); ++j) {
         TbsColor* dst = dibRow(c.Top + j) + c.Left;
         const int sy = rows[std::size_t(j)];
         if (op == TPixelOp::Copy && sy == lastRow) {
             CopyLine(dibRow(c.Top + j - 1) + c.Left, dst, w);
+            continue;
+        }
+        if (op == TPixelOp::Blend) {
+            GatherBlendLine(bitmap.Row(sy), cols.data(), dst, w);
             continue;
         }
         if (sy != lastRow) GatherLine(bitmap.Row(sy), cols.data(), buffer.data(), w);

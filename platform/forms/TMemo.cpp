@@ -4,6 +4,7 @@
 #include "platform/forms/TTextMeasure.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Utf8.h"
+#include "platform/rtl/TextUtils.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/ScrollInfo.h"
@@ -32,6 +33,18 @@ private:
     TTextMeasure FMeasure;
 };
 
+// The byte of a UTF-8 text where a character position starts, counting on from a known pair of
+// byte and position: a character starts at each lead byte.
+std::size_t StepBytes(const std::string& bytes, std::size_t from, int fromPosition, int position) {
+    std::size_t i = from;
+    for (int count = fromPosition; i < bytes.size() && count < position; ++count) {
+        ++i;
+        while (i < bytes.size() && (static_cast<unsigned char>(bytes[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return i;
+}
+
 } // namespace
 
 TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
@@ -40,6 +53,15 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
 }
 
 TMemo::~TMemo() = default;
+
+LRESULT TMemo::CopyText(WPARAM maxCount, LPARAM buffer) const {
+    char* out = reinterpret_cast<char*>(buffer);
+    if (!out || maxCount == 0) return 0;
+    const std::size_t n = Utf8Fit(TControl::FText, std::size_t(maxCount) - 1);
+    std::copy_n(TControl::FText.data(), n, out);
+    out[n] = 0;
+    return LRESULT(n);
+}
 
 void TMemo::SetSelText(const std::string& value) {
     Replace(gfx::DecodeUtf8(value));
@@ -60,15 +82,19 @@ std::u32string TMemo::Pasted(std::u32string pasted) const {
 
 void TMemo::TextSwapped() {
     TControl::FText = gfx::EncodeUtf8(FBuffer.Chars());
+    IndexWholeText();
     FColumnX = -1;
-    TextChanged();
+    TextChanged(0);
+}
+
+void TMemo::IndexWholeText() {
+    FIndex.Assign(FBuffer.Chars(), TControl::FText);
 }
 
 TPoint TMemo::CaretPos() const {
     const int caret = FBuffer.Caret();
-    const auto& chars = FBuffer.Chars();
-    const int line = int(std::count(chars.begin(), chars.begin() + caret, U'\n'));
-    return TPoint(caret - LineStart(line), line);
+    const int line = FIndex.LineOf(caret);
+    return TPoint(caret - FIndex.Line(line).Start, line);
 }
 
 void TMemo::SetWordWrap(bool value) {
@@ -92,8 +118,7 @@ void TMemo::SetBorderStyle(TFormBorderStyle value) {
 }
 
 int TMemo::PhysicalLines() const {
-    const auto& chars = FBuffer.Chars();
-    return int(std::count(chars.begin(), chars.end(), U'\n')) + 1;
+    return FIndex.Count();
 }
 
 int TMemo::LineCount() const {
@@ -103,21 +128,15 @@ int TMemo::LineCount() const {
 }
 
 int TMemo::LineStart(int line) const {
-    const auto& chars = FBuffer.Chars();
-    int start = 0;
-    for (int i = 0; i < line; ++i) {
-        const auto next = chars.find(U'\n', start);
-        if (next == std::u32string::npos) return -1;
-        start = int(next) + 1;
-    }
-    return start;
+    if (line <= 0) return 0;
+    return line < FIndex.Count() ? FIndex.Line(line).Start : -1;
 }
 
 int TMemo::LineLength(int line) const {
     const int start = LineStart(line);
     if (start < 0) return 0;
-    const auto end = FBuffer.Chars().find(U'\n', start);
-    return (end == std::u32string::npos ? FBuffer.Length() : int(end)) - start;
+    const int end = line + 1 < FIndex.Count() ? FIndex.Line(line + 1).Start - 1 : FBuffer.Length();
+    return end - start;
 }
 
 std::string TMemo::LineText(int line) const {
@@ -126,16 +145,10 @@ std::string TMemo::LineText(int line) const {
     return gfx::EncodeUtf8(std::u32string_view(FBuffer.Chars()).substr(start, LineLength(line)));
 }
 
-std::size_t TMemo::ByteOffset(int position, std::size_t from, int fromPosition) const {
-    // The control's text is the buffer's UTF-8 form: a character starts at each lead byte.
-    const std::string& bytes = TControl::FText;
-    std::size_t i = from;
-    for (int count = fromPosition; i < bytes.size() && count < position; ++count) {
-        ++i;
-        while (i < bytes.size() && (static_cast<unsigned char>(bytes[i]) & 0xC0) == 0x80)
-            ++i;
-    }
-    return i;
+std::size_t TMemo::ByteOffset(int position) const {
+    // The control's text is the buffer's UTF-8 form.
+    const TTextLineIndex::TLine& line = FIndex.Line(FIndex.LineOf(position));
+    return StepBytes(TControl::FText, line.Byte, line.Start, position);
 }
 
 void TMemo::Replace(std::u32string_view inserted) {
@@ -146,20 +159,24 @@ void TMemo::Replace(std::u32string_view inserted) {
 void TMemo::ReplaceSelection(std::u32string_view inserted) {
     // Only the replaced bytes change, so a long log grows without being encoded again.
     const int start = FBuffer.SelStart();
-    const std::size_t from = ByteOffset(start, 0, 0);
-    const std::size_t to = ByteOffset(start + FBuffer.SelLength(), from, start);
+    const int removed = FBuffer.SelLength();
+    const std::size_t from = ByteOffset(start);
+    const std::size_t to = StepBytes(TControl::FText, from, start, start + removed);
+    const int line = FIndex.LineOf(start);
+    const std::string encoded = gfx::EncodeUtf8(inserted);
     FBuffer.Replace(inserted);
     FColumnX = -1;
-    TControl::FText.replace(from, to - from, gfx::EncodeUtf8(inserted));
-    TextChanged();
+    TControl::FText.replace(from, to - from, encoded);
+    FIndex.Replace(start, removed, from, to - from, inserted, encoded);
+    TextChanged(line);
 }
 
-void TMemo::TextChanged() {
-    PublishText([this] {
-        if (HandleAllocated()) SetWindowText(FHandle, TControl::FText.c_str());
-        Perform(CM_TEXTCHANGED, 0, 0);
-    });
-    Relayout();
+void TMemo::TextChanged(int line) {
+    DropRowsFrom(line);
+    // The window's text is read through WM_GETTEXT, which the memo answers from its own copy:
+    // handing the whole text over at every change would cost more the longer the text grew.
+    PublishText([this] { Perform(CM_TEXTCHANGED, 0, 0); });
+    Relayout(line);
     ScrollToCaret();
 }
 
@@ -171,11 +188,16 @@ TRect TMemo::CaretRect() {
     return TRect(x, y, x + 1, y + RowHeight());
 }
 
-void TMemo::Relayout() {
-    FLayoutValid = false;
-    FRowHeight = 0;
+void TMemo::Relayout(int fromLine) {
+    DropRowsFrom(fromLine);
     UpdateScrollBars();
     Invalidate();
+}
+
+void TMemo::DropRowsFrom(int line) const {
+    if (line >= int(FLaidLines.size())) return;
+    FRows.resize(std::size_t(FLaidLines[std::size_t(line)].FirstRow));
+    FLaidLines.resize(std::size_t(line));
 }
 
 int TMemo::RowHeight() const {
@@ -196,36 +218,48 @@ int TMemo::TextWidth(int start, int length) const {
     return measure.Width(std::u32string_view(FBuffer.Chars()).substr(start, length));
 }
 
-int TMemo::LineWidth(std::u32string_view text) const {
-    // A log grows a line at a time: the lines already measured are not measured again.
-    if (auto it = FWidths.find(text); it != FWidths.end()) return it->second;
-    if (FWidths.size() > 50000) FWidths.clear();
-    const int width = TMeasure(FFont).Width(text);
-    FWidths.emplace(std::u32string(text), width);
-    return width;
+int TMemo::PieceWidth(std::u32string_view piece) const {
+    if (piece.empty()) return 0;
+    if (!FMeasure) FMeasure = std::make_unique<TTextMeasure>(FFont);
+    return FMeasure->Width(gfx::EncodeUtf8(piece));
+}
+
+int TMemo::LineWidth(int line) const {
+    // Lines are measured once, also when a new width wraps them again.
+    const TTextLineIndex::TLine& entry = FIndex.Line(line);
+    if (entry.Width < 0)
+        entry.Width =
+            PieceWidth(std::u32string_view(FBuffer.Chars()).substr(entry.Start, LineLength(line)));
+    return entry.Width;
 }
 
 const std::vector<TMemo::TRow>& TMemo::Rows() const {
-    if (FLayoutValid) return FRows;
-    FRows.clear();
-    const std::u32string_view chars = FBuffer.Chars();
     const int width = std::max(1, ClientWidth() - 2 * kMargin);
-    std::optional<TMeasure> measure;
-    int start = 0;
-    while (true) {
-        const auto found = chars.find(U'\n', start);
-        const int end = found == std::u32string_view::npos ? int(chars.size()) : int(found);
+    if (FWordWrap && width != FLaidWidth) DropRowsFrom(0);
+    FLaidWidth = width;
+    if (int(FLaidLines.size()) < FIndex.Count()) LayOutLines(width);
+    return FRows;
+}
+
+void TMemo::LayOutLines(int width) const {
+    const std::u32string_view chars = FBuffer.Chars();
+    for (int line = int(FLaidLines.size()); line < FIndex.Count(); ++line) {
+        const int start = FIndex.Line(line).Start;
+        const int end = start + LineLength(line);
+        const int lineWidth = LineWidth(line);
+        FLaidLines.push_back(
+            { int(FRows.size()),
+              FLaidLines.empty() ? lineWidth : std::max(lineWidth, FLaidLines.back().Widest) });
         int rowStart = start;
-        const bool fits = !FWordWrap || LineWidth(chars.substr(start, end - start)) <= width;
-        if (!fits && !measure) measure.emplace(FFont);
+        const bool fits = !FWordWrap || lineWidth <= width;
         while (!fits && end - rowStart > 1 &&
-               measure->Width(chars.substr(rowStart, end - rowStart)) > width) {
+               PieceWidth(chars.substr(rowStart, end - rowStart)) > width) {
             // The longest piece that fits, broken after its last blank when it has one.
             int lo = 1;
             int hi = end - rowStart;
             while (lo < hi) {
                 const int mid = (lo + hi + 1) / 2;
-                if (measure->Width(chars.substr(rowStart, mid)) <= width)
+                if (PieceWidth(chars.substr(rowStart, mid)) <= width)
                     lo = mid;
                 else
                     hi = mid - 1;
@@ -237,11 +271,7 @@ const std::vector<TMemo::TRow>& TMemo::Rows() const {
             rowStart += take;
         }
         FRows.push_back({ rowStart, end - rowStart });
-        if (found == std::u32string_view::npos) break;
-        start = end + 1;
     }
-    FLayoutValid = true;
-    return FRows;
 }
 
 int TMemo::RowOf(int position) const {
@@ -275,11 +305,8 @@ int TMemo::PositionAt(int x, int y) {
 }
 
 int TMemo::WidestRow() const {
-    int widest = 0;
-    const std::u32string_view chars = FBuffer.Chars();
-    for (const TRow& r : Rows())
-        widest = std::max(widest, LineWidth(chars.substr(r.Start, r.Length)));
-    return widest + 2 * kMargin;
+    Rows();
+    return (FLaidLines.empty() ? 0 : FLaidLines.back().Widest) + 2 * kMargin;
 }
 
 void TMemo::SetTopRow(int value) {
@@ -370,6 +397,7 @@ void TMemo::CreateParams(TCreateParams& params) {
 
 void TMemo::CreateWnd() {
     TCustomEdit::CreateWnd();
+    FRowHeight = 0;
     Relayout();
 }
 
@@ -380,12 +408,19 @@ void TMemo::WndProc(TMessage& message) {
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL |
                          (FWantReturns ? DLGC_WANTALLKEYS : 0) | (FWantTabs ? DLGC_WANTTAB : 0);
         return;
+    case WM_GETTEXT:
+        message.Result = CopyText(message.WParam, message.LParam);
+        return;
+    case WM_GETTEXTLENGTH:
+        message.Result = LRESULT(TControl::FText.size());
+        return;
     case CM_TEXTCHANGED:
         if (!FOwnChange) {
             // Text from code replaces everything and puts the caret at the start.
             FBuffer.Assign(gfx::DecodeUtf8(Text()));
             // Bytes that are no UTF-8 read as replacement characters from here on.
             TControl::FText = gfx::EncodeUtf8(FBuffer.Chars());
+            IndexWholeText();
             FUndo.Clear();
             FTopRow = FScrollX = 0;
             Relayout();
@@ -401,17 +436,17 @@ void TMemo::WndProc(TMessage& message) {
         SetTopRow(FTopRow - GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA * kWheelRows);
         return;
     case CM_FONTCHANGED:
-        FWidths.clear();
+        FMeasure.reset();
+        FIndex.ForgetWidths();
+        FRowHeight = 0;
         Relayout();
         break;
     default:
         break;
     }
     TCustomEdit::WndProc(message);
-    if (message.Msg == WM_SIZE) {
-        FLayoutValid = false;
-        UpdateScrollBars();
-    }
+    // A new width wraps the rows again when they are next needed.
+    if (message.Msg == WM_SIZE) UpdateScrollBars();
 }
 
 LRESULT TMemo::EditMessage(TMessage& message) {
@@ -433,16 +468,10 @@ LRESULT TMemo::EditMessage(TMessage& message) {
         return PhysicalLines();
     case EM_LINEINDEX:
         return LineStart(w == -1 ? CaretPos().Y : w);
-    case EM_LINELENGTH: {
-        const auto& chars = FBuffer.Chars();
-        const int at = std::clamp(w, 0, FBuffer.Length());
-        return LineLength(int(std::count(chars.begin(), chars.begin() + at, U'\n')));
-    }
-    case EM_LINEFROMCHAR: {
-        const auto& chars = FBuffer.Chars();
-        const int at = w == -1 ? FBuffer.Caret() : std::clamp(w, 0, FBuffer.Length());
-        return LRESULT(std::count(chars.begin(), chars.begin() + at, U'\n'));
-    }
+    case EM_LINELENGTH:
+        return LineLength(FIndex.LineOf(std::clamp(w, 0, FBuffer.Length())));
+    case EM_LINEFROMCHAR:
+        return FIndex.LineOf(w == -1 ? FBuffer.Caret() : std::clamp(w, 0, FBuffer.Length()));
     case EM_GETFIRSTVISIBLELINE:
         return FTopRow;
     case EM_LINESCROLL:

@@ -3,8 +3,12 @@
 #include "platform/forms/TCustomEdit.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TMemoStrings.h"
-#include <unordered_map>
+#include "platform/forms/TTextLineIndex.h"
+#include <memory>
+#include <string_view>
 #include <vector>
+
+class TTextMeasure;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -13,6 +17,9 @@ enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 // read and write it line by line. A line added through Lines goes in as a user's replacement would,
 // so the view follows it to the end of a growing log. Positions count characters; lines are
 // separated by "\n".
+//
+// A change lays out again only the lines from the first one it touched, and a hidden memo lays
+// out nothing until it is shown, so adding a line to a log costs the same however long it is.
 class TMemo : public TCustomEdit {
 public:
     explicit TMemo(TComponent* owner);
@@ -79,35 +86,49 @@ private:
 
     // A replacement by code, which cannot be taken back.
     void Replace(std::u32string_view inserted);
-    void TextChanged();
-    // The byte of the control's text where a character position starts, counting on from a
-    // known pair of byte and position.
-    std::size_t ByteOffset(int position, std::size_t from, int fromPosition) const;
+    // The text was replaced from line on; everything when it was assigned whole.
+    void TextChanged(int line);
+    void IndexWholeText();
+    // WM_GETTEXT from the memo's own copy of its text.
+    win::LRESULT CopyText(win::WPARAM maxCount, win::LPARAM buffer) const;
+    // The byte of the control's text where a character position starts.
+    std::size_t ByteOffset(int position) const;
     const std::vector<TRow>& Rows() const;
+    // Lays out the lines not laid out yet.
+    void LayOutLines(int width) const;
+    // Forgets the rows of line and of the lines after it.
+    void DropRowsFrom(int line) const;
     int RowOf(int position) const;
     int RowHeight() const;
     int VisibleRows() const;
     int TextWidth(int start, int length) const;
-    int LineWidth(std::u32string_view text) const;
+    // Measured once per line and font.
+    int LineWidth(int line) const;
+    // Width of a piece of the text in the memo's font, through one measure kept while the font
+    // stays.
+    int PieceWidth(std::u32string_view piece) const;
     int PositionInRow(int row, int x) const;
     int WidestRow() const;
     void SetTopRow(int value);
     void UpdateScrollBars();
     void Scroll(int bar, unsigned code);
-    void Relayout();
+    void Relayout(int fromLine = 0);
 
     TMemoStrings FLines{ *this };
     TControlScrollBars FFrame{ *this };
+    TTextLineIndex FIndex;
+    // Rows of the lines laid out so far, which are the first FLaidLines.size() lines.
     mutable std::vector<TRow> FRows;
-    mutable bool FLayoutValid{ false };
-    mutable int FRowHeight{ 0 };
-    struct TTextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::u32string_view s) const {
-            return std::hash<std::u32string_view>{}(s);
-        }
+    struct TLaidLine {
+        int FirstRow{ 0 };
+        // The widest line up to this one.
+        int Widest{ 0 };
     };
-    mutable std::unordered_map<std::u32string, int, TTextHash, std::equal_to<>> FWidths;
+    mutable std::vector<TLaidLine> FLaidLines;
+    // The width the rows were wrapped to.
+    mutable int FLaidWidth{ -1 };
+    mutable int FRowHeight{ 0 };
+    mutable std::unique_ptr<TTextMeasure> FMeasure;
     bool FCatchUp{ false };
     int FTopRow{ 0 };
     int FScrollX{ 0 };

@@ -15,8 +15,27 @@ inline std::uint16_t Div255(std::uint16_t x) {
     return std::uint16_t(std::uint16_t(x + (x >> 8)) >> 8);
 }
 
-// Blending works on one row at a time in chunks that stay in the first-level cache.
-constexpr int kChunk = 512;
+// Div255 on the two 16-bit fields of x at once (each at most 255 * 255); the results are in
+// the low byte of each field.
+inline std::uint32_t Div255Pairs(std::uint32_t x) {
+    x += 0x00800080u;
+    return ((x + ((x >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
+}
+
+// The sum of two channel pairs (each field at most 510), each held at 255.
+inline std::uint32_t SaturatedPairs(std::uint32_t sum) {
+    const std::uint32_t overflow = (sum >> 8) & 0x00010001u;
+    return (sum | overflow * 0xFFu) & 0x00FF00FFu;
+}
+
+// A premultiplied source over the destination, whose channels are weighed by inverse.
+inline Pixel OverPixel(Pixel s, Pixel d, Pixel inverse) {
+    const std::uint32_t rb =
+        SaturatedPairs((s & 0x00FF00FFu) + Div255Pairs((d & 0x00FF00FFu) * inverse));
+    const std::uint32_t ga =
+        SaturatedPairs(((s >> 8) & 0x00FF00FFu) + Div255Pairs(((d >> 8) & 0x00FF00FFu) * inverse));
+    return rb | ga << 8;
+}
 
 } // namespace
 
@@ -72,32 +91,20 @@ void KeyCopy(Pixel* __restrict d, const Pixel* __restrict s, int n, Pixel key) {
 
 VC_WIDE_VECTORS void Over(Pixel* __restrict d, const Pixel* __restrict s, int n,
                           unsigned constantAlpha) {
-    // Per chunk: the source scaled by the constant alpha, then each pixel's inverse alpha
-    // spread over its four bytes, then one byte loop.
-    Pixel scaled[kChunk];
-    Pixel inverse[kChunk];
-    for (int start = 0; start < n; start += kChunk) {
-        const int count = std::min(kChunk, n - start);
-        const Pixel* src = s + start;
-        if (constantAlpha != 255) {
-            auto* out = reinterpret_cast<std::uint8_t*>(scaled);
-            const auto* in = reinterpret_cast<const std::uint8_t*>(src);
-            const auto k = std::uint16_t(constantAlpha);
-            for (int i = 0; i < count * 4; ++i)
-                out[i] = std::uint8_t(Div255(std::uint16_t(in[i] * k)));
-            src = scaled;
+    // One pass over the row, two channels at a time in each 32-bit word: blue and red in one,
+    // green and alpha in the other.
+    if (constantAlpha == 255) {
+        for (int i = 0; i < n; ++i) {
+            const Pixel inverse = 255u - (s[i] >> 24);
+            d[i] = OverPixel(s[i], d[i], inverse);
         }
-        for (int i = 0; i < count; ++i) {
-            const Pixel a = 255u - (src[i] >> 24);
-            inverse[i] = a | (a << 8) | (a << 16) | (a << 24);
-        }
-        auto* dst = reinterpret_cast<std::uint8_t*>(d + start);
-        const auto* sb = reinterpret_cast<const std::uint8_t*>(src);
-        const auto* ib = reinterpret_cast<const std::uint8_t*>(inverse);
-        for (int i = 0; i < count * 4; ++i) {
-            const auto v = std::uint16_t(sb[i] + Div255(std::uint16_t(dst[i] * ib[i])));
-            dst[i] = std::uint8_t(v > 255u ? 255u : v);
-        }
+        return;
+    }
+    const Pixel k = constantAlpha;
+    for (int i = 0; i < n; ++i) {
+        const Pixel scaled = Div255Pairs((s[i] & 0x00FF00FFu) * k) |
+                             Div255Pairs(((s[i] >> 8) & 0x00FF00FFu) * k) << 8;
+        d[i] = OverPixel(scaled, d[i], 255u - (scaled >> 24));
     }
 }
 

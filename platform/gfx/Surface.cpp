@@ -26,12 +26,20 @@ Surface::Surface(int width, int height, Pixel fill, RowOrder order)
     : FOrder(order), FWidth(width), FHeight(height),
       FPixels(CheckedPixelCount(width, height), fill) {}
 
+Surface::Surface(int width, int height, Unfilled, RowOrder order)
+    : FOrder(order), FWidth(width), FHeight(height), FPixels(CheckedPixelCount(width, height)) {}
+
 void Surface::Resize(int width, int height, Pixel fill) {
-    Surface resized(width, height, fill, FOrder);
+    // Only what the old content leaves uncovered is filled.
+    Surface resized(width, height, Unfilled{}, FOrder);
     const int w = std::min(width, FWidth);
     const int h = std::min(height, FHeight);
-    for (int y = 0; y < h; ++y)
-        std::copy_n(Row(y), w, resized.Row(y));
+    for (int y = 0; y < height; ++y) {
+        Pixel* row = resized.Row(y);
+        const int kept = y < h ? w : 0;
+        if (kept > 0) std::copy_n(Row(y), kept, row);
+        std::fill(row + kept, row + width, fill);
+    }
     *this = std::move(resized);
 }
 

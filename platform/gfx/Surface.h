@@ -1,6 +1,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace gfx {
@@ -24,6 +27,27 @@ constexpr std::uint8_t PixelA(Pixel p) {
     return std::uint8_t(p >> 24);
 }
 
+// Leaves the elements a container makes without a value uninitialised (the filling constructor
+// still fills): a picture about to be written whole need not be cleared first.
+template <typename T>
+struct TDefaultInitAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = TDefaultInitAllocator<U>;
+    };
+    TDefaultInitAllocator() = default;
+    template <typename U>
+    TDefaultInitAllocator(const TDefaultInitAllocator<U>&) noexcept {}
+    template <typename U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 // A 32-bit BGRA pixel buffer: the storage behind bitmaps, DIB sections and window back buffers.
 // Row(0) is the top row. Rows are contiguous; Stride() is in pixels. A bottom-up surface (the
 // memory layout of a bottom-up 32-bit DIB section) keeps its top row last in memory: Row(y) hides
@@ -34,6 +58,9 @@ public:
 
     Surface() = default;
     Surface(int width, int height, Pixel fill = 0, RowOrder order = RowOrder::TopDown);
+    // A surface whose pixels the caller writes every one of before reading any.
+    struct Unfilled {};
+    Surface(int width, int height, Unfilled, RowOrder order = RowOrder::TopDown);
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
@@ -66,7 +93,7 @@ private:
     RowOrder FOrder{ RowOrder::TopDown };
     int FWidth{ 0 };
     int FHeight{ 0 };
-    std::vector<Pixel> FPixels;
+    std::vector<Pixel, TDefaultInitAllocator<Pixel>> FPixels;
 };
 
 } // namespace gfx

@@ -156,7 +156,7 @@ void TPngImage::LoadFromStream(TStream& stream) {
 }
 
 gfx::Surface TPngImage::ToSurface() const {
-    gfx::Surface pixels(FHeader.Width, FHeader.Height);
+    gfx::Surface pixels(FHeader.Width, FHeader.Height, gfx::Surface::Unfilled{});
     const win::COLORREF key = FTransparencyMode == ptmBit ? win::COLORREF(FTransparentColor) : 0;
     for (int y = 0; y < FHeader.Height; ++y)
         for (int x = 0; x < FHeader.Width; ++x) {

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -195,6 +196,61 @@ TEST_F(FFmpegLoggerTest, TwoThreadsDeliverTheirOwnWholeLinesOnTheMainThread) {
         }
     }
     EXPECT_EQ(fromA, kLines);
+}
+
+TEST_F(FFmpegLoggerTest, AWorkerHandsItsLinesOverWithoutWaitingAndTheyArriveInOrder) {
+    FLogger.SetLogLevel(llInfo);
+    constexpr int kLines = 1000;
+    // The GUI thread serves nothing while the worker logs: a worker that waited for it would
+    // never finish.
+    std::promise<void> logged;
+    std::thread worker([&] {
+        for (int i = 0; i < kLines; ++i) {
+            if (i % 2)
+                FLogger.Log(nullptr, llInfo, "engine %d", i);
+            else
+                av::av_log(nullptr, AV_LOG_INFO, "library %d\n", i);
+        }
+        logged.set_value();
+    });
+    const bool finished =
+        logged.get_future().wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    worker.join();
+    ASSERT_TRUE(finished);
+    EXPECT_TRUE(FLines.empty()) << "nothing is raised before the GUI thread takes it";
+    FLogger.Log(nullptr, llInfo, "from the GUI thread");
+    ASSERT_EQ(FLines.size(), std::size_t(kLines + 1))
+        << "the GUI thread's own line raises the lines handed over before it first";
+    for (int i = 0; i < kLines; ++i) {
+        EXPECT_EQ(FLines[std::size_t(i)].Msg, (i % 2 ? "engine " : "library ") + std::to_string(i));
+        EXPECT_TRUE(FLines[std::size_t(i)].OnMainThread);
+    }
+    EXPECT_EQ(FLines.back().Msg, "from the GUI thread");
+    // The call handed to the GUI thread for the worker's lines finds nothing left to raise.
+    while (CheckSynchronize(0)) {}
+    EXPECT_EQ(FLines.size(), std::size_t(kLines + 1));
+}
+
+TEST_F(FFmpegLoggerTest, AHandlerThatRaisesLeavesTheLinesBehindItForTheNextHandOver) {
+    bool fail = true;
+    FLogger.OnLog = [&](TObject*, std::uint32_t, TLogLevel, const std::string& msg) {
+        if (fail && msg == "first") {
+            fail = false;
+            throw Exception("handler failed");
+        }
+        FLines.push_back({ nullptr, 0, llInfo, msg, IsMainThread() });
+    };
+    std::thread([&] {
+        FLogger.Log(nullptr, llInfo, "first");
+        FLogger.Log(nullptr, llInfo, "second");
+    }).join();
+    EXPECT_THROW(CheckSynchronize(0), Exception);
+    EXPECT_TRUE(FLines.empty());
+    std::thread([&] { FLogger.Log(nullptr, llInfo, "third"); }).join();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (FLines.size() < 2 && std::chrono::steady_clock::now() < deadline)
+        CheckSynchronize(50);
+    EXPECT_EQ(Messages(), (Strings{ "second", "third" }));
 }
 
 TEST_F(FFmpegLoggerTest, OnlyOneComponentLoggerAtATime) {

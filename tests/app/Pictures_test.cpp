@@ -161,4 +161,28 @@ TEST_F(FamilyPicker, DropDownShowsEachPositionsFamilyPicture) {
     }
 }
 
+TEST_F(FamilyPicker, TheWindowsFamilyPicturesArePaintedWhenTheDropDownFirstShowsThem) {
+    FPicker->SetName("bsSkinOfficeComboBox2");
+    FFamilies->SetName("bsPngImageList5");
+    FFamilies->PngImages().Clear();
+    auto* formats = new TbsPngImageList(FForm);
+    formats->SetName("bsPngImageList3");
+    DrawFamilyPictures(*FForm);
+    EXPECT_EQ(formats->PngImages().Count(), 2);
+    EXPECT_EQ(FFamilies->PngImages().Count(), 0) << "nothing painted before it is seen";
+    FPicker->SetDroppedDown(true);
+    Pump();
+    EXPECT_EQ(FFamilies->PngImages().Count(), 28);
+    TListBox& list = FPicker->DropDownList();
+    const auto* native = FDisplay->Native(list.Handle());
+    ASSERT_NE(native, nullptr);
+    const TRect row = list.ItemRect(0);
+    const TPoint tile =
+        list.ClientToScreen(TPoint(row.Left + 6 + 3, row.Top + (row.Height() - 32) / 2 + 12));
+    const gfx::Pixel p =
+        native->FPresented.At(tile.X - native->FBounds.left, tile.Y - native->FBounds.top);
+    EXPECT_NEAR(gfx::PixelR(p), 94, 8) << "the first row already shows its picture";
+    EXPECT_NEAR(gfx::PixelB(p), 177, 8);
+}
+
 } // namespace

@@ -63,17 +63,25 @@ TEST(PixelCoreTest, BlendPixelAndLineFollowOneFormulaInBothSets) {
 }
 
 TEST(PixelCoreTest, LongBlendLinesMatchPixelByPixel) {
-    // Long enough for the vector loop's main body and its tail.
+    // Long enough for the vector loop's main body and its tail, and for several pieces of a
+    // gathering blend with a part-filled last one.
     std::vector<TbsColor> src, dst;
+    std::vector<int> map;
     for (int i = 0; i < 1037; ++i) {
         src.push_back(TbsColor((i * 37) % 256) << 24 | TbsColor(i * 2654435761u) >> 8);
         dst.push_back(TbsColor(i * 40503u) | 0xFF000000u);
+        map.push_back((1036 - i) * 2 / 3); // backwards, with repeats
     }
     for (const TPixelRoutines* set : kSets) {
         std::vector<TbsColor> out = dst;
         set->BlendLine(src.data(), out.data(), int(out.size()));
         for (std::size_t i = 0; i < out.size(); ++i)
             ASSERT_EQ(out[i], BlendPixelPlain(src[i], dst[i])) << SetName(set) << " at " << i;
+        out = dst;
+        set->GatherBlendLine(src.data(), map.data(), out.data(), int(out.size()));
+        for (std::size_t i = 0; i < out.size(); ++i)
+            ASSERT_EQ(out[i], BlendPixelPlain(src[std::size_t(map[i])], dst[i]))
+                << SetName(set) << " gathering at " << i;
     }
 }
 

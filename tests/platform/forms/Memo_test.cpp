@@ -326,5 +326,71 @@ TEST_F(Memo, WordWrapBreaksAfterBlanksAndScrollsOnlyDownwards) {
     EXPECT_GT(info.nPos, 0) << "the view follows the caret to the end of the long line";
 }
 
+TEST_F(Memo, EditsAnywhereKeepLinesPositionsAndWindowTextInStep) {
+    FMemo->SetText("alpha\nbeta 中文\n\ngamma");
+    struct Edit {
+        int start;
+        int length;
+        const char* text;
+    };
+    // Joining lines, splitting them, multi-line and multi-byte replacements, at the ends too.
+    const Edit edits[] = { { 5, 1, " " },         { 0, 0, "top\n" }, { 8, 3, "é\n😀\nx" },
+                           { 100, 0, "\nend\n" }, { 2, 9, "" },      { 0, 200, "only" } };
+    for (const Edit& e : edits) {
+        FMemo->SetSelStart(e.start);
+        FMemo->SetSelLength(e.length);
+        FMemo->SetSelText(e.text);
+        const std::string text = FMemo->Text();
+        const std::u32string chars = gfx::DecodeUtf8(text);
+        char window[256] = {};
+        GetWindowText(FMemo->Handle(), window, int(sizeof window));
+        EXPECT_EQ(window, text) << e.text;
+        EXPECT_EQ(GetWindowTextLength(FMemo->Handle()), int(text.size())) << e.text;
+        // Every line and every position against the text itself.
+        std::vector<std::u32string> lines(1);
+        for (char32_t c : chars)
+            if (c == U'\n')
+                lines.emplace_back();
+            else
+                lines.back().push_back(c);
+        ASSERT_EQ(FMemo->PhysicalLines(), int(lines.size())) << e.text;
+        int start = 0;
+        for (int i = 0; i < int(lines.size()); ++i) {
+            EXPECT_EQ(FMemo->LineStart(i), start) << e.text << ", line " << i;
+            EXPECT_EQ(FMemo->LineText(i), gfx::EncodeUtf8(lines[std::size_t(i)])) << e.text;
+            for (int p = start; p <= start + int(lines[std::size_t(i)].size()); ++p)
+                EXPECT_EQ(FMemo->Perform(EM_LINEFROMCHAR, WPARAM(p), 0), i) << e.text << " " << p;
+            start += int(lines[std::size_t(i)].size()) + 1;
+        }
+    }
+    EXPECT_EQ(FMemo->Text(), "only");
+}
+
+TEST_F(Memo, AHiddenLogCatchesUpWhenShownAndRewrapsAtANewWidth) {
+    FMemo->SetScrollBars(ssVertical);
+    FMemo->SetVisible(false);
+    Pump();
+    for (int i = 0; i < 300; ++i)
+        FMemo->Lines().Add("a log line number " + std::to_string(i));
+    FMemo->SetVisible(true);
+    Pump();
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(FMemo->Handle(), SB_VERT, &info));
+    EXPECT_EQ(info.nPos + int(info.nPage), info.nMax + 1) << "the end of the log is in view";
+    const int rowsWide = info.nMax + 1;
+    EXPECT_EQ(rowsWide, 301) << "one row a line, and the empty one after the last break";
+
+    FMemo->SetBounds(10, 10, 70, 80);
+    Pump();
+    ASSERT_TRUE(GetScrollInfo(FMemo->Handle(), SB_VERT, &info));
+    EXPECT_GT(info.nMax + 1, rowsWide + 300) << "every line wraps at the narrower width";
+    const int rowsNarrow = info.nMax + 1;
+    FMemo->Lines().Add("x");
+    ASSERT_TRUE(GetScrollInfo(FMemo->Handle(), SB_VERT, &info));
+    EXPECT_EQ(info.nMax + 1, rowsNarrow + 1) << "a short line adds one row";
+    EXPECT_EQ(info.nPos + int(info.nPage), info.nMax + 1);
+}
+
 } // namespace
 } // namespace formstest
