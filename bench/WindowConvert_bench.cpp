@@ -10,7 +10,7 @@
 #include "app/JobListControls.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TbsSkinComboBoxes.h"
+#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
@@ -138,8 +138,8 @@ void WindowConversionAgainstTheEngine(benchmark::State& state) {
         CreateProgramWindows(*application);
         Form1->Show();
         Pump();
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
-        DescribedComponent<TbsSkinComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(0);
+        DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
+        DescribedComponent<TStandInComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(0);
         Pump();
         for (auto _ : state) {
             for (int i = 1; i <= kConversions; ++i) {

@@ -2,6 +2,7 @@
 
 #include "lib/controls/TbsGraphicSkinCustomControl.h"
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
@@ -60,5 +61,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinDataClasses();
         RegisterBases(TClassRegistry::Instance());
         RegisterSkinEditClasses(TClassRegistry::Instance());
+        RegisterSkinButtonsClasses(TClassRegistry::Instance());
     });
 }

@@ -2,6 +2,7 @@
 // main skin, its tool skin and without a skin (the plain look), in the states normal, hot,
 // pressed, disabled and focused, each reached through injected pointer and keys. The sheet is
 // written to controls-sheet.png in the build folder for review; pixel checks run beside it.
+#include "ButtonSheetRows.h"
 #include "ControlSheet.h"
 #include "EditTestSupport.h"
 #include "TestControls.h"
@@ -23,6 +24,18 @@ std::vector<TSheetRow> SheetRows() {
         EditSheetRow("skinned edit, read-only", elReadOnly),
         EditSheetRow("skinned edit, button", elButton),
         EditSheetRow("skinned edit, image buttons", elImages),
+        ButtonSheetRow<TbsSkinButton>("push button, button", "button", { 90, 26 }),
+        ButtonSheetRow<TbsSkinButton>("push button, resizebutton", "resizebutton", { 90, 26 }),
+        ButtonSheetRow<TbsSkinButton>("push button, toolbutton", "toolbutton", { 60, 30 }),
+        ButtonSheetRow<TbsSkinButton>("push button, resizetoolbutton", "resizetoolbutton",
+                                      { 60, 30 }),
+        ButtonSheetRow<TbsSkinSpeedButton>("speed button, toolbutton", "toolbutton", { 60, 30 }),
+        ButtonSheetRow<TbsSkinSpeedButton>("speed button, resizetoolbutton", "resizetoolbutton",
+                                           { 60, 30 }),
+        ButtonSheetRow<TbsSkinMenuSpeedButton>("menu speed button, toolbutton", "toolbutton",
+                                               { 70, 30 }),
+        ButtonSheetRow<TbsSkinMenuSpeedButton>("menu speed button, resizetoolbutton",
+                                               "resizetoolbutton", { 70, 30 }),
     };
 }
 
