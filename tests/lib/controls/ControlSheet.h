@@ -30,6 +30,8 @@ struct TSheetRow {
     std::optional<TPoint> HotSpot{};
     // Colours the plain look draws of its own besides clBtnFace (a field's window colour).
     std::vector<TColor> PlainColours{};
+    // Whether the focus shows in every look (a text field's caret).
+    bool FocusShows{ false };
 };
 
 // A row for a control of class T that derives from one of the skinned bases.

@@ -96,8 +96,9 @@ TEST_F(ControlsSheet, DrawsEveryRowWithBothSkinsAndWithoutInEveryState) {
             const bool plain = !column.Skin || column.Skin->GetControlIndex(row.Record) < 0;
             if (!plain && row.CornersFromFace)
                 ExpectCornersOfTheFace(*column.Skin, row.Record, normal);
-            for (TSheetState state : { ssHot, ssPressed, ssDisabled }) {
+            for (TSheetState state : { ssHot, ssPressed, ssDisabled, ssFocused }) {
                 if (state == ssHot && plain && !row.PlainHot) continue;
+                if (state == ssFocused && !row.FocusShows) continue;
                 EXPECT_FALSE(SamePixels(cells[state].Pixels, normal)) << SheetStateName(state);
             }
             line.insert(line.end(), cells.begin(), cells.end());

@@ -92,6 +92,8 @@ TSheetRow EditSheetRow(const std::string& label, TEditLook look) {
                        edit->SetSkinDataName(record);
                        edit->SetButtonMode(look == elButton);
                        edit->SetReadOnly(look == elReadOnly);
+                       // Focused, the edit shows its caret rather than a selected text.
+                       edit->SetAutoSelect(false);
                        edit->SetText(look == elReadOnly ? "/home/user/Videos" : "Sample text");
                        if (look == elImages) {
                            edit->SetImages(EditImages(edit));
@@ -103,6 +105,8 @@ TSheetRow EditSheetRow(const std::string& label, TEditLook look) {
                        return edit;
                    } };
     row.PlainColours = { clWindow };
+    // The caret shows in the focused edit, with a skin and without.
+    row.FocusShows = true;
     // The plain look of a text field shows no state under the pointer.
     row.PlainHot = look == elButton || look == elImages;
     // The pointer stands on the push button or the right image button for hot and pressed.
