@@ -4,6 +4,7 @@
 #include "platform/gfx/Utf8.h"
 #include "platform/win/Win.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdint>
 
@@ -18,8 +19,12 @@ char32_t DecimalSeparator() {
     return chars.empty() ? U'.' : chars[0];
 }
 
-bool Contains(const std::string& text, char32_t ch) {
-    return gfx::DecodeUtf8(text).find(ch) != std::u32string::npos;
+// Whether ch stays in the text once a typed key has replaced the selection.
+bool KeptAfterTyping(const TbsSkinNumEdit& edit, char32_t ch) {
+    std::u32string text = gfx::DecodeUtf8(edit.Text());
+    const auto start = std::min(std::size_t(std::max(edit.SelStart(), 0)), text.size());
+    text.erase(start, std::size_t(std::max(edit.SelLength(), 0)));
+    return text.find(ch) != std::u32string::npos;
 }
 
 } // namespace
@@ -36,9 +41,10 @@ bool TbsSkinNumEdit::IsValidChar(char32_t key) const {
         key == U'-' || (key >= U'0' && key <= U'9') || isSeparator || (key < U' ' && key != U'\r');
     if (valid && !FEditorEnabled && (key >= U' ' || key == U'\b' || key == U'.')) valid = false;
     if (!valid) return false;
-    if (isSeparator) return !Contains(Text(), separator);
-    // One minus sign, and only in front: typed at the start or over a selection from the start.
-    if (key == U'-') return !Contains(Text(), U'-') && SelStart() == 0;
+    // One separator and one minus sign: typed over a selection, the one selected goes.
+    if (isSeparator) return !KeptAfterTyping(*this, separator);
+    // The minus sign only in front: typed at the start or over a selection from the start.
+    if (key == U'-') return !KeptAfterTyping(*this, U'-') && SelStart() == 0;
     return true;
 }
 

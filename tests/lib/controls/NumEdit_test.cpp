@@ -57,17 +57,36 @@ TEST_F(NumEdit, TakesDigitsOneLeadingMinusAndWithFloatOneSeparator) {
     }
 }
 
-TEST_F(NumEdit, AMinusMayReplaceASelectionFromTheStart) {
-    auto* edit = AddNumEdit();
-    edit->SetText("12");
-    edit->SelectAll();
-    Type("-");
-    EXPECT_EQ(edit->Text(), "-");
-    edit->SetText("123");
-    edit->SetSelStart(1);
-    edit->SetSelLength(2);
-    Type("-");
-    EXPECT_EQ(edit->Text(), "123");
+TEST_F(NumEdit, TypingOverASelectionCountsOnlyWhatStays) {
+    struct Case {
+        const char* name;
+        std::string text;
+        int selStart;
+        int selLength;
+        std::string typed;
+        std::string expected;
+    };
+    const std::string sep = Separator();
+    const Case cases[] = {
+        { "a minus over the whole number", "12", 0, 2, "-", "-" },
+        { "a new negative number over the old", "-5", 0, 2, "-3", "-3" },
+        { "a minus over a selection from the middle", "123", 1, 2, "-", "123" },
+        { "a minus over digits after the old minus", "-123", 1, 2, "-", "-123" },
+        { "a separator over the old one", "1" + sep + "5", 1, 1, sep, "1" + sep + "5" },
+        { "a separator over digits beside the old one", "1" + sep + "5", 0, 1, sep,
+          "1" + sep + "5" },
+    };
+    for (const Case& c : cases) {
+        auto* edit = AddNumEdit();
+        edit->Float = true;
+        edit->SetText(c.text);
+        edit->SetSelStart(c.selStart);
+        edit->SetSelLength(c.selLength);
+        for (char ch : c.typed)
+            Type(std::string(1, ch));
+        EXPECT_EQ(edit->Text(), c.expected) << c.name;
+        delete edit;
+    }
 }
 
 TEST_F(NumEdit, EditorEnabledDecidesBackspaceAndEveryPrintableCharacter) {
