@@ -3,7 +3,7 @@
 // look drawn for others (PaintSkinTo and the frame-paint requests).
 #include "lib/controls/TbsSkinCustomEdit.h"
 
-#include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsButtonRecordFace.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinControlRecords.h"
@@ -16,7 +16,6 @@
 #include "platform/win/Win.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <utility>
 
 using namespace win;
@@ -33,20 +32,6 @@ void FrameAndFill(TCanvas& C, const TRect& r, TColor frame, TColor fill) {
     C.FillRect(r);
     C.Brush().SetColor(frame);
     C.FrameRect(r);
-}
-
-// The first of the names that is a button record of the skin.
-const TbsDataSkinButtonControl* ButtonRecord(const TbsSkinData& skin,
-                                             std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-        const int index = skin.GetControlIndex(name);
-        if (index < 0 || std::size_t(index) >= skin.CtrlList.size()) continue;
-        // A record of another kind under the name counts as missing.
-        if (const auto* button = dynamic_cast<const TbsDataSkinButtonControl*>(
-                skin.CtrlList[std::size_t(index)].get()))
-            return button;
-    }
-    return nullptr;
 }
 
 // Lends a DC to a canvas for a scope.
@@ -149,29 +134,10 @@ void TbsSkinCustomEdit::DrawResizeFrame(TCanvas& C, bool withText, const std::st
 
 void TbsSkinCustomEdit::DrawEditButton(TCanvas& C, const TRect& R) {
     if (!FSD || R.IsEmpty()) return;
-    const TbsDataSkinButtonControl* record = ButtonRecord(*FSD, { "editbutton", "resizebutton" });
-    if (!record) return;
-    TBitmap* picture = ActivePictureOf(*FSD, record->PictureIndex);
-    if (!picture) return;
-    TRect face = record->SkinRect;
-    if (FButtonActive && !record->ActiveSkinRect.IsEmpty()) face = record->ActiveSkinRect;
-    if (FButtonDown && FButtonActive && !record->DownSkinRect.IsEmpty())
-        face = record->DownSkinRect;
-    // The face's guide points at the button's size: left and top parts keep their size.
-    const int dw = R.Width() - record->SkinRect.Width();
-    const int dh = R.Height() - record->SkinRect.Height();
-    const TPoint& lt = record->LTPoint;
-    const TPoint& rt = record->RTPoint;
-    const TPoint& lb = record->LBPoint;
-    const TPoint& rb = record->RBPoint;
-    const TRect& cl = record->ClRect;
-    TBitmap B(R.Width(), R.Height());
-    BuildNineSliceImage(
-        lt, rt, lb, rb, cl, lt, TPoint(rt.X + dw, rt.Y), TPoint(lb.X, lb.Y + dh),
-        TPoint(rb.X + dw, rb.Y + dh), TRect(cl.Left, cl.Top, cl.Right + dw, cl.Bottom + dh), B,
-        *picture, face, R.Width(), R.Height(), true, record->LeftStretch, record->TopStretch,
-        record->RightStretch, record->BottomStretch, record->StretchEffect, record->StretchType);
-    C.Draw(R.Left, R.Top, &B);
+    const TbsDataSkinButtonControl* record = FindButtonRecord(FSD, "editbutton");
+    if (!record) record = FindButtonRecord(FSD, "resizebutton");
+    // No glyph: the face alone.
+    if (record) DrawButtonRecordFace(C, *FSD, *record, FButtonDown, FButtonActive, R);
 }
 
 void TbsSkinCustomEdit::DrawEditBackground(TCanvas& C) {
