@@ -11,11 +11,6 @@ namespace {
 
 using namespace properties;
 
-template <typename T>
-TComponentFactory Make() {
-    return [](TComponent* owner) { return new T(owner); };
-}
-
 TPropertySetter DefaultColor() {
     return [](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
         Target<TbsSkinCustomEdit>(o)->SetDefaultColor(ColorOf(v));
@@ -28,7 +23,7 @@ void RegisterSkinEditClasses(TClassRegistry& r) {
     RegisterStdCtrlsClasses();
     using E = TbsSkinCustomEdit;
     const std::string c = "TbsSkinEdit";
-    r.RegisterClass(c, "TEdit", Make<TbsSkinEdit>());
+    r.RegisterClass(c, "TEdit", ComponentFactory<TbsSkinEdit>());
     // The edit's own read-only mode, not the platform edit's.
     r.RegisterProperty(c, "ReadOnly", Boolean(&E::SetReadOnly));
     r.RegisterProperty(c, "AutoSelect", Boolean(&E::SetAutoSelect));
@@ -58,5 +53,5 @@ void RegisterSkinEditClasses(TClassRegistry& r) {
     r.RegisterProperty(c, "OnRightButtonClick", Event(&E::OnRightButtonClick));
 
     // No form places one; the combo box's edit style makes its own.
-    r.RegisterClass("TbsSkinNumEdit", "TEdit", Make<TbsSkinNumEdit>());
+    r.RegisterClass("TbsSkinNumEdit", "TEdit", ComponentFactory<TbsSkinNumEdit>());
 }
