@@ -3,7 +3,7 @@
 // pressed drop-down part laid over them; the marker, the plain look and the flat look at rest.
 #include "lib/controls/TbsSkinMenuSpeedButton.h"
 
-#include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsButtonRecordFace.h"
 #include "lib/menus/IbsImagesMenu.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/bsImageBuilders.h"
@@ -12,49 +12,6 @@
 namespace {
 
 constexpr int kStrip = 15;
-
-// The nine-slice geometry of a face: guide points and client rectangle relative to the face.
-struct TNineSlice {
-    TPoint LT, RT, LB, RB;
-    TRect Client;
-    TRect Face;
-    bool LeftStretch, TopStretch, RightStretch, BottomStretch, StretchEffect;
-    TbsStretchType StretchType;
-};
-
-TNineSlice NineSliceOf(const TbsDataSkinCustomControl& r) {
-    return { r.LTPoint,      r.RTPoint,       r.LBPoint,       r.RBPoint,
-             r.ClRect,       r.SkinRect,      r.LeftStretch,   r.TopStretch,
-             r.RightStretch, r.BottomStretch, r.StretchEffect, r.StretchType };
-}
-
-// The face `face` of the picture (guided as g says) grown to `target`'s size, drawn there.
-void DrawNineSlice(TCanvas& canvas, const TNineSlice& g, TBitmap& picture, const TRect& face,
-                   const TRect& target) {
-    if (target.IsEmpty() || face.IsEmpty()) return;
-    const int dx = target.Width() - g.Face.Width();
-    const int dy = target.Height() - g.Face.Height();
-    TBitmap part(target.Width(), target.Height());
-    BuildNineSliceImage(
-        g.LT, g.RT, g.LB, g.RB, g.Client, g.LT, TPoint(g.RT.X + dx, g.RT.Y),
-        TPoint(g.LB.X, g.LB.Y + dy), TPoint(g.RB.X + dx, g.RB.Y + dy),
-        TRect(g.Client.Left, g.Client.Top, g.Client.Right + dx, g.Client.Bottom + dy), part,
-        picture, face, target.Width(), target.Height(), true, g.LeftStretch, g.TopStretch,
-        g.RightStretch, g.BottomStretch, g.StretchEffect, g.StretchType);
-    canvas.Draw(target.Left, target.Top, &part);
-}
-
-// A record's face for a state (pressed, hot or normal, with the usual fallbacks) at `target`.
-void DrawRecordFace(TCanvas& canvas, const TbsSkinData& skin, const TbsDataSkinButtonControl& r,
-                    bool down, bool mouseIn, const TRect& target) {
-    TBitmap* picture = ActivePictureOf(skin, r.PictureIndex);
-    // A record whose picture is missing draws nothing; the part shows what lies below.
-    if (!picture) return;
-    const TRect hot = r.ActiveSkinRect.IsEmpty() ? r.SkinRect : r.ActiveSkinRect;
-    const TRect pressed = r.DownSkinRect.IsEmpty() ? hot : r.DownSkinRect;
-    const TRect face = down && mouseIn ? pressed : mouseIn ? hot : r.SkinRect;
-    DrawNineSlice(canvas, NineSliceOf(r), *picture, face, target);
-}
 
 TRect WithoutStrip(const TRect& all, const TRect& strip) {
     TRect r = all;
@@ -69,10 +26,7 @@ TRect WithoutStrip(const TRect& all, const TRect& strip) {
 
 const TbsDataSkinButtonControl*
 TbsSkinMenuSpeedButton::ButtonRecord(const std::string& name) const {
-    if (!FSD || FSD->Empty) return nullptr;
-    const int index = FSD->GetControlIndex(name);
-    if (index < 0) return nullptr;
-    return dynamic_cast<const TbsDataSkinButtonControl*>(FSD->CtrlList[std::size_t(index)].get());
+    return FindButtonRecord(FSD, name);
 }
 
 void TbsSkinMenuSpeedButton::DrawButtonFace(TBitmap& B, const TRect& R, bool ADown, bool AMouseIn) {
@@ -119,10 +73,10 @@ void TbsSkinMenuSpeedButton::DrawNewStyleFace(TBitmap& B, bool ADown, bool AMous
     const TRect text = WithoutStrip(all, strip);
     if (main) {
         if (!FTrackButtonMode || !hot) {
-            DrawRecordFace(canvas, *FSD, *main, mainPressed, hot, all);
+            DrawButtonRecordFace(canvas, *FSD, *main, mainPressed, hot, all);
         } else {
-            DrawRecordFace(canvas, *FSD, *main, mainPressed, hot, ownTrack ? all : text);
-            DrawRecordFace(canvas, *FSD, *track, FMenuTracked, hot, strip);
+            DrawButtonRecordFace(canvas, *FSD, *main, mainPressed, hot, ownTrack ? all : text);
+            DrawButtonRecordFace(canvas, *FSD, *track, FMenuTracked, hot, strip);
         }
     }
     SetCaptionFont(canvas.Font(), true);

@@ -14,3 +14,4 @@
 #include "lib/controls/bsScrollCtrls.h"
 #include "lib/controls/bsSkinChangeWalk.h"
 #include "lib/controls/bsSkinCtrlsClasses.h"
+#include "lib/controls/bsSkinEdits.h"

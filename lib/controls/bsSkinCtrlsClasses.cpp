@@ -4,6 +4,7 @@
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsScrollCtrlsClasses.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
+#include "lib/controls/bsSkinEditClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "platform/forms/TClassRegistry.h"
@@ -58,6 +59,7 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinDataClasses();
         RegisterBases(TClassRegistry::Instance());
         RegisterScrollCtrlsClasses(TClassRegistry::Instance());
+        RegisterSkinEditClasses(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
     });
 }

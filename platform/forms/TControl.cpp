@@ -1,4 +1,5 @@
 #include "platform/forms/TControl.h"
+#include "platform/forms/TMenuItem.h"
 #include "platform/forms/TWinControl.h"
 #include "platform/rtl/Format.h"
 #include "platform/win/Focus.h"
@@ -330,8 +331,13 @@ void TControl::WndProc(TMessage& message) {
         HandleMouseUp(message, mbLeft);
         return;
     case WM_RBUTTONUP:
+        // The default handling asks for a context menu (WM_CONTEXTMENU) before the event.
+        DefaultHandler(message);
         HandleMouseUp(message, mbRight);
         return;
+    case WM_CONTEXTMENU:
+        if (ShowPopupMenu(message)) return;
+        break;
     case WM_MBUTTONUP:
         HandleMouseUp(message, mbMiddle);
         return;
@@ -373,6 +379,18 @@ void TControl::DefaultHandler(TMessage& message) {
     default:
         break;
     }
+}
+
+bool TControl::ShowPopupMenu(TMessage& message) {
+    auto* menu = dynamic_cast<TPopupMenu*>(FPopupMenu);
+    if (!menu || !menu->AutoPopup()) return false;
+    TPoint at(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+    // The keyboard asked: the menu opens at the control's centre.
+    if (at.X == -1 && at.Y == -1) at = ClientToScreen(TPoint(FWidth / 2, FHeight / 2));
+    menu->SetPopupComponent(this);
+    menu->Popup(at.X, at.Y);
+    message.Result = 1;
+    return true;
 }
 
 void TControl::HandleMouseDown(TMessage& message, TMouseButton button, TShiftState extra) {

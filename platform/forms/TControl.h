@@ -177,6 +177,8 @@ private:
     friend class TWinControl;
     void HandleMouseDown(TMessage& message, TMouseButton button, TShiftState extra);
     void HandleMouseUp(TMessage& message, TMouseButton button);
+    // WM_CONTEXTMENU: shows PopupMenu when it pops up by itself; false when there is none.
+    bool ShowPopupMenu(TMessage& message);
     void ParentFontChanged();
     void ParentColorChanged();
     void ParentShowHintChanged();

@@ -38,7 +38,7 @@ void TCustomEdit::CopyToClipboard() {
 }
 
 void TCustomEdit::CutToClipboard() {
-    if (FReadOnly || Masked() || SelLength() == 0) return;
+    if (RefusesEditing() || Masked() || SelLength() == 0) return;
     CopyToClipboard();
     UserReplace({});
 }
@@ -48,7 +48,7 @@ void TCustomEdit::PasteFromClipboard() {
 }
 
 void TCustomEdit::Undo() {
-    if (FReadOnly || !FUndo.Undo(FBuffer)) return;
+    if (RefusesEditing() || !FUndo.Undo(FBuffer)) return;
     TextSwapped();
     FModified = true;
 }
@@ -63,7 +63,7 @@ void TCustomEdit::SetReadOnly(bool value) {
 }
 
 void TCustomEdit::UserReplace(std::u32string_view inserted, bool typed) {
-    if (FReadOnly) return;
+    if (RefusesEditing()) return;
     std::u32string text = Converted(std::u32string(inserted));
     const int room = FBuffer.Room(FMaxLength);
     if (int(text.size()) > room) text.resize(room);
@@ -110,7 +110,7 @@ int TCustomEdit::WordStop(bool forward) const {
 }
 
 void TCustomEdit::DeleteWord(bool forward) {
-    if (FReadOnly) return;
+    if (RefusesEditing()) return;
     if (SelLength() == 0) FBuffer.Select(FBuffer.Caret(), WordStop(forward));
     UserReplace({});
 }
@@ -194,7 +194,7 @@ void TCustomEdit::DefaultHandler(TMessage& message) {
         return;
     case WM_UNDO:
     case EM_UNDO:
-        message.Result = CanUndo() && !FReadOnly;
+        message.Result = CanUndo() && !RefusesEditing();
         Undo();
         return;
     default:
@@ -247,7 +247,7 @@ LRESULT TCustomEdit::EditMessage(TMessage& message) {
 void TCustomEdit::TypeChar(char32_t ch) {
     if (ch == U'\b') {
         // Ctrl+Backspace deleted a word on its key; its character is no second deletion.
-        if (FReadOnly || GetKeyState(VK_CONTROL) < 0) return;
+        if (RefusesEditing() || GetKeyState(VK_CONTROL) < 0) return;
         if (SelLength() == 0 && FBuffer.Caret() > 0)
             FBuffer.Select(FBuffer.Caret() - 1, FBuffer.Caret());
         UserReplace({});
@@ -285,7 +285,7 @@ void TCustomEdit::KeyDown(unsigned short& key, TShiftState shift) {
             CutToClipboard();
         } else if (ctrl) {
             DeleteWord(true);
-        } else if (!FReadOnly) {
+        } else if (!RefusesEditing()) {
             if (SelLength() == 0) FBuffer.Select(caret, caret + 1);
             UserReplace({});
         }

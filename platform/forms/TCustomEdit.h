@@ -77,6 +77,9 @@ protected:
     virtual void SelectedByCode() {}
     // The EM_ messages; the shared ones are answered here.
     virtual win::LRESULT EditMessage(TMessage& message);
+    // Whether the user's edits (typing, deleting, cutting, pasting, undoing) are refused: while
+    // read-only here; a control with a read-only mode of its own adds it.
+    virtual bool RefusesEditing() const { return FReadOnly; }
 
     // Edits made by the user: replace the selection unless read-only, honouring MaxLength;
     // typed marks one character typed at the caret, which joins the typing before it in undo.

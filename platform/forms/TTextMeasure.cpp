@@ -1,4 +1,5 @@
 #include "platform/forms/TTextMeasure.h"
+#include "platform/gfx/TextDraw.h"
 #include "platform/win/Painting.h"
 
 TTextMeasure::TTextMeasure(const TFont& font) : FDc(win::GetDC(nullptr)) {
@@ -18,4 +19,10 @@ int TTextMeasure::Width(std::string_view text) {
 
 int TTextMeasure::Height() {
     return FDc ? FCanvas.TextHeight("Wg") : 0;
+}
+
+int TTextMeasure::MetricHeight() {
+    win::TEXTMETRIC metrics{};
+    if (!FDc || !win::GetTextMetrics(FCanvas.Handle(), &metrics)) return 0;
+    return metrics.tmHeight;
 }

@@ -14,6 +14,8 @@ public:
     int Width(std::string_view text);
     // The height of a line in the font.
     int Height();
+    // The font's cell height as its metrics give it (tmHeight).
+    int MetricHeight();
 
 private:
     win::HDC FDc{};

@@ -105,6 +105,9 @@ public:
     // The desktop's clipboard, text only (UTF-8).
     virtual void SetClipboardText(const std::string& text) = 0;
     virtual std::string ClipboardText() = 0;
+
+    // The display's warning sound (a refused key).
+    virtual void Beep() = 0;
 };
 
 // Installs the back end used by the calling thread's event loop; that thread becomes the GUI

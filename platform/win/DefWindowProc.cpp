@@ -10,6 +10,7 @@
 #include "platform/win/WindowTree.h"
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace win {
 
@@ -126,19 +127,46 @@ LRESULT SetCursorDefault(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     return hit == HTERROR ? FALSE : TRUE;
 }
 
+// Where a context menu asked for by the keyboard opens: the window decides (its centre, its
+// selection), told by the position -1, -1.
+constexpr LPARAM kKeyboardContextMenu = MAKELPARAM(0xFFFF, 0xFFFF);
+
+// F10 pressed with Shift asked for a context menu: its release opens no menu bar.
+thread_local bool tF10ForContextMenu = false;
+
 LRESULT SysKeyDown(HWND hwnd, WPARAM vk, LPARAM lParam) {
     const bool alt = (lParam & (1 << 29)) != 0;
     if (alt && vk == VK_F4) {
         const HWND top = GetAncestor(hwnd, GA_ROOT);
         SendMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
+    if (vk == VK_F10 && !alt && GetKeyState(VK_SHIFT) < 0) {
+        tF10ForContextMenu = true;
+        SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), kKeyboardContextMenu);
+    }
     return 0;
 }
 
 LRESULT SysKeyUp(HWND hwnd, WPARAM vk, LPARAM) {
+    if (vk == VK_F10 && std::exchange(tF10ForContextMenu, false)) return 0;
     // A lone Alt (or F10) opens the menu of the top-level window.
     if ((vk == VK_MENU && LastKeyWasLoneAlt()) || vk == VK_F10)
         SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    return 0;
+}
+
+LRESULT KeyUp(HWND hwnd, WPARAM vk, LPARAM lParam) {
+    if (vk == VK_F10) return SysKeyUp(hwnd, vk, lParam);
+    if (vk == VK_APPS)
+        SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), kKeyboardContextMenu);
+    return 0;
+}
+
+LRESULT RightButtonUp(HWND hwnd, LPARAM lParam) {
+    POINT p{ GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
+    ClientToScreen(hwnd, &p);
+    SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                MAKELPARAM(UINT(p.x), UINT(p.y)));
     return 0;
 }
 
@@ -210,7 +238,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYUP:
         return SysKeyUp(hwnd, wParam, lParam);
     case WM_KEYUP:
-        if (wParam == VK_F10) SysKeyUp(hwnd, wParam, lParam);
+        return KeyUp(hwnd, wParam, lParam);
+    case WM_RBUTTONUP:
+        return RightButtonUp(hwnd, lParam);
+    case WM_CONTEXTMENU:
+        // A child that shows no menu of its own leaves the question to its parent.
+        if (w->FStyle & WS_CHILD) return SendMessage(GetParent(hwnd), msg, wParam, lParam);
         return 0;
     case WM_SYSCHAR:
         // Alt with a character (Alt+Space, menu mnemonics) asks the form for its menu.

@@ -34,6 +34,9 @@ constexpr unsigned WM_GETFONT = 0x0031;
 constexpr unsigned WM_WINDOWPOSCHANGING = 0x0046;
 constexpr unsigned WM_WINDOWPOSCHANGED = 0x0047;
 constexpr unsigned WM_NOTIFY = 0x004E;
+// WParam the window clicked or focused, LParam the pointer's screen position, or -1, -1 when
+// the keyboard asked (the menu key, Shift+F10).
+constexpr unsigned WM_CONTEXTMENU = 0x007B;
 constexpr unsigned WM_STYLECHANGING = 0x007C;
 constexpr unsigned WM_STYLECHANGED = 0x007D;
 constexpr unsigned WM_DISPLAYCHANGE = 0x007E;

@@ -11,5 +11,6 @@
 #include "platform/win/Painting.h"
 #include "platform/win/Screen.h"
 #include "platform/win/ScrollInfo.h"
+#include "platform/win/Sound.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowClass.h"

@@ -109,6 +109,9 @@ public:
     void ClearNativeChild(HWND hwnd) override;
     void SetClipboardText(const std::string& text) override { FClipboard = text; }
     std::string ClipboardText() override { return FClipboard; }
+    void Beep() override { ++FBeeps; }
+    // How many times the program beeped.
+    int BeepCount() const { return FBeeps; }
 
 private:
     void Notify();
@@ -128,6 +131,7 @@ private:
     UINT_PTR FCursor{ 0 };
     POINT FPointer;
     std::string FClipboard;
+    int FBeeps{ 0 };
     std::map<HWND, NativeChild> FChildren;
     unsigned long FNextChildId{ 0x400001 };
 };

@@ -842,6 +842,12 @@ std::string X11Backend::ClipboardText() {
     return text;
 }
 
+void X11Backend::Beep() {
+    // 0: the bell at the volume the user set for the display.
+    XBell(D(FDisplay), 0);
+    XFlush(D(FDisplay));
+}
+
 void X11Backend::AnswerSelectionRequest(void* raw) {
     const XSelectionRequestEvent& request = static_cast<XEvent*>(raw)->xselectionrequest;
     XSelectionEvent reply{};

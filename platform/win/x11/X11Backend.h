@@ -56,6 +56,7 @@ public:
     void SetClipboardText(const std::string& text) override;
     // Asks the owning program and waits up to a second for its answer.
     std::string ClipboardText() override;
+    void Beep() override;
 
 private:
     struct Native {

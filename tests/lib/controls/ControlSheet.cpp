@@ -56,7 +56,10 @@ void ControlSheetTest::SetUp() {
 }
 
 void ControlSheetTest::MovePointer(TControl* control, int x, int y) {
-    const TPoint p = control->ClientToScreen(TPoint(x, y));
+    const TPoint p =
+        control->Parent()
+            ? control->Parent()->ClientToScreen(TPoint(control->Left() + x, control->Top() + y))
+            : control->ClientToScreen(TPoint(x, y));
     FDisplay->MoveMouse(p.X, p.Y);
     Pump();
 }
@@ -69,7 +72,7 @@ gfx::Surface ControlSheetTest::DrawCell(const TSheetRow& row, TbsSkinData* skin,
     control->SetParent(FForm);
     control->SetBounds(kCellPlace.X, kCellPlace.Y, row.Size.cx, row.Size.cy);
     Pump();
-    const TPoint centre(control->Width() / 2, control->Height() / 2);
+    const TPoint centre = row.HotSpot.value_or(TPoint(control->Width() / 2, control->Height() / 2));
     switch (state) {
     case ssNormal:
         break;
@@ -90,7 +93,7 @@ gfx::Surface ControlSheetTest::DrawCell(const TSheetRow& row, TbsSkinData* skin,
         Pump();
         break;
     }
-    const TPoint origin = control->ClientToScreen(TPoint(0, 0));
+    const TPoint origin = FForm->ClientToScreen(TPoint(control->Left(), control->Top()));
     gfx::Surface cell =
         Cut(FDisplay->ComposeScreen(),
             TRect(origin.X, origin.Y, origin.X + control->Width(), origin.Y + control->Height()));

@@ -5,6 +5,7 @@
 #include "platform/gfx/Surface.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,13 @@ struct TSheetRow {
     // The states whose look must differ from the normal one (a control without a hot look
     // leaves that state out).
     std::vector<TSheetState> DistinctStates{ ssHot, ssPressed, ssDisabled };
+    // Whether the plain look (no record) shows that the pointer is over the control.
+    bool PlainHot{ true };
+    // Where the pointer stands for the hot and pressed states, in the control's bounds; the
+    // centre when unset.
+    std::optional<TPoint> HotSpot{};
+    // Colours the plain look draws of its own besides clBtnFace (a field's window colour).
+    std::vector<TColor> PlainColours{};
 };
 
 // A row for a control of class T that derives from one of the skinned bases.
@@ -66,6 +74,7 @@ protected:
 
 private:
     gfx::Surface DrawCell(const TSheetRow& row, TbsSkinData* skin, TSheetState state);
+    // To a point of the control's bounds (its frame included).
     void MovePointer(TControl* control, int x, int y);
 
     TWinControl* FAnchor{ nullptr };

@@ -58,9 +58,21 @@ std::uint32_t RgbAt(const TBitmap& bitmap, int x, int y) {
     return RgbAt(bitmap.ToSurface(), x, y);
 }
 
-std::uint32_t PlainFace() {
-    const TColor c = ColorToRGB(clBtnFace);
+std::uint32_t RgbOf(TColor colour) {
+    const TColor c = ColorToRGB(colour);
     return std::uint32_t(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+}
+
+std::uint32_t PlainFace() {
+    return RgbOf(clBtnFace);
+}
+
+bool SamePixels(const gfx::Surface& a, const gfx::Surface& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (RgbAt(a, x, y) != RgbAt(b, x, y)) return false;
+    return true;
 }
 
 void PrintTo(const TRect& r, std::ostream* os) {

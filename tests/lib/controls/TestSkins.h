@@ -54,6 +54,10 @@ std::uint32_t RgbAt(const gfx::Surface& pixels, int x, int y);
 std::uint32_t RgbAt(const TBitmap& bitmap, int x, int y);
 // clBtnFace as 0xRRGGBB.
 std::uint32_t PlainFace();
+// A colour (system colours resolved) as 0xRRGGBB.
+std::uint32_t RgbOf(TColor colour);
+// Whether two pictures have the same size and colours.
+bool SamePixels(const gfx::Surface& a, const gfx::Surface& b);
 
 // Readable geometry in test messages.
 void PrintTo(const TRect& r, std::ostream* os);

@@ -1,7 +1,9 @@
+#include "ControlsFixture.h"
 #include "FormsTestSupport.h"
 #include "platform/forms/ShortCutText.h"
 #include "platform/forms/TAction.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TEdit.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/forms/TTimer.h"
@@ -269,6 +271,43 @@ end
     EXPECT_EQ(bad.ComponentCount(), 0);
     delete popup;
     EXPECT_EQ(form.PopupMenu(), nullptr);
+}
+
+using PopupMenus = ControlsTest;
+
+TEST_F(PopupMenus, ARightClickOrTheMenuKeyShowsTheControlsPopupMenuWhereAsked) {
+    auto* edit = Add<TEdit>(20, 30, 100, 24);
+    auto* popup = new TPopupMenu(FForm);
+    std::vector<TPoint> shown;
+    popup->OnShowMenu = [&](TPopupMenu* menu, int x, int y) {
+        EXPECT_EQ(menu->PopupComponent(), edit);
+        shown.push_back(TPoint(x, y));
+    };
+    edit->SetPopupMenu(popup);
+    Pump();
+    edit->SetFocus();
+    const TPoint click = edit->ClientToScreen(TPoint(7, 5));
+    FDisplay->Click(click.X, click.Y, win::MouseButton::Right);
+    Key(win::VK_APPS);
+    Key(win::VK_F10, { win::VK_SHIFT });
+    const TPoint centre = edit->ClientToScreen(TPoint(50, 12));
+    EXPECT_EQ(shown, (std::vector<TPoint>{ click, centre, centre }));
+    // A control without a menu of its own shows its form's.
+    edit->SetPopupMenu(nullptr);
+    FForm->SetPopupMenu(popup);
+    popup->OnShowMenu = [&](TPopupMenu*, int x, int y) { shown.push_back(TPoint(x, y)); };
+    FDisplay->Time().Advance(1000);
+    FDisplay->Click(click.X, click.Y, win::MouseButton::Right);
+    Pump();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown.back(), click);
+    EXPECT_EQ(popup->PopupComponent(), FForm);
+    // A menu that does not pop up by itself stays hidden.
+    popup->SetAutoPopup(false);
+    FDisplay->Time().Advance(1000);
+    FDisplay->Click(click.X, click.Y, win::MouseButton::Right);
+    Pump();
+    EXPECT_EQ(shown.size(), 4u);
 }
 
 } // namespace

@@ -592,5 +592,40 @@ TEST_F(Input, MenuModeEndsWithAPressOutsideTheProgram) {
     (void)menu;
 }
 
+TEST_F(Input, ContextMenusAreAskedForByTheRightButtonTheMenuKeyAndShiftF10) {
+    // The child shows no menu of its own: its parent is asked in its place.
+    std::vector<std::pair<HWND, LPARAM>> asked;
+    std::vector<WPARAM> commands;
+    HWND form = Create(WS_POPUP | WS_VISIBLE, { 100, 100, 300, 300 }, nullptr,
+                       [&](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+                           if (m == WM_CONTEXTMENU) asked.emplace_back(HWND(w), l);
+                           if (m == WM_SYSCOMMAND) commands.push_back(w & 0xFFF0);
+                           return std::nullopt;
+                       });
+    HWND edit = Create(WS_CHILD | WS_VISIBLE, { 10, 20, 110, 60 }, form);
+    SetFocus(edit);
+    MessageSpy spy;
+    FDisplay->Click(150, 130, MouseButton::Right);
+    Pump();
+    const auto order = spy.Messages(edit, { WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU });
+    EXPECT_EQ(order, (std::vector<UINT>{ WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU }));
+    const LPARAM keyboard = MAKELPARAM(0xFFFF, 0xFFFF);
+    FDisplay->TypeKey(VK_APPS);
+    FDisplay->PressKey(VK_SHIFT);
+    FDisplay->TypeKey(VK_F10);
+    FDisplay->ReleaseKey(VK_SHIFT);
+    Pump();
+    const std::vector<std::pair<HWND, LPARAM>> expected{ { edit, MAKELPARAM(150, 130) },
+                                                         { edit, keyboard },
+                                                         { edit, keyboard } };
+    EXPECT_EQ(asked, expected);
+    EXPECT_TRUE(commands.empty()) << "Shift+F10 opens no menu bar";
+    // F10 alone still opens the menu bar.
+    FDisplay->TypeKey(VK_F10);
+    Pump();
+    EXPECT_EQ(asked.size(), expected.size());
+    EXPECT_EQ(commands, (std::vector<WPARAM>{ SC_KEYMENU }));
+}
+
 } // namespace
 } // namespace wintest
