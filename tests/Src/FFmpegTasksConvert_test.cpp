@@ -320,6 +320,7 @@ TEST_F(FFmpegTasksConvertTest, AStoppedConversionEndsUnfinishedWithAPlayablePart
     EXPECT_GT(video->Decoded, 0);
     EXPECT_LT(video->Decoded, 75);
     EXPECT_EQ(video->DecodeErrors, 0);
+}
 
 TEST_F(FFmpegTasksConvertTest, AWritePastTheFileSizeLimitEndsTheTaskWithFileTooLarge) {
     const std::string input = fixtures::Standard().Avi; // made before the limit is lowered
