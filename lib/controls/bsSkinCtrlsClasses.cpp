@@ -3,6 +3,7 @@
 #include "lib/controls/TbsGraphicSkinCustomControl.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
+#include "lib/controls/bsSkinPanelsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "platform/forms/TClassRegistry.h"
@@ -60,5 +61,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinDataClasses();
         RegisterBases(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
+        RegisterSkinPanelsClasses(TClassRegistry::Instance());
     });
 }
