@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+enum TSheetState { ssNormal, ssHot, ssPressed, ssDisabled, ssFocused };
+
 // One row of the control sheet: a skinned control class shown with one record, drawn with each
 // skin and without one, in each state.
 struct TSheetRow {
@@ -22,6 +24,10 @@ struct TSheetRow {
     // Whether the control's face in the normal state keeps the corners of the record's face
     // (false for a control that draws over its corners).
     bool CornersFromFace{ true };
+    // The states whose look must differ from the normal one in every column.
+    std::vector<TSheetState> ChangedStates{ ssHot, ssPressed, ssDisabled };
+    // Whether the control keeps the size the sheet gives it (false for a panel rolled up).
+    bool KeepsSize{ true };
 };
 
 // A row for a control of class T that derives from one of the skinned bases.
@@ -36,7 +42,6 @@ TSheetRow SheetRow(const std::string& label, const std::string& record, TSize si
              } };
 }
 
-enum TSheetState { ssNormal, ssHot, ssPressed, ssDisabled, ssFocused };
 const char* SheetStateName(TSheetState state);
 inline constexpr TSheetState kSheetStates[] = { ssNormal, ssHot, ssPressed, ssDisabled, ssFocused };
 
