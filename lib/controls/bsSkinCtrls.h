@@ -18,6 +18,7 @@
 #include "lib/controls/TbsSkinStatusBar.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/controls/TbsSkinTextLabel.h"
+#include "lib/controls/TbsSkinToolBar.h"
 #include "lib/controls/bsActivePicture.h"
 #include "lib/controls/bsSkinChangeWalk.h"
 #include "lib/controls/bsSkinCtrlsClasses.h"

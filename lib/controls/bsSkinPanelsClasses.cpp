@@ -7,6 +7,7 @@
 #include "lib/controls/TbsSkinStatusBar.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/controls/TbsSkinTextLabel.h"
+#include "lib/controls/TbsSkinToolBar.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/StdCtrlsClasses.h"
 #include "platform/forms/TClassRegistry.h"
@@ -59,6 +60,23 @@ void RegisterPanels(TClassRegistry& r) {
 
     r.RegisterClass("TbsSkinPaintPanel", c, Make<TbsSkinPaintPanel>());
     r.RegisterClass("TbsSkinGroupBox", c, Make<TbsSkinGroupBox>());
+
+    const std::string t = "TbsSkinToolBar";
+    using B = TbsSkinToolBar;
+    r.RegisterClass(t, c, Make<B>());
+    r.RegisterProperty(t, "AdjustControls", Boolean(&B::SetAdjustControls));
+    r.RegisterProperty(t, "CanScroll", Boolean(&B::SetCanScroll));
+    r.RegisterProperty(t, "HotScroll", Boolean(&B::SetHotScroll));
+    r.RegisterProperty(t, "ScrollOffset", Integer(&B::SetScrollOffset));
+    r.RegisterProperty(t, "ScrollTimerInterval", Integer(&B::SetScrollTimerInterval));
+    r.RegisterProperty(t, "Flat", Boolean(&B::SetFlat));
+    r.RegisterProperty(t, "ShowCaptions", Boolean(&B::SetShowCaptions));
+    r.RegisterProperty(t, "AutoShowHideCaptions", Boolean(&B::SetAutoShowHideCaptions));
+    r.RegisterProperty(t, "WidthWithCaptions", Integer(&B::SetWidthWithCaptions));
+    r.RegisterProperty(t, "WidthWithoutCaptions", Integer(&B::SetWidthWithoutCaptions));
+    r.RegisterProperty(t, "Images", Reference(&B::SetImages));
+    r.RegisterProperty(t, "HotImages", Reference(&B::SetHotImages));
+    r.RegisterProperty(t, "DisabledImages", Reference(&B::SetDisabledImages));
 
     const std::string s = "TbsSkinStatusBar";
     r.RegisterClass(s, c, Make<TbsSkinStatusBar>());
