@@ -8,6 +8,7 @@
 #include "lib/controls/TbsSkinStatusBar.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/controls/TbsSkinTextLabel.h"
+#include "lib/controls/TbsSkinToolBar.h"
 
 #include <functional>
 
@@ -50,6 +51,20 @@ TSheetRow ConfiguredRow(const std::string& label, const std::string& record, TSi
     return row;
 }
 
+// A tool bar holding `count` speed buttons 40 pixels wide, on the bar's skin object.
+inline std::function<void(TbsSkinToolBar&)> ToolBarWithButtons(int count) {
+    return [count](TbsSkinToolBar& bar) {
+        bar.SetCanScroll(true);
+        for (int i = 0; i < count; ++i) {
+            auto* button = new TbsSkinSpeedButton(bar.Owner());
+            button->SetParent(&bar);
+            button->SetCaption("Tool");
+            button->SetBounds(i * 40, 2, 40, 24);
+        }
+        bar.SetSkinData(bar.SkinData());
+    };
+}
+
 // The panels, bars, check and radio boxes, labels, bevel and splitter on the sheet.
 inline std::vector<TSheetRow> PanelSheetRows() {
     auto captioned = [](TbsSkinPanel& p) {
@@ -81,6 +96,10 @@ inline std::vector<TSheetRow> PanelSheetRows() {
         ConfiguredRow<TbsSkinPanel>("panel, toolpanel", "toolpanel", { 120, 30 }, nullptr),
         ConfiguredRow<TbsSkinPanel>("panel, resizetoolpanel", "resizetoolpanel", { 120, 30 },
                                     nullptr),
+        ConfiguredRow<TbsSkinToolBar>("tool bar, resizetoolpanel", "resizetoolpanel", { 150, 30 },
+                                      ToolBarWithButtons(3)),
+        ConfiguredRow<TbsSkinToolBar>("tool bar scrolling, resizetoolpanel", "resizetoolpanel",
+                                      { 150, 30 }, ToolBarWithButtons(6)),
         ConfiguredRow<TbsSkinStatusBar>("status bar with grip, statusbar", "statusbar", { 120, 21 },
                                         [](TbsSkinStatusBar& s) {
                                             s.SetAlign(alNone);
@@ -129,7 +148,7 @@ inline std::vector<TSheetRow> PanelSheetRows() {
         ConfiguredRow<TbsSkinSplitter>("splitter, vsplitter", "vsplitter", { 10, 60 },
                                        [](TbsSkinSplitter& s) { s.SetAlign(alNone); }),
     };
-    rows[3].KeepsSize = false;
-    rows[7].CornersFromFace = false;
+    for (TSheetRow& row : rows)
+        if (row.Label.starts_with("panel rolled up")) row.KeepsSize = false;
     return rows;
 }

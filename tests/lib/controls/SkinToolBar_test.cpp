@@ -119,6 +119,41 @@ TEST_F(SkinToolBar, WideningMovesTheRowBackByTheGrowthAtMostItsPosition) {
     EXPECT_EQ(FButtons[0]->Left(), firstLeft + 20);
 }
 
+TEST_F(SkinToolBar, ScrollButtonShowsItsNormalHotAndPressedFaces) {
+    const auto mainSkin = LoadProgramSkin("main");
+    for (TbsSkinData* skin : { mainSkin.get(), static_cast<TbsSkinData*>(nullptr) }) {
+        TbsSkinToolBar* bar = Bar(12);
+        bar->SetSkinDataName("resizetoolpanel");
+        bar->SetSkinData(skin);
+        Pump();
+        const TPoint origin = bar->ClientToScreen(TPoint(0, 0));
+        // A pixel of the right button's face, away from its arrow.
+        const TPoint face(origin.X + bar->ClientWidth() + 3, origin.Y + 3);
+        auto look = [&] { return RgbAt(FDisplay->ComposeScreen(), face.X, face.Y); };
+        const std::uint32_t normal = look();
+        FDisplay->MoveMouse(face.X, face.Y);
+        Pump();
+        const std::uint32_t hot = look();
+        FDisplay->PressButton();
+        Pump();
+        const std::uint32_t pressed = look();
+        FDisplay->ReleaseButton();
+        Pump();
+        const char* name = skin ? "main" : "none";
+        EXPECT_NE(normal, hot) << name;
+        EXPECT_NE(hot, pressed) << name;
+        EXPECT_NE(normal, pressed) << name;
+        if (!skin) {
+            EXPECT_EQ(normal, PlainFace());
+            EXPECT_EQ(hot, 0xB6BDD2u);
+            EXPECT_EQ(pressed, 0x8593B5u);
+        }
+        FDisplay->MoveMouse(0, 0);
+        delete bar;
+        Pump();
+    }
+}
+
 TEST_F(SkinToolBar, HandsItsSkinFlatnessAndCaptionsToItsSpeedButtons) {
     TbsSkinToolBar* bar = Bar(2);
     auto* bevel = new TbsSkinBevel(FForm);
