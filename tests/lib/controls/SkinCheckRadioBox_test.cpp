@@ -3,6 +3,7 @@
 #include "SkinnedFormTest.h"
 #include "lib/controls/TbsSkinCheckRadioBox.h"
 #include "lib/controls/TbsSkinPanel.h"
+#include "lib/controls/bsActivePicture.h"
 #include "lib/skindata/bsSkinControlRecords.h"
 #include "platform/win/Input.h"
 
@@ -152,6 +153,41 @@ TEST_F(SkinCheckRadioBox, CheckImageLeavesOutItsLowerLeftColour) {
         }
     EXPECT_TRUE(image);
     EXPECT_FALSE(key);
+}
+
+TEST_F(SkinCheckRadioBox, ProgramSkinsCheckImagesLeaveTheirKeyColourOut) {
+    struct Case {
+        const char* Skin;
+        const char* Record;
+        bool Radio;
+    };
+    const Case cases[] = { { "main", "checkbox", false },
+                           { "main", "radiobox", true },
+                           { "tool", "radiobox", true } };
+    for (const Case& c : cases) {
+        const auto skin = LoadProgramSkin(c.Skin);
+        const int index = skin->GetControlIndex(c.Record);
+        if (index < 0) continue;
+        const auto* record = dynamic_cast<const TbsDataSkinCheckRadioControl*>(
+            skin->CtrlList[std::size_t(index)].get());
+        ASSERT_TRUE(record) << c.Skin << " " << c.Record;
+        const TBitmap* picture = ActivePictureOf(*skin, record->PictureIndex);
+        ASSERT_TRUE(picture);
+        for (const bool checked : { false, true }) {
+            const TRect& image = checked ? record->CheckImageRect : record->UnCheckImageRect;
+            const std::uint32_t key = RgbAt(*picture, image.Left, image.Bottom - 1);
+            TbsSkinCheckRadioBox* box = Box(FForm, c.Radio, 0, 10, checked);
+            box->SetSkinDataName(c.Record);
+            box->SetSkinData(skin.get());
+            const gfx::Surface pixels = PaintedPixels(*box, 0xFFFFFF);
+            int keyPixels = 0;
+            for (int y = 0; y < pixels.Height(); ++y)
+                for (int x = 0; x < 3 + image.Width(); ++x)
+                    keyPixels += RgbAt(pixels, x, y) == key && key != 0xFFFFFF;
+            EXPECT_EQ(keyPixels, 0) << c.Skin << " " << c.Record << (checked ? " checked" : "");
+            delete box;
+        }
+    }
 }
 
 } // namespace
