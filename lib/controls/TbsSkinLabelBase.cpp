@@ -94,5 +94,17 @@ void TbsSkinLabelBase<TBase>::DrawLabelText(TCanvas& canvas, const std::string& 
     win::DrawText(canvas.Handle(), text, &r, flags);
 }
 
+std::string LabelTextToDraw(const std::string& caption, unsigned& flags, bool showAccelChar) {
+    std::string text = caption;
+    if (flags & win::DT_CALCRECT) {
+        if (text.empty())
+            text = " ";
+        else if (showAccelChar && text == "&")
+            text = "& ";
+    }
+    if (!showAccelChar) flags |= win::DT_NOPREFIX;
+    return text;
+}
+
 template class TbsSkinLabelBase<TLabel>;
 template class TbsSkinLabelBase<TGraphicControl>;

@@ -64,5 +64,10 @@ protected:
     TColor ActiveFontColor{ clBlue };
 };
 
+// The text a label draws for its caption with these DrawText flags: measured, an empty caption
+// takes a line (" ") and a lone accelerator mark a character ("& "); without accelerators the
+// flags gain DT_NOPREFIX.
+std::string LabelTextToDraw(const std::string& caption, unsigned& flags, bool showAccelChar);
+
 extern template class TbsSkinLabelBase<TLabel>;
 extern template class TbsSkinLabelBase<TGraphicControl>;

@@ -39,14 +39,7 @@ void TbsSkinLinkLabel::WndProc(TMessage& message) {
 
 void TbsSkinLinkLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
     GetSkinData();
-    std::string text = Caption();
-    if (flags & DT_CALCRECT) {
-        if (text.empty())
-            text = " ";
-        else if (ShowAccelChar() && text == "&")
-            text = "& ";
-    }
-    if (!ShowAccelChar()) flags |= DT_NOPREFIX;
+    const std::string text = LabelTextToDraw(Caption(), flags, ShowAccelChar());
     // The glow needs room above the text: all of it is drawn that much lower.
     TRect W = rect;
     if (FGlowEffect) {

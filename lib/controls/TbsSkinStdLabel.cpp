@@ -27,14 +27,7 @@ void TbsSkinStdLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
 void TbsSkinStdLabel::DrawSkinText(TCanvas& canvas, const std::string& caption, TRect& rect,
                                    unsigned flags) {
     GetSkinData();
-    std::string text = caption;
-    if (flags & DT_CALCRECT) {
-        if (text.empty())
-            text = " ";
-        else if (ShowAccelChar() && text == "&")
-            text = "& ";
-    }
-    if (!ShowAccelChar()) flags |= DT_NOPREFIX;
+    const std::string text = LabelTextToDraw(caption, flags, ShowAccelChar());
     if (FEllipsType == bsetEndEllips) flags |= DT_END_ELLIPSIS;
     if (FEllipsType == bsetPathEllips) flags |= DT_PATH_ELLIPSIS;
     ChooseFont(canvas);
