@@ -209,6 +209,18 @@ TEST_F(SkinLabels, LinkUnderThePointerTakesTheActiveColour) {
     EXPECT_TRUE(showsBlue(over));
 }
 
+TEST_F(SkinLabels, GlowingLinkDrawsItsTextGlowSizeLower) {
+    auto* link = Label<TbsSkinLinkLabel>("link");
+    link->SetAutoSize(false);
+    link->SetBounds(10, 10, 120, 40);
+    const int plain = LowestInkRow(PaintedPixels(*link, 0xFFFFFF), 0xFFFFFF);
+    link->SetGlowEffect(true);
+    link->SetGlowSize(5);
+    const int glowing = LowestInkRow(PaintedPixels(*link, 0xFFFFFF), 0xFFFFFF);
+    ASSERT_GE(plain, 0);
+    EXPECT_EQ(glowing - plain, 5);
+}
+
 TEST_F(SkinLabels, SkinChangeRefitsAutoSizedLabelsToTheNewFont) {
     auto* std = Label<TbsSkinStdLabel>("Caption");
     std->SetAutoSize(true);
