@@ -11,11 +11,6 @@ namespace {
 
 using namespace properties;
 
-template <typename T>
-TComponentFactory Make() {
-    return [](TComponent* owner) { return new T(owner); };
-}
-
 // What both kinds of button store: T is a TbsButtonCore.
 template <typename T>
 void RegisterButton(TClassRegistry& r, const std::string& c) {
@@ -42,7 +37,7 @@ void RegisterButton(TClassRegistry& r, const std::string& c) {
 
 void RegisterPushButton(TClassRegistry& r) {
     const std::string c = "TbsSkinButton";
-    r.RegisterClass(c, "TbsSkinCustomControl", Make<TbsSkinButton>());
+    r.RegisterClass(c, "TbsSkinCustomControl", ComponentFactory<TbsSkinButton>());
     RegisterButton<TbsSkinButton>(r, c);
     r.RegisterProperty(c, "AlwaysShowLayeredFrame",
                        Boolean(&TbsSkinButton::SetAlwaysShowLayeredFrame));
@@ -56,7 +51,7 @@ void RegisterPushButton(TClassRegistry& r) {
 
 void RegisterSpeedButtons(TClassRegistry& r) {
     const std::string c = "TbsSkinSpeedButton";
-    r.RegisterClass(c, "TbsGraphicSkinCustomControl", Make<TbsSkinSpeedButton>());
+    r.RegisterClass(c, "TbsGraphicSkinCustomControl", ComponentFactory<TbsSkinSpeedButton>());
     RegisterButton<TbsSkinSpeedButton>(r, c);
     r.RegisterProperty(c, "Transparent", Boolean(&TbsSkinSpeedButton::SetTransparent));
     r.RegisterProperty(c, "Flat", Boolean(&TbsSkinSpeedButton::SetFlat));
@@ -67,7 +62,7 @@ void RegisterSpeedButtons(TClassRegistry& r) {
 
     const std::string m = "TbsSkinMenuSpeedButton";
     using T = TbsSkinMenuSpeedButton;
-    r.RegisterClass(m, c, Make<T>());
+    r.RegisterClass(m, c, ComponentFactory<T>());
     r.RegisterProperty(m, "NewStyle", Boolean(&T::SetNewStyle));
     r.RegisterProperty(
         m, "TrackPosition",

@@ -15,11 +15,6 @@ namespace {
 
 using namespace properties;
 
-template <typename T>
-TComponentFactory Make() {
-    return [](TComponent* owner) { return new T(owner); };
-}
-
 // What both families of skinned controls store: T is a TbsSkinControlBase.
 template <typename T>
 void RegisterBinding(TClassRegistry& r, const std::string& c) {
@@ -41,15 +36,17 @@ void RegisterFace(TClassRegistry& r, const std::string& c) {
 }
 
 void RegisterBases(TClassRegistry& r) {
-    r.RegisterClass("TbsSkinControl", "TCustomControl", Make<TbsSkinControl>());
+    r.RegisterClass("TbsSkinControl", "TCustomControl", ComponentFactory<TbsSkinControl>());
     RegisterBinding<TbsSkinControl>(r, "TbsSkinControl");
-    r.RegisterClass("TbsSkinCustomControl", "TbsSkinControl", Make<TbsSkinCustomControl>());
+    r.RegisterClass("TbsSkinCustomControl", "TbsSkinControl",
+                    ComponentFactory<TbsSkinCustomControl>());
     RegisterFace<TbsSkinCustomControl>(r, "TbsSkinCustomControl");
 
-    r.RegisterClass("TbsGraphicSkinControl", "TGraphicControl", Make<TbsGraphicSkinControl>());
+    r.RegisterClass("TbsGraphicSkinControl", "TGraphicControl",
+                    ComponentFactory<TbsGraphicSkinControl>());
     RegisterBinding<TbsGraphicSkinControl>(r, "TbsGraphicSkinControl");
     r.RegisterClass("TbsGraphicSkinCustomControl", "TbsGraphicSkinControl",
-                    Make<TbsGraphicSkinCustomControl>());
+                    ComponentFactory<TbsGraphicSkinCustomControl>());
     RegisterFace<TbsGraphicSkinCustomControl>(r, "TbsGraphicSkinCustomControl");
 }
 

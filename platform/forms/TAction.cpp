@@ -1,6 +1,7 @@
 #include "platform/forms/TAction.h"
 #include "platform/rtl/Format.h"
 #include <algorithm>
+#include <utility>
 
 TBasicActionLink::~TBasicActionLink() {
     SetAction(nullptr);
@@ -12,6 +13,19 @@ void TBasicActionLink::SetAction(TBasicAction* value) {
     FAction = value;
     if (FAction) FAction->FClients.push_back(this);
     if (OnChange) OnChange(FAction);
+}
+
+void LinkClientToAction(std::unique_ptr<TBasicActionLink>& link, TObject* client,
+                        TBasicAction* action, std::function<void(TBasicAction*)> onChange) {
+    if (!action) {
+        link.reset();
+        return;
+    }
+    if (!link) {
+        link = std::make_unique<TBasicActionLink>(client);
+        link->OnChange = std::move(onChange);
+    }
+    link->SetAction(action);
 }
 
 bool TBasicActionLink::Execute(TComponent* target) {

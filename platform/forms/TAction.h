@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/forms/TComponent.h"
 #include "platform/forms/TMenuItem.h"
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,11 @@ private:
     TObject* FClient;
     TBasicAction* FAction{ nullptr };
 };
+
+// Links a client to an action through its link, made on first use with onChange as its handler;
+// nullptr drops the link.
+void LinkClientToAction(std::unique_ptr<TBasicActionLink>& link, TObject* client,
+                        TBasicAction* action, std::function<void(TBasicAction*)> onChange);
 
 // A command that clients share: OnExecute runs it, OnUpdate refreshes its state.
 class TBasicAction : public TComponent {

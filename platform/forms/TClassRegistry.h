@@ -22,6 +22,11 @@ class TReadContext;
 using TPropertySetter =
     std::function<void(TPersistent* target, const TDescriptionValue& value, TReadContext& context)>;
 using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
+// The factory of a component class made with its owner, as descriptions create it.
+template <typename T>
+TComponentFactory ComponentFactory() {
+    return [](TComponent* owner) -> TComponent* { return new T(owner); };
+}
 // Makes the handler named in a description, bound to the root component it belongs to; the
 // std::any holds the event's own std::function type.
 using TMethodFactory = std::function<std::any(TComponent* root)>;

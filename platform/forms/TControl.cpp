@@ -422,15 +422,8 @@ TBasicAction* TControl::Action() const {
 }
 
 void TControl::SetAction(TBasicAction* value) {
-    if (!value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TBasicActionLink>(this);
-        FActionLink->OnChange = [this](TBasicAction* action) { ActionChange(action); };
-    }
-    FActionLink->SetAction(value);
+    LinkClientToAction(FActionLink, this, value,
+                       [this](TBasicAction* action) { ActionChange(action); });
 }
 
 void TControl::ActionChange(TBasicAction* sender) {

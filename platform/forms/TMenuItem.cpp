@@ -90,15 +90,8 @@ TBasicAction* TMenuItem::Action() const {
 }
 
 void TMenuItem::SetAction(TBasicAction* value) {
-    if (!value) {
-        FActionLink.reset();
-        return;
-    }
-    if (!FActionLink) {
-        FActionLink = std::make_unique<TBasicActionLink>(this);
-        FActionLink->OnChange = [this](TBasicAction* action) { ActionChange(action); };
-    }
-    FActionLink->SetAction(value);
+    LinkClientToAction(FActionLink, this, value,
+                       [this](TBasicAction* action) { ActionChange(action); });
 }
 
 void TMenuItem::ActionChange(TBasicAction* sender) {
