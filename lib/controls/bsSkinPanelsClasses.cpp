@@ -17,11 +17,6 @@ namespace {
 
 using namespace properties;
 
-template <typename T>
-TComponentFactory Make() {
-    return [](TComponent* owner) { return new T(owner); };
-}
-
 const TNames<TAlignment> kAlignments{ { "taLeftJustify", taLeftJustify },
                                       { "taRightJustify", taRightJustify },
                                       { "taCenter", taCenter } };
@@ -29,7 +24,7 @@ const TNames<TAlignment> kAlignments{ { "taLeftJustify", taLeftJustify },
 void RegisterPanels(TClassRegistry& r) {
     const std::string c = "TbsSkinPanel";
     using T = TbsSkinPanel;
-    r.RegisterClass(c, "TbsSkinCustomControl", Make<T>());
+    r.RegisterClass(c, "TbsSkinCustomControl", ComponentFactory<T>());
     r.RegisterProperty(c, "RibbonStyle", Boolean(&T::SetRibbonStyle));
     r.RegisterProperty(
         c, "ImagePosition",
@@ -58,12 +53,12 @@ void RegisterPanels(TClassRegistry& r) {
     r.RegisterProperty(c, "OnChecked", Event(&T::OnChecked));
     r.RegisterProperty(c, "OnChangeRollUpState", Event(&T::OnChangeRollUpState));
 
-    r.RegisterClass("TbsSkinPaintPanel", c, Make<TbsSkinPaintPanel>());
-    r.RegisterClass("TbsSkinGroupBox", c, Make<TbsSkinGroupBox>());
+    r.RegisterClass("TbsSkinPaintPanel", c, ComponentFactory<TbsSkinPaintPanel>());
+    r.RegisterClass("TbsSkinGroupBox", c, ComponentFactory<TbsSkinGroupBox>());
 
     const std::string t = "TbsSkinToolBar";
     using B = TbsSkinToolBar;
-    r.RegisterClass(t, c, Make<B>());
+    r.RegisterClass(t, c, ComponentFactory<B>());
     r.RegisterProperty(t, "AdjustControls", Boolean(&B::SetAdjustControls));
     r.RegisterProperty(t, "CanScroll", Boolean(&B::SetCanScroll));
     r.RegisterProperty(t, "HotScroll", Boolean(&B::SetHotScroll));
@@ -79,14 +74,14 @@ void RegisterPanels(TClassRegistry& r) {
     r.RegisterProperty(t, "DisabledImages", Reference(&B::SetDisabledImages));
 
     const std::string s = "TbsSkinStatusBar";
-    r.RegisterClass(s, c, Make<TbsSkinStatusBar>());
+    r.RegisterClass(s, c, ComponentFactory<TbsSkinStatusBar>());
     r.RegisterProperty(s, "SizeGrip", Boolean(&TbsSkinStatusBar::SetSizeGrip));
 }
 
 void RegisterCheckRadioBox(TClassRegistry& r) {
     const std::string c = "TbsSkinCheckRadioBox";
     using T = TbsSkinCheckRadioBox;
-    r.RegisterClass(c, "TbsSkinCustomControl", Make<T>());
+    r.RegisterClass(c, "TbsSkinCustomControl", ComponentFactory<T>());
     r.RegisterProperty(c, "Checked", Boolean(&T::SetChecked));
     r.RegisterProperty(c, "State",
                        Enum(&T::SetState, TNames<TCheckBoxState>{ { "cbUnchecked", cbUnchecked },
@@ -117,7 +112,7 @@ void RegisterLabelBinding(TClassRegistry& r, const std::string& c) {
 
 void RegisterLabels(TClassRegistry& r) {
     const std::string s = "TbsSkinStdLabel";
-    r.RegisterClass(s, "TLabel", Make<TbsSkinStdLabel>());
+    r.RegisterClass(s, "TLabel", ComponentFactory<TbsSkinStdLabel>());
     RegisterLabelBinding<TbsSkinStdLabel>(r, s);
     r.RegisterProperty(s, "UseSkinColor", Boolean(&TbsSkinStdLabel::SetUseSkinColor));
     r.RegisterProperty(s, "EllipsType",
@@ -128,19 +123,10 @@ void RegisterLabels(TClassRegistry& r) {
 
     const std::string t = "TbsSkinTextLabel";
     using T = TbsSkinTextLabel;
-    r.RegisterClass(t, "TGraphicControl", Make<T>());
+    r.RegisterClass(t, "TGraphicControl", ComponentFactory<T>());
     RegisterLabelBinding<T>(r, t);
     r.RegisterProperty(t, "UseSkinColor", Boolean(&T::SetUseSkinColor));
-    r.RegisterProperty(t, "Lines.Strings",
-                       [](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
-                           if (v.Kind != TDescriptionValue::vkList) InvalidValue();
-                           TStrings& lines = Target<T>(o)->Lines();
-                           lines.BeginUpdate();
-                           lines.Clear();
-                           for (const TDescriptionValue& line : v.List)
-                               lines.Add(StringOf(line));
-                           lines.EndUpdate();
-                       });
+    r.RegisterProperty(t, "Lines.Strings", Lines(&T::Lines));
     r.RegisterProperty(t, "Alignment", Enum(&T::SetAlignment, kAlignments));
     r.RegisterProperty(t, "Layout",
                        Enum(&T::SetLayout, TNames<TTextLayout>{ { "tlTop", tlTop },
@@ -151,7 +137,7 @@ void RegisterLabels(TClassRegistry& r) {
 
     const std::string l = "TbsSkinLinkLabel";
     using L = TbsSkinLinkLabel;
-    r.RegisterClass(l, "TLabel", Make<L>());
+    r.RegisterClass(l, "TLabel", ComponentFactory<L>());
     RegisterLabelBinding<L>(r, l);
     r.RegisterProperty(l, "GlowEffect", Boolean(&L::SetGlowEffect));
     r.RegisterProperty(l, "GlowSize", Integer(&L::SetGlowSize));
@@ -161,13 +147,13 @@ void RegisterLabels(TClassRegistry& r) {
 
 void RegisterBevelAndSplitter(TClassRegistry& r) {
     const std::string b = "TbsSkinBevel";
-    r.RegisterClass(b, "TBevel", Make<TbsSkinBevel>());
+    r.RegisterClass(b, "TBevel", ComponentFactory<TbsSkinBevel>());
     r.RegisterProperty(b, "SkinData", Reference(&TbsSkinBevel::SetSkinData));
     r.RegisterProperty(b, "SkinDataName", String(&TbsSkinBevel::SetSkinDataName));
     r.RegisterProperty(b, "DividerMode", Boolean(&TbsSkinBevel::SetDividerMode));
 
     const std::string s = "TbsSkinSplitter";
-    r.RegisterClass(s, "TSplitter", Make<TbsSkinSplitter>());
+    r.RegisterClass(s, "TSplitter", ComponentFactory<TbsSkinSplitter>());
     r.RegisterProperty(s, "SkinData", Reference(&TbsSkinSplitter::SetSkinData));
     r.RegisterProperty(s, "SkinDataName", String(&TbsSkinSplitter::SetSkinDataName));
     r.RegisterProperty(s, "Transparent", Boolean(&TbsSkinSplitter::SetTransparent));
