@@ -25,11 +25,12 @@ std::string TSettingsFile::Read(const std::string& section, const std::string& k
 
 void TSettingsFile::Write(const std::string& section, const std::string& key,
                           const std::string& value) {
-    TIniFile(FFileName).WriteString(section, key, value);
+    if (FKeepsWrites) TIniFile(FFileName).WriteString(section, key, value);
 }
 
 void TSettingsFile::WriteAll(const std::string& section,
                              const std::vector<std::pair<std::string, std::string>>& values) {
+    if (!FKeepsWrites) return;
     try {
         TMemIniFile file(FFileName);
         for (const auto& [key, value] : values)

@@ -5,12 +5,15 @@
 
 // "option.ini" read and written through the profile functions: nothing is cached, every access
 // opens the file by name, and a write creates the file, section or key it needs. A write that
-// cannot be carried out raises EIniFileException "Unable to write to %s".
+// cannot be carried out raises EIniFileException "Unable to write to %s". A file opened as one
+// that keeps no writes is only read: every write leaves it as it is.
 class TSettingsFile {
 public:
-    explicit TSettingsFile(std::string fileName) : FFileName(std::move(fileName)) {}
+    explicit TSettingsFile(std::string fileName, bool keepsWrites = true)
+        : FFileName(std::move(fileName)), FKeepsWrites(keepsWrites) {}
 
     const std::string& FileName() const { return FFileName; }
+    bool KeepsWrites() const { return FKeepsWrites; }
     bool Exists() const;
 
     // The stored value, at most 2047 bytes; "" when the key is missing or holds "" or the
@@ -23,4 +26,5 @@ public:
 
 private:
     std::string FFileName;
+    bool FKeepsWrites{ true };
 };

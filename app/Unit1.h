@@ -269,10 +269,18 @@ private:
     bool LoadMediaLibraries();
     void LogLine(const std::string& line);
     void ShowHint(const std::string& text);
+    // The platform's message box titled with the application's title, with a warning icon.
+    void ShowWarning(const std::string& text);
+    // Asks the desktop to open a folder; a folder no program opens is reported with the reason.
+    void OpenFolder(const std::string& folder);
     void SetToolButton(const TToolButton& tool, bool enabled);
     void SetAddCommands(bool enabled);
     void SetRowCommands(bool enabled);
+    // Remove, rename and moving rows, which only a list at rest may change.
+    void SetRowEditCommands(bool enabled);
     void SetRunCommands(bool stop, bool pause, bool resume);
+    // One of them: its tool bar button, hidden operation button and menu item.
+    void SetRunCommand(const TToolButton& tool, TControl* hidden, TMenuItem* item, bool enabled);
     void SelectJobRow(int index);
     void MoveJobRow(int offset);
     void StartRename(bool quiet);
@@ -316,8 +324,13 @@ private:
     TToolButton FPauseTool;
     TToolButton FResumeTool;
     TToolButton FRenameTool;
-    // The menus' add items, the main menu's and the add popup's.
+    // Moving a row up and down, on the job list panel, in the edit menu and hidden.
+    std::array<TControl*, 3> FMoveButtons{};
+    std::array<TMenuItem*, 2> FMoveItems{};
+    // The menus' add items, the main menu's and the add popup's, and the hidden buttons of adding
+    // several files and a folder.
     std::array<TMenuItem*, 6> FAddItems{};
+    std::array<TControl*, 2> FAddButtons{};
     TMenuItem* FRemoveItem{ nullptr };
     TMenuItem* FClearItem{ nullptr };
     TMenuItem* FRenameItem{ nullptr };

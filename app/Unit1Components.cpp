@@ -82,6 +82,13 @@ void TForm1::BindComponents() {
     const char* addItems[] = { "Item111", "Item121", "N21", "N11111", "N2222", "N3331" };
     for (std::size_t i = 0; i < FAddItems.size(); ++i)
         bind.Bind(FAddItems[i], addItems[i]);
+    bind.Bind(FAddButtons[0], "Button8");
+    bind.Bind(FAddButtons[1], "Button12");
+    bind.Bind(FMoveButtons[0], "bsSkinButton3");
+    bind.Bind(FMoveButtons[1], "bsSkinButton4");
+    bind.Bind(FMoveButtons[2], "Button27");
+    bind.Bind(FMoveItems[0], "N111");
+    bind.Bind(FMoveItems[1], "N2221");
     bind.Bind(FRemoveItem, "N13");
     bind.Bind(FClearItem, "N14");
     bind.Bind(FRenameItem, "N26");

@@ -12,8 +12,6 @@
 #include "app/StandIns/TStandInListView.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
-#include "platform/forms/MessageBoxFlags.h"
-#include "platform/forms/TApplication.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/rtl/FilePath.h"
@@ -27,11 +25,6 @@ namespace {
 
 constexpr const char* kRowNotConvertible = "无法转换第%d个文件“%s”：%s";
 
-void ShowWarning(const std::string& text) {
-    if (Application)
-        Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
-}
-
 } // namespace
 
 bool TForm1::RebuildTasks() {
@@ -44,8 +37,9 @@ bool TForm1::RebuildTasks() {
         std::string problem;
         try {
             IO1[i].FileName = row.Caption();
-            // The options the file was added with, with what the row holds now written over.
-            OO1[i] = OutputOptionsOf(ReadParameterCells(row.SubItems()), OO1[i]);
+            // Exactly what the row shows: a value its cells leave unset is unset, never one of
+            // the format the file was added with before the row's format changed.
+            TOutputOptions options = OutputOptionsOf(ReadParameterCells(row.SubItems()));
             // The output folder may have changed since the add, and earlier rows may already
             // write a file of this name.
             const std::string name = UniqueOutputName(
@@ -53,6 +47,9 @@ bool TForm1::RebuildTasks() {
             row.SubItems().SetStrings(jcOutputName, name);
             taken.push_back(name);
             const std::string path = IncludeTrailingPathDelimiter(FileOutPutPath) + name;
+            options.FileName = path;
+            options.AudioLanguage = OO1[i].AudioLanguage;
+            OO1[i] = options;
             TInputOptions input = IO1[i];
             if (FFTasks->AddTask(input.FileName, &input) != i) {
                 problem = FFTasks->LastErrMsg();
@@ -98,13 +95,14 @@ void TForm1::button28Click(TObject*) {
 
 void TForm1::btnStopClick(TObject*) {
     if (!FRunning) return;
-    SetToolButton(FStopTool, false);
-    FOperations.Stop->SetEnabled(false);
-    FStopItem->SetEnabled(false);
+    SetRunCommand(FStopTool, FOperations.Stop, FStopItem, false);
     RunOperation(FOperations.UnlockPickers);
     RunOperation(FOperations.RefreshSkin);
     FStopping = true;
     FFTasks->Stop(true);
+    // The tasks' terminations were handed to this thread while the stop waited: they are
+    // handled now, before anything else can reach the window and find it between two runs.
+    CheckSynchronize(0);
     FStopping = false;
     // Only now can a start find the tasks free to be rebuilt.
     SetToolButton(FStartTool, true);
@@ -113,18 +111,14 @@ void TForm1::btnStopClick(TObject*) {
 }
 
 void TForm1::btnPauseClick(TObject*) {
-    SetToolButton(FPauseTool, false);
-    FPauseItem->SetEnabled(false);
-    SetToolButton(FResumeTool, true);
-    FResumeItem->SetEnabled(true);
+    SetRunCommand(FPauseTool, FOperations.Pause, FPauseItem, false);
+    SetRunCommand(FResumeTool, FOperations.Resume, FResumeItem, true);
     FFTasks->Pause();
 }
 
 void TForm1::btnResumeClick(TObject*) {
-    SetToolButton(FPauseTool, true);
-    FPauseItem->SetEnabled(true);
-    SetToolButton(FResumeTool, false);
-    FResumeItem->SetEnabled(false);
+    SetRunCommand(FPauseTool, FOperations.Pause, FPauseItem, true);
+    SetRunCommand(FResumeTool, FOperations.Resume, FResumeItem, false);
     FFTasks->Resume();
 }
 
@@ -173,11 +167,7 @@ void TForm1::FFTasksTerminate(TObject*, const TTerminateInfo& terminateInfo) {
 void TForm1::TaskTerminated(const TTerminateInfo& info) {
     if (info.TaskIndex < 0) {
         FRunning = false;
-        SetToolButton(FRemoveTool, false);
-        SetToolButton(FRenameTool, false);
-        FOperations.Remove->SetEnabled(false);
-        for (TMenuItem* item : { FRemoveItem, FRenameItem })
-            item->SetEnabled(false);
+        SetRowEditCommands(false);
         SetToolButton(FClearTool, true);
         FOperations.Clear->SetEnabled(true);
         FClearItem->SetEnabled(true);

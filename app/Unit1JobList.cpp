@@ -104,6 +104,11 @@ void TForm1::ShowHint(const std::string& text) {
     if (Application) Application->MessageBox(text, "提示", win::MB_OK | win::MB_ICONINFORMATION);
 }
 
+void TForm1::ShowWarning(const std::string& text) {
+    if (Application)
+        Application->MessageBox(text, Application->Title(), win::MB_OK | win::MB_ICONWARNING);
+}
+
 void TForm1::SetToolButton(const TToolButton& tool, bool enabled) {
     tool.Button->SetGlyph((enabled ? tool.Enabled : tool.Disabled)->Picture().Graphic());
     tool.Button->SetEnabled(enabled);
@@ -113,33 +118,47 @@ void TForm1::SetToolButton(const TToolButton& tool, bool enabled) {
 void TForm1::SetAddCommands(bool enabled) {
     FAddTool->SetEnabled(enabled);
     FOperations.Add->SetEnabled(enabled);
+    for (TControl* button : FAddButtons)
+        button->SetEnabled(enabled);
     for (TMenuItem* item : FAddItems)
         item->SetEnabled(enabled);
 }
 
-void TForm1::SetRowCommands(bool enabled) {
-    for (const TToolButton* tool : { &FRemoveTool, &FRenameTool, &FClearTool, &FStartTool })
+void TForm1::SetRowEditCommands(bool enabled) {
+    for (const TToolButton* tool : { &FRemoveTool, &FRenameTool })
         SetToolButton(*tool, enabled);
-    for (TControl* button : { FOperations.Remove, FOperations.Clear, FOperations.Start })
+    FOperations.Remove->SetEnabled(enabled);
+    for (TMenuItem* item : { FRemoveItem, FRenameItem })
+        item->SetEnabled(enabled);
+    // Rows and tasks share their index during a run, so a row may only move while none runs,
+    // like a row may only be removed.
+    for (TControl* button : FMoveButtons)
         button->SetEnabled(enabled);
-    for (TMenuItem* item : { FRemoveItem, FRenameItem, FClearItem, FStartItem })
+    for (TMenuItem* item : FMoveItems)
+        item->SetEnabled(enabled);
+}
+
+void TForm1::SetRowCommands(bool enabled) {
+    SetRowEditCommands(enabled);
+    for (const TToolButton* tool : { &FClearTool, &FStartTool })
+        SetToolButton(*tool, enabled);
+    for (TControl* button : { FOperations.Clear, FOperations.Start })
+        button->SetEnabled(enabled);
+    for (TMenuItem* item : { FClearItem, FStartItem })
         item->SetEnabled(enabled);
 }
 
 void TForm1::SetRunCommands(bool stop, bool pause, bool resume) {
-    const struct {
-        const TToolButton& Tool;
-        TControl* Hidden;
-        TMenuItem* Item;
-        bool Enabled;
-    } commands[] = { { FStopTool, FOperations.Stop, FStopItem, stop },
-                     { FPauseTool, FOperations.Pause, FPauseItem, pause },
-                     { FResumeTool, FOperations.Resume, FResumeItem, resume } };
-    for (const auto& c : commands) {
-        SetToolButton(c.Tool, c.Enabled);
-        c.Hidden->SetEnabled(c.Enabled);
-        c.Item->SetEnabled(c.Enabled);
-    }
+    SetRunCommand(FStopTool, FOperations.Stop, FStopItem, stop);
+    SetRunCommand(FPauseTool, FOperations.Pause, FPauseItem, pause);
+    SetRunCommand(FResumeTool, FOperations.Resume, FResumeItem, resume);
+}
+
+void TForm1::SetRunCommand(const TToolButton& tool, TControl* hidden, TMenuItem* item,
+                           bool enabled) {
+    SetToolButton(tool, enabled);
+    hidden->SetEnabled(enabled);
+    item->SetEnabled(enabled);
 }
 
 std::vector<std::string> TForm1::HeldOutputNames(int exceptRow) const {

@@ -1,4 +1,5 @@
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
 #include "app/SnapshotFiles.h"
 #include "app/StandIns/TStandInDialogs.h"
@@ -18,8 +19,8 @@
 #include "platform/gfx/TBitmap.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
-#include "platform/shell/ShellExecute.h"
 #include "platform/win/Input.h"
+#include "platform/win/NativeChild.h"
 #include "platform/win/Painting.h"
 
 #include <array>
@@ -125,8 +126,10 @@ void TForm1::VOVezadeState(TObject*, TPlayState state) {
         break;
     case psStop:
         SetFormStyle(fsNormal);
-        // The last picture stays on the screen panel until it paints itself again.
+        // The player draws into the screen's own display window, where its last picture would
+        // stay, under the next file's or, for a file without video, for good.
         if (const win::HWND screen = VOVezade->ScreenHandle()) {
+            win::ClearNativeChild(screen);
             win::InvalidateRect(screen, nullptr, true);
             win::UpdateWindow(screen);
         }
@@ -204,12 +207,12 @@ void TForm1::TrackBar2Change(TObject*) {
 }
 
 std::string TForm1::SnapshotFolder() {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     return ReadSnapshotFolder(file, DefaultSnapshotFolder());
 }
 
 std::string TForm1::SnapshotPicture() {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     const std::string picture = ReadSnapshotPicture(file);
     CheckPictureItem(picture);
     return picture;
@@ -243,7 +246,7 @@ void TForm1::bsSkinButton23MouseDown(TObject*, TMouseButton button, TShiftState,
 }
 
 void TForm1::MenuItem1Click(TObject*) {
-    win::ShellExecute(Handle(), nullptr, SnapshotFolder(), nullptr, nullptr, win::SW_SHOWNORMAL);
+    OpenFolder(SnapshotFolder());
 }
 
 void TForm1::MenuItem2Click(TObject*) {
@@ -252,12 +255,12 @@ void TForm1::MenuItem2Click(TObject*) {
     if (!FOutputFolderDialog->Execute()) return;
     const std::string folder = FOutputFolderDialog->Directory();
     if (!DirectoryExists(folder)) return;
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteSnapshotFolder(file, folder);
 }
 
 void TForm1::ChoosePicture(const std::string& picture) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteSnapshotPicture(file, picture);
     CheckPictureItem(picture);
 }

@@ -1,12 +1,20 @@
 #include "app/FormHandlers.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
 #include "app/StandIns/TStandInDialogs.h"
 #include "app/StandIns/TStandInLabels.h"
 #include "app/Unit1.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/rtl/FileSystem.h"
+#include "platform/rtl/Format.h"
 #include "platform/shell/ShellExecute.h"
+
+namespace {
+
+constexpr const char* kFolderNotOpened = "无法打开文件夹“%s”：%s";
+
+} // namespace
 
 void TForm1::ShowOutputFolder(const std::string& folder) {
     FileOutPutPath = folder;
@@ -14,7 +22,7 @@ void TForm1::ShowOutputFolder(const std::string& folder) {
 }
 
 void TForm1::Button17Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     try {
         ShowOutputFolder(ReadOutputFolder(file, DefaultOutputFolder()));
     } catch (...) {
@@ -25,7 +33,7 @@ void TForm1::Button17Click(TObject*) {
 }
 
 void TForm1::Button16Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteOutputFolder(file, FileOutPutPath);
 }
 
@@ -45,17 +53,24 @@ void TForm1::bsSkinButton6Click(TObject*) {
 }
 
 void TForm1::Button20Click(TObject*) {
-    win::ShellExecute(Handle(), nullptr, FOutputFolderEdit->Text(), nullptr, nullptr,
-                      win::SW_SHOWNORMAL);
+    OpenFolder(FOutputFolderEdit->Text());
+}
+
+void TForm1::OpenFolder(const std::string& folder) {
+    // The opener says how it ended only later, maybe after the window has gone.
+    std::weak_ptr<bool> alive = FAlive;
+    ShellOpenWatched(folder, [this, alive, folder](bool opened, const std::string& reason) {
+        if (!opened && alive.lock()) ShowWarning(Format(kFolderNotOpened, folder, reason));
+    });
 }
 
 void TForm1::Button3Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     FSkinData->SetSkinIndex(ReadSkinIndex(file));
 }
 
 void TForm1::Button4Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteSkinIndex(file, FSkinData->SkinIndex());
 }
 

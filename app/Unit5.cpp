@@ -3,7 +3,7 @@
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
-#include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/StandIns/StandInClasses.h"
 #include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInComboBoxes.h"
@@ -103,7 +103,7 @@ void TForm5::FormCreate(TObject*) {
 }
 
 void TForm5::Button1Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     TConversionOptions options = Options();
     try {
         ReadConversionOptions(file, options);
@@ -115,7 +115,7 @@ void TForm5::Button1Click(TObject*) {
 }
 
 void TForm5::Button2Click(TObject*) {
-    TSettingsFile file(SettingsFileName());
+    TSettingsFile file = ProgramSettings();
     WriteConversionOptions(file, Options(), Box(7)->Checked());
 }
 

@@ -21,13 +21,13 @@ TOptionNormType NormTypeOf(const std::string& text) {
     return ntAuto;
 }
 
-TOutputOptions OutputOptionsOf(const TWorkingParameters& fields, TOutputOptions options) {
-    TOutputOptions reset;
-    InitOutputOptions(reset);
+TOutputOptions OutputOptionsOf(const TWorkingParameters& fields) {
+    TOutputOptions options;
+    InitOutputOptions(options);
     if (!fields.VideoCodec.empty()) {
         options.VideoCodec = fields.VideoCodec;
         // The libx264 encoder gets its settings from the built-in default preset.
-        options.VideoPreset = fields.VideoCodec == kX264 ? "libx264-default" : "";
+        if (fields.VideoCodec == kX264) options.VideoPreset = "libx264-default";
     }
     if (!fields.AudioCodec.empty() && fields.AudioCodec != AutoText)
         options.AudioCodec = fields.AudioCodec;
@@ -45,15 +45,8 @@ TOutputOptions OutputOptionsOf(const TWorkingParameters& fields, TOutputOptions 
         options.AudioBitrate = fields.AudioBitrate;
     if (!fields.FileFormat.empty()) options.FileFormat = fields.FileFormat;
     if (!fields.VideoFilters.empty()) options.VideoFilters = fields.VideoFilters;
-    options.VideoTag = fields.VideoCodec != kX264 ? fields.VideoTag : "";
-    options.VideoBitrate =
-        fields.VideoBitrate != BitrateNotSet ? fields.VideoBitrate : reset.VideoBitrate;
+    if (fields.VideoCodec != kX264) options.VideoTag = fields.VideoTag;
+    if (fields.VideoBitrate != BitrateNotSet) options.VideoBitrate = fields.VideoBitrate;
     if (!fields.FileExt.empty()) options.FileExt = fields.FileExt;
     return options;
-}
-
-TOutputOptions OutputOptionsOf(const TWorkingParameters& fields) {
-    TOutputOptions options;
-    InitOutputOptions(options);
-    return OutputOptionsOf(fields, options);
 }

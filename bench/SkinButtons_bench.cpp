@@ -3,6 +3,8 @@
 // normal and the hot face and blending them; a frame of a 160 x 24 button with a nine-slice
 // record paints in well under 1 ms ("frame" below), far inside the 20 ms tick. One iteration
 // is a whole fade in and out: seven repaints each way.
+#include "BenchPictures.h"
+#include "BenchWindow.h"
 #include "lib/controls/TbsSkinButton.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/ControlMessages.h"
@@ -17,21 +19,6 @@
 
 namespace {
 
-// A parentless control that is a top-level window of its own, for the button to sit on.
-class TBenchWindow : public TWinControl {
-public:
-    explicit TBenchWindow(TComponent* owner) : TWinControl(owner) {
-        FControlStyle.Include(csAcceptsControls);
-    }
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        TWinControl::CreateParams(params);
-        params.Style = (params.Style & ~win::WS_CHILD) | win::WS_POPUP;
-        params.WndParent = nullptr;
-    }
-};
-
 class TCountingButton : public TbsSkinButton {
 public:
     using TbsSkinButton::TbsSkinButton;
@@ -44,23 +31,11 @@ protected:
     }
 };
 
-std::unique_ptr<TBitmap> Picture(int width, int height) {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf24bit);
-    bitmap->SetSize(width, height);
-    for (int y = 0; y < height; ++y) {
-        auto* row = static_cast<std::uint8_t*>(bitmap->ScanLine(y));
-        for (int x = 0; x < width * 3; ++x)
-            row[x] = std::uint8_t(x * 7 + y * 13);
-    }
-    return bitmap;
-}
-
 // The main skin's "button": a 48 x 24 face with edges of 4, stretched, and a hot face beside it.
 std::unique_ptr<TbsSkinData> Skin() {
     auto skin = std::make_unique<TbsSkinData>(nullptr);
     skin->FormsToNotify = [] { return TbsSkinMessageForms{}; };
-    skin->FActivePictures.push_back(Picture(256, 256));
+    skin->FActivePictures.push_back(PatternPicture(256, 256));
     auto record = std::make_unique<TbsDataSkinButtonControl>("button");
     record->PictureIndex = 0;
     record->SkinRect = TRect(200, 88, 248, 112);

@@ -4,6 +4,7 @@
 // face (800 x 600 from a 200 x 150 face, client stretched) in under 2 ms; the window region of
 // an 800 x 600 frame cut from a rounded mask builds in under 2 ms, as a control rebuilds its
 // region on every size change.
+#include "BenchPictures.h"
 #include "lib/skindraw/bsImageBuilders.h"
 #include "lib/skindraw/bsMaskRegion.h"
 #include "platform/gfx/TBitmap.h"
@@ -14,18 +15,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<TBitmap> Face(int width, int height) {
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf24bit);
-    bitmap->SetSize(width, height);
-    for (int y = 0; y < height; ++y) {
-        auto* row = static_cast<std::uint8_t*>(bitmap->ScanLine(y));
-        for (int x = 0; x < width * 3; ++x)
-            row[x] = std::uint8_t(x * 7 + y * 13);
-    }
-    return bitmap;
-}
 
 // A frame mask: black borders of 8 with rounded outer corners, a white client.
 std::unique_ptr<TBitmap> FrameMask(int width, int height) {
@@ -48,7 +37,7 @@ std::unique_ptr<TBitmap> FrameMask(int width, int height) {
 
 void NineSlice(benchmark::State& state, int faceW, int faceH, int border, int width, int height,
                bool stretchClient) {
-    const auto picture = Face(faceW, faceH);
+    const auto picture = PatternPicture(faceW, faceH);
     const int dw = width - faceW, dh = height - faceH;
     const TPoint lt(border, border), rt(faceW - border, border), lb(border, faceH - border),
         rb(faceW - border, faceH - border);

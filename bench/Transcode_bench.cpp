@@ -1,15 +1,25 @@
-// bench-libraries: engine mediafixtures
-// Goals: converting a 30 s 640x480 MPEG-2 + AC-3 VOB to MPEG-4 + MP3 in AVI and to H.264 + AAC
-// in MP4, with the codec thread count left at 0, takes at most 1.1 times the wall time of
-// Debian's ffmpeg on the same job with the same codecs and bit rates and its default threads,
-// and at most 1.2 times its peak memory. Both run as fresh processes side by side, alternating
-// (this program runs its conversion by starting itself with "--convert"); counters: ours_ms,
-// ffmpeg_ms, time_ratio, ours_rss_mb, ffmpeg_rss_mb, rss_ratio.
+// bench-libraries: appcore mediafixtures
+// Goals: converting 30 s of a DVD title (720x576 MPEG-2 + AC-3 in the DVD muxer's layout) into
+// two of the program's formats, each with the settings the program's window gives it (the AVI
+// format "AVI" (code 100, MPEG-4 + MP3) and the MP4 format of code 405 (H.264 with its built-in
+// preset "libx264-default", + AAC)), with the codec thread count left at 0, takes at most 1.1
+// times the wall time of Debian's ffmpeg on the same job with the same settings and its default
+// threads, and at most 1.2 times its peak memory. Both run as fresh processes side by side,
+// alternating (this program runs its conversion by starting itself with "--convert"); counters:
+// ours_ms, ffmpeg_ms, time_ratio, ours_rss_mb, ffmpeg_rss_mb, rss_ratio.
+#include "Src/FFmpeg/BuiltInPresets.h"
 #include "Src/FFmpegLoader.h"
-#include "Src/FFmpegTasks/TFFmpeg.h"
+#include "Src/FFmpegTasks/OptionText.h"
+#include "Src/FFmpegTasks/TFFmpegTasks.h"
+#include "app/FormatParameters.h"
+#include "app/PresetCatalogue.h"
+#include "app/PresetTexts.h"
+#include "app/WorkingParameterOptions.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
+#include "tests/fixtures/DvdSet.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,28 +45,70 @@ std::string GSelf;
 
 struct TJob {
     const char* name;
-    const char* extension;
-    // name=value pairs for the transcoder and the same settings for ffmpeg.
-    std::vector<std::pair<std::string, std::string>> options;
-    std::vector<std::string> ffmpegArgs;
+    int formatCode;
 };
 
 const std::vector<TJob>& Jobs() {
-    static const std::vector<TJob> jobs = {
-        { "mpeg4_mp3_avi",
-          ".avi",
-          { { "vcodec", "mpeg4" }, { "b", "1500k" }, { "acodec", "libmp3lame" }, { "ab", "128k" } },
-          { "-c:v", "mpeg4", "-b:v", "1500k", "-c:a", "libmp3lame", "-b:a", "128k" } },
-        { "h264_aac_mp4",
-          ".mp4",
-          { { "vcodec", "libx264" }, { "acodec", "aac" }, { "ab", "128k" } },
-          { "-c:v", "libx264", "-c:a", "aac", "-b:a", "128k" } },
-    };
+    static const std::vector<TJob> jobs = { { "mpeg4_mp3_avi", 100 }, { "h264_aac_mp4", 405 } };
     return jobs;
 }
 
+// The job's parameters as the program's window sets them: the format's own, overridden by the
+// texts its preset pickers show by default.
+TWorkingParameters JobFields(const TJob& job) {
+    TWorkingParameters fields = FormatWorkingParameters(job.formatCode);
+    const TPresetPickerStates pickers = PresetPickersFor(job.formatCode);
+    TPresetTexts texts;
+    for (int p = 0; p < PresetPickerCount; ++p)
+        texts[p] = pickers[p].Text();
+    ApplyPresetTexts(fields, texts);
+    return fields;
+}
+
+std::string Extension(const TJob& job) {
+    return std::string(FindFormatParameters(job.formatCode)->Ext);
+}
+
+// The same settings for ffmpeg: codecs by the names the engine uses (AAC for the catalogue's
+// libfaac), the built-in preset's options one by one.
+std::vector<std::string> FFmpegArgs(const TJob& job) {
+    const TWorkingParameters fields = JobFields(job);
+    const TOutputOptions options = OutputOptionsOf(fields);
+    std::vector<std::string> args = { "-c:v", options.VideoCodec };
+    if (!options.VideoTag.empty()) args.insert(args.end(), { "-vtag", options.VideoTag });
+    if (!options.VideoPreset.empty())
+        for (const TOptionLine& line : SplitOptionText(FindBuiltInPreset(options.VideoPreset)))
+            args.insert(args.end(), { "-" + line.Name, line.Value });
+    if (!options.FrameSize.empty()) {
+        std::string size = options.FrameSize;
+        std::replace(size.begin(), size.end(), '*', 'x');
+        args.insert(args.end(), { "-s", size });
+    }
+    if (!options.FrameRate.empty()) args.insert(args.end(), { "-r", options.FrameRate });
+    if (options.VideoBitrate > 0)
+        args.insert(args.end(), { "-b:v", std::to_string(options.VideoBitrate) });
+    args.insert(args.end(),
+                { "-c:a", options.AudioCodec == "libfaac" ? "aac" : options.AudioCodec });
+    if (options.AudioChannels > 0)
+        args.insert(args.end(), { "-ac", std::to_string(options.AudioChannels) });
+    if (options.AudioSampleRate > 0)
+        args.insert(args.end(), { "-ar", std::to_string(options.AudioSampleRate) });
+    if (options.AudioBitrate > 0)
+        args.insert(args.end(), { "-b:a", std::to_string(options.AudioBitrate) });
+    return args;
+}
+
 const std::string& Source() {
-    return fixtures::ThirtySecondVob();
+    static const std::string path = [] {
+        const std::string name = fixtures::StandardFolder() + "/bench-30s-dvd.vob";
+        if (!FileExists(name)) {
+            fixtures::MediaSpec spec = fixtures::DvdSpec(720, 576, 2);
+            spec.Seconds = 30.0;
+            fixtures::WriteMedia(name, spec);
+        }
+        return name;
+    }();
+    return path;
 }
 
 struct TRunCost {
@@ -91,20 +143,23 @@ TRunCost Spawn(const std::string& program, std::vector<std::string> args) {
     return cost;
 }
 
-// The child's side: one conversion, inline, exit status 0 when it finished.
+// The child's side: one conversion through the task component, as the program runs it,
+// inline; exit status 0 when it finished.
 int Convert(const std::string& jobName, const std::string& input, const std::string& output) {
     SetMainThread();
     if (!GlobalLoader().Load(FFmpegTasksLibraries)) return 2;
     for (const TJob& job : Jobs()) {
         if (jobName != job.name) continue;
-        TFFmpeg task(8);
-        task.Reset();
-        if (!task.OpenInputFile(input)) return 3;
-        for (const auto& [name, value] : job.options)
-            task.ParseOption(name, value);
-        if (task.OpenOutputFile(output, false) < 0) return 4;
-        task.StartConvert(false);
-        return task.Finished() && !task.FatalException() ? 0 : 5;
+        bool finished = false;
+        TFFmpegTasks tasks(nullptr);
+        tasks.OnTerminate = [&](TObject*, const TTerminateInfo& info) {
+            if (info.TaskIndex == 0) finished = info.Finished && !info.Exception;
+        };
+        if (tasks.AddTask(input, nullptr) != 0) return 3;
+        TOutputOptions options = OutputOptionsOf(JobFields(job));
+        if (!tasks.SetOutputFile(0, output, &options)) return 4;
+        tasks.Start(0);
+        return finished ? 0 : 5;
     }
     return 6;
 }
@@ -118,10 +173,11 @@ void Transcode(benchmark::State& state) {
     }
     const std::string input = Source();
     const std::string folder = CreateTempFolder("transcode-bench");
-    const std::string ours = folder + "ours" + job.extension;
-    const std::string theirs = folder + "ffmpeg" + job.extension;
+    const std::string ours = folder + "ours" + Extension(job);
+    const std::string theirs = folder + "ffmpeg" + Extension(job);
     std::vector<std::string> ffmpeg = { kFFmpeg, "-nostdin", "-y", "-i", input };
-    ffmpeg.insert(ffmpeg.end(), job.ffmpegArgs.begin(), job.ffmpegArgs.end());
+    const std::vector<std::string> settings = FFmpegArgs(job);
+    ffmpeg.insert(ffmpeg.end(), settings.begin(), settings.end());
     ffmpeg.push_back(theirs);
     TRunCost best, bestTheirs;
     for (auto _ : state) {

@@ -10,6 +10,7 @@
 #include "app/JobListControls.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "platform/forms/TApplication.h"

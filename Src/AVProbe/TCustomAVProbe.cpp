@@ -115,7 +115,7 @@ bool TCustomAVProbe::LoadFile(const std::string& fileName, const std::string& fo
     AVFormatContext* context = nullptr;
     const int opened = AVOpenInput(&context, FileNameToAV(fileName), format, nullptr);
     if (opened < 0) {
-        ReportError(AV_LOG_ERROR, ErrorToText(fileName, opened));
+        ReportError(AV_LOG_ERROR, InputErrorText(fileName, opened));
         CloseFile();
         return false;
     }

@@ -1,6 +1,7 @@
 #include "Src/FFmpeg/TCustomFFmpeg.h"
 
 #include "Src/AVUtilStubs.h"
+#include "Src/FFUtils/InputErrorText.h"
 #include "Src/FFUtils/MediaText.h"
 #include "Src/FFmpeg/FFmpegException.h"
 #include "Src/FFmpegLoader.h"
@@ -29,6 +30,9 @@ DictionaryPtr InputParameters(const TTranscoderOptions& opt) {
             set("pixel_format", name);
     if (opt.Fvideo_channel) set("channel", std::to_string(opt.Fvideo_channel));
     if (!opt.Fvideo_standard.empty()) set("standard", opt.Fvideo_standard);
+    // Input looping is the picture demuxer's: it shows a picture (or a numbered series of
+    // them) again and again.
+    if (opt.Floop_input) set("loop", "1");
     return DictionaryPtr(raw);
 }
 
@@ -102,6 +106,7 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& fileName) {
         TTranscoderOptions& Opt;
         ~TInputScope() {
             Opt.Fvideo_channel = 0;
+            Opt.Floop_input = false;
             Opt.Fvideo_codec_name.clear();
             Opt.Faudio_codec_name.clear();
             Opt.Fsubtitle_codec_name.clear();
@@ -129,10 +134,16 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& fileName) {
     // avformat_open_input frees the context on failure and owns it on success.
     allocated.release();
     if (opened < 0) {
-        FLastErrMsg = ErrorToText(fileName, opened);
+        FLastErrMsg = InputErrorText(fileName, opened);
         return false;
     }
     InputContextPtr context(raw);
+    // An input that cannot loop would be read once and the option silently lost.
+    if (opt.Floop_input && av::av_dict_get(parameters.get(), "loop", nullptr, 0)) {
+        FLastErrMsg = Format("%s: loop_input cannot loop this input (%s); only pictures loop",
+                             fileName, raw->iformat->name);
+        return false;
+    }
 
     if (opt.Fopt_programid) {
         const bool found = SelectProgram(raw, opt.Fopt_programid);
@@ -169,11 +180,11 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& fileName) {
     if (opt.Fverbose >= 0) av::av_dump_format(raw, fileIndex, raw->url, 0);
     AddInputFile(std::move(context), tsOffset);
     for (auto& record : InputFile(fileIndex).Streams)
-        TakeInputStream(*record);
+        TakeInputStream(*InputFile(fileIndex).Context, *record);
     return true;
 }
 
-void TCustomFFmpeg::TakeInputStream(TInputStreamCodec& record) {
+void TCustomFFmpeg::TakeInputStream(AVFormatContext& context, TInputStreamCodec& record) {
     TTranscoderOptions& opt = Options();
     AVStream* stream = record.Stream;
     AVCodecContext* decoder = record.Context.get();
@@ -202,7 +213,9 @@ void TCustomFFmpeg::TakeInputStream(TInputStreamCodec& record) {
             opt.Fframe_height >>= decoder->lowres;
             opt.Fframe_width >>= decoder->lowres;
         }
-        opt.Fframe_rate = stream->r_frame_rate;
+        // The container's guess alone can be fooled, e.g. by a clock that jumps while the
+        // stream is being probed; the codec's own rate settles that.
+        opt.Fframe_rate = av::av_guess_frame_rate(&context, stream, nullptr);
         AddInputCodec(byName(opt.Fvideo_codec_name));
         if (opt.Fvideo_disable)
             stream->discard = AVDISCARD_ALL;

@@ -46,6 +46,7 @@ void TTranscodeRun::PacketLoop() {
             if (!ended)
                 throw FFmpegException(ErrorToText(FileNameFromAV(ic->url ? ic->url : ""), result));
             FFiles[std::size_t(current)].eof_reached = true;
+            ReportEarlyEnd(current);
             if (FJoin) {
                 bool last = false;
                 EndJoinedFile(current, current, last);
@@ -57,6 +58,9 @@ void TTranscodeRun::PacketLoop() {
         }
         std::fill(FNoPacket.begin(), FNoPacket.end(), false);
         FNoPacketCount = 0;
+        // A damaged packet read with the file already at its end: the file stops inside it.
+        if ((FPacket->flags & AV_PKT_FLAG_CORRUPT) && ic->pb && av::avio_feof(ic->pb))
+            FFiles[std::size_t(current)].ended_early = true;
         const bool handled = ReadAndHandle(current);
         av::av_packet_unref(FPacket.get());
         if (!handled) continue;
@@ -66,6 +70,16 @@ void TTranscodeRun::PacketLoop() {
             ReportProgress(current, false);
         }
     }
+}
+
+void TTranscodeRun::ReportEarlyEnd(int fileIndex) {
+    TAVInputFile& file = FFiles[std::size_t(fileIndex)];
+    if (!file.ended_early || file.early_end_reported) return;
+    file.early_end_reported = true;
+    const AVFormatContext* ic = FOwner.InputFile(fileIndex).Context.get();
+    FOwner.Log(llWarning, Format("%s: the input ended early, inside a packet; the output holds "
+                                 "what could be read",
+                                 FileNameFromAV(ic->url ? ic->url : "")));
 }
 
 int TTranscodeRun::ChooseInputFile(int current) {
@@ -117,6 +131,7 @@ bool TTranscodeRun::ReadAndHandle(int fileIndex) {
     const int position = file.ist_index + packet->stream_index;
     TAVInputStream& ist = *FInputStreams[std::size_t(position)];
     if (ist.discard) return true;
+    NoteLastEnd(*packet, ist);
     RepairTimestamps(*packet, ist);
     if (FOpt.Frecording_time != INT64_MAX) {
         const std::int64_t stamp = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
@@ -154,8 +169,11 @@ void TTranscodeRun::RepairTimestamps(AVPacket& packet, TAVInputStream& ist) {
         return;
     const std::int64_t packetDts = av::av_rescale_q(packet.dts, base, AV_TIME_BASE_Q);
     const std::int64_t delta = packetDts - ist.next_pts;
+    // A decoded picture may be shown a little after the next packet is decoded; only a step
+    // back beyond that is the clock starting again.
+    constexpr std::int64_t kReorderSlack = AV_TIME_BASE / 10;
     if ((std::llabs(delta) > std::int64_t(FOpt.Fdts_delta_threshold * AV_TIME_BASE) ||
-         packetDts + 1 < ist.pts) &&
+         packetDts + kReorderSlack < ist.pts) &&
         !FOpt.Fcopy_ts) {
         input.TSOffset -= delta;
         if (FOpt.Fverbose > 2)
@@ -166,6 +184,34 @@ void TTranscodeRun::RepairTimestamps(AVPacket& packet, TAVInputStream& ist) {
         packet.dts -= shift;
         if (packet.pts != AV_NOPTS_VALUE) packet.pts -= shift;
     }
+}
+
+void TTranscodeRun::NoteLastEnd(const AVPacket& packet, TAVInputStream& ist) {
+    const std::int64_t stamp = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
+    if (stamp == AV_NOPTS_VALUE) return;
+    const std::int64_t end = av::av_rescale_q(stamp + std::max<std::int64_t>(packet.duration, 0),
+                                              ist.st->time_base, AV_TIME_BASE_Q);
+    if (ist.last_end == AV_NOPTS_VALUE || end > ist.last_end) ist.last_end = end;
+}
+
+bool TTranscodeRun::ClockContinues(int fileIndex) const {
+    // A stream's next packet may come up to this much after or before the previous one ended.
+    constexpr std::int64_t kSeam = AV_TIME_BASE / 2;
+    const TAVInputFile& file = FFiles[std::size_t(fileIndex)];
+    const TAVInputFile& next = FFiles[std::size_t(fileIndex) + 1];
+    int compared = 0;
+    for (int j = 0; j < std::min(file.nb_streams, next.nb_streams); ++j) {
+        const TAVInputStream& ist = *FInputStreams[std::size_t(file.ist_index + j)];
+        const TAVInputStream& following = *FInputStreams[std::size_t(next.ist_index + j)];
+        if (ist.discard || ist.last_end == AV_NOPTS_VALUE) continue;
+        if (following.st->codecpar->codec_type != ist.st->codecpar->codec_type) return false;
+        if (following.st->start_time == AV_NOPTS_VALUE) continue;
+        const std::int64_t start =
+            av::av_rescale_q(following.st->start_time, following.st->time_base, AV_TIME_BASE_Q);
+        if (std::llabs(start - ist.last_end) > kSeam) return false;
+        ++compared;
+    }
+    return compared > 0;
 }
 
 void TTranscodeRun::EndJoinedFile(int fileIndex, int& current, bool& ended) {
@@ -198,7 +244,13 @@ void TTranscodeRun::EndJoinedFile(int fileIndex, int& current, bool& ended) {
         ended = true;
         return;
     }
-    FOwner.InputFile(fileIndex + 1).TSOffset += std::llrint(endTime * AV_TIME_BASE);
+    // The files of one title split on a disc go on with the title's clock; other files start
+    // where the output so far ends.
+    TInputFile& next = FOwner.InputFile(fileIndex + 1);
+    if (ClockContinues(fileIndex))
+        next.TSOffset = FOwner.InputFile(fileIndex).TSOffset;
+    else
+        next.TSOffset += std::llrint(endTime * AV_TIME_BASE);
     current = fileIndex + 1;
 }
 

@@ -78,6 +78,10 @@ void TTranscodeRun::WriteFrame(TAVOutputStream& ost, AVPacket& packet) {
 }
 
 void TTranscodeRun::InterleavedWrite(TAVOutputStream& ost, AVPacket& packet) {
+    if (!KeepMuxOrder(ost, packet)) {
+        av::av_packet_unref(&packet);
+        return;
+    }
     const std::int64_t start = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
     if (start != AV_NOPTS_VALUE) {
         const double end = double(start + packet.duration) * av_q2d(ost.st->time_base);

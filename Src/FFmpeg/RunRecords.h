@@ -2,6 +2,7 @@
 #include "Src/AVCodecStubs.h"
 #include "Src/AVUtilStubs.h"
 #include "Src/FFmpeg/AudioOutput.h"
+#include "Src/FFmpeg/MuxTimestamps.h"
 #include "Src/FFmpeg/TranscodeFilterGraph.h"
 #include "Src/FFmpeg/TranscoderFiles.h"
 #include "Src/SwScaleStubs.h"
@@ -16,6 +17,9 @@
 
 struct TAVInputFile {
     bool eof_reached{ false };
+    // The file stops inside a packet (cut short), and whether that was said.
+    bool ended_early{ false };
+    bool early_end_reported{ false };
     // Position of the file's first stream in the input-stream table.
     int ist_index{ 0 };
     // The file's stream count when the run started.
@@ -44,6 +48,8 @@ struct TAVInputStream {
     bool decoder_flushed{ false };
     // The decoder got its end (a null packet) and gives nothing more until flushed.
     bool decoder_drained{ false };
+    // End of the latest packet read, microseconds on the file's own clock (before its offset).
+    std::int64_t last_end{ AV_NOPTS_VALUE };
     float quality{ 0.0f };
     FramePtr Frame;
 };
@@ -101,6 +107,8 @@ struct TAVOutputStream {
 
     // End of the last written packet, seconds: the output clock of the stream.
     double EndTime{ 0.0 };
+    // The order of the time stamps written so far.
+    TMuxTimestamps MuxOrder;
     // What the encoder reported of its last packet: quality (lambda), picture type, errors.
     int LastQuality{ -1 };
     int LastPictType{ 0 };

@@ -205,7 +205,7 @@ private:
     friend class TTranscodeRun;
 
     int CodecStrictness(AVMediaType type) const;
-    void TakeInputStream(TInputStreamCodec& record);
+    void TakeInputStream(AVFormatContext& context, TInputStreamCodec& record);
     void SetMuxerOptions(AVFormatContext& context);
     void SetGlobalHeader(AVCodecContext* codec, AVMediaType type, bool wanted);
     const AVCodec* StreamEncoder(TOutputStreamCodec& record, AVMediaType type,

@@ -70,6 +70,8 @@ private:
     void WriteEncodedPacket(TAVOutputStream& ost, AVPacket& packet);
     void WriteFrame(TAVOutputStream& ost, AVPacket& packet);
     void InterleavedWrite(TAVOutputStream& ost, AVPacket& packet);
+    // Raises time stamps that do not increase, or false for a packet to drop (MuxOrder.cpp).
+    bool KeepMuxOrder(TAVOutputStream& ost, AVPacket& packet);
     void WriteVideoStats(TAVOutputStream& ost, int frameSize);
     void ReportProgress(int fileIndex, bool isLastReport);
     std::int64_t CurrentOutputSize() const;
@@ -79,7 +81,13 @@ private:
     int ChooseInputFile(int current);
     bool ReadAndHandle(int fileIndex);
     void RepairTimestamps(AVPacket& packet, TAVInputStream& ist);
+    void NoteLastEnd(const AVPacket& packet, TAVInputStream& ist);
+    // Whether the next joined file's streams start where this file's ended: one title split
+    // into several files.
+    bool ClockContinues(int fileIndex) const;
     void EndJoinedFile(int fileIndex, int& current, bool& ended);
+    // Logs once that a file was cut short, when its last packets were.
+    void ReportEarlyEnd(int fileIndex);
     void Ending();
     void WriteTrailers();
 

@@ -33,8 +33,8 @@ void TTranscodeRun::OutputVideo(TAVOutputStream& ost, TAVInputStream& ist, AVFra
 void TTranscodeRun::EncodeVideoFrame(TAVOutputStream& ost, TAVInputStream& ist, AVFrame& picture,
                                      std::int64_t syncPts) {
     AVCodecContext* enc = ost.Encoder();
-    const double syncPosition =
-        double(syncPts - FOpt.Fstart_time) / AV_TIME_BASE / av_q2d(enc->time_base);
+    const double frameSeconds = av_q2d(enc->time_base);
+    const double syncPosition = double(syncPts - FOpt.Fstart_time) / AV_TIME_BASE / frameSeconds;
     std::int64_t count = 1;
     if (FOpt.Fvideo_sync_method != 0) {
         const double vdelta = syncPosition - double(ost.sync_opts);
@@ -48,8 +48,15 @@ void TTranscodeRun::EncodeVideoFrame(TAVOutputStream& ost, TAVInputStream& ist, 
                 count = 0;
             else if (vdelta > 0.6)
                 ost.sync_opts = std::llrint(syncPosition);
-        } else if (vdelta > 1.1) {
-            count = std::llrint(vdelta);
+        } else {
+            // Measured at the picture's end, so that the output ends within a frame of where
+            // the input does; one picture less or more only past 0.9 of a frame, so that input
+            // a little off the output's grid does not flicker between drops and duplicates.
+            const std::int64_t span = ist.next_pts - ist.pts;
+            const double duration = span > 0 ? double(span) / AV_TIME_BASE / frameSeconds : 1.0;
+            const double missing = vdelta + duration;
+            if (missing < 0.1 || missing > 1.9)
+                count = std::max<std::int64_t>(0, std::llrint(missing));
         }
         if (count == 0) {
             ++FFramesDrop;

@@ -1,6 +1,7 @@
 #include "lib/controls/TbsSkinCustomControl.h"
 
 #include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsTileFill.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinMessages.h"
 #include "lib/skindraw/bsImageBuilders.h"
@@ -198,39 +199,12 @@ void TbsSkinCustomControl::FillClientFromSkin() {
     tile.Canvas().CopyRect(TRect(0, 0, tileWidth, tileHeight), Picture->Canvas(),
                            Moved(ClRect, SkinRect.Left, SkinRect.Top));
     TCanvas& canvas = Canvas();
-    const int areaWidth = NewClRect.Width();
-    const int areaHeight = NewClRect.Height();
     {
         // One copy more than fits is drawn on each axis; the clip cuts it.
         const gfx::DcStateSaver saved(canvas.Handle());
         win::IntersectClipRect(canvas.Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right,
                                NewClRect.Bottom);
-        if (!StretchEffect) {
-            for (int i = 0; i <= areaWidth / tileWidth; ++i)
-                for (int j = 0; j <= areaHeight / tileHeight; ++j)
-                    canvas.Draw(NewClRect.Left + i * tileWidth, NewClRect.Top + j * tileHeight,
-                                &tile);
-        } else if (areaWidth > 0 && areaHeight > 0) {
-            switch (StretchType) {
-            case bsstFull:
-                canvas.StretchDraw(NewClRect, &tile);
-                break;
-            case bsstHorz: {
-                TBitmap strip(tileWidth, areaHeight);
-                strip.Canvas().StretchDraw(TRect(0, 0, tileWidth, areaHeight), &tile);
-                for (int i = 0; i <= areaWidth / tileWidth; ++i)
-                    canvas.Draw(NewClRect.Left + i * tileWidth, NewClRect.Top, &strip);
-                break;
-            }
-            case bsstVert: {
-                TBitmap strip(areaWidth, tileHeight);
-                strip.Canvas().StretchDraw(TRect(0, 0, areaWidth, tileHeight), &tile);
-                for (int j = 0; j <= areaHeight / tileHeight; ++j)
-                    canvas.Draw(NewClRect.Left, NewClRect.Top + j * tileHeight, &strip);
-                break;
-            }
-            }
-        }
+        FillWithTile(canvas, tile, NewClRect, StretchEffect, StretchType);
     }
     // The restored DC holds other objects than the canvas thinks it selected.
     canvas.Refresh();

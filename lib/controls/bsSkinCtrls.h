@@ -20,5 +20,6 @@
 #include "lib/controls/TbsSkinTextLabel.h"
 #include "lib/controls/TbsSkinToolBar.h"
 #include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsScrollCtrls.h"
 #include "lib/controls/bsSkinChangeWalk.h"
 #include "lib/controls/bsSkinCtrlsClasses.h"

@@ -2,6 +2,7 @@
 
 #include "lib/controls/TbsGraphicSkinCustomControl.h"
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsScrollCtrlsClasses.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinPanelsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
@@ -57,6 +58,7 @@ void RegisterSkinCtrlsClasses() {
     std::call_once(once, [] {
         RegisterSkinDataClasses();
         RegisterBases(TClassRegistry::Instance());
+        RegisterScrollCtrlsClasses(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
         RegisterSkinPanelsClasses(TClassRegistry::Instance());
     });

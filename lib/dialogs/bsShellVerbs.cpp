@@ -1,6 +1,9 @@
 #include "lib/dialogs/bsShellVerbs.h"
 
+#include "lib/dialogs/bsShellVerbPrompts.h"
+#include "lib/menus/TbsSkinPopupMenu.h"
 #include "platform/forms/TControl.h"
+#include "platform/forms/TCustomForm.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/TextUtils.h"
@@ -8,8 +11,6 @@
 #include "platform/shell/TrashCan.h"
 
 namespace {
-
-IShellVerbUi* g_verbUi = nullptr;
 
 std::string PermissionText(std::uint32_t mode) {
     static constexpr char kLetters[] = "rwxrwxrwx";
@@ -23,32 +24,35 @@ std::string PermissionText(std::uint32_t mode) {
 }
 
 bool TrashItem(TbsShellFolder& folder) {
-    IShellVerbUi* ui = ShellVerbUi();
     const std::string path = folder.FullObjectName();
     // Nothing leaves its place without the user having said yes.
-    if (!ui || path.empty() || !ui->ConfirmDelete(folder.DisplayName(), folder.IsFolder()))
+    if (path.empty() || !ShellVerbPrompts().ConfirmDelete(folder.DisplayName(), folder.IsFolder()))
         return false;
     return MoveToTrash(ShellNamespace()->Environment(), path);
 }
 
 bool ShowItemProperties(const TbsShellFolder& folder) {
-    IShellVerbUi* ui = ShellVerbUi();
-    if (!ui) return false;
-    ui->ShowProperties(folder.DisplayName(), ShellPropertiesText(folder));
+    ShellVerbPrompts().ShowProperties(folder.DisplayName(), ShellPropertiesText(folder));
     return true;
 }
 
+// Shows the verbs as a skinned popup menu of control's form at a screen point and waits; the
+// verb chosen, or "" when none was, the menu could not show or control went meanwhile.
+std::string ChooseVerb(TControl* control, const std::vector<TbsShellVerb>& verbs, TPoint screen) {
+    TbsSkinPopupMenu menu(nullptr);
+    menu.SetComponentForm(GetParentForm(control));
+    menu.SetPopupComponent(control);
+    for (const TbsShellVerb& verb : verbs) {
+        auto* item = new TMenuItem(nullptr); // the menu's item tree owns it
+        item->SetCaption(verb.Caption);
+        menu.Items().Add(item);
+    }
+    const TMenuItem* chosen = menu.TrackPopup(control, screen.X, screen.Y);
+    if (!chosen || menu.PopupComponent() != control) return {};
+    return verbs.at(std::size_t(menu.Items().IndexOf(chosen))).Verb;
+}
+
 } // namespace
-
-IShellVerbUi* ShellVerbUi() {
-    return g_verbUi;
-}
-
-IShellVerbUi* SetShellVerbUi(IShellVerbUi* ui) {
-    IShellVerbUi* previous = g_verbUi;
-    g_verbUi = ui;
-    return previous;
-}
 
 std::vector<TbsShellVerb> ShellContextVerbs(const TbsShellFolder& folder) {
     if (folder.FullObjectName().empty()) return {};
@@ -61,14 +65,11 @@ std::vector<TbsShellVerb> ShellContextVerbs(const TbsShellFolder& folder) {
 }
 
 void ShowShellContextMenu(TControl* control, TbsShellFolder* folder, int x, int y) {
-    IShellVerbUi* ui = ShellVerbUi();
-    if (!folder || !ui) return;
+    if (!control || !folder) return;
     const std::vector<TbsShellVerb> verbs = ShellContextVerbs(*folder);
     if (verbs.empty()) return;
-    const TPoint screen = control ? control->ClientToScreen(TPoint(x, y)) : TPoint(x, y);
-    const int chosen = ui->ChooseVerb(control, verbs, screen);
-    if (chosen < 0 || chosen >= int(verbs.size())) return;
-    RunChosenVerb(control, *folder, verbs[std::size_t(chosen)].Verb);
+    const std::string verb = ChooseVerb(control, verbs, control->ClientToScreen(TPoint(x, y)));
+    if (!verb.empty()) RunChosenVerb(control, *folder, verb);
 }
 
 void RunChosenVerb(TControl* control, TbsShellFolder& folder, const std::string& verb) {

@@ -1,6 +1,5 @@
 #pragma once
 #include "lib/dialogs/TbsShellFolder.h"
-#include "platform/gfx/TRect.h"
 
 #include <string>
 #include <vector>
@@ -25,40 +24,23 @@ struct TbsShellVerb {
     bool operator==(const TbsShellVerb&) const = default;
 };
 
-// What the verbs need to show: the context menu, the question before an item goes to the
-// trash, and the properties box. The skinned popup menu and message box supply it; until one
-// is installed no context menu shows and nothing is moved to the trash.
-class IShellVerbUi {
-public:
-    virtual ~IShellVerbUi() = default;
-    // Shows verbs as a popup menu at a screen point, owned by owner; the index of the verb
-    // chosen, or -1 when the menu was closed without a choice.
-    virtual int ChooseVerb(TControl* owner, const std::vector<TbsShellVerb>& verbs,
-                           TPoint screenPoint) = 0;
-    virtual bool ConfirmDelete(const std::string& displayName, bool isFolder) = 0;
-    virtual void ShowProperties(const std::string& displayName, const std::string& text) = 0;
-};
-
-// The interface in use (not owned), or null.
-IShellVerbUi* ShellVerbUi();
-// Puts ui in place; returns the one it replaces.
-IShellVerbUi* SetShellVerbUi(IShellVerbUi* ui);
-
 // The verbs of an item, in menu order: "open", "rename" (when it can be renamed), "delete"
 // (when it can be deleted) and "properties". An item without a file-system path (the desktop,
 // Computer) has none.
 std::vector<TbsShellVerb> ShellContextVerbs(const TbsShellFolder& folder);
 
-// Shows folder's context menu at (x, y) in control's client coordinates and runs the verb
-// chosen, telling control first and afterwards when it is an IShellVerbSink.
+// Shows folder's context menu at (x, y) in control's client coordinates through the menu
+// engine of control's form, waits for the choice and runs the verb chosen, telling control
+// first and afterwards when it is an IShellVerbSink. Nothing shows for no item, an item
+// without verbs, or a control on no form with a form-skin component.
 void ShowShellContextMenu(TControl* control, TbsShellFolder* folder, int x, int y);
 // Runs a chosen verb: control's ExecuteCommand, then (unless it handled the verb) the shell's
 // action, then control's CommandCompleted with whether it succeeded.
 void RunChosenVerb(TControl* control, TbsShellFolder& folder, const std::string& verb);
 // The shell's own action of a verb: "open" starts the user's application in the item's folder
-// (the program's current folder stays as it is); "delete" asks, then moves the item to the
-// trash; "properties" shows the item's path, size, time and permissions; "rename" has nothing
-// to do without a control that renames in place. True when the action was done.
+// (the program's current folder stays as it is); "delete" asks (ShellVerbPrompts), then moves
+// the item to the trash; "properties" shows the item's path, size, time and permissions; "rename"
+// has nothing to do without a control that renames in place. True when the action was done.
 bool ExecuteShellVerb(TbsShellFolder& folder, const std::string& verb);
 // Runs one verb of an item without a menu; nothing for no item.
 void InvokeItemVerb(TbsShellFolder* folder, const std::string& verb);

@@ -7,4 +7,5 @@
 #include "lib/dialogs/bsShellFolderQueries.h"
 #include "lib/dialogs/bsShellPidl.h"
 #include "lib/dialogs/bsShellTypes.h"
+#include "lib/dialogs/bsShellVerbPrompts.h"
 #include "lib/dialogs/bsShellVerbs.h"

@@ -176,12 +176,15 @@ unsigned short TbsSkinMenu::TrackPopup(TControl* popupCtrl, TbsSkinData* skinDat
         return 0;
     }
     FTracking = true;
+    FFormToldOfClose = false;
     const std::shared_ptr<bool> alive = FAlive;
     while (*alive && FVisible && !Application->Terminated())
         Application->HandleMessage();
     if (!*alive) return 0;
     FTracking = false;
-    if (FVisible) Hide();
+    // A menu closed from its own levels (Escape) tells only its control; the form waits for
+    // the call to end and hears of it here.
+    if (FVisible || !FFormToldOfClose) Hide();
     return FTrackedCommand;
 }
 
@@ -270,6 +273,7 @@ void TbsSkinMenu::Hide() {
     CloseLevels(0);
     if (!*alive) return;
     StopWait();
+    FFormToldOfClose = true;
     if (FForm && FForm->HandleAllocated()) SendMessage(FForm->Handle(), WM_SKINMENUCLOSED, 0, 0);
 }
 

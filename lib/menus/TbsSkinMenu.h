@@ -122,6 +122,8 @@ private:
     TMenu* FCommandMenu{ nullptr };
     bool FTracking{ false };
     unsigned short FTrackedCommand{ 0 };
+    // The form has heard WM_SKINMENUCLOSED since a tracked menu opened.
+    bool FFormToldOfClose{ false };
     std::vector<TbsSkinPopupWindow*> FPopupList;
     bool FAlphaBlend{ false };
     int FAlphaBlendValue{ 150 };

@@ -28,7 +28,9 @@ TbsSkinMenuHost* HostOfOwnerForm(TCustomForm* form) {
 
 TbsSkinPopupMenu::TbsSkinPopupMenu(TComponent* owner) : TPopupMenu(owner) {}
 
-TbsSkinPopupMenu::~TbsSkinPopupMenu() = default;
+TbsSkinPopupMenu::~TbsSkinPopupMenu() {
+    *FAlive = false;
+}
 
 void TbsSkinPopupMenu::SetSkinData(TbsSkinData* value) {
     FSD = value;
@@ -64,16 +66,37 @@ TbsSkinMenuHost* TbsSkinPopupMenu::FindHost() const {
     return nullptr;
 }
 
-void TbsSkinPopupMenu::Show(TControl* ctrl, const TRect& r, bool popupUp, bool needsSkin) {
+TbsSkinMenuHost* TbsSkinPopupMenu::OpenHost(bool needsSkin) {
     if (OnPopup) OnPopup(this);
     TbsSkinMenuHost* host = FindHost();
     if (host && !FSD) SetSkinData(host->MenusSkinData() ? host->MenusSkinData() : host->SkinData());
-    if (!host || (needsSkin && !FSD)) return;
-    TbsSkinMenu& engine = host->SkinMenu();
-    if (engine.Visible()) host->SkinMenuClose();
+    if (!host || (needsSkin && !FSD)) return nullptr;
+    if (host->SkinMenu().Visible()) host->SkinMenuClose();
     host->SkinMenuOpen();
+    return host;
+}
+
+void TbsSkinPopupMenu::Show(TControl* ctrl, const TRect& r, bool popupUp, bool needsSkin) {
+    TbsSkinMenuHost* host = OpenHost(needsSkin);
+    if (!host) return;
+    TbsSkinMenu& engine = host->SkinMenu();
     engine.Popup(ctrl, FSD, 0, r, &Items(), popupUp);
     if (OnMenuClose) engine.OnMenuClose = OnMenuClose;
+}
+
+TMenuItem* TbsSkinPopupMenu::TrackPopup(TControl* ctrl, int x, int y) {
+    TbsSkinMenuHost* host = OpenHost(false);
+    if (!host) return nullptr;
+    TbsSkinMenu& engine = host->SkinMenu();
+    const std::shared_ptr<bool> alive = FAlive;
+    // The menu open now closes before this one's close handler is in place, so that only its
+    // own handler hears of it.
+    if (engine.Visible()) engine.CloseLevels(0);
+    if (!*alive) return nullptr;
+    if (OnMenuClose) engine.OnMenuClose = OnMenuClose;
+    const unsigned short command = engine.TrackPopup(ctrl, FSD, TRect(x, y, x, y), &Items(), false);
+    if (!*alive || command == 0) return nullptr;
+    return FindItem(command);
 }
 
 void TbsSkinPopupMenu::Popup(int x, int y) {

@@ -2,6 +2,8 @@
 #include "platform/forms/TMenuItem.h"
 #include "platform/gfx/TRect.h"
 
+#include <memory>
+
 class TbsSkinData;
 class TbsSkinMenuHost;
 class TControl;
@@ -25,6 +27,10 @@ public:
     void PopupFromRect2(TControl* ctrl, const TRect& r, bool popupUp);
     // As Popup, for the control ctrl; nothing without a skin.
     void Popup2(TControl* ctrl, int x, int y);
+    // Shows the menu at the screen point for the control ctrl and waits until it closes; the
+    // item chosen, or nil when the menu closed without a choice or could not show. The chosen
+    // item's handler does not run: the caller decides what the choice does.
+    TMenuItem* TrackPopup(TControl* ctrl, int x, int y);
 
     // The skin of the menu; unset, it takes the form-skin component's (its menus' skin first)
     // the first time it shows, and keeps it.
@@ -45,9 +51,14 @@ public:
 private:
     // The form-skin component that shows the menu, nil when none is found.
     TbsSkinMenuHost* FindHost() const;
+    // Runs OnPopup and puts the host that is to show the menu into skin-menu mode; nil (and
+    // nothing shown) when there is none, or no skin where one is needed.
+    TbsSkinMenuHost* OpenHost(bool needsSkin);
     void Show(TControl* ctrl, const TRect& r, bool popupUp, bool needsSkin);
 
     TbsSkinData* FSD{ nullptr };
     TCustomForm* FComponentForm{ nullptr };
     TComponent* FSkinComponent{ nullptr };
+    // Cleared when the menu goes: a handler run while the menu is tracked may free it.
+    std::shared_ptr<bool> FAlive{ std::make_shared<bool>(true) };
 };

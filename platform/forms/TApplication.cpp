@@ -2,10 +2,36 @@
 #include "platform/forms/TMessageForm.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/WindowApi.h"
+#include <algorithm>
 
 using namespace win;
 
 TApplication* Application = nullptr;
+
+TMessageFilters::TToken TMessageFilters::Add(TMessageEvent filter) {
+    const TToken token = FNext++;
+    FFilters.emplace_back(token, std::move(filter));
+    return token;
+}
+
+void TMessageFilters::Remove(TToken token) {
+    std::erase_if(FFilters, [token](const auto& entry) { return entry.first == token; });
+}
+
+bool TMessageFilters::Filter(MSG& msg) {
+    if (FFilters.empty()) return false;
+    const auto filters = FFilters;
+    for (auto it = filters.rbegin(); it != filters.rend(); ++it) {
+        const bool present = std::any_of(FFilters.begin(), FFilters.end(), [&](const auto& entry) {
+            return entry.first == it->first;
+        });
+        if (!present) continue;
+        bool handled = false;
+        it->second(msg, handled);
+        if (handled) return true;
+    }
+    return false;
+}
 
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), FScreen(std::make_unique<TScreen>(nullptr)) {
@@ -48,6 +74,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
         return true;
     }
     try {
+        if (OnMessage.Filter(msg)) return true;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     } catch (...) {
@@ -105,8 +132,7 @@ void TApplication::ShowException(const std::exception& error) {
     FHandlingException = false;
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     TMessageForm box(nullptr, text, caption, flags);
     box.AfterConstruction();
     return box.ShowModal();

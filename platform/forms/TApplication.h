@@ -1,11 +1,39 @@
 #pragma once
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TScreen.h"
+#include "platform/gfx/TIcon.h"
 #include "platform/win/Msg.h"
+#include <cstdint>
 #include <exception>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using TExceptionEvent = std::function<void(TObject* sender, const std::exception& error)>;
+// A message the event loop took, before it is dispatched; setting handled keeps it from being
+// dispatched at all.
+using TMessageEvent = std::function<void(win::MSG& msg, bool& handled)>;
+
+// The filters every message of the event loop passes before it is dispatched. Several parts of
+// a program may each hook the loop for a while (an open menu hands the keys to itself): each
+// adds its filter and removes it by the token it got, whatever the others did meanwhile.
+class TMessageFilters {
+public:
+    using TToken = std::uint64_t;
+
+    TToken Add(TMessageEvent filter);
+    // Nothing for a token already removed.
+    void Remove(TToken token);
+    bool Empty() const { return FFilters.empty(); }
+    // The filter added last sees the message first; the first that handles it ends the walk.
+    // A filter may add or remove filters: the walk goes over those present when it began and
+    // skips any removed meanwhile. True when one handled the message.
+    bool Filter(win::MSG& msg);
+
+private:
+    std::vector<std::pair<TToken, TMessageEvent>> FFilters;
+    TToken FNext{ 1 };
+};
 
 // The program: its forms, the event loop and what happens to errors nothing caught. One
 // exists per program; constructing it makes Application and Screen point at it.
@@ -21,6 +49,8 @@ public:
 
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& value) { FTitle = value; }
+    // The program's icon; forms without one of their own show it.
+    TIcon& Icon() { return FIcon; }
     const std::string& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const std::string& value) { FHelpFile = value; }
     TCustomForm* MainForm() const { return FMainForm; }
@@ -60,6 +90,7 @@ public:
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
     TNotifyEvent OnIdle;
+    TMessageFilters OnMessage;
 
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -68,6 +99,7 @@ private:
 
     std::string FTitle;
     std::string FHelpFile;
+    TIcon FIcon;
     TCustomForm* FMainForm{ nullptr };
     bool FShowMainForm{ true };
     bool FTerminated{ false };

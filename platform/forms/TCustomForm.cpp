@@ -4,6 +4,7 @@
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/Painting.h"
 #include "platform/win/WindowApi.h"
 #include <algorithm>
 
@@ -80,6 +81,36 @@ void TCustomForm::SetWindowState(TWindowState value) {
     }
 }
 
+void TCustomForm::SetAlphaBlend(bool value) {
+    if (value == FAlphaBlend) return;
+    FAlphaBlend = value;
+    ApplyAlphaBlend();
+}
+
+void TCustomForm::SetAlphaBlendValue(BYTE value) {
+    if (value == FAlphaBlendValue) return;
+    FAlphaBlendValue = value;
+    ApplyAlphaBlend();
+}
+
+void TCustomForm::ApplyAlphaBlend() {
+    if (!HandleAllocated() || Parent()) return;
+    const LONG_PTR exStyle = GetWindowLongPtr(FHandle, GWL_EXSTYLE);
+    if (FAlphaBlend) {
+        if (!(exStyle & WS_EX_LAYERED))
+            SetWindowLongPtr(FHandle, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(FHandle, 0, FAlphaBlendValue, LWA_ALPHA);
+    } else if (exStyle & WS_EX_LAYERED) {
+        SetWindowLongPtr(FHandle, GWL_EXSTYLE, exStyle & ~LONG_PTR(WS_EX_LAYERED));
+    }
+}
+
+bool TCustomForm::IsShortCut(TMessage& message) {
+    bool handled = false;
+    if (OnShortCut) OnShortCut(message, handled);
+    return handled;
+}
+
 void TCustomForm::FrameStyles(DWORD& style, DWORD& exStyle) const {
     switch (FBorderStyle) {
     case bsNone:
@@ -141,6 +172,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (FAlphaBlend) ApplyAlphaBlend();
     if (FActiveControl && FActiveControl->HandleAllocated() && FActive)
         win::SetFocus(FActiveControl->Handle());
 }

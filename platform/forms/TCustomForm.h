@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/TWinControl.h"
+#include "platform/gfx/TIcon.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -35,6 +36,9 @@ constexpr TModalResult mrYesToAll = 10;
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+// A key press (WM_KEYDOWN or WM_SYSKEYDOWN: WParam the key, LParam its data) offered to the
+// form as a shortcut; setting handled takes it.
+using TShortCutEvent = std::function<void(TMessage& message, bool& handled)>;
 
 // A top-level window holding controls: its frame and position, the control that has the focus
 // within it, the dialog keys, closing, and running modally.
@@ -63,6 +67,15 @@ public:
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool value) { FKeyPreview = value; }
     bool Active() const { return FActive; }
+    // The form's own icon; empty: the application's stands for it.
+    TIcon& Icon() { return FIcon; }
+    void SetIcon(const TGraphic& value) { FIcon.Assign(value); }
+    // Whole-window transparency: with AlphaBlend the window is layered at AlphaBlendValue
+    // (255 opaque).
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool value);
+    win::BYTE AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(win::BYTE value);
 
     TWinControl* ActiveControl() const { return FActiveControl; }
     // Raises EInvalidOperation "Cannot focus a disabled or invisible window" for a control that
@@ -84,6 +97,8 @@ public:
     void FocusControl(TWinControl* control) override;
     bool SetFocusedControl(TWinControl* control) override;
     bool WantsKeyPreview() const override { return FKeyPreview; }
+    // OnShortCut decides.
+    bool IsShortCut(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
 
@@ -95,6 +110,7 @@ public:
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -107,6 +123,7 @@ protected:
 
 private:
     void ApplyPosition();
+    void ApplyAlphaBlend();
     void FrameStyles(win::DWORD& style, win::DWORD& exStyle) const;
     void CMDialogKey(TMessage& message);
     void WMActivate(TMessage& message);
@@ -125,6 +142,9 @@ private:
     TWinControl* FActiveControl{ nullptr };
     TWinControl* FFocusedControl{ nullptr };
     TModalResult FModalResult{ mrNone };
+    TIcon FIcon;
+    bool FAlphaBlend{ false };
+    win::BYTE FAlphaBlendValue{ 255 };
 };
 
 class TForm : public TCustomForm {

@@ -18,6 +18,8 @@ public:
     int FormCount() const { return int(FForms.size()); }
     TCustomForm* Forms(int index) const;
     TCustomForm* ActiveForm() const { return FActiveForm; }
+    // The active form whatever its class (forms of the class library's base class included).
+    TCustomForm* ActiveCustomForm() const { return FActiveForm; }
     int Width() const;
     int Height() const;
     int MonitorCount() const;

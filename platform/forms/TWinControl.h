@@ -91,6 +91,9 @@ public:
     virtual bool SetFocusedControl(TWinControl* control);
     // Whether this top parent sees its controls' keys first.
     virtual bool WantsKeyPreview() const { return false; }
+    // Asked by its controls, before anything else happens to a key press, whether this top
+    // parent takes the key as a shortcut (message: WM_KEYDOWN or WM_SYSKEYDOWN).
+    virtual bool IsShortCut(TMessage&) { return false; }
 
     // Sends the message to every child control, stopping at the first nonzero Result.
     void Broadcast(TMessage& message);

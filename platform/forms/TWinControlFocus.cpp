@@ -121,6 +121,7 @@ void TWinControl::DoExit() {
 }
 
 bool TWinControl::WMKeyDown(TMessage& message) {
+    if (TopParent()->IsShortCut(message)) return true;
     unsigned short key = static_cast<unsigned short>(message.WParam);
     unsigned mask = 0;
     switch (key) {

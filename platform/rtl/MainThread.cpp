@@ -37,8 +37,11 @@ public:
             std::lock_guard lock(FMutex);
             FCalls.push_back(std::move(call));
             wake = FWakeHook;
+            // Under the lock: once the main thread has taken the call, a thread that raised
+            // it and ends unjoined has touched the queue for the last time, also when the
+            // queue goes at the program's exit.
+            FArrived.notify_all();
         }
-        FArrived.notify_all();
         if (wake) wake();
     }
 

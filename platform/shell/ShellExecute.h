@@ -2,9 +2,14 @@
 #include "platform/win/WinDefs.h"
 #include "platform/win/WindowStyles.h"
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+// How a watched program ended, told on the GUI thread: whether it succeeded and, when it did not,
+// why, in its own words (the last line it wrote to its error output) or else by its exit.
+using TLaunchEnded = std::function<void(bool succeeded, const std::string& reason)>;
 
 // What the desktop does for the program: opening a file, folder or link with the user's chosen
 // application, playing a sound, powering the computer off. Each is a separate program started
@@ -17,8 +22,11 @@ public:
     virtual bool Launch(const std::vector<std::string>& argv);
     // The same, with workingFolder as the program's current folder; the program's own current
     // folder never changes, since other threads may be using it. A launcher that stands in
-    // for this one overrides both.
+    // for this one overrides all three.
     virtual bool LaunchIn(const std::string& workingFolder, const std::vector<std::string>& argv);
+    // Starts argv like Launch and watches it to its end; ended runs on the GUI thread once,
+    // also when argv cannot be started at all.
+    virtual void LaunchWatched(const std::vector<std::string>& argv, TLaunchEnded ended);
 };
 
 // The launcher in use; tests put a recording one in place.
@@ -31,6 +39,8 @@ bool ShellOpen(const std::string& target);
 // The same, started in workingFolder (the folder of a file the user opens, so the program
 // opening it starts there).
 bool ShellOpenIn(const std::string& target, const std::string& workingFolder);
+// The same, watched: ended tells whether the target opened, and else why not.
+void ShellOpenWatched(const std::string& target, TLaunchEnded ended);
 // Plays a sound file with the first player found ("paplay", then "aplay").
 bool ShellPlaySound(const std::string& fileName);
 // Asks the system to power off the way a user would, letting programs save their work.

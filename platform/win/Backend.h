@@ -18,6 +18,14 @@ struct MonitorArea {
     bool FPrimary{ false };
 };
 
+// What the desktop's window manager offers, as far as the program asks: whether one runs, and
+// whether it moves and sizes windows for their programs on request (_NET_WM_MOVERESIZE).
+struct WindowManagerSupport {
+    bool FPresent{ false };
+    bool FMoveResize{ false };
+    bool operator==(const WindowManagerSupport&) const = default;
+};
+
 struct NativeWindowParams {
     RECT FBounds;         // screen coordinates, frame included
     bool FPopup{ false }; // never focused, not managed (menus, hints, drop-downs)
@@ -47,8 +55,11 @@ public:
     virtual void SetNativeBounds(HWND hwnd, const RECT& bounds) = 0;
     virtual void ShowNative(HWND hwnd, bool visible) = 0;
     // Iconifies the window: it leaves the screen but stays in the desktop's task list, from where
-    // the user can bring it back (ShowNative(true) does too).
+    // the user can bring it back (ShowNative(true) does too). Without a window manager nothing
+    // would answer an iconify request, so the window is only taken off the screen.
     virtual void MinimizeNative(HWND hwnd) = 0;
+    // The smallest and largest size a window manager may give the window (its normal hints).
+    virtual void SetNativeSizeLimits(HWND hwnd, SIZE minSize, SIZE maxSize) = 0;
     virtual void SetNativeTitle(HWND hwnd, const std::string& title) = 0;
     // Tells the display what the popup is; called before it is shown.
     virtual void SetNativePopupKind(HWND hwnd, PopupKind kind) = 0;
@@ -80,6 +91,7 @@ public:
     virtual bool HasCompositor() const = 0;
 
     virtual std::vector<MonitorArea> Monitors() const = 0;
+    virtual WindowManagerSupport WindowManager() const = 0;
 
     // A native window inside a top-level one, for libraries that draw into a display window of
     // their own (SDL video). Bounds are in the top-level window's coordinates. Returns the
@@ -87,6 +99,8 @@ public:
     virtual unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) = 0;
     virtual void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) = 0;
     virtual void DestroyNativeChild(HWND hwnd) = 0;
+    // Fills the native window with its background, wiping what the library drew there.
+    virtual void ClearNativeChild(HWND hwnd) = 0;
 
     // The desktop's clipboard, text only (UTF-8).
     virtual void SetClipboardText(const std::string& text) = 0;

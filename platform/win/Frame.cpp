@@ -2,6 +2,7 @@
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messaging.h"
+#include "platform/win/SizeLimits.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowTree.h"
 #include <algorithm>
@@ -99,6 +100,9 @@ void RunMoveSizeLoop(HWND hwnd, int hit, POINT start) {
     const bool sizing = hit != HTCAPTION;
 
     SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
+    if (!IsWindow(hwnd)) return;
+    // The window may have changed its limits since the window manager last heard them.
+    UpdateNativeSizeLimits(hwnd);
     if (!IsWindow(hwnd)) return;
     SetCapture(hwnd);
     MSG msg;

@@ -156,6 +156,7 @@ constexpr int HTBOTTOM = 15;
 constexpr int HTBOTTOMLEFT = 16;
 constexpr int HTBOTTOMRIGHT = 17;
 constexpr int HTBORDER = 18;
+constexpr int HTOBJECT = 19;
 constexpr int HTCLOSE = 20;
 constexpr int HTHELP = 21;
 

@@ -51,6 +51,10 @@ unsigned long NativeChildWindowId(HWND child) {
     return p.FId;
 }
 
+void ClearNativeChild(HWND child) {
+    if (Children().count(child) && HasBackend()) CurrentBackend().ClearNativeChild(child);
+}
+
 void PlaceNativeChildren() {
     if (Children().empty() || !HasBackend()) return;
     for (auto& [hwnd, placed] : Children()) {

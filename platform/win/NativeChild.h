@@ -9,5 +9,8 @@ namespace win {
 // The display's id of the child's native window, made on first call; 0 for a window that is
 // not a child of a window on screen.
 unsigned long NativeChildWindowId(HWND child);
+// Wipes what a library drew into the child's display window, leaving its background; nothing
+// for a child that has none.
+void ClearNativeChild(HWND child);
 
 } // namespace win

@@ -105,9 +105,18 @@ Region VisibleRegion(const Window& w, bool clientOnly, bool clipChildren) {
         child = parent.get();
     }
     if (clipChildren) {
+        // A child shows only inside this window's client area: a child that reaches past the
+        // client edge must not take the frame away from a window DC.
+        const RECT client = BufferClientRect(w, *top);
         for (HWND h : w.FChildren) {
             auto c = FindWindow(h);
-            if (c && (c->FStyle & WS_VISIBLE)) cutAway(*c);
+            if (!c || !(c->FStyle & WS_VISIBLE)) continue;
+            RECT overlap;
+            const RECT bounds = visible.Bounds();
+            const RECT r = BufferRect(*c, *top);
+            if (IntersectRect(&overlap, &r, &bounds))
+                visible =
+                    Region::Combine(visible, Shape(*c, *top).Intersected(client), Region::Op::Diff);
         }
     }
     return visible;

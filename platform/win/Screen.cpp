@@ -191,14 +191,28 @@ int GetSystemMetrics(int index) {
     }
 }
 
-void DisplayChanged() {
-    const LPARAM size =
-        MAKELPARAM(UINT(GetSystemMetrics(SM_CXSCREEN)), UINT(GetSystemMetrics(SM_CYSCREEN)));
+namespace {
+
+// Sends to every top-level window, taken before the first is told: a handler may create or
+// destroy windows.
+void SendToTopLevels(UINT msg, WPARAM wParam, LPARAM lParam) {
     std::vector<HWND> tops;
     for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
         tops.push_back(h);
     for (HWND h : tops)
-        SendMessage(h, WM_DISPLAYCHANGE, 32, size);
+        SendMessage(h, msg, wParam, lParam);
+}
+
+} // namespace
+
+void DisplayChanged() {
+    const LPARAM size =
+        MAKELPARAM(UINT(GetSystemMetrics(SM_CXSCREEN)), UINT(GetSystemMetrics(SM_CYSCREEN)));
+    SendToTopLevels(WM_DISPLAYCHANGE, 32, size);
+}
+
+void WorkAreaChanged() {
+    SendToTopLevels(WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
 }
 
 } // namespace win

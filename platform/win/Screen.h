@@ -24,6 +24,7 @@ HMONITOR MonitorFromRect(const RECT* rect, DWORD flags);
 HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags);
 BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
 
+constexpr UINT SPI_SETWORKAREA = 0x002F;
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 constexpr UINT SPI_GETDRAGFULLWINDOWS = 0x0026;
 // SPI_GETWORKAREA: the primary monitor's work area into a RECT. SPI_GETDRAGFULLWINDOWS: TRUE
@@ -77,5 +78,8 @@ int GetSystemMetrics(int index);
 // Called by the back end when monitors were added, removed or resized: every top-level window
 // gets WM_DISPLAYCHANGE with the bits per pixel and the primary monitor's size.
 void DisplayChanged();
+// Called by the back end when a work area changed (a panel came, went or moved, or the desktop
+// switched): every top-level window gets WM_SETTINGCHANGE with SPI_SETWORKAREA.
+void WorkAreaChanged();
 
 } // namespace win

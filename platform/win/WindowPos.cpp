@@ -2,6 +2,7 @@
 #include "platform/win/Backend.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/NativeChildState.h"
+#include "platform/win/SizeLimits.h"
 #include "platform/win/UpdateState.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowSystem.h"
@@ -156,11 +157,15 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
 
     if (w->FNative && HasBackend()) {
         Backend& backend = CurrentBackend();
+        if (sized) FixNativeSizeLimits(*w, newRect);
         if (moved || sized) backend.SetNativeBounds(hwnd, newRect);
         if (restacked) RestackNatives();
         if ((oldExStyle ^ w->FExStyle) & WS_EX_TOPMOST)
             backend.SetNativeTopmost(hwnd, (w->FExStyle & WS_EX_TOPMOST) != 0);
         const bool onScreen = (w->FStyle & WS_VISIBLE) && !(w->FStyle & WS_MINIMIZE);
+        // A window manager reads the limits when it takes the window on.
+        if (shown && onScreen) UpdateNativeSizeLimits(hwnd);
+        if (!FindWindow(hwnd)) return FALSE;
         if (shown || hidden) backend.ShowNative(hwnd, onScreen);
     }
     if (!(flags & SWP_NOREDRAW) &&

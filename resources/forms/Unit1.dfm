@@ -543,6 +543,7 @@ object Form1: TForm1
       Caption = '下移'
       Hint = '下移'
       ShowHint = True
+      Enabled = False
       OnClick = bsSkinButton4Click
     end
     object bsSkinButton3: TbsSkinButton
@@ -553,6 +554,7 @@ object Form1: TForm1
       Caption = '上移'
       Hint = '上移'
       ShowHint = True
+      Enabled = False
       OnClick = bsSkinButton3Click
     end
     object bsSkinButton21: TbsSkinButton
@@ -892,6 +894,7 @@ object Form1: TForm1
     Height = 25
     Caption = 'Button27'
     TabOrder = 10
+    Enabled = False
     OnClick = Button27Click
   end
   object edt: TEdit
@@ -1165,10 +1168,12 @@ object Form1: TForm1
       Caption = '编辑'
       object N111: TMenuItem
         Caption = '上移文件'
+        Enabled = False
         OnClick = bsSkinButton3Click
       end
       object N2221: TMenuItem
         Caption = '下移文件'
+        Enabled = False
         OnClick = bsSkinButton4Click
       end
       object N12: TMenuItem

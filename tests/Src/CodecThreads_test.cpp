@@ -1,11 +1,11 @@
 #include "Src/FFmpeg/CodecThreads.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 
-#include "MediaCheck.h"
 #include "OptionTestDispatcher.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -156,14 +156,14 @@ TEST_F(CodecThreadsConvert, OneTaskGetsEveryCoreAndEightTasksOneEachWithTheSameO
     }
 
     // The threads change how the work is cut up, not what comes out.
-    const TMediaCheck one = CheckMedia(Output("alone", 0));
-    const TMediaCheck eight = CheckMedia(Output("shared", 7));
+    const fixtures::MediaCheck one = fixtures::CheckMedia(Output("alone", 0));
+    const fixtures::MediaCheck eight = fixtures::CheckMedia(Output("shared", 7));
     ASSERT_TRUE(one.Opened);
     ASSERT_TRUE(eight.Opened);
     ASSERT_EQ(one.Streams.size(), eight.Streams.size());
     for (std::size_t i = 0; i < one.Streams.size(); ++i) {
-        const TStreamCheck& a = one.Streams[i];
-        const TStreamCheck& b = eight.Streams[i];
+        const fixtures::StreamCheck& a = one.Streams[i];
+        const fixtures::StreamCheck& b = eight.Streams[i];
         EXPECT_EQ(a.Type, b.Type) << i;
         EXPECT_EQ(a.Codec, b.Codec) << i;
         EXPECT_EQ(a.Width, b.Width) << i;

@@ -26,8 +26,9 @@ void TTestDispatcher::Apply(const std::string& lines) {
 TLogCapture::TLogCapture() {
     SetMainThread();
     FLogger.SetLogLevel(llDebug);
-    FLogger.OnLog = [this](TObject*, std::uint32_t, TLogLevel, const std::string& msg) {
+    FLogger.OnLog = [this](TObject*, std::uint32_t, TLogLevel level, const std::string& msg) {
         FLines.push_back(msg);
+        FLevels.push_back(level);
     };
 }
 
@@ -37,6 +38,13 @@ TLogCapture::~TLogCapture() {
 
 bool TLogCapture::Has(const std::string& line) const {
     return std::find(FLines.begin(), FLines.end(), line) != FLines.end();
+}
+
+int TLogCapture::Count(TLogLevel level, const std::string& text) const {
+    int count = 0;
+    for (std::size_t i = 0; i < FLines.size(); ++i)
+        count += FLevels[i] == level && FLines[i].find(text) != std::string::npos;
+    return count;
 }
 
 std::string ErrorOf(const std::function<void()>& action) {

@@ -35,11 +35,17 @@ public:
 
     const std::vector<std::string>& Lines() const { return FLines; }
     bool Has(const std::string& line) const;
-    void Clear() { FLines.clear(); }
+    // Lines logged at the level that hold the text.
+    int Count(TLogLevel level, const std::string& text) const;
+    void Clear() {
+        FLines.clear();
+        FLevels.clear();
+    }
 
 private:
     TFFLogger FLogger{ nullptr };
     std::vector<std::string> FLines;
+    std::vector<TLogLevel> FLevels;
 };
 
 // The message of the exception that action raises; empty when it raises none.

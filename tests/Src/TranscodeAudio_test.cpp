@@ -1,11 +1,11 @@
 #include "Src/FFmpegTasks/TFFmpeg.h"
 
-#include "MediaCheck.h"
 #include "OptionTestDispatcher.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "tests/fixtures/AvHandles.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaCheck.h"
 #include "tests/fixtures/TestPattern.h"
 
 #include <gtest/gtest.h>
@@ -181,11 +181,11 @@ TEST_F(TranscodeAudioTest, EveryAudioOutputConvertsAndPlaysToTheEnd) {
         const std::string output = FFolder + c.Output;
         Convert(*c.Input, output, c.Options);
         if (HasFatalFailure()) return;
-        const TMediaCheck check = CheckMedia(output);
+        const fixtures::MediaCheck check = fixtures::CheckMedia(output);
         ASSERT_TRUE(check.Opened);
         EXPECT_EQ(check.ReadError, 0);
         ASSERT_EQ(check.Streams.size(), 1u);
-        const TStreamCheck& audio = check.Streams[0];
+        const fixtures::StreamCheck& audio = check.Streams[0];
         EXPECT_EQ(audio.Codec, c.Codec);
         EXPECT_EQ(audio.SampleRate, c.Rate);
         EXPECT_EQ(audio.Channels, c.Channels);
@@ -240,7 +240,7 @@ TEST_F(TranscodeAudioTest, JoinedInputsFollowEachOtherInOneStream) {
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage() << Lines(log);
     EXPECT_TRUE(task->Finished());
 
-    const TMediaCheck check = CheckMedia(output);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
     ASSERT_TRUE(check.Opened);
     ASSERT_EQ(check.Streams.size(), 1u);
     EXPECT_EQ(check.Streams[0].DecodeErrors, 0);

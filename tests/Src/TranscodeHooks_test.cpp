@@ -1,6 +1,5 @@
 #include "Src/FFmpeg/TranscodeFilterGraph.h"
 
-#include "MediaCheck.h"
 #include "OptionTestDispatcher.h"
 #include "Src/AVCodecStubs.h"
 #include "Src/AVFormatStubs.h"
@@ -10,6 +9,7 @@
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -157,8 +157,8 @@ TEST_F(TranscodeHooksTest, PadFilterChangesTheEncodedHeight) {
     ASSERT_GT(task->OpenOutputFile(output, false), 0) << task->LastErrMsg();
     ASSERT_TRUE(task->StartConvert(false));
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
-    const TMediaCheck check = CheckMedia(output);
-    const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
+    const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
     ASSERT_NE(video, nullptr);
     EXPECT_EQ(video->Width, 160);
     EXPECT_EQ(video->Height, 152);
@@ -197,7 +197,7 @@ TEST_F(TranscodeHooksTest, SetOutputFileOpensTheRecordsOutput) {
     EXPECT_EQ(task->OptionRecords().OutputOptions(0)->FileName, output);
     ASSERT_TRUE(task->StartConvert(false));
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
-    const TMediaCheck check = CheckMedia(output);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
     ASSERT_EQ(check.Streams.size(), 1u);
     EXPECT_EQ(check.Streams[0].Codec, AV_CODEC_ID_MPEG4);
     EXPECT_EQ(check.Streams[0].Width, 80);

@@ -6,6 +6,8 @@
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaCheck.h"
+#include "tests/fixtures/MediaWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -133,3 +135,39 @@ TEST_F(TranscodeOpeningTest, JoiningTakesOneSlotPerInputAndTheSumOfTheirDuration
 }
 
 } // namespace
+
+// Only the picture demuxer loops; any other input refuses the option rather than dropping it.
+TEST_F(TranscodeOpeningTest, LoopInputRepeatsAPictureOrIsRefused) {
+    fixtures::MediaSpec picture;
+    picture.Format = "image2";
+    picture.Extension = ".png";
+    picture.VideoCodec = "png";
+    picture.Seconds = 0.04;
+    picture.MuxerOptions = { { "update", "1" } };
+    const std::string still = FFolder + "still.png";
+    fixtures::WriteMedia(still, picture);
+
+    FTask->ParseOption("loop_input", "");
+    ASSERT_TRUE(FTask->OpenInputFile(still)) << FTask->LastErrMsg();
+    FTask->ParseOption("t", "2");
+    FTask->ParseOption("vcodec", "mpeg4");
+    const std::string output = FFolder + "looped.avi";
+    ASSERT_GT(FTask->OpenOutputFile(output, false), 0) << FTask->LastErrMsg();
+    ASSERT_TRUE(FTask->StartConvert(false));
+    ASSERT_FALSE(FTask->FatalException()) << FTask->FatalMessage();
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
+    const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    ASSERT_TRUE(video);
+    EXPECT_NEAR(double(video->Decoded), 50, 1);
+
+    TFFmpeg other(8);
+    other.Reset();
+    other.ParseOption("loop_input", "");
+    const std::string vob = fixtures::Standard().Vob;
+    EXPECT_FALSE(other.OpenInputFile(vob));
+    EXPECT_EQ(other.LastErrMsg(),
+              vob + ": loop_input cannot loop this input (mpeg); only pictures loop");
+    EXPECT_EQ(other.nb_input_files(), 0);
+    // The option went with the refused input.
+    EXPECT_TRUE(other.OpenInputFile(vob)) << other.LastErrMsg();
+}

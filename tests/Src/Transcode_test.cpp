@@ -1,11 +1,11 @@
 #include "Src/FFmpegTasks/TFFmpeg.h"
 
-#include "MediaCheck.h"
 #include "OptionTestDispatcher.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/rtl/SyncObjs.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/fixtures/MediaCheck.h"
 
 #include "Src/AVFormatStubs.h"
 #include "Src/AVUtilStubs.h"
@@ -108,10 +108,10 @@ TEST_F(TranscodeTest, VobVideoBecomesMpeg4InAvi) {
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
     EXPECT_TRUE(task->Finished());
 
-    const TMediaCheck check = CheckMedia(output);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
     ASSERT_TRUE(check.Opened);
     ASSERT_EQ(check.Streams.size(), 1u);
-    const TStreamCheck& video = check.Streams[0];
+    const fixtures::StreamCheck& video = check.Streams[0];
     EXPECT_EQ(video.Codec, AV_CODEC_ID_MPEG4);
     EXPECT_EQ(video.Width, 160);
     EXPECT_EQ(video.Height, 120);
@@ -155,7 +155,8 @@ TEST_F(TranscodeTest, EveryContainerConvertsAndPlaysToTheEnd) {
         { "mpeg4.mov", &fixtures.Mp4, "vcodec=mpeg4;acodec=aac", AV_CODEC_ID_MPEG4,
           AV_CODEC_ID_AAC },
     };
-    // AVI counts a frame more than it holds; audio encoders prime and pad to whole frames.
+    // The AVI fixture leaves out its second picture, so its pictures span 51 frames; audio
+    // encoders prime and pad to whole frames.
     constexpr double kFrame = 1.0 / 25 + 1e-9;
     constexpr double kAudioSlack = 0.07;
     for (const auto& c : kCases) {
@@ -167,19 +168,23 @@ TEST_F(TranscodeTest, EveryContainerConvertsAndPlaysToTheEnd) {
         ASSERT_FALSE(task->FatalException()) << task->FatalMessage() << Lines(log);
         EXPECT_TRUE(task->Finished());
 
-        const TMediaCheck check = CheckMedia(output);
+        const fixtures::MediaCheck check = fixtures::CheckMedia(output);
         ASSERT_TRUE(check.Opened);
         EXPECT_EQ(check.ReadError, 0);
-        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
-        const TStreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
+        const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        const fixtures::StreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
         ASSERT_TRUE(video && audio);
         EXPECT_EQ(check.Streams.size(), 2u);
         EXPECT_EQ(video->Codec, c.video);
         EXPECT_EQ(audio->Codec, c.audio);
-        EXPECT_EQ(video->Decoded, 50);
+        // A constant-rate output shows the first picture twice; Matroska keeps the gap in its
+        // time stamps.
+        const bool gap = c.input == &fixtures.Avi;
+        const bool variableRate = std::string(c.output).ends_with(".mkv");
+        EXPECT_EQ(video->Decoded, gap && !variableRate ? 51 : 50);
         EXPECT_EQ(video->DecodeErrors, 0);
         EXPECT_EQ(audio->DecodeErrors, 0);
-        EXPECT_NEAR(video->Duration, 2.0, kFrame);
+        EXPECT_NEAR(video->Duration, gap ? 2.04 : 2.0, kFrame);
         EXPECT_NEAR(double(audio->Decoded) / audio->SampleRate, 2.0, kAudioSlack);
     }
 }
@@ -209,10 +214,10 @@ TEST_F(TranscodeTest, MissingEncodersAndRefusedAudioAreReplaced) {
         const std::string output = FFolder + c.output;
         Convert(*task, fixtures.Vob, output, c.options);
         ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
-        const TMediaCheck check = CheckMedia(output);
+        const fixtures::MediaCheck check = fixtures::CheckMedia(output);
         ASSERT_TRUE(check.Opened);
-        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
-        const TStreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
+        const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        const fixtures::StreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
         ASSERT_TRUE(video && audio);
         EXPECT_EQ(video->Codec, c.video);
         EXPECT_EQ(audio->Codec, c.audio);
@@ -241,8 +246,8 @@ TEST_F(TranscodeTest, CropScaleAndFiltersShapeThePicture) {
         Convert(*task, fixtures::Standard().Vob, output,
                 std::string("an=1;vcodec=mpeg4;") + c.options);
         ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
-        const TMediaCheck check = CheckMedia(output);
-        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        const fixtures::MediaCheck check = fixtures::CheckMedia(output);
+        const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
         ASSERT_TRUE(video);
         EXPECT_EQ(video->Width, c.width);
         EXPECT_EQ(video->Height, c.height);
@@ -259,12 +264,12 @@ TEST_F(TranscodeTest, StreamCopyKeepsEveryPacketAndTheDuration) {
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
     EXPECT_TRUE(task->Finished());
 
-    const TMediaCheck input = CheckMedia(fixtures.Mkv);
-    const TMediaCheck copy = CheckMedia(output);
+    const fixtures::MediaCheck input = fixtures::CheckMedia(fixtures.Mkv);
+    const fixtures::MediaCheck copy = fixtures::CheckMedia(output);
     ASSERT_TRUE(copy.Opened);
     for (const AVMediaType type : { AVMEDIA_TYPE_VIDEO, AVMEDIA_TYPE_AUDIO }) {
-        const TStreamCheck* in = input.First(type);
-        const TStreamCheck* out = copy.First(type);
+        const fixtures::StreamCheck* in = input.First(type);
+        const fixtures::StreamCheck* out = copy.First(type);
         ASSERT_TRUE(in && out) << type;
         EXPECT_EQ(out->Codec, in->Codec);
         EXPECT_EQ(out->Packets, in->Packets) << type;
@@ -326,9 +331,9 @@ TEST_F(TranscodeTest, AStoppedRunWritesAPlayableFileAndIsNotFinished) {
     EXPECT_FALSE(task->FatalException()) << task->FatalMessage();
     EXPECT_FALSE(task->Finished());
 
-    const TMediaCheck check = CheckMedia(output);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
     ASSERT_TRUE(check.Opened);
-    const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
     ASSERT_TRUE(video);
     EXPECT_GE(video->Decoded, 20);
     EXPECT_LT(video->Decoded, 250);
@@ -410,10 +415,10 @@ TEST_F(TranscodeTest, JoinedInputsPlayOneAfterTheOtherInOneFile) {
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
     EXPECT_TRUE(task->Finished());
 
-    const TMediaCheck check = CheckMedia(output);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
     ASSERT_TRUE(check.Opened);
-    const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
-    const TStreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
+    const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    const fixtures::StreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO);
     ASSERT_TRUE(video && audio);
     EXPECT_EQ(check.Streams.size(), 2u);
     EXPECT_EQ(video->Decoded, 100);
@@ -443,8 +448,8 @@ TEST_F(TranscodeTest, LimitsEndTheRunEarly) {
                 std::string("vcodec=mpeg4;b=400k;acodec=mp2;") + c.options);
         ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
         EXPECT_TRUE(task->Finished());
-        const TMediaCheck check = CheckMedia(output);
-        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        const fixtures::MediaCheck check = fixtures::CheckMedia(output);
+        const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
         ASSERT_TRUE(video);
         EXPECT_GE(video->Decoded, c.minFrames);
         EXPECT_LE(video->Decoded, c.maxFrames);
@@ -467,8 +472,8 @@ TEST_F(TranscodeTest, TwoPassesShareTheirLogAndGiveAPlayableFile) {
         EXPECT_TRUE(task->Finished());
         ASSERT_TRUE(FileExists(prefix + "-0.log"));
         EXPECT_GT(std::filesystem::file_size(prefix + "-0.log"), 0u);
-        const TMediaCheck check = CheckMedia(output);
-        const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        const fixtures::MediaCheck check = fixtures::CheckMedia(output);
+        const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
         ASSERT_TRUE(video);
         EXPECT_EQ(video->Decoded, 50);
     }
@@ -504,8 +509,8 @@ TEST_F(TranscodeTest, AThreadedRunStoppedFromOutsideEndsWithItsTrailer) {
     ASSERT_EQ(terminated.WaitFor(kWatchdogMs), wrSignaled);
     EXPECT_FALSE(task->FatalException()) << task->FatalMessage();
     EXPECT_FALSE(task->Finished());
-    const TMediaCheck check = CheckMedia(output);
-    const TStreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
+    const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
     ASSERT_TRUE(video);
     EXPECT_GE(video->Decoded, 10);
     EXPECT_EQ(video->DecodeErrors, 0);
@@ -550,7 +555,7 @@ TEST_F(TranscodeTest, ASecondVideoStreamTakesTheOnlyVideoInputAgain) {
     Apply(*task, "vcodec=libx264;newvideo=");
     ASSERT_TRUE(task->StartConvert(false));
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage();
-    const TMediaCheck check = CheckMedia(output);
+    const fixtures::MediaCheck check = fixtures::CheckMedia(output);
     ASSERT_EQ(check.Streams.size(), 2u);
     EXPECT_EQ(check.Streams[0].Codec, AV_CODEC_ID_MPEG4);
     EXPECT_EQ(check.Streams[1].Codec, AV_CODEC_ID_H264);
@@ -634,7 +639,7 @@ TEST_F(TranscodeTest, SubtitlesAreDecodedAndEncodedAgain) {
     Convert(*task, input, FFolder + "subtitles.ass", "scodec=ass");
     ASSERT_FALSE(task->FatalException()) << task->FatalMessage() << Lines(log);
     EXPECT_TRUE(task->Finished());
-    const TMediaCheck check = CheckMedia(FFolder + "subtitles.ass");
+    const fixtures::MediaCheck check = fixtures::CheckMedia(FFolder + "subtitles.ass");
     ASSERT_TRUE(check.Opened);
     ASSERT_EQ(check.Streams.size(), 1u);
     EXPECT_EQ(check.Streams[0].Codec, AV_CODEC_ID_ASS);

@@ -8,6 +8,8 @@
 #include "app/WorkingParameterOptions.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
+#include "tests/fixtures/DvdSet.h"
+#include "tests/fixtures/MediaCheck.h"
 #include "tests/fixtures/MediaWriter.h"
 
 extern "C" {
@@ -23,6 +25,10 @@ extern "C" {
 #include <thread>
 
 namespace {
+
+// The input's length, and how far a converted sound may be from it.
+constexpr double kInputSeconds = 1.0;
+constexpr double kAudioSlack = 0.05;
 
 // The demuxer that reads back what the muxer chosen by an extension wrote.
 std::string DemuxerOf(const std::string& ext) {
@@ -64,33 +70,22 @@ std::pair<int, int> DiscFrameSize(const std::string& target) {
     return { 352, 288 };
 }
 
-struct TProbed {
-    std::string Demuxer;
-    int VideoStreams{ 0 };
-    int AudioStreams{ 0 };
-    int Width{ 0 };
-    int Height{ 0 };
-};
+// An encoder's codec; none when these libraries lack it.
+AVCodecID EncoderCodec(const std::string& name) {
+    const AVCodec* codec = avcodec_find_encoder_by_name(name.c_str());
+    return codec ? codec->id : AV_CODEC_ID_NONE;
+}
 
-std::optional<TProbed> Probe(const std::string& path) {
-    AVFormatContext* context = nullptr;
-    if (avformat_open_input(&context, path.c_str(), nullptr, nullptr) < 0) return std::nullopt;
-    TProbed probed;
-    if (avformat_find_stream_info(context, nullptr) >= 0) {
-        probed.Demuxer = context->iformat->name;
-        for (unsigned i = 0; i < context->nb_streams; ++i) {
-            const AVCodecParameters* p = context->streams[i]->codecpar;
-            if (p->codec_type == AVMEDIA_TYPE_VIDEO) {
-                ++probed.VideoStreams;
-                probed.Width = p->width;
-                probed.Height = p->height;
-            } else if (p->codec_type == AVMEDIA_TYPE_AUDIO) {
-                ++probed.AudioStreams;
-            }
-        }
-    }
-    avformat_close_input(&context);
-    return probed;
+// The documented substitutes for encoders the catalogue names and these libraries lack.
+std::string InstalledEncoder(const std::string& name) {
+    static const std::map<std::string, std::string> substitutes{
+        { "libfaac", "aac" },
+        { "msmpeg4v1", "msmpeg4v2" },
+        { "libamr_nb", "libopencore_amrnb" },
+    };
+    if (EncoderCodec(name) != AV_CODEC_ID_NONE) return name;
+    const auto it = substitutes.find(name);
+    return it == substitutes.end() ? name : it->second;
 }
 
 // One job as the main window converts it: the format's parameters overridden by the texts its
@@ -101,6 +96,60 @@ struct TJob {
     std::string Output;
 };
 
+const AVOutputFormat* MuxerOf(const TJob& job) {
+    const std::string& format = job.Fields.FileFormat;
+    return av_guess_format(format.empty() ? nullptr : format.c_str(), job.Output.c_str(), nullptr);
+}
+
+bool VariableRate(const TJob& job) {
+    const AVOutputFormat* muxer = MuxerOf(job);
+    return muxer && (muxer->flags & AVFMT_VARIABLE_FPS);
+}
+
+// FLV and SWF cannot mark the samples the MP3 encoder puts before the sound (its delay of 1105
+// samples), so a player decodes them as sound.
+double UnmarkedPriming(const TJob& job, const fixtures::StreamCheck& audio) {
+    const bool unmarked = job.Output.ends_with(".flv") || job.Output.ends_with(".swf");
+    return unmarked && audio.Codec == AV_CODEC_ID_MP3 ? 1105.0 / audio.SampleRate : 0.0;
+}
+
+// What a format loses of the sound whoever converts: the WMA decoder keeps one frame of 2048
+// samples back as its overlap, and the SWF muxer writes sound only beside pictures, so the
+// sound past the last picture is cut (up to two MP3 frames here).
+double KnownShortfall(const TJob& job, const fixtures::StreamCheck& audio) {
+    if (audio.SampleRate <= 0) return 0.0;
+    if (audio.Codec == AV_CODEC_ID_WMAV1 || audio.Codec == AV_CODEC_ID_WMAV2)
+        return 2048.0 / audio.SampleRate;
+    if (job.Output.ends_with(".swf") && !job.Fields.DisableVideo)
+        return 2.0 * 576 / audio.SampleRate;
+    return 0.0;
+}
+
+// The codecs a job's output must have: those its format names, or the documented substitutes
+// (an installed encoder for a missing one; AC-3 or MP2 where a program stream refuses AAC); the
+// disc targets' own; the muxer's defaults where the format names none.
+std::pair<AVCodecID, AVCodecID> ExpectedCodecs(const TJob& job) {
+    const TWorkingParameters& fields = job.Fields;
+    if (fields.TargetType == "dvd") return { AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_AC3 };
+    if (fields.TargetType == "svcd") return { AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_MP2 };
+    if (fields.TargetType == "vcd") return { AV_CODEC_ID_MPEG1VIDEO, AV_CODEC_ID_MP2 };
+    const AVOutputFormat* muxer = MuxerOf(job);
+    if (!muxer) return { AV_CODEC_ID_NONE, AV_CODEC_ID_NONE };
+    const AVCodecID video = fields.VideoCodec.empty()
+                                ? muxer->video_codec
+                                : EncoderCodec(InstalledEncoder(fields.VideoCodec));
+    AVCodecID audio = fields.AudioCodec.empty() || fields.AudioCodec == AutoText
+                          ? muxer->audio_codec
+                          : EncoderCodec(InstalledEncoder(fields.AudioCodec));
+    // A ".vob" name writes a VOB, whichever muxer the extension would suggest first.
+    const std::string name =
+        job.Output.ends_with(".vob") ? std::string("vob") : std::string(muxer->name);
+    if (audio == AV_CODEC_ID_AAC && (name == "vob" || name == "dvd")) audio = AV_CODEC_ID_AC3;
+    if (audio == AV_CODEC_ID_AAC && (name == "mpeg" || name == "vcd" || name == "svcd"))
+        audio = AV_CODEC_ID_MP2;
+    return { video, audio };
+}
+
 class FormatMatrix : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -109,15 +158,10 @@ protected:
             !GlobalLoader().Load(FFmpegTasksLibraries))
             GTEST_SKIP() << TFFmpegLoader::LastErrMsg();
         FFolder = CreateTempFolder("formatmatrix");
-        fixtures::MediaSpec spec;
-        spec.Format = "matroska";
-        spec.Extension = ".mkv";
-        spec.VideoCodec = "mpeg4";
-        spec.AudioCodec = "mp2";
-        spec.Width = 96;
-        spec.Height = 64;
-        spec.Seconds = 0.6;
-        FInput = FFolder + "in.mkv";
+        // A short disc VOB: MPEG-2 with B-frames and AC-3 in the DVD muxer's layout.
+        fixtures::MediaSpec spec = fixtures::DvdSpec(160, 120, 2);
+        spec.Seconds = kInputSeconds;
+        FInput = FFolder + "in.vob";
         fixtures::WriteMedia(FInput, spec);
     }
     void TearDown() override {
@@ -183,20 +227,42 @@ TEST_F(FormatMatrix, EveryOfferedFormatConvertsIntoTheStreamsItPromises) {
         CheckSynchronize(10);
     }
 
+    // The input's sound as its decoder gives it: AC-3 pads its last frame.
+    const fixtures::MediaCheck input = fixtures::CheckMedia(FInput);
+    ASSERT_TRUE(input.First(AVMEDIA_TYPE_AUDIO));
+    const double inputSound = input.First(AVMEDIA_TYPE_AUDIO)->DecodedSeconds();
     for (const auto& [job, index] : started) {
         SCOPED_TRACE(std::to_string(job->Code) + " " + std::string(FormatCaption(job->Code)));
         const TTerminateInfo& info = ended[index];
         EXPECT_TRUE(info.Finished && !info.Exception) << info.ExceptionMsg;
-        const auto probed = Probe(job->Output);
-        if (!probed) {
+        const fixtures::MediaCheck check = fixtures::CheckMedia(job->Output);
+        if (!check.Opened) {
             ADD_FAILURE() << "no readable output";
             continue;
         }
+        EXPECT_EQ(check.ReadError, 0);
         const std::string ext = job->Output.substr(job->Output.find_last_of('.'));
-        EXPECT_EQ(probed->Demuxer, DemuxerOf(ext));
-        EXPECT_EQ(probed->VideoStreams, job->Fields.DisableVideo ? 0 : 1);
-        EXPECT_EQ(probed->AudioStreams, 1);
-        std::pair<int, int> size{ probed->Width, probed->Height };
+        EXPECT_EQ(check.Format, DemuxerOf(ext));
+        EXPECT_EQ(check.Count(AVMEDIA_TYPE_VIDEO), job->Fields.DisableVideo ? 0 : 1);
+        EXPECT_EQ(check.Count(AVMEDIA_TYPE_AUDIO), 1);
+        for (const fixtures::StreamCheck& stream : check.Streams)
+            EXPECT_EQ(stream.DecodeErrors, 0) << av_get_media_type_string(stream.Type);
+        const auto [videoCodec, audioCodec] = ExpectedCodecs(*job);
+        if (const fixtures::StreamCheck* audio = check.First(AVMEDIA_TYPE_AUDIO)) {
+            EXPECT_EQ(avcodec_get_name(audio->Codec), std::string(avcodec_get_name(audioCodec)));
+            const double sound = audio->DecodedSeconds();
+            EXPECT_LE(sound - UnmarkedPriming(*job, *audio), inputSound + kAudioSlack) << "audio";
+            EXPECT_GE(sound + KnownShortfall(*job, *audio), inputSound - kAudioSlack) << "audio";
+        }
+        const fixtures::StreamCheck* video = check.First(AVMEDIA_TYPE_VIDEO);
+        if (!video) continue;
+        EXPECT_EQ(avcodec_get_name(video->Codec), std::string(avcodec_get_name(videoCodec)));
+        ASSERT_GT(video->FrameRate.num, 0);
+        const double frame = av_q2d(av_inv_q(video->FrameRate));
+        // A constant rate shows every picture for a frame; a variable one keeps their times.
+        const double played = VariableRate(*job) ? video->Duration : video->DecodedSeconds();
+        EXPECT_NEAR(played, kInputSeconds, frame + 1e-3) << "video";
+        std::pair<int, int> size{ video->Width, video->Height };
         if (!job->Fields.FrameSize.empty()) {
             const auto star = job->Fields.FrameSize.find('*');
             EXPECT_EQ(size, std::make_pair(std::stoi(job->Fields.FrameSize.substr(0, star)),

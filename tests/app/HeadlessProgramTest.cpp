@@ -2,7 +2,10 @@
 
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/Unit1.h"
+#include "platform/forms/TMessageForm.h"
+#include "platform/forms/TScreen.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/win/Win.h"
@@ -15,14 +18,24 @@ namespace {
 
 class TRecordingLauncher : public TShellLauncher {
 public:
-    explicit TRecordingLauncher(std::vector<std::string>& launched) : FLaunched(launched) {}
+    TRecordingLauncher(std::vector<std::string>& launched, const std::string& failure)
+        : FLaunched(launched), FFailure(failure) {}
     bool Launch(const std::vector<std::string>& argv) override {
         FLaunched.push_back(argv.at(0) + " " + argv.back());
         return true;
     }
+    bool LaunchIn(const std::string&, const std::vector<std::string>& argv) override {
+        return Launch(argv);
+    }
+    // Ends as a program does, later and on the GUI thread.
+    void LaunchWatched(const std::vector<std::string>& argv, TLaunchEnded ended) override {
+        Launch(argv);
+        QueueToMainThread([ended, failure = FFailure] { ended(failure.empty(), failure); });
+    }
 
 private:
     std::vector<std::string>& FLaunched;
+    const std::string& FFailure;
 };
 
 } // namespace
@@ -42,18 +55,23 @@ bool TScriptedDialogs::OpenFiles(const std::string&, const std::string&, bool,
 void HeadlessProgramTest::SetUp() {
     FRoot = CreateTempFolder(FFolderName);
     setenv(kSettingsFolderVariable, (FRoot + "settings").c_str(), 1);
+    // Where the settings go when the folder standing for the program's cannot take them.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME")) FPreviousConfigHome = config;
+    setenv("XDG_CONFIG_HOME", (FRoot + "config").c_str(), 1);
     setenv(kDataRootVariable, (FRoot + "home").c_str(), 1);
     ForceDirectories(FRoot + "settings");
     auto display = std::make_unique<win::HeadlessBackend>();
     FDisplay = display.get();
     win::InstallBackend(std::move(display));
-    FPreviousLauncher = SetShellLauncher(std::make_unique<TRecordingLauncher>(FLaunched));
+    FPreviousLauncher =
+        SetShellLauncher(std::make_unique<TRecordingLauncher>(FLaunched, FLaunchFailure));
     auto dialogs = std::make_unique<TScriptedDialogs>();
     FDialogs = dialogs.get();
     FPreviousDialogs = SetDialogs(std::move(dialogs));
 }
 
 void HeadlessProgramTest::TearDown() {
+    if (Screen) Screen->OnActiveFormChange = nullptr;
     // The window's close sequence detaches the player and the tasks before the window goes.
     bool canClose = true;
     if (Form1) Form1->FormCloseQuery(Form1, canClose);
@@ -66,6 +84,10 @@ void HeadlessProgramTest::TearDown() {
     SetShellLauncher(std::move(FPreviousLauncher));
     SetDialogs(std::move(FPreviousDialogs));
     unsetenv(kSettingsFolderVariable);
+    if (FPreviousConfigHome)
+        setenv("XDG_CONFIG_HOME", FPreviousConfigHome->c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
     unsetenv(kDataRootVariable);
     std::filesystem::remove_all(FRoot);
 }
@@ -74,6 +96,15 @@ void HeadlessProgramTest::StartProgram() {
     FApp = std::make_unique<TApplication>(nullptr);
     FApp->OnException = [this](TObject*, const std::exception& e) { FErrors.push_back(e.what()); };
     CreateProgramWindows(*FApp);
+}
+
+void HeadlessProgramTest::AnswerMessageBoxes() {
+    Screen->OnActiveFormChange = [this](TObject*) {
+        if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
+            FMessages.push_back(box->Caption() + ": " + box->Message());
+            box->SetModalResult(mrOk);
+        }
+    };
 }
 
 void HeadlessProgramTest::Pump() {

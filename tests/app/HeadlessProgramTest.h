@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,9 @@ protected:
     // Creates the program's windows as its entry point does; exceptions the application object
     // reports are kept in FErrors.
     void StartProgram();
+    // Answers every message box with OK from now on, keeping each as "caption: text" in
+    // FMessages.
+    void AnswerMessageBoxes();
     // Runs the queued messages and main-thread calls, as the event loop would, without waiting;
     // a WM_QUIT is dropped, since the test is the loop.
     void Pump();
@@ -47,12 +51,16 @@ protected:
     win::HeadlessBackend* FDisplay{ nullptr };
     std::unique_ptr<TApplication> FApp;
     std::vector<std::string> FErrors;
+    std::vector<std::string> FMessages;
     // Each launch as "program argument", e.g. "xdg-open /home/...".
     std::vector<std::string> FLaunched;
+    // What every watched launch answers: empty for success, else the reason it failed with.
+    std::string FLaunchFailure;
     TScriptedDialogs* FDialogs{ nullptr };
 
 private:
     std::string FFolderName;
     std::unique_ptr<TShellLauncher> FPreviousLauncher;
     std::unique_ptr<IDialogs> FPreviousDialogs;
+    std::optional<std::string> FPreviousConfigHome;
 };

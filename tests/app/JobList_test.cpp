@@ -16,8 +16,6 @@
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMemo.h"
 #include "platform/forms/TMenuItem.h"
-#include "platform/forms/TMessageForm.h"
-#include "platform/forms/TScreen.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
@@ -47,22 +45,12 @@ protected:
         HeadlessProgramTest::SetUp();
         FFixtures = &fixtures::Standard();
         StartProgram();
-        Screen->OnActiveFormChange = [this](TObject*) {
-            if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
-                FMessages.push_back(box->Caption() + ": " + box->Message());
-                box->SetModalResult(mrOk);
-            }
-        };
+        AnswerMessageBoxes();
         Form1->Show();
         Pump();
         FList = DescribedComponent<TStandInListView>(Form1, "lvFiles");
         FOutput = IncludeTrailingPathDelimiter(Form1->FileOutPutPath);
         SetOptions("2", 3);
-    }
-
-    void TearDown() override {
-        if (Screen) Screen->OnActiveFormChange = nullptr;
-        HeadlessProgramTest::TearDown();
     }
 
     // Keeps the GUI thread working until done holds; fails after a generous watchdog.
@@ -113,7 +101,6 @@ protected:
     const fixtures::FixtureSet* FFixtures{ nullptr };
     std::string FOutput;
     TStandInListView* FList{ nullptr };
-    std::vector<std::string> FMessages;
 };
 
 TEST_F(JobList, AddsRowsAndConvertsThemOnTwoThreads) {

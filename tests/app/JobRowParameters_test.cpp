@@ -118,7 +118,7 @@ TEST(JobRowParameters, AnUntouchedRowRebuildsIntoTheOptionsItWasAddedWith) {
         const TOutputOptions added = OutputOptionsOf(record.Fields);
         TStringList cells;
         WriteParameterCells(record.Fields, cells);
-        const TOutputOptions rebuilt = OutputOptionsOf(ReadParameterCells(cells), added);
+        const TOutputOptions rebuilt = OutputOptionsOf(ReadParameterCells(cells));
         SCOPED_TRACE(record.Code);
         EXPECT_EQ(rebuilt.VideoCodec, added.VideoCodec);
         EXPECT_EQ(rebuilt.VideoPreset, added.VideoPreset);

@@ -341,6 +341,31 @@ TEST_F(Preview, EachPictureTypeSavesAPictureOfThePreviewsSize) {
     EXPECT_FALSE(Main<TMenuItem>("JPG1")->Checked());
 }
 
+// The player draws into the screen panel's own display window; what it drew must not outlive
+// its file there: choosing a file without video, or emptying the list, wipes the screen.
+TEST_F(Preview, TheScreenKeepsNoPictureOfAFileNoLongerShown) {
+    auto* screen = Main<TWinControl>("Panel6");
+    const auto clears = [&] {
+        const HeadlessBackend::NativeChild* child = FDisplay->Child(screen->Handle());
+        return child ? child->FClearCount : 0;
+    };
+    FDialogs->FFiles = { FClip };
+    Form1->btnAddClick(nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return !FPlayer->CurrentFrame()->Empty(); }));
+    const int showingVideo = clears();
+
+    FDialogs->FFiles = { fixtures::Standard().Mp3 };
+    Form1->btnAddClick(nullptr);
+    ASSERT_EQ(Main<TStandInListView>("lvFiles")->ItemIndex(), 1);
+    EXPECT_TRUE(WaitUntil([&] { return clears() > showingVideo; }));
+    EXPECT_TRUE(FPlayer->CurrentFrame()->Empty());
+
+    const int showingAudio = clears();
+    Press("bsSkinButton8");
+    EXPECT_TRUE(WaitUntil([&] { return clears() > showingAudio; }));
+    EXPECT_TRUE(FErrors.empty());
+}
+
 TEST_F(Preview, TheSnapshotFolderIsChosenOpenedAndKeptInTheSettings) {
     const std::string chosen = FRoot + "shots";
     const std::string output = FRoot + "output";

@@ -1,5 +1,7 @@
+#include "HeadlessProgramTest.h"
 #include "Src/FFPlay.h"
 #include "X11ProgramTest.h"
+#include "app/Dialogs.h"
 #include "app/Unit1.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMemo.h"
@@ -9,6 +11,8 @@
 #include "tests/fixtures/FixtureSet.h"
 #include "tests/x11/EventLoop.h"
 #include "tests/x11/XCapture.h"
+#include "tests/x11/XTestInput.h"
+#include "tests/x11/XWindowManager.h"
 #include "tests/x11/XWindows.h"
 
 #include <cstdint>
@@ -16,8 +20,10 @@
 #include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 #include <string>
+#include <utility>
 // Last: Xlib's names and macros.
 #include "tests/x11/XlibApi.h"
 
@@ -50,12 +56,28 @@ int ColourCount(const gfx::Surface& s) {
     return int(colours.size());
 }
 
-class PreviewX11 : public X11ProgramTest {
+// Puts the program's dialogs back as they were when it goes.
+struct DialogsRestorer {
+    explicit DialogsRestorer(std::unique_ptr<IDialogs> previous) : FPrevious(std::move(previous)) {}
+    ~DialogsRestorer() { SetDialogs(std::move(FPrevious)); }
+    DialogsRestorer(const DialogsRestorer&) = delete;
+    DialogsRestorer& operator=(const DialogsRestorer&) = delete;
+    std::unique_ptr<IDialogs> FPrevious;
+};
+
+// On a bare server, and under a reparenting window manager, which moves the window into a frame
+// of its own.
+class PreviewX11 : public X11ProgramTest, public ::testing::WithParamInterface<bool> {
 protected:
     PreviewX11() : X11ProgramTest("preview-x11") {}
 };
 
-TEST_F(PreviewX11, ThePlayingPreviewChangesTheScreenPanel) {
+TEST_P(PreviewX11, ThePlayingPreviewChangesTheScreenPanel) {
+    std::unique_ptr<XWindowManager> manager;
+    if (GetParam()) {
+        manager = std::make_unique<XWindowManager>(FServer.Name());
+        if (!manager->Running()) GTEST_SKIP() << "no window manager could be started";
+    }
     // The preview's default video driver, as the program has it: the display's own.
     unsetenv("SDL_VIDEODRIVER");
     StartProgram();
@@ -71,8 +93,11 @@ TEST_F(PreviewX11, ThePlayingPreviewChangesTheScreenPanel) {
             if (log[i] == line) return true;
         return false;
     };
-    Form1->T_Movie_PLayer_FileName = fixtures::Standard().Mp4;
-    Form1->Button31Click(nullptr);
+    // The file comes in as a job row, which opens it in the preview.
+    auto dialogs = std::make_unique<TScriptedDialogs>();
+    dialogs->FFiles = { fixtures::Standard().Mp4 };
+    const DialogsRestorer restorer(SetDialogs(std::move(dialogs)));
+    Form1->btnAddClick(nullptr);
     ASSERT_TRUE(RunUntil([&] { return logged("Pause"); }))
         << (log.Count() ? log[log.Count() - 1] : "");
     Form1->bsSkinButton13Click(nullptr);
@@ -90,6 +115,20 @@ TEST_F(PreviewX11, ThePlayingPreviewChangesTheScreenPanel) {
     })) << "the panel's pixels change while the preview plays";
 
     EXPECT_TRUE(SaveMainWindowPicture("preview.png"));
+
+    // Emptying the list by a click on its button stops the preview: its last picture leaves
+    // the panel.
+    const auto* clear = DescribedComponent<TControl>(Form1, "bsSkinButton8");
+    const TPoint middle = clear->ClientToScreen(TPoint(clear->Width() / 2, clear->Height() / 2));
+    XTestInput hands(FServer.Name());
+    ASSERT_TRUE(hands.Available());
+    hands.Click(middle.X, middle.Y);
+    EXPECT_TRUE(RunUntil([&] {
+        return ColourCount(CaptureXWindow(FUser, screen, 0, 0, w, h)) == 1;
+    })) << "the panel is wiped";
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, PreviewX11, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Managed" : "Bare"; });
 
 } // namespace

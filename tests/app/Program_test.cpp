@@ -5,6 +5,7 @@
 #include "app/FormResources.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/StandIns/TStandInDialogs.h"
@@ -313,16 +314,41 @@ TEST_F(Program, BothSkinObjectsHoldTheirSkinsAfterStartUp) {
     }
 }
 
-TEST_F(Program, UnwritableSettingsAreReportedAndTheProgramKeepsWorking) {
-    std::ofstream(FRoot + "blocker") << "x";
-    setenv(kSettingsFolderVariable, (FRoot + "blocker").c_str(), 1);
+// A settings file that cannot be kept beside the program is kept in the configuration folder,
+// without a word; one that cannot be kept anywhere is said once, and the program runs with
+// what it read.
+TEST_F(Program, SettingsGoWhereTheyCanBeKeptAndOtherwiseAreReportedOnce) {
+    ForceDirectories(SettingsName());
     StartProgram();
-    ASSERT_FALSE(FErrors.empty());
-    for (const std::string& e : FErrors)
-        EXPECT_EQ(e, "Unable to write to " + FRoot + "blocker/option.ini");
+    EXPECT_TRUE(FErrors.empty()) << FErrors.front();
+    const std::string config = FRoot + "config/vobconv/option.ini";
+    EXPECT_EQ(TIniFile(config).ReadString("OutPath", "OutPath", ""), Form1->FileOutPutPath);
+    EXPECT_EQ(TIniFile(config).ReadString("Options", "Thread_Priority", ""), "3");
+    TearDown();
+    SetUp();
+
+    ForceDirectories(SettingsName());
+    std::ofstream(FRoot + "config") << "x";
+    StartProgram();
+    Form1->Show();
+    Pump();
+    const std::string expected = "Unable to write to " + SettingsName() +
+                                 ": Is a directory\nUnable to write to " + FRoot +
+                                 "config/vobconv/option.ini: Not a directory";
+    EXPECT_EQ(FErrors, std::vector<std::string>{ expected });
     EXPECT_EQ(Form1->FileOutPutPath, FRoot + "home/苇川视频软件/输出");
+    EXPECT_TRUE(DirectoryExists(Form1->FileOutPutPath));
     EXPECT_EQ(Main<TComboBox>("cboScreens")->Items().Count(), 16);
     EXPECT_EQ(Form5->Options(), TConversionOptions());
+    // Confirming the options or a folder later says nothing more.
+    Form5->OnShow = [this](TObject*) { Options("bsSkinButton6")->Click(); };
+    Main("bsSkinButton19")->Click();
+    const std::string chosen = FRoot + "chosen";
+    ForceDirectories(chosen);
+    FDialogs->FFolder = chosen;
+    Main("bsSkinButton5")->Click();
+    EXPECT_EQ(Form1->FileOutPutPath, chosen);
+    EXPECT_EQ(FErrors.size(), 1u);
 }
 
 TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
@@ -346,6 +372,29 @@ TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
 
     Main("bsSkinButton6")->Click();
     EXPECT_EQ(FLaunched, std::vector<std::string>{ "xdg-open " + chosen });
+}
+
+// "打开" and the snapshot menu's "打开快照目录" ask the desktop to open a folder; when no program
+// can, the user reads which folder and why.
+TEST_F(Program, AFolderNoProgramOpensIsReportedWithTheReason) {
+    StartProgram();
+    Form1->Show();
+    Pump();
+    AnswerMessageBoxes();
+    Main("bsSkinButton6")->Click();
+    EXPECT_TRUE(FMessages.empty()) << "a folder that opens says nothing";
+
+    FLaunchFailure = "xdg-open: no method available for opening the folder";
+    Main("bsSkinButton6")->Click();
+    Main<TMenuItem>("MenuItem1")->Click();
+    Pump();
+    const std::string title = FApp->Title() + ": ";
+    EXPECT_EQ(
+        FMessages,
+        (std::vector<std::string>{
+            title + "无法打开文件夹“" + Form1->FileOutPutPath + "”：" + FLaunchFailure,
+            title + "无法打开文件夹“" + FRoot + "home/苇川视频软件/快照”：" + FLaunchFailure }));
+    EXPECT_EQ(FLaunched.size(), 3u);
 }
 
 TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
@@ -380,9 +429,9 @@ TEST_F(Program, OkThatCannotWriteKeepsTheDialogOpen) {
     StartProgram();
     Form1->Show();
     Pump();
-    // From here on the settings cannot be written.
-    std::ofstream(FRoot + "blocker") << "x";
-    setenv(kSettingsFolderVariable, (FRoot + "blocker").c_str(), 1);
+    // From here on the settings file cannot be written where the start-up chose to keep it.
+    std::filesystem::remove_all(FRoot + "settings");
+    std::ofstream(FRoot + "settings") << "x";
     Form5->OnShow = [&](TObject*) {
         Pump();
         const TPoint ok = ScreenCentre(Options("bsSkinButton6"));
@@ -392,8 +441,7 @@ TEST_F(Program, OkThatCannotWriteKeepsTheDialogOpen) {
     };
     // Only a dialog still open after the failed OK can take the Cancel click.
     EXPECT_EQ(Form5->ShowModal(), mrCancel);
-    EXPECT_EQ(FErrors,
-              std::vector<std::string>{ "Unable to write to " + FRoot + "blocker/option.ini" });
+    EXPECT_EQ(FErrors, std::vector<std::string>{ "Unable to write to " + SettingsName() });
 }
 
 TEST_F(Program, AboutBoxAndHelpLinks) {

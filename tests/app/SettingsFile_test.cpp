@@ -1,4 +1,5 @@
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
 
 #include "platform/rtl/FileSystem.h"
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -179,15 +181,95 @@ TEST_F(SettingsFile, ReadsStopAt2047Bytes) {
     EXPECT_EQ(TSettingsFile(Name()).Read("OutPath", "OutPath").size(), 2047u);
 }
 
-TEST_F(SettingsFile, SettingsLiveWithTheProgramOnlyWhereItMayWrite) {
-    EXPECT_EQ(SettingsFileNameIn(FFolder), FFolder + "option.ini");
+// A file kept read-only answers with what it holds, or the defaults, and is never written.
+TEST_F(SettingsFile, AFileThatKeepsNoWritesIsOnlyRead) {
+    Store("[Options]\nThread_Count=7\nAfter_Done=9\n");
+    const std::string before = Stored("Options", "After_Done");
+    TSettingsFile file(Name(), false);
+    TConversionOptions options;
+    EXPECT_NO_THROW(ReadConversionOptions(file, options));
+    EXPECT_EQ(options.ThreadCount, "7");
+    EXPECT_EQ(options.AfterDone, 0) << "the default stands in for a value outside the set";
+    EXPECT_EQ(Stored("Options", "After_Done"), before);
+    EXPECT_NO_THROW(WriteConversionOptions(file, options, true));
+    EXPECT_EQ(Stored("Options", "Thread_Count"), "7");
+
+    TSettingsFile unwritable(Unwritable(), false);
+    EXPECT_EQ(ReadSkinIndex(unwritable), 0);
+    EXPECT_EQ(ReadOutputFolder(unwritable, FFolder + "out"), FFolder + "out");
+}
+
+// The file lives beside the program where it can be created or written there, else in the
+// user's configuration folder; where neither can be written it is only read, and why is said
+// for both.
+TEST_F(SettingsFile, SettingsLiveWhereTheyCanBeWritten) {
+    const std::string program = FFolder + "program/";
+    const std::string config = FFolder + "config/";
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::string file;
+        bool writable;
+        std::string problem;
+    };
+    const std::string beside = program + "option.ini";
+    const std::string inConfig = config + "vobconv/option.ini";
+    const Case cases[] = {
+        { "a writable program folder", [&] { ForceDirectories(program); }, beside, true, "" },
+        { "a file beside the program",
+          [&] {
+              ForceDirectories(program);
+              std::ofstream(beside) << "[Skin]\nSetSkin=0\n";
+          },
+          beside, true, "" },
+        { "a folder named like the file", [&] { ForceDirectories(beside); }, inConfig, true, "" },
+        { "a program folder that is no folder", [&] { std::ofstream(FFolder + "program") << "x"; },
+          inConfig, true, "" },
+        { "neither place",
+          [&] {
+              ForceDirectories(beside);
+              std::ofstream(FFolder + "config") << "x";
+          },
+          beside, false,
+          "Unable to write to " + beside + ": Is a directory\nUnable to write to " + inConfig +
+              ": Not a directory" },
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(FFolder + "program");
+        std::filesystem::remove_all(FFolder + "config");
+        c.prepare();
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        const TSettingsPlace place = SettingsPlaceIn(program);
+        unsetenv("XDG_CONFIG_HOME");
+        EXPECT_EQ(place.FileName, c.file) << c.name;
+        EXPECT_EQ(place.Writable, c.writable) << c.name;
+        EXPECT_EQ(place.Problem, c.problem) << c.name;
+    }
+}
+
+// A file its owner made read-only beside the program is left alone: the settings move to the
+// configuration folder and start from what it holds; a file already there keeps its own.
+TEST_F(SettingsFile, AReadOnlyFileBesideTheProgramHandsItsValuesOn) {
+    const std::string program = FFolder + "program/";
+    const std::string beside = program + "option.ini";
+    const std::string inConfig = FFolder + "config/vobconv/option.ini";
+    ForceDirectories(program);
+    std::ofstream(beside) << "[Skin]\nSetSkin=2\n";
+    std::filesystem::permissions(beside, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read);
     setenv("XDG_CONFIG_HOME", (FFolder + "config").c_str(), 1);
-    EXPECT_EQ(SettingsFileNameIn(FFolder + "blocker/"), FFolder + "config/vobconv/option.ini");
-    EXPECT_TRUE(DirectoryExists(FFolder + "config/vobconv"));
-    setenv(kSettingsFolderVariable, (FFolder + "elsewhere").c_str(), 1);
-    EXPECT_EQ(SettingsFileName(), FFolder + "elsewhere/option.ini");
-    unsetenv(kSettingsFolderVariable);
+    const TSettingsPlace place = SettingsPlaceIn(program);
+    EXPECT_EQ(place.FileName, inConfig);
+    EXPECT_TRUE(place.Writable);
+    TSettingsFile kept(inConfig);
+    EXPECT_EQ(ReadSkinIndex(kept), 2);
+
+    WriteSkinIndex(kept, 5);
+    EXPECT_EQ(SettingsPlaceIn(program).FileName, inConfig);
     unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(ReadSkinIndex(kept), 5);
+    TSettingsFile left(beside, false);
+    EXPECT_EQ(ReadSkinIndex(left), 2);
 }
 
 } // namespace

@@ -115,51 +115,15 @@ TEST(WorkingParameterOptions, EveryFormatWithItsDefaultsConverts) {
     }
 }
 
-// The start writes a row's parameters over the options the row's file was added with: what the
-// row leaves unset keeps the added value, except the video bit rate, tag, flag and norm.
-TEST(WorkingParameterOptions, RowValuesWriteOverTheAddedOptions) {
-    TOutputOptions added;
-    InitOutputOptions(added);
-    added.FileName = "/out/a.avi";
-    added.VideoCodec = "mpeg4";
-    added.AudioCodec = "libmp3lame";
-    added.AudioChannels = 2;
-    added.AudioSampleRate = 44100;
-    added.AudioBitrate = 128000;
-    added.VideoBitrate = 816000;
-    added.VideoTag = "XVID";
-    added.FrameRate = "25";
-    added.TargetType = ttDVD;
-    added.NormType = ntPAL;
-    added.DisableVideo = true;
-
+// libx264 takes its settings from the built-in default preset and no tag; the other encoders
+// take the tag.
+TEST(WorkingParameterOptions, Libx264TakesTheDefaultPresetAndNoTag) {
     TWorkingParameters row;
-    row.AudioCodec = "AUTO";
-    row.AudioSampleRate = "AUTO";
-    row.AudioBitrate = BitrateNotSetAlso;
-    row.VideoBitrate = BitrateNotSet;
-    row.FileExt = ".rm";
-    TOutputOptions options = OutputOptionsOf(row, added);
-    EXPECT_EQ(options.FileName, "/out/a.avi");
-    EXPECT_EQ(options.VideoCodec, "mpeg4");
-    EXPECT_EQ(options.AudioCodec, "libmp3lame");
-    EXPECT_EQ(options.AudioChannels, 2);
-    EXPECT_EQ(options.AudioSampleRate, 44100);
-    EXPECT_EQ(options.AudioBitrate, 128000);
-    EXPECT_EQ(options.FrameRate, "25");
-    EXPECT_EQ(options.TargetType, ttDVD);
-    EXPECT_EQ(options.FileExt, ".rm");
-    EXPECT_EQ(options.VideoBitrate, -1) << "no video bit rate applies";
-    EXPECT_EQ(options.VideoTag, "");
-    EXPECT_EQ(options.NormType, ntAuto);
-    EXPECT_FALSE(options.DisableVideo);
-
-    // libx264 takes no tag; the other encoders take the row's.
     row.VideoTag = "H264";
     for (const auto& [codec, tag, preset] :
          { std::tuple{ "libx264", "", "libx264-default" }, std::tuple{ "mpeg4", "H264", "" } }) {
         row.VideoCodec = codec;
-        options = OutputOptionsOf(row, added);
+        const TOutputOptions options = OutputOptionsOf(row);
         EXPECT_EQ(options.VideoCodec, codec);
         EXPECT_EQ(options.VideoTag, tag) << codec;
         EXPECT_EQ(options.VideoPreset, preset) << codec;

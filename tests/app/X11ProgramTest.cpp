@@ -3,6 +3,7 @@
 #include "Src/FFPlay.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
 #include "app/Unit1.h"
 #include "platform/gfx/Surface.h"
 #include "platform/rtl/FileSystem.h"

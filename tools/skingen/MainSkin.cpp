@@ -289,9 +289,15 @@ void Controls(TSkinBuilder& b, const TSkinTheme& theme) {
     slider.HRulerRect = b.Art().Place(64, 6);
     b.Art().Face(slider.HRulerRect,
                  TFaceLook{ Rgb(0xD3DAE1), Rgb(0xDDE3E9), Rgb(0xC3CCD5), window, 2 });
-    slider.HThumbRect = b.Art().Place(14, 14);
+    // The thumb's two states side by side: normal, then pressed (also shown disabled).
+    slider.HThumbRect = b.Art().Place(28, 14);
     b.Art().Fill(slider.HThumbRect, window);
-    b.Art().Disc(slider.HThumbRect, theme.Field, theme.Accent);
+    const TRect normalThumb(slider.HThumbRect.Left, slider.HThumbRect.Top,
+                            slider.HThumbRect.Left + 14, slider.HThumbRect.Bottom);
+    b.Art().Disc(normalThumb, theme.Field, theme.Accent);
+    b.Art().Disc(
+        TRect(normalThumb.Right, normalThumb.Top, slider.HThumbRect.Right, normalThumb.Bottom),
+        Rgb(0xC9D1DA), theme.Accent);
     slider.VRulerRect = b.Art().Place(6, 64);
     b.Art().Face(slider.VRulerRect,
                  TFaceLook{ Rgb(0xD3DAE1), Rgb(0xDDE3E9), Rgb(0xC3CCD5), window, 2 });

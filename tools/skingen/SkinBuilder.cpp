@@ -259,31 +259,33 @@ TbsDataSkinScrollBarControl& TSkinBuilder::ScrollBar(const std::string& name, bo
     const Pixel track = Rgb(0xECEFF2);
     FArt.Fill(s.SkinRect, track);
     const auto place = [&](const TRect& r) { return Offset(r, s.SkinRect.Left, s.SkinRect.Top); };
+    // The up button adds to the position: it is the right end of a horizontal bar and the
+    // bottom end of a vertical one.
     if (vertical) {
-        s.UpButtonRect = TRect(0, 0, t, t);
-        s.DownButtonRect = TRect(0, l - t, t, l);
+        s.DownButtonRect = TRect(0, 0, t, t);
+        s.UpButtonRect = TRect(0, l - t, t, l);
         s.TrackArea = TRect(0, t, t, l - t);
         ResizeDown(s, t, t);
     } else {
-        s.UpButtonRect = TRect(0, 0, t, t);
-        s.DownButtonRect = TRect(l - t, 0, l, t);
+        s.DownButtonRect = TRect(0, 0, t, t);
+        s.UpButtonRect = TRect(l - t, 0, l, t);
         s.TrackArea = TRect(t, 0, l - t, t);
         ResizeAcross(s, t, t);
     }
     const char back = vertical ? 'u' : 'l';
     const char forth = vertical ? 'd' : 'r';
-    Arrow(place(s.UpButtonRect), back, Rgb(0x6B7785));
-    Arrow(place(s.DownButtonRect), forth, Rgb(0x6B7785));
+    Arrow(place(s.DownButtonRect), back, Rgb(0x6B7785));
+    Arrow(place(s.UpButtonRect), forth, Rgb(0x6B7785));
     const auto button = [&](char way, Pixel fill, Pixel glyph) {
         const TRect r = FArt.Place(t, t);
         FArt.Fill(r, fill);
         Arrow(r, way, glyph);
         return r;
     };
-    s.ActiveUpButtonRect = button(back, Rgb(0xDDE3E9), FTheme.Text);
-    s.DownUpButtonRect = button(back, Rgb(0xC9D1DA), FTheme.Text);
-    s.ActiveDownButtonRect = button(forth, Rgb(0xDDE3E9), FTheme.Text);
-    s.DownDownButtonRect = button(forth, Rgb(0xC9D1DA), FTheme.Text);
+    s.ActiveDownButtonRect = button(back, Rgb(0xDDE3E9), FTheme.Text);
+    s.DownDownButtonRect = button(back, Rgb(0xC9D1DA), FTheme.Text);
+    s.ActiveUpButtonRect = button(forth, Rgb(0xDDE3E9), FTheme.Text);
+    s.DownUpButtonRect = button(forth, Rgb(0xC9D1DA), FTheme.Text);
     const auto thumb = [&](Pixel fill) {
         const TRect r = vertical ? FArt.Place(t, 24) : FArt.Place(24, t);
         FArt.Fill(r, track);

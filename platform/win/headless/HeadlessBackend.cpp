@@ -19,6 +19,12 @@ void HeadlessBackend::SetMonitors(std::vector<MonitorArea> monitors) {
     DisplayChanged();
 }
 
+void HeadlessBackend::SetWorkArea(std::size_t monitor, const RECT& workArea) {
+    if (monitor >= FMonitors.size()) return;
+    FMonitors[monitor].FWorkArea = workArea;
+    WorkAreaChanged();
+}
+
 void HeadlessBackend::MoveMouse(int x, int y) {
     FPointer = POINT{ x, y };
     InputEvent e;
@@ -133,7 +139,14 @@ void HeadlessBackend::ShowNative(HWND hwnd, bool visible) {
 void HeadlessBackend::MinimizeNative(HWND hwnd) {
     if (auto it = FWindows.find(hwnd); it != FWindows.end()) {
         it->second.FVisible = false;
-        it->second.FIconic = true;
+        it->second.FIconic = FWindowManager.FPresent;
+    }
+}
+
+void HeadlessBackend::SetNativeSizeLimits(HWND hwnd, SIZE minSize, SIZE maxSize) {
+    if (auto it = FWindows.find(hwnd); it != FWindows.end()) {
+        it->second.FMinSize = minSize;
+        it->second.FMaxSize = maxSize;
     }
 }
 
@@ -242,6 +255,10 @@ void HeadlessBackend::PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visib
         it->second.FBounds = bounds;
         it->second.FVisible = visible;
     }
+}
+
+void HeadlessBackend::ClearNativeChild(HWND hwnd) {
+    if (auto it = FChildren.find(hwnd); it != FChildren.end()) ++it->second.FClearCount;
 }
 
 } // namespace win

@@ -27,6 +27,9 @@ public:
         BYTE FAlpha{ 255 };
         bool FPerPixelAlpha{ false };
         std::optional<gfx::Region> FShape;
+        // The size limits last given for a window manager; unset until given.
+        std::optional<SIZE> FMinSize;
+        std::optional<SIZE> FMaxSize;
         gfx::Surface FPresented; // the window's pixels as last presented
         int FPresentCount{ 0 };
     };
@@ -37,6 +40,7 @@ public:
         HWND FTop{};
         RECT FBounds; // in the top-level window
         bool FVisible{ false };
+        int FClearCount{ 0 }; // how often its contents were wiped
     };
 
     // One 1280x1024 monitor whose work area leaves 40 rows for a panel at the bottom.
@@ -47,6 +51,12 @@ public:
     void SetCompositor(bool present) { FCompositor = present; }
     // Replaces the monitors and tells the windows (WM_DISPLAYCHANGE).
     void SetMonitors(std::vector<MonitorArea> monitors);
+    // A panel came or went: the monitor's work area changes and the windows hear of it
+    // (WM_SETTINGCHANGE with SPI_SETWORKAREA).
+    void SetWorkArea(std::size_t monitor, const RECT& workArea);
+    // Whether a window manager runs (it does unless told otherwise): without one a minimized
+    // window is only taken off the screen, never iconified.
+    void SetWindowManager(WindowManagerSupport support) { FWindowManager = support; }
 
     // Input, queued for the GUI thread like the display's events.
     void MoveMouse(int x, int y);
@@ -77,6 +87,7 @@ public:
     void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
     void ShowNative(HWND hwnd, bool visible) override;
     void MinimizeNative(HWND hwnd) override;
+    void SetNativeSizeLimits(HWND hwnd, SIZE minSize, SIZE maxSize) override;
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void SetNativeTopmost(HWND hwnd, bool topmost) override;
@@ -91,9 +102,11 @@ public:
     void SetNativeInputTransparent(HWND hwnd, bool transparent) override;
     bool HasCompositor() const override { return FCompositor; }
     std::vector<MonitorArea> Monitors() const override { return FMonitors; }
+    WindowManagerSupport WindowManager() const override { return FWindowManager; }
     unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
     void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
     void DestroyNativeChild(HWND hwnd) override { FChildren.erase(hwnd); }
+    void ClearNativeChild(HWND hwnd) override;
     void SetClipboardText(const std::string& text) override { FClipboard = text; }
     std::string ClipboardText() override { return FClipboard; }
 
@@ -106,6 +119,7 @@ private:
     bool FWoken{ false };
     std::vector<MonitorArea> FMonitors;
     bool FCompositor{ true };
+    WindowManagerSupport FWindowManager{ true, true };
     std::map<HWND, NativeWindow> FWindows;
     std::vector<HWND> FStack;
     HWND FGrab{};

@@ -38,6 +38,10 @@ struct X11Backend::Atoms {
     Atom FState;
     Atom FStateAbove;
     Atom FWorkArea;
+    Atom FCurrentDesktop;
+    Atom FSupportingWmCheck;
+    Atom FSupported;
+    Atom FMoveResize;
     Atom FClipboard;
     Atom FTargets;
     Atom FTransfer;
@@ -84,6 +88,10 @@ X11Backend::X11Backend(const char* displayName) {
     FAtoms->FState = atom("_NET_WM_STATE");
     FAtoms->FStateAbove = atom("_NET_WM_STATE_ABOVE");
     FAtoms->FWorkArea = atom("_NET_WORKAREA");
+    FAtoms->FCurrentDesktop = atom("_NET_CURRENT_DESKTOP");
+    FAtoms->FSupportingWmCheck = atom("_NET_SUPPORTING_WM_CHECK");
+    FAtoms->FSupported = atom("_NET_SUPPORTED");
+    FAtoms->FMoveResize = atom("_NET_WM_MOVERESIZE");
     FAtoms->FClipboard = atom("CLIPBOARD");
     FAtoms->FTargets = atom("TARGETS");
     FAtoms->FTransfer = atom("VOBCONV_CLIPBOARD");
@@ -101,6 +109,9 @@ X11Backend::X11Backend(const char* displayName) {
         FRandrEvent = -1;
     int shapeEvent = 0, shapeError = 0;
     FShape = XShapeQueryExtension(D(FDisplay), &shapeEvent, &shapeError);
+    // A panel or a window manager starting after the program announces itself on the root.
+    XSelectInput(D(FDisplay), FRoot, PropertyChangeMask);
+    ReadWindowManager();
     ReadMonitors();
 }
 
@@ -134,22 +145,67 @@ void X11Backend::ReadMonitors() {
     }
     if (std::none_of(FMonitors.begin(), FMonitors.end(), [](const auto& m) { return m.FPrimary; }))
         FMonitors.front().FPrimary = true;
-    // The desktop's work area (panels excluded) cuts every monitor's.
-    Atom type;
+    // The desktop's work area (panels excluded) cuts every monitor's. _NET_WORKAREA holds one
+    // rectangle per desktop; the current desktop's applies.
+    const std::vector<long> desktop = ReadLongs(FRoot, FAtoms->FCurrentDesktop, XA_CARDINAL, 1);
+    const std::vector<long> areas = ReadLongs(FRoot, FAtoms->FWorkArea, XA_CARDINAL, 4 * 64);
+    std::size_t index = desktop.empty() ? 0 : std::size_t(std::max(0L, desktop.front()));
+    if (areas.size() < 4 * (index + 1)) index = 0;
+    if (areas.size() < 4) return;
+    const long* v = areas.data() + 4 * index;
+    const RECT work{ LONG(v[0]), LONG(v[1]), LONG(v[0] + v[2]), LONG(v[1] + v[3]) };
+    for (MonitorArea& m : FMonitors) {
+        RECT cut;
+        if (IntersectRect(&cut, &m.FBounds, &work)) m.FWorkArea = cut;
+    }
+}
+
+std::vector<long> X11Backend::ReadLongs(unsigned long window, unsigned long property,
+                                        unsigned long type, long maxItems) const {
+    std::vector<long> values;
+    Atom actualType;
     int format;
     unsigned long items, after;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(D(FDisplay), FRoot, FAtoms->FWorkArea, 0, 4, False, XA_CARDINAL, &type,
+    if (XGetWindowProperty(D(FDisplay), window, property, 0, maxItems, False, type, &actualType,
                            &format, &items, &after, &data) == Success &&
-        data && items >= 4 && format == 32) {
+        data && format == 32 && actualType == type) {
         const long* v = reinterpret_cast<const long*>(data);
-        const RECT work{ LONG(v[0]), LONG(v[1]), LONG(v[0] + v[2]), LONG(v[1] + v[3]) };
-        for (MonitorArea& m : FMonitors) {
-            RECT cut;
-            if (IntersectRect(&cut, &m.FBounds, &work)) m.FWorkArea = cut;
-        }
+        values.assign(v, v + items);
     }
     if (data) XFree(data);
+    return values;
+}
+
+void X11Backend::ReadWindowManager() {
+    FWindowManager = WindowManagerSupport{};
+    const std::vector<long> check = ReadLongs(FRoot, FAtoms->FSupportingWmCheck, XA_WINDOW, 1);
+    if (check.empty()) return;
+    // A manager that went leaves its property behind; its window is gone then, or no longer
+    // names itself.
+    const std::vector<long> self =
+        ReadLongs(::Window(check.front()), FAtoms->FSupportingWmCheck, XA_WINDOW, 1);
+    if (self.empty() || self.front() != check.front()) return;
+    FWindowManager.FPresent = true;
+    const std::vector<long> supported = ReadLongs(FRoot, FAtoms->FSupported, XA_ATOM, 1024);
+    FWindowManager.FMoveResize =
+        std::find(supported.begin(), supported.end(), long(FAtoms->FMoveResize)) != supported.end();
+}
+
+void X11Backend::HandleRootProperty(unsigned long atom) {
+    if (atom == FAtoms->FSupportingWmCheck || atom == FAtoms->FSupported) {
+        ReadWindowManager();
+        return;
+    }
+    if (atom != FAtoms->FWorkArea && atom != FAtoms->FCurrentDesktop) return;
+    std::vector<RECT> before;
+    for (const MonitorArea& m : FMonitors)
+        before.push_back(m.FWorkArea);
+    ReadMonitors();
+    std::vector<RECT> after;
+    for (const MonitorArea& m : FMonitors)
+        after.push_back(m.FWorkArea);
+    if (after != before) WorkAreaChanged();
 }
 
 std::vector<MonitorArea> X11Backend::Monitors() const {
@@ -210,6 +266,10 @@ void X11Backend::HandleEvent(void* raw) {
         DisplayChanged();
         return;
     }
+    if (e.type == PropertyNotify && e.xproperty.window == FRoot) {
+        HandleRootProperty(e.xproperty.atom);
+        return;
+    }
     const HWND hwnd = HandleOf(e.xany.window);
     InputEvent input;
     switch (e.type) {
@@ -249,15 +309,20 @@ void X11Backend::HandleEvent(void* raw) {
         break;
     }
     case UnmapNotify:
-        // Unmapped without being asked: the window manager iconified the window.
-        if (hwnd && FNatives[hwnd].FMapped && !IsIconic(hwnd)) {
+        // Unmapped without being asked: the window manager iconified the window. An unmap
+        // from before the program mapped the window again (a manager answering the program's
+        // own iconify late) is no news.
+        if (hwnd && e.xunmap.serial >= FNatives[hwnd].FMapSerial && FNatives[hwnd].FMapped &&
+            !IsIconic(hwnd)) {
             FNatives[hwnd].FMapped = false;
             ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
         }
         break;
     case MapNotify:
-        // Mapped again from the task list while the program thinks it iconic.
-        if (hwnd && IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+        // Mapped again from the task list while the program thinks it iconic; not a map from
+        // before the program iconified it.
+        if (hwnd && e.xmap.serial >= FNatives[hwnd].FIconifySerial && IsIconic(hwnd))
+            ShowWindow(hwnd, SW_RESTORE);
         break;
     case MotionNotify:
         input.FKind = InputKind::MouseMove;
@@ -389,13 +454,6 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
     XChangeProperty(D(FDisplay), window, FAtoms->FMotifHints, FAtoms->FMotifHints, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(motif), 5);
     WriteWindowType(window, params.FPopup, params.FPopupKind);
-    XSizeHints hints{};
-    hints.flags = PPosition | PSize | USPosition;
-    hints.x = params.FBounds.left;
-    hints.y = params.FBounds.top;
-    hints.width = width;
-    hints.height = height;
-    XSetWMNormalHints(D(FDisplay), window, &hints);
     XWMHints wmHints{};
     wmHints.flags = InputHint;
     wmHints.input = params.FPopup ? False : True;
@@ -416,6 +474,7 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
     native.FPopup = params.FPopup;
     native.FTopmost = params.FTopmost;
     if (native.FTopmost && !native.FPopup) WriteAboveState(native);
+    WriteNormalHints(native);
     FNatives[hwnd] = std::move(native);
     SetNativeTitle(hwnd, params.FTitle);
 }
@@ -455,6 +514,7 @@ void X11Backend::ShowNative(HWND hwnd, bool visible) {
     // A window manager drops the state of a window the program withdrew, so a window coming
     // back takes its present state along.
     if (visible && native.FWithdrawn && !native.FPopup) WriteAboveState(native);
+    if (visible) native.FMapSerial = NextRequest(D(FDisplay));
     if (visible)
         XMapRaised(D(FDisplay), native.FWindow);
     else
@@ -467,9 +527,50 @@ void X11Backend::ShowNative(HWND hwnd, bool visible) {
 void X11Backend::MinimizeNative(HWND hwnd) {
     auto it = FNatives.find(hwnd);
     if (it == FNatives.end()) return;
-    it->second.FMapped = false;
-    XIconifyWindow(D(FDisplay), it->second.FWindow, FScreen);
+    Native& native = it->second;
+    native.FMapped = false;
+    native.FIconifySerial = NextRequest(D(FDisplay));
+    if (FWindowManager.FPresent) {
+        XIconifyWindow(D(FDisplay), native.FWindow, FScreen);
+    } else {
+        // Nobody would answer the request to iconify: the window leaves the screen, and
+        // showing it maps it again.
+        XUnmapWindow(D(FDisplay), native.FWindow);
+        native.FWithdrawn = true;
+    }
     XFlush(D(FDisplay));
+}
+
+void X11Backend::SetNativeSizeLimits(HWND hwnd, SIZE minSize, SIZE maxSize) {
+    auto it = FNatives.find(hwnd);
+    if (it == FNatives.end() || it->second.FPopup) return;
+    Native& native = it->second;
+    if (native.FHasSizeLimits && native.FMinSize.cx == minSize.cx &&
+        native.FMinSize.cy == minSize.cy && native.FMaxSize.cx == maxSize.cx &&
+        native.FMaxSize.cy == maxSize.cy)
+        return;
+    native.FHasSizeLimits = true;
+    native.FMinSize = minSize;
+    native.FMaxSize = maxSize;
+    WriteNormalHints(native);
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::WriteNormalHints(const Native& native) {
+    XSizeHints hints{};
+    hints.flags = PPosition | PSize | USPosition;
+    hints.x = native.FBounds.left;
+    hints.y = native.FBounds.top;
+    hints.width = std::max<int>(1, native.FBounds.right - native.FBounds.left);
+    hints.height = std::max<int>(1, native.FBounds.bottom - native.FBounds.top);
+    if (native.FHasSizeLimits) {
+        hints.flags |= PMinSize | PMaxSize;
+        hints.min_width = std::max<int>(1, native.FMinSize.cx);
+        hints.min_height = std::max<int>(1, native.FMinSize.cy);
+        hints.max_width = std::max<int>(hints.min_width, native.FMaxSize.cx);
+        hints.max_height = std::max<int>(hints.min_height, native.FMaxSize.cy);
+    }
+    XSetWMNormalHints(D(FDisplay), native.FWindow, &hints);
 }
 
 void X11Backend::SetNativeTitle(HWND hwnd, const std::string& title) {
@@ -794,6 +895,13 @@ void X11Backend::PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) {
         XMapWindow(D(FDisplay), it->second);
     else
         XUnmapWindow(D(FDisplay), it->second);
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::ClearNativeChild(HWND hwnd) {
+    auto it = FChildren.find(hwnd);
+    if (it == FChildren.end()) return;
+    XClearWindow(D(FDisplay), it->second);
     XFlush(D(FDisplay));
 }
 

@@ -33,6 +33,7 @@ public:
     void SetNativeBounds(HWND hwnd, const RECT& bounds) override;
     void ShowNative(HWND hwnd, bool visible) override;
     void MinimizeNative(HWND hwnd) override;
+    void SetNativeSizeLimits(HWND hwnd, SIZE minSize, SIZE maxSize) override;
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void SetNativeTopmost(HWND hwnd, bool topmost) override;
@@ -47,9 +48,11 @@ public:
     void SetNativeInputTransparent(HWND hwnd, bool transparent) override;
     bool HasCompositor() const override { return FCompositor; }
     std::vector<MonitorArea> Monitors() const override;
+    WindowManagerSupport WindowManager() const override { return FWindowManager; }
     unsigned long CreateNativeChild(HWND hwnd, HWND top, const RECT& bounds) override;
     void PlaceNativeChild(HWND hwnd, const RECT& bounds, bool visible) override;
     void DestroyNativeChild(HWND hwnd) override;
+    void ClearNativeChild(HWND hwnd) override;
     void SetClipboardText(const std::string& text) override;
     // Asks the owning program and waits up to a second for its answer.
     std::string ClipboardText() override;
@@ -66,6 +69,14 @@ private:
         bool FTopmost{ false };
         void* FInputContext{ nullptr }; // the input method's context (XIC) for typed text
         std::vector<RECT> FRequested;   // moves asked of the server, not yet confirmed
+        // The requests that last mapped and iconified the window: events older than the
+        // program's own last word about the window are stale.
+        unsigned long FMapSerial{ 0 };
+        unsigned long FIconifySerial{ 0 };
+        // The size limits for a window manager; none given yet: no limits.
+        bool FHasSizeLimits{ false };
+        SIZE FMinSize;
+        SIZE FMaxSize;
     };
     struct Atoms;
 
@@ -74,7 +85,18 @@ private:
     void HandleEvent(void* event);
     void HandleKey(void* event, HWND hwnd);
     HWND HandleOf(unsigned long window) const;
+    // The monitors and their work areas: the desktop's work area (_NET_WORKAREA of the current
+    // desktop) cuts every monitor's; without one a monitor's work area is the monitor.
     void ReadMonitors();
+    // Whether a window manager runs (_NET_SUPPORTING_WM_CHECK names a live window that names
+    // itself) and what it supports (_NET_SUPPORTED).
+    void ReadWindowManager();
+    void HandleRootProperty(unsigned long atom);
+    // WM_NORMAL_HINTS: the position and size asked at creation, and the size limits.
+    void WriteNormalHints(const Native& native);
+    // A CARDINAL or WINDOW list property of a window; empty when it is missing.
+    std::vector<long> ReadLongs(unsigned long window, unsigned long property, unsigned long type,
+                                long maxItems) const;
     void AnswerSelectionRequest(void* event);
     void WriteAboveState(const Native& native);
     // _NET_WM_WINDOW_TYPE: normal, or the kind of popup.
@@ -98,6 +120,7 @@ private:
     std::map<UINT_PTR, unsigned long> FCursors;
     unsigned long FCurrentCursor{ 0 };
     std::vector<MonitorArea> FMonitors;
+    WindowManagerSupport FWindowManager;
     // An unmapped window that owns the clipboard selection while we hold its text.
     unsigned long FSelectionWindow{ 0 };
     std::string FClipboard;

@@ -24,8 +24,9 @@ struct TSheetRow {
     // Whether the control's face in the normal state keeps the corners of the record's face
     // (false for a control that draws over its corners).
     bool CornersFromFace{ true };
-    // The states whose look must differ from the normal one in every column.
-    std::vector<TSheetState> ChangedStates{ ssHot, ssPressed, ssDisabled };
+    // The states whose look must differ from the normal one (a control without a hot look
+    // leaves that state out).
+    std::vector<TSheetState> DistinctStates{ ssHot, ssPressed, ssDisabled };
     // Whether the control keeps the size the sheet gives it (false for a panel rolled up).
     bool KeepsSize{ true };
 };

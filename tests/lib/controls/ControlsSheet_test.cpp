@@ -5,6 +5,7 @@
 #include "ButtonSheetRows.h"
 #include "ControlSheet.h"
 #include "PanelSheetRows.h"
+#include "ScrollSheetRows.h"
 #include "TestControls.h"
 #include "TestSkins.h"
 #include "lib/controls/bsActivePicture.h"
@@ -20,6 +21,14 @@ std::vector<TSheetRow> SheetRows() {
         SheetRow<TWindowlessStateButton>("windowless base, button", "button", { 90, 26 }),
         SheetRow<TWindowedStateButton>("windowed base, toolbutton", "toolbutton", { 60, 30 }),
         SheetRow<TWindowlessStateButton>("windowless base, toolbutton", "toolbutton", { 60, 30 }),
+        ScrollBarSheetRow("scroll bar", sbHorizontal, false),
+        ScrollBarSheetRow("scroll bar, vertical", sbVertical, false),
+        ScrollBarSheetRow("scroll bar, corner record", sbHorizontal, true),
+        UpDownSheetRow("up-down", udHorizontal),
+        UpDownSheetRow("up-down, vertical", udVertical),
+        SliderSheetRow("slider", soHorizontal),
+        SliderSheetRow("slider, vertical", soVertical),
+        ScrollBoxSheetRow("scroll box with both bars"),
         ButtonSheetRow<TbsSkinButton>("push button, button", "button", { 90, 26 }),
         ButtonSheetRow<TbsSkinButton>("push button, resizebutton", "resizebutton", { 90, 26 }),
         ButtonSheetRow<TbsSkinButton>("push button, toolbutton", "toolbutton", { 60, 30 }),
@@ -101,10 +110,10 @@ TEST_F(ControlsSheet, DrawsEveryRowWithBothSkinsAndWithoutInEveryState) {
             if (row.KeepsSize) {
                 ASSERT_EQ(TSize(normal.Width(), normal.Height()), row.Size);
             }
-            // A skin without the record shows the plain look.
+            // A skin without the record shows the plain look there.
             if (column.Skin && row.CornersFromFace && column.Skin->GetControlIndex(row.Record) >= 0)
                 ExpectCornersOfTheFace(*column.Skin, row.Record, normal);
-            for (TSheetState state : row.ChangedStates)
+            for (TSheetState state : row.DistinctStates)
                 EXPECT_FALSE(SamePixels(cells[state].Pixels, normal)) << SheetStateName(state);
             line.insert(line.end(), cells.begin(), cells.end());
         }

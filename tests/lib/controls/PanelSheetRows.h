@@ -47,7 +47,7 @@ TSheetRow ConfiguredRow(const std::string& label, const std::string& record, TSi
                        return control;
                    } };
     row.CornersFromFace = corners;
-    row.ChangedStates = std::move(changed);
+    row.DistinctStates = std::move(changed);
     return row;
 }
 

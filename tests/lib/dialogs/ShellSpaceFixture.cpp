@@ -20,11 +20,11 @@ private:
 
 } // namespace
 
-ShellSpaceTest::ShellSpaceTest()
+TRecordedShellSpace::TRecordedShellSpace()
     : FPreviousSpace(SetShellNamespace(Fixture.Space())),
       FPreviousLauncher(SetShellLauncher(std::make_unique<TRecordingLauncher>(Launched))) {}
 
-ShellSpaceTest::~ShellSpaceTest() {
+TRecordedShellSpace::~TRecordedShellSpace() {
     SetShellLauncher(std::move(FPreviousLauncher));
     SetShellNamespace(std::move(FPreviousSpace));
 }

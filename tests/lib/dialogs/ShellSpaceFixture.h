@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
-// A test whose namespace is the fixture desktop, with a launcher that records what would have
+// While it lives, the namespace is the fixture desktop, and a launcher records what would have
 // been started instead of starting it.
-class ShellSpaceTest : public testing::Test {
-protected:
-    ShellSpaceTest();
-    ~ShellSpaceTest() override;
+class TRecordedShellSpace {
+public:
+    TRecordedShellSpace();
+    ~TRecordedShellSpace();
+    TRecordedShellSpace(const TRecordedShellSpace&) = delete;
+    TRecordedShellSpace& operator=(const TRecordedShellSpace&) = delete;
 
     // Each start as "[folder] argv..." ("[]" without a folder).
     std::vector<std::string> Launched;
@@ -23,3 +25,5 @@ private:
     std::shared_ptr<TShellNamespace> FPreviousSpace;
     std::unique_ptr<TShellLauncher> FPreviousLauncher;
 };
+
+class ShellSpaceTest : public testing::Test, protected TRecordedShellSpace {};

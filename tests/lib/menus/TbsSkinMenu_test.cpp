@@ -284,6 +284,42 @@ TEST_F(SkinMenuEngine, TrackingAMenuGivesTheChosenCommandInsteadOfRunningIt) {
         << "closed without a choice";
 }
 
+TEST_F(SkinMenuEngine, TrackingAPopupMenuGivesTheChosenItemAndLeavesSkinMenuMode) {
+    // The form-skin component hands the form's keys to the open menu.
+    FHost->OnFormMessage = [this](const TMessage& m) {
+        if (m.Msg == WM_SKINMENUCLOSED) FLog.push_back("form closed");
+        if (m.Msg == WM_KEYDOWN && Engine().Visible()) Engine().KeyDown(int(m.WParam));
+    };
+    TbsSkinPopupMenu* other = MakeMenu({ Item("&Other") });
+    TbsSkinPopupMenu* menu = MakeMenu(kFileMenu);
+    std::vector<std::string> closes;
+    other->OnMenuClose = [&](TObject*) { closes.push_back("other"); };
+    menu->OnMenuClose = [&](TObject*) { closes.push_back("tracked"); };
+    other->Popup(400, 400);
+    // The user's keys wait in the queue, for the form; the first row is highlighted as the
+    // menu opens, and Up goes round to the last.
+    SetFocus(FForm->Handle());
+    FDisplay->TypeKey(VK_UP);
+    FDisplay->TypeKey(VK_RETURN);
+    EXPECT_EQ(menu->TrackPopup(FButton, 150, 150), menu->Items().Items(3));
+    EXPECT_EQ(closes, (std::vector<std::string>{ "other", "tracked" }))
+        << "each menu's close handler hears of its own menu only";
+    EXPECT_EQ(FLog, (std::vector<std::string>{ "button closed", "form closed" }))
+        << "the chosen item's handler did not run";
+    EXPECT_TRUE(Levels().empty());
+    EXPECT_FALSE(FHost->FInMenu);
+
+    FDisplay->TypeKey(VK_ESCAPE);
+    EXPECT_EQ(menu->TrackPopup(FButton, 150, 150), nullptr) << "closed without a choice";
+    EXPECT_FALSE(FHost->FInMenu);
+
+    TForm* bare = nullptr;
+    FApp->CreateForm(bare);
+    auto* unhosted = new TbsSkinPopupMenu(bare);
+    AddItems(unhosted->Items(), kFileMenu);
+    EXPECT_EQ(unhosted->TrackPopup(nullptr, 150, 150), nullptr) << "nothing to show it with";
+}
+
 TEST_F(SkinMenuEngine, AClickHandlerMayFreeTheMenusForm) {
     TForm* dialog = nullptr;
     FApp->CreateForm(dialog);

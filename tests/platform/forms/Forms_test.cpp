@@ -4,6 +4,8 @@
 #include "platform/forms/TMenuItem.h"
 #include "platform/forms/TMessageForm.h"
 #include "platform/win/Input.h"
+#include "platform/win/Painting.h"
+#include <algorithm>
 #include <memory>
 
 namespace formstest {
@@ -374,6 +376,107 @@ TEST_F(Forms, ScreenListsFormsInActivationOrder) {
     delete a;
     EXPECT_EQ(FApp->MainForm(), nullptr);
     EXPECT_EQ(Screen->FormCount(), 1);
+}
+
+TEST_F(Forms, ShortCutsAreOfferedToTheFormBeforeAnythingElseSeesTheKey) {
+    TForm* form = NewForm(TRect(100, 100, 400, 300));
+    auto* edit = Add<TTestEdit>(form, TRect(10, 10, 110, 30));
+    auto* ok = Add<TTestButton>(form, TRect(10, 50, 80, 75));
+    ok->FDefault = true;
+    form->SetKeyPreview(true);
+    std::vector<unsigned> previewed;
+    form->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) { previewed.push_back(key); };
+    std::vector<std::pair<UINT, WPARAM>> offered;
+    form->OnShortCut = [&](TMessage& m, bool& handled) {
+        offered.emplace_back(m.Msg, m.WParam);
+        handled = m.WParam == 'S' || m.WParam == VK_RETURN || m.WParam == VK_SPACE;
+    };
+    form->Show();
+    edit->SetFocus();
+    FDisplay->TypeKey('S');
+    FDisplay->TypeKey(VK_RETURN);
+    FDisplay->TypeKey('B');
+    FDisplay->PressKey(VK_MENU);
+    FDisplay->TypeKey(VK_SPACE);
+    FDisplay->ReleaseKey(VK_MENU);
+    Pump();
+    ASSERT_GE(offered.size(), 4u);
+    EXPECT_EQ(offered[0], (std::pair<UINT, WPARAM>{ WM_KEYDOWN, 'S' }));
+    EXPECT_EQ(offered[1].second, WPARAM(VK_RETURN));
+    EXPECT_EQ(offered[2].second, WPARAM('B'));
+    EXPECT_EQ(offered.back(), (std::pair<UINT, WPARAM>{ WM_SYSKEYDOWN, VK_SPACE }))
+        << "Alt with a key is offered as well";
+    EXPECT_EQ(ok->FClicks, 0) << "a key taken as a shortcut is no dialog key";
+    EXPECT_EQ(std::count(edit->FKeys.begin(), edit->FKeys.end(), 'S'), 0);
+    EXPECT_EQ(std::count(edit->FKeys.begin(), edit->FKeys.end(), 'B'), 1);
+    EXPECT_EQ(std::count(previewed.begin(), previewed.end(), 'S'), 0);
+    EXPECT_EQ(std::count(previewed.begin(), previewed.end(), 'B'), 1);
+}
+
+TEST_F(Forms, MessageFiltersSeeTheLoopsMessagesNewestFirstUntilOneHandlesThem) {
+    TForm* form = NewForm(TRect(100, 100, 400, 300));
+    auto* edit = Add<TTestEdit>(form, TRect(10, 10, 110, 30));
+    form->Show();
+    edit->SetFocus();
+    std::vector<std::string> log;
+    auto keyFilter = [&](const std::string& name, bool handle) {
+        return [&log, name, handle](MSG& msg, bool& handled) {
+            if (msg.message != WM_KEYDOWN) return;
+            log.push_back(name);
+            handled = handle;
+        };
+    };
+    const auto first = FApp->OnMessage.Add(keyFilter("first", false));
+    const auto second = FApp->OnMessage.Add(keyFilter("second", true));
+    FDisplay->TypeKey('A');
+    FApp->ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{ "second" }));
+    EXPECT_TRUE(edit->FKeys.empty()) << "a handled message is not dispatched";
+
+    // The older filter stays in place when the newer one goes, whatever order they go in.
+    log.clear();
+    FApp->OnMessage.Remove(second);
+    FDisplay->TypeKey('B');
+    FApp->ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{ "first" }));
+    EXPECT_EQ(edit->FKeys, std::vector<unsigned>{ 'B' });
+
+    // A filter that removes another one while the walk runs: the removed one is skipped.
+    log.clear();
+    TMessageFilters::TToken remover = 0;
+    remover = FApp->OnMessage.Add([&](MSG& msg, bool&) {
+        if (msg.message != WM_KEYDOWN) return;
+        log.push_back("remover");
+        FApp->OnMessage.Remove(first);
+        FApp->OnMessage.Remove(remover);
+    });
+    FDisplay->TypeKey('C');
+    FApp->ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{ "remover" }));
+    EXPECT_TRUE(FApp->OnMessage.Empty());
+    FApp->OnMessage.Remove(second); // gone already: nothing happens
+}
+
+TEST_F(Forms, AlphaBlendLayersTheWindowAtItsValue) {
+    TForm* form = NewForm(TRect(0, 0, 200, 100));
+    form->SetAlphaBlendValue(120);
+    form->SetAlphaBlend(true); // before the window exists
+    form->Show();
+    auto layered = [&] {
+        return (GetWindowLongPtr(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    };
+    BYTE alpha = 0;
+    EXPECT_TRUE(layered());
+    GetLayeredWindowAttributes(form->Handle(), nullptr, &alpha, nullptr);
+    EXPECT_EQ(alpha, 120);
+    form->SetAlphaBlendValue(60);
+    GetLayeredWindowAttributes(form->Handle(), nullptr, &alpha, nullptr);
+    EXPECT_EQ(alpha, 60);
+    EXPECT_EQ(FDisplay->Native(form->Handle())->FAlpha, 60);
+    form->SetAlphaBlend(false);
+    EXPECT_FALSE(layered());
+    EXPECT_EQ(Screen->ActiveCustomForm(), form);
+    delete form;
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "platform/shell/ShellExecute.h"
 
 #include "platform/rtl/FileSystem.h"
+#include "platform/rtl/MainThread.h"
 #include "platform/shell/FolderWatch.h"
 #include "tests/platform/rtl/ScratchFolder.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -76,6 +79,41 @@ TEST(ShellExecute, AProgramStartsInItsOwnFolderAndOursStaysPut) {
     EXPECT_TRUE(FileExists(folder / "made-here"));
     EXPECT_EQ(std::filesystem::current_path(), before);
     EXPECT_FALSE(launcher.LaunchIn(folder / "missing", { "touch", "never" }));
+}
+
+// A watched program's end reaches the GUI thread with its own words when it failed: its last
+// line of error output, else its exit; a program that cannot start says why too.
+TEST(ShellExecute, AWatchedProgramTellsWhetherItSucceededAndWhyNot) {
+    struct Case {
+        std::vector<std::string> argv;
+        bool succeeded;
+        std::string reason;
+    };
+    const Case cases[] = {
+        { { "true" }, true, "" },
+        { { "sh", "-c", "echo first >&2; echo 'no method available' >&2; exit 3" },
+          false,
+          "no method available" },
+        { { "sh", "-c", "exit 4" }, false, "sh ended with exit status 4" },
+        { { "no-such-program-anywhere" },
+          false,
+          "no-such-program-anywhere: No such file or directory" },
+        // A program left running by the one watched keeps the pipe open: the end still counts.
+        { { "sh", "-c", "sleep 20 >/dev/null & echo gone >&2; exit 1" }, false, "gone" },
+    };
+    TShellLauncher launcher;
+    for (const Case& c : cases) {
+        std::optional<std::pair<bool, std::string>> ended;
+        launcher.LaunchWatched(c.argv, [&](bool succeeded, const std::string& reason) {
+            ended.emplace(succeeded, reason);
+        });
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!ended && std::chrono::steady_clock::now() < deadline)
+            CheckSynchronize(100);
+        ASSERT_TRUE(ended) << c.argv.back();
+        EXPECT_EQ(ended->first, c.succeeded) << c.argv.back();
+        EXPECT_EQ(ended->second, c.reason) << c.argv.back();
+    }
 }
 
 } // namespace

@@ -132,6 +132,26 @@ TEST_F(Painting, DrawingOutsidePaintShowsWhenTheDcIsReleased) {
     EXPECT_EQ(FDisplay->Native(w)->FPresented.At(30, 30), Colour(blue));
 }
 
+TEST_F(Painting, ChildReachingPastTheClientEdgeLeavesTheFramePaintable) {
+    // A scrolled child hangs over the client edge; only its part inside the client is its own.
+    HWND w = Create(WS_POPUP | WS_BORDER | WS_CLIPCHILDREN | WS_VISIBLE, { 0, 0, 60, 60 });
+    Create(WS_CHILD | WS_VISIBLE, { -10, -10, 100, 30 }, w, PaintsWith(RGB(0, 255, 0)));
+    Pump();
+    const COLORREF blue = RGB(0, 0, 255);
+    HDC dc = GetWindowDC(w);
+    RECT all{ 0, 0, 60, 60 };
+    HBRUSH brush = CreateSolidBrush(blue);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    ReleaseDC(w, dc);
+    const gfx::Surface* buffer = WindowBackBuffer(w);
+    EXPECT_EQ(buffer->At(0, 0), Colour(blue)) << "the border under the child";
+    EXPECT_EQ(buffer->At(30, 0), Colour(blue));
+    EXPECT_EQ(buffer->At(59, 10), Colour(blue));
+    EXPECT_EQ(buffer->At(10, 10), Colour(RGB(0, 255, 0))) << "the child's own part";
+    EXPECT_EQ(buffer->At(30, 40), Colour(blue));
+}
+
 TEST_F(Painting, ClientDcsClipChildrenAndSiblingsWhenAsked) {
     struct Case {
         DWORD parentStyle;

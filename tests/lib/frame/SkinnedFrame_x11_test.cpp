@@ -1,0 +1,307 @@
+#include "FrameFixture.h"
+
+#include "platform/win/Win.h"
+#include "platform/win/x11/X11Backend.h"
+#include "tests/x11/EventLoop.h"
+#include "tests/x11/XServer.h"
+#include "tests/x11/XTestInput.h"
+#include "tests/x11/XWindowManager.h"
+#include "tests/x11/XWindows.h"
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <poll.h>
+#include <string>
+#include <thread>
+#include <vector>
+// Last: Xlib's names and macros.
+#include "tests/x11/XlibApi.h"
+
+namespace frametest {
+namespace {
+
+using namespace x11test;
+
+// Skinned forms on a private X server, worked with real input through the test extension,
+// bare (no window manager) or under openbox.
+class SkinnedFrameOnX11 : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        if (FServer.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+        if (GetParam()) {
+            FManager = std::make_unique<XWindowManager>(FServer.Name());
+            if (!FManager->Running()) GTEST_SKIP() << "openbox is not installed or did not start";
+        }
+        FUser = XOpenDisplay(FServer.Name().c_str());
+        if (!FUser) GTEST_SKIP() << "the X server did not accept a client";
+        FInput = std::make_unique<XTestInput>(FServer.Name());
+        if (!FInput->Available()) GTEST_SKIP() << "the server has no test extension";
+        auto backend = std::make_unique<win::X11Backend>(FServer.Name().c_str());
+        FBackend = backend.get();
+        win::InstallBackend(std::move(backend));
+        FApp = std::make_unique<TApplication>(nullptr);
+        FApp->Initialize();
+        FSkin = MakeFrameSkin();
+        // The main form: sizeable, with the maximize and minimize buttons.
+        FApp->CreateForm(FForm);
+        FForm->SetBorderStyle(bsSizeable);
+        FForm->SetCaption("frame test");
+        FForm->SetBounds(100, 100, 300, 200);
+        FSkinForm = new TbsSkinForm(FForm);
+        FSkinForm->SetBorderIcons({ TbsSkinForm::biMaximize, TbsSkinForm::biMinimize });
+        FSkinForm->SetSkinData(FSkin.get());
+        FForm->Show();
+        ASSERT_TRUE(RunUntil([&] { return XWindowViewable(FUser, XOf(FForm)); }));
+        ASSERT_TRUE(RunUntil([&] { return OnScreen(XOf(FForm)) == FForm->BoundsRect(); }));
+    }
+    void TearDown() override {
+        if (!FUser) return;
+        FApp.reset();
+        FSkin.reset();
+        if (FBackend) win::InstallBackend(nullptr);
+        if (FDock) XDestroyWindow(FUser, FDock);
+        XCloseDisplay(FUser);
+    }
+
+    unsigned long XOf(TWinControl* control) { return FBackend->XWindowOf(control->Handle()); }
+    // Where the server shows the window, on the given connection.
+    static TRect OnScreen(_XDisplay* d, unsigned long window) {
+        int x = 0, y = 0;
+        ::Window child, root;
+        XTranslateCoordinates(d, window, XDefaultRootWindow(d), 0, 0, &x, &y, &child);
+        int gx, gy;
+        unsigned w = 0, h = 0, border, depth;
+        XGetGeometry(d, window, &root, &gx, &gy, &w, &h, &border, &depth);
+        return TRect(x, y, x + int(w), y + int(h));
+    }
+    TRect OnScreen(unsigned long window) { return OnScreen(FUser, window); }
+    // Asks the server to report every move and size of the window and of the frames a window
+    // manager put it in.
+    static void WatchMovesAndSizes(_XDisplay* d, unsigned long window) {
+        ::Window w = window;
+        while (w) {
+            XSelectInput(d, w, StructureNotifyMask);
+            ::Window root = 0, parent = 0, *children = nullptr;
+            unsigned count = 0;
+            if (!XQueryTree(d, w, &root, &parent, &children, &count)) break;
+            if (children) XFree(children);
+            w = parent == root ? 0 : parent;
+        }
+        XSync(d, False);
+    }
+    // Waits for the server's next report; false when the deadline passed without one.
+    static bool NextChange(_XDisplay* d, std::chrono::steady_clock::time_point deadline) {
+        while (!XPending(d)) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) return false;
+            pollfd fd{ ConnectionNumber(d), POLLIN, 0 };
+            poll(&fd, 1, int(left.count()));
+        }
+        while (XPending(d)) {
+            XEvent event;
+            XNextEvent(d, &event);
+        }
+        return true;
+    }
+    static bool WithinAPixel(const TRect& a, const TRect& b) {
+        return std::abs(a.Left - b.Left) <= 1 && std::abs(a.Top - b.Top) <= 1 &&
+               std::abs(a.Right - b.Right) <= 1 && std::abs(a.Bottom - b.Bottom) <= 1;
+    }
+
+    // A drag with the left button in steps, given by a thread of its own while this one runs
+    // the program: after each step the server must show the window where expected(step) says,
+    // within a pixel. Returns what went wrong.
+    std::vector<std::string> Drag(TPoint from, TPoint to, int steps, unsigned long window,
+                                  const std::function<TRect(int step)>& expected) {
+        std::vector<std::string> problems;
+        std::atomic<bool> done{ false };
+        const std::string display = FServer.Name();
+        std::thread hands([&] {
+            _XDisplay* eyes = XOpenDisplay(display.c_str());
+            WatchMovesAndSizes(eyes, window);
+            auto seen = [&](int step) {
+                const TRect want = expected(step);
+                const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                TRect got = OnScreen(eyes, window);
+                // Looked at again whenever the server reports a change, until the watchdog.
+                while (!WithinAPixel(got, want) && NextChange(eyes, deadline))
+                    got = OnScreen(eyes, window);
+                if (WithinAPixel(got, want)) return;
+                problems.push_back("step " + std::to_string(step) + ": " +
+                                   ::testing::PrintToString(got) + " instead of " +
+                                   ::testing::PrintToString(want));
+            };
+            FInput->MovePointer(from.X, from.Y);
+            FInput->PressButton();
+            for (int i = 1; i <= steps; ++i) {
+                FInput->MovePointer(from.X + (to.X - from.X) * i / steps,
+                                    from.Y + (to.Y - from.Y) * i / steps);
+                seen(i);
+            }
+            FInput->ReleaseButton();
+            seen(steps);
+            XCloseDisplay(eyes);
+            done = true;
+        });
+        RunUntil([&] { return done.load(); });
+        hands.join();
+        // The program has seen the release too.
+        RunUntil([&] { return !FSkinForm->FSizeMove; });
+        return problems;
+    }
+    void DoubleClick(TPoint at) {
+        FInput->Click(at.X, at.Y);
+        FInput->Click(at.X, at.Y);
+    }
+    // A panel at the bottom of the screen that keeps 30 rows free of windows.
+    void AddBottomPanel() {
+        FDock = XCreateSimpleWindow(FUser, XDefaultRootWindow(FUser), 0, 570, 800, 30, 0, 0, 0);
+        const Atom type = XInternAtom(FUser, "_NET_WM_WINDOW_TYPE", False);
+        const Atom dock = XInternAtom(FUser, "_NET_WM_WINDOW_TYPE_DOCK", False);
+        XChangeProperty(FUser, FDock, type, XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&dock), 1);
+        const long strut[12] = { 0, 0, 0, 30, 0, 0, 0, 0, 0, 0, 0, 799 };
+        XChangeProperty(FUser, FDock, XInternAtom(FUser, "_NET_WM_STRUT_PARTIAL", False),
+                        XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(strut), 12);
+        XChangeProperty(FUser, FDock, XInternAtom(FUser, "_NET_WM_STRUT", False), XA_CARDINAL, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 4);
+        XMapWindow(FUser, FDock);
+        XSync(FUser, False);
+    }
+
+    XServer FServer{ 800, 600 };
+    std::unique_ptr<XWindowManager> FManager;
+    _XDisplay* FUser{ nullptr };
+    std::unique_ptr<XTestInput> FInput;
+    win::X11Backend* FBackend{ nullptr };
+    std::unique_ptr<TApplication> FApp;
+    std::unique_ptr<TbsSkinData> FSkin;
+    TForm* FForm{ nullptr };
+    TbsSkinForm* FSkinForm{ nullptr };
+    unsigned long FDock{ 0 };
+};
+
+TEST_P(SkinnedFrameOnX11, NoManagerFrameAndTheFrameMovesAndSizesTheWindow) {
+    const unsigned long window = XOf(FForm);
+    ::Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    ASSERT_TRUE(XQueryTree(FUser, window, &root, &parent, &children, &count));
+    if (children) XFree(children);
+    if (GetParam()) {
+        // Reparented into the manager's frame, which draws nothing around the form.
+        EXPECT_NE(parent, root);
+        EXPECT_EQ(OnScreen(parent), FForm->BoundsRect());
+    }
+
+    // The caption by (+120, +80), in four steps.
+    const TRect start = FForm->BoundsRect();
+    auto problems = Drag(TPoint(250, 110), TPoint(370, 190), 4, window, [&](int step) {
+        return TRect(start.Left + 30 * step, start.Top + 20 * step, start.Right + 30 * step,
+                     start.Bottom + 20 * step);
+    });
+    EXPECT_EQ(problems, std::vector<std::string>{});
+    EXPECT_EQ(FForm->BoundsRect(), TRect(220, 180, 520, 380));
+
+    // The bottom-right border by (+60, +40).
+    problems = Drag(TPoint(518, 378), TPoint(578, 418), 2, window,
+                    [&](int step) { return TRect(220, 180, 520 + 30 * step, 380 + 20 * step); });
+    EXPECT_EQ(problems, std::vector<std::string>{});
+    EXPECT_EQ(FForm->BoundsRect(), TRect(220, 180, 580, 420));
+
+    // Far below the minimum: the frame's minimum size.
+    const int minW = FSkinForm->GetMinWidth(), minH = FSkinForm->GetMinHeight();
+    problems = Drag(TPoint(578, 418), TPoint(240, 190), 1, window,
+                    [&](int) { return TRect(220, 180, 220 + minW, 180 + minH); });
+    EXPECT_EQ(problems, std::vector<std::string>{});
+    EXPECT_EQ(FForm->BoundsRect(), TRect(220, 180, 220 + minW, 180 + minH));
+}
+
+TEST_P(SkinnedFrameOnX11, CaptionDoubleClickMaximizesOntoTheWorkAreaAndRestores) {
+    TRect expected(1, 1, 799, 599); // a bare server: no work area, a pixel inside the screen
+    if (GetParam()) {
+        AddBottomPanel();
+        ASSERT_TRUE(RunUntil([&] {
+            return FBackend->Monitors().front().FWorkArea == win::RECT{ 0, 0, 800, 570 };
+        })) << "the panel's strut reached the program";
+        expected = TRect(0, 0, 800, 570);
+    }
+    const unsigned long window = XOf(FForm);
+    DoubleClick(TPoint(250, 110));
+    EXPECT_TRUE(RunUntil([&] { return FSkinForm->WindowState() == wsMaximized; }));
+    EXPECT_TRUE(RunUntil([&] { return WithinAPixel(OnScreen(window), expected); }))
+        << ::testing::PrintToString(OnScreen(window));
+    EXPECT_EQ(FForm->BoundsRect(), expected);
+
+    DoubleClick(TPoint(400, expected.Top + 10));
+    EXPECT_TRUE(RunUntil([&] { return FSkinForm->WindowState() == wsNormal; }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(100, 100, 400, 300); }));
+}
+
+TEST_P(SkinnedFrameOnX11, MagneticFormSnapsToTheLeftEdge) {
+    TForm* about = nullptr;
+    FApp->CreateForm(about);
+    about->SetBounds(300, 200, 260, 160);
+    auto* skinForm = new TbsSkinForm(about);
+    skinForm->SetBorderIcons({ TbsSkinForm::biRollUp });
+    skinForm->SetMagnetic(true);
+    skinForm->SetMagneticSize(10);
+    skinForm->SetSkinData(FSkin.get());
+    about->Show();
+    const unsigned long window = XOf(about);
+    ASSERT_TRUE(RunUntil([&] {
+        return XWindowViewable(FUser, window) && OnScreen(window) == TRect(300, 200, 560, 360);
+    }));
+    // Grabbed at (400, 210) and let go with the form 5 pixels from the edge.
+    std::atomic<bool> done{ false };
+    std::thread hands([&] {
+        FInput->MovePointer(400, 210);
+        FInput->PressButton();
+        for (int x = 380; x >= 105; x -= 25)
+            FInput->MovePointer(x, 210);
+        FInput->MovePointer(105, 210);
+        FInput->ReleaseButton();
+        done = true;
+    });
+    RunUntil([&] { return done.load(); });
+    hands.join();
+    EXPECT_TRUE(RunUntil([&] { return !skinForm->FSizeMove && about->Left() == 0; }))
+        << about->Left();
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window).Left == 0; }));
+}
+
+TEST_P(SkinnedFrameOnX11, MainFormMinimizesTheProgramAndComesBack) {
+    const unsigned long window = XOf(FForm);
+    FSkinForm->SetWindowState(wsMinimized);
+    EXPECT_EQ(FSkinForm->WindowState(), wsNormal);
+    if (GetParam()) {
+        const Atom wmState = XInternAtom(FUser, "WM_STATE", False);
+        auto state = [&] {
+            Atom type;
+            int format;
+            unsigned long items, after;
+            unsigned char* data = nullptr;
+            long value = -1;
+            if (XGetWindowProperty(FUser, window, wmState, 0, 2, False, wmState, &type, &format,
+                                   &items, &after, &data) == Success &&
+                data && items >= 1)
+                value = reinterpret_cast<long*>(data)[0];
+            if (data) XFree(data);
+            return value;
+        };
+        EXPECT_TRUE(RunUntil([&] { return state() == IconicState; }));
+    } else {
+        EXPECT_TRUE(RunUntil([&] { return !XWindowViewable(FUser, window); }));
+    }
+    FApp->Restore();
+    EXPECT_TRUE(RunUntil([&] { return XWindowViewable(FUser, window); }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(100, 100, 400, 300); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(BareAndManaged, SkinnedFrameOnX11, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Openbox" : "Bare"; });
+
+} // namespace
+} // namespace frametest
