@@ -1,4 +1,5 @@
 #pragma once
+#include "lib/controls/TbsSkinBorderStyle.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "platform/forms/ControlTypes.h"
 #include "platform/gfx/TBitmap.h"
@@ -7,7 +8,6 @@
 
 class TCustomImageList;
 
-enum TbsSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
 enum TbsImagePosition { bsipDefault, bsipLeft };
 
 // The skinned container: a window for child controls whose face comes from a panel record
