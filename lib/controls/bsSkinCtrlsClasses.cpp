@@ -5,6 +5,7 @@
 #include "lib/controls/bsScrollCtrlsClasses.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
+#include "lib/controls/bsSkinPanelsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "platform/forms/TClassRegistry.h"
@@ -61,5 +62,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterScrollCtrlsClasses(TClassRegistry::Instance());
         RegisterSkinEditClasses(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
+        RegisterSkinPanelsClasses(TClassRegistry::Instance());
     });
 }

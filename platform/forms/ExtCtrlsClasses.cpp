@@ -20,20 +20,6 @@ using namespace properties;
 
 const TNames<TFormBorderStyle> kBorderStyles{ { "bsNone", bsNone }, { "bsSingle", bsSingle } };
 
-// A list of lines written as Items.Strings = ( 'one' 'two' ).
-template <typename T>
-TPropertySetter Lines(TStrings& (T::*get)()) {
-    return [get](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
-        if (v.Kind != TDescriptionValue::vkList) InvalidValue();
-        TStrings& lines = (Target<T>(o)->*get)();
-        lines.BeginUpdate();
-        lines.Clear();
-        for (const TDescriptionValue& line : v.List)
-            lines.Add(StringOf(line));
-        lines.EndUpdate();
-    };
-}
-
 void RegisterListBox(TClassRegistry& r) {
     const std::string c = "TListBox";
     r.RegisterClass(c, "TCustomControl", [](TComponent* owner) { return new TListBox(owner); });

@@ -5,6 +5,7 @@
 #include "platform/gfx/TColor.h"
 #include "platform/gfx/TFont.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/TStrings.h"
 #include <any>
 #include <functional>
 #include <limits>
@@ -230,6 +231,20 @@ TPropertySetter EventSetter(void (T::*set)(F)) {
         const F* handler = std::any_cast<F>(&method);
         if (!handler) throw EReadError(Format("Method %s does not fit the event", name));
         (target->*set)(*handler);
+    };
+}
+
+// A list of lines written as Items.Strings = ( 'one' 'two' ).
+template <typename T>
+TPropertySetter Lines(TStrings& (T::*get)()) {
+    return [get](TPersistent* o, const TDescriptionValue& v, TReadContext&) {
+        if (v.Kind != TDescriptionValue::vkList) InvalidValue();
+        TStrings& lines = (Target<T>(o)->*get)();
+        lines.BeginUpdate();
+        lines.Clear();
+        for (const TDescriptionValue& line : v.List)
+            lines.Add(StringOf(line));
+        lines.EndUpdate();
     };
 }
 

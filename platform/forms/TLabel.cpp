@@ -131,18 +131,16 @@ void TLabel::AdjustBounds() {
     TCanvas measure;
     measure.SetHandle(screen);
     measure.SetFont(FFont);
-    // An empty caption still takes one line's height.
-    const std::string text = Caption().empty() ? std::string(" ") : Caption();
-    RECT r{ 0, 0, FWordWrap ? FWidth : 0, 0 };
-    DrawText(measure.Handle(), text, &r, TextFormat() | DT_CALCRECT);
+    TRect r(0, 0, FWordWrap ? FWidth : 0, 0);
+    DoDrawText(measure, r, TextFormat() | DT_CALCRECT);
     measure.SetHandle(nullptr);
     ReleaseDC(nullptr, screen);
-    const int width = FWordWrap ? FWidth : int(r.right - r.left);
+    const int width = FWordWrap ? FWidth : r.Width();
     // Grows from the side the text is aligned to, so the text stays where it is.
     int left = FLeft;
     if (!FWordWrap && FAlignment == taRightJustify) left = FLeft + FWidth - width;
     FAdjusting = true;
-    SetBounds(left, FTop, width, int(r.bottom - r.top));
+    SetBounds(left, FTop, width, r.Height());
     FAdjusting = false;
 }
 
@@ -156,20 +154,27 @@ void TLabel::Paint() {
     }
     canvas.Brush().SetStyle(bsClear);
     canvas.SetFont(FFont);
-    const HDC dc = canvas.Handle();
     const unsigned format = TextFormat();
-    RECT r = client;
+    TRect r = client;
     if (FLayout != tlTop) {
-        RECT measured = client;
-        DrawText(dc, Caption(), &measured, format | DT_CALCRECT);
-        const int height = measured.bottom - measured.top;
+        TRect measured = client;
+        DoDrawText(canvas, measured, format | DT_CALCRECT);
+        const int height = measured.Height();
         const int offset =
             FLayout == tlBottom ? client.Height() - height : (client.Height() - height) / 2;
-        r.top += offset;
+        r.Top += offset;
     }
-    if (Enabled()) {
-        DrawText(dc, Caption(), &r, format);
-        return;
-    }
-    DrawDisabledText(dc, Caption(), r, format);
+    DoDrawText(canvas, r, format);
+}
+
+void TLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
+    // An empty caption still takes one line's height.
+    const std::string text =
+        Caption().empty() && (flags & DT_CALCRECT) ? std::string(" ") : Caption();
+    RECT r = rect;
+    if ((flags & DT_CALCRECT) || Enabled())
+        DrawText(canvas.Handle(), text, &r, flags);
+    else
+        DrawDisabledText(canvas.Handle(), text, r, flags);
+    rect = r;
 }

@@ -38,11 +38,16 @@ public:
 
 protected:
     void Paint() override;
-
-private:
+    // Draws the caption in rect with the DrawText flags on canvas, in the canvas's font; with
+    // DT_CALCRECT only measures, setting rect's right and bottom. Painting and size fitting
+    // both go through it, so a label that draws its text otherwise is sized by its own look.
+    virtual void DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags);
+    // The DrawText flags of the alignment, word wrap and accelerator settings.
     unsigned TextFormat() const;
     // Fits the bounds to the text when AutoSize is on.
     void AdjustBounds();
+
+private:
     void Changed();
 
     TAlignment FAlignment{ taLeftJustify };

@@ -35,6 +35,8 @@ struct TSheetRow {
     std::optional<TPoint> HotSpot{};
     // Colours the plain look draws of its own besides clBtnFace (a field's window colour).
     std::vector<TColor> PlainColours{};
+    // Whether the control keeps the size the sheet gives it (false for a panel rolled up).
+    bool KeepsSize{ true };
 };
 
 // A row for a control of class T that derives from one of the skinned bases.
