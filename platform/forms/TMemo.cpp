@@ -224,6 +224,11 @@ int TMemo::PieceWidth(std::u32string_view piece) const {
     return FMeasure->Width(gfx::EncodeUtf8(piece));
 }
 
+TTextMeasure::TFit TMemo::PieceFit(std::u32string_view piece, int width) const {
+    if (!FMeasure) FMeasure = std::make_unique<TTextMeasure>(FFont);
+    return FMeasure->Fit(gfx::EncodeUtf8(piece), width);
+}
+
 int TMemo::LineWidth(int line) const {
     // Lines are measured once, also when a new width wraps them again.
     const TTextLineIndex::TLine& entry = FIndex.Line(line);
@@ -252,18 +257,11 @@ void TMemo::LayOutLines(int width) const {
               FLaidLines.empty() ? lineWidth : std::max(lineWidth, FLaidLines.back().Widest) });
         int rowStart = start;
         const bool fits = !FWordWrap || lineWidth <= width;
-        while (!fits && end - rowStart > 1 &&
-               PieceWidth(chars.substr(rowStart, end - rowStart)) > width) {
+        while (!fits && end - rowStart > 1) {
+            const TTextMeasure::TFit rest = PieceFit(chars.substr(rowStart, end - rowStart), width);
+            if (rest.Width <= width) break;
             // The longest piece that fits, broken after its last blank when it has one.
-            int lo = 1;
-            int hi = end - rowStart;
-            while (lo < hi) {
-                const int mid = (lo + hi + 1) / 2;
-                if (PieceWidth(chars.substr(rowStart, mid)) <= width)
-                    lo = mid;
-                else
-                    hi = mid - 1;
-            }
+            const int lo = std::max(1, rest.Count);
             int take = lo;
             const auto blank = chars.substr(rowStart, lo + 1).find_last_of(U" \t");
             if (blank != std::u32string_view::npos && int(blank) > 0) take = int(blank) + 1;

@@ -1,4 +1,5 @@
 #include "platform/forms/TTextMeasure.h"
+#include "platform/gfx/TextDraw.h"
 #include "platform/win/Painting.h"
 
 TTextMeasure::TTextMeasure(const TFont& font) : FDc(win::GetDC(nullptr)) {
@@ -14,6 +15,15 @@ TTextMeasure::~TTextMeasure() {
 
 int TTextMeasure::Width(std::string_view text) {
     return FDc ? FCanvas.TextWidth(text) : 0;
+}
+
+TTextMeasure::TFit TTextMeasure::Fit(std::string_view text, int maxWidth) {
+    win::INT count = 0;
+    win::SIZE size{};
+    if (!FDc ||
+        !win::GetTextExtentExPoint(FCanvas.Handle(), text, maxWidth, &count, nullptr, &size))
+        return {};
+    return { count, size.cx };
 }
 
 int TTextMeasure::Height() {
