@@ -176,8 +176,13 @@ void TMemo::TextChanged(int line) {
     // The window's text is read through WM_GETTEXT, which the memo answers from its own copy:
     // handing the whole text over at every change would cost more the longer the text grew.
     PublishText([this] { Perform(CM_TEXTCHANGED, 0, 0); });
-    Relayout(line);
-    ScrollToCaret();
+    // The bars are set and the memo repainted once for the whole change.
+    if (Showing())
+        FollowCaret();
+    else
+        FCatchUp = true;
+    UpdateScrollBars();
+    Invalidate();
 }
 
 TRect TMemo::CaretRect() {
@@ -321,19 +326,31 @@ void TMemo::ScrollToCaret() {
         FCatchUp = true;
         return;
     }
+    if (FollowCaret()) {
+        UpdateScrollBars();
+        Invalidate();
+    }
+}
+
+bool TMemo::FollowCaret() {
     const int row = RowOf(FBuffer.Caret());
-    if (row < FTopRow)
-        SetTopRow(row);
-    else if (row >= FTopRow + VisibleRows())
-        SetTopRow(row - VisibleRows() + 1);
+    const int lastTop = std::max(0, int(Rows().size()) - VisibleRows());
+    const int top = std::clamp(FTopRow, 0, lastTop);
+    int wanted = top;
+    if (row < top)
+        wanted = row;
+    else if (row >= top + VisibleRows())
+        wanted = row - VisibleRows() + 1;
+    const int oldTop = std::exchange(FTopRow, std::clamp(wanted, 0, lastTop));
+    const int oldScrollX = FScrollX;
     if (!FWordWrap) {
         const TRow r = Rows()[row];
         const int x = TextWidth(r.Start, FBuffer.Caret() - r.Start);
         const int visible = std::max(1, ClientWidth() - 2 * kMargin);
         if (x < FScrollX) FScrollX = std::max(0, x - visible / 3);
         if (x > FScrollX + visible) FScrollX = x - visible + visible / 3;
-        UpdateScrollBars();
     }
+    return FTopRow != oldTop || FScrollX != oldScrollX;
 }
 
 void TMemo::UpdateScrollBars() {

@@ -111,6 +111,8 @@ private:
     int PositionInRow(int row, int x) const;
     int WidestRow() const;
     void SetTopRow(int value);
+    // Brings the caret into view without setting the bars or painting; tells whether it moved.
+    bool FollowCaret();
     void UpdateScrollBars();
     void Scroll(int bar, unsigned code);
     void Relayout(int fromLine = 0);
