@@ -256,6 +256,12 @@ void TMemo::LayOutLines(int width) const {
     for (int line = int(FLaidLines.size()); line < FIndex.Count(); ++line) {
         const int start = FIndex.Line(line).Start;
         const int end = start + LineLength(line);
+        // A line not measured yet gives its width with what fits of it in the first row.
+        std::optional<TTextMeasure::TFit> first;
+        if (const TTextLineIndex::TLine& entry = FIndex.Line(line); FWordWrap && entry.Width < 0) {
+            first = PieceFit(chars.substr(start, end - start), width);
+            entry.Width = first->Width;
+        }
         const int lineWidth = LineWidth(line);
         FLaidLines.push_back(
             { int(FRows.size()),
@@ -263,7 +269,10 @@ void TMemo::LayOutLines(int width) const {
         int rowStart = start;
         const bool fits = !FWordWrap || lineWidth <= width;
         while (!fits && end - rowStart > 1) {
-            const TTextMeasure::TFit rest = PieceFit(chars.substr(rowStart, end - rowStart), width);
+            const TTextMeasure::TFit rest =
+                rowStart == start && first
+                    ? *first
+                    : PieceFit(chars.substr(rowStart, end - rowStart), width);
             if (rest.Width <= width) break;
             // The longest piece that fits, broken after its last blank when it has one.
             const int lo = std::max(1, rest.Count);
