@@ -176,8 +176,13 @@ void TMemo::TextChanged(int line) {
     // The window's text is read through WM_GETTEXT, which the memo answers from its own copy:
     // handing the whole text over at every change would cost more the longer the text grew.
     PublishText([this] { Perform(CM_TEXTCHANGED, 0, 0); });
-    Relayout(line);
-    ScrollToCaret();
+    // The bars are set and the memo repainted once for the whole change.
+    if (Showing())
+        FollowCaret();
+    else
+        FCatchUp = true;
+    UpdateScrollBars();
+    Invalidate();
 }
 
 TRect TMemo::CaretRect() {
@@ -224,6 +229,11 @@ int TMemo::PieceWidth(std::u32string_view piece) const {
     return FMeasure->Width(gfx::EncodeUtf8(piece));
 }
 
+TTextMeasure::TFit TMemo::PieceFit(std::u32string_view piece, int width) const {
+    if (!FMeasure) FMeasure = std::make_unique<TTextMeasure>(FFont);
+    return FMeasure->Fit(gfx::EncodeUtf8(piece), width);
+}
+
 int TMemo::LineWidth(int line) const {
     // Lines are measured once, also when a new width wraps them again.
     const TTextLineIndex::TLine& entry = FIndex.Line(line);
@@ -246,24 +256,26 @@ void TMemo::LayOutLines(int width) const {
     for (int line = int(FLaidLines.size()); line < FIndex.Count(); ++line) {
         const int start = FIndex.Line(line).Start;
         const int end = start + LineLength(line);
+        // A line not measured yet gives its width with what fits of it in the first row.
+        std::optional<TTextMeasure::TFit> first;
+        if (const TTextLineIndex::TLine& entry = FIndex.Line(line); FWordWrap && entry.Width < 0) {
+            first = PieceFit(chars.substr(start, end - start), width);
+            entry.Width = first->Width;
+        }
         const int lineWidth = LineWidth(line);
         FLaidLines.push_back(
             { int(FRows.size()),
               FLaidLines.empty() ? lineWidth : std::max(lineWidth, FLaidLines.back().Widest) });
         int rowStart = start;
         const bool fits = !FWordWrap || lineWidth <= width;
-        while (!fits && end - rowStart > 1 &&
-               PieceWidth(chars.substr(rowStart, end - rowStart)) > width) {
+        while (!fits && end - rowStart > 1) {
+            const TTextMeasure::TFit rest =
+                rowStart == start && first
+                    ? *first
+                    : PieceFit(chars.substr(rowStart, end - rowStart), width);
+            if (rest.Width <= width) break;
             // The longest piece that fits, broken after its last blank when it has one.
-            int lo = 1;
-            int hi = end - rowStart;
-            while (lo < hi) {
-                const int mid = (lo + hi + 1) / 2;
-                if (PieceWidth(chars.substr(rowStart, mid)) <= width)
-                    lo = mid;
-                else
-                    hi = mid - 1;
-            }
+            const int lo = std::max(1, rest.Count);
             int take = lo;
             const auto blank = chars.substr(rowStart, lo + 1).find_last_of(U" \t");
             if (blank != std::u32string_view::npos && int(blank) > 0) take = int(blank) + 1;
@@ -323,19 +335,31 @@ void TMemo::ScrollToCaret() {
         FCatchUp = true;
         return;
     }
+    if (FollowCaret()) {
+        UpdateScrollBars();
+        Invalidate();
+    }
+}
+
+bool TMemo::FollowCaret() {
     const int row = RowOf(FBuffer.Caret());
-    if (row < FTopRow)
-        SetTopRow(row);
-    else if (row >= FTopRow + VisibleRows())
-        SetTopRow(row - VisibleRows() + 1);
+    const int lastTop = std::max(0, int(Rows().size()) - VisibleRows());
+    const int top = std::clamp(FTopRow, 0, lastTop);
+    int wanted = top;
+    if (row < top)
+        wanted = row;
+    else if (row >= top + VisibleRows())
+        wanted = row - VisibleRows() + 1;
+    const int oldTop = std::exchange(FTopRow, std::clamp(wanted, 0, lastTop));
+    const int oldScrollX = FScrollX;
     if (!FWordWrap) {
         const TRow r = Rows()[row];
         const int x = TextWidth(r.Start, FBuffer.Caret() - r.Start);
         const int visible = std::max(1, ClientWidth() - 2 * kMargin);
         if (x < FScrollX) FScrollX = std::max(0, x - visible / 3);
         if (x > FScrollX + visible) FScrollX = x - visible + visible / 3;
-        UpdateScrollBars();
     }
+    return FTopRow != oldTop || FScrollX != oldScrollX;
 }
 
 void TMemo::UpdateScrollBars() {

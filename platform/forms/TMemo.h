@@ -4,11 +4,10 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TMemoStrings.h"
 #include "platform/forms/TTextLineIndex.h"
+#include "platform/forms/TTextMeasure.h"
 #include <memory>
 #include <string_view>
 #include <vector>
-
-class TTextMeasure;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -107,9 +106,13 @@ private:
     // Width of a piece of the text in the memo's font, through one measure kept while the font
     // stays.
     int PieceWidth(std::u32string_view piece) const;
+    // How much of a piece fits in width, and the width of all of it, in one measuring.
+    TTextMeasure::TFit PieceFit(std::u32string_view piece, int width) const;
     int PositionInRow(int row, int x) const;
     int WidestRow() const;
     void SetTopRow(int value);
+    // Brings the caret into view without setting the bars or painting; tells whether it moved.
+    bool FollowCaret();
     void UpdateScrollBars();
     void Scroll(int bar, unsigned code);
     void Relayout(int fromLine = 0);

@@ -17,6 +17,15 @@ int TTextMeasure::Width(std::string_view text) {
     return FDc ? FCanvas.TextWidth(text) : 0;
 }
 
+TTextMeasure::TFit TTextMeasure::Fit(std::string_view text, int maxWidth) {
+    win::INT count = 0;
+    win::SIZE size{};
+    if (!FDc ||
+        !win::GetTextExtentExPoint(FCanvas.Handle(), text, maxWidth, &count, nullptr, &size))
+        return {};
+    return { count, size.cx };
+}
+
 int TTextMeasure::Height() {
     return FDc ? FCanvas.TextHeight("Wg") : 0;
 }

@@ -249,6 +249,22 @@ BOOL GetTextExtentPoint32(HDC handle, std::string_view text, SIZE* size) {
     return TRUE;
 }
 
+BOOL GetTextExtentExPoint(HDC handle, std::string_view text, int maxExtent, INT* fit, INT* dx,
+                          SIZE* size) {
+    DeviceContext* dc = DcFromHandle(handle);
+    SelectedFont font;
+    if (!dc || !size || !FontOf(*dc, font)) return FALSE;
+    const FontMeasure measure(*font.Scaled, font.Scaled->Metrics().Height);
+    const std::vector<int> extents =
+        gfx::RunExtents(gfx::DecodeUtf8(text), measure, gfx::TabStops{});
+    // Advances are never negative, so the extents only grow.
+    if (fit)
+        *fit = int(std::upper_bound(extents.begin(), extents.end(), maxExtent) - extents.begin());
+    if (dx) std::copy(extents.begin(), extents.end(), dx);
+    *size = SIZE{ extents.empty() ? 0 : extents.back(), font.Scaled->Metrics().Height };
+    return TRUE;
+}
+
 BOOL GetTextMetrics(HDC handle, TEXTMETRIC* metrics) {
     DeviceContext* dc = DcFromHandle(handle);
     SelectedFont font;

@@ -63,6 +63,15 @@ inline BOOL GetTextExtentPoint32W(HDC dc, std::string_view text, SIZE* size) {
 inline BOOL GetTextExtentPoint(HDC dc, std::string_view text, SIZE* size) {
     return GetTextExtentPoint32(dc, text, size);
 }
+// GetTextExtentPoint32 that also tells, when fit is given, how many characters from the start fit
+// in maxExtent and, when dx is given, the width up to the end of each character (dx holds one
+// entry per character of text).
+BOOL GetTextExtentExPoint(HDC dc, std::string_view text, int maxExtent, INT* fit, INT* dx,
+                          SIZE* size);
+inline BOOL GetTextExtentExPointW(HDC dc, std::string_view text, int maxExtent, INT* fit, INT* dx,
+                                  SIZE* size) {
+    return GetTextExtentExPoint(dc, text, maxExtent, fit, dx, size);
+}
 BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
 inline BOOL GetTextMetricsW(HDC dc, TEXTMETRIC* metrics) {
     return GetTextMetrics(dc, metrics);

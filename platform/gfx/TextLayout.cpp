@@ -229,6 +229,16 @@ PlacedRun PlaceRun(std::u32string_view text, const TextMeasure& measure, const T
     return run;
 }
 
+std::vector<int> RunExtents(std::u32string_view text, const TextMeasure& measure,
+                            const TabStops& tabs) {
+    std::vector<int> extents;
+    extents.reserve(text.size());
+    int x = 0;
+    for (char32_t c : text)
+        extents.push_back(x = Step(x, c, measure, tabs));
+    return extents;
+}
+
 TextLayout LayoutText(std::string_view text, unsigned flags, const RECT& rect,
                       const TextMeasure& measure) {
     TextLayout layout;

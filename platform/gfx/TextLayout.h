@@ -80,5 +80,8 @@ TextLayout LayoutText(std::string_view text, unsigned flags, const win::RECT& re
 
 // One line as TextOut and GetTextExtentPoint32 take it: no prefixes, no breaks.
 PlacedRun PlaceRun(std::u32string_view text, const TextMeasure& measure, const TabStops& tabs);
+// The pen position after each character of a run laid out as PlaceRun lays it out.
+std::vector<int> RunExtents(std::u32string_view text, const TextMeasure& measure,
+                            const TabStops& tabs);
 
 } // namespace gfx

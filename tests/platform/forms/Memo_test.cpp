@@ -1,6 +1,7 @@
 #include "ControlsFixture.h"
 #include "platform/forms/EditMessages.h"
 #include "platform/forms/TMemo.h"
+#include "platform/forms/TTextMeasure.h"
 #include "platform/gfx/Utf8.h"
 #include "platform/win/Clipboard.h"
 #include "platform/win/ScrollInfo.h"
@@ -324,6 +325,23 @@ TEST_F(Memo, WordWrapBreaksAfterBlanksAndScrollsOnlyDownwards) {
     info.fMask = SIF_POS;
     GetScrollInfo(FMemo->Handle(), SB_HORZ, &info);
     EXPECT_GT(info.nPos, 0) << "the view follows the caret to the end of the long line";
+}
+
+TEST_F(Memo, AWordWiderThanTheMemoFillsEachRowBeforeBreaking) {
+    const std::string word(120, 'm');
+    FMemo->SetText(word + "\n" + word);
+    Pump();
+    TTextMeasure measure(FMemo->Font());
+    const int room = FMemo->ClientWidth() - 4;
+    for (int line : { 0, 1 }) {
+        const int start = FMemo->LineStart(line);
+        FMemo->SetSelStart(start);
+        Key(VK_END);
+        // End stops before the last character of a wrapped row.
+        const int letters = FMemo->SelStart() - start + 1;
+        EXPECT_LE(measure.Width(word.substr(0, letters)), room) << "line " << line;
+        EXPECT_GT(measure.Width(word.substr(0, letters + 1)), room) << "line " << line;
+    }
 }
 
 TEST_F(Memo, EditsAnywhereKeepLinesPositionsAndWindowTextInStep) {

@@ -120,6 +120,33 @@ TEST(TextDraw, ExtentsOfKnownStrings) {
     EXPECT_EQ(CalcWidth(dc, "a\tb"), Extent(dc, "ab").cx);
 }
 
+TEST(TextDraw, ExtentExTellsWhatFitsAndWhereEachCharacterEnds) {
+    Canvas canvas(10, 10, MakeFont("DejaVu Sans", -13));
+    HDC dc = canvas.Dc();
+    // Characters, not bytes; a tab and other control characters take no room here.
+    const std::string text = "W\u00e9\tab\x01\u4e2d";
+    const std::vector<std::string> prefixes = { "W",          "W\u00e9",     "W\u00e9\t",
+                                                "W\u00e9\ta", "W\u00e9\tab", "W\u00e9\tab\x01",
+                                                text };
+    std::vector<INT> dx(prefixes.size(), -1);
+    INT fit = -1;
+    SIZE size;
+    ASSERT_TRUE(GetTextExtentExPoint(dc, text, Extent(dc, "W\u00e9a").cx, &fit, dx.data(), &size));
+    for (std::size_t i = 0; i < prefixes.size(); ++i)
+        EXPECT_EQ(dx[i], Extent(dc, prefixes[i]).cx) << prefixes[i];
+    EXPECT_EQ(size.cx, Extent(dc, text).cx);
+    EXPECT_EQ(size.cy, Extent(dc, text).cy);
+    EXPECT_EQ(fit, 4) << "a character that ends exactly on the limit fits";
+    ASSERT_TRUE(
+        GetTextExtentExPoint(dc, text, Extent(dc, "W\u00e9a").cx - 1, &fit, nullptr, &size));
+    EXPECT_EQ(fit, 3);
+    ASSERT_TRUE(GetTextExtentExPoint(dc, text, 0, &fit, nullptr, &size));
+    EXPECT_EQ(fit, 0);
+    ASSERT_TRUE(GetTextExtentExPoint(dc, "", 100, &fit, nullptr, &size));
+    EXPECT_EQ(fit, 0);
+    EXPECT_EQ(size.cx, 0);
+}
+
 TEST(TextDraw, TabbedTextOutReportsWidthAndHeight) {
     Canvas canvas(300, 30, MakeFont("DejaVu Sans", -13));
     HDC dc = canvas.Dc();
