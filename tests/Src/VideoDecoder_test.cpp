@@ -182,6 +182,9 @@ TEST_F(VideoDecoderTest, EveryPictureArrivesInOrderAsPlanar420) {
             }
         }
         FState->videoq.Abort();
+        // Taken and let go as the player does, so that the wake-up cannot fall between the
+        // decoder's look at the abort flag and its wait.
+        { std::lock_guard lock(FState->pictq_mutex); }
         FState->pictq_cond.notify_all();
         FThread.join();
         EXPECT_GE(FOwner.FEndReports.load(), 1) << path;
@@ -220,6 +223,9 @@ TEST_F(VideoDecoderTest, AbortReleasesAThreadWaitingOnAFullQueue) {
     }
     auto joined = std::async(std::launch::async, [this] {
         FState->videoq.Abort();
+        // Taken and let go as the player does, so that the wake-up cannot fall between the
+        // decoder's look at the abort flag and its wait.
+        { std::lock_guard lock(FState->pictq_mutex); }
         FState->pictq_cond.notify_all();
         FThread.join();
     });
