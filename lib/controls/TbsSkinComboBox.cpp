@@ -6,6 +6,7 @@
 #include "platform/forms/ControlMessages.h"
 #include "platform/forms/ListControlMessages.h"
 #include "platform/rtl/TextUtils.h"
+#include "platform/win/Focus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Messaging.h"
@@ -18,11 +19,19 @@ TbsSkinCustomComboBox::TbsSkinCustomComboBox(TComponent* owner) : TbsSkinCustomC
     SetTabStop(true);
     FListBox = new TbsPopupListBox(this);
     if (!Designing()) FListBox->SetParent(this);
+    FControlStyle.Include(csCaptureMouse);
+    TbsListBox* inner = FListBox->ListBox;
+    FListBoxWindowProc = inner->WindowProc;
+    inner->WindowProc = [this](TMessage& message) { ListBoxWindowProcHook(message); };
+    inner->OnMouseMove = [this](TObject*, TShiftState, int x, int y) { PopupListMouseMove(x, y); };
     SetSkinDataName("combobox");
     SetBounds(Left(), Top(), 120, 20);
 }
 
 TbsSkinCustomComboBox::~TbsSkinCustomComboBox() {
+    StopTimer();
+    FListBox->ListBox->WindowProc = FListBoxWindowProc;
+    FListBox->ListBox->OnMouseMove = nullptr;
     delete std::exchange(FListBox, nullptr);
 }
 
@@ -59,6 +68,8 @@ bool TbsSkinCustomComboBox::IsPopupVisible() const {
 
 void TbsSkinCustomComboBox::DropDown() {
     if (Items().Count() == 0) return;
+    WasInLB = false;
+    StopTimer();
     if (OnDropDown) OnDropDown(this);
     FListBox->SetWidth(FListBoxWidth == 0 ? Width() : FListBoxWidth);
     FListBox->SetRowCount(std::min(Items().Count(), FDropDownCount));
@@ -77,6 +88,7 @@ void TbsSkinCustomComboBox::DropDown() {
 }
 
 void TbsSkinCustomComboBox::CloseUp(bool accept) {
+    StopTimer();
     if (!IsPopupVisible()) return;
     FListBox->Hide();
     const int index = FListBox->ItemIndex();
@@ -176,10 +188,94 @@ void TbsSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, in
     TbsSkinCustomControl::MouseDown(button, shift, x, y);
     if (!Focused() && CanFocus()) SetFocus();
     if (button != mbLeft) return;
-    if (IsPopupVisible())
+    if (IsPopupVisible()) {
         CloseUp(false);
-    else
-        DropDown();
+        return;
+    }
+    WasInLB = false;
+    FLBDown = true;
+    DropDown();
+}
+
+void TbsSkinCustomComboBox::MouseMove(TShiftState shift, int x, int y) {
+    TbsSkinCustomControl::MouseMove(shift, x, y);
+    if (FLBDown) ProcessListBox();
+}
+
+void TbsSkinCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (FLBDown && WasInLB) {
+        win::ReleaseCapture();
+        FLBDown = false;
+        win::POINT cursor;
+        win::GetCursorPos(&cursor);
+        // Released over the list: its highlighted row is chosen; anywhere else: nothing is.
+        CloseUp(win::WindowFromPoint(cursor) == FListBox->ListBox->Handle());
+    } else {
+        // A click that never entered the list leaves it open for a second click.
+        FLBDown = false;
+    }
+    TbsSkinCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TbsSkinCustomComboBox::ListBoxWindowProcHook(TMessage& message) {
+    switch (message.Msg) {
+    case win::WM_LBUTTONDOWN:
+        FLBDown = true;
+        WasInLB = true;
+        win::SetCapture(Handle());
+        return;
+    case win::WM_LBUTTONUP:
+    case win::WM_RBUTTONDOWN:
+    case win::WM_RBUTTONUP:
+    case win::WM_MBUTTONDOWN:
+    case win::WM_MBUTTONUP:
+        return;
+    case win::WM_MOUSEACTIVATE:
+        message.Result = win::MA_NOACTIVATE;
+        return;
+    default:
+        FListBoxWindowProc(message);
+    }
+}
+
+void TbsSkinCustomComboBox::PopupListMouseMove(int x, int y) {
+    const int index = FListBox->ListBox->ItemAtPos(TPoint(x, y), true);
+    if (index >= 0 && index < Items().Count()) FListBox->SetItemIndex(index);
+}
+
+void TbsSkinCustomComboBox::ProcessListBox() {
+    win::POINT cursor;
+    win::GetCursorPos(&cursor);
+    TbsListBox* inner = FListBox->ListBox;
+    const TPoint p = inner->ScreenToClient(TPoint(cursor.x, cursor.y));
+    const bool canStep = FListBox->ScrollBar && WasInLB;
+    if (p.Y < 0 && canStep) {
+        StartTimer(1);
+    } else if (p.Y > inner->Height() && canStep) {
+        StartTimer(2);
+    } else if (p.Y >= 0 && p.Y <= inner->Height()) {
+        StopTimer();
+        inner->Perform(win::WM_MOUSEMOVE, 0, win::MAKELPARAM(1, unsigned(p.Y)));
+        WasInLB = true;
+    }
+}
+
+void TbsSkinCustomComboBox::StartTimer(int mode) {
+    if (mode == TimerMode) return;
+    TimerMode = mode;
+    win::SetTimer(Handle(), kStepTimer, kStepMs, nullptr);
+}
+
+void TbsSkinCustomComboBox::StopTimer() {
+    if (TimerMode == 0) return;
+    TimerMode = 0;
+    if (HandleAllocated()) win::KillTimer(Handle(), kStepTimer);
+}
+
+void TbsSkinCustomComboBox::StepTick() {
+    const int index = FListBox->ItemIndex();
+    if (TimerMode == 1 && index > 0) FListBox->SetItemIndex(index - 1);
+    if (TimerMode == 2 && index < Items().Count() - 1) FListBox->SetItemIndex(index + 1);
 }
 
 void TbsSkinCustomComboBox::CalcRects() {
@@ -195,6 +291,9 @@ void TbsSkinCustomComboBox::WndProc(TMessage& message) {
         break;
     case win::WM_SIZE:
         CalcRects();
+        break;
+    case win::WM_TIMER:
+        if (message.WParam == kStepTimer && TimerMode != 0) StepTick();
         break;
     case win::WM_KILLFOCUS:
         if (IsPopupVisible()) CloseUp(false);

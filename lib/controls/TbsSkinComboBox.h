@@ -63,6 +63,8 @@ protected:
     void KeyDown(unsigned short& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     void CalcRects();
@@ -71,6 +73,20 @@ private:
     void ComboPageUp();
     void ComboPageDown();
     void FindLBItem(char32_t key);
+    // The popup's inner list: a press there holds the list for the control, which then sees
+    // the moves and the release; the other button messages are swallowed.
+    void ListBoxWindowProcHook(TMessage& message);
+    // The highlight follows the pointer over the open list.
+    void PopupListMouseMove(int x, int y);
+    // While the button is held after a press on the control or in the list: the row under the
+    // pointer is highlighted, and above or below the list it steps every 25 ms.
+    void ProcessListBox();
+    void StartTimer(int mode);
+    void StopTimer();
+    void StepTick();
+
+    static constexpr win::UINT_PTR kStepTimer = 1;
+    static constexpr unsigned kStepMs = 25;
 
     int FDropDownCount{ 8 };
     int FListBoxWidth{ 0 };
@@ -78,6 +94,13 @@ private:
     bool FAutoComplete{ true };
     unsigned FLastTime{ 0 };
     std::string FFilter;
+    TWndMethod FListBoxWindowProc;
+    // The left button is held after a press on the control or in the list.
+    bool FLBDown{ false };
+    // ... and the pointer has been inside the list meanwhile.
+    bool WasInLB{ false };
+    // 0 no stepping, 1 stepping up, 2 stepping down.
+    int TimerMode{ 0 };
 };
 
 // The published skinned combo box.

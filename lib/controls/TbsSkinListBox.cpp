@@ -188,6 +188,13 @@ void TbsSkinCustomListBox::SBChange() {
     ListBox->SetTopIndex(ScrollBar->Position());
 }
 
+void TbsSkinCustomListBox::SetBounds(int left, int top, int width, int height) {
+    TbsSkinCustomControl::SetBounds(left, top, width, height);
+    CalcRects();
+    UpDateScrollBar();
+    if (FIndex == -1) Invalidate();
+}
+
 void TbsSkinCustomListBox::ListBoxWProc(TMessage&, bool&) {}
 
 void TbsSkinCustomListBox::WndProc(TMessage& message) {

@@ -44,6 +44,8 @@ public:
 
     void GetSkinData() override;
     void ChangeSkinData() override;
+    // Lays the inner list and the bar out at once, also before the window exists.
+    void SetBounds(int left, int top, int width, int height) override;
     void WndProc(TMessage& message) override;
 
     TbsListBox* ListBox{ nullptr };
