@@ -62,6 +62,11 @@ void TbsSkinCustomComboBox::SetDropDownCount(int value) {
     if (value >= 1) FDropDownCount = value;
 }
 
+void TbsSkinCustomComboBox::SetDefaultColor(TColor value) {
+    FDefaultColor = value;
+    if (FIndex == -1) Invalidate();
+}
+
 bool TbsSkinCustomComboBox::IsPopupVisible() const {
     return FListBox && FListBox->Visible();
 }
@@ -192,6 +197,8 @@ void TbsSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, in
         CloseUp(false);
         return;
     }
+    Button.Down = true;
+    Invalidate();
     WasInLB = false;
     FLBDown = true;
     DropDown();
@@ -199,7 +206,14 @@ void TbsSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, in
 
 void TbsSkinCustomComboBox::MouseMove(TShiftState shift, int x, int y) {
     TbsSkinCustomControl::MouseMove(shift, x, y);
-    if (FLBDown) ProcessListBox();
+    if (FLBDown) {
+        ProcessListBox();
+        return;
+    }
+    const bool in = Button.R.Contains(TPoint(x, y));
+    if (in == Button.MouseIn) return;
+    Button.MouseIn = in;
+    Invalidate();
 }
 
 void TbsSkinCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -215,6 +229,10 @@ void TbsSkinCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int 
         FLBDown = false;
     }
     TbsSkinCustomControl::MouseUp(button, shift, x, y);
+    if (Button.Down) {
+        Button.Down = false;
+        Invalidate();
+    }
 }
 
 void TbsSkinCustomComboBox::ListBoxWindowProcHook(TMessage& message) {
@@ -291,6 +309,12 @@ void TbsSkinCustomComboBox::WndProc(TMessage& message) {
         break;
     case win::WM_SIZE:
         CalcRects();
+        break;
+    case CM_MOUSELEAVE:
+        if (Button.MouseIn) {
+            Button.MouseIn = false;
+            Invalidate();
+        }
         break;
     case win::WM_TIMER:
         if (message.WParam == kStepTimer && TimerMode != 0) StepTick();

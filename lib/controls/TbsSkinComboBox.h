@@ -35,6 +35,9 @@ public:
     void SetDropDownCount(int value);
     int ListBoxWidth() const { return FListBoxWidth; }
     void SetListBoxWidth(int value) { FListBoxWidth = value; }
+    // The background of the plain look.
+    TColor DefaultColor() const { return FDefaultColor; }
+    void SetDefaultColor(TColor value);
     bool AutoComplete() const { return FAutoComplete; }
     void SetAutoComplete(bool value) { FAutoComplete = value; }
 
@@ -60,6 +63,7 @@ public:
 protected:
     // Runs after an item was chosen.
     virtual void Change() {}
+    void CreateControlDefaultImage(TBitmap& B) override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -68,6 +72,10 @@ protected:
 
 private:
     void CalcRects();
+    // The item painted: while the list is open, the one chosen before it opened.
+    int ShownItemIndex();
+    void DrawPlainButton(TCanvas& C);
+    void DrawDefaultItem(TCanvas& C);
     void ComboUp();
     void ComboDown();
     void ComboPageUp();
@@ -88,6 +96,7 @@ private:
     static constexpr win::UINT_PTR kStepTimer = 1;
     static constexpr unsigned kStepMs = 25;
 
+    TColor FDefaultColor{ clWindow };
     int FDropDownCount{ 8 };
     int FListBoxWidth{ 0 };
     bool FDropDown{ false };

@@ -76,3 +76,19 @@ TEST_F(SkinComboBoxMouse, HeldBelowTheListStepsEvery25MsUpToTheLastItem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SkinComboBoxMouse, ButtonIsHotOnlyUnderThePointer) {
+    TbsSkinComboBox* combo = Combo(3);
+    const TRect button = combo->Button.R;
+    MoveTo(combo, button.Left + 3, button.Top + 3);
+    EXPECT_TRUE(combo->Button.MouseIn);
+    MoveTo(combo, 5, 5);
+    EXPECT_FALSE(combo->Button.MouseIn);
+    MoveTo(combo, button.Left + 3, button.Top + 3);
+    MoveTo(FForm, 300, 200);
+    EXPECT_FALSE(combo->Button.MouseIn);
+}
+
+} // namespace

@@ -73,13 +73,31 @@ TEST_F(SkinComboBox, ItemIndexSetsTheTextThenFiresOnClickAndChange) {
     }
 }
 
-TEST_F(SkinComboBox, PaintingFiresNoEvent) {
+TEST_F(SkinComboBox, PlainLookShowsTheChosenItemAndTheButtonWithoutFiringEvents) {
     TRecordingComboBox* combo = Combo(3);
+    combo->SetDefaultColor(clYellow);
+    const gfx::Surface empty = PaintedPixels(*combo);
     combo->SetItemIndex(1);
     combo->Log.clear();
-    combo->Repaint();
-    Pump();
+    const gfx::Surface banana = PaintedPixels(*combo);
     EXPECT_TRUE(combo->Log.empty());
+    // Frame, ring, field and button face.
+    EXPECT_EQ(RgbAt(banana, 0, 0), RgbOf(clBtnShadow));
+    EXPECT_EQ(RgbAt(banana, 1, 1), PlainFace());
+    EXPECT_EQ(RgbAt(banana, 3, 3), RgbOf(clYellow));
+    EXPECT_EQ(RgbAt(banana, combo->Button.R.Left, combo->Button.R.Top), RgbOf(clBtnShadow));
+    EXPECT_EQ(RgbAt(banana, combo->Button.R.Left + 1, combo->Button.R.Top + 1), PlainFace());
+    // The item's text shows in the field, and only with an item chosen.
+    const TRect field = combo->CBItem.R;
+    int ink = 0;
+    for (int y = field.Top; y < field.Bottom; ++y)
+        for (int x = field.Left; x < field.Right; ++x)
+            ink += RgbAt(banana, x, y) != RgbAt(empty, x, y);
+    EXPECT_GT(ink, 10);
+    // While the list is open the field keeps the item chosen before it opened.
+    combo->DropDown();
+    combo->FListBox->SetItemIndex(2);
+    EXPECT_TRUE(SamePixels(PaintedPixels(*combo), banana));
 }
 
 TEST_F(SkinComboBox, ListOpensBelowOrAboveByTheWorkAreaWithDropDownCountRows) {
