@@ -112,12 +112,22 @@ void TbsSkinCustomComboBox::CloseUp(bool accept) {
     if (accept && OnCloseUp) OnCloseUp(this);
 }
 
-void TbsSkinCustomComboBox::ComboUp() {
-    if (ItemIndex() > 0) SetItemIndex(ItemIndex() - 1);
+void TbsSkinCustomComboBox::ComboUp(bool throughSetter) {
+    const int index = ItemIndex();
+    if (index <= 0) return;
+    if (throughSetter)
+        SetItemIndex(index - 1);
+    else
+        FListBox->SetItemIndex(index - 1);
 }
 
-void TbsSkinCustomComboBox::ComboDown() {
-    if (ItemIndex() < Items().Count() - 1) SetItemIndex(ItemIndex() + 1);
+void TbsSkinCustomComboBox::ComboDown(bool throughSetter) {
+    const int index = ItemIndex();
+    if (index >= Items().Count() - 1) return;
+    if (throughSetter)
+        SetItemIndex(index + 1);
+    else
+        FListBox->SetItemIndex(index + 1);
 }
 
 void TbsSkinCustomComboBox::ComboPageUp() {
@@ -302,6 +312,15 @@ void TbsSkinCustomComboBox::CalcRects() {
 }
 
 void TbsSkinCustomComboBox::WndProc(TMessage& message) {
+    if (message.Msg == win::WM_MOUSEWHEEL) {
+        // Away from the user steps up; the shown item follows only while the list is closed.
+        const bool closed = !IsPopupVisible();
+        if (win::GET_WHEEL_DELTA_WPARAM(message.WParam) > 0)
+            ComboUp(closed);
+        else
+            ComboDown(closed);
+        return;
+    }
     TbsSkinCustomControl::WndProc(message);
     switch (message.Msg) {
     case CM_TEXTCHANGED:
@@ -324,9 +343,10 @@ void TbsSkinCustomComboBox::WndProc(TMessage& message) {
         break;
     case CM_CANCELMODE: {
         auto* sender = reinterpret_cast<TControl*>(message.LParam);
-        if (sender != this && sender != FListBox && sender != FListBox->ListBox &&
-            sender != FListBox->ScrollBar)
-            CloseUp(false);
+        // A message without a sender closes the list too, also while the list has no bar.
+        const bool own = sender && (sender == this || sender == FListBox ||
+                                    sender == FListBox->ListBox || sender == FListBox->ScrollBar);
+        if (!own) CloseUp(false);
         break;
     }
     case CM_WANTSPECIALKEY: {

@@ -76,8 +76,10 @@ private:
     int ShownItemIndex();
     void DrawPlainButton(TCanvas& C);
     void DrawDefaultItem(TCanvas& C);
-    void ComboUp();
-    void ComboDown();
+    // One item up or down, through the ItemIndex setter, or only in the list when
+    // throughSetter is false.
+    void ComboUp(bool throughSetter = true);
+    void ComboDown(bool throughSetter = true);
     void ComboPageUp();
     void ComboPageDown();
     void FindLBItem(char32_t key);

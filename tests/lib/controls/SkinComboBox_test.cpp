@@ -4,7 +4,10 @@
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinComboBox.h"
+#include "platform/forms/ControlMessages.h"
 #include "platform/win/headless/HeadlessBackend.h"
+
+#include <initializer_list>
 
 #include <string>
 #include <vector>
@@ -175,6 +178,40 @@ TEST_F(SkinComboBox, KeysStepOpenAndClose) {
     Key(win::VK_ESCAPE);
     EXPECT_FALSE(combo->IsPopupVisible());
     EXPECT_EQ(combo->ItemIndex(), 9);
+}
+
+TEST_F(SkinComboBox, WheelChoosesWhileClosedAndOnlyHighlightsWhileOpen) {
+    TRecordingComboBox* combo = Combo(5);
+    combo->SetFocus();
+    combo->SetItemIndex(2);
+    combo->Log.clear();
+    WheelOver(combo, -1);
+    EXPECT_EQ(combo->Text(), "cherry");
+    WheelOver(combo, 1);
+    EXPECT_EQ(combo->Text(), "berry");
+    EXPECT_EQ(combo->Log.size(), 6u);
+    combo->DropDown();
+    combo->Log.clear();
+    WheelOver(combo, 1);
+    EXPECT_EQ(combo->FListBox->ItemIndex(), 1);
+    EXPECT_EQ(combo->Text(), "berry");
+    EXPECT_TRUE(combo->Log.empty());
+}
+
+TEST_F(SkinComboBox, CancelModeFromAnotherControlClosesTheList) {
+    TRecordingComboBox* combo = Combo(5);
+    TRecordingComboBox* other = Combo(5, 10, 60);
+    combo->DropDown();
+    for (TControl* own :
+         std::initializer_list<TControl*>{ combo, combo->FListBox, combo->FListBox->ListBox }) {
+        combo->Perform(CM_CANCELMODE, 0, win::LPARAM(own));
+        EXPECT_TRUE(combo->IsPopupVisible());
+    }
+    combo->Perform(CM_CANCELMODE, 0, win::LPARAM(static_cast<TControl*>(other)));
+    EXPECT_FALSE(combo->IsPopupVisible());
+    combo->DropDown();
+    combo->Perform(CM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(combo->IsPopupVisible());
 }
 
 TEST_F(SkinComboBox, TypeAheadFindsByPrefixWithinHalfASecond) {
