@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/forms/TListBox.h"
+
+class TbsSkinCustomListBox;
+
+// The list inside a skinned list box: an owner-drawn list without frame or non-client area, so
+// that its own scroll bars take no room and are never drawn while its scroll range and position
+// stay readable for the owner's skinned bars. It reports its input to the owner and tells it
+// whenever its content or scroll state may have changed.
+class TbsListBox : public TListBox {
+public:
+    explicit TbsListBox(TComponent* owner);
+
+    std::string ClassName() const override { return "TbsListBox"; }
+
+    void WndProc(TMessage& message) override;
+
+    // The skinned list box that owns this list; nullptr when used alone.
+    TbsSkinCustomListBox* SkinListBox{ nullptr };
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+};

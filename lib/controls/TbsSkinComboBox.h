@@ -1,0 +1,122 @@
+#pragma once
+#include "lib/controls/TbsCBButtonX.h"
+#include "lib/controls/TbsSkinCustomControl.h"
+#include "platform/forms/TListBox.h"
+
+class TbsPopupListBox;
+
+// The area of the closed control that shows the chosen item.
+struct TbsCBItem {
+    TRect R;
+    TOwnerDrawState State;
+};
+
+enum TbsSkinCustomComboBoxStyle { bscbEditStyle, bscbFixedStyle };
+
+// The skinned drop-down picker: a closed control showing the chosen item and a drop-down button,
+// and a popup list that opens below it, or above it where the work area ends. Choosing an item
+// sets Text, so OnChange is the control's one text-change event; OnClick and Change follow every
+// choice made at run time.
+class TbsSkinCustomComboBox : public TbsSkinCustomControl {
+public:
+    explicit TbsSkinCustomComboBox(TComponent* owner);
+    ~TbsSkinCustomComboBox() override;
+
+    std::string ClassName() const override { return "TbsSkinCustomComboBox"; }
+
+    TStrings& Items();
+    void SetItems(const TStrings& value);
+    int ItemIndex();
+    // The list's index, then the item's text (OnChange only when it differs), then, at run
+    // time, OnClick and Change even when nothing changed; -1 keeps the text.
+    void SetItemIndex(int value);
+    int DropDownCount() const { return FDropDownCount; }
+    // Values below 1 are ignored.
+    void SetDropDownCount(int value);
+    int ListBoxWidth() const { return FListBoxWidth; }
+    void SetListBoxWidth(int value) { FListBoxWidth = value; }
+    // The background of the plain look.
+    TColor DefaultColor() const { return FDefaultColor; }
+    void SetDefaultColor(TColor value);
+    bool AutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(bool value) { FAutoComplete = value; }
+
+    bool IsPopupVisible() const;
+    // Opens the list below the control, or above it when the work area ends below.
+    virtual void DropDown();
+    // Closes the list, choosing its highlighted item when accept is true, else going back to
+    // the item chosen before it opened.
+    void CloseUp(bool accept);
+
+    void WndProc(TMessage& message) override;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnCloseUp;
+    TNotifyEvent OnDropDown;
+
+    TbsPopupListBox* FListBox{ nullptr };
+    TbsCBItem CBItem;
+    TbsCBButtonX Button;
+    int FOldItemIndex{ -1 };
+
+protected:
+    // Runs after an item was chosen.
+    virtual void Change() {}
+    void CreateControlDefaultImage(TBitmap& B) override;
+    void KeyDown(unsigned short& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+private:
+    void CalcRects();
+    // The item painted: while the list is open, the one chosen before it opened.
+    int ShownItemIndex();
+    void DrawPlainButton(TCanvas& C);
+    void DrawDefaultItem(TCanvas& C);
+    // One item up or down, through the ItemIndex setter, or only in the list when
+    // throughSetter is false.
+    void ComboUp(bool throughSetter = true);
+    void ComboDown(bool throughSetter = true);
+    void ComboPageUp();
+    void ComboPageDown();
+    void FindLBItem(char32_t key);
+    // The popup's inner list: a press there holds the list for the control, which then sees
+    // the moves and the release; the other button messages are swallowed.
+    void ListBoxWindowProcHook(TMessage& message);
+    // The highlight follows the pointer over the open list.
+    void PopupListMouseMove(int x, int y);
+    // While the button is held after a press on the control or in the list: the row under the
+    // pointer is highlighted, and above or below the list it steps every 25 ms.
+    void ProcessListBox();
+    void StartTimer(int mode);
+    void StopTimer();
+    void StepTick();
+
+    static constexpr win::UINT_PTR kStepTimer = 1;
+    static constexpr unsigned kStepMs = 25;
+
+    TColor FDefaultColor{ clWindow };
+    int FDropDownCount{ 8 };
+    int FListBoxWidth{ 0 };
+    bool FDropDown{ false };
+    bool FAutoComplete{ true };
+    unsigned FLastTime{ 0 };
+    std::string FFilter;
+    TWndMethod FListBoxWindowProc;
+    // The left button is held after a press on the control or in the list.
+    bool FLBDown{ false };
+    // ... and the pointer has been inside the list meanwhile.
+    bool WasInLB{ false };
+    // 0 no stepping, 1 stepping up, 2 stepping down.
+    int TimerMode{ 0 };
+};
+
+// The published skinned combo box.
+class TbsSkinComboBox : public TbsSkinCustomComboBox {
+public:
+    using TbsSkinCustomComboBox::TbsSkinCustomComboBox;
+    std::string ClassName() const override { return "TbsSkinComboBox"; }
+};
