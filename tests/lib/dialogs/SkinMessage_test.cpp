@@ -2,6 +2,7 @@
 #include "lib/controls/TbsSkinCheckRadioBox.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/dialogs/bsMessages.h"
+#include "lib/dialogs/bsSkinMessagePrompts.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinControlRecords.h"
 #include "tests/lib/controls/TestSkins.h"
@@ -245,4 +246,34 @@ TEST_F(SkinMessage, AnErrorWhileShownReachesTheCallerAndFreesTheBox) {
     const int before = FApp->ComponentCount();
     EXPECT_THROW(FBox->MessageDlgPos("x", mtWarning, { mbOK }, 0, 0, 0), std::runtime_error);
     EXPECT_EQ(FApp->ComponentCount(), before);
+}
+
+TEST_F(SkinMessage, ShellVerbPromptsAskInTheSkinnedBox) {
+    TbsSkinMessagePrompts prompts(*FBox);
+    IShellVerbPrompts* previous = SetShellVerbPrompts(&prompts);
+    struct TCase {
+        bool Folder;
+        UINT Key;
+        bool Agreed;
+    };
+    for (const TCase& c : { TCase{ false, VK_RETURN, true }, TCase{ true, VK_ESCAPE, false } }) {
+        std::string title;
+        std::string text;
+        Then([&] {
+            title = Active()->Caption();
+            text = dynamic_cast<TbsMessageForm*>(Active())->Message->Caption();
+            Key(c.Key);
+        });
+        EXPECT_EQ(ShellVerbPrompts().ConfirmDelete("notes", c.Folder), c.Agreed);
+        EXPECT_EQ(title, "Confirm Delete");
+        EXPECT_EQ(text, DeleteQuestion("notes", c.Folder));
+    }
+    std::string title;
+    Then([&] {
+        title = Active()->Caption();
+        Key(VK_RETURN);
+    });
+    ShellVerbPrompts().ShowProperties("notes", "Size: 3 bytes");
+    EXPECT_EQ(title, PropertiesCaption("notes"));
+    SetShellVerbPrompts(previous);
 }
