@@ -206,9 +206,18 @@ TbsMessageForm* TbsSkinMessage::BuildMessageForm(const TBoxContent& content, TMs
 
     const int maxWidth = form->BSF->GetMaxWidth();
     const int minWidth = form->BSF->GetMinWidth();
-    if (maxWidth < form->Width())
+    if (maxWidth < form->Width()) {
         form->SetWidth(maxWidth);
-    else if (form->Width() < minWidth)
+        // Cut without wrapping, the end of the text would be lost: the label wraps to the
+        // width left, and what sits below it moves down by the lines it gained.
+        const int oneLine = label->Height();
+        label->SetWordWrap(true);
+        label->SetWidth(std::max(1, form->ClientWidth() - label->Left() - 40));
+        const int grown = label->Height() - oneLine;
+        form->SetClientHeight(form->ClientHeight() + grown);
+        if (form->DisplayCheckBox)
+            form->DisplayCheckBox->SetTop(form->DisplayCheckBox->Top() + grown);
+    } else if (form->Width() < minWidth)
         form->SetWidth(minWidth);
 
     const auto first = [&](std::initializer_list<TMsgDlgBtn> order) {

@@ -3,6 +3,7 @@
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/dialogs/bsMessages.h"
 #include "lib/dialogs/bsSkinMessagePrompts.h"
+#include "lib/frame/TbsSkinForm.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinControlRecords.h"
 #include "tests/lib/controls/TestSkins.h"
@@ -276,4 +277,24 @@ TEST_F(SkinMessage, ShellVerbPromptsAskInTheSkinnedBox) {
     ShellVerbPrompts().ShowProperties("notes", "Size: 3 bytes");
     EXPECT_EQ(title, PropertiesCaption("notes"));
     SetShellVerbPrompts(previous);
+}
+
+TEST_F(SkinMessage, AMessageWiderThanTheFrameAllowsIsCutAndWrapped) {
+    const auto shortForm = Build({ mbOK }, "One line.");
+    const int lineHeight = shortForm->Message->Height();
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "word ";
+    FBox->SetShowAgainFlag(true);
+    auto form = Build({ mbOK }, text);
+    const int maxWidth = form->BSF->GetMaxWidth();
+    EXPECT_EQ(form->Width(), maxWidth);
+    EXPECT_TRUE(form->Message->WordWrap());
+    EXPECT_LE(form->Message->Left() + form->Message->Width(), form->ClientWidth() - 40);
+    EXPECT_GT(form->Message->Height(), 2 * lineHeight) << "the text went on in more lines";
+    const TRect checkBox = form->DisplayCheckBox->BoundsRect();
+    EXPECT_GE(checkBox.Top, form->Message->BoundsRect().Bottom) << "the check box moved down";
+    const TRect ok = Buttons(*form)[0]->BoundsRect();
+    EXPECT_GE(ok.Top, checkBox.Bottom);
+    EXPECT_EQ(ok.Bottom, form->ClientHeight() - 10);
 }
