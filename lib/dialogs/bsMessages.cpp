@@ -109,7 +109,7 @@ TbsMessageForm::TbsMessageForm(TComponent* owner, int x, int y) : TForm(owner) {
 }
 
 void TbsMessageForm::HelpButtonClick(TObject*) {
-    // No help viewer exists for the program's help file; the box stays open.
+    if (Application) Application->HelpContext(HelpContext);
 }
 
 TbsSkinMessage::TbsSkinMessage(TComponent* owner)

@@ -154,9 +154,12 @@ TEST_F(SkinMessage, HelpAndCloseBoxIgnoresEnterAndEscapeAndHelpLeavesItOpen) {
         Key(VK_RETURN);
         Key(VK_ESCAPE);
     });
+    std::vector<int> helped;
+    FApp->OnHelp = [&](int context) { helped.push_back(context); };
     Then([&] { ClickAt(ActiveButton("Help"), TPoint(10, 10)); });
     Then([&] { ClickAt(ActiveButton("Close"), TPoint(10, 10)); });
     EXPECT_EQ(FBox->MessageDlg("Read the manual?", mtConfirmation, { mbHelp, mbClose }, 7), 11);
+    EXPECT_EQ(helped, std::vector<int>{ 7 });
 }
 
 TEST_F(SkinMessage, TitlesComeFromTheTypeTheCallerOrTheApplication) {
