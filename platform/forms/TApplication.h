@@ -10,6 +10,7 @@
 #include <vector>
 
 using TExceptionEvent = std::function<void(TObject* sender, const std::exception& error)>;
+using THelpContextEvent = std::function<void(int context)>;
 // A message the event loop took, before it is dispatched; setting handled keeps it from being
 // dispatched at all.
 using TMessageEvent = std::function<void(win::MSG& msg, bool& handled)>;
@@ -85,11 +86,16 @@ public:
     // A modal box with text and caption, its buttons and icon chosen by MB_ flags; returns the
     // answer (IDOK ...).
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags = 0);
+    // Asks for help on a help context: there is no help viewer, so only OnHelp hears of it.
+    void HelpContext(int context) {
+        if (OnHelp) OnHelp(context);
+    }
 
     TExceptionEvent OnException;
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
     TNotifyEvent OnIdle;
+    THelpContextEvent OnHelp;
     TMessageFilters OnMessage;
 
     void Notification(TComponent* component, TOperation operation) override;
