@@ -1,0 +1,64 @@
+#pragma once
+#include "lib/controls/TbsSkinControlBase.h"
+#include "platform/forms/TPageControl.h"
+
+class TbsDataSkinTabControl;
+
+extern template class TbsSkinControlBase<TPageControl>;
+
+// A page control whose frame and tabs come from the record "tab", or a plain look without
+// one. The platform control keeps the layout, selection and keys; this one corrects the page
+// area and the tab rectangles it reports, can centre or shift a single top row of fixed-width
+// tabs, hide its tabs and border, and switch pages with the wheel.
+class TbsSkinPageControl : public TbsSkinControlBase<TPageControl> {
+public:
+    explicit TbsSkinPageControl(TComponent* owner);
+    ~TbsSkinPageControl() override;
+
+    std::string ClassName() const override { return "TbsSkinPageControl"; }
+
+    // Refused (stays off) while TabWidth is 0; on forces single top tabs.
+    bool TabsInCenter() const { return FTabsInCenter; }
+    void SetTabsInCenter(bool value);
+    // A positive offset shifts the row right and forces single top tabs.
+    int TabsOffset() const { return FTabsOffset; }
+    void SetTabsOffset(int value);
+    bool TabsBGTransparent() const { return FTabsBGTransparent; }
+    void SetTabsBGTransparent(bool value);
+    // The wheel steps to the next or previous page with a shown tab, never wrapping.
+    bool MouseWheelSupport() const { return FMouseWheelSupport; }
+    void SetMouseWheelSupport(bool value) { FMouseWheelSupport = value; }
+
+    // The tabs shrink to one pixel along the top, keeping what they were to come back.
+    void HideTabs();
+    void ShowTabs();
+    void HideBorderAndTabs();
+    void ShowBorderAndTabs();
+    bool TabsHidden() const { return FHideTabs; }
+
+    // How far the row moves right: TabsOffset, else the centring of fixed-width tabs.
+    int GetTabsOffset() const;
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    // The record when it is a tab record; nullptr otherwise.
+    const TbsDataSkinTabControl* TabRecord() const;
+
+private:
+    bool RowMoved() const { return FTabsInCenter || FTabsOffset > 0; }
+    void ForceSingleTopRow();
+    void CorrectPageArea(TRect& rect) const;
+    void CorrectTabRect(TRect& rect) const;
+    void WheelStep(int delta);
+
+    bool FTabsInCenter{ false };
+    int FTabsOffset{ 0 };
+    bool FTabsBGTransparent{ false };
+    bool FMouseWheelSupport{ false };
+    bool FHideTabs{ false };
+    bool FHideBorder{ false };
+    TTabPosition FOldTabPosition{ tpTop };
+    bool FOldMultiLine{ false };
+    int FOldTabHeight{ -1 };
+};
