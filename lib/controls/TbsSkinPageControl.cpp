@@ -1,5 +1,6 @@
 #include "lib/controls/TbsSkinPageControl.h"
 
+#include "lib/controls/TbsSkinUpDown.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/CommCtrl.h"
@@ -16,6 +17,91 @@ TbsSkinPageControl::TbsSkinPageControl(TComponent* owner)
 }
 
 TbsSkinPageControl::~TbsSkinPageControl() = default;
+
+void TbsSkinPageControl::SetDefaultItemHeight(int value) {
+    FDefaultItemHeight = value;
+    if (!TabRecord()) {
+        const int height = TabHeight() > 0 ? TabHeight() : value;
+        Perform(TCM_SETITEMSIZE, 0, MAKELPARAM(unsigned(TabWidth()), unsigned(height)));
+    }
+    UpdateScrollerPosition();
+    Realign();
+}
+
+int TbsSkinPageControl::HiddenTabs() {
+    int hidden = 0;
+    const int count = int(Perform(TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        Perform(TCM_GETITEMRECT, WPARAM(i), LPARAM(&r));
+        if (r.right > Width() - 3 || r.right <= 0) ++hidden;
+    }
+    return hidden;
+}
+
+int TbsSkinPageControl::ScrolledTabs() {
+    return FirstShownTab();
+}
+
+void TbsSkinPageControl::CheckScroller() {
+    if (FCheckingScroller) return;
+    FCheckingScroller = true;
+    if (!TabsOverflow() || MultiLine() || FHideTabs)
+        FScroller.reset();
+    else if (!FScroller)
+        CreateScroller();
+    else {
+        FScroller->SetMax(HiddenTabs());
+        PlaceScroller();
+    }
+    FCheckingScroller = false;
+}
+
+void TbsSkinPageControl::CreateScroller() {
+    FScroller = std::make_unique<TbsSkinUpDown>(nullptr);
+    FScroller->SetBounds(0, 0, 2 * FDefaultItemHeight, FDefaultItemHeight);
+    FScroller->SetMin(0);
+    FScroller->SetMax(HiddenTabs());
+    FScroller->SetPosition(ScrolledTabs());
+    FScroller->SetIncrement(1);
+    const TbsDataSkinTabControl* record = TabRecord();
+    if (record && !record->UpDown.empty()) FScroller->SetSkinDataName(record->UpDown);
+    FScroller->SetSkinData(FSD);
+    FScroller->OnChange = [this](TObject*) { ScrollerChange(); };
+    FScroller->SetParent(this);
+    PlaceScroller();
+}
+
+void TbsSkinPageControl::PlaceScroller() {
+    const int top = TabPosition() == tpTop ? 0 : Height() - FScroller->Height();
+    FScroller->SetBounds(Width() - FScroller->Width(), top, FScroller->Width(),
+                         FScroller->Height());
+}
+
+void TbsSkinPageControl::ScrollerChange() {
+    FScroller->SetMax(HiddenTabs());
+    Perform(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, unsigned(FScroller->Position())), 0);
+    Invalidate();
+}
+
+void TbsSkinPageControl::UpdateScrollerPosition() {
+    if (!FScroller) return;
+    FScroller->SetMax(HiddenTabs());
+    FScroller->SetPosition(ScrolledTabs());
+    Invalidate();
+}
+
+void TbsSkinPageControl::AlignControls(TControl* control, TRect& rect) {
+    TbsSkinControlBase<TPageControl>::AlignControls(control, rect);
+    // Pages added or removed, a resize or a new tab size may make the row overflow or fit.
+    CheckScroller();
+}
+
+void TbsSkinPageControl::Change() {
+    TbsSkinControlBase<TPageControl>::Change();
+    UpdateScrollerPosition();
+    if (ActivePage()) ActivePage()->Invalidate();
+}
 
 const TbsDataSkinTabControl* TbsSkinPageControl::TabRecord() const {
     return dynamic_cast<const TbsDataSkinTabControl*>(SkinRecord());
@@ -67,6 +153,7 @@ void TbsSkinPageControl::HideTabs() {
     SetMultiLine(false);
     FOldTabHeight = TabHeight();
     SetTabHeight(1);
+    FScroller.reset();
 }
 
 void TbsSkinPageControl::ShowTabs() {
@@ -76,12 +163,14 @@ void TbsSkinPageControl::ShowTabs() {
     FHideTabs = false;
     SetTabHeight(FOldTabHeight);
     FOldTabHeight = -1;
+    if (!MultiLine()) CheckScroller();
 }
 
 void TbsSkinPageControl::HideBorderAndTabs() {
     SetTabPosition(tpTop);
     FHideTabs = true;
     FHideBorder = true;
+    FScroller.reset();
     Realign();
     Invalidate();
 }

@@ -2,7 +2,10 @@
 #include "lib/controls/TbsSkinControlBase.h"
 #include "platform/forms/TPageControl.h"
 
+#include <memory>
+
 class TbsDataSkinTabControl;
+class TbsSkinUpDown;
 
 extern template class TbsSkinControlBase<TPageControl>;
 
@@ -36,12 +39,24 @@ public:
     void ShowBorderAndTabs();
     bool TabsHidden() const { return FHideTabs; }
 
+    // Tab height without a record when TabHeight is 0; also the scroller's size unit.
+    int DefaultItemHeight() const { return FDefaultItemHeight; }
+    void SetDefaultItemHeight(int value);
+    // The skin up-down scrolling a single row that overflows; nullptr while all tabs fit.
+    TbsSkinUpDown* Scroller() const { return FScroller.get(); }
+    // Shows the scroller exactly while the single row overflows, frees it otherwise.
+    void CheckScroller();
+    // The scroller's position follows the row's first shown tab.
+    void UpdateScrollerPosition();
+
     // How far the row moves right: TabsOffset, else the centring of fixed-width tabs.
     int GetTabsOffset() const;
 
     void WndProc(TMessage& message) override;
 
 protected:
+    void AlignControls(TControl* control, TRect& rect) override;
+    void Change() override;
     // The record when it is a tab record; nullptr otherwise.
     const TbsDataSkinTabControl* TabRecord() const;
 
@@ -51,6 +66,12 @@ private:
     void CorrectPageArea(TRect& rect) const;
     void CorrectTabRect(TRect& rect) const;
     void WheelStep(int delta);
+    // Shown tabs not wholly in the row, and those scrolled out at its start.
+    int HiddenTabs();
+    int ScrolledTabs();
+    void CreateScroller();
+    void PlaceScroller();
+    void ScrollerChange();
 
     bool FTabsInCenter{ false };
     int FTabsOffset{ 0 };
@@ -61,4 +82,7 @@ private:
     TTabPosition FOldTabPosition{ tpTop };
     bool FOldMultiLine{ false };
     int FOldTabHeight{ -1 };
+    int FDefaultItemHeight{ 20 };
+    std::unique_ptr<TbsSkinUpDown> FScroller;
+    bool FCheckingScroller{ false };
 };

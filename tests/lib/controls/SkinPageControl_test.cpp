@@ -4,6 +4,7 @@
 #include "PointerTest.h"
 #include "TestSkins.h"
 #include "lib/controls/TbsSkinPageControl.h"
+#include "lib/controls/TbsSkinUpDown.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/CommCtrl.h"
 #include "platform/forms/TTabSheet.h"
@@ -143,6 +144,32 @@ TEST_F(SkinPageControl, TheWheelStepsThroughThePagesWithoutWrapping) {
     WheelOver(pages, 1);
     WheelOver(pages, 1);
     EXPECT_EQ(pages->ActivePageIndex(), 0) << "the first page stays";
+}
+
+TEST_F(SkinPageControl, AnOverflowingRowGetsTheSkinUpDownWhichScrollsIt) {
+    auto* pages = AddPages<TbsSkinPageControl>(2);
+    EXPECT_EQ(pages->Scroller(), nullptr);
+    for (int i = 0; i < 8; ++i) {
+        auto* sheet = new TTabSheet(FForm);
+        sheet->SetCaption("More page " + std::to_string(i));
+        sheet->SetPageControl(pages);
+    }
+    Pump();
+    TbsSkinUpDown* updown = pages->Scroller();
+    ASSERT_NE(updown, nullptr);
+    EXPECT_EQ(updown->Parent(), pages);
+    EXPECT_EQ(updown->BoundsRect(), TRect(300 - 40, 0, 300, 20)) << "at the row's end";
+    EXPECT_GT(updown->Max(), 0);
+    const int rowStart = Answer(pages, TCM_GETITEMRECT, 0).Left;
+
+    ClickAt(updown, 30, 10); // the up button steps the row on
+    EXPECT_EQ(pages->FirstShownTab(), 1);
+    EXPECT_EQ(updown->Position(), 1);
+    EXPECT_EQ(Answer(pages, TCM_GETITEMRECT, 1).Left, rowStart) << "the second tab leads";
+
+    pages->SetMultiLine(true);
+    Pump();
+    EXPECT_EQ(pages->Scroller(), nullptr) << "several rows never scroll";
 }
 
 } // namespace
