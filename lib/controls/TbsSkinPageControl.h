@@ -54,11 +54,12 @@ public:
 
     void WndProc(TMessage& message) override;
 
+    // The record when it is a tab record; nullptr otherwise.
+    const TbsDataSkinTabControl* TabRecord() const;
+
 protected:
     void AlignControls(TControl* control, TRect& rect) override;
     void Change() override;
-    // The record when it is a tab record; nullptr otherwise.
-    const TbsDataSkinTabControl* TabRecord() const;
 
 private:
     bool RowMoved() const { return FTabsInCenter || FTabsOffset > 0; }
