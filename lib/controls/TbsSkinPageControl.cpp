@@ -1,5 +1,6 @@
 #include "lib/controls/TbsSkinPageControl.h"
 
+#include "lib/controls/TbsSkinTabSheet.h"
 #include "lib/controls/TbsSkinUpDown.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
@@ -138,6 +139,31 @@ int TbsSkinPageControl::GetTabsOffset() const {
     for (int i = 0; i < PageCount(); ++i)
         if (Pages(i)->TabVisible()) ++shown;
     return std::max(Width() / 2 - TabWidth() * shown / 2, 0);
+}
+
+bool TbsSkinPageControl::PointerOver() {
+    POINT p{};
+    GetCursorPos(&p);
+    const TPoint client = ScreenToClient(TPoint(p.x, p.y));
+    return TRect(0, 0, Width(), Height()).Contains(client);
+}
+
+void TbsSkinPageControl::ClosePage(TTabSheet* page) {
+    if (!page || page->PageControl() != this) return;
+    bool canClose = true;
+    if (OnClose) OnClose(page, canClose);
+    if (!canClose) {
+        // The button stays drawn pressed or hot only while the pointer is still over it.
+        if (auto* sheet = dynamic_cast<TbsSkinTabSheet*>(page); sheet && !PointerOver()) {
+            sheet->ButtonMouseIn = false;
+            sheet->ButtonMouseDown = false;
+            Invalidate();
+        }
+        return;
+    }
+    page->SetTabVisible(false);
+    if (FFreeOnClose) delete page;
+    if (OnAfterClose) OnAfterClose(this);
 }
 
 void TbsSkinPageControl::HideTabs() {

@@ -2,10 +2,14 @@
 #include "lib/controls/TbsSkinControlBase.h"
 #include "platform/forms/TPageControl.h"
 
+#include <functional>
 #include <memory>
 
 class TbsDataSkinTabControl;
 class TbsSkinUpDown;
+
+// Sender is the page whose close button was clicked; canClose False keeps it.
+using TbsCloseEvent = std::function<void(TObject* sender, bool& canClose)>;
 
 extern template class TbsSkinControlBase<TPageControl>;
 
@@ -31,6 +35,17 @@ public:
     // The wheel steps to the next or previous page with a shown tab, never wrapping.
     bool MouseWheelSupport() const { return FMouseWheelSupport; }
     void SetMouseWheelSupport(bool value) { FMouseWheelSupport = value; }
+
+    // A closed page loses its tab; with FreeOnClose it is freed as well.
+    bool FreeOnClose() const { return FFreeOnClose; }
+    void SetFreeOnClose(bool value) { FFreeOnClose = value; }
+    // Closes the page whose close button was released, asking OnClose first and telling
+    // OnAfterClose after. It need not be the active page: the press may not have selected its
+    // tab (OnChanging refused).
+    void ClosePage(TTabSheet* page);
+
+    TbsCloseEvent OnClose;
+    TNotifyEvent OnAfterClose;
 
     // The tabs shrink to one pixel along the top, keeping what they were to come back.
     void HideTabs();
@@ -67,6 +82,7 @@ private:
     void CorrectPageArea(TRect& rect) const;
     void CorrectTabRect(TRect& rect) const;
     void WheelStep(int delta);
+    bool PointerOver();
     // Shown tabs not wholly in the row, and those scrolled out at its start.
     int HiddenTabs();
     int ScrolledTabs();
@@ -78,6 +94,7 @@ private:
     int FTabsOffset{ 0 };
     bool FTabsBGTransparent{ false };
     bool FMouseWheelSupport{ false };
+    bool FFreeOnClose{ false };
     bool FHideTabs{ false };
     bool FHideBorder{ false };
     TTabPosition FOldTabPosition{ tpTop };

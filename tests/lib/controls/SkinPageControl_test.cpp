@@ -11,6 +11,7 @@
 #include "platform/win/Win.h"
 
 #include <string>
+#include <vector>
 
 using namespace win;
 
@@ -170,6 +171,32 @@ TEST_F(SkinPageControl, AnOverflowingRowGetsTheSkinUpDownWhichScrollsIt) {
     pages->SetMultiLine(true);
     Pump();
     EXPECT_EQ(pages->Scroller(), nullptr) << "several rows never scroll";
+}
+
+// The page closed is the one named, also when it is not the active one.
+TEST_F(SkinPageControl, ClosesTheNamedPageOnlyWhenOnCloseAllows) {
+    auto* pages = AddPages<TbsSkinPageControl>(3);
+    std::vector<std::string> events;
+    bool allow = false;
+    pages->OnClose = [&](TObject* sender, bool& canClose) {
+        events.push_back("close " + static_cast<TTabSheet*>(sender)->Caption());
+        canClose = allow;
+    };
+    pages->OnAfterClose = [&](TObject* sender) {
+        events.push_back(sender == pages ? "after" : "after from elsewhere");
+    };
+    TTabSheet* second = pages->Pages(1);
+    pages->ClosePage(second);
+    EXPECT_TRUE(second->TabVisible()) << "refused";
+    allow = true;
+    pages->ClosePage(second);
+    EXPECT_FALSE(second->TabVisible());
+    EXPECT_EQ(pages->ActivePageIndex(), 0) << "the active page stays";
+    EXPECT_EQ(events, (std::vector<std::string>{ "close Page 1", "close Page 1", "after" }));
+
+    pages->SetFreeOnClose(true);
+    pages->ClosePage(pages->Pages(2));
+    EXPECT_EQ(pages->PageCount(), 2) << "freed";
 }
 
 } // namespace
