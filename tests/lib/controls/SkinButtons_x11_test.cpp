@@ -6,11 +6,8 @@
 
 #include "lib/controls/TbsSkinButton.h"
 #include "lib/controls/TbsSkinMenuSpeedButton.h"
-#include "platform/win/Win.h"
-#include "platform/win/x11/X11Backend.h"
+#include "tests/platform/forms/XFormTest.h"
 #include "tests/x11/EventLoop.h"
-#include "tests/x11/XServer.h"
-#include "tests/x11/XTestInput.h"
 #include "tests/x11/XWindows.h"
 
 #include <memory>
@@ -21,49 +18,24 @@ namespace {
 
 using namespace x11test;
 
-class SkinButtonsOnX11 : public ::testing::Test {
+class SkinButtonsOnX11 : public formstest::XInputFormTest {
 protected:
     void SetUp() override {
-        if (FServer.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
-        FUser = XOpenDisplay(FServer.Name().c_str());
-        if (!FUser) GTEST_SKIP() << "the X server did not accept a client";
-        FInput = std::make_unique<XTestInput>(FServer.Name());
-        if (!FInput->Available()) GTEST_SKIP() << "the server has no test extension";
-        auto backend = std::make_unique<win::X11Backend>(FServer.Name().c_str());
-        FBackend = backend.get();
-        win::InstallBackend(std::move(backend));
-        FApp = std::make_unique<TApplication>(nullptr);
-        FApp->Initialize();
-        FApp->CreateForm(FForm);
+        XInputFormTest::SetUp();
+        if (!FInput || !FInput->Available()) return;
         FForm->SetBounds(40, 40, 320, 200);
         FSkin = LoadProgramSkin("main");
         FHost = new menustest::TFakeMenuHost(FForm);
         FHost->FMenusSkinData = FSkin.get();
     }
     void TearDown() override {
-        if (!FUser) return;
-        FApp.reset();
+        XInputFormTest::TearDown();
         FSkin.reset();
-        if (FBackend) win::InstallBackend(nullptr);
-        XCloseDisplay(FUser);
-    }
-
-    // Shows the form and waits until the server shows it.
-    void ShowForm() {
-        FForm->Show();
-        ASSERT_TRUE(
-            RunUntil([&] { return XWindowViewable(FUser, FBackend->XWindowOf(FForm->Handle())); }));
     }
     TPoint Middle(TControl* control) {
         return control->ClientToScreen(TPoint(control->Width() / 2, control->Height() / 2));
     }
 
-    XServer FServer{ 800, 600 };
-    _XDisplay* FUser{ nullptr };
-    std::unique_ptr<XTestInput> FInput;
-    win::X11Backend* FBackend{ nullptr };
-    std::unique_ptr<TApplication> FApp;
-    TForm* FForm{ nullptr };
     std::unique_ptr<TbsSkinData> FSkin;
     menustest::TFakeMenuHost* FHost{ nullptr };
 };
@@ -102,7 +74,7 @@ TEST_F(SkinButtonsOnX11, RealPointerClicksThePushButtonAndOpensTheMenuButtonsMen
     const TPoint middle = Middle(add);
     FInput->Click(middle.X, middle.Y);
     ASSERT_TRUE(RunUntil([&] { return FHost->SkinMenu().PopupList().size() == 1u; }));
-    const unsigned long level = FBackend->XWindowOf(FHost->SkinMenu().PopupList()[0]->Handle());
+    const unsigned long level = XOf(FHost->SkinMenu().PopupList()[0]);
     EXPECT_TRUE(RunUntil([&] { return XWindowViewable(FUser, level); }));
     EXPECT_GE(FHost->SkinMenu().PopupList()[0]->Top(), add->ClientToScreen(TPoint(0, 30)).Y);
     EXPECT_TRUE(add->Down());

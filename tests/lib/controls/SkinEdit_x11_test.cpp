@@ -5,7 +5,6 @@
 
 #include "lib/menus/TbsSkinPopupWindow.h"
 #include "tests/x11/EventLoop.h"
-#include "tests/x11/XTestInput.h"
 #include "tests/x11/XWindows.h"
 
 // Last: Xlib's names and macros.
@@ -15,13 +14,11 @@ namespace {
 
 using namespace x11test;
 
-class SkinEditOnX11 : public formstest::XFormTest {
+class SkinEditOnX11 : public formstest::XInputFormTest {
 protected:
     void SetUp() override {
-        XFormTest::SetUp();
-        if (!FDisplay) return;
-        FUser = XOpenDisplay(FServer.Name().c_str());
-        if (!FUser) GTEST_SKIP() << "the X server did not accept a client";
+        XInputFormTest::SetUp();
+        if (!FInput || !FInput->Available()) return;
         FSkin = menustest::LoadProgramSkin("main");
         FSkinForm = new TFakeSkinForm(FForm);
         FSkinForm->FSkinData = FSkin.get();
@@ -30,25 +27,20 @@ protected:
         FEdit->SetSkinData(FSkin.get());
         FEdit->SetParent(FForm);
         FEdit->SetBounds(20, 30, 200, 22);
-        FForm->Show();
-        ASSERT_TRUE(RunUntil([&] { return XWindowViewable(FUser, XOf(FForm)); }));
+        ShowForm();
     }
     void TearDown() override {
-        XFormTest::TearDown();
+        XInputFormTest::TearDown();
         FSkin.reset();
-        if (FUser) XCloseDisplay(FUser);
     }
-    unsigned long XOf(TWinControl* control) { return FDisplay->XWindowOf(control->Handle()); }
 
-    _XDisplay* FUser{ nullptr };
     std::unique_ptr<TbsSkinData> FSkin;
     TFakeSkinForm* FSkinForm{ nullptr };
     TbsSkinEdit* FEdit{ nullptr };
 };
 
 TEST_F(SkinEditOnX11, TypedTextReachesTheEditAndTheMenuKeyOpensItsContextMenu) {
-    XTestInput input(FServer.Name());
-    if (!input.Available()) GTEST_SKIP() << "the server has no test extension";
+    XTestInput& input = *FInput;
     const TPoint inEdit = FEdit->ClientToScreen(TPoint(10, 8));
     input.Click(inEdit.X, inEdit.Y);
     ASSERT_TRUE(RunUntil([&] { return FEdit->Focused(); })) << "a click focuses the edit";

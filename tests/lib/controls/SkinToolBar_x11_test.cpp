@@ -9,14 +9,10 @@
 #include "lib/controls/TbsSkinBevel.h"
 #include "lib/controls/TbsSkinSpeedButton.h"
 #include "lib/controls/TbsSkinToolBar.h"
-#include "platform/forms/TApplication.h"
 #include "platform/forms/TImageList.h"
-#include "platform/win/Win.h"
-#include "platform/win/x11/X11Backend.h"
+#include "tests/platform/forms/XFormTest.h"
 #include "tests/x11/EventLoop.h"
 #include "tests/x11/XCapture.h"
-#include "tests/x11/XServer.h"
-#include "tests/x11/XTestInput.h"
 #include "tests/x11/XWindows.h"
 
 #include <memory>
@@ -32,40 +28,16 @@ std::uint32_t Rgb(TColor color) {
     return std::uint32_t(c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
 }
 
-class SkinToolBarOnX11 : public ::testing::Test {
+class SkinToolBarOnX11 : public formstest::XInputFormTest {
 protected:
     void SetUp() override {
-        if (FServer.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
-        FUser = XOpenDisplay(FServer.Name().c_str());
-        if (!FUser) GTEST_SKIP() << "the X server did not accept a client";
-        FInput = std::make_unique<XTestInput>(FServer.Name());
-        if (!FInput->Available()) GTEST_SKIP() << "the server has no test extension";
-        auto backend = std::make_unique<win::X11Backend>(FServer.Name().c_str());
-        FBackend = backend.get();
-        win::InstallBackend(std::move(backend));
-        FApp = std::make_unique<TApplication>(nullptr);
-        FApp->Initialize();
-        FApp->CreateForm(FForm);
-        FForm->SetBounds(40, 40, 400, 200);
-    }
-    void TearDown() override {
-        if (!FUser) return;
-        FApp.reset();
-        if (FBackend) win::InstallBackend(nullptr);
-        XCloseDisplay(FUser);
+        XInputFormTest::SetUp();
+        if (FForm) FForm->SetBounds(40, 40, 400, 200);
     }
     // The colour the server shows at a point of the screen inside the form.
     std::optional<std::uint32_t> ScreenPixel(const TPoint& p) {
-        return XPixelAt(FUser, FBackend->XWindowOf(FForm->Handle()), p.X - FForm->Left(),
-                        p.Y - FForm->Top());
+        return XPixelAt(FUser, XOf(FForm), p.X - FForm->Left(), p.Y - FForm->Top());
     }
-
-    XServer FServer{ 800, 600 };
-    _XDisplay* FUser{ nullptr };
-    std::unique_ptr<XTestInput> FInput;
-    win::X11Backend* FBackend{ nullptr };
-    std::unique_ptr<TApplication> FApp;
-    TForm* FForm{ nullptr };
 };
 
 TEST_F(SkinToolBarOnX11, NarrowedFormShowsScrollButtonsAndAClickMovesTheRowOneStep) {
@@ -83,9 +55,7 @@ TEST_F(SkinToolBarOnX11, NarrowedFormShowsScrollButtonsAndAClickMovesTheRowOneSt
         buttons.push_back(button);
     }
     bar->SetAlign(alTop);
-    FForm->Show();
-    ASSERT_TRUE(
-        RunUntil([&] { return XWindowViewable(FUser, FBackend->XWindowOf(FForm->Handle())); }));
+    ShowForm();
     ASSERT_FALSE(bar->ScrollButtonsShown());
 
     FForm->SetWidth(220);
@@ -129,9 +99,7 @@ TEST_F(SkinToolBarOnX11, RealBarCentresItsControlsAndLendsItsImages) {
     button->SetParent(bar);
     button->SetBounds(100, 5, 40, 30);
     button->SetImageIndex(0);
-    FForm->Show();
-    ASSERT_TRUE(
-        RunUntil([&] { return XWindowViewable(FUser, FBackend->XWindowOf(FForm->Handle())); }));
+    ShowForm();
     const TPoint middle = button->ClientToScreen(TPoint(20, 15));
     EXPECT_TRUE(RunUntil([&] { return ScreenPixel(middle) == 0x00C000u; }));
 }

@@ -1,7 +1,12 @@
 #include "XFormTest.h"
 
 #include "platform/win/Win.h"
+#include "tests/x11/EventLoop.h"
 #include "tests/x11/XCapture.h"
+#include "tests/x11/XWindows.h"
+
+// Last: Xlib's names and macros.
+#include "tests/x11/XlibApi.h"
 
 namespace formstest {
 
@@ -33,6 +38,30 @@ TRect XFormTest::InWindow(TControl* c) const {
 gfx::Surface XFormTest::Capture() const {
     return x11test::CaptureXWindow(FServer.Name(), FDisplay->XWindowOf(FForm->Handle()),
                                    FForm->Width(), FForm->Height());
+}
+
+void XInputFormTest::SetUp() {
+    XFormTest::SetUp();
+    if (!FDisplay) return;
+    FUser = XOpenDisplay(FServer.Name().c_str());
+    if (!FUser) GTEST_SKIP() << "the X server did not accept a client";
+    FInput = std::make_unique<x11test::XTestInput>(FServer.Name());
+    if (!FInput->Available()) GTEST_SKIP() << "the server has no test extension";
+}
+
+void XInputFormTest::TearDown() {
+    XFormTest::TearDown();
+    FInput.reset();
+    if (FUser) XCloseDisplay(FUser);
+}
+
+void XInputFormTest::ShowForm() {
+    FForm->Show();
+    ASSERT_TRUE(x11test::RunUntil([&] { return x11test::XWindowViewable(FUser, XOf(FForm)); }));
+}
+
+unsigned long XInputFormTest::XOf(TWinControl* control) const {
+    return FDisplay->XWindowOf(control->Handle());
 }
 
 } // namespace formstest

@@ -4,9 +4,12 @@
 #include "platform/gfx/Surface.h"
 #include "platform/win/x11/X11Backend.h"
 #include "tests/x11/XServer.h"
+#include "tests/x11/XTestInput.h"
 
 #include <gtest/gtest.h>
 #include <memory>
+
+struct _XDisplay;
 
 namespace formstest {
 
@@ -27,6 +30,22 @@ protected:
     win::X11Backend* FDisplay{ nullptr };
     std::unique_ptr<TApplication> FApp;
     TForm* FForm{ nullptr };
+};
+
+// An XFormTest that also looks at the server through a connection of its own and works the
+// form with real input through the test extension; skips itself where either is missing.
+class XInputFormTest : public XFormTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Shows the form and waits until the server shows it.
+    void ShowForm();
+    // The server's window of a control.
+    unsigned long XOf(TWinControl* control) const;
+
+    _XDisplay* FUser{ nullptr };
+    std::unique_ptr<x11test::XTestInput> FInput;
 };
 
 } // namespace formstest
