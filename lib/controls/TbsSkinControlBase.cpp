@@ -3,6 +3,7 @@
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/ControlMessages.h"
 #include "platform/forms/TImageList.h"
+#include "platform/forms/TPageControl.h"
 #include "platform/gfx/TBitmap.h"
 
 template <class TBase>
@@ -81,3 +82,4 @@ void TbsSkinControlBase<TBase>::Paint() {
 
 template class TbsSkinControlBase<TCustomControl>;
 template class TbsSkinControlBase<TGraphicControl>;
+template class TbsSkinControlBase<TPageControl>;

@@ -271,6 +271,17 @@ TRect TPageControl::TabRect(int tabIndex) const {
     return TRect();
 }
 
+bool TPageControl::TabsOverflow() const {
+    if (FMultiLine) return false;
+    const bool horizontal = FTabPosition == tpTop || FTabPosition == tpBottom;
+    auto* self = const_cast<TPageControl*>(this);
+    const int length = horizontal ? self->ClientWidth() : self->ClientHeight();
+    int end = kStripMargin;
+    for (const TTabSheet* page : VisibleTabs())
+        end += TabSize(page).cx;
+    return end > length - kStripMargin;
+}
+
 int TPageControl::IndexOfTabAt(int x, int y) const {
     const int count = int(VisibleTabs().size());
     for (int i = FFirstTab; i < count; ++i)

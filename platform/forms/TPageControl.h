@@ -48,6 +48,11 @@ public:
     TRect TabRect(int tabIndex) const;
     // The tab at a client point, -1 none.
     int IndexOfTabAt(int x, int y) const;
+    // The shown tabs do not fit in a single row: a row that overflows can be scrolled by
+    // WM_HSCROLL (where a native tab control would show its arrows).
+    bool TabsOverflow() const;
+    // The first tab the row shows, after scrolling.
+    int FirstShownTab() const { return FFirstTab; }
     // The page area inside rect (the control's client rectangle), as TCM_ADJUSTRECT gives it.
     TRect DisplayRect() const;
 

@@ -175,12 +175,20 @@ TEST_F(PageControl, TabsSitOnTheEdgeTheirPositionNames) {
 }
 
 TEST_F(PageControl, AnOverflowingRowScrollsToTheSelectedTab) {
+    EXPECT_FALSE(FPages->TabsOverflow());
     for (int i = 0; i < 10; ++i) {
         auto* sheet = new TTabSheet(FForm);
         sheet->SetCaption("Extra page " + std::to_string(i));
         sheet->SetPageControl(FPages);
     }
+    EXPECT_TRUE(FPages->TabsOverflow());
+    EXPECT_EQ(FPages->FirstShownTab(), 0);
     FPages->SetActivePageIndex(12);
+    EXPECT_GT(FPages->FirstShownTab(), 0);
+    EXPECT_TRUE(FPages->TabsOverflow()) << "scrolling does not make the row fit";
+    FPages->SetMultiLine(true);
+    EXPECT_FALSE(FPages->TabsOverflow());
+    FPages->SetMultiLine(false);
     const TRect last = FPages->TabRect(12);
     EXPECT_LE(last.Right, FPages->ClientWidth());
     EXPECT_GT(last.Left, 0);
