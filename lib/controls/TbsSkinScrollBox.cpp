@@ -337,13 +337,10 @@ void TbsSkinScrollBox::CreateControlSkinImage(TBitmap& B) {
 }
 
 void TbsSkinScrollBox::FillClient(TBitmap& B, TBitmap& source, const TRect& part) {
-    if (part.Width() <= 0 || part.Height() <= 0) return;
-    TBitmap tile(part.Width(), part.Height());
-    tile.Canvas().CopyRect(TRect(0, 0, part.Width(), part.Height()), source.Canvas(), part);
     // Tiles cover the client area; a stretched tile covers the whole box, the client shows its
     // part of it.
     const TRect area = StretchEffect ? TRect(0, 0, Width(), Height()) : ClientRect();
-    FillWithTile(B.Canvas(), tile, area, StretchEffect, StretchType);
+    FillWithPart(B.Canvas(), source, part, area, StretchEffect, StretchType);
 }
 
 // ---- Messages ----

@@ -16,13 +16,6 @@ TbsSkinTabSheet::~TbsSkinTabSheet() {
 
 namespace {
 
-void FillWith(TCanvas& canvas, TBitmap& source, const TRect& part, const TRect& area, bool stretch,
-              TbsStretchType type) {
-    TBitmap tile(part.Width(), part.Height());
-    tile.Canvas().CopyRect(TRect(0, 0, part.Width(), part.Height()), source.Canvas(), part);
-    FillWithTile(canvas, tile, area, stretch, type);
-}
-
 bool HasArea(const TBitmap* picture) {
     return picture && picture->Width() > 0 && picture->Height() > 0;
 }
@@ -49,8 +42,8 @@ void TbsSkinTabSheet::PaintBG(win::HDC dc) {
                               ? ActivePictureOf(*skin, record->BGPictureIndex)
                               : nullptr;
     if (HasArea(background)) {
-        FillWith(canvas, *background, TRect(0, 0, background->Width(), background->Height()), area,
-                 record->StretchEffect, record->StretchType);
+        FillWithPart(canvas, *background, TRect(0, 0, background->Width(), background->Height()),
+                     area, record->StretchEffect, record->StretchType);
         return;
     }
     TBitmap* frame = record ? ActivePictureOf(*skin, record->PictureIndex) : nullptr;
@@ -67,8 +60,9 @@ void TbsSkinTabSheet::PaintBG(win::HDC dc) {
     }
     // A stretched picture spans the whole page control; the sheet shows its own corner of it.
     const bool stretch = record->StretchEffect && pages->Width() > 0 && pages->Height() > 0;
-    FillWith(canvas, *frame, part, stretch ? TRect(0, 0, pages->Width(), pages->Height()) : area,
-             stretch, record->StretchType);
+    FillWithPart(canvas, *frame, part,
+                 stretch ? TRect(0, 0, pages->Width(), pages->Height()) : area, stretch,
+                 record->StretchType);
 }
 
 void TbsSkinTabSheet::NotifyChildrenBackground() {

@@ -37,3 +37,11 @@ void FillWithTile(TCanvas& canvas, TBitmap& tile, const TRect& area, bool stretc
     }
     }
 }
+
+void FillWithPart(TCanvas& canvas, TBitmap& source, const TRect& part, const TRect& area,
+                  bool stretch, TbsStretchType type) {
+    if (part.Width() <= 0 || part.Height() <= 0) return;
+    TBitmap tile(part.Width(), part.Height());
+    tile.Canvas().CopyRect(TRect(0, 0, part.Width(), part.Height()), source.Canvas(), part);
+    FillWithTile(canvas, tile, area, stretch, type);
+}

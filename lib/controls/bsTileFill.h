@@ -12,3 +12,7 @@ class TCanvas;
 // (bsstVert). Nothing for an empty tile, nor for an empty area when stretching.
 void FillWithTile(TCanvas& canvas, TBitmap& tile, const TRect& area, bool stretch,
                   TbsStretchType type);
+
+// As FillWithTile, with part of source as the tile; nothing for an empty part.
+void FillWithPart(TCanvas& canvas, TBitmap& source, const TRect& part, const TRect& area,
+                  bool stretch, TbsStretchType type);
