@@ -23,7 +23,7 @@ std::optional<TSettingsPlace>& Chosen() {
 
 std::string ConfigFolder() {
     const char* configured = std::getenv("XDG_CONFIG_HOME");
-    // The base directory specification ignores a relative path.
+    // XDG_CONFIG_HOME counts only when it is an absolute path; a relative one is ignored.
     const std::string base =
         configured && configured[0] == '/' ? std::string(configured) : HomeFolder() + ".config";
     return IncludeTrailingPathDelimiter(base) + "vobconv/";
