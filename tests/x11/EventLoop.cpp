@@ -9,8 +9,8 @@
 
 namespace x11test {
 
-bool RunUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds watchdog) {
+    const auto deadline = std::chrono::steady_clock::now() + watchdog;
     while (std::chrono::steady_clock::now() < deadline) {
         win::ProcessPendingMessages();
         CheckSynchronize(0);
