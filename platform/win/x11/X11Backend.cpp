@@ -808,7 +808,9 @@ void X11Backend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool) {
 void X11Backend::SetClipboardText(const std::string& text) {
     FClipboard = text;
     XSetSelectionOwner(D(FDisplay), FAtoms->FClipboard, FSelectionWindow, CurrentTime);
-    XFlush(D(FDisplay));
+    // A round trip, not only a flush: the server must have made us the owner before another
+    // program, on a connection of its own, can ask for what was copied.
+    XSync(D(FDisplay), False);
 }
 
 std::string X11Backend::ClipboardText() {
