@@ -151,9 +151,23 @@ protected:
         RunUntil([&] { return !FSkinForm->FSizeMove; });
         return problems;
     }
+    // As a hand double-clicks: the second press comes after the program has had the first
+    // click. Four events sent in one burst meet the window manager's own press handling in an
+    // order no hand makes, and under openbox the second press then now and then never arrives.
     void DoubleClick(TPoint at) {
+        const int before = FFramePresses;
         FInput->Click(at.X, at.Y);
+        RunUntil([&] { return FFramePresses > before; }, std::chrono::seconds(5));
         FInput->Click(at.X, at.Y);
+    }
+    // Counts the presses on the main form's frame it has finished with: a press on the caption
+    // returns once the move it began ended with the release.
+    void CountFramePresses() {
+        FFormProc = FForm->WindowProc;
+        FForm->WindowProc = [this](TMessage& m) {
+            FFormProc(m);
+            if (m.Msg == win::WM_NCLBUTTONDOWN) ++FFramePresses;
+        };
     }
     // A panel at the bottom of the screen that keeps 30 rows free of windows.
     void AddBottomPanel() {
@@ -182,6 +196,8 @@ protected:
     TForm* FForm{ nullptr };
     TbsSkinForm* FSkinForm{ nullptr };
     unsigned long FDock{ 0 };
+    TWndMethod FFormProc;
+    int FFramePresses{ 0 };
 };
 
 TEST_P(SkinnedFrameOnX11, NoManagerFrameAndTheFrameMovesAndSizesTheWindow) {
@@ -229,21 +245,15 @@ TEST_P(SkinnedFrameOnX11, CaptionDoubleClickMaximizesOntoTheWorkAreaAndRestores)
         expected = TRect(0, 0, 800, 570);
     }
     const unsigned long window = XOf(FForm);
+    CountFramePresses();
     DoubleClick(TPoint(250, 110));
     EXPECT_TRUE(RunUntil([&] { return FSkinForm->WindowState() == wsMaximized; }));
     EXPECT_TRUE(RunUntil([&] { return WithinAPixel(OnScreen(window), expected); }))
         << ::testing::PrintToString(OnScreen(window));
     EXPECT_EQ(FForm->BoundsRect(), expected);
 
-    // Under openbox a double-click right after the maximize is now and then lost while the
-    // manager settles the window (about one run in four); it is given three tries.
-    bool restored = false;
-    for (int attempt = 0; attempt < 3 && !restored; ++attempt) {
-        DoubleClick(TPoint(400, expected.Top + 10));
-        restored =
-            RunUntil([&] { return FSkinForm->WindowState() == wsNormal; }, std::chrono::seconds(5));
-    }
-    EXPECT_TRUE(restored);
+    DoubleClick(TPoint(400, expected.Top + 10));
+    EXPECT_TRUE(RunUntil([&] { return FSkinForm->WindowState() == wsNormal; }));
     EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(100, 100, 400, 300); }));
 }
 
