@@ -3,6 +3,7 @@
 #include "lib/controls/TbsSkinTabSheet.h"
 #include "lib/controls/TbsSkinUpDown.h"
 #include "lib/skindata/TbsSkinData.h"
+#include "lib/skindata/bsSkinMessages.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/CommCtrl.h"
 #include "platform/forms/TImageList.h"
@@ -409,6 +410,17 @@ void TbsSkinPageControl::WheelStep(int delta) {
 void TbsSkinPageControl::WndProc(TMessage& message) {
     const bool moved = RowMoved();
     switch (message.Msg) {
+    case WM_ERASEBKGND:
+        // The paint covers the whole control, the sheets their pages.
+        message.Result = 1;
+        return;
+    case WM_SKINFRAMEPAINT:
+        message.Result = SKIN_FRAME_PAINTED;
+        return;
+    case WM_PARENTBGCHANGED:
+        // Only a transparent tab row shows the parent's background.
+        if (FTabsBGTransparent) Invalidate();
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
@@ -447,6 +459,12 @@ void TbsSkinPageControl::WndProc(TMessage& message) {
         break;
     case WM_MOUSEWHEEL:
         if (FMouseWheelSupport) WheelStep(short(HIWORD(message.WParam)));
+        break;
+    case CM_MOUSELEAVE:
+        TestActiveTab(-1, -1);
+        break;
+    case TCM_SETCURSEL:
+        if (!ComponentState().Contains(csLoading)) Invalidate();
         break;
     default:
         break;

@@ -122,6 +122,9 @@ public:
 
 protected:
     void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Change() override;
@@ -136,6 +139,8 @@ private:
     void DrawTabFace(TBitmap& tab, bool selected, bool hot, bool focused);
     void DrawTabContent(TBitmap& tab, int pageIndex, const TRect& content, int imageOffset,
                         int closeRoom, bool selected, bool hot);
+    // The close button in the band right of the content, its place kept in the sheet.
+    void DrawCloseButton(TBitmap& tab, int pageIndex, int bandLeft, bool hot);
     void SetTabFont(TCanvas& canvas, bool selected, bool hot, bool focused);
     // The frame's thickness from the record: left, top, right, bottom.
     TRect FrameThickness() const;
@@ -143,6 +148,12 @@ private:
     void SizeReservedRoom();
     int CloseSize() const;
     int TabPage(int tabIndex) const;
+    static TRect Moved(const TRect& r, int dx, int dy);
+    // Hot tracking: the tab under the point becomes the hot one (none for -1, -1), and the
+    // pointer over its close button lights the button.
+    void TestActiveTab(int x, int y);
+    // The hot tab's close button in client coordinates, as the platform sees the pointer.
+    TRect HotCloseButton();
 
     bool RowMoved() const { return FTabsInCenter || FTabsOffset > 0; }
     void ForceSingleTopRow();

@@ -2,11 +2,15 @@
 // pictures (or the plain look), images, captions turned along side tabs.
 #include "lib/controls/TbsSkinPageControl.h"
 
+#include "lib/controls/TbsSkinTabSheet.h"
 #include "lib/controls/bsActivePicture.h"
+#include "lib/controls/bsButtonRecordFace.h"
 #include "lib/controls/bsTileFill.h"
 #include "lib/skindata/TbsSkinData.h"
+#include "lib/skindata/bsSkinControlRecords.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "lib/skindraw/TbsEffectBmp.h"
+#include "lib/skindraw/bsCaptionGlyphs.h"
 #include "lib/skindraw/bsImageBuilders.h"
 #include "lib/skindraw/bsMarks.h"
 #include "lib/skindraw/bsParentBackground.h"
@@ -55,15 +59,15 @@ void Turn(TBitmap& bitmap, TTurn turn) {
     bitmap.Canvas().Refresh();
 }
 
-TRect Moved(const TRect& r, int dx, int dy) {
-    return TRect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);
-}
-
 bool SideTabs(TTabPosition position) {
     return position == tpLeft || position == tpRight;
 }
 
 } // namespace
+
+TRect TbsSkinPageControl::Moved(const TRect& r, int dx, int dy) {
+    return TRect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);
+}
 
 bool TbsSkinPageControl::HasVisibleTabs() const {
     for (int i = 0; i < PageCount(); ++i)
@@ -411,7 +415,61 @@ void TbsSkinPageControl::DrawTab(int pageIndex, const TRect& rect, bool selected
     const int closeRoom = FShowCloseButtons ? FCloseSize + 2 + (record ? 3 : 0) : 0;
     SetTabFont(tab.Canvas(), selected, hot, focused);
     DrawTabContent(tab, pageIndex, content, imageOffset, closeRoom, selected, hot);
+    if (FShowCloseButtons) DrawCloseButton(tab, pageIndex, content.Right - closeRoom, hot);
     if (side && !upright)
         Turn(tab, TabPosition() == tpLeft ? TTurn::Anticlockwise : TTurn::Clockwise);
     canvas.Draw(rect.Left, rect.Top, &tab);
+}
+
+void TbsSkinPageControl::DrawCloseButton(TBitmap& tab, int pageIndex, int bandLeft, bool hot) {
+    auto* sheet = dynamic_cast<TbsSkinTabSheet*>(Pages(pageIndex));
+    if (!sheet) return;
+    if (!hot) sheet->ButtonMouseIn = false;
+    const bool in = sheet->ButtonMouseIn;
+    const bool down = in && sheet->ButtonMouseDown;
+    const TbsDataSkinTabControl* record = TabRecord();
+    const TRect* picture = nullptr;
+    if (record && !record->CloseButtonRect.IsEmpty()) {
+        const TRect& active = record->CloseButtonActiveRect.IsEmpty()
+                                  ? record->CloseButtonRect
+                                  : record->CloseButtonActiveRect;
+        const TRect& pressed =
+            record->CloseButtonDownRect.IsEmpty() ? active : record->CloseButtonDownRect;
+        picture = down ? &pressed : (in ? &active : &record->CloseButtonRect);
+    }
+    const int size = picture ? picture->Width() : FCloseSize;
+    const int height = picture ? picture->Height() : size;
+    const int x = bandLeft + (tab.Width() - bandLeft - size) / 2;
+    const int y = (tab.Height() - height) / 2;
+    const TRect button(x, y, x + size, y + height);
+    TCanvas& c = tab.Canvas();
+    if (!record) {
+        DrawCloseGlyph(c, x + 2, y + 2, in ? clWhite : clBlack);
+    } else if (picture) {
+        TBitmap* source = ActivePictureOf(*FSD, record->PictureIndex);
+        if (!source) return;
+        TBitmap part(size, height);
+        part.Canvas().CopyRect(TRect(0, 0, size, height), source->Canvas(), *picture);
+        if (record->ButtonTransparent) {
+            part.SetTransparentColor(record->ButtonTransparentColor);
+            part.SetTransparent(true);
+        }
+        c.Draw(x, y, &part);
+    } else if (const TbsDataSkinButtonControl* look = FindButtonRecord(FSD, "resizetoolbutton")) {
+        DrawButtonRecordFace(c, *FSD, *look, down, in, button);
+        const TColor colour =
+            down ? look->DownFontColor : (in ? look->ActiveFontColor : look->FontColor);
+        DrawCloseGlyph(c, x + size / 2 - 5, y + size / 2 - 5, colour);
+    } else {
+        return;
+    }
+    // Kept as the pointer will find it: side tabs are turned after this.
+    const int w = tab.Width();
+    const int h = tab.Height();
+    if (TabPosition() == tpLeft && !FTextInHorizontal)
+        sheet->ButtonRect = TRect(button.Top, w - button.Right, button.Bottom, w - button.Left);
+    else if (TabPosition() == tpRight && !FTextInHorizontal)
+        sheet->ButtonRect = TRect(h - button.Bottom, button.Left, h - button.Top, button.Right);
+    else
+        sheet->ButtonRect = button;
 }

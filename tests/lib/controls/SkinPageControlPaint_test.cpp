@@ -23,6 +23,9 @@ constexpr std::uint32_t kTabEdge = 0x4040FF;
 constexpr std::uint32_t kActive = 0xC00000;
 constexpr std::uint32_t kHot = 0xFF8000;
 constexpr std::uint32_t kRowBG = 0x606060;
+constexpr std::uint32_t kCloseNormal = 0x101010;
+constexpr std::uint32_t kCloseActive = 0x202020;
+constexpr std::uint32_t kCloseDown = 0x303030;
 constexpr std::uint32_t kRed = 0xFF0000;
 constexpr std::uint32_t kBlue = 0x0000FF;
 
@@ -39,7 +42,7 @@ void Fill(TBitmap& picture, const TRect& r, std::uint32_t rgb) {
 // faces (normal with a marked top row, selected 4 pixels taller, hot) and the row background.
 std::unique_ptr<TbsSkinData> TabSkin(TbsDataSkinTabControl*& record) {
     auto skin = MakeTestSkin();
-    auto picture = std::make_unique<TBitmap>(120, 80);
+    auto picture = std::make_unique<TBitmap>(140, 80);
     Fill(*picture, TRect(0, 0, 30, 30), kFrame);
     Fill(*picture, TRect(4, 4, 26, 26), kClient);
     Fill(*picture, TRect(40, 0, 70, 20), kTab);
@@ -47,6 +50,9 @@ std::unique_ptr<TbsSkinData> TabSkin(TbsDataSkinTabControl*& record) {
     Fill(*picture, TRect(40, 20, 70, 44), kActive);
     Fill(*picture, TRect(70, 0, 100, 20), kHot);
     Fill(*picture, TRect(0, 60, 10, 70), kRowBG);
+    Fill(*picture, TRect(100, 0, 110, 10), kCloseNormal);
+    Fill(*picture, TRect(110, 0, 120, 10), kCloseActive);
+    Fill(*picture, TRect(120, 0, 130, 10), kCloseDown);
     const int index = AddPicture(*skin, std::move(picture));
     record = &AddFaceRecord<TbsDataSkinTabControl>(*skin, "tab", index,
                                                    NineSliceFace(TRect(0, 0, 30, 30), 4));
@@ -233,6 +239,128 @@ TEST_F(SkinPageControlPaint, EveryTabReservesRoomForAnImageAndACloseButton) {
     pages->SetSkinData(skin.get());
     EXPECT_EQ(pages->GetTabRect(1).Width(), bare + 10) << "the record's close picture's width";
     pages->SetSkinData(nullptr);
+}
+
+TEST_F(SkinPageControlPaint, TheTabUnderThePointerIsHotUntilThePointerLeaves) {
+    TbsDataSkinTabControl* record = nullptr;
+    auto skin = TabSkin(record);
+    for (TbsSkinData* look : { static_cast<TbsSkinData*>(nullptr), skin.get() }) {
+        SCOPED_TRACE(look ? "record" : "plain");
+        TbsSkinPageControl* pages = AddPages(look);
+        const TRect other = pages->GetTabRect(2);
+        const std::uint32_t hot = look ? kHot : 0xB6BDD2;
+        MoveTo(pages, Centre(other));
+        EXPECT_EQ(pages->HotTab(), 2);
+        EXPECT_EQ(RgbAt(PaintedPixels(*pages), Centre(other).X, Centre(other).Y), hot);
+        MoveTo(pages, Centre(pages->GetTabRect(1)));
+        EXPECT_EQ(pages->HotTab(), 1) << "the selected tab is hot too";
+        EXPECT_NE(RgbAt(PaintedPixels(*pages), Centre(other).X, Centre(other).Y), hot);
+        MoveTo(pages, Centre(other));
+        MoveTo(FForm, 510, 340);
+        EXPECT_EQ(pages->HotTab(), -1) << "left the control";
+        EXPECT_NE(RgbAt(PaintedPixels(*pages), Centre(other).X, Centre(other).Y), hot);
+        delete pages;
+    }
+}
+
+// Close buttons under the pointer: the page closed is the one whose button was pressed and
+// released, also when OnChanging kept the selection on another page.
+class CloseButtons : public SkinPageControlPaint {
+protected:
+    void SetUp() override {
+        SkinPageControlPaint::SetUp();
+        FPages = AddPages(nullptr);
+        FPages->SetShowCloseButtons(true);
+        FPages->OnChanging = [](TObject*, bool& allow) { allow = false; };
+        FPages->OnClose = [this](TObject* sender, bool& canClose) {
+            FClosing.push_back(FPages->Pages(0) == sender ? 0 : FPages->Pages(1) == sender ? 1 : 2);
+            canClose = FAllow;
+        };
+        PaintedPixels(*FPages); // the buttons take their places
+    }
+    TPoint Button(int page) {
+        auto* sheet = static_cast<TbsSkinTabSheet*>(FPages->Pages(page));
+        const TRect tab = FPages->GetTabRect(page);
+        return Centre(TRect(tab.Left + sheet->ButtonRect.Left, tab.Top + sheet->ButtonRect.Top,
+                            tab.Left + sheet->ButtonRect.Right,
+                            tab.Top + sheet->ButtonRect.Bottom));
+    }
+    void Click(const TPoint& press, const TPoint& release) {
+        MoveTo(FPages, press);
+        Press();
+        MoveTo(FPages, release);
+        Release();
+    }
+
+    TbsSkinPageControl* FPages{ nullptr };
+    std::vector<int> FClosing;
+    bool FAllow{ false };
+};
+
+TEST_F(CloseButtons, SitAtTheTabsRightEndAndLightUnderThePointer) {
+    auto* sheet = static_cast<TbsSkinTabSheet*>(FPages->Pages(2));
+    const TRect tab = FPages->GetTabRect(2);
+    EXPECT_EQ(sheet->ButtonRect.Width(), 14);
+    EXPECT_GT(sheet->ButtonRect.Left, tab.Width() / 2);
+    EXPECT_LE(sheet->ButtonRect.Right, tab.Width());
+    MoveTo(FPages, Button(2));
+    EXPECT_TRUE(sheet->ButtonMouseIn);
+    Press();
+    EXPECT_TRUE(sheet->ButtonMouseDown);
+    MoveTo(FPages, Centre(FPages->GetTabRect(0)));
+    EXPECT_FALSE(sheet->ButtonMouseIn) << "another tab is hot";
+    EXPECT_FALSE(sheet->ButtonMouseDown);
+    Release();
+    EXPECT_TRUE(FClosing.empty()) << "released away from the button";
+}
+
+TEST_F(CloseButtons, CloseThePageWhoseButtonWasClickedWhenOnCloseAllows) {
+    Click(Button(2), Button(2));
+    EXPECT_EQ(FClosing, (std::vector<int>{ 2 }));
+    EXPECT_TRUE(FPages->Pages(2)->TabVisible()) << "OnClose refused";
+    FAllow = true;
+    Click(Button(2), Button(2));
+    EXPECT_EQ(FClosing, (std::vector<int>{ 2, 2 }));
+    EXPECT_FALSE(FPages->Pages(2)->TabVisible());
+    EXPECT_EQ(FPages->ActivePageIndex(), 1) << "OnChanging kept the selection";
+}
+
+TEST_F(CloseButtons, ReleasingOnAButtonPressedElsewhereClosesNothing) {
+    FAllow = true;
+    const TRect tab = FPages->GetTabRect(2);
+    Click(TPoint(tab.Left + 4, Centre(tab).Y), Button(2));
+    EXPECT_TRUE(FClosing.empty());
+    EXPECT_TRUE(FPages->Pages(2)->TabVisible());
+}
+
+TEST_F(CloseButtons, WorkOnSideTabsTurnedWithTheirTab) {
+    for (TTabPosition position : { tpLeft, tpRight }) {
+        SCOPED_TRACE(int(position));
+        FPages->SetTabPosition(position);
+        FPages->Pages(2)->SetTabVisible(true);
+        PaintedPixels(*FPages);
+        FAllow = true;
+        Click(Button(2), Button(2));
+        EXPECT_FALSE(FPages->Pages(2)->TabVisible());
+    }
+}
+
+TEST_F(CloseButtons, ShowTheRecordsPicturePerState) {
+    TbsDataSkinTabControl* record = nullptr;
+    auto skin = TabSkin(record);
+    record->CloseButtonRect = TRect(100, 0, 110, 10);
+    record->CloseButtonActiveRect = TRect(110, 0, 120, 10);
+    record->CloseButtonDownRect = TRect(120, 0, 130, 10);
+    FPages->SetSkinData(skin.get());
+    PaintedPixels(*FPages);
+    const TPoint button = Button(2);
+    EXPECT_EQ(RgbAt(PaintedPixels(*FPages), button.X, button.Y), kCloseNormal);
+    MoveTo(FPages, button);
+    EXPECT_EQ(RgbAt(PaintedPixels(*FPages), button.X, button.Y), kCloseActive);
+    Press();
+    EXPECT_EQ(RgbAt(PaintedPixels(*FPages), button.X, button.Y), kCloseDown);
+    Release();
+    FPages->SetSkinData(nullptr);
 }
 
 } // namespace
