@@ -1,7 +1,9 @@
 #include "lib/controls/TbsSkinCustomListView.h"
 
+#include "lib/skindata/bsSkinMessages.h"
 #include "platform/forms/CommCtrl.h"
 #include "platform/win/ScrollInfo.h"
+#include "platform/win/WindowClass.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,6 +12,10 @@ using namespace win;
 
 TbsSkinCustomListView::TbsSkinCustomListView(TComponent* owner)
     : TbsSkinViewBase<TListView, TbsDataSkinListView>(owner, "listview") {}
+
+TbsSkinCustomListView::~TbsSkinCustomListView() {
+    ReleaseHeader();
+}
 
 TbsSkinCustomListView::TRange TbsSkinCustomListView::Range(int bar) {
     TRange r;
@@ -24,6 +30,11 @@ int TbsSkinCustomListView::ItemHeight() const {
 
 int TbsSkinCustomListView::ItemWidth() const {
     return Items().Count() > 0 ? ItemRect(0, drBounds).Width() : 0;
+}
+
+void TbsSkinCustomListView::ChangeSkinData() {
+    TbsSkinViewBase<TListView, TbsDataSkinListView>::ChangeSkinData();
+    if (FHeaderHandle && ViewStyle() == vsReport) InvalidateRect(FHeaderHandle, nullptr, TRUE);
 }
 
 void TbsSkinCustomListView::UpDateScrollBars() {
@@ -149,11 +160,21 @@ void TbsSkinCustomListView::Change(TListItem* item, TItemChange change) {
 
 void TbsSkinCustomListView::WndProc(TMessage& message) {
     if (HandleViewMessage(message)) return;
+    if (message.Msg == WM_PARENTNOTIFY && LOWORD(message.WParam) == WM_CREATE) {
+        const auto child = HWND(message.LParam);
+        if (GetClassNameString(child).substr(0, 80) == "SysHeader32" && ShowColumnHeaders())
+            SubclassHeader(child);
+    }
+    if (message.Msg == WM_SKINHEADERPAINT) {
+        if (FHeaderHandle) PaintHeader(HDC(message.WParam));
+        return;
+    }
     TListView::WndProc(message);
     AfterViewMessage(message);
     switch (message.Msg) {
     case WM_SIZE:
         if (!FInCheckScrollBars && Items().Count() > 0) UpDateScrollBars();
+        if (FHeaderHandle && ViewStyle() == vsReport) InvalidateRect(FHeaderHandle, nullptr, FALSE);
         break;
     case WM_PAINT:
         if (!FInCheckScrollBars) UpDateScrollBars();

@@ -4,11 +4,15 @@
 #include "TestSkins.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinCustomTreeView.h"
+#include "lib/skindata/bsSkinControlRecords.h"
+#include "lib/skindata/bsSkinMessages.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/CommCtrl.h"
+#include "platform/gfx/TBitmap.h"
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/Win.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -178,6 +182,104 @@ TEST_F(SkinViews, FontAndColourComeFromTheViewsRecord) {
     EXPECT_EQ(tree->Color(), clWindow) << "no tree view record: the default colour";
     view->SetSkinData(nullptr);
     tree->SetSkinData(nullptr);
+}
+
+// The header as the view paints it.
+gfx::Surface HeaderPixels(TbsSkinListView& view) {
+    RECT r{};
+    GetClientRect(view.SkinnedHeader(), &r);
+    TBitmap target(std::max(int(r.right), 1), std::max(int(r.bottom), 1));
+    view.Perform(WM_SKINHEADERPAINT, WPARAM(target.Canvas().Handle()), 0);
+    return target.ToSurface();
+}
+
+TRect Section(TbsSkinListView& view, int index) {
+    RECT r{};
+    SendMessage(view.SkinnedHeader(), HDM_GETITEMRECT, WPARAM(index), LPARAM(&r));
+    return TRect(r);
+}
+
+TEST_F(SkinViews, HeaderPaintsItsSectionsAndTheSpaceRightOfThem) {
+    auto* view = Add<TbsSkinListView>(10, 10, 300, 200);
+    view->SetViewStyle(vsReport);
+    view->Columns().Add()->SetWidth(100);
+    view->Columns().Add()->SetWidth(80);
+    Pump();
+    ASSERT_TRUE(view->SkinnedHeader()) << "taken over when the view made it";
+    const auto pixels = HeaderPixels(*view);
+    const TRect second = Section(*view, 1);
+    EXPECT_EQ(RgbAt(pixels, second.Left, second.Top), RgbOf(clBtnShadow));
+    EXPECT_EQ(RgbAt(pixels, second.Left + 20, second.Top + 3), PlainFace());
+    EXPECT_EQ(RgbAt(pixels, second.Right, second.Top), RgbOf(clBtnShadow))
+        << "the space right of the sections is framed";
+    EXPECT_EQ(RgbAt(pixels, second.Right + 20, second.Top + 3), PlainFace());
+
+    std::vector<std::pair<int, TSize>> drawn;
+    view->OnDrawHeaderSection = [&](TCanvas& canvas, TListColumn* column, bool, const TRect& r) {
+        drawn.emplace_back(column->Index(), TSize(r.Width(), r.Height()));
+        canvas.Brush().SetStyle(bsSolid);
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(r);
+    };
+    const auto owned = HeaderPixels(*view);
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[1].first, 1);
+    EXPECT_EQ(drawn[1].second, TSize(second.Width(), second.Height()));
+    EXPECT_EQ(RgbAt(owned, second.Left + 20, second.Top + 3), 0xFF0000u);
+}
+
+TEST_F(SkinViews, HeaderShowsAPressedSectionAndFollowsADividerDrag) {
+    auto* view = Add<TbsSkinListView>(10, 10, 300, 200);
+    view->SetViewStyle(vsReport);
+    view->Columns().Add()->SetWidth(100);
+    view->Columns().Add()->SetWidth(80);
+    Pump();
+    const TRect first = Section(*view, 0);
+    MoveTo(view, first.Left + 40, first.Top + first.Height() / 2);
+    Press();
+    EXPECT_EQ(view->ActiveSection(), 0);
+    EXPECT_EQ(RgbAt(HeaderPixels(*view), first.Left, first.Top), RgbOf(clNavy));
+    Release();
+    EXPECT_EQ(view->ActiveSection(), -1);
+    EXPECT_EQ(RgbAt(HeaderPixels(*view), first.Left, first.Top), RgbOf(clBtnShadow));
+
+    MoveTo(view, first.Right - 1, first.Top + first.Height() / 2);
+    Press();
+    EXPECT_TRUE(view->DividerDragging());
+    MoveTo(view, first.Right + 29, first.Top + first.Height() / 2);
+    EXPECT_EQ(view->Column(0)->Width(), 130);
+    Release();
+    EXPECT_FALSE(view->DividerDragging());
+}
+
+TEST_F(SkinViews, HeaderTakesOnlyAButtonRecordsLook) {
+    auto skin = MakeTestSkin();
+    auto picture = std::make_unique<TBitmap>(30, 20);
+    picture->Canvas().Brush().SetColor(TColor(0x00C000));
+    picture->Canvas().FillRect(TRect(0, 0, 30, 20));
+    const int index = AddPicture(*skin, std::move(picture));
+    AddFaceRecord<TbsDataSkinButtonControl>(*skin, "resizetoolbutton", index,
+                                            NineSliceFace(TRect(0, 0, 30, 20), 3));
+    AddFaceRecord<TbsDataSkinTabControl>(*skin, "tab", index,
+                                         NineSliceFace(TRect(0, 0, 30, 20), 3));
+    auto* view = Add<TbsSkinListView>(10, 10, 300, 200);
+    view->SetViewStyle(vsReport);
+    view->Columns().Add()->SetWidth(100);
+    view->SetSkinData(skin.get());
+    Pump();
+    struct Case {
+        const char* record;
+        std::uint32_t corner;
+    };
+    const Case cases[] = { { "resizetoolbutton", 0x00C000 },
+                           { "tab", RgbOf(clBtnShadow) },
+                           { "missing", RgbOf(clBtnShadow) } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.record);
+        view->SetHeaderSkinDataName(c.record);
+        EXPECT_EQ(RgbAt(HeaderPixels(*view), 0, 0), c.corner);
+    }
+    view->SetSkinData(nullptr);
 }
 
 } // namespace
