@@ -10,6 +10,7 @@
 #include "ScrollSheetRows.h"
 #include "TestControls.h"
 #include "TestSkins.h"
+#include "ViewSheetRows.h"
 #include "lib/controls/bsActivePicture.h"
 
 #include <set>
@@ -52,6 +53,8 @@ std::vector<TSheetRow> SheetRows() {
     rows.insert(rows.end(), panels.begin(), panels.end());
     const auto pageControls = PageControlSheetRows();
     rows.insert(rows.end(), pageControls.begin(), pageControls.end());
+    const auto views = ViewSheetRows();
+    rows.insert(rows.end(), views.begin(), views.end());
     return rows;
 }
 
