@@ -10,6 +10,7 @@
 
 class TbsDataSkinTabControl;
 class TbsSkinUpDown;
+class TbsSkinTabSheet;
 class TCustomImageList;
 
 // Sender is the page whose close button was clicked; canClose False keeps it.
@@ -154,6 +155,9 @@ private:
     void TestActiveTab(int x, int y);
     // The hot tab's close button in client coordinates, as the platform sees the pointer.
     TRect HotCloseButton();
+    // For a left-button press or release at x, y: the hot tab's sheet while close buttons
+    // show (nullptr otherwise), and whether the point is on its button.
+    TbsSkinTabSheet* PressedCloseButtonSheet(int x, int y, bool& in);
 
     bool RowMoved() const { return FTabsInCenter || FTabsOffset > 0; }
     void ForceSingleTopRow();

@@ -49,15 +49,22 @@ void TbsSkinPageControl::MouseMove(TShiftState shift, int x, int y) {
     if (!FHideTabs && !Designing()) TestActiveTab(x, y);
 }
 
-void TbsSkinPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TbsSkinControlBase<TPageControl>::MouseDown(button, shift, x, y);
-    if (button != mbLeft || FHideTabs) return;
+TbsSkinTabSheet* TbsSkinPageControl::PressedCloseButtonSheet(int x, int y, bool& in) {
     // A moved row sees the pointer where the unmoved row would be: the tabs are not under it.
     if (!RowMoved()) TestActiveTab(x, y);
     auto* sheet = FActiveTab >= 0 ? dynamic_cast<TbsSkinTabSheet*>(Pages(FActiveTab)) : nullptr;
-    if (!FShowCloseButtons || !sheet) return;
+    if (!FShowCloseButtons || !sheet) return nullptr;
     const int dx = RowMoved() ? -GetTabsOffset() : 0;
-    const bool in = Moved(HotCloseButton(), dx, 0).Contains(TPoint(x, y));
+    in = Moved(HotCloseButton(), dx, 0).Contains(TPoint(x, y));
+    return sheet;
+}
+
+void TbsSkinPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TbsSkinControlBase<TPageControl>::MouseDown(button, shift, x, y);
+    if (button != mbLeft || FHideTabs) return;
+    bool in = false;
+    TbsSkinTabSheet* sheet = PressedCloseButtonSheet(x, y, in);
+    if (!sheet) return;
     sheet->ButtonMouseIn = in;
     sheet->ButtonMouseDown = in;
     Invalidate();
@@ -66,11 +73,9 @@ void TbsSkinPageControl::MouseDown(TMouseButton button, TShiftState shift, int x
 void TbsSkinPageControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TbsSkinControlBase<TPageControl>::MouseUp(button, shift, x, y);
     if (button != mbLeft || FHideTabs) return;
-    if (!RowMoved()) TestActiveTab(x, y);
-    auto* sheet = FActiveTab >= 0 ? dynamic_cast<TbsSkinTabSheet*>(Pages(FActiveTab)) : nullptr;
-    if (!FShowCloseButtons || !sheet) return;
-    const int dx = RowMoved() ? -GetTabsOffset() : 0;
-    const bool in = Moved(HotCloseButton(), dx, 0).Contains(TPoint(x, y));
+    bool in = false;
+    TbsSkinTabSheet* sheet = PressedCloseButtonSheet(x, y, in);
+    if (!sheet) return;
     // Like any button, it acts only when pressed and released on it.
     const bool pressed = sheet->ButtonMouseDown;
     sheet->ButtonMouseIn = in;
