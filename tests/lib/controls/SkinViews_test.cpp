@@ -4,6 +4,7 @@
 #include "TestSkins.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinCustomTreeView.h"
+#include "lib/controls/bsSkinChangeWalk.h"
 #include "lib/skindata/bsSkinControlRecords.h"
 #include "lib/skindata/bsSkinMessages.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
@@ -180,6 +181,13 @@ TEST_F(SkinViews, FontAndColourComeFromTheViewsRecord) {
     auto* tree = Add<TbsSkinCustomTreeView>(10, 10, 300, 200);
     tree->SetSkinData(skin.get());
     EXPECT_EQ(tree->Color(), clWindow) << "no tree view record: the default colour";
+
+    // The form's skin change reaches the views.
+    view->SetSkinDataName("listview");
+    auto& record = static_cast<TbsDataSkinListView&>(*skin->CtrlList[0]);
+    record.BGColor = TColor(0x0000AA);
+    ChangeControlsSkinData(*FForm, skin.get());
+    EXPECT_EQ(view->Color(), TColor(0x0000AA));
     view->SetSkinData(nullptr);
     tree->SetSkinData(nullptr);
 }
