@@ -1,6 +1,7 @@
 #include "lib/controls/TbsSkinButton.h"
 #include "lib/controls/TbsSkinCheckRadioBox.h"
 #include "lib/controls/TbsSkinStdLabel.h"
+#include "lib/controls/bsActivePicture.h"
 #include "lib/dialogs/bsMessages.h"
 #include "lib/dialogs/bsSkinMessagePrompts.h"
 #include "lib/frame/TbsSkinForm.h"
@@ -14,7 +15,9 @@
 #include "tests/lib/controls/TestSkins.h"
 #include "tests/platform/forms/DialogsFixture.h"
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -468,4 +471,65 @@ TEST_F(SkinMessage, AnImageOfTheListShowsAtItsSizeAndAnIndexOutsideShowsNone) {
     content.Images = nullptr;
     content.ImageIndex = 0;
     EXPECT_EQ(IconOf(*BuildBox(content)), nullptr) << "no list";
+}
+
+TEST_F(SkinMessage, ThePromptBoxIsDrawnFromTheMainSkin) {
+    const auto skin = LoadProgramSkin("main");
+    FBox->SetSkinData(skin.get());
+    FBox->SetCtrlSkinData(skin.get());
+    gfx::Surface shown;
+    TRect ok, icon;
+    Then([&] {
+        Pump();
+        TCustomForm* form = Active();
+        const TPoint origin = form->BoundsRect().TopLeft();
+        const auto inWindow = [&](TControl* c) {
+            const TPoint at = c->ClientToScreen(TPoint(0, 0));
+            return TRect(at.X - origin.X, at.Y - origin.Y, at.X - origin.X + c->Width(),
+                         at.Y - origin.Y + c->Height());
+        };
+        ok = inWindow(ActiveButton("OK"));
+        icon = inWindow(Part<TImage>("Image"));
+        if (const auto* native = FDisplay->Native(form->Handle())) shown = native->FPresented;
+        Key(VK_RETURN);
+    });
+    EXPECT_EQ(FBox->MessageDlg2("请先选择您需要删除的项目！", "提示", mtInformation, { mbOK }, 0),
+              mrOk);
+    ASSERT_FALSE(shown.Empty());
+    const std::string fileName = std::string(VC_SHEET_DIR) + "/message-box.png";
+    EXPECT_TRUE(win::HeadlessBackend::SavePng(shown, fileName)) << fileName;
+
+    // The OK button's corners are the skin's button face.
+    const auto& record = *skin->CtrlList[std::size_t(skin->GetControlIndex("button"))];
+    const TBitmap* face = ActivePictureOf(*skin, record.PictureIndex);
+    ASSERT_NE(face, nullptr);
+    const auto faceRects = {
+        record.SkinRect, dynamic_cast<const TbsDataSkinButtonControl&>(record).FocusedSkinRect
+    };
+    const auto cornersMatch = [&](const TRect& f) {
+        return RgbAt(shown, ok.Left, ok.Top) == RgbAt(*face, f.Left, f.Top) &&
+               RgbAt(shown, ok.Right - 1, ok.Top) == RgbAt(*face, f.Right - 1, f.Top) &&
+               RgbAt(shown, ok.Left, ok.Bottom - 1) == RgbAt(*face, f.Left, f.Bottom - 1) &&
+               RgbAt(shown, ok.Right - 1, ok.Bottom - 1) == RgbAt(*face, f.Right - 1, f.Bottom - 1);
+    };
+    EXPECT_TRUE(std::any_of(faceRects.begin(), faceRects.end(), cornersMatch));
+
+    // The caption bar's pixels are the skin's frame picture's, bar the title's letters.
+    std::set<std::uint32_t> frameColours;
+    const gfx::Surface frame = skin->FPicture.ToSurface();
+    for (int y = 0; y < frame.Height(); ++y)
+        for (int x = 0; x < frame.Width(); ++x)
+            frameColours.insert(RgbAt(frame, x, y));
+    int fromSkin = 0;
+    const int captionRow = 4;
+    for (int x = 0; x < shown.Width(); ++x)
+        fromSkin += frameColours.count(RgbAt(shown, x, captionRow)) ? 1 : 0;
+    EXPECT_GT(fromSkin, shown.Width() * 9 / 10);
+
+    // The information icon sits in the icon area.
+    int blue = 0;
+    for (int y = icon.Top; y < icon.Bottom; ++y)
+        for (int x = icon.Left; x < icon.Right; ++x)
+            blue += HueOf(RgbAt(shown, x, y)) == Hue::Blue ? 1 : 0;
+    EXPECT_GT(blue, 200) << "the icon area shows the information sign";
 }
