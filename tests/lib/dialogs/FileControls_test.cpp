@@ -1,0 +1,167 @@
+#include "lib/controls/TbsListBox.h"
+#include "lib/controls/TbsSkinStdLabel.h"
+#include "lib/dialogs/TbsSkinDirectoryListBox.h"
+#include "lib/dialogs/bsFilePaths.h"
+#include "platform/rtl/FilePath.h"
+#include "platform/rtl/InOutError.h"
+#include "tests/platform/forms/ControlsFixture.h"
+#include "tests/platform/rtl/ScratchFolder.h"
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+using namespace win;
+
+namespace {
+
+// A folder three levels below a scratch folder, with sub-folders out of order and one hidden.
+class FolderList : public formstest::ControlsTest {
+protected:
+    void SetUp() override {
+        ControlsTest::SetUp();
+        FCwd = std::filesystem::current_path();
+        for (const char* sub : { "gamma", "alpha", "Beta", ".hidden" })
+            std::filesystem::create_directories(FRoot / ("a/b/c/" + std::string(sub)));
+        FRoot.WriteFile("a/b/c/file.txt", "x");
+        FTable = FRoot.WriteFile("mounts", "/dev/sda1 / ext4 rw 0 0\n");
+        FList = new TbsSkinDirectoryListBox(FForm);
+        FList->MountTableFile = FTable;
+        FList->SetParent(FForm);
+        FList->SetBounds(0, 0, 300, 260);
+        FList->SetDirectory(FRoot / "a/b/c");
+        Pump();
+    }
+    void TearDown() override {
+        EXPECT_EQ(std::filesystem::current_path(), FCwd) << "the process's folder is left alone";
+        ControlsTest::TearDown();
+    }
+    std::vector<std::string> Rows() {
+        std::vector<std::string> rows;
+        for (int i = 0; i < FList->Items().Count(); ++i)
+            rows.push_back(FList->Items()[i]);
+        return rows;
+    }
+    void ClickRow(int index, bool twice) {
+        const TRect row = FList->ListBox->ItemRect(index);
+        const TPoint at = FList->ListBox->ClientToScreen(TPoint(row.Left + 30, row.Top + 3));
+        FDisplay->Time().Advance(1000);
+        FDisplay->Click(at.X, at.Y);
+        Pump();
+        if (!twice) return;
+        FDisplay->Time().Advance(50);
+        FDisplay->Click(at.X, at.Y);
+        Pump();
+    }
+
+    ScratchFolder FRoot;
+    std::filesystem::path FCwd;
+    std::string FTable;
+    TbsSkinDirectoryListBox* FList{ nullptr };
+};
+
+TEST_F(FolderList, ShowsTheAncestorsTheFolderAndItsSubFoldersWithTheirGlyphsAndPaths) {
+    const std::string folder = FRoot / "a/b/c";
+    ASSERT_EQ(FList->Directory(), folder);
+    // "/", the scratch folder's own path, then a, b and c.
+    std::vector<std::string> ancestors{ "/" };
+    std::vector<std::string> paths{ "/" };
+    for (std::size_t slash = 1; slash <= folder.size();) {
+        std::size_t end = folder.find('/', slash);
+        if (end == std::string::npos) end = folder.size();
+        ancestors.push_back(folder.substr(slash, end - slash));
+        paths.push_back(folder.substr(0, end));
+        slash = end + 1;
+    }
+    std::vector<std::string> expected = ancestors;
+    for (const char* sub : { "Beta", "alpha", "gamma" }) // in byte order: names keep their case
+        expected.push_back(sub);
+    EXPECT_EQ(Rows(), expected);
+
+    const int current = int(ancestors.size()) - 1;
+    EXPECT_EQ(FList->ItemIndex(), current);
+    for (int i = 0; i < int(expected.size()); ++i) {
+        SCOPED_TRACE(expected[std::size_t(i)]);
+        TObject* glyph = FList->Items().Objects(i);
+        if (i < current) {
+            EXPECT_EQ(glyph, FList->OpenedBMP());
+            EXPECT_EQ(FList->GetItemPath(i), paths[std::size_t(i)]);
+            EXPECT_EQ(FList->ItemIndent(i), i * 4 + 2);
+        } else if (i == current) {
+            EXPECT_EQ(glyph, FList->CurrentBMP());
+            EXPECT_EQ(FList->GetItemPath(i), folder);
+            EXPECT_EQ(FList->ItemIndent(i), i * 4 + 2);
+        } else {
+            EXPECT_EQ(glyph, FList->ClosedBMP());
+            EXPECT_EQ(FList->GetItemPath(i), folder + "/" + expected[std::size_t(i)]);
+            EXPECT_EQ(FList->ItemIndent(i), DirLevel(folder) * 4 + 6);
+        }
+    }
+    EXPECT_EQ(FList->GetItemPath(int(expected.size())), "");
+
+    // The root alone is the current row.
+    FList->SetDirectory("/");
+    ASSERT_GE(FList->Items().Count(), 1);
+    EXPECT_EQ(FList->Items()[0], "/");
+    EXPECT_EQ(FList->Items().Objects(0), FList->CurrentBMP());
+    EXPECT_EQ(FList->ItemIndex(), 0);
+}
+
+TEST_F(FolderList, DoubleClickAndEnterOpenAFolderAndTheLabelFollows) {
+    auto* label = new TbsSkinStdLabel(FForm);
+    label->SetParent(FForm);
+    label->SetAutoSize(false);
+    label->SetBounds(0, 265, 120, 15);
+    FList->SetDirLabel(label);
+    int changes = 0;
+    FList->OnChange = [&](TObject*) { ++changes; };
+    const std::string folder = FList->Directory();
+
+    const int alpha = FList->Items().IndexOf("alpha");
+    ClickRow(alpha, true);
+    EXPECT_EQ(FList->Directory(), folder + "/alpha");
+    EXPECT_EQ(changes, 1);
+    // Shortened to the label's width: the scratch folder's path gave way to "...".
+    EXPECT_TRUE(label->Caption().starts_with("/.../")) << label->Caption();
+    EXPECT_TRUE(label->Caption().ends_with("/c/alpha")) << label->Caption();
+    TBitmap measure(1, 1);
+    measure.Canvas().Font().Assign(label->Font());
+    EXPECT_LE(measure.Canvas().TextWidth(label->Caption()), label->Width());
+
+    // Enter on the chosen ancestor opens it.
+    FList->SetItemIndex(FList->Items().IndexOf("b"));
+    FList->ListBox->SetFocus();
+    FDisplay->TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(FList->Directory(), FRoot / "a/b");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FolderList, AFolderThatIsNotThereRaisesAndLeavesTheList) {
+    const auto rows = Rows();
+    const std::string folder = FList->Directory();
+    EXPECT_THROW(FList->SetDirectory("missing"), EInOutError);
+    EXPECT_EQ(FList->Directory(), folder);
+    EXPECT_EQ(Rows(), rows);
+    // A relative name is taken from the list's own folder.
+    FList->SetDirectory("gamma");
+    EXPECT_EQ(FList->Directory(), folder + "/gamma");
+}
+
+TEST_F(FolderList, CaseRulesFollowTheMountsFileSystem) {
+    EXPECT_TRUE(FList->CaseSensitive());
+    EXPECT_EQ(FList->DisplayCase("Beta"), "Beta");
+    std::filesystem::remove(FTable);
+    FRoot.WriteFile("mounts",
+                    "/dev/sda1 / ext4 rw 0 0\n/dev/sdb1 " + FRoot.Path() + " vfat rw 0 0\n");
+    FList->Update();
+    EXPECT_FALSE(FList->CaseSensitive());
+    EXPECT_TRUE(FList->PreserveCase());
+    EXPECT_EQ(FList->FileCompareText("BETA", "beta"), 0);
+    const auto rows = Rows();
+    EXPECT_EQ(std::vector<std::string>(rows.end() - 3, rows.end()),
+              (std::vector<std::string>{ "alpha", "Beta", "gamma" }))
+        << "sorted without regard to case";
+}
+
+} // namespace
