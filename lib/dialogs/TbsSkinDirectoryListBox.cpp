@@ -2,6 +2,7 @@
 
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinStdLabel.h"
+#include "lib/dialogs/TbsSkinFileListBox.h"
 #include "lib/dialogs/bsFileCtrlGlyphs.h"
 #include "lib/dialogs/bsFilePaths.h"
 #include "platform/rtl/FilePath.h"
@@ -64,6 +65,11 @@ int TbsSkinDirectoryListBox::FileCompareText(const std::string& a, const std::st
     return FCaseSensitive ? CompareStr(a, b) : CompareText(a, b);
 }
 
+void TbsSkinDirectoryListBox::SetFileList(TbsSkinFileListBox* value) {
+    FFileList = value;
+    if (value) value->FreeNotification(this);
+}
+
 void TbsSkinDirectoryListBox::SetDirLabel(TbsSkinStdLabel* value) {
     FDirLabel = value;
     if (value) {
@@ -100,6 +106,7 @@ int TbsSkinDirectoryListBox::ItemIndent(int index) {
 }
 
 void TbsSkinDirectoryListBox::Change() {
+    if (FFileList) FFileList->ChangeDirectory(FDirectory);
     UpdateDirLabel();
     if (OnChange) OnChange(this);
 }
@@ -134,8 +141,7 @@ void TbsSkinDirectoryListBox::BuildFolderList() {
     }
     const int current = items.Count() - 1;
     std::vector<std::string> folders;
-    for (const TSearchRec& entry :
-         FindFiles(AppendPathPart(FDirectory, "*"), faDirectory))
+    for (const TSearchRec& entry : FindFiles(AppendPathPart(FDirectory, "*"), faDirectory))
         if (entry.IsDirectory()) folders.push_back(entry.Name);
     std::sort(folders.begin(), folders.end(), [this](const std::string& a, const std::string& b) {
         return FileCompareText(a, b) < 0;
@@ -174,5 +180,7 @@ void TbsSkinDirectoryListBox::UpdateDirLabel() {
 
 void TbsSkinDirectoryListBox::Notification(TComponent* component, TOperation operation) {
     TbsSkinListBox::Notification(component, operation);
-    if (operation == opRemove && component == FDirLabel) FDirLabel = nullptr;
+    if (operation != opRemove) return;
+    if (component == FDirLabel) FDirLabel = nullptr;
+    if (component == FFileList) FFileList = nullptr;
 }

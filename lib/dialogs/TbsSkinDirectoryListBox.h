@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class TbsSkinFileListBox;
 class TbsSkinStdLabel;
 
 // The folders from "/" down to the list's folder (open glyphs), the folder itself (the current
@@ -30,6 +31,9 @@ public:
     // Below zero, zero or above zero, as the folder's file system compares names.
     int FileCompareText(const std::string& a, const std::string& b) const;
 
+    // Shows the list's folder whenever it changes.
+    TbsSkinFileListBox* FileList() const { return FFileList; }
+    void SetFileList(TbsSkinFileListBox* value);
     TbsSkinStdLabel* DirLabel() const { return FDirLabel; }
     void SetDirLabel(TbsSkinStdLabel* value);
 
@@ -63,6 +67,7 @@ private:
     std::string FDirectory{ "/" };
     bool FPreserveCase{ true };
     bool FCaseSensitive{ true };
+    TbsSkinFileListBox* FFileList{ nullptr };
     TbsSkinStdLabel* FDirLabel{ nullptr };
     std::unique_ptr<TbsGlyphObject> FOpened;
     std::unique_ptr<TbsGlyphObject> FClosed;

@@ -36,14 +36,6 @@ bool HasWildcards(const std::string& text) {
     return text.find_first_of("*?") != std::string::npos;
 }
 
-// The folder a path names from folder, or EInOutError when there is none.
-std::string ExistingFolder(const std::string& path, const std::string& folder) {
-    const std::string absolute = ExcludeTrailingPathDelimiter(
-        ExpandFileName(path.starts_with('/') ? path : AppendPathPart(folder, path)));
-    if (!DirectoryExists(absolute)) throw EInOutError(ENOENT);
-    return absolute;
-}
-
 } // namespace
 
 std::string AppendPathPart(const std::string& path, const std::string& part) {
@@ -87,4 +79,11 @@ TbsDirAndFile SplitDirAndFile(const std::string& editText, const std::string& fo
         split.FilePart.clear();
     }
     return split;
+}
+
+std::string ExistingFolder(const std::string& path, const std::string& folder) {
+    const std::string absolute = ExcludeTrailingPathDelimiter(
+        ExpandFileName(path.starts_with('/') ? path : AppendPathPart(folder, path)));
+    if (!DirectoryExists(absolute)) throw EInOutError(ENOENT);
+    return absolute;
 }

@@ -26,3 +26,6 @@ struct TbsDirAndFile {
 // folder). A file part that names no file and has no '*' or '?' is a folder. A folder that does
 // not exist raises EInOutError.
 TbsDirAndFile SplitDirAndFile(const std::string& editText, const std::string& folder);
+// The folder path names seen from folder (absolute, no trailing '/' but the root's); one that
+// does not exist raises EInOutError.
+std::string ExistingFolder(const std::string& path, const std::string& folder);

@@ -1,7 +1,9 @@
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/dialogs/TbsSkinDirectoryListBox.h"
+#include "lib/dialogs/TbsSkinFileListBox.h"
 #include "lib/dialogs/bsFilePaths.h"
+#include "platform/forms/TEdit.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/InOutError.h"
 #include "tests/platform/forms/ControlsFixture.h"
@@ -113,6 +115,10 @@ TEST_F(FolderList, DoubleClickAndEnterOpenAFolderAndTheLabelFollows) {
     label->SetAutoSize(false);
     label->SetBounds(0, 265, 120, 15);
     FList->SetDirLabel(label);
+    auto* files = new TbsSkinFileListBox(FForm);
+    files->SetParent(FForm);
+    files->SetBounds(305, 0, 90, 260);
+    FList->SetFileList(files);
     int changes = 0;
     FList->OnChange = [&](TObject*) { ++changes; };
     const std::string folder = FList->Directory();
@@ -120,6 +126,7 @@ TEST_F(FolderList, DoubleClickAndEnterOpenAFolderAndTheLabelFollows) {
     const int alpha = FList->Items().IndexOf("alpha");
     ClickRow(alpha, true);
     EXPECT_EQ(FList->Directory(), folder + "/alpha");
+    EXPECT_EQ(files->Directory(), folder + "/alpha") << "the linked file list went along";
     EXPECT_EQ(changes, 1);
     // Shortened to the label's width: the scratch folder's path gave way to "...".
     EXPECT_TRUE(label->Caption().starts_with("/.../")) << label->Caption();
@@ -134,6 +141,7 @@ TEST_F(FolderList, DoubleClickAndEnterOpenAFolderAndTheLabelFollows) {
     FDisplay->TypeKey(VK_RETURN);
     Pump();
     EXPECT_EQ(FList->Directory(), FRoot / "a/b");
+    EXPECT_EQ(files->Directory(), FRoot / "a/b");
     EXPECT_EQ(changes, 2);
 }
 
@@ -162,6 +170,90 @@ TEST_F(FolderList, CaseRulesFollowTheMountsFileSystem) {
     EXPECT_EQ(std::vector<std::string>(rows.end() - 3, rows.end()),
               (std::vector<std::string>{ "alpha", "Beta", "gamma" }))
         << "sorted without regard to case";
+}
+
+// A folder of clips in two cases of extension, a hidden one, another kind and a sub-folder.
+class FileList : public formstest::ControlsTest {
+protected:
+    void SetUp() override {
+        ControlsTest::SetUp();
+        for (const char* name : { "b.avi", "a.AVI", "c.mpg", ".hidden.avi" })
+            FRoot.WriteFile(name, "x");
+        std::filesystem::create_directories(FRoot / "sub");
+        FRoot.WriteFile("sub/d.avi", "x");
+        FList = new TbsSkinFileListBox(FForm);
+        FList->SetParent(FForm);
+        FList->SetBounds(0, 0, 200, 200);
+        FList->SetDirectory(FRoot.Path() + "/");
+        Pump();
+    }
+    std::vector<std::string> Rows() {
+        std::vector<std::string> rows;
+        for (int i = 0; i < FList->Items().Count(); ++i)
+            rows.push_back(FList->Items()[i]);
+        return rows;
+    }
+    using TRows = std::vector<std::string>;
+
+    ScratchFolder FRoot;
+    TbsSkinFileListBox* FList{ nullptr };
+};
+
+TEST_F(FileList, ListsEachMatchingFileOnceInOrderAndFoldersOnlyWhenAsked) {
+    ASSERT_EQ(FList->Directory(), FRoot.Path());
+    EXPECT_EQ(Rows(), (TRows{ "a.AVI", "b.avi", "c.mpg" })) << "hidden files stay out";
+    struct TCase {
+        const char* Mask;
+        TbsFileType Type;
+        TRows Expected;
+    };
+    const TCase cases[] = {
+        { "*.avi;*.AVI", { bsftNormal }, { "a.AVI", "b.avi" } },
+        { "*.avi; *.mpg", { bsftNormal }, { "a.AVI", "b.avi", "c.mpg" } },
+        { "*.*", { bsftNormal, bsftDirectory }, { "[sub]", "a.AVI", "b.avi", "c.mpg" } },
+        { "*.*", { bsftDirectory }, { "[sub]" } },
+        { "*.avi", { bsftNormal, bsftHidden }, { ".hidden.avi", "a.AVI", "b.avi" } },
+        { "*.none", { bsftNormal }, {} },
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Mask);
+        FList->SetFileType(c.Type);
+        FList->SetMask(c.Mask);
+        EXPECT_EQ(Rows(), c.Expected);
+    }
+}
+
+TEST_F(FileList, ATypedPathSetsTheMaskOrChoosesTheFile) {
+    auto* edit = new TEdit(FForm);
+    edit->SetParent(FForm);
+    FList->SetFileEdit(edit);
+    FList->SetMask("*.avi");
+    EXPECT_EQ(edit->Text(), "*.avi") << "nothing chosen: the edit shows the mask";
+
+    FList->ApplyFilePath("*.mpg");
+    EXPECT_EQ(FList->Mask(), "*.mpg");
+    EXPECT_EQ(FList->ItemIndex(), -1);
+    EXPECT_EQ(FList->FileName(), "");
+
+    FList->SetMask("*.avi");
+    FList->ApplyFilePath("b.avi");
+    EXPECT_EQ(FList->FileName(), FRoot / "b.avi");
+    EXPECT_EQ(edit->Text(), "b.avi");
+
+    // A file the mask hides becomes the mask and is chosen.
+    FList->ApplyFilePath("c.mpg");
+    EXPECT_EQ(FList->Mask(), "c.mpg");
+    EXPECT_EQ(Rows(), (TRows{ "c.mpg" }));
+    EXPECT_EQ(FList->FileName(), FRoot / "c.mpg");
+
+    // Another folder with a pattern.
+    FList->ApplyFilePath(FRoot / "sub/*.avi");
+    EXPECT_EQ(FList->Directory(), FRoot / "sub");
+    EXPECT_EQ(Rows(), (TRows{ "d.avi" }));
+
+    EXPECT_THROW(FList->ApplyFilePath(FRoot / "missing/x.avi"), EInOutError);
+    EXPECT_EQ(FList->Directory(), FRoot / "sub") << "the list stays where it was";
+    EXPECT_EQ(Rows(), (TRows{ "d.avi" }));
 }
 
 } // namespace
