@@ -1,6 +1,7 @@
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/dialogs/TbsSkinDirectoryListBox.h"
+#include "lib/dialogs/TbsSkinDriveComboBox.h"
 #include "lib/dialogs/TbsSkinFileListBox.h"
 #include "lib/dialogs/bsFilePaths.h"
 #include "platform/forms/TEdit.h"
@@ -11,6 +12,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
+#include <utility>
 #include <vector>
 
 using namespace win;
@@ -254,6 +257,96 @@ TEST_F(FileList, ATypedPathSetsTheMaskOrChoosesTheFile) {
     EXPECT_THROW(FList->ApplyFilePath(FRoot / "missing/x.avi"), EInOutError);
     EXPECT_EQ(FList->Directory(), FRoot / "sub") << "the list stays where it was";
     EXPECT_EQ(Rows(), (TRows{ "d.avi" }));
+}
+
+// A mount table with one mount of each kind, and volume labels as links to their devices.
+class DriveCombo : public formstest::ControlsTest {
+protected:
+    void SetUp() override {
+        ControlsTest::SetUp();
+        std::filesystem::create_directories(FRoot / "dev");
+        for (const char* device : { "sda1", "sdb1", "sr0", "sda2" })
+            FRoot.WriteFile("dev/" + std::string(device), "");
+        std::filesystem::create_directories(FRoot / "by-label");
+        for (const auto& [label, device] :
+             { std::pair{ "Root Disk", "sda1" }, std::pair{ "Stick", "sdb1" },
+               std::pair{ "Movie", "sr0" } })
+            std::filesystem::create_symlink(FRoot / ("dev/" + std::string(device)),
+                                            FRoot / ("by-label/" + std::string(label)));
+        const std::string dev = FRoot / "dev/";
+        FRoot.WriteFile("mounts", dev + "sda1 / ext4 rw 0 0\n" +                   //
+                                      "proc /proc proc rw 0 0\n" +                 //
+                                      dev + "sda2 /home ext4 rw 0 0\n" +           //
+                                      dev + "sdb1 /media/me/STICK vfat rw 0 0\n" + //
+                                      dev + "sr0 /run/media/me/DVD iso9660 ro 0 0\n" +
+                                      "server:/share /mnt/nas nfs rw 0 0\n" +
+                                      "tmpfs /mnt/ram tmpfs rw 0 0\n" +
+                                      "tmpfs /run/user/1000 tmpfs rw 0 0\n");
+        FCombo = new TbsSkinDriveComboBox(FForm);
+        FCombo->Environment.MountTable = FRoot / "mounts";
+        FCombo->Environment.UserName = "me";
+        FCombo->LabelFolder = FRoot / "by-label";
+        FCombo->SetParent(FForm);
+        FCombo->SetBounds(0, 0, 200, 22);
+        Pump();
+    }
+    using TRows = std::vector<std::string>;
+    TRows Rows() {
+        TRows rows;
+        for (int i = 0; i < FCombo->Items().Count(); ++i)
+            rows.push_back(FCombo->Items()[i]);
+        return rows;
+    }
+
+    ScratchFolder FRoot;
+    TbsSkinDriveComboBox* FCombo{ nullptr };
+};
+
+TEST_F(DriveCombo, ListsTheRootThenTheUsersMountsWithKindAndLabel) {
+    EXPECT_EQ(Rows(),
+              (TRows{ "/ [root disk]", "/media/me/STICK [stick]", "/run/media/me/DVD [movie]",
+                      "/mnt/nas [server:/share]", "/mnt/ram []" }));
+    const TbsFileGlyph kinds[] = { TbsFileGlyph::Hard, TbsFileGlyph::Floppy, TbsFileGlyph::CDROM,
+                                   TbsFileGlyph::Network, TbsFileGlyph::RAM };
+    std::set<const TbsGlyphObject*> glyphs;
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_NE(FCombo->RowGlyph(i), nullptr);
+        glyphs.insert(FCombo->RowGlyph(i));
+        const TBitmap& bitmap = FCombo->RowGlyph(i)->Bitmap();
+        EXPECT_EQ(bitmap.Width(), 16);
+        EXPECT_EQ(bitmap.Height(), kinds[i] == TbsFileGlyph::RAM ? 11 : 16);
+    }
+    EXPECT_EQ(glyphs.size(), 5u) << "one glyph per kind";
+    EXPECT_EQ(FCombo->Drive(), "/");
+    EXPECT_EQ(FCombo->ItemIndex(), 0);
+
+    FCombo->SetTextCase(tcUpperCase);
+    EXPECT_EQ(Rows()[0], "/ [ROOT DISK]");
+    EXPECT_EQ(Rows()[1], "/media/me/STICK [STICK]") << "the mount point keeps its case";
+    EXPECT_EQ(FCombo->ItemIndex(), 0);
+}
+
+TEST_F(DriveCombo, ChoosingAMountMovesTheLinkedFolderList) {
+    ScratchFolder elsewhere;
+    auto* folders = new TbsSkinDirectoryListBox(FForm);
+    folders->SetParent(FForm);
+    folders->SetBounds(0, 30, 200, 200);
+    folders->SetDirectory(elsewhere.Path());
+    FCombo->SetDirList(folders);
+    EXPECT_EQ(folders->Directory(), elsewhere.Path()) << "linking alone moves nothing";
+
+    FCombo->SetDrive("/mnt/nas"); // not reachable here: the folder list stays
+    EXPECT_EQ(FCombo->Drive(), "/mnt/nas");
+    EXPECT_EQ(FCombo->ItemIndex(), 3);
+    EXPECT_EQ(folders->Directory(), elsewhere.Path());
+
+    FCombo->SetItemIndex(0); // as a choice in the list does
+    EXPECT_EQ(FCombo->Drive(), "/");
+    EXPECT_EQ(folders->Directory(), "/");
+
+    FCombo->SetDrive("/nowhere");
+    EXPECT_EQ(FCombo->Drive(), "");
+    EXPECT_EQ(FCombo->ItemIndex(), -1);
 }
 
 } // namespace
