@@ -349,4 +349,37 @@ TEST_F(DriveCombo, ChoosingAMountMovesTheLinkedFolderList) {
     EXPECT_EQ(FCombo->ItemIndex(), -1);
 }
 
+TEST(FileGlyphs, EachIsItsSizeOnABackgroundOfItsBottomLeftColour) {
+    struct TCase {
+        TbsFileGlyph Glyph;
+        int Height;
+    };
+    const TCase cases[] = {
+        { TbsFileGlyph::Floppy, 16 },       { TbsFileGlyph::Hard, 16 },
+        { TbsFileGlyph::Network, 16 },      { TbsFileGlyph::CDROM, 16 },
+        { TbsFileGlyph::RAM, 11 },          { TbsFileGlyph::OpenFolder, 15 },
+        { TbsFileGlyph::ClosedFolder, 15 }, { TbsFileGlyph::CurrentFolder, 15 }
+    };
+    std::set<std::vector<std::uint32_t>> pictures;
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(int(c.Glyph));
+        const auto glyph = MakeFileGlyph(c.Glyph);
+        ASSERT_EQ(glyph->Width(), 16);
+        ASSERT_EQ(glyph->Height(), c.Height);
+        const gfx::Surface pixels = glyph->ToSurface();
+        const std::uint32_t clear = pixels.At(0, c.Height - 1) & 0xFFFFFF;
+        std::vector<std::uint32_t> picture;
+        int shown = 0;
+        for (int y = 0; y < c.Height; ++y)
+            for (int x = 0; x < 16; ++x) {
+                picture.push_back(pixels.At(x, y) & 0xFFFFFF);
+                shown += (pixels.At(x, y) & 0xFFFFFF) != clear ? 1 : 0;
+            }
+        EXPECT_GT(shown, 30) << "a picture, not only background";
+        EXPECT_EQ(pixels.At(0, 0) & 0xFFFFFF, clear) << "the corners are background";
+        pictures.insert(picture);
+    }
+    EXPECT_EQ(pictures.size(), std::size(cases)) << "every glyph is its own picture";
+}
+
 } // namespace
