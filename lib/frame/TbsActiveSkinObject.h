@@ -288,9 +288,11 @@ public:
     TColor ReflectionColor{ 0 }, ReflectionActiveColor{ 0 };
     int ReflectionOffset{ 0 };
 
+    // The record's font in color, in the character set of the skin's strings.
+    void SetCaptionFont(TCanvas& canvas, TColor color) const;
+
 private:
     bool HasQuickButtons() const;
-    void SetCaptionFont(TCanvas& canvas, TColor color) const;
     // The caption's background at the object's size from source of picture: fixed ends beyond
     // the frame's corner points, the middle stretched or tiled.
     void PrepareCaptionBackground(TBitmap& image, const TRect& source, TBitmap& picture) const;
