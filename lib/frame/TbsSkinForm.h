@@ -470,7 +470,7 @@ private:
     bool FQuickButtonsShowHint{ false };
     std::unique_ptr<TbsLayerManager> FLayerManager;
     std::unique_ptr<TbsLayerManager> FMenuLayerManager;
-    TbsFormLayerBorder FBorderLayer;
+    TbsFormLayerBorder FBorderLayer{ this };
     TbsClientInActivePanel* FInActivePanel{ nullptr };
     bool FClientInActiveDraw{ false };
     bool FClientInActiveEffect{ false };
