@@ -4,6 +4,7 @@
 #include "lib/skindraw/TbsBitmap.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/WindowStyles.h"
+#include "tests/lib/menus/MenuFixture.h"
 
 namespace frametest {
 namespace {
@@ -215,6 +216,33 @@ TEST_F(LayerBorder, UnusablePictureOrMaskGivesNoBorder) {
         EXPECT_FALSE(skin->LayerBorder().FVisible) << which;
         delete form;
     }
+}
+
+TEST_F(LayerBorder, ProgramSkinShowsItsShadowAroundTheMainFormWithoutSizing) {
+    FSkin = LoadProgramSkin("main");
+    ASSERT_TRUE(FSkin->ShowLayeredBorders());
+    // A light window behind, for the shadow to fall on.
+    FMain->SetColor(clWhite);
+    FMain->SetBounds(0, 0, 700, 600);
+    FMain->Show();
+    TForm* form = NewForm(TRect(100, 100, 500, 400), bsSizeable);
+    form->SetCaption("Converter");
+    TbsSkinForm* skin = SkinForm(form, FSkin.get());
+    form->Show();
+    Wait(1000); // the form's fade-in, which the border follows
+    TbsFormLayerBorder& border = skin->LayerBorder();
+    ASSERT_TRUE(border.FVisible);
+    EXPECT_EQ(border.CurrentAlpha(), 255);
+    EXPECT_TRUE(GetWindowLong(border.Window(bsflTop)->Handle(), GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    EXPECT_FALSE(border.CanResizeByBorder());
+
+    // The screen around the form: the shadow's soft edge over the window behind.
+    const gfx::Surface screen = FDisplay->ComposeScreen();
+    gfx::Surface around(480, 380);
+    for (int y = 0; y < around.Height(); ++y)
+        for (int x = 0; x < around.Width(); ++x)
+            around.Set(x, y, screen.At(60 + x, 60 + y));
+    menustest::ExpectMatchesGolden(around, "lib/frame/ProgramSkinLayerBorder_golden.png");
 }
 
 } // namespace
