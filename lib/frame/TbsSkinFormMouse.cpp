@@ -88,6 +88,14 @@ void TbsSkinForm::ObjectMouseUp(TMouseButton button, int x, int y) {
         return;
     }
     if (!IsCaptionObject(MouseCaptureObject)) ReleaseCapture();
+    // A release away from the object is no click on it, even when the hover tracking has not
+    // yet seen the pointer leave.
+    const TRect& r = object->ObjectRect;
+    const bool onObject = r.Contains(TPoint(x, y)) && object->CheckPoint(x - r.Left, y - r.Top);
+    if (!onObject && object->FMouseIn) {
+        if (ActiveObject == MouseCaptureObject) ActiveObject = -1;
+        object->MouseLeave();
+    }
     // The object's command may close the form and free the component.
     const auto alive = FAlive;
     object->MouseUp(x, y, button);

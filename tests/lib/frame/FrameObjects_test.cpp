@@ -2,6 +2,7 @@
 
 #include "platform/forms/TTimer.h"
 #include "platform/gfx/TBitmap.h"
+#include "platform/win/Messages.h"
 #include "platform/win/WindowApi.h"
 
 namespace frametest {
@@ -171,6 +172,38 @@ TEST_F(FrameObjects, CloseRunsOnlyForPressAndReleaseInside) {
     Click(close);
     EXPECT_FALSE(form->Visible());
     EXPECT_FALSE(close.Down()) << "drawn up before the form goes";
+}
+
+TEST_F(FrameObjects, ReleaseAwayFromTheButtonIsNoClickBeforeHoverTrackingSawTheLeave) {
+    FSkin = MakeFrameSkin();
+    AddFacedButton(*FSkin, "close", cmClose);
+    TForm* form = NewForm(TRect(100, 100, 400, 300));
+    TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
+    form->Show();
+    Pump();
+    skinForm->CalcSkinRects();
+    skinForm->CalcObjectRects();
+    const TRect r = ObjectOf<TbsSkinStdButtonObject>(*skinForm, "close").ObjectRect;
+    const LPARAM onButton = MAKELPARAM(100 + r.Left + 3, 100 + r.Top + 3);
+    struct TCase {
+        const char* Name;
+        UINT Release;
+        LPARAM At;
+        bool Closes;
+    };
+    // Under the press's capture the release comes as a client message, in client coordinates.
+    const TCase cases[] = {
+        { "released over the client", WM_LBUTTONUP, MAKELPARAM(50, 60), false },
+        { "released on the frame elsewhere", WM_NCLBUTTONUP, MAKELPARAM(160, 103), false },
+        { "released on the button", WM_NCLBUTTONUP, onButton, true },
+    };
+    for (const TCase& c : cases) {
+        Send(form, WM_NCLBUTTONDOWN, HTOBJECT, onButton);
+        ASSERT_NE(skinForm->MouseCaptureObject, -1) << c.Name;
+        Send(form, c.Release, c.Release == WM_LBUTTONUP ? 0 : HTOBJECT, c.At);
+        EXPECT_EQ(skinForm->MouseCaptureObject, -1) << c.Name;
+        EXPECT_EQ(form->Visible(), !c.Closes) << c.Name;
+    }
 }
 
 TEST_F(FrameObjects, MaximizeOfAMaximizedFormShowsRestoreAndRestores) {
