@@ -134,17 +134,12 @@ void TbsSkinForm::SecondDispatch(TMessage& message) {
         ShowWindowSecond(message);
         return;
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP: {
-        // A press that began on a frame object and ends anywhere releases the object; while
-        // the object holds the pointer the release comes here, in client coordinates.
-        const TPoint c = PointOf(message.LParam);
-        POINT screen{ c.X, c.Y };
-        ClientToScreen(FForm->Handle(), &screen);
-        TPoint p(screen.x, screen.y);
-        PointToWindow(p);
-        ObjectMouseUp(message.Msg == WM_LBUTTONUP ? mbLeft : mbRight, p.X, p.Y);
+        // A press that began on a frame object and ends anywhere releases the object.
+        ObjectMouseUp(mbLeft, -1, -1);
         return;
-    }
+    case WM_RBUTTONUP:
+        ObjectMouseUp(mbRight, -1, -1);
+        return;
     default:
         break;
     }

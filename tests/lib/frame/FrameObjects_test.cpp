@@ -198,8 +198,10 @@ TEST_F(FrameObjects, ReleaseAwayFromTheButtonIsNoClickBeforeHoverTrackingSawTheL
         { "released on the button", WM_NCLBUTTONUP, onButton, true },
     };
     for (const TCase& c : cases) {
+        FDisplay->MoveMouse(100 + r.Left + 3, 100 + r.Top + 3);
         Send(form, WM_NCLBUTTONDOWN, HTOBJECT, onButton);
         ASSERT_NE(skinForm->MouseCaptureObject, -1) << c.Name;
+        if (c.Release == WM_LBUTTONUP) FDisplay->MoveMouse(100 + 50, 100 + 80);
         Send(form, c.Release, c.Release == WM_LBUTTONUP ? 0 : HTOBJECT, c.At);
         EXPECT_EQ(skinForm->MouseCaptureObject, -1) << c.Name;
         EXPECT_EQ(form->Visible(), !c.Closes) << c.Name;
