@@ -128,12 +128,20 @@ void TbsActiveSkinObject::ShowGlowIn(TbsLayerManager& manager) {
                  GlowLayerAlphaBlendValue);
 }
 
+void TbsActiveSkinObject::ShowGlowFor(bool withMenu) {
+    if (GlowAvailable()) ShowGlowIn(withMenu ? Parent->MenuLayerManager() : Parent->LayerManager());
+}
+
+void TbsActiveSkinObject::HideGlowFor(bool withMenu) {
+    if (GlowAvailable()) (withMenu ? Parent->MenuLayerManager() : Parent->LayerManager()).Hide();
+}
+
 void TbsActiveSkinObject::ShowLayer() {
-    if (GlowAvailable()) ShowGlowIn(Parent->LayerManager());
+    ShowGlowFor(false);
 }
 
 void TbsActiveSkinObject::HideLayer() {
-    if (GlowAvailable()) Parent->LayerManager().Hide();
+    HideGlowFor(false);
 }
 
 void TbsActiveSkinObject::HideGlowLayers() {

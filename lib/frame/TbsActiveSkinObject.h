@@ -97,6 +97,9 @@ protected:
     // The morph is between its ends: not at the hover end while active, not at 0 while not.
     bool MorphBetweenFaces() const;
     void ShowGlowIn(TbsLayerManager& manager);
+    // The glow of an object that may drop a menu: in the menus' layer while it has one.
+    void ShowGlowFor(bool withMenu);
+    void HideGlowFor(bool withMenu);
     // Hides whatever glow the frame and its menus show.
     void HideGlowLayers();
     // Opens item's children at the object's place on the screen (above it with popupUp):
@@ -300,3 +303,15 @@ private:
     void DrawComposed(TCanvas& canvas, TBitmap& image, TColor color, bool active);
     void ApplyInActiveEffect(TBitmap& image) const;
 };
+
+// The faces and hint a caption command shows while the form is in the state the command
+// undoes, and the record's own hint, copied from a record that has them.
+template <class TObject, class TRecord>
+void CopyRestoreFaces(TObject& object, const TRecord& data) {
+    object.RestoreRect = data.RestoreRect;
+    object.RestoreActiveRect = data.RestoreActiveRect;
+    object.RestoreInActiveRect = data.RestoreInActiveRect;
+    object.RestoreDownRect = data.RestoreDownRect;
+    object.RestoreHint = data.RestoreHint;
+    object.FTempHint = data.Hint;
+}

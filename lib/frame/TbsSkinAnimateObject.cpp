@@ -33,12 +33,7 @@ TbsSkinAnimateObject::TbsSkinAnimateObject(TbsSkinForm* parent, TbsDataSkinAnima
     ButtonStyle = data->ButtonStyle;
     Command = data->Command;
     DownSkinRect = data->DownSkinRect;
-    RestoreRect = data->RestoreRect;
-    RestoreActiveRect = data->RestoreActiveRect;
-    RestoreInActiveRect = data->RestoreInActiveRect;
-    RestoreDownRect = data->RestoreDownRect;
-    RestoreHint = data->RestoreHint;
-    FTempHint = data->Hint;
+    CopyRestoreFaces(*this, *data);
 }
 
 void TbsSkinAnimateObject::SetFrame(int value) {
@@ -101,11 +96,11 @@ void TbsSkinAnimateObject::Draw(TCanvas& canvas, bool) {
 }
 
 void TbsSkinAnimateObject::ShowLayer() {
-    if (GlowAvailable()) ShowGlowIn(MenuItem ? Parent->MenuLayerManager() : Parent->LayerManager());
+    ShowGlowFor(MenuItem != nullptr);
 }
 
 void TbsSkinAnimateObject::HideLayer() {
-    if (GlowAvailable()) (MenuItem ? Parent->MenuLayerManager() : Parent->LayerManager()).Hide();
+    HideGlowFor(MenuItem != nullptr);
 }
 
 void TbsSkinAnimateObject::MouseEnter() {

@@ -42,11 +42,11 @@ void TbsSkinButtonObject::SetDown(bool value) {
 }
 
 void TbsSkinButtonObject::ShowLayer() {
-    if (GlowAvailable()) ShowGlowIn(MenuItem ? Parent->MenuLayerManager() : Parent->LayerManager());
+    ShowGlowFor(MenuItem != nullptr);
 }
 
 void TbsSkinButtonObject::HideLayer() {
-    if (GlowAvailable()) (MenuItem ? Parent->MenuLayerManager() : Parent->LayerManager()).Hide();
+    HideGlowFor(MenuItem != nullptr);
 }
 
 void TbsSkinButtonObject::MouseDown(int x, int y, TMouseButton button) {
@@ -101,12 +101,7 @@ TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm* parent, TbsDataSkinS
     : TbsSkinButtonObject(parent, data), FSkinSupport(data != nullptr) {
     if (!data) return;
     Command = data->Command;
-    RestoreRect = data->RestoreRect;
-    RestoreActiveRect = data->RestoreActiveRect;
-    RestoreInActiveRect = data->RestoreInActiveRect;
-    RestoreDownRect = data->RestoreDownRect;
-    RestoreHint = data->RestoreHint;
-    FTempHint = data->Hint;
+    CopyRestoreFaces(*this, *data);
 }
 
 bool TbsSkinStdButtonObject::IconMode() const {
