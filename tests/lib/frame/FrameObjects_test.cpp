@@ -1,5 +1,6 @@
 #include "FrameFixture.h"
 
+#include "lib/skindraw/TbsLayerManager.h"
 #include "platform/forms/TTimer.h"
 #include "platform/gfx/TBitmap.h"
 #include "platform/win/Messages.h"
@@ -205,6 +206,46 @@ TEST_F(FrameObjects, ReleaseAwayFromTheButtonIsNoClickBeforeHoverTrackingSawTheL
         Send(form, c.Release, c.Release == WM_LBUTTONUP ? 0 : HTOBJECT, c.At);
         EXPECT_EQ(skinForm->MouseCaptureObject, -1) << c.Name;
         EXPECT_EQ(form->Visible(), !c.Closes) << c.Name;
+    }
+}
+
+TEST_F(FrameObjects, GlowShowsBesideTheHoveredButtonOnlyWithItsPictureAndMask) {
+    struct TCase {
+        const char* Name;
+        bool ValidMask;
+        bool SkinShowsGlow;
+        bool Glows;
+    };
+    const TCase cases[] = {
+        { "glow picture and mask", true, true, true },
+        { "mask index not valid", false, true, false },
+        { "skin turned glow frames off", true, false, false },
+    };
+    for (const TCase& c : cases) {
+        FSkin = MakeFrameSkin();
+        const int glow = AddPicture(*FSkin, std::make_unique<TBitmap>(24, 20));
+        const int mask = AddPicture(*FSkin, std::make_unique<TBitmap>(24, 20));
+        TbsDataSkinStdButton& record = AddFacedButton(*FSkin, "close", cmClose);
+        record.GlowLayerPictureIndex = glow;
+        record.GlowLayerMaskPictureIndex = c.ValidMask ? mask : 42;
+        record.GlowLayerOffsetX = 4;
+        record.GlowLayerOffsetY = 3;
+        FSkin->SetShowCaptionButtonGlowFrames(c.SkinShowsGlow);
+        TForm* form = NewForm(TRect(100, 100, 400, 300));
+        TbsSkinForm* skinForm = SkinForm(form, FSkin.get());
+        form->Show();
+        auto& close = ObjectOf<TbsSkinStdButtonObject>(*skinForm, "close");
+        close.ObjectRect = TRect(280, 4, 290, 14);
+        close.MouseEnter();
+        EXPECT_EQ(skinForm->LayerManager().IsVisible(), c.Glows) << c.Name;
+        if (c.Glows) {
+            RECT r{};
+            GetWindowRect(skinForm->LayerManager().LayerWindow()->Handle(), &r);
+            EXPECT_EQ(TPoint(r.left, r.top), TPoint(100 + 280 - 4, 100 + 4 - 3)) << c.Name;
+        }
+        close.MouseLeave();
+        EXPECT_FALSE(skinForm->LayerManager().IsVisible()) << c.Name;
+        delete form;
     }
 }
 
