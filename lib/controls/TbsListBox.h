@@ -20,4 +20,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // With an owner: every visible row drawn with the owner's look, then the background below.
+    void Paint() override;
 };

@@ -67,6 +67,47 @@ void TbsSkinCustomComboBox::SetDefaultColor(TColor value) {
     if (FIndex == -1) Invalidate();
 }
 
+void TbsSkinCustomComboBox::SetUseSkinSize(bool value) {
+    if (FUseSkinSize == value) return;
+    FUseSkinSize = value;
+    if (FIndex != -1) ChangeSkinData();
+}
+
+void TbsSkinCustomComboBox::SetToolButtonStyle(bool value) {
+    if (FToolButtonStyle == value) return;
+    FToolButtonStyle = value;
+    if (value) SetUseSkinSize(false);
+    CalcRects();
+    Invalidate();
+}
+
+TCustomImageList* TbsSkinCustomComboBox::Images() const {
+    return FListBox->Images();
+}
+
+void TbsSkinCustomComboBox::SetImages(TCustomImageList* value) {
+    FListBox->SetImages(value);
+    Invalidate();
+}
+
+int TbsSkinCustomComboBox::ImageIndex() const {
+    return FListBox->ImageIndex();
+}
+
+void TbsSkinCustomComboBox::SetImageIndex(int value) {
+    FListBox->SetImageIndex(value);
+    Invalidate();
+}
+
+TStrings& TbsSkinCustomComboBox::TabWidths() {
+    return FListBox->TabWidths();
+}
+
+void TbsSkinCustomComboBox::SetTabWidths(const TStrings& value) {
+    FListBox->SetTabWidths(value);
+    Invalidate();
+}
+
 bool TbsSkinCustomComboBox::IsPopupVisible() const {
     return FListBox && FListBox->Visible();
 }
@@ -306,11 +347,6 @@ void TbsSkinCustomComboBox::StepTick() {
     if (TimerMode == 2 && index < Items().Count() - 1) FListBox->SetItemIndex(index + 1);
 }
 
-void TbsSkinCustomComboBox::CalcRects() {
-    Button.R = TRect(Width() - 19, 2, Width() - 2, Height() - 2);
-    CBItem.R = TRect(2, 2, Button.R.Left - 1, Height() - 2);
-}
-
 void TbsSkinCustomComboBox::WndProc(TMessage& message) {
     if (message.Msg == win::WM_MOUSEWHEEL) {
         // Away from the user steps up; the shown item follows only while the list is closed.
@@ -329,17 +365,27 @@ void TbsSkinCustomComboBox::WndProc(TMessage& message) {
     case win::WM_SIZE:
         CalcRects();
         break;
+    case CM_MOUSEENTER:
+        FMouseIn = true;
+        if ((FIndex != -1 && !ActiveSkinRect.IsEmpty()) || FToolButtonStyle) Invalidate();
+        break;
     case CM_MOUSELEAVE:
+        FMouseIn = false;
         if (Button.MouseIn) {
             Button.MouseIn = false;
             Invalidate();
         }
+        if ((FIndex != -1 && !ActiveSkinRect.IsEmpty()) || FToolButtonStyle) Invalidate();
         break;
     case win::WM_TIMER:
         if (message.WParam == kStepTimer && TimerMode != 0) StepTick();
         break;
     case win::WM_KILLFOCUS:
         if (IsPopupVisible()) CloseUp(false);
+        Invalidate();
+        break;
+    case win::WM_SETFOCUS:
+        Invalidate();
         break;
     case CM_CANCELMODE: {
         auto* sender = reinterpret_cast<TControl*>(message.LParam);

@@ -1,9 +1,14 @@
 #pragma once
 #include "lib/controls/TbsCBButtonX.h"
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsSkinItemDrawing.h"
 #include "platform/forms/TListBox.h"
 
+#include <optional>
+
 class TbsPopupListBox;
+class TbsDataSkinButtonControl;
+class TCustomImageList;
 
 // The area of the closed control that shows the chosen item.
 struct TbsCBItem {
@@ -40,6 +45,28 @@ public:
     void SetDefaultColor(TColor value);
     bool AutoComplete() const { return FAutoComplete; }
     void SetAutoComplete(bool value) { FAutoComplete = value; }
+    // On: the control takes the skin's height and only the face's middle grows with the width;
+    // off: the face is stretched to any size.
+    bool UseSkinSize() const { return FUseSkinSize; }
+    void SetUseSkinSize(bool value);
+    // The whole control drawn as one button with the item's text and an arrow; turning it on
+    // also turns UseSkinSize off.
+    bool ToolButtonStyle() const { return FToolButtonStyle; }
+    void SetToolButtonStyle(bool value);
+    // The popup's images, image index and tab stops, which the closed control shows too.
+    TCustomImageList* Images() const;
+    void SetImages(TCustomImageList* value);
+    int ImageIndex() const;
+    void SetImageIndex(int value);
+    TStrings& TabWidths();
+    void SetTabWidths(const TStrings& value);
+
+    // The control's present look with AText as the item's text, drawn on C at X, Y. The control's
+    // own text stays as it is, so no text-change event fires.
+    void PaintSkinTo(TCanvas& C, int X, int Y, const std::string& AText);
+
+    void GetSkinData() override;
+    void CalcSkinSize(int& AWidth, int& AHeight) override;
 
     bool IsPopupVisible() const;
     // Opens the list below the control, or above it when the work area ends below.
@@ -54,6 +81,31 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent OnCloseUp;
     TNotifyEvent OnDropDown;
+    // Draws the closed control's item instead of the built-in drawing.
+    TbsDrawSkinItemEvent OnComboBoxDrawItem;
+
+    // Copies of the "combobox" record; an empty FocusItemRect is the item rect.
+    TRect ActiveSkinRect;
+    TRect SItemRect;
+    TRect ActiveItemRect;
+    TRect FocusItemRect;
+    int ItemLeftOffset{ 0 };
+    int ItemRightOffset{ 0 };
+    TRect ItemTextRect;
+    std::string FontName;
+    TFontStyles FontStyle;
+    int FontHeight{ 0 };
+    TColor FontColor{ clBlack };
+    TColor FocusFontColor{ clBlack };
+    TColor ActiveFontColor{ clBlack };
+    TRect ButtonRect;
+    TRect ActiveButtonRect;
+    TRect DownButtonRect;
+    TRect UnEnabledButtonRect;
+    bool ItemStretchEffect{ false };
+    bool FocusItemStretchEffect{ false };
+    std::string ListBoxName;
+    bool ShowFocus{ false };
 
     TbsPopupListBox* FListBox{ nullptr };
     TbsCBItem CBItem;
@@ -64,6 +116,7 @@ protected:
     // Runs after an item was chosen.
     virtual void Change() {}
     void CreateControlDefaultImage(TBitmap& B) override;
+    void CreateControlSkinImage(TBitmap& B) override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -76,6 +129,22 @@ private:
     int ShownItemIndex();
     void DrawPlainButton(TCanvas& C);
     void DrawDefaultItem(TCanvas& C);
+    // The skinned looks: the button from the record's own rectangles (UseSkinSize on) or from a
+    // button record (off); the item with the record's item faces, sliced or stretched.
+    void DrawSkinButton(TCanvas& C);
+    void DrawResizeButton(TCanvas& C);
+    void DrawSkinItem(TCanvas& C, bool stretched);
+    void CreateControlToolDefaultImage(TBitmap& B);
+    void CreateControlToolSkinImage(TBitmap& B);
+    // The text colour of a disabled skinned item: the "edit" record's, else clGrayText.
+    TColor GetDisabledFontColor() const;
+    TFontCharset TextCharset() const;
+    // The control is drawn hot: it has a hot face and the pointer is over it or it has the focus.
+    bool IsHot();
+    // The item's content (owner drawing, or image and text) on an item bitmap's canvas; nothing
+    // for an index outside the items unless a painted-for-others text stands in.
+    void DrawItemBody(TCanvas& IC, const TRect& textRect);
+    TbsItemDecor ItemDecor();
     // One item up or down, through the ItemIndex setter, or only in the list when
     // throughSetter is false.
     void ComboUp(bool throughSetter = true);
@@ -99,6 +168,11 @@ private:
     static constexpr unsigned kStepMs = 25;
 
     TColor FDefaultColor{ clWindow };
+    bool FUseSkinSize{ true };
+    bool FToolButtonStyle{ false };
+    bool FMouseIn{ false };
+    // While PaintSkinTo draws: the text shown in place of the chosen item's.
+    std::optional<std::string> FPaintText;
     int FDropDownCount{ 8 };
     int FListBoxWidth{ 0 };
     bool FDropDown{ false };

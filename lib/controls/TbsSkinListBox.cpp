@@ -96,8 +96,25 @@ int TbsSkinCustomListBox::CalcHeight(int AItemsCount) {
 void TbsSkinCustomListBox::GetSkinData() {
     TbsSkinCustomControl::GetSkinData();
     const auto* record = dynamic_cast<const TbsDataSkinListBox*>(SkinRecord());
-    VScrollBarName = record ? record->VScrollBarName : std::string();
-    SItemRect = record ? record->SItemRect : TRect();
+    if (!record) {
+        VScrollBarName.clear();
+        SItemRect = TRect();
+        return;
+    }
+    VScrollBarName = record->VScrollBarName;
+    SItemRect = record->SItemRect;
+    ActiveItemRect = record->ActiveItemRect.IsEmpty() ? SItemRect : record->ActiveItemRect;
+    FocusItemRect = record->FocusItemRect.IsEmpty() ? SItemRect : record->FocusItemRect;
+    ItemLeftOffset = record->ItemLeftOffset;
+    ItemRightOffset = record->ItemRightOffset;
+    ItemTextRect = record->ItemTextRect;
+    FontName = record->FontName;
+    FontStyle = record->FontStyle;
+    FontHeight = record->FontHeight;
+    FontColor = record->FontColor;
+    ActiveFontColor = record->ActiveFontColor;
+    FocusFontColor = record->FocusFontColor;
+    ShowFocus = record->ShowFocus;
 }
 
 void TbsSkinCustomListBox::ChangeSkinData() {

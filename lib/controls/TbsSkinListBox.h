@@ -1,8 +1,11 @@
 #pragma once
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsSkinItemDrawing.h"
+#include "platform/rtl/TStringList.h"
 
 class TbsListBox;
 class TbsSkinScrollBar;
+class TCustomImageList;
 
 // The skinned list box: a frame from the record "listbox" (or a plain one) around an inner
 // owner-drawn list, whose native scroll bars are replaced by a skinned bar that comes and goes
@@ -34,6 +37,18 @@ public:
     int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
     void SetDefaultCaptionHeight(int value);
 
+    // Images shown at each row's left: ImageIndex, or below 0 the row's own index. A
+    // reference, cleared when the image list goes.
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    // Tab stops of the rows' text in pixels, one a line.
+    TStrings& TabWidths() { return FTabWidths; }
+    void SetTabWidths(const TStrings& value);
+    // Draws a row's content instead of the built-in drawing.
+    TbsDrawSkinItemEvent OnDrawItem;
+
     // The control's height for that many rows.
     int CalcHeight(int AItemsCount);
     // Shows, ranges or removes the skinned bar from the inner list's scroll state.
@@ -44,6 +59,11 @@ public:
 
     void GetSkinData() override;
     void ChangeSkinData() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    // Draws one row of the inner list with the look of the record, or the plain one.
+    void DrawListItem(TCanvas& C, int index, const TRect& rect, TOwnerDrawState state);
+    // The inner list's background under rect: the record's client part tiled, or clWindow.
+    void PaintListBackground(TCanvas& C, const TRect& rect);
     // Lays the inner list and the bar out at once, also before the window exists.
     void SetBounds(int left, int top, int width, int height) override;
     void WndProc(TMessage& message) override;
@@ -53,13 +73,33 @@ public:
     TbsSkinScrollBar* ScrollBar{ nullptr };
     TRect ListRect;
     std::string VScrollBarName;
+    // Copies of the "listbox" record's row looks; an empty active or focus rect is the item
+    // rect.
     TRect SItemRect;
+    TRect ActiveItemRect;
+    TRect FocusItemRect;
+    int ItemLeftOffset{ 0 };
+    int ItemRightOffset{ 0 };
+    TRect ItemTextRect;
+    std::string FontName;
+    TFontStyles FontStyle;
+    int FontHeight{ 0 };
+    TColor FontColor{ clBlack };
+    TColor ActiveFontColor{ clBlack };
+    TColor FocusFontColor{ clBlack };
+    bool ShowFocus{ false };
 
 private:
     void CalcRects();
     void ShowScrollBar();
     void HideScrollBar();
     void SBChange();
+    void DrawDefaultItem(TCanvas& C, int index, const TSize& size, TOwnerDrawState state);
+    void DrawSkinItem(TCanvas& C, int index, const TSize& size, TOwnerDrawState state,
+                      bool stretched);
+    void DrawRowContent(TCanvas& C, int index, const TSize& size, const TRect& textRect,
+                        TOwnerDrawState state);
+    TFontCharset TextCharset() const;
 
     int FRowCount{ 0 };
     int FDefaultItemHeight{ 20 };
@@ -67,6 +107,9 @@ private:
     bool FCaptionMode{ false };
     int FDefaultCaptionHeight{ 20 };
     bool FInUpdate{ false };
+    TCustomImageList* FImages{ nullptr };
+    int FImageIndex{ -1 };
+    TStringList FTabWidths;
 };
 
 // The published skinned list box.
