@@ -20,6 +20,14 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // With an owner, the input goes to it first.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyDown(unsigned short& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void Click() override;
+    void DblClick() override;
     // With an owner: every visible row drawn with the owner's look, then the background below.
     void Paint() override;
 };

@@ -127,10 +127,16 @@ void TbsSkinCustomComboBox::DropDown() {
         origin.Y + FListBox->Height() > info.rcWork.bottom)
         origin.Y -= Height() + FListBox->Height();
     FOldItemIndex = FListBox->ItemIndex();
+    // Stepping away and back makes the list draw its first row as chosen when it opens.
+    if (FListBox->ItemIndex() == 0 && Items().Count() > 1) {
+        FListBox->SetItemIndex(1);
+        FListBox->SetItemIndex(0);
+    }
     FDropDown = true;
+    if (FToolButtonStyle) Invalidate();
     FListBox->SetTopIndex(std::max(FListBox->ItemIndex(), 0));
     FListBox->SetSkinData(SkinData());
-    FListBox->Show(origin);
+    FListBox->Show(origin, FAlpha);
 }
 
 void TbsSkinCustomComboBox::CloseUp(bool accept) {

@@ -1,12 +1,12 @@
 #pragma once
 #include "lib/controls/TbsCBButtonX.h"
+#include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsSkinItemDrawing.h"
 #include "platform/forms/TListBox.h"
 
 #include <optional>
 
-class TbsPopupListBox;
 class TbsDataSkinButtonControl;
 class TCustomImageList;
 
@@ -65,7 +65,20 @@ public:
     // own text stays as it is, so no text-change event fires.
     void PaintSkinTo(TCanvas& C, int X, int Y, const std::string& AText);
 
+    // The popup's blending when it opens; with the animation it fades in from transparent.
+    bool AlphaBlend() const { return FAlpha.Blend; }
+    void SetAlphaBlend(bool value) { FAlpha.Blend = value; }
+    bool AlphaBlendAnimation() const { return FAlpha.Animation; }
+    void SetAlphaBlendAnimation(bool value) { FAlpha.Animation = value; }
+    std::uint8_t AlphaBlendValue() const { return FAlpha.Value; }
+    void SetAlphaBlendValue(std::uint8_t value) { FAlpha.Value = value; }
+
+    // The list is open and the pointer is not over the control.
+    bool CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
+
     void GetSkinData() override;
+    // Also hands the record's list name and the skin to the popup.
+    void ChangeSkinData() override;
     void CalcSkinSize(int& AWidth, int& AHeight) override;
 
     bool IsPopupVisible() const;
@@ -169,6 +182,7 @@ private:
 
     TColor FDefaultColor{ clWindow };
     bool FUseSkinSize{ true };
+    TbsPopupAlpha FAlpha;
     bool FToolButtonStyle{ false };
     bool FMouseIn{ false };
     // While PaintSkinTo draws: the text shown in place of the chosen item's.

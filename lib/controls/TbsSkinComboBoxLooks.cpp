@@ -69,6 +69,15 @@ void TbsSkinCustomComboBox::GetSkinData() {
     ShowFocus = record->ShowFocus;
 }
 
+void TbsSkinCustomComboBox::ChangeSkinData() {
+    TbsSkinCustomControl::ChangeSkinData();
+    CalcRects();
+    FListBox->SetSkinDataName(FIndex == -1 ? std::string() : ListBoxName);
+    FListBox->SetSkinData(SkinData());
+    FListBox->UpDateScrollBar();
+    Invalidate();
+}
+
 void TbsSkinCustomComboBox::CalcSkinSize(int& AWidth, int& AHeight) {
     if (FUseSkinSize || FIndex == -1 || ResizeMode <= 0) {
         TbsSkinCustomControl::CalcSkinSize(AWidth, AHeight);

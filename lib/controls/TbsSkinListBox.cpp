@@ -3,6 +3,7 @@
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinScrollBar.h"
 #include "lib/skindata/bsSkinListRecords.h"
+#include "platform/forms/ControlMessages.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/ScrollInfo.h"
@@ -14,6 +15,8 @@ TbsSkinCustomListBox::TbsSkinCustomListBox(TComponent* owner) : TbsSkinCustomCon
                                    csOpaque,          csDoubleClicks, csReplicatable };
     FForceBackground = true;
     FDrawbackground = false;
+    FDefaultCaptionFont.SetName("Arial");
+    FDefaultCaptionFont.SetHeight(14);
     ListBox = new TbsListBox(this);
     ListBox->SkinListBox = this;
     ListBox->SetItemHeight(FDefaultItemHeight);
@@ -24,6 +27,7 @@ TbsSkinCustomListBox::TbsSkinCustomListBox(TComponent* owner) : TbsSkinCustomCon
 }
 
 TbsSkinCustomListBox::~TbsSkinCustomListBox() {
+    FRepeat.Stop();
     delete std::exchange(ScrollBar, nullptr);
     if (ListBox) ListBox->SkinListBox = nullptr;
     delete std::exchange(ListBox, nullptr);
@@ -115,6 +119,25 @@ void TbsSkinCustomListBox::GetSkinData() {
     ActiveFontColor = record->ActiveFontColor;
     FocusFontColor = record->FocusFontColor;
     ShowFocus = record->ShowFocus;
+    CaptionRect = record->CaptionRect;
+    CaptionFontName = record->CaptionFontName;
+    CaptionFontStyle = record->CaptionFontStyle;
+    CaptionFontHeight = record->CaptionFontHeight;
+    CaptionFontColor = record->CaptionFontColor;
+    UpButtonRect = record->UpButtonRect;
+    ActiveUpButtonRect = record->ActiveUpButtonRect;
+    DownUpButtonRect =
+        record->DownUpButtonRect.IsEmpty() ? ActiveUpButtonRect : record->DownUpButtonRect;
+    DownButtonRect = record->DownButtonRect;
+    ActiveDownButtonRect = record->ActiveDownButtonRect;
+    DownDownButtonRect =
+        record->DownDownButtonRect.IsEmpty() ? ActiveDownButtonRect : record->DownDownButtonRect;
+    CheckButtonRect = record->CheckButtonRect;
+    ActiveCheckButtonRect = record->ActiveCheckButtonRect;
+    DownCheckButtonRect =
+        record->DownCheckButtonRect.IsEmpty() ? ActiveCheckButtonRect : record->DownCheckButtonRect;
+    ButtonsArea = record->ButtonsArea;
+    DisabledButtonsRect = record->DisabledButtonsRect;
 }
 
 void TbsSkinCustomListBox::ChangeSkinData() {
@@ -216,9 +239,30 @@ void TbsSkinCustomListBox::ListBoxWProc(TMessage&, bool&) {}
 
 void TbsSkinCustomListBox::WndProc(TMessage& message) {
     TbsSkinCustomControl::WndProc(message);
-    if (message.Msg == win::WM_SIZE) {
+    switch (message.Msg) {
+    case win::WM_SIZE:
         CalcRects();
         UpDateScrollBar();
         if (ScrollBar) ScrollBar->Invalidate();
+        break;
+    case win::WM_TIMER:
+        if (TbsRepeatTimer::IsTick(message)) CaptionTimerTick();
+        break;
+    case CM_MOUSEENTER:
+        TestActive(-1, -1);
+        break;
+    case CM_MOUSELEAVE:
+        ActiveButton = -1;
+        for (TbsCBButtonX& b : Buttons)
+            if (b.MouseIn) {
+                b.MouseIn = false;
+                Invalidate();
+            }
+        break;
+    case CM_TEXTCHANGED:
+        if (FCaptionMode) Invalidate();
+        break;
+    default:
+        break;
     }
 }

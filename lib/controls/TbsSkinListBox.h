@@ -1,6 +1,9 @@
 #pragma once
+#include "lib/controls/TbsCBButtonX.h"
+#include "lib/controls/TbsRepeatTimer.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsSkinItemDrawing.h"
+#include "platform/gfx/TBitmap.h"
 #include "platform/rtl/TStringList.h"
 
 class TbsListBox;
@@ -49,6 +52,25 @@ public:
     // Draws a row's content instead of the built-in drawing.
     TbsDrawSkinItemEvent OnDrawItem;
 
+    // The caption strip of caption mode: a glyph (a strip of NumGlyphs images, the second
+    // shown while disabled), the control's text, and the up, down and check buttons.
+    TBitmap& Glyph() { return FGlyph; }
+    void SetGlyph(const TBitmap& value);
+    int NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int value);
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int value);
+    TFont& DefaultCaptionFont() { return FDefaultCaptionFont; }
+    void SetDefaultCaptionFont(const TFont& value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    bool ShowCaptionButtons() const { return FShowCaptionButtons; }
+    void SetShowCaptionButtons(bool value);
+    // Replace the caption buttons' own actions (one item up or down; a click of the list).
+    TNotifyEvent OnUpButtonClick;
+    TNotifyEvent OnDownButtonClick;
+    TNotifyEvent OnCheckButtonClick;
+
     // The control's height for that many rows.
     int CalcHeight(int AItemsCount);
     // Shows, ranges or removes the skinned bar from the inner list's scroll state.
@@ -60,6 +82,24 @@ public:
     void GetSkinData() override;
     void ChangeSkinData() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The inner list's input, reported with this control as the sender; the click is also the
+    // check button's action.
+    virtual void ListBoxMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void ListBoxMouseMove(TShiftState shift, int x, int y);
+    virtual void ListBoxMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void ListBoxClick();
+    virtual void ListBoxDblClick();
+    virtual void ListBoxKeyDown(unsigned short& key, TShiftState shift);
+    virtual void ListBoxKeyPress(char32_t& key);
+    TMouseEvent OnListBoxMouseDown;
+    TMouseMoveEvent OnListBoxMouseMove;
+    TMouseEvent OnListBoxMouseUp;
+    TNotifyEvent OnListBoxClick;
+    TNotifyEvent OnListBoxDblClick;
+    TKeyEvent OnListBoxKeyDown;
+    TKeyPressEvent OnListBoxKeyPress;
+    // Never raised: the inner list reports no key-ups.
+    TKeyEvent OnListBoxKeyUp;
     // Draws one row of the inner list with the look of the record, or the plain one.
     void DrawListItem(TCanvas& C, int index, const TRect& rect, TOwnerDrawState state);
     // The inner list's background under rect: the record's client part tiled, or clWindow.
@@ -72,6 +112,14 @@ public:
     // The skinned bar; nullptr while the rows fit.
     TbsSkinScrollBar* ScrollBar{ nullptr };
     TRect ListRect;
+    // Caption buttons, 0 up, 1 down, 2 check; the one under the pointer and the held one.
+    TbsCBButtonX Buttons[3];
+    int OldActiveButton{ -1 };
+    int ActiveButton{ -1 };
+    int CaptureButton{ -1 };
+    // 0 none, 1 repeating up, 2 repeating down.
+    int TimerMode{ 0 };
+    TRect NewCaptionRect;
     std::string VScrollBarName;
     // Copies of the "listbox" record's row looks; an empty active or focus rect is the item
     // rect.
@@ -88,9 +136,44 @@ public:
     TColor ActiveFontColor{ clBlack };
     TColor FocusFontColor{ clBlack };
     bool ShowFocus{ false };
+    TRect CaptionRect;
+    std::string CaptionFontName;
+    TFontStyles CaptionFontStyle;
+    int CaptionFontHeight{ 0 };
+    TColor CaptionFontColor{ clBlack };
+    TRect UpButtonRect;
+    TRect ActiveUpButtonRect;
+    TRect DownUpButtonRect;
+    TRect DownButtonRect;
+    TRect ActiveDownButtonRect;
+    TRect DownDownButtonRect;
+    TRect CheckButtonRect;
+    TRect ActiveCheckButtonRect;
+    TRect DownCheckButtonRect;
+    TRect ButtonsArea;
+    TRect DisabledButtonsRect;
+
+protected:
+    void CreateControlDefaultImage(TBitmap& B) override;
+    void CreateControlSkinImage(TBitmap& B) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     void CalcRects();
+    // Caption buttons take part: caption mode with the buttons shown, and with a record only
+    // when it has an up or down button.
+    bool CaptionButtonsActive() const;
+    void CalcPlainCaptionButtons();
+    void DrawCaptionButton(TCanvas& C, int i);
+    void DrawCaptionText(TCanvas& C, const TRect& R, int y);
+    void TestActive(int x, int y);
+    void ButtonEnter(int i);
+    void ButtonLeave(int i);
+    void ButtonUp(int i, int x, int y);
+    void StepCaptionButton(int i);
+    void CaptionTimerTick();
     void ShowScrollBar();
     void HideScrollBar();
     void SBChange();
@@ -110,6 +193,13 @@ private:
     TCustomImageList* FImages{ nullptr };
     int FImageIndex{ -1 };
     TStringList FTabWidths;
+    TBitmap FGlyph;
+    int FNumGlyphs{ 1 };
+    int FSpacing{ 2 };
+    TFont FDefaultCaptionFont;
+    TAlignment FAlignment{ taLeftJustify };
+    bool FShowCaptionButtons{ true };
+    TbsRepeatTimer FRepeat{ *this, 100 };
 };
 
 // The published skinned list box.
