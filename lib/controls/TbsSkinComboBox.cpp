@@ -24,6 +24,8 @@ TbsSkinCustomComboBox::TbsSkinCustomComboBox(TComponent* owner) : TbsSkinCustomC
     FListBoxWindowProc = inner->WindowProc;
     inner->WindowProc = [this](TMessage& message) { ListBoxWindowProcHook(message); };
     inner->OnMouseMove = [this](TObject*, TShiftState, int x, int y) { PopupListMouseMove(x, y); };
+    inner->SetTabStop(false);
+    FListBox->OnCheckButtonClick = [this](TObject*) { CloseUp(true); };
     SetSkinDataName("combobox");
     SetBounds(Left(), Top(), 120, 20);
 }
@@ -106,6 +108,82 @@ TStrings& TbsSkinCustomComboBox::TabWidths() {
 void TbsSkinCustomComboBox::SetTabWidths(const TStrings& value) {
     FListBox->SetTabWidths(value);
     Invalidate();
+}
+
+std::string TbsSkinCustomComboBox::ListBoxCaption() const {
+    return FListBox->Text();
+}
+
+void TbsSkinCustomComboBox::SetListBoxCaption(const std::string& value) {
+    FListBox->SetText(value);
+}
+
+bool TbsSkinCustomComboBox::ListBoxCaptionMode() const {
+    return FListBox->CaptionMode();
+}
+
+void TbsSkinCustomComboBox::SetListBoxCaptionMode(bool value) {
+    FListBox->SetCaptionMode(value);
+}
+
+TAlignment TbsSkinCustomComboBox::ListBoxCaptionAlignment() const {
+    return FListBox->Alignment();
+}
+
+void TbsSkinCustomComboBox::SetListBoxCaptionAlignment(TAlignment value) {
+    FListBox->SetAlignment(value);
+}
+
+TFont& TbsSkinCustomComboBox::ListBoxDefaultFont() {
+    return FListBox->DefaultFont();
+}
+
+void TbsSkinCustomComboBox::SetListBoxDefaultFont(const TFont& value) {
+    FListBox->SetDefaultFont(value);
+}
+
+TFont& TbsSkinCustomComboBox::ListBoxDefaultCaptionFont() {
+    return FListBox->DefaultCaptionFont();
+}
+
+void TbsSkinCustomComboBox::SetListBoxDefaultCaptionFont(const TFont& value) {
+    FListBox->SetDefaultCaptionFont(value);
+}
+
+int TbsSkinCustomComboBox::ListBoxDefaultItemHeight() const {
+    return FListBox->DefaultItemHeight();
+}
+
+void TbsSkinCustomComboBox::SetListBoxDefaultItemHeight(int value) {
+    FListBox->SetDefaultItemHeight(value);
+}
+
+bool TbsSkinCustomComboBox::ListBoxUseSkinFont() const {
+    return FListBox->UseSkinFont();
+}
+
+void TbsSkinCustomComboBox::SetListBoxUseSkinFont(bool value) {
+    FListBox->SetUseSkinFont(value);
+}
+
+bool TbsSkinCustomComboBox::ListBoxUseSkinItemHeight() const {
+    return FListBox->UseSkinItemHeight();
+}
+
+void TbsSkinCustomComboBox::SetListBoxUseSkinItemHeight(bool value) {
+    FListBox->SetUseSkinItemHeight(value);
+}
+
+bool TbsSkinCustomComboBox::Sorted() const {
+    return FListBox->ListBox->Sorted();
+}
+
+void TbsSkinCustomComboBox::SetSorted(bool value) {
+    FListBox->ListBox->SetSorted(value);
+}
+
+void TbsSkinCustomComboBox::SetOnListBoxDrawItem(const TbsDrawSkinItemEvent& value) {
+    FListBox->OnDrawItem = value;
 }
 
 bool TbsSkinCustomComboBox::IsPopupVisible() const {

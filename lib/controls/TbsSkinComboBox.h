@@ -73,6 +73,28 @@ public:
     std::uint8_t AlphaBlendValue() const { return FAlpha.Value; }
     void SetAlphaBlendValue(std::uint8_t value) { FAlpha.Value = value; }
 
+    // The popup list's own settings, passed through.
+    std::string ListBoxCaption() const;
+    void SetListBoxCaption(const std::string& value);
+    bool ListBoxCaptionMode() const;
+    void SetListBoxCaptionMode(bool value);
+    TAlignment ListBoxCaptionAlignment() const;
+    void SetListBoxCaptionAlignment(TAlignment value);
+    TFont& ListBoxDefaultFont();
+    void SetListBoxDefaultFont(const TFont& value);
+    TFont& ListBoxDefaultCaptionFont();
+    void SetListBoxDefaultCaptionFont(const TFont& value);
+    int ListBoxDefaultItemHeight() const;
+    void SetListBoxDefaultItemHeight(int value);
+    bool ListBoxUseSkinFont() const;
+    void SetListBoxUseSkinFont(bool value);
+    bool ListBoxUseSkinItemHeight() const;
+    void SetListBoxUseSkinItemHeight(bool value);
+    bool Sorted() const;
+    void SetSorted(bool value);
+    // Draws the popup's rows instead of the built-in drawing.
+    void SetOnListBoxDrawItem(const TbsDrawSkinItemEvent& value);
+
     // The list is open and the pointer is not over the control.
     bool CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
 

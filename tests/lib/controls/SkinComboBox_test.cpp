@@ -231,3 +231,34 @@ TEST_F(SkinComboBox, TypeAheadFindsByPrefixWithinHalfASecond) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SkinComboBox, PopupSettingsPassThroughAndItsCheckButtonAccepts) {
+    TRecordingComboBox* combo = Combo(5);
+    combo->SetListBoxCaptionMode(true);
+    combo->SetListBoxCaption("Presets");
+    combo->SetListBoxDefaultItemHeight(24);
+    EXPECT_TRUE(combo->FListBox->CaptionMode());
+    EXPECT_EQ(combo->FListBox->Text(), "Presets");
+    EXPECT_EQ(combo->FListBox->ListBox->ItemHeight(), 24);
+    // The popup's rows never take the focus by Tab.
+    EXPECT_FALSE(combo->FListBox->ListBox->TabStop());
+
+    int closeUps = 0;
+    combo->OnCloseUp = [&closeUps](TObject*) { ++closeUps; };
+    combo->SetItemIndex(0);
+    combo->DropDown();
+    combo->FListBox->SetItemIndex(3);
+    combo->FListBox->OnCheckButtonClick(combo->FListBox);
+    EXPECT_FALSE(combo->IsPopupVisible());
+    EXPECT_EQ(combo->ItemIndex(), 3);
+    EXPECT_EQ(combo->Text(), Name(3));
+    EXPECT_EQ(closeUps, 1);
+    // CanCancelDropDown only while open and away from the control.
+    EXPECT_FALSE(combo->CanCancelDropDown());
+    combo->DropDown();
+    EXPECT_TRUE(combo->CanCancelDropDown());
+}
+
+} // namespace
