@@ -262,6 +262,8 @@ void TbsSkinCustomComboBox::CreateControlToolDefaultImage(TBitmap& B) {
     const int shift = FDropDown ? 2 : 0;
     C.SetFont(FDefaultFont);
     C.Font().SetCharset(TextCharset());
+    // Disabled, text and arrow are greyed as in every other look.
+    if (!Enabled()) C.Font().SetColor(clGrayText);
     C.Brush().SetStyle(bsClear);
     CBItem.State = Focused() ? TOwnerDrawState{ odFocused } : TOwnerDrawState{};
     DrawItemBody(C, TRect(2 + shift, 2 + shift, Width() - 17 + shift, Height() - 2 + shift));

@@ -5,6 +5,7 @@
 #include "lib/controls/bsScrollCtrlsClasses.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
+#include "lib/controls/bsSkinListClasses.h"
 #include "lib/controls/bsSkinPanelsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
@@ -63,5 +64,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinEditClasses(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
         RegisterSkinPanelsClasses(TClassRegistry::Instance());
+        RegisterSkinListClasses(TClassRegistry::Instance());
     });
 }
