@@ -1,5 +1,6 @@
 #include "lib/controls/TbsSkinComboBox.h"
 
+#include "lib/controls/TbsCustomEdit.h"
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinScrollBar.h"
@@ -32,6 +33,7 @@ TbsSkinCustomComboBox::TbsSkinCustomComboBox(TComponent* owner) : TbsSkinCustomC
 
 TbsSkinCustomComboBox::~TbsSkinCustomComboBox() {
     StopTimer();
+    if (FEdit) HideEditor();
     FListBox->ListBox->WindowProc = FListBoxWindowProc;
     FListBox->ListBox->OnMouseMove = nullptr;
     delete std::exchange(FListBox, nullptr);
@@ -54,7 +56,7 @@ void TbsSkinCustomComboBox::SetItemIndex(int value) {
     const int index = FListBox->ItemIndex();
     if (Items().Count() > 0 && index != -1) SetText(Items()[index]);
     FOldItemIndex = index;
-    Invalidate();
+    if (!FEdit) Invalidate();
     if (ComponentState().Contains(csLoading) || Designing()) return;
     if (OnClick) OnClick(this);
     Change();
@@ -204,6 +206,7 @@ void TbsSkinCustomComboBox::DropDown() {
                             &info) &&
         origin.Y + FListBox->Height() > info.rcWork.bottom)
         origin.Y -= Height() + FListBox->Height();
+    if (FEdit) FEdit->SetFocus();
     FOldItemIndex = FListBox->ItemIndex();
     // Stepping away and back makes the list draw its first row as chosen when it opens.
     if (FListBox->ItemIndex() == 0 && Items().Count() > 1) {
@@ -225,8 +228,14 @@ void TbsSkinCustomComboBox::CloseUp(bool accept) {
     if (index < 0) {
         FListBox->SetItemIndex(FOldItemIndex);
     } else if (index < Items().Count() && accept) {
-        SetText(Items()[index]);
-        Invalidate();
+        if (FEdit) {
+            // The edit's change handler carries the text into Text.
+            FEdit->SetText(Items()[index]);
+            FEdit->SelectAll();
+        } else {
+            SetText(Items()[index]);
+            Invalidate();
+        }
         if (OnClick) OnClick(this);
         Change();
     } else {
@@ -326,7 +335,7 @@ void TbsSkinCustomComboBox::FindLBItem(char32_t key) {
 
 void TbsSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TbsSkinCustomControl::MouseDown(button, shift, x, y);
-    if (!Focused() && CanFocus()) SetFocus();
+    if (!FEdit && !Focused() && CanFocus()) SetFocus();
     if (button != mbLeft) return;
     if (IsPopupVisible()) {
         CloseUp(false);
@@ -432,6 +441,12 @@ void TbsSkinCustomComboBox::StepTick() {
 }
 
 void TbsSkinCustomComboBox::WndProc(TMessage& message) {
+    if (message.Msg == win::WM_MOUSEWHEEL && FEdit) return;
+    if (message.Msg == win::WM_SETFOCUS && FEdit) {
+        // The edit style keeps the focus in its edit.
+        FEdit->SetFocus();
+        return;
+    }
     if (message.Msg == win::WM_MOUSEWHEEL) {
         // Away from the user steps up; the shown item follows only while the list is closed.
         const bool closed = !IsPopupVisible();
@@ -444,10 +459,16 @@ void TbsSkinCustomComboBox::WndProc(TMessage& message) {
     TbsSkinCustomControl::WndProc(message);
     switch (message.Msg) {
     case CM_TEXTCHANGED:
+        if (FEdit && !FromEdit) FEdit->SetText(Text());
         if (OnChange) OnChange(this);
+        if (FromEdit) Change();
         break;
     case win::WM_SIZE:
         CalcRects();
+        break;
+    case CM_ENABLEDCHANGED:
+        SetEditFont();
+        Invalidate();
         break;
     case CM_MOUSEENTER:
         FMouseIn = true;
@@ -474,9 +495,7 @@ void TbsSkinCustomComboBox::WndProc(TMessage& message) {
     case CM_CANCELMODE: {
         auto* sender = reinterpret_cast<TControl*>(message.LParam);
         // A message without a sender closes the list too, also while the list has no bar.
-        const bool own = sender && (sender == this || sender == FListBox ||
-                                    sender == FListBox->ListBox || sender == FListBox->ScrollBar);
-        if (!own) CloseUp(false);
+        if (!IsOwnPart(sender)) CloseUp(false);
         break;
     }
     case CM_WANTSPECIALKEY: {

@@ -3,11 +3,13 @@
 #include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsSkinItemDrawing.h"
+#include "platform/forms/TEdit.h"
 #include "platform/forms/TListBox.h"
 
 #include <optional>
 
 class TbsDataSkinButtonControl;
+class TbsCustomEdit;
 class TCustomImageList;
 
 // The area of the closed control that shows the chosen item.
@@ -95,6 +97,22 @@ public:
     // Draws the popup's rows instead of the built-in drawing.
     void SetOnListBoxDrawItem(const TbsDrawSkinItemEvent& value);
 
+    // The fixed style shows the chosen item; the edit style an inner edit for free text that
+    // is completed from the items.
+    TbsSkinCustomComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TbsSkinCustomComboBoxStyle value);
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase value);
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool value) { FHideSelection = value; }
+    // The inner edit's selection; 0 and no effect without one.
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    // The inner edit of the edit style; nullptr in the fixed style.
+    TbsCustomEdit* Edit() const { return FEdit; }
+
     // The list is open and the pointer is not over the control.
     bool CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
 
@@ -148,6 +166,15 @@ public:
     int FOldItemIndex{ -1 };
 
 protected:
+    // Creates the inner edit, or keeps the one there is: a second edit would hook the first
+    // one's window procedure as its own.
+    virtual void ShowEditor();
+    void HideEditor();
+    // Sees the inner edit's messages first: keys drive the list, the wheel steps, key-ups
+    // complete the text.
+    virtual void EditWindowProcHook(TMessage& message);
+    // The inner edit is a number edit.
+    bool FNumEdit{ false };
     // Runs after an item was chosen.
     virtual void Change() {}
     void CreateControlDefaultImage(TBitmap& B) override;
@@ -180,6 +207,14 @@ private:
     // for an index outside the items unless a painted-for-others text stands in.
     void DrawItemBody(TCanvas& IC, const TRect& textRect);
     TbsItemDecor ItemDecor();
+    void EditChange();
+    void EditUp(bool updateText);
+    void EditDown(bool updateText);
+    void FindLBItemFromEdit();
+    void EditCancelMode(TControl* C);
+    bool IsOwnPart(TControl* C) const;
+    void SetEditFont();
+    void PlaceEdit();
     // One item up or down, through the ItemIndex setter, or only in the list when
     // throughSetter is false.
     void ComboUp(bool throughSetter = true);
@@ -204,6 +239,13 @@ private:
 
     TColor FDefaultColor{ clWindow };
     bool FUseSkinSize{ true };
+    TbsSkinCustomComboBoxStyle FStyle{ bscbFixedStyle };
+    TEditCharCase FCharCase{ ecNormal };
+    bool FHideSelection{ true };
+    TbsCustomEdit* FEdit{ nullptr };
+    TWndMethod FEditWindowProc;
+    // Set while the inner edit's text is carried into Text.
+    bool FromEdit{ false };
     TbsPopupAlpha FAlpha;
     bool FToolButtonStyle{ false };
     bool FMouseIn{ false };

@@ -1,5 +1,6 @@
 // The skinned looks of the closed combo box: the face in its two sizing modes, the drop-down
 // button from the record or from a button record, the item's faces, and the tool-button look.
+#include "lib/controls/TbsCustomEdit.h"
 #include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/bsActivePicture.h"
@@ -75,6 +76,9 @@ void TbsSkinCustomComboBox::ChangeSkinData() {
     FListBox->SetSkinDataName(FIndex == -1 ? std::string() : ListBoxName);
     FListBox->SetSkinData(SkinData());
     FListBox->UpDateScrollBar();
+    SetEditFont();
+    if (FEdit) FEdit->SetEditTransparent(FIndex != -1);
+    CalcRects();
     Invalidate();
 }
 
@@ -94,6 +98,7 @@ void TbsSkinCustomComboBox::CalcRects() {
     if (FIndex == -1 || FToolButtonStyle) {
         Button.R = TRect(Width() - 19, 2, Width() - 2, Height() - 2);
         CBItem.R = TRect(2, 2, Button.R.Left - 1, Height() - 2);
+        PlaceEdit();
         return;
     }
     const int dx = Width() - SkinRect.Width();
@@ -109,6 +114,7 @@ void TbsSkinCustomComboBox::CalcRects() {
         CBItem.R.Bottom += dy;
         Button.R.Bottom += dy;
     }
+    PlaceEdit();
 }
 
 bool TbsSkinCustomComboBox::IsHot() {
@@ -148,7 +154,7 @@ void TbsSkinCustomComboBox::CreateControlSkinImage(TBitmap& B) {
         DrawSkinButton(C);
     else
         DrawResizeButton(C);
-    DrawSkinItem(C, !FUseSkinSize);
+    if (!FEdit) DrawSkinItem(C, !FUseSkinSize);
 }
 
 void TbsSkinCustomComboBox::DrawSkinButton(TCanvas& C) {

@@ -1,4 +1,5 @@
 // The plain look of the closed combo box, the item it shows, and painting it for others.
+#include "lib/controls/TbsCustomEdit.h"
 #include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/bsStepButtonLooks.h"
@@ -54,7 +55,7 @@ void TbsSkinCustomComboBox::CreateControlDefaultImage(TBitmap& B) {
     C.Brush().SetColor(FDefaultColor);
     C.FillRect(TRect(2, 2, Width() - 2, Height() - 2));
     DrawPlainButton(C);
-    DrawDefaultItem(C);
+    if (!FEdit) DrawDefaultItem(C);
 }
 
 void TbsSkinCustomComboBox::DrawPlainButton(TCanvas& C) {
