@@ -17,6 +17,11 @@ public:
 
     // The skinned list box that owns this list; nullptr when used alone.
     TbsSkinCustomListBox* SkinListBox{ nullptr };
+    // How far the rows are scrolled to the left, in pixels.
+    int FHorizontalExtentValue{ 0 };
+
+    // A wider list needs less of the rows scrolled away.
+    void SetBounds(int left, int top, int width, int height) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -71,6 +71,15 @@ public:
     TNotifyEvent OnDownButtonClick;
     TNotifyEvent OnCheckButtonClick;
 
+    // A horizontal bar scrolls rows wider than the list, stepping by the width of "0".
+    bool HorizontalExtent() const { return FHorizontalExtent; }
+    void SetHorizontalExtent(bool value);
+    // Rows in this many columns, scrolled sideways by a horizontal bar; 0 for one column.
+    int Columns() const;
+    void SetColumns(int value);
+    // The width of item Index on Canvas, for the horizontal extent.
+    virtual int GetItemWidth(int Index, TCanvas& Canvas);
+
     // The control's height for that many rows.
     int CalcHeight(int AItemsCount);
     // Shows, ranges or removes the skinned bar from the inner list's scroll state.
@@ -109,8 +118,10 @@ public:
     void WndProc(TMessage& message) override;
 
     TbsListBox* ListBox{ nullptr };
-    // The skinned bar; nullptr while the rows fit.
+    // The skinned bar (horizontal with columns); nullptr while the rows fit.
     TbsSkinScrollBar* ScrollBar{ nullptr };
+    // The horizontal-extent bar; nullptr while the rows are narrow enough.
+    TbsSkinScrollBar* HScrollBar{ nullptr };
     TRect ListRect;
     // Caption buttons, 0 up, 1 down, 2 check; the one under the pointer and the held one.
     TbsCBButtonX Buttons[3];
@@ -121,6 +132,8 @@ public:
     int TimerMode{ 0 };
     TRect NewCaptionRect;
     std::string VScrollBarName;
+    std::string HScrollBarName;
+    std::string BothScrollBarName;
     // Copies of the "listbox" record's row looks; an empty active or focus rect is the item
     // rect.
     TRect SItemRect;
@@ -177,6 +190,13 @@ private:
     void ShowScrollBar();
     void HideScrollBar();
     void SBChange();
+    void ShowHScrollBar();
+    void HideHScrollBar();
+    void HSBChange();
+    void UpDateHScrollBar();
+    // The vertical bar's record name, or the horizontal one's with columns.
+    std::string ScrollBarSkinName() const;
+    void SetHScrollBarNames();
     void DrawDefaultItem(TCanvas& C, int index, const TSize& size, TOwnerDrawState state);
     void DrawSkinItem(TCanvas& C, int index, const TSize& size, TOwnerDrawState state,
                       bool stretched);
@@ -190,6 +210,9 @@ private:
     bool FCaptionMode{ false };
     int FDefaultCaptionHeight{ 20 };
     bool FInUpdate{ false };
+    bool FHorizontalExtent{ false };
+    // Set during a skin change: the horizontal bar is removed, not updated.
+    bool FStopUpDateHScrollBar{ false };
     TCustomImageList* FImages{ nullptr };
     int FImageIndex{ -1 };
     TStringList FTabWidths;

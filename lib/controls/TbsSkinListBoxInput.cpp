@@ -1,6 +1,10 @@
 // The inner list's input reported to the skinned list box that owns it.
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinListBox.h"
+#include "lib/controls/TbsSkinScrollBar.h"
+#include "platform/win/Input.h"
+
+#include <algorithm>
 
 void TbsListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (SkinListBox) SkinListBox->ListBoxMouseDown(button, shift, x, y);
@@ -18,8 +22,26 @@ void TbsListBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TbsListBox::KeyDown(unsigned short& key, TShiftState shift) {
-    if (SkinListBox) SkinListBox->ListBoxKeyDown(key, shift);
+    if (SkinListBox) {
+        SkinListBox->ListBoxKeyDown(key, shift);
+        // Left and Right scroll wide rows sideways when they do not fit.
+        if (TbsSkinScrollBar* bar = SkinListBox->HScrollBar;
+            bar && (key == win::VK_LEFT || key == win::VK_RIGHT)) {
+            const int step = key == win::VK_LEFT ? -bar->SmallChange() : bar->SmallChange();
+            bar->SetPosition(bar->Position() + step);
+            key = 0;
+            return;
+        }
+    }
     TListBox::KeyDown(key, shift);
+}
+
+void TbsListBox::SetBounds(int left, int top, int width, int height) {
+    const int oldWidth = Width();
+    TListBox::SetBounds(left, top, width, height);
+    if (Width() == oldWidth || FHorizontalExtentValue <= 0) return;
+    FHorizontalExtentValue = std::max(FHorizontalExtentValue - (Width() - oldWidth), 0);
+    Invalidate();
 }
 
 void TbsListBox::KeyPress(char32_t& key) {

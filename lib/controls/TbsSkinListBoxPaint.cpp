@@ -172,6 +172,7 @@ void TbsSkinCustomListBox::DrawRowContent(TCanvas& C, int index, const TSize& si
     TbsItemDecor decor;
     decor.Images = FImages;
     decor.ImageIndex = FImageIndex;
+    decor.HorizontalOffset = ListBox->FHorizontalExtentValue;
     if (ListBox->Columns() == 0) decor.TabWidths = &FTabWidths;
     DrawItemContent(C, ListBox->Items()[index], index, textRect, decor);
 }

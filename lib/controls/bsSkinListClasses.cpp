@@ -23,6 +23,8 @@ void RegisterListBox(TClassRegistry& r) {
     r.RegisterProperty(c, "Images", Reference(&T::SetImages));
     r.RegisterProperty(c, "ImageIndex", Integer(&T::SetImageIndex));
     r.RegisterProperty(c, "RowCount", Integer(&T::SetRowCount));
+    r.RegisterProperty(c, "HorizontalExtent", Boolean(&T::SetHorizontalExtent));
+    r.RegisterProperty(c, "Columns", Integer(&T::SetColumns));
     r.RegisterProperty(c, "DefaultItemHeight", Integer(&T::SetDefaultItemHeight));
     r.RegisterProperty(c, "UseSkinItemHeight", Boolean(&T::SetUseSkinItemHeight));
     r.RegisterProperty(c, "CaptionMode", Boolean(&T::SetCaptionMode));
