@@ -5,6 +5,8 @@
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/bsActivePicture.h"
 #include "lib/controls/bsButtonRecordFace.h"
+#include "lib/controls/bsRecordRects.h"
+#include "lib/controls/bsStepButtonLooks.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinListRecords.h"
 #include "lib/skindraw/bsImageBuilders.h"
@@ -12,10 +14,6 @@
 #include "platform/gfx/TBitmap.h"
 
 namespace {
-
-constexpr TColor kPlainPressedFill = TColor(0xB59385);
-constexpr TColor kPlainHotFill = TColor(0xD2BDB6);
-constexpr TColor kPlainHotFrame = TColor(0x800000);
 
 // A marker picture of a button record, centred in r, its transparent colour left out.
 void DrawMarker(TCanvas& C, TBitmap& picture, const TRect& face, TColor transparent,
@@ -50,7 +48,7 @@ void TbsSkinCustomComboBox::GetSkinData() {
     ActiveSkinRect = record->ActiveSkinRect;
     SItemRect = record->SItemRect;
     ActiveItemRect = record->ActiveItemRect;
-    FocusItemRect = record->FocusItemRect.IsEmpty() ? SItemRect : record->FocusItemRect;
+    FocusItemRect = OrElse(record->FocusItemRect, SItemRect);
     ItemLeftOffset = record->ItemLeftOffset;
     ItemRightOffset = record->ItemRightOffset;
     ItemTextRect = record->ItemTextRect;
@@ -258,13 +256,11 @@ void TbsSkinCustomComboBox::DrawSkinItem(TCanvas& C, bool stretched) {
 
 void TbsSkinCustomComboBox::CreateControlToolDefaultImage(TBitmap& B) {
     TCanvas& C = B.Canvas();
-    const TRect all(0, 0, Width(), Height());
     const bool hot = FMouseIn || Focused();
-    C.Brush().SetStyle(bsSolid);
-    C.Brush().SetColor(FDropDown ? kPlainPressedFill : hot ? kPlainHotFill : clBtnFace);
-    C.FillRect(all);
-    C.Brush().SetColor(FDropDown || hot ? kPlainHotFrame : clBtnShadow);
-    C.FrameRect(all);
+    DrawPlainButtonFace(C, TRect(0, 0, Width(), Height()),
+                        FDropDown ? pbsPressed
+                        : hot     ? pbsHot
+                                  : pbsNormal);
     const int shift = FDropDown ? 2 : 0;
     C.SetFont(FDefaultFont);
     C.Font().SetCharset(TextCharset());

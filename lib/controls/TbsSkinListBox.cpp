@@ -2,6 +2,7 @@
 
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinScrollBar.h"
+#include "lib/controls/bsRecordRects.h"
 #include "lib/skindata/bsSkinListRecords.h"
 #include "platform/forms/ControlMessages.h"
 #include "platform/forms/TImageList.h"
@@ -133,8 +134,8 @@ void TbsSkinCustomListBox::GetSkinData() {
     HScrollBarName = record->HScrollBarName;
     BothScrollBarName = record->BothScrollBarName;
     SItemRect = record->SItemRect;
-    ActiveItemRect = record->ActiveItemRect.IsEmpty() ? SItemRect : record->ActiveItemRect;
-    FocusItemRect = record->FocusItemRect.IsEmpty() ? SItemRect : record->FocusItemRect;
+    ActiveItemRect = OrElse(record->ActiveItemRect, SItemRect);
+    FocusItemRect = OrElse(record->FocusItemRect, SItemRect);
     ItemLeftOffset = record->ItemLeftOffset;
     ItemRightOffset = record->ItemRightOffset;
     ItemTextRect = record->ItemTextRect;
@@ -152,16 +153,13 @@ void TbsSkinCustomListBox::GetSkinData() {
     CaptionFontColor = record->CaptionFontColor;
     UpButtonRect = record->UpButtonRect;
     ActiveUpButtonRect = record->ActiveUpButtonRect;
-    DownUpButtonRect =
-        record->DownUpButtonRect.IsEmpty() ? ActiveUpButtonRect : record->DownUpButtonRect;
+    DownUpButtonRect = OrElse(record->DownUpButtonRect, ActiveUpButtonRect);
     DownButtonRect = record->DownButtonRect;
     ActiveDownButtonRect = record->ActiveDownButtonRect;
-    DownDownButtonRect =
-        record->DownDownButtonRect.IsEmpty() ? ActiveDownButtonRect : record->DownDownButtonRect;
+    DownDownButtonRect = OrElse(record->DownDownButtonRect, ActiveDownButtonRect);
     CheckButtonRect = record->CheckButtonRect;
     ActiveCheckButtonRect = record->ActiveCheckButtonRect;
-    DownCheckButtonRect =
-        record->DownCheckButtonRect.IsEmpty() ? ActiveCheckButtonRect : record->DownCheckButtonRect;
+    DownCheckButtonRect = OrElse(record->DownCheckButtonRect, ActiveCheckButtonRect);
     ButtonsArea = record->ButtonsArea;
     DisabledButtonsRect = record->DisabledButtonsRect;
 }

@@ -2,6 +2,8 @@
 // with their repeat while held.
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinListBox.h"
+#include "lib/controls/bsRecordRects.h"
+#include "lib/controls/bsStepButtonLooks.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinListRecords.h"
@@ -10,22 +12,6 @@
 #include "platform/forms/ControlMessages.h"
 
 #include <algorithm>
-
-namespace {
-
-constexpr TColor kPlainPressedFill = TColor(0xB59385);
-constexpr TColor kPlainHotFill = TColor(0xD2BDB6);
-constexpr TColor kPlainHotFrame = TColor(0x800000);
-
-TRect Shifted(TRect r, int dx, int dy) {
-    r.Left += dx;
-    r.Right += dx;
-    r.Top += dy;
-    r.Bottom += dy;
-    return r;
-}
-
-} // namespace
 
 void TbsSkinCustomListBox::SetGlyph(const TBitmap& value) {
     FGlyph.Assign(value);
@@ -67,8 +53,8 @@ bool TbsSkinCustomListBox::CaptionButtonsActive() const {
 void TbsSkinCustomListBox::CalcPlainCaptionButtons() {
     const int a = std::min(FDefaultCaptionHeight - 3, 17);
     Buttons[0].R = TRect(Width() - a - 2, 2, Width() - 2, a + 1);
-    Buttons[1].R = Shifted(Buttons[0].R, -a, 0);
-    Buttons[2].R = Shifted(Buttons[1].R, -a, 0);
+    Buttons[1].R = MovedBy(Buttons[0].R, -a, 0);
+    Buttons[2].R = MovedBy(Buttons[1].R, -a, 0);
 }
 
 void TbsSkinCustomListBox::DrawCaptionText(TCanvas& C, const TRect& R, int y) {
@@ -129,7 +115,7 @@ void TbsSkinCustomListBox::CreateControlSkinImage(TBitmap& B) {
                                     TRect(NewLTPoint.X, 0, NewRTPoint.X, bottom));
             C.StretchDraw(TRect(NewLTPoint.X, 0, UpButtonRect.Right + dW, bottom), &strip);
         } else {
-            const TRect to = Shifted(ButtonsArea, dW, 0);
+            const TRect to = MovedBy(ButtonsArea, dW, 0);
             C.CopyRect(TRect(to.Left, to.Top, to.Left + DisabledButtonsRect.Width(),
                              to.Top + DisabledButtonsRect.Height()),
                        Picture->Canvas(), DisabledButtonsRect);
@@ -144,10 +130,10 @@ void TbsSkinCustomListBox::CreateControlSkinImage(TBitmap& B) {
             TRect r = records[i];
             int reference = RTPt.X;
             if (r.Top > LTPt.Y) {
-                r = Shifted(r, 0, dH);
+                r = MovedBy(r, 0, dH);
                 reference = RBPt.X;
             }
-            if (r.Left > reference) r = Shifted(r, dW, 0);
+            if (r.Left > reference) r = MovedBy(r, dW, 0);
             Buttons[i].R = r;
         }
     } else {
@@ -177,13 +163,11 @@ void TbsSkinCustomListBox::DrawCaptionButton(TCanvas& C, int i) {
     if (b.R.IsEmpty()) return;
     const bool pressed = b.Down && b.MouseIn;
     if (FIndex == -1) {
-        C.Brush().SetStyle(bsSolid);
         if (pressed || b.MouseIn) {
-            C.Brush().SetColor(pressed ? kPlainPressedFill : kPlainHotFill);
-            C.FillRect(b.R);
-            C.Brush().SetColor(kPlainHotFrame);
-            C.FrameRect(b.R);
+            DrawPlainButtonFace(C, b.R, pressed ? pbsPressed : pbsHot);
         } else {
+            // At rest the caption's buttons have no frame.
+            C.Brush().SetStyle(bsSolid);
             C.Brush().SetColor(clBtnFace);
             C.FillRect(b.R);
         }
@@ -200,7 +184,7 @@ void TbsSkinCustomListBox::DrawCaptionButton(TCanvas& C, int i) {
     // The normal faces are relative to the face, the others absolute in the picture.
     const TRect face = pressed     ? down[i]
                        : b.MouseIn ? hot[i]
-                                   : Shifted(normal[i], SkinRect.Left, SkinRect.Top);
+                                   : MovedBy(normal[i], SkinRect.Left, SkinRect.Top);
     if (!face.IsEmpty()) C.CopyRect(b.R, Picture->Canvas(), face);
 }
 

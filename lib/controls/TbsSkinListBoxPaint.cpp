@@ -2,6 +2,7 @@
 // and the background under the rows.
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinListBox.h"
+#include "lib/controls/bsRecordRects.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/bsImageBuilders.h"
@@ -10,18 +11,6 @@
 #include "platform/gfx/TBitmap.h"
 
 #include <algorithm>
-
-namespace {
-
-TRect Shifted(TRect r, int dx, int dy) {
-    r.Left += dx;
-    r.Right += dx;
-    r.Top += dy;
-    r.Bottom += dy;
-    return r;
-}
-
-} // namespace
 
 void TbsListBox::Paint() {
     if (!SkinListBox) {
@@ -73,7 +62,7 @@ TFontCharset TbsSkinCustomListBox::TextCharset() const {
 void TbsSkinCustomListBox::PaintListBackground(TCanvas& C, const TRect& rect) {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
     GetSkinData();
-    const TRect tile = Shifted(ClRect, SkinRect.Left, SkinRect.Top);
+    const TRect tile = MovedBy(ClRect, SkinRect.Left, SkinRect.Top);
     if (FIndex == -1 || !Picture || tile.Width() <= 0 || tile.Height() <= 0) {
         C.Brush().SetStyle(bsSolid);
         C.Brush().SetColor(clWindow);
