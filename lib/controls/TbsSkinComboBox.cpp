@@ -337,7 +337,12 @@ void TbsSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, in
     TbsSkinCustomControl::MouseDown(button, shift, x, y);
     if (!FEdit && !Focused() && CanFocus()) SetFocus();
     if (button != mbLeft) return;
-    if (IsPopupVisible()) {
+    CalcRects();
+    const TPoint at(x, y);
+    const bool opener = Button.MouseIn || Button.R.Contains(at) ||
+                        (!FEdit && CBItem.R.Contains(at)) || FToolButtonStyle;
+    if (IsPopupVisible() || !opener) {
+        // A press anywhere else on the control only closes an open list.
         CloseUp(false);
         return;
     }

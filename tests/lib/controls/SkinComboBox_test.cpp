@@ -262,3 +262,28 @@ TEST_F(SkinComboBox, PopupSettingsPassThroughAndItsCheckButtonAccepts) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SkinComboBox, OnlyTheButtonOrTheItemOpensTheListWithAPress) {
+    struct Case {
+        const char* Name;
+        TPoint At;
+        bool Opens;
+    };
+    // 150 x 20: the item from x 2 to 130, the button from 131 to 148, a 2-pixel frame around.
+    const Case cases[] = {
+        { "button", { 140, 10 }, true },
+        { "item", { 40, 10 }, true },
+        { "frame", { 149, 10 }, false },
+    };
+    for (const Case& c : cases) {
+        TRecordingComboBox* combo = Combo(5);
+        combo->Perform(win::WM_LBUTTONDOWN, win::MK_LBUTTON, win::MAKELPARAM(c.At.X, c.At.Y));
+        combo->Perform(win::WM_LBUTTONUP, 0, win::MAKELPARAM(c.At.X, c.At.Y));
+        EXPECT_EQ(combo->IsPopupVisible(), c.Opens) << c.Name;
+        delete combo;
+    }
+}
+
+} // namespace
