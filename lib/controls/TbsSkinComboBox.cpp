@@ -1,5 +1,6 @@
 #include "lib/controls/TbsSkinComboBox.h"
 
+#include "lib/controls/TbsCustomEdit.h"
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinScrollBar.h"
@@ -24,12 +25,15 @@ TbsSkinCustomComboBox::TbsSkinCustomComboBox(TComponent* owner) : TbsSkinCustomC
     FListBoxWindowProc = inner->WindowProc;
     inner->WindowProc = [this](TMessage& message) { ListBoxWindowProcHook(message); };
     inner->OnMouseMove = [this](TObject*, TShiftState, int x, int y) { PopupListMouseMove(x, y); };
+    inner->SetTabStop(false);
+    FListBox->OnCheckButtonClick = [this](TObject*) { CloseUp(true); };
     SetSkinDataName("combobox");
     SetBounds(Left(), Top(), 120, 20);
 }
 
 TbsSkinCustomComboBox::~TbsSkinCustomComboBox() {
     StopTimer();
+    if (FEdit) HideEditor();
     FListBox->ListBox->WindowProc = FListBoxWindowProc;
     FListBox->ListBox->OnMouseMove = nullptr;
     delete std::exchange(FListBox, nullptr);
@@ -52,7 +56,7 @@ void TbsSkinCustomComboBox::SetItemIndex(int value) {
     const int index = FListBox->ItemIndex();
     if (Items().Count() > 0 && index != -1) SetText(Items()[index]);
     FOldItemIndex = index;
-    Invalidate();
+    if (!FEdit) Invalidate();
     if (ComponentState().Contains(csLoading) || Designing()) return;
     if (OnClick) OnClick(this);
     Change();
@@ -65,6 +69,123 @@ void TbsSkinCustomComboBox::SetDropDownCount(int value) {
 void TbsSkinCustomComboBox::SetDefaultColor(TColor value) {
     FDefaultColor = value;
     if (FIndex == -1) Invalidate();
+}
+
+void TbsSkinCustomComboBox::SetUseSkinSize(bool value) {
+    if (FUseSkinSize == value) return;
+    FUseSkinSize = value;
+    if (FIndex != -1) ChangeSkinData();
+}
+
+void TbsSkinCustomComboBox::SetToolButtonStyle(bool value) {
+    if (FToolButtonStyle == value) return;
+    FToolButtonStyle = value;
+    if (value) SetUseSkinSize(false);
+    CalcRects();
+    Invalidate();
+}
+
+TCustomImageList* TbsSkinCustomComboBox::Images() const {
+    return FListBox->Images();
+}
+
+void TbsSkinCustomComboBox::SetImages(TCustomImageList* value) {
+    FListBox->SetImages(value);
+    Invalidate();
+}
+
+int TbsSkinCustomComboBox::ImageIndex() const {
+    return FListBox->ImageIndex();
+}
+
+void TbsSkinCustomComboBox::SetImageIndex(int value) {
+    FListBox->SetImageIndex(value);
+    Invalidate();
+}
+
+TStrings& TbsSkinCustomComboBox::TabWidths() {
+    return FListBox->TabWidths();
+}
+
+void TbsSkinCustomComboBox::SetTabWidths(const TStrings& value) {
+    FListBox->SetTabWidths(value);
+    Invalidate();
+}
+
+std::string TbsSkinCustomComboBox::ListBoxCaption() const {
+    return FListBox->Text();
+}
+
+void TbsSkinCustomComboBox::SetListBoxCaption(const std::string& value) {
+    FListBox->SetText(value);
+}
+
+bool TbsSkinCustomComboBox::ListBoxCaptionMode() const {
+    return FListBox->CaptionMode();
+}
+
+void TbsSkinCustomComboBox::SetListBoxCaptionMode(bool value) {
+    FListBox->SetCaptionMode(value);
+}
+
+TAlignment TbsSkinCustomComboBox::ListBoxCaptionAlignment() const {
+    return FListBox->Alignment();
+}
+
+void TbsSkinCustomComboBox::SetListBoxCaptionAlignment(TAlignment value) {
+    FListBox->SetAlignment(value);
+}
+
+TFont& TbsSkinCustomComboBox::ListBoxDefaultFont() {
+    return FListBox->DefaultFont();
+}
+
+void TbsSkinCustomComboBox::SetListBoxDefaultFont(const TFont& value) {
+    FListBox->SetDefaultFont(value);
+}
+
+TFont& TbsSkinCustomComboBox::ListBoxDefaultCaptionFont() {
+    return FListBox->DefaultCaptionFont();
+}
+
+void TbsSkinCustomComboBox::SetListBoxDefaultCaptionFont(const TFont& value) {
+    FListBox->SetDefaultCaptionFont(value);
+}
+
+int TbsSkinCustomComboBox::ListBoxDefaultItemHeight() const {
+    return FListBox->DefaultItemHeight();
+}
+
+void TbsSkinCustomComboBox::SetListBoxDefaultItemHeight(int value) {
+    FListBox->SetDefaultItemHeight(value);
+}
+
+bool TbsSkinCustomComboBox::ListBoxUseSkinFont() const {
+    return FListBox->UseSkinFont();
+}
+
+void TbsSkinCustomComboBox::SetListBoxUseSkinFont(bool value) {
+    FListBox->SetUseSkinFont(value);
+}
+
+bool TbsSkinCustomComboBox::ListBoxUseSkinItemHeight() const {
+    return FListBox->UseSkinItemHeight();
+}
+
+void TbsSkinCustomComboBox::SetListBoxUseSkinItemHeight(bool value) {
+    FListBox->SetUseSkinItemHeight(value);
+}
+
+bool TbsSkinCustomComboBox::Sorted() const {
+    return FListBox->ListBox->Sorted();
+}
+
+void TbsSkinCustomComboBox::SetSorted(bool value) {
+    FListBox->ListBox->SetSorted(value);
+}
+
+void TbsSkinCustomComboBox::SetOnListBoxDrawItem(const TbsDrawSkinItemEvent& value) {
+    FListBox->OnDrawItem = value;
 }
 
 bool TbsSkinCustomComboBox::IsPopupVisible() const {
@@ -85,11 +206,18 @@ void TbsSkinCustomComboBox::DropDown() {
                             &info) &&
         origin.Y + FListBox->Height() > info.rcWork.bottom)
         origin.Y -= Height() + FListBox->Height();
+    if (FEdit) FEdit->SetFocus();
     FOldItemIndex = FListBox->ItemIndex();
+    // Stepping away and back makes the list draw its first row as chosen when it opens.
+    if (FListBox->ItemIndex() == 0 && Items().Count() > 1) {
+        FListBox->SetItemIndex(1);
+        FListBox->SetItemIndex(0);
+    }
     FDropDown = true;
+    if (FToolButtonStyle) Invalidate();
     FListBox->SetTopIndex(std::max(FListBox->ItemIndex(), 0));
     FListBox->SetSkinData(SkinData());
-    FListBox->Show(origin);
+    FListBox->Show(origin, FAlpha);
 }
 
 void TbsSkinCustomComboBox::CloseUp(bool accept) {
@@ -100,8 +228,14 @@ void TbsSkinCustomComboBox::CloseUp(bool accept) {
     if (index < 0) {
         FListBox->SetItemIndex(FOldItemIndex);
     } else if (index < Items().Count() && accept) {
-        SetText(Items()[index]);
-        Invalidate();
+        if (FEdit) {
+            // The edit's change handler carries the text into Text.
+            FEdit->SetText(Items()[index]);
+            FEdit->SelectAll();
+        } else {
+            SetText(Items()[index]);
+            Invalidate();
+        }
         if (OnClick) OnClick(this);
         Change();
     } else {
@@ -201,9 +335,14 @@ void TbsSkinCustomComboBox::FindLBItem(char32_t key) {
 
 void TbsSkinCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TbsSkinCustomControl::MouseDown(button, shift, x, y);
-    if (!Focused() && CanFocus()) SetFocus();
+    if (!FEdit && !Focused() && CanFocus()) SetFocus();
     if (button != mbLeft) return;
-    if (IsPopupVisible()) {
+    CalcRects();
+    const TPoint at(x, y);
+    const bool opener = Button.MouseIn || Button.R.Contains(at) ||
+                        (!FEdit && CBItem.R.Contains(at)) || FToolButtonStyle;
+    if (IsPopupVisible() || !opener) {
+        // A press anywhere else on the control only closes an open list.
         CloseUp(false);
         return;
     }
@@ -306,12 +445,13 @@ void TbsSkinCustomComboBox::StepTick() {
     if (TimerMode == 2 && index < Items().Count() - 1) FListBox->SetItemIndex(index + 1);
 }
 
-void TbsSkinCustomComboBox::CalcRects() {
-    Button.R = TRect(Width() - 19, 2, Width() - 2, Height() - 2);
-    CBItem.R = TRect(2, 2, Button.R.Left - 1, Height() - 2);
-}
-
 void TbsSkinCustomComboBox::WndProc(TMessage& message) {
+    if (message.Msg == win::WM_MOUSEWHEEL && FEdit) return;
+    if (message.Msg == win::WM_SETFOCUS && FEdit) {
+        // The edit style keeps the focus in its edit.
+        FEdit->SetFocus();
+        return;
+    }
     if (message.Msg == win::WM_MOUSEWHEEL) {
         // Away from the user steps up; the shown item follows only while the list is closed.
         const bool closed = !IsPopupVisible();
@@ -324,29 +464,43 @@ void TbsSkinCustomComboBox::WndProc(TMessage& message) {
     TbsSkinCustomControl::WndProc(message);
     switch (message.Msg) {
     case CM_TEXTCHANGED:
+        if (FEdit && !FromEdit) FEdit->SetText(Text());
         if (OnChange) OnChange(this);
+        if (FromEdit) Change();
         break;
     case win::WM_SIZE:
         CalcRects();
         break;
+    case CM_ENABLEDCHANGED:
+        SetEditFont();
+        Invalidate();
+        break;
+    case CM_MOUSEENTER:
+        FMouseIn = true;
+        if ((FIndex != -1 && !ActiveSkinRect.IsEmpty()) || FToolButtonStyle) Invalidate();
+        break;
     case CM_MOUSELEAVE:
+        FMouseIn = false;
         if (Button.MouseIn) {
             Button.MouseIn = false;
             Invalidate();
         }
+        if ((FIndex != -1 && !ActiveSkinRect.IsEmpty()) || FToolButtonStyle) Invalidate();
         break;
     case win::WM_TIMER:
         if (message.WParam == kStepTimer && TimerMode != 0) StepTick();
         break;
     case win::WM_KILLFOCUS:
         if (IsPopupVisible()) CloseUp(false);
+        Invalidate();
+        break;
+    case win::WM_SETFOCUS:
+        Invalidate();
         break;
     case CM_CANCELMODE: {
         auto* sender = reinterpret_cast<TControl*>(message.LParam);
         // A message without a sender closes the list too, also while the list has no bar.
-        const bool own = sender && (sender == this || sender == FListBox ||
-                                    sender == FListBox->ListBox || sender == FListBox->ScrollBar);
-        if (!own) CloseUp(false);
+        if (!IsOwnPart(sender)) CloseUp(false);
         break;
     }
     case CM_WANTSPECIALKEY: {

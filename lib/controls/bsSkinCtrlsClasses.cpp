@@ -5,6 +5,7 @@
 #include "lib/controls/bsScrollCtrlsClasses.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
+#include "lib/controls/bsSkinListClasses.h"
 #include "lib/controls/bsSkinPanelsClasses.h"
 #include "lib/controls/bsSkinTabsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
@@ -65,5 +66,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
         RegisterSkinPanelsClasses(TClassRegistry::Instance());
         RegisterSkinTabsClasses(TClassRegistry::Instance());
+        RegisterSkinListClasses(TClassRegistry::Instance());
     });
 }

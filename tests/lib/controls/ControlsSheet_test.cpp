@@ -5,6 +5,7 @@
 #include "ButtonSheetRows.h"
 #include "ControlSheet.h"
 #include "EditTestSupport.h"
+#include "ListSheetRows.h"
 #include "PageSheetRows.h"
 #include "PanelSheetRows.h"
 #include "ScrollSheetRows.h"
@@ -55,6 +56,8 @@ std::vector<TSheetRow> SheetRows() {
     rows.insert(rows.end(), pageControls.begin(), pageControls.end());
     const auto views = ViewSheetRows();
     rows.insert(rows.end(), views.begin(), views.end());
+    const auto lists = ListSheetRows();
+    rows.insert(rows.end(), lists.begin(), lists.end());
     return rows;
 }
 

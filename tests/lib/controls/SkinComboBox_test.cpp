@@ -231,3 +231,59 @@ TEST_F(SkinComboBox, TypeAheadFindsByPrefixWithinHalfASecond) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SkinComboBox, PopupSettingsPassThroughAndItsCheckButtonAccepts) {
+    TRecordingComboBox* combo = Combo(5);
+    combo->SetListBoxCaptionMode(true);
+    combo->SetListBoxCaption("Presets");
+    combo->SetListBoxDefaultItemHeight(24);
+    EXPECT_TRUE(combo->FListBox->CaptionMode());
+    EXPECT_EQ(combo->FListBox->Text(), "Presets");
+    EXPECT_EQ(combo->FListBox->ListBox->ItemHeight(), 24);
+    // The popup's rows never take the focus by Tab.
+    EXPECT_FALSE(combo->FListBox->ListBox->TabStop());
+
+    int closeUps = 0;
+    combo->OnCloseUp = [&closeUps](TObject*) { ++closeUps; };
+    combo->SetItemIndex(0);
+    combo->DropDown();
+    combo->FListBox->SetItemIndex(3);
+    combo->FListBox->OnCheckButtonClick(combo->FListBox);
+    EXPECT_FALSE(combo->IsPopupVisible());
+    EXPECT_EQ(combo->ItemIndex(), 3);
+    EXPECT_EQ(combo->Text(), Name(3));
+    EXPECT_EQ(closeUps, 1);
+    // CanCancelDropDown only while open and away from the control.
+    EXPECT_FALSE(combo->CanCancelDropDown());
+    combo->DropDown();
+    EXPECT_TRUE(combo->CanCancelDropDown());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SkinComboBox, OnlyTheButtonOrTheItemOpensTheListWithAPress) {
+    struct Case {
+        const char* Name;
+        TPoint At;
+        bool Opens;
+    };
+    // 150 x 20: the item from x 2 to 130, the button from 131 to 148, a 2-pixel frame around.
+    const Case cases[] = {
+        { "button", { 140, 10 }, true },
+        { "item", { 40, 10 }, true },
+        { "frame", { 149, 10 }, false },
+    };
+    for (const Case& c : cases) {
+        TRecordingComboBox* combo = Combo(5);
+        combo->Perform(win::WM_LBUTTONDOWN, win::MK_LBUTTON, win::MAKELPARAM(c.At.X, c.At.Y));
+        combo->Perform(win::WM_LBUTTONUP, 0, win::MAKELPARAM(c.At.X, c.At.Y));
+        EXPECT_EQ(combo->IsPopupVisible(), c.Opens) << c.Name;
+        delete combo;
+    }
+}
+
+} // namespace

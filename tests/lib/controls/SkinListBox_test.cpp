@@ -4,6 +4,10 @@
 #include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinListBox.h"
 #include "lib/controls/TbsSkinScrollBar.h"
+#include "lib/controls/bsSkinItemDrawing.h"
+#include "lib/skindata/bsSkinListRecords.h"
+#include "platform/win/Input.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
 
@@ -71,6 +75,135 @@ TEST_F(SkinListBox, AddingRowsBringsTheBarDeletingThemRemovesIt) {
     EXPECT_NE(list->ScrollBar, nullptr);
     list->Items().Delete(5);
     EXPECT_EQ(list->ScrollBar, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+class SkinListBoxRows : public SkinnedFormTest {};
+
+TEST_F(SkinListBoxRows, RowsTakeTheRecordsFaceForTheirState) {
+    // Row faces 100 x 20 at three places of the picture; the text sits far right.
+    const TRect normal(0, 40, 100, 60);
+    const TRect active(0, 60, 100, 80);
+    const TRect focus(100, 60, 200, 80);
+    auto& record = AddFaceRecord<TbsDataSkinListBox>(*FSkin, "listbox", 0,
+                                                     NineSliceFace(TRect(0, 0, 60, 40), 4));
+    record.SItemRect = normal;
+    record.ActiveItemRect = active;
+    record.FocusItemRect = focus;
+    record.ItemTextRect = TRect(90, 0, 100, 20);
+    auto* list = new TbsSkinListBox(FForm);
+    list->SetParent(FForm);
+    list->SetSkinData(FSkin.get());
+    list->SetBounds(10, 10, 120, 108);
+    for (const char* item : { "a", "b", "c" })
+        list->Items().Add(item);
+    ASSERT_EQ(list->ListBox->ItemHeight(), 20);
+    list->SetItemIndex(1);
+    const auto rowPixel = [&](const gfx::Surface& pixels, int row) {
+        return RgbAt(pixels, 3, row * 20 + 3);
+    };
+    gfx::Surface pixels = PaintedPixels(*list->ListBox);
+    EXPECT_EQ(rowPixel(pixels, 0), PictureAt(normal.Left + 3, normal.Top + 3));
+    EXPECT_EQ(rowPixel(pixels, 1), PictureAt(active.Left + 3, active.Top + 3));
+    // Below the last row: the record's client part, tiled.
+    EXPECT_EQ(RgbAt(pixels, 0, 60), PictureAt(4, 4));
+    list->ListBox->SetFocus();
+    pixels = PaintedPixels(*list->ListBox);
+    EXPECT_EQ(rowPixel(pixels, 1), PictureAt(focus.Left + 3, focus.Top + 3));
+
+    // Owner drawing replaces the content and hears each row's state.
+    std::vector<std::pair<int, TOwnerDrawState>> drawn;
+    list->OnDrawItem = [&drawn](TObject*, TCanvas&, int index, int, int, const TRect&,
+                                TOwnerDrawState state) { drawn.emplace_back(index, state); };
+    PaintedPixels(*list->ListBox);
+    ASSERT_EQ(drawn.size(), 3u);
+    EXPECT_EQ(drawn[0].second, TOwnerDrawState{});
+    EXPECT_EQ(drawn[1].second, (TOwnerDrawState{ odSelected, odFocused }));
+}
+
+TEST(SkinItemDrawing, TabStopsCountDigitLinesOnlyAndAtMostTen) {
+    TStringList lines;
+    for (const char* line : { "40", "abc", "", "12x", "7", "1", "2", "3", "4", "5", "6", "99" })
+        lines.Add(line);
+    EXPECT_EQ(TabStopsOf(lines), (std::vector<int>{ 40, 0, 0, 0, 7, 1, 2, 3, 4, 5 }));
+}
+
+} // namespace
+
+namespace {
+
+class SkinListBoxBars : public SkinnedFormTest {
+protected:
+    TbsSkinListBox* List(int items, const std::string& text) {
+        auto* list = new TbsSkinListBox(FForm);
+        list->SetParent(FForm);
+        list->SetBounds(10, 10, 150, 120);
+        for (int i = 0; i < items; ++i)
+            list->Items().Add(text + std::to_string(i));
+        return list;
+    }
+};
+
+TEST_F(SkinListBoxBars, WideRowsBringAHorizontalBarSteppingByTheWidthOfZero) {
+    TbsSkinListBox* list = List(5, "A row far wider than the list can show at once ");
+    // High enough for all rows: no vertical bar narrows the list under the offset.
+    list->SetBounds(10, 10, 150, 200);
+    EXPECT_EQ(list->HScrollBar, nullptr) << "only with HorizontalExtent";
+    list->SetHorizontalExtent(true);
+    ASSERT_NE(list->HScrollBar, nullptr);
+    const int zero = list->ListBox->Canvas().TextWidth("0");
+    EXPECT_EQ(list->HScrollBar->SmallChange(), zero);
+    EXPECT_EQ(list->HScrollBar->LargeChange(), zero);
+    EXPECT_EQ(list->HScrollBar->PageSize(), list->ListBox->Width() - 4);
+    // Right and Left in the list move it by that step.
+    list->ListBox->SetFocus();
+    FDisplay->TypeKey(win::VK_RIGHT);
+    FDisplay->TypeKey(win::VK_RIGHT);
+    Pump();
+    EXPECT_EQ(list->HScrollBar->Position(), 2 * zero);
+    EXPECT_EQ(list->ListBox->FHorizontalExtentValue, 2 * zero);
+    FDisplay->TypeKey(win::VK_LEFT);
+    Pump();
+    EXPECT_EQ(list->HScrollBar->Position(), zero);
+
+    // As high as its rows: the bar adds its height and covers none of them.
+    list->SetRowCount(5);
+    EXPECT_EQ(list->ScrollBar, nullptr);
+    EXPECT_LE(list->ListBox->BoundsRect().Bottom, list->HScrollBar->Top());
+    EXPECT_GE(list->ListBox->Height(), 5 * 20);
+
+    // Narrow rows need no bar.
+    list->Clear();
+    list->Items().Add("short");
+    list->UpDateScrollBar();
+    EXPECT_EQ(list->HScrollBar, nullptr);
+    EXPECT_EQ(list->ListBox->FHorizontalExtentValue, 0);
+}
+
+TEST_F(SkinListBoxBars, ColumnsTakeAHorizontalBarAndTheWheelScrollsOneLineMore) {
+    TbsSkinListBox* columns = List(40, "item ");
+    columns->SetColumns(2);
+    ASSERT_NE(columns->ScrollBar, nullptr);
+    EXPECT_EQ(columns->ScrollBar->Kind(), sbHorizontal);
+    EXPECT_EQ(columns->ScrollBar->PageSize(), 2);
+    EXPECT_LE(columns->ListBox->BoundsRect().Bottom, columns->ScrollBar->Top());
+
+    TbsSkinListBox* skinned = List(40, "item ");
+    auto* plain = new TListBox(FForm);
+    plain->SetParent(FForm);
+    plain->SetStyle(lbOwnerDrawFixed);
+    plain->SetItemHeight(20);
+    plain->SetBounds(200, 10, skinned->ListBox->Width(), skinned->ListBox->Height());
+    for (int i = 0; i < 40; ++i)
+        plain->Items().Add("item " + std::to_string(i));
+    const auto wheelDown = win::WPARAM(std::uint32_t(-120) << 16);
+    plain->Perform(win::WM_MOUSEWHEEL, wheelDown, 0);
+    skinned->ListBox->Perform(win::WM_MOUSEWHEEL, wheelDown, 0);
+    EXPECT_EQ(skinned->TopIndex(), plain->TopIndex() + 1);
+    EXPECT_EQ(skinned->ScrollBar->Position(), skinned->TopIndex());
 }
 
 } // namespace
