@@ -17,12 +17,19 @@
 
 namespace {
 
+// While the list is open the item's area loses 2 px at its left and top.
 TRect Shifted(TRect r, bool open) {
     if (open) {
         r.Left += 2;
         r.Top += 2;
     }
     return r;
+}
+
+// ... and the drop-down mark moves 2 px right and down, as a pressed button's content does.
+TRect Moved(TRect r, bool open) {
+    const int d = open ? 2 : 0;
+    return TRect(r.Left + d, r.Top + d, r.Right + d, r.Bottom + d);
 }
 
 // A marker cut from the picture, its transparent colour left out, centred in area.
@@ -104,7 +111,7 @@ void TbsSkinCustomOfficeComboBox::CreateControlToolSkinImage(TBitmap& B, const s
                                   : record->DisabledFontColor);
     C.Brush().SetStyle(bsClear);
     DrawShownItem(C, Shifted(TRect(2, 2, w - 17, h - 2), FDropDown), text, true, 2);
-    DrawToolMarker(C, *record, Shifted(TRect(w - 15, 0, w, h), FDropDown));
+    DrawToolMarker(C, *record, Moved(TRect(w - 15, 0, w, h), FDropDown));
 }
 
 void TbsSkinCustomOfficeComboBox::DrawToolMarker(TCanvas& C, const TbsDataSkinButtonControl& record,
@@ -131,7 +138,7 @@ void TbsSkinCustomOfficeComboBox::CreateControlToolDefaultImage(TBitmap& B,
     C.SetFont(DefaultFont());
     C.Brush().SetStyle(bsClear);
     DrawShownItem(C, Shifted(TRect(2, 2, w - 17, h - 2), FDropDown), text, true, 2);
-    DrawDropDownMark(C, Shifted(TRect(w - 15, 0, w, h), FDropDown), C.Font().Color());
+    DrawDropDownMark(C, Moved(TRect(w - 15, 0, w, h), FDropDown), C.Font().Color());
 }
 
 void TbsSkinCustomOfficeComboBox::CreateControlSkinImage(TBitmap& B) {
