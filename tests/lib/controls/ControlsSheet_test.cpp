@@ -5,6 +5,7 @@
 #include "ButtonSheetRows.h"
 #include "ControlSheet.h"
 #include "EditTestSupport.h"
+#include "OfficeSheetRows.h"
 #include "PanelSheetRows.h"
 #include "ScrollSheetRows.h"
 #include "TestControls.h"
@@ -49,6 +50,8 @@ std::vector<TSheetRow> SheetRows() {
     };
     const auto panels = PanelSheetRows();
     rows.insert(rows.end(), panels.begin(), panels.end());
+    const auto office = OfficeSheetRows();
+    rows.insert(rows.end(), office.begin(), office.end());
     return rows;
 }
 
