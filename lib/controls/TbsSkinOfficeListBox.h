@@ -3,6 +3,7 @@
 #include "lib/controls/TbsSkinOfficeItems.h"
 
 #include <functional>
+#include <memory>
 
 class TbsSkinScrollBar;
 class TCustomImageList;
@@ -85,6 +86,9 @@ public:
     TbsSkinScrollBar* ScrollBar{ nullptr };
 
 protected:
+    // The base's paint into a buffer kept between paints: a long list repaints on every step,
+    // and a fresh bitmap of the list's size each time costs more than drawing its rows.
+    void Paint() override;
     void CreateControlDefaultImage(TBitmap& B) override;
     void CreateControlSkinImage(TBitmap& B) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -128,4 +132,5 @@ private:
     int FScrollOffset{ 0 };
     int FOldHeight{ -1 };
     int FItemIndex{ -1 };
+    std::unique_ptr<TBitmap> FPaintBuffer;
 };

@@ -43,6 +43,22 @@ void DrawSeparator(TCanvas& C, const TRect& row, TColor color) {
 
 } // namespace
 
+void TbsSkinOfficeListBox::Paint() {
+    int width = Width();
+    int height = Height();
+    if (width < 1 || height < 1) return;
+    GetSkinData();
+    CalcSkinSize(width, height);
+    if (!FPaintBuffer) FPaintBuffer = std::make_unique<TBitmap>();
+    if (FPaintBuffer->Width() != Width() || FPaintBuffer->Height() != Height())
+        FPaintBuffer->SetSize(Width(), Height());
+    if (FIndex == -1)
+        CreateControlDefaultImage(*FPaintBuffer);
+    else
+        CreateControlSkinImage(*FPaintBuffer);
+    Canvas().Draw(0, 0, FPaintBuffer.get());
+}
+
 void TbsSkinOfficeListBox::CreateControlDefaultImage(TBitmap& B) {
     TCanvas& C = B.Canvas();
     C.Brush().SetStyle(bsSolid);
