@@ -1,6 +1,8 @@
 #include "OfficeSheetRows.h"
 
 #include "OfficePickers.h"
+#include "lib/controls/TbsSkinSpeedButton.h" // used by the panel rows header
+#include "PanelSheetRows.h"
 #include "lib/controls/TbsSkinOfficeListBox.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TImageList.h"
@@ -34,23 +36,6 @@ private:
     TbsSkinOfficeComboBox* FPicker{ nullptr };
 };
 
-template <class T>
-TSheetRow OfficeRow(const std::string& label, const std::string& record, TSize size,
-                    std::function<void(T&)> configure, std::vector<TSheetState> changed) {
-    TSheetRow row{ label, record, size,
-                   [configure](TForm& form, TbsSkinData* skin,
-                               const std::string& name) -> TControl* {
-                       auto* control = new T(&form);
-                       control->SetSkinDataName(name);
-                       control->SetSkinData(skin);
-                       configure(*control);
-                       return control;
-                   } };
-    row.CornersFromFace = false;
-    row.DistinctStates = std::move(changed);
-    return row;
-}
-
 std::function<void(TbsSkinOfficeComboBox&)> Picker(bool tool, bool formats, bool skinSize) {
     return [=](TbsSkinOfficeComboBox& p) {
         p.SetImages(MakePickerImages(p.Owner()));
@@ -74,15 +59,15 @@ std::vector<TSheetRow> OfficeSheetRows() {
                                            clWindow,         clHighlight,      clHighlightText,
                                            clBlack };
     std::vector<TSheetRow> rows = {
-        OfficeRow<TbsSkinOfficeComboBox>("office picker, tool look, families", "combobox",
-                                         { 150, 30 }, Picker(true, false, false), picker),
-        OfficeRow<TbsSkinOfficeComboBox>("office picker, tool look, formats", "combobox",
-                                         { 180, 44 }, Picker(true, true, false), picker),
-        OfficeRow<TbsSkinOfficeComboBox>("office picker, skinned look", "combobox", { 180, 44 },
-                                         Picker(false, true, false), { ssPressed }),
-        OfficeRow<TbsSkinOfficeComboBox>("office picker, skinned look, skin size", "combobox",
-                                         { 180, 44 }, Picker(false, true, true), { ssPressed }),
-        OfficeRow<TbsSkinOfficeListBox>(
+        ConfiguredRow<TbsSkinOfficeComboBox>("office picker, tool look, families", "combobox",
+                                             { 150, 30 }, Picker(true, false, false), picker),
+        ConfiguredRow<TbsSkinOfficeComboBox>("office picker, tool look, formats", "combobox",
+                                             { 180, 44 }, Picker(true, true, false), picker),
+        ConfiguredRow<TbsSkinOfficeComboBox>("office picker, skinned look", "combobox", { 180, 44 },
+                                             Picker(false, true, false), { ssPressed }),
+        ConfiguredRow<TbsSkinOfficeComboBox>("office picker, skinned look, skin size", "combobox",
+                                             { 180, 44 }, Picker(false, true, true), { ssPressed }),
+        ConfiguredRow<TbsSkinOfficeListBox>(
             "office list, header, title, image, disabled", "listbox", { 170, 150 },
             [](TbsSkinOfficeListBox& list) {
                 list.SetImages(MakePickerImages(list.Owner()));
