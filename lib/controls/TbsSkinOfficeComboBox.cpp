@@ -495,6 +495,7 @@ void TbsSkinCustomOfficeComboBox::WndProc(TMessage& message) {
     TbsSkinCustomControl::WndProc(message);
     switch (message.Msg) {
     case win::WM_SIZE:
+    case win::WM_WINDOWPOSCHANGED:
         CalcRects();
         break;
     case win::WM_SETFOCUS:

@@ -213,6 +213,12 @@ void TbsSkinOfficeListBox::ScrollToItem(int Index) {
     UpdateScrollInfo();
 }
 
+void TbsSkinOfficeListBox::CreateWnd() {
+    TbsSkinCustomControl::CreateWnd();
+    // The height the window starts with, as the first WM_SIZE would record it.
+    FOldHeight = Height();
+}
+
 void TbsSkinOfficeListBox::Resized() {
     if (FOldHeight != -1 && FOldHeight != Height()) {
         CalcItemRects();
@@ -370,7 +376,9 @@ void TbsSkinOfficeListBox::WndProc(TMessage& message) {
         TbsSkinCustomControl::WndProc(message);
         WheelScroll(win::GET_WHEEL_DELTA_WPARAM(message.WParam));
         return;
-    case win::WM_SIZE:
+    case win::WM_WINDOWPOSCHANGED:
+        // The new size is known only once the base has taken the new bounds; the WM_SIZE sent
+        // on the way still sees the old ones.
         TbsSkinCustomControl::WndProc(message);
         Resized();
         return;

@@ -89,6 +89,7 @@ protected:
     // The base's paint into a buffer kept between paints: a long list repaints on every step,
     // and a fresh bitmap of the list's size each time costs more than drawing its rows.
     void Paint() override;
+    void CreateWnd() override;
     void CreateControlDefaultImage(TBitmap& B) override;
     void CreateControlSkinImage(TBitmap& B) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

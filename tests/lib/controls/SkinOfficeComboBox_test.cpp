@@ -6,10 +6,13 @@
 #include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinScrollBar.h"
 #include "lib/skindata/TbsSkinData.h"
+#include "lib/skindata/bsSkinControlRecords.h"
+#include "lib/skindata/bsSkinListRecords.h"
 #include "platform/forms/ControlMessages.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowApi.h"
 #include "platform/win/headless/HeadlessBackend.h"
+#include "tests/lib/skin/DrawingPictures.h"
 
 #include <functional>
 #include <string>
@@ -381,6 +384,68 @@ TEST_F(SkinOfficeComboBox, SkinnedLooksDrawFromTheProgramSkins) {
         combo->SetSkinData(nullptr);
         delete combo;
     }
+}
+
+// A skin of the test's own: a "combobox" record, list records, and a tool-button record of
+// the kind given under "resizetoolbutton".
+template <class TToolRecord>
+std::unique_ptr<TbsSkinData> PickerSkin(bool withComboRecord) {
+    auto skin = MakeTestSkin();
+    const int picture = AddPicture(*skin, NumberedPicture(200, 100));
+    if (withComboRecord)
+        AddFaceRecord<TbsDataSkinComboBox>(*skin, "combobox", picture,
+                                           NineSliceFace(TRect(0, 0, 60, 20), 3));
+    AddFaceRecord<TbsDataSkinListBox>(*skin, "listbox", picture,
+                                      NineSliceFace(TRect(0, 30, 40, 70), 4));
+    AddFaceRecord<TbsDataSkinListBox>(*skin, "resizetoolpanel", picture,
+                                      NineSliceFace(TRect(100, 30, 140, 70), 4));
+    AddFaceRecord<TToolRecord>(*skin, "resizetoolbutton", picture,
+                               NineSliceFace(TRect(60, 0, 100, 24), 4));
+    return skin;
+}
+
+bool Uniform(const gfx::Surface& pixels) {
+    for (int y = 0; y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x)
+            if (RgbAt(pixels, x, y) != RgbAt(pixels, 0, 0)) return false;
+    return true;
+}
+
+TEST_F(SkinOfficeComboBox, ToolLookTakesOnlyAButtonRecordUnderTheButtonName) {
+    for (bool buttonRecord : { true, false }) {
+        auto skin = buttonRecord ? PickerSkin<TbsDataSkinButtonControl>(true)
+                                 : PickerSkin<TbsDataSkinCustomControl>(true);
+        TbsSkinOfficeComboBox* combo = Picker({ "first", "second" });
+        combo->SetToolButtonStyle(true);
+        combo->SetItemIndex(0);
+        combo->SetSkinData(skin.get());
+        ASSERT_NE(combo->FIndex, -1);
+        // A record of another kind counts as missing: the tool look draws nothing.
+        EXPECT_EQ(Uniform(PaintedPixels(*combo)), !buttonRecord) << buttonRecord;
+        combo->SetSkinData(nullptr);
+        delete combo;
+    }
+}
+
+TEST_F(SkinOfficeComboBox, TheListFollowsTheControlsSkinByItsOwnRecordName) {
+    TbsSkinOfficeComboBox* combo = Picker(Numbered(3));
+    combo->SetListBoxSkinDataName("resizetoolpanel");
+    // Without the control's record the list stays plain, though the skin has its record.
+    auto bare = PickerSkin<TbsDataSkinButtonControl>(false);
+    combo->SetSkinData(bare.get());
+    EXPECT_EQ(combo->FIndex, -1);
+    EXPECT_EQ(combo->FListBox->FIndex, -1);
+    combo->DropDown();
+    EXPECT_EQ(combo->FListBox->FIndex, -1);
+    combo->CloseUp(false);
+    // The name survives that state: with the control's record the list takes its own.
+    auto full = PickerSkin<TbsDataSkinButtonControl>(true);
+    combo->SetSkinData(full.get());
+    EXPECT_NE(combo->FIndex, -1);
+    EXPECT_EQ(combo->ListBoxSkinDataName(), "resizetoolpanel");
+    EXPECT_EQ(combo->FListBox->SkinDataName(), "resizetoolpanel");
+    EXPECT_EQ(combo->FListBox->FIndex, full->GetControlIndex("resizetoolpanel"));
+    combo->SetSkinData(nullptr);
 }
 
 } // namespace

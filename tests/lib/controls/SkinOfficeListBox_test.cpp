@@ -150,6 +150,25 @@ TEST_F(SkinOfficeListBox, ScrollingFollowsTheCurrentRowAndKeepsATopHeaderInView)
     EXPECT_EQ(list->ScrollOffset(), 75);
 }
 
+TEST_F(SkinOfficeListBox, AGrownListClosesTheGapUnderItsLastRow) {
+    TbsSkinOfficeListBox* list = List(Numbered(10));
+    list->SetItemIndex(9);
+    ASSERT_GT(list->ScrollOffset(), 0);
+    list->SetBounds(list->Left(), list->Top(), list->Width(), 250);
+    Pump();
+    // 300 pixels of rows in an items area of 246: the last row ends on the area's bottom.
+    EXPECT_EQ(list->ScrollOffset(), 54);
+    EXPECT_EQ(list->Items()[9]->ItemRect.Bottom, list->ItemsRect().Bottom);
+    ASSERT_NE(list->ScrollBar, nullptr);
+    EXPECT_EQ(list->ScrollBar->Height(), 246);
+    EXPECT_EQ(list->ScrollBar->PageSize(), 246);
+    // Grown until every row fits, it scrolls back to the top and drops its bar.
+    list->SetBounds(list->Left(), list->Top(), list->Width(), 320);
+    Pump();
+    EXPECT_EQ(list->ScrollOffset(), 0);
+    EXPECT_EQ(list->ScrollBar, nullptr);
+}
+
 TEST_F(SkinOfficeListBox, ItemIndexFiresOnEveryAssignmentButNotForNoRow) {
     struct Case {
         const char* Name;
