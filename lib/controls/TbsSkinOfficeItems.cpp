@@ -57,7 +57,18 @@ TbsSkinOfficeItem* TbsSkinOfficeItems::Items(int index) const {
 }
 
 TbsSkinOfficeItem* TbsSkinOfficeItems::Add() {
-    auto* item = static_cast<TbsSkinOfficeItem*>(TCollection::Add());
+    // The collection hears of the new row while the row's own part is still being built; held
+    // back until then, the list lays out only whole rows.
+    BeginUpdate();
+    TCollectionItem* added = nullptr;
+    try {
+        added = TCollection::Add();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    auto* item = static_cast<TbsSkinOfficeItem*>(added);
     if (OfficeListBox) OfficeListBox->RepaintRows();
     return item;
 }
