@@ -7,6 +7,7 @@
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
 #include "lib/controls/bsSkinPanelsClasses.h"
+#include "lib/controls/bsSkinTabsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "platform/forms/TClassRegistry.h"
@@ -65,5 +66,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
         RegisterSkinPanelsClasses(TClassRegistry::Instance());
         RegisterOfficeCtrlsClasses(TClassRegistry::Instance());
+        RegisterSkinTabsClasses(TClassRegistry::Instance());
     });
 }

@@ -6,10 +6,12 @@
 #include "ControlSheet.h"
 #include "EditTestSupport.h"
 #include "OfficeSheetRows.h"
+#include "PageSheetRows.h"
 #include "PanelSheetRows.h"
 #include "ScrollSheetRows.h"
 #include "TestControls.h"
 #include "TestSkins.h"
+#include "ViewSheetRows.h"
 #include "lib/controls/bsActivePicture.h"
 
 #include <set>
@@ -52,6 +54,10 @@ std::vector<TSheetRow> SheetRows() {
     rows.insert(rows.end(), panels.begin(), panels.end());
     const auto office = OfficeSheetRows();
     rows.insert(rows.end(), office.begin(), office.end());
+    const auto pageControls = PageControlSheetRows();
+    rows.insert(rows.end(), pageControls.begin(), pageControls.end());
+    const auto views = ViewSheetRows();
+    rows.insert(rows.end(), views.begin(), views.end());
     return rows;
 }
 
