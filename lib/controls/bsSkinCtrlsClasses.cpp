@@ -2,6 +2,7 @@
 
 #include "lib/controls/TbsGraphicSkinCustomControl.h"
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsOfficeCtrlsClasses.h"
 #include "lib/controls/bsScrollCtrlsClasses.h"
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
@@ -65,6 +66,7 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinEditClasses(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
         RegisterSkinPanelsClasses(TClassRegistry::Instance());
+        RegisterOfficeCtrlsClasses(TClassRegistry::Instance());
         RegisterSkinTabsClasses(TClassRegistry::Instance());
         RegisterSkinListClasses(TClassRegistry::Instance());
     });

@@ -6,6 +6,7 @@
 #include "ControlSheet.h"
 #include "EditTestSupport.h"
 #include "ListSheetRows.h"
+#include "OfficeSheetRows.h"
 #include "PageSheetRows.h"
 #include "PanelSheetRows.h"
 #include "ScrollSheetRows.h"
@@ -52,6 +53,8 @@ std::vector<TSheetRow> SheetRows() {
     };
     const auto panels = PanelSheetRows();
     rows.insert(rows.end(), panels.begin(), panels.end());
+    const auto office = OfficeSheetRows();
+    rows.insert(rows.end(), office.begin(), office.end());
     const auto pageControls = PageControlSheetRows();
     rows.insert(rows.end(), pageControls.begin(), pageControls.end());
     const auto views = ViewSheetRows();
