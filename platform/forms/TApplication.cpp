@@ -74,6 +74,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
         return true;
     }
     try {
+        FHints.HintMessage(msg);
         if (OnMessage.Filter(msg)) return true;
         TranslateMessage(&msg);
         DispatchMessage(&msg);

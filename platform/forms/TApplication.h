@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/THintManager.h"
 #include "platform/forms/TScreen.h"
 #include "platform/gfx/TIcon.h"
 #include "platform/win/Msg.h"
@@ -91,6 +92,18 @@ public:
         if (OnHelp) OnHelp(context);
     }
 
+    // Hints of the program's controls (see THintManager).
+    THintManager& Hints() { return FHints; }
+    unsigned HintPause() const { return FHints.HintPause(); }
+    void SetHintPause(unsigned ms) { FHints.SetHintPause(ms); }
+    unsigned HintHidePause() const { return FHints.HintHidePause(); }
+    void SetHintHidePause(unsigned ms) { FHints.SetHintHidePause(ms); }
+    unsigned HintShortPause() const { return FHints.HintShortPause(); }
+    void SetHintShortPause(unsigned ms) { FHints.SetHintShortPause(ms); }
+    bool ShowHint() const { return FHints.ShowHint(); }
+    void SetShowHint(bool value) { FHints.SetShowHint(value); }
+    void CancelHint() { FHints.CancelHint(); }
+
     TExceptionEvent OnException;
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
@@ -111,6 +124,7 @@ private:
     bool FTerminated{ false };
     bool FHandlingException{ false };
     std::unique_ptr<TScreen> FScreen;
+    THintManager FHints;
 };
 
 // The process-wide application object.
