@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/THintManager.h"
+#include "platform/forms/TNotifyChain.h"
 #include "platform/forms/TScreen.h"
 #include "platform/gfx/TIcon.h"
 #include "platform/win/Msg.h"
@@ -107,6 +108,9 @@ public:
     TExceptionEvent OnException;
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
+    // Every part of the program that must know, after OnMinimize / OnRestore.
+    TNotifyChain Minimized;
+    TNotifyChain Restored;
     TNotifyEvent OnIdle;
     THelpContextEvent OnHelp;
     TMessageFilters OnMessage;
