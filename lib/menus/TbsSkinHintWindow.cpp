@@ -102,17 +102,28 @@ void TbsSkinHintWindow::AddSkinFrame(int& W, int& H) {
     FGeometry = ResizeHintGeometry(record, picW, picH, W, H);
 }
 
-void TbsSkinHintWindow::CalcHintSize(int& W, int& H) {
-    const TSize text = TextSize(Caption());
-    W = text.cx;
-    H = text.cy;
+void TbsSkinHintWindow::AddFrame(int skinExtraWidth, int& W, int& H) {
     if (!FSD) {
         W += 4;
         H += 4;
         return;
     }
-    W += 5;
+    W += skinExtraWidth;
     AddSkinFrame(W, H);
+}
+
+void TbsSkinHintWindow::PrepareText(const std::string& hint) {
+    HandleNeeded();
+    FSD = UsableSkin();
+    SetHintFont(false);
+    SetCaption(ReplaceLineSeparators(hint, FspHint->LineSeparator()));
+}
+
+void TbsSkinHintWindow::CalcHintSize(int& W, int& H) {
+    const TSize text = TextSize(Caption());
+    W = text.cx;
+    H = text.cy;
+    AddFrame(5, W, H);
 }
 
 void TbsSkinHintWindow::CalcHintSizeEx(const std::string& hintTitle, TCustomImageList* imageList,
@@ -134,13 +145,7 @@ void TbsSkinHintWindow::CalcHintSizeEx(const std::string& hintTitle, TCustomImag
         W += imageList->Width() + 10;
         H = std::max(H, imageList->Height() + titleH + 5);
     }
-    if (!FSD) {
-        W += 4;
-        H += 4;
-        return;
-    }
-    W += 10;
-    AddSkinFrame(W, H);
+    AddFrame(10, W, H);
 }
 
 void TbsSkinHintWindow::ActivateHint(const TRect& rect, const std::string& hint) {
@@ -152,10 +157,7 @@ void TbsSkinHintWindow::ActivateHint(const TRect& rect, const std::string& hint)
                        FspHint->HintImageList());
         return;
     }
-    HandleNeeded();
-    FSD = UsableSkin();
-    SetHintFont(false);
-    SetCaption(ReplaceLineSeparators(hint, FspHint->LineSeparator()));
+    PrepareText(hint);
     int W = 0, H = 0;
     CalcHintSize(W, H);
     ShowAt(rect.Left, rect.Top, W, H);
@@ -167,10 +169,7 @@ void TbsSkinHintWindow::ActivateHintEx(const TRect& rect, const std::string& hin
     AExtendedStyle = true;
     FspHint = FindActiveSkinHint();
     if (!FspHint || !FspHint->Active()) return;
-    HandleNeeded();
-    FSD = UsableSkin();
-    SetHintFont(false);
-    SetCaption(ReplaceLineSeparators(hint, FspHint->LineSeparator()));
+    PrepareText(hint);
     int W = 0, H = 0;
     CalcHintSizeEx(hintTitle, imageList, imageIndex, W, H);
     ShowAt(rect.Left, rect.Top, W, H);
@@ -181,10 +180,7 @@ void TbsSkinHintWindow::ActivateHintFromRect(const TRect& fromRect, const std::s
     AExtendedStyle = false;
     FspHint = FindActiveSkinHint();
     if (!FspHint) return;
-    HandleNeeded();
-    FSD = UsableSkin();
-    SetHintFont(false);
-    SetCaption(ReplaceLineSeparators(hint, FspHint->LineSeparator()));
+    PrepareText(hint);
     int W = 0, H = 0;
     CalcHintSize(W, H);
     const int x = fromRect.Left + fromRect.Width() / 2 - W / 2;

@@ -46,7 +46,12 @@ private:
     void CalcHintSize(int& W, int& H);
     void CalcHintSizeEx(const std::string& hintTitle, TCustomImageList* imageList, int imageIndex,
                         int& W, int& H);
+    // The border around the text: the plain look's 2 pixels each side, or the skin picture's
+    // frame plus skinExtraWidth.
+    void AddFrame(int skinExtraWidth, int& W, int& H);
     void AddSkinFrame(int& W, int& H);
+    // Chooses the skin and font and sets the text with its line breaks.
+    void PrepareText(const std::string& hint);
     void ShowAt(int x, int y, int W, int H);
     void ApplyAlpha();
     void SetHintRegion();
