@@ -3,8 +3,10 @@
 #include "lib/controls/TbsSkinTabSheet.h"
 #include "lib/controls/TbsSkinUpDown.h"
 #include "lib/skindata/TbsSkinData.h"
+#include "lib/skindata/bsSkinMessages.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/CommCtrl.h"
+#include "platform/forms/TImageList.h"
 #include "platform/forms/TTabSheet.h"
 #include "platform/win/Win.h"
 
@@ -15,9 +17,116 @@ using namespace win;
 TbsSkinPageControl::TbsSkinPageControl(TComponent* owner)
     : TbsSkinControlBase<TPageControl>(owner) {
     FSkinDataName = "tab";
+    for (TFont* font : { &FDefaultFont, &Font() }) {
+        font->SetName("Arial");
+        font->SetHeight(14);
+        font->SetColor(clBtnText);
+    }
+    FTempImages = std::make_unique<TCustomImageList>(nullptr);
+    FTempImages->SetSize(1, 1);
+    TPageControl::SetImages(FTempImages.get());
 }
 
-TbsSkinPageControl::~TbsSkinPageControl() = default;
+TbsSkinPageControl::~TbsSkinPageControl() {
+    TPageControl::SetImages(nullptr);
+}
+
+int TbsSkinPageControl::CloseSize() const {
+    const TbsDataSkinTabControl* record = TabRecord();
+    if (!record || record->CloseButtonRect.IsEmpty()) return 14;
+    return record->CloseButtonRect.Width();
+}
+
+void TbsSkinPageControl::SizeReservedRoom() {
+    // The platform measures every tab lying along its row, so the room is reserved in the
+    // list's width for side tabs as well; its height keeps an image's height across the row.
+    const int width =
+        1 + (FTabImages ? FTabImages->Width() : 0) + (FShowCloseButtons ? FCloseSize : 0);
+    const int height = FTabImages ? std::max(FTabImages->Height(), 1) : 1;
+    FTempImages->SetSize(width, height);
+    TPageControl::SetImages(FTempImages.get());
+    Invalidate();
+}
+
+void TbsSkinPageControl::SetImages(TCustomImageList* value) {
+    if (FTabImages == value) return;
+    if (FTabImages) FTabImages->RemoveFreeNotification(this);
+    FTabImages = value;
+    if (value) value->FreeNotification(this);
+    SizeReservedRoom();
+}
+
+void TbsSkinPageControl::Notification(TComponent* component, TOperation operation) {
+    TbsSkinControlBase<TPageControl>::Notification(component, operation);
+    if (operation == opRemove && component == FTabImages) {
+        FTabImages = nullptr;
+        SizeReservedRoom();
+    }
+}
+
+void TbsSkinPageControl::SetShowCloseButtons(bool value) {
+    if (FShowCloseButtons == value) return;
+    FShowCloseButtons = value;
+    SizeReservedRoom();
+}
+
+void TbsSkinPageControl::SetTextInHorizontal(bool value) {
+    FTextInHorizontal = value;
+    Invalidate();
+}
+
+void TbsSkinPageControl::SetTabExtededDraw(bool value) {
+    FTabExtededDraw = value;
+    Invalidate();
+}
+
+void TbsSkinPageControl::SetTabLayout(TbsButtonLayout value) {
+    if (FTabLayout == value) return;
+    FTabLayout = value;
+    Invalidate();
+}
+
+void TbsSkinPageControl::SetTabMargin(int value) {
+    if (value < -1 || FTabMargin == value) return;
+    FTabMargin = value;
+    Invalidate();
+}
+
+void TbsSkinPageControl::SetTabSpacing(int value) {
+    if (FTabSpacing == value) return;
+    FTabSpacing = value;
+    Invalidate();
+}
+
+void TbsSkinPageControl::ChangeSkinData() {
+    GetSkinData();
+    FCloseSize = CloseSize();
+    const TbsDataSkinTabControl* record = TabRecord();
+    int height = TabHeight();
+    if (!record) {
+        Font().Assign(FDefaultFont);
+        if (height <= 0) height = FDefaultItemHeight;
+    } else {
+        if (FUseSkinFont) {
+            Font().SetName(record->FontName);
+            Font().SetHeight(record->FontHeight);
+            Font().SetStyle(record->FontStyle);
+        } else {
+            Font().Assign(FDefaultFont);
+        }
+        Font().SetColor(record->FontColor);
+        if (height <= 0) height = record->TabRect.Height();
+    }
+    SizeReservedRoom();
+    Perform(TCM_SETITEMSIZE, 0, MAKELPARAM(unsigned(TabWidth()), unsigned(height)));
+    UpdateScrollerPosition();
+    Realign();
+    // The scroller takes the new record's up-down.
+    FScroller.reset();
+    CheckScroller();
+    if (ActivePage()) ActivePage()->Invalidate();
+    Invalidate();
+}
 
 void TbsSkinPageControl::SetDefaultItemHeight(int value) {
     FDefaultItemHeight = value;
@@ -301,6 +410,17 @@ void TbsSkinPageControl::WheelStep(int delta) {
 void TbsSkinPageControl::WndProc(TMessage& message) {
     const bool moved = RowMoved();
     switch (message.Msg) {
+    case WM_ERASEBKGND:
+        // The paint covers the whole control, the sheets their pages.
+        message.Result = 1;
+        return;
+    case WM_SKINFRAMEPAINT:
+        message.Result = SKIN_FRAME_PAINTED;
+        return;
+    case WM_PARENTBGCHANGED:
+        // Only a transparent tab row shows the parent's background.
+        if (FTabsBGTransparent) Invalidate();
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
@@ -339,6 +459,12 @@ void TbsSkinPageControl::WndProc(TMessage& message) {
         break;
     case WM_MOUSEWHEEL:
         if (FMouseWheelSupport) WheelStep(short(HIWORD(message.WParam)));
+        break;
+    case CM_MOUSELEAVE:
+        TestActiveTab(-1, -1);
+        break;
+    case TCM_SETCURSEL:
+        if (!ComponentState().Contains(csLoading)) Invalidate();
         break;
     default:
         break;

@@ -2,14 +2,23 @@
 #include "lib/controls/TbsSkinControlBase.h"
 #include "platform/forms/TPageControl.h"
 
+#include "lib/skindraw/bsGlyphLayout.h"
+#include "platform/gfx/TFont.h"
+
 #include <functional>
 #include <memory>
 
 class TbsDataSkinTabControl;
 class TbsSkinUpDown;
+class TbsSkinTabSheet;
+class TCustomImageList;
 
 // Sender is the page whose close button was clicked; canClose False keeps it.
 using TbsCloseEvent = std::function<void(TObject* sender, bool& canClose)>;
+// Draws a tab's content in place of the control: tabIndex is the page's index, rct the whole
+// tab picture (lying along its row for side tabs), canvas the picture's.
+using TbsDrawSkinTabEvent =
+    std::function<void(int tabIndex, const TRect& rct, bool active, bool mouseIn, TCanvas& cnvs)>;
 
 extern template class TbsSkinControlBase<TPageControl>;
 
@@ -35,6 +44,46 @@ public:
     // The wheel steps to the next or previous page with a shown tab, never wrapping.
     bool MouseWheelSupport() const { return FMouseWheelSupport; }
     void SetMouseWheelSupport(bool value) { FMouseWheelSupport = value; }
+
+    // The font without a record, or with UseSkinFont off: copied only, shown after the next
+    // ChangeSkinData.
+    TFont& DefaultFont() { return FDefaultFont; }
+    void SetDefaultFont(const TFont& value) { FDefaultFont.Assign(value); }
+    bool UseSkinFont() const { return FUseSkinFont; }
+    void SetUseSkinFont(bool value) { FUseSkinFont = value; }
+    // Font, tab height and scroller from the record (or the plain look), then a repaint.
+    void ChangeSkinData() override;
+
+    // The tab images, by each sheet's ImageIndex. Every tab reserves room for one image.
+    TCustomImageList* Images() const { return FTabImages; }
+    void SetImages(TCustomImageList* value);
+    // A close button on every tab; every tab reserves room for it.
+    bool ShowCloseButtons() const { return FShowCloseButtons; }
+    void SetShowCloseButtons(bool value);
+    // Side tabs keep their captions horizontal instead of reading along their edge.
+    bool TextInHorizontal() const { return FTextInHorizontal; }
+    void SetTextInHorizontal(bool value);
+    // Image and caption laid out by TabLayout, TabMargin (-1 centred) and TabSpacing.
+    bool TabExtededDraw() const { return FTabExtededDraw; }
+    void SetTabExtededDraw(bool value);
+    TbsButtonLayout TabLayout() const { return FTabLayout; }
+    void SetTabLayout(TbsButtonLayout value);
+    int TabMargin() const { return FTabMargin; }
+    // Values below -1 are refused.
+    void SetTabMargin(int value);
+    int TabSpacing() const { return FTabSpacing; }
+    void SetTabSpacing(int value);
+
+    TbsDrawSkinTabEvent OnDrawSkinTab;
+
+    // The selected tab's rectangle grown toward the page by the active tab picture's extra
+    // height; empty while no tab is selected or shown.
+    TRect GetActiveTabArea();
+    bool HasVisibleTabs() const;
+    // A tab's rectangle (by its index among the shown tabs) as the control draws it.
+    TRect GetTabRect(int tabIndex);
+    // The page of the tab under the pointer (-1 none), and the shown tab's index.
+    int HotTab() const { return FActiveTab; }
 
     // A closed page loses its tab; with FreeOnClose it is freed as well.
     bool FreeOnClose() const { return FFreeOnClose; }
@@ -73,10 +122,43 @@ public:
     const TbsDataSkinTabControl* TabRecord() const;
 
 protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Notification(TComponent* component, TOperation operation) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Change() override;
 
 private:
+    // Painting: the frame, the row of tabs, one tab and its content.
+    void DrawPlainFrame(TCanvas& canvas);
+    void DrawSkinFrame(TCanvas& canvas);
+    void PaintPageBackground(TCanvas& canvas);
+    void DrawTabs(TCanvas& canvas);
+    void DrawTab(int pageIndex, const TRect& rect, bool selected, bool hot, TCanvas& canvas);
+    void DrawTabFace(TBitmap& tab, bool selected, bool hot, bool focused);
+    void DrawTabContent(TBitmap& tab, int pageIndex, const TRect& content, int imageOffset,
+                        int closeRoom, bool selected, bool hot);
+    // The close button in the band right of the content, its place kept in the sheet.
+    void DrawCloseButton(TBitmap& tab, int pageIndex, int bandLeft, bool hot);
+    void SetTabFont(TCanvas& canvas, bool selected, bool hot, bool focused);
+    // The frame's thickness from the record: left, top, right, bottom.
+    TRect FrameThickness() const;
+    // The reserved room per tab follows the images and the close buttons.
+    void SizeReservedRoom();
+    int CloseSize() const;
+    int TabPage(int tabIndex) const;
+    static TRect Moved(const TRect& r, int dx, int dy);
+    // Hot tracking: the tab under the point becomes the hot one (none for -1, -1), and the
+    // pointer over its close button lights the button.
+    void TestActiveTab(int x, int y);
+    // The hot tab's close button in client coordinates, as the platform sees the pointer.
+    TRect HotCloseButton();
+    // For a left-button press or release at x, y: the hot tab's sheet while close buttons
+    // show (nullptr otherwise), and whether the point is on its button.
+    TbsSkinTabSheet* PressedCloseButtonSheet(int x, int y, bool& in);
+
     bool RowMoved() const { return FTabsInCenter || FTabsOffset > 0; }
     void ForceSingleTopRow();
     void CorrectPageArea(TRect& rect) const;
@@ -103,4 +185,21 @@ private:
     int FDefaultItemHeight{ 20 };
     std::unique_ptr<TbsSkinUpDown> FScroller;
     bool FCheckingScroller{ false };
+
+    TFont FDefaultFont;
+    bool FUseSkinFont{ true };
+    TCustomImageList* FTabImages{ nullptr };
+    // Given to the platform control so that each tab reserves room for an image and a close
+    // button; it holds no pictures.
+    std::unique_ptr<TCustomImageList> FTempImages;
+    bool FShowCloseButtons{ false };
+    int FCloseSize{ 14 };
+    bool FTextInHorizontal{ false };
+    bool FTabExtededDraw{ false };
+    TbsButtonLayout FTabLayout{ blGlyphLeft };
+    int FTabMargin{ -1 };
+    int FTabSpacing{ 1 };
+    // The hot tab: its page index and its index among the shown tabs, -1 none.
+    int FActiveTab{ -1 };
+    int FActiveTabIndex{ -1 };
 };

@@ -6,6 +6,7 @@
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
 #include "lib/controls/bsSkinPanelsClasses.h"
+#include "lib/controls/bsSkinTabsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "platform/forms/TClassRegistry.h"
@@ -63,5 +64,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterSkinEditClasses(TClassRegistry::Instance());
         RegisterSkinButtonsClasses(TClassRegistry::Instance());
         RegisterSkinPanelsClasses(TClassRegistry::Instance());
+        RegisterSkinTabsClasses(TClassRegistry::Instance());
     });
 }

@@ -9,7 +9,9 @@
 #include "lib/skindata/bsSkinControlRecords.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TImage.h"
+#include "platform/forms/TImageList.h"
 #include "platform/forms/TTextMeasure.h"
+#include "platform/win/StandardIcons.h"
 
 #include <algorithm>
 #include <array>
@@ -76,6 +78,52 @@ TFont ArialFont() {
     font.SetName("Arial");
     font.SetHeight(14);
     return font;
+}
+
+// The system icon shown for a box of the type; 0 for none.
+win::UINT_PTR SystemIconId(TMsgDlgType type) {
+    switch (type) {
+    case mtWarning:
+        return win::IDI_EXCLAMATION;
+    case mtError:
+        return win::IDI_HAND;
+    case mtInformation:
+        return win::IDI_ASTERISK;
+    case mtConfirmation:
+        return win::IDI_QUESTION;
+    default:
+        return 0;
+    }
+}
+
+// The 32 x 32 icon area; a type without an icon leaves it empty.
+void AddSystemIcon(TbsMessageForm& form, TMsgDlgType type, int top) {
+    auto* image = new TImage(&form);
+    image->SetName("Image");
+    image->SetParent(&form);
+    image->SetBounds(5, top, 32, 32);
+    if (const win::HICON icon = win::LoadIcon(nullptr, SystemIconId(type)))
+        image->Picture().Icon().SetHandle(
+            static_cast<win::HICON>(win::CopyImage(icon, win::IMAGE_ICON, 0, 0, 0)));
+}
+
+// The list's picture at its own size, with the list's transparent pixels clear; nothing at all
+// for an index the list does not hold.
+void AddListImage(TbsMessageForm& form, TCustomImageList* images, int index, int top) {
+    if (!images || index < 0 || index >= images->Count()) return;
+    // Nothing the list draws is this colour once its transparent pixels are keyed to it.
+    constexpr TColor kClear = clFuchsia;
+    auto* image = new TImage(&form);
+    image->SetName("Image");
+    image->SetParent(&form);
+    TBitmap& bitmap = image->Picture().Bitmap();
+    bitmap.SetSize(images->Width(), images->Height());
+    bitmap.Canvas().Brush().SetColor(kClear);
+    bitmap.Canvas().FillRect(TRect(0, 0, images->Width(), images->Height()));
+    images->Draw(bitmap.Canvas(), 0, 0, index);
+    bitmap.SetTransparentColor(kClear);
+    image->SetTransparent(true);
+    image->SetBounds(5, top, images->Width(), images->Height());
 }
 
 } // namespace
@@ -165,10 +213,10 @@ TbsMessageForm* TbsSkinMessage::BuildMessageForm(const TBoxContent& content, TMs
     const int labelRight = label->Left() + label->Width();
     const int iconTop = label->Top() + label->Height() / 2 - 16;
 
-    auto* image = new TImage(form);
-    image->SetName("Image");
-    image->SetParent(form);
-    image->SetBounds(5, content.FromImageList ? iconTop : std::max(10, iconTop), 32, 32);
+    if (content.FromImageList)
+        AddListImage(*form, content.Images, content.ImageIndex, iconTop);
+    else
+        AddSystemIcon(*form, content.IconType, std::max(10, iconTop));
 
     form->SetClientHeight(buttonHeight + label->Height() + 50);
     form->SetClientWidth(rowWidth < labelRight ? labelRight + 40 : rowWidth + 40);

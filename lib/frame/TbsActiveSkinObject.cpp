@@ -1,8 +1,14 @@
 #include "lib/frame/TbsActiveSkinObject.h"
 
 #include "lib/frame/TbsSkinForm.h"
+#include "lib/menus/TbsSkinMenu.h"
+#include "lib/menus/TbsSkinPopupMenu.h"
 #include "lib/skindata/TbsSkinData.h"
+#include "lib/skindraw/TbsEffectBmp.h"
+#include "lib/skindraw/TbsLayerManager.h"
+#include "lib/skindraw/bsMorphKinds.h"
 #include "lib/skindraw/bsRectUtils.h"
+#include "lib/skindraw/bsSystemVersion.h"
 #include "platform/forms/TTimer.h"
 #include "platform/gfx/TBitmap.h"
 
@@ -40,11 +46,9 @@ TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm* parent, TbsDataSkinObject*
         GlowLayerOffsetY = data->GlowLayerOffsetY;
         GlowLayerAlphaBlendValue = data->GlowLayerAlphaBlendValue;
         ActivePicture = ActivePictureAt(SD, data->ActivePictureIndex);
-        // Without its picture the record has no hover face, for every object made from it.
-        if (!ActivePicture) {
-            ActiveSkinRect = ZeroRect();
-            data->ActiveSkinRect = ZeroRect();
-        }
+        // Without its picture the object has no hover face. The record stays as the skin has
+        // it: other forms share it.
+        if (!ActivePicture) ActiveSkinRect = ZeroRect();
         ActiveMaskPicture = ActivePictureAt(SD, data->ActiveMaskPictureIndex);
     }
     if (RectIsEmpty(ActiveSkinRect)) Morphing = false;
@@ -59,6 +63,101 @@ bool TbsActiveSkinObject::CheckPoint(int x, int y) {
     TBitmap& mask = *ActiveMaskPicture;
     if (x < 0 || y < 0 || x >= mask.Width() || y >= mask.Height()) return false;
     return mask.Canvas().Pixels(x, y) == clBlack;
+}
+
+TbsSkinData* TbsActiveSkinObject::UsableSkinData() const {
+    TbsSkinData* skin = Parent ? Parent->SkinData() : nullptr;
+    return UsableSkin(skin) ? skin : nullptr;
+}
+
+void TbsActiveSkinObject::CopyFace(TCanvas& canvas, TBitmap* picture, const TRect& source) const {
+    if (!picture || RectIsEmpty(source)) return;
+    canvas.CopyRect(ObjectRect, picture->Canvas(), source);
+}
+
+void TbsActiveSkinObject::DrawMorph(TCanvas& canvas, TBitmap* fromPicture, const TRect& from,
+                                    const TRect& to) const {
+    const int w = ObjectRect.Width(), h = ObjectRect.Height();
+    if (w <= 0 || h <= 0 || !fromPicture || !ActivePicture) return;
+    TBitmap normal(w, h), hover(w, h);
+    normal.Canvas().CopyRect(TRect(0, 0, w, h), fromPicture->Canvas(), from);
+    hover.Canvas().CopyRect(TRect(0, 0, w, h), ActivePicture->Canvas(), to);
+    auto start = TbsEffectBmp::CreateFromhWnd(normal.Handle());
+    auto end = TbsEffectBmp::CreateFromhWnd(hover.Handle());
+    if (!start || !end) return;
+    MorphByKind(*start, *end, MorphKind, FMorphKf);
+    start->Draw(canvas.Handle(), ObjectRect.Left, ObjectRect.Top);
+}
+
+bool TbsActiveSkinObject::MorphBetweenFaces() const {
+    return Active ? FMorphKf < 1 : FMorphKf > 0;
+}
+
+void TbsActiveSkinObject::Draw(TCanvas& canvas, bool update) {
+    if (!UsableSkinData()) return;
+    if (Enabled && !Parent->GetFormActive() && !RectIsEmpty(InActiveSkinRect)) {
+        CopyFace(canvas, ActivePicture, InActiveSkinRect);
+        return;
+    }
+    if (EnableMorphing() && MorphBetweenFaces()) {
+        DrawMorph(canvas, NormalPicture(), SkinRect, ActiveSkinRect);
+        return;
+    }
+    if (Active && !RectIsEmpty(ActiveSkinRect)) {
+        CopyFace(canvas, ActivePicture, ActiveSkinRect);
+        return;
+    }
+    if (!update && !SkinRectInAPicture) return;
+    CopyFace(canvas, NormalPicture(), SkinRect);
+}
+
+bool TbsActiveSkinObject::GlowAvailable() const {
+    const TbsSkinData* skin = UsableSkinData();
+    return skin && GlowLayerPictureIndex != -1 && CanUseLayeredWindows() &&
+           skin->ShowCaptionButtonGlowFrames();
+}
+
+void TbsActiveSkinObject::ShowGlowIn(TbsLayerManager& manager) {
+    if (!GlowAvailable()) return;
+    TBitmap* glow = ActivePictureAt(SD, GlowLayerPictureIndex);
+    TBitmap* mask = ActivePictureAt(SD, GlowLayerMaskPictureIndex);
+    // A glow whose picture or mask is missing shows nothing rather than half a glow.
+    if (!glow || !mask) return;
+    const TRect r = Parent->ObjectScreenRect(ObjectRect);
+    manager.Show(r.Left - GlowLayerOffsetX, r.Top - GlowLayerOffsetY, *glow, *mask,
+                 GlowLayerAlphaBlendValue);
+}
+
+void TbsActiveSkinObject::ShowGlowFor(bool withMenu) {
+    if (GlowAvailable()) ShowGlowIn(withMenu ? Parent->MenuLayerManager() : Parent->LayerManager());
+}
+
+void TbsActiveSkinObject::HideGlowFor(bool withMenu) {
+    if (GlowAvailable()) (withMenu ? Parent->MenuLayerManager() : Parent->LayerManager()).Hide();
+}
+
+void TbsActiveSkinObject::ShowLayer() {
+    ShowGlowFor(false);
+}
+
+void TbsActiveSkinObject::HideLayer() {
+    HideGlowFor(false);
+}
+
+void TbsActiveSkinObject::HideGlowLayers() {
+    if (Parent->LayerManager().IsVisible()) Parent->LayerManager().Hide();
+    if (Parent->MenuLayerManager().IsVisible()) Parent->MenuLayerManager().Hide();
+}
+
+void TbsActiveSkinObject::DropMenu(TMenuItem* item, bool popupUp) {
+    const TRect r = Parent->ObjectScreenRect(ObjectRect);
+    if (auto* popup = dynamic_cast<TbsSkinPopupMenu*>(item->GetParentMenu())) {
+        popup->PopupFromRect(r, popupUp);
+        return;
+    }
+    Parent->SkinMenuOpen();
+    TbsSkinData* skin = Parent->MenusSkinData() ? Parent->MenusSkinData() : Parent->SkinData();
+    Parent->SkinMenu().Popup(nullptr, skin, 0, r, item, popupUp);
 }
 
 bool TbsActiveSkinObject::CanMorphing() {
@@ -117,76 +216,4 @@ void TbsActiveSkinObject::MouseLeave() {
 
 void TbsUserObject::Draw(TCanvas& canvas, bool) {
     if (Parent) Parent->DoPaintEvent(IDName, canvas, ObjectRect);
-}
-
-TbsSkinAnimateObject::TbsSkinAnimateObject(TbsSkinForm* parent, TbsDataSkinAnimate* data)
-    : TbsActiveSkinObject(parent, data) {
-    if (!data) return;
-    TimerInterval = std::max(25, data->TimerInterval);
-    CountFrames = data->CountFrames;
-    Cycle = data->Cycle;
-    ButtonStyle = data->ButtonStyle;
-    Command = data->Command;
-    DownSkinRect = data->DownSkinRect;
-    RestoreRect = data->RestoreRect;
-    RestoreActiveRect = data->RestoreActiveRect;
-    RestoreInActiveRect = data->RestoreInActiveRect;
-    RestoreDownRect = data->RestoreDownRect;
-    RestoreHint = data->RestoreHint;
-    FTempHint = data->Hint;
-}
-
-void TbsSkinAnimateObject::SetFrame(int value) {
-    if (Increment && value > CountFrames) value = 1;
-    if (!Increment && value <= 0) value = CountFrames;
-    FFrame = value;
-    if (Parent) Parent->DrawSkinObject(this);
-}
-
-void TbsSkinAnimateObject::ChangeFrame() {
-    if (FInc < TimerInterval) {
-        FInc += 25;
-        return;
-    }
-    if (Increment) {
-        SetFrame(FFrame + 1);
-        if (!Cycle && FFrame == CountFrames) Active = false;
-    } else {
-        SetFrame(FFrame - 1);
-        if (FFrame == 1) Active = false;
-    }
-    FInc = 25;
-}
-
-TbsSkinButtonObject::TbsSkinButtonObject(TbsSkinForm* parent, TbsDataSkinButton* data)
-    : TbsActiveSkinObject(parent, data) {
-    if (!data) return;
-    DisableSkinRect = data->DisableSkinRect;
-    DownRect = data->DownRect;
-}
-
-TbsSkinStdButtonObject::TbsSkinStdButtonObject(TbsSkinForm* parent, TbsDataSkinStdButton* data)
-    : TbsSkinButtonObject(parent, data), FSkinSupport(data != nullptr) {
-    if (!data) return;
-    Command = data->Command;
-    RestoreRect = data->RestoreRect;
-    RestoreActiveRect = data->RestoreActiveRect;
-    RestoreInActiveRect = data->RestoreInActiveRect;
-    RestoreDownRect = data->RestoreDownRect;
-    RestoreHint = data->RestoreHint;
-    FTempHint = data->Hint;
-}
-
-TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm* parent, TbsDataSkinCaption* data)
-    : TbsActiveSkinObject(parent, data) {
-    if (!data) return;
-    AnimateSkinRect = data->AnimateSkinRect;
-    FrameCount = data->FrameCount;
-    AnimateInterval = data->AnimateInterval;
-    InActiveAnimation = data->InActiveAnimation;
-}
-
-bool TbsSkinCaptionObject::EnableAnimation() const {
-    const TbsSkinData* skin = Parent ? Parent->SkinData() : nullptr;
-    return UsableSkin(skin) && skin->FEnableSkinEffects && !RectIsEmpty(AnimateSkinRect);
 }

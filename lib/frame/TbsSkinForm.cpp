@@ -1,6 +1,7 @@
 #include "lib/frame/TbsSkinForm.h"
 
 #include "lib/frame/TbsClientInActivePanel.h"
+#include "lib/frame/TbsQuickButtonItem.h"
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/menus/TbsSkinPopupMenu.h"
 #include "lib/menus/bsMenuMessages.h"
@@ -45,7 +46,7 @@ void SetCaptionFont(TFont& font, TColor color) {
 
 TbsSkinForm::TbsSkinForm(TComponent* owner)
     : TComponent(owner), FForm(OwnerForm(owner)),
-      FQuickButtons(this, [](TCollection* c) { return new TCollectionItem(c); }) {
+      FQuickButtons(this, [](TCollection* c) { return new TbsQuickButtonItem(c); }) {
     FIsVistaOs = IsVistaOrLater();
     FIsLayerEnabled = CanUseLayeredWindows();
     FLayerManager = std::make_unique<TbsLayerManager>(nullptr);
@@ -56,6 +57,10 @@ TbsSkinForm::TbsSkinForm(TComponent* owner)
     FMouseTimer = MakeTimer(50, [this] { MouseTimerTick(); });
     FMorphTimer = MakeTimer(25, [this] { MorphTimerTick(); });
     FAnimateTimer = MakeTimer(25, [this] { AnimateTimerTick(); });
+    // What a quick button shows is drawn on the frame.
+    FQuickButtons.OnUpdate = [this](TCollectionItem*) {
+        if (!LoadingOrDesigning()) NCRepaint();
+    };
 
     // The component draws the caption buttons; the form's own would be the platform's.
     FForm->SetBorderIcons({});
@@ -313,6 +318,19 @@ void TbsSkinForm::SkinMenuOpen() {
 void TbsSkinForm::SkinMenuClose() {
     if (FMenuLayerManager->IsVisible()) FMenuLayerManager->Hide();
     InMenu = false;
+    // The object whose menu it was lets go of its pressed look.
+    for (auto& object : ObjectList)
+        if (auto* animation = dynamic_cast<TbsSkinAnimateObject*>(object.get());
+            animation && animation->MenuItem && animation->FMenuTracking) {
+            animation->MenuClosed();
+            break;
+        }
+    for (auto& object : ObjectList)
+        if (auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get());
+            button && button->MenuItem && button->Down()) {
+            button->SetDown(false);
+            break;
+        }
     if (OnSkinMenuClose) OnSkinMenuClose(this);
     if (InMainMenu) {
         InMainMenu = false;

@@ -235,6 +235,9 @@ public:
     int DefCaptionHeight() const;
     void CalcDefRects();
     void PaintNCDefault(win::HDC dc, bool useExternalDC);
+    // The caption strip of the frame without a skin: grip lines, the text on a plain patch, the
+    // buttons (caption: the strip's size, its origin at the window's (3, 3)).
+    void PaintDefCaption(TBitmap& caption);
     void PaintBGDefault(win::HDC dc);
     void PaintMDIBGDefault(win::HDC dc);
     int DefaultHitTest(TPoint p);
@@ -284,6 +287,24 @@ public:
     void DoMouseMoveEvent(const std::string& idName, int x, int y, TRect objectRect);
     void DoMouseEnterEvent(const std::string& idName);
     void DoMouseLeaveEvent(const std::string& idName);
+
+    // What the frame objects use.
+    TbsLayerManager& LayerManager() { return *FLayerManager; }
+    TbsLayerManager& MenuLayerManager() { return *FMenuLayerManager; }
+    // A rectangle of the window (origin at the window's corner) on the screen.
+    TRect ObjectScreenRect(const TRect& r) const;
+    // A button of the command shows its restore face and hint: maximize while maximized,
+    // minimize while minimized, roll-up while rolled up.
+    bool IsRestoreState(TbsStdCommand command) const;
+    // What a caption button's command does to the window (close, maximize or restore, minimize
+    // or restore, roll up or down, to the tray). The hovered object leaves first, so that it
+    // is drawn up before the window changes.
+    void RunFrameCommand(TbsStdCommand command);
+    // Hides the form to the tray; the tray icon glue fills it in, until then it fires
+    // OnMinimizeToTray.
+    void MinimizeToTray();
+    // The items of the system menu the system-menu button drops; nullptr for none.
+    TMenuItem* GetSystemMenuItems();
 
     TTimer& MouseTimer() { return *FMouseTimer; }
     TTimer& MorphTimer() { return *FMorphTimer; }
@@ -449,7 +470,7 @@ private:
     bool FQuickButtonsShowHint{ false };
     std::unique_ptr<TbsLayerManager> FLayerManager;
     std::unique_ptr<TbsLayerManager> FMenuLayerManager;
-    TbsFormLayerBorder FBorderLayer;
+    TbsFormLayerBorder FBorderLayer{ this };
     TbsClientInActivePanel* FInActivePanel{ nullptr };
     bool FClientInActiveDraw{ false };
     bool FClientInActiveEffect{ false };

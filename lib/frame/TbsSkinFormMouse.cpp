@@ -88,6 +88,22 @@ void TbsSkinForm::ObjectMouseUp(TMouseButton button, int x, int y) {
         return;
     }
     if (!IsCaptionObject(MouseCaptureObject)) ReleaseCapture();
+    // A release away from the object is no click on it, even when the hover tracking has not
+    // yet seen the pointer leave.
+    // A release in the client area (x, y -1) is judged where the pointer is.
+    TPoint at(x, y);
+    if (x == -1 && y == -1) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        at = TPoint(cursor.x, cursor.y);
+        PointToWindow(at);
+    }
+    const TRect& r = object->ObjectRect;
+    const bool onObject = r.Contains(at) && object->CheckPoint(at.X - r.Left, at.Y - r.Top);
+    if (!onObject && object->FMouseIn) {
+        if (ActiveObject == MouseCaptureObject) ActiveObject = -1;
+        object->MouseLeave();
+    }
     // The object's command may close the form and free the component.
     const auto alive = FAlive;
     object->MouseUp(x, y, button);

@@ -2,6 +2,7 @@
 #include "lib/frame/TbsSkinForm.h"
 
 #include "lib/frame/TbsClientInActivePanel.h"
+#include "lib/frame/bsInActiveEffect.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/TbsEffectBmp.h"
 #include "lib/skindraw/bsImageBuilders.h"
@@ -32,29 +33,6 @@ public:
 private:
     TCanvas FCanvas;
 };
-
-void ApplyInActiveEffect(TbsEffectBmp& bmp, TbsInActiveEffect effect) {
-    switch (effect) {
-    case ieBrightness:
-        bmp.ChangeBrightness(0.5);
-        break;
-    case ieDarkness:
-        bmp.ChangeDarkness(0.3);
-        break;
-    case ieGrayScale:
-        bmp.GrayScale();
-        break;
-    case ieNoise:
-        bmp.AddMonoNoise(50);
-        break;
-    case ieSplitBlur:
-        bmp.SplitBlur(1);
-        break;
-    case ieInvert:
-        bmp.Invert();
-        break;
-    }
-}
 
 void DrawStrip(HDC dc, TBitmap& strip, int x, int y, bool inactiveEffect,
                TbsInActiveEffect effect) {

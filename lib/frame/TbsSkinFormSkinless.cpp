@@ -2,11 +2,16 @@
 // plain caption bar, with the same hit codes as the skinned frame.
 #include "lib/frame/TbsSkinForm.h"
 
+#include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
+#include "lib/skindraw/bsTextDrawing.h"
 #include "platform/gfx/DcStateSaver.h"
 #include "platform/gfx/SysColors.h"
+#include "platform/gfx/TextFlags.h"
 #include "platform/win/Messaging.h"
 #include "platform/win/Painting.h"
+
+#include <algorithm>
 
 using namespace win;
 
@@ -74,16 +79,61 @@ void TbsSkinForm::PaintNCDefault(HDC externalDC, bool useExternalDC) {
     const HWND hwnd = useExternalDC ? nullptr : FForm->Handle();
     const HDC dc = useExternalDC ? externalDC : GetWindowDC(hwnd);
     if (!dc) return;
+    const int w = FFormWidth, h = FFormHeight, c = DefCaptionHeight();
+    TBitmap caption(std::max(0, w - 6), c);
+    PaintDefCaption(caption);
     {
         gfx::DcStateSaver state(dc);
-        const int w = FFormWidth, h = FFormHeight, c = DefCaptionHeight();
         ExcludeClipRect(dc, 3, c + 3, w - 3, h - 3);
-        FillSolid(dc, RECT{ 3, 3, w - 3, c + 3 }, COLOR_BTNFACE);
+        BitBlt(dc, 3, 3, caption.Width(), caption.Height(), caption.Canvas().Handle(), 0, 0,
+               SRCCOPY);
         Bevel(dc, RECT{ 0, 0, w, h }, COLOR_3DLIGHT, COLOR_3DDKSHADOW);
         Bevel(dc, RECT{ 1, 1, w - 1, h - 1 }, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
         Bevel(dc, RECT{ 2, 2, w - 2, h - 2 }, COLOR_BTNFACE, COLOR_BTNFACE);
     }
     if (!useExternalDC) ReleaseDC(hwnd, dc);
+}
+
+void TbsSkinForm::PaintDefCaption(TBitmap& caption) {
+    const int c = DefCaptionHeight();
+    TCanvas& canvas = caption.Canvas();
+    canvas.Brush().SetColor(clBtnFace);
+    canvas.FillRect(TRect(0, 0, caption.Width(), caption.Height()));
+    // Grip lines across the caption rectangle, light and dark by turns.
+    if (c - 6 >= 0)
+        for (int y = 2; y <= c - 4; ++y) {
+            canvas.Pen().SetColor(y % 2 == 0 ? clBtnHighlight : clBtnShadow);
+            canvas.MoveTo(NewDefCaptionRect.Left - 1, y);
+            canvas.LineTo(NewDefCaptionRect.Right - 6, y);
+        }
+    const bool active = GetFormActive();
+    canvas.Font().Assign(active ? FDefCaptionFont : FDefInActiveCaptionFont);
+    if (FSD && FSD->ResourceStrData()) canvas.Font().SetCharset(FSD->ResourceStrData()->CharSet());
+    const TRect textArea(NewDefCaptionRect.Left - 3, 0, NewDefCaptionRect.Right - 3, c);
+    if (OnCaptionPaint) {
+        OnCaptionPaint(canvas, textArea, active);
+    } else if (std::string text = FForm->Caption(); !text.empty()) {
+        const int width = NewDefCaptionRect.Width();
+        EllipsizeWideText(canvas, text, width);
+        const int x = textArea.Left + width / 2 - (GetWideTextWidth(canvas, text) + 5) / 2;
+        const int y = c / 2 - GetWideTextHeight(canvas, text) / 2;
+        TRect r(x, y, x, y);
+        DrawTextWide(canvas, text, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        // The text sits on a plain patch cut out of the grip lines.
+        canvas.Brush().SetColor(clBtnFace);
+        canvas.FillRect(TRect(r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 2));
+        canvas.Brush().SetStyle(bsClear);
+        DrawTextWide(canvas, text, r, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (ObjectList.empty() && !FSkinSupport) CreateDefaultButtons();
+    CalcDefRects();
+    for (auto& object : ObjectList) {
+        if (!object->Visible) continue;
+        const TRect kept = object->ObjectRect;
+        object->ObjectRect = TRect(kept.Left - 3, kept.Top - 3, kept.Right - 3, kept.Bottom - 3);
+        object->Draw(canvas, true);
+        object->ObjectRect = kept;
+    }
 }
 
 void TbsSkinForm::PaintBGDefault(HDC dc) {

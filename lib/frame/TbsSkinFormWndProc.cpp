@@ -239,10 +239,15 @@ void TbsSkinForm::WMSize(TMessage& message) {
     if (FSkinSupport && FSkinnableForm) {
         if (GetMinWidth() <= FFormWidth && GetMinHeight() <= FFormHeight) {
             if (IsLayeredBorderUsed()) {
-                if (FBorderLayerChangeSize)
+                if (FBorderLayerChangeSize) {
                     FBorderLayer.SetBoundsWithForm3(FFormLeft, FFormTop, FFormWidth, FFormHeight);
-                else
-                    FBorderLayer.SetBoundsWithForm();
+                } else {
+                    // The form's own bounds are not yet the new ones: the window's are.
+                    RECT bounds{};
+                    GetWindowRect(FForm->Handle(), &bounds);
+                    FBorderLayer.SetBoundsWithForm3(bounds.left, bounds.top, FFormWidth,
+                                                    FFormHeight);
+                }
             }
             UpdateRegion(true);
         }

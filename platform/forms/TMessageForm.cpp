@@ -6,8 +6,8 @@
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/TextDraw.h"
 #include "platform/gfx/TextFlags.h"
+#include "platform/win/StandardIcons.h"
 #include <algorithm>
-#include <array>
 #include <vector>
 
 using namespace win;
@@ -34,39 +34,31 @@ protected:
     }
 };
 
-// The picture beside the text: a sign of the message's kind in its usual colours.
+// The picture beside the text: the system icon of the message's kind.
 class TMessageIcon : public TGraphicControl {
 public:
     TMessageIcon(TComponent* owner, unsigned icon) : TGraphicControl(owner), FIcon(icon) {}
 
 protected:
     void Paint() override {
-        TCanvas& c = Canvas();
-        const TRect r(0, 0, Width(), Height());
-        const char* sign = "i";
-        c.Pen().SetColor(clBlack);
-        if (FIcon == MB_ICONEXCLAMATION) {
-            c.Brush().SetColor(clYellow);
-            const std::array<TPoint, 3> triangle{ TPoint(r.Width() / 2, 1),
-                                                  TPoint(r.Right - 1, r.Bottom - 2),
-                                                  TPoint(0, r.Bottom - 2) };
-            c.Polygon(triangle);
-            sign = "!";
-        } else {
-            c.Brush().SetColor(FIcon == MB_ICONHAND ? clRed : clBlue);
-            c.Ellipse(r);
-            if (FIcon == MB_ICONHAND) sign = "X";
-            if (FIcon == MB_ICONQUESTION) sign = "?";
-        }
-        c.Brush().SetStyle(bsClear);
-        c.Font().SetStyle({ fsBold });
-        c.Font().SetColor(FIcon == MB_ICONEXCLAMATION ? clBlack : clWhite);
-        c.Font().SetHeight(-18);
-        RECT rr = TRect(0, FIcon == MB_ICONEXCLAMATION ? 6 : 0, r.Right, r.Bottom);
-        DrawText(c.Handle(), sign, &rr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawIconEx(Canvas().Handle(), 0, 0, LoadIcon(nullptr, SystemIconId(FIcon)), Width(),
+                   Height(), 0, nullptr, DI_NORMAL);
     }
 
 private:
+    static UINT_PTR SystemIconId(unsigned icon) {
+        switch (icon) {
+        case MB_ICONHAND:
+            return IDI_HAND;
+        case MB_ICONQUESTION:
+            return IDI_QUESTION;
+        case MB_ICONEXCLAMATION:
+            return IDI_EXCLAMATION;
+        default:
+            return IDI_ASTERISK;
+        }
+    }
+
     unsigned FIcon;
 };
 

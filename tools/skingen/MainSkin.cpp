@@ -3,6 +3,9 @@
 
 #include "platform/gfx/TBitmap.h"
 
+#include <algorithm>
+#include <cmath>
+
 using gfx::Pixel;
 
 namespace {
@@ -113,6 +116,66 @@ void FrameObjects(TSkinBuilder& b, const TSkinTheme& theme) {
     caption.ActiveFontColor = ColorOf(kCaptionText);
     caption.Alignment = taLeftJustify;
     caption.StretchEffect = true;
+    // A dark halo lifts the light title off the slate band, and the grey one of an inactive
+    // form alike.
+    caption.GlowEffect = caption.GlowInActiveEffect = true;
+    caption.GlowSize = 3;
+    caption.GlowActiveColor = ColorOf(Rgb(0x111820));
+    caption.GlowColor = ColorOf(Rgb(0x1B232C));
+}
+
+// The soft shadow around a framed window: a picture of the shadow's colour whose mask fades
+// from a faint edge around the window (lower below it, as if lit from above) to nothing.
+constexpr int kLayerSize = 72;
+constexpr TRect kLayerClient{ 18, 16, 54, 52 };
+
+gfx::Surface LayerShadow() {
+    return gfx::Surface(kLayerSize, kLayerSize, Rgb(0x0B1117));
+}
+
+gfx::Surface LayerShadowMask() {
+    gfx::Surface mask(kLayerSize, kLayerSize, Rgb(0x000000));
+    // The shadow's box: the window's place moved 2 pixels down.
+    const TRect box(kLayerClient.Left, kLayerClient.Top + 2, kLayerClient.Right,
+                    kLayerClient.Bottom + 2);
+    constexpr double kReach = 16.0;
+    for (int y = 0; y < kLayerSize; ++y)
+        for (int x = 0; x < kLayerSize; ++x) {
+            // The window covers its own place: nothing to show there.
+            if (x >= kLayerClient.Left && x < kLayerClient.Right && y >= kLayerClient.Top &&
+                y < kLayerClient.Bottom)
+                continue;
+            const double dx = std::max({ 0, box.Left - x, x - (box.Right - 1) });
+            const double dy = std::max({ 0, box.Top - y, y - (box.Bottom - 1) });
+            const double d = std::sqrt(dx * dx + dy * dy);
+            if (d >= kReach) continue;
+            const double fall = 1.0 - d / kReach;
+            const int grey = int(std::lround(96.0 * fall * fall));
+            mask.Set(
+                x, y,
+                gfx::MakePixel(std::uint8_t(grey), std::uint8_t(grey), std::uint8_t(grey), 255));
+        }
+    return mask;
+}
+
+void LayerFrame(TbsSkinData& skin) {
+    TbsDataSkinLayerFrame& frame = skin.LayerFrame;
+    frame.PictureIndex = int(skin.FActivePictures.size());
+    skin.FActivePictures.push_back(BitmapOf(LayerShadow()));
+    skin.FActivePicturesNames.Add("shadow.bmp");
+    frame.MaskPictureIndex = int(skin.FActivePictures.size());
+    skin.FActivePictures.push_back(BitmapOf(LayerShadowMask()));
+    skin.FActivePicturesNames.Add("shadowmask.bmp");
+    frame.InActivePictureIndex = frame.InActiveMaskPictureIndex = -1;
+    frame.ClRect = kLayerClient;
+    // The corners keep their shape; the straight runs between them stretch or tile.
+    frame.LTPoint = TPoint(kLayerClient.Left + 12, kLayerClient.Top);
+    frame.RTPoint = TPoint(kLayerClient.Right - 12, kLayerClient.Top);
+    frame.LBPoint = TPoint(kLayerClient.Left + 12, kLayerClient.Bottom);
+    frame.RBPoint = TPoint(kLayerClient.Right - 12, kLayerClient.Bottom);
+    frame.AlphaBlendValue = frame.InActiveAlphaBlendValue = 255;
+    frame.BorderRect = TRect(0, 0, 0, 0);
+    frame.HitTestEnable = false;
 }
 
 void MenuObjects(TSkinBuilder& b, const TSkinTheme& theme) {
@@ -431,7 +494,6 @@ void BuildMainSkin(TbsSkinData& skin) {
     skin.FormMinWidth = 240;
     skin.AutoRenderingInActiveImage = true;
     skin.InActiveEffect = ieBrightness;
-    skin.LayerFrame.PictureIndex = -1;
 
     b.SystemColors();
 
@@ -440,5 +502,6 @@ void BuildMainSkin(TbsSkinData& skin) {
     skin.FActivePictures.push_back(controls.ToBitmap());
     skin.FActivePicturesNames.Add("controls.bmp");
     PopupAndHint(skin, theme);
+    LayerFrame(skin);
     skin.Empty = false;
 }

@@ -5,10 +5,12 @@
 #include "ButtonSheetRows.h"
 #include "ControlSheet.h"
 #include "EditTestSupport.h"
+#include "PageSheetRows.h"
 #include "PanelSheetRows.h"
 #include "ScrollSheetRows.h"
 #include "TestControls.h"
 #include "TestSkins.h"
+#include "ViewSheetRows.h"
 #include "lib/controls/bsActivePicture.h"
 
 #include <set>
@@ -49,6 +51,10 @@ std::vector<TSheetRow> SheetRows() {
     };
     const auto panels = PanelSheetRows();
     rows.insert(rows.end(), panels.begin(), panels.end());
+    const auto pageControls = PageControlSheetRows();
+    rows.insert(rows.end(), pageControls.begin(), pageControls.end());
+    const auto views = ViewSheetRows();
+    rows.insert(rows.end(), views.begin(), views.end());
     return rows;
 }
 

@@ -7,6 +7,7 @@
 #include "lib/controls/TbsSkinUpDown.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/CommCtrl.h"
+#include "platform/forms/TImageList.h"
 #include "platform/forms/TTabSheet.h"
 #include "platform/win/Win.h"
 
@@ -54,6 +55,12 @@ TEST_F(SkinPageControl, CorrectsThePageAreaPerTabPosition) {
 
     auto* plain = AddPages<TPageControl>(3);
     auto* skinned = AddPages<TbsSkinPageControl>(3);
+    // The platform's own area of the same tabs: the skinned control's font, and a one-pixel
+    // image list like the one it reserves its tabs' room with.
+    plain->Font().Assign(skinned->Font());
+    TCustomImageList room(nullptr);
+    room.SetSize(1, 1);
+    plain->SetImages(&room);
     const int w = skinned->ClientWidth();
     const int h = skinned->ClientHeight();
     struct Case {
@@ -97,6 +104,7 @@ TEST_F(SkinPageControl, CorrectsThePageAreaPerTabPosition) {
         EXPECT_EQ(Answer(skinned, TCM_ADJUSTRECT), c.expected(Answer(plain, TCM_ADJUSTRECT), w, h));
     }
     skinned->SetSkinData(nullptr);
+    plain->SetImages(nullptr);
 }
 
 TEST_F(SkinPageControl, HidingTheTabsKeepsWhatTheyWereUntilShownAgain) {

@@ -1,15 +1,23 @@
 #include "lib/controls/TbsSkinButton.h"
 #include "lib/controls/TbsSkinCheckRadioBox.h"
 #include "lib/controls/TbsSkinStdLabel.h"
+#include "lib/controls/bsActivePicture.h"
 #include "lib/dialogs/bsMessages.h"
 #include "lib/dialogs/bsSkinMessagePrompts.h"
 #include "lib/frame/TbsSkinForm.h"
+#include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinControlRecords.h"
+#include "platform/forms/TImage.h"
+#include "platform/forms/TImageList.h"
+#include "platform/gfx/TIcon.h"
+#include "platform/win/StandardIcons.h"
 #include "tests/lib/controls/TestSkins.h"
 #include "tests/platform/forms/DialogsFixture.h"
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -33,6 +41,10 @@ protected:
         content.Text = text;
         content.Title = "Title";
         content.IconType = mtWarning;
+        return BuildBox(content, buttons);
+    }
+    std::unique_ptr<TbsMessageForm> BuildBox(const TbsSkinMessage::TBoxContent& content,
+                                             TMsgDlgButtons buttons = { mbOK }) {
         return std::unique_ptr<TbsMessageForm>(
             FBox->BuildMessageForm(content, buttons, -10001, -10001));
     }
@@ -300,4 +312,224 @@ TEST_F(SkinMessage, AMessageWiderThanTheFrameAllowsIsCutAndWrapped) {
     const TRect ok = Buttons(*form)[0]->BoundsRect();
     EXPECT_GE(ok.Top, checkBox.Bottom);
     EXPECT_EQ(ok.Bottom, form->ClientHeight() - 10);
+}
+
+TEST_F(SkinMessage, CaptionsComeFromTheSkinsStringTableWhenItHasOne) {
+    struct TCase {
+        const char* Label;
+        std::vector<std::string> Lines; // empty: no table at all
+        const char* Ok;
+        const char* Information;
+        const char* CheckBox;
+    };
+    const TCase cases[] = {
+        { "table with the keys",
+          { "MSG_BTN_OK=好", "MSG_CAP_INFORMATION=信息", "MSG_CAP_SHOWFLAG=不再显示" },
+          "好",
+          "信息",
+          "不再显示" },
+        { "table without the keys",
+          { "MSG_BTN_CANCEL=取消" },
+          "",
+          "",
+          "Do not display this message again" },
+        { "no table", {}, "OK", "Information", "Do not display this message again" },
+    };
+    FBox->SetShowAgainFlag(true);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Label);
+        auto skin = MakeTestSkin();
+        TbsResourceStrData table(nullptr);
+        if (!c.Lines.empty()) {
+            TStringList lines;
+            for (const std::string& line : c.Lines)
+                lines.Add(line);
+            table.SetResStrings(lines);
+            skin->SetResourceStrData(&table);
+        }
+        FBox->SetCtrlSkinData(skin.get());
+        EXPECT_EQ(MessageButtonCaption(mbOK, skin.get()), c.Ok);
+        EXPECT_EQ(MessageDialogCaption(mtInformation, skin.get()), c.Information);
+        EXPECT_EQ(MessageDialogCaption(mtCustom, skin.get()), "");
+
+        std::string title, ok, checkBox;
+        Then([&] {
+            title = Active()->Caption();
+            ok = ActiveButton("OK")->Caption();
+            checkBox = Part<TbsSkinCheckRadioBox>("checkbox")->Caption();
+            Key(VK_RETURN);
+        });
+        EXPECT_EQ(FBox->MessageDlg("x", mtInformation, { mbOK }, 0), mrOk);
+        EXPECT_EQ(title, c.Information);
+        EXPECT_EQ(ok, c.Ok);
+        EXPECT_EQ(checkBox, c.CheckBox);
+        skin->SetResourceStrData(nullptr);
+    }
+}
+
+namespace {
+
+enum class Hue { Red, Blue, Yellow, Other };
+
+Hue HueOf(std::uint32_t rgb) {
+    const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+    if (r > 200 && g > 200 && b < 80) return Hue::Yellow;
+    if (r > 200 && g < 80 && b < 80) return Hue::Red;
+    if (r < 80 && g < 80 && b > 200) return Hue::Blue;
+    return Hue::Other;
+}
+
+// The box's icon: the image named "Image", if any.
+TImage* IconOf(TbsMessageForm& form) {
+    return dynamic_cast<TImage*>(form.FindComponent("Image"));
+}
+
+} // namespace
+
+TEST_F(SkinMessage, EachTypeShowsItsSystemIconAndCustomAnEmptyArea) {
+    struct TCase {
+        TMsgDlgType Type;
+        Hue Body; // the disc or triangle beside its sign
+        int X, Y;
+    };
+    const TCase cases[] = {
+        { mtWarning, Hue::Yellow, 8, 27 },
+        { mtError, Hue::Red, 6, 16 },
+        { mtInformation, Hue::Blue, 6, 16 },
+        { mtConfirmation, Hue::Blue, 6, 16 },
+    };
+    TbsSkinMessage::TBoxContent content;
+    content.Text = "x";
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Type);
+        content.IconType = c.Type;
+        auto form = BuildBox(content);
+        TImage* image = IconOf(*form);
+        ASSERT_NE(image, nullptr);
+        // One line of text is lower than the icon: the icon keeps 10 pixels from the top.
+        EXPECT_EQ(image->BoundsRect(), TRect(5, 10, 37, 42));
+        auto* icon = dynamic_cast<TIcon*>(image->Picture().Graphic());
+        ASSERT_NE(icon, nullptr);
+        ASSERT_EQ(icon->Width(), 32);
+        const gfx::Surface pixels = PaintedPixels(*image, 0x808080);
+        EXPECT_EQ(HueOf(RgbAt(pixels, c.X, c.Y)), c.Body);
+        EXPECT_EQ(RgbAt(pixels, 0, 0), 0x808080u) << "the icon's corner is clear";
+    }
+    // The same pictures as the plain message box: both come from the system's icons.
+    content.IconType = mtError;
+    auto error = BuildBox(content);
+    EXPECT_TRUE(SamePixels(dynamic_cast<TIcon*>(IconOf(*error)->Picture().Graphic())->ToSurface(),
+                           win::StandardIconPicture(win::IDI_HAND)));
+
+    content.IconType = mtCustom;
+    auto custom = BuildBox(content);
+    ASSERT_NE(IconOf(*custom), nullptr);
+    EXPECT_EQ(IconOf(*custom)->BoundsRect(), TRect(5, 10, 37, 42)) << "an empty icon area";
+    EXPECT_EQ(IconOf(*custom)->Picture().Graphic(), nullptr);
+
+    // A tall text centres the icon beside it.
+    content.IconType = mtWarning;
+    content.Text = "1\n2\n3\n4\n5\n6";
+    auto tall = BuildBox(content);
+    const int labelMiddle = tall->Message->Top() + tall->Message->Height() / 2;
+    EXPECT_EQ(IconOf(*tall)->Top(), labelMiddle - 16);
+    EXPECT_GT(IconOf(*tall)->Top(), 10);
+}
+
+TEST_F(SkinMessage, AnImageOfTheListShowsAtItsSizeAndAnIndexOutsideShowsNone) {
+    TImageList images(nullptr);
+    images.SetSize(24, 20);
+    TBitmap strip(48, 20);
+    strip.Canvas().Brush().SetColor(clLime);
+    strip.Canvas().FillRect(TRect(0, 0, 24, 20));
+    strip.Canvas().Brush().SetColor(clRed);
+    strip.Canvas().FillRect(TRect(24, 0, 48, 20));
+    strip.Canvas().Brush().SetColor(clBlack);
+    strip.Canvas().FillRect(TRect(24, 0, 28, 4)); // a transparent corner in the second picture
+    ASSERT_EQ(images.AddMasked(strip, clBlack), 0);
+    ASSERT_EQ(images.Count(), 2);
+
+    TbsSkinMessage::TBoxContent content;
+    content.Text = "x";
+    content.FromImageList = true;
+    content.Images = &images;
+    content.ImageIndex = 1;
+    auto form = BuildBox(content);
+    TImage* image = IconOf(*form);
+    ASSERT_NE(image, nullptr);
+    const int top = form->Message->Top() + form->Message->Height() / 2 - 16;
+    EXPECT_LT(top, 10) << "one line of text: the list's image has no lower bound";
+    EXPECT_EQ(image->BoundsRect(), TRect(5, top, 29, top + 20));
+    const gfx::Surface pixels = PaintedPixels(*image, 0x808080);
+    EXPECT_EQ(RgbAt(pixels, 10, 10), 0xFF0000u) << "the picture of index 1";
+    EXPECT_EQ(RgbAt(pixels, 1, 1), 0x808080u) << "its transparent pixels stay clear";
+
+    for (const int index : { -1, 2, 1000 }) {
+        content.ImageIndex = index;
+        EXPECT_EQ(IconOf(*BuildBox(content)), nullptr) << index;
+    }
+    content.Images = nullptr;
+    content.ImageIndex = 0;
+    EXPECT_EQ(IconOf(*BuildBox(content)), nullptr) << "no list";
+}
+
+TEST_F(SkinMessage, ThePromptBoxIsDrawnFromTheMainSkin) {
+    const auto skin = LoadProgramSkin("main");
+    FBox->SetSkinData(skin.get());
+    FBox->SetCtrlSkinData(skin.get());
+    gfx::Surface shown;
+    TRect ok, icon;
+    Then([&] {
+        Pump();
+        TCustomForm* form = Active();
+        const TPoint origin = form->BoundsRect().TopLeft();
+        const auto inWindow = [&](TControl* c) {
+            const TPoint at = c->ClientToScreen(TPoint(0, 0));
+            return TRect(at.X - origin.X, at.Y - origin.Y, at.X - origin.X + c->Width(),
+                         at.Y - origin.Y + c->Height());
+        };
+        ok = inWindow(ActiveButton("OK"));
+        icon = inWindow(Part<TImage>("Image"));
+        if (const auto* native = FDisplay->Native(form->Handle())) shown = native->FPresented;
+        Key(VK_RETURN);
+    });
+    EXPECT_EQ(FBox->MessageDlg2("请先选择您需要删除的项目！", "提示", mtInformation, { mbOK }, 0),
+              mrOk);
+    ASSERT_FALSE(shown.Empty());
+    const std::string fileName = std::string(VC_SHEET_DIR) + "/message-box.png";
+    EXPECT_TRUE(win::HeadlessBackend::SavePng(shown, fileName)) << fileName;
+
+    // The OK button's corners are the skin's button face.
+    const auto& record = *skin->CtrlList[std::size_t(skin->GetControlIndex("button"))];
+    const TBitmap* face = ActivePictureOf(*skin, record.PictureIndex);
+    ASSERT_NE(face, nullptr);
+    const auto faceRects = {
+        record.SkinRect, dynamic_cast<const TbsDataSkinButtonControl&>(record).FocusedSkinRect
+    };
+    const auto cornersMatch = [&](const TRect& f) {
+        return RgbAt(shown, ok.Left, ok.Top) == RgbAt(*face, f.Left, f.Top) &&
+               RgbAt(shown, ok.Right - 1, ok.Top) == RgbAt(*face, f.Right - 1, f.Top) &&
+               RgbAt(shown, ok.Left, ok.Bottom - 1) == RgbAt(*face, f.Left, f.Bottom - 1) &&
+               RgbAt(shown, ok.Right - 1, ok.Bottom - 1) == RgbAt(*face, f.Right - 1, f.Bottom - 1);
+    };
+    EXPECT_TRUE(std::any_of(faceRects.begin(), faceRects.end(), cornersMatch));
+
+    // The caption bar's pixels are the skin's frame picture's, bar the title's letters.
+    std::set<std::uint32_t> frameColours;
+    const gfx::Surface frame = skin->FPicture.ToSurface();
+    for (int y = 0; y < frame.Height(); ++y)
+        for (int x = 0; x < frame.Width(); ++x)
+            frameColours.insert(RgbAt(frame, x, y));
+    int fromSkin = 0;
+    const int captionRow = 4;
+    for (int x = 0; x < shown.Width(); ++x)
+        fromSkin += frameColours.count(RgbAt(shown, x, captionRow)) ? 1 : 0;
+    EXPECT_GT(fromSkin, shown.Width() * 9 / 10);
+
+    // The information icon sits in the icon area.
+    int blue = 0;
+    for (int y = icon.Top; y < icon.Bottom; ++y)
+        for (int x = icon.Left; x < icon.Right; ++x)
+            blue += HueOf(RgbAt(shown, x, y)) == Hue::Blue ? 1 : 0;
+    EXPECT_GT(blue, 200) << "the icon area shows the information sign";
 }

@@ -317,6 +317,76 @@ TEST_P(SkinnedFrameOnX11, MainFormMinimizesTheProgramAndComesBack) {
     EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(100, 100, 400, 300); }));
 }
 
+// A second form whose skin has caption buttons of its own: maximize, minimize, roll-up, close.
+TEST_P(SkinnedFrameOnX11, CaptionButtonsDoTheirCommandsWhenClicked) {
+    auto skin = MakeFrameSkin();
+    AddStdButton(*skin, "close", cmClose, TRect(0, 0, 14, 14));
+    AddStdButton(*skin, "max", cmMaximize, TRect(16, 0, 30, 14));
+    AddStdButton(*skin, "min", cmMinimize, TRect(32, 0, 46, 14));
+    AddStdButton(*skin, "roll", cmRollUp, TRect(48, 0, 62, 14));
+    TForm* form = nullptr;
+    FApp->CreateForm(form);
+    form->SetBorderStyle(bsSizeable);
+    form->SetBounds(200, 150, 320, 200);
+    auto* skinForm = new TbsSkinForm(form);
+    skinForm->SetBorderIcons(
+        { TbsSkinForm::biMaximize, TbsSkinForm::biMinimize, TbsSkinForm::biRollUp });
+    skinForm->SetSkinData(skin.get());
+    form->Show();
+    const unsigned long window = XOf(form);
+    ASSERT_TRUE(RunUntil([&] {
+        return XWindowViewable(FUser, window) && OnScreen(window) == TRect(200, 150, 520, 350);
+    }));
+    // The middle of a button on the screen, as the frame lays it out now.
+    auto centre = [&](const char* name) {
+        const TRect r = skinForm->ObjectList.at(std::size_t(skinForm->GetIndex(name)))->ObjectRect;
+        return TPoint(form->Left() + (r.Left + r.Right) / 2, form->Top() + (r.Top + r.Bottom) / 2);
+    };
+    auto click = [&](const char* name) {
+        const TPoint at = centre(name);
+        FInput->Click(at.X, at.Y);
+    };
+
+    click("max");
+    EXPECT_TRUE(RunUntil([&] { return skinForm->WindowState() == wsMaximized; }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window).Width() >= 790; }))
+        << ::testing::PrintToString(OnScreen(window));
+    click("max"); // now the restore button
+    EXPECT_TRUE(RunUntil([&] { return skinForm->WindowState() == wsNormal; }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(200, 150, 520, 350); }))
+        << ::testing::PrintToString(OnScreen(window));
+
+    click("roll");
+    EXPECT_TRUE(RunUntil([&] { return skinForm->RollUpState(); }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window).Height() == skinForm->GetMinHeight(); }))
+        << ::testing::PrintToString(OnScreen(window));
+    click("roll");
+    EXPECT_TRUE(RunUntil([&] { return !skinForm->RollUpState(); }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(200, 150, 520, 350); }));
+
+    // A press on close let go over the client does nothing.
+    const TPoint close = centre("close");
+    FInput->MovePointer(close.X, close.Y);
+    FInput->PressButton();
+    ASSERT_TRUE(RunUntil([&] { return skinForm->MouseCaptureObject != -1; }));
+    FInput->MovePointer(300, 280);
+    FInput->ReleaseButton();
+    ASSERT_TRUE(RunUntil([&] { return skinForm->MouseCaptureObject == -1; }));
+    EXPECT_TRUE(form->Visible());
+    EXPECT_TRUE(XWindowViewable(FUser, window));
+
+    click("min");
+    EXPECT_TRUE(RunUntil([&] { return skinForm->WindowState() == wsMinimized; }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == form->BoundsRect(); }));
+    EXPECT_EQ(form->Height(), skinForm->GetMinHeight()) << "a bar of the caption";
+
+    skinForm->SetWindowState(wsNormal);
+    ASSERT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(200, 150, 520, 350); }));
+    click("close");
+    EXPECT_TRUE(RunUntil([&] { return !XWindowViewable(FUser, window); }));
+    EXPECT_FALSE(form->Visible());
+}
+
 INSTANTIATE_TEST_SUITE_P(BareAndManaged, SkinnedFrameOnX11, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Openbox" : "Bare"; });
 
