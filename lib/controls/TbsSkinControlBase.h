@@ -1,5 +1,6 @@
 #pragma once
 #include "lib/controls/IbsSkinnedControl.h"
+#include "lib/menus/IbsHintSource.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TGraphicControl.h"
 
@@ -16,7 +17,7 @@ class TbsDataSkinControl;
 // copy it out), the hint title and image the skinned hint shows and the skin change
 // operations the form's skin component calls.
 template <class TBase>
-class TbsSkinControlBase : public TBase, public IbsSkinnedControl {
+class TbsSkinControlBase : public TBase, public IbsSkinnedControl, public IbsHintSource {
 public:
     explicit TbsSkinControlBase(TComponent* owner);
     ~TbsSkinControlBase() override;
@@ -30,12 +31,12 @@ public:
     // next ChangeSkinData or SetBounds.
     virtual void SetSkinDataName(const std::string& value) { FSkinDataName = value; }
 
-    const std::string& HintTitle() const { return FHintTitle; }
+    const std::string& HintTitle() const override { return FHintTitle; }
     void SetHintTitle(const std::string& value) { FHintTitle = value; }
-    int HintImageIndex() const { return FHintImageIndex; }
+    int HintImageIndex() const override { return FHintImageIndex; }
     void SetHintImageIndex(int value) { FHintImageIndex = value; }
     // A reference, cleared when the image list goes.
-    TCustomImageList* HintImageList() const { return FHintImageList; }
+    TCustomImageList* HintImageList() const override { return FHintImageList; }
     void SetHintImageList(TCustomImageList* value);
 
     // FIndex := the record's index in the skin object's control list: -1 without a skin

@@ -74,6 +74,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
         return true;
     }
     try {
+        FHints.HintMessage(msg);
         if (OnMessage.Filter(msg)) return true;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
@@ -104,11 +105,13 @@ void TApplication::Terminate() {
 void TApplication::Minimize() {
     if (FMainForm && FMainForm->HandleAllocated()) ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
     if (OnMinimize) OnMinimize(this);
+    Minimized.Notify(this);
 }
 
 void TApplication::Restore() {
     if (FMainForm && FMainForm->HandleAllocated()) ShowWindow(FMainForm->Handle(), SW_RESTORE);
     if (OnRestore) OnRestore(this);
+    Restored.Notify(this);
 }
 
 void TApplication::HandleException(TObject* sender, const std::exception& error) {

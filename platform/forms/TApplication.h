@@ -1,5 +1,7 @@
 #pragma once
 #include "platform/forms/TCustomForm.h"
+#include "platform/forms/THintManager.h"
+#include "platform/forms/TNotifyChain.h"
 #include "platform/forms/TScreen.h"
 #include "platform/gfx/TIcon.h"
 #include "platform/win/Msg.h"
@@ -91,9 +93,24 @@ public:
         if (OnHelp) OnHelp(context);
     }
 
+    // Hints of the program's controls (see THintManager).
+    THintManager& Hints() { return FHints; }
+    unsigned HintPause() const { return FHints.HintPause(); }
+    void SetHintPause(unsigned ms) { FHints.SetHintPause(ms); }
+    unsigned HintHidePause() const { return FHints.HintHidePause(); }
+    void SetHintHidePause(unsigned ms) { FHints.SetHintHidePause(ms); }
+    unsigned HintShortPause() const { return FHints.HintShortPause(); }
+    void SetHintShortPause(unsigned ms) { FHints.SetHintShortPause(ms); }
+    bool ShowHint() const { return FHints.ShowHint(); }
+    void SetShowHint(bool value) { FHints.SetShowHint(value); }
+    void CancelHint() { FHints.CancelHint(); }
+
     TExceptionEvent OnException;
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
+    // Every part of the program that must know, after OnMinimize / OnRestore.
+    TNotifyChain Minimized;
+    TNotifyChain Restored;
     TNotifyEvent OnIdle;
     THelpContextEvent OnHelp;
     TMessageFilters OnMessage;
@@ -111,6 +128,7 @@ private:
     bool FTerminated{ false };
     bool FHandlingException{ false };
     std::unique_ptr<TScreen> FScreen;
+    THintManager FHints;
 };
 
 // The process-wide application object.

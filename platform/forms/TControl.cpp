@@ -1,4 +1,5 @@
 #include "platform/forms/TControl.h"
+#include "platform/forms/TApplication.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/forms/TWinControl.h"
 #include "platform/rtl/Format.h"
@@ -23,6 +24,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
     FActionLink.reset();
+    if (Application) Application->Hints().ControlDestroyed(this);
     if (gMouseControl == this) gMouseControl = nullptr;
     if (gCaptureControl == this) gCaptureControl = nullptr;
     FFont.OnChange = nullptr;
@@ -41,6 +43,7 @@ void TControl::SetMouseControl(TControl* control) {
     if (old) old->Perform(CM_MOUSELEAVE, 0, LPARAM(old));
     // The leave handler may have moved hover on already.
     if (control && gMouseControl == control) control->Perform(CM_MOUSEENTER, 0, LPARAM(control));
+    if (Application && gMouseControl == control) Application->Hints().MouseControlChanged(control);
 }
 
 TControl* TControl::CaptureControl() {

@@ -437,6 +437,24 @@ HCURSOR GetCursor() {
     return State().FCursor;
 }
 
+int CursorHeightBelowHotSpot(HCURSOR cursor) {
+    // Heights of the cursor shapes the back ends show, hot spot to lowest painted row.
+    struct Shape {
+        UINT_PTR id;
+        int below;
+    };
+    static constexpr Shape kShapes[] = {
+        { IDC_ARROW, 20 },       { IDC_IBEAM, 9 },    { IDC_WAIT, 8 },     { IDC_CROSS, 8 },
+        { IDC_UPARROW, 16 },     { IDC_SIZENWSE, 8 }, { IDC_SIZENESW, 8 }, { IDC_SIZEWE, 8 },
+        { IDC_SIZENS, 8 },       { IDC_SIZEALL, 8 },  { IDC_NO, 8 },       { IDC_HAND, 18 },
+        { IDC_APPSTARTING, 20 },
+    };
+    const auto id = reinterpret_cast<UINT_PTR>(cursor);
+    for (const Shape& s : kShapes)
+        if (s.id == id) return s.below;
+    return 20;
+}
+
 UINT_PTR CursorForHit(int hitCode) {
     switch (hitCode) {
     case HTLEFT:

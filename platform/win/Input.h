@@ -60,6 +60,10 @@ HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 // The cursor DefWindowProc shows over a hit-test area: size arrows on the borders, else the arrow.
 UINT_PTR CursorForHit(int hitCode);
+// How far a stock cursor reaches below its hot spot, so that what is shown under the pointer
+// (a hint) clears it. Our cursors are the display's own shapes with no mask bits to measure,
+// so the answer comes from a table of those shapes; an unknown cursor counts as the arrow.
+int CursorHeightBelowHotSpot(HCURSOR cursor);
 
 BOOL GetCursorPos(POINT* pt);
 // Keys and buttons as last seen by the input queue: bit 15 set while down, bit 0 the toggle.
