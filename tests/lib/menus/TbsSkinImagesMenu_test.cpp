@@ -1,5 +1,6 @@
 #include "MenuFixture.h"
 
+#include "lib/menus/TbsSkinHint.h"
 #include "lib/menus/TbsSkinImagesMenu.h"
 #include "lib/menus/TbsSkinImagesMenuPopupWindow.h"
 #include "lib/skindraw/bsSystemVersion.h"
@@ -323,9 +324,68 @@ TEST_F(SkinImagesMenu, SkinnedGridTakesItsFrameFromThePopupWindowRecord) {
     EXPECT_EQ(Rect(0).TopLeft(), pw.ItemsRect.TopLeft());
     EXPECT_EQ(Grid().Width(), picture.Width() + 2 * 26 - pw.ItemsRect.Width());
     EXPECT_EQ(Grid().Height(), picture.Height() + (26 + 1 + 26) - pw.ItemsRect.Height());
+    const int buttonIndex = skin->GetControlIndex("menuitembutton");
+    ASSERT_GE(buttonIndex, 0) << "the program's skin has cell faces";
+    FDisplay->MoveMouse(ItemCentre(2).X, ItemCentre(2).Y);
+    Pump();
+    const gfx::Surface pixels = ShownGrid();
+    const TRect button = Rect(2);
+    const COLORREF plainHot = ColorToRGB(0xD2BDB6);
+    EXPECT_NE(ColorAt(pixels, button.Left + 2, button.Top + 2), plainHot)
+        << "the hovered button row wears the skin's face, not the plain one";
     FMenu->Hide();
     Pump();
     FMenu->SetSkinData(nullptr);
+}
+
+TEST_F(SkinImagesMenu, HoveringAnItemWithAHintShowsItAfterThePauseAndLeavingHidesIt) {
+    auto* hint = new TbsSkinHint(FForm);
+    FMenu->SetSkinHint(hint);
+    AddItems("ccc");
+    FMenu->ImagesItems().Items(1)->SetHint("Blue");
+    Open();
+    const auto hover = [&](const TPoint& p) {
+        FDisplay->MoveMouse(p.X, p.Y);
+        Pump();
+        Wait(FApp->HintPause() + 100);
+    };
+    hover(ItemCentre(1));
+    EXPECT_TRUE(hint->IsVisible());
+    hover(ItemCentre(2));
+    EXPECT_FALSE(hint->IsVisible()) << "an item without a hint";
+    hover(ItemCentre(1));
+    ASSERT_TRUE(hint->IsVisible());
+    FMenu->SetShowHints(false);
+    Press(VK_ESCAPE);
+    EXPECT_TRUE(hint->IsVisible()) << "ShowHints off: closing leaves the hint alone";
+    hint->HideHint();
+    delete hint;
+    EXPECT_EQ(FMenu->SkinHint(), nullptr) << "a hint that goes is forgotten";
+}
+
+TEST_F(SkinImagesMenu, FreeingTheMenuWhileOpenGivesTheLoopAndMouseBack) {
+    AddItems("cc");
+    Open();
+    const HWND grid = Grid().Handle();
+    std::vector<int> reached;
+    FForm->SetKeyPreview(true);
+    FForm->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { reached.push_back(key); };
+    delete FMenu;
+    FMenu = nullptr;
+    EXPECT_NE(FDisplay->PointerGrab(), grid);
+    Press('A');
+    EXPECT_EQ(reached, std::vector<int>{ 'A' });
+}
+
+TEST_F(SkinImagesMenu, AReleaseOutsideTheItemsKeepsTheGridOpen) {
+    AddItems("cc");
+    Open();
+    const TPoint frame = Grid().ClientToScreen(TPoint(2, 2));
+    ClickAt(frame);
+    ASSERT_NE(FMenu->PopupWindow(), nullptr);
+    EXPECT_EQ(FDisplay->PointerGrab(), Grid().Handle()) << "still holding the mouse";
+    ClickAt(ItemCentre(1));
+    EXPECT_EQ(FMenu->ItemIndex(), 1);
 }
 
 } // namespace
