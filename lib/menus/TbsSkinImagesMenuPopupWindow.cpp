@@ -21,13 +21,13 @@ namespace {
 
 constexpr UINT_PTR kFadeTimer = 1;
 
-TBitmap* PictureAt(TbsSkinData& sd, int index) {
+} // namespace
+
+TBitmap* TbsSkinImagesMenuPopupWindow::SkinPicture(TbsSkinData& sd, int index) {
     if (index < 0 || index >= int(sd.FActivePictures.size())) return nullptr;
     TBitmap* picture = sd.FActivePictures[std::size_t(index)].get();
     return picture && !picture->Empty() ? picture : nullptr;
 }
-
-} // namespace
 
 TbsSkinImagesMenuPopupWindow::TbsSkinImagesMenuPopupWindow(TbsSkinImagesMenu* menu)
     : TCustomControl(menu), FImagesMenu(menu) {
@@ -109,7 +109,7 @@ void TbsSkinImagesMenuPopupWindow::CalcSize() {
     TbsSkinData* sd = FImagesMenu->SkinData();
     FWindowPicture = nullptr;
     FMaskPicture = nullptr;
-    if (sd && !sd->Empty) FWindowPicture = PictureAt(*sd, sd->PopupWindow.WindowPictureIndex);
+    if (sd && !sd->Empty) FWindowPicture = SkinPicture(*sd, sd->PopupWindow.WindowPictureIndex);
     FSkinSupport = FWindowPicture != nullptr;
     LayoutItems();
     const TbsImagesMenuItems& items = FImagesMenu->ImagesItems();
@@ -123,7 +123,7 @@ void TbsSkinImagesMenuPopupWindow::CalcSize() {
         return;
     }
     const TbsDataSkinPopupWindow& pw = sd->PopupWindow;
-    FMaskPicture = PictureAt(*sd, pw.MaskPictureIndex);
+    FMaskPicture = SkinPicture(*sd, pw.MaskPictureIndex);
     const int pwWidth = FWindowPicture->Width(), pwHeight = FWindowPicture->Height();
     const int w = pwWidth + rowWidth - pw.ItemsRect.Width();
     const int h = pwHeight + d - pw.ItemsRect.Height();

@@ -19,12 +19,6 @@ constexpr TColor kPlainCellFrame = 0x800000;
 constexpr TColor kPlainCellPressed = 0xB59385;
 constexpr TColor kPlainCellHot = 0xD2BDB6;
 
-TBitmap* SkinPicture(TbsSkinData& sd, int index) {
-    if (index < 0 || index >= int(sd.FActivePictures.size())) return nullptr;
-    TBitmap* picture = sd.FActivePictures[std::size_t(index)].get();
-    return picture && !picture->Empty() ? picture : nullptr;
-}
-
 // Single line, centred both ways, unless wider than r (then from its left edge).
 void DrawCaptionLine(TCanvas& canvas, const std::string& caption, TRect r) {
     TRect measured;
