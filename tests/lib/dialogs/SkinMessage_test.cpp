@@ -533,3 +533,19 @@ TEST_F(SkinMessage, ThePromptBoxIsDrawnFromTheMainSkin) {
             blue += HueOf(RgbAt(shown, x, y)) == Hue::Blue ? 1 : 0;
     EXPECT_GT(blue, 200) << "the icon area shows the information sign";
 }
+
+TEST_F(SkinMessage, CentredBelowMinusTenThousandAndPlacedFromIt) {
+    TRect shown;
+    const auto answer = [&] {
+        shown = Active()->BoundsRect();
+        Key(VK_RETURN);
+    };
+    Then(answer);
+    FBox->MessageDlg("x", mtWarning, { mbOK }, 0);
+    const TRect area = Screen->MonitorWorkArea(shown);
+    EXPECT_NEAR(shown.Left + shown.Width() / 2, area.Left + area.Width() / 2, 1);
+    EXPECT_NEAR(shown.Top + shown.Height() / 2, area.Top + area.Height() / 2, 1);
+    Then(answer);
+    FBox->MessageDlgPos("x", mtWarning, { mbOK }, 0, -10000, 20);
+    EXPECT_EQ(shown.TopLeft(), TPoint(-10000, 20));
+}
