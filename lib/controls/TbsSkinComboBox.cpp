@@ -366,17 +366,7 @@ void TbsSkinCustomComboBox::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TbsSkinCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (FLBDown && WasInLB) {
-        win::ReleaseCapture();
-        FLBDown = false;
-        win::POINT cursor;
-        win::GetCursorPos(&cursor);
-        // Released over the list: its highlighted row is chosen; anywhere else: nothing is.
-        CloseUp(win::WindowFromPoint(cursor) == FListBox->ListBox->Handle());
-    } else {
-        // A click that never entered the list leaves it open for a second click.
-        FLBDown = false;
-    }
+    if (const auto chosen = DropListDrag().Release(FListBox->ListBox->Handle())) CloseUp(*chosen);
     TbsSkinCustomControl::MouseUp(button, shift, x, y);
     if (Button.Down) {
         Button.Down = false;
@@ -385,18 +375,8 @@ void TbsSkinCustomComboBox::MouseUp(TMouseButton button, TShiftState shift, int 
 }
 
 void TbsSkinCustomComboBox::ListBoxWindowProcHook(TMessage& message) {
+    if (DropListDrag().SwallowListButton(message, *this)) return;
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-        FLBDown = true;
-        WasInLB = true;
-        win::SetCapture(Handle());
-        return;
-    case win::WM_LBUTTONUP:
-    case win::WM_RBUTTONDOWN:
-    case win::WM_RBUTTONUP:
-    case win::WM_MBUTTONDOWN:
-    case win::WM_MBUTTONUP:
-        return;
     case win::WM_MOUSEACTIVATE:
         message.Result = win::MA_NOACTIVATE;
         return;

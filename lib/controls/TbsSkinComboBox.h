@@ -2,6 +2,7 @@
 #include "lib/controls/TbsCBButtonX.h"
 #include "lib/controls/TbsPopupListBox.h"
 #include "lib/controls/TbsSkinCustomControl.h"
+#include "lib/controls/bsDropListDrag.h"
 #include "lib/controls/bsSkinItemDrawing.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TListBox.h"
@@ -225,6 +226,8 @@ private:
     // The popup's inner list: a press there holds the list for the control, which then sees
     // the moves and the release; the other button messages are swallowed.
     void ListBoxWindowProcHook(TMessage& message);
+    // The held press and its way into the list, as one gesture.
+    TbsDropListDrag DropListDrag() { return { FLBDown, WasInLB }; }
     // The highlight follows the pointer over the open list.
     void PopupListMouseMove(int x, int y);
     // While the button is held after a press on the control or in the list: the row under the

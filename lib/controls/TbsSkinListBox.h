@@ -172,6 +172,10 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // A row's content over its face, with the face's font and colours on C: OnDrawItem when
+    // set, else the image and the text. Lists of their own kind draw their rows here.
+    virtual void DrawRowContent(TCanvas& C, int index, const TSize& size, const TRect& textRect,
+                                TOwnerDrawState state);
 
 private:
     void CalcRects();
@@ -200,8 +204,6 @@ private:
     void DrawDefaultItem(TCanvas& C, int index, const TSize& size, TOwnerDrawState state);
     void DrawSkinItem(TCanvas& C, int index, const TSize& size, TOwnerDrawState state,
                       bool stretched);
-    void DrawRowContent(TCanvas& C, int index, const TSize& size, const TRect& textRect,
-                        TOwnerDrawState state);
     TFontCharset TextCharset() const;
 
     int FRowCount{ 0 };

@@ -1,6 +1,7 @@
 #pragma once
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinOfficeListBox.h"
+#include "lib/controls/bsDropListDrag.h"
 
 class TbsPopupOfficeListBox;
 class TbsDataSkinButtonControl;
@@ -153,6 +154,8 @@ private:
     void ComboPageUp(bool fire);
     void ComboPageDown(bool fire);
     void ListBoxWindowProcHook(TMessage& message);
+    // The held press and its way into the list, as one gesture.
+    TbsDropListDrag DropListDrag() { return { FLBDown, WasInLB }; }
     void ProcessListBox();
     void StartTimer();
     void StopTimer();

@@ -1,6 +1,5 @@
 #include "lib/dialogs/TbsSkinDirectoryListBox.h"
 
-#include "lib/controls/TbsListBox.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/dialogs/TbsSkinFileListBox.h"
 #include "lib/dialogs/bsFileCtrlGlyphs.h"
@@ -31,24 +30,10 @@ TbsSkinDirectoryListBox::TbsSkinDirectoryListBox(TComponent* owner)
       FClosed(std::make_unique<TbsGlyphObject>(TbsFileGlyph::ClosedFolder)),
       FCurrent(std::make_unique<TbsGlyphObject>(TbsFileGlyph::CurrentFolder)) {
     SetWidth(145);
-    ListBox->OnDrawItem = [this](TWinControl*, int index, const TRect& rect, TOwnerDrawState) {
-        DrawFolderItem(index, rect);
-    };
-    ListBox->OnDblClick = [this](TObject*) { OpenCurrent(); };
-    ListBox->OnKeyPress = [this](TObject*, char32_t& key) {
-        if (key == U'\r') OpenCurrent();
-    };
     BuildFolderList();
 }
 
-TbsSkinDirectoryListBox::~TbsSkinDirectoryListBox() {
-    // The rows point at the glyphs: let the rows go first.
-    if (ListBox) {
-        ListBox->OnDrawItem = nullptr;
-        ListBox->OnDblClick = nullptr;
-        ListBox->OnKeyPress = nullptr;
-    }
-}
+TbsSkinDirectoryListBox::~TbsSkinDirectoryListBox() = default;
 
 void TbsSkinDirectoryListBox::SetDirectory(const std::string& value) {
     if (value.empty() || FileCompareText(value, FDirectory) == 0) return;
@@ -153,21 +138,34 @@ void TbsSkinDirectoryListBox::BuildFolderList() {
     UpDateScrollBar();
 }
 
-void TbsSkinDirectoryListBox::DrawFolderItem(int index, const TRect& rect) {
-    TCanvas& canvas = ListBox->Canvas();
-    canvas.FillRect(rect);
+void TbsSkinDirectoryListBox::ListBoxDblClick() {
+    TbsSkinListBox::ListBoxDblClick();
+    OpenCurrent();
+}
+
+void TbsSkinDirectoryListBox::ListBoxKeyPress(char32_t& key) {
+    TbsSkinListBox::ListBoxKeyPress(key);
+    if (key == U'\r') OpenCurrent();
+}
+
+void TbsSkinDirectoryListBox::DrawRowContent(TCanvas& C, int index, const TSize& size,
+                                             const TRect& textRect, TOwnerDrawState state) {
+    if (OnDrawItem) {
+        TbsSkinListBox::DrawRowContent(C, index, size, textRect, state);
+        return;
+    }
     const auto* row = dynamic_cast<const TbsGlyphObject*>(Items().Objects(index));
-    const int indent = ItemIndent(index);
+    const int left = textRect.Left + ItemIndent(index);
     int glyphWidth = kNoGlyphWidth;
     if (row) {
         TBitmap& glyph = row->Bitmap();
         glyphWidth = glyph.Width();
-        canvas.Draw(rect.Left + indent, rect.Top + (rect.Height() - glyph.Height()) / 2, &glyph);
+        C.Draw(left, textRect.Top + (textRect.Height() - glyph.Height()) / 2, &glyph);
     }
-    canvas.Brush().SetStyle(bsClear);
-    const int y = rect.Top + (rect.Height() - canvas.TextHeight("Wg")) / 2;
-    canvas.TextRect(rect, rect.Left + glyphWidth + indent + kTextGap, y, Items()[index]);
-    canvas.Brush().SetStyle(bsSolid);
+    C.Brush().SetStyle(bsClear);
+    const int y = textRect.Top + (textRect.Height() - C.TextHeight("Wg")) / 2;
+    C.TextRect(textRect, left + glyphWidth + kTextGap, y, Items()[index]);
+    C.Brush().SetStyle(bsSolid);
 }
 
 void TbsSkinDirectoryListBox::UpdateDirLabel() {

@@ -37,8 +37,10 @@ public:
     TbsSkinStdLabel* DirLabel() const { return FDirLabel; }
     void SetDirLabel(TbsSkinStdLabel* value);
 
-    // Opens the chosen folder.
+    // Opens the chosen folder; so do a double click and Enter.
     void OpenCurrent();
+    void ListBoxDblClick() override;
+    void ListBoxKeyPress(char32_t& key) override;
     void Update();
     // The folder item index stands for; empty past the end.
     std::string GetItemPath(int index);
@@ -58,10 +60,12 @@ protected:
     virtual void Change();
     virtual void BuildFolderList();
     void Notification(TComponent* component, TOperation operation) override;
+    // Each row's glyph at its depth's indent, then the name.
+    void DrawRowContent(TCanvas& C, int index, const TSize& size, const TRect& textRect,
+                        TOwnerDrawState state) override;
 
 private:
     void ReadCaseRules();
-    void DrawFolderItem(int index, const TRect& rect);
     void UpdateDirLabel();
 
     std::string FDirectory{ "/" };

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int kDriveTextGap = 4;
+
 bool IsNetworkFileSystem(const std::string& fs) {
     return fs == "nfs" || fs == "nfs4" || fs == "cifs" || fs == "smb3" || fs == "fuse.sshfs" ||
            fs == "sshfs";
@@ -39,7 +41,14 @@ TbsSkinDriveComboBox::TbsSkinDriveComboBox(TComponent* owner)
       FFixed(std::make_unique<TbsGlyphObject>(TbsFileGlyph::Hard)),
       FNetwork(std::make_unique<TbsGlyphObject>(TbsFileGlyph::Network)),
       FCDROM(std::make_unique<TbsGlyphObject>(TbsFileGlyph::CDROM)),
-      FRAM(std::make_unique<TbsGlyphObject>(TbsFileGlyph::RAM)) {}
+      FRAM(std::make_unique<TbsGlyphObject>(TbsFileGlyph::RAM)) {
+    const TbsDrawSkinItemEvent drawRow = [this](TObject*, TCanvas& C, int index, int, int,
+                                                const TRect& textRect, TOwnerDrawState) {
+        DrawDriveRow(C, index, textRect);
+    };
+    OnComboBoxDrawItem = drawRow;
+    SetOnListBoxDrawItem(drawRow);
+}
 
 TbsSkinDriveComboBox::~TbsSkinDriveComboBox() = default;
 
@@ -95,6 +104,19 @@ void TbsSkinDriveComboBox::BuildDriveList() {
 
 const TbsGlyphObject* TbsSkinDriveComboBox::RowGlyph(int index) {
     return index >= 0 && index < int(FRows.size()) ? FRows[std::size_t(index)].Glyph : nullptr;
+}
+
+void TbsSkinDriveComboBox::DrawDriveRow(TCanvas& C, int index, const TRect& textRect) {
+    int left = textRect.Left;
+    if (const TbsGlyphObject* row = RowGlyph(index)) {
+        TBitmap& glyph = row->Bitmap();
+        C.Draw(left, textRect.Top + (textRect.Height() - glyph.Height()) / 2, &glyph);
+        left += glyph.Width() + kDriveTextGap;
+    }
+    C.Brush().SetStyle(bsClear);
+    const int y = textRect.Top + (textRect.Height() - C.TextHeight("Wg")) / 2;
+    C.TextRect(textRect, left, y, Items()[index]);
+    C.Brush().SetStyle(bsSolid);
 }
 
 void TbsSkinDriveComboBox::SetDrive(const std::string& value) {

@@ -1,6 +1,5 @@
 #include "lib/dialogs/TbsSkinFileListBox.h"
 
-#include "lib/controls/TbsListBox.h"
 #include "lib/dialogs/TbsSkinDirectoryListBox.h"
 #include "lib/dialogs/bsFilePaths.h"
 #include "platform/forms/TCustomEdit.h"
@@ -47,14 +46,14 @@ private:
 
 TbsSkinFileListBox::TbsSkinFileListBox(TComponent* owner) : TbsSkinListBox(owner) {
     SetWidth(145);
-    ListBox->OnClick = [this](TObject*) {
-        if (ItemIndex() != FLastSel) Change();
-    };
     ReadFileNames();
 }
 
-TbsSkinFileListBox::~TbsSkinFileListBox() {
-    if (ListBox) ListBox->OnClick = nullptr;
+TbsSkinFileListBox::~TbsSkinFileListBox() = default;
+
+void TbsSkinFileListBox::ListBoxClick() {
+    TbsSkinListBox::ListBoxClick();
+    if (ItemIndex() != FLastSel) Change();
 }
 
 void TbsSkinFileListBox::SetMask(const std::string& value) {

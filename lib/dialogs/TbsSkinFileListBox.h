@@ -54,6 +54,8 @@ public:
     std::string SelectedItemName();
 
     TNotifyEvent OnChange;
+    // A click on another file is a change.
+    void ListBoxClick() override;
 
 protected:
     virtual void Change();

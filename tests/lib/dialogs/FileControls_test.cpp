@@ -7,9 +7,11 @@
 #include "platform/forms/TEdit.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/InOutError.h"
+#include "tests/lib/controls/TestSkins.h"
 #include "tests/platform/forms/ControlsFixture.h"
 #include "tests/platform/rtl/ScratchFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -19,6 +21,25 @@
 using namespace win;
 
 namespace {
+
+// Whether glyph's picture (its background left out) is drawn somewhere inside area of pixels.
+bool ShowsGlyph(const gfx::Surface& pixels, const TRect& area, const TbsGlyphObject& glyph) {
+    const TBitmap& bitmap = glyph.Bitmap();
+    const int w = bitmap.Width();
+    const int h = bitmap.Height();
+    const std::uint32_t clear = RgbAt(bitmap, 0, h - 1);
+    for (int top = area.Top; top + h <= area.Bottom; ++top)
+        for (int left = area.Left; left + w <= area.Right; ++left) {
+            bool same = true;
+            for (int y = 0; y < h && same; ++y)
+                for (int x = 0; x < w && same; ++x) {
+                    const std::uint32_t shown = RgbAt(bitmap, x, y);
+                    same = shown == clear || RgbAt(pixels, left + x, top + y) == shown;
+                }
+            if (same) return true;
+        }
+    return false;
+}
 
 // A folder three levels below a scratch folder, with sub-folders out of order and one hidden.
 class FolderList : public formstest::ControlsTest {
@@ -148,6 +169,48 @@ TEST_F(FolderList, DoubleClickAndEnterOpenAFolderAndTheLabelFollows) {
     EXPECT_EQ(changes, 2);
 }
 
+TEST_F(FolderList, DrawsEachRowsGlyphWhileTheListBoxsOwnEventsStillCome) {
+    int dblClicks = 0;
+    int keyPresses = 0;
+    FList->OnListBoxDblClick = [&](TObject* sender) {
+        EXPECT_EQ(sender, FList);
+        ++dblClicks;
+    };
+    FList->OnListBoxKeyPress = [&](TObject*, char32_t&) { ++keyPresses; };
+
+    const gfx::Surface pixels = PaintedPixels(*FList->ListBox);
+    const auto rowArea = [&](int index) {
+        TRect row = FList->ListBox->ItemRect(index);
+        row.Right = std::min(row.Right, pixels.Width());
+        return row;
+    };
+    const int current = FList->ItemIndex();
+    const int alpha = FList->Items().IndexOf("alpha");
+    EXPECT_TRUE(ShowsGlyph(pixels, rowArea(0), *FList->OpenedBMP()));
+    EXPECT_TRUE(ShowsGlyph(pixels, rowArea(current), *FList->CurrentBMP()));
+    EXPECT_TRUE(ShowsGlyph(pixels, rowArea(alpha), *FList->ClosedBMP()));
+    EXPECT_FALSE(ShowsGlyph(pixels, rowArea(alpha), *FList->CurrentBMP()));
+
+    const std::string folder = FList->Directory();
+    ClickRow(alpha, true);
+    EXPECT_EQ(FList->Directory(), folder + "/alpha");
+    EXPECT_EQ(dblClicks, 1);
+    FList->SetItemIndex(FList->Items().IndexOf("c"));
+    FList->ListBox->SetFocus();
+    FDisplay->TypeKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(FList->Directory(), folder);
+    EXPECT_EQ(keyPresses, 1);
+
+    // A handler of the list box's own drawing takes the rows over.
+    std::set<int> drawn;
+    FList->OnDrawItem = [&](TObject*, TCanvas&, int index, int, int, const TRect&,
+                            TOwnerDrawState) { drawn.insert(index); };
+    const gfx::Surface own = PaintedPixels(*FList->ListBox);
+    EXPECT_TRUE(drawn.contains(0));
+    EXPECT_FALSE(ShowsGlyph(own, rowArea(0), *FList->OpenedBMP()));
+}
+
 TEST_F(FolderList, AFolderThatIsNotThereRaisesAndLeavesTheList) {
     const auto rows = Rows();
     const std::string folder = FList->Directory();
@@ -224,6 +287,31 @@ TEST_F(FileList, ListsEachMatchingFileOnceInOrderAndFoldersOnlyWhenAsked) {
         FList->SetMask(c.Mask);
         EXPECT_EQ(Rows(), c.Expected);
     }
+}
+
+TEST_F(FileList, AClickOnAnotherFileIsAChangeAndStillReachesTheListBoxsOwnEvent) {
+    int clicks = 0;
+    int changes = 0;
+    FList->OnListBoxClick = [&](TObject* sender) {
+        EXPECT_EQ(sender, FList);
+        ++clicks;
+    };
+    FList->OnChange = [&](TObject*) { ++changes; };
+    const auto clickRow = [&](int index) {
+        const TRect row = FList->ListBox->ItemRect(index);
+        const TPoint at = FList->ListBox->ClientToScreen(TPoint(row.Left + 30, row.Top + 3));
+        FDisplay->Time().Advance(1000);
+        FDisplay->Click(at.X, at.Y);
+        Pump();
+    };
+    clickRow(1);
+    EXPECT_EQ(FList->FileName(), FRoot / "b.avi");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(changes, 1);
+    clickRow(2);
+    EXPECT_EQ(FList->FileName(), FRoot / "c.mpg");
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(FileList, ATypedPathSetsTheMaskOrChoosesTheFile) {
@@ -324,6 +412,29 @@ TEST_F(DriveCombo, ListsTheRootThenTheUsersMountsWithKindAndLabel) {
     EXPECT_EQ(Rows()[0], "/ [ROOT DISK]");
     EXPECT_EQ(Rows()[1], "/media/me/STICK [STICK]") << "the mount point keeps its case";
     EXPECT_EQ(FCombo->ItemIndex(), 0);
+}
+
+TEST_F(DriveCombo, DrawsTheRowsGlyphInTheFieldAndInTheDropDownList) {
+    const gfx::Surface field = PaintedPixels(*FCombo);
+    const TRect whole(0, 0, field.Width(), field.Height());
+    EXPECT_TRUE(ShowsGlyph(field, whole, *FCombo->RowGlyph(0)));
+    EXPECT_FALSE(ShowsGlyph(field, whole, *FCombo->RowGlyph(2)));
+    FCombo->SetItemIndex(2);
+    const gfx::Surface optical = PaintedPixels(*FCombo);
+    EXPECT_TRUE(ShowsGlyph(optical, whole, *FCombo->RowGlyph(2)));
+
+    FCombo->DropDown();
+    Pump();
+    TbsListBox& rows = *FCombo->FListBox->ListBox;
+    ASSERT_TRUE(rows.Visible());
+    const gfx::Surface list = PaintedPixels(rows);
+    for (int i = 0; i < FCombo->Items().Count(); ++i) {
+        SCOPED_TRACE(FCombo->Items()[i]);
+        TRect row = rows.ItemRect(i);
+        row.Right = std::min(row.Right, list.Width());
+        row.Bottom = std::min(row.Bottom, list.Height());
+        EXPECT_TRUE(ShowsGlyph(list, row, *FCombo->RowGlyph(i)));
+    }
 }
 
 TEST_F(DriveCombo, ChoosingAMountMovesTheLinkedFolderList) {
