@@ -2,6 +2,7 @@
 
 #include "lib/menus/TbsSkinHint.h"
 #include "lib/menus/TbsSkinImagesMenu.h"
+#include "lib/menus/bsMenuLevelWindow.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/bsMaskRegion.h"
 #include "lib/skindraw/bsSystemVersion.h"
@@ -23,12 +24,6 @@ constexpr UINT_PTR kFadeTimer = 1;
 
 } // namespace
 
-TBitmap* TbsSkinImagesMenuPopupWindow::SkinPicture(TbsSkinData& sd, int index) {
-    if (index < 0 || index >= int(sd.FActivePictures.size())) return nullptr;
-    TBitmap* picture = sd.FActivePictures[std::size_t(index)].get();
-    return picture && !picture->Empty() ? picture : nullptr;
-}
-
 TbsSkinImagesMenuPopupWindow::TbsSkinImagesMenuPopupWindow(TbsSkinImagesMenu* menu)
     : TCustomControl(menu), FImagesMenu(menu) {
     FControlStyle.Include(csNoDesignVisible);
@@ -45,12 +40,7 @@ TbsSkinImagesMenuPopupWindow::~TbsSkinImagesMenuPopupWindow() {
 
 void TbsSkinImagesMenuPopupWindow::CreateParams(TCreateParams& params) {
     TCustomControl::CreateParams(params);
-    params.Style = WS_POPUP;
-    // Never activated and above everything: on this desktop a popup says so in its styles.
-    params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
-    params.WndParent = nullptr;
-    params.WindowClass.style |= CS_SAVEBITS;
-    if (IsXPOrLater()) params.WindowClass.style |= CS_DROPSHADOW;
+    SetMenuLevelWindowParams(params);
 }
 
 int TbsSkinImagesMenuPopupWindow::CellWidth() const {
@@ -109,7 +99,7 @@ void TbsSkinImagesMenuPopupWindow::CalcSize() {
     TbsSkinData* sd = FImagesMenu->SkinData();
     FWindowPicture = nullptr;
     FMaskPicture = nullptr;
-    if (sd && !sd->Empty) FWindowPicture = SkinPicture(*sd, sd->PopupWindow.WindowPictureIndex);
+    if (sd && !sd->Empty) FWindowPicture = SkinPictureAt(*sd, sd->PopupWindow.WindowPictureIndex);
     FSkinSupport = FWindowPicture != nullptr;
     LayoutItems();
     const TbsImagesMenuItems& items = FImagesMenu->ImagesItems();
@@ -123,7 +113,7 @@ void TbsSkinImagesMenuPopupWindow::CalcSize() {
         return;
     }
     const TbsDataSkinPopupWindow& pw = sd->PopupWindow;
-    FMaskPicture = SkinPicture(*sd, pw.MaskPictureIndex);
+    FMaskPicture = SkinPictureAt(*sd, pw.MaskPictureIndex);
     const int pwWidth = FWindowPicture->Width(), pwHeight = FWindowPicture->Height();
     const int w = pwWidth + rowWidth - pw.ItemsRect.Width();
     const int h = pwHeight + d - pw.ItemsRect.Height();

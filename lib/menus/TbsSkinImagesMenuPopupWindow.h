@@ -4,7 +4,6 @@
 
 class TBitmap;
 class TbsDataSkinButtonControl;
-class TbsSkinData;
 class TbsSkinImagesMenu;
 
 // The open grid of an images menu. It never takes activation: it holds the mouse capture and
@@ -51,8 +50,6 @@ private:
     int CellHeight() const;
     int HeaderHeight() const;
     TbsDataSkinButtonControl* ButtonRecord() const;
-    // The skin's picture at index; nil when there is none or it is empty.
-    static TBitmap* SkinPicture(TbsSkinData& sd, int index);
 
     void DrawItems(TCanvas& canvas);
     void DrawItemFace(TCanvas& canvas, const TRect& r, bool pressed);

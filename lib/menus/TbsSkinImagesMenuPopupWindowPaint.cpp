@@ -1,5 +1,6 @@
 #include "lib/menus/TbsSkinImagesMenu.h"
 #include "lib/menus/TbsSkinImagesMenuPopupWindow.h"
+#include "lib/menus/bsMenuLevelWindow.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinPanelRecords.h"
@@ -94,7 +95,7 @@ void TbsSkinImagesMenuPopupWindow::DrawItems(TCanvas& canvas) {
 void TbsSkinImagesMenuPopupWindow::DrawItemFace(TCanvas& canvas, const TRect& r, bool pressed) {
     TbsDataSkinButtonControl* record = ButtonRecord();
     TBitmap* picture =
-        record ? SkinPicture(*FImagesMenu->SkinData(), record->PictureIndex) : nullptr;
+        record ? SkinPictureAt(*FImagesMenu->SkinData(), record->PictureIndex) : nullptr;
     if (!picture) {
         canvas.Brush().SetStyle(bsSolid);
         canvas.Brush().SetColor(pressed ? kPlainCellPressed : kPlainCellHot);
@@ -165,7 +166,7 @@ void TbsSkinImagesMenuPopupWindow::DrawHeader(TCanvas& canvas, const std::string
         if (index >= 0)
             record = dynamic_cast<TbsDataSkinLabelControl*>(sd->CtrlList[std::size_t(index)].get());
     }
-    TBitmap* picture = record ? SkinPicture(*sd, record->PictureIndex) : nullptr;
+    TBitmap* picture = record ? SkinPictureAt(*sd, record->PictureIndex) : nullptr;
     canvas.Brush().SetStyle(bsClear);
     if (!picture) {
         TRect text = r;

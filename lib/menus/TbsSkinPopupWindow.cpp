@@ -2,6 +2,7 @@
 
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/menus/TbsSkinMenuItem.h"
+#include "lib/menus/bsMenuLevelWindow.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/bsMaskRegion.h"
@@ -26,12 +27,6 @@ namespace {
 // Timer ids of the level's own window.
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr UINT_PTR kFadeTimer = 2;
-
-TBitmap* PictureAt(TbsSkinData& sd, int index) {
-    if (index < 0 || index >= int(sd.FActivePictures.size())) return nullptr;
-    TBitmap* picture = sd.FActivePictures[std::size_t(index)].get();
-    return picture && !picture->Empty() ? picture : nullptr;
-}
 
 TbsDataSkinMenuItem* FirstMenuItemRecord(TbsSkinData& sd) {
     for (const auto& record : sd.ObjectList)
@@ -58,12 +53,13 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TComponent* owner, TbsSkinMenu* parentMen
     // Skinned only with everything the sizing reads: the window picture and a menu-item record.
     TbsSkinData* sd = parentMenu->SkinData();
     if (data && data->WindowPictureIndex != -1 && sd && !sd->Empty) {
-        FWindowPicture = PictureAt(*sd, data->WindowPictureIndex);
+        FWindowPicture = SkinPictureAt(*sd, data->WindowPictureIndex);
         FDSMI = FirstMenuItemRecord(*sd);
         if (FWindowPicture && FDSMI) {
             FPW = data;
             FSD = sd;
-            if (data->MaskPictureIndex != -1) FMaskPicture = PictureAt(*sd, data->MaskPictureIndex);
+            if (data->MaskPictureIndex != -1)
+                FMaskPicture = SkinPictureAt(*sd, data->MaskPictureIndex);
         } else {
             FWindowPicture = nullptr;
             FDSMI = nullptr;
@@ -79,12 +75,7 @@ TbsSkinPopupWindow::~TbsSkinPopupWindow() {
 
 void TbsSkinPopupWindow::CreateParams(TCreateParams& params) {
     TCustomControl::CreateParams(params);
-    params.Style = WS_POPUP;
-    // Never activated and above everything: on this desktop a popup says so in its styles.
-    params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
-    params.WndParent = nullptr;
-    params.WindowClass.style |= CS_SAVEBITS;
-    if (IsXPOrLater()) params.WindowClass.style |= CS_DROPSHADOW;
+    SetMenuLevelWindowParams(params);
 }
 
 int TbsSkinPopupWindow::RowHeight(const TMenuItem* item) const {
