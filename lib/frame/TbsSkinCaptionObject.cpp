@@ -5,6 +5,7 @@
 #include "lib/frame/TbsQuickButtonItem.h"
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/frame/bsInActiveEffect.h"
+#include "lib/menus/TbsSkinHint.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/TbsEffectBmp.h"
@@ -316,8 +317,16 @@ void TbsSkinCaptionObject::TestActiveQuickButton(int x, int y) {
         changed = changed || button.Active != active;
         button.Active = active;
     }
-    if ((changed || ActiveQuickButton != OldActiveQuickButton) && Parent->Form()->HandleAllocated())
+    const bool moved = ActiveQuickButton != OldActiveQuickButton;
+    if ((changed || moved) && Parent->Form()->HandleAllocated())
         SendMessage(Parent->Form()->Handle(), WM_NCPAINT, 0, 0);
+    TbsSkinHint* hint = Parent->QuickButtonsShowHint() ? Parent->SkinHint() : nullptr;
+    if (!hint) return;
+    if (moved && ActiveQuickButton != -1) {
+        const std::string& text = QuickButton(*Parent, ActiveQuickButton).Hint();
+        if (!text.empty()) hint->ActivateHint2(text);
+    }
+    if (changed && ActiveQuickButton == -1) hint->HideHint();
 }
 
 void TbsSkinCaptionObject::MouseEnter() {
@@ -342,13 +351,16 @@ void TbsSkinCaptionObject::MouseDown(int x, int y, TMouseButton button) {
     Parent->DoMouseDownEvent(IDName, x, y, ObjectRect, button);
     if (!HasQuickButtons()) return;
     TestActiveQuickButton(x, y);
-    if (ActiveQuickButton == -1) return;
-    for (int i = 0; i < Parent->QuickButtons().Count(); ++i) {
-        TbsQuickButtonItem& item = QuickButton(*Parent, i);
-        item.Down = i == ActiveQuickButton;
-        if (!item.Down) item.Active = false;
+    if (ActiveQuickButton != -1) {
+        for (int i = 0; i < Parent->QuickButtons().Count(); ++i) {
+            TbsQuickButtonItem& item = QuickButton(*Parent, i);
+            item.Down = i == ActiveQuickButton;
+            if (!item.Down) item.Active = false;
+        }
+        if (Parent->Form()->HandleAllocated())
+            SendMessage(Parent->Form()->Handle(), WM_NCPAINT, 0, 0);
     }
-    if (Parent->Form()->HandleAllocated()) SendMessage(Parent->Form()->Handle(), WM_NCPAINT, 0, 0);
+    if (Parent->QuickButtonsShowHint() && Parent->SkinHint()) Parent->SkinHint()->HideHint();
 }
 
 void TbsSkinCaptionObject::MouseUp(int x, int y, TMouseButton button) {

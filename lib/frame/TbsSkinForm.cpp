@@ -2,6 +2,7 @@
 
 #include "lib/frame/TbsClientInActivePanel.h"
 #include "lib/frame/TbsQuickButtonItem.h"
+#include "lib/menus/TbsSkinHint.h"
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/menus/TbsSkinPopupMenu.h"
 #include "lib/menus/bsMenuMessages.h"
@@ -163,7 +164,7 @@ void TbsSkinForm::SetStatusBar(TComponent* value) {
     Link(FStatusBar, value);
 }
 
-void TbsSkinForm::SetSkinHint(TComponent* value) {
+void TbsSkinForm::SetSkinHint(TbsSkinHint* value) {
     Link(FSkinHint, value);
 }
 
@@ -340,6 +341,8 @@ void TbsSkinForm::SkinMenuClose() {
 
 void TbsSkinForm::CloseMenusOnMessage(TMessage& message) {
     if (!IsMenuCloseMessage(message.Msg)) return;
+    // A press, a move or a change of activation takes an object's hint down.
+    if (FShowObjectHint && FSkinHint) FSkinHint->HideHint();
     if (FSkinMenu->Visible())
         FSkinMenu->Hide();
     else if (InMenu)

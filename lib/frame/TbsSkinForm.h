@@ -20,6 +20,7 @@
 class TbsClientInActivePanel;
 class TbsLayerManager;
 class TbsSkinData;
+class TbsSkinHint;
 class TbsSkinPopupMenu;
 class TCustomImageList;
 class TPopupMenu;
@@ -131,8 +132,9 @@ public:
     int AlphaBlendValue() const { return FAlphaBlendValue; }
     void SetAlphaBlendValue(int value);
     // The hint window of the frame objects' hints.
-    TComponent* SkinHint() const { return FSkinHint; }
-    void SetSkinHint(TComponent* value);
+    // The hint component the frame objects and quick buttons show their hints through.
+    TbsSkinHint* SkinHint() const { return FSkinHint; }
+    void SetSkinHint(TbsSkinHint* value);
     bool ShowObjectHint() const { return FShowObjectHint; }
     void SetShowObjectHint(bool value) { FShowObjectHint = value; }
     bool UseDefaultObjectHint() const { return FUseDefaultObjectHint; }
@@ -497,7 +499,7 @@ private:
     bool FAlphaBlend{ false };
     bool FAlphaBlendAnimation{ false };
     int FAlphaBlendValue{ 200 };
-    TComponent* FSkinHint{ nullptr };
+    TbsSkinHint* FSkinHint{ nullptr };
     bool FShowObjectHint{ false };
     bool FUseDefaultObjectHint{ true };
     bool FMenusAlphaBlend{ false };

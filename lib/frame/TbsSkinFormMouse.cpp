@@ -2,6 +2,7 @@
 // the timers that run the objects' animations.
 #include "lib/frame/TbsSkinForm.h"
 
+#include "lib/menus/TbsSkinHint.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TTimer.h"
 #include "platform/win/Focus.h"
@@ -28,10 +29,17 @@ void TbsSkinForm::UpdateActiveObject(int x, int y, bool inFrame) {
     if (MouseCaptureObject != -1 && MouseCaptureObject != ActiveObject) ActiveObject = -1;
     if (!ObjectAt(ActiveObject)) ActiveObject = -1;
     if (ActiveObject == OldActiveObject) return;
-    if (TbsActiveSkinObject* old = ObjectAt(OldActiveObject); old && old->Enabled && old->Visible)
+    TbsSkinHint* hint = FShowObjectHint ? FSkinHint : nullptr;
+    if (TbsActiveSkinObject* old = ObjectAt(OldActiveObject); old && old->Enabled && old->Visible) {
         old->MouseLeave();
-    if (TbsActiveSkinObject* now = ObjectAt(ActiveObject); now && now->Enabled && now->Visible)
+        if (hint && !old->Hint.empty()) hint->HideHint();
+    }
+    if (TbsActiveSkinObject* now = ObjectAt(ActiveObject); now && now->Enabled && now->Visible) {
+        // Entering picks the hint of the button's state (restore while maximized), so the
+        // hint is read after it.
         now->MouseEnter();
+        if (hint && !now->Hint.empty()) hint->ActivateHint2(now->Hint);
+    }
 }
 
 void TbsSkinForm::MouseTimerTick() {
