@@ -1,5 +1,6 @@
 #include "lib/menus/TbsSkinHintWindow.h"
 #include "lib/menus/TbsSkinHint.h"
+#include "lib/menus/bsMenuLevelWindow.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/bsImageBuilders.h"
 #include "lib/skindraw/bsMaskRegion.h"
@@ -58,18 +59,12 @@ TbsSkinHint* TbsSkinHintWindow::FindActiveSkinHint() {
 }
 
 TBitmap* TbsSkinHintWindow::SkinPicture(int index) const {
-    if (!FSD || index < 0 || index >= int(FSD->FActivePictures.size())) return nullptr;
-    TBitmap* picture = FSD->FActivePictures[std::size_t(index)].get();
-    return picture && !picture->Empty() ? picture : nullptr;
+    return FSD ? SkinPictureAt(*FSD, index) : nullptr;
 }
 
 TbsSkinData* TbsSkinHintWindow::UsableSkin() const {
     TbsSkinData* sd = FspHint ? FspHint->SkinData() : nullptr;
-    if (!sd || sd->Empty || sd->HintWindow.WindowPictureIndex == -1) return nullptr;
-    const int index = sd->HintWindow.WindowPictureIndex;
-    if (index < 0 || index >= int(sd->FActivePictures.size()) ||
-        sd->FActivePictures[std::size_t(index)]->Empty())
-        return nullptr;
+    if (!sd || sd->Empty || !SkinPictureAt(*sd, sd->HintWindow.WindowPictureIndex)) return nullptr;
     return sd;
 }
 
