@@ -410,7 +410,7 @@ void TbsSkinCustomComboBox::ProcessListBox() {
 void TbsSkinCustomComboBox::StartTimer(int mode) {
     if (mode == TimerMode) return;
     TimerMode = mode;
-    win::SetTimer(Handle(), kStepTimer, kStepMs, nullptr);
+    win::SetTimer(Handle(), kStepTimer, TbsDropListDrag::kStepMs, nullptr);
 }
 
 void TbsSkinCustomComboBox::StopTimer() {

@@ -238,7 +238,6 @@ private:
     void StepTick();
 
     static constexpr win::UINT_PTR kStepTimer = 1;
-    static constexpr unsigned kStepMs = 25;
 
     TColor FDefaultColor{ clWindow };
     bool FUseSkinSize{ true };

@@ -355,7 +355,7 @@ void TbsSkinCustomOfficeComboBox::ProcessListBox() {
 
 void TbsSkinCustomOfficeComboBox::StartTimer() {
     win::KillTimer(Handle(), kStepTimer);
-    win::SetTimer(Handle(), kStepTimer, kStepMs, nullptr);
+    win::SetTimer(Handle(), kStepTimer, TbsDropListDrag::kStepMs, nullptr);
 }
 
 void TbsSkinCustomOfficeComboBox::StopTimer() {

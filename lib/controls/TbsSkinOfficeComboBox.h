@@ -178,7 +178,6 @@ private:
     TColor DisabledItemFontColor() const;
 
     static constexpr win::UINT_PTR kStepTimer = 1;
-    static constexpr unsigned kStepMs = 25;
 
     bool FShowItemTitle{ true };
     bool FShowItemImage{ true };

@@ -8,6 +8,9 @@
 // The press-drag-release gesture shared by the pickers whose list drops down under them: a
 // press on the picker opens the list, the pointer drags into it, and the release chooses.
 struct TbsDropListDrag {
+    // While the held pointer is beyond the list's ends, the highlight steps this often.
+    static constexpr unsigned kStepMs = 25;
+
     // The press that opened the list (or a press inside it) is still held.
     bool& LBDown;
     // The held pointer has been over the list since that press.
