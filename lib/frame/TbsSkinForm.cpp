@@ -1,5 +1,6 @@
 #include "lib/frame/TbsSkinForm.h"
 
+#include "lib/frame/IbsMainMenuBar.h"
 #include "lib/frame/TbsClientInActivePanel.h"
 #include "lib/frame/TbsQuickButtonItem.h"
 #include "lib/menus/TbsSkinHint.h"
@@ -347,6 +348,32 @@ void TbsSkinForm::CloseMenusOnMessage(TMessage& message) {
         FSkinMenu->Hide();
     else if (InMenu)
         SkinMenuClose();
+}
+
+void TbsSkinForm::LeaveMainMenu() {
+    InMainMenu = false;
+    if (FSkinMenu->Visible()) FSkinMenu->Hide();
+    if (auto* bar = MenuBar()) bar->ExitMainMenu();
+    UnhookAppMessages();
+    if (OnMainMenuExit) OnMainMenuExit(this);
+}
+
+void TbsSkinForm::EndMainMenuPopup() {
+    InMenu = false;
+    if (auto* bar = MenuBar()) bar->SubMenuClosed();
+    if (OnSkinMenuClose) OnSkinMenuClose(this);
+}
+
+void TbsSkinForm::HookAppMessages() {
+    FInAppHook = true;
+}
+
+void TbsSkinForm::UnhookAppMessages() {
+    FInAppHook = false;
+}
+
+IbsMainMenuBar* TbsSkinForm::MenuBar() const {
+    return dynamic_cast<IbsMainMenuBar*>(FMainMenuBar);
 }
 
 void TbsSkinForm::ShortCutHandler(TMessage& message, bool& handled) {

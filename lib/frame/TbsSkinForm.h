@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+class IbsMainMenuBar;
 class TbsClientInActivePanel;
 class TbsLayerManager;
 class TbsSkinData;
@@ -277,6 +278,15 @@ public:
     void SkinMenuOpen() override;
     void SkinMenuClose() override;
     void CloseMenusOnMessage(TMessage& message);
+    // Main-menu mode of the menu bar ends; a popup of the bar closed while it goes on.
+    void LeaveMainMenu();
+    void EndMainMenuPopup();
+    // The filter on the application's messages that sends keys to an open menu; installed
+    // once, removed once.
+    void HookAppMessages();
+    void UnhookAppMessages();
+    // The menu bar linked through MainMenuBar, or nil.
+    IbsMainMenuBar* MenuBar() const;
     // The form's OnShortCut while the component lives.
     void ShortCutHandler(TMessage& message, bool& handled);
 
