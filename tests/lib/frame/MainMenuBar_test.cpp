@@ -1,0 +1,321 @@
+#include "FrameFixture.h"
+
+#include "lib/frame/TbsSkinMainMenu.h"
+#include "lib/frame/TbsSkinMainMenuBar.h"
+#include "lib/frame/bsSkinMenuBarClasses.h"
+#include "lib/menus/TbsSkinMenu.h"
+#include "lib/menus/TbsSkinMenuItem.h"
+#include "lib/menus/TbsSkinPopupWindow.h"
+#include "platform/forms/TClassRegistry.h"
+#include "platform/gfx/TBitmap.h"
+#include "tests/lib/menus/MenuFixture.h"
+
+namespace frametest {
+namespace {
+
+using namespace win;
+
+TPoint Centre(const TRect& r) {
+    return TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+// A form with a skinned menu bar along its top, without a skin, over a main menu made at run
+// time (its items have no names): three items with submenus and one command on the bar.
+class MainMenuBar : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        FForm = NewForm(TRect(100, 100, 500, 300), bsSizeable);
+        FSkinForm = SkinForm(FForm, nullptr);
+        FMenu = new TMainMenu(FForm);
+        for (const char* caption : { "&File", "&Edit", "&Action", "&Run" }) {
+            auto* item = new TMenuItem(FMenu);
+            item->SetCaption(caption);
+            FMenu->Items().Add(item);
+        }
+        for (int i = 0; i < 3; ++i)
+            for (const char* caption : { "One", "Two" }) {
+                auto* sub = new TMenuItem(FMenu);
+                sub->SetCaption(caption);
+                sub->OnClick = [this](TObject*) { ++FRuns; };
+                Top(i)->Add(sub);
+            }
+        Top(3)->OnClick = [this](TObject*) { ++FRuns; };
+        FBar = new TbsSkinMainMenuBar(FForm);
+        FBar->SetParent(FForm);
+        FBar->SetSkinForm(FSkinForm);
+        FBar->SetMainMenu(FMenu);
+        FSkinForm->SetMainMenuBar(FBar);
+        FForm->Show();
+        Layout();
+    }
+
+    TMenuItem* Top(int i) { return FMenu->Items().Items(i); }
+    TbsSkinMainMenuBarItem* Item(std::size_t i) {
+        return dynamic_cast<TbsSkinMainMenuBarItem*>(FBar->ObjectList.at(i).get());
+    }
+    // The bar lays its items out as it paints.
+    void Layout() {
+        Pump();
+        TBitmap scratch(FBar->Width(), FBar->Height());
+        FBar->PaintBar(scratch.Canvas());
+    }
+    TPoint ScreenCentre(std::size_t item) {
+        return FBar->ClientToScreen(Centre(Item(item)->ObjectRect));
+    }
+    // The children of the menu item the open menu's first level shows, from its first row.
+    TMenuItem* FirstRowItem() {
+        const auto& levels = FSkinForm->SkinMenu().PopupList();
+        if (levels.empty() || levels.front()->ItemList().empty()) return nullptr;
+        return levels.front()->ItemList().front()->MenuItem;
+    }
+    bool MenuOpen() { return FSkinForm->SkinMenu().Visible(); }
+
+    TForm* FForm{ nullptr };
+    TbsSkinForm* FSkinForm{ nullptr };
+    TMainMenu* FMenu{ nullptr };
+    TbsSkinMainMenuBar* FBar{ nullptr };
+    int FRuns{ 0 };
+};
+
+TEST_F(MainMenuBar, ItemsAreTheirCaptionsWidthAndTwelvePixelsInARowWithoutASkin) {
+    ASSERT_EQ(FBar->ObjectList.size(), 4u);
+    EXPECT_EQ(FBar->Height(), 22);
+    EXPECT_EQ(Item(0)->ObjectRect.Left, 2);
+    for (std::size_t i = 0; i < 4; ++i) {
+        TBitmap scratch(1, 1);
+        scratch.Canvas().Font().Assign(FBar->DefItemFont());
+        const int text = scratch.Canvas().TextWidth(StripHotkey(Top(int(i))->Caption()));
+        EXPECT_NEAR(Item(i)->ObjectRect.Width(), text + 12, 1) << i;
+        if (i > 0) {
+            EXPECT_EQ(Item(i)->ObjectRect.Left, Item(i - 1)->ObjectRect.Right);
+        }
+        EXPECT_TRUE(Item(i)->Visible);
+    }
+}
+
+TEST_F(MainMenuBar, OverflowHidesItemsAndTheMarkerOffersThemWideningRestoresTheirEnabledState) {
+    Top(3)->SetEnabled(false);
+    FBar->UpDateEnabledItems();
+    const int narrow = Item(1)->ObjectRect.Right + 8;
+    FBar->SetAlign(alNone);
+    FBar->SetBounds(0, 0, narrow, 22);
+    Layout();
+    ASSERT_EQ(FBar->Width(), narrow);
+    EXPECT_TRUE(FBar->Scroll);
+    EXPECT_TRUE(Item(1)->Visible);
+    for (std::size_t i : { 2u, 3u }) {
+        EXPECT_FALSE(Item(i)->Visible) << i;
+        EXPECT_FALSE(Item(i)->Enabled) << i;
+    }
+    EXPECT_EQ(FBar->GetMarkerRect().Width(), 5);
+    EXPECT_EQ(FBar->GetMarkerRect().Right, narrow - 2);
+
+    // A press on the marker opens a menu that starts with the first hidden item.
+    FDisplay->Click(FBar->ClientToScreen(Centre(FBar->GetMarkerRect())).X,
+                    FBar->ClientToScreen(Centre(FBar->GetMarkerRect())).Y);
+    Pump();
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(FirstRowItem(), Top(2));
+    FSkinForm->SkinMenu().Hide();
+
+    FBar->SetBounds(0, 0, 300, 22);
+    Layout();
+    EXPECT_FALSE(FBar->Scroll);
+    EXPECT_TRUE(Item(2)->Visible && Item(2)->Enabled);
+    EXPECT_TRUE(Item(3)->Visible);
+    EXPECT_FALSE(Item(3)->Enabled);
+}
+
+TEST_F(MainMenuBar, MainMenuModeHighlightsWrapsOpensAndLeaves) {
+    FBar->EnterMainMenu();
+    EXPECT_TRUE(FBar->MenuActive);
+    EXPECT_TRUE(FSkinForm->InMainMenu);
+    EXPECT_TRUE(Item(0)->Active);
+    for (std::size_t step = 1; step <= 4; ++step) {
+        FBar->SelectNextItem();
+        EXPECT_TRUE(Item(step % 4)->Active) << step;
+        EXPECT_FALSE(Item((step + 3) % 4)->Active) << step;
+    }
+    FBar->SelectPriorItem();
+    EXPECT_TRUE(Item(3)->Active);
+    FBar->SelectNextItem();
+    ASSERT_TRUE(Item(0)->Active);
+
+    EXPECT_TRUE(FBar->ClickActiveItem());
+    EXPECT_TRUE(Item(0)->FDown);
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(FirstRowItem(), Top(0)->Items(0));
+    // Right with the submenu open moves it along to the next item.
+    FBar->SelectNextItem();
+    EXPECT_FALSE(Item(0)->FDown);
+    EXPECT_TRUE(Item(1)->FDown);
+    EXPECT_EQ(FirstRowItem(), Top(1)->Items(0));
+
+    FSkinForm->LeaveMainMenu();
+    EXPECT_FALSE(FBar->MenuActive);
+    EXPECT_FALSE(FSkinForm->InMainMenu);
+    EXPECT_FALSE(MenuOpen());
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_FALSE(Item(i)->Active || Item(i)->FDown) << i;
+    EXPECT_EQ(FRuns, 0);
+}
+
+TEST_F(MainMenuBar, SubMenuClosedLeavesThePressedItemHighlighted) {
+    FBar->EnterMainMenu();
+    ASSERT_TRUE(FBar->ClickActiveItem());
+    FBar->SubMenuClosed();
+    EXPECT_FALSE(Item(0)->FDown);
+    EXPECT_TRUE(Item(0)->Active);
+}
+
+TEST_F(MainMenuBar, AnAcceleratorOpensItsItemsMenuAndAnUnknownOneIsNotTaken) {
+    EXPECT_FALSE(FBar->FindAccelItem('Z'));
+    EXPECT_TRUE(FBar->FindAccelItem('e'));
+    EXPECT_TRUE(Item(1)->FDown);
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(FirstRowItem(), Top(1)->Items(0));
+    // Another accelerator while the menu is open switches to that item's menu.
+    EXPECT_TRUE(FBar->FindAccelItem('A'));
+    EXPECT_FALSE(Item(1)->FDown);
+    EXPECT_EQ(FirstRowItem(), Top(2)->Items(0));
+}
+
+TEST_F(MainMenuBar, HoveringAnotherItemWhileASubmenuIsOpenSwitchesMenusWithoutAClick) {
+    FDisplay->MoveMouse(ScreenCentre(0).X, ScreenCentre(0).Y);
+    Pump();
+    FDisplay->Click(ScreenCentre(0).X, ScreenCentre(0).Y);
+    Wait(60);
+    ASSERT_TRUE(Item(0)->FDown);
+    ASSERT_TRUE(MenuOpen());
+    FDisplay->MoveMouse(ScreenCentre(1).X, ScreenCentre(1).Y);
+    Wait(120);
+    EXPECT_FALSE(Item(0)->FDown);
+    EXPECT_TRUE(Item(1)->FDown);
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(FirstRowItem(), Top(1)->Items(0));
+    EXPECT_EQ(FRuns, 0);
+}
+
+TEST_F(MainMenuBar, AnItemWithoutSubitemsRunsItsCommandAndLeavesMainMenuMode) {
+    FBar->EnterMainMenu();
+    EXPECT_TRUE(FBar->FindAccelItem('R'));
+    EXPECT_EQ(FRuns, 1);
+    EXPECT_FALSE(FSkinForm->InMainMenu);
+    EXPECT_FALSE(FSkinForm->InMenu);
+    EXPECT_FALSE(FBar->MenuActive);
+    EXPECT_FALSE(MenuOpen());
+
+    FDisplay->Click(ScreenCentre(3).X, ScreenCentre(3).Y);
+    Pump();
+    EXPECT_EQ(FRuns, 2);
+}
+
+TEST_F(MainMenuBar, ItemsMadeAtRunTimeAreToldApartByThemselvesNotByTheirEmptyNames) {
+    ASSERT_EQ(Item(0)->IDName, Item(1)->IDName);
+    Item(0)->MouseEnter();
+    Item(1)->LeaveOtherItems();
+    EXPECT_FALSE(Item(0)->Active);
+
+    Item(0)->SetDown(true);
+    EXPECT_TRUE(Item(1)->CloseOtherItem());
+    EXPECT_FALSE(Item(0)->FDown);
+    EXPECT_FALSE(Item(0)->CloseOtherItem());
+}
+
+TEST_F(MainMenuBar, MergingReplacesItemsOfTheSameGroupAndSwitchesScrollingOffForGood) {
+    Top(0)->SetGroupIndex(0);
+    Top(1)->SetGroupIndex(1);
+    Top(2)->SetGroupIndex(1);
+    Top(3)->SetGroupIndex(3);
+    auto* child = new TMainMenu(FForm);
+    for (auto [caption, group] : { std::pair{ "Window", 1 }, std::pair{ "Tools", 2 } }) {
+        auto* item = new TMenuItem(child);
+        item->SetCaption(caption);
+        item->SetGroupIndex(group);
+        child->Items().Add(item);
+    }
+    FBar->Merge(child);
+    std::vector<std::string> captions;
+    for (std::size_t i = 0; i < FBar->ObjectList.size(); ++i)
+        captions.push_back(Item(i)->MenuItem->Caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{ "&File", "Window", "Tools", "&Run" }));
+    EXPECT_TRUE(FBar->ChildMenuIn);
+    EXPECT_FALSE(FBar->ScrollMenu());
+    EXPECT_EQ(FBar->GetChildMainMenu(), child);
+
+    FBar->UnMerge();
+    EXPECT_EQ(FBar->ObjectList.size(), 4u);
+    EXPECT_FALSE(FBar->ChildMenuIn);
+    EXPECT_FALSE(FBar->ScrollMenu());
+}
+
+TEST_F(MainMenuBar, AMaximizedChildsButtonsFrameTheItems) {
+    FBar->MDIChildMaximized();
+    Layout();
+    ASSERT_EQ(FBar->ButtonsCount, 4);
+    ASSERT_EQ(FBar->ObjectList.size(), 8u);
+    const TbsStdCommand order[] = { cmSysMenu, cmClose, cmMaximize, cmMinimize };
+    const int side = FBar->Height() - 4;
+    for (std::size_t i = 0; i < 4; ++i) {
+        auto* button = dynamic_cast<TbsSkinMainMenuBarButton*>(FBar->ObjectList[i].get());
+        ASSERT_TRUE(button) << i;
+        EXPECT_EQ(button->Command, order[i]) << i;
+        EXPECT_EQ(button->ObjectRect.Width(), side) << i;
+        EXPECT_EQ(button->ObjectRect.Height(), side) << i;
+    }
+    const int w = FBar->Width();
+    EXPECT_EQ(FBar->ObjectList[0]->ObjectRect.Left, 2);
+    EXPECT_EQ(FBar->ObjectList[1]->ObjectRect.Right, w - 2);
+    EXPECT_EQ(FBar->ObjectList[2]->ObjectRect.Right, w - 2 - side - 2);
+    EXPECT_EQ(FBar->ObjectList[3]->ObjectRect.Right, w - 2 - 2 * (side + 2));
+    EXPECT_EQ(Item(4)->ObjectRect.Left, 2 + side + 2);
+    EXPECT_EQ(FBar->NewItemsRect.Right, w - 2 - 3 * (side + 2));
+
+    // No child is maximized any more: the buttons go.
+    FBar->MDIChildRestored();
+    EXPECT_EQ(FBar->ButtonsCount, 0);
+    EXPECT_EQ(FBar->ObjectList.size(), 4u);
+}
+
+TEST_F(MainMenuBar, FormDescriptionsNameTheBarAndTheSkinnedMainMenu) {
+    RegisterSkinMenuBarClasses();
+    const TClassRegistry& r = TClassRegistry::Instance();
+    EXPECT_TRUE(r.InheritsFrom("TbsSkinMainMenuBar", "TbsSkinControl"));
+    EXPECT_TRUE(r.InheritsFrom("TbsSkinMainMenu", "TMainMenu"));
+    for (const char* property : { "MainMenu", "SkinForm", "ScrollMenu", "DefItemFont.Name",
+                                  "DefaultHeight", "SkinDataName", "PopupToUp" })
+        EXPECT_TRUE(r.FindProperty("TbsSkinMainMenuBar", property)) << property;
+    EXPECT_TRUE(r.FindProperty("TbsSkinMainMenu", "SkinData"));
+}
+
+// The program's main-window menu bar in each of its skins.
+TEST_F(MainMenuBar, TheProgramsMenuBarLooksAsReviewed) {
+    for (const char* skinName : { "main", "tool" }) {
+        FSkin = LoadProgramSkin(skinName);
+        auto* menu = new TbsSkinMainMenu(FForm);
+        for (const char* caption : { "文件", "编辑", "动作", "帮助" }) {
+            auto* item = new TMenuItem(menu);
+            item->SetCaption(caption);
+            item->Add(new TMenuItem(menu));
+            menu->Items().Add(item);
+        }
+        menu->SetSkinData(FSkin.get());
+        FBar->SetMainMenu(menu);
+        FBar->SetSkinData(FSkin.get());
+        FBar->SetAlign(alNone);
+        FBar->SetBounds(0, 0, 240, 22);
+        TBitmap picture(FBar->Width(), FBar->Height());
+        FBar->PaintBar(picture.Canvas());
+        EXPECT_EQ(FBar->ObjectList.size(), 4u) << skinName;
+        menustest::ExpectMatchesGolden(picture.ToSurface(), std::string("lib/frame/MenuBar_") +
+                                                                skinName + "_golden.png");
+        FBar->SetSkinData(nullptr);
+        FBar->SetMainMenu(FMenu);
+        delete menu;
+        FSkin.reset();
+    }
+}
+
+} // namespace
+} // namespace frametest
