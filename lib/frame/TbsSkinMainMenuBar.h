@@ -141,6 +141,8 @@ private:
     // Shown, enabled items in list order.
     std::vector<TbsSkinMainMenuBarItem*> EligibleItems() const;
     void CalcItemsRect();
+    // Draws straight onto the bar's window.
+    void DrawOnWindow(const std::function<void(TCanvas&)>& draw);
     void DrawMarker(TCanvas& canvas);
     void MorphTimerTick();
     void AnimateTimerTick();

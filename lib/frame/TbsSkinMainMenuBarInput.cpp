@@ -82,7 +82,7 @@ void TbsSkinMainMenuBar::TestActive(int x, int y) {
         const bool in = GetMarkerRect().Contains(TPoint(x, y));
         if (in != MarkerActive) {
             MarkerActive = in;
-            if (HandleAllocated()) DrawMarker(Canvas());
+            DrawOnWindow([this](TCanvas& canvas) { DrawMarker(canvas); });
         }
     }
 }

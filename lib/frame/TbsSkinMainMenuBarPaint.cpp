@@ -6,6 +6,7 @@
 #include "lib/skindraw/bsImageBuilders.h"
 #include "lib/skindraw/bsMarks.h"
 #include "lib/skindraw/bsParentBackground.h"
+#include "platform/forms/TControlCanvas.h"
 #include "platform/forms/TTimer.h"
 #include "platform/gfx/TBitmap.h"
 
@@ -76,13 +77,21 @@ void TbsSkinMainMenuBar::PaintBar(TCanvas& canvas) {
     canvas.Draw(0, 0, &B);
 }
 
+void TbsSkinMainMenuBar::DrawOnWindow(const std::function<void(TCanvas&)>& draw) {
+    if (!HandleAllocated()) return;
+    draw(Canvas());
+    // The timers that move the looks along are no messages of the bar's window: the window's
+    // DC goes back now, so that what was drawn shows without waiting for the next one.
+    static_cast<TControlCanvas&>(Canvas()).FreeHandle();
+}
+
 void TbsSkinMainMenuBar::DrawObject(TbsMenuBarObject* object) {
-    if (!HandleAllocated() || !object) return;
+    if (!object) return;
     if (FIndex != -1 && ItemTransparent && dynamic_cast<TbsSkinMainMenuBarItem*>(object)) {
-        PaintBar(Canvas());
+        DrawOnWindow([this](TCanvas& canvas) { PaintBar(canvas); });
         return;
     }
-    object->Draw(Canvas());
+    DrawOnWindow([object](TCanvas& canvas) { object->Draw(canvas); });
 }
 
 void TbsSkinMainMenuBar::MorphTimerTick() {

@@ -94,6 +94,35 @@ TEST_F(MainMenuBar, ItemsAreTheirCaptionsWidthAndTwelvePixelsInARowWithoutASkin)
     }
 }
 
+TEST_F(MainMenuBar, TheWindowShowsTheBarAsItPaintsItselfAndAHoveredItemLightsUp) {
+    auto barOnScreen = [this] {
+        const gfx::Surface shown = Shown(FForm);
+        const TPoint origin = FBar->ClientToScreen(TPoint(0, 0));
+        const int dx = origin.X - FForm->Left(), dy = origin.Y - FForm->Top();
+        TBitmap expected(FBar->Width(), FBar->Height());
+        FBar->PaintBar(expected.Canvas());
+        const gfx::Surface pixels = expected.ToSurface();
+        int differing = 0;
+        for (int y = 0; y < pixels.Height(); ++y)
+            for (int x = 0; x < pixels.Width(); ++x)
+                if ((shown.At(x + dx, y + dy) & 0xFFFFFF) != (pixels.At(x, y) & 0xFFFFFF))
+                    ++differing;
+        return differing;
+    };
+    FBar->Repaint();
+    EXPECT_EQ(barOnScreen(), 0);
+    const TPoint inItem = FBar->ClientToScreen(Centre(Item(1)->ObjectRect));
+    FDisplay->MoveMouse(inItem.X, inItem.Y);
+    Wait(60);
+    EXPECT_TRUE(Item(1)->Active);
+    EXPECT_EQ(barOnScreen(), 0);
+    const TPoint face =
+        FBar->ClientToScreen(TPoint(Item(1)->ObjectRect.Left + 2, Item(1)->ObjectRect.Top + 2));
+    // The hovered face of an item drawn without a skin.
+    EXPECT_EQ(RgbAt(Shown(FForm), face.X - FForm->Left(), face.Y - FForm->Top()),
+              RgbOf(TColor(0xD2BDB6)));
+}
+
 TEST_F(MainMenuBar, OverflowHidesItemsAndTheMarkerOffersThemWideningRestoresTheirEnabledState) {
     Top(3)->SetEnabled(false);
     FBar->UpDateEnabledItems();
