@@ -6,6 +6,7 @@
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/menus/TbsSkinMenuItem.h"
 #include "lib/menus/TbsSkinPopupWindow.h"
+#include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/gfx/TBitmap.h"
 #include "tests/lib/menus/MenuFixture.h"
@@ -343,6 +344,116 @@ TEST_F(MainMenuBar, TheProgramsMenuBarLooksAsReviewed) {
         FBar->SetMainMenu(FMenu);
         delete menu;
         FSkin.reset();
+    }
+}
+
+// A bar skin of flat colours: the bar face, the item's normal, hover and pressed faces side by
+// side and a strip of three animation frames under them.
+class SkinnedMainMenuBar : public MainMenuBar {
+protected:
+    static constexpr std::uint32_t kBar = 0x102030, kNormal = 0x405060, kHover = 0x708090,
+                                   kDown = 0xA0B0C0;
+    void SetUp() override {
+        MainMenuBar::SetUp();
+        FSkin = MakeTestSkin();
+        auto picture = std::make_unique<TBitmap>(90, 60);
+        auto fill = [&picture](const TRect& r, std::uint32_t rgb) {
+            picture->Canvas().Brush().SetColor(
+                TColor((rgb & 0xFF) << 16 | (rgb & 0xFF00) | rgb >> 16));
+            picture->Canvas().FillRect(r);
+        };
+        fill(TRect(0, 0, 90, 20), kBar);
+        fill(TRect(0, 20, 30, 40), kNormal);
+        fill(TRect(30, 20, 60, 40), kHover);
+        fill(TRect(60, 20, 90, 40), kDown);
+        fill(TRect(0, 40, 90, 60), kHover);
+        AddPicture(*FSkin, std::move(picture));
+        auto bar = std::make_unique<TbsDataSkinMainMenuBar>("mainmenubar");
+        bar->PictureIndex = 0;
+        bar->SkinRect = TRect(0, 0, 40, 20);
+        bar->ItemsRect = TRect(2, 0, 38, 20);
+        bar->MenuBarItem = "baritem";
+        FSkin->CtrlList.push_back(std::move(bar));
+        auto item = std::make_unique<TbsDataSkinMainMenuBarItem>("baritem");
+        item->ActivePictureIndex = 0;
+        item->SkinRect = TRect(0, 20, 30, 40);
+        item->ActiveSkinRect = TRect(30, 20, 60, 40);
+        item->DownRect = TRect(60, 20, 90, 40);
+        item->TextRct = TRect(5, 0, 25, 20);
+        item->FontName = "Arial";
+        item->FontHeight = 12;
+        FRecord = item.get();
+        FSkin->ObjectList.push_back(std::move(item));
+        FSkin->Empty = false;
+    }
+    void Apply() {
+        FBar->SetSkinData(FSkin.get());
+        Layout();
+    }
+    std::uint32_t ShownAt(std::size_t item) {
+        const TPoint p = FBar->ClientToScreen(
+            TPoint(Item(item)->ObjectRect.Left + 1, Item(item)->ObjectRect.Top + 1));
+        return RgbAt(Shown(FForm), p.X - FForm->Left(), p.Y - FForm->Top());
+    }
+    void Hover(std::size_t item) {
+        FDisplay->MoveMouse(ScreenCentre(item).X, ScreenCentre(item).Y);
+        Wait(60);
+    }
+    void PointOutside() {
+        FDisplay->MoveMouse(5, 5);
+        Wait(60);
+    }
+
+    TbsDataSkinMainMenuBarItem* FRecord{ nullptr };
+};
+
+TEST_F(SkinnedMainMenuBar, ItemsKeepTheRecordsMarginsAroundTheirCaptionAndFadeToTheHoverFace) {
+    FRecord->Morphing = true;
+    Apply();
+    EXPECT_EQ(FBar->Height(), 20);
+    TBitmap scratch(1, 1);
+    scratch.Canvas().Font().SetName("Arial");
+    scratch.Canvas().Font().SetHeight(12);
+    const int text = scratch.Canvas().TextWidth("File");
+    EXPECT_EQ(Item(0)->ObjectRect.Left, 2);
+    EXPECT_NEAR(Item(0)->ObjectRect.Width(), 5 + text + 5 + 2, 1);
+    EXPECT_EQ(ShownAt(0), kNormal);
+
+    Hover(0);
+    EXPECT_TRUE(Item(0)->Active);
+    EXPECT_TRUE(FBar->MorphTimer().Enabled());
+    Wait(200);
+    EXPECT_DOUBLE_EQ(Item(0)->MorphKf(), 1);
+    EXPECT_FALSE(FBar->MorphTimer().Enabled());
+    EXPECT_EQ(ShownAt(0), kHover);
+
+    PointOutside();
+    Wait(200);
+    EXPECT_DOUBLE_EQ(Item(0)->MorphKf(), 0);
+    EXPECT_EQ(ShownAt(0), kNormal);
+
+    FBar->EnterMainMenu();
+    ASSERT_TRUE(FBar->ClickActiveItem());
+    Pump();
+    EXPECT_EQ(ShownAt(0), kDown);
+}
+
+TEST_F(SkinnedMainMenuBar, AnimationFramesRunForwardOnHoverAndBackOnlyWhenTheRecordAsks) {
+    for (const bool runsBack : { false, true }) {
+        FRecord->AnimateSkinRect = TRect(0, 40, 90, 60);
+        FRecord->FrameCount = 3;
+        FRecord->AnimateInterval = 30;
+        FRecord->InActiveAnimation = runsBack;
+        Apply();
+        Hover(1);
+        Wait(200);
+        EXPECT_EQ(Item(1)->CurrentFrame, 3) << runsBack;
+        EXPECT_FALSE(FBar->AnimateTimer().Enabled()) << runsBack;
+        PointOutside();
+        EXPECT_EQ(Item(1)->CurrentFrame, runsBack ? 3 - 1 : 0) << runsBack;
+        Wait(200);
+        EXPECT_EQ(Item(1)->CurrentFrame, 0) << runsBack;
+        FBar->SetSkinData(nullptr);
     }
 }
 
