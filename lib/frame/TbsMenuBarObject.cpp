@@ -2,6 +2,7 @@
 
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/frame/TbsSkinMainMenuBar.h"
+#include "lib/frame/bsPlainButtonFace.h"
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/TbsEffectBmp.h"
@@ -121,16 +122,7 @@ void TbsSkinMainMenuBarButton::DefaultDraw(TCanvas& cnvs) {
     TBitmap face(w, h);
     TCanvas& c = face.Canvas();
     const bool pressed = FDown && FMouseIn;
-    const TRect all(0, 0, w, h);
-    if (pressed || Active) {
-        c.Brush().SetColor(TColor(0x800000));
-        c.FillRect(all);
-        c.Brush().SetColor(TColor(pressed ? 0xB59385 : 0xD2BDB6));
-        c.FillRect(TRect(1, 1, w - 1, h - 1));
-    } else {
-        c.Brush().SetColor(clBtnFace);
-        c.FillRect(all);
-    }
+    DrawPlainButtonFace(c, TRect(0, 0, w, h), pressed, Active);
     const int x = w / 2 - 5 + (pressed ? 1 : 0), y = h / 2 - 4 + (pressed ? 1 : 0);
     const TColor color = Enabled ? clBtnText : clBtnShadow;
     switch (Command) {

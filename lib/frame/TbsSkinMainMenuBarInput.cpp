@@ -111,10 +111,11 @@ void TbsSkinMainMenuBar::MouseDown(TMouseButton button, TShiftState shift, int x
         const int index = ActiveObject;
         MouseCaptureObject = index;
         TbsMenuBarObject* object = ObjectList[std::size_t(index)].get();
-        if (shift.Contains(ssDouble))
+        object->MouseDown(x, y, button);
+        // The press may have rebuilt the items (a command that merges a menu).
+        if (shift.Contains(ssDouble) && std::size_t(index) < ObjectList.size() &&
+            ObjectList[std::size_t(index)].get() == object)
             object->DblClick();
-        else
-            object->MouseDown(x, y, button);
         return;
     }
     if (Scroll && FScrollMenu && GetMarkerRect().Contains(TPoint(x, y))) ShowHiddenItemsMenu();

@@ -3,6 +3,7 @@
 
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/frame/TbsSkinMainMenuBar.h"
+#include "lib/frame/bsPlainButtonFace.h"
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
@@ -199,16 +200,7 @@ void TbsSkinMainMenuBarItem::DefaultDraw(TCanvas& cnvs) {
     if (w <= 0 || h <= 0) return;
     TBitmap image(w, h);
     TCanvas& c = image.Canvas();
-    const TRect all(0, 0, w, h);
-    if (FDown || Active) {
-        c.Brush().SetColor(TColor(0x800000));
-        c.FillRect(all);
-        c.Brush().SetColor(TColor(FDown ? 0xB59385 : 0xD2BDB6));
-        c.FillRect(TRect(1, 1, w - 1, h - 1));
-    } else {
-        c.Brush().SetColor(clBtnFace);
-        c.FillRect(all);
-    }
+    DrawPlainButtonFace(c, TRect(0, 0, w, h), FDown, Active);
     SetItemFont(c.Font());
     const int th = GetWideTextHeight(c, MenuItem ? MenuItem->Caption() : std::string());
     TRect r(0, h / 2 - th / 2, w, h / 2 - th / 2 + th);

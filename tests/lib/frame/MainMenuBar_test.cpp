@@ -7,7 +7,7 @@
 #include "lib/menus/TbsSkinMenuItem.h"
 #include "lib/menus/TbsSkinPopupWindow.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
-#include "platform/forms/TClassRegistry.h"
+#include "platform/forms/TFormReader.h"
 #include "platform/gfx/TBitmap.h"
 #include "tests/lib/menus/MenuFixture.h"
 
@@ -310,13 +310,41 @@ TEST_F(MainMenuBar, AMaximizedChildsButtonsFrameTheItems) {
 
 TEST_F(MainMenuBar, FormDescriptionsNameTheBarAndTheSkinnedMainMenu) {
     RegisterSkinMenuBarClasses();
-    const TClassRegistry& r = TClassRegistry::Instance();
-    EXPECT_TRUE(r.InheritsFrom("TbsSkinMainMenuBar", "TbsSkinControl"));
-    EXPECT_TRUE(r.InheritsFrom("TbsSkinMainMenu", "TMainMenu"));
-    for (const char* property : { "MainMenu", "SkinForm", "ScrollMenu", "DefItemFont.Name",
-                                  "DefaultHeight", "SkinDataName", "PopupToUp" })
-        EXPECT_TRUE(r.FindProperty("TbsSkinMainMenuBar", property)) << property;
-    EXPECT_TRUE(r.FindProperty("TbsSkinMainMenu", "SkinData"));
+    constexpr const char* kForm = R"(object MenuForm: TForm
+  Width = 300
+  Height = 200
+  object bsSkinMainMenuBar1: TbsSkinMainMenuBar
+    Align = alTop
+    Height = 22
+    ScrollMenu = False
+    DefItemFont.Name = 'Tahoma'
+    DefaultHeight = 24
+    PopupToUp = True
+    SkinDataName = 'mainmenubar'
+    MainMenu = bsSkinMainMenu1
+  end
+  object bsSkinMainMenu1: TbsSkinMainMenu
+    object N1: TMenuItem
+      Caption = '文件'
+    end
+    object N2: TMenuItem
+      Caption = '帮助'
+    end
+  end
+end
+)";
+    TForm* form = NewForm(TRect(0, 0, 300, 200));
+    ReadFormDescription(form, kForm, "MenuForm.dfm");
+    auto* bar = DescribedComponent<TbsSkinMainMenuBar>(form, "bsSkinMainMenuBar1");
+    auto* menu = DescribedComponent<TbsSkinMainMenu>(form, "bsSkinMainMenu1");
+    ASSERT_TRUE(bar && menu);
+    EXPECT_EQ(bar->MainMenu(), menu);
+    EXPECT_FALSE(bar->ScrollMenu());
+    EXPECT_TRUE(bar->PopupToUp());
+    EXPECT_EQ(bar->DefItemFont().Name(), "Tahoma");
+    EXPECT_EQ(bar->DefaultHeight(), 24);
+    ASSERT_EQ(bar->ObjectList.size(), 2u);
+    EXPECT_EQ(bar->ObjectList[1]->IDName, "N2");
 }
 
 // The program's main-window menu bar in each of its skins.
