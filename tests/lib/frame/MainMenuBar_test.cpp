@@ -157,6 +157,44 @@ TEST_F(MainMenuBar, OverflowHidesItemsAndTheMarkerOffersThemWideningRestoresThei
     EXPECT_FALSE(Item(3)->Enabled);
 }
 
+TEST_F(MainMenuBar, TheMarkersMenuStartsAtTheFirstHiddenItemEvenPastItemsTheBarDoesNotShow) {
+    Top(0)->SetVisible(false);
+    FBar->UpDateItems();
+    Layout();
+    ASSERT_EQ(FBar->ObjectList.size(), 3u);
+    FBar->SetAlign(alNone);
+    FBar->SetBounds(0, 0, Item(0)->ObjectRect.Right + 8, 22);
+    Layout();
+    ASSERT_FALSE(Item(1)->Visible);
+    // A hidden item keeps what the menu says for the moment it fits again.
+    Top(2)->SetEnabled(false);
+    FBar->UpDateEnabledItems();
+    Layout();
+    EXPECT_FALSE(Item(1)->Enabled);
+    const TPoint marker = FBar->ClientToScreen(Centre(FBar->GetMarkerRect()));
+    FDisplay->Click(marker.X, marker.Y);
+    Pump();
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(FirstRowItem(), Top(2));
+    FSkinForm->SkinMenu().Hide();
+
+    Top(2)->SetEnabled(true);
+    FBar->UpDateEnabledItems();
+    EXPECT_FALSE(Item(1)->Enabled);
+    FBar->SetBounds(0, 0, 300, 22);
+    Layout();
+    EXPECT_TRUE(Item(1)->Visible && Item(1)->Enabled);
+}
+
+TEST_F(MainMenuBar, AMainMenuThatGoesTakesTheBarsItemsWithIt) {
+    delete FMenu;
+    FMenu = nullptr;
+    EXPECT_EQ(FBar->MainMenu(), nullptr);
+    EXPECT_TRUE(FBar->ObjectList.empty());
+    Layout();
+    EXPECT_FALSE(FBar->FindAccelItem('F'));
+}
+
 TEST_F(MainMenuBar, MainMenuModeHighlightsWrapsOpensAndLeaves) {
     FBar->EnterMainMenu();
     EXPECT_TRUE(FBar->MenuActive);
