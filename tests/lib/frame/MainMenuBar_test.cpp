@@ -265,6 +265,21 @@ TEST_F(MainMenuBar, HoveringAnotherItemWhileASubmenuIsOpenSwitchesMenusWithoutAC
     EXPECT_EQ(FRuns, 0);
 }
 
+TEST_F(MainMenuBar, ADisabledItemIgnoresThePointerAndTheKeys) {
+    Top(1)->SetEnabled(false);
+    FBar->UpDateEnabledItems();
+    FDisplay->MoveMouse(ScreenCentre(1).X, ScreenCentre(1).Y);
+    Wait(60);
+    EXPECT_FALSE(Item(1)->Active);
+    FDisplay->Click(ScreenCentre(1).X, ScreenCentre(1).Y);
+    Pump();
+    EXPECT_FALSE(MenuOpen());
+    EXPECT_FALSE(FBar->FindAccelItem('E'));
+    FBar->EnterMainMenu();
+    FBar->SelectNextItem();
+    EXPECT_TRUE(Item(2)->Active);
+}
+
 TEST_F(MainMenuBar, AnItemWithoutSubitemsRunsItsCommandAndLeavesMainMenuMode) {
     FBar->EnterMainMenu();
     EXPECT_TRUE(FBar->FindAccelItem('R'));
