@@ -224,6 +224,39 @@ TEST_F(TrayIconOnX11, AVisibleIconDocksPaintsItsPictureAtTheTraysSizeAndAClickFi
     EXPECT_TRUE(RunUntil([&] { return FClicks == 1; }));
 }
 
+TEST_F(TrayIconOnX11, TwoClicksInTheDoubleClickTimeFireOnDblClick) {
+    StartTray();
+    MakeIcon();
+    int presses = 0, doubles = 0;
+    FIcon->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++presses; };
+    FIcon->OnDblClick = [&](TObject*) { ++doubles; };
+    ASSERT_TRUE(WaitDocked());
+    const TPoint centre = IconCentre();
+    FInput->Click(centre.X, centre.Y);
+    ASSERT_TRUE(RunUntil([&] { return presses == 1; }));
+    FInput->Click(centre.X, centre.Y);
+    EXPECT_TRUE(RunUntil([&] { return doubles == 1; }));
+    EXPECT_EQ(FClicks, 0);
+}
+
+TEST_F(TrayIconOnX11, RestingOnTheIconShowsItsTipBelowThePointerAndLeavingHidesIt) {
+    StartTray();
+    MakeIcon();
+    ASSERT_TRUE(WaitDocked());
+    const TPoint centre = IconCentre();
+    FInput->MovePointer(centre.X, centre.Y);
+    unsigned long tip = 0;
+    ASSERT_TRUE(RunUntil([&] { return (tip = FindViewableXWindow(FUser, "converter")) != 0; }));
+    int x = 0, y = 0;
+    ::Window child;
+    XTranslateCoordinates(FUser, tip, XDefaultRootWindow(FUser), 0, 0, &x, &y, &child);
+    EXPECT_EQ(x, centre.X);
+    EXPECT_GT(y, centre.Y) << "clear of the pointer";
+
+    FInput->MovePointer(100, 500);
+    EXPECT_TRUE(RunUntil([&] { return !XWindowViewable(FUser, tip); }));
+}
+
 TEST_F(TrayIconOnX11, ARightClickOnTheIconOpensThePopupMenuAtThePointer) {
     FSkin = menustest::LoadProgramSkin("main");
     auto* host = new TFakeMenuHost(FForm);
