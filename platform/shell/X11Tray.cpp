@@ -105,7 +105,7 @@ bool X11Tray::Modify(const NOTIFYICONDATA& data) {
     const bool inTray = icon.Window() && icon.FManager && icon.FManager == Manager();
     if (inTray && (data.uFlags & NIF_INFO)) {
         if (data.szInfo.empty())
-            CancelBalloon(icon);
+            CancelBalloon(icon, key);
         else
             ShowBalloon(icon, data);
     }
@@ -140,12 +140,13 @@ void X11Tray::SendOpcode(unsigned long manager, unsigned long window, long opcod
 }
 
 void X11Tray::ShowBalloon(X11TrayIcon& icon, const NOTIFYICONDATA& data) {
-    CancelBalloon(icon);
+    const TKey key{ data.hWnd, data.uID };
+    CancelBalloon(icon, key);
     // A tray message is one text: the title becomes its first line.
     const std::string text =
         data.szInfoTitle.empty() ? data.szInfo : data.szInfoTitle + "\n" + data.szInfo;
     const long id = FNextBalloonId++;
-    FBalloons[TKey{ data.hWnd, data.uID }] = id;
+    FBalloons[key] = id;
     SendOpcode(icon.FManager, icon.Window(), kBeginMessage, kBalloonTimeoutMs, long(text.size()),
                id);
     for (std::size_t at = 0; at < text.size(); at += kMessageChunk) {
@@ -161,13 +162,11 @@ void X11Tray::ShowBalloon(X11TrayIcon& icon, const NOTIFYICONDATA& data) {
     XFlush(D(FDisplay));
 }
 
-void X11Tray::CancelBalloon(X11TrayIcon& icon) {
-    for (auto it = FBalloons.begin(); it != FBalloons.end(); ++it) {
-        if (FIcons.count(it->first) == 0 || FIcons[it->first].get() != &icon) continue;
-        SendOpcode(icon.FManager, icon.Window(), kCancelMessage, it->second, 0, 0);
-        FBalloons.erase(it);
-        return;
-    }
+void X11Tray::CancelBalloon(X11TrayIcon& icon, const TKey& key) {
+    auto it = FBalloons.find(key);
+    if (it == FBalloons.end()) return;
+    SendOpcode(icon.FManager, icon.Window(), kCancelMessage, it->second, 0, 0);
+    FBalloons.erase(it);
 }
 
 bool X11Tray::HandleEvent(void* raw) {

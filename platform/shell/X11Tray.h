@@ -16,7 +16,7 @@ class X11TrayIcon;
 // asked to dock (SYSTEM_TRAY_REQUEST_DOCK); a tray that starts or restarts announces itself on
 // the root (MANAGER), which every window hears as "TaskbarCreated". Balloons are the tray's
 // messages (SYSTEM_TRAY_BEGIN_MESSAGE); no click on them comes back. Without a tray an icon
-// cannot be added and nothing shows.
+// cannot be added and nothing shows. It must go before the back end whose display it uses.
 class X11Tray : public TrayBackend {
 public:
     explicit X11Tray(X11Backend& backend);
@@ -43,7 +43,7 @@ private:
     void SendOpcode(unsigned long manager, unsigned long window, long opcode, long data2,
                     long data3, long data4);
     void ShowBalloon(X11TrayIcon& icon, const NOTIFYICONDATA& data);
-    void CancelBalloon(X11TrayIcon& icon);
+    void CancelBalloon(X11TrayIcon& icon, const TKey& key);
 
     X11Backend& FBackend;
     _XDisplay* FDisplay{ nullptr };

@@ -31,7 +31,9 @@ constexpr int kSlot = 32;
 // hands the icons back), and keeps the balloon texts it is sent.
 class TTestTrayManager {
 public:
-    TTestTrayManager(const std::string& display, int left, int top) {
+    // argb: the tray asks its icons to use a visual with alpha (_NET_SYSTEM_TRAY_VISUAL);
+    // Running() is false when the server has none.
+    TTestTrayManager(const std::string& display, int left, int top, bool argb = false) {
         FDisplay = XOpenDisplay(display.c_str());
         if (!FDisplay) return;
         const ::Window root = XDefaultRootWindow(FDisplay);
@@ -47,6 +49,18 @@ public:
                                InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel,
                                &attributes);
         XMapWindow(FDisplay, FStrip);
+        if (argb) {
+            XVisualInfo info;
+            if (!XMatchVisualInfo(FDisplay, XDefaultScreen(FDisplay), 32, TrueColor, &info)) {
+                FStrip = 0;
+                return;
+            }
+            const long visual = long(info.visualid);
+            XChangeProperty(FDisplay, FStrip,
+                            XInternAtom(FDisplay, "_NET_SYSTEM_TRAY_VISUAL", False), XA_VISUALID,
+                            32, PropModeReplace, reinterpret_cast<const unsigned char*>(&visual),
+                            1);
+        }
         XSetSelectionOwner(FDisplay, selection, FStrip, CurrentTime);
         XEvent e{};
         e.xclient.type = ClientMessage;
@@ -157,23 +171,24 @@ protected:
     void TearDown() override {
         if (!FUser) return;
         FManager.reset();
-        FApp.reset();
+        // As the program does: the tray goes before the application.
         win::InstallTrayBackend(nullptr);
+        FApp.reset();
         FSkin.reset();
         win::InstallBackend(nullptr);
         XCloseDisplay(FUser);
     }
 
     unsigned long XOf(TWinControl* control) { return FBackend->XWindowOf(control->Handle()); }
-    void StartTray() {
-        FManager = std::make_unique<TTestTrayManager>(FServer.Name(), 560, 0);
+    void StartTray(bool argb = false) {
+        FManager = std::make_unique<TTestTrayManager>(FServer.Name(), 560, 0, argb);
         ASSERT_TRUE(FManager->Running());
     }
     // A visible icon of a red picture, with a tip, added as after reading the form.
-    void MakeIcon() {
+    void MakeIcon(gfx::Pixel colour = 0xFFFF0000) {
         FIcon = new TbsTrayIcon(FForm);
         TIcon red;
-        red.SetHandle(win::CreateIconFromImages({ gfx::Surface(16, 16, 0xFFFF0000) }));
+        red.SetHandle(win::CreateIconFromImages({ gfx::Surface(16, 16, colour) }));
         FIcon->SetIcon(red);
         FIcon->SetHint("converter");
         FIcon->OnClick = [this](TObject*) { ++FClicks; };
@@ -222,6 +237,30 @@ TEST_F(TrayIconOnX11, AVisibleIconDocksPaintsItsPictureAtTheTraysSizeAndAClickFi
     const TPoint centre = IconCentre();
     FInput->Click(centre.X, centre.Y);
     EXPECT_TRUE(RunUntil([&] { return FClicks == 1; }));
+}
+
+TEST_F(TrayIconOnX11, AHalfClearPictureLetsTheTrayShowThroughWithOrWithoutAnAlphaVisual) {
+    // Half-transparent red: over the strip's grey on the default visual; premultiplied on the
+    // tray's alpha visual, for the tray's compositor to lay over its background.
+    struct Case {
+        bool argb;
+        int depth;
+        std::uint32_t expected;
+    };
+    MakeIcon(0x80FF0000);
+    // The second tray asks for another visual: the icon comes to it in a new window.
+    for (const Case& c : { Case{ false, 24, 0xA02020u }, Case{ true, 32, 0x800000u } }) {
+        SCOPED_TRACE(c.argb ? "alpha visual" : "default visual");
+        FManager.reset();
+        FManager = std::make_unique<TTestTrayManager>(FServer.Name(), 560, 0, c.argb);
+        if (!FManager->Running()) GTEST_SKIP() << "the server has no 32-bit visual";
+        ASSERT_TRUE(WaitDocked());
+        XWindowAttributes attributes;
+        ASSERT_TRUE(XGetWindowAttributes(FUser, IconWindow(), &attributes));
+        EXPECT_EQ(attributes.depth, c.depth);
+        EXPECT_TRUE(RunUntil([&] { return XPixelAt(FUser, IconWindow(), 16, 16) == c.expected; }))
+            << std::hex << XPixelAt(FUser, IconWindow(), 16, 16).value_or(0);
+    }
 }
 
 TEST_F(TrayIconOnX11, TwoClicksInTheDoubleClickTimeFireOnDblClick) {
