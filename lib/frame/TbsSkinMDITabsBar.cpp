@@ -65,6 +65,9 @@ TbsSkinMDITabsBar::~TbsSkinMDITabsBar() {
 void TbsSkinMDITabsBar::Notification(TComponent* component, TOperation operation) {
     TbsSkinControl::Notification(component, operation);
     if (operation != opRemove) return;
+    if (std::any_of(ObjectList.begin(), ObjectList.end(),
+                    [&](const auto& tab) { return tab->Child == component; }))
+        DeleteTab(static_cast<TCustomForm*>(component));
     if (component == FSkinForm) FSkinForm = nullptr;
     if (component == FListButton) FListButton = nullptr;
     if (component == FHideListButton) FHideListButton = nullptr;
@@ -97,6 +100,8 @@ void TbsSkinMDITabsBar::SetDefaultHeight(int value) {
 
 void TbsSkinMDITabsBar::AddTab(TCustomForm* child) {
     ObjectList.push_back(std::make_unique<TbsMDITab>(this, child));
+    // A child freed without hiding first must not leave a tab behind.
+    child->FreeNotification(this);
     if (!FListButton) FListButton = MakeListButton(alLeft, 4, FListMenu);
     Invalidate();
 }
@@ -413,6 +418,8 @@ void TbsSkinMDITabsBar::MouseUp(TMouseButton button, TShiftState shift, int x, i
         }
         DragIndex = -1;
         DX = TabDX = 0;
+        // Hit tests before the next paint see the tabs where they now stand.
+        CalcTabRects();
         Invalidate();
     } else {
         DragIndex = -1;
