@@ -431,6 +431,8 @@ private:
     void MDIChildDestroyed();
     void MDIChildActivated();
     void RefitAsMDIChild();
+    // Sends one of the MDI messages to the application main form's window.
+    void NotifyMainForm(win::UINT msg);
     win::HWND FSubclassedClient{};
 
     // A fade-in in progress: the alpha it has reached, its step and its goal.

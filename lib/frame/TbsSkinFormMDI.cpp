@@ -31,6 +31,11 @@ TbsSkinForm* MainSkinForm() {
     return FindSkinForm(MainForm());
 }
 
+// The main form's window menu, when its form-skin component keeps the children's items.
+TMenuItem* ChildWindowMenu() {
+    return MainSkinForm() ? MainForm()->WindowMenu() : nullptr;
+}
+
 TbsSkinMDITabsBar* TabsBarOf(const TbsSkinForm* skinForm) {
     return skinForm ? dynamic_cast<TbsSkinMDITabsBar*>(skinForm->MDITabsBar()) : nullptr;
 }
@@ -234,8 +239,12 @@ void TbsSkinForm::MaximizeMDIChild() {
     const bool sameSize = FForm->Width() == r.Width() && FForm->Height() == r.Height();
     FForm->SetBounds(0, 0, r.Width(), r.Height());
     if (sameSize) NudgeFormWidth();
+    NotifyMainForm(WM_SKINMDIMAXIMIZED);
+}
+
+void TbsSkinForm::NotifyMainForm(UINT msg) {
     if (TCustomForm* main = MainForm(); main && main->HandleAllocated())
-        SendMessage(main->Handle(), WM_SKINMDIMAXIMIZED, 0, 0);
+        SendMessage(main->Handle(), msg, 0, 0);
 }
 
 void TbsSkinForm::RefitAsMDIChild() {
@@ -288,34 +297,30 @@ void TbsSkinForm::MDIChildDestroyed() {
     FWindowState = wsNormal;
     DeleteChildFromMenu(FForm);
     DeleteChildFromBar(FForm);
-    TCustomForm* main = MainForm();
-    if (main && main->HandleAllocated()) SendMessage(main->Handle(), WM_SKINMDIUNMAXIMIZED, 0, 0);
+    NotifyMainForm(WM_SKINMDIUNMAXIMIZED);
     if (TbsSkinMDITabsBar* bar = TabsBarOf(MainSkinForm())) bar->UpdateActiveTab();
 }
 
 void TbsSkinForm::MDIChildActivated() {
     if (!IsMDIChild()) return;
-    if (IsMaximizedChild())
-        if (TCustomForm* main = MainForm(); main && main->HandleAllocated())
-            SendMessage(main->Handle(), WM_NCPAINT, 0, 0);
+    if (IsMaximizedChild()) NotifyMainForm(WM_NCPAINT);
     if (TbsSkinMDITabsBar* bar = TabsBarOf(MainSkinForm())) bar->UpdateActiveTab();
     UpDateChildActiveInMenu();
 }
 
 void TbsSkinForm::AddChildToMenu(TCustomForm* child) {
-    TCustomForm* main = MainForm();
-    if (!MainSkinForm() || !main->WindowMenu()) return;
+    TMenuItem* menu = ChildWindowMenu();
+    if (!menu) return;
     auto* item = new TMenuItem(this);
     item->SetName(child->Name() + kChildItemSuffix);
     item->SetCaption(child->Caption());
     item->OnClick = [this](TObject* sender) { MDIItemClick(sender); };
-    main->WindowMenu()->Add(item);
+    menu->Add(item);
 }
 
 void TbsSkinForm::DeleteChildFromMenu(TCustomForm* child) {
-    TCustomForm* main = MainForm();
-    if (!MainSkinForm() || !main->WindowMenu()) return;
-    TMenuItem* menu = main->WindowMenu();
+    TMenuItem* menu = ChildWindowMenu();
+    if (!menu) return;
     auto firstItem = [&](auto&& belongs) -> TMenuItem* {
         for (int i = 0; i < menu->Count(); ++i)
             if (TMenuItem* item = menu->Items(i); IsChildItem(item) && belongs(item)) return item;
@@ -324,16 +329,15 @@ void TbsSkinForm::DeleteChildFromMenu(TCustomForm* child) {
     delete firstItem(
         [&](TMenuItem* item) { return ChildNameOfItem(item->Name()) == child->Name(); });
     // A child renamed while shown left its item behind: the item goes with the last child.
-    const std::vector<TCustomForm*> children = MDIChildrenOf(main);
+    const std::vector<TCustomForm*> children = MDIChildrenOf(MainForm());
     const bool othersLeft = std::any_of(children.begin(), children.end(),
                                         [&](TCustomForm* c) { return c != child && c->Visible(); });
     if (!othersLeft) delete firstItem([](TMenuItem*) { return true; });
 }
 
 void TbsSkinForm::UpDateChildCaptionInMenu(TCustomForm* child) {
-    TCustomForm* main = MainForm();
-    if (!MainSkinForm() || !main->WindowMenu()) return;
-    TMenuItem* menu = main->WindowMenu();
+    TMenuItem* menu = ChildWindowMenu();
+    if (!menu) return;
     for (int i = 0; i < menu->Count(); ++i)
         if (TMenuItem* item = menu->Items(i);
             IsChildItem(item) && ChildNameOfItem(item->Name()) == child->Name()) {
@@ -343,10 +347,9 @@ void TbsSkinForm::UpDateChildCaptionInMenu(TCustomForm* child) {
 }
 
 void TbsSkinForm::UpDateChildActiveInMenu() {
-    TCustomForm* main = MainForm();
-    if (!MainSkinForm() || !main->WindowMenu()) return;
-    TMenuItem* menu = main->WindowMenu();
-    TCustomForm* active = main->ActiveMDIChild();
+    TMenuItem* menu = ChildWindowMenu();
+    if (!menu) return;
+    TCustomForm* active = MainForm()->ActiveMDIChild();
     for (int i = 0; i < menu->Count(); ++i)
         if (TMenuItem* item = menu->Items(i); IsChildItem(item))
             item->SetChecked(active && ChildNameOfItem(item->Name()) == active->Name());

@@ -71,8 +71,7 @@ void TbsSkinForm::DoMinimize() {
         if (RectIsEmpty(OldBoundsRect)) OldBoundsRect = FForm->BoundsRect();
         const TPoint p = GetMinimizedPosition();
         FForm->SetBounds(p.X, p.Y, GetMinWidth(), GetMinHeight());
-        if (IsMDIChild() && Application && Application->MainForm()->HandleAllocated())
-            SendMessage(Application->MainForm()->Handle(), WM_SKINMDIUNMAXIMIZED, 0, 0);
+        if (IsMDIChild()) NotifyMainForm(WM_SKINMDIUNMAXIMIZED);
     }
     if (OnMinimize) OnMinimize(this);
 }
@@ -118,9 +117,7 @@ void TbsSkinForm::DoRestore() {
     FMouseTimer->SetEnabled(true);
     if (kept.Width() == w && kept.Height() == h) NudgeFormWidth();
     if (HandleReady()) FForm->Repaint();
-    if (IsMDIChild() && FWindowState != wsMaximized && Application &&
-        Application->MainForm()->HandleAllocated())
-        SendMessage(Application->MainForm()->Handle(), WM_SKINMDIUNMAXIMIZED, 0, 0);
+    if (IsMDIChild() && FWindowState != wsMaximized) NotifyMainForm(WM_SKINMDIUNMAXIMIZED);
     OldBoundsRect = TRect(0, 0, 0, 0);
     if (OnRestore) OnRestore(this);
 }
