@@ -569,7 +569,11 @@ TEST_F(Program, BrokenDescriptionStopsTheMainWindowAtItsCreation) {
     std::string text(FormResource("Unit1"));
     for (const auto& [from, to] :
          { std::pair{ "object button28: TButton", "object button28x: TButton" },
-           std::pair{ "object lvFiles: TbsSkinListView", "object lvFiles: TListView" } }) {
+           // A plain list view has neither a skin nor a skinned scroll bar.
+           std::pair{ "object lvFiles: TbsSkinListView\n"
+                      "      HScrollBar = bsSkinScrollBar1\n"
+                      "      SkinData = bsSkinData1\n",
+                      "object lvFiles: TListView\n" } }) {
         const auto at = text.find(from);
         ASSERT_NE(at, std::string::npos) << from;
         text.replace(at, std::string(from).size(), to);
@@ -615,6 +619,8 @@ TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {
         TComponent* command = Form1->FindComponent(w.command);
         if (auto* item = dynamic_cast<TMenuItem*>(command))
             item->OnClick(item);
+        else if (auto* button = dynamic_cast<TbsSkinButton*>(command))
+            button->OnClick(button);
         else
             dynamic_cast<TControl*>(command)->OnClick(command);
         EXPECT_EQ(ran, operation) << w.command << " -> " << w.operation;

@@ -76,9 +76,9 @@ TEST_F(StandIns, RadioBoxesUncheckTheirGroupAndEverySetClicks) {
     EXPECT_TRUE(check->Checked());
     b->SetChecked(true);
     EXPECT_EQ(clicks, 2) << "setting the state it holds clicks too";
-    b->Click();
+    b->BoxClick();
     EXPECT_TRUE(b->Checked()) << "clicking a checked radio box keeps it checked";
-    check->Click();
+    check->BoxClick();
     EXPECT_FALSE(check->Checked());
 }
 
