@@ -1414,6 +1414,8 @@ object Form1: TForm1
     SkinHint = bsSkinHint1
     TrayIcon = bsTrayIcon1
     MainMenuBar = bsSkinMainMenuBar1
+    ClientWidth = 802
+    ClientHeight = 541
   end
   object bsCompressedSkinList1: TbsCompressedSkinList
   end

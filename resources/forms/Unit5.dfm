@@ -256,6 +256,8 @@ object Form5: TForm5
   object bsSkinForm1: TbsSkinForm
     SkinData = Form1.bsSkinData1
     BorderIcons = []
+    ClientWidth = 528
+    ClientHeight = 471
   end
   object bsSkinMessage1: TbsSkinMessage
     SkinData = Form1.bsSkinData1

@@ -95,6 +95,8 @@ TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
                                { Form6, "设置选项", 958, 474, poMainFormCenter } };
     for (const auto& w : windows) {
         EXPECT_EQ(w.form->Caption(), w.caption);
+        // The skinned frame around the client area is known once the window exists.
+        w.form->HandleNeeded();
         EXPECT_EQ(w.form->ClientWidth(), w.width) << w.caption;
         EXPECT_EQ(w.form->ClientHeight(), w.height) << w.caption;
         EXPECT_EQ(w.form->BorderStyle(), bsSingle) << w.caption;
