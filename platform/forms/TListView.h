@@ -117,7 +117,7 @@ public:
     void SetColumnOrder(const std::vector<int>& order);
     TRect HeaderSectionRect(int column) const;
     int HeaderHeight() const;
-    void ColumnClick(int column);
+    virtual void ColumnClick(int column);
     // Sets a column's width (within its limits) to fit its caption and its texts.
     void AutoSizeColumn(int column);
 
