@@ -13,6 +13,7 @@
 #include "platform/win/Input.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace win;
 
@@ -401,11 +402,18 @@ void TbsCustomShellListView::KeyDown(unsigned short& key, TShiftState shift) {
     }
 }
 
+bool TbsCustomShellListView::CanEdit(TListItem* item) {
+    const bool allowed = TbsSkinCustomListView::CanEdit(item);
+    FEditIndex = allowed && item ? item->Index() : -1;
+    return allowed;
+}
+
 void TbsCustomShellListView::Edit(TListItem* item, const std::string* text) {
     // The item's own rename replaces the view's caption change and its OnEdited.
-    if (!text || !item || item->Index() >= FolderCount()) return;
-    FolderAt(item->Index())->Rename(*text);
-    Perform(LVM_REDRAWITEMS, WPARAM(item->Index()), LPARAM(item->Index()));
+    const int index = std::exchange(FEditIndex, -1);
+    if (!text || !item || index < 0 || index >= FolderCount()) return;
+    FolderAt(index)->Rename(*text);
+    Perform(LVM_REDRAWITEMS, WPARAM(index), LPARAM(index));
     if (FTreeView) FTreeView->RefreshSelectedNode();
 }
 

@@ -102,6 +102,7 @@ protected:
     std::optional<int> OwnerDataFind(TItemFind find, const std::string& findString, int startIndex,
                                      TSearchDirection direction, bool wrap) override;
     void ColumnClick(int column) override;
+    bool CanEdit(TListItem* item) override;
     void Edit(TListItem* item, const std::string* text) override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
     void DblClick() override;
@@ -140,6 +141,9 @@ private:
     std::unique_ptr<TbsShellChangeNotifier> FNotifier;
     bool FSettingRoot{ false };
     std::string FMask{ "*.*|*.*" };
+    // The entry being renamed: the view's owner-data item is refilled for every row it draws
+    // meanwhile, so its index no longer tells by the time the rename ends.
+    int FEditIndex{ -1 };
     // The captions added while the columns are rebuilt.
     std::vector<std::string> FColumnCaptions;
 };
