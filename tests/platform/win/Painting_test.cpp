@@ -291,6 +291,39 @@ TEST_F(Painting, LayeredWindowsNeedTheStyleAndFollowTheCompositor) {
     EXPECT_FALSE(LayeredWindowsAvailable());
 }
 
+// A window given its picture by UpdateLayeredWindow keeps showing it when it is painted: its
+// paint would otherwise cover the picture's clear parts with an opaque background.
+TEST_F(Painting, PaintsDoNotDrawOverTheLayeredPicture) {
+    HWND glow = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 4, 4 }, nullptr, PaintsWith(RGB(0, 200, 0)),
+                       WS_EX_LAYERED);
+    Pump();
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 4);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{ 0, 0, 4, 4 };
+    HBRUSH brush = CreateSolidBrush(RGB(10, 20, 30));
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    POINT origin{};
+    BLENDFUNCTION blend{ AC_SRC_OVER, 0, 255, AC_SRC_ALPHA };
+    ASSERT_TRUE(
+        UpdateLayeredWindow(glow, screen, nullptr, nullptr, memory, &origin, 0, &blend, ULW_ALPHA));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    InvalidateRect(glow, nullptr, TRUE);
+    Pump();
+    EXPECT_EQ(FDisplay->Native(glow)->FPresented.At(1, 1), Colour(RGB(10, 20, 30)));
+    // Layered by a constant opacity only, it shows its paints again.
+    SetLayeredWindowAttributes(glow, 0, 255, LWA_ALPHA);
+    InvalidateRect(glow, nullptr, TRUE);
+    Pump();
+    EXPECT_EQ(FDisplay->Native(glow)->FPresented.At(1, 1), Colour(RGB(0, 200, 0)));
+}
+
 TEST_F(Painting, ScreenAndWindowDumpAsPng) {
     HWND w = Create(WS_POPUP | WS_VISIBLE, { 10, 10, 30, 30 }, nullptr, PaintsWith(RGB(0, 200, 0)));
     Pump();
