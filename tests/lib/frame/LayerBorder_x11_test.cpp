@@ -219,6 +219,8 @@ TEST_P(LayerBorderOnX11, BorderFollowsACaptionDrag) {
     StartProgram();
     ASSERT_TRUE(
         RunUntil([&] { return TopBorderWindow() && XWindowViewable(FUser, TopBorderWindow()); }));
+    // The press falls where the top side window lies over the caption: the border lets it
+    // through to the form.
     DragCaption(TPoint(250, 110), 120, 80);
     ASSERT_EQ(FForm->BoundsRect().TopLeft(), TPoint(220, 180));
     EXPECT_TRUE(RunUntil([&] { return OnScreen(TopBorderWindow()) == TPoint(186, 149); }))
