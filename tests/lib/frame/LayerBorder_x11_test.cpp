@@ -13,7 +13,9 @@
 #include "tests/x11/XWindows.h"
 
 #include <atomic>
+#include <chrono>
 #include <memory>
+#include <poll.h>
 #include <string>
 #include <thread>
 // Last: Xlib's names and macros.
@@ -155,15 +157,34 @@ protected:
         return true;
     }
     // A press on the caption, moved by (dx, dy) in steps and released, by a thread of its own
-    // while this one runs the program's move loop.
+    // while this one runs the program's move loop. As a hand drags: each step waits until the
+    // server shows the form where the last one took it.
     void DragCaption(TPoint from, int dx, int dy) {
         std::atomic<bool> done{ false };
+        const unsigned long form = XOf(FForm->Handle());
+        const TPoint start = FForm->BoundsRect().TopLeft();
+        const std::string display = FServer.Name();
         std::thread hands([&] {
+            _XDisplay* eyes = XOpenDisplay(display.c_str());
+            auto seen = [&](TPoint want) {
+                const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                while (std::chrono::steady_clock::now() < deadline) {
+                    int x = 0, y = 0;
+                    ::Window child;
+                    XTranslateCoordinates(eyes, form, XDefaultRootWindow(eyes), 0, 0, &x, &y,
+                                          &child);
+                    if (TPoint(x, y) == want) return;
+                    poll(nullptr, 0, 10);
+                }
+            };
             FInput->MovePointer(from.X, from.Y);
             FInput->PressButton();
-            for (int i = 1; i <= 4; ++i)
+            for (int i = 1; i <= 4; ++i) {
                 FInput->MovePointer(from.X + dx * i / 4, from.Y + dy * i / 4);
+                seen(TPoint(start.X + dx * i / 4, start.Y + dy * i / 4));
+            }
             FInput->ReleaseButton();
+            XCloseDisplay(eyes);
             done = true;
         });
         RunUntil([&] { return done.load(); });
