@@ -498,6 +498,9 @@ private:
     void PrepareIcon();
 
     // The system and tray menus.
+    enum TbsSystemItem { bsiMinimize, bsiMaximize, bsiRestore, bsiRollUp, bsiMinimizeToTray };
+    bool WantsSystemItem(TbsSystemItem kind) const;
+    TMenuItem* NewSystemItem(TbsSystemItem kind);
     void RebuildSystemMenu();
     void RebuildUserSystemMenu();
     void BuildTrayMenu();

@@ -63,31 +63,56 @@ TMenuItem* TbsSkinForm::GetSystemMenuItems() {
     return &FSysMenu->Items();
 }
 
-void TbsSkinForm::RebuildSystemMenu() {
-    TMenuItem& items = FSysMenu->Items();
-    for (int i = items.Count() - 1; i >= 0; --i)
-        delete items.Items(i);
+bool TbsSkinForm::WantsSystemItem(TbsSystemItem kind) const {
     const bool minimized = FWindowState == wsMinimized;
-    const bool maximized = FWindowState == wsMaximized;
-    if (FBorderIcons.Contains(biMinimize) && !minimized)
-        items.Add(NewMenuItem("BSF_MINITEM", "MI_MINCAPTION", "Mi&nimize", [this] {
+    switch (kind) {
+    case bsiMinimize:
+        return FBorderIcons.Contains(biMinimize) && !minimized;
+    case bsiMaximize:
+        return FBorderIcons.Contains(biMaximize) && FWindowState != wsMaximized;
+    case bsiRestore:
+        return FWindowState != wsNormal || FRollUpState;
+    case bsiRollUp:
+        return FBorderIcons.Contains(biRollUp) && !FRollUpState && !minimized &&
+               !IsMaximizedChild();
+    case bsiMinimizeToTray:
+        return FBorderIcons.Contains(biMinimizeToTray);
+    }
+    return false;
+}
+
+TMenuItem* TbsSkinForm::NewSystemItem(TbsSystemItem kind) {
+    switch (kind) {
+    case bsiMinimize:
+        return NewMenuItem("BSF_MINITEM", "MI_MINCAPTION", "Mi&nimize", [this] {
             if (FAlwaysMinimizeToTray)
                 MinimizeToTray();
             else
                 SetWindowState(wsMinimized);
-        }));
-    if (FBorderIcons.Contains(biMaximize) && !maximized)
-        items.Add(NewMenuItem("BSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize",
-                              [this] { SetWindowState(wsMaximized); }));
-    if (FWindowState != wsNormal || FRollUpState)
-        items.Add(NewMenuItem("BSF_RESTORE", "MI_RESTORECAPTION", "&Restore",
-                              [this] { RestoreCommand(); }));
-    if (FBorderIcons.Contains(biRollUp) && !FRollUpState && !minimized && !IsMaximizedChild())
-        items.Add(NewMenuItem("BSF_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp",
-                              [this] { SetRollUpState(true); }));
-    if (FBorderIcons.Contains(biMinimizeToTray))
-        items.Add(NewMenuItem("BSF_MINTOTRAY", "MI_MINTOTRAYCAPTION", "Minimize to &Tray",
-                              [this] { MinimizeToTray(); }));
+        });
+    case bsiMaximize:
+        return NewMenuItem("BSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize",
+                           [this] { SetWindowState(wsMaximized); });
+    case bsiRestore:
+        return NewMenuItem("BSF_RESTORE", "MI_RESTORECAPTION", "&Restore",
+                           [this] { RestoreCommand(); });
+    case bsiRollUp:
+        return NewMenuItem("BSF_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp",
+                           [this] { SetRollUpState(true); });
+    case bsiMinimizeToTray:
+        return NewMenuItem("BSF_MINTOTRAY", "MI_MINTOTRAYCAPTION", "Minimize to &Tray",
+                           [this] { MinimizeToTray(); });
+    }
+    return nullptr;
+}
+
+void TbsSkinForm::RebuildSystemMenu() {
+    TMenuItem& items = FSysMenu->Items();
+    for (int i = items.Count() - 1; i >= 0; --i)
+        delete items.Items(i);
+    for (TbsSystemItem kind :
+         { bsiMinimize, bsiMaximize, bsiRestore, bsiRollUp, bsiMinimizeToTray })
+        if (WantsSystemItem(kind)) items.Add(NewSystemItem(kind));
     if (items.Count() > 0) {
         auto* line = new TMenuItem(this);
         line->SetCaption("-");
@@ -109,27 +134,10 @@ void TbsSkinForm::RebuildUserSystemMenu() {
                 break;
             }
     }
-    const bool minimized = FWindowState == wsMinimized;
-    const bool maximized = FWindowState == wsMaximized;
-    if (FBorderIcons.Contains(biMinimizeToTray))
-        items.Insert(0, NewMenuItem("BSF_MINTOTRAY", "MI_MINTOTRAYCAPTION", "Minimize to &Tray",
-                                    [this] { MinimizeToTray(); }));
-    if (FBorderIcons.Contains(biRollUp) && !FRollUpState && !minimized && !IsMaximizedChild())
-        items.Insert(0, NewMenuItem("BSF_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp",
-                                    [this] { SetRollUpState(true); }));
-    if (FBorderIcons.Contains(biMaximize) && !maximized)
-        items.Insert(0, NewMenuItem("BSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize",
-                                    [this] { SetWindowState(wsMaximized); }));
-    if (FWindowState != wsNormal || FRollUpState)
-        items.Insert(0, NewMenuItem("BSF_RESTORE", "MI_RESTORECAPTION", "&Restore",
-                                    [this] { RestoreCommand(); }));
-    if (FBorderIcons.Contains(biMinimize) && !minimized)
-        items.Insert(0, NewMenuItem("BSF_MINITEM", "MI_MINCAPTION", "Mi&nimize", [this] {
-                         if (FAlwaysMinimizeToTray)
-                             MinimizeToTray();
-                         else
-                             SetWindowState(wsMinimized);
-                     }));
+    // Each goes in at the top: the menu begins Minimize, Restore, Maximize, Roll up, to tray.
+    for (TbsSystemItem kind :
+         { bsiMinimizeToTray, bsiRollUp, bsiMaximize, bsiRestore, bsiMinimize })
+        if (WantsSystemItem(kind)) items.Insert(0, NewSystemItem(kind));
     items.Add(NewCloseItem("BSF_CLOSE"));
 }
 
