@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "platform/forms/TApplication.h"
 #include "platform/rtl/FileSystem.h"
+#include "platform/shell/X11Tray.h"
 #include "platform/win/Backend.h"
 #include "platform/win/x11/X11Backend.h"
 
@@ -18,8 +19,11 @@ int main() {
                              "graphical session.\n");
         return 1;
     }
+    win::X11Backend* x11 = nullptr;
     try {
-        win::InstallBackend(std::make_unique<win::X11Backend>(display));
+        auto backend = std::make_unique<win::X11Backend>(display);
+        x11 = backend.get();
+        win::InstallBackend(std::move(backend));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vobconv: cannot open the X display %s: %s\n", display, error.what());
         return 1;
@@ -27,6 +31,8 @@ int main() {
     int result = 0;
     {
         TApplication application(nullptr);
+        // The desktop's system tray serves the program's tray icon while the application lives.
+        win::InstallTrayBackend(std::make_unique<win::X11Tray>(*x11));
         try {
             CreateProgramWindows(application);
             application.Run();
@@ -34,6 +40,7 @@ int main() {
             std::fprintf(stderr, "vobconv: %s\n", error.what());
             result = 1;
         }
+        win::InstallTrayBackend(nullptr);
     }
     win::InstallBackend(nullptr);
     return result;

@@ -19,6 +19,9 @@ namespace {
 // Any number will do: one subclass per header window.
 constexpr UINT_PTR kHeaderSubclass = 0x5348;
 
+// How much wider than the view asks the header is.
+constexpr int kHeaderExtraWidth = 25;
+
 // Plain-look section fills (BGR).
 constexpr TColor kPlainPressedFace = TColor(0xB59385);
 
@@ -58,6 +61,12 @@ LRESULT TbsSkinCustomListView::HeaderWndProc(HWND hwnd, UINT msg, WPARAM wParam,
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_WINDOWPOSCHANGING:
+        // A little wider than asked, so the space right of the last section always reaches
+        // past the view's edge, also while the view scrolls sideways.
+        if (auto* pos = reinterpret_cast<WINDOWPOS*>(lParam); pos && !(pos->flags & SWP_NOSIZE))
+            pos->cx += kHeaderExtraWidth;
+        return 0;
     case WM_NCDESTROY: {
         const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
         if (hwnd == FHeaderHandle) FHeaderHandle = nullptr;

@@ -130,8 +130,17 @@ void TbsSkinPageControl::ChangeSkinData() {
 
 void TbsSkinPageControl::SetDefaultItemHeight(int value) {
     FDefaultItemHeight = value;
+    ApplyPlainTabSize();
+}
+
+void TbsSkinPageControl::Loaded() {
+    TbsSkinControlBase<TPageControl>::Loaded();
+    ApplyPlainTabSize();
+}
+
+void TbsSkinPageControl::ApplyPlainTabSize() {
     if (!TabRecord()) {
-        const int height = TabHeight() > 0 ? TabHeight() : value;
+        const int height = TabHeight() > 0 ? TabHeight() : FDefaultItemHeight;
         Perform(TCM_SETITEMSIZE, 0, MAKELPARAM(unsigned(TabWidth()), unsigned(height)));
     }
     UpdateScrollerPosition();

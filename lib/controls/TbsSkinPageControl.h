@@ -53,6 +53,8 @@ public:
     void SetUseSkinFont(bool value) { FUseSkinFont = value; }
     // Font, tab height and scroller from the record (or the plain look), then a repaint.
     void ChangeSkinData() override;
+    // Settings read in any order: the tab size without a record is settled once all are in.
+    void Loaded() override;
 
     // The tab images, by each sheet's ImageIndex. Every tab reserves room for one image.
     TCustomImageList* Images() const { return FTabImages; }
@@ -112,6 +114,8 @@ public:
     void CheckScroller();
     // The scroller's position follows the row's first shown tab.
     void UpdateScrollerPosition();
+    // Without a record: TabHeight, or DefaultItemHeight while it is 0, as the tabs' height.
+    void ApplyPlainTabSize();
 
     // How far the row moves right: TabsOffset, else the centring of fixed-width tabs.
     int GetTabsOffset() const;

@@ -3,6 +3,7 @@
 #include "lib/frame/TbsActiveSkinObject.h"
 
 #include "lib/frame/TbsSkinForm.h"
+#include "lib/frame/bsPlainButtonFace.h"
 #include "lib/skindraw/TbsLayerManager.h"
 #include "lib/skindraw/bsCaptionGlyphs.h"
 #include "lib/skindraw/bsRectUtils.h"
@@ -162,16 +163,7 @@ void TbsSkinStdButtonObject::DefaultDraw(TCanvas& canvas) {
     TBitmap face(w, h);
     TCanvas& c = face.Canvas();
     const bool pressed = FDown && FMouseIn;
-    const TRect all(0, 0, w, h);
-    if (pressed || Active) {
-        c.Brush().SetColor(TColor(0x800000));
-        c.FillRect(all);
-        c.Brush().SetColor(TColor(pressed ? 0xB59385 : 0xD2BDB6));
-        c.FillRect(TRect(1, 1, w - 1, h - 1));
-    } else {
-        c.Brush().SetColor(clBtnFace);
-        c.FillRect(all);
-    }
+    DrawPlainButtonFace(c, TRect(0, 0, w, h), pressed, Active);
     const int x = w / 2 - 5 + (pressed ? 1 : 0), y = h / 2 - 4 + (pressed ? 1 : 0);
     const TColor color = Enabled ? clBtnText : clBtnShadow;
     switch (Command) {

@@ -85,6 +85,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner)
 TbsSkinForm::~TbsSkinForm() {
     *FAlive = false;
     UnhookAppMessages();
+    UnsubclassMDIClient();
     FFade.reset();
     FQuickButtons.Clear();
     ClearObjects();

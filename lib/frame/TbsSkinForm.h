@@ -351,6 +351,35 @@ public:
     TbsFormLayerBorder& LayerBorder() { return FBorderLayer; }
     TCustomForm* Form() const { return FForm; }
 
+    // --- Multiple-document forms ---
+    // The arrange commands of an MDI form's component; nothing on any other form. The
+    // component keeps the children's window states itself, so it arranges them itself.
+    void Tile();
+    void Cascade();
+    void MinimizeAll();
+    void MaximizeAll();
+    void CloseAll();
+    void RestoreAll();
+    bool MDIChildMaximized() const { return FMDIChildMaximized; }
+    // The part of the application main form's client area its visible aligned controls leave
+    // free, in the main form's client coordinates; empty without a main form.
+    TRect GetMDIClientArea() const;
+    // The active child when it is maximized, else the first maximized one, else nullptr.
+    TCustomForm* FindMaximizedMDIChild() const;
+    // Maximized children fit the client area again; minimized ones line up again.
+    void RefitMDIChildren();
+    void ArrangeMinimizedChildren();
+    // The children's items in the main form's window menu ("<Name>_BSFCHILDITEM") and their
+    // tabs on the main form's tabs bar.
+    void AddChildToMenu(TCustomForm* child);
+    void DeleteChildFromMenu(TCustomForm* child);
+    void UpDateChildCaptionInMenu(TCustomForm* child);
+    void UpDateChildActiveInMenu();
+    void MDIItemClick(TObject* sender);
+    void AddChildToBar(TCustomForm* child);
+    void DeleteChildFromBar(TCustomForm* child);
+    void RefreshMDIBarTab(TCustomForm* child);
+
     // --- Events ---
     TbsCaptionPaintEvent OnCaptionPaint;
     TNotifyEvent OnChangeSkinData;
@@ -420,6 +449,19 @@ public:
     std::vector<std::unique_ptr<TbsActiveSkinObject>> ObjectList;
 
 private:
+    // Multiple-document forms: the window procedure's and the states' parts.
+    TPoint MDIMinimizedPosition();
+    void MaximizeMDIChild();
+    void SubclassMDIClient();
+    void UnsubclassMDIClient();
+    void MDIShowWindow(bool shown);
+    void MDIChildDestroyed();
+    void MDIChildActivated();
+    void RefitAsMDIChild();
+    // Sends one of the MDI messages to the application main form's window.
+    void NotifyMainForm(win::UINT msg);
+    win::HWND FSubclassedClient{};
+
     // A fade-in in progress: the alpha it has reached, its step and its goal.
     struct TFadeIn {
         int Alpha{ 0 };
@@ -599,3 +641,8 @@ TSize GetSmallIconSize();
 
 // The first component of the form that is a form-skin component; nullptr for none.
 TbsSkinForm* FindSkinForm(TCustomForm* form);
+
+// The component of the application main form's first maximized MDI child, and of its active
+// MDI child; nullptr for none.
+TbsSkinForm* FindMaximizedSkinChild();
+TbsSkinForm* FindActiveSkinChild();

@@ -163,6 +163,7 @@ void TbsSkinForm::ClientWindowProc(HWND client, TMessage& message, const TWndMet
     switch (message.Msg) {
     case WM_SIZE: {
         previous(message);
+        RefitMDIChildren();
         const bool redraw =
             !FLogoBitMap.Empty() ||
             (UsableSkin() && ((FSD->StretchEffect && FSD->MDIBGPictureIndex == -1) ||

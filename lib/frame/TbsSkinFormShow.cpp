@@ -29,6 +29,7 @@ void TbsSkinForm::ShowWindowFirst(TMessage& message) {
         if (FLayerManager->IsVisible()) FLayerManager->Hide();
         if (FMenuLayerManager->IsVisible()) FMenuLayerManager->Hide();
         if (FBorderLayer.FVisible && FIsVistaOs) SetFormLayered(true);
+        MDIShowWindow(false);
         return;
     }
     if (FStartShow) {
@@ -54,6 +55,7 @@ void TbsSkinForm::ShowWindowFirst(TMessage& message) {
         if (HandleReady()) SetTimer(FForm->Handle(), kFadeTimer, 1, nullptr);
     }
     if (FSkinnableForm && !IsMDIForm()) NudgeFormWidth();
+    MDIShowWindow(true);
 }
 
 void TbsSkinForm::ShowWindowSecond(TMessage& message) {

@@ -115,6 +115,7 @@ void TbsSkinForm::SkinChange(TMessage& message) {
         ChangeControlsSkinData(*FForm, skin);
         return;
     case WM_SKINAFTERCHANGE:
+        if (skin == FSD && IsMDIForm()) RefitMDIChildren();
         if (OnAfterChangeSkinData) OnAfterChangeSkinData(this);
         return;
     default:

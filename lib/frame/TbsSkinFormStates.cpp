@@ -71,12 +71,18 @@ void TbsSkinForm::DoMinimize() {
         if (RectIsEmpty(OldBoundsRect)) OldBoundsRect = FForm->BoundsRect();
         const TPoint p = GetMinimizedPosition();
         FForm->SetBounds(p.X, p.Y, GetMinWidth(), GetMinHeight());
+        if (IsMDIChild()) NotifyMainForm(WM_SKINMDIUNMAXIMIZED);
     }
     if (OnMinimize) OnMinimize(this);
 }
 
 void TbsSkinForm::DoMaximize() {
     if (RectIsEmpty(OldBoundsRect)) OldBoundsRect = FForm->BoundsRect();
+    if (IsMDIChild()) {
+        MaximizeMDIChild();
+        if (OnMaximize) OnMaximize(this);
+        return;
+    }
     const HWND hwnd = FormHandle();
     TRect r = MonitorArea(hwnd, !FMaximizeOnFullScreen);
     if (!FMaximizeOnFullScreen) {
@@ -111,6 +117,7 @@ void TbsSkinForm::DoRestore() {
     FMouseTimer->SetEnabled(true);
     if (kept.Width() == w && kept.Height() == h) NudgeFormWidth();
     if (HandleReady()) FForm->Repaint();
+    if (IsMDIChild() && FWindowState != wsMaximized) NotifyMainForm(WM_SKINMDIUNMAXIMIZED);
     OldBoundsRect = TRect(0, 0, 0, 0);
     if (OnRestore) OnRestore(this);
 }
@@ -188,6 +195,7 @@ TPoint TbsSkinForm::GetPositionInMonitor(int ax, int ay, int aw, int ah) const {
 }
 
 TPoint TbsSkinForm::GetMinimizedPosition() {
+    if (IsMDIChild()) return MDIMinimizedPosition();
     const int minW = GetMinWidth(), minH = GetMinHeight();
     const TRect area = MonitorArea(FormHandle(), true);
     auto taken = [&](int x, int y) {

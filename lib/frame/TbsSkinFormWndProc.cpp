@@ -55,6 +55,7 @@ bool TbsSkinForm::FirstDispatch(TMessage& message) {
         FMouseTimer->SetEnabled(false);
         FMorphTimer->SetEnabled(false);
         FAnimateTimer->SetEnabled(false);
+        MDIChildDestroyed();
         return true;
     case WM_SIZE:
         WMSize(message);
@@ -289,6 +290,10 @@ void TbsSkinForm::WMSetText(TMessage& message) {
     const TWndMethod old = OldWindowProc;
     old(message);
     if (IsFramed() && !IsMaximizedChild()) NCRepaint();
+    if (IsMDIChild()) {
+        UpDateChildCaptionInMenu(FForm);
+        RefreshMDIBarTab(FForm);
+    }
 }
 
 void TbsSkinForm::WMEraseBkgnd(TMessage& message) {
@@ -406,6 +411,7 @@ void TbsSkinForm::WMNCActivate(TMessage& message) {
         FBorderLayer.SetActive(FFormActive, true);
     else if (!visible && FForm->Tag() != TRAY_HIDDEN_TAG && IsLayeredBorderUsed())
         FBorderLayer.Hide();
+    MDIChildActivated();
 }
 
 bool TbsSkinForm::WMSysCommand(TMessage& message) {
@@ -499,6 +505,9 @@ bool TbsSkinForm::SkinMessage(TMessage& message) {
     case WM_SKINMENUCLOSED:
         SkinMenuClose();
         return true;
+    case WM_SKINMDIREFIT:
+        RefitAsMDIChild();
+        return true;
     case WM_SKINMDIMAXIMIZED:
         if (IsMDIForm()) {
             FMDIChildMaximized = true;
@@ -507,7 +516,7 @@ bool TbsSkinForm::SkinMessage(TMessage& message) {
         return true;
     case WM_SKINMDIUNMAXIMIZED:
         if (IsMDIForm()) {
-            FMDIChildMaximized = false;
+            FMDIChildMaximized = FindMaximizedMDIChild() != nullptr;
             NCRepaint();
         }
         return true;

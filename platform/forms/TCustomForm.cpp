@@ -1,5 +1,6 @@
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TMDIClient.h"
 #include "platform/forms/TScreen.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
@@ -42,6 +43,7 @@ TCustomForm::~TCustomForm() {
     FFocusedControl = nullptr;
     Destroying();
     DestroyComponents();
+    if (FFormStyle == fsMDIChild && HandleAllocated()) LeaveMDIActivation();
 }
 
 void TCustomForm::AfterConstruction() {
@@ -64,7 +66,13 @@ void TCustomForm::SetBorderIcons(TBorderIcons value) {
 
 void TCustomForm::SetFormStyle(TFormStyle value) {
     if (value == FFormStyle) return;
+    const bool mdiChange = value == fsMDIChild || value == fsMDIForm || FFormStyle == fsMDIChild ||
+                           FFormStyle == fsMDIForm;
     FFormStyle = value;
+    if (mdiChange) {
+        RecreateWnd();
+        return;
+    }
     if (HandleAllocated())
         SetWindowPos(FHandle, value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -155,6 +163,10 @@ TRect TCustomForm::ClientRect() const {
 void TCustomForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     if (Parent()) return; // a form placed inside another control is a plain child window
+    if (FFormStyle == fsMDIChild) {
+        MDIChildParams(params);
+        return;
+    }
     params.Style &= ~(WS_CHILD | WS_VISIBLE);
     params.Style |= WS_CLIPCHILDREN;
     params.ExStyle |= WS_EX_CONTROLPARENT;
@@ -172,13 +184,14 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
+    if (FFormStyle == fsMDIForm) CreateMDIClient();
     if (FAlphaBlend) ApplyAlphaBlend();
     if (FActiveControl && FActiveControl->HandleAllocated() && FActive)
         win::SetFocus(FActiveControl->Handle());
 }
 
 void TCustomForm::ApplyPosition() {
-    if (Parent()) return;
+    if (Parent() || FFormStyle == fsMDIChild) return;
     TRect area;
     switch (FPosition) {
     case poScreenCenter:
@@ -226,6 +239,7 @@ void TCustomForm::SetVisible(bool value) {
     } else {
         DoHide();
         FVisible = false;
+        if (FFormStyle == fsMDIChild && HandleAllocated()) LeaveMDIActivation();
         if (HandleAllocated()) ShowWindow(FHandle, SW_HIDE);
     }
     Perform(CM_VISIBLECHANGED, WPARAM(value), 0);
@@ -233,7 +247,9 @@ void TCustomForm::SetVisible(bool value) {
 
 void TCustomForm::Show() {
     SetVisible(true);
-    if (HandleAllocated()) {
+    if (FFormStyle == fsMDIChild) {
+        ActivateAsMDIChild();
+    } else if (HandleAllocated()) {
         BringWindowToTop(FHandle);
         SetActiveWindow(FHandle);
     }
@@ -406,6 +422,7 @@ void TCustomForm::ForgetControl(TComponent* component) {
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove) ForgetControl(component);
+    if (operation == opRemove && component == FWindowMenu) FWindowMenu = nullptr;
     TWinControl::Notification(component, operation);
 }
 
@@ -459,6 +476,24 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_CLOSE:
         Close();
         return;
+    case WM_MDIACTIVATE:
+        if (FFormStyle == fsMDIChild) {
+            const bool active = message.LParam == reinterpret_cast<LPARAM>(FHandle);
+            if (active != FActive) {
+                FActive = active;
+                if (active)
+                    Activate();
+                else
+                    Deactivate();
+            }
+        }
+        break;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        // A press on a child's frame activates it, as a press inside it does.
+        if (FFormStyle == fsMDIChild) ActivateAsMDIChild();
+        break;
     case CM_DIALOGKEY:
         CMDialogKey(message);
         return;

@@ -1,6 +1,10 @@
 #pragma once
 #include "platform/forms/TWinControl.h"
 #include "platform/gfx/TIcon.h"
+#include <memory>
+
+class TMDIClient;
+class TMenuItem;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -102,6 +106,28 @@ public:
     void Notification(TComponent* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
 
+    // --- Multiple-document forms ---
+    // An fsMDIForm has a client window over the area its aligned controls leave free; the
+    // application main form's client window is the parent of every fsMDIChild form, which
+    // is a child window there (clipped to it, framed by its own frame). A child belongs to
+    // the list from the moment its window exists.
+    win::HWND ClientHandle() const;
+    int MDIChildCount() const;
+    // The children topmost first; nullptr outside 0 .. MDIChildCount() - 1.
+    TCustomForm* MDIChildren(int index) const;
+    TCustomForm* ActiveMDIChild() const;
+    // The menu item under which the program lists the children.
+    TMenuItem* WindowMenu() const { return FWindowMenu; }
+    void SetWindowMenu(TMenuItem* value);
+    // The window system's own arranging of the children: side by side, stepped from the
+    // top-left corner, and the minimized ones along the bottom.
+    void Tile();
+    void Cascade();
+    void ArrangeIcons();
+    // Activates the child below, or above, the active one.
+    void Next();
+    void Previous();
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
@@ -120,8 +146,19 @@ protected:
     virtual void DoHide();
     virtual void Activate();
     virtual void Deactivate();
+    void AlignControls(TControl* control, TRect& rect) override;
+    void DestroyWnd() override;
 
 private:
+    // Multiple-document forms.
+    TCustomForm* MDIParentForm() const;
+    void MDIChildParams(TCreateParams& params) const;
+    void CreateMDIClient();
+    void ActivateAsMDIChild();
+    void LeaveMDIActivation();
+    std::unique_ptr<TMDIClient> FMDIClient;
+    TMenuItem* FWindowMenu{ nullptr };
+
     void ApplyPosition();
     void ApplyAlphaBlend();
     void FrameStyles(win::DWORD& style, win::DWORD& exStyle) const;

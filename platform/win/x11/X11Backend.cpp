@@ -258,8 +258,25 @@ bool X11Backend::DrainEvents() {
     return any;
 }
 
+int X11Backend::AddForeignEventHandler(ForeignEventHandler handler) {
+    const int token = FNextForeignHandler++;
+    FForeignHandlers.emplace(token, std::move(handler));
+    return token;
+}
+
+void X11Backend::RemoveForeignEventHandler(int token) {
+    FForeignHandlers.erase(token);
+}
+
 void X11Backend::HandleEvent(void* raw) {
     XEvent& e = *static_cast<XEvent*>(raw);
+    // A handler may add or remove handlers while it runs: each is looked up afresh.
+    for (auto it = FForeignHandlers.begin(); it != FForeignHandlers.end();) {
+        const int token = it->first;
+        const ForeignEventHandler handler = it->second;
+        if (handler(raw)) return;
+        it = FForeignHandlers.upper_bound(token);
+    }
     if (FRandrEvent >= 0 && e.type == FRandrEvent + RRScreenChangeNotify) {
         XRRUpdateConfiguration(&e);
         ReadMonitors();

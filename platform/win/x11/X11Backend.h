@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/win/Backend.h"
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,6 +25,12 @@ public:
     // The X window behind a native window, 0 when there is none.
     unsigned long XWindowOf(HWND hwnd) const;
     _XDisplay* XDisplay() const { return FDisplay; }
+
+    // X windows of the program that are not the core's (the tray icon) see every event first;
+    // a handler that returns true has taken it. The event is an XEvent*.
+    using ForeignEventHandler = std::function<bool(void* event)>;
+    int AddForeignEventHandler(ForeignEventHandler handler);
+    void RemoveForeignEventHandler(int token);
 
     Clock& GetClock() override { return FClock; }
     void WaitEvents(std::uint64_t deadlineMs) override;
@@ -125,6 +132,8 @@ private:
     // An unmapped window that owns the clipboard selection while we hold its text.
     unsigned long FSelectionWindow{ 0 };
     std::string FClipboard;
+    std::map<int, ForeignEventHandler> FForeignHandlers;
+    int FNextForeignHandler{ 1 };
 };
 
 } // namespace win

@@ -1,6 +1,7 @@
 // Form descriptions name the skinned page control and its sheets and set what a settings page
 // sets for them.
 #include "lib/controls/bsSkinCtrls.h"
+#include "platform/forms/CommCtrl.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TFormReader.h"
@@ -65,6 +66,33 @@ TEST_F(SkinTabsClasses, DescriptionSetsThePageControlAndItsSheets) {
     EXPECT_EQ(pages->TabMargin(), 3);
     EXPECT_TRUE(pages->MouseWheelSupport());
     EXPECT_EQ(pages->DefaultFont().Name(), "Verdana");
+}
+
+TEST_F(SkinTabsClasses, PlainTabsTakeTheDefaultHeightWhateverOrderTheSizesAreRead) {
+    RegisterSkinCtrlsClasses();
+    TApplication app(nullptr);
+    auto form = std::make_unique<TForm>(nullptr);
+    // The tab width comes after the default height: setting it alone would reset the height.
+    ReadFormDescription(form.get(), R"(object PagesForm: TForm
+  Width = 400
+  Height = 300
+  object Pages: TbsSkinPageControl
+    Width = 380
+    Height = 250
+    DefaultItemHeight = 31
+    TabWidth = 90
+    object First: TbsSkinTabSheet
+      Caption = 'First'
+    end
+  end
+end
+)",
+                        "PagesForm.dfm");
+    auto* pages = DescribedComponent<TbsSkinPageControl>(form.get(), "Pages");
+    win::RECT tab{};
+    pages->Perform(win::TCM_GETITEMRECT, 0, win::LPARAM(&tab));
+    EXPECT_EQ(tab.bottom - tab.top, 31);
+    EXPECT_EQ(tab.right - tab.left, 90);
 }
 
 } // namespace

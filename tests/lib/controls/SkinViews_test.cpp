@@ -236,6 +236,23 @@ TEST_F(SkinViews, HeaderPaintsItsSectionsAndTheSpaceRightOfThem) {
     EXPECT_EQ(RgbAt(owned, second.Left + 20, second.Top + 3), 0xFF0000u);
 }
 
+TEST_F(SkinViews, HeaderReachesPastTheViewsEdgeByAFixedMargin) {
+    auto* view = Add<TbsSkinListView>(10, 10, 300, 200);
+    view->SetViewStyle(vsReport);
+    view->Columns().Add()->SetWidth(100);
+    Pump();
+    ASSERT_TRUE(view->SkinnedHeader());
+    const auto headerWidth = [&] {
+        RECT r{};
+        GetWindowRect(view->SkinnedHeader(), &r);
+        return int(r.right - r.left);
+    };
+    EXPECT_EQ(headerWidth(), view->ClientWidth() + 25);
+    view->SetBounds(10, 10, 240, 200);
+    Pump();
+    EXPECT_EQ(headerWidth(), view->ClientWidth() + 25);
+}
+
 TEST_F(SkinViews, HeaderShowsAPressedSectionAndFollowsADividerDrag) {
     auto* view = Add<TbsSkinListView>(10, 10, 300, 200);
     view->SetViewStyle(vsReport);

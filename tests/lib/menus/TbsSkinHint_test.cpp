@@ -1,4 +1,5 @@
 #include "MenuFixture.h"
+#include "TitledPanel.h"
 #include "lib/menus/bsSkinHint.h"
 #include "lib/skindata/bsSkinWindowRecords.h"
 #include "platform/forms/TPanel.h"
@@ -9,19 +10,6 @@ namespace menustest {
 namespace {
 
 using namespace win;
-
-// A control that offers a hint title and image, as the skinned controls do.
-class TTitledPanel : public TPanel, public IbsHintSource {
-public:
-    using TPanel::TPanel;
-    const std::string& HintTitle() const override { return FTitle; }
-    int HintImageIndex() const override { return FImageIndex; }
-    TCustomImageList* HintImageList() const override { return FImages; }
-
-    std::string FTitle;
-    int FImageIndex{ 0 };
-    TCustomImageList* FImages{ nullptr };
-};
 
 TEST(HintLayout, LineSeparatorsBecomeLineBreaks) {
     struct Case {
