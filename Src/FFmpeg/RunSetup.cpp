@@ -5,6 +5,7 @@
 #include "Src/FFUtils/FFOptions.h"
 #include "Src/FFUtils/MediaText.h"
 #include "Src/FFmpeg/FFmpegException.h"
+#include "Src/FFmpeg/SharedEncoderTables.h"
 #include "Src/FFmpegLoader.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/Format.h"
@@ -248,6 +249,9 @@ void TTranscodeRun::OpenEncoders() {
             av::av_dict_set(&options, name.c_str(), value.c_str(), 0);
         int result = 0;
         {
+            // Taken before the codec lock: a frame being coded never waits for that lock.
+            const TSharedEncoderTables::OpeningScope opening(TSharedEncoderTables::Instance(),
+                                                             TSharedEncoderTables::Rebuilds(codec));
             std::lock_guard lock(CodecLock());
             ost.codec_id = enc->codec_id;
             result = av::avcodec_open2(enc, codec, &options);

@@ -3,6 +3,7 @@
 
 #include "Src/AVUtilStubs.h"
 #include "Src/FFmpeg/FFmpegException.h"
+#include "Src/FFmpeg/SharedEncoderTables.h"
 #include "Src/SwScaleStubs.h"
 #include "platform/rtl/Format.h"
 
@@ -191,6 +192,8 @@ void TTranscodeRun::MakeScaler(TAVOutputStream& ost, int width, int height, AVPi
 
 void TTranscodeRun::SendVideoFrame(TAVOutputStream& owner, AVFrame* frame) {
     AVCodecContext* enc = owner.Encoder();
+    const TSharedEncoderTables::CodingScope coding(TSharedEncoderTables::Instance(),
+                                                   TSharedEncoderTables::Rebuilds(enc->codec));
     const int result = av::avcodec_send_frame(enc, frame);
     if (result < 0 && !(frame == nullptr && result == AVERROR_EOF))
         throw FFmpegException("Video encoding failed");

@@ -68,6 +68,88 @@ void TbsSkinCustomListBox::Clear() {
     UpDateScrollBar();
 }
 
+bool TbsSkinCustomListBox::MultiSelect() const {
+    return ListBox->MultiSelect();
+}
+
+void TbsSkinCustomListBox::SetMultiSelect(bool value) {
+    ListBox->SetMultiSelect(value);
+}
+
+bool TbsSkinCustomListBox::ExtandedSelect() const {
+    return ListBox->ExtendedSelect();
+}
+
+void TbsSkinCustomListBox::SetExtandedSelect(bool value) {
+    ListBox->SetExtendedSelect(value);
+}
+
+bool TbsSkinCustomListBox::Sorted() const {
+    return ListBox->Sorted();
+}
+
+void TbsSkinCustomListBox::SetSorted(bool value) {
+    if (ScrollBar && ListBox->Columns() == 0) HideScrollBar();
+    ListBox->SetSorted(value);
+    UpDateScrollBar();
+}
+
+bool TbsSkinCustomListBox::Selected(int index) {
+    return ListBox->Selected(index);
+}
+
+void TbsSkinCustomListBox::SetSelected(int index, bool value) {
+    ListBox->SetSelected(index, value);
+}
+
+int TbsSkinCustomListBox::SelCount() {
+    return ListBox->SelCount();
+}
+
+int TbsSkinCustomListBox::ItemAtPos(const TPoint& pos, bool existing) {
+    return ListBox->ItemAtPos(pos, existing);
+}
+
+TRect TbsSkinCustomListBox::ItemRect(int item) {
+    return ListBox->ItemRect(item);
+}
+
+TCanvas& TbsSkinCustomListBox::ListBoxCanvas() {
+    return ListBox->Canvas();
+}
+
+TFont& TbsSkinCustomListBox::ListBoxFont() {
+    return ListBox->Font();
+}
+
+void TbsSkinCustomListBox::SetListBoxFont(const TFont& value) {
+    ListBox->SetFont(value);
+}
+
+int TbsSkinCustomListBox::ListBoxTabOrder() const {
+    return ListBox->TabOrder();
+}
+
+void TbsSkinCustomListBox::SetListBoxTabOrder(int value) {
+    ListBox->SetTabOrder(value);
+}
+
+bool TbsSkinCustomListBox::ListBoxTabStop() const {
+    return ListBox->TabStop();
+}
+
+void TbsSkinCustomListBox::SetListBoxTabStop(bool value) {
+    ListBox->SetTabStop(value);
+}
+
+TComponent* TbsSkinCustomListBox::ListBoxPopupMenu() const {
+    return ListBox->PopupMenu();
+}
+
+void TbsSkinCustomListBox::SetListBoxPopupMenu(TComponent* value) {
+    ListBox->SetPopupMenu(value);
+}
+
 void TbsSkinCustomListBox::SetRowCount(int value) {
     FRowCount = value;
     if (FRowCount != 0) SetHeight(CalcHeight(FRowCount));

@@ -28,6 +28,30 @@ public:
     void SetTopIndex(int value);
     void Clear();
 
+    // The inner list's selection: several rows at once, with Shift and Ctrl, and kept sorted.
+    // Sorting removes a shown vertical bar first; the rows' new order brings it back.
+    bool MultiSelect() const;
+    void SetMultiSelect(bool value);
+    bool ExtandedSelect() const;
+    void SetExtandedSelect(bool value);
+    bool Sorted() const;
+    void SetSorted(bool value);
+    bool Selected(int index);
+    void SetSelected(int index, bool value);
+    int SelCount();
+    int ItemAtPos(const TPoint& pos, bool existing);
+    TRect ItemRect(int item);
+    TCanvas& ListBoxCanvas();
+    // Settings of the inner list itself.
+    TFont& ListBoxFont();
+    void SetListBoxFont(const TFont& value);
+    int ListBoxTabOrder() const;
+    void SetListBoxTabOrder(int value);
+    bool ListBoxTabStop() const;
+    void SetListBoxTabStop(bool value);
+    TComponent* ListBoxPopupMenu() const;
+    void SetListBoxPopupMenu(TComponent* value);
+
     // 0: the height is free; else the control is as high as this many rows need.
     int RowCount() const { return FRowCount; }
     void SetRowCount(int value);
@@ -100,6 +124,11 @@ public:
     virtual void ListBoxDblClick();
     virtual void ListBoxKeyDown(unsigned short& key, TShiftState shift);
     virtual void ListBoxKeyPress(char32_t& key);
+    // The inner list took or lost the focus, or got its window; nothing here, for lists of
+    // their own kind.
+    virtual void ListBoxEnter() {}
+    virtual void ListBoxExit() {}
+    virtual void ListBoxCreateWnd() {}
     TMouseEvent OnListBoxMouseDown;
     TMouseMoveEvent OnListBoxMouseMove;
     TMouseEvent OnListBoxMouseUp;

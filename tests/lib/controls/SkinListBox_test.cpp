@@ -6,7 +6,10 @@
 #include "lib/controls/TbsSkinScrollBar.h"
 #include "lib/controls/bsSkinItemDrawing.h"
 #include "lib/skindata/bsSkinListRecords.h"
+#include "platform/forms/TMenuItem.h"
+#include "lib/skindata/bsSkinMessages.h"
 #include "platform/win/Input.h"
+#include "platform/win/Messaging.h"
 #include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
@@ -75,6 +78,93 @@ TEST_F(SkinListBox, AddingRowsBringsTheBarDeletingThemRemovesIt) {
     EXPECT_NE(list->ScrollBar, nullptr);
     list->Items().Delete(5);
     EXPECT_EQ(list->ScrollBar, nullptr);
+}
+
+TEST_F(SkinListBox, SelectionAndInnerListSettingsReachTheInnerList) {
+    TbsSkinListBox* list = ListBox(4);
+    list->SetMultiSelect(true);
+    list->SetExtandedSelect(false);
+    list->SetSelected(1, true);
+    list->SetSelected(3, true);
+    EXPECT_TRUE(list->ListBox->MultiSelect());
+    EXPECT_FALSE(list->ListBox->ExtendedSelect());
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_TRUE(list->Selected(3));
+    EXPECT_EQ(list->ItemAtPos(TPoint(list->ItemRect(2).Left + 3, list->ItemRect(2).Top + 3), true),
+              2);
+
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetHeight(17);
+    list->SetListBoxFont(font);
+    list->SetListBoxTabStop(false);
+    list->SetListBoxTabOrder(0);
+    TPopupMenu menu(FForm);
+    list->SetListBoxPopupMenu(&menu);
+    EXPECT_EQ(list->ListBox->Font().Height(), 17);
+    EXPECT_FALSE(list->ListBox->TabStop());
+    EXPECT_EQ(list->ListBox->PopupMenu(), &menu);
+    list->SetListBoxPopupMenu(nullptr);
+}
+
+TEST_F(SkinListBox, SortingKeepsTheBarInStepWithTheNewOrder) {
+    TbsSkinListBox* list = ListBox(0);
+    for (int i = 39; i >= 0; --i)
+        list->Items().Add("item " + std::string(i < 10 ? "0" : "") + std::to_string(i));
+    list->SetTopIndex(30);
+    ASSERT_NE(list->ScrollBar, nullptr);
+    list->SetSorted(true);
+    EXPECT_EQ(list->Items()[0], "item 00");
+    ASSERT_NE(list->ScrollBar, nullptr);
+    EXPECT_EQ(list->ScrollBar->Max(), 39);
+    EXPECT_EQ(list->ScrollBar->Position(), list->TopIndex());
+    list->ScrollBar->SetPosition(5);
+    EXPECT_EQ(list->TopIndex(), 5);
+}
+
+TEST_F(SkinListBox, InnerListAnswersTheSkinPaintMessages) {
+    using namespace win;
+    TbsSkinListBox* list = ListBox(0);
+    TBitmap canvas;
+    canvas.SetSize(list->ListBox->Width(), list->ListBox->Height());
+    canvas.Canvas().Brush().SetColor(clRed);
+    canvas.Canvas().FillRect(TRect(0, 0, canvas.Width(), canvas.Height()));
+    const auto dc = WPARAM(canvas.Canvas().Handle());
+    const HWND inner = list->ListBox->Handle();
+    // The inner list has no frame to paint.
+    EXPECT_EQ(SendMessage(inner, WM_SKINFRAMEPAINT, dc, 0), SKIN_FRAME_PAINTED);
+    // Its background only for the key, and only while it has no rows.
+    EXPECT_EQ(SendMessage(inner, WM_SKINLISTBGPAINT, dc, 0), 0);
+    EXPECT_EQ(canvas.Canvas().Pixels(5, 5), clRed);
+    EXPECT_EQ(SendMessage(inner, WM_SKINLISTBGPAINT, dc, SKIN_PAINT_KEY), SKIN_PAINT_KEY);
+    EXPECT_EQ(canvas.Canvas().Pixels(5, 5), ColorToRGB(clWindow));
+    list->Items().Add("row");
+    EXPECT_EQ(SendMessage(inner, WM_SKINLISTBGPAINT, dc, SKIN_PAINT_KEY), 0);
+}
+
+// Counts what the inner list tells about its focus and its window.
+class CountingListBox : public TbsSkinListBox {
+public:
+    using TbsSkinListBox::TbsSkinListBox;
+    void ListBoxEnter() override { ++Enters; }
+    void ListBoxExit() override { ++Exits; }
+    void ListBoxCreateWnd() override { ++Windows; }
+    int Enters{ 0 }, Exits{ 0 }, Windows{ 0 };
+};
+
+TEST_F(SkinListBox, FocusAndWindowOfTheInnerListReachTheOwner) {
+    auto* list = new CountingListBox(FForm);
+    list->SetParent(FForm);
+    list->SetBounds(10, 10, 150, 120);
+    list->ListBox->HandleNeeded();
+    EXPECT_EQ(list->Windows, 1);
+    auto* other = new TbsSkinListBox(FForm);
+    other->SetParent(FForm);
+    other->SetBounds(200, 10, 100, 100);
+    list->ListBox->SetFocus();
+    EXPECT_EQ(list->Enters, 1);
+    other->ListBox->SetFocus();
+    EXPECT_EQ(list->Exits, 1);
 }
 
 } // namespace

@@ -386,6 +386,35 @@ TEST_F(SkinOfficeComboBox, SkinnedLooksDrawFromTheProgramSkins) {
     }
 }
 
+TEST_F(SkinOfficeComboBox, PaintSkinToDrawsTheGivenTextWithoutAssigningIt) {
+    std::unique_ptr<TbsSkinData> skin = LoadProgramSkin("main");
+    for (bool skinned : { false, true })
+        for (bool tool : { false, true }) {
+            TbsSkinOfficeComboBox* combo = Picker({ "first", "second" });
+            combo->SetShowItemImage(false);
+            combo->SetToolButtonStyle(tool);
+            combo->SetItemIndex(1);
+            if (skinned) combo->SetSkinData(skin.get());
+            FLog.clear();
+            const std::string shown = combo->Text();
+            TBitmap withText(combo->Width(), combo->Height());
+            TBitmap withoutText(combo->Width(), combo->Height());
+            combo->PaintSkinTo(withText.Canvas(), 0, 0, "WWWWWW");
+            combo->PaintSkinTo(withoutText.Canvas(), 0, 0, "");
+            EXPECT_TRUE(FLog.empty()) << skinned << tool;
+            EXPECT_EQ(combo->Text(), shown) << skinned << tool;
+            EXPECT_EQ(combo->ItemIndex(), 1);
+            bool differs = false;
+            for (int x = 0; x < combo->Width() - 17 && !differs; ++x)
+                for (int y = 0; y < combo->Height() && !differs; ++y)
+                    differs = RgbAt(withText, x, y) != RgbAt(withoutText, x, y);
+            EXPECT_TRUE(differs) << "the given text is drawn, skinned " << skinned << " tool "
+                                 << tool;
+            combo->SetSkinData(nullptr);
+            delete combo;
+        }
+}
+
 // A skin of the test's own: a "combobox" record, list records, and a tool-button record of
 // the kind given under "resizetoolbutton".
 template <class TToolRecord>
