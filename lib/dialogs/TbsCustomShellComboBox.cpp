@@ -103,10 +103,7 @@ TbsShellFolder* TbsCustomShellComboBox::FolderAt(int index) const {
 }
 
 void TbsCustomShellComboBox::SetRoot(const TRoot& value) {
-    if (CompareText(value, FRoot) == 0) return;
-    FOldRoot = FRoot;
-    FRoot = value;
-    ApplyRoot();
+    if (TakeRootText(FRoot, FOldRoot, value)) ApplyRoot();
 }
 
 void TbsCustomShellComboBox::SetObjectTypes(TShellObjectTypes value) {
@@ -125,13 +122,8 @@ void TbsCustomShellComboBox::BuildRootItems() {
     if (ComponentState().Contains(csLoading)) return;
     const TRowsUpdate update(FItemsEx);
     ClearItemsEx();
-    std::string failure;
-    try {
-        ResolveRootFolder(FRootFolder, FOldRoot, FRoot);
-    } catch (const Exception& e) {
-        // The rows come back for the previous root before the error is told.
-        failure = e.Message();
-    }
+    // On failure the previous root shows again before the error is told.
+    const std::string failure = ResolveRootKeepingError(FRootFolder, FOldRoot, FRoot);
     if (FRootFolder) {
         auto root = std::make_unique<TbsShellFolder>(nullptr, FRootFolder->FullPIDL(),
                                                      FRootFolder->ShellFolder());

@@ -77,10 +77,7 @@ void TbsCustomShellTreeView::SetPath(const std::string& value) {
 }
 
 void TbsCustomShellTreeView::SetRoot(const TRoot& value) {
-    if (CompareText(value, FRoot) == 0) return;
-    FOldRoot = FRoot;
-    FRoot = value;
-    ApplyRoot();
+    if (TakeRootText(FRoot, FOldRoot, value)) ApplyRoot();
 }
 
 void TbsCustomShellTreeView::SetObjectTypes(TShellObjectTypes value) {
@@ -110,12 +107,8 @@ void TbsCustomShellTreeView::Loaded() {
 
 void TbsCustomShellTreeView::RebuildFromRoot() {
     if (ComponentState().Contains(csLoading)) return;
-    std::string failure;
-    try {
-        ResolveRootFolder(FRootFolder, FOldRoot, FRoot);
-    } catch (const Exception& e) {
-        failure = e.Message();
-    }
+    // On failure the previous root shows again before the error is told.
+    const std::string failure = ResolveRootKeepingError(FRootFolder, FOldRoot, FRoot);
     if (FRootFolder) {
         const TFlagGuard loading(FLoadingRoot);
         if (Items().Count() > 0) ClearAll();

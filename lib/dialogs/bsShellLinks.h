@@ -1,6 +1,10 @@
 #pragma once
+#include "lib/dialogs/bsShellFolderQueries.h"
 #include "platform/forms/TComponent.h"
+#include "platform/rtl/TextUtils.h"
 
+#include <memory>
+#include <string>
 #include <utility>
 
 // Raises a re-entrancy flag for a scope and puts back what it was, however the scope ends.
@@ -35,4 +39,25 @@ void LinkPartner(TSelf* self, TPartner*& field, TPartner* value, TBack* TPartner
         self->FreeNotification(value);
     }
     field = value;
+}
+
+// A Root setter's first step: false for a text equal to root ignoring case; else oldRoot
+// keeps root and root takes the text.
+inline bool TakeRootText(TRoot& root, TRoot& oldRoot, const TRoot& value) {
+    if (CompareText(value, root) == 0) return false;
+    oldRoot = root;
+    root = value;
+    return true;
+}
+
+// Resolves root into current as ResolveRootFolder does, but hands back the error text instead
+// of raising it ("" on success), so that the control can show the previous root first.
+inline std::string ResolveRootKeepingError(std::unique_ptr<TbsShellFolder>& current,
+                                           const TRoot& oldRoot, TRoot& root) {
+    try {
+        ResolveRootFolder(current, oldRoot, root);
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return {};
 }

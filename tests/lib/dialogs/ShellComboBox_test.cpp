@@ -34,19 +34,6 @@ void ExpectItemsMirrorRows(TbsCustomShellComboBox& combo) {
     EXPECT_EQ(items, captions);
 }
 
-// Counts how often the box rebuilds its rows.
-class TCountingCombo : public TbsSkinShellComboBox {
-public:
-    using TbsSkinShellComboBox::TbsSkinShellComboBox;
-    int Rebuilds{ 0 };
-
-protected:
-    void FillTopLevel() override {
-        ++Rebuilds;
-        TbsSkinShellComboBox::FillTopLevel();
-    }
-};
-
 using ShellCombo = ShellTreeTest;
 
 TEST_F(ShellCombo, RowsIndentTheRootItsChildrenTheVolumesAndTheChainToTheFolderShown) {

@@ -2,7 +2,7 @@
 
 namespace {
 
-// Count how often each control rebuilds from its root, and the tree its selection moves.
+// Counts how often the tree rebuilds from its root and how often its selection moves.
 class TCountingTree : public TbsSkinDirTreeView {
 public:
     explicit TCountingTree(TComponent* owner) : TbsSkinDirTreeView(owner) {
@@ -15,18 +15,6 @@ protected:
     bool CanExpand(TTreeNode* node) override {
         if (!node->Parent()) ++Rebuilds;
         return TbsSkinDirTreeView::CanExpand(node);
-    }
-};
-
-class TCountingCombo : public TbsSkinShellComboBox {
-public:
-    using TbsSkinShellComboBox::TbsSkinShellComboBox;
-    int Rebuilds{ 0 };
-
-protected:
-    void FillTopLevel() override {
-        ++Rebuilds;
-        TbsSkinShellComboBox::FillTopLevel();
     }
 };
 

@@ -9,6 +9,19 @@
 #include <string>
 #include <vector>
 
+// A location box that counts how often it rebuilds its rows.
+class TCountingCombo : public TbsSkinShellComboBox {
+public:
+    using TbsSkinShellComboBox::TbsSkinShellComboBox;
+    int Rebuilds{ 0 };
+
+protected:
+    void FillTopLevel() override {
+        ++Rebuilds;
+        TbsSkinShellComboBox::FillTopLevel();
+    }
+};
+
 // A shown form on the fixture desktop (its own home folder and mount table).
 class ShellTreeTest : public formstest::ControlsTest, protected TRecordedShellSpace {
 protected:
