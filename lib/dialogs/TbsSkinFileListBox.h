@@ -6,6 +6,7 @@
 
 class TCustomEdit;
 class TbsSkinDirectoryListBox;
+class TbsSkinFilterComboBox;
 
 enum TbsFileAttr {
     bsftReadOnly,
@@ -43,6 +44,10 @@ public:
     TbsSkinDirectoryListBox* DirList() const { return FDirList; }
     void SetDirList(TbsSkinDirectoryListBox* value);
 
+    // The filter combo box that hands this list its mask; written by the combo box's link.
+    TbsSkinFilterComboBox* FilterCombo() const { return FFilterCombo; }
+    void SetFilterComboLink(TbsSkinFilterComboBox* value) { FFilterCombo = value; }
+
     // Reads the folder again.
     void Update() { ReadFileNames(); }
     // A typed path: its folder becomes the list's (through the linked folder list when there
@@ -71,5 +76,6 @@ private:
     TbsFileType FFileType{ bsftNormal };
     TCustomEdit* FFileEdit{ nullptr };
     TbsSkinDirectoryListBox* FDirList{ nullptr };
+    TbsSkinFilterComboBox* FFilterCombo{ nullptr };
     int FLastSel{ -1 };
 };

@@ -85,6 +85,15 @@ void TbsFormLayerWindow::CreateParams(TCreateParams& params) {
     params.WndParent = nullptr;
 }
 
+void TbsFormLayerWindow::CreateWnd() {
+    TCustomControl::CreateWnd();
+    // A layer of the form's: the desktop composes it without shadow and keeps it beside the
+    // form in the stack of windows, so that what covers the form covers its border.
+    SetWindowPopupKind(FHandle, PopupKind::Layer);
+    if (FLayerBorder.FForm && FLayerBorder.FForm->HandleAllocated())
+        SetWindowStackAnchor(FHandle, FLayerBorder.FForm->Handle());
+}
+
 void TbsFormLayerWindow::WndProc(TMessage& message) {
     if (message.Msg == WM_MOUSEACTIVATE) {
         message.Result = MA_NOACTIVATE;

@@ -1,12 +1,10 @@
 #include "lib/frame/TbsSkinForm.h"
 
-#include "lib/frame/IbsMainMenuBar.h"
 #include "lib/frame/TbsClientInActivePanel.h"
 #include "lib/frame/TbsQuickButtonItem.h"
 #include "lib/menus/TbsSkinHint.h"
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/menus/TbsSkinPopupMenu.h"
-#include "lib/menus/bsMenuMessages.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindraw/TbsLayerManager.h"
 #include "lib/skindraw/bsSystemVersion.h"
@@ -73,6 +71,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner)
     FSysMenu = new TPopupMenu(this);
     FSysTrayMenu = new TbsSkinPopupMenu(this);
     FSysTrayMenu->SetComponentForm(FForm);
+    BuildTrayMenu();
     FSkinMenu = new TbsSkinMenu(this, FForm);
 
     if (!Designing()) {
@@ -85,6 +84,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner)
 
 TbsSkinForm::~TbsSkinForm() {
     *FAlive = false;
+    UnhookAppMessages();
     UnsubclassMDIClient();
     FFade.reset();
     FQuickButtons.Clear();
@@ -170,10 +170,6 @@ void TbsSkinForm::SetSkinHint(TbsSkinHint* value) {
     Link(FSkinHint, value);
 }
 
-void TbsSkinForm::SetTrayIcon(TComponent* value) {
-    Link(FTrayIcon, value);
-}
-
 void TbsSkinForm::SetMainMenuBar(TComponent* value) {
     Link(FMainMenuBar, value);
 }
@@ -199,7 +195,7 @@ int TbsSkinForm::DefMenuItemHeight() const {
 }
 
 void TbsSkinForm::SetDefMenuItemHeight(int value) {
-    FSkinMenu->SetDefaultMenuItemHeight(value);
+    if (value > 0) FSkinMenu->SetDefaultMenuItemHeight(value);
 }
 
 TFont& TbsSkinForm::DefMenuItemFont() {
@@ -211,6 +207,7 @@ void TbsSkinForm::SetDefMenuItemFont(const TFont& value) {
 }
 
 void TbsSkinForm::SetMaxMenuItemsInWindow(int value) {
+    if (value < 0) return;
     FMaxMenuItemsInWindow = value;
     FSkinMenu->SetMaxMenuItemsInWindow(value);
 }
@@ -310,75 +307,6 @@ void TbsSkinForm::DoMouseEnterEvent(const std::string& idName) {
 
 void TbsSkinForm::DoMouseLeaveEvent(const std::string& idName) {
     if (OnMouseLeaveEvent) OnMouseLeaveEvent(idName);
-}
-
-void TbsSkinForm::SkinMenuOpen() {
-    if (InMenu) return;
-    InMenu = true;
-    if (OnSkinMenuOpen) OnSkinMenuOpen(this);
-}
-
-void TbsSkinForm::SkinMenuClose() {
-    if (FMenuLayerManager->IsVisible()) FMenuLayerManager->Hide();
-    InMenu = false;
-    // The object whose menu it was lets go of its pressed look.
-    for (auto& object : ObjectList)
-        if (auto* animation = dynamic_cast<TbsSkinAnimateObject*>(object.get());
-            animation && animation->MenuItem && animation->FMenuTracking) {
-            animation->MenuClosed();
-            break;
-        }
-    for (auto& object : ObjectList)
-        if (auto* button = dynamic_cast<TbsSkinButtonObject*>(object.get());
-            button && button->MenuItem && button->Down()) {
-            button->SetDown(false);
-            break;
-        }
-    if (OnSkinMenuClose) OnSkinMenuClose(this);
-    if (InMainMenu) {
-        InMainMenu = false;
-        if (OnMainMenuExit) OnMainMenuExit(this);
-    }
-}
-
-void TbsSkinForm::CloseMenusOnMessage(TMessage& message) {
-    if (!IsMenuCloseMessage(message.Msg)) return;
-    // A press, a move or a change of activation takes an object's hint down.
-    if (FShowObjectHint && FSkinHint) FSkinHint->HideHint();
-    if (FSkinMenu->Visible())
-        FSkinMenu->Hide();
-    else if (InMenu)
-        SkinMenuClose();
-}
-
-void TbsSkinForm::LeaveMainMenu() {
-    InMainMenu = false;
-    if (FSkinMenu->Visible()) FSkinMenu->Hide();
-    if (auto* bar = MenuBar()) bar->ExitMainMenu();
-    UnhookAppMessages();
-    if (OnMainMenuExit) OnMainMenuExit(this);
-}
-
-void TbsSkinForm::EndMainMenuPopup() {
-    InMenu = false;
-    if (auto* bar = MenuBar()) bar->SubMenuClosed();
-    if (OnSkinMenuClose) OnSkinMenuClose(this);
-}
-
-void TbsSkinForm::HookAppMessages() {
-    FInAppHook = true;
-}
-
-void TbsSkinForm::UnhookAppMessages() {
-    FInAppHook = false;
-}
-
-IbsMainMenuBar* TbsSkinForm::MenuBar() const {
-    return dynamic_cast<IbsMainMenuBar*>(FMainMenuBar);
-}
-
-void TbsSkinForm::ShortCutHandler(TMessage& message, bool& handled) {
-    if (OnShortCut) OnShortCut(message, handled);
 }
 
 TbsSkinForm* FindSkinForm(TCustomForm* form) {

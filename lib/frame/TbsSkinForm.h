@@ -2,6 +2,7 @@
 #include "lib/frame/TbsActiveSkinObject.h"
 #include "lib/frame/TbsFormLayerBorder.h"
 #include "lib/menus/TbsSkinMenuHost.h"
+#include "platform/forms/TApplication.h"
 #include "platform/forms/TCollection.h"
 #include "platform/forms/TComponent.h"
 #include "platform/forms/TCustomForm.h"
@@ -24,6 +25,8 @@ class TbsSkinData;
 class TbsSkinHint;
 class TbsSkinPopupMenu;
 class TCustomImageList;
+class TMenu;
+class TMenuItem;
 class TPopupMenu;
 class TMainMenu;
 class TTimer;
@@ -287,8 +290,33 @@ public:
     void UnhookAppMessages();
     // The menu bar linked through MainMenuBar, or nil.
     IbsMainMenuBar* MenuBar() const;
-    // The form's OnShortCut while the component lives.
+    // The form's OnShortCut while the component lives: Alt+Space drops the system menu,
+    // Alt+letter the menu bar's item, other keys go to the main menu's shortcuts.
     void ShortCutHandler(TMessage& message, bool& handled);
+    // The filter on the application's messages while a menu is open: keys go to the menu,
+    // the wheel does nothing.
+    void AppMessageHook(win::MSG& msg, bool& handled);
+    // A key for the open menu and the menu bar in main-menu mode.
+    void MenuKeyDown(const TWMKey& message);
+    // Drop-downs of an MDI form's skinned combo boxes and edits close.
+    void CancelModeControls();
+    // Menus shown through the skin menu: at a screen point, or below (above) a rectangle.
+    void PopupSkinMenu(TMenu* menu, TPoint p);
+    void PopupSkinMenu1(TMenu* menu, const TRect& r, bool popupUp);
+    void DoPopupMenu(TPopupMenu* menu, int x, int y);
+    // The frame object named idName drops menu when pressed; nothing for other names.
+    void LinkMenu(const std::string& idName, TMenu* menu, bool popupUp);
+    // Alt+Space: the system menu below the frame's enabled system-menu object, if any.
+    void ShowSystemMenuFromButton();
+
+    // --- The system and tray menus ---
+    // The system menu, rebuilt for the current state, at a screen point or below a rectangle.
+    void ShowSystemMenuAt(int x, int y);
+    void ShowSystemMenuInRect(const TRect& r);
+    // Back from the tray: the main form shows, the icon hides unless AlwaysShowInTray.
+    void RestoreFromTray();
+    // The menu the tray icon drops: Restore, a line, Close.
+    TbsSkinPopupMenu* SysTrayMenu() const { return FSysTrayMenu; }
 
     // What the frame objects report.
     void DoPaintEvent(const std::string& idName, TCanvas& canvas, TRect objectRect);
@@ -312,10 +340,9 @@ public:
     // or restore, roll up or down, to the tray). The hovered object leaves first, so that it
     // is drawn up before the window changes.
     void RunFrameCommand(TbsStdCommand command);
-    // Hides the form to the tray; the tray icon glue fills it in, until then it fires
-    // OnMinimizeToTray.
+    // Hides the application's main form into the tray icon; nothing without a TrayIcon.
     void MinimizeToTray();
-    // The items of the system menu the system-menu button drops; nullptr for none.
+    // Rebuilds the system menu for the current window state and gives the items to show.
     TMenuItem* GetSystemMenuItems();
 
     TTimer& MouseTimer() { return *FMouseTimer; }
@@ -512,6 +539,21 @@ private:
     TSize ButtonSize(const TbsActiveSkinObject& object);
     void PrepareIcon();
 
+    // The system and tray menus.
+    enum TbsSystemItem { bsiMinimize, bsiMaximize, bsiRestore, bsiRollUp, bsiMinimizeToTray };
+    bool WantsSystemItem(TbsSystemItem kind) const;
+    TMenuItem* NewSystemItem(TbsSystemItem kind);
+    void RebuildSystemMenu();
+    void RebuildUserSystemMenu();
+    void BuildTrayMenu();
+    // An item named name whose caption is the skin's string of key (fallBack without a string
+    // table) and whose click runs command.
+    TMenuItem* NewMenuItem(const char* name, const char* key, const char* fallBack,
+                           std::function<void()> command);
+    TMenuItem* NewCloseItem(const char* name);
+    void RestoreCommand();
+    void ShowSystemMenu(const TRect& r);
+
     // Constructor-time state.
     TCustomForm* FForm{ nullptr };
     TWndMethod OldWindowProc;
@@ -531,6 +573,7 @@ private:
     TbsClientInActiveEffect FClientInActiveEffectType{ bsieSemiTransparent };
     bool FDisableSystemMenu{ false };
     bool FInAppHook{ false };
+    TMessageFilters::TToken FAppHookToken{ 0 };
     bool FAlwaysResize{ false };
     bool FSkinnableForm{ true };
     TbsPositionInMonitor FPositionInMonitor{ bspDefault };

@@ -2,7 +2,6 @@
 // and the menus they drop.
 #include "lib/frame/TbsSkinForm.h"
 
-#include "platform/forms/TMenuItem.h"
 #include "platform/win/WindowApi.h"
 
 using namespace win;
@@ -61,12 +60,4 @@ void TbsSkinForm::RunFrameCommand(TbsStdCommand command) {
     case cmDefault:
         break;
     }
-}
-
-void TbsSkinForm::MinimizeToTray() {
-    if (OnMinimizeToTray) OnMinimizeToTray(this);
-}
-
-TMenuItem* TbsSkinForm::GetSystemMenuItems() {
-    return FSystemMenu ? &FSystemMenu->Items() : nullptr;
 }

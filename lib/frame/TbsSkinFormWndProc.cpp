@@ -4,6 +4,7 @@
 // at all), the form's previous procedure, and a second dispatch for the frame's mouse input.
 #include "lib/frame/TbsSkinForm.h"
 
+#include "lib/frame/IbsMainMenuBar.h"
 #include "lib/frame/bsFrameMessages.h"
 #include "lib/menus/TbsSkinMenu.h"
 #include "lib/skindata/TbsSkinData.h"
@@ -192,7 +193,13 @@ void TbsSkinForm::SecondDispatch(TMessage& message) {
         const TPoint p = point();
         UpdateActiveObject(p.X, p.Y, true);
         ObjectMouseDown(mbRight, p.X, p.Y);
-        if (caption) MouseCaptureObject = -1;
+        if (!caption) return;
+        MouseCaptureObject = -1;
+        if (message.Msg == WM_NCRBUTTONDOWN && !FDisableSystemMenu) {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            ShowSystemMenuAt(cursor.x, cursor.y);
+        }
         return;
     }
     case WM_NCRBUTTONUP: {
@@ -413,13 +420,12 @@ bool TbsSkinForm::WMSysCommand(TMessage& message) {
         return true;
     }
     if (message.WParam != SC_KEYMENU) return true;
-    if (!InMainMenu) {
-        SkinMenuClose();
-    } else {
-        InMainMenu = false;
-        if (FSkinMenu->Visible()) FSkinMenu->Hide();
-        if (OnMainMenuExit) OnMainMenuExit(this);
+    if (InMainMenu) {
+        LeaveMainMenu();
+        return false;
     }
+    SkinMenuClose();
+    if (auto* bar = MenuBar()) bar->EnterMainMenu();
     return false;
 }
 

@@ -19,6 +19,12 @@ void TbsLayerWindow::CreateParams(TCreateParams& params) {
     params.WndParent = nullptr;
 }
 
+void TbsLayerWindow::CreateWnd() {
+    TCustomControl::CreateWnd();
+    // A glow: composed over what lies below, without the desktop's shadow or animation.
+    win::SetWindowPopupKind(FHandle, win::PopupKind::Layer);
+}
+
 void TbsLayerWindow::WndProc(TMessage& message) {
     if (message.Msg == win::WM_MOUSEACTIVATE) {
         message.Result = win::MA_NOACTIVATE;

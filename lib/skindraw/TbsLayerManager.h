@@ -18,6 +18,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
 };
 
 // Shows one glow picture at a time in a layered window above the other windows, fading it in

@@ -12,6 +12,14 @@ TShiftState MouseShiftState(win::WPARAM keys) {
     return s;
 }
 
+TShiftState KeyDataToShiftState(win::LPARAM keyData) {
+    TShiftState s;
+    if (win::GetKeyState(int(win::VK_SHIFT)) < 0) s.Include(ssShift);
+    if (win::GetKeyState(int(win::VK_CONTROL)) < 0) s.Include(ssCtrl);
+    if (keyData & (win::LPARAM(1) << 29)) s.Include(ssAlt);
+    return s;
+}
+
 TShiftState KeyboardShiftState() {
     TShiftState s;
     if (win::GetKeyState(int(win::VK_SHIFT)) < 0) s.Include(ssShift);

@@ -81,3 +81,17 @@ using TCanResizeEvent =
 // The shift state carried in a mouse message's WParam, and the keyboard's for key messages.
 TShiftState MouseShiftState(win::WPARAM keys);
 TShiftState KeyboardShiftState();
+
+// A key message (WM_KEYDOWN, WM_SYSKEYDOWN ...) read as its key and the key data the message
+// carries (bit 29: Alt was down).
+struct TWMKey {
+    win::UINT Msg{ 0 };
+    unsigned short CharCode{ 0 };
+    win::LPARAM KeyData{ 0 };
+
+    static TWMKey From(const TMessage& message) {
+        return TWMKey{ message.Msg, static_cast<unsigned short>(message.WParam), message.LParam };
+    }
+};
+// The shift state of a key message: Alt from its key data, Shift and Ctrl from the keyboard.
+TShiftState KeyDataToShiftState(win::LPARAM keyData);

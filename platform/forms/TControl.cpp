@@ -339,7 +339,7 @@ void TControl::WndProc(TMessage& message) {
         HandleMouseUp(message, mbRight);
         return;
     case WM_CONTEXTMENU:
-        if (ShowPopupMenu(message)) return;
+        if (ContextPopupHandled(message) || ShowPopupMenu(message)) return;
         break;
     case WM_MBUTTONUP:
         HandleMouseUp(message, mbMiddle);
@@ -382,6 +382,17 @@ void TControl::DefaultHandler(TMessage& message) {
     default:
         break;
     }
+}
+
+void TControl::DoContextPopup(TPoint, bool&) {}
+
+bool TControl::ContextPopupHandled(TMessage& message) {
+    TPoint at(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+    if (at.X != -1 || at.Y != -1) at = ScreenToClient(at);
+    bool handled = false;
+    DoContextPopup(at, handled);
+    if (handled) message.Result = 1;
+    return handled;
 }
 
 bool TControl::ShowPopupMenu(TMessage& message) {

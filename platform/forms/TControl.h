@@ -160,6 +160,9 @@ protected:
     virtual void FontChanged();
     // The linked action changed (nullptr: it went); the base class copies its state.
     virtual void ActionChange(TBasicAction* sender);
+    // WM_CONTEXTMENU, before PopupMenu: mousePos in client coordinates, (-1, -1) when the
+    // keyboard asked; handled true keeps PopupMenu from showing.
+    virtual void DoContextPopup(TPoint mousePos, bool& handled);
 
     TFont FFont;
     TColor FColor{ clWindow };
@@ -177,6 +180,8 @@ private:
     friend class TWinControl;
     void HandleMouseDown(TMessage& message, TMouseButton button, TShiftState extra);
     void HandleMouseUp(TMessage& message, TMouseButton button);
+    // WM_CONTEXTMENU: asks DoContextPopup; true when it handled the request.
+    bool ContextPopupHandled(TMessage& message);
     // WM_CONTEXTMENU: shows PopupMenu when it pops up by itself; false when there is none.
     bool ShowPopupMenu(TMessage& message);
     void ParentFontChanged();

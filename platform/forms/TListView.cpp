@@ -279,6 +279,14 @@ void TListView::OwnerDataFetch(TListItem* item) {
     if (OnData) OnData(this, item);
 }
 
+std::optional<int> TListView::OwnerDataFind(TItemFind find, const std::string& findString,
+                                            int startIndex, TSearchDirection direction, bool wrap) {
+    if (!OnDataFind) return std::nullopt;
+    int index = -1;
+    OnDataFind(this, find, findString, startIndex, direction, wrap, index);
+    return index;
+}
+
 void TListView::DataCountChanged() {
     FDataSelected.resize(std::size_t(FItems.FDataCount), false);
     if (FDataFocused >= FItems.FDataCount) FDataFocused = -1;

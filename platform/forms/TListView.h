@@ -9,6 +9,7 @@
 #include "platform/win/ScrollInfo.h"
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TCustomImageList;
@@ -25,6 +26,13 @@ using TLVEditingEvent = std::function<void(TObject* sender, TListItem* item, boo
 using TLVEditedEvent = std::function<void(TObject* sender, TListItem* item, std::string& text)>;
 using TLVDeletedEvent = std::function<void(TObject* sender, TListItem* item)>;
 using TLVOwnerDataEvent = std::function<void(TObject* sender, TListItem* item)>;
+// What an owner-data find looks for, and which way from the start item.
+enum TItemFind { ifData, ifPartialString, ifExactString, ifNearest };
+enum TSearchDirection { sdLeft, sdRight, sdAbove, sdBelow, sdAll };
+// Answers an owner-data find: index is -1 on entry and the found item's index (or -1) after.
+using TLVOwnerDataFindEvent =
+    std::function<void(TObject* sender, TItemFind find, const std::string& findString,
+                       int startIndex, TSearchDirection direction, bool wrap, int& index)>;
 
 // The list view: items with sub-items and images shown as large icons, small icons, a list or
 // a report of columns under a header child window (class "SysHeader32"). Selection follows the
@@ -109,7 +117,7 @@ public:
     void SetColumnOrder(const std::vector<int>& order);
     TRect HeaderSectionRect(int column) const;
     int HeaderHeight() const;
-    void ColumnClick(int column);
+    virtual void ColumnClick(int column);
     // Sets a column's width (within its limits) to fit its caption and its texts.
     void AutoSizeColumn(int column);
 
@@ -124,6 +132,8 @@ public:
     TLVDeletedEvent OnDeletion;
     // Fills in an owner-data item: its index tells which.
     TLVOwnerDataEvent OnData;
+    // Finds an owner-data item for the type-ahead without fetching every caption.
+    TLVOwnerDataFindEvent OnDataFind;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -144,6 +154,10 @@ protected:
     virtual void Delete(TListItem* item);
     // Fills in an owner-data item; runs OnData.
     virtual void OwnerDataFetch(TListItem* item);
+    // Finds an owner-data item; runs OnDataFind. No answer (neither an override nor the event):
+    // the type-ahead reads the captions itself.
+    virtual std::optional<int> OwnerDataFind(TItemFind find, const std::string& findString,
+                                             int startIndex, TSearchDirection direction, bool wrap);
 
 private:
     // Where things are in the current view style, derived from font, images and size.

@@ -94,8 +94,14 @@ void TListView::KeyPress(char32_t& key) {
     const bool fresh = FTypeAhead.Add(key, unsigned(GetMessageTime()));
     const int current = FocusedIndex();
     // A new prefix looks past the current item, so typing its letter again moves on.
-    const int found = FTypeAhead.Find(FItems.Count(), fresh ? current + 1 : std::max(current, 0),
-                                      [this](int i) { return FItems.Item(i)->Caption(); });
+    const int start = fresh ? current + 1 : std::max(current, 0);
+    std::optional<int> answer;
+    if (FOwnerData)
+        answer = OwnerDataFind(ifPartialString, FTypeAhead.Prefix(),
+                               start % std::max(FItems.Count(), 1), sdAll, true);
+    const int found = answer ? *answer : FTypeAhead.Find(FItems.Count(), start, [this](int i) {
+        return FItems.Item(i)->Caption();
+    });
     if (found >= 0) MoveFocus(found, {});
     key = 0;
 }

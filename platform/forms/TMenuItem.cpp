@@ -263,6 +263,10 @@ bool TMenu::IsShortCut(TShortCut shortCut) {
     return true;
 }
 
+bool TMenu::IsShortCut(const TWMKey& message) {
+    return IsShortCut(ShortCut(message.CharCode, KeyDataToShiftState(message.KeyData)));
+}
+
 TMenuItem* TMenu::FindItem(unsigned short command) {
     return FItems->FindByCommand(command);
 }

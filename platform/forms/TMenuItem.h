@@ -154,6 +154,8 @@ public:
     void SetImages(TComponent* value);
     // Clicks the item with that shortcut; true when one took it.
     bool IsShortCut(TShortCut shortCut);
+    // The same for a key message: its key with the shift state of its key data.
+    bool IsShortCut(const TWMKey& message);
     // Clicks the item of the tree with that command id; false when none has it.
     bool DispatchCommand(unsigned short command);
     TMenuItem* FindItem(unsigned short command);

@@ -67,6 +67,9 @@ public:
     bool HideSelection() const { return FHideSelection; }
     void SetHideSelection(bool value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    // A right click on a node selects it before the context menu opens.
+    bool RightClickSelect() const { return FRightClickSelect; }
+    void SetRightClickSelect(bool value) { FRightClickSelect = value; }
     void SetBorderStyle(TFormBorderStyle value);
 
     // Called by the nodes.
@@ -154,6 +157,7 @@ private:
     bool FReadOnly{ false };
     bool FHideSelection{ true };
     TFormBorderStyle FBorderStyle{ bsSingle };
+    bool FRightClickSelect{ true };
     int FTopRow{ 0 };
     int FScrollX{ 0 };
     TControlScrollBars FScrollBars{ *this };

@@ -106,7 +106,8 @@ void TTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
                 UserSelect(node);
             }
         }
-    } else if (button == mbRight && node && (part == hpIcon || part == hpLabel)) {
+    } else if (button == mbRight && FRightClickSelect && node &&
+               (part == hpIcon || part == hpLabel)) {
         UserSelect(node);
     }
     TCustomControl::MouseDown(button, shift, x, y);

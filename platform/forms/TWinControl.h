@@ -156,6 +156,8 @@ private:
     void WMEraseBkgnd(TMessage& message);
     void WMWindowPosChanged(TMessage& message);
     bool WMKeyDown(TMessage& message);
+    // Takes out the characters the loop queued for the key being handled.
+    void DropTranslatedCharacters();
     bool WMChar(TMessage& message);
     void TrackHover(TMessage& message);
     void UpdateShowing();

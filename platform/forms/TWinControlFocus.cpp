@@ -3,6 +3,7 @@
 #include "platform/forms/TWinControl.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Input.h"
+#include "platform/win/Messaging.h"
 #include "platform/win/WindowApi.h"
 #include <algorithm>
 
@@ -121,7 +122,13 @@ void TWinControl::DoExit() {
 }
 
 bool TWinControl::WMKeyDown(TMessage& message) {
-    if (TopParent()->IsShortCut(message)) return true;
+    if (TopParent()->IsShortCut(message)) {
+        // A key taken as a shortcut types nothing: its characters, already queued by the
+        // loop's translation, would otherwise reach the control, and Alt+key would open the
+        // window's menu a second time.
+        DropTranslatedCharacters();
+        return true;
+    }
     unsigned short key = static_cast<unsigned short>(message.WParam);
     unsigned mask = 0;
     switch (key) {
@@ -159,6 +166,13 @@ bool TWinControl::WMKeyDown(TMessage& message) {
     if (key == 0) return true;
     message.WParam = key;
     return false;
+}
+
+void TWinControl::DropTranslatedCharacters() {
+    if (!FHandle) return;
+    MSG pending;
+    while (PeekMessage(&pending, FHandle, WM_CHAR, WM_DEADCHAR, PM_REMOVE)) {}
+    while (PeekMessage(&pending, FHandle, WM_SYSCHAR, WM_SYSDEADCHAR, PM_REMOVE)) {}
 }
 
 bool TWinControl::WMChar(TMessage& message) {

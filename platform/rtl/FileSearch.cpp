@@ -24,6 +24,46 @@ char FoldCase(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
+// A bracketed set at mask ("[abc]", "[a-z]", "[!0-9]"): whether it takes the character at name,
+// and where the mask goes on after it. Without a closing ']' the '[' is an ordinary letter.
+struct TSetMatch {
+    bool IsSet{ false };
+    bool Matches{ false };
+    const char* Next{ nullptr };
+};
+
+TSetMatch MatchSet(const char* mask, const char* maskEnd, const char* name, const char* nameEnd) {
+    if (*mask != '[') return {};
+    const char* p = mask + 1;
+    const bool negated = p < maskEnd && *p == '!';
+    if (negated) ++p;
+    const char* const first = p;
+    // A ']' right after the opening (or the '!') belongs to the set.
+    while (p < maskEnd && (*p != ']' || p == first))
+        ++p;
+    if (p >= maskEnd) return {};
+    const char c = FoldCase(*name);
+    const bool single =
+        SequenceLength(static_cast<unsigned char>(*name)) == 1 || std::size_t(nameEnd - name) < 2;
+    bool inSet = false;
+    for (const char* q = first; q < p; ++q) {
+        if (q + 2 < p && q[1] == '-') {
+            const char low = FoldCase(q[0]);
+            const char high = FoldCase(q[2]);
+            inSet = inSet || (single && c >= low && c <= high);
+            q += 2;
+        } else {
+            inSet = inSet || (single && c == FoldCase(*q));
+        }
+    }
+    return { true, inSet != negated, p + 1 };
+}
+
+std::size_t CharLength(const char* name, const char* nameEnd) {
+    return std::min<std::size_t>(SequenceLength(static_cast<unsigned char>(*name)),
+                                 std::size_t(nameEnd - name));
+}
+
 bool Match(const char* name, const char* nameEnd, const char* mask, const char* maskEnd) {
     // Iterative wildcard match with one backtrack point: linear in practice, no recursion depth
     // to exhaust on long masks.
@@ -35,21 +75,29 @@ bool Match(const char* name, const char* nameEnd, const char* mask, const char* 
             starName = name;
             continue;
         }
-        if (mask < maskEnd && *mask == '?') {
-            name += std::min<std::size_t>(SequenceLength(static_cast<unsigned char>(*name)),
-                                          std::size_t(nameEnd - name));
-            ++mask;
-            continue;
+        // Where the mask goes on when it takes the name's next character (null when it doesn't),
+        // and how many bytes of the name it took: wildcards and sets take a whole character.
+        const char* next = nullptr;
+        std::size_t taken = 1;
+        if (mask < maskEnd) {
+            if (*mask == '?') {
+                next = mask + 1;
+                taken = CharLength(name, nameEnd);
+            } else if (const TSetMatch set = MatchSet(mask, maskEnd, name, nameEnd); set.IsSet) {
+                next = set.Matches ? set.Next : nullptr;
+                taken = CharLength(name, nameEnd);
+            } else if (FoldCase(*mask) == FoldCase(*name)) {
+                next = mask + 1;
+            }
         }
-        if (mask < maskEnd && FoldCase(*mask) == FoldCase(*name)) {
-            ++mask;
-            ++name;
+        if (next) {
+            mask = next;
+            name += taken;
             continue;
         }
         if (!starMask) return false;
         mask = starMask;
-        starName += std::min<std::size_t>(SequenceLength(static_cast<unsigned char>(*starName)),
-                                          std::size_t(nameEnd - starName));
+        starName += CharLength(starName, nameEnd);
         name = starName;
     }
     while (mask < maskEnd && *mask == '*')

@@ -27,7 +27,9 @@ struct TSearchRec {
 };
 
 // Windows-style name mask: '*' is any run of characters, '?' exactly one character (a whole
-// UTF-8 sequence), letters compare without case; "*.*" matches every name, dotted or not.
+// UTF-8 sequence), "[set]" one character of the set (ranges "a-z", a leading '!' negates; an
+// unclosed '[' is a letter), letters compare without case; "*.*" matches every name, dotted
+// or not.
 bool MatchesMask(const std::string& name, const std::string& mask);
 
 // The entries of a folder whose names match a mask, given as one text like "/data/*.vob" (a

@@ -63,6 +63,9 @@ public:
     virtual void SetNativeTitle(HWND hwnd, const std::string& title) = 0;
     // Tells the display what the popup is; called before it is shown.
     virtual void SetNativePopupKind(HWND hwnd, PopupKind kind) = 0;
+    // Keeps a layer popup directly above the native window anchor (nullptr: none) wherever the
+    // desktop stacks anchor. Displays that stack only by the core's order ignore it.
+    virtual void SetNativeStackAnchor(HWND, HWND) {}
     // Z-order of native windows, topmost first, after a change in the core's order.
     virtual void RestackNative(const std::vector<HWND>& topFirst) = 0;
     // Keeps the window above other programs' windows too (WS_EX_TOPMOST switched on or off):

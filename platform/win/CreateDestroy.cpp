@@ -166,6 +166,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
         NativeWindowParams params;
         params.FBounds = w->FRect;
         params.FPopup = (style & WS_POPUP) != 0;
+        params.FPopupKind = w->FPopupKind;
         params.FOwner = owner;
         params.FTopmost = (exStyle & WS_EX_TOPMOST) != 0;
         params.FTitle = w->FText;

@@ -68,6 +68,7 @@ constexpr unsigned WM_DEADCHAR = 0x0103;
 constexpr unsigned WM_SYSKEYDOWN = 0x0104;
 constexpr unsigned WM_SYSKEYUP = 0x0105;
 constexpr unsigned WM_SYSCHAR = 0x0106;
+constexpr unsigned WM_SYSDEADCHAR = 0x0107;
 constexpr unsigned WM_KEYLAST = 0x0109;
 constexpr unsigned WM_INITDIALOG = 0x0110;
 constexpr unsigned WM_COMMAND = 0x0111;

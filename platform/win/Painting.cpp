@@ -125,6 +125,14 @@ Region VisibleRegion(const Window& w, bool clientOnly, bool clipChildren) {
 HDC MakeDc(Window& w, bool wholeWindow, const Region* limit, bool limitExcludes = false) {
     auto top = TopOf(w);
     if (!top) return nullptr;
+    if (top->FUpdatedLayered) {
+        // The window shows the picture UpdateLayeredWindow gave it, as in Win32: a paint must
+        // not draw over it (a white box where the picture had alpha), so it draws nowhere.
+        static gfx::Surface nowhere(1, 1);
+        HDC dc = CreateSurfaceDC(nowhere, Region(), POINT{});
+        if (dc) OpenDcs()[dc] = OpenDc{ w.FHandle, nullptr };
+        return dc;
+    }
     EnsureBuffer(*top);
     Region clip = VisibleRegion(w, !wholeWindow, (w.FStyle & WS_CLIPCHILDREN) != 0);
     if (limit)
@@ -480,6 +488,7 @@ BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags
     w->FLayeredFlags = flags;
     w->FAlpha = (flags & LWA_ALPHA) ? alpha : 255;
     w->FPerPixelAlpha = false;
+    w->FUpdatedLayered = false;
     if (w->FNative && HasBackend()) CurrentBackend().SetNativeOpacity(hwnd, w->FAlpha, false);
     return TRUE;
 }
@@ -526,6 +535,7 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, const POINT* position, const SIZE* size
     w->FColorKey = key;
     w->FLayeredFlags = flags;
     w->FPerPixelAlpha = (flags & ULW_ALPHA) && blend && (blend->AlphaFormat & AC_SRC_ALPHA);
+    w->FUpdatedLayered = true;
     w->FAlpha = (flags & ULW_ALPHA) && blend ? blend->SourceConstantAlpha : 255;
     if (w->FNative && HasBackend()) {
         CurrentBackend().SetNativeOpacity(hwnd, w->FAlpha, w->FPerPixelAlpha);

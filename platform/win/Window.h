@@ -73,6 +73,8 @@ struct Window {
     RECT FDirty;
     BYTE FAlpha{ 255 };
     bool FPerPixelAlpha{ false };
+    // Its pixels come from UpdateLayeredWindow alone: what paints draw reaches no screen.
+    bool FUpdatedLayered{ false };
     COLORREF FColorKey{ 0 };
     DWORD FLayeredFlags{ 0 };
     bool FDestroying{ false };

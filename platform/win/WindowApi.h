@@ -101,6 +101,9 @@ inline LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
 // Tells the desktop what a popup window is; kept when the window becomes native again.
 void SetWindowPopupKind(HWND hwnd, PopupKind kind);
 PopupKind GetWindowPopupKind(HWND hwnd);
+// Keeps a layer popup directly above the top-level window anchor on the desktop, so that
+// whatever covers anchor covers the layer too; nullptr lets it go.
+void SetWindowStackAnchor(HWND hwnd, HWND anchor);
 
 BOOL SetProp(HWND hwnd, const char* name, void* data);
 void* GetProp(HWND hwnd, const char* name);

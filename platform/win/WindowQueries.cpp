@@ -211,6 +211,7 @@ LONG_PTR SetStyle(const std::shared_ptr<Window>& w, int index, DWORD value) {
     if (index == GWL_EXSTYLE && (old & WS_EX_LAYERED) && !(field & WS_EX_LAYERED)) {
         w->FAlpha = 255;
         w->FPerPixelAlpha = false;
+        w->FUpdatedLayered = false;
         w->FLayeredFlags = 0;
         if (w->FNative && HasBackend()) CurrentBackend().SetNativeOpacity(w->FHandle, 255, false);
     }
@@ -260,6 +261,11 @@ void SetWindowPopupKind(HWND hwnd, PopupKind kind) {
 PopupKind GetWindowPopupKind(HWND hwnd) {
     auto w = FindWindow(hwnd);
     return w ? w->FPopupKind : PopupKind::Menu;
+}
+
+void SetWindowStackAnchor(HWND hwnd, HWND anchor) {
+    auto w = FindWindow(hwnd);
+    if (w && w->FNative && HasBackend()) CurrentBackend().SetNativeStackAnchor(hwnd, anchor);
 }
 
 BOOL SetProp(HWND hwnd, const char* name, void* data) {

@@ -132,7 +132,9 @@ constexpr unsigned GA_ROOTOWNER = 3;
 
 // What a popup window (WS_POPUP at the top level) is, so that the desktop treats it as such:
 // compositors shade, animate and stack menus, drop-down lists and tooltips each their own way.
-// A popup is a menu unless told otherwise (SetWindowPopupKind).
-enum class PopupKind { Menu, DropDown, Tooltip };
+// A popup is a menu unless told otherwise (SetWindowPopupKind). A layer is a picture with alpha
+// per pixel around or over another window (a glow, a soft border): the desktop composes it over
+// what lies below and neither shades nor animates it.
+enum class PopupKind { Menu, DropDown, Tooltip, Layer };
 
 } // namespace win

@@ -34,6 +34,7 @@ struct X11Backend::Atoms {
     Atom FTypeDropDown;
     Atom FTypeTooltip;
     Atom FTypeNormal;
+    Atom FTypeNotification;
     Atom FActiveWindow;
     Atom FState;
     Atom FStateAbove;
@@ -84,6 +85,7 @@ X11Backend::X11Backend(const char* displayName) {
     FAtoms->FTypeDropDown = atom("_NET_WM_WINDOW_TYPE_DROPDOWN_MENU");
     FAtoms->FTypeTooltip = atom("_NET_WM_WINDOW_TYPE_TOOLTIP");
     FAtoms->FTypeNormal = atom("_NET_WM_WINDOW_TYPE_NORMAL");
+    FAtoms->FTypeNotification = atom("_NET_WM_WINDOW_TYPE_NOTIFICATION");
     FAtoms->FActiveWindow = atom("_NET_ACTIVE_WINDOW");
     FAtoms->FState = atom("_NET_WM_STATE");
     FAtoms->FStateAbove = atom("_NET_WM_STATE_ABOVE");
@@ -96,8 +98,7 @@ X11Backend::X11Backend(const char* displayName) {
     FAtoms->FTargets = atom("TARGETS");
     FAtoms->FTransfer = atom("VOBCONV_CLIPBOARD");
     FSelectionWindow = XCreateSimpleWindow(D(FDisplay), FRoot, 0, 0, 1, 1, 0, 0, 0);
-    const std::string cm = "_NET_WM_CM_S" + std::to_string(FScreen);
-    FCompositor = XGetSelectionOwner(D(FDisplay), atom(cm.c_str())) != None;
+    InitLayers();
     // Typed text goes through the input method of the program's locale (Chinese input
     // included) when one is there.
     XSetLocaleModifiers("");
@@ -124,6 +125,7 @@ X11Backend::~X11Backend() {
     for (auto& [id, cursor] : FCursors)
         XFreeCursor(D(FDisplay), cursor);
     XDestroyWindow(D(FDisplay), FSelectionWindow);
+    FreeLayers();
     if (FWakeFd >= 0) close(FWakeFd);
     XCloseDisplay(D(FDisplay));
 }
@@ -287,6 +289,7 @@ void X11Backend::HandleEvent(void* raw) {
         HandleRootProperty(e.xproperty.atom);
         return;
     }
+    if (HandleLayerEvent(&e)) return;
     const HWND hwnd = HandleOf(e.xany.window);
     InputEvent input;
     switch (e.type) {
@@ -451,19 +454,11 @@ void X11Backend::HandleKey(void* raw, HWND hwnd) {
 }
 
 void X11Backend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
-    XSetWindowAttributes attributes{};
-    attributes.event_mask = ExposureMask | StructureNotifyMask | ButtonPressMask |
-                            ButtonReleaseMask | PointerMotionMask | KeyPressMask | KeyReleaseMask |
-                            FocusChangeMask | LeaveWindowMask;
-    attributes.override_redirect = params.FPopup ? True : False;
-    attributes.background_pixmap = None; // the buffer is put at once: no flash of a background
-    attributes.bit_gravity = NorthWestGravity;
-    const int width = std::max<int>(1, params.FBounds.right - params.FBounds.left);
-    const int height = std::max<int>(1, params.FBounds.bottom - params.FBounds.top);
-    const ::Window window =
-        XCreateWindow(D(FDisplay), FRoot, params.FBounds.left, params.FBounds.top, unsigned(width),
-                      unsigned(height), 0, CopyFromParent, InputOutput, CopyFromParent,
-                      CWEventMask | CWOverrideRedirect | CWBackPixmap | CWBitGravity, &attributes);
+    Native native;
+    native.FPopup = params.FPopup;
+    native.FKind = params.FPopupKind;
+    native.FArgb = WantsArgb(native);
+    const ::Window window = CreateXWindow(params.FBounds, params.FPopup, native.FArgb);
     Atom protocols[] = { FAtoms->FDeleteWindow };
     XSetWMProtocols(D(FDisplay), window, protocols, 1);
     // The program draws the whole frame: the window manager must draw none.
@@ -484,11 +479,9 @@ void X11Backend::CreateNative(HWND hwnd, const NativeWindowParams& params) {
         context = XCreateIC(static_cast<XIM>(FInputMethod), XNInputStyle,
                             XIMPreeditNothing | XIMStatusNothing, XNClientWindow, window,
                             XNFocusWindow, window, nullptr);
-    Native native;
     native.FWindow = window;
     native.FBounds = params.FBounds;
     native.FInputContext = context;
-    native.FPopup = params.FPopup;
     native.FTopmost = params.FTopmost;
     if (native.FTopmost && !native.FPopup) WriteAboveState(native);
     WriteNormalHints(native);
@@ -502,6 +495,9 @@ void X11Backend::DestroyNative(HWND hwnd) {
     if (it->second.FInputContext) XDestroyIC(static_cast<XIC>(it->second.FInputContext));
     XDestroyWindow(D(FDisplay), it->second.FWindow);
     FNatives.erase(it);
+    std::erase_if(FWatchedFrames, [&](const auto& watched) { return watched.second == hwnd; });
+    for (auto& [other, native] : FNatives)
+        if (native.FStackAnchor == hwnd) native.FStackAnchor = nullptr;
     if (FCaptureGrab == hwnd) FCaptureGrab = nullptr;
     if (FMenuGrab == hwnd) FMenuGrab = nullptr;
     XFlush(D(FDisplay));
@@ -528,6 +524,12 @@ void X11Backend::ShowNative(HWND hwnd, bool visible) {
     auto it = FNatives.find(hwnd);
     if (it == FNatives.end()) return;
     Native& native = it->second;
+    native.FShown = visible;
+    if (native.FKind == PopupKind::Layer && native.FPopup) {
+        ApplyLayerMapping(native);
+        XFlush(D(FDisplay));
+        return;
+    }
     // A window manager drops the state of a window the program withdrew, so a window coming
     // back takes its present state along.
     if (visible && native.FWithdrawn && !native.FPopup) WriteAboveState(native);
@@ -603,6 +605,7 @@ void X11Backend::RestackNative(const std::vector<HWND>& topFirst) {
     for (HWND h : topFirst)
         if (const unsigned long w = XWindowOf(h)) windows.push_back(w);
     if (windows.size() > 1) XRestackWindows(D(FDisplay), windows.data(), int(windows.size()));
+    RestackAllLayers();
 }
 
 void X11Backend::WriteWindowType(unsigned long window, bool popup, PopupKind kind) {
@@ -610,6 +613,7 @@ void X11Backend::WriteWindowType(unsigned long window, bool popup, PopupKind kin
     if (popup)
         type = kind == PopupKind::DropDown  ? FAtoms->FTypeDropDown
                : kind == PopupKind::Tooltip ? FAtoms->FTypeTooltip
+               : kind == PopupKind::Layer   ? FAtoms->FTypeNotification
                                             : FAtoms->FTypePopup;
     XChangeProperty(D(FDisplay), window, FAtoms->FWindowType, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&type), 1);
@@ -618,7 +622,9 @@ void X11Backend::WriteWindowType(unsigned long window, bool popup, PopupKind kin
 void X11Backend::SetNativePopupKind(HWND hwnd, PopupKind kind) {
     auto it = FNatives.find(hwnd);
     if (it == FNatives.end() || !it->second.FPopup) return;
+    it->second.FKind = kind;
     WriteWindowType(it->second.FWindow, true, kind);
+    MatchLayerVisual(hwnd);
     XFlush(D(FDisplay));
 }
 
@@ -764,17 +770,19 @@ void X11Backend::Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirt
     RECT r;
     const RECT bounds{ 0, 0, buffer.Width(), buffer.Height() };
     if (!IntersectRect(&r, &dirty, &bounds)) return;
-    Visual* visual = DefaultVisual(D(FDisplay), FScreen);
-    const int depth = DefaultDepth(D(FDisplay), FScreen);
+    const bool argb = it->second.FArgb;
+    Visual* visual = argb ? static_cast<Visual*>(FArgbVisual) : DefaultVisual(D(FDisplay), FScreen);
+    const int depth = argb ? 32 : DefaultDepth(D(FDisplay), FScreen);
     // The buffer's BGRA words are what a 24/32-bit TrueColor visual takes on little-endian
-    // machines, so the image points straight at them.
+    // machines, so the image points straight at them; a layer's words carry premultiplied
+    // alpha, which is what the compositor blends.
     XImage* image =
         XCreateImage(D(FDisplay), visual, unsigned(depth), ZPixmap, 0,
                      const_cast<char*>(reinterpret_cast<const char*>(buffer.Data())),
                      unsigned(buffer.Width()), unsigned(buffer.Height()), 32, buffer.Stride() * 4);
     if (!image) return;
-    XPutImage(D(FDisplay), it->second.FWindow, static_cast<GC>(FGc), image, r.left, r.top, r.left,
-              r.top, unsigned(r.right - r.left), unsigned(r.bottom - r.top));
+    XPutImage(D(FDisplay), it->second.FWindow, static_cast<GC>(GcFor(it->second)), image, r.left,
+              r.top, r.left, r.top, unsigned(r.right - r.left), unsigned(r.bottom - r.top));
     image->data = nullptr; // the pixels belong to the buffer
     XDestroyImage(image);
     XFlush(D(FDisplay));
@@ -782,44 +790,63 @@ void X11Backend::Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirt
 
 void X11Backend::SetNativeShape(HWND hwnd, const gfx::Region* shape) {
     const unsigned long window = XWindowOf(hwnd);
-    if (!window || !FShape) return;
-    if (!shape) {
-        XShapeCombineMask(D(FDisplay), window, ShapeBounding, 0, 0, None, ShapeSet);
-    } else {
-        std::vector<XRectangle> rects;
-        for (const RECT& r : shape->Rects())
-            rects.push_back(XRectangle{ short(r.left), short(r.top),
-                                        static_cast<unsigned short>(r.right - r.left),
-                                        static_cast<unsigned short>(r.bottom - r.top) });
-        XShapeCombineRectangles(D(FDisplay), window, ShapeBounding, 0, 0, rects.data(),
-                                int(rects.size()), ShapeSet, YXBanded);
-    }
+    if (!window) return;
+    Native& native = FNatives[hwnd];
+    native.FHasShape = shape != nullptr;
+    native.FShape = shape ? shape->Rects() : std::vector<RECT>{};
+    WriteShape(native);
     XFlush(D(FDisplay));
+}
+
+void X11Backend::WriteShape(const Native& native) {
+    if (!FShape) return;
+    if (!native.FHasShape) {
+        XShapeCombineMask(D(FDisplay), native.FWindow, ShapeBounding, 0, 0, None, ShapeSet);
+        return;
+    }
+    std::vector<XRectangle> rects;
+    for (const RECT& r : native.FShape)
+        rects.push_back(XRectangle{ short(r.left), short(r.top),
+                                    static_cast<unsigned short>(r.right - r.left),
+                                    static_cast<unsigned short>(r.bottom - r.top) });
+    XShapeCombineRectangles(D(FDisplay), native.FWindow, ShapeBounding, 0, 0, rects.data(),
+                            int(rects.size()), ShapeSet, YXBanded);
 }
 
 void X11Backend::SetNativeInputTransparent(HWND hwnd, bool transparent) {
     const unsigned long window = XWindowOf(hwnd);
-    if (!window || !FShape) return;
-    if (transparent)
-        XShapeCombineRectangles(D(FDisplay), window, ShapeInput, 0, 0, nullptr, 0, ShapeSet,
+    if (!window) return;
+    FNatives[hwnd].FInputTransparent = transparent;
+    WriteInputShape(FNatives[hwnd]);
+    XFlush(D(FDisplay));
+}
+
+void X11Backend::WriteInputShape(const Native& native) {
+    if (!FShape) return;
+    if (native.FInputTransparent)
+        XShapeCombineRectangles(D(FDisplay), native.FWindow, ShapeInput, 0, 0, nullptr, 0, ShapeSet,
                                 Unsorted);
     else
-        XShapeCombineMask(D(FDisplay), window, ShapeInput, 0, 0, None, ShapeSet);
-    XFlush(D(FDisplay));
+        XShapeCombineMask(D(FDisplay), native.FWindow, ShapeInput, 0, 0, None, ShapeSet);
 }
 
 void X11Backend::SetNativeOpacity(HWND hwnd, BYTE alpha, bool) {
     const unsigned long window = XWindowOf(hwnd);
     if (!window) return;
-    if (alpha == 255) {
-        XDeleteProperty(D(FDisplay), window, FAtoms->FOpacity);
-    } else {
-        const unsigned long value = 0x01010101UL * alpha;
-        XChangeProperty(D(FDisplay), window, FAtoms->FOpacity, XA_CARDINAL, 32, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(&value), 1);
-    }
+    FNatives[hwnd].FOpacity = alpha;
+    WriteOpacity(FNatives[hwnd]);
     // Fades run without returning to the event loop: the server must see each step now.
     XFlush(D(FDisplay));
+}
+
+void X11Backend::WriteOpacity(const Native& native) {
+    if (native.FOpacity == 255) {
+        XDeleteProperty(D(FDisplay), native.FWindow, FAtoms->FOpacity);
+    } else {
+        const unsigned long value = 0x01010101UL * native.FOpacity;
+        XChangeProperty(D(FDisplay), native.FWindow, FAtoms->FOpacity, XA_CARDINAL, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&value), 1);
+    }
 }
 
 void X11Backend::SetClipboardText(const std::string& text) {

@@ -45,6 +45,7 @@ public:
     void RestackNative(const std::vector<HWND>& topFirst) override;
     void SetNativeTopmost(HWND hwnd, bool topmost) override;
     void SetNativePopupKind(HWND hwnd, PopupKind kind) override;
+    void SetNativeStackAnchor(HWND hwnd, HWND anchor) override;
     void GrabPointer(HWND hwnd) override;
     void GrabPointerForMenu(HWND hwnd) override;
     void ActivateNative(HWND hwnd) override;
@@ -85,6 +86,15 @@ private:
         bool FHasSizeLimits{ false };
         SIZE FMinSize;
         SIZE FMaxSize;
+        // Layers: a window with an alpha channel (32-bit visual) that the compositor blends.
+        PopupKind FKind{ PopupKind::Menu };
+        bool FArgb{ false };
+        bool FShown{ false }; // the program shows it (a layer maps only while composed)
+        HWND FStackAnchor{};  // a layer sits directly above this window's frame
+        bool FInputTransparent{ false };
+        BYTE FOpacity{ 255 };
+        std::vector<RECT> FShape; // the bounding shape's rectangles; empty: none
+        bool FHasShape{ false };
     };
     struct Atoms;
 
@@ -109,6 +119,30 @@ private:
     void WriteAboveState(const Native& native);
     // _NET_WM_WINDOW_TYPE: normal, or the kind of popup.
     void WriteWindowType(unsigned long window, bool popup, PopupKind kind);
+    // The window's stored shape, input shape and opacity, written to its X window.
+    void WriteShape(const Native& native);
+    void WriteInputShape(const Native& native);
+    void WriteOpacity(const Native& native);
+
+    // Layers (X11BackendLayers.cpp): windows with per-pixel alpha, shown only while a
+    // compositing manager owns the screen's _NET_WM_CM_S<n> selection.
+    void InitLayers();
+    void FreeLayers();
+    // The X window with its attributes; argb: the 32-bit visual with its own colormap.
+    unsigned long CreateXWindow(const RECT& bounds, bool popup, bool argb);
+    bool WantsArgb(const Native& native) const;
+    // Gives a layer the visual it needs now, making its X window anew (same state) if needed.
+    void MatchLayerVisual(HWND hwnd);
+    // Maps or unmaps a layer as the program shows it and a compositor composes it.
+    void ApplyLayerMapping(Native& native);
+    // The compositor came or went: the answer of HasCompositor follows, and the layers too.
+    bool HandleLayerEvent(void* event);
+    // Restacks the layers anchored to anchor directly above its top-level ancestor.
+    void RestackLayers(HWND anchor);
+    void RestackAllLayers();
+    // The ancestor of window that is a child of the root (the window manager's frame).
+    unsigned long TopLevelAncestor(unsigned long window) const;
+    void* GcFor(const Native& native) const;
 
     SteadyClock FClock;
     _XDisplay* FDisplay{ nullptr };
@@ -117,6 +151,13 @@ private:
     void* FGc{ nullptr };
     int FWakeFd{ -1 };
     bool FCompositor{ false };
+    unsigned long FCompositorSelection{ 0 };
+    int FFixesEvent{ -1 };
+    void* FArgbVisual{ nullptr };
+    unsigned long FArgbColormap{ 0 };
+    void* FArgbGc{ nullptr };
+    // Window managers' frames around anchors, watched for restacking: frame → anchor.
+    std::map<unsigned long, HWND> FWatchedFrames;
     bool FShape{ false };
     int FRandrEvent{ -1 };
     void* FInputMethod{ nullptr }; // XIM; without one keys are looked up directly

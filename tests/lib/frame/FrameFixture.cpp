@@ -3,6 +3,8 @@
 #include "platform/gfx/TBitmap.h"
 #include "platform/win/WindowApi.h"
 
+#include <algorithm>
+
 namespace frametest {
 
 using namespace win;
@@ -165,6 +167,41 @@ void TRecordingObject::MouseLeave() {
 
 void TRecordingObject::DblClick() {
     FLog.push_back("dblclick");
+}
+
+std::uint32_t LayerPixel(int x, int y) {
+    return std::uint32_t(x) << 16 | std::uint32_t(y) << 8 | 0x40;
+}
+
+int AddLayerFrame(TbsSkinData& skin, bool hitTest) {
+    auto picture = std::make_unique<TBitmap>(kSW, kSH);
+    picture->SetPixelFormat(pf24bit);
+    auto mask = std::make_unique<TBitmap>(kSW, kSH);
+    mask->SetPixelFormat(pf24bit);
+    for (int y = 0; y < kSH; ++y)
+        for (int x = 0; x < kSW; ++x) {
+            const std::uint32_t c = LayerPixel(x, y);
+            picture->Canvas().SetPixels(x, y, TColor((c & 0xFF) << 16 | (c & 0xFF00) | c >> 16));
+            const int edge = std::min({ x, y, kSW - 1 - x, kSH - 1 - y });
+            const int grey = edge == 0 ? 0 : std::min(255, edge * 8);
+            mask->Canvas().SetPixels(x, y, TColor(grey * 0x010101));
+        }
+    const int index = AddPicture(skin, std::move(picture));
+    const int maskIndex = AddPicture(skin, std::move(mask));
+    TbsDataSkinLayerFrame& frame = skin.LayerFrame;
+    frame.PictureIndex = index;
+    frame.MaskPictureIndex = maskIndex;
+    frame.ClRect = TRect(34, 31, 167, 144);
+    frame.LTPoint = TPoint(46, 43);
+    frame.RTPoint = TPoint(158, 43);
+    frame.LBPoint = TPoint(42, 133);
+    frame.RBPoint = TPoint(160, 133);
+    if (hitTest) {
+        frame.BorderRect = TRect(24, 21, 177, 154);
+        frame.HitTestEnable = true;
+    }
+    skin.SetShowLayeredBorders(true);
+    return index;
 }
 
 } // namespace frametest

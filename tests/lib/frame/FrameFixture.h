@@ -39,6 +39,15 @@ TbsDataSkinStdButton& AddStdButton(TbsSkinData& skin, const std::string& name,
                                    bool inAPicture = true);
 TbsDataUserObject& AddUserObject(TbsSkinData& skin, const std::string& name, const TRect& skinRect);
 
+// The layer frame picture of a soft-shadowed skin: 200 x 176 with the form's place at
+// (34, 31, 167, 144); each pixel's colour tells where it came from, its alpha falls off
+// towards the picture's edge and is 0 on the outermost ring.
+constexpr int kSW = 200, kSH = 176;
+std::uint32_t LayerPixel(int x, int y);
+// Gives the skin that layer frame and turns its layered borders on; hitTest: with a sizing
+// band. Returns the picture's index.
+int AddLayerFrame(TbsSkinData& skin, bool hitTest);
+
 // A fresh application on the headless display (1280 x 1024, work area 984 rows) whose main
 // form is a plain one, so that the test's skinned forms are ordinary forms unless a test makes
 // one the main form.

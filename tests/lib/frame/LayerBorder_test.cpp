@@ -13,46 +13,6 @@ using namespace win;
 
 using LayerBorder = FrameTest;
 
-// The layer frame picture of a soft-shadowed skin: 200 x 176 with the form's place at
-// (34, 31, 167, 144); each pixel's colour tells where it came from, its alpha falls off
-// towards the picture's edge.
-constexpr int kSW = 200, kSH = 176;
-
-std::uint32_t LayerPixel(int x, int y) {
-    return std::uint32_t(x) << 16 | std::uint32_t(y) << 8 | 0x40;
-}
-
-int AddLayerFrame(TbsSkinData& skin, bool hitTest) {
-    auto picture = std::make_unique<TBitmap>(kSW, kSH);
-    picture->SetPixelFormat(pf24bit);
-    auto mask = std::make_unique<TBitmap>(kSW, kSH);
-    mask->SetPixelFormat(pf24bit);
-    for (int y = 0; y < kSH; ++y)
-        for (int x = 0; x < kSW; ++x) {
-            const std::uint32_t c = LayerPixel(x, y);
-            picture->Canvas().SetPixels(x, y, TColor((c & 0xFF) << 16 | (c & 0xFF00) | c >> 16));
-            const int edge = std::min({ x, y, kSW - 1 - x, kSH - 1 - y });
-            const int grey = edge == 0 ? 0 : std::min(255, edge * 8);
-            mask->Canvas().SetPixels(x, y, TColor(grey * 0x010101));
-        }
-    const int index = AddPicture(skin, std::move(picture));
-    const int maskIndex = AddPicture(skin, std::move(mask));
-    TbsDataSkinLayerFrame& frame = skin.LayerFrame;
-    frame.PictureIndex = index;
-    frame.MaskPictureIndex = maskIndex;
-    frame.ClRect = TRect(34, 31, 167, 144);
-    frame.LTPoint = TPoint(46, 43);
-    frame.RTPoint = TPoint(158, 43);
-    frame.LBPoint = TPoint(42, 133);
-    frame.RBPoint = TPoint(160, 133);
-    if (hitTest) {
-        frame.BorderRect = TRect(24, 21, 177, 154);
-        frame.HitTestEnable = true;
-    }
-    skin.SetShowLayeredBorders(true);
-    return index;
-}
-
 class LayerBorderForm : public LayerBorder {
 protected:
     TbsSkinForm* Make(bool hitTest = false, TFormBorderStyle border = bsSizeable) {
@@ -148,6 +108,23 @@ TEST_F(LayerBorderForm, WithoutASizingBandThePointerPassesThroughAndNothingSizes
     EXPECT_TRUE(ex & WS_EX_LAYERED);
     EXPECT_FALSE(border.CanResizeByBorder());
     EXPECT_EQ(border.LeftSize() + border.TopSize() + border.RightSize() + border.BottomSize(), 0);
+}
+
+TEST_F(LayerBorderForm, SideWindowsAreLayersOfTheDesktop) {
+    TbsSkinForm* skin = Make();
+    for (auto type : { bsflLeft, bsflTop, bsflRight, bsflBottom }) {
+        const HWND hwnd = skin->LayerBorder().Window(type)->Handle();
+        EXPECT_EQ(GetWindowPopupKind(hwnd), PopupKind::Layer) << type;
+        EXPECT_EQ(FDisplay->Native(hwnd)->FPopupKind, PopupKind::Layer) << type;
+    }
+}
+
+TEST_F(LayerBorderForm, WithoutACompositorTheFormShowsNoBorder) {
+    FDisplay->SetCompositor(false);
+    TbsSkinForm* skin = Make();
+    EXPECT_FALSE(skin->LayerBorder().FVisible);
+    EXPECT_EQ(skin->LayerBorder().Window(bsflTop), nullptr);
+    EXPECT_TRUE(FForm->Visible());
 }
 
 TEST_F(LayerBorderForm, HitZonesOfTheSideWindows) {

@@ -87,6 +87,7 @@ TEST_F(LayerManagerTest, LayerIsATopmostClickThroughWindowThatNeverActivates) {
     EXPECT_TRUE(ex & win::WS_EX_LAYERED);
     EXPECT_TRUE(ex & win::WS_EX_TOPMOST);
     EXPECT_EQ(win::SendMessage(h, win::WM_MOUSEACTIVATE, 0, 0), win::MA_NOACTIVATE);
+    EXPECT_EQ(FDisplay->Native(h)->FPopupKind, win::PopupKind::Layer) << "a layer, not a menu";
     win::RECT r{};
     win::GetWindowRect(h, &r);
     EXPECT_EQ(TRect(r), Rect(300, 200, 303, 202));

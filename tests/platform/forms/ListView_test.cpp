@@ -436,6 +436,36 @@ TEST_F(ListView, OwnerDataAsksForTheItemsItShows) {
     Pump();
 }
 
+TEST_F(ListView, OwnerDataTypeAheadAsksTheFindFirst) {
+    FList->SetOwnerData(true);
+    FList->OnData = [&](TObject*, TListItem* item) {
+        item->SetCaption("row " + std::to_string(item->Index()));
+    };
+    std::vector<std::string> asked;
+    FList->OnDataFind = [&](TObject*, TItemFind find, const std::string& text, int start,
+                            TSearchDirection, bool wrap, int& index) {
+        asked.push_back(text + "@" + std::to_string(start) + (wrap ? " wrap" : ""));
+        EXPECT_EQ(find, ifPartialString);
+        index = text == "x" ? 7 : -1;
+    };
+    FList->Items().SetCount(20);
+    Pump();
+    FDisplay->TypeKey('Z', "x");
+    Pump();
+    EXPECT_EQ(asked, (std::vector<std::string>{ "x@0 wrap" }));
+    EXPECT_EQ(Selected(), 7);
+    FDisplay->TypeKey('Z', "q");
+    Pump();
+    EXPECT_EQ(asked.back(), "xq@7 wrap");
+    EXPECT_EQ(Selected(), 7) << "no match leaves the focus";
+
+    FList->OnDataFind = nullptr;
+    FDisplay->Time().Advance(3000);
+    FDisplay->TypeKey('Z', "r");
+    Pump();
+    EXPECT_EQ(Selected(), 8) << "without an answer the captions are read";
+}
+
 TEST_F(ListView, ListAndIconViewsLayItemsOutInCells) {
     FList->SetViewStyle(vsList);
     const int perColumn =

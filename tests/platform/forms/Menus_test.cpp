@@ -92,6 +92,20 @@ TEST(MenuItems, ShortcutsAndHotkeysFindEnabledItems) {
     EXPECT_EQ(clicks, 1) << "a disabled item does nothing";
 }
 
+TEST(MenuItems, AKeyMessageIsAShortcutWithTheAltOfItsKeyData) {
+    TMainMenu menu(nullptr);
+    auto* item = new TMenuItem(&menu);
+    item->SetShortCut(ShortCut(win::VK_F4, { ssAlt }));
+    menu.Items().Add(item);
+    int clicks = 0;
+    item->OnClick = [&](TObject*) { ++clicks; };
+    const win::LPARAM altDown = win::LPARAM(1) << 29;
+    EXPECT_FALSE(menu.IsShortCut(TWMKey{ win::WM_KEYDOWN, win::VK_F4, 0 }));
+    EXPECT_TRUE(menu.IsShortCut(TWMKey::From(TMessage{ win::WM_SYSKEYDOWN, win::VK_F4, altDown })));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(KeyDataToShiftState(altDown), TShiftState{ ssAlt });
+}
+
 TEST(MenuItems, ShortcutTextsUseEnglishKeyNames) {
     struct Case {
         TShortCut shortCut;

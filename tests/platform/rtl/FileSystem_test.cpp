@@ -133,6 +133,18 @@ TEST(FileSearch, MasksMatchLikeWindows) {
         { "aa", "*a*a*a*", false },
         { "x.txt", "", false },
         { "abcabd", "*abd", true },
+        // Sets and ranges take one character, letters without case.
+        { "a.txt", "[ab]*.txt", true },
+        { "B.TXT", "[ab]*.txt", true },
+        { "c.txt", "[ab]*.txt", false },
+        { "clip7.vob", "clip[0-9].vob", true },
+        { "clipX.vob", "clip[0-9].vob", false },
+        { "dvd", "[!a-c]*", true },
+        { "Avi", "[!a-c]*", false },
+        { "视频", "[!a]?", true },
+        { "x]", "x[]]", true },
+        { "[a", "[a", true },
+        { "abcab", "*[c]ab", true },
     };
     for (const auto& c : kCases)
         EXPECT_EQ(MatchesMask(c.name, c.mask), c.matches) << c.name << " / " << c.mask;

@@ -246,6 +246,29 @@ TEST_F(Painting, WindowRegionShapesPaintingAndTheDisplay) {
     EXPECT_FALSE(FDisplay->Native(w)->FShape.has_value());
 }
 
+// Gives the layered window a 4 x 4 picture of one colour with per-pixel alpha, at `at` when
+// given, from a 32-bit memory bitmap.
+BOOL UpdateLayeredFromSolid(HWND hwnd, const POINT* at, COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 4);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{ 0, 0, 4, 4 };
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    SIZE size{ 4, 4 };
+    POINT origin{};
+    BLENDFUNCTION blend{ AC_SRC_OVER, 0, 255, AC_SRC_ALPHA };
+    const BOOL done = UpdateLayeredWindow(hwnd, screen, at, at ? &size : nullptr, memory, &origin,
+                                          0, &blend, ULW_ALPHA);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return done;
+}
+
 TEST_F(Painting, LayeredWindowsNeedTheStyleAndFollowTheCompositor) {
     HWND plain = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 10, 10 });
     EXPECT_FALSE(SetLayeredWindowAttributes(plain, 0, 128, LWA_ALPHA));
@@ -257,29 +280,13 @@ TEST_F(Painting, LayeredWindowsNeedTheStyleAndFollowTheCompositor) {
     EXPECT_EQ(alpha, 128);
 
     // Per-pixel alpha from a 32-bit memory bitmap.
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 4);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    RECT all{ 0, 0, 4, 4 };
-    HBRUSH brush = CreateSolidBrush(RGB(10, 20, 30));
-    FillRect(memory, &all, brush);
-    DeleteObject(brush);
     POINT at{ 100, 200 };
-    SIZE size{ 4, 4 };
-    POINT origin{};
-    BLENDFUNCTION blend{ AC_SRC_OVER, 0, 255, AC_SRC_ALPHA };
-    EXPECT_TRUE(
-        UpdateLayeredWindow(glow, screen, &at, &size, memory, &origin, 0, &blend, ULW_ALPHA));
+    EXPECT_TRUE(UpdateLayeredFromSolid(glow, &at, RGB(10, 20, 30)));
     RECT r;
     GetWindowRect(glow, &r);
     EXPECT_EQ(r, (RECT{ 100, 200, 104, 204 }));
     EXPECT_TRUE(FDisplay->Native(glow)->FPerPixelAlpha);
     EXPECT_EQ(FDisplay->Native(glow)->FPresented.At(1, 1), Colour(RGB(10, 20, 30)));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 
     // Dropping WS_EX_LAYERED makes the window opaque again.
     SetWindowLong(glow, GWL_EXSTYLE, GetWindowLong(glow, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
@@ -289,6 +296,24 @@ TEST_F(Painting, LayeredWindowsNeedTheStyleAndFollowTheCompositor) {
     EXPECT_TRUE(LayeredWindowsAvailable());
     FDisplay->SetCompositor(false);
     EXPECT_FALSE(LayeredWindowsAvailable());
+}
+
+// A window given its picture by UpdateLayeredWindow keeps showing it when it is painted: its
+// paint would otherwise cover the picture's clear parts with an opaque background.
+TEST_F(Painting, PaintsDoNotDrawOverTheLayeredPicture) {
+    HWND glow = Create(WS_POPUP | WS_VISIBLE, { 0, 0, 4, 4 }, nullptr, PaintsWith(RGB(0, 200, 0)),
+                       WS_EX_LAYERED);
+    Pump();
+    ASSERT_TRUE(UpdateLayeredFromSolid(glow, nullptr, RGB(10, 20, 30)));
+
+    InvalidateRect(glow, nullptr, TRUE);
+    Pump();
+    EXPECT_EQ(FDisplay->Native(glow)->FPresented.At(1, 1), Colour(RGB(10, 20, 30)));
+    // Layered by a constant opacity only, it shows its paints again.
+    SetLayeredWindowAttributes(glow, 0, 255, LWA_ALPHA);
+    InvalidateRect(glow, nullptr, TRUE);
+    Pump();
+    EXPECT_EQ(FDisplay->Native(glow)->FPresented.At(1, 1), Colour(RGB(0, 200, 0)));
 }
 
 TEST_F(Painting, ScreenAndWindowDumpAsPng) {

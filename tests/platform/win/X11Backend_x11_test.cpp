@@ -359,6 +359,12 @@ TEST(X11Backend, PopupsCarryTheirKindAsWindowType) {
     EXPECT_EQ(typeOf(popup), "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU");
     SetWindowPopupKind(popup, PopupKind::Tooltip);
     EXPECT_EQ(typeOf(popup), "_NET_WM_WINDOW_TYPE_TOOLTIP");
+    SetWindowPopupKind(popup, PopupKind::Layer);
+    EXPECT_EQ(typeOf(popup), "_NET_WM_WINDOW_TYPE_NOTIFICATION");
+    // Nothing composes a layer on this server: shown, it stays off the screen.
+    ShowWindow(popup, SW_SHOWNOACTIVATE);
+    XSync(display->XDisplay(), False);
+    EXPECT_FALSE(XWindowViewable(reader, display->XWindowOf(popup)));
     SetWindowPopupKind(form, PopupKind::Tooltip);
     EXPECT_EQ(typeOf(form), "_NET_WM_WINDOW_TYPE_NORMAL") << "only popups have a kind";
 
