@@ -124,6 +124,8 @@ void HeadlessProgramTest::Pump() {
     win::MSG msg;
     while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
         if (msg.message == win::WM_QUIT) continue;
+        // The program's own loop lets the application's filters (an open menu's keys) go first.
+        if (FApp && FApp->OnMessage.Filter(msg)) continue;
         win::TranslateMessage(&msg);
         win::DispatchMessage(&msg);
     }
