@@ -3,15 +3,14 @@
 // its name, type, icon and the four detail columns. Goal: under 1 s a listing once the
 // file system's caches are warm, and no icon file read more than once however many items
 // share it (the "IconFilesRead" counter stays where the first listing left it).
+#include "BenchClipFolder.h"
 #include "lib/dialogs/bsSkinShellCtrls.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/shell/ShellNamespace.h"
 #include "platform/shell/SystemImageList.h"
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -19,30 +18,13 @@ constexpr int kFileCount = 100000;
 
 // A folder of empty files with the names a video folder holds, made once for the program.
 const std::string& BigFolder() {
-    static const std::string folder = [] {
-        const std::string made = CreateTempFolder("shell-bench-");
-        static const char* const kExtensions[] = { ".vob", ".mp4", ".avi", ".mkv",    ".VOB",
-                                                   ".txt", ".png", ".jpg", ".tar.gz", "" };
-        for (int i = 0; i < kFileCount; ++i) {
-            const std::string name =
-                made + "clip " + std::to_string(i) + kExtensions[std::size_t(i) % 10];
-            const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (fd >= 0) ::close(fd);
-        }
-        return made;
-    }();
-    return folder;
+    static const TBenchClipFolder folder(
+        "shell-bench-", kFileCount,
+        { ".vob", ".mp4", ".avi", ".mkv", ".VOB", ".txt", ".png", ".jpg", ".tar.gz", "" });
+    return folder.Path();
 }
 
-struct RemoveBigFolder {
-    ~RemoveBigFolder() {
-        std::error_code ignored;
-        if (!BigFolder().empty()) std::filesystem::remove_all(BigFolder(), ignored);
-    }
-};
-
 void ListFolderInReport(benchmark::State& state) {
-    static RemoveBigFolder cleanUp;
     const std::string folder = BigFolder();
     const std::shared_ptr<TShellNamespace> space = ShellNamespace();
     const std::unique_ptr<TbsShellFolder> root = CreateFolderFromPidl(*space->ParsePath(folder));

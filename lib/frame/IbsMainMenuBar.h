@@ -30,6 +30,10 @@ public:
     // The highlighted item is pressed (its submenu opens or its command runs); false when no
     // item is highlighted.
     virtual bool ClickActiveItem() = 0;
+    // An MDI child was maximized or left its maximized state: the bar shows or drops the
+    // child's caption buttons.
+    virtual void MDIChildMaximized() = 0;
+    virtual void MDIChildRestored() = 0;
 
 protected:
     ~IbsMainMenuBar() = default;

@@ -512,12 +512,14 @@ bool TbsSkinForm::SkinMessage(TMessage& message) {
         if (IsMDIForm()) {
             FMDIChildMaximized = true;
             NCRepaint();
+            if (auto* bar = MenuBar()) bar->MDIChildMaximized();
         }
         return true;
     case WM_SKINMDIUNMAXIMIZED:
         if (IsMDIForm()) {
             FMDIChildMaximized = FindMaximizedMDIChild() != nullptr;
             NCRepaint();
+            if (auto* bar = MenuBar()) bar->MDIChildRestored();
         }
         return true;
     case WM_SKINSTRINGSCHANGED:

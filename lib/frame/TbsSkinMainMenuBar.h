@@ -76,8 +76,8 @@ public:
     bool ClickActiveItem() override;
 
     // --- A maximized MDI child's buttons ---
-    void MDIChildMaximized();
-    void MDIChildRestored();
+    void MDIChildMaximized() override;
+    void MDIChildRestored() override;
     // The form-skin component of the main form's first maximized MDI child, or nil.
     TbsSkinForm* FindMaximizedSkinChild() const;
 

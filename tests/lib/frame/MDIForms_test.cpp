@@ -1,6 +1,7 @@
 #include "FrameFixture.h"
 #include "lib/controls/TbsSkinMenuSpeedButton.h"
 #include "lib/frame/TbsSkinMDITabsBar.h"
+#include "lib/frame/TbsSkinMainMenuBar.h"
 #include "lib/frame/bsFrameMessages.h"
 #include "lib/skindata/bsSkinTabViewRecords.h"
 #include "platform/forms/TMenuItem.h"
@@ -133,6 +134,26 @@ TEST_F(MDIFrame, MaximizeAllFillsTheClientAreaAndRestoreAllBringsEachBack) {
     EXPECT_EQ(b->BoundsRect(), boundsB);
     EXPECT_FALSE(FMainSkin->MDIChildMaximized());
     EXPECT_EQ(FMainSkin->FindMaximizedMDIChild(), nullptr);
+}
+
+TEST_F(MDIFrame, TheMenuBarShowsAMaximizedChildsButtonsWhileOneIsMaximized) {
+    auto* bar = new TbsSkinMainMenuBar(FMain);
+    bar->SetParent(FMain);
+    bar->SetSkinForm(FMainSkin);
+    FMainSkin->SetMainMenuBar(bar);
+    TForm* a = NewChild("A");
+    TForm* b = NewChild("B");
+    Skin(a)->SetWindowState(wsMaximized);
+    Pump();
+    EXPECT_TRUE(bar->FMDIChildMax);
+    EXPECT_FALSE(bar->ObjectList.empty());
+    Skin(b)->SetWindowState(wsMaximized);
+    Skin(a)->SetWindowState(wsNormal);
+    Pump();
+    EXPECT_TRUE(bar->FMDIChildMax) << "another child is still maximized";
+    Skin(b)->SetWindowState(wsNormal);
+    Pump();
+    EXPECT_FALSE(bar->FMDIChildMax);
 }
 
 TEST_F(MDIFrame, CloseAllClosesFromTheLastChildAndGoesOnPastARefusal) {

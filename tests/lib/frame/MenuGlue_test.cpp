@@ -32,6 +32,8 @@ public:
     void SubMenuClosed() override { FCalls.push_back("subclosed"); }
     void SelectPriorItem() override { FCalls.push_back("prior"); }
     void SelectNextItem() override { FCalls.push_back("next"); }
+    void MDIChildMaximized() override { FCalls.push_back("maximized"); }
+    void MDIChildRestored() override { FCalls.push_back("restored"); }
     bool ClickActiveItem() override {
         FCalls.push_back("click");
         return FClickTakes;
