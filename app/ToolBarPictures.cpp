@@ -1,6 +1,6 @@
 #include "app/ToolBarPictures.h"
 
-#include "app/StandIns/TStandInButtons.h"
+#include "lib/controls/TbsSkinButton.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TImage.h"
 #include "platform/gfx/TBitmap.h"
@@ -91,7 +91,7 @@ void DrawToolBarPictures(TComponent& form) {
         Draw(enabled, p.colour, p.shape);
         Draw(disabled, kDisabled, p.shape);
         if (p.button)
-            DescribedComponent<TStandInButton>(&form, p.button)
-                ->SetGlyph(disabled->Picture().Graphic());
+            DescribedComponent<TbsSkinButton>(&form, p.button)
+                ->SetGlyph(disabled->Picture().Bitmap());
     }
 }

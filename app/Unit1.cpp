@@ -8,15 +8,16 @@
 #include "app/PlaceholderPicture.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
-#include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInLabels.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/StandIns/TStandInMenus.h"
-#include "app/TListScrollBar.h"
 #include "app/ToolBarPictures.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinEdit.h"
+#include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "lib/skindraw/bsPngImageListClasses.h"
@@ -42,7 +43,6 @@ TForm1::TForm1(TComponent* owner, std::string_view description) : TForm(owner) {
     DrawToolBarPictures(*this);
     DrawFamilyPictures(*this);
     ShowPlaceholderPicture(*this);
-    AttachJobListScrollBar(*this);
 }
 
 TForm1::~TForm1() {

@@ -12,18 +12,19 @@
 #include <string_view>
 #include <vector>
 
-class TStandInButton;
-class TStandInComboBox;
-class TStandInEdit;
-class TStandInListView;
+class TbsSkinButton;
+class TbsSkinComboBox;
+class TbsSkinEdit;
+class TbsSkinListView;
 class TStandInMainMenu;
 class TStandInOfficeComboBox;
 class TStandInOpenDialog;
-class TStandInPopupMenu;
+class TbsSkinPopupMenu;
 class TStandInSelectDirectoryDialog;
 class TStandInSelectSkinDialog;
-class TStandInSlider;
+class TbsSkinSlider;
 class TbsSkinData;
+class TbsSkinMessage;
 class TButton;
 class TCheckBox;
 class TComboBox;
@@ -209,7 +210,7 @@ protected:
 private:
     // A tool bar button and the pictures it shows enabled and disabled.
     struct TToolButton {
-        TStandInButton* Button{ nullptr };
+        TbsSkinButton* Button{ nullptr };
         TImage* Enabled{ nullptr };
         TImage* Disabled{ nullptr };
     };
@@ -257,7 +258,7 @@ private:
     void FocusJobList();
     void ShowOptions();
     // Format choice: the pickers, and the selected row kept equal to what they show.
-    TStandInComboBox* PresetPicker(TPresetPicker picker);
+    TbsSkinComboBox* PresetPicker(TPresetPicker picker);
     TPickerPositions FormatPickerPositions();
     void PresetChange(TPresetPicker picker);
     void WritePresetsToRow(TListItem& row);
@@ -305,12 +306,14 @@ private:
     TWinControl* FScreenControl{ nullptr };
 
     // The components the window's code uses, bound once right after its description is read.
-    TStandInEdit* FOutputFolderEdit{ nullptr };
+    TbsSkinEdit* FOutputFolderEdit{ nullptr };
     // The player screens: "Panel6", then the window's windowed children in tab order.
     TComboBox* FScreens{ nullptr };
     TMemo* FLog{ nullptr };
-    TStandInListView* FJobList{ nullptr };
+    TbsSkinListView* FJobList{ nullptr };
     TbsSkinData* FSkinData{ nullptr };
+    // Shows the prompts of the job list commands.
+    TbsSkinMessage* FMessage{ nullptr };
     TStandInMainMenu* FMainMenu{ nullptr };
     TStandInSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
     TStandInSelectSkinDialog* FSkinDialog{ nullptr };
@@ -347,11 +350,11 @@ private:
     // Output and preset panels.
     TStandInOfficeComboBox* FFamilyPicker{ nullptr };
     TStandInOfficeComboBox* FFormatPicker{ nullptr };
-    std::array<TStandInComboBox*, PresetPickerCount> FPresetPickers{};
+    std::array<TbsSkinComboBox*, PresetPickerCount> FPresetPickers{};
     TControl* FBrowseButton{ nullptr };
     // Preview panel, its hidden settings and the snapshots.
     TWinControl* FPreviewScreen{ nullptr };
-    TStandInSlider* FPositionSlider{ nullptr };
+    TbsSkinSlider* FPositionSlider{ nullptr };
     TLabel* FDurationLabel{ nullptr };
     TLabel* FPositionLabel{ nullptr };
     TControl* FMuteButton{ nullptr };
@@ -365,7 +368,7 @@ private:
     TComboBox* FAudioStreams{ nullptr };
     TComboBox* FSubtitleStreams{ nullptr };
     TSavePictureDialog* FSnapshotDialog{ nullptr };
-    TStandInPopupMenu* FSnapshotMenu{ nullptr };
+    TbsSkinPopupMenu* FSnapshotMenu{ nullptr };
     // The picture types a snapshot is saved as, and the snapshot menu's item of each.
     static constexpr std::array<const char*, 4> kPictureTypes{ "BMP", "JPG", "GIF", "PNG" };
     std::array<TMenuItem*, kPictureTypes.size()> FPictureItems{};

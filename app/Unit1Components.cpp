@@ -3,13 +3,18 @@
 #include "Src/FFPlay.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/JobListControls.h"
-#include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInLabels.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/StandIns/TStandInMenus.h"
 #include "app/TComponentBinder.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinEdit.h"
+#include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/controls/TbsSkinSlider.h"
+#include "lib/dialogs/bsMessages.h"
+#include "lib/menus/TbsSkinPopupMenu.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TComboBox.h"
@@ -129,6 +134,7 @@ void TForm1::BindComponents() {
     bind.Bind(FSubtitleStreams, "cboSubtitle");
     bind.Bind(FSnapshotDialog, "SavePictureDialog1");
     bind.Bind(FSnapshotMenu, "bsSkinPopupMenu2");
+    bind.Bind(FMessage, "bsSkinMessage1");
     for (std::size_t i = 0; i < FPictureItems.size(); ++i)
         bind.Bind(FPictureItems[i], std::string(kPictureTypes[i]) + "1");
     bind.Check();

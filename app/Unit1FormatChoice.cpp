@@ -6,10 +6,13 @@
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInLabels.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinEdit.h"
+#include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/TextUtils.h"
 
@@ -70,7 +73,7 @@ void ApplyPresetText(TWorkingParameters& fields, TPresetPicker picker, std::stri
 
 } // namespace
 
-TStandInComboBox* TForm1::PresetPicker(TPresetPicker picker) {
+TbsSkinComboBox* TForm1::PresetPicker(TPresetPicker picker) {
     return FPresetPickers[picker];
 }
 
@@ -138,7 +141,7 @@ void TForm1::Button18Click(TObject*) {
     Video_Parameters.DisableVideo = false;
     const TPresetPickerStates states = PresetPickersFor(code, running);
     for (const TPresetPicker picker : PresetFillOrder) {
-        TStandInComboBox* box = PresetPicker(picker);
+        TbsSkinComboBox* box = PresetPicker(picker);
         for (const std::string_view entry : states[picker].Items)
             box->Items().Add(std::string(entry));
         if (!states[picker].Items.empty()) box->SetItemIndex(states[picker].ItemIndex);
@@ -183,7 +186,7 @@ void TForm1::Button13Click(TObject*) {
 void TForm1::PresetChange(TPresetPicker picker) {
     TListItem* row = FJobList->Selected();
     if (!row) return;
-    TStandInComboBox* box = PresetPicker(picker);
+    TbsSkinComboBox* box = PresetPicker(picker);
     TPresetIndexes indexes{};
     try {
         indexes = PresetIndexesOf(Cell(*row, jcPresetDigits));

@@ -11,12 +11,15 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetTexts.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinSlider.h"
+#include "lib/dialogs/bsMessages.h"
 #include "platform/forms/MessageBoxFlags.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TImage.h"
@@ -101,7 +104,7 @@ void TForm1::LogLine(const std::string& line) {
 }
 
 void TForm1::ShowHint(const std::string& text) {
-    if (Application) Application->MessageBox(text, "提示", win::MB_OK | win::MB_ICONINFORMATION);
+    FMessage->MessageDlg2(text, "提示", mtInformation, TMsgDlgButtons{ mbOK }, 0);
 }
 
 void TForm1::ShowWarning(const std::string& text) {
@@ -110,7 +113,7 @@ void TForm1::ShowWarning(const std::string& text) {
 }
 
 void TForm1::SetToolButton(const TToolButton& tool, bool enabled) {
-    tool.Button->SetGlyph((enabled ? tool.Enabled : tool.Disabled)->Picture().Graphic());
+    tool.Button->SetGlyph((enabled ? tool.Enabled : tool.Disabled)->Picture().Bitmap());
     tool.Button->SetEnabled(enabled);
     tool.Button->Invalidate();
 }
@@ -191,7 +194,7 @@ TForm1::TAddResult TForm1::AddJobFile(const std::string& fileName) {
     TPresetIndexes indexes{};
     bool presetsShown = true;
     for (std::size_t i = 0; i < FPresetPickers.size(); ++i) {
-        TStandInComboBox* picker = FPresetPickers[i];
+        TbsSkinComboBox* picker = FPresetPickers[i];
         texts[i] = picker->Text();
         indexes[i] = std::clamp(picker->ItemIndex(), 0, 99);
         presetsShown = presetsShown && !texts[i].empty();

@@ -3,9 +3,11 @@
 #include "app/SettingsSections.h"
 #include "app/SnapshotFiles.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/StandIns/TStandInMenus.h"
 #include "app/Unit1.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinSlider.h"
+#include "lib/menus/TbsSkinPopupMenu.h"
 
 #include "Src/FFPlay.h"
 #include "platform/forms/TButton.h"
@@ -74,7 +76,6 @@ void TForm1::VOVezadeFileOpen(TObject*, std::int64_t duration, int frameWidth, i
     FDuration = duration;
     FDurationLabel->SetCaption(Format("%.2f", double(duration) / 1000000));
     FPositionLabel->SetCaption("0.0");
-    FPositionSlider->SetLineSize(5);
     FPositionSlider->SetMaxValue(FPositionSlider->Width());
     FPositionSlider->SetValue(0);
 
@@ -157,7 +158,7 @@ void TForm1::bsSkinSlider1MouseDown(TObject*, TMouseButton, TShiftState, int, in
 }
 
 void TForm1::bsSkinSlider1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
-    const TStandInSlider* slider = FPositionSlider;
+    const TbsSkinSlider* slider = FPositionSlider;
     VOVezade->Pause();
     if (slider->MaxValue() > 0)
         VOVezade->Seek(FDuration * slider->Value() / slider->MaxValue(), TSeekFlags{}, false);

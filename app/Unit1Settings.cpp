@@ -3,8 +3,9 @@
 #include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInLabels.h"
 #include "app/Unit1.h"
+#include "lib/controls/TbsSkinEdit.h"
+#include "lib/controls/TbsSkinLinkLabel.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
@@ -67,6 +68,9 @@ void TForm1::OpenFolder(const std::string& folder) {
 void TForm1::Button3Click(TObject*) {
     TSettingsFile file = ProgramSettings();
     FSkinData->SetSkinIndex(ReadSkinIndex(file));
+    // A stored index outside the skin list selects no skin; the window still needs one, so it
+    // takes the list's first skin and the stored value is left for the user to change.
+    if (FSkinData->Empty) FSkinData->SetSkinIndex(0);
 }
 
 void TForm1::Button4Click(TObject*) {

@@ -5,10 +5,12 @@
 #include "app/FormResources.h"
 #include "app/SettingsPlace.h"
 #include "app/StandIns/StandInClasses.h"
-#include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/TComponentBinder.h"
 #include "app/Unit1.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinCheckRadioBox.h"
+#include "lib/controls/TbsSkinComboBox.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/TextUtils.h"
@@ -56,7 +58,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
     bind.Check();
 }
 
-TStandInCheckRadioBox* TForm5::Box(int number) const {
+TbsSkinCheckRadioBox* TForm5::Box(int number) const {
     return FBoxes.at(std::size_t(number) - 1);
 }
 

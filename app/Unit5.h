@@ -3,8 +3,8 @@
 #include "platform/forms/TCustomForm.h"
 #include <array>
 
-class TStandInCheckRadioBox;
-class TStandInComboBox;
+class TbsSkinCheckRadioBox;
+class TbsSkinComboBox;
 
 // The options dialog. Its controls are the working copy of the conversion options: the other
 // windows read them here, and the settings file only carries them from one run to the next.
@@ -33,10 +33,10 @@ public:
 
 private:
     // The radio and check box bsSkinCheckRadioBox<number>, 1 to 12.
-    TStandInCheckRadioBox* Box(int number) const;
+    TbsSkinCheckRadioBox* Box(int number) const;
 
-    TStandInComboBox* FThreadCount{ nullptr };
-    std::array<TStandInCheckRadioBox*, 12> FBoxes{};
+    TbsSkinComboBox* FThreadCount{ nullptr };
+    std::array<TbsSkinCheckRadioBox*, 12> FBoxes{};
 };
 
 extern TForm5* Form5;

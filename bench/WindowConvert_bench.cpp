@@ -13,6 +13,7 @@
 #include "app/SettingsPlace.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
+#include "lib/controls/TbsSkinComboBox.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TFormReader.h"

@@ -1,8 +1,7 @@
 #pragma once
 
-// Makes the plain stand-ins of the skinned controls, menus and dialogs known to form
-// descriptions under the skinned class names (once); registers the standard classes they build
-// on as well. The stand-ins are classes of their own (TStandInButton for TbsSkinButton ...) and
-// are registered as based on the platform's classes only, so that each skinned name can be
-// pointed at the skin engine's class by itself.
+// Makes the skinned classes known to form descriptions (once): the skin engine's controls,
+// frame, menus and message box, and, under their skinned class names, the plain stand-ins of
+// what the skin engine does not have yet (the main menu and its bar, the file, folder and skin
+// choosers).
 void RegisterStandInClasses();

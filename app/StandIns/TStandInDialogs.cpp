@@ -1,7 +1,6 @@
 #include "app/StandIns/TStandInDialogs.h"
 
 #include "app/Dialogs.h"
-#include "platform/forms/TApplication.h"
 #include "platform/rtl/FileSystem.h"
 
 bool TStandInSelectDirectoryDialog::Execute() {
@@ -25,8 +24,4 @@ bool TStandInSelectSkinDialog::Execute(int skinIndex) {
     if (!Dialogs().SelectSkin(skinIndex, selected)) return false;
     FSelectedSkinIndex = selected;
     return true;
-}
-
-int TStandInMessage::MessageDlg(const std::string& text) {
-    return Application ? Application->MessageBox(text, Application->Title()) : 0;
 }

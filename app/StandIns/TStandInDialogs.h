@@ -61,18 +61,3 @@ public:
 private:
     int FSelectedSkinIndex{ -1 };
 };
-
-// The skinned message box: shown through the application's message box for now.
-class TStandInMessage : public TComponent {
-public:
-    using TComponent::TComponent;
-    std::string ClassName() const override { return "TStandInMessage"; }
-    int MessageDlg(const std::string& text);
-};
-
-// The form-skin component: the frame stays the platform's plain one for now.
-class TStandInFormSkin : public TComponent {
-public:
-    using TComponent::TComponent;
-    std::string ClassName() const override { return "TStandInFormSkin"; }
-};

@@ -1,6 +1,7 @@
 #include "lib/controls/bsSkinListClasses.h"
 
 #include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinListBox.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TImageList.h"
@@ -74,9 +75,25 @@ void RegisterComboBox(TClassRegistry& r) {
     r.RegisterProperty(c, "OnDropDown", Event(&T::OnDropDown));
 }
 
+// The platform's list view with the skin's colours, header and outside skin scroll bars.
+void RegisterListView(TClassRegistry& r) {
+    const std::string c = "TbsSkinListView";
+    using T = TbsSkinListView;
+    r.RegisterClass(c, "TListView", ComponentFactory<T>());
+    r.RegisterProperty(c, "SkinData", Reference(&T::SetSkinData));
+    r.RegisterProperty(c, "SkinDataName", String(&T::SetSkinDataName));
+    r.RegisterProperty(c, "HeaderSkinDataName", String(&T::SetHeaderSkinDataName));
+    r.RegisterProperty(c, "UseSkinFont", Boolean(&T::SetUseSkinFont));
+    r.RegisterProperty(c, "HScrollBar", Reference(&T::SetHScrollBar));
+    r.RegisterProperty(c, "VScrollBar", Reference(&T::SetVScrollBar));
+    RegisterFontProperties(r, c, "DefaultFont",
+                           [](TPersistent* o) -> TFont& { return Target<T>(o)->DefaultFont(); });
+}
+
 } // namespace
 
 void RegisterSkinListClasses(TClassRegistry& registry) {
     RegisterListBox(registry);
     RegisterComboBox(registry);
+    RegisterListView(registry);
 }

@@ -1,4 +1,6 @@
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TCustomForm.h"
+#include "platform/forms/TScreen.h"
 #include "platform/forms/TWinControl.h"
 #include "platform/rtl/TextUtils.h"
 #include <algorithm>
@@ -129,13 +131,31 @@ private:
             FLine = f.Line;
             TComponent* target = nullptr;
             if (!SameText(f.Name, "nil")) {
-                target = SameText(f.Name, FRoot->Name()) ? FRoot : FRoot->FindComponent(f.Name);
+                target = FindTarget(f.Name);
                 if (!target)
                     Fail(Format("Error reading %s: Unresolved reference to %s", f.Where, f.Name));
             }
             Guard(f.Where, [&] { f.Resolve(target); });
         }
         FFixups.clear();
+    }
+
+    // A component of the form being read, the form itself, or, written "Form.Component", a
+    // component of another form the program has made (or of this one).
+    TComponent* FindTarget(const std::string& name) const {
+        if (SameText(name, FRoot->Name())) return FRoot;
+        const std::size_t dot = name.find('.');
+        if (dot == std::string::npos) return FRoot->FindComponent(name);
+        const std::string formName = name.substr(0, dot);
+        const std::string componentName = name.substr(dot + 1);
+        if (SameText(formName, FRoot->Name())) return FRoot->FindComponent(componentName);
+        if (!Screen) return nullptr;
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            TCustomForm* form = Screen->Forms(i);
+            if (form != FRoot && SameText(form->Name(), formName))
+                return form->FindComponent(componentName);
+        }
+        return nullptr;
     }
 
     TComponent* FRoot;

@@ -15,10 +15,12 @@ object Form1: TForm1
     MainMenu = bsSkinMainMenu1
   end
   object bsSkinToolBar2: TbsSkinToolBar
+    SkinData = bsSkinData1
     Align = alTop
     Height = 59
     TabOrder = 1
     object bsSkinMenuSpeedButton1: TbsSkinMenuSpeedButton
+      SkinData = bsSkinData1
       Left = 8
       Top = 4
       Width = 52
@@ -27,6 +29,7 @@ object Form1: TForm1
       SkinPopupMenu = bsSkinPopupMenu1
     end
     object bsSkinButton7: TbsSkinButton
+      SkinData = bsSkinData2
       Left = 64
       Top = 4
       Width = 52
@@ -36,6 +39,7 @@ object Form1: TForm1
       OnClick = bsSkinButton7Click
     end
     object bsSkinButton8: TbsSkinButton
+      SkinData = bsSkinData2
       Left = 120
       Top = 4
       Width = 52
@@ -44,7 +48,8 @@ object Form1: TForm1
       Enabled = False
       OnClick = bsSkinButton8Click
     end
-    object Divider1: TBevel
+    object Divider1: TbsSkinBevel
+      SkinData = bsSkinData1
       Left = 180
       Top = 8
       Width = 2
@@ -52,6 +57,7 @@ object Form1: TForm1
       Shape = bsLeftLine
     end
     object bsSkinButton2: TbsSkinButton
+      SkinData = bsSkinData2
       Left = 188
       Top = 4
       Width = 52
@@ -61,6 +67,7 @@ object Form1: TForm1
       OnClick = bsSkinButton2Click
     end
     object bsSkinButton10: TbsSkinButton
+      SkinData = bsSkinData2
       Left = 244
       Top = 4
       Width = 52
@@ -70,6 +77,7 @@ object Form1: TForm1
       OnClick = bsSkinButton10Click
     end
     object bsSkinButton12: TbsSkinButton
+      SkinData = bsSkinData2
       Left = 300
       Top = 4
       Width = 52
@@ -80,6 +88,7 @@ object Form1: TForm1
       OnClick = bsSkinButton12Click
     end
     object bsSkinButton11: TbsSkinButton
+      SkinData = bsSkinData2
       Left = 300
       Top = 4
       Width = 52
@@ -88,7 +97,8 @@ object Form1: TForm1
       Enabled = False
       OnClick = bsSkinButton11Click
     end
-    object Divider2: TBevel
+    object Divider2: TbsSkinBevel
+      SkinData = bsSkinData1
       Left = 360
       Top = 8
       Width = 2
@@ -96,6 +106,7 @@ object Form1: TForm1
       Shape = bsLeftLine
     end
     object bsSkinButton19: TbsSkinButton
+      SkinData = bsSkinData2
       Left = 368
       Top = 4
       Width = 52
@@ -396,6 +407,7 @@ object Form1: TForm1
     end
   end
   object bsSkinPanel1: TbsSkinPanel
+    SkinData = bsSkinData1
     Left = 8
     Top = 87
     Width = 558
@@ -403,6 +415,8 @@ object Form1: TForm1
     TabOrder = 3
     OnClick = bsSkinPanel1Click
     object lvFiles: TbsSkinListView
+      HScrollBar = bsSkinScrollBar1
+      SkinData = bsSkinData1
       Left = 7
       Top = 10
       Width = 521
@@ -535,7 +549,16 @@ object Form1: TForm1
           MaxWidth = 1
         end>
     end
+    object bsSkinScrollBar1: TbsSkinScrollBar
+      Left = 7
+      Top = 212
+      Width = 521
+      Height = 16
+      SkinData = bsSkinData1
+      SkinDataName = 'hscrollbar'
+    end
     object bsSkinButton4: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 7
       Top = 231
       Width = 60
@@ -547,6 +570,7 @@ object Form1: TForm1
       OnClick = bsSkinButton4Click
     end
     object bsSkinButton3: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 71
       Top = 231
       Width = 60
@@ -558,6 +582,7 @@ object Form1: TForm1
       OnClick = bsSkinButton3Click
     end
     object bsSkinButton21: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 135
       Top = 231
       Width = 60
@@ -570,12 +595,14 @@ object Form1: TForm1
     end
   end
   object bsSkinPanel2: TbsSkinPanel
+    SkinData = bsSkinData1
     Left = 11
     Top = 359
     Width = 558
     Height = 163
     TabOrder = 4
     object bsSkinStdLabel2: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 16
       Top = 22
       Caption = '输出格式：'
@@ -612,11 +639,13 @@ object Form1: TForm1
       OnChange = bsSkinOfficeComboBox1Change
     end
     object bsSkinStdLabel3: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 16
       Top = 74
       Caption = '输出目录：'
     end
     object Video_OutPut_Folder_Edit: TbsSkinEdit
+      SkinData = bsSkinData1
       Left = 92
       Top = 70
       Width = 448
@@ -626,6 +655,7 @@ object Form1: TForm1
       OnClick = Video_OutPut_Folder_EditClick
     end
     object bsSkinButton1: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 300
       Top = 102
       Width = 75
@@ -635,6 +665,7 @@ object Form1: TForm1
       OnClick = bsSkinButton1Click
     end
     object bsSkinButton5: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 385
       Top = 102
       Width = 75
@@ -643,6 +674,7 @@ object Form1: TForm1
       OnClick = bsSkinButton5Click
     end
     object bsSkinButton6: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 465
       Top = 102
       Width = 75
@@ -652,6 +684,9 @@ object Form1: TForm1
     end
   end
   object bsSkinPanel3: TbsSkinPanel
+    SkinDataName = 'groupbox'
+    CaptionMode = True
+    SkinData = bsSkinData1
     Left = 572
     Top = 296
     Width = 219
@@ -659,6 +694,7 @@ object Form1: TForm1
     Caption = '视频预览'
     TabOrder = 5
     object bsSkinSlider1: TbsSkinSlider
+      SkinData = bsSkinData1
       Left = 8
       Top = 152
       Width = 202
@@ -668,6 +704,7 @@ object Form1: TForm1
       OnChange = bsSkinSlider1Change
     end
     object bsSkinButton13: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 8
       Top = 184
       Width = 32
@@ -678,6 +715,7 @@ object Form1: TForm1
       OnClick = bsSkinButton13Click
     end
     object bsSkinButton14: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 42
       Top = 184
       Width = 32
@@ -688,6 +726,7 @@ object Form1: TForm1
       OnClick = bsSkinButton14Click
     end
     object bsSkinButton15: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 76
       Top = 184
       Width = 32
@@ -698,6 +737,7 @@ object Form1: TForm1
       OnClick = bsSkinButton15Click
     end
     object bsSkinButton16: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 110
       Top = 184
       Width = 32
@@ -708,6 +748,7 @@ object Form1: TForm1
       OnClick = bsSkinButton16Click
     end
     object bsSkinButton22: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 144
       Top = 184
       Width = 32
@@ -718,6 +759,7 @@ object Form1: TForm1
       OnClick = bsSkinButton22Click
     end
     object bsSkinButton23: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 178
       Top = 184
       Width = 32
@@ -729,6 +771,7 @@ object Form1: TForm1
       OnClick = bsSkinButton23Click
     end
     object bsSkinButton20: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 110
       Top = 184
       Width = 32
@@ -777,6 +820,7 @@ object Form1: TForm1
     end
   end
   object bsSkinPanel5: TbsSkinPanel
+    SkinData = bsSkinData1
     Left = 8
     Top = 86
     Width = 558
@@ -788,6 +832,9 @@ object Form1: TForm1
     end
   end
   object bsSkinPanel4: TbsSkinPanel
+    SkinDataName = 'groupbox'
+    CaptionMode = True
+    SkinData = bsSkinData1
     Left = 572
     Top = 87
     Width = 219
@@ -795,11 +842,13 @@ object Form1: TForm1
     Caption = '预置选项'
     TabOrder = 8
     object bsSkinStdLabel10: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 8
       Top = 34
       Caption = '视频分辨率：'
     end
     object bsSkinComboBox1: TbsSkinComboBox
+      SkinData = bsSkinData2
       Left = 92
       Top = 30
       Width = 118
@@ -809,11 +858,13 @@ object Form1: TForm1
       OnChange = bsSkinComboBox1Change
     end
     object bsSkinStdLabel11: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 8
       Top = 63
       Caption = '视频比特率：'
     end
     object bsSkinComboBox2: TbsSkinComboBox
+      SkinData = bsSkinData2
       Left = 92
       Top = 59
       Width = 118
@@ -823,11 +874,13 @@ object Form1: TForm1
       OnChange = bsSkinComboBox2Change
     end
     object bsSkinStdLabel12: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 8
       Top = 92
       Caption = '视频帧率：'
     end
     object bsSkinComboBox9: TbsSkinComboBox
+      SkinData = bsSkinData2
       Left = 92
       Top = 88
       Width = 118
@@ -837,11 +890,13 @@ object Form1: TForm1
       OnChange = bsSkinComboBox9Change
     end
     object bsSkinStdLabel13: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 8
       Top = 121
       Caption = '音频比特率：'
     end
     object bsSkinComboBox3: TbsSkinComboBox
+      SkinData = bsSkinData2
       Left = 92
       Top = 117
       Width = 118
@@ -851,11 +906,13 @@ object Form1: TForm1
       OnChange = bsSkinComboBox3Change
     end
     object bsSkinStdLabel14: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 8
       Top = 150
       Caption = '音频采样率：'
     end
     object bsSkinComboBox10: TbsSkinComboBox
+      SkinData = bsSkinData2
       Left = 92
       Top = 146
       Width = 118
@@ -865,11 +922,13 @@ object Form1: TForm1
       OnChange = bsSkinComboBox10Change
     end
     object bsSkinStdLabel15: TbsSkinStdLabel
+      SkinData = bsSkinData1
       Left = 8
       Top = 179
       Caption = '视频缩放：'
     end
     object bsSkinComboBox4: TbsSkinComboBox
+      SkinData = bsSkinData2
       Left = 92
       Top = 175
       Width = 118
@@ -914,6 +973,7 @@ object Form1: TForm1
     Height = 80
     TabOrder = 12
     object bsSkinButton9: TbsSkinButton
+      SkinData = bsSkinData1
       Left = 8
       Top = 8
       Width = 75
@@ -1342,16 +1402,28 @@ object Form1: TForm1
   object SavePictureDialog1: TSavePictureDialog
   end
   object bsSkinMessage1: TbsSkinMessage
+    SkinData = bsSkinData1
+    CtrlSkinData = bsSkinData1
   end
   object bsSelectSkinDialog1: TbsSelectSkinDialog
   end
   object bsSkinForm1: TbsSkinForm
+    SkinData = bsSkinData1
+    MenusSkinData = bsSkinData1
+    BorderIcons = [biMinimize]
+    SkinHint = bsSkinHint1
+    TrayIcon = bsTrayIcon1
+    MainMenuBar = bsSkinMainMenuBar1
+    ClientWidth = 802
+    ClientHeight = 541
   end
   object bsCompressedSkinList1: TbsCompressedSkinList
   end
   object bsCompressedSkinList2: TbsCompressedSkinList
   end
   object bsSkinData1: TbsSkinData
+    SkinIndex = 1
+    ResourceStrData = bsResourceStrData1
     SkinList = bsCompressedSkinList1
   end
   object bsSkinData2: TbsSkinData
@@ -1360,5 +1432,14 @@ object Form1: TForm1
   object bsPngImageList5: TbsPngImageList
   end
   object bsPngImageList3: TbsPngImageList
+  end
+  object bsSkinHint1: TbsSkinHint
+    SkinData = bsSkinData1
+  end
+  object bsTrayIcon1: TbsTrayIcon
+    Enabled = False
+    IconVisible = False
+  end
+  object bsResourceStrData1: TbsResourceStrData
   end
 end

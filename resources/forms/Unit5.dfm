@@ -6,7 +6,8 @@ object Form5: TForm5
   ClientHeight = 471
   Position = poMainFormCenter
   OnCreate = FormCreate
-  object GroupBox1: TGroupBox
+  object GroupBox1: TbsSkinGroupBox
+    SkinData = Form1.bsSkinData1
     Left = 12
     Top = 12
     Width = 246
@@ -14,6 +15,8 @@ object Form5: TForm5
     Caption = '转换工作完成后'
     TabOrder = 0
     object bsSkinCheckRadioBox1: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 32
       Width = 220
@@ -24,6 +27,8 @@ object Form5: TForm5
       Checked = True
     end
     object bsSkinCheckRadioBox2: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 68
       Width = 220
@@ -33,6 +38,8 @@ object Form5: TForm5
       GroupIndex = 1
     end
     object bsSkinCheckRadioBox4: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 104
       Width = 220
@@ -42,6 +49,8 @@ object Form5: TForm5
       GroupIndex = 1
     end
     object bsSkinCheckRadioBox5: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 140
       Width = 220
@@ -51,7 +60,8 @@ object Form5: TForm5
       GroupIndex = 1
     end
   end
-  object GroupBox2: TGroupBox
+  object GroupBox2: TbsSkinGroupBox
+    SkinData = Form1.bsSkinData1
     Left = 12
     Top = 222
     Width = 246
@@ -59,6 +69,8 @@ object Form5: TForm5
     Caption = '转换时CPU利用方式'
     TabOrder = 1
     object bsSkinCheckRadioBox9: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 32
       Width = 220
@@ -68,6 +80,8 @@ object Form5: TForm5
       GroupIndex = 1
     end
     object bsSkinCheckRadioBox10: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 68
       Width = 220
@@ -77,6 +91,8 @@ object Form5: TForm5
       GroupIndex = 1
     end
     object bsSkinCheckRadioBox11: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 104
       Width = 220
@@ -86,6 +102,8 @@ object Form5: TForm5
       GroupIndex = 1
     end
     object bsSkinCheckRadioBox12: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 140
       Width = 220
@@ -96,7 +114,8 @@ object Form5: TForm5
       Checked = True
     end
   end
-  object GroupBox3: TGroupBox
+  object GroupBox3: TbsSkinGroupBox
+    SkinData = Form1.bsSkinData1
     Left = 270
     Top = 12
     Width = 246
@@ -104,6 +123,8 @@ object Form5: TForm5
     Caption = '如果输出文件存在时'
     TabOrder = 2
     object bsSkinCheckRadioBox3: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 32
       Width = 220
@@ -113,6 +134,8 @@ object Form5: TForm5
       GroupIndex = 1
     end
     object bsSkinCheckRadioBox6: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData2
+      SkinDataName = 'radiobox'
       Left = 16
       Top = 68
       Width = 220
@@ -123,7 +146,8 @@ object Form5: TForm5
       Checked = True
     end
   end
-  object GroupBox4: TGroupBox
+  object GroupBox4: TbsSkinGroupBox
+    SkinData = Form1.bsSkinData1
     Left = 270
     Top = 222
     Width = 246
@@ -131,11 +155,13 @@ object Form5: TForm5
     Caption = '转换参数'
     TabOrder = 3
     object bsSkinStdLabel1: TbsSkinStdLabel
+      SkinData = Form1.bsSkinData1
       Left = 16
       Top = 32
       Caption = '同时进行转换的文件个数'
     end
     object bsSkinComboBox2: TbsSkinComboBox
+      SkinData = Form1.bsSkinData1
       Left = 16
       Top = 56
       Width = 100
@@ -164,6 +190,7 @@ object Form5: TForm5
       ItemIndex = 0
     end
     object bsSkinCheckRadioBox7: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData1
       Left = 16
       Top = 96
       Width = 220
@@ -174,6 +201,7 @@ object Form5: TForm5
       OnClick = bsSkinCheckRadioBox7Click
     end
     object bsSkinCheckRadioBox8: TbsSkinCheckRadioBox
+      SkinData = Form1.bsSkinData1
       Left = 16
       Top = 132
       Width = 220
@@ -183,6 +211,7 @@ object Form5: TForm5
     end
   end
   object bsSkinButton6: TbsSkinButton
+    SkinData = Form1.bsSkinData1
     Left = 352
     Top = 436
     Width = 75
@@ -192,6 +221,7 @@ object Form5: TForm5
     OnClick = bsSkinButton6Click
   end
   object bsSkinButton1: TbsSkinButton
+    SkinData = Form1.bsSkinData1
     Left = 437
     Top = 436
     Width = 75
@@ -224,7 +254,13 @@ object Form5: TForm5
     end
   end
   object bsSkinForm1: TbsSkinForm
+    SkinData = Form1.bsSkinData1
+    BorderIcons = []
+    ClientWidth = 528
+    ClientHeight = 471
   end
   object bsSkinMessage1: TbsSkinMessage
+    SkinData = Form1.bsSkinData1
+    CtrlSkinData = Form1.bsSkinData1
   end
 end

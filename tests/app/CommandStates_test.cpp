@@ -2,9 +2,11 @@
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/JobListControls.h"
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/rtl/MainThread.h"
@@ -93,7 +95,7 @@ protected:
         return deviations;
     }
 
-    void Click(const char* name) { DescribedComponent<TControl>(Form1, name)->Click(); }
+    void Click(const char* name) { ClickControl(DescribedComponent<TControl>(Form1, name)); }
 
     bool RunEnded() { return ControlEnabled("bsSkinButton8") && !ControlEnabled("bsSkinButton10"); }
     void PumpUntilEnded() {
@@ -114,7 +116,7 @@ TEST_F(CommandStates, EveryCommandFollowsTheStateTableInEveryState) {
     FDialogs->FFiles = { fixtures::Standard().Avi, fixtures::Standard().Mp4 };
     Form1->N2222Click(nullptr);
     Pump();
-    ASSERT_EQ(DescribedComponent<TStandInListView>(Form1, "lvFiles")->Items().Count(), 2);
+    ASSERT_EQ(DescribedComponent<TbsSkinListView>(Form1, "lvFiles")->Items().Count(), 2);
     EXPECT_EQ(Deviations("rows"), "");
 
     Click("bsSkinButton2");

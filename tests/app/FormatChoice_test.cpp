@@ -6,12 +6,16 @@
 #include "app/PresetTexts.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInLabels.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinCheckRadioBox.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinEdit.h"
+#include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FileSystem.h"
@@ -51,9 +55,9 @@ protected:
         ASSERT_TRUE(Form1);
         FFamily = Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox2");
         FFormat = Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox1");
-        FList = Main<TStandInListView>("lvFiles");
+        FList = Main<TbsSkinListView>("lvFiles");
         for (int p = 0; p < PresetPickerCount; ++p)
-            FPresets[p] = Main<TStandInComboBox>(kPresetNames[p]);
+            FPresets[p] = Main<TbsSkinComboBox>(kPresetNames[p]);
     }
 
     template <typename T = TControl>
@@ -134,8 +138,8 @@ protected:
     std::vector<std::pair<TNotifyEvent*, TNotifyEvent>> FRecorded;
     TStandInOfficeComboBox* FFamily{ nullptr };
     TStandInOfficeComboBox* FFormat{ nullptr };
-    TStandInListView* FList{ nullptr };
-    std::array<TStandInComboBox*, PresetPickerCount> FPresets{};
+    TbsSkinListView* FList{ nullptr };
+    std::array<TbsSkinComboBox*, PresetPickerCount> FPresets{};
 };
 
 TEST_F(FormatChoice, StartUpShowsTheFirstVobFormatWithItsDefaults) {
@@ -265,14 +269,14 @@ TEST_F(FormatChoice, PresetPickersStayLockedWhileTasksRun) {
     ASSERT_EQ(FList->Items().Count(), 1);
     TListItem* row = FList->Items().Item(0);
 
-    Main("bsSkinButton2")->Click();  // start
-    Main("bsSkinButton11")->Click(); // pause
+    ClickControl(Main("bsSkinButton2"));  // start
+    ClickControl(Main("bsSkinButton11")); // pause
     // Selecting the row mid-run refills the pickers for its format; they stay locked.
     FList->ClearSelection();
     FList->SetSelected(row);
     for (int p = 0; p < PresetPickerCount; ++p)
         EXPECT_FALSE(FPresets[p]->Enabled()) << kPresetNames[p];
-    Main("bsSkinButton10")->Click(); // stop
+    ClickControl(Main("bsSkinButton10")); // stop
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (!Main("bsSkinButton8")->Enabled()) {
         ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "watchdog";
@@ -300,9 +304,9 @@ TEST_F(FormatChoice, OutputNamesAvoidFilesOnDiskAndNamesOfOtherRows) {
     const std::string folder = FRoot + "out";
     ForceDirectories(folder);
     Form1->FileOutPutPath = folder;
-    Main<TStandInEdit>("Video_OutPut_Folder_Edit")->SetText(folder);
-    auto* overwrite = DescribedComponent<TStandInCheckRadioBox>(Form5, "bsSkinCheckRadioBox3");
-    auto* rename = DescribedComponent<TStandInCheckRadioBox>(Form5, "bsSkinCheckRadioBox6");
+    Main<TbsSkinEdit>("Video_OutPut_Folder_Edit")->SetText(folder);
+    auto* overwrite = DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox3");
+    auto* rename = DescribedComponent<TbsSkinCheckRadioBox>(Form5, "bsSkinCheckRadioBox6");
     Choose(0, 0); // .vob
 
     struct Case {

@@ -4,6 +4,9 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
 #include "app/Unit1.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinStdLabel.h"
+#include "lib/dialogs/bsMessages.h"
 #include "platform/forms/TMessageForm.h"
 #include "platform/forms/TScreen.h"
 #include "platform/rtl/FileSystem.h"
@@ -98,11 +101,21 @@ void HeadlessProgramTest::StartProgram() {
     CreateProgramWindows(*FApp);
 }
 
+void ClickControl(TControl* control) {
+    if (auto* button = dynamic_cast<TbsSkinButton*>(control))
+        button->ButtonClick();
+    else
+        control->Click();
+}
+
 void HeadlessProgramTest::AnswerMessageBoxes() {
     Screen->OnActiveFormChange = [this](TObject*) {
         if (auto* box = dynamic_cast<TMessageForm*>(Screen->ActiveForm())) {
             FMessages.push_back(box->Caption() + ": " + box->Message());
             box->SetModalResult(mrOk);
+        } else if (auto* skinned = dynamic_cast<TbsMessageForm*>(Screen->ActiveForm())) {
+            FMessages.push_back(skinned->Caption() + ": " + skinned->Message->Caption());
+            skinned->SetModalResult(mrOk);
         }
     };
 }
@@ -111,6 +124,8 @@ void HeadlessProgramTest::Pump() {
     win::MSG msg;
     while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
         if (msg.message == win::WM_QUIT) continue;
+        // The program's own loop lets the application's filters (an open menu's keys) go first.
+        if (FApp && FApp->OnMessage.Filter(msg)) continue;
         win::TranslateMessage(&msg);
         win::DispatchMessage(&msg);
     }

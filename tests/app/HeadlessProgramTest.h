@@ -27,6 +27,12 @@ public:
 // The program on a fresh headless display, its settings and data folders ("settings/" and
 // "home/") in a temporary folder of its own, the dialogs scripted and what it hands to the
 // desktop recorded instead of opened.
+class TControl;
+
+// Clicks a control as the user's click would: a skinned button through its own click path,
+// anything else through Click.
+void ClickControl(TControl* control);
+
 class HeadlessProgramTest : public ::testing::Test {
 protected:
     // folderName names the temporary folder, after the suite.

@@ -8,9 +8,11 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsSections.h"
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TEdit.h"
 #include "platform/forms/TFormReader.h"
@@ -48,7 +50,7 @@ protected:
         AnswerMessageBoxes();
         Form1->Show();
         Pump();
-        FList = DescribedComponent<TStandInListView>(Form1, "lvFiles");
+        FList = DescribedComponent<TbsSkinListView>(Form1, "lvFiles");
         FOutput = IncludeTrailingPathDelimiter(Form1->FileOutPutPath);
         SetOptions("2", 3);
     }
@@ -96,11 +98,11 @@ protected:
     std::string Cell(int row, int cell) { return FList->Items()[row]->SubItems().Strings(cell); }
     bool Enabled(const char* name) { return DescribedComponent<TControl>(Form1, name)->Enabled(); }
     bool RunEnded() { return Enabled("bsSkinButton8") && !Enabled("bsSkinButton10"); }
-    void Start() { DescribedComponent<TControl>(Form1, "bsSkinButton2")->Click(); }
+    void Start() { ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton2")); }
 
     const fixtures::FixtureSet* FFixtures{ nullptr };
     std::string FOutput;
-    TStandInListView* FList{ nullptr };
+    TbsSkinListView* FList{ nullptr };
 };
 
 TEST_F(JobList, AddsRowsAndConvertsThemOnTwoThreads) {
@@ -151,7 +153,7 @@ TEST_F(JobList, PauseHoldsTheRunAndResumeFinishesIt) {
     SetOptions("1", 3);
     AddThreeRows();
     Start();
-    DescribedComponent<TControl>(Form1, "bsSkinButton11")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton11"));
     EXPECT_TRUE(Enabled("bsSkinButton12"));
     EXPECT_TRUE(DescribedComponent<TControl>(Form1, "bsSkinButton12")->Visible());
     EXPECT_FALSE(Enabled("bsSkinButton11"));
@@ -159,9 +161,9 @@ TEST_F(JobList, PauseHoldsTheRunAndResumeFinishesIt) {
     EXPECT_FALSE(RunEnded());
     // Rows stay where their tasks report progress.
     FList->SetItemIndex(1);
-    DescribedComponent<TControl>(Form1, "bsSkinButton3")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton3"));
     EXPECT_EQ(FList->Items()[1]->Caption(), FFixtures->Mp4);
-    DescribedComponent<TControl>(Form1, "bsSkinButton12")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton12"));
     EXPECT_TRUE(Enabled("bsSkinButton11"));
     EXPECT_FALSE(Enabled("bsSkinButton12"));
     PumpUntil([&] { return RunEnded(); });
@@ -174,8 +176,8 @@ TEST_F(JobList, StopEndsTheRunAndStartRunsAllRowsAgain) {
     SetOptions("1", 3);
     AddThreeRows();
     Start();
-    DescribedComponent<TControl>(Form1, "bsSkinButton11")->Click();
-    DescribedComponent<TControl>(Form1, "bsSkinButton10")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton11"));
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton10"));
     // The run has ended when Stop returns; only the tool bar's start leads on.
     PumpUntil([&] { return RunEnded(); });
     EXPECT_EQ(FList->Items().Count(), 3);
@@ -249,7 +251,7 @@ TEST_F(JobList, AddingKeepsTheSelectedRowAndNamesNeverCollide) {
     AddFiles({ FFixtures->Avi });
     ASSERT_EQ(FList->ItemIndex(), 0);
     // The selected row gets a frame size of its own choice.
-    DescribedComponent<TStandInComboBoxBase>(Form1, PresetPickerNames[0])->SetItemIndex(2);
+    DescribedComponent<TbsSkinCustomComboBox>(Form1, PresetPickerNames[0])->SetItemIndex(2);
     const std::string chosen = FList->Items()[0]->SubItems().Text();
     // The same file again while that row is selected, then a file of the same name from
     // another folder.
@@ -275,7 +277,7 @@ TEST_F(JobList, RemoveMoveAndRenameKeepRowsSlotsAndTasksInStep) {
 
     // Remove the middle row: the later task number drops, its slot moves up.
     FList->SetItemIndex(1);
-    DescribedComponent<TControl>(Form1, "bsSkinButton7")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton7"));
     ASSERT_EQ(FList->Items().Count(), 2);
     EXPECT_EQ(FList->Items()[1]->Caption(), FFixtures->Mp4);
     EXPECT_EQ(Cell(1, jcTaskNumber), "2");
@@ -286,17 +288,17 @@ TEST_F(JobList, RemoveMoveAndRenameKeepRowsSlotsAndTasksInStep) {
 
     // Move the second row up: rows and slots change places, the moved row is selected.
     FList->SetItemIndex(1);
-    DescribedComponent<TControl>(Form1, "bsSkinButton3")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton3"));
     EXPECT_EQ(FList->Items()[0]->Caption(), FFixtures->Mp4);
     EXPECT_EQ(Form1->IO1[0].FileName, FFixtures->Mp4);
     EXPECT_EQ(FList->ItemIndex(), 0);
-    DescribedComponent<TControl>(Form1, "bsSkinButton3")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton3"));
     EXPECT_EQ(FList->Items()[0]->Caption(), FFixtures->Mp4);
 
     // Rename: a name with a folder separator is refused, a good one keeps the extension and
     // steers clear of the other row's name.
     auto* edit = DescribedComponent<TEdit>(Form1, "edt");
-    DescribedComponent<TControl>(Form1, "bsSkinButton21")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton21"));
     EXPECT_TRUE(edit->Visible());
     edit->SetText("../escape");
     Form1->edtExit(edit);
@@ -311,11 +313,11 @@ TEST_F(JobList, RemoveMoveAndRenameKeepRowsSlotsAndTasksInStep) {
 
     // Removing without a selection asks for one; removing every row empties the slots.
     FList->SetItemIndex(-1);
-    DescribedComponent<TControl>(Form1, "bsSkinButton7")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton7"));
     EXPECT_EQ(FMessages.back(), "提示: 请先选择您需要删除的项目！");
     for (int i = 0; i < 2; ++i) {
         FList->SetItemIndex(0);
-        DescribedComponent<TControl>(Form1, "bsSkinButton7")->Click();
+        ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton7"));
     }
     EXPECT_EQ(FList->Items().Count(), 0);
     EXPECT_EQ(Form1->OO1[0].AudioLanguage, "kong");
@@ -365,7 +367,7 @@ TEST_F(JobList, AfterDoneActionRunsOnceTheRunHasEnded) {
     for (const auto& [action, launched] : cases) {
         SetOptions("1", action);
         FLaunched.clear();
-        DescribedComponent<TControl>(Form1, "bsSkinButton8")->Click();
+        ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton8"));
         EXPECT_TRUE(Enabled("btnAdd"));
         AddFiles({ FFixtures->Avi });
         // A cleared list starts again at task 1 and slot 0.
@@ -381,7 +383,7 @@ TEST_F(JobList, StartWhileStoppingWaitsForTheStop) {
     SetOptions("1", 3);
     AddThreeRows();
     Start();
-    DescribedComponent<TControl>(Form1, "bsSkinButton11")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton11"));
     // A start that reaches the window while the stop still waits for the tasks.
     bool ran = false;
     std::thread([&] {
@@ -390,7 +392,7 @@ TEST_F(JobList, StartWhileStoppingWaitsForTheStop) {
             Form1->btnStartClick(nullptr);
         });
     }).join();
-    DescribedComponent<TControl>(Form1, "bsSkinButton10")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton10"));
     EXPECT_TRUE(ran);
     PumpUntil([&] { return RunEnded(); });
     EXPECT_TRUE(FErrors.empty()) << FErrors.front();

@@ -3,9 +3,12 @@
 #include "app/JobListControls.h"
 #include "app/SettingsSections.h"
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/FileSystem.h"
@@ -81,7 +84,7 @@ TEST_F(JobListX11, AddsThroughTheDialogAndConvertsTheList) {
     options.ThreadCount = "2";
     options.AfterDone = 3;
     Form5->SetOptions(options);
-    auto* list = DescribedComponent<TStandInListView>(Form1, "lvFiles");
+    auto* list = DescribedComponent<TbsSkinListView>(Form1, "lvFiles");
 
     for (const auto& [format, file] : additions) {
         // A format chosen while a row is selected would become that row's format.
@@ -111,7 +114,8 @@ TEST_F(JobListX11, AddsThroughTheDialogAndConvertsTheList) {
                   extensions[i]);
     }
 
-    DescribedComponent<TControl>(Form1, "bsSkinButton2")->Click();
+    static_cast<TbsSkinButton*>(DescribedComponent<TControl>(Form1, "bsSkinButton2"))
+        ->ButtonClick();
     ASSERT_TRUE(RunUntil([&] {
         for (int i = 0; i < 3; ++i)
             if (list->Items()[i]->SubItems().Strings(jcProgress) != "100%") return false;

@@ -3,6 +3,7 @@
 #include "app/FamilyPictures.h"
 #include "app/PlaceholderPicture.h"
 #include "app/StandIns/TStandInComboBoxes.h"
+#include "lib/controls/TbsSkinComboBox.h"
 #include "lib/skindraw/TbsPngImageList.h"
 #include "platform/gfx/TPngImage.h"
 #include "platform/rtl/Exception.h"

@@ -6,8 +6,10 @@
 #include "app/ProgramFolders.h"
 #include "app/SnapshotFiles.h"
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCheckBox.h"
 #include "platform/forms/TComboBox.h"
@@ -114,8 +116,8 @@ protected:
     }
     std::string SnapshotFolder() const { return FRoot + "home/苇川视频软件/快照"; }
     // Runs a button's click as the user's press does, through the window's wiring.
-    static void Press(const std::string& button) { Main(button)->Click(); }
-    static TStandInSlider* Slider() { return Main<TStandInSlider>("bsSkinSlider1"); }
+    static void Press(const std::string& button) { ClickControl(Main(button)); }
+    static TbsSkinSlider* Slider() { return Main<TbsSkinSlider>("bsSkinSlider1"); }
 
     std::string FClip;
     ZAZEvivez* FPlayer{ nullptr };
@@ -171,7 +173,7 @@ TEST_F(Preview, SelectingAJobRowOpensItsFile) {
     Main<TStandInComboBoxBase>(FormatPickerName)->SetItemIndex(0);
     FDialogs->FFiles = { FClip, other };
     Form1->N2222Click(nullptr);
-    auto* jobs = Main<TStandInListView>("lvFiles");
+    auto* jobs = Main<TbsSkinListView>("lvFiles");
     ASSERT_TRUE(WaitUntil([&] { return jobs->Items().Count() == 2; })) << FErrors.size();
     for (int row : { 0, 1 }) {
         jobs->SetSelected(jobs->Items()[row]);
@@ -202,7 +204,7 @@ TEST_F(Preview, PlayPauseStopAndMuteButtons) {
     // Stop acts only for a selected row: then it rewinds and opens the file again, paused.
     Press("bsSkinButton15");
     EXPECT_EQ(LogCount("Stop"), 0);
-    auto* jobs = Main<TStandInListView>("lvFiles");
+    auto* jobs = Main<TbsSkinListView>("lvFiles");
     jobs->SetSelected(jobs->Items().Add());
     Press("bsSkinButton15");
     ASSERT_TRUE(WaitUntil([&] { return LogCount("Pause") == 3; }));
@@ -356,7 +358,7 @@ TEST_F(Preview, TheScreenKeepsNoPictureOfAFileNoLongerShown) {
 
     FDialogs->FFiles = { fixtures::Standard().Mp3 };
     Form1->btnAddClick(nullptr);
-    ASSERT_EQ(Main<TStandInListView>("lvFiles")->ItemIndex(), 1);
+    ASSERT_EQ(Main<TbsSkinListView>("lvFiles")->ItemIndex(), 1);
     EXPECT_TRUE(WaitUntil([&] { return clears() > showingVideo; }));
     EXPECT_TRUE(FPlayer->CurrentFrame()->Empty());
 

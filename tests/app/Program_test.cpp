@@ -6,16 +6,26 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
-#include "app/StandIns/TStandInButtons.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInLabels.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/StandIns/TStandInMenus.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
 #include "app/Unit6.h"
+#include "lib/controls/TbsSkinButton.h"
+#include "lib/controls/TbsSkinCheckRadioBox.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinEdit.h"
+#include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/controls/TbsSkinMenuSpeedButton.h"
+#include "lib/controls/TbsSkinSlider.h"
+#include "lib/frame/TbsSkinForm.h"
+#include "lib/menus/TbsSkinMenu.h"
+#include "lib/menus/TbsSkinMenuItem.h"
+#include "lib/menus/TbsSkinPopupMenu.h"
+#include "lib/menus/TbsSkinPopupWindow.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TComboBox.h"
@@ -85,6 +95,8 @@ TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
                                { Form6, "设置选项", 958, 474, poMainFormCenter } };
     for (const auto& w : windows) {
         EXPECT_EQ(w.form->Caption(), w.caption);
+        // The skinned frame around the client area is known once the window exists.
+        w.form->HandleNeeded();
         EXPECT_EQ(w.form->ClientWidth(), w.width) << w.caption;
         EXPECT_EQ(w.form->ClientHeight(), w.height) << w.caption;
         EXPECT_EQ(w.form->BorderStyle(), bsSingle) << w.caption;
@@ -170,7 +182,7 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     for (const auto& [button, enabled, disabled] :
          { std::tuple{ "bsSkinButton2", "Image5", "Image4" },
            std::tuple{ "bsSkinButton7", "Image15", "Image14" } }) {
-        TBitmap& glyph = Main<TStandInButton>(button)->Glyph();
+        TBitmap& glyph = Main<TbsSkinButton>(button)->Glyph();
         auto* on = dynamic_cast<TBitmap*>(Main<TImage>(enabled)->Picture().Graphic());
         auto* off = dynamic_cast<TBitmap*>(Main<TImage>(disabled)->Picture().Graphic());
         ASSERT_TRUE(on && off && glyph.Width() > 0) << button;
@@ -211,7 +223,7 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     EXPECT_EQ(Main<TMenuItem>("N15")->ShortCut(), VK_F1);
     EXPECT_TRUE(Main<TMenuItem>("BMP1")->Checked());
 
-    auto* list = Main<TStandInListView>("lvFiles");
+    auto* list = Main<TbsSkinListView>("lvFiles");
     EXPECT_EQ(list->ViewStyle(), vsReport);
     ASSERT_EQ(list->Columns().Count(), 25);
     int visibleWidth = 0;
@@ -341,12 +353,12 @@ TEST_F(Program, SettingsGoWhereTheyCanBeKeptAndOtherwiseAreReportedOnce) {
     EXPECT_EQ(Main<TComboBox>("cboScreens")->Items().Count(), 16);
     EXPECT_EQ(Form5->Options(), TConversionOptions());
     // Confirming the options or a folder later says nothing more.
-    Form5->OnShow = [this](TObject*) { Options("bsSkinButton6")->Click(); };
-    Main("bsSkinButton19")->Click();
+    Form5->OnShow = [this](TObject*) { ClickControl(Options("bsSkinButton6")); };
+    ClickControl(Main("bsSkinButton19"));
     const std::string chosen = FRoot + "chosen";
     ForceDirectories(chosen);
     FDialogs->FFolder = chosen;
-    Main("bsSkinButton5")->Click();
+    ClickControl(Main("bsSkinButton5"));
     EXPECT_EQ(Form1->FileOutPutPath, chosen);
     EXPECT_EQ(FErrors.size(), 1u);
 }
@@ -357,7 +369,7 @@ TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
     const std::string chosen = FRoot + "chosen";
     ForceDirectories(chosen);
     FDialogs->FFolder = chosen;
-    Main("bsSkinButton5")->Click();
+    ClickControl(Main("bsSkinButton5"));
     EXPECT_EQ(Form1->FileOutPutPath, chosen);
     EXPECT_EQ(Main("Video_OutPut_Folder_Edit")->Text(), chosen);
     EXPECT_EQ(Stored("OutPath", "OutPath"), chosen);
@@ -366,11 +378,11 @@ TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
     DescribedComponent<TStandInSelectDirectoryDialog>(Form1, "bsSkinSelectDirectoryDialog2")
         ->SetDirectory(before);
     FDialogs->FFolder.clear();
-    Main("bsSkinButton5")->Click();
+    ClickControl(Main("bsSkinButton5"));
     EXPECT_EQ(Form1->FileOutPutPath, chosen);
     EXPECT_EQ(Stored("OutPath", "OutPath"), chosen);
 
-    Main("bsSkinButton6")->Click();
+    ClickControl(Main("bsSkinButton6"));
     EXPECT_EQ(FLaunched, std::vector<std::string>{ "xdg-open " + chosen });
 }
 
@@ -381,11 +393,11 @@ TEST_F(Program, AFolderNoProgramOpensIsReportedWithTheReason) {
     Form1->Show();
     Pump();
     AnswerMessageBoxes();
-    Main("bsSkinButton6")->Click();
+    ClickControl(Main("bsSkinButton6"));
     EXPECT_TRUE(FMessages.empty()) << "a folder that opens says nothing";
 
     FLaunchFailure = "xdg-open: no method available for opening the folder";
-    Main("bsSkinButton6")->Click();
+    ClickControl(Main("bsSkinButton6"));
     Main<TMenuItem>("MenuItem1")->Click();
     Pump();
     const std::string title = FApp->Title() + ": ";
@@ -402,26 +414,26 @@ TEST_F(Program, OptionsDialogOkWritesAndCancelRestores) {
     Form1->Show();
     Pump();
     Form5->OnShow = [this](TObject*) {
-        Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox9")->SetChecked(true);
-        Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox8")->SetChecked(true);
-        Options<TStandInComboBox>("bsSkinComboBox2")->SetItemIndex(11);
-        Options("bsSkinButton1")->Click(); // 取消
+        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox9")->SetChecked(true);
+        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox8")->SetChecked(true);
+        Options<TbsSkinComboBox>("bsSkinComboBox2")->SetItemIndex(11);
+        ClickControl(Options("bsSkinButton1")); // 取消
     };
-    Main("bsSkinButton19")->Click();
+    ClickControl(Main("bsSkinButton19"));
     EXPECT_EQ(Form5->Options(), TConversionOptions()) << "Cancel undoes the changes";
     EXPECT_EQ(Stored("Options", "Thread_Priority"), "3");
     EXPECT_FALSE(Form5->Visible());
 
     Form5->OnShow = [this](TObject*) {
-        Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox2")->SetChecked(true);
-        Options<TStandInComboBox>("bsSkinComboBox2")->SetItemIndex(11);
-        Options("bsSkinButton6")->Click(); // 确定
+        Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox2")->SetChecked(true);
+        Options<TbsSkinComboBox>("bsSkinComboBox2")->SetItemIndex(11);
+        ClickControl(Options("bsSkinButton6")); // 确定
     };
     Main<TMenuItem>("N24")->Click();
     EXPECT_EQ(Stored("Options", "Thread_Count"), "12");
     EXPECT_EQ(Stored("Options", "After_Done"), "1");
-    EXPECT_TRUE(Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox2")->Checked());
-    EXPECT_FALSE(Options<TStandInCheckRadioBox>("bsSkinCheckRadioBox1")->Checked());
+    EXPECT_TRUE(Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox2")->Checked());
+    EXPECT_FALSE(Options<TbsSkinCheckRadioBox>("bsSkinCheckRadioBox1")->Checked());
     EXPECT_EQ(Form5->ThreadCount(), 12);
 }
 
@@ -451,7 +463,7 @@ TEST_F(Program, AboutBoxAndHelpLinks) {
     bool shown = false;
     Form2->OnShow = [&](TObject*) {
         shown = true;
-        DescribedComponent<TControl>(Form2, "bsSkinButton1")->Click();
+        ClickControl(DescribedComponent<TControl>(Form2, "bsSkinButton1"));
     };
     Main<TMenuItem>("N5")->Click();
     EXPECT_TRUE(shown);
@@ -460,7 +472,7 @@ TEST_F(Program, AboutBoxAndHelpLinks) {
 
     Main<TMenuItem>("N19")->Click();
     Main<TMenuItem>("EMAIL1")->Click();
-    DescribedComponent<TStandInLinkLabel>(Form2, "bsSkinLinkLabel2")->Click();
+    DescribedComponent<TbsSkinLinkLabel>(Form2, "bsSkinLinkLabel2")->Click();
     FDisplay->TypeKey(VK_F1);
     Pump();
     const std::vector<std::string> expected{ std::string("xdg-open ") + TForm1::kWebPage,
@@ -491,7 +503,7 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     bool optionsShown = false;
     Form5->OnShow = [&](TObject*) {
         optionsShown = true;
-        Options("bsSkinButton1")->Click();
+        ClickControl(Options("bsSkinButton1"));
     };
     FDisplay->TypeKey(VK_UP);
     FDisplay->TypeKey(VK_RETURN);
@@ -519,32 +531,40 @@ TEST_F(Program, MenuBarDropsDownAndRunsTheChosenItem) {
     EXPECT_EQ(bar->OpenIndex(), -1);
     EXPECT_TRUE(FLaunched.empty());
 
-    // The add button drops its popup; choosing an item by mouse runs it.
-    auto* add = Main<TStandInMenuSpeedButton>("bsSkinMenuSpeedButton1");
-    add->Click();
-    auto* popup = Main<TStandInPopupMenu>("bsSkinPopupMenu1");
-    ASSERT_TRUE(popup->DropDown());
+    // The add button drops its popup below itself; choosing an item by mouse runs it.
+    auto* add = Main<TbsSkinMenuSpeedButton>("bsSkinMenuSpeedButton1");
+    TbsSkinMenu& menu = Main<TbsSkinForm>("bsSkinForm1")->SkinMenu();
+    const TPoint button = add->ClientToScreen(TPoint(add->Width() / 2, add->Height() / 2));
+    FDisplay->Click(button.X, button.Y);
+    Pump();
+    ASSERT_TRUE(menu.Visible());
+    ASSERT_EQ(menu.PopupList().size(), 1u);
+    TbsSkinPopupWindow* level = menu.PopupList().front();
+    EXPECT_EQ(level->Top(), add->ClientToScreen(TPoint(0, add->Height())).Y);
     bool added = false;
     Main<TMenuItem>("N3331")->OnClick = [&](TObject*) { added = true; };
-    const TPoint third = popup->DropDown()->ClientToScreen(
-        TPoint(20, 2 + 2 * TMenuDropDown::kItemHeight + TMenuDropDown::kItemHeight / 2));
+    ASSERT_EQ(level->ItemList().size(), 3u);
+    const TRect row = level->ItemList()[2]->ObjectRect;
+    const TPoint third = level->ClientToScreen(TPoint(row.Left + 10, (row.Top + row.Bottom) / 2));
     FDisplay->MoveMouse(third.X, third.Y);
     FDisplay->Click(third.X, third.Y);
     Pump();
     EXPECT_TRUE(added);
-    EXPECT_FALSE(popup->DropDown());
+    EXPECT_FALSE(menu.Visible());
 
-    // The keys work the popup while the button that dropped it has the focus.
+    // The keys work the popup while it shows.
     bool addedOne = false;
     Main<TMenuItem>("N11111")->OnClick = [&](TObject*) { addedOne = true; };
-    add->SetFocus();
-    add->Click();
-    ASSERT_TRUE(popup->DropDown());
+    FDisplay->Click(button.X, button.Y);
+    Pump();
+    ASSERT_TRUE(menu.Visible());
+    // The popup shows with its first item lit: Down leaves it, Up comes back, Enter runs it.
     FDisplay->TypeKey(VK_DOWN);
+    FDisplay->TypeKey(VK_UP);
     FDisplay->TypeKey(VK_RETURN);
     Pump();
     EXPECT_TRUE(addedOne);
-    EXPECT_FALSE(popup->DropDown());
+    EXPECT_FALSE(menu.Visible());
 }
 
 // A description that lost a component the window's code uses, or gives one another class, must
@@ -553,7 +573,11 @@ TEST_F(Program, BrokenDescriptionStopsTheMainWindowAtItsCreation) {
     std::string text(FormResource("Unit1"));
     for (const auto& [from, to] :
          { std::pair{ "object button28: TButton", "object button28x: TButton" },
-           std::pair{ "object lvFiles: TbsSkinListView", "object lvFiles: TListView" } }) {
+           // A plain list view has neither a skin nor a skinned scroll bar.
+           std::pair{ "object lvFiles: TbsSkinListView\n"
+                      "      HScrollBar = bsSkinScrollBar1\n"
+                      "      SkinData = bsSkinData1\n",
+                      "object lvFiles: TListView\n" } }) {
         const auto at = text.find(from);
         ASSERT_NE(at, std::string::npos) << from;
         text.replace(at, std::string(from).size(), to);
@@ -599,6 +623,8 @@ TEST_F(Program, CommandsRunTheirHiddenOperationsWhateverTheButtonsState) {
         TComponent* command = Form1->FindComponent(w.command);
         if (auto* item = dynamic_cast<TMenuItem*>(command))
             item->OnClick(item);
+        else if (auto* button = dynamic_cast<TbsSkinButton*>(command))
+            button->OnClick(button);
         else
             dynamic_cast<TControl*>(command)->OnClick(command);
         EXPECT_EQ(ran, operation) << w.command << " -> " << w.operation;

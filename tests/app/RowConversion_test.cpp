@@ -9,10 +9,12 @@
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInListView.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
+#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/MainThread.h"
@@ -236,7 +238,7 @@ protected:
         AnswerMessageBoxes();
         Form1->Show();
         Pump();
-        FList = DescribedComponent<TStandInListView>(Form1, "lvFiles");
+        FList = DescribedComponent<TbsSkinListView>(Form1, "lvFiles");
         // This test reads the rows, not the log: hundreds of conversions log many thousands of
         // lines, which would cost the memo more than the conversions take.
         Form1->FFLogger->OnLog = nullptr;
@@ -250,6 +252,9 @@ protected:
     static TStandInComboBoxBase* Picker(const char* name) {
         return DescribedComponent<TStandInComboBoxBase>(Form1, name);
     }
+    static TbsSkinComboBox* Preset(const char* name) {
+        return DescribedComponent<TbsSkinComboBox>(Form1, name);
+    }
     // Sets the format as the user does: the family, then the format within it.
     static void Choose(const TOffered& format) {
         Picker(FamilyPickerName)->SetItemIndex(format.Family);
@@ -257,7 +262,7 @@ protected:
     }
 
     std::string FInput;
-    TStandInListView* FList{ nullptr };
+    TbsSkinListView* FList{ nullptr };
 };
 
 // Each row is added while the pickers show the format before it and then switched to its own,
@@ -284,14 +289,14 @@ TEST_F(RowConversion, EveryRowConvertsWithWhatItsPickersShow) {
         ASSERT_EQ(Picker(FormatPickerName)->ItemIndex(), order[k].Format);
         TPresetTexts texts;
         for (int p = 0; p < PresetPickerCount; ++p)
-            texts[p] = Picker(PresetPickerNames[p])->Text();
+            texts[p] = Preset(PresetPickerNames[p])->Text();
         TWorkingParameters fields = FormatWorkingParameters(order[k].Code);
         ApplyPresetTexts(fields, texts);
         EXPECT_EQ(ReadParameterCells(FList->Items()[int(k)]->SubItems()), fields);
         shown.push_back(fields);
     }
 
-    DescribedComponent<TControl>(Form1, "bsSkinButton2")->Click();
+    ClickControl(DescribedComponent<TControl>(Form1, "bsSkinButton2"));
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(5);
     while (!DescribedComponent<TControl>(Form1, "bsSkinButton8")->Enabled()) {
         ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "watchdog";

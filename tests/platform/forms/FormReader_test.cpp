@@ -189,6 +189,22 @@ TEST_F(FormReader, BuildsNestedComponentsWithPropertiesEventsAndReferences) {
     EXPECT_EQ(action, caNone);
 }
 
+TEST_F(FormReader, ReferencesReachComponentsOfOtherFormsByFormName) {
+    TTestForm owner(nullptr);
+    ReadFormDescription(&owner, "object Main: TTestForm\n  object Shared: TTestMenu\n  end\nend\n",
+                        "main.form");
+    TTestForm reader(nullptr);
+    ReadFormDescription(&reader,
+                        "object Second: TTestForm\n  object Own: TTestMenu\n  end\n"
+                        "  object A: TTestPanel\n    PopupMenu = Main.Shared\n  end\n"
+                        "  object B: TTestPanel\n    PopupMenu = Second.Own\n  end\nend\n",
+                        "second.form");
+    EXPECT_EQ(static_cast<TControl*>(reader.FindComponent("A"))->PopupMenu(),
+              owner.FindComponent("Shared"));
+    EXPECT_EQ(static_cast<TControl*>(reader.FindComponent("B"))->PopupMenu(),
+              reader.FindComponent("Own"));
+}
+
 TEST_F(FormReader, MalformedDescriptionsAreRejectedWithFileLineAndProperty) {
     struct Case {
         const char* text;
@@ -212,6 +228,9 @@ TEST_F(FormReader, MalformedDescriptionsAreRejectedWithFileLineAndProperty) {
         { "object TestForm: TTestForm\n  object P: TTestPanel\n  end\n  ActiveControl = "
           "Nobody\nend\n",
           "bad.form(4): Error reading TestForm.ActiveControl: Unresolved reference to Nobody" },
+        { "object TestForm: TTestForm\n  object P: TTestPanel\n    PopupMenu = Elsewhere.Menu\n"
+          "  end\nend\n",
+          "bad.form(3): Error reading P.PopupMenu: Unresolved reference to Elsewhere.Menu" },
         { "object TestForm: TTestForm\n  object P: TTestPanel\n    OnClick = Nope\n  end\nend\n",
           "bad.form(3): Error reading P.OnClick: Method Nope not found" },
         { "object TestForm: TTestForm\n  OnClose = ButtonClick\nend\n",
