@@ -367,3 +367,72 @@ TEST_F(SettingsWindow, CancelWritesNothingAndOkWritesFormatAndPresets) {
 }
 
 } // namespace
+
+namespace {
+
+// The colour a shown form's window presents at a point of one of its controls.
+gfx::Pixel Shown(win::HeadlessBackend& display, TControl* control, TPoint at) {
+    TCustomForm* form = GetParentForm(control);
+    const auto* native = display.Native(form->Handle());
+    const TPoint screen = control->ClientToScreen(at);
+    return native->FPresented.At(screen.X - native->FBounds.left, screen.Y - native->FBounds.top) &
+           0xFFFFFF;
+}
+
+// The colour at a point of a shown form's window, counted from its top-left corner.
+gfx::Pixel ShownInWindow(win::HeadlessBackend& display, TCustomForm* form, TPoint at) {
+    return display.Native(form->Handle())->FPresented.At(at.X, at.Y) & 0xFFFFFF;
+}
+
+TEST_F(SettingsWindow, DrawnWithTheMainSkin) {
+    // The options dialog carries the same skin: shown active first, it is the reference for
+    // the caption and the button face.
+    auto* reference = DescribedComponent<TControl>(Form5, "bsSkinButton6");
+    const TPoint buttonPoints[] = { TPoint(1, 12), TPoint(4, 3), TPoint(4, 21) };
+    Form5->SetBounds(-2000, -2000, Form5->Width(), Form5->Height());
+    Form5->Show();
+    Pump();
+    const auto& bounds5 = FDisplay->Native(Form5->Handle())->FBounds;
+    const int band = Form5->ClientToScreen(TPoint(0, 0)).Y - bounds5.top;
+    ASSERT_GT(band, 10) << "the skin's frame has a caption";
+    const gfx::Pixel caption5 =
+        ShownInWindow(*FDisplay, Form5, TPoint(bounds5.right - bounds5.left - 60, band / 2));
+    std::vector<gfx::Pixel> button5;
+    for (const TPoint at : buttonPoints)
+        button5.push_back(Shown(*FDisplay, reference, at));
+    Form5->Hide();
+
+    Form6->SetBounds(-2000, -2000, Form6->Width(), Form6->Height());
+    Form6->Show();
+    Pump();
+    const auto* native = FDisplay->Native(Form6->Handle());
+    ASSERT_NE(native, nullptr);
+    ASSERT_TRUE(win::HeadlessBackend::SavePng(
+        native->FPresented, (std::filesystem::current_path() / "settingswindow.png").string()));
+    const gfx::Pixel ground = Shown(*FDisplay, Form6, TPoint(10, 100));
+
+    // The caption band between the title and the caption buttons is the skin's caption.
+    const int w6 = native->FBounds.right - native->FBounds.left;
+    EXPECT_EQ(Form6->ClientToScreen(TPoint(0, 0)).Y - native->FBounds.top, band);
+    const gfx::Pixel caption = ShownInWindow(*FDisplay, Form6, TPoint(w6 - 200, band / 2));
+    EXPECT_NE(caption, ground);
+    EXPECT_EQ(caption, caption5);
+
+    // The framed panel: its skin face inside, its frame at the edge, unlike the ground and the
+    // plain developer panel.
+    auto* panel = Settings<TControl>("bsSkinPanel2");
+    const gfx::Pixel face = Shown(*FDisplay, panel, TPoint(10, 10));
+    EXPECT_EQ(face, Shown(*FDisplay, panel, TPoint(600, 95)));
+    EXPECT_NE(face, Shown(*FDisplay, panel, TPoint(0, 50)));
+    EXPECT_NE(face, Shown(*FDisplay, Settings<TControl>("Panel1"), TPoint(10, 10)));
+
+    // The OK and Cancel buttons show the skin's button face.
+    for (const char* name : { "bsSkinButton2", "bsSkinButton3" })
+        for (std::size_t i = 0; i < std::size(buttonPoints); ++i)
+            EXPECT_EQ(Shown(*FDisplay, Settings<TControl>(name), buttonPoints[i]), button5[i])
+                << name << " " << buttonPoints[i].X << "," << buttonPoints[i].Y;
+    EXPECT_NE(Shown(*FDisplay, Settings<TControl>("bsSkinButton2"), TPoint(4, 12)), ground);
+    Form6->Hide();
+}
+
+} // namespace
