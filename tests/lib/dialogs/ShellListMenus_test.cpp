@@ -4,10 +4,8 @@
 
 #include "platform/forms/TApplication.h"
 #include "platform/rtl/FileSystem.h"
-#include "platform/rtl/MainThread.h"
 #include "platform/win/Win.h"
 
-#include <chrono>
 #include <functional>
 
 using namespace win;
@@ -58,17 +56,6 @@ protected:
         ClickedAt = at;
         ThenKeys(keys);
     }
-    // Serves the GUI thread's queue until done says so; false when the watchdog ran out.
-    bool ServeUntil(const std::function<bool()>& done) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > deadline) return false;
-            CheckSynchronize(100);
-            Pump();
-        }
-        return true;
-    }
-
     Names Shown;
     TPoint ShownAt;
     TPoint ClickedAt;
