@@ -13,6 +13,7 @@
 #include "platform/win/Input.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 using namespace win;
@@ -356,15 +357,18 @@ std::optional<int> TbsCustomShellListView::OwnerDataFind(TItemFind find,
     const int count = FolderCount();
     if (startIndex == -1 || (find != ifPartialString && find != ifExactString) || count == 0)
         return -1;
-    const std::string wanted = UpperCase(findString);
+    const std::string_view wanted = findString;
     int n = startIndex;
     for (int looked = 0; looked < count; ++looked, ++n) {
         if (n >= count) {
             if (!wrap) return -1;
             n = 0;
         }
-        const std::string name = UpperCase(FolderAt(n)->DisplayName());
-        if (name.compare(0, wanted.size(), wanted) == 0) return n;
+        // A prefix without case, compared in place: no copy of each name.
+        const std::string name = FolderAt(n)->DisplayName();
+        if (name.size() >= wanted.size() &&
+            CompareText(std::string_view(name).substr(0, wanted.size()), wanted) == 0)
+            return n;
     }
     return -1;
 }

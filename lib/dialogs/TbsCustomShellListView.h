@@ -43,6 +43,8 @@ public:
     // Watches the folder shown and reads it again when it changes.
     bool AutoRefresh() const { return FAutoRefresh; }
     void SetAutoRefresh(bool value);
+    // The change watcher while AutoRefresh is on, else null.
+    TbsShellChangeNotifier* Notifier() const { return FNotifier.get(); }
     bool AutoNavigate() const { return FAutoNavigate; }
     void SetAutoNavigate(bool value) { FAutoNavigate = value; }
     // The report style also rebuilds the columns.

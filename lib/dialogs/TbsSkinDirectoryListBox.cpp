@@ -1,11 +1,13 @@
 #include "lib/dialogs/TbsSkinDirectoryListBox.h"
 
 #include "lib/controls/TbsSkinStdLabel.h"
+#include "lib/dialogs/TbsSkinDriveComboBox.h"
 #include "lib/dialogs/TbsSkinFileListBox.h"
 #include "lib/dialogs/bsFileCtrlGlyphs.h"
 #include "lib/dialogs/bsFilePaths.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/FileSearch.h"
+#include "platform/rtl/InOutError.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/shell/MountTable.h"
 
@@ -37,9 +39,41 @@ TbsSkinDirectoryListBox::~TbsSkinDirectoryListBox() = default;
 
 void TbsSkinDirectoryListBox::SetDirectory(const std::string& value) {
     if (value.empty() || FileCompareText(value, FDirectory) == 0) return;
-    FDirectory = SplitDirAndFile(value, FDirectory).DirPart;
+    const std::string folder = SplitDirAndFile(value, FDirectory).DirPart;
+    const std::string drive = MountPointOf(ReadMountTable(MountTableFile), folder);
+    if (drive != Drive() && FDriveCombo) {
+        FInSetDir = true;
+        try {
+            FDriveCombo->SetDrive(drive);
+        } catch (...) {
+            FInSetDir = false;
+            throw;
+        }
+        FInSetDir = false;
+    }
+    FDirectory = folder;
     BuildFolderList();
     Change();
+}
+
+std::string TbsSkinDirectoryListBox::Drive() const {
+    return MountPointOf(ReadMountTable(MountTableFile), FDirectory);
+}
+
+void TbsSkinDirectoryListBox::DriveChange(const std::string& newDrive) {
+    if (FInSetDir || newDrive.empty() || newDrive == Drive()) return;
+    try {
+        FDirectory = ExistingFolder(newDrive, "/");
+    } catch (const EInOutError&) {
+        return; // gone, or no medium: the list stays where it was
+    }
+    BuildFolderList();
+    Change();
+}
+
+void TbsSkinDirectoryListBox::SetDriveCombo(TbsSkinDriveComboBox* value) {
+    FDriveCombo = value;
+    if (value) value->FreeNotification(this);
 }
 
 std::string TbsSkinDirectoryListBox::DisplayCase(const std::string& s) const {
@@ -181,4 +215,5 @@ void TbsSkinDirectoryListBox::Notification(TComponent* component, TOperation ope
     if (operation != opRemove) return;
     if (component == FDirLabel) FDirLabel = nullptr;
     if (component == FFileList) FFileList = nullptr;
+    if (component == FDriveCombo) FDriveCombo = nullptr;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class TbsSkinDriveComboBox;
 class TbsSkinFileListBox;
 class TbsSkinStdLabel;
 
@@ -23,6 +24,14 @@ public:
     // value may be relative to the list's folder; a folder that does not exist raises
     // EInOutError and leaves the list as it was.
     virtual void SetDirectory(const std::string& value);
+
+    // The mount point the list's folder lies on, the list's drive.
+    std::string Drive() const;
+    // Goes to another drive's root; a mount that cannot be entered is ignored.
+    void DriveChange(const std::string& newDrive);
+    // The drive combo box that shows the list's drive; the combo box links itself.
+    TbsSkinDriveComboBox* DriveCombo() const { return FDriveCombo; }
+    void SetDriveCombo(TbsSkinDriveComboBox* value);
 
     // The file system's case rules for the list's folder: only FAT and NTFS mounts fold case.
     bool PreserveCase() const { return FPreserveCase; }
@@ -72,6 +81,9 @@ private:
     bool FPreserveCase{ true };
     bool FCaseSensitive{ true };
     TbsSkinFileListBox* FFileList{ nullptr };
+    TbsSkinDriveComboBox* FDriveCombo{ nullptr };
+    // Set while the list itself tells its drive combo box of a new drive.
+    bool FInSetDir{ false };
     TbsSkinStdLabel* FDirLabel{ nullptr };
     std::unique_ptr<TbsGlyphObject> FOpened;
     std::unique_ptr<TbsGlyphObject> FClosed;

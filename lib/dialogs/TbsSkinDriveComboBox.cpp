@@ -1,7 +1,7 @@
 #include "lib/dialogs/TbsSkinDriveComboBox.h"
 
 #include "lib/dialogs/TbsSkinDirectoryListBox.h"
-#include "platform/rtl/InOutError.h"
+#include "lib/dialogs/bsFilePaths.h"
 #include "platform/rtl/TextUtils.h"
 #include "platform/shell/MountTable.h"
 
@@ -11,11 +11,6 @@
 namespace {
 
 constexpr int kDriveTextGap = 4;
-
-bool IsNetworkFileSystem(const std::string& fs) {
-    return fs == "nfs" || fs == "nfs4" || fs == "cifs" || fs == "smb3" || fs == "fuse.sshfs" ||
-           fs == "sshfs";
-}
 
 bool IsOpticalFileSystem(const std::string& fs) {
     return fs == "iso9660" || fs == "udf";
@@ -52,18 +47,6 @@ TbsSkinDriveComboBox::TbsSkinDriveComboBox(TComponent* owner)
 
 TbsSkinDriveComboBox::~TbsSkinDriveComboBox() = default;
 
-std::string TbsSkinDriveComboBox::LabelOf(const std::string& device) const {
-    std::error_code error;
-    const auto target = std::filesystem::weakly_canonical(device, error);
-    if (error) return {};
-    for (const auto& entry : std::filesystem::directory_iterator(LabelFolder, error)) {
-        std::error_code linkError;
-        if (std::filesystem::weakly_canonical(entry.path(), linkError) == target && !linkError)
-            return entry.path().filename().string();
-    }
-    return {};
-}
-
 void TbsSkinDriveComboBox::BuildDriveList() {
     const std::vector<TMountEntry> entries = ReadMountTable(Environment.MountTable);
     const std::vector<std::string> userMounts = UserMountPoints(entries, Environment.UserName);
@@ -72,15 +55,15 @@ void TbsSkinDriveComboBox::BuildDriveList() {
     Items().BeginUpdate();
     Items().Clear();
     const auto add = [&](const std::string& mountPoint, const TbsGlyphObject* glyph,
-                         std::string label) {
-        label = FTextCase == tcUpperCase ? UpperCase(label) : LowerCase(label);
+                         std::string text) {
+        text = FTextCase == tcUpperCase ? UpperCase(text) : LowerCase(text);
         FRows.push_back({ mountPoint, glyph });
-        Items().AddObject(mountPoint + " [" + label + "]", const_cast<TbsGlyphObject*>(glyph));
+        Items().AddObject(mountPoint + " " + text, const_cast<TbsGlyphObject*>(glyph));
     };
-    std::string rootLabel;
-    for (const TMountEntry& entry : entries)
-        if (entry.MountPoint == "/") rootLabel = LabelOf(entry.Device);
-    add("/", FFixed.get(), rootLabel);
+    const auto label = [&](const std::string& mountPoint) {
+        return VolumeLabelText(mountPoint, entries, LabelFolder);
+    };
+    add("/", FFixed.get(), label("/"));
     std::set<std::string> listed;
     for (const TMountEntry& entry : entries) {
         const std::string& fs = entry.FileSystem;
@@ -88,16 +71,17 @@ void TbsSkinDriveComboBox::BuildDriveList() {
             IsMemoryFileSystem(fs) && IsUserPlace(entry.MountPoint, Environment.UserName);
         if (!shown.count(entry.MountPoint) && !memory) continue;
         if (!listed.insert(entry.MountPoint).second) continue;
+        const std::string& at = entry.MountPoint;
         if (IsNetworkFileSystem(fs))
-            add(entry.MountPoint, FNetwork.get(), entry.Device);
+            add(at, FNetwork.get(), NetworkShareText(at, entries, LabelFolder));
         else if (IsOpticalFileSystem(fs))
-            add(entry.MountPoint, FCDROM.get(), LabelOf(entry.Device));
+            add(at, FCDROM.get(), label(at));
         else if (memory)
-            add(entry.MountPoint, FRAM.get(), {});
-        else if (IsRemovableMountPoint(entry.MountPoint))
-            add(entry.MountPoint, FFloppy.get(), LabelOf(entry.Device));
+            add(at, FRAM.get(), label(at));
+        else if (IsRemovableMountPoint(at))
+            add(at, FFloppy.get(), label(at));
         else
-            add(entry.MountPoint, FFixed.get(), LabelOf(entry.Device));
+            add(at, FFixed.get(), label(at));
     }
     Items().EndUpdate();
 }
@@ -133,12 +117,7 @@ void TbsSkinDriveComboBox::SelectDrive(const std::string& value, bool moveDirLis
     FInSetDrive = true;
     SetItemIndex(found);
     FInSetDrive = false;
-    if (!moveDirList || !FDirList || FDrive.empty()) return;
-    try {
-        FDirList->SetDirectory(FDrive);
-    } catch (const EInOutError&) {
-        // A mount that cannot be entered (gone, or no medium) leaves the folder list alone.
-    }
+    if (moveDirList && FDirList) FDirList->DriveChange(FDrive);
 }
 
 void TbsSkinDriveComboBox::CreateWnd() {
@@ -158,8 +137,11 @@ void TbsSkinDriveComboBox::SetTextCase(TTextCase value) {
 }
 
 void TbsSkinDriveComboBox::SetDirList(TbsSkinDirectoryListBox* value) {
+    if (FDirList && FDirList->DriveCombo() == this) FDirList->SetDriveCombo(nullptr);
     FDirList = value;
-    if (value) value->FreeNotification(this);
+    if (!value) return;
+    value->FreeNotification(this);
+    value->SetDriveCombo(this);
 }
 
 void TbsSkinDriveComboBox::Change() {

@@ -49,7 +49,6 @@ private:
         std::string MountPoint;
         const TbsGlyphObject* Glyph;
     };
-    std::string LabelOf(const std::string& device) const;
     // The row's glyph, then its text, in the field and in the drop-down list alike.
     void DrawDriveRow(TCanvas& C, int index, const TRect& textRect);
     // Selects the drive's row; the linked folder list goes there only when asked.

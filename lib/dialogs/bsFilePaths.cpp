@@ -6,7 +6,9 @@
 #include "platform/rtl/InOutError.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <filesystem>
 
 namespace {
 
@@ -86,4 +88,61 @@ std::string ExistingFolder(const std::string& path, const std::string& folder) {
         ExpandFileName(path.starts_with('/') ? path : AppendPathPart(folder, path)));
     if (!DirectoryExists(absolute)) throw EInOutError(ENOENT);
     return absolute;
+}
+
+namespace {
+
+// The mount at mountPoint; the last one wins, as it hides those mounted there before it.
+const TMountEntry* MountAt(const std::string& mountPoint, const std::vector<TMountEntry>& mounts) {
+    const TMountEntry* found = nullptr;
+    for (const TMountEntry& entry : mounts)
+        if (entry.MountPoint == mountPoint) found = &entry;
+    return found;
+}
+
+// A by-label name as udev writes it: "\\x20" and the like stand for the byte they encode.
+std::string DecodeLabel(const std::string& name) {
+    std::string label;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' &&
+            std::isxdigit(static_cast<unsigned char>(name[i + 2])) &&
+            std::isxdigit(static_cast<unsigned char>(name[i + 3]))) {
+            label += char(std::stoi(name.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            label += name[i];
+        }
+    }
+    return label;
+}
+
+} // namespace
+
+bool IsNetworkFileSystem(const std::string& fileSystem) {
+    return fileSystem == "nfs" || fileSystem == "nfs4" || fileSystem == "cifs" ||
+           fileSystem == "smb3" || fileSystem == "fuse.sshfs" || fileSystem == "sshfs";
+}
+
+std::string VolumeLabelText(const std::string& mountPoint, const std::vector<TMountEntry>& mounts,
+                            const std::string& labelFolder) {
+    const TMountEntry* mount = MountAt(mountPoint, mounts);
+    if (!mount || mount->Device.empty() || mount->Device.front() != PathDelim) return "[]";
+    std::error_code error;
+    const auto device = std::filesystem::weakly_canonical(mount->Device, error);
+    if (error) return "[]";
+    for (const auto& entry : std::filesystem::directory_iterator(labelFolder, error)) {
+        std::error_code linkError;
+        const auto target = std::filesystem::weakly_canonical(entry.path(), linkError);
+        if (!linkError && target == device)
+            return "[" + DecodeLabel(entry.path().filename().string()) + "]";
+    }
+    return "[]";
+}
+
+std::string NetworkShareText(const std::string& mountPoint, const std::vector<TMountEntry>& mounts,
+                             const std::string& labelFolder) {
+    const TMountEntry* mount = MountAt(mountPoint, mounts);
+    if (mount && IsNetworkFileSystem(mount->FileSystem) && !mount->Device.empty())
+        return mount->Device;
+    return VolumeLabelText(mountPoint, mounts, labelFolder);
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include "platform/shell/MountTable.h"
+
 #include <string>
+#include <vector>
 
 class TCanvas;
 
@@ -29,3 +32,14 @@ TbsDirAndFile SplitDirAndFile(const std::string& editText, const std::string& fo
 // The folder path names seen from folder (absolute, no trailing '/' but the root's); one that
 // does not exist raises EInOutError.
 std::string ExistingFolder(const std::string& path, const std::string& folder);
+
+// "[label]" of the file system mounted at mountPoint: the name under labelFolder (the system's
+// /dev/disk/by-label) that links to the mount's device; "[]" when it has none.
+std::string VolumeLabelText(const std::string& mountPoint, const std::vector<TMountEntry>& mounts,
+                            const std::string& labelFolder);
+// Where a network share mounted at mountPoint comes from ("server:/share", "//server/share");
+// VolumeLabelText for a mount that is no network share.
+std::string NetworkShareText(const std::string& mountPoint, const std::vector<TMountEntry>& mounts,
+                             const std::string& labelFolder);
+// Whether a file system is reached over the network.
+bool IsNetworkFileSystem(const std::string& fileSystem);

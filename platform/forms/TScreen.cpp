@@ -60,6 +60,7 @@ void TScreen::SetCursor(TCursor value) {
     FCursor = value;
     if (value == crHourGlass) win::SetCursor(LoadCursor(nullptr, IDC_WAIT));
     if (value == crDefault) win::SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    if (OnCursorChange) OnCursorChange(this);
 }
 
 void TScreen::AddForm(TCustomForm* form) {

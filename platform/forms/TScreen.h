@@ -32,6 +32,8 @@ public:
     void SetCursor(TCursor value);
 
     TNotifyEvent OnActiveFormChange;
+    // After the pointer shape changed.
+    TNotifyEvent OnCursorChange;
 
     // Kept by the forms themselves.
     void AddForm(TCustomForm* form);

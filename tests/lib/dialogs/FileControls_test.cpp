@@ -5,6 +5,7 @@
 #include "lib/dialogs/TbsSkinFileListBox.h"
 #include "lib/dialogs/bsFilePaths.h"
 #include "platform/forms/TEdit.h"
+#include "platform/forms/TScreen.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/InOutError.h"
 #include "tests/lib/controls/TestSkins.h"
@@ -289,6 +290,22 @@ TEST_F(FileList, ListsEachMatchingFileOnceInOrderAndFoldersOnlyWhenAsked) {
     }
 }
 
+TEST_F(FileList, ALongReadingShowsTheHourGlassAndPutsTheCursorBack) {
+    ASSERT_NE(Screen, nullptr);
+    std::vector<TCursor> shown;
+    Screen->OnCursorChange = [&](TObject*) { shown.push_back(Screen->Cursor()); };
+    FList->Update();
+    EXPECT_TRUE(shown.empty()) << "a short folder reads without the hourglass";
+
+    std::filesystem::create_directories(FRoot / "many");
+    for (int i = 0; i < 120; ++i)
+        FRoot.WriteFile("many/clip" + std::to_string(i) + ".avi", "x");
+    FList->ApplyFilePath(FRoot / "many/");
+    Screen->OnCursorChange = nullptr;
+    EXPECT_EQ(FList->Items().Count(), 120);
+    EXPECT_EQ(shown, (std::vector<TCursor>{ crHourGlass, crDefault }));
+}
+
 TEST_F(FileList, AClickOnAnotherFileIsAChangeAndStillReachesTheListBoxsOwnEvent) {
     int clicks = 0;
     int changes = 0;
@@ -393,7 +410,7 @@ protected:
 TEST_F(DriveCombo, ListsTheRootThenTheUsersMountsWithKindAndLabel) {
     EXPECT_EQ(Rows(),
               (TRows{ "/ [root disk]", "/media/me/STICK [stick]", "/run/media/me/DVD [movie]",
-                      "/mnt/nas [server:/share]", "/mnt/ram []" }));
+                      "/mnt/nas server:/share", "/mnt/ram []" }));
     const TbsFileGlyph kinds[] = { TbsFileGlyph::Hard, TbsFileGlyph::Floppy, TbsFileGlyph::CDROM,
                                    TbsFileGlyph::Network, TbsFileGlyph::RAM };
     std::set<const TbsGlyphObject*> glyphs;
@@ -412,6 +429,31 @@ TEST_F(DriveCombo, ListsTheRootThenTheUsersMountsWithKindAndLabel) {
     EXPECT_EQ(Rows()[0], "/ [ROOT DISK]");
     EXPECT_EQ(Rows()[1], "/media/me/STICK [STICK]") << "the mount point keeps its case";
     EXPECT_EQ(FCombo->ItemIndex(), 0);
+}
+
+TEST_F(DriveCombo, LabelsComeFromTheLabelFolderAndSharesFromTheMountSource) {
+    std::filesystem::create_symlink(FRoot / "dev/sda2", FRoot / "by-label/My\\x20Films");
+    const std::vector<TMountEntry> mounts = ReadMountTable(FRoot / "mounts");
+    const std::string labels = FRoot / "by-label";
+    struct TCase {
+        const char* MountPoint;
+        const char* Volume;
+        const char* Share;
+    };
+    const TCase cases[] = {
+        { "/", "[Root Disk]", "[Root Disk]" },
+        { "/home", "[My Films]", "[My Films]" }, // udev's escapes decoded
+        { "/run/media/me/DVD", "[Movie]", "[Movie]" },
+        { "/mnt/nas", "[]", "server:/share" },
+        { "/mnt/ram", "[]", "[]" },
+        { "/nowhere", "[]", "[]" },
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.MountPoint);
+        EXPECT_EQ(VolumeLabelText(c.MountPoint, mounts, labels), c.Volume);
+        EXPECT_EQ(NetworkShareText(c.MountPoint, mounts, labels), c.Share);
+    }
+    EXPECT_EQ(VolumeLabelText("/", mounts, FRoot / "none"), "[]") << "no label folder";
 }
 
 TEST_F(DriveCombo, DrawsTheRowsGlyphInTheFieldAndInTheDropDownList) {
@@ -437,27 +479,48 @@ TEST_F(DriveCombo, DrawsTheRowsGlyphInTheFieldAndInTheDropDownList) {
     }
 }
 
-TEST_F(DriveCombo, ChoosingAMountMovesTheLinkedFolderList) {
+TEST_F(DriveCombo, ChoosingAMountMovesTheLinkedFolderListAndTheListsDriveShowsInTheCombo) {
+    // The folder list's own table makes a scratch folder a mount of its own.
     ScratchFolder elsewhere;
+    std::filesystem::create_directories(elsewhere / "sub");
+    FRoot.WriteFile("list-mounts",
+                    "/dev/sda1 / ext4 rw 0 0\n/dev/sdc1 " + elsewhere.Path() + " ext4 rw 0 0\n");
     auto* folders = new TbsSkinDirectoryListBox(FForm);
+    folders->MountTableFile = FRoot / "list-mounts";
     folders->SetParent(FForm);
     folders->SetBounds(0, 30, 200, 200);
-    folders->SetDirectory(elsewhere.Path());
+    folders->SetDirectory(elsewhere / "sub");
     FCombo->SetDirList(folders);
-    EXPECT_EQ(folders->Directory(), elsewhere.Path()) << "linking alone moves nothing";
+    EXPECT_EQ(folders->DriveCombo(), FCombo);
+    EXPECT_EQ(folders->Drive(), elsewhere.Path());
+    EXPECT_EQ(folders->Directory(), elsewhere / "sub") << "linking alone moves nothing";
 
     FCombo->SetDrive("/mnt/nas"); // not reachable here: the folder list stays
     EXPECT_EQ(FCombo->Drive(), "/mnt/nas");
     EXPECT_EQ(FCombo->ItemIndex(), 3);
-    EXPECT_EQ(folders->Directory(), elsewhere.Path());
+    EXPECT_EQ(folders->Directory(), elsewhere / "sub");
 
     FCombo->SetItemIndex(0); // as a choice in the list does
     EXPECT_EQ(FCombo->Drive(), "/");
     EXPECT_EQ(folders->Directory(), "/");
 
+    // The other way: the list's folder on another drive moves the combo's choice only.
+    folders->SetDirectory(elsewhere / "sub");
+    EXPECT_EQ(FCombo->Drive(), "") << "a mount the combo does not list";
+    EXPECT_EQ(FCombo->ItemIndex(), -1);
+    EXPECT_EQ(folders->Directory(), elsewhere / "sub");
+    folders->SetDirectory("/");
+    EXPECT_EQ(FCombo->ItemIndex(), 0);
+    EXPECT_EQ(folders->Directory(), "/");
+
     FCombo->SetDrive("/nowhere");
     EXPECT_EQ(FCombo->Drive(), "");
     EXPECT_EQ(FCombo->ItemIndex(), -1);
+    EXPECT_EQ(folders->Directory(), "/");
+
+    delete FCombo;
+    FCombo = nullptr;
+    EXPECT_EQ(folders->DriveCombo(), nullptr);
 }
 
 TEST(FileGlyphs, EachIsItsSizeOnABackgroundOfItsBottomLeftColour) {

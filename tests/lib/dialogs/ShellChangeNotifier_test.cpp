@@ -1,3 +1,4 @@
+#include "ShellSpaceFixture.h"
 #include "tests/platform/shell/ShellFixture.h"
 
 #include "lib/dialogs/TbsShellChangeNotifier.h"
@@ -13,16 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Serves the GUI queue until done says so; false when the watchdog runs out first.
-bool ServeUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        CheckSynchronize(100);
-    }
-    return true;
-}
 
 class ShellChangeNotifierTest : public testing::Test {
 protected:

@@ -80,10 +80,7 @@ void ShellListTest::Type(const std::string& text) {
 void ShellListTest::ClickRow(int index, std::initializer_list<unsigned> held,
                              win::MouseButton button) {
     FDisplay->Time().Advance(2000);
-    List->MakeItemVisible(index, false);
-    Pump();
-    const TRect r = List->ItemRect(index, drLabel);
-    const TPoint at = List->ClientToScreen(TPoint(r.Left + 4, (r.Top + r.Bottom) / 2));
+    const TPoint at = RowPoint(index);
     for (unsigned h : held)
         FDisplay->PressKey(h);
     FDisplay->Click(at.X, at.Y, button);
@@ -92,10 +89,16 @@ void ShellListTest::ClickRow(int index, std::initializer_list<unsigned> held,
     Pump();
 }
 
+TPoint ShellListTest::RowPoint(int index) {
+    List->MakeItemVisible(index, false);
+    Pump();
+    const TRect r = List->ItemRect(index, drLabel);
+    return List->ClientToScreen(TPoint(r.Left + 4, (r.Top + r.Bottom) / 2));
+}
+
 void ShellListTest::DoubleClickRow(int index) {
     ClickRow(index);
-    const TRect r = List->ItemRect(index, drLabel);
-    const TPoint at = List->ClientToScreen(TPoint(r.Left + 4, (r.Top + r.Bottom) / 2));
+    const TPoint at = RowPoint(index);
     FDisplay->Time().Advance(50);
     FDisplay->Click(at.X, at.Y);
     Pump();

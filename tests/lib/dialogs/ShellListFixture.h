@@ -43,6 +43,8 @@ protected:
     void ClickRow(int index, std::initializer_list<unsigned> held = {},
                   win::MouseButton button = win::MouseButton::Left);
     void DoubleClickRow(int index);
+    // Where a click on a row's label goes, on the screen; the row is scrolled into view.
+    TPoint RowPoint(int index);
     void ClickHeader(int column);
     std::vector<std::string> Errors;
 

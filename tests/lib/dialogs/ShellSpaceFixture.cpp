@@ -1,5 +1,9 @@
 #include "ShellSpaceFixture.h"
 
+#include "platform/rtl/MainThread.h"
+
+#include <chrono>
+
 namespace {
 
 class TRecordingLauncher : public TShellLauncher {
@@ -27,4 +31,13 @@ TRecordedShellSpace::TRecordedShellSpace()
 TRecordedShellSpace::~TRecordedShellSpace() {
     SetShellLauncher(std::move(FPreviousLauncher));
     SetShellNamespace(std::move(FPreviousSpace));
+}
+
+bool ServeUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        CheckSynchronize(100);
+    }
+    return true;
 }

@@ -3,6 +3,7 @@
 
 #include "platform/shell/ShellExecute.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -27,3 +28,7 @@ private:
 };
 
 class ShellSpaceTest : public testing::Test, protected TRecordedShellSpace {};
+
+// Serves the GUI thread's queue (where change watchers call their handlers) until done says
+// so; false when a generous watchdog ran out first.
+bool ServeUntil(const std::function<bool()>& done);
