@@ -133,34 +133,35 @@ void TbsCustomShellListView::SetViewStyle(TViewStyle value) {
 
 void TbsCustomShellListView::SetShellTreeView(IbsShellTreeLink* value) {
     if (value == FTreeView) return;
+    // A replaced tree stops pushing folders to this list.
+    if (FTreeView && FTreeView->ListViewLink() == this) FTreeView->SetListViewLink(nullptr);
     if (value) {
         value->SetLinkRoot(FRoot);
         value->SetListViewLink(this);
-    } else if (FTreeView) {
-        FTreeView->SetListViewLink(nullptr);
     }
     SetTreeViewLink(value);
 }
 
 void TbsCustomShellListView::SetShellComboBox(IbsShellComboLink* value) {
     if (value == FComboBox) return;
+    if (FComboBox && FComboBox->ListViewLink() == this) FComboBox->SetListViewLink(nullptr);
     if (value) {
         value->SetLinkRoot(FRoot);
         value->SetListViewLink(this);
-    } else if (FComboBox) {
-        FComboBox->SetListViewLink(nullptr);
     }
     SetComboBoxLink(value);
 }
 
 void TbsCustomShellListView::SetTreeViewLink(IbsShellTreeLink* value) {
     FTreeView = value;
+    if (FTreeComponent) FTreeComponent->RemoveFreeNotification(this);
     FTreeComponent = value ? value->LinkComponent() : nullptr;
     if (FTreeComponent) FTreeComponent->FreeNotification(this);
 }
 
 void TbsCustomShellListView::SetComboBoxLink(IbsShellComboLink* value) {
     FComboBox = value;
+    if (FComboComponent) FComboComponent->RemoveFreeNotification(this);
     FComboComponent = value ? value->LinkComponent() : nullptr;
     if (FComboComponent) FComboComponent->FreeNotification(this);
 }
