@@ -413,6 +413,8 @@ void TbsCustomShellListView::Edit(TListItem* item, const std::string* text) {
     // The item's own rename replaces the view's caption change and its OnEdited.
     const int index = std::exchange(FEditIndex, -1);
     if (!text || !item || index < 0 || index >= FolderCount()) return;
+    // An edit left as it was renames nothing: a rename onto its own name would be refused.
+    if (*text == FolderAt(index)->DisplayName()) return;
     FolderAt(index)->Rename(*text);
     Perform(LVM_REDRAWITEMS, WPARAM(index), LPARAM(index));
     if (FTreeView) FTreeView->RefreshSelectedNode();
