@@ -11,6 +11,9 @@
 #include "lib/dialogs/TbsSkinOpenDialog.h"
 #include "lib/dialogs/bsFileDialogNames.h"
 #include "lib/dialogs/bsShellPidl.h"
+#include "lib/dialogs/bsSkinFileDialogClasses.h"
+#include "platform/forms/TClassRegistry.h"
+#include "platform/forms/TFormReader.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/rtl/FileSystem.h"
 #include "tests/platform/forms/ControlsFixture.h"
@@ -342,6 +345,46 @@ TEST_F(OpenDialogExecute, OverwriteQuestionAnsweredByKeys) {
     Then([&] { Key(VK_RETURN); }); // OK on the question
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.FileName(), Docs("pic.bmp")) << "the name asked about is the name returned";
+}
+
+// ---- form descriptions ----
+
+constexpr const char* kDescribed = R"(object DialogsForm: TDialogsForm
+  object OpenDialog1: TbsSkinOpenDialog
+    Title = 'Open file'
+  end
+  object OpenDialog2: TbsSkinOpenDialog
+    Title = 'Add files'
+    MultiSelection = True
+    Filter = 'All files|*.*'
+    FilterIndex = 1
+    CheckFileExists = True
+    OverwritePromt = False
+    ShowHiddenFiles = False
+    ToolButtonsTransparent = True
+    AlphaBlendValue = 200
+    CtrlAlphaBlendValue = 210
+    LVHeaderSkinDataName = 'header'
+  end
+end
+)";
+
+TEST(SkinFileDialogClasses, DescriptionSetsWhatTheProgramsFormsSet) {
+    RegisterSkinFileDialogClasses();
+    TClassRegistry::Instance().RegisterClass("TDialogsForm", "TForm");
+    TApplication app(nullptr);
+    auto form = std::make_unique<TForm>(nullptr);
+    ReadFormDescription(form.get(), kDescribed, "DialogsForm.dfm");
+    auto* single = DescribedComponent<TbsSkinOpenDialog>(form.get(), "OpenDialog1");
+    EXPECT_EQ(single->Title(), "Open file");
+    EXPECT_FALSE(single->MultiSelection());
+    auto* many = DescribedComponent<TbsSkinOpenDialog>(form.get(), "OpenDialog2");
+    EXPECT_EQ(many->Title(), "Add files");
+    EXPECT_TRUE(many->MultiSelection());
+    EXPECT_TRUE(many->ToolButtonsTransparent());
+    EXPECT_EQ(many->AlphaBlendValue(), 200);
+    EXPECT_EQ(many->CtrlAlphaBlendValue(), 210);
+    EXPECT_EQ(many->LVHeaderSkinDataName(), "header");
 }
 
 } // namespace
