@@ -6,7 +6,9 @@
 #include "lib/controls/TbsSkinMenuSpeedButton.h"
 #include "lib/controls/TbsSkinPanel.h"
 #include "lib/controls/TbsSkinScrollBar.h"
+#include "lib/controls/TbsSkinScrollBox.h"
 #include "lib/controls/TbsSkinSpeedButton.h"
+#include "lib/controls/TbsSkinSplitter.h"
 #include "lib/controls/TbsSkinStdLabel.h"
 #include "lib/controls/TbsSkinToolBar.h"
 #include "lib/dialogs/TbsCustomShellComboBox.h"
@@ -21,6 +23,7 @@
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/menus/TbsSkinPopupMenu.h"
 #include "platform/forms/TApplication.h"
+#include "platform/forms/TImage.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/rtl/FilePath.h"
 #include "platform/rtl/FileSystem.h"
@@ -49,12 +52,13 @@ T* Named(TComponent* owner, TWinControl* parent, const char* name) {
 } // namespace
 
 TbsOpenDlgForm::TbsOpenDlgForm(TComponent* owner, bool saveMode, TbsSkinData* ctrlSkinData,
-                               bool toolButtonsTransparent)
+                               bool toolButtonsTransparent, bool picturePreview)
     : TForm(owner), SaveMode(saveMode), CtrlSD(ctrlSkinData) {
     SetKeyPreview(true);
     SetPosition(poScreenCenter);
     BSF = new TbsSkinForm(this);
     BuildToolPanel(toolButtonsTransparent);
+    if (picturePreview) BuildPreview(toolButtonsTransparent);
     BuildListPanel();
     BuildBottomPanel();
     SetActiveControl(FileNameEdit);
@@ -183,25 +187,76 @@ void TbsOpenDlgForm::BuildListPanel() {
     FileListView->OnKeyPress = [this](TObject* s, char32_t& key) { FLVKeyPress(s, key); };
 }
 
+void TbsOpenDlgForm::BuildPreview(bool flatButtons) {
+    ImagePanel = Named<TbsSkinPanel>(this, this, "ImagePanel");
+    ImagePanel->SetBorderStyle(bvFrame);
+    ImagePanel->SetAlign(alRight);
+    ImagePanel->SetWidth(200);
+    Splitter = Named<TbsSkinSplitter>(this, this, "Splitter");
+    Splitter->SetLeft(ImagePanel->Left() - 10);
+    Splitter->SetAlign(alRight);
+    Splitter->SetWidth(10);
+    Splitter->SetDefaultSize(10);
+    Splitter->SetBeveled(false);
+
+    SBVScrollBar = Named<TbsSkinScrollBar>(this, ImagePanel, "SBVScrollBar");
+    SBVScrollBar->SetKind(sbVertical);
+    SBVScrollBar->SetAlign(alRight);
+    SBVScrollBar->SetDefaultWidth(kBarWidth);
+    SBVScrollBar->SetEnabled(false);
+    SBVScrollBar->SetSkinDataName("vscrollbar");
+    SBHScrollBar = Named<TbsSkinScrollBar>(this, ImagePanel, "SBHScrollBar");
+    SBHScrollBar->SetAlign(alBottom);
+    SBHScrollBar->SetDefaultHeight(kBarWidth);
+    SBHScrollBar->SetEnabled(false);
+    SBHScrollBar->SetBothMarkerWidth(kBarWidth);
+    SBHScrollBar->SetSkinDataName("hscrollbar");
+    ScrollBox = Named<TbsSkinScrollBox>(this, ImagePanel, "ScrollBox");
+    ScrollBox->SetAlign(alClient);
+    ScrollBox->SetBorderStyle(bvNone);
+    ScrollBox->SetVScrollBar(SBVScrollBar);
+    ScrollBox->SetHScrollBar(SBHScrollBar);
+    Image = Named<TImage>(this, ScrollBox, "Image");
+    Image->SetBounds(0, 0, 0, 0);
+
+    StretchButton = Named<TbsSkinSpeedButton>(this, ToolPanel, "StretchButton");
+    StretchButton->SetBounds(1200, 0, 27, kToolHeight);
+    StretchButton->SetAlign(alRight);
+    StretchButton->SetDefaultHeight(kToolHeight);
+    StretchButton->SetDefaultWidth(27);
+    StretchButton->SetGroupIndex(2);
+    StretchButton->SetAllowAllUp(true);
+    StretchButton->SetSkinDataName("toolbutton");
+    StretchButton->SetGlyph(*MakeDialogGlyph("BS_STRETCH"));
+    StretchButton->SetNumGlyphs(1);
+    StretchButton->SetHint(FileDialogText(CtrlSD, "MSG_BTN_STRETCH_HINT"));
+    StretchButton->SetShowHint(true);
+    StretchButton->SetFlat(flatButtons);
+    StretchButton->OnClick = [this](TObject* s) { StretchButtonClick(s); };
+}
+
 void TbsOpenDlgForm::BuildBottomPanel() {
-    const int width = ClientWidth();
-    const TAnchors stretch{ akLeft, akTop, akRight };
-    const TAnchors right{ akTop, akRight };
+    // The picture form keeps its bottom controls where they stand; the plain one stretches them.
+    const bool fixed = HasPreview();
+    const int fieldWidth = fixed ? 280 : ClientWidth() - 160;
+    const int buttonLeft = fixed ? 370 : ClientWidth() - 80;
+    const TAnchors stretch = fixed ? TAnchors{ akLeft, akTop } : TAnchors{ akLeft, akTop, akRight };
+    const TAnchors right = fixed ? TAnchors{ akLeft, akTop } : TAnchors{ akTop, akRight };
 
     FileNameEdit = Named<TbsSkinEdit>(this, BottomPanel, "FileNameEdit");
-    FileNameEdit->SetBounds(70, 10, width - 160, 21);
+    FileNameEdit->SetBounds(70, 10, fieldWidth, 21);
     FileNameEdit->SetDefaultHeight(21);
     FileNameEdit->SetAnchors(stretch);
     FileNameEdit->OnKeyPress = [this](TObject* s, char32_t& key) { EditKeyPress(s, key); };
 
     FilterComboBox = Named<TbsSkinFilterComboBox>(this, BottomPanel, "FilterComboBox");
-    FilterComboBox->SetBounds(70, 45, width - 160, 21);
+    FilterComboBox->SetBounds(70, 45, fieldWidth, 21);
     FilterComboBox->SetDefaultHeight(21);
     FilterComboBox->SetAnchors(stretch);
     FilterComboBox->OnChange = [this](TObject* s) { FCBChange(s); };
 
     OpenButton = Named<TbsSkinButton>(this, BottomPanel, "OpenButton");
-    OpenButton->SetBounds(width - 80, 10, 70, 25);
+    OpenButton->SetBounds(buttonLeft, 10, 70, 25);
     OpenButton->SetDefaultHeight(25);
     OpenButton->SetTabStop(true);
     OpenButton->SetAnchors(right);
@@ -209,7 +264,7 @@ void TbsOpenDlgForm::BuildBottomPanel() {
     OpenButton->OnClick = [this](TObject* s) { OpenButtonClick(s); };
 
     CancelButton = Named<TbsSkinButton>(this, BottomPanel, "CancelButton");
-    CancelButton->SetBounds(width - 80, 45, 70, 25);
+    CancelButton->SetBounds(buttonLeft, 45, 70, 25);
     CancelButton->SetDefaultHeight(25);
     CancelButton->SetTabStop(true);
     CancelButton->SetModalResult(mrCancel);
@@ -323,6 +378,16 @@ void TbsOpenDlgForm::EditKeyPress(TObject* sender, char32_t& key) {
 
 void TbsOpenDlgForm::FLVChange(TObject*, TListItem*, TItemChange) {
     const std::string selected = FileListView->GetSelectedFile();
+    if (HasPreview()) {
+        FileNameEdit->SetText(ExtractFileName(selected));
+        if (selected.empty()) {
+            Image->Picture().Assign(TPicture());
+            Image->SetBounds(Image->Left(), Image->Top(), 0, 0);
+        } else {
+            LoadPreview(selected);
+        }
+        return;
+    }
     if (!selected.empty()) FileNameEdit->SetText(ExtractFileName(selected));
     if (OnFolderChange) OnFolderChange(this);
 }
@@ -402,4 +467,37 @@ void TbsOpenDlgForm::FCBChange(TObject*) {
     const std::string mask = FilterComboBox->Mask();
     FileListView->SetMask(mask);
     if (SaveMode) FileNameEdit->SetText(NameForFilter(FileNameEdit->Text(), mask));
+}
+
+// ---- the picture preview ----
+
+void TbsOpenDlgForm::LoadPreview(const std::string& fileName) {
+    // A picture that cannot be read is no error of the user's choosing: the preview stays empty.
+    try {
+        Image->Picture().LoadFromFile(fileName);
+    } catch (const Exception&) {
+        Image->Picture().Assign(TPicture());
+    }
+    FitImage();
+}
+
+void TbsOpenDlgForm::FitImage() {
+    if (!Image->Stretch())
+        Image->SetBounds(Image->Left(), Image->Top(), Image->Picture().Width(),
+                         Image->Picture().Height());
+    ScrollBox->UpDateScrollRange();
+}
+
+void TbsOpenDlgForm::StretchButtonClick(TObject*) {
+    Image->SetVisible(false);
+    if (StretchButton->Down()) {
+        Image->SetStretch(true);
+        Image->SetAlign(alClient);
+    } else {
+        Image->SetAlign(alNone);
+        Image->SetStretch(false);
+        Image->SetBounds(0, 0, Image->Picture().Width(), Image->Picture().Height());
+    }
+    ScrollBox->UpDateScrollRange();
+    Image->SetVisible(true);
 }

@@ -16,6 +16,9 @@ class TbsSkinMenuSpeedButton;
 class TbsSkinPanel;
 class TbsSkinPopupMenu;
 class TbsSkinScrollBar;
+class TbsSkinScrollBox;
+class TbsSkinSplitter;
+class TImage;
 class TbsSkinShellComboBox;
 class TbsSkinSpeedButton;
 class TbsSkinStdLabel;
@@ -27,11 +30,12 @@ class TMenuItem;
 // box and the back, up, new-folder and view buttons, the file list with its bars, and below it
 // the name edit, the file-type box and the Open (Save) and Cancel buttons. It has no default
 // button, so Enter in the name edit reaches EditKeyPress. The handlers are public so that the
-// dialog component and tests can drive them.
+// dialog component and tests can drive them. With a picture preview the form also shows the
+// selected picture in a panel on the right, behind a splitter, at its own size or stretched.
 class TbsOpenDlgForm : public TForm {
 public:
     TbsOpenDlgForm(TComponent* owner, bool saveMode, TbsSkinData* ctrlSkinData,
-                   bool toolButtonsTransparent);
+                   bool toolButtonsTransparent, bool picturePreview = false);
     ~TbsOpenDlgForm() override;
 
     std::string ClassName() const override { return "TbsOpenDlgForm"; }
@@ -51,6 +55,11 @@ public:
     void FLVChange(TObject* sender, TListItem* item, TItemChange change);
     void FLVDBLClick(TObject* sender);
     void FCBChange(TObject* sender);
+    // The preview shows the picture stretched while the stretch button is down.
+    void StretchButtonClick(TObject* sender);
+    // Shows the picture of a file; one that cannot be read leaves the preview empty.
+    void LoadPreview(const std::string& fileName);
+    bool HasPreview() const { return ImagePanel != nullptr; }
 
     // The folders visited, oldest first.
     const std::vector<TItemIdList>& History() const { return FolderHistory; }
@@ -85,11 +94,22 @@ public:
     TMenuItem* SmallIconMenuItem{ nullptr };
     TMenuItem* ReportMenuItem{ nullptr };
     TMenuItem* ListMenuItem{ nullptr };
+    // The preview, present only in the picture form.
+    TbsSkinPanel* ImagePanel{ nullptr };
+    TImage* Image{ nullptr };
+    TbsSkinScrollBox* ScrollBox{ nullptr };
+    TbsSkinScrollBar* SBVScrollBar{ nullptr };
+    TbsSkinScrollBar* SBHScrollBar{ nullptr };
+    TbsSkinSpeedButton* StretchButton{ nullptr };
+    TbsSkinSplitter* Splitter{ nullptr };
 
 private:
     void BuildToolPanel(bool flatButtons);
     void BuildListPanel();
     void BuildBottomPanel();
+    void BuildPreview(bool flatButtons);
+    // An unstretched image takes its picture's size.
+    void FitImage();
     void ChooseViewStyle(TMenuItem* item, TViewStyle style);
     // The file-system folder the list shows; "" for a folder without one (Desktop, Computer).
     std::string ShownFolder() const;
@@ -108,4 +128,13 @@ private:
     bool StopAddToHistory{ false };
     TbsSkinData* CtrlSD;
     int NewFolderCount{ 0 };
+};
+
+// The open form with the picture preview.
+class TbsOpenPictureDlgForm : public TbsOpenDlgForm {
+public:
+    TbsOpenPictureDlgForm(TComponent* owner, bool saveMode, TbsSkinData* ctrlSkinData,
+                          bool toolButtonsTransparent)
+        : TbsOpenDlgForm(owner, saveMode, ctrlSkinData, toolButtonsTransparent, true) {}
+    std::string ClassName() const override { return "TbsOpenPictureDlgForm"; }
 };

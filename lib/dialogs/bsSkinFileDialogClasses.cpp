@@ -1,26 +1,26 @@
 #include "lib/dialogs/bsSkinFileDialogClasses.h"
 
 #include "lib/dialogs/TbsSkinOpenDialog.h"
+#include "lib/dialogs/TbsSkinOpenPictureDialog.h"
 #include "lib/frame/bsSkinFormClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TClassRegistry.h"
 
 #include <mutex>
+#include <utility>
 
 namespace {
 
 using namespace properties;
 
-void RegisterOpenDialog(TClassRegistry& r) {
-    const std::string c = "TbsSkinOpenDialog";
+// What the open dialog and its picture variants share.
+void RegisterCommon(TClassRegistry& r, const std::string& c) {
     using T = TbsSkinOpenDialog;
-    r.RegisterClass(c, "TComponent", ComponentFactory<T>());
     r.RegisterProperty(c, "Title", String(&T::SetTitle));
     r.RegisterProperty(c, "Filter", String(&T::SetFilter));
     r.RegisterProperty(c, "FilterIndex", Integer(&T::SetFilterIndex));
     r.RegisterProperty(c, "FileName", String(&T::SetFileName));
     r.RegisterProperty(c, "InitialDir", String(&T::SetInitialDir));
-    r.RegisterProperty(c, "DefaultExt", String(&T::SetDefaultExt));
     r.RegisterProperty(c, "MultiSelection", Boolean(&T::SetMultiSelection));
     r.RegisterProperty(c, "CheckFileExists", Boolean(&T::SetCheckFileExists));
     r.RegisterProperty(c, "OverwritePromt", Boolean(&T::SetOverwritePromt));
@@ -41,12 +41,28 @@ void RegisterOpenDialog(TClassRegistry& r) {
     r.RegisterProperty(c, "CtrlSkinData", Reference(&T::SetCtrlSkinData));
 }
 
+void RegisterFileDialogs(TClassRegistry& r) {
+    r.RegisterClass("TbsSkinOpenDialog", "TComponent", ComponentFactory<TbsSkinOpenDialog>());
+    RegisterCommon(r, "TbsSkinOpenDialog");
+    r.RegisterProperty("TbsSkinOpenDialog", "DefaultExt",
+                       String(&TbsSkinOpenDialog::SetDefaultExt));
+    for (const auto& [c, factory] : { std::pair{ std::string("TbsSkinOpenPictureDialog"),
+                                                 ComponentFactory<TbsSkinOpenPictureDialog>() },
+                                      std::pair{ std::string("TbsSkinSavePictureDialog"),
+                                                 ComponentFactory<TbsSkinSavePictureDialog>() } }) {
+        r.RegisterClass(c, "TComponent", factory);
+        RegisterCommon(r, c);
+        r.RegisterProperty(c, "StretchPicture",
+                           Boolean(&TbsSkinOpenPictureDialog::SetStretchPicture));
+    }
+}
+
 } // namespace
 
 void RegisterSkinFileDialogClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
         RegisterSkinFormClasses();
-        RegisterOpenDialog(TClassRegistry::Instance());
+        RegisterFileDialogs(TClassRegistry::Instance());
     });
 }
