@@ -9,6 +9,7 @@
 #include "lib/dialogs/TbsOpenDlgForm.h"
 #include "lib/dialogs/TbsSkinFilterComboBox.h"
 #include "lib/dialogs/TbsSkinOpenDialog.h"
+#include "lib/dialogs/TbsSkinOpenPictureDialog.h"
 #include "lib/dialogs/bsFileDialogNames.h"
 #include "lib/dialogs/bsShellPidl.h"
 #include "lib/dialogs/bsSkinFileDialogClasses.h"
@@ -366,6 +367,11 @@ constexpr const char* kDescribed = R"(object DialogsForm: TDialogsForm
     CtrlAlphaBlendValue = 210
     LVHeaderSkinDataName = 'header'
   end
+  object SavePicture1: TbsSkinSavePictureDialog
+    Filter = 'Bitmaps (*.bmp)|*.bmp'
+    AlphaBlendValue = 200
+    StretchPicture = True
+  end
 end
 )";
 
@@ -385,6 +391,10 @@ TEST(SkinFileDialogClasses, DescriptionSetsWhatTheProgramsFormsSet) {
     EXPECT_EQ(many->AlphaBlendValue(), 200);
     EXPECT_EQ(many->CtrlAlphaBlendValue(), 210);
     EXPECT_EQ(many->LVHeaderSkinDataName(), "header");
+    auto* picture = DescribedComponent<TbsSkinSavePictureDialog>(form.get(), "SavePicture1");
+    EXPECT_EQ(picture->Title(), "Save file");
+    EXPECT_EQ(picture->Filter(), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_TRUE(picture->StretchPicture());
 }
 
 } // namespace
