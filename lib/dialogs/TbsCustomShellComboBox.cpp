@@ -1,4 +1,5 @@
 #include "lib/dialogs/TbsCustomShellComboBox.h"
+#include "lib/dialogs/TbsCustomShellListView.h"
 
 #include "lib/dialogs/TbsCustomShellTreeView.h"
 #include "lib/dialogs/bsShellFolderQueries.h"
@@ -116,6 +117,7 @@ void TbsCustomShellComboBox::ApplyRoot() {
     ClearItemsEx();
     BuildRootItems();
     if (FTreeView) FTreeView->SetRoot(FRoot);
+    if (FListView) FListView->SetRoot(FRoot);
 }
 
 void TbsCustomShellComboBox::BuildRootItems() {
@@ -229,6 +231,7 @@ void TbsCustomShellComboBox::Change() {
     // The rows gather around the chosen folder: its chain shows, another one goes.
     ShowPidl(list);
     if (FTreeView) FTreeView->SelectPidl(list);
+    if (FListView) FListView->FollowPidl(list);
 }
 
 int TbsCustomShellComboBox::IndexOfPidl(const TItemIdList& absolute) const {
@@ -304,7 +307,17 @@ void TbsCustomShellComboBox::SetShellTreeView(TbsCustomShellTreeView* value) {
     LinkPartner(this, FTreeView, value, &TbsCustomShellTreeView::FComboBox);
 }
 
+void TbsCustomShellComboBox::SetShellListView(TbsCustomShellListView* value) {
+    LinkPartnerThrough(
+        this, FListView, value, [](TbsCustomShellListView* list) { return list->ShellComboBox(); },
+        [](TbsCustomShellListView* list, TbsCustomShellComboBox* combo) {
+            list->SetComboBoxLink(combo);
+        });
+}
+
 void TbsCustomShellComboBox::Notification(TComponent* component, TOperation operation) {
     TbsSkinCustomComboBox::Notification(component, operation);
-    if (operation == opRemove && component == FTreeView) FTreeView = nullptr;
+    if (operation != opRemove) return;
+    if (component == FTreeView) FTreeView = nullptr;
+    if (component == FListView) FListView = nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/dialogs/TbsShellFolder.h"
+#include "lib/dialogs/bsShellListLinks.h"
 #include "lib/dialogs/bsShellTypes.h"
 #include "platform/forms/TCollection.h"
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class TbsCustomShellListView;
 class TbsCustomShellTreeView;
 
 // One row of the location box: its text, its folder (owned by the box), its indent level and
@@ -38,9 +40,9 @@ public:
 };
 
 // The location box of the file dialogs: the root, its children and the chain of folders down
-// to the folder shown, as indented rows with icons. Choosing a row moves a linked tree; when the
-// tree moves, the box follows.
-class TbsCustomShellComboBox : public TbsSkinCustomComboBox {
+// to the folder shown, as indented rows with icons. Choosing a row moves a linked tree and file
+// list; when they move, the box follows.
+class TbsCustomShellComboBox : public TbsSkinCustomComboBox, public IbsShellComboLink {
 public:
     explicit TbsCustomShellComboBox(TComponent* owner);
     ~TbsCustomShellComboBox() override;
@@ -63,10 +65,19 @@ public:
 
     TbsCustomShellTreeView* ShellTreeView() const { return FTreeView; }
     void SetShellTreeView(TbsCustomShellTreeView* value);
+    TbsCustomShellListView* ShellListView() const { return FListView; }
+    void SetShellListView(TbsCustomShellListView* value);
 
     // Shows the chain down to an absolute list and chooses its row, unless that row is chosen
     // already or the box is moving itself.
-    void FollowPidl(const TItemIdList& absolute);
+    void FollowPidl(const TItemIdList& absolute) override;
+
+    // The link as a file list sees it.
+    TComponent* LinkComponent() override { return this; }
+    TRoot LinkRoot() const override { return FRoot; }
+    void SetLinkRoot(const TRoot& value) override { SetRoot(value); }
+    TbsCustomShellListView* ListViewLink() const override { return FListView; }
+    void SetListViewLink(TbsCustomShellListView* list) override { FListView = list; }
     // The rows rebuilt around an absolute list.
     void ShowPidl(const TItemIdList& absolute);
 
@@ -83,6 +94,7 @@ protected:
 
     bool FUpdating{ false };
     TbsCustomShellTreeView* FTreeView{ nullptr };
+    TbsCustomShellListView* FListView{ nullptr };
 
 private:
     void ApplyRoot();

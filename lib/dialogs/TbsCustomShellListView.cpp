@@ -134,34 +134,35 @@ void TbsCustomShellListView::SetViewStyle(TViewStyle value) {
 
 void TbsCustomShellListView::SetShellTreeView(IbsShellTreeLink* value) {
     if (value == FTreeView) return;
+    // A replaced tree stops pushing folders to this list.
+    if (FTreeView && FTreeView->ListViewLink() == this) FTreeView->SetListViewLink(nullptr);
     if (value) {
         value->SetLinkRoot(FRoot);
         value->SetListViewLink(this);
-    } else if (FTreeView) {
-        FTreeView->SetListViewLink(nullptr);
     }
     SetTreeViewLink(value);
 }
 
 void TbsCustomShellListView::SetShellComboBox(IbsShellComboLink* value) {
     if (value == FComboBox) return;
+    if (FComboBox && FComboBox->ListViewLink() == this) FComboBox->SetListViewLink(nullptr);
     if (value) {
         value->SetLinkRoot(FRoot);
         value->SetListViewLink(this);
-    } else if (FComboBox) {
-        FComboBox->SetListViewLink(nullptr);
     }
     SetComboBoxLink(value);
 }
 
 void TbsCustomShellListView::SetTreeViewLink(IbsShellTreeLink* value) {
     FTreeView = value;
+    if (FTreeComponent) FTreeComponent->RemoveFreeNotification(this);
     FTreeComponent = value ? value->LinkComponent() : nullptr;
     if (FTreeComponent) FTreeComponent->FreeNotification(this);
 }
 
 void TbsCustomShellListView::SetComboBoxLink(IbsShellComboLink* value) {
     FComboBox = value;
+    if (FComboComponent) FComboComponent->RemoveFreeNotification(this);
     FComboComponent = value ? value->LinkComponent() : nullptr;
     if (FComboComponent) FComboComponent->FreeNotification(this);
 }
@@ -416,6 +417,8 @@ void TbsCustomShellListView::Edit(TListItem* item, const std::string* text) {
     // The item's own rename replaces the view's caption change and its OnEdited.
     const int index = std::exchange(FEditIndex, -1);
     if (!text || !item || index < 0 || index >= FolderCount()) return;
+    // An edit left as it was renames nothing: a rename onto its own name would be refused.
+    if (*text == FolderAt(index)->DisplayName()) return;
     FolderAt(index)->Rename(*text);
     Perform(LVM_REDRAWITEMS, WPARAM(index), LPARAM(index));
     if (FTreeView) FTreeView->RefreshSelectedNode();

@@ -1,4 +1,5 @@
 #include "lib/dialogs/TbsCustomShellTreeView.h"
+#include "lib/dialogs/TbsCustomShellListView.h"
 
 #include "lib/dialogs/TbsCustomShellComboBox.h"
 #include "lib/dialogs/bsShellFolderQueries.h"
@@ -96,8 +97,12 @@ void TbsCustomShellTreeView::ApplyImages() {
 
 void TbsCustomShellTreeView::ApplyRoot() {
     if (FUpdating) return;
-    const TFlagGuard updating(FUpdating);
-    RebuildFromRoot();
+    {
+        const TFlagGuard updating(FUpdating);
+        RebuildFromRoot();
+    }
+    // The list follows the tree's root; the combo box keeps its own.
+    if (FListView) FListView->SetRoot(FRoot);
 }
 
 void TbsCustomShellTreeView::Loaded() {
@@ -205,6 +210,7 @@ void TbsCustomShellTreeView::FollowSelection(TTreeNode* node) {
         const TFlagGuard updating(FUpdating);
         const TItemIdList list = folder->FullPIDL();
         if (FComboBox) FComboBox->FollowPidl(list);
+        if (FListView) FListView->FollowPidl(list);
     }
     FNodeToMonitor = node;
     SetAutoRefresh(autoRefresh);
@@ -212,7 +218,8 @@ void TbsCustomShellTreeView::FollowSelection(TTreeNode* node) {
 }
 
 void TbsCustomShellTreeView::SelectPidl(const TItemIdList& absolute) {
-    if (ComponentState().Contains(csLoading)) return;
+    // While the tree pushes its own selection, the partners' echo has nothing to add.
+    if (FUpdating || ComponentState().Contains(csLoading)) return;
     const TbsShellFolder* selected = SelectedFolder();
     if (selected && PidlEqual(selected->FullPIDL(), absolute)) return;
     TTreeNode* target = nullptr;
@@ -231,6 +238,7 @@ void TbsCustomShellTreeView::SelectPidl(const TItemIdList& absolute) {
     }
     if (!target) return;
     const TItemIdList list = FolderOf(target)->FullPIDL();
+    if (FListView) FListView->FollowPidl(list);
     if (FComboBox) FComboBox->FollowPidl(list);
 }
 
@@ -377,10 +385,19 @@ void TbsCustomShellTreeView::SetShellComboBox(TbsCustomShellComboBox* value) {
     LinkPartner(this, FComboBox, value, &TbsCustomShellComboBox::FTreeView);
 }
 
+void TbsCustomShellTreeView::SetShellListView(TbsCustomShellListView* value) {
+    LinkPartnerThrough(
+        this, FListView, value, [](TbsCustomShellListView* list) { return list->ShellTreeView(); },
+        [](TbsCustomShellListView* list, TbsCustomShellTreeView* tree) {
+            list->SetTreeViewLink(tree);
+        });
+}
+
 void TbsCustomShellTreeView::Notification(TComponent* component, TOperation operation) {
     TbsSkinCustomTreeView::Notification(component, operation);
     if (operation != opRemove) return;
     if (component == FComboBox) FComboBox = nullptr;
+    if (component == FListView) FListView = nullptr;
     if (component == FNotifier) FNotifier = nullptr;
 }
 

@@ -2,6 +2,7 @@
 #include "lib/controls/TbsSkinCustomTreeView.h"
 #include "lib/dialogs/TbsShellChangeNotifier.h"
 #include "lib/dialogs/TbsShellFolder.h"
+#include "lib/dialogs/bsShellListLinks.h"
 #include "lib/dialogs/bsShellTypes.h"
 #include "lib/dialogs/bsShellVerbs.h"
 
@@ -10,12 +11,15 @@
 #include <unordered_map>
 
 class TbsCustomShellComboBox;
+class TbsCustomShellListView;
 
 // The skinned tree of the shell namespace: one top node for the folder Root names, children
 // read on first expansion, system icons, the items' context menu, renaming in place and an
-// optional watch of the folder shown. Linked with a location combo box, both show the same
-// root and folder.
-class TbsCustomShellTreeView : public TbsSkinCustomTreeView, public IShellVerbSink {
+// optional watch of the folder shown. Linked with a location combo box or a file list, they
+// show the same root and folder.
+class TbsCustomShellTreeView : public TbsSkinCustomTreeView,
+                               public IShellVerbSink,
+                               public IbsShellTreeLink {
 public:
     explicit TbsCustomShellTreeView(TComponent* owner);
     ~TbsCustomShellTreeView() override;
@@ -51,9 +55,19 @@ public:
 
     TbsCustomShellComboBox* ShellComboBox() const { return FComboBox; }
     void SetShellComboBox(TbsCustomShellComboBox* value);
+    TbsCustomShellListView* ShellListView() const { return FListView; }
+    void SetShellListView(TbsCustomShellListView* value);
 
     // Opens the chain down to an absolute list and selects its node; the partners follow.
-    void SelectPidl(const TItemIdList& absolute);
+    void SelectPidl(const TItemIdList& absolute) override;
+
+    // The link as a file list sees it.
+    TComponent* LinkComponent() override { return this; }
+    TRoot LinkRoot() const override { return FRoot; }
+    void SetLinkRoot(const TRoot& value) override { SetRoot(value); }
+    void RefreshSelectedNode() override { RefreshSelected(); }
+    TbsCustomShellListView* ListViewLink() const override { return FListView; }
+    void SetListViewLink(TbsCustomShellListView* list) override { FListView = list; }
     // start and the loaded nodes below it, in display order: the first whose folder is absolute.
     TTreeNode* FindNodeByPidl(const TItemIdList& absolute, TTreeNode* start) const;
 
@@ -79,6 +93,7 @@ protected:
 
     bool FUpdating{ false };
     TbsCustomShellComboBox* FComboBox{ nullptr };
+    TbsCustomShellListView* FListView{ nullptr };
 
 private:
     void ApplyRoot();

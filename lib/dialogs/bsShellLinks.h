@@ -23,22 +23,29 @@ private:
 // Links self's partner field to value, as the shell tree, list and combo box link in pairs:
 // value takes self's root (rebuilding only when the texts differ) and points back at self;
 // the partner it replaces no longer does, so it stops pushing folders to self. Each side is
-// told when the other goes.
-template <class TSelf, class TPartner, class TBack>
-void LinkPartner(TSelf* self, TPartner*& field, TPartner* value, TBack* TPartner::*backRef) {
+// told when the other goes. backOf reads a partner's back-reference, setBack writes it.
+template <class TSelf, class TPartner, class TBackOf, class TSetBack>
+void LinkPartnerThrough(TSelf* self, TPartner*& field, TPartner* value, TBackOf backOf,
+                        TSetBack setBack) {
     if (field == value) return;
     if (TPartner* old = field) {
-        if (old->*backRef == self) old->*backRef = nullptr;
+        if (backOf(old) == self) setBack(old, static_cast<TSelf*>(nullptr));
         old->RemoveFreeNotification(self);
-        self->RemoveFreeNotification(old);
     }
     if (value) {
         value->SetRoot(self->Root());
-        value->*backRef = self;
+        setBack(value, self);
         value->FreeNotification(self);
-        self->FreeNotification(value);
     }
     field = value;
+}
+
+// The same for a partner whose back-reference field self may write.
+template <class TSelf, class TPartner, class TBack>
+void LinkPartner(TSelf* self, TPartner*& field, TPartner* value, TBack* TPartner::*backRef) {
+    LinkPartnerThrough(
+        self, field, value, [backRef](TPartner* partner) { return partner->*backRef; },
+        [backRef](TPartner* partner, TSelf* back) { partner->*backRef = back; });
 }
 
 // A Root setter's first step: false for a text equal to root ignoring case; else oldRoot

@@ -20,6 +20,7 @@ public:
     // Rereads the selected node after the list renamed one of its items.
     virtual void RefreshSelectedNode() = 0;
     // The tree's back-reference to its list, written directly (null clears it).
+    virtual TbsCustomShellListView* ListViewLink() const = 0;
     virtual void SetListViewLink(TbsCustomShellListView* list) = 0;
 };
 
@@ -32,5 +33,6 @@ public:
     virtual void SetLinkRoot(const TRoot& value) = 0;
     // Shows the folder of an absolute list, unless its selected row already does.
     virtual void FollowPidl(const TItemIdList& absolute) = 0;
+    virtual TbsCustomShellListView* ListViewLink() const = 0;
     virtual void SetListViewLink(TbsCustomShellListView* list) = 0;
 };

@@ -30,6 +30,7 @@ public:
         Log.push_back("follow " + std::to_string(list.size()));
     }
     void RefreshSelectedNode() override { Log.push_back("refresh"); }
+    TbsCustomShellListView* ListViewLink() const override { return Linked; }
     void SetListViewLink(TbsCustomShellListView* list) override { Linked = list; }
 
     TRoot Root{ "rfDesktop" };
