@@ -103,7 +103,7 @@ void TbsSkinCaptionObject::SetCaptionFont(TCanvas& canvas, TColor color) const {
 }
 
 std::string TbsSkinCaptionObject::FittedText(TCanvas& canvas) const {
-    std::string text = Parent ? Parent->Form()->Caption() : std::string();
+    std::string text = Parent ? Parent->CaptionText() : std::string();
     if (text.empty() || RectIsEmpty(TextRct)) return {};
     EllipsizeWideText(canvas, text, TextRect().Width());
     return text;

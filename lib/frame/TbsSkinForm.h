@@ -366,6 +366,9 @@ public:
     TRect GetMDIClientArea() const;
     // The active child when it is maximized, else the first maximized one, else nullptr.
     TCustomForm* FindMaximizedMDIChild() const;
+    // The text the caption shows: the form's caption, on an MDI form with a maximized child
+    // followed by " - [", the child's caption and "]".
+    std::string CaptionText() const;
     // Maximized children fit the client area again; minimized ones line up again.
     void RefitMDIChildren();
     void ArrangeMinimizedChildren();
@@ -460,6 +463,8 @@ private:
     void RefitAsMDIChild();
     // Sends one of the MDI messages to the application main form's window.
     void NotifyMainForm(win::UINT msg);
+    // Hides an open skin menu or leaves skin-menu mode; an MDI form does it for its active child.
+    void CloseSkinMenuOnMessage();
     win::HWND FSubclassedClient{};
 
     // A fade-in in progress: the alpha it has reached, its step and its goal.

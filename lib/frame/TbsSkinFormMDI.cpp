@@ -102,6 +102,13 @@ TCustomForm* TbsSkinForm::FindMaximizedMDIChild() const {
     return nullptr;
 }
 
+std::string TbsSkinForm::CaptionText() const {
+    std::string text = FForm->Caption();
+    if (!IsMDIForm() || !FMDIChildMaximized) return text;
+    if (const TCustomForm* child = FindMaximizedMDIChild()) text += " - [" + child->Caption() + "]";
+    return text;
+}
+
 void TbsSkinForm::Tile() {
     if (!IsMDIForm()) return;
     RestoreAll();

@@ -80,14 +80,23 @@ void TbsSkinForm::CloseMenusOnMessage(TMessage& message) {
     // A press, a move or a change of activation takes an object's hint down.
     if (FShowObjectHint && FSkinHint) FSkinHint->HideHint();
     if (!InMainMenu || InMenu) {
-        if (FSkinMenu->Visible())
-            FSkinMenu->Hide(); // the menu tells the form, which leaves skin-menu mode
-        else if (InMenu)
-            SkinMenuClose();
+        CloseSkinMenuOnMessage();
     } else {
         LeaveMainMenu();
     }
     CancelModeControls();
+}
+
+void TbsSkinForm::CloseSkinMenuOnMessage() {
+    if (FSkinMenu->Visible()) {
+        FSkinMenu->Hide(); // the menu tells the form, which leaves skin-menu mode
+    } else if (InMenu) {
+        SkinMenuClose();
+    } else if (IsMDIForm() && FForm->Visible()) {
+        // A press on the main form closes the menu its active child opened.
+        if (TbsSkinForm* child = FindActiveSkinChild(); child && child != this)
+            child->CloseSkinMenuOnMessage();
+    }
 }
 
 void TbsSkinForm::CancelModeControls() {

@@ -112,7 +112,7 @@ void TbsSkinForm::PaintDefCaption(TBitmap& caption) {
     const TRect textArea(NewDefCaptionRect.Left - 3, 0, NewDefCaptionRect.Right - 3, c);
     if (OnCaptionPaint) {
         OnCaptionPaint(canvas, textArea, active);
-    } else if (std::string text = FForm->Caption(); !text.empty()) {
+    } else if (std::string text = CaptionText(); !text.empty()) {
         const int width = NewDefCaptionRect.Width();
         EllipsizeWideText(canvas, text, width);
         const int x = textArea.Left + width / 2 - (GetWideTextWidth(canvas, text) + 5) / 2;

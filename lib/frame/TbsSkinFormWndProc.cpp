@@ -290,6 +290,11 @@ void TbsSkinForm::WMSetText(TMessage& message) {
     const TWndMethod old = OldWindowProc;
     old(message);
     if (IsFramed() && !IsMaximizedChild()) NCRepaint();
+    // The main form's caption shows a maximized child's.
+    if (IsMaximizedChild())
+        if (TbsSkinForm* main = Application ? FindSkinForm(Application->MainForm()) : nullptr;
+            main && main != this)
+            main->NCRepaint();
     if (IsMDIChild()) {
         UpDateChildCaptionInMenu(FForm);
         RefreshMDIBarTab(FForm);

@@ -9,4 +9,19 @@ namespace x11test {
 bool RunUntil(const std::function<bool()>& done,
               std::chrono::milliseconds watchdog = std::chrono::seconds(30));
 
+// While one lives, RunUntil takes the queued messages through the program's own loop (pump,
+// for instance its application's), so that what that loop does before dispatching (message
+// filters such as an open menu's key hook, hints) happens as in the running program; without
+// one, the window system's plain dispatch takes them.
+class ProgramLoop {
+public:
+    explicit ProgramLoop(std::function<void()> pump);
+    ~ProgramLoop();
+    ProgramLoop(const ProgramLoop&) = delete;
+    ProgramLoop& operator=(const ProgramLoop&) = delete;
+
+private:
+    std::function<void()> FPrevious;
+};
+
 } // namespace x11test

@@ -259,7 +259,10 @@ TEST_P(LayerBorderOnX11, AnotherProgramsWindowOverTheFormCoversTheBorderToo) {
         RunUntil([&] { return TopBorderWindow() && XWindowViewable(FUser, TopBorderWindow()); }));
     ASSERT_TRUE(RunUntil([&] { return BorderRightAboveTheForm(); }));
     // Opaque border at (106, 104) before anything covers it.
-    ASSERT_TRUE(ShowsOnScreen(106, 104, LayerPixel(40, 35))) << std::hex << ScreenPixel(106, 104);
+    ASSERT_TRUE(ShowsOnScreen(106, 104, LayerPixel(40, 35)))
+        << std::hex << ScreenPixel(106, 104) << std::dec << " form at "
+        << ::testing::PrintToString(OnScreen(XOf(FForm->Handle()))) << ", top side at "
+        << ::testing::PrintToString(OnScreen(TopBorderWindow()));
 
     // Another program's window over the form's top-left corner and the border above it.
     constexpr std::uint32_t kRed = 0xCC2020;
@@ -275,7 +278,9 @@ TEST_P(LayerBorderOnX11, AnotherProgramsWindowOverTheFormCoversTheBorderToo) {
     XSync(FUser, False);
     EXPECT_TRUE(RunUntil([&] { return StackIndex(TopBorderWindow()) < StackIndex(FOther); }))
         << StackIndex(TopBorderWindow()) << " " << StackIndex(FOther);
-    EXPECT_TRUE(BorderRightAboveTheForm()) << "the border keeps to the form";
+    // The program restacks the side windows one by one as the server reports the change.
+    EXPECT_TRUE(RunUntil([&] { return BorderRightAboveTheForm(); }))
+        << "the border keeps to the form";
     EXPECT_TRUE(ShowsOnScreen(106, 104, kRed)) << std::hex << ScreenPixel(106, 104);
 
     // The form activated again: the window manager raises it, and its border comes along.

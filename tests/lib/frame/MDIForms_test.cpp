@@ -156,6 +156,44 @@ TEST_F(MDIFrame, TheMenuBarShowsAMaximizedChildsButtonsWhileOneIsMaximized) {
     EXPECT_FALSE(bar->FMDIChildMax);
 }
 
+TEST_F(MDIFrame, TheCaptionShowsAMaximizedChildsCaptionInBrackets) {
+    FMain->SetCaption("Main");
+    TForm* a = NewChild("A");
+    NewChild("B");
+    EXPECT_EQ(FMainSkin->CaptionText(), "Main");
+    Skin(a)->SetWindowState(wsMaximized);
+    Pump();
+    EXPECT_EQ(FMainSkin->CaptionText(), "Main - [A]");
+    a->SetCaption("Letter");
+    EXPECT_EQ(FMainSkin->CaptionText(), "Main - [Letter]");
+    EXPECT_EQ(Skin(a)->CaptionText(), "Letter") << "a child shows its own caption only";
+    Skin(a)->SetWindowState(wsNormal);
+    Pump();
+    EXPECT_EQ(FMainSkin->CaptionText(), "Main");
+}
+
+TEST_F(MDIFrame, APressOnTheMainFormClosesTheActiveChildsMenu) {
+    TForm* child = NewChild("A");
+    TbsSkinForm* childSkin = Skin(child);
+    auto* menu = new TPopupMenu(child);
+    auto* item = new TMenuItem(child);
+    item->SetCaption("One");
+    menu->Items().Add(item);
+    ASSERT_EQ(FMain->ActiveMDIChild(), child);
+    for (bool shown : { true, false }) {
+        if (shown) {
+            childSkin->PopupSkinMenu(menu, TPoint(150, 150));
+            ASSERT_TRUE(childSkin->SkinMenu().Visible());
+        } else {
+            childSkin->SkinMenuOpen(); // menu mode with no level left on the screen
+        }
+        ASSERT_TRUE(childSkin->InMenu);
+        Send(FMain, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+        EXPECT_FALSE(childSkin->SkinMenu().Visible()) << shown;
+        EXPECT_FALSE(childSkin->InMenu) << shown;
+    }
+}
+
 TEST_F(MDIFrame, CloseAllClosesFromTheLastChildAndGoesOnPastARefusal) {
     std::vector<std::string> closed;
     for (const char* name : { "A", "B", "C" }) {

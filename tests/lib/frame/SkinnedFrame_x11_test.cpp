@@ -1,5 +1,11 @@
 #include "FrameFixture.h"
 
+#include "lib/frame/TbsSkinMainMenu.h"
+#include "lib/frame/TbsSkinMainMenuBar.h"
+#include "lib/menus/TbsSkinMenu.h"
+#include "lib/menus/TbsSkinMenuItem.h"
+#include "lib/menus/TbsSkinPopupWindow.h"
+#include "platform/forms/TMenuItem.h"
 #include "platform/win/Win.h"
 #include "platform/win/x11/X11Backend.h"
 #include "tests/x11/EventLoop.h"
@@ -50,6 +56,7 @@ protected:
         FForm->SetBounds(100, 100, 300, 200);
         FSkinForm = new TbsSkinForm(FForm);
         FSkinForm->SetBorderIcons({ TbsSkinForm::biMaximize, TbsSkinForm::biMinimize });
+        Dress();
         FSkinForm->SetSkinData(FSkin.get());
         FForm->Show();
         ASSERT_TRUE(RunUntil([&] { return XWindowViewable(FUser, XOf(FForm)); }));
@@ -64,7 +71,16 @@ protected:
         XCloseDisplay(FUser);
     }
 
+    // What a test adds to the main form, its component and its skin before the form shows.
+    virtual void Dress() {}
+
     unsigned long XOf(TWinControl* control) { return FBackend->XWindowOf(control->Handle()); }
+    // The middle of a frame object on the screen, as the frame lays it out now.
+    static TPoint ObjectCentre(TbsSkinForm* skinForm, const char* name) {
+        const TRect r = skinForm->ObjectList.at(std::size_t(skinForm->GetIndex(name)))->ObjectRect;
+        const TCustomForm* form = skinForm->Form();
+        return TPoint(form->Left() + (r.Left + r.Right) / 2, form->Top() + (r.Top + r.Bottom) / 2);
+    }
     // Where the server shows the window, on the given connection.
     static TRect OnScreen(_XDisplay* d, unsigned long window) {
         int x = 0, y = 0;
@@ -160,14 +176,41 @@ protected:
         RunUntil([&] { return FFramePresses > before; }, std::chrono::seconds(5));
         FInput->Click(at.X, at.Y);
     }
-    // Counts the presses on the main form's frame it has finished with: a press on the caption
-    // returns once the move it began ended with the release.
-    void CountFramePresses() {
+    // Counts the presses on the main form's frame it has finished with (a press on the caption
+    // returns once the move it began ended with the release) and the releases on its client.
+    void CountPresses() {
         FFormProc = FForm->WindowProc;
         FForm->WindowProc = [this](TMessage& m) {
             FFormProc(m);
             if (m.Msg == win::WM_NCLBUTTONDOWN) ++FFramePresses;
+            if (m.Msg == win::WM_LBUTTONUP) ++FClientReleases;
         };
+    }
+    // Minimized as the server has it: iconic for the window manager, unmapped on a bare server.
+    bool ShownAsMinimized(unsigned long window) {
+        if (!GetParam()) return !XWindowViewable(FUser, window);
+        const Atom wmState = XInternAtom(FUser, "WM_STATE", False);
+        Atom type;
+        int format;
+        unsigned long items, after;
+        unsigned char* data = nullptr;
+        long value = -1;
+        if (XGetWindowProperty(FUser, window, wmState, 0, 2, False, wmState, &type, &format, &items,
+                               &after, &data) == Success &&
+            data && items >= 1)
+            value = reinterpret_cast<long*>(data)[0];
+        if (data) XFree(data);
+        return value == IconicState;
+    }
+    // The work area a maximized form fills: under the manager, the screen above a panel the
+    // test adds; on a bare server, which knows no work area, a pixel inside the screen.
+    TRect MaximizedBounds() {
+        if (!GetParam()) return TRect(1, 1, 799, 599);
+        AddBottomPanel();
+        EXPECT_TRUE(RunUntil([&] {
+            return FBackend->Monitors().front().FWorkArea == win::RECT{ 0, 0, 800, 570 };
+        })) << "the panel's strut reached the program";
+        return TRect(0, 0, 800, 570);
     }
     // A panel at the bottom of the screen that keeps 30 rows free of windows.
     void AddBottomPanel() {
@@ -198,6 +241,7 @@ protected:
     unsigned long FDock{ 0 };
     TWndMethod FFormProc;
     int FFramePresses{ 0 };
+    int FClientReleases{ 0 };
 };
 
 TEST_P(SkinnedFrameOnX11, NoManagerFrameAndTheFrameMovesAndSizesTheWindow) {
@@ -236,16 +280,9 @@ TEST_P(SkinnedFrameOnX11, NoManagerFrameAndTheFrameMovesAndSizesTheWindow) {
 }
 
 TEST_P(SkinnedFrameOnX11, CaptionDoubleClickMaximizesOntoTheWorkAreaAndRestores) {
-    TRect expected(1, 1, 799, 599); // a bare server: no work area, a pixel inside the screen
-    if (GetParam()) {
-        AddBottomPanel();
-        ASSERT_TRUE(RunUntil([&] {
-            return FBackend->Monitors().front().FWorkArea == win::RECT{ 0, 0, 800, 570 };
-        })) << "the panel's strut reached the program";
-        expected = TRect(0, 0, 800, 570);
-    }
+    const TRect expected = MaximizedBounds();
     const unsigned long window = XOf(FForm);
-    CountFramePresses();
+    CountPresses();
     DoubleClick(TPoint(250, 110));
     EXPECT_TRUE(RunUntil([&] { return FSkinForm->WindowState() == wsMaximized; }));
     EXPECT_TRUE(RunUntil([&] { return WithinAPixel(OnScreen(window), expected); }))
@@ -293,25 +330,7 @@ TEST_P(SkinnedFrameOnX11, MainFormMinimizesTheProgramAndComesBack) {
     const unsigned long window = XOf(FForm);
     FSkinForm->SetWindowState(wsMinimized);
     EXPECT_EQ(FSkinForm->WindowState(), wsNormal);
-    if (GetParam()) {
-        const Atom wmState = XInternAtom(FUser, "WM_STATE", False);
-        auto state = [&] {
-            Atom type;
-            int format;
-            unsigned long items, after;
-            unsigned char* data = nullptr;
-            long value = -1;
-            if (XGetWindowProperty(FUser, window, wmState, 0, 2, False, wmState, &type, &format,
-                                   &items, &after, &data) == Success &&
-                data && items >= 1)
-                value = reinterpret_cast<long*>(data)[0];
-            if (data) XFree(data);
-            return value;
-        };
-        EXPECT_TRUE(RunUntil([&] { return state() == IconicState; }));
-    } else {
-        EXPECT_TRUE(RunUntil([&] { return !XWindowViewable(FUser, window); }));
-    }
+    EXPECT_TRUE(RunUntil([&] { return ShownAsMinimized(window); }));
     FApp->Restore();
     EXPECT_TRUE(RunUntil([&] { return XWindowViewable(FUser, window); }));
     EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == TRect(100, 100, 400, 300); }));
@@ -337,11 +356,7 @@ TEST_P(SkinnedFrameOnX11, CaptionButtonsDoTheirCommandsWhenClicked) {
     ASSERT_TRUE(RunUntil([&] {
         return XWindowViewable(FUser, window) && OnScreen(window) == TRect(200, 150, 520, 350);
     }));
-    // The middle of a button on the screen, as the frame lays it out now.
-    auto centre = [&](const char* name) {
-        const TRect r = skinForm->ObjectList.at(std::size_t(skinForm->GetIndex(name)))->ObjectRect;
-        return TPoint(form->Left() + (r.Left + r.Right) / 2, form->Top() + (r.Top + r.Bottom) / 2);
-    };
+    auto centre = [&](const char* name) { return ObjectCentre(skinForm, name); };
     auto click = [&](const char* name) {
         const TPoint at = centre(name);
         FInput->Click(at.X, at.Y);
@@ -388,6 +403,201 @@ TEST_P(SkinnedFrameOnX11, CaptionButtonsDoTheirCommandsWhenClicked) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BareAndManaged, SkinnedFrameOnX11, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Openbox" : "Bare"; });
+
+// The whole frame: the main form with every caption button of the skin and a skinned menu
+// bar of four items over a skinned main menu, each item with three rows that note when they
+// run.
+class WholeFrameOnX11 : public SkinnedFrameOnX11 {
+protected:
+    void Dress() override {
+        AddStdButton(*FSkin, "close", cmClose, TRect(0, 0, 14, 14));
+        AddStdButton(*FSkin, "max", cmMaximize, TRect(16, 0, 30, 14));
+        AddStdButton(*FSkin, "min", cmMinimize, TRect(32, 0, 46, 14));
+        AddStdButton(*FSkin, "roll", cmRollUp, TRect(48, 0, 62, 14));
+        FSkinForm->SetBorderIcons({ TbsSkinForm::biSystemMenu, TbsSkinForm::biMaximize,
+                                    TbsSkinForm::biMinimize, TbsSkinForm::biRollUp });
+        FMenu = new TbsSkinMainMenu(FForm);
+        FMenu->SetSkinData(FSkin.get());
+        for (const char* caption : { "&File", "&Edit", "&View", "&Help" }) {
+            auto* top = new TMenuItem(FForm);
+            top->SetCaption(caption);
+            FMenu->Items().Add(top);
+            for (const char* row : { "One", "Two", "Three" }) {
+                auto* item = new TMenuItem(FForm);
+                item->SetCaption(row);
+                item->OnClick = [this, top, row](TObject*) {
+                    FCommands.push_back(top->Caption() + " " + row);
+                };
+                top->Add(item);
+            }
+        }
+        FBar = new TbsSkinMainMenuBar(FForm);
+        FBar->SetParent(FForm);
+        FBar->SetSkinForm(FSkinForm);
+        FBar->SetMainMenu(FMenu);
+        FSkinForm->SetMainMenuBar(FBar);
+    }
+
+    // Where the bar shows an item, on the screen.
+    TRect ItemOnScreen(std::size_t item) {
+        const TRect& r = FBar->ObjectList.at(item)->ObjectRect;
+        return TRect(FBar->ClientToScreen(r.TopLeft()), FBar->ClientToScreen(r.BottomRight()));
+    }
+    TbsSkinMenu& Menu() { return FSkinForm->SkinMenu(); }
+    // The open menu's first level once the server shows it; nullptr when none came.
+    TbsSkinPopupWindow* ShownLevel() {
+        const bool shown = RunUntil([&] {
+            return Menu().Visible() && !Menu().PopupList().empty() &&
+                   XWindowViewable(FUser, XOf(Menu().PopupList().front()));
+        });
+        return shown ? Menu().PopupList().front() : nullptr;
+    }
+    // The bar item shown highlighted, -1 for none.
+    int HighlightedItem() const {
+        for (std::size_t i = 0; i < FBar->ObjectList.size(); ++i)
+            if (FBar->ObjectList[i]->Active) return int(i);
+        return -1;
+    }
+    static TPoint RowCentre(TbsSkinPopupWindow* level, int row) {
+        const TRect& r = level->ItemList().at(std::size_t(row))->ObjectRect;
+        return level->ClientToScreen(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    }
+    // Every level closed, off the screen, and the form out of both menu modes.
+    bool MenusClosed(unsigned long level) {
+        return !Menu().Visible() && Menu().PopupList().empty() && !FSkinForm->InMenu &&
+               !FSkinForm->InMainMenu && !XWindowViewable(FUser, level);
+    }
+    // A key as a hand types it; the next comes once the program shows it took this one.
+    void Type(unsigned long keysym, const std::function<bool()>& taken) {
+        FInput->TypeKey(keysym);
+        EXPECT_TRUE(RunUntil(taken)) << "key " << keysym;
+    }
+    // Keys go to the form: a click on its client area below the bar activates it.
+    void FocusForm() {
+        // Under the manager the focus comes with the press, before the program has the click:
+        // a click it took late would close the menu the next keys open.
+        CountPresses();
+        FInput->Click(FForm->Left() + FForm->Width() / 2, FForm->Top() + FForm->Height() - 30);
+        ASSERT_TRUE(RunUntil([&] { return FClientReleases > 0; }));
+        ASSERT_TRUE(RunUntil([&] {
+            ::Window focus = 0;
+            int revert = 0;
+            XGetInputFocus(FUser, &focus, &revert);
+            // A bare server sends the keys to the window under the pointer.
+            const bool keysReachTheForm =
+                focus == XOf(FForm) || (!GetParam() && focus == PointerRoot);
+            return keysReachTheForm && FForm->Active() && FSkinForm->GetFormActive();
+        }));
+    }
+
+    // The menus' key hook sits in the application's loop.
+    ProgramLoop FLoop{ [this] {
+        if (FApp) FApp->ProcessMessages();
+    } };
+    TbsSkinMainMenu* FMenu{ nullptr };
+    TbsSkinMainMenuBar* FBar{ nullptr };
+    std::vector<std::string> FCommands;
+};
+
+TEST_P(WholeFrameOnX11, MovesAndSizesByTheFrameAndChangesStateByTheCaptionButtons) {
+    const TRect maximized = MaximizedBounds();
+    const unsigned long window = XOf(FForm);
+    // Grabbed on the caption, away from the buttons.
+    const TRect start = FForm->BoundsRect();
+    const TPoint grip(start.Left + 40, start.Top + 10);
+    auto problems = Drag(grip, TPoint(grip.X + 60, grip.Y + 40), 2, window, [&](int step) {
+        return TRect(start.Left + 30 * step, start.Top + 20 * step, start.Right + 30 * step,
+                     start.Bottom + 20 * step);
+    });
+    EXPECT_EQ(problems, std::vector<std::string>{});
+    const TRect moved(start.Left + 60, start.Top + 40, start.Right + 60, start.Bottom + 40);
+    EXPECT_EQ(FForm->BoundsRect(), moved);
+
+    problems = Drag(TPoint(moved.Right - 2, moved.Bottom - 2),
+                    TPoint(moved.Right + 38, moved.Bottom + 28), 2, window, [&](int step) {
+                        return TRect(moved.Left, moved.Top, moved.Right + 20 * step,
+                                     moved.Bottom + 15 * step);
+                    });
+    EXPECT_EQ(problems, std::vector<std::string>{});
+    const TRect normal(moved.Left, moved.Top, moved.Right + 40, moved.Bottom + 30);
+    EXPECT_EQ(FForm->BoundsRect(), normal);
+
+    auto click = [&](const char* name) {
+        const TPoint at = ObjectCentre(FSkinForm, name);
+        FInput->Click(at.X, at.Y);
+    };
+    click("max");
+    EXPECT_TRUE(RunUntil([&] { return FSkinForm->WindowState() == wsMaximized; }));
+    EXPECT_TRUE(RunUntil([&] { return WithinAPixel(OnScreen(window), maximized); }))
+        << ::testing::PrintToString(OnScreen(window));
+    EXPECT_EQ(FForm->BoundsRect(), maximized);
+    click("max"); // the restore button now
+    EXPECT_TRUE(RunUntil([&] { return FSkinForm->WindowState() == wsNormal; }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == normal; }))
+        << ::testing::PrintToString(OnScreen(window));
+
+    // The main form minimizes the program.
+    click("min");
+    EXPECT_TRUE(RunUntil([&] { return ShownAsMinimized(window); }));
+    FApp->Restore();
+    EXPECT_TRUE(RunUntil([&] { return XWindowViewable(FUser, window); }));
+    EXPECT_TRUE(RunUntil([&] { return OnScreen(window) == normal; }))
+        << ::testing::PrintToString(OnScreen(window));
+}
+
+TEST_P(WholeFrameOnX11, ABarItemOpensItsMenuBelowItAndAClickedRowRunsOnceAndClosesAll) {
+    const TRect item = ItemOnScreen(1);
+    FInput->Click((item.Left + item.Right) / 2, (item.Top + item.Bottom) / 2);
+    TbsSkinPopupWindow* level = ShownLevel();
+    ASSERT_NE(level, nullptr);
+    const unsigned long levelWindow = XOf(level);
+    EXPECT_EQ(OnScreen(levelWindow).TopLeft(), TPoint(item.Left, item.Bottom));
+    EXPECT_TRUE(FSkinForm->InMainMenu);
+
+    const TPoint row = RowCentre(level, 2);
+    FInput->MovePointer(row.X, row.Y);
+    EXPECT_TRUE(RunUntil([&] { return level->ActiveItem() == 2; }));
+    FInput->Click(row.X, row.Y);
+    EXPECT_TRUE(RunUntil([&] { return MenusClosed(levelWindow); }));
+    EXPECT_EQ(FCommands, std::vector<std::string>{ "&Edit Three" });
+
+    // Open again: a click on the desktop closes it and runs nothing.
+    FInput->Click((item.Left + item.Right) / 2, (item.Top + item.Bottom) / 2);
+    level = ShownLevel();
+    ASSERT_NE(level, nullptr);
+    const unsigned long again = XOf(level);
+    FInput->Click(700, 550);
+    EXPECT_TRUE(RunUntil([&] { return MenusClosed(again); }));
+    EXPECT_EQ(FCommands, std::vector<std::string>{ "&Edit Three" });
+}
+
+TEST_P(WholeFrameOnX11, AltWithAnAcceleratorOpensAMenuAndF10EntersMenuModeUntilEscape) {
+    FocusForm();
+    FInput->PressKey(XK_Alt_L);
+    FInput->TypeKey(XK_f);
+    FInput->ReleaseKey(XK_Alt_L);
+    TbsSkinPopupWindow* level = ShownLevel();
+    ASSERT_NE(level, nullptr);
+    const unsigned long levelWindow = XOf(level);
+    EXPECT_EQ(level->ItemList().front()->MenuItem, FMenu->Items().Items(0)->Items(0));
+    // A menu opens with its first row highlighted.
+    EXPECT_EQ(level->ActiveItem(), 0);
+    Type(XK_Down, [&] { return level->ActiveItem() == 1; });
+    Type(XK_Down, [&] { return level->ActiveItem() == 2; });
+    FInput->TypeKey(XK_Return);
+    EXPECT_TRUE(RunUntil([&] { return MenusClosed(levelWindow); }));
+    EXPECT_EQ(FCommands, std::vector<std::string>{ "&File Three" });
+
+    Type(XK_F10, [&] { return FSkinForm->InMainMenu && HighlightedItem() == 0; });
+    Type(XK_Right, [&] { return HighlightedItem() == 1; });
+    Type(XK_Escape, [&] { return !FSkinForm->InMainMenu; });
+    EXPECT_EQ(HighlightedItem(), -1);
+    EXPECT_FALSE(Menu().Visible());
+    EXPECT_EQ(FCommands, std::vector<std::string>{ "&File Three" }) << "nothing more ran";
+}
+
+INSTANTIATE_TEST_SUITE_P(BareAndManaged, WholeFrameOnX11, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Openbox" : "Bare"; });
 
 } // namespace
