@@ -9,7 +9,6 @@
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInMenus.h"
 #include "app/ToolBarPictures.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
@@ -18,6 +17,8 @@
 #include "lib/controls/TbsSkinEdit.h"
 #include "lib/controls/TbsSkinLinkLabel.h"
 #include "lib/controls/TbsSkinSlider.h"
+#include "lib/frame/TbsSkinMainMenu.h"
+#include "lib/frame/bsSkinMenuBarClasses.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "lib/skindata/bsSkinDataClasses.h"
 #include "lib/skindraw/bsPngImageListClasses.h"
@@ -239,6 +240,7 @@ void RegisterUnit1Classes() {
     static std::once_flag once;
     std::call_once(once, [] {
         RegisterStandInClasses();
+        RegisterSkinMenuBarClasses();
         RegisterSkinDataClasses();
         RegisterPngImageListClasses();
         auto& r = TClassRegistry::Instance();

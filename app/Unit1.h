@@ -16,7 +16,7 @@ class TbsSkinButton;
 class TbsSkinComboBox;
 class TbsSkinEdit;
 class TbsSkinListView;
-class TStandInMainMenu;
+class TbsSkinMainMenu;
 class TStandInOfficeComboBox;
 class TStandInOpenDialog;
 class TbsSkinPopupMenu;
@@ -316,7 +316,7 @@ private:
     TbsSkinData* FSkinData{ nullptr };
     // Shows the prompts of the job list commands.
     TbsSkinMessage* FMessage{ nullptr };
-    TStandInMainMenu* FMainMenu{ nullptr };
+    TbsSkinMainMenu* FMainMenu{ nullptr };
     TStandInSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
     TStandInSelectSkinDialog* FSkinDialog{ nullptr };
     TOperationButtons FOperations;

@@ -3,7 +3,6 @@
 #include "app/SettingsSections.h"
 #include "app/SnapshotFiles.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInMenus.h"
 #include "app/Unit1.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinSlider.h"

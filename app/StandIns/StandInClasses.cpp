@@ -2,7 +2,6 @@
 
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/StandIns/TStandInDialogs.h"
-#include "app/StandIns/TStandInMenus.h"
 #include "lib/dialogs/bsSkinMessageClasses.h"
 #include "lib/skindraw/bsPngImageListClasses.h"
 #include "platform/forms/StdCtrlsClasses.h"
@@ -13,15 +12,6 @@
 namespace {
 
 using namespace properties;
-
-// The main menu and its bar stay plain until their skinned forms exist.
-void RegisterMainMenu(TClassRegistry& r) {
-    r.RegisterClass("TbsSkinMainMenu", "TMainMenu", ComponentFactory<TStandInMainMenu>());
-    r.RegisterClass("TbsSkinMainMenuBar", "TCustomControl",
-                    ComponentFactory<TStandInMainMenuBar>());
-    r.RegisterProperty("TbsSkinMainMenuBar", "MainMenu",
-                       Reference(&TStandInMainMenuBar::SetMainMenu));
-}
 
 // The file, folder and skin choosers run the program's plain dialogs until their skinned forms
 // exist.
@@ -59,7 +49,6 @@ void RegisterStandInClasses() {
         RegisterSkinMessageClasses();
         RegisterPngImageListClasses();
         auto& r = TClassRegistry::Instance();
-        RegisterMainMenu(r);
         RegisterChoosers(r);
         RegisterFormatPickers(r);
     });

@@ -9,9 +9,14 @@ object Form1: TForm1
   OnCreate = FormCreate
   OnCloseQuery = FormCloseQuery
   object bsSkinMainMenuBar1: TbsSkinMainMenuBar
+    SkinData = bsSkinData1
+    SkinDataName = 'mainmenubar'
+    ScrollMenu = True
+    DefaultHeight = 22
     Align = alTop
     Height = 22
     TabOrder = 0
+    SkinForm = bsSkinForm1
     MainMenu = bsSkinMainMenu1
   end
   object bsSkinToolBar2: TbsSkinToolBar
@@ -1202,6 +1207,7 @@ object Form1: TForm1
     TabOrder = 14
   end
   object bsSkinMainMenu1: TbsSkinMainMenu
+    SkinData = bsSkinData1
     object N1: TMenuItem
       Caption = '文件'
       object Item111: TMenuItem

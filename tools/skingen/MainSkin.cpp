@@ -226,9 +226,9 @@ void MenuObjects(TSkinBuilder& b, const TSkinTheme& theme) {
     auto& barItem = b.Object<TbsDataSkinMainMenuBarItem>("mainmenubaritem", "mainmenubaritem");
     barItem.ActivePictureIndex = b.ArtIndex();
     barItem.SkinRectInAPicture = true;
-    barItem.SkinRect = art.Place(40, 24);
-    barItem.ActiveSkinRect = art.Place(40, 24);
-    barItem.DownRect = art.Place(40, 24);
+    barItem.SkinRect = art.Place(40, 20);
+    barItem.ActiveSkinRect = art.Place(40, 20);
+    barItem.DownRect = art.Place(40, 20);
     art.Fill(barItem.SkinRect, theme.Window);
     art.Face(barItem.ActiveSkinRect,
              TFaceLook{ theme.RowHot, theme.RowHot, Rgb(0xB9D3F3), theme.Window, 2 });
@@ -236,7 +236,7 @@ void MenuObjects(TSkinBuilder& b, const TSkinTheme& theme) {
              TFaceLook{ theme.Field, theme.Field, theme.Border, theme.Window, 2 });
     barItem.ItemLO = 4;
     barItem.ItemRO = 4;
-    barItem.TextRct = TRect(4, 0, 36, 24);
+    barItem.TextRct = TRect(4, 0, 36, 20);
     barItem.FontName = theme.FontName;
     barItem.FontHeight = theme.FontHeight;
     barItem.FontColor = barItem.ActiveFontColor = barItem.DownFontColor = ColorOf(theme.Text);
@@ -307,6 +307,10 @@ void Controls(TSkinBuilder& b, const TSkinTheme& theme) {
                  TFaceLook{ window, window, Rgb(0xC9D1D9), window, 3 });
     b.ResizeAll(group, 12);
     group.CaptionRect = TRect(8, 0, 24, 16);
+    // The top corners hold the whole caption rectangle, so that it runs from the left corner
+    // to the right one and widens with the box; reaching below them it would keep its 16
+    // pixels and cut a caption to its first character.
+    group.LTPoint.Y = group.RTPoint.Y = group.CaptionRect.Bottom;
 
     auto& label = b.Control<TbsDataSkinLabelControl>("label", "label");
     label.PictureIndex = b.ArtIndex();
@@ -447,12 +451,13 @@ void Controls(TSkinBuilder& b, const TSkinTheme& theme) {
 
     auto& bar = b.Control<TbsDataSkinMainMenuBar>("mainmenubar", "mainmenubar");
     bar.PictureIndex = b.ArtIndex();
-    bar.SkinRect = b.Art().Place(48, 26);
+    // The program's menu bar is 22 pixels high.
+    bar.SkinRect = b.Art().Place(48, 22);
     b.Art().Fill(bar.SkinRect, window);
     b.Art().Fill(
         TRect(bar.SkinRect.Left, bar.SkinRect.Bottom - 1, bar.SkinRect.Right, bar.SkinRect.Bottom),
         Rgb(0xDDE2E7));
-    bar.ItemsRect = TRect(2, 1, 46, 25);
+    bar.ItemsRect = TRect(2, 1, 46, 21);
     bar.MenuBarItem = "mainmenubaritem";
     bar.TrackMarkColor = ColorOf(theme.DisabledText);
     bar.TrackMarkActiveColor = ColorOf(theme.Accent);

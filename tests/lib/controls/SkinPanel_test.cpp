@@ -4,6 +4,8 @@
 #include "lib/controls/TbsSkinPanel.h"
 #include "lib/skindata/bsSkinPanelRecords.h"
 
+#include <vector>
+
 namespace {
 
 class SkinPanel : public SkinnedFormTest {
@@ -179,6 +181,29 @@ TEST_F(SkinPanel, TiledFillsSkipAnEmptyTile) {
     FRecord->BGPictureIndex = 1;
     panel->SetBorderStyle(bvFrame);
     PaintedPixels(*panel);
+}
+
+// The program's group boxes show their whole caption across the top, not its first character.
+TEST_F(SkinPanel, TheProgramsGroupBoxShowsItsWholeCaption) {
+    const auto skin = LoadProgramSkin("main");
+    auto captionBand = [&](const std::string& caption) {
+        auto* panel = new TbsSkinPanel(FForm);
+        panel->SetParent(FForm);
+        panel->SetSkinDataName("groupbox");
+        panel->SetCaptionMode(true);
+        panel->SetSkinData(skin.get());
+        panel->SetBounds(10, 10, 219, 206);
+        panel->SetCaption(caption);
+        const gfx::Surface pixels = PaintedPixels(*panel);
+        delete panel;
+        std::vector<std::uint32_t> band;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 30; x < 120; ++x)
+                band.push_back(pixels.At(x, y) & 0xFFFFFF);
+        return band;
+    };
+    // Past the first character the caption's later characters show.
+    EXPECT_NE(captionBand("视频预览"), captionBand(""));
 }
 
 } // namespace

@@ -1,0 +1,85 @@
+// bench-libraries: appcore
+// Goal: the program's main window, shown on the headless display, paints itself whole in under
+// 10 ms, with the main skin in its first skin object and with that object empty (the window's
+// own frame and plain controls, the tool skin still on the tool-bar buttons and pickers). Each
+// iteration is 100 whole paints; counter ms_per_paint.
+#include "app/Program.h"
+#include "app/ProgramFolders.h"
+#include "app/SettingsPlace.h"
+#include "app/Unit1.h"
+#include "lib/skindata/TbsSkinData.h"
+#include "platform/forms/TApplication.h"
+#include "platform/forms/TFormReader.h"
+#include "platform/rtl/FileSystem.h"
+#include "platform/rtl/MainThread.h"
+#include "platform/win/Painting.h"
+#include "platform/win/Win.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+constexpr int kPaints = 100;
+
+void Pump() {
+    win::MSG msg;
+    while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
+        if (msg.message == win::WM_QUIT) continue;
+        win::TranslateMessage(&msg);
+        win::DispatchMessage(&msg);
+    }
+    while (CheckSynchronize(0)) {}
+}
+
+// skinIndex 0: the main skin; past the list's one skin: no skin in the first object.
+void PaintTheMainWindowWhole(benchmark::State& state) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    SetMainThread();
+    const std::string root = CreateTempFolder("main-window-paint-bench");
+    setenv(kSettingsFolderVariable, (root + "settings").c_str(), 1);
+    setenv(kDataRootVariable, (root + "home").c_str(), 1);
+    ForceDirectories(root + "settings");
+    win::InstallBackend(std::make_unique<win::HeadlessBackend>());
+    {
+        auto application = std::make_unique<TApplication>(nullptr);
+        CreateProgramWindows(*application);
+        DescribedComponent<TbsSkinData>(Form1, "bsSkinData1")->SetSkinIndex(int(state.range(0)));
+        Form1->Show();
+        Pump();
+        double spent = 0;
+        for (auto _ : state) {
+            const auto start = std::chrono::steady_clock::now();
+            for (int i = 0; i < kPaints; ++i) {
+                // The frame, the client area and every child window, painted before it returns.
+                win::RedrawWindow(Form1->Handle(), nullptr, nullptr,
+                                  win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_FRAME |
+                                      win::RDW_ALLCHILDREN | win::RDW_UPDATENOW);
+            }
+            spent +=
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        }
+        state.counters["ms_per_paint"] =
+            spent * 1000 / double(kPaints) / double(std::max<std::int64_t>(state.iterations(), 1));
+        bool canClose = true;
+        Form1->FormCloseQuery(Form1, canClose);
+        application.reset();
+        Pump();
+    }
+    for (const auto& w : win::WindowSystem::Instance().AllWindows())
+        win::DestroyWindow(w->FHandle);
+    win::InstallBackend(nullptr);
+    std::filesystem::remove_all(root);
+}
+BENCHMARK(PaintTheMainWindowWhole)->Arg(0)->Arg(5)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
