@@ -71,6 +71,8 @@ public:
     TWorkingParameters Video_Parameters;
     std::string Video_OutPutFileName;
     std::string Video_AddFileName;
+    // The output names the job rows hold, which a new output name must avoid.
+    std::vector<std::string> OutputNamesHeld() const { return HeldOutputNames(-1); }
     // The job list holds at most this many rows, each with its option slot.
     static constexpr int kMaxJobs = 501;
     // Slot i holds the option records row i was added with.

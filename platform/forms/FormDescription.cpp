@@ -12,12 +12,18 @@ namespace {
 // Deeper nesting than any window has is taken for damage rather than followed down the stack.
 constexpr int kMaxDepth = 64;
 
+// Names may hold letters of any script, written in UTF-8: every byte of a multi-byte sequence
+// counts as a letter.
+bool IsNonAscii(char c) {
+    return static_cast<unsigned char>(c) >= 0x80;
+}
+
 bool IsIdentStart(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || IsNonAscii(c);
 }
 
 bool IsIdentChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || IsNonAscii(c);
 }
 
 int HexDigit(char c) {

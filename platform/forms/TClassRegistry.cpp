@@ -16,6 +16,12 @@ void TClassRegistry::RegisterClass(const std::string& name, const std::string& b
     if (factory) info.Factory = std::move(factory);
 }
 
+std::string TClassRegistry::Base(const std::string& name) const {
+    std::lock_guard lock(FMutex);
+    const auto it = FClasses.find(UpperCase(name));
+    return it == FClasses.end() ? std::string() : it->second.Base;
+}
+
 void TClassRegistry::RegisterProperty(const std::string& className, const std::string& property,
                                       TPropertySetter setter) {
     std::lock_guard lock(FMutex);

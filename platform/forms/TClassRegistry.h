@@ -50,6 +50,8 @@ public:
     bool IsRegistered(const std::string& name) const;
     // Empty when the class or none of its bases has a factory.
     TComponentFactory Factory(const std::string& name) const;
+    // The base class name registered for name; empty for an unknown class.
+    std::string Base(const std::string& name) const;
     const TPropertySetter* FindProperty(const std::string& className,
                                         const std::string& property) const;
     const TMethodFactory* FindMethod(const std::string& className, const std::string& method) const;

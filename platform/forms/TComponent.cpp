@@ -5,8 +5,10 @@
 
 bool IsValidIdent(const std::string& text) {
     if (text.empty()) return false;
+    // Letters of other scripts count as letters; each of their UTF-8 bytes lies above 0x7F.
     auto alpha = [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+               static_cast<unsigned char>(c) >= 0x80;
     };
     if (!alpha(text[0])) return false;
     return std::all_of(text.begin() + 1, text.end(),

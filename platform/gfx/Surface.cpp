@@ -3,6 +3,7 @@
 #include "platform/rtl/Exception.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace gfx {
 
@@ -30,6 +31,15 @@ Surface::Surface(int width, int height, Unfilled, RowOrder order)
     : FOrder(order), FWidth(width), FHeight(height), FPixels(CheckedPixelCount(width, height)) {}
 
 void Surface::Resize(int width, int height, Pixel fill) {
+    const std::size_t count = CheckedPixelCount(width, height);
+    // A window's back buffer changes size by a few pixels at a time while its frame is laid
+    // out. Reusing the memory it has saves touching fresh pages, each of which costs a fault;
+    // memory far larger than needed is given back instead.
+    if (FOrder == RowOrder::TopDown && count <= FPixels.capacity() &&
+        count >= FPixels.capacity() / 2) {
+        ResizeInPlace(width, height, count, fill);
+        return;
+    }
     // Only what the old content leaves uncovered is filled.
     Surface resized(width, height, Unfilled{}, FOrder);
     const int w = std::min(width, FWidth);
@@ -41,6 +51,32 @@ void Surface::Resize(int width, int height, Pixel fill) {
         std::fill(row + kept, row + width, fill);
     }
     *this = std::move(resized);
+}
+
+void Surface::ResizeInPlace(int width, int height, std::size_t count, Pixel fill) {
+    const int keptRows = std::min(height, FHeight);
+    const std::size_t keptColumns = std::size_t(std::min(width, FWidth));
+    const std::size_t oldStride = std::size_t(FWidth);
+    const std::size_t newStride = std::size_t(width);
+    if (count > FPixels.size()) FPixels.resize(count);
+    Pixel* data = FPixels.data();
+    const auto moveRow = [&](int y) {
+        Pixel* to = data + std::size_t(y) * newStride;
+        std::memmove(to, data + std::size_t(y) * oldStride, keptColumns * sizeof(Pixel));
+        std::fill(to + keptColumns, to + newStride, fill);
+    };
+    // Narrower rows move towards the start, so they go top first; wider rows go bottom first.
+    // Either way no row is written over before it has moved.
+    if (newStride <= oldStride)
+        for (int y = 0; y < keptRows; ++y)
+            moveRow(y);
+    else
+        for (int y = keptRows - 1; y >= 0; --y)
+            moveRow(y);
+    std::fill(data + std::size_t(keptRows) * newStride, data + count, fill);
+    FPixels.resize(count);
+    FWidth = width;
+    FHeight = height;
 }
 
 void Surface::Fill(Pixel p) {

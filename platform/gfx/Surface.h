@@ -86,6 +86,7 @@ public:
     bool operator==(const Surface&) const = default;
 
 private:
+    void ResizeInPlace(int width, int height, std::size_t count, Pixel fill);
     std::size_t MemoryRow(int y) const {
         return std::size_t(FOrder == RowOrder::TopDown ? y : FHeight - 1 - y);
     }

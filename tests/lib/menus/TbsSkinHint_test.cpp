@@ -240,5 +240,38 @@ TEST_F(SkinHint, AnImageOutsideTheListIsLeftOut) {
     EXPECT_EQ(w.Width(), without);
 }
 
+
+class SkinHintPictures : public SkinHint, public testing::WithParamInterface<const char*> {
+protected:
+    gfx::Surface ShownHint() {
+        Loop();
+        const auto* native = FDisplay->Native(FHint->HintWindow()->Handle());
+        return native ? native->FPresented : gfx::Surface();
+    }
+};
+
+// The hint window as a user sees it: the skin's hint picture around two lines of text, and
+// without a skin the plain frame and face.
+TEST_P(SkinHintPictures, DrawsTwoLinesOnItsFace) {
+    const std::string skinName = GetParam();
+    std::unique_ptr<TbsSkinData> skin;
+    if (!skinName.empty()) {
+        skin = LoadProgramSkin(skinName);
+        FHint->SetSkinData(skin.get());
+    }
+    FHint->ActivateHint(TPoint(50, 50), "Convert the list@Ctrl+R");
+    ASSERT_TRUE(FHint->IsVisible());
+    ExpectMatchesGolden(ShownHint(), "lib/menus/" +
+                                         std::string(skinName.empty() ? "Plain" : "Skinned") +
+                                         "Hint_golden.png");
+    FHint->HideHint();
+    FHint->SetSkinData(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, SkinHintPictures, testing::Values("", "main"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(*info.param ? "Skinned" : "Plain");
+                         });
+
 } // namespace
 } // namespace menustest

@@ -101,9 +101,9 @@ TEST(Components, NamesAreIdentifiersUniqueIgnoringCase) {
         const char* name;
         bool valid;
     };
-    const Case cases[] = {
-        { "_x1", true }, { "1abc", false }, { "a b", false }, { "a-b", false }, { "Panel_2", true }
-    };
+    const Case cases[] = { { "_x1", true },       { "1abc", false },   { "a b", false },
+                           { "a-b", false },      { "Panel_2", true }, { "滤镜设置", true },
+                           { "滤镜 设置", false } };
     for (const Case& c : cases) {
         TComponent loose(nullptr);
         if (c.valid) {

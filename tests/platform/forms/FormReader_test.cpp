@@ -205,6 +205,17 @@ TEST_F(FormReader, ReferencesReachComponentsOfOtherFormsByFormName) {
               reader.FindComponent("Own"));
 }
 
+TEST_F(FormReader, ComponentNamesMayHoldLettersOfAnyScript) {
+    TTestForm form(nullptr);
+    ReadFormDescription(&form,
+                        "object Main: TTestForm\n  object 滤镜设置: TTestMenu\n  end\n"
+                        "  object A: TTestPanel\n    PopupMenu = 滤镜设置\n  end\nend\n",
+                        "names.form");
+    TComponent* named = form.FindComponent("滤镜设置");
+    ASSERT_NE(named, nullptr);
+    EXPECT_EQ(static_cast<TControl*>(form.FindComponent("A"))->PopupMenu(), named);
+}
+
 TEST_F(FormReader, MalformedDescriptionsAreRejectedWithFileLineAndProperty) {
     struct Case {
         const char* text;
