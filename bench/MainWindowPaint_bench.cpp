@@ -7,6 +7,7 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
 #include "app/Unit1.h"
+#include "bench/BenchPump.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
@@ -28,16 +29,6 @@ namespace {
 
 constexpr int kPaints = 100;
 
-void Pump() {
-    win::MSG msg;
-    while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
-        if (msg.message == win::WM_QUIT) continue;
-        win::TranslateMessage(&msg);
-        win::DispatchMessage(&msg);
-    }
-    while (CheckSynchronize(0)) {}
-}
-
 // skinIndex 0: the main skin; past the list's one skin: no skin in the first object.
 void PaintTheMainWindowWhole(benchmark::State& state) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -53,7 +44,7 @@ void PaintTheMainWindowWhole(benchmark::State& state) {
         CreateProgramWindows(*application);
         DescribedComponent<TbsSkinData>(Form1, "bsSkinData1")->SetSkinIndex(int(state.range(0)));
         Form1->Show();
-        Pump();
+        PumpBenchMessages();
         double spent = 0;
         for (auto _ : state) {
             const auto start = std::chrono::steady_clock::now();
@@ -71,7 +62,7 @@ void PaintTheMainWindowWhole(benchmark::State& state) {
         bool canClose = true;
         Form1->FormCloseQuery(Form1, canClose);
         application.reset();
-        Pump();
+        PumpBenchMessages();
     }
     for (const auto& w : win::WindowSystem::Instance().AllWindows())
         win::DestroyWindow(w->FHandle);

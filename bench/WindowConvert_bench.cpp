@@ -13,6 +13,7 @@
 #include "app/SettingsPlace.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
+#include "bench/BenchPump.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
@@ -59,23 +60,12 @@ public:
     bool Launch(const std::vector<std::string>&) override { return true; }
 };
 
-// Runs the queued messages and main-thread calls, as the event loop does.
-void Pump() {
-    win::MSG msg;
-    while (win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) {
-        if (msg.message == win::WM_QUIT) continue;
-        win::TranslateMessage(&msg);
-        win::DispatchMessage(&msg);
-    }
-    while (CheckSynchronize(0)) {}
-}
-
 template <typename Done>
 bool PumpUntil(Done done) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(10);
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
-        Pump();
+        PumpBenchMessages();
         CheckSynchronize(5);
     }
     return true;
@@ -89,9 +79,9 @@ bool Enabled(const char* name) {
 // the window's buttons; the seconds from the start to the run's end.
 double ConvertInWindow() {
     DescribedComponent<TControl>(Form1, "bsSkinButton8")->Click();
-    Pump();
+    PumpBenchMessages();
     Form1->N2222Click(nullptr);
-    Pump();
+    PumpBenchMessages();
     const auto start = std::chrono::steady_clock::now();
     DescribedComponent<TControl>(Form1, "bsSkinButton2")->Click();
     const bool ended =
@@ -139,10 +129,10 @@ void WindowConversionAgainstTheEngine(benchmark::State& state) {
         auto application = std::make_unique<TApplication>(nullptr);
         CreateProgramWindows(*application);
         Form1->Show();
-        Pump();
+        PumpBenchMessages();
         DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
         DescribedComponent<TStandInComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(0);
-        Pump();
+        PumpBenchMessages();
         for (auto _ : state) {
             for (int i = 1; i <= kConversions; ++i) {
                 const double window = ConvertInWindow();
@@ -160,7 +150,7 @@ void WindowConversionAgainstTheEngine(benchmark::State& state) {
         bool canClose = true;
         Form1->FormCloseQuery(Form1, canClose);
         application.reset();
-        Pump();
+        PumpBenchMessages();
     }
     for (const auto& w : win::WindowSystem::Instance().AllWindows())
         win::DestroyWindow(w->FHandle);
@@ -184,18 +174,18 @@ void AddLinesToAMemo(benchmark::State& state) {
         memo->SetScrollBars(ssBoth);
         memo->SetVisible(shown);
         form.Show();
-        Pump();
+        PumpBenchMessages();
         for (auto _ : state) {
             memo->Clear();
             for (int i = 0; i < 100000; ++i)
                 memo->Lines().Add("#4242.5: [mpeg4 @ 0x55d0c0a1b2c0] frame=" + std::to_string(i) +
                                   " q=3.0 size=1024kB");
-            Pump();
+            PumpBenchMessages();
         }
         state.SetLabel(shown ? "shown" : "hidden");
         state.counters["goal_s"] = 1.0;
     }
-    Pump();
+    PumpBenchMessages();
     win::InstallBackend(nullptr);
 }
 BENCHMARK(AddLinesToAMemo)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
