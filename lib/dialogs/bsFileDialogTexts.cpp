@@ -1,7 +1,6 @@
 #include "lib/dialogs/bsFileDialogTexts.h"
 
-#include "lib/skindata/TbsResourceStrData.h"
-#include "lib/skindata/TbsSkinData.h"
+#include "lib/dialogs/bsDialogDefaults.h"
 
 #include <array>
 #include <string_view>
@@ -32,10 +31,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kTexts{ 
 } // namespace
 
 std::string FileDialogText(const TbsSkinData* ctrlSkinData, const std::string& key) {
-    if (ctrlSkinData)
-        if (const TbsResourceStrData* table = ctrlSkinData->ResourceStrData())
-            return table->GetResStr(key);
+    std::string fallBack;
     for (const auto& [name, text] : kTexts)
-        if (name == key) return std::string(text);
-    return {};
+        if (name == key) fallBack = text;
+    return DialogString(ctrlSkinData, key.c_str(), fallBack.c_str());
 }
