@@ -7,7 +7,7 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
 #include "app/Unit1.h"
-#include "bench/BenchPump.h"
+#include "bench/BenchProgram.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
@@ -31,13 +31,7 @@ constexpr int kPaints = 100;
 
 // skinIndex 0: the main skin; past the list's one skin: no skin in the first object.
 void PaintTheMainWindowWhole(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    SetMainThread();
-    const std::string root = CreateTempFolder("main-window-paint-bench");
-    setenv(kSettingsFolderVariable, (root + "settings").c_str(), 1);
-    setenv(kDataRootVariable, (root + "home").c_str(), 1);
-    ForceDirectories(root + "settings");
+    const std::string root = PrepareBenchProgram("main-window-paint-bench");
     win::InstallBackend(std::make_unique<win::HeadlessBackend>());
     {
         auto application = std::make_unique<TApplication>(nullptr);

@@ -13,7 +13,7 @@
 #include "app/SettingsPlace.h"
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
-#include "bench/BenchPump.h"
+#include "bench/BenchProgram.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
@@ -114,13 +114,7 @@ double ConvertWithEngine(const std::string& output) {
 }
 
 void WindowConversionAgainstTheEngine(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    SetMainThread();
-    const std::string root = CreateTempFolder("window-convert-bench");
-    setenv(kSettingsFolderVariable, (root + "settings").c_str(), 1);
-    setenv(kDataRootVariable, (root + "home").c_str(), 1);
-    ForceDirectories(root + "settings");
+    const std::string root = PrepareBenchProgram("window-convert-bench");
     Source();
     win::InstallBackend(std::make_unique<win::HeadlessBackend>());
     auto launcher = SetShellLauncher(std::make_unique<TNoLauncher>());
