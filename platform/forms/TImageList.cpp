@@ -1,5 +1,7 @@
 #include "platform/forms/TImageList.h"
 #include "platform/forms/EInvalidOperation.h"
+#include "platform/gfx/Raster.h"
+#include "platform/gfx/Surface.h"
 #include "platform/rtl/Format.h"
 #include <algorithm>
 #include <iterator>
@@ -23,23 +25,31 @@ void TCustomImageList::SetBkColor(TColor value) {
     Changed();
 }
 
-TColor TCustomImageList::PixelOf(TBitmap& bitmap, int x, int y) {
-    return ColorToRGB(bitmap.Canvas().Pixels(x, y)) & 0xFFFFFF;
+namespace {
+
+// Pixel colours read straight from the bitmap's pixels: one conversion for the whole bitmap,
+// not a device context per pixel.
+std::uint32_t ColourAt(const gfx::Surface& pixels, int x, int y) {
+    return std::uint32_t(win::raster::PixelColour(pixels.At(x, y)) & 0xFFFFFF);
 }
+
+} // namespace
 
 std::vector<TCustomImageList::TImage> TCustomImageList::Pieces(TBitmap& image,
                                                                TBitmap* mask) const {
     std::vector<TImage> pieces;
     if (image.Width() < FWidth || image.Height() < FHeight) return pieces;
     if (mask && (mask->Width() < image.Width() || mask->Height() < FHeight)) return pieces;
+    const gfx::Surface imagePixels = image.ToSurface();
+    const gfx::Surface maskPixels = mask ? mask->ToSurface() : gfx::Surface();
     for (int left = 0; left + FWidth <= image.Width(); left += FWidth) {
         TImage piece;
         piece.Pixels.reserve(std::size_t(FWidth) * std::size_t(FHeight));
         piece.Opaque.reserve(piece.Pixels.capacity());
         for (int y = 0; y < FHeight; ++y) {
             for (int x = 0; x < FWidth; ++x) {
-                piece.Pixels.push_back(std::uint32_t(PixelOf(image, left + x, y)));
-                piece.Opaque.push_back(!mask || PixelOf(*mask, left + x, y) == 0 ? 1 : 0);
+                piece.Pixels.push_back(ColourAt(imagePixels, left + x, y));
+                piece.Opaque.push_back(!mask || ColourAt(maskPixels, left + x, y) == 0 ? 1 : 0);
             }
         }
         pieces.push_back(std::move(piece));

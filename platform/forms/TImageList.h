@@ -55,7 +55,6 @@ private:
     };
     // The Width-wide pieces of image; none when image (or mask) is too small.
     std::vector<TImage> Pieces(TBitmap& image, TBitmap* mask) const;
-    static TColor PixelOf(TBitmap& bitmap, int x, int y);
     void Changed();
     void CheckIndex(int index) const;
 
