@@ -151,36 +151,23 @@ void TbsSelectSkinDlgForm::UpdateOpenButton() {
 }
 
 TbsSelectSkinDialog::TbsSelectSkinDialog(TComponent* owner)
-    : TComponent(owner), FDefaultFont(DialogDefaultFont()) {}
+    : TbsDialogComponent(owner, "Select skin", 200) {}
 
 void TbsSelectSkinDialog::SetSkinList(TbsCompressedSkinList* value) {
     FSkinList = value;
     if (value) value->FreeNotification(this);
 }
 
-void TbsSelectSkinDialog::SetSkinData(TbsSkinData* value) {
-    FSD = value;
-    if (value) value->FreeNotification(this);
-}
-
-void TbsSelectSkinDialog::SetCtrlSkinData(TbsSkinData* value) {
-    FCtrlFSD = value;
-    if (value) value->FreeNotification(this);
-}
-
 void TbsSelectSkinDialog::Notification(TComponent* component, TOperation operation) {
-    TComponent::Notification(component, operation);
-    if (operation != opRemove) return;
-    if (component == FSD) FSD = nullptr;
-    if (component == FCtrlFSD) FCtrlFSD = nullptr;
-    if (component == FSkinList) FSkinList = nullptr;
+    TbsDialogComponent::Notification(component, operation);
+    if (operation == opRemove && component == FSkinList) FSkinList = nullptr;
 }
 
 bool TbsSelectSkinDialog::Execute(int skinIndex) {
     if (!FSkinList) return false;
     FSelectedSkin = nullptr;
     FSelectedSkinIndex = -1;
-    return Show(TbsSelectSkinDlgForm::CreateEx2(Application, FSkinList, skinIndex, FCtrlFSD),
+    return Show(TbsSelectSkinDlgForm::CreateEx2(Application, FSkinList, skinIndex, CtrlSkinData()),
                 [this](TbsSelectSkinDlgForm& form) {
                     FSelectedSkinIndex = form.PreviewSkinData->SkinIndex();
                 });
@@ -190,50 +177,27 @@ bool TbsSelectSkinDialog::Execute(TbsCompressedStoredSkin* defaultSkin) {
     FSelectedSkin = nullptr;
     // With nothing to choose from there is nothing to show.
     if (StoredSkinsOf(Owner()).empty()) return false;
-    return Show(TbsSelectSkinDlgForm::CreateEx(Application, Owner(), defaultSkin, FCtrlFSD),
+    return Show(TbsSelectSkinDlgForm::CreateEx(Application, Owner(), defaultSkin, CtrlSkinData()),
                 [this](TbsSelectSkinDlgForm& form) { FSelectedSkin = form.SelectedSkin(); });
 }
 
 void TbsSelectSkinDialog::Prepare(TbsSelectSkinDlgForm& form) {
-    form.SetCaption(FTitle);
-    form.BSF->SetBorderIcons({});
-    form.BSF->SetSkinData(FSD);
-    form.BSF->SetMenusSkinData(FCtrlFSD);
-    form.BSF->SetAlphaBlend(FAlphaBlend);
-    form.BSF->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-    form.BSF->SetAlphaBlendValue(FAlphaBlendValue);
+    PrepareFrame(form, *form.BSF);
     for (TbsSkinButton* button : { form.OpenButton, form.CancelButton }) {
-        button->SetDefaultFont(FDefaultFont);
-        button->SetSkinData(FCtrlFSD);
+        button->SetDefaultFont(DefaultFont());
+        button->SetSkinData(CtrlSkinData());
     }
-    form.SkinsListBox->SetDefaultFont(FDefaultFont);
-    form.SkinsListBox->SetSkinData(FCtrlFSD);
-    // Measured against the skin's frame, which the window has once it exists.
-    form.HandleNeeded();
-    int width = kPlainClientWidth;
-    int height = kPlainClientHeight;
-    if (FSD && !FSD->Empty) {
-        width = std::max(width, form.BSF->GetMinWidth());
-        height = std::max(height, form.BSF->GetMinHeight());
-    }
-    form.SetClientWidth(width);
-    form.SetClientHeight(height);
+    form.SkinsListBox->SetDefaultFont(DefaultFont());
+    form.SkinsListBox->SetSkinData(CtrlSkinData());
+    SetClientSize(form, *form.BSF, kPlainClientWidth, kPlainClientHeight);
 }
 
 bool TbsSelectSkinDialog::Show(TbsSelectSkinDlgForm* form,
                                const std::function<void(TbsSelectSkinDlgForm&)>& onOk) {
     FDlgFrm = form;
-    bool ok = false;
-    try {
-        Prepare(*form);
-        ok = form->ShowModal() == mrOk;
-        if (ok) onOk(*form);
-    } catch (...) {
-        delete form;
-        FDlgFrm = nullptr;
-        throw;
-    }
-    delete form;
-    FDlgFrm = nullptr;
+    const TExecuteEnd<TbsSelectSkinDlgForm> end{ *this, FDlgFrm };
+    Prepare(*form);
+    const bool ok = form->ShowModal() == mrOk;
+    if (ok) onOk(*form);
     return ok;
 }

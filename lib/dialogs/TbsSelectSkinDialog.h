@@ -1,6 +1,6 @@
 #pragma once
+#include "lib/dialogs/TbsDialogComponent.h"
 #include "platform/forms/TCustomForm.h"
-#include "platform/gfx/TFont.h"
 
 #include <functional>
 #include <string>
@@ -61,7 +61,7 @@ private:
 // Lets the user pick one skin, either from a skin list or from the stored skins of the form that
 // owns the component, while a small preview shows the highlighted skin. Each Execute builds a
 // fresh TbsSelectSkinDlgForm owned by the application, shows it modally and frees it.
-class TbsSelectSkinDialog : public TComponent {
+class TbsSelectSkinDialog : public TbsDialogComponent {
 public:
     explicit TbsSelectSkinDialog(TComponent* owner);
     std::string ClassName() const override { return "TbsSelectSkinDialog"; }
@@ -75,21 +75,6 @@ public:
 
     TbsCompressedSkinList* SkinList() const { return FSkinList; }
     void SetSkinList(TbsCompressedSkinList* value);
-    bool AlphaBlend() const { return FAlphaBlend; }
-    void SetAlphaBlend(bool value) { FAlphaBlend = value; }
-    int AlphaBlendValue() const { return FAlphaBlendValue; }
-    void SetAlphaBlendValue(int value) { FAlphaBlendValue = value; }
-    bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }
-    void SetAlphaBlendAnimation(bool value) { FAlphaBlendAnimation = value; }
-    TbsSkinData* SkinData() const { return FSD; }
-    void SetSkinData(TbsSkinData* value);
-    TbsSkinData* CtrlSkinData() const { return FCtrlFSD; }
-    void SetCtrlSkinData(TbsSkinData* value);
-    const TFont& DefaultFont() const { return FDefaultFont; }
-    TFont& DefaultFont() { return FDefaultFont; }
-    void SetDefaultFont(const TFont& value) { FDefaultFont.Assign(value); }
-    const std::string& Title() const { return FTitle; }
-    void SetTitle(const std::string& value) { FTitle = value; }
     int SelectedSkinIndex() const { return FSelectedSkinIndex; }
     TbsCompressedStoredSkin* SelectedSkin() const { return FSelectedSkin; }
 
@@ -105,13 +90,6 @@ private:
     bool Show(TbsSelectSkinDlgForm* form, const std::function<void(TbsSelectSkinDlgForm&)>& onOk);
 
     TbsCompressedSkinList* FSkinList{ nullptr };
-    bool FAlphaBlend{ false };
-    int FAlphaBlendValue{ 200 };
-    bool FAlphaBlendAnimation{ false };
-    TbsSkinData* FSD{ nullptr };
-    TbsSkinData* FCtrlFSD{ nullptr };
-    TFont FDefaultFont;
-    std::string FTitle{ "Select skin" };
     int FSelectedSkinIndex{ -1 };
     TbsCompressedStoredSkin* FSelectedSkin{ nullptr };
     TbsSelectSkinDlgForm* FDlgFrm{ nullptr };

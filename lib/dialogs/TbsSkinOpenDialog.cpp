@@ -25,30 +25,10 @@
 #include <algorithm>
 #include <cstdint>
 
-TbsSkinOpenDialog::TbsSkinOpenDialog(TComponent* owner) : TComponent(owner) {
-    FDefaultFont.SetName("Arial");
-    FDefaultFont.SetHeight(14);
-    FDefaultFont.SetStyle({});
-}
+TbsSkinOpenDialog::TbsSkinOpenDialog(TComponent* owner)
+    : TbsShellDialogComponent(owner, "Open file", 225) {}
 
 TbsSkinOpenDialog::~TbsSkinOpenDialog() = default;
-
-void TbsSkinOpenDialog::SetSkinData(TbsSkinData* value) {
-    FSkinData = value;
-    if (value) value->FreeNotification(this);
-}
-
-void TbsSkinOpenDialog::SetCtrlSkinData(TbsSkinData* value) {
-    FCtrlSkinData = value;
-    if (value) value->FreeNotification(this);
-}
-
-void TbsSkinOpenDialog::Notification(TComponent* component, TOperation operation) {
-    TComponent::Notification(component, operation);
-    if (operation != opRemove) return;
-    if (component == FSkinData) FSkinData = nullptr;
-    if (component == FCtrlSkinData) FCtrlSkinData = nullptr;
-}
 
 void TbsSkinOpenDialog::SetFileName(const std::string& value) {
     FFileName = value;
@@ -67,20 +47,12 @@ std::string TbsSkinOpenDialog::StartFolder() const {
 }
 
 TbsOpenDlgForm* TbsSkinOpenDialog::CreateForm() {
-    return new TbsOpenDlgForm(Application, FSaveMode, FCtrlSkinData, FToolButtonsTransparent);
+    return new TbsOpenDlgForm(Application, FSaveMode, CtrlSkinData(), ToolButtonsTransparent());
 }
 
 void TbsSkinOpenDialog::PrepareForm(TbsOpenDlgForm& form) {
-    form.SetCaption(FTitle);
     TbsSkinForm& frame = *form.BSF;
-    frame.SetBorderIcons({});
-    frame.SetSkinData(FSkinData);
-    frame.SetMenusSkinData(FCtrlSkinData);
-    frame.SetMinWidth(FDialogMinWidth);
-    frame.SetMinHeight(FDialogMinHeight);
-    frame.SetAlphaBlend(FAlphaBlend);
-    frame.SetAlphaBlendAnimation(FAlphaBlendAnimation);
-    frame.SetAlphaBlendValue(FAlphaBlendValue);
+    PrepareSizedFrame(form, frame);
     frame.SetMenusAlphaBlend(FCtrlAlphaBlend);
     frame.SetMenusAlphaBlendValue(FCtrlAlphaBlendValue);
     frame.SetMenusAlphaBlendAnimation(FCtrlAlphaBlendAnimation);
@@ -92,10 +64,10 @@ void TbsSkinOpenDialog::PrepareForm(TbsOpenDlgForm& form) {
         box->SetAlphaBlendAnimation(FCtrlAlphaBlendAnimation);
     }
 
-    form.OpenButton->SetDefaultFont(FDefaultFont);
-    form.CancelButton->SetDefaultFont(FDefaultFont);
-    form.ShellBox->SetDefaultFont(FDefaultFont);
-    form.FileListView->SetDefaultFont(FDefaultFont);
+    form.OpenButton->SetDefaultFont(DefaultFont());
+    form.CancelButton->SetDefaultFont(DefaultFont());
+    form.ShellBox->SetDefaultFont(DefaultFont());
+    form.FileListView->SetDefaultFont(DefaultFont());
 
     switch (FListViewStyle) {
     case vsIcon:
@@ -114,7 +86,7 @@ void TbsSkinOpenDialog::PrepareForm(TbsOpenDlgForm& form) {
 
     TbsSkinFileListView& list = *form.FileListView;
     list.SetHeaderSkinDataName(FLVHeaderSkinDataName);
-    list.SetSkinData(FCtrlSkinData);
+    list.SetSkinData(CtrlSkinData());
     list.SetMultiSelect(FMultiSelection);
     if (FShowHiddenFiles) {
         TShellObjectTypes types = list.ObjectTypes();
@@ -128,7 +100,7 @@ void TbsSkinOpenDialog::PrepareForm(TbsOpenDlgForm& form) {
     // The list shows what the chosen filter lets through from the start.
     list.SetMask(form.FilterComboBox->Mask());
 
-    const auto skin = [this](auto* control) { control->SetSkinData(FCtrlSkinData); };
+    const auto skin = [this](auto* control) { control->SetSkinData(CtrlSkinData()); };
     skin(form.ToolPanel);
     skin(form.BottomPanel);
     skin(form.FileListViewPanel);
@@ -148,16 +120,7 @@ void TbsSkinOpenDialog::PrepareForm(TbsOpenDlgForm& form) {
     skin(form.CancelButton);
     form.ShellBox->SetSkinDataName("combobox");
 
-    int width = FDialogWidth < 1 ? DefaultDialogWidth() : FDialogWidth;
-    int height = FDialogHeight < 1 ? 290 : FDialogHeight;
-    if (FSkinData && !FSkinData->Empty) {
-        width = std::max(width, frame.GetMinWidth());
-        height = std::max(height, frame.GetMinHeight());
-    }
-    // The frame's share of the size is known only once the window exists.
-    form.HandleNeeded();
-    form.SetClientWidth(width);
-    form.SetClientHeight(height);
+    RestoreDialogSize(form, frame, DefaultDialogWidth(), 290);
 
     if (list.Items().Count() > 0) list.SetItemFocused(list.Items()[0]);
     form.FileNameEdit->SetText(ExtractFileName(FFileName));
@@ -166,8 +129,7 @@ void TbsSkinOpenDialog::PrepareForm(TbsOpenDlgForm& form) {
 
 void TbsSkinOpenDialog::StoreFormState(TbsOpenDlgForm& form) {
     FFilterIndex = form.FilterComboBox->ItemIndex() + 1;
-    FDialogWidth = form.ClientWidth();
-    FDialogHeight = form.ClientHeight();
+    StoreDialogSize(form);
     FListViewStyle = form.FileListView->ViewStyle();
 }
 
@@ -178,14 +140,7 @@ bool TbsSkinOpenDialog::Execute() {
     FForm->OnFolderChange = OnFolderChange;
     FForm->CheckFileExists = FCheckFileExists;
     FForm->DefaultExt = FDefaultExt;
-    struct TFormEnd {
-        TbsSkinOpenDialog& Dialog;
-        ~TFormEnd() {
-            if (Dialog.OnClose) Dialog.OnClose(&Dialog);
-            delete Dialog.FForm;
-            Dialog.FForm = nullptr;
-        }
-    } end{ *this };
+    const TExecuteEnd<TbsOpenDlgForm> end{ *this, FForm, &OnClose };
     PrepareForm(*FForm);
     const bool result = FForm->ShowModal() == mrOk;
     StoreFormState(*FForm);

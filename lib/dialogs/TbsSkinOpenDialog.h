@@ -1,20 +1,18 @@
 #pragma once
-#include "platform/forms/TComponent.h"
+#include "lib/dialogs/TbsShellDialogComponent.h"
 #include "platform/forms/TListView.h"
-#include "platform/gfx/TFont.h"
 #include "platform/rtl/TStringList.h"
 
 #include <cstdint>
 #include <string>
 
 class TbsOpenDlgForm;
-class TbsSkinData;
 
 // The skinned open dialog as a component without a window: every Execute builds a fresh
 // TbsOpenDlgForm, shows it modally, copies the results back and frees it. File name, files,
 // filter index, size and view style stay between calls. A descendant turns on FSaveMode for the
 // save dialog.
-class TbsSkinOpenDialog : public TComponent {
+class TbsSkinOpenDialog : public TbsShellDialogComponent {
 public:
     explicit TbsSkinOpenDialog(TComponent* owner);
     ~TbsSkinOpenDialog() override;
@@ -26,30 +24,14 @@ public:
 
     bool ShowHiddenFiles() const { return FShowHiddenFiles; }
     void SetShowHiddenFiles(bool value) { FShowHiddenFiles = value; }
-    bool ToolButtonsTransparent() const { return FToolButtonsTransparent; }
-    void SetToolButtonsTransparent(bool value) { FToolButtonsTransparent = value; }
     bool OverwritePromt() const { return FOverwritePromt; }
     void SetOverwritePromt(bool value) { FOverwritePromt = value; }
     const std::string& DefaultExt() const { return FDefaultExt; }
     void SetDefaultExt(const std::string& value) { FDefaultExt = value; }
-    int DialogWidth() const { return FDialogWidth; }
-    void SetDialogWidth(int value) { FDialogWidth = value; }
-    int DialogHeight() const { return FDialogHeight; }
-    void SetDialogHeight(int value) { FDialogHeight = value; }
-    int DialogMinWidth() const { return FDialogMinWidth; }
-    void SetDialogMinWidth(int value) { FDialogMinWidth = value; }
-    int DialogMinHeight() const { return FDialogMinHeight; }
-    void SetDialogMinHeight(int value) { FDialogMinHeight = value; }
     bool CheckFileExists() const { return FCheckFileExists; }
     void SetCheckFileExists(bool value) { FCheckFileExists = value; }
     bool MultiSelection() const { return FMultiSelection; }
     void SetMultiSelection(bool value) { FMultiSelection = value; }
-    bool AlphaBlend() const { return FAlphaBlend; }
-    void SetAlphaBlend(bool value) { FAlphaBlend = value; }
-    int AlphaBlendValue() const { return FAlphaBlendValue; }
-    void SetAlphaBlendValue(int value) { FAlphaBlendValue = value; }
-    bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }
-    void SetAlphaBlendAnimation(bool value) { FAlphaBlendAnimation = value; }
     bool CtrlAlphaBlend() const { return FCtrlAlphaBlend; }
     void SetCtrlAlphaBlend(bool value) { FCtrlAlphaBlend = value; }
     int CtrlAlphaBlendValue() const { return FCtrlAlphaBlendValue; }
@@ -58,14 +40,6 @@ public:
     void SetCtrlAlphaBlendAnimation(bool value) { FCtrlAlphaBlendAnimation = value; }
     const std::string& LVHeaderSkinDataName() const { return FLVHeaderSkinDataName; }
     void SetLVHeaderSkinDataName(const std::string& value) { FLVHeaderSkinDataName = value; }
-    TbsSkinData* SkinData() const { return FSkinData; }
-    void SetSkinData(TbsSkinData* value);
-    TbsSkinData* CtrlSkinData() const { return FCtrlSkinData; }
-    void SetCtrlSkinData(TbsSkinData* value);
-    const TFont& DefaultFont() const { return FDefaultFont; }
-    void SetDefaultFont(const TFont& value) { FDefaultFont.Assign(value); }
-    const std::string& Title() const { return FTitle; }
-    void SetTitle(const std::string& value) { FTitle = value; }
     const std::string& InitialDir() const { return FInitialDir; }
     void SetInitialDir(const std::string& value) { FInitialDir = value; }
     const std::string& Filter() const { return FFilter; }
@@ -86,11 +60,8 @@ public:
     TbsOpenDlgForm* Form() const { return FForm; }
 
     TNotifyEvent OnFolderChange;
-    TNotifyEvent OnShow;
-    TNotifyEvent OnClose;
 
 protected:
-    void Notification(TComponent* component, TOperation operation) override;
     // The folder the dialog opens on.
     std::string StartFolder() const;
     // Builds the running form; a descendant adds to it.
@@ -103,26 +74,14 @@ protected:
 
 private:
     bool FShowHiddenFiles{ false };
-    bool FToolButtonsTransparent{ false };
     bool FOverwritePromt{ false };
     std::string FDefaultExt;
-    int FDialogWidth{ 0 };
-    int FDialogHeight{ 0 };
-    int FDialogMinWidth{ 0 };
-    int FDialogMinHeight{ 0 };
     bool FCheckFileExists{ true };
     bool FMultiSelection{ false };
-    bool FAlphaBlend{ false };
-    int FAlphaBlendValue{ 225 };
-    bool FAlphaBlendAnimation{ false };
     bool FCtrlAlphaBlend{ false };
     int FCtrlAlphaBlendValue{ 225 };
     bool FCtrlAlphaBlendAnimation{ false };
     std::string FLVHeaderSkinDataName{ "resizebutton" };
-    TbsSkinData* FSkinData{ nullptr };
-    TbsSkinData* FCtrlSkinData{ nullptr };
-    TFont FDefaultFont;
-    std::string FTitle{ "Open file" };
     std::string FInitialDir;
     std::string FFilter{ "All files|*.*" };
     int FFilterIndex{ 1 };

@@ -17,7 +17,6 @@
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/InOutError.h"
 
-#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -170,51 +169,19 @@ void TbsSelDirDlgForm::DirTreeViewChange(TObject*) {
 }
 
 TbsSkinSelectDirectoryDialog::TbsSkinSelectDirectoryDialog(TComponent* owner)
-    : TComponent(owner), FDefaultFont(DialogDefaultFont()) {}
-
-void TbsSkinSelectDirectoryDialog::SetSkinData(TbsSkinData* value) {
-    FSkinData = value;
-    if (value) value->FreeNotification(this);
-}
-
-void TbsSkinSelectDirectoryDialog::SetCtrlSkinData(TbsSkinData* value) {
-    FCtrlSkinData = value;
-    if (value) value->FreeNotification(this);
-}
-
-void TbsSkinSelectDirectoryDialog::Notification(TComponent* component, TOperation operation) {
-    TComponent::Notification(component, operation);
-    if (operation != opRemove) return;
-    if (component == FSkinData) FSkinData = nullptr;
-    if (component == FCtrlSkinData) FCtrlSkinData = nullptr;
-}
+    : TbsShellDialogComponent(owner, "Select folder", 200) {}
 
 bool TbsSkinSelectDirectoryDialog::Execute() {
     if (OnShow) OnShow(this);
     FDlgFrm =
-        new TbsSelDirDlgForm(Application, FCtrlSkinData, FShowToolBar, FToolButtonsTransparent);
-    bool result = false;
-    try {
-        Prepare(*FDlgFrm);
-        result = Run(*FDlgFrm);
-    } catch (...) {
-        Finish();
-        throw;
-    }
-    Finish();
-    return result;
+        new TbsSelDirDlgForm(Application, CtrlSkinData(), FShowToolBar, ToolButtonsTransparent());
+    const TExecuteEnd<TbsSelDirDlgForm> end{ *this, FDlgFrm, &OnClose };
+    Prepare(*FDlgFrm);
+    return Run(*FDlgFrm);
 }
 
 void TbsSkinSelectDirectoryDialog::Prepare(TbsSelDirDlgForm& form) {
-    form.SetCaption(FTitle);
-    form.BSF->SetBorderIcons({});
-    form.BSF->SetSkinData(FSkinData);
-    form.BSF->SetMenusSkinData(FCtrlSkinData);
-    form.BSF->SetMinWidth(FDialogMinWidth);
-    form.BSF->SetMinHeight(FDialogMinHeight);
-    form.BSF->SetAlphaBlend(FAlphaBlend);
-    form.BSF->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-    form.BSF->SetAlphaBlendValue(FAlphaBlendValue);
+    PrepareSizedFrame(form, *form.BSF);
 
     // The window comes first: the client size below is measured against the skin's frame, and
     // the tree reads its nodes afresh when its window is made, which would lose a start
@@ -223,47 +190,33 @@ void TbsSkinSelectDirectoryDialog::Prepare(TbsSelDirDlgForm& form) {
     form.HandleNeeded();
     form.DirTreeView->HandleNeeded();
 
-    form.DirTreeViewPanel->SetSkinData(FCtrlSkinData);
-    form.DirTreeView->SetDefaultFont(FDefaultFont);
-    form.DirTreeView->SetSkinData(FCtrlSkinData);
+    TbsSkinData* const ctrlSkin = CtrlSkinData();
+    form.DirTreeViewPanel->SetSkinData(ctrlSkin);
+    form.DirTreeView->SetDefaultFont(DefaultFont());
+    form.DirTreeView->SetSkinData(ctrlSkin);
     if (!FDirectory.empty() && DirectoryExists(FDirectory))
         form.DirTreeView->SetPath(FDirectory);
     else
         form.DirTreeView->ExpandMyComputer();
 
-    form.VScrollBar->SetSkinData(FCtrlSkinData);
-    form.HScrollBar->SetSkinData(FCtrlSkinData);
+    form.VScrollBar->SetSkinData(ctrlSkin);
+    form.HScrollBar->SetSkinData(ctrlSkin);
     for (TbsSkinButton* button : { form.OkButton, form.CancelButton }) {
-        button->SetDefaultFont(FDefaultFont);
-        button->SetSkinData(FCtrlSkinData);
+        button->SetDefaultFont(DefaultFont());
+        button->SetSkinData(ctrlSkin);
     }
-    form.BottomPanel->SetSkinData(FCtrlSkinData);
+    form.BottomPanel->SetSkinData(ctrlSkin);
     if (form.ToolPanel) {
-        form.ToolPanel->SetSkinData(FCtrlSkinData);
-        form.NewFolderToolButton->SetSkinData(FCtrlSkinData);
-        form.DirEdit->SetSkinData(FCtrlSkinData);
+        form.ToolPanel->SetSkinData(ctrlSkin);
+        form.NewFolderToolButton->SetSkinData(ctrlSkin);
+        form.DirEdit->SetSkinData(ctrlSkin);
     }
-
-    int width = FDialogWidth < 1 ? kPlainDialogSize : FDialogWidth;
-    int height = FDialogHeight < 1 ? kPlainDialogSize : FDialogHeight;
-    if (FSkinData && !FSkinData->Empty) {
-        width = std::max(width, form.BSF->GetMinWidth());
-        height = std::max(height, form.BSF->GetMinHeight());
-    }
-    form.SetClientWidth(width);
-    form.SetClientHeight(height);
+    RestoreDialogSize(form, *form.BSF, kPlainDialogSize, kPlainDialogSize);
 }
 
 bool TbsSkinSelectDirectoryDialog::Run(TbsSelDirDlgForm& form) {
     const bool ok = form.ShowModal() == mrOk;
-    FDialogWidth = form.ClientWidth();
-    FDialogHeight = form.ClientHeight();
+    StoreDialogSize(form);
     if (ok) FDirectory = form.DirTreeView->Path();
     return ok;
-}
-
-void TbsSkinSelectDirectoryDialog::Finish() {
-    if (OnClose) OnClose(this);
-    delete FDlgFrm;
-    FDlgFrm = nullptr;
 }

@@ -1,6 +1,6 @@
 #pragma once
+#include "lib/dialogs/TbsShellDialogComponent.h"
 #include "platform/forms/TCustomForm.h"
-#include "platform/gfx/TFont.h"
 
 #include <string>
 
@@ -55,7 +55,7 @@ private:
 // Lets the user pick a folder in a skinned window: each Execute builds a fresh TbsSelDirDlgForm
 // owned by the application, shows it modally, copies the chosen folder into Directory and frees
 // the form.
-class TbsSkinSelectDirectoryDialog : public TComponent {
+class TbsSkinSelectDirectoryDialog : public TbsShellDialogComponent {
 public:
     explicit TbsSkinSelectDirectoryDialog(TComponent* owner);
     std::string ClassName() const override { return "TbsSkinSelectDirectoryDialog"; }
@@ -63,32 +63,6 @@ public:
     // True when the user closed the dialog with OK.
     bool Execute();
 
-    bool ToolButtonsTransparent() const { return FToolButtonsTransparent; }
-    void SetToolButtonsTransparent(bool value) { FToolButtonsTransparent = value; }
-    // The client size of the next dialog (below 1 means 280); updated after every call.
-    int DialogWidth() const { return FDialogWidth; }
-    void SetDialogWidth(int value) { FDialogWidth = value; }
-    int DialogHeight() const { return FDialogHeight; }
-    void SetDialogHeight(int value) { FDialogHeight = value; }
-    int DialogMinWidth() const { return FDialogMinWidth; }
-    void SetDialogMinWidth(int value) { FDialogMinWidth = value; }
-    int DialogMinHeight() const { return FDialogMinHeight; }
-    void SetDialogMinHeight(int value) { FDialogMinHeight = value; }
-    bool AlphaBlend() const { return FAlphaBlend; }
-    void SetAlphaBlend(bool value) { FAlphaBlend = value; }
-    int AlphaBlendValue() const { return FAlphaBlendValue; }
-    void SetAlphaBlendValue(int value) { FAlphaBlendValue = value; }
-    bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }
-    void SetAlphaBlendAnimation(bool value) { FAlphaBlendAnimation = value; }
-    TbsSkinData* SkinData() const { return FSkinData; }
-    void SetSkinData(TbsSkinData* value);
-    TbsSkinData* CtrlSkinData() const { return FCtrlSkinData; }
-    void SetCtrlSkinData(TbsSkinData* value);
-    const TFont& DefaultFont() const { return FDefaultFont; }
-    TFont& DefaultFont() { return FDefaultFont; }
-    void SetDefaultFont(const TFont& value) { FDefaultFont.Assign(value); }
-    const std::string& Title() const { return FTitle; }
-    void SetTitle(const std::string& value) { FTitle = value; }
     // The folder shown first when it exists; the chosen folder after OK.
     const std::string& Directory() const { return FDirectory; }
     void SetDirectory(const std::string& value) { FDirectory = value; }
@@ -98,29 +72,10 @@ public:
     // The dialog's form while Execute runs, else null.
     TbsSelDirDlgForm* DlgForm() const { return FDlgFrm; }
 
-    TNotifyEvent OnShow;
-    TNotifyEvent OnClose;
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
-
 private:
     void Prepare(TbsSelDirDlgForm& form);
     bool Run(TbsSelDirDlgForm& form);
-    void Finish();
 
-    bool FToolButtonsTransparent{ false };
-    int FDialogWidth{ 0 };
-    int FDialogHeight{ 0 };
-    int FDialogMinWidth{ 0 };
-    int FDialogMinHeight{ 0 };
-    bool FAlphaBlend{ false };
-    int FAlphaBlendValue{ 200 };
-    bool FAlphaBlendAnimation{ false };
-    TbsSkinData* FSkinData{ nullptr };
-    TbsSkinData* FCtrlSkinData{ nullptr };
-    TFont FDefaultFont;
-    std::string FTitle{ "Select folder" };
     std::string FDirectory;
     bool FShowToolBar{ false };
     TbsSelDirDlgForm* FDlgFrm{ nullptr };

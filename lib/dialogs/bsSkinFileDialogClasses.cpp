@@ -2,8 +2,8 @@
 
 #include "lib/dialogs/TbsSkinOpenDialog.h"
 #include "lib/dialogs/TbsSkinOpenPictureDialog.h"
+#include "lib/dialogs/bsDialogComponentProperties.h"
 #include "lib/frame/bsSkinFormClasses.h"
-#include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TClassRegistry.h"
 
 #include <mutex>
@@ -15,8 +15,8 @@ using namespace properties;
 
 // What the open dialog and its picture variants share.
 void RegisterCommon(TClassRegistry& r, const std::string& c) {
+    RegisterShellDialogComponentProperties(r, c);
     using T = TbsSkinOpenDialog;
-    r.RegisterProperty(c, "Title", String(&T::SetTitle));
     r.RegisterProperty(c, "Filter", String(&T::SetFilter));
     r.RegisterProperty(c, "FilterIndex", Integer(&T::SetFilterIndex));
     r.RegisterProperty(c, "FileName", String(&T::SetFileName));
@@ -25,20 +25,10 @@ void RegisterCommon(TClassRegistry& r, const std::string& c) {
     r.RegisterProperty(c, "CheckFileExists", Boolean(&T::SetCheckFileExists));
     r.RegisterProperty(c, "OverwritePromt", Boolean(&T::SetOverwritePromt));
     r.RegisterProperty(c, "ShowHiddenFiles", Boolean(&T::SetShowHiddenFiles));
-    r.RegisterProperty(c, "ToolButtonsTransparent", Boolean(&T::SetToolButtonsTransparent));
-    r.RegisterProperty(c, "DialogWidth", Integer(&T::SetDialogWidth));
-    r.RegisterProperty(c, "DialogHeight", Integer(&T::SetDialogHeight));
-    r.RegisterProperty(c, "DialogMinWidth", Integer(&T::SetDialogMinWidth));
-    r.RegisterProperty(c, "DialogMinHeight", Integer(&T::SetDialogMinHeight));
-    r.RegisterProperty(c, "AlphaBlend", Boolean(&T::SetAlphaBlend));
-    r.RegisterProperty(c, "AlphaBlendValue", Integer(&T::SetAlphaBlendValue));
-    r.RegisterProperty(c, "AlphaBlendAnimation", Boolean(&T::SetAlphaBlendAnimation));
     r.RegisterProperty(c, "CtrlAlphaBlend", Boolean(&T::SetCtrlAlphaBlend));
     r.RegisterProperty(c, "CtrlAlphaBlendValue", Integer(&T::SetCtrlAlphaBlendValue));
     r.RegisterProperty(c, "CtrlAlphaBlendAnimation", Boolean(&T::SetCtrlAlphaBlendAnimation));
     r.RegisterProperty(c, "LVHeaderSkinDataName", String(&T::SetLVHeaderSkinDataName));
-    r.RegisterProperty(c, "SkinData", Reference(&T::SetSkinData));
-    r.RegisterProperty(c, "CtrlSkinData", Reference(&T::SetCtrlSkinData));
 }
 
 void RegisterFileDialogs(TClassRegistry& r) {

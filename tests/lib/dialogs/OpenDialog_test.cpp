@@ -366,6 +366,7 @@ constexpr const char* kDescribed = R"(object DialogsForm: TDialogsForm
     AlphaBlendValue = 200
     CtrlAlphaBlendValue = 210
     LVHeaderSkinDataName = 'header'
+    DefaultFont.Name = 'Tahoma'
   end
   object SavePicture1: TbsSkinSavePictureDialog
     Filter = 'Bitmaps (*.bmp)|*.bmp'
@@ -391,6 +392,7 @@ TEST(SkinFileDialogClasses, DescriptionSetsWhatTheProgramsFormsSet) {
     EXPECT_EQ(many->AlphaBlendValue(), 200);
     EXPECT_EQ(many->CtrlAlphaBlendValue(), 210);
     EXPECT_EQ(many->LVHeaderSkinDataName(), "header");
+    EXPECT_EQ(many->DefaultFont().Name(), "Tahoma");
     auto* picture = DescribedComponent<TbsSkinSavePictureDialog>(form.get(), "SavePicture1");
     EXPECT_EQ(picture->Title(), "Save file");
     EXPECT_EQ(picture->Filter(), "Bitmaps (*.bmp)|*.bmp");

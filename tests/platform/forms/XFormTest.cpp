@@ -12,6 +12,10 @@ namespace formstest {
 
 void XFormTest::SetUp() {
     if (FServer.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+    if (UnderWindowManager()) {
+        FManager = std::make_unique<x11test::XWindowManager>(FServer.Name());
+        if (!FManager->Running()) GTEST_SKIP() << "openbox is not installed or did not start";
+    }
     auto display = std::make_unique<win::X11Backend>(FServer.Name().c_str());
     FDisplay = display.get();
     win::InstallBackend(std::move(display));

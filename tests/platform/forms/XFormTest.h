@@ -5,6 +5,7 @@
 #include "platform/win/x11/X11Backend.h"
 #include "tests/x11/XServer.h"
 #include "tests/x11/XTestInput.h"
+#include "tests/x11/XWindowManager.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -26,7 +27,12 @@ protected:
     // What the server shows of the form's window; empty when it cannot be read.
     gfx::Surface Capture() const;
 
+    // Whether the test runs under a window manager (openbox on the private display); one that
+    // asks for it skips itself where none starts.
+    virtual bool UnderWindowManager() const { return false; }
+
     x11test::XServer FServer{ 800, 600 };
+    std::unique_ptr<x11test::XWindowManager> FManager;
     win::X11Backend* FDisplay{ nullptr };
     std::unique_ptr<TApplication> FApp;
     TForm* FForm{ nullptr };
