@@ -50,7 +50,9 @@ inline std::vector<TSheetRow> PageControlSheetRows() {
         row.PlainColours = { clNavy,  TColor(0xD2BDB6), TColor(0xB59385), clBtnShadow,
                              clBlack, clWhite,          clBtnText };
         if (l.position == tpTop && l.size.cx < 3 * 60)
-            row.CheckNormal = [](TControl& control, const gfx::Surface&, TbsSkinData*) {
+            row.CheckCell = [](TSheetState state, TControl& control, const gfx::Surface&,
+                               TbsSkinData*) {
+                if (state != ssNormal) return;
                 const auto& pages = dynamic_cast<TbsSkinPageControl&>(control);
                 ASSERT_TRUE(pages.Scroller());
                 EXPECT_TRUE(pages.Scroller()->Visible()) << "the up-down scrolls the row";

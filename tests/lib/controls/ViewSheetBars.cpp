@@ -85,8 +85,9 @@ TRect FirstSection(const TbsSkinListView& view) {
     return TRect(at.X + r.left, at.Y + r.top, at.X + r.right, at.Y + r.bottom);
 }
 
-void ExpectSectionsTakeTheButtonFace(TControl& control, const gfx::Surface& cell,
+void ExpectSectionsTakeTheButtonFace(TSheetState state, TControl& control, const gfx::Surface& cell,
                                      TbsSkinData* skin) {
+    if (state != ssNormal) return;
     auto& composite = dynamic_cast<TSheetReportWithBars&>(control);
     const TbsSkinListView& view = composite.View();
     EXPECT_TRUE(composite.VBar().Visible() && composite.HBar().Visible());
@@ -124,6 +125,6 @@ TSheetRow ReportWithBarsSheetRow(const std::string& label) {
     row.PlainColours = { clWindow,    clWindowText, clHighlight, clHighlightText,
                          clBtnShadow, clBtnText,    clNavy,      clGray,
                          clSilver,    clBlack,      clWhite,     clBtnHighlight };
-    row.CheckNormal = ExpectSectionsTakeTheButtonFace;
+    row.CheckCell = ExpectSectionsTakeTheButtonFace;
     return row;
 }
