@@ -23,13 +23,28 @@ using formstest::XFormTest;
 using x11test::RunUntil;
 using x11test::XTestInput;
 
-class SkinViewsX11 : public XFormTest {
+// A form on a private server with the test extension's pointer; skips itself without either.
+class ViewsX11 : public XFormTest {
 protected:
     void SetUp() override {
         XFormTest::SetUp();
         if (IsSkipped()) return;
         FInput = std::make_unique<XTestInput>(FServer.Name());
         if (!FInput->Available()) GTEST_SKIP() << "the X server has no test extension";
+    }
+    void PointAt(TControl* control, const TPoint& p) {
+        const TPoint screen = control->ClientToScreen(p);
+        FInput->MovePointer(screen.X, screen.Y);
+    }
+
+    std::unique_ptr<XTestInput> FInput;
+};
+
+class SkinViewsX11 : public ViewsX11 {
+protected:
+    void SetUp() override {
+        ViewsX11::SetUp();
+        if (IsSkipped()) return;
         FForm->SetBounds(40, 40, 420, 260);
         FView = new TbsSkinListView(FForm);
         FView->SetParent(FForm);
@@ -49,12 +64,7 @@ protected:
         ASSERT_TRUE(RunUntil([&] { return !Capture().Empty() && FBar->Visible(); }))
             << "the window shows with the bar";
     }
-    void PointAt(TControl* control, const TPoint& p) {
-        const TPoint screen = control->ClientToScreen(p);
-        FInput->MovePointer(screen.X, screen.Y);
-    }
 
-    std::unique_ptr<XTestInput> FInput;
     TbsSkinListView* FView{ nullptr };
     TbsSkinScrollBar* FBar{ nullptr };
 };
@@ -93,13 +103,11 @@ TEST_F(SkinViewsX11, APressedHeaderSectionShowsPressedUntilReleased) {
 
 // Three columns wider than the view, 200 rows; the vertical bar at the right, the horizontal
 // one below reaching under it into the corner; the program's main skin on all three.
-class SkinJobListX11 : public XFormTest {
+class SkinJobListX11 : public ViewsX11 {
 protected:
     void SetUp() override {
-        XFormTest::SetUp();
+        ViewsX11::SetUp();
         if (IsSkipped()) return;
-        FInput = std::make_unique<XTestInput>(FServer.Name());
-        if (!FInput->Available()) GTEST_SKIP() << "the X server has no test extension";
         FSkin = LoadProgramSkin("main");
         FForm->SetBounds(40, 40, 460, 300);
         FView = new TbsSkinListView(FForm);
@@ -139,18 +147,6 @@ protected:
             return !Capture().Empty() && FVBar->Visible() && FHBar->Visible();
         })) << "the window shows with both bars";
     }
-    void TearDown() override {
-        if (FForm) {
-            FView->SetSkinData(nullptr);
-            FVBar->SetSkinData(nullptr);
-            FHBar->SetSkinData(nullptr);
-        }
-        XFormTest::TearDown();
-    }
-    void PointAt(TControl* control, const TPoint& p) {
-        const TPoint screen = control->ClientToScreen(p);
-        FInput->MovePointer(screen.X, screen.Y);
-    }
     int TopRow() const { return FView->TopItem() ? FView->TopItem()->Index() : -1; }
     // The rows shown, the view's own scroll state and both bars tell the same.
     void ExpectBarsAndRowsAgree() {
@@ -178,8 +174,8 @@ protected:
         RunUntil([] { return false; }, std::chrono::milliseconds(200));
     }
 
+    // Outlives the form, which the base's tear-down frees.
     std::unique_ptr<TbsSkinData> FSkin;
-    std::unique_ptr<XTestInput> FInput;
     TbsSkinListView* FView{ nullptr };
     TbsSkinScrollBar* FVBar{ nullptr };
     TbsSkinScrollBar* FHBar{ nullptr };
