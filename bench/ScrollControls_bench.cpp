@@ -4,6 +4,7 @@
 // of the bar (plain, and skinned with a record shaped as the program's: a three-slice face, a
 // stretched thumb and its pressed state). The slider's thumb is measured the same way.
 #include "BenchPictures.h"
+#include "BenchPointer.h"
 #include "BenchWindow.h"
 #include "lib/controls/TbsSkinScrollBar.h"
 #include "lib/controls/TbsSkinSlider.h"
@@ -55,29 +56,6 @@ std::unique_ptr<TbsSkinData> Skin() {
     return skin;
 }
 
-// Presses the thumb at grip (client coordinates of control), then moves the pointer one pixel
-// per iteration along the track, back and forth.
-template <class TMoved>
-void Drag(benchmark::State& state, TControl& control, const TPoint& grip, int travel,
-          const TMoved& moved) {
-    auto& display = static_cast<win::HeadlessBackend&>(win::CurrentBackend());
-    const TPoint start = control.ClientToScreen(grip);
-    display.MoveMouse(start.X, start.Y);
-    display.PressButton();
-    win::ProcessPendingMessages();
-    int offset = 0;
-    int step = 1;
-    for (auto _ : state) {
-        if (offset + step < 0 || offset + step > travel) step = -step;
-        offset += step;
-        display.MoveMouse(start.X + offset, start.Y);
-        win::ProcessPendingMessages();
-    }
-    display.ReleaseButton();
-    win::ProcessPendingMessages();
-    state.counters["changes"] = double(moved());
-}
-
 void BM_DragBarThumb(benchmark::State& state) {
     win::InstallBackend(std::make_unique<win::HeadlessBackend>());
     {
@@ -95,7 +73,8 @@ void BM_DragBarThumb(benchmark::State& state) {
         window.Show();
         win::ProcessPendingMessages();
         // The track runs 17 .. 1083; the thumb's centre 1050 pixels from 25.
-        Drag(state, *bar, TPoint(25, 8), kMoves, [&] { return changes; });
+        DragEachIteration(state, *bar, TPoint(25, 8), kMoves);
+        state.counters["changes"] = changes;
     }
     win::InstallBackend(nullptr);
 }
@@ -115,7 +94,8 @@ void BM_DragSliderThumb(benchmark::State& state) {
         window.HandleNeeded();
         window.Show();
         win::ProcessPendingMessages();
-        Drag(state, *slider, TPoint(10, 10), kMoves, [&] { return changes; });
+        DragEachIteration(state, *slider, TPoint(10, 10), kMoves);
+        state.counters["changes"] = changes;
     }
     win::InstallBackend(nullptr);
 }

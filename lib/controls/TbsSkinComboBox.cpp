@@ -184,8 +184,8 @@ void TbsSkinCustomComboBox::SetSorted(bool value) {
     FListBox->ListBox->SetSorted(value);
 }
 
-void TbsSkinCustomComboBox::SetOnListBoxDrawItem(const TbsDrawSkinItemEvent& value) {
-    FListBox->OnDrawItem = value;
+void TbsSkinCustomComboBox::SetOnListBoxDrawItem(TbsDrawSkinItemEvent value) {
+    FListBox->OnDrawItem = std::move(value);
 }
 
 bool TbsSkinCustomComboBox::IsPopupVisible() const {

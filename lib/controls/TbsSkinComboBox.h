@@ -96,7 +96,7 @@ public:
     bool Sorted() const;
     void SetSorted(bool value);
     // Draws the popup's rows instead of the built-in drawing.
-    void SetOnListBoxDrawItem(const TbsDrawSkinItemEvent& value);
+    void SetOnListBoxDrawItem(TbsDrawSkinItemEvent value);
 
     // The fixed style shows the chosen item; the edit style an inner edit for free text that
     // is completed from the items.

@@ -34,8 +34,11 @@ void TbsSkinCustomComboBox::SetStyle(TbsSkinCustomComboBoxStyle value) {
     if (value == FStyle && Designing()) return;
     FStyle = value;
     if (FStyle == bscbEditStyle) {
+        // An edit there already keeps its place in the tab order: the control gave its tab
+        // stop up to it before, and handing on "none" now would leave neither reachable.
+        const bool fresh = !FEdit;
         ShowEditor();
-        if (!Designing()) {
+        if (!Designing() && fresh) {
             // The edit takes the control's place in the tab order.
             FEdit->SetTabStop(TabStop());
             if (TabStop()) SetTabStop(false);
@@ -46,6 +49,7 @@ void TbsSkinCustomComboBox::SetStyle(TbsSkinCustomComboBoxStyle value) {
         HideEditor();
     }
     CalcRects();
+    RecreateWnd();
     Invalidate();
 }
 

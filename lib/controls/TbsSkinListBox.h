@@ -3,6 +3,7 @@
 #include "lib/controls/TbsRepeatTimer.h"
 #include "lib/controls/TbsSkinCustomControl.h"
 #include "lib/controls/bsSkinItemDrawing.h"
+#include "platform/forms/DragTypes.h"
 #include "platform/gfx/TBitmap.h"
 #include "platform/rtl/TStringList.h"
 
@@ -51,6 +52,21 @@ public:
     void SetListBoxTabStop(bool value);
     TComponent* ListBoxPopupMenu() const;
     void SetListBoxPopupMenu(TComponent* value);
+    TDragMode ListBoxDragMode() const;
+    void SetListBoxDragMode(TDragMode value);
+    TDragKind ListBoxDragKind() const;
+    void SetListBoxDragKind(TDragKind value);
+    TCursor ListBoxDragCursor() const;
+    void SetListBoxDragCursor(TCursor value);
+    // Stored in the inner list's own drag events, which report the inner list as the sender.
+    const TDragDropEvent& OnListBoxDragDrop() const;
+    void SetOnListBoxDragDrop(TDragDropEvent value);
+    const TDragOverEvent& OnListBoxDragOver() const;
+    void SetOnListBoxDragOver(TDragOverEvent value);
+    const TStartDragEvent& OnListBoxStartDrag() const;
+    void SetOnListBoxStartDrag(TStartDragEvent value);
+    const TEndDragEvent& OnListBoxEndDrag() const;
+    void SetOnListBoxEndDrag(TEndDragEvent value);
 
     // 0: the height is free; else the control is as high as this many rows need.
     int RowCount() const { return FRowCount; }

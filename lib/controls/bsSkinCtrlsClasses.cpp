@@ -7,6 +7,7 @@
 #include "lib/controls/bsSkinButtonsClasses.h"
 #include "lib/controls/bsSkinEditClasses.h"
 #include "lib/controls/bsSkinListClasses.h"
+#include "lib/controls/bsSkinListEvents.h"
 #include "lib/controls/bsSkinPanelsClasses.h"
 #include "lib/controls/bsSkinTabsClasses.h"
 #include "lib/skindata/TbsSkinData.h"
@@ -69,5 +70,6 @@ void RegisterSkinCtrlsClasses() {
         RegisterOfficeCtrlsClasses(TClassRegistry::Instance());
         RegisterSkinTabsClasses(TClassRegistry::Instance());
         RegisterSkinListClasses(TClassRegistry::Instance());
+        RegisterSkinListEvents(TClassRegistry::Instance());
     });
 }

@@ -97,6 +97,7 @@ gfx::Surface ControlSheetTest::DrawCell(const TSheetRow& row, TbsSkinData* skin,
     gfx::Surface cell =
         Cut(FDisplay->ComposeScreen(),
             TRect(origin.X, origin.Y, origin.X + control->Width(), origin.Y + control->Height()));
+    if (row.CheckCell) row.CheckCell(state, *control, cell, skin);
     if (state == ssPressed) {
         // Released away from the control, so that the press ends without a click.
         MovePointer(FForm, kRest.X, kRest.Y);

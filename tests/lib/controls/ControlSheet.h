@@ -37,6 +37,11 @@ struct TSheetRow {
     std::vector<TColor> PlainColours{};
     // Whether the control keeps the size the sheet gives it (false for a panel rolled up).
     bool KeepsSize{ true };
+    // Pixel checks of the row's own on each cell, with the control still in its state (skin:
+    // nullptr for the plain look).
+    std::function<void(TSheetState state, TControl& control, const gfx::Surface& cell,
+                       TbsSkinData* skin)>
+        CheckCell{};
 };
 
 // A row for a control of class T that derives from one of the skinned bases.

@@ -1,5 +1,6 @@
 #pragma once
 #include "ControlSheet.h"
+#include "ListSheetOpen.h"
 #include "PanelSheetRows.h"
 
 #include "lib/controls/TbsSkinComboBox.h"
@@ -54,5 +55,6 @@ inline std::vector<TSheetRow> ListSheetRows() {
         row.PlainColours = plainPicker;
         result.push_back(row);
     }
+    result.push_back(OpenPickerSheetRow("combo box, open list"));
     return result;
 }

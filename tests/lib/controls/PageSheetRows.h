@@ -3,6 +3,7 @@
 
 #include "lib/controls/TbsSkinPageControl.h"
 #include "lib/controls/TbsSkinTabSheet.h"
+#include "lib/controls/TbsSkinUpDown.h"
 
 // Three pages in tabs 60 pixels long, the first one selected, the pointer's states on the
 // third tab (hot, then pressed and so selected).
@@ -22,7 +23,8 @@ inline std::function<void(TbsSkinPageControl&)> PagesWithTabs(TTabPosition posit
     };
 }
 
-// The page control with top and with left tabs, with and without close buttons.
+// The page control with top and with left tabs, with and without close buttons, and a row
+// that overflows.
 inline std::vector<TSheetRow> PageControlSheetRows() {
     struct Layout {
         const char* label;
@@ -35,6 +37,9 @@ inline std::vector<TSheetRow> PageControlSheetRows() {
         { "page control, top tabs", tpTop, false, { 220, 90 }, { 150, 10 } },
         { "page control, top tabs, close buttons", tpTop, true, { 220, 90 }, { 140, 10 } },
         { "page control, left tabs", tpLeft, false, { 160, 200 }, { 10, 150 } },
+        // Three tabs of 60 in 150 pixels: the row overflows and shows the skin up-down; the
+        // pointer's states on the second tab.
+        { "page control, top tabs, overflow", tpTop, false, { 150, 90 }, { 90, 10 } },
     };
     std::vector<TSheetRow> rows;
     for (const Layout& l : layouts) {
@@ -44,6 +49,14 @@ inline std::vector<TSheetRow> PageControlSheetRows() {
         row.HotSpot = l.third;
         row.PlainColours = { clNavy,  TColor(0xD2BDB6), TColor(0xB59385), clBtnShadow,
                              clBlack, clWhite,          clBtnText };
+        if (l.position == tpTop && l.size.cx < 3 * 60)
+            row.CheckCell = [](TSheetState state, TControl& control, const gfx::Surface&,
+                               TbsSkinData*) {
+                if (state != ssNormal) return;
+                const auto& pages = dynamic_cast<TbsSkinPageControl&>(control);
+                ASSERT_TRUE(pages.Scroller());
+                EXPECT_TRUE(pages.Scroller()->Visible()) << "the up-down scrolls the row";
+            };
         rows.push_back(std::move(row));
     }
     return rows;

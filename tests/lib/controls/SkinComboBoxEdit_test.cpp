@@ -100,9 +100,13 @@ TEST_F(SkinComboBoxEdit, StyleSwitchKeepsOneEditAndMovesTheTabStop) {
     TbsCustomEdit* edit = combo->Edit();
     EXPECT_FALSE(combo->TabStop());
     EXPECT_TRUE(edit->TabStop());
+    const win::HWND window = combo->Handle();
     combo->SetStyle(bscbEditStyle);
     EXPECT_EQ(combo->Edit(), edit);
     EXPECT_EQ(EditsIn(combo), 1);
+    EXPECT_TRUE(edit->TabStop()) << "the edit keeps the tab stop it took the first time";
+    EXPECT_NE(combo->Handle(), window) << "the control's window is made anew for the style";
+    EXPECT_TRUE(edit->Focused()) << "and the focus stays in the edit";
     // The edit's messages still reach it through one hook: typing works.
     TypeAfter(1000, 'c');
     EXPECT_EQ(combo->Text(), "cherry");

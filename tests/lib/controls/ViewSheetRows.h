@@ -1,5 +1,6 @@
 #pragma once
 #include "PanelSheetRows.h"
+#include "ViewSheetBars.h"
 
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinCustomTreeView.h"
@@ -46,5 +47,5 @@ inline std::vector<TSheetRow> ViewSheetRows() {
     tree.HotSpot = TPoint(50, 25);
     tree.PlainHot = false;
     tree.PlainColours = viewColours;
-    return { list, tree };
+    return { list, tree, ReportWithBarsSheetRow("list view, report with both bars") };
 }
