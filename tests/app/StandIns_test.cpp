@@ -1,6 +1,5 @@
 #include "app/StandIns/TStandInComboBoxes.h"
 #include "lib/controls/TbsSkinButton.h"
-#include "lib/controls/TbsSkinCheckRadioBox.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "platform/forms/TPanel.h"
 #include "platform/win/Win.h"
@@ -52,34 +51,6 @@ int ChangesOfThreeSets(T* picker) {
 TEST_F(StandIns, PickersRaiseChangeAsTheSkinnedOnesDo) {
     EXPECT_EQ(ChangesOfThreeSets(Add<TStandInOfficeComboBox>()), 3) << "office";
     EXPECT_EQ(ChangesOfThreeSets(Add<TbsSkinComboBox>()), 2) << "plain";
-}
-
-TEST_F(StandIns, RadioBoxesUncheckTheirGroupAndEverySetClicks) {
-    auto* a = Add<TbsSkinCheckRadioBox>();
-    auto* b = Add<TbsSkinCheckRadioBox>();
-    auto* other = Add<TbsSkinCheckRadioBox>(); // another group on the same parent
-    auto* check = Add<TbsSkinCheckRadioBox>(); // a check box, not a radio box
-    for (auto* r : { a, b, other })
-        r->SetRadio(true);
-    a->SetGroupIndex(1);
-    b->SetGroupIndex(1);
-    other->SetGroupIndex(2);
-    other->SetChecked(true);
-    check->SetChecked(true);
-    int clicks = 0;
-    b->OnClick = [&](TObject*) { ++clicks; };
-
-    a->SetChecked(true);
-    b->SetChecked(true);
-    EXPECT_FALSE(a->Checked());
-    EXPECT_TRUE(other->Checked());
-    EXPECT_TRUE(check->Checked());
-    b->SetChecked(true);
-    EXPECT_EQ(clicks, 2) << "setting the state it holds clicks too";
-    b->BoxClick();
-    EXPECT_TRUE(b->Checked()) << "clicking a checked radio box keeps it checked";
-    check->BoxClick();
-    EXPECT_FALSE(check->Checked());
 }
 
 } // namespace
