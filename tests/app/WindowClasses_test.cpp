@@ -1,7 +1,5 @@
 #include "HeadlessProgramTest.h"
-#include "app/Unit1.h"
-#include "app/Unit2.h"
-#include "app/Unit5.h"
+#include "ProgramWindows.h"
 #include "lib/controls/TbsSkinBevel.h"
 #include "lib/controls/TbsSkinCheckRadioBox.h"
 #include "lib/controls/TbsSkinControl.h"
@@ -65,10 +63,8 @@ std::string RecordNameOf(TComponent* c) {
     return name.value_or("");
 }
 
-enum TWindow { wMain, wAbout, wOptions };
-
 struct ComponentRow {
-    TWindow window;
+    TProgramWindow window;
     std::string name;
     const char* className;
     // The main window's skin object the component names; empty for none.
@@ -156,8 +152,9 @@ std::vector<ComponentRow> Rows() {
         { wOptions, "bsSkinCheckRadioBox8", "TbsSkinCheckRadioBox", kMain, "checkbox", {}, true },
         { wOptions, "bsSkinMessage1", "TbsSkinMessage", kMain, "", {}, true },
     };
-    auto numbered = [&](TWindow window, const std::string& stem, std::initializer_list<int> numbers,
-                        const char* className, const char* skin, const char* record) {
+    auto numbered = [&](TProgramWindow window, const std::string& stem,
+                        std::initializer_list<int> numbers, const char* className, const char* skin,
+                        const char* record) {
         for (int n : numbers)
             rows.push_back({ window, stem + std::to_string(n), className, skin, record, {}, true });
     };
@@ -177,18 +174,6 @@ std::vector<ComponentRow> Rows() {
 class WindowClasses : public HeadlessProgramTest {
 protected:
     WindowClasses() : HeadlessProgramTest("window-classes") {}
-
-    static TForm* Window(TWindow window) {
-        switch (window) {
-        case wMain:
-            return Form1;
-        case wAbout:
-            return Form2;
-        case wOptions:
-            return Form5;
-        }
-        return nullptr;
-    }
 };
 
 TEST_F(WindowClasses, EveryComponentHasItsSkinnedClassAndSettings) {
@@ -196,7 +181,7 @@ TEST_F(WindowClasses, EveryComponentHasItsSkinnedClassAndSettings) {
     ASSERT_TRUE(FErrors.empty()) << FErrors.front();
     for (const ComponentRow& row : Rows()) {
         if (!row.switched) continue;
-        TForm* form = Window(row.window);
+        TForm* form = ProgramWindow(row.window);
         SCOPED_TRACE(form->Name() + "." + row.name);
         TComponent* c = form->FindComponent(row.name);
         ASSERT_NE(c, nullptr);
