@@ -7,7 +7,9 @@
 #include "platform/gfx/TBitmap.h"
 #include "platform/rtl/Exception.h"
 #include "platform/win/Win.h"
+
 #include "resources/skins/EmbeddedSkins.h"
+#include <set>
 
 namespace skinsamples {
 
@@ -42,18 +44,22 @@ TPoint CornerPatch(const TRect& r, TCorner corner, int size) {
 } // namespace
 
 bool CornersShow(const gfx::Surface& shot, const TRect& place, const gfx::Surface& picture,
-                 const std::vector<TRect>& faces, int size, unsigned corners) {
+                 const std::vector<TRect>& faces, int size, unsigned corners, bool plainFaces) {
     if (!Inside(shot, place)) return false;
     for (const TRect& face : faces) {
         if (!Inside(picture, face)) continue;
         bool all = true;
+        std::set<std::uint32_t> colours;
         for (TCorner corner : { cTopLeft, cTopRight, cBottomLeft, cBottomRight }) {
             if (!(corners & corner)) continue;
             const TPoint s = CornerPatch(place, corner, size);
             const TPoint p = CornerPatch(face, corner, size);
             all = all && SamePatch(shot, s.X, s.Y, picture, p.X, p.Y, size, size);
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x)
+                    colours.insert(RgbAt(picture, p.X + x, p.Y + y));
         }
-        if (all) return true;
+        if (all && (plainFaces || colours.size() > 1)) return true;
     }
     return false;
 }

@@ -23,9 +23,12 @@ constexpr unsigned cAllCorners = cTopLeft | cTopRight | cBottomLeft | cBottomRig
 std::uint32_t RgbAt(const gfx::Surface& pixels, int x, int y);
 
 // Whether the size x size patches at the chosen corners of place (in shot) equal the same
-// corners of one of the rectangles of picture, the same rectangle for every corner.
+// corners of one of the rectangles of picture, the same rectangle for every corner. Unless
+// plainFaces, corners of a single colour in the picture would match any plain area of that
+// colour and never count as shown.
 bool CornersShow(const gfx::Surface& shot, const TRect& place, const gfx::Surface& picture,
-                 const std::vector<TRect>& faces, int size, unsigned corners = cAllCorners);
+                 const std::vector<TRect>& faces, int size, unsigned corners = cAllCorners,
+                 bool plainFaces = false);
 
 // Whether the part of picture appears unchanged somewhere inside area of shot.
 bool PartShows(const gfx::Surface& shot, const TRect& area, const gfx::Surface& picture,
