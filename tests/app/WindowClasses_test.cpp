@@ -213,6 +213,11 @@ TEST_F(WindowClasses, EveryComponentHasItsSkinnedClassAndSettings) {
     EXPECT_EQ(mainFrame->SkinHint(), Form1->FindComponent("bsSkinHint1"));
     EXPECT_EQ(mainFrame->TrayIcon(), Form1->FindComponent("bsTrayIcon1"));
     EXPECT_EQ(mainFrame->MainMenuBar(), Form1->FindComponent("bsSkinMainMenuBar1"));
+    auto* aboutFrame = DescribedComponent<TbsSkinForm>(Form2, "bsSkinForm1");
+    EXPECT_EQ(aboutFrame->PositionInMonitor(), bspDesktopCenter);
+    EXPECT_TRUE(aboutFrame->ShowIcon());
+    EXPECT_TRUE(aboutFrame->Magnetic());
+    EXPECT_EQ(aboutFrame->MagneticSize(), 10);
 }
 
 // The components other work moves off the program's stand-ins; each row's flag turns on once
