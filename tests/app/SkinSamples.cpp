@@ -1,23 +1,13 @@
 #include "SkinSamples.h"
 
-#include "lib/skindata/TbsCompressedSkinList.h"
 #include "lib/skindata/TbsSkinData.h"
-#include "platform/forms/TControl.h"
-#include "platform/forms/TWinControl.h"
 #include "platform/gfx/TBitmap.h"
 #include "platform/rtl/Exception.h"
-#include "platform/win/Win.h"
+#include "tests/lib/controls/TestSkins.h"
 
-#include "resources/skins/EmbeddedSkins.h"
 #include <set>
 
 namespace skinsamples {
-
-std::uint32_t RgbAt(const gfx::Surface& pixels, int x, int y) {
-    const gfx::Pixel p = pixels.At(x, y);
-    return std::uint32_t(gfx::PixelR(p)) << 16 | std::uint32_t(gfx::PixelG(p)) << 8 |
-           gfx::PixelB(p);
-}
 
 namespace {
 
@@ -93,25 +83,6 @@ std::vector<TRect> Faces(const TbsDataSkinControl& record) {
                                 button->DisabledSkinRect, button->FocusedSkinRect })
             if (!r.IsEmpty()) faces.push_back(r);
     return faces;
-}
-
-std::unique_ptr<TbsSkinData> ProgramSkin(bool main) {
-    TbsCompressedSkinList list(nullptr);
-    AddEmbeddedSkin(list, main ? EmbeddedMainSkin() : EmbeddedToolSkin(), main ? "main" : "tool");
-    auto skin = std::make_unique<TbsSkinData>(nullptr);
-    skin->FormsToNotify = [] { return TbsSkinMessageForms{}; };
-    skin->LoadCompressedStoredSkin(list.Skins().Items(0)->Skin());
-    return skin;
-}
-
-gfx::Surface PaintedPixels(TControl& control) {
-    TBitmap target(std::max(control.Width(), 1), std::max(control.Height(), 1));
-    const win::HDC dc = target.Canvas().Handle();
-    if (auto* windowed = dynamic_cast<TWinControl*>(&control))
-        windowed->PaintTo(dc, 0, 0);
-    else
-        control.Perform(win::WM_PAINT, win::WPARAM(dc), 0);
-    return target.ToSurface();
 }
 
 } // namespace skinsamples

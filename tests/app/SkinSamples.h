@@ -2,14 +2,11 @@
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/TRect.h"
 
-#include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 class TbsDataSkinControl;
 class TbsSkinData;
-class TControl;
 
 // Pixel samples that tell whether a window shows a skin's own pictures where its skinned
 // elements are: small patches at an element's corners, which the skins' nine-part faces copy
@@ -18,9 +15,6 @@ namespace skinsamples {
 
 enum TCorner : unsigned { cTopLeft = 1, cTopRight = 2, cBottomLeft = 4, cBottomRight = 8 };
 constexpr unsigned cAllCorners = cTopLeft | cTopRight | cBottomLeft | cBottomRight;
-
-// 0xRRGGBB of a pixel.
-std::uint32_t RgbAt(const gfx::Surface& pixels, int x, int y);
 
 // Whether the size x size patches at the chosen corners of place (in shot) equal the same
 // corners of one of the rectangles of picture, the same rectangle for every corner. Unless
@@ -41,12 +35,5 @@ gfx::Surface RecordPicture(const TbsSkinData& skin, const TbsDataSkinControl& re
 // The faces a record draws its element with in its states: the normal one, and a button's
 // hot, pressed, disabled and focused ones where the skin gives them.
 std::vector<TRect> Faces(const TbsDataSkinControl& record);
-
-// The program's main skin or tool skin, loaded into a skin object of the test's own that
-// tells no window of its changes.
-std::unique_ptr<TbsSkinData> ProgramSkin(bool main);
-
-// What a control paints, into a picture of its size.
-gfx::Surface PaintedPixels(TControl& control);
 
 } // namespace skinsamples

@@ -5,6 +5,7 @@
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TFormReader.h"
+#include "tests/lib/controls/TestSkins.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -62,8 +63,8 @@ TRect MarkCentre(const TRect& mark) {
 }
 
 TEST_F(StartUpSkins, AnIndexOutsideTheListLeavesTheMainSkinEmptyAndTheToolSkinInPlace) {
-    const auto mainSkin = ProgramSkin(true);
-    const auto toolSkin = ProgramSkin(false);
+    const auto mainSkin = LoadProgramSkin("main");
+    const auto toolSkin = LoadProgramSkin("tool");
     const TbsDataSkinControl& mainButton = ControlRecord(*mainSkin, "button");
     const TbsDataSkinControl& toolButton = ControlRecord(*toolSkin, "button");
     const auto& toolRadio =

@@ -11,6 +11,7 @@
 #include "platform/win/WindowApi.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/lib/controls/TestSkins.h"
 #include "tests/x11/EventLoop.h"
 #include "tests/x11/XCapture.h"
 
@@ -58,8 +59,8 @@ protected:
     void SetUp() override {
         X11ProgramTest::SetUp();
         if (IsSkipped()) return;
-        FMainSkin = ProgramSkin(true);
-        FToolSkin = ProgramSkin(false);
+        FMainSkin = LoadProgramSkin("main");
+        FToolSkin = LoadProgramSkin("tool");
     }
 
     void StartWithSkinIndex(const std::string& stored) {
