@@ -2,10 +2,12 @@
 #include "ProgramWindows.h"
 #include "lib/controls/TbsSkinBevel.h"
 #include "lib/controls/TbsSkinCheckRadioBox.h"
+#include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinControl.h"
 #include "lib/controls/TbsSkinCustomEdit.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinLabelBase.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinPanel.h"
 #include "lib/dialogs/TbsSelectSkinDialog.h"
 #include "lib/dialogs/TbsSkinOpenDialog.h"
@@ -105,8 +107,8 @@ std::vector<ComponentRow> Rows() {
         { wMain, "lvFiles", "TbsSkinListView", kMain, "listview", {}, true },
         { wMain, "bsSkinScrollBar1", "TbsSkinScrollBar", kMain, "hscrollbar", {}, true },
         { wMain, "Video_OutPut_Folder_Edit", "TbsSkinEdit", kMain, "edit", {}, true },
-        { wMain, "bsSkinOfficeComboBox1", "TbsSkinOfficeComboBox", kMain, "combobox", {}, false },
-        { wMain, "bsSkinOfficeComboBox2", "TbsSkinOfficeComboBox", kMain, "combobox", {}, false },
+        { wMain, "bsSkinOfficeComboBox1", "TbsSkinOfficeComboBox", kMain, "combobox", {}, true },
+        { wMain, "bsSkinOfficeComboBox2", "TbsSkinOfficeComboBox", kMain, "combobox", {}, true },
         { wMain, "bsSkinSlider1", "TbsSkinSlider", kMain, "slider", {}, true },
         { wMain, "OpenDialog1", "TbsSkinOpenDialog", kMain, "", {}, false },
         { wMain, "OpenDialog2", "TbsSkinOpenDialog", kMain, "", {}, false },
@@ -229,9 +231,9 @@ TEST_F(WindowClasses, ComponentsStillAwaitingTheirSkinnedClasses) {
     if (!waiting.empty()) GTEST_SKIP() << "not yet on their skinned classes:" << waiting;
 }
 
-// The options dialog's radio boxes depend on these rules: one group per parent and number,
-// and every set of the state clicks, as the program's option handlers expect.
-class RadioBoxes : public ::testing::Test {
+// The program's pickers and option boxes, alone on a panel: the rules the program's handlers
+// rest on.
+class PickersAndBoxes : public ::testing::Test {
 protected:
     void SetUp() override {
         win::InstallBackend(std::make_unique<win::HeadlessBackend>());
@@ -243,19 +245,53 @@ protected:
             win::DestroyWindow(w->FHandle);
         win::InstallBackend(nullptr);
     }
-    TbsSkinCheckRadioBox* Add() {
-        auto* c = new TbsSkinCheckRadioBox(FParent.get());
+    template <typename T>
+    T* Add() {
+        auto* c = new T(FParent.get());
         c->SetParent(FParent.get());
         return c;
     }
     std::unique_ptr<TbsSkinPanel> FParent;
 };
 
-TEST_F(RadioBoxes, UncheckTheirGroupAndEverySetClicks) {
-    auto* a = Add();
-    auto* b = Add();
-    auto* other = Add(); // another group on the same parent
-    auto* check = Add(); // a check box, not a radio box
+void AddRow(TbsSkinComboBox* picker, const char* text) {
+    picker->Items().Add(text);
+}
+void AddRow(TbsSkinOfficeComboBox* picker, const char* text) {
+    picker->Items().Add()->SetCaption(text);
+}
+std::string Shown(TbsSkinComboBox* picker) {
+    return picker->Text();
+}
+std::string Shown(TbsSkinOfficeComboBox* picker) {
+    return picker->Items()[picker->ItemIndex()]->Caption();
+}
+
+// Sets 0, 0 again, then 1 and counts the changes raised.
+template <typename T>
+int ChangesOfThreeSets(T* picker) {
+    AddRow(picker, "a");
+    AddRow(picker, "b");
+    int changes = 0;
+    picker->OnChange = [&](TObject*) { ++changes; };
+    picker->SetItemIndex(0);
+    picker->SetItemIndex(0);
+    picker->SetItemIndex(1);
+    EXPECT_EQ(Shown(picker), "b");
+    return changes;
+}
+
+// The format pickers announce every index they are given, the preset pickers only changes.
+TEST_F(PickersAndBoxes, PickersRaiseChangeAsTheirKindDoes) {
+    EXPECT_EQ(ChangesOfThreeSets(Add<TbsSkinOfficeComboBox>()), 3) << "office";
+    EXPECT_EQ(ChangesOfThreeSets(Add<TbsSkinComboBox>()), 2) << "plain";
+}
+
+TEST_F(PickersAndBoxes, RadioBoxesUncheckTheirGroupAndEverySetClicks) {
+    auto* a = Add<TbsSkinCheckRadioBox>();
+    auto* b = Add<TbsSkinCheckRadioBox>();
+    auto* other = Add<TbsSkinCheckRadioBox>(); // another group on the same parent
+    auto* check = Add<TbsSkinCheckRadioBox>(); // a check box, not a radio box
     for (auto* r : { a, b, other })
         r->SetRadio(true);
     a->SetGroupIndex(1);
