@@ -259,21 +259,28 @@ bool Pending(const Window& w) {
     return w.FNcPending || !w.FUpdate.Empty();
 }
 
+// Runs at every look into the queue, over every window: one lookup per window, and the child
+// list copied only when preparing a paint may have changed it.
 HWND FindPaintable(HWND hwnd, HWND filter, bool remove) {
     auto w = FindWindow(hwnd);
     if (!w || !(w->FStyle & WS_VISIBLE)) return nullptr;
     if (w->FThread == std::this_thread::get_id() && Pending(*w) && Paintable(*w)) {
         MSG probe{ hwnd, WM_PAINT, 0, 0, 0, {} };
         if (MessageMatches(probe, filter, 0, 0)) {
-            if (remove) PrepareForPaint(hwnd);
-            auto alive = FindWindow(hwnd);
-            if (alive && !alive->FUpdate.Empty()) return hwnd;
+            if (remove) {
+                PrepareForPaint(hwnd);
+                w = FindWindow(hwnd);
+                if (!w) return nullptr;
+            }
+            if (!w->FUpdate.Empty()) return hwnd;
+            const std::vector<HWND> children = w->FChildren;
+            for (HWND c : children)
+                if (HWND found = FindPaintable(c, filter, remove)) return found;
+            return nullptr;
         }
     }
-    if (!FindWindow(hwnd)) return nullptr;
-    const std::vector<HWND> children = FindWindow(hwnd)->FChildren;
-    for (HWND c : children)
-        if (HWND found = FindPaintable(c, filter, remove)) return found;
+    for (std::size_t i = 0; i < w->FChildren.size(); ++i)
+        if (HWND found = FindPaintable(w->FChildren[i], filter, remove)) return found;
     return nullptr;
 }
 
