@@ -67,10 +67,8 @@ void TForm1::OpenFolder(const std::string& folder) {
 
 void TForm1::Button3Click(TObject*) {
     TSettingsFile file = ProgramSettings();
+    // An index outside the skin list loads nothing: the windows then draw without a skin.
     FSkinData->SetSkinIndex(ReadSkinIndex(file));
-    // A stored index outside the skin list selects no skin; the window still needs one, so it
-    // takes the list's first skin and the stored value is left for the user to change.
-    if (FSkinData->Empty) FSkinData->SetSkinIndex(0);
 }
 
 void TForm1::Button4Click(TObject*) {

@@ -303,23 +303,31 @@ TEST_F(Program, StoredSettingsReachTheWindows) {
     EXPECT_EQ(Form5->ThreadCount(), 7);
 }
 
-// Both skin objects hold their list's one skin after start-up, whatever index is stored: an
-// index the list has no skin for is ignored.
-TEST_F(Program, BothSkinObjectsHoldTheirSkinsAfterStartUp) {
+// The second skin object holds its list's one skin after start-up, whatever index is stored;
+// the first holds its own only when the stored index names it: an index the list has no skin
+// for loads nothing and is kept as it was stored.
+TEST_F(Program, SkinObjectsHoldTheSkinsTheStoredIndexNames) {
     const struct {
         const char* stored; // nullptr: no settings file
         const char* after;
-    } cases[] = { { nullptr, "0" }, { "0", "0" }, { "1", "1" }, { "-1", "-1" } };
+        bool mainSkin;
+    } cases[] = { { nullptr, "0", true },
+                  { "0", "0", true },
+                  { "1", "1", false },
+                  { "5", "5", false },
+                  { "-1", "-1", false } };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
         if (c.stored) std::ofstream(SettingsName()) << "[Skin]\nSetSkin=" << c.stored << "\n";
         StartProgram();
-        for (const char* name : { "bsSkinData1", "bsSkinData2" }) {
-            const auto* skin = Main<TbsSkinData>(name);
-            EXPECT_FALSE(skin->Empty) << name << " " << c.after;
-            EXPECT_GE(skin->GetControlIndex("button"), 0) << name << " " << c.after;
-            EXPECT_EQ(skin->SkinIndex(), 0) << name << " " << c.after;
-        }
-        EXPECT_GE(Main<TbsSkinData>("bsSkinData1")->GetIndex("closebutton"), 0);
+        const auto* main = Main<TbsSkinData>("bsSkinData1");
+        const auto* tool = Main<TbsSkinData>("bsSkinData2");
+        EXPECT_FALSE(tool->Empty);
+        EXPECT_GE(tool->GetControlIndex("button"), 0);
+        EXPECT_EQ(tool->SkinIndex(), 0);
+        EXPECT_EQ(main->Empty, !c.mainSkin);
+        EXPECT_EQ(main->GetIndex("closebutton") >= 0, c.mainSkin);
+        EXPECT_EQ(main->GetControlIndex("button") >= 0, c.mainSkin);
         EXPECT_EQ(Stored("Skin", "SetSkin"), c.after);
         EXPECT_TRUE(FErrors.empty());
         TearDown();
