@@ -7,14 +7,15 @@
 #include "platform/rtl/Format.h"
 #include "platform/shell/ShellExecute.h"
 #include "platform/shell/ShellNamespace.h"
+#include "platform/shell/ShellPaths.h"
 
 TbsShellFolder::TbsShellFolder(TDesktopTag, std::shared_ptr<IShellFolder> desktopFolder)
     : FIShellFolder(std::move(desktopFolder)) {}
 
-TbsShellFolder::TbsShellFolder(TbsShellFolder* parent, const TItemIdList& id,
+TbsShellFolder::TbsShellFolder(TbsShellFolder* parent, TItemIdList id,
                                std::shared_ptr<IShellFolder> shellFolder)
-    : FPIDL(PidlClone(id)),
-      FFullPIDL(parent ? PidlJoin(parent->FFullPIDL, id) : PidlJoin(GetDesktopPidl(), id)),
+    : FPIDL(std::move(id)),
+      FFullPIDL(parent ? PidlJoin(parent->FFullPIDL, FPIDL) : PidlJoin(GetDesktopPidl(), FPIDL)),
       FParent(parent ? parent : &DesktopFolderItem()), FIShellFolder(std::move(shellFolder)) {
     for (const TbsShellFolder* p = parent ? parent->FParent : nullptr; p; p = p->FParent)
         ++FLevel;
@@ -22,9 +23,16 @@ TbsShellFolder::TbsShellFolder(TbsShellFolder* parent, const TItemIdList& id,
 
 TbsShellFolder::~TbsShellFolder() = default;
 
-std::shared_ptr<IShellFolder> TbsShellFolder::ParentShellFolder() const {
+const std::shared_ptr<IShellFolder>& TbsShellFolder::ParentShellFolder() const {
     if (FParent) return FParent->FIShellFolder;
-    return DesktopShellFolder();
+    // The desktop item itself, the only one without a parent.
+    return DesktopFolderItem().FIShellFolder;
+}
+
+const TShellItemId* TbsShellFolder::EntryId() const {
+    if (FPIDL.empty()) return nullptr;
+    const TShellItemId& last = FPIDL.back();
+    return last.Kind == ikFolder || last.Kind == ikFile ? &last : nullptr;
 }
 
 TbsShellFolderCapabilities TbsShellFolder::Capabilities() const {
@@ -40,6 +48,7 @@ bool TbsShellFolder::SubFolders() const {
 }
 
 bool TbsShellFolder::IsFolder() const {
+    if (const TShellItemId* entry = EntryId()) return entry->IsFolder();
     return ItemIsFolder(ParentShellFolder(), FPIDL);
 }
 
@@ -52,7 +61,14 @@ std::string TbsShellFolder::FullObjectName() const {
 }
 
 std::string TbsShellFolder::DisplayName() const {
+    if (const std::optional<std::string_view> name = ShownEntryName()) return std::string(*name);
     return ItemDisplayName(ParentShellFolder(), FPIDL, win::SHGDN_INFOLDER);
+}
+
+std::optional<std::string_view> TbsShellFolder::ShownEntryName() const {
+    const TShellItemId* entry = EntryId();
+    if (!entry || !ShowsAsStored(entry->Name)) return std::nullopt;
+    return std::string_view(entry->Name);
 }
 
 bool TbsShellFolder::Rename(const std::string& newName) {
