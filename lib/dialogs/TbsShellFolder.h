@@ -25,7 +25,9 @@ public:
     TbsShellFolder& operator=(const TbsShellFolder&) = delete;
 
     const TItemIdList& PIDL() const { return FPIDL; }
-    const TItemIdList& FullPIDL() const { return FFullPIDL; }
+    // Made on first use: a folder of many thousand files is listed without a path list for
+    // each file, and only the rows drawn ask for theirs.
+    const TItemIdList& FullPIDL() const;
     TbsShellFolder* Parent() const { return FParent; }
     const std::shared_ptr<IShellFolder>& ShellFolder() const { return FIShellFolder; }
     // How many ancestors the parent given at creation had.
@@ -42,6 +44,8 @@ public:
     TbsShellFolderProperties Properties() const;
     bool SubFolders() const;
     bool IsFolder() const;
+    // Whether the item has a file-system path (the desktop and Computer have none).
+    bool InFileSystem() const;
     // The parsing name: a path, or the shown name of a folder that has none.
     std::string PathName() const;
     // The file-system path; "" for the desktop and Computer.
@@ -73,7 +77,7 @@ private:
     TbsShellFolder(TDesktopTag, std::shared_ptr<IShellFolder> desktopFolder);
 
     TItemIdList FPIDL;
-    TItemIdList FFullPIDL;
+    mutable std::optional<TItemIdList> FFullPIDL;
     TbsShellFolder* FParent{ nullptr };
     std::shared_ptr<IShellFolder> FIShellFolder;
     int FLevel{ 0 };
