@@ -11,7 +11,6 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetTexts.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/StandIns/TStandInDialogs.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"

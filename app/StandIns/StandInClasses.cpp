@@ -1,7 +1,7 @@
 #include "app/StandIns/StandInClasses.h"
 
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/StandIns/TStandInDialogs.h"
+#include "lib/controls/bsOfficeCtrlsClasses.h"
 #include "lib/dialogs/bsSkinMessageClasses.h"
 #include "lib/skindraw/bsPngImageListClasses.h"
 #include "platform/forms/StdCtrlsClasses.h"
@@ -31,14 +31,6 @@ void RegisterChoosers(TClassRegistry& r) {
                     ComponentFactory<TStandInSelectSkinDialog>());
 }
 
-// The format pickers stay plain until they show their pictures through the skinned office picker.
-void RegisterFormatPickers(TClassRegistry& r) {
-    const char* combo = "TStandInComboBoxBase";
-    r.RegisterClass(combo, "TComboBox");
-    r.RegisterProperty(combo, "ItemIndex", Integer(&TStandInComboBoxBase::SetItemIndex));
-    r.RegisterClass("TbsSkinOfficeComboBox", combo, ComponentFactory<TStandInOfficeComboBox>());
-}
-
 } // namespace
 
 void RegisterStandInClasses() {
@@ -50,6 +42,6 @@ void RegisterStandInClasses() {
         RegisterPngImageListClasses();
         auto& r = TClassRegistry::Instance();
         RegisterChoosers(r);
-        RegisterFormatPickers(r);
+        RegisterOfficeCtrlsClasses(r);
     });
 }

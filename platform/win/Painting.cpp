@@ -125,9 +125,10 @@ Region VisibleRegion(const Window& w, bool clientOnly, bool clipChildren) {
 HDC MakeDc(Window& w, bool wholeWindow, const Region* limit, bool limitExcludes = false) {
     auto top = TopOf(w);
     if (!top) return nullptr;
-    if (top->FUpdatedLayered) {
+    if (top->FUpdatedLayered || !(top->FStyle & WS_VISIBLE)) {
         // The window shows the picture UpdateLayeredWindow gave it, as in Win32: a paint must
         // not draw over it (a white box where the picture had alpha), so it draws nowhere.
+        // A hidden window shows nothing either, and showing it repaints it whole.
         static gfx::Surface nowhere(1, 1);
         HDC dc = CreateSurfaceDC(nowhere, Region(), POINT{});
         if (dc) OpenDcs()[dc] = OpenDc{ w.FHandle, nullptr };
@@ -258,21 +259,28 @@ bool Pending(const Window& w) {
     return w.FNcPending || !w.FUpdate.Empty();
 }
 
+// Runs at every look into the queue, over every window: one lookup per window, and the child
+// list copied only when preparing a paint may have changed it.
 HWND FindPaintable(HWND hwnd, HWND filter, bool remove) {
     auto w = FindWindow(hwnd);
     if (!w || !(w->FStyle & WS_VISIBLE)) return nullptr;
     if (w->FThread == std::this_thread::get_id() && Pending(*w) && Paintable(*w)) {
         MSG probe{ hwnd, WM_PAINT, 0, 0, 0, {} };
         if (MessageMatches(probe, filter, 0, 0)) {
-            if (remove) PrepareForPaint(hwnd);
-            auto alive = FindWindow(hwnd);
-            if (alive && !alive->FUpdate.Empty()) return hwnd;
+            if (remove) {
+                PrepareForPaint(hwnd);
+                w = FindWindow(hwnd);
+                if (!w) return nullptr;
+            }
+            if (!w->FUpdate.Empty()) return hwnd;
+            const std::vector<HWND> children = w->FChildren;
+            for (HWND c : children)
+                if (HWND found = FindPaintable(c, filter, remove)) return found;
+            return nullptr;
         }
     }
-    if (!FindWindow(hwnd)) return nullptr;
-    const std::vector<HWND> children = FindWindow(hwnd)->FChildren;
-    for (HWND c : children)
-        if (HWND found = FindPaintable(c, filter, remove)) return found;
+    for (std::size_t i = 0; i < w->FChildren.size(); ++i)
+        if (HWND found = FindPaintable(w->FChildren[i], filter, remove)) return found;
     return nullptr;
 }
 
@@ -626,8 +634,10 @@ void WindowAreaChanged(HWND hwnd) {
     auto w = FindWindow(hwnd);
     if (!w || w->FMessageOnly) return;
     if (IsTopLevel(*w)) {
+        // A hidden window's pixels are never seen: its buffer waits for the size it shows at.
+        if (!(w->FStyle & WS_VISIBLE)) return;
         EnsureBuffer(*w);
-        if (w->FStyle & WS_VISIBLE) Invalidate(*w, nullptr, true, true, true);
+        Invalidate(*w, nullptr, true, true, true);
         return;
     }
     // A child that moved, resized, appeared or disappeared changes what its parent shows.
