@@ -51,6 +51,18 @@ private:
     TCursor FSaved;
 };
 
+// Whether the item's shown name begins with prefix, without case. Most names are read in
+// place from the item's id: the type-ahead looks at every item of the folder.
+bool NameStartsWith(const TbsShellFolder& item, std::string_view prefix) {
+    const auto startsWith = [prefix](std::string_view name) {
+        return name.size() >= prefix.size() &&
+               CompareText(name.substr(0, prefix.size()), prefix) == 0;
+    };
+    if (const std::optional<std::string_view> name = item.ShownEntryName())
+        return startsWith(*name);
+    return startsWith(item.DisplayName());
+}
+
 } // namespace
 
 TbsCustomShellListView::TbsCustomShellListView(TComponent* owner) : TbsSkinCustomListView(owner) {
@@ -218,6 +230,8 @@ void TbsCustomShellListView::GetSelectedFiles(TStrings& files) const {
 }
 
 bool TbsCustomShellListView::PassesMask(const TbsShellFolder& item) const {
+    // An entry's own step holds its name on disk: no path to build for each file.
+    if (const TShellItemId* entry = item.EntryId()) return NamePassesMask(FMask, entry->Name);
     return NamePassesMask(FMask, ExtractFileName(item.FullObjectName()));
 }
 
@@ -237,14 +251,16 @@ void TbsCustomShellListView::EnumerateFolders() {
     ClearFolders();
     if (!FRootFolder || !FRootFolder->ShellFolder()) return;
     const std::shared_ptr<IShellFolder>& parent = FRootFolder->ShellFolder();
-    const std::optional<std::vector<TShellItemId>> ids =
-        parent->EnumObjects(EnumFlagsOf(FObjectTypes));
+    std::optional<std::vector<TShellItemId>> ids = parent->EnumObjects(EnumFlagsOf(FObjectTypes));
     if (!ids) return;
     FFolders.reserve(ids->size());
-    for (const TShellItemId& id : *ids) {
-        const TItemIdList list{ id };
-        auto item = std::make_unique<TbsShellFolder>(FRootFolder.get(), list,
-                                                     BindFolderInterface(parent, list));
+    for (TShellItemId& id : *ids) {
+        TItemIdList list{ std::move(id) };
+        // Only folders have a folder of their own to bind; the id tells which are.
+        std::shared_ptr<IShellFolder> own =
+            list.front().IsFolder() ? BindFolderInterface(parent, list) : nullptr;
+        auto item =
+            std::make_unique<TbsShellFolder>(FRootFolder.get(), std::move(list), std::move(own));
         bool add = item->IsFolder() || PassesMask(*item);
         if (OnAddFolder) OnAddFolder(this, item.get(), add);
         if (add) FFolders.push_back(std::move(item));
@@ -260,6 +276,7 @@ void TbsCustomShellListView::SortFolders(bool byColumn) {
     sort.Column = FSortColumn;
     sort.Descending = FSortDirection;
     sort.ViewHandle = HandleAllocated() ? Handle() : nullptr;
+    if (byColumn) sort.Facts.reserve(FFolders.size());
     std::sort(FFolders.begin(), FFolders.end(), [&sort](const auto& a, const auto& b) {
         return CompareShellItems(a.get(), b.get(), sort) < 0;
     });
@@ -365,11 +382,7 @@ std::optional<int> TbsCustomShellListView::OwnerDataFind(TItemFind find,
             if (!wrap) return -1;
             n = 0;
         }
-        // A prefix without case, compared in place: no copy of each name.
-        const std::string name = FolderAt(n)->DisplayName();
-        if (name.size() >= wanted.size() &&
-            CompareText(std::string_view(name).substr(0, wanted.size()), wanted) == 0)
-            return n;
+        if (NameStartsWith(*FolderAt(n), wanted)) return n;
     }
     return -1;
 }

@@ -7,24 +7,36 @@
 #include "platform/rtl/Format.h"
 #include "platform/shell/ShellExecute.h"
 #include "platform/shell/ShellNamespace.h"
+#include "platform/shell/ShellPaths.h"
 
 TbsShellFolder::TbsShellFolder(TDesktopTag, std::shared_ptr<IShellFolder> desktopFolder)
-    : FIShellFolder(std::move(desktopFolder)) {}
+    : FFullPIDL(GetDesktopPidl()), FIShellFolder(std::move(desktopFolder)) {}
 
-TbsShellFolder::TbsShellFolder(TbsShellFolder* parent, const TItemIdList& id,
+TbsShellFolder::TbsShellFolder(TbsShellFolder* parent, TItemIdList id,
                                std::shared_ptr<IShellFolder> shellFolder)
-    : FPIDL(PidlClone(id)),
-      FFullPIDL(parent ? PidlJoin(parent->FFullPIDL, id) : PidlJoin(GetDesktopPidl(), id)),
-      FParent(parent ? parent : &DesktopFolderItem()), FIShellFolder(std::move(shellFolder)) {
+    : FPIDL(std::move(id)), FParent(parent ? parent : &DesktopFolderItem()),
+      FIShellFolder(std::move(shellFolder)) {
     for (const TbsShellFolder* p = parent ? parent->FParent : nullptr; p; p = p->FParent)
         ++FLevel;
 }
 
 TbsShellFolder::~TbsShellFolder() = default;
 
-std::shared_ptr<IShellFolder> TbsShellFolder::ParentShellFolder() const {
+const TItemIdList& TbsShellFolder::FullPIDL() const {
+    if (!FFullPIDL) FFullPIDL = FParent ? PidlJoin(FParent->FullPIDL(), FPIDL) : PidlClone(FPIDL);
+    return *FFullPIDL;
+}
+
+const std::shared_ptr<IShellFolder>& TbsShellFolder::ParentShellFolder() const {
     if (FParent) return FParent->FIShellFolder;
-    return DesktopShellFolder();
+    // The desktop item itself, the only one without a parent.
+    return DesktopFolderItem().FIShellFolder;
+}
+
+const TShellItemId* TbsShellFolder::EntryId() const {
+    if (FPIDL.empty()) return nullptr;
+    const TShellItemId& last = FPIDL.back();
+    return last.Kind == ikFolder || last.Kind == ikFile ? &last : nullptr;
 }
 
 TbsShellFolderCapabilities TbsShellFolder::Capabilities() const {
@@ -39,20 +51,34 @@ bool TbsShellFolder::SubFolders() const {
     return ItemHasSubFolders(ParentShellFolder(), FPIDL);
 }
 
+bool TbsShellFolder::InFileSystem() const {
+    // Every entry of a file-system folder is in the file system.
+    if (EntryId()) return true;
+    return ItemIsInFileSystem(ParentShellFolder(), FPIDL);
+}
+
 bool TbsShellFolder::IsFolder() const {
+    if (const TShellItemId* entry = EntryId()) return entry->IsFolder();
     return ItemIsFolder(ParentShellFolder(), FPIDL);
 }
 
 std::string TbsShellFolder::PathName() const {
-    return ItemDisplayName(DesktopShellFolder(), FFullPIDL, win::SHGDN_FORPARSING);
+    return ItemDisplayName(DesktopShellFolder(), FullPIDL(), win::SHGDN_FORPARSING);
 }
 
 std::string TbsShellFolder::FullObjectName() const {
-    return ShellNamespace()->PathOfIdList(FFullPIDL);
+    return ShellNamespace()->PathOfIdList(FullPIDL());
 }
 
 std::string TbsShellFolder::DisplayName() const {
+    if (const std::optional<std::string_view> name = ShownEntryName()) return std::string(*name);
     return ItemDisplayName(ParentShellFolder(), FPIDL, win::SHGDN_INFOLDER);
+}
+
+std::optional<std::string_view> TbsShellFolder::ShownEntryName() const {
+    const TShellItemId* entry = EntryId();
+    if (!entry || !ShowsAsStored(entry->Name)) return std::nullopt;
+    return std::string_view(entry->Name);
 }
 
 bool TbsShellFolder::Rename(const std::string& newName) {
@@ -62,12 +88,12 @@ bool TbsShellFolder::Rename(const std::string& newName) {
         parent ? parent->SetNameOf(FPIDL, newName) : std::nullopt;
     if (!renamed) throw Exception(Format("Rename to %s failed", newName));
     FPIDL = *renamed;
-    FFullPIDL = FParent ? PidlJoin(FParent->FFullPIDL, FPIDL) : PidlClone(FPIDL);
+    FFullPIDL.reset();
     return true;
 }
 
 int TbsShellFolder::ImageIndex(bool largeIcon) const {
-    return SystemIconIndex(FFullPIDL, largeIcon, false);
+    return SystemIconIndex(FullPIDL(), largeIcon, false);
 }
 
 int TbsShellFolder::ExecuteDefault() const {
@@ -84,8 +110,7 @@ void TbsShellFolder::LoadColumnDetails(TbsShellFolder* rootFolder, win::HWND vie
     // The namespace offers no column sets of its own: every detail comes from the entry. Of
     // the root's properties only the one that costs no look at the disk is asked for, since
     // this runs for every item of the list.
-    if (!rootFolder || !ItemIsInFileSystem(rootFolder->ParentShellFolder(), rootFolder->FPIDL))
-        return;
+    if (!rootFolder || !rootFolder->InFileSystem()) return;
     const TShellFindData data = ReadFindData();
     for (int k = 1; k <= columnCount; ++k)
         FDetails.push_back(FindDataColumnText(data, k));

@@ -5,7 +5,9 @@
 #include "platform/win/WinDefs.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One item of the shell namespace as the folder tree, the file list and the location combo
@@ -16,14 +18,16 @@ class TbsShellFolder {
 public:
     // parent null: the item lies below the desktop item. id is relative to the parent (to
     // the desktop without one); shellFolder is the item's own folder, null for most files.
-    TbsShellFolder(TbsShellFolder* parent, const TItemIdList& id,
+    TbsShellFolder(TbsShellFolder* parent, TItemIdList id,
                    std::shared_ptr<IShellFolder> shellFolder);
     virtual ~TbsShellFolder();
     TbsShellFolder(const TbsShellFolder&) = delete;
     TbsShellFolder& operator=(const TbsShellFolder&) = delete;
 
     const TItemIdList& PIDL() const { return FPIDL; }
-    const TItemIdList& FullPIDL() const { return FFullPIDL; }
+    // Made on first use: a folder of many thousand files is listed without a path list for
+    // each file, and only the rows drawn ask for theirs.
+    const TItemIdList& FullPIDL() const;
     TbsShellFolder* Parent() const { return FParent; }
     const std::shared_ptr<IShellFolder>& ShellFolder() const { return FIShellFolder; }
     // How many ancestors the parent given at creation had.
@@ -31,16 +35,25 @@ public:
     win::HWND ViewHandle() const { return FViewHandle; }
 
     // The folder that holds this item: the parent's, or the desktop folder.
-    std::shared_ptr<IShellFolder> ParentShellFolder() const;
+    const std::shared_ptr<IShellFolder>& ParentShellFolder() const;
+    // The item's own step when it is an entry of a file-system folder (a file or a folder),
+    // else null. Its kind and its name answer what the holding folder would, so lists of
+    // thousands of entries need not ask the folder for each one.
+    const TShellItemId* EntryId() const;
     TbsShellFolderCapabilities Capabilities() const;
     TbsShellFolderProperties Properties() const;
     bool SubFolders() const;
     bool IsFolder() const;
+    // Whether the item has a file-system path (the desktop and Computer have none).
+    bool InFileSystem() const;
     // The parsing name: a path, or the shown name of a folder that has none.
     std::string PathName() const;
     // The file-system path; "" for the desktop and Computer.
     std::string FullObjectName() const;
     std::string DisplayName() const;
+    // The shown name read in place from the item's own step, when that holds it as shown (an
+    // entry whose name is plain ASCII); none otherwise, and DisplayName answers.
+    std::optional<std::string_view> ShownEntryName() const;
     // False when the item cannot be renamed; raises Exception "Rename to %s failed" when the
     // name is refused (no entry name, or another item has it: nothing is ever replaced).
     bool Rename(const std::string& newName);
@@ -64,7 +77,7 @@ private:
     TbsShellFolder(TDesktopTag, std::shared_ptr<IShellFolder> desktopFolder);
 
     TItemIdList FPIDL;
-    TItemIdList FFullPIDL;
+    mutable std::optional<TItemIdList> FFullPIDL;
     TbsShellFolder* FParent{ nullptr };
     std::shared_ptr<IShellFolder> FIShellFolder;
     int FLevel{ 0 };

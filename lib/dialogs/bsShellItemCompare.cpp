@@ -8,18 +8,27 @@
 
 namespace {
 
-struct TItemFacts {
-    std::int64_t Size{ 0 };
-    std::optional<TDateTime> WriteTime;
-};
-
-TItemFacts FactsOf(const TbsShellFolder& item) {
+TbsShellItemFacts ReadFacts(const TbsShellFolder& item) {
     try {
         const TShellFindData data = item.ReadFindData();
         return { FindDataSize(data), FindDataWriteTime(data) };
     } catch (const EInvalidPath&) {
         return {};
     }
+}
+
+const TbsShellItemFacts& FactsOf(const TbsShellFolder& item, const TbsShellSort& sort) {
+    auto found = sort.Facts.find(&item);
+    if (found == sort.Facts.end()) found = sort.Facts.emplace(&item, ReadFacts(item)).first;
+    return found->second;
+}
+
+// Names without case, read in place where the items' ids hold them as shown.
+int CompareShownNames(const TbsShellFolder& a, const TbsShellFolder& b) {
+    const std::optional<std::string_view> inA = a.ShownEntryName();
+    const std::optional<std::string_view> inB = b.ShownEntryName();
+    if (inA && inB) return CompareText(*inA, *inB);
+    return CompareText(a.DisplayName(), b.DisplayName());
 }
 
 template <typename T>
@@ -35,19 +44,19 @@ int KindOrder(bool aFolder, bool bFolder) {
 }
 
 int CompareByColumn(TbsShellFolder& a, TbsShellFolder& b, bool aFolder, bool bFolder, int r,
-                    int column) {
+                    const TbsShellSort& sort) {
     if (const int kind = KindOrder(aFolder, bFolder); kind != 0) return kind;
-    switch (column) {
+    switch (sort.Column) {
     case 0:
-        return CompareText(a.DisplayName(), b.DisplayName());
+        return CompareShownNames(a, b);
     case 1:
         if (aFolder) return r;
-        return CompareValues(FactsOf(a).Size, FactsOf(b).Size);
+        return CompareValues(FactsOf(a, sort).Size, FactsOf(b, sort).Size);
     case 2:
         return CompareText(DetailTextOrEmpty(a, 2), DetailTextOrEmpty(b, 2));
     case 3:
         // An item without a time comes before every item with one.
-        return CompareValues(FactsOf(a).WriteTime, FactsOf(b).WriteTime);
+        return CompareValues(FactsOf(a, sort).WriteTime, FactsOf(b, sort).WriteTime);
     default:
         return r;
     }
@@ -78,7 +87,7 @@ int CompareShellItems(TbsShellFolder* a, TbsShellFolder* b, const TbsShellSort& 
     const bool bFolder = b->IsFolder();
     int r = int(bFolder) - int(aFolder);
     if (r == 0) {
-        if (const std::shared_ptr<IShellFolder> parent = a->ParentShellFolder())
+        if (const std::shared_ptr<IShellFolder>& parent = a->ParentShellFolder())
             r = int(std::int16_t(parent->CompareIDs(0, a->PIDL(), b->PIDL())));
     }
     if (!sort.ColumnSortActive) return r;
@@ -86,6 +95,6 @@ int CompareShellItems(TbsShellFolder* a, TbsShellFolder* b, const TbsShellSort& 
         LoadDetailsQuietly(*a, sort.SortRootFolder, sort.ViewHandle, 4);
         LoadDetailsQuietly(*b, sort.SortRootFolder, sort.ViewHandle, 4);
     }
-    const int result = CompareByColumn(*a, *b, aFolder, bFolder, r, sort.Column);
+    const int result = CompareByColumn(*a, *b, aFolder, bFolder, r, sort);
     return sort.Descending ? -result : result;
 }

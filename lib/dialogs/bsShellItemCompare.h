@@ -3,7 +3,15 @@
 #include "platform/rtl/DateTime.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <unordered_map>
+
+// What the size and time columns compare: size 0 and no time for an entry that has gone.
+struct TbsShellItemFacts {
+    std::int64_t Size{ 0 };
+    std::optional<TDateTime> WriteTime;
+};
 
 // How the file list is being sorted: plain (folders first, then the folder's own order) after
 // every listing, or by a clicked report column.
@@ -14,6 +22,9 @@ struct TbsShellSort {
     int Column{ 0 };
     bool Descending{ false };
     win::HWND ViewHandle{};
+    // The facts read from disk so far by the sort this describes: each entry is looked at
+    // once per sort, not once per comparison it takes part in.
+    mutable std::unordered_map<const TbsShellFolder*, TbsShellItemFacts> Facts;
 };
 
 // Negative when a comes first. Folders come before files, then the parent folder's order; in

@@ -61,9 +61,12 @@ std::string ReadFileText(const std::string& fileName) {
 }
 
 std::string DisplayText(std::string_view bytes) {
-    bool ascii = true;
-    for (char c : bytes)
-        ascii = ascii && (static_cast<unsigned char>(c) < 0x80);
-    if (ascii) return std::string(bytes);
+    if (ShowsAsStored(bytes)) return std::string(bytes);
     return gfx::EncodeUtf8(gfx::DecodeUtf8(bytes));
+}
+
+bool ShowsAsStored(std::string_view bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
 }

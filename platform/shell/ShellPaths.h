@@ -25,3 +25,6 @@ std::string ReadFileText(const std::string& fileName);
 
 // A name as text to show: a byte run that is not UTF-8 shows as U+FFFD.
 std::string DisplayText(std::string_view bytes);
+// Whether DisplayText gives bytes back as they stand (plain ASCII), so that a caller may read
+// them in place.
+bool ShowsAsStored(std::string_view bytes);

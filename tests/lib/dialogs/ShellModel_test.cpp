@@ -157,6 +157,46 @@ TEST_F(ShellModelTest, ItemsKnowTheirListsNamesLevelsAndKinds) {
         << "the same file by way of Home and by way of Computer";
 }
 
+TEST_F(ShellModelTest, NamesAndKindsReadFromTheIdAgreeWithTheFolder) {
+    // Only plain ASCII entry names are read in place; other names and the items that are no
+    // entries (Home, Computer, a volume) show as their folder names them.
+    Fixture.WriteFile("home/docs/bad\xFF.txt", "x");
+    Fixture.WriteFile("home/docs/caf\xC3\xA9.txt", "x");
+    std::filesystem::create_directory_symlink(Fixture.Path("home/docs/sub"),
+                                              Fixture.Path("home/docs/to-sub"));
+    auto docs = CreateFolderFromPidl(ListOf(Fixture.Path("home/docs")));
+    const struct {
+        TShellItemId id;
+        const char* shown;
+        bool inPlace;
+    } kCases[] = {
+        { { ikFile, "a.txt" }, "a.txt", true },
+        { { ikFolder, "sub" }, "sub", true },
+        { { ikFolder, "to-sub" }, "to-sub", true },
+        { { ikFile, "bad\xFF.txt" }, "bad\xEF\xBF\xBD.txt", false },
+        { { ikFile, "caf\xC3\xA9.txt" }, "caf\xC3\xA9.txt", false },
+    };
+    const std::shared_ptr<IShellFolder>& folder = docs->ShellFolder();
+    for (const auto& c : kCases) {
+        auto item = ChildOf(*docs, c.id);
+        EXPECT_EQ(item->DisplayName(), c.shown) << c.shown;
+        EXPECT_EQ(item->DisplayName(), folder->GetDisplayNameOf({ c.id }, win::SHGDN_INFOLDER));
+        EXPECT_EQ(item->ShownEntryName().has_value(), c.inPlace) << c.shown;
+        EXPECT_EQ(item->IsFolder(), ItemIsFolder(folder, { c.id })) << c.shown;
+        EXPECT_TRUE(item->InFileSystem()) << c.shown;
+    }
+    auto home = CreateFolderFromPidl({ { ikHome, "" } });
+    auto computer = CreateFolderFromPidl({ { ikComputer, "" } });
+    auto root = CreateFolderFromPidl({ { ikComputer, "" }, { ikVolume, "/" } });
+    for (const TbsShellFolder* item : { home.get(), computer.get(), root.get() }) {
+        EXPECT_FALSE(item->ShownEntryName()) << item->DisplayName();
+        EXPECT_TRUE(item->IsFolder()) << item->DisplayName();
+    }
+    EXPECT_EQ(home->DisplayName(), "Home");
+    EXPECT_TRUE(home->InFileSystem());
+    EXPECT_FALSE(computer->InFileSystem());
+}
+
 TEST_F(ShellModelTest, CapabilitiesAndPropertiesOfEachKindOfItem) {
     Fixture.WriteFile("home/docs/locked.txt", "x");
     ::chmod(Fixture.Path("home/docs/locked.txt").c_str(), 0444);
