@@ -1,7 +1,6 @@
 #include "app/StandIns/StandInClasses.h"
 
 #include "app/StandIns/TStandInComboBoxes.h"
-#include "app/StandIns/TStandInDialogs.h"
 #include "lib/dialogs/bsSkinMessageClasses.h"
 #include "lib/skindraw/bsPngImageListClasses.h"
 #include "platform/forms/StdCtrlsClasses.h"
@@ -12,24 +11,6 @@
 namespace {
 
 using namespace properties;
-
-// The file, folder and skin choosers run the program's plain dialogs until their skinned forms
-// exist.
-void RegisterChoosers(TClassRegistry& r) {
-    const char* folder = "TbsSkinSelectDirectoryDialog";
-    r.RegisterClass(folder, "TComponent", ComponentFactory<TStandInSelectDirectoryDialog>());
-    r.RegisterProperty(folder, "Title", String(&TStandInSelectDirectoryDialog::SetTitle));
-    r.RegisterProperty(folder, "Directory", String(&TStandInSelectDirectoryDialog::SetDirectory));
-    r.RegisterProperty(folder, "ToolButtons",
-                       Boolean(&TStandInSelectDirectoryDialog::SetToolButtons));
-    const char* open = "TbsSkinOpenDialog";
-    r.RegisterClass(open, "TComponent", ComponentFactory<TStandInOpenDialog>());
-    r.RegisterProperty(open, "Title", String(&TStandInOpenDialog::SetTitle));
-    r.RegisterProperty(open, "Filter", String(&TStandInOpenDialog::SetFilter));
-    r.RegisterProperty(open, "MultiSelection", Boolean(&TStandInOpenDialog::SetMultiSelection));
-    r.RegisterClass("TbsSelectSkinDialog", "TComponent",
-                    ComponentFactory<TStandInSelectSkinDialog>());
-}
 
 // The format pickers stay plain until they show their pictures through the skinned office picker.
 void RegisterFormatPickers(TClassRegistry& r) {
@@ -49,7 +30,6 @@ void RegisterStandInClasses() {
         RegisterSkinMessageClasses();
         RegisterPngImageListClasses();
         auto& r = TClassRegistry::Instance();
-        RegisterChoosers(r);
         RegisterFormatPickers(r);
     });
 }
