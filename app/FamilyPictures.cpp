@@ -1,15 +1,15 @@
 #include "app/FamilyPictures.h"
 
-#include "app/FormatCodes.h"
 #include "app/IconPainter.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/skindraw/TbsPngImageList.h"
-#include "platform/forms/TComboBox.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
 
 #include <array>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -239,53 +239,41 @@ void FillPictures(TbsPngImageList& list, int count, Draw draw) {
         list.PngImages().Add()->SetPngImage(*draw(i));
 }
 
-void FillFamilyList(TbsPngImageList& families) {
-    FillPictures(families, FamilyPictureCount, [](int code) { return DrawFamilyPicture(code); });
-}
-
 } // namespace
 
 void FillFamilyPictures(TbsPngImageList& families, TbsPngImageList& formats) {
-    FillFamilyList(families);
+    FillPictures(families, FamilyPictureCount, [](int code) { return DrawFamilyPicture(code); });
     FillPictures(formats, FormatPictureCount, DrawFormatPicture);
-}
-
-void ShowFamilyPictures(TComboBox& picker, TCustomImageList& families) {
-    constexpr int kRowHeight = 50;
-    TListBox& list = picker.DropDownList();
-    list.SetStyle(lbOwnerDrawFixed);
-    list.SetItemHeight(kRowHeight);
-    picker.SetDropDownCount(4);
-    list.OnDrawItem = [&list, &families](TWinControl*, int index, const TRect& rect,
-                                         TOwnerDrawState state) {
-        TCanvas& c = list.Canvas();
-        const bool selected = state.Contains(odSelected);
-        c.Brush().SetColor(selected ? clHighlight : clWindow);
-        c.FillRect(rect);
-        const int picture = FamilyCodeAt(index);
-        const int top = rect.Top + (rect.Height() - families.Height()) / 2;
-        if (picture >= 0 && picture < families.Count())
-            families.Draw(c, rect.Left + 6, top, picture);
-        const std::string caption = list.Items().Strings(index);
-        c.Font().SetColor(selected ? clHighlightText : clWindowText);
-        c.Brush().SetStyle(bsClear);
-        c.TextOut(rect.Left + 12 + families.Width(),
-                  rect.Top + (rect.Height() - c.TextHeight(caption)) / 2, caption);
-    };
 }
 
 void DrawFamilyPictures(TComponent& form) {
     auto* families = DescribedComponent<TbsPngImageList>(&form, "bsPngImageList5");
     auto* formats = DescribedComponent<TbsPngImageList>(&form, "bsPngImageList3");
-    auto* picker = DescribedComponent<TComboBox>(&form, "bsSkinOfficeComboBox2");
+    auto* picker = DescribedComponent<TbsSkinOfficeComboBox>(&form, "bsSkinOfficeComboBox2");
     FillPictures(*formats, FormatPictureCount, DrawFormatPicture);
-    ShowFamilyPictures(*picker, *families);
-    // Only the family picker's drop-down shows the family pictures: they are painted when it
-    // first draws a row, not while the program starts.
-    TListBox& list = picker->DropDownList();
-    list.OnDrawItem = [families, draw = list.OnDrawItem](TWinControl* control, int index,
-                                                         const TRect& rect, TOwnerDrawState state) {
-        if (families->PngImages().Count() == 0) FillFamilyList(*families);
-        draw(control, index, rect, state);
+    // Every family keeps its index from the start, but its picture is painted only when the
+    // picker first shows it, not while the program starts.
+    FillPictures(*families, FamilyPictureCount, [](int) { return std::make_unique<TPngImage>(); });
+    auto painted = std::make_shared<std::array<bool, FamilyPictureCount>>();
+    const auto paint = [families, painted](int code) {
+        if (code < 0 || code >= FamilyPictureCount || (*painted)[std::size_t(code)]) return;
+        families->PngImages().Items(code)->SetPngImage(*DrawFamilyPicture(code));
+        (*painted)[std::size_t(code)] = true;
+    };
+    const auto paintShown = [picker, paint] {
+        const int index = picker->ItemIndex();
+        if (index >= 0 && index < picker->Items().Count())
+            paint(picker->Items()[index]->ImageIndex());
+    };
+    paintShown();
+    // Every new choice passes the click before the picker repaints; the list shows them all.
+    picker->OnClick = [paintShown, inner = picker->OnClick](TObject* sender) {
+        paintShown();
+        if (inner) inner(sender);
+    };
+    picker->OnDropDown = [picker, paint, inner = picker->OnDropDown](TObject* sender) {
+        for (int index = 0; index < picker->Items().Count(); ++index)
+            paint(picker->Items()[index]->ImageIndex());
+        if (inner) inner(sender);
     };
 }

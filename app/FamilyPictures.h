@@ -1,9 +1,7 @@
 #pragma once
 #include <memory>
 
-class TComboBox;
 class TComponent;
-class TCustomImageList;
 class TPngImage;
 class TbsPngImageList;
 
@@ -21,11 +19,7 @@ std::unique_ptr<TPngImage> DrawFormatPicture(int index);
 // Replaces the pictures of both lists: one per FamilyCode, at index FamilyCode, and the two
 // format pictures, all 32 x 32.
 void FillFamilyPictures(TbsPngImageList& families, TbsPngImageList& formats);
-// Lets the family picker's drop-down show each family's picture beside its caption, in rows
-// 50 pixels high, four at a time.
-void ShowFamilyPictures(TComboBox& picker, TCustomImageList& families);
-
-// The main window's image lists bsPngImageList5 and bsPngImageList3, and the family picker
-// bsSkinOfficeComboBox2 showing them; the family pictures are painted when the picker's
-// drop-down first shows them.
+// The main window's image lists bsPngImageList5 and bsPngImageList3 that its family picker
+// bsSkinOfficeComboBox2 and format picker show. A family's picture is painted when the family
+// picker first shows it: closed, on a new choice or in its open list.
 void DrawFamilyPictures(TComponent& form);

@@ -50,38 +50,53 @@ void TIconPainter::Blend(int x, int y, TColor color, double alpha) {
     p.A = a;
 }
 
-void TIconPainter::Fill(const TInside& inside, double left, double top, double right, double bottom,
-                        TColor color, double opacity) {
+template <class Inside>
+void TIconPainter::Sample(const Inside& inside, double left, double top, double right,
+                          double bottom, TColor color, double opacity, bool convex) {
     const int x0 = std::max(0, int(std::floor(left)));
     const int y0 = std::max(0, int(std::floor(top)));
     const int x1 = std::min(FWidth, int(std::ceil(right)));
     const int y1 = std::min(FHeight, int(std::ceil(bottom)));
+    constexpr int kAll = kSamples * kSamples;
+    const auto at = [](int pixel, int sample) { return pixel + (sample + 0.5) / kSamples; };
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) {
+            // Inside a convex shape every sample between the four outermost ones is inside too.
+            if (convex && inside(at(x, 0), at(y, 0)) && inside(at(x, kSamples - 1), at(y, 0)) &&
+                inside(at(x, 0), at(y, kSamples - 1)) &&
+                inside(at(x, kSamples - 1), at(y, kSamples - 1))) {
+                Blend(x, y, color, opacity);
+                continue;
+            }
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy)
                 for (int sx = 0; sx < kSamples; ++sx)
-                    hits += inside(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples);
-            Blend(x, y, color, opacity * hits / (kSamples * kSamples));
+                    hits += inside(at(x, sx), at(y, sy));
+            Blend(x, y, color, opacity * hits / kAll);
         }
+}
+
+void TIconPainter::Fill(const TInside& inside, double left, double top, double right, double bottom,
+                        TColor color, double opacity) {
+    Sample(inside, left, top, right, bottom, color, opacity, false);
 }
 
 void TIconPainter::FillRect(double left, double top, double right, double bottom, TColor color,
                             double opacity) {
-    Fill([&](double x, double y) { return x >= left && x < right && y >= top && y < bottom; }, left,
-         top, right, bottom, color, opacity);
+    Sample([&](double x, double y) { return x >= left && x < right && y >= top && y < bottom; },
+           left, top, right, bottom, color, opacity, true);
 }
 
 void TIconPainter::FillRoundRect(double left, double top, double right, double bottom,
                                  double radius, TColor color, double opacity) {
-    Fill(
+    Sample(
         [&](double x, double y) { return InsideRoundRect(x, y, left, top, right, bottom, radius); },
-        left, top, right, bottom, color, opacity);
+        left, top, right, bottom, color, opacity, true);
 }
 
 void TIconPainter::FrameRoundRect(double left, double top, double right, double bottom,
                                   double radius, double width, TColor color, double dash) {
-    const TInside inRing = [&](double x, double y) {
+    const auto inRing = [&](double x, double y) {
         if (!InsideRoundRect(x, y, left, top, right, bottom, radius)) return false;
         if (InsideRoundRect(x, y, left + width, top + width, right - width, bottom - width,
                             std::max(0.0, radius - width)))
@@ -92,33 +107,50 @@ void TIconPainter::FrameRoundRect(double left, double top, double right, double 
         const double along = across ? x - left : y - top;
         return std::fmod(along, 2 * dash) < dash;
     };
-    // Between the rounded corners the ring is only its two sides: the pixels inside are never
-    // sampled. Bands meet on whole pixels, so no pixel is covered twice.
+    const auto fill = [&](double l, double t, double r, double b) {
+        Sample(inRing, l, t, r, b, color, 1.0, false);
+    };
+    // Between the rounded corners the ring is only its two sides and its top and bottom lines:
+    // the pixels inside are never sampled. Pieces meet on whole pixels, so no pixel is covered
+    // twice.
     const double edge = std::max(radius, width);
     const int bandTop = int(std::ceil(top + edge));
     const int bandBottom = int(std::floor(bottom - edge));
     const int sideLeft = int(std::ceil(left + width));
     const int sideRight = int(std::floor(right - width));
     if (bandTop >= bandBottom || sideLeft >= sideRight) {
-        Fill(inRing, left, top, right, bottom, color);
+        fill(left, top, right, bottom);
         return;
     }
-    Fill(inRing, left, top, right, bandTop, color);
-    Fill(inRing, left, bandBottom, right, bottom, color);
-    Fill(inRing, left, bandTop, sideLeft, bandBottom, color);
-    Fill(inRing, sideRight, bandTop, right, bandBottom, color);
+    const int middleLeft = int(std::ceil(left + edge));
+    const int middleRight = int(std::floor(right - edge));
+    const int lineBottom = std::min(bandTop, int(std::ceil(top + width)));
+    const int lineTop = std::max(bandBottom, int(std::floor(bottom - width)));
+    if (middleLeft < middleRight) {
+        fill(left, top, middleLeft, bandTop);
+        fill(middleLeft, top, middleRight, lineBottom);
+        fill(middleRight, top, right, bandTop);
+        fill(left, bandBottom, middleLeft, bottom);
+        fill(middleLeft, lineTop, middleRight, bottom);
+        fill(middleRight, bandBottom, right, bottom);
+    } else {
+        fill(left, top, right, bandTop);
+        fill(left, bandBottom, right, bottom);
+    }
+    fill(left, bandTop, sideLeft, bandBottom);
+    fill(sideRight, bandTop, right, bandBottom);
 }
 
 void TIconPainter::FillEllipse(double cx, double cy, double rx, double ry, TColor color,
                                double opacity) {
     if (rx <= 0 || ry <= 0) return;
-    Fill(
+    Sample(
         [&](double x, double y) {
             const double u = (x - cx) / rx;
             const double v = (y - cy) / ry;
             return u * u + v * v <= 1;
         },
-        cx - rx, cy - ry, cx + rx, cy + ry, color, opacity);
+        cx - rx, cy - ry, cx + rx, cy + ry, color, opacity, true);
 }
 
 void TIconPainter::FillPolygon(std::span<const TPointF> points, TColor color, double opacity) {
@@ -131,7 +163,7 @@ void TIconPainter::FillPolygon(std::span<const TPointF> points, TColor color, do
         bottom = std::max(bottom, p.Y);
     }
     // Even-odd crossing test.
-    Fill(
+    Sample(
         [&](double x, double y) {
             bool in = false;
             for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
@@ -142,14 +174,15 @@ void TIconPainter::FillPolygon(std::span<const TPointF> points, TColor color, do
             }
             return in;
         },
-        left, top, right, bottom, color, opacity);
+        left, top, right, bottom, color, opacity, false);
 }
 
 void TIconPainter::Line(TPointF from, TPointF to, double width, TColor color) {
     const double r = width / 2;
-    Fill([&](double x, double y) { return DistanceToSegment(x, y, from, to) <= r; },
-         std::min(from.X, to.X) - r, std::min(from.Y, to.Y) - r, std::max(from.X, to.X) + r,
-         std::max(from.Y, to.Y) + r, color);
+    // A stroke with round ends is convex.
+    Sample([&](double x, double y) { return DistanceToSegment(x, y, from, to) <= r; },
+           std::min(from.X, to.X) - r, std::min(from.Y, to.Y) - r, std::max(from.X, to.X) + r,
+           std::max(from.Y, to.Y) + r, color, 1.0, true);
 }
 
 void TIconPainter::Text(std::string_view text, double left, double top, double right, double bottom,
@@ -202,6 +235,11 @@ std::unique_ptr<TPngImage> TIconPainter::ToPng() const {
         std::uint8_t* alpha = png.AlphaScanline(y);
         for (int x = 0; x < FWidth; ++x) {
             const TPixel& p = FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)];
+            // Nothing was laid here (colour is only ever laid with some alpha).
+            if (p.A == 0) {
+                colors[3 * x] = colors[3 * x + 1] = colors[3 * x + 2] = alpha[x] = 0;
+                continue;
+            }
             colors[3 * x] = byte(p.B);
             colors[3 * x + 1] = byte(p.G);
             colors[3 * x + 2] = byte(p.R);

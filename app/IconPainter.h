@@ -57,6 +57,10 @@ private:
     };
 
     void Blend(int x, int y, TColor color, double alpha);
+    // Lays colour over the box's pixels by the share of each pixel's samples inside the shape.
+    template <class Inside>
+    void Sample(const Inside& inside, double left, double top, double right, double bottom,
+                TColor color, double opacity, bool convex);
 
     int FWidth;
     int FHeight;

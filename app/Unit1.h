@@ -17,7 +17,7 @@ class TbsSkinComboBox;
 class TbsSkinEdit;
 class TbsSkinListView;
 class TbsSkinMainMenu;
-class TStandInOfficeComboBox;
+class TbsSkinOfficeComboBox;
 class TbsSkinOpenDialog;
 class TbsSkinPopupMenu;
 class TbsSkinSelectDirectoryDialog;
@@ -350,8 +350,8 @@ private:
     TbsSkinSelectDirectoryDialog* FAddFolderDialog{ nullptr };
     TCheckBox* FThreadMode{ nullptr };
     // Output and preset panels.
-    TStandInOfficeComboBox* FFamilyPicker{ nullptr };
-    TStandInOfficeComboBox* FFormatPicker{ nullptr };
+    TbsSkinOfficeComboBox* FFamilyPicker{ nullptr };
+    TbsSkinOfficeComboBox* FFormatPicker{ nullptr };
     std::array<TbsSkinComboBox*, PresetPickerCount> FPresetPickers{};
     TControl* FBrowseButton{ nullptr };
     // Preview panel, its hidden settings and the snapshots.

@@ -1,3 +1,4 @@
+#include "app/FamilyPictures.h"
 #include "app/FormHandlers.h"
 #include "app/FormatCatalogue.h"
 #include "app/JobListControls.h"
@@ -5,13 +6,13 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinEdit.h"
 #include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/TextUtils.h"
@@ -71,6 +72,12 @@ void ApplyPresetText(TWorkingParameters& fields, TPresetPicker picker, std::stri
     }
 }
 
+// The caption of the picker's chosen item; empty while it names none.
+std::string ShownCaption(TbsSkinOfficeComboBox& picker) {
+    const int index = picker.ItemIndex();
+    return index >= 0 && index < picker.Items().Count() ? picker.Items()[index]->Caption() : "";
+}
+
 } // namespace
 
 TbsSkinComboBox* TForm1::PresetPicker(TPresetPicker picker) {
@@ -82,13 +89,19 @@ TPickerPositions TForm1::FormatPickerPositions() {
 }
 
 void TForm1::Button2Click(TObject*) {
-    TStandInOfficeComboBox* formats = FFormatPicker;
-    formats->Items().Clear();
+    TbsSkinOfficeItems& formats = FFormatPicker->Items();
+    formats.Clear();
+    FFormatPicker->Invalidate();
     const int family = FamilyCodeAt(FormatPickerPositions().Family);
-    for (const std::string_view caption : FamilyFormatCaptions(family))
-        formats->Items().Add(std::string(caption));
-    formats->Invalidate();
-    formats->SetItemIndex(0);
+    int index = 0;
+    for (const std::string_view caption : FamilyFormatCaptions(family)) {
+        TbsSkinOfficeItem* item = formats.Add();
+        item->SetCaption(std::string(caption));
+        // The two format pictures alternate down the list.
+        item->SetImageIndex(index++ % FormatPictureCount);
+    }
+    FFormatPicker->Invalidate();
+    FFormatPicker->SetItemIndex(0);
 }
 
 void TForm1::bsSkinOfficeComboBox2Change(TObject*) {
@@ -97,8 +110,7 @@ void TForm1::bsSkinOfficeComboBox2Change(TObject*) {
 
 void TForm1::bsSkinOfficeComboBox1Change(TObject*) {
     RunOperation(FOperations.FillPresets);
-    const std::string ext =
-        FFormatPicker->ItemIndex() >= 0 ? CaptionExtension(FFormatPicker->Text()) : "";
+    const std::string ext = CaptionExtension(ShownCaption(*FFormatPicker));
     TListItem* row = FJobList->Selected();
     if (!row) return;
     RunOperation(FOperations.FormatParameters);

@@ -12,7 +12,6 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetTexts.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
 #include "lib/controls/TbsSkinButton.h"

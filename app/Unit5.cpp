@@ -5,7 +5,6 @@
 #include "app/FormResources.h"
 #include "app/SettingsPlace.h"
 #include "app/StandIns/StandInClasses.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/TComponentBinder.h"
 #include "app/Unit1.h"
 #include "lib/controls/TbsSkinButton.h"

@@ -13,10 +13,10 @@
 #include "app/TComponentBinder.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
-#include "app/Unit6Classes.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "platform/forms/TButton.h"
+#include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TImageList.h"
@@ -34,8 +34,12 @@ void RegisterUnit6Classes() {
     static std::once_flag once;
     std::call_once(once, [] {
         RegisterStandInClasses();
-        RegisterSettingsWindowClasses();
-        TClassRegistry::Instance().RegisterClass("TForm6", "TForm");
+        auto& r = TClassRegistry::Instance();
+        // The main window registers it with its handlers; this window binds none.
+        if (!r.IsRegistered("TFFmpegTasks"))
+            r.RegisterClass("TFFmpegTasks", "TComponent",
+                            [](TComponent* owner) { return new TFFmpegTasks(owner); });
+        r.RegisterClass("TForm6", "TForm");
         using F = TForm6;
         RegisterNotifyHandlers<F>(
             "TForm6", {
@@ -78,7 +82,7 @@ constexpr std::array<const char*, PresetPickerCount> kPresetPickerNames{
 
 TForm6::TForm6(TComponent* owner) : TForm(owner) {
     RegisterUnit6Classes();
-    ReadSettingsWindowDescription(this, FormResource("Unit6"), "Unit6.dfm");
+    ReadFormDescription(this, FormResource("Unit6"), "Unit6.dfm");
     TComponentBinder bind(*this, "Unit6.dfm");
     bind.Bind(FFamilyPicker, "bsSkinOfficeComboBox2");
     bind.Bind(FFormatPicker, "bsSkinOfficeComboBox1");
@@ -128,11 +132,9 @@ void TForm6::Button2Click(TObject*) {
         item->SetImageIndex(format.ImageIndex);
     }
     FFormatPicker->Invalidate();
-    // Selecting fires the picker's click even when the position stays, which fills the presets;
-    // an empty picker announces nothing, and the presets still follow the (absent) format.
-    const bool announces = FFormatPicker->Items().Count() > 0;
+    // Selecting fires the picker's click even when the position stays or names no format, which
+    // fills the presets.
     FFormatPicker->SetItemIndex(0);
-    if (!announces) FFillPresets->Click();
 }
 
 void TForm6::Button18Click(TObject*) {

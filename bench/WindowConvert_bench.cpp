@@ -11,10 +11,10 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "bench/BenchProgram.h"
 #include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/forms/TFormReader.h"
@@ -124,8 +124,8 @@ void WindowConversionAgainstTheEngine(benchmark::State& state) {
         CreateProgramWindows(*application);
         Form1->Show();
         PumpBenchMessages();
-        DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
-        DescribedComponent<TStandInComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(0);
+        DescribedComponent<TbsSkinOfficeComboBox>(Form1, FamilyPickerName)->SetItemIndex(1);
+        DescribedComponent<TbsSkinOfficeComboBox>(Form1, FormatPickerName)->SetItemIndex(0);
         PumpBenchMessages();
         for (auto _ : state) {
             for (int i = 1; i <= kConversions; ++i) {

@@ -57,8 +57,8 @@ void TbsSkinCustomOfficeComboBox::SetItemIndex(int value) {
     FOldItemIndex = FListBox->ItemIndex();
     Invalidate();
     if (ComponentState().Contains(csLoading) || Designing()) return;
-    // An index past the rows names nothing to announce.
-    if (value >= FListBox->Items().Count()) return;
+    // Every assignment announces itself, also one that names no row: listeners follow the
+    // picker by its events alone.
     if (OnClick) OnClick(this);
     Change();
 }

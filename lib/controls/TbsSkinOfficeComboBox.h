@@ -22,7 +22,7 @@ public:
     void SetItems(const TbsSkinOfficeItems& value);
     int ItemIndex() const;
     // The list's index, then the shown index; then, outside loading and design, OnClick and
-    // Change. An index past the rows changes nothing and fires nothing.
+    // Change, whatever the index (also unchanged, -1 or past the rows).
     void SetItemIndex(int value);
     TCustomImageList* Images() const;
     void SetImages(TCustomImageList* value);

@@ -1,6 +1,7 @@
 #pragma once
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_SIZES_H
 
 #include <fontconfig/fontconfig.h>
 
@@ -18,6 +19,11 @@ struct FtFaceFree {
     void operator()(FT_Face face) const { FT_Done_Face(face); }
 };
 using FtFacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FtFaceFree>;
+
+struct FtSizeFree {
+    void operator()(FT_Size size) const { FT_Done_Size(size); }
+};
+using FtSizePtr = std::unique_ptr<std::remove_pointer_t<FT_Size>, FtSizeFree>;
 
 struct FcPatternFree {
     void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }

@@ -45,12 +45,27 @@ FontEngine::FontEngine() {
     Library.reset(library);
 }
 
+FT_Face FontEngine::SharedFace(const FaceSource& source) {
+    auto [place, added] = FFaces.try_emplace({ source.Path, source.Index });
+    if (!added) return place->second.get();
+    FT_Face handle = nullptr;
+    if (FT_New_Face(Library.get(), source.Path.c_str(), source.Index, &handle) != 0) return nullptr;
+    FtFacePtr owned(handle);
+    if (!FT_IS_SCALABLE(handle) || FT_Select_Charmap(handle, FT_ENCODING_UNICODE) != 0)
+        return nullptr;
+    place->second = std::move(owned);
+    return handle;
+}
+
 ScaledFont::ScaledFont(std::shared_ptr<FontEngine> engine, FontRequest request,
                        std::vector<FaceSource> sources)
     : FEngine(std::move(engine)), FRequest(std::move(request)) {
     if (FRequest.Weight <= 0) FRequest.Weight = 400;
-    for (FaceSource& source : sources)
-        FFaces.push_back(Face{ std::move(source), nullptr });
+    for (FaceSource& source : sources) {
+        Face face;
+        face.Source = std::move(source);
+        FFaces.push_back(std::move(face));
+    }
 
     std::lock_guard lock(FEngine->Lock);
     // The first face that opens is the font's own; the ones before it are dropped.
@@ -68,15 +83,14 @@ ScaledFont::~ScaledFont() {
 
 FT_Face ScaledFont::OpenFace(std::size_t index) {
     Face& face = FFaces[index];
-    if (face.Tried) return face.Handle.get();
+    if (face.Tried) return face.Handle;
     face.Tried = true;
-    FT_Face handle = nullptr;
-    if (FT_New_Face(FEngine->Library.get(), face.Source.Path.c_str(), face.Source.Index, &handle) !=
-        0)
-        return nullptr;
-    FtFacePtr owned(handle);
-    if (!FT_IS_SCALABLE(handle) || FT_Select_Charmap(handle, FT_ENCODING_UNICODE) != 0)
-        return nullptr;
+    FT_Face handle = FEngine->SharedFace(face.Source);
+    if (!handle) return nullptr;
+    FT_Size size = nullptr;
+    if (FT_New_Size(handle, &size) != 0) return nullptr;
+    FtSizePtr ownedSize(size);
+    if (FT_Activate_Size(size) != 0) return nullptr;
 
     // All faces of the font share the main face's em size, so fallback glyphs match it.
     int em = 0;
@@ -97,12 +111,19 @@ FT_Face ScaledFont::OpenFace(std::size_t index) {
                             (os2 && os2->version != 0xFFFF && os2->usWeightClass >= kBoldWeight);
     face.SyntheticBold = FRequest.Weight >= kBoldWeight && !faceIsBold;
     face.SyntheticItalic = FRequest.Italic && !(handle->style_flags & FT_STYLE_FLAG_ITALIC);
-    face.Handle = std::move(owned);
+    face.Handle = handle;
+    face.Size = std::move(ownedSize);
     return handle;
 }
 
+FT_Face ScaledFont::SizedFace(std::size_t index) {
+    Face& face = FFaces[index];
+    if (face.Handle) FT_Activate_Size(face.Size.get());
+    return face.Handle;
+}
+
 void ScaledFont::ComputeMetrics() {
-    FT_Face face = FFaces[0].Handle.get();
+    FT_Face face = SizedFace(0);
     FFamilyName = face->family_name ? face->family_name : "";
     const double scale = double(FMetrics.EmPixels) / face->units_per_EM;
     const VerticalUnits cell = CellUnits(face);
@@ -158,7 +179,7 @@ ScaledFont::GlyphRef ScaledFont::Lookup(char32_t code) {
 
 std::shared_ptr<const Glyph> ScaledFont::Render(const GlyphRef& ref) {
     const Face& source = FFaces[ref.Face];
-    FT_Face face = source.Handle.get();
+    FT_Face face = SizedFace(ref.Face);
     auto glyph = std::make_shared<Glyph>();
     if (FT_Load_Glyph(face, ref.Index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return glyph;
     FT_GlyphSlot slot = face->glyph;

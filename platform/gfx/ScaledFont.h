@@ -4,6 +4,7 @@
 #include "platform/gfx/FreeType.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -12,13 +13,22 @@
 
 namespace gfx {
 
-// The FreeType library and the lock every use of it takes: FreeType faces are not safe to share
-// between threads, and the GUI thread shares its fonts with the occasional worker.
+// The FreeType library, its open faces and the lock every use of them takes: FreeType faces are
+// not safe to share between threads, and the GUI thread shares its fonts with the occasional
+// worker.
 struct FontEngine {
     FontEngine();
 
+    // The face of a font file, opened once for every size drawn with it: opening a large face
+    // and preparing its hinting cost far more than a size does. Nullptr when the file holds no
+    // scalable face with a Unicode map. The caller holds Lock.
+    FT_Face SharedFace(const FaceSource& source);
+
     FtLibraryPtr Library;
     std::mutex Lock;
+
+private:
+    std::map<std::pair<std::string, int>, FtFacePtr> FFaces;
 };
 
 // A realised font's metrics in whole pixels, as TEXTMETRIC reports them.
@@ -74,7 +84,8 @@ public:
 private:
     struct Face {
         FaceSource Source;
-        FtFacePtr Handle;
+        FT_Face Handle{ nullptr }; // the engine's
+        FtSizePtr Size;            // this font's size of it
         bool Tried{ false };
         bool SyntheticBold{ false };
         bool SyntheticItalic{ false };
@@ -85,6 +96,8 @@ private:
     };
 
     FT_Face OpenFace(std::size_t index);
+    // The face with this font's size made the one its glyphs load at.
+    FT_Face SizedFace(std::size_t index);
     GlyphRef Lookup(char32_t code);
     std::shared_ptr<const Glyph> Render(const GlyphRef& ref);
     void ComputeMetrics();

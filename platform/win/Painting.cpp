@@ -125,9 +125,10 @@ Region VisibleRegion(const Window& w, bool clientOnly, bool clipChildren) {
 HDC MakeDc(Window& w, bool wholeWindow, const Region* limit, bool limitExcludes = false) {
     auto top = TopOf(w);
     if (!top) return nullptr;
-    if (top->FUpdatedLayered) {
+    if (top->FUpdatedLayered || !(top->FStyle & WS_VISIBLE)) {
         // The window shows the picture UpdateLayeredWindow gave it, as in Win32: a paint must
         // not draw over it (a white box where the picture had alpha), so it draws nowhere.
+        // A hidden window shows nothing either, and showing it repaints it whole.
         static gfx::Surface nowhere(1, 1);
         HDC dc = CreateSurfaceDC(nowhere, Region(), POINT{});
         if (dc) OpenDcs()[dc] = OpenDc{ w.FHandle, nullptr };
@@ -626,8 +627,10 @@ void WindowAreaChanged(HWND hwnd) {
     auto w = FindWindow(hwnd);
     if (!w || w->FMessageOnly) return;
     if (IsTopLevel(*w)) {
+        // A hidden window's pixels are never seen: its buffer waits for the size it shows at.
+        if (!(w->FStyle & WS_VISIBLE)) return;
         EnsureBuffer(*w);
-        if (w->FStyle & WS_VISIBLE) Invalidate(*w, nullptr, true, true, true);
+        Invalidate(*w, nullptr, true, true, true);
         return;
     }
     // A child that moved, resized, appeared or disappeared changes what its parent shows.

@@ -613,34 +613,86 @@ object Form1: TForm1
       Caption = '输出格式：'
     end
     object bsSkinOfficeComboBox2: TbsSkinOfficeComboBox
+      SkinData = bsSkinData1
       Left = 92
-      Top = 16
+      Top = 8
       Width = 150
-      Height = 24
+      Height = 40
       TabOrder = 0
-      Items.Strings = (
-        'VOB视频'
-        '常用视频'
-        'HD视频'
-        'iPhone视频'
-        '智能电视'
-        'MP4视频'
-        'MPG视频'
-        'MKV视频'
-        'WMV视频'
-        'ASF视频'
-        'iPad视频'
-        'Flash视频'
-        '常用音频')
+      ToolButtonStyle = True
+      Images = bsPngImageList5
+      ListBoxWidth = 119
+      ListBoxItemHeight = 50
+      ListBoxShowItemTitles = False
+      DropDownCount = 4
+      Items = <
+        item
+          Caption = 'VOB视频'
+          ImageIndex = 20
+        end
+        item
+          Caption = '常用视频'
+          ImageIndex = 0
+        end
+        item
+          Caption = 'HD视频'
+          ImageIndex = 2
+        end
+        item
+          Caption = 'iPhone视频'
+          ImageIndex = 4
+        end
+        item
+          Caption = '智能电视'
+          ImageIndex = 26
+        end
+        item
+          Caption = 'MP4视频'
+          ImageIndex = 10
+        end
+        item
+          Caption = 'MPG视频'
+          ImageIndex = 13
+        end
+        item
+          Caption = 'MKV视频'
+          ImageIndex = 16
+        end
+        item
+          Caption = 'WMV视频'
+          ImageIndex = 17
+        end
+        item
+          Caption = 'ASF视频'
+          ImageIndex = 18
+        end
+        item
+          Caption = 'iPad视频'
+          ImageIndex = 12
+        end
+        item
+          Caption = 'Flash视频'
+          ImageIndex = 11
+        end
+        item
+          Caption = '常用音频'
+          ImageIndex = 1
+        end>
       ItemIndex = 0
       OnChange = bsSkinOfficeComboBox2Change
     end
     object bsSkinOfficeComboBox1: TbsSkinOfficeComboBox
+      SkinData = bsSkinData1
       Left = 250
-      Top = 16
+      Top = 8
       Width = 290
-      Height = 24
+      Height = 40
       TabOrder = 1
+      ToolButtonStyle = True
+      Images = bsPngImageList3
+      ListBoxItemHeight = 60
+      ListBoxShowItemTitles = True
+      DropDownCount = 4
       OnChange = bsSkinOfficeComboBox1Change
     end
     object bsSkinStdLabel3: TbsSkinStdLabel

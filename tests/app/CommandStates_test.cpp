@@ -1,11 +1,11 @@
 #include "HeadlessProgramTest.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/JobListControls.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/forms/TMenuItem.h"
@@ -112,7 +112,7 @@ protected:
 TEST_F(CommandStates, EveryCommandFollowsTheStateTableInEveryState) {
     EXPECT_EQ(Deviations("empty"), "");
 
-    DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
+    DescribedComponent<TbsSkinOfficeComboBox>(Form1, FamilyPickerName)->SetItemIndex(1);
     FDialogs->FFiles = { fixtures::Standard().Avi, fixtures::Standard().Mp4 };
     Form1->N2222Click(nullptr);
     Pump();

@@ -6,7 +6,6 @@
 #include "app/PresetTexts.h"
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "lib/controls/TbsSkinButton.h"
@@ -15,9 +14,11 @@
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinEdit.h"
 #include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TImageList.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/rtl/TStringList.h"
@@ -53,8 +54,8 @@ protected:
         HeadlessProgramTest::SetUp();
         StartProgram();
         ASSERT_TRUE(Form1);
-        FFamily = Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox2");
-        FFormat = Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox1");
+        FFamily = Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2");
+        FFormat = Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox1");
         FList = Main<TbsSkinListView>("lvFiles");
         for (int p = 0; p < PresetPickerCount; ++p)
             FPresets[p] = Main<TbsSkinComboBox>(kPresetNames[p]);
@@ -136,8 +137,8 @@ protected:
 
     std::vector<std::string> FCalls;
     std::vector<std::pair<TNotifyEvent*, TNotifyEvent>> FRecorded;
-    TStandInOfficeComboBox* FFamily{ nullptr };
-    TStandInOfficeComboBox* FFormat{ nullptr };
+    TbsSkinOfficeComboBox* FFamily{ nullptr };
+    TbsSkinOfficeComboBox* FFormat{ nullptr };
     TbsSkinListView* FList{ nullptr };
     std::array<TbsSkinComboBox*, PresetPickerCount> FPresets{};
 };
@@ -147,7 +148,7 @@ TEST_F(FormatChoice, StartUpShowsTheFirstVobFormatWithItsDefaults) {
     EXPECT_EQ(FFamily->ItemIndex(), 0);
     ASSERT_EQ(FFormat->Items().Count(), 6);
     EXPECT_EQ(FFormat->ItemIndex(), 0);
-    EXPECT_EQ(FFormat->Text(), "VOB标准视频(*.vob)");
+    EXPECT_EQ(FFormat->Items()[0]->Caption(), "VOB标准视频(*.vob)");
     const TPresetPickerStates expected = PresetPickersFor(2100);
     for (int p = 0; p < PresetPickerCount; ++p) {
         SCOPED_TRACE(kPresetNames[p]);
@@ -157,6 +158,45 @@ TEST_F(FormatChoice, StartUpShowsTheFirstVobFormatWithItsDefaults) {
         EXPECT_EQ(FPresets[p]->ItemIndex(), expected[p].ItemIndex);
         EXPECT_EQ(FPresets[p]->Text(), expected[p].Text());
         EXPECT_TRUE(FPresets[p]->Enabled());
+    }
+}
+
+TEST_F(FormatChoice, PickerItemsShowTheirFamilyAndFormatPictures) {
+    struct Look {
+        TbsSkinOfficeComboBox* Picker;
+        const char* Images;
+        int ListBoxWidth;
+        int ItemHeight;
+        bool Titles;
+    };
+    // Tool-button looks of the main skin, four rows at a time.
+    for (const Look& look : { Look{ FFamily, "bsPngImageList5", 119, 50, false },
+                              Look{ FFormat, "bsPngImageList3", 0, 60, true } }) {
+        SCOPED_TRACE(look.Images);
+        EXPECT_EQ(look.Picker->SkinData(), Main<TComponent>("bsSkinData1"));
+        EXPECT_TRUE(look.Picker->ToolButtonStyle());
+        ASSERT_EQ(look.Picker->Images(), Main<TCustomImageList>(look.Images));
+        EXPECT_EQ(look.Picker->ListBoxWidth(), look.ListBoxWidth);
+        EXPECT_EQ(look.Picker->ListBoxItemHeight(), look.ItemHeight);
+        EXPECT_EQ(look.Picker->ListBoxShowItemTitles(), look.Titles);
+        EXPECT_EQ(look.Picker->DropDownCount(), 4);
+    }
+    // Each family shows the picture of its FamilyCode, not of its position.
+    ASSERT_EQ(FFamily->Items().Count(), 13);
+    for (int position = 0; position < 13; ++position) {
+        const TbsSkinOfficeItem& item = *FFamily->Items()[position];
+        EXPECT_EQ(item.Caption(), FamilyPickerCaption(position)) << position;
+        EXPECT_EQ(item.ImageIndex(), FamilyCodeAt(position)) << position;
+    }
+    // The formats of a family alternate between the two format pictures, without titles.
+    Choose(12, 0);
+    const auto captions = FamilyFormatCaptions(FamilyCodeAt(12));
+    ASSERT_EQ(FFormat->Items().Count(), int(captions.size()));
+    for (int index = 0; index < FFormat->Items().Count(); ++index) {
+        const TbsSkinOfficeItem& item = *FFormat->Items()[index];
+        EXPECT_EQ(item.Caption(), captions[std::size_t(index)]) << index;
+        EXPECT_EQ(item.ImageIndex(), index % 2) << index;
+        EXPECT_EQ(item.Title(), "") << index;
     }
 }
 

@@ -7,11 +7,11 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsSections.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TEdit.h"
@@ -75,8 +75,8 @@ protected:
 
     // Family "常用视频" (family picker position 1): format 0 is an AVI, format 1 an MP4.
     void ChooseFormat(int format) {
-        DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
-        DescribedComponent<TStandInComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(format);
+        DescribedComponent<TbsSkinOfficeComboBox>(Form1, FamilyPickerName)->SetItemIndex(1);
+        DescribedComponent<TbsSkinOfficeComboBox>(Form1, FormatPickerName)->SetItemIndex(format);
     }
 
     void AddFiles(const std::vector<std::string>& files) {

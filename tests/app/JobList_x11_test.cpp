@@ -2,12 +2,12 @@
 #include "X11ProgramTest.h"
 #include "app/JobListControls.h"
 #include "app/SettingsSections.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "lib/controls/TbsSkinButton.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FilePath.h"
@@ -89,8 +89,8 @@ TEST_F(JobListX11, AddsThroughTheDialogAndConvertsTheList) {
     for (const auto& [format, file] : additions) {
         // A format chosen while a row is selected would become that row's format.
         list->SetItemIndex(-1);
-        DescribedComponent<TStandInComboBoxBase>(Form1, FamilyPickerName)->SetItemIndex(1);
-        DescribedComponent<TStandInComboBoxBase>(Form1, FormatPickerName)->SetItemIndex(format);
+        DescribedComponent<TbsSkinOfficeComboBox>(Form1, FamilyPickerName)->SetItemIndex(1);
+        DescribedComponent<TbsSkinOfficeComboBox>(Form1, FormatPickerName)->SetItemIndex(format);
         std::thread typist([&, file = file] {
             Display* keyboard = XOpenDisplay(FServer.Name().c_str());
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);

@@ -1,14 +1,18 @@
 #include "HeadlessFormTest.h"
 #include "app/AboutPicture.h"
 #include "app/FamilyPictures.h"
+#include "app/FormatCatalogue.h"
+#include "app/FormatCodes.h"
 #include "app/PlaceholderPicture.h"
-#include "app/StandIns/TStandInComboBoxes.h"
-#include "lib/controls/TbsSkinComboBox.h"
+#include "lib/controls/TbsPopupOfficeListBox.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/skindraw/TbsPngImageList.h"
+#include "platform/gfx/TBitmap.h"
 #include "platform/gfx/TPngImage.h"
 #include "platform/rtl/Exception.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -116,74 +120,105 @@ TEST(Pictures, PlaceholderAndAboutPicturesFillTheirSize) {
     EXPECT_GT(Visible(placeholder, 40, 150, 518, 240), 200);
 }
 
+// The window's family picker and image lists as its description makes them: the first five
+// families in the tool-button look, each item showing the picture of its FamilyCode.
 class FamilyPicker : public HeadlessFormTest {
 protected:
     void SetUp() override {
         HeadlessFormTest::SetUp();
-        FPicker = new TStandInOfficeComboBox(FForm);
-        FPicker->SetParent(FForm);
-        FPicker->SetBounds(10, 10, 150, 24);
-        FPicker->Items().SetCommaText("VOB,Common,HD,iPhone,TV");
         FFamilies = new TbsPngImageList(FForm);
-        TbsPngImageList formats(nullptr);
-        FillFamilyPictures(*FFamilies, formats);
+        FFamilies->SetName("bsPngImageList5");
+        FFormats = new TbsPngImageList(FForm);
+        FFormats->SetName("bsPngImageList3");
+        FPicker = new TbsSkinOfficeComboBox(FForm);
+        FPicker->SetName("bsSkinOfficeComboBox2");
+        FPicker->SetParent(FForm);
+        FPicker->SetBounds(10, 10, 150, 40);
+        FPicker->SetToolButtonStyle(true);
+        FPicker->SetImages(FFamilies);
+        FPicker->SetListBoxItemHeight(50);
+        FPicker->SetListBoxShowItemTitles(false);
+        FPicker->SetDropDownCount(4);
+        for (int position = 0; position < 5; ++position) {
+            TbsSkinOfficeItem* item = FPicker->Items().Add();
+            item->SetCaption(std::string(FamilyPickerCaption(position)));
+            item->SetImageIndex(FamilyCodeAt(position));
+        }
+        FPicker->SetItemIndex(0);
         Pump();
     }
 
-    TStandInOfficeComboBox* FPicker{ nullptr };
+    // Pixels of the family's tile colour inside area: a shown 32 x 32 tile has hundreds.
+    static int TilePixels(const gfx::Surface& pixels, const TRect& area, int red, int green,
+                          int blue) {
+        int count = 0;
+        for (int y = area.Top; y < area.Bottom; ++y)
+            for (int x = area.Left; x < area.Right; ++x) {
+                const gfx::Pixel p = pixels.At(x, y);
+                count += std::abs(gfx::PixelR(p) - red) <= 8 &&
+                         std::abs(gfx::PixelG(p) - green) <= 8 &&
+                         std::abs(gfx::PixelB(p) - blue) <= 8;
+            }
+        return count;
+    }
+
+    gfx::Surface ClosedPicker() {
+        TBitmap target(FPicker->Width(), FPicker->Height());
+        FPicker->PaintTo(target.Canvas().Handle(), 0, 0);
+        return target.ToSurface();
+    }
+
     TbsPngImageList* FFamilies{ nullptr };
+    TbsPngImageList* FFormats{ nullptr };
+    TbsSkinOfficeComboBox* FPicker{ nullptr };
 };
 
-TEST_F(FamilyPicker, DropDownShowsEachPositionsFamilyPicture) {
-    ShowFamilyPictures(*FPicker, *FFamilies);
-    FPicker->SetDroppedDown(true);
-    Pump();
-    TListBox& list = FPicker->DropDownList();
-    EXPECT_EQ(list.ClientHeight(), 4 * 50) << "four rows of 50 pixels";
-    const auto* native = FDisplay->Native(list.Handle());
-    ASSERT_NE(native, nullptr);
+int Painted(TbsPngImageList& list) {
+    int painted = 0;
+    for (int i = 0; i < list.PngImages().Count(); ++i)
+        painted += list.PngImages().Items(i)->PngImage().Width() > 0;
+    return painted;
+}
 
-    // A point of the tile left of its symbol shows the family's colour: the picture follows
-    // the FamilyCode of the position, not the position itself.
+TEST_F(FamilyPicker, ShowsEachFamilysPicturePaintedWhenFirstShown) {
+    DrawFamilyPictures(*FForm);
+    EXPECT_EQ(FFormats->PngImages().Count(), 2);
+    EXPECT_EQ(Painted(*FFormats), 2);
+    ASSERT_EQ(FFamilies->PngImages().Count(), 28) << "every FamilyCode keeps its index";
+    EXPECT_EQ(Painted(*FFamilies), 1) << "only the shown family is painted at start";
+
+    // The closed picker shows the chosen family's picture: the tile colour of its FamilyCode
+    // (VOB, 20), not of its position.
+    const TRect face(0, 0, FPicker->Width(), FPicker->Height());
+    constexpr int kTile = 150;
+    EXPECT_GT(TilePixels(ClosedPicker(), face, 94, 53, 177), kTile) << "closed, VOB";
+    FPicker->SetItemIndex(3);
+    EXPECT_EQ(Painted(*FFamilies), 2) << "a new choice paints its family";
+    const gfx::Surface iPhone = ClosedPicker();
+    EXPECT_GT(TilePixels(iPhone, face, 52, 73, 94), kTile) << "closed, iPhone";
+    EXPECT_EQ(TilePixels(iPhone, face, 94, 53, 177), 0) << "closed, iPhone";
+
+    FPicker->DropDown();
+    Pump();
+    ASSERT_TRUE(FPicker->IsPopupVisible());
+    EXPECT_EQ(Painted(*FFamilies), 5) << "the open list paints all it offers";
+    TbsSkinOfficeListBox& list = *FPicker->FListBox;
+    TBitmap shown(list.Width(), list.Height());
+    list.PaintTo(shown.Canvas().Handle(), 0, 0);
+    const gfx::Surface rows = shown.ToSurface();
     struct Case {
         int position;
         int red, green, blue;
     };
-    const Case cases[] = { { 0, 94, 53, 177 }, { 1, 21, 101, 192 }, { 3, 52, 73, 94 } };
+    // Four of the five rows show; the list keeps the chosen fourth one in view.
+    const Case cases[] = { { 1, 21, 101, 192 }, { 2, 155, 81, 224 }, { 4, 0, 105, 92 } };
     for (const Case& c : cases) {
-        const TRect row = list.ItemRect(c.position);
-        const TPoint tile =
-            list.ClientToScreen(TPoint(row.Left + 6 + 3, row.Top + (row.Height() - 32) / 2 + 12));
-        const gfx::Pixel p =
-            native->FPresented.At(tile.X - native->FBounds.left, tile.Y - native->FBounds.top);
-        EXPECT_NEAR(gfx::PixelR(p), c.red, 8) << c.position;
-        EXPECT_NEAR(gfx::PixelG(p), c.green, 8) << c.position;
-        EXPECT_NEAR(gfx::PixelB(p), c.blue, 8) << c.position;
+        const TRect row = list.Items()[c.position]->ItemRect;
+        ASSERT_TRUE(list.Items()[c.position]->IsVisible) << c.position;
+        EXPECT_EQ(row.Height(), 50) << c.position;
+        EXPECT_GT(TilePixels(rows, row, c.red, c.green, c.blue), kTile) << c.position;
     }
-}
-
-TEST_F(FamilyPicker, TheWindowsFamilyPicturesArePaintedWhenTheDropDownFirstShowsThem) {
-    FPicker->SetName("bsSkinOfficeComboBox2");
-    FFamilies->SetName("bsPngImageList5");
-    FFamilies->PngImages().Clear();
-    auto* formats = new TbsPngImageList(FForm);
-    formats->SetName("bsPngImageList3");
-    DrawFamilyPictures(*FForm);
-    EXPECT_EQ(formats->PngImages().Count(), 2);
-    EXPECT_EQ(FFamilies->PngImages().Count(), 0) << "nothing painted before it is seen";
-    FPicker->SetDroppedDown(true);
-    Pump();
-    EXPECT_EQ(FFamilies->PngImages().Count(), 28);
-    TListBox& list = FPicker->DropDownList();
-    const auto* native = FDisplay->Native(list.Handle());
-    ASSERT_NE(native, nullptr);
-    const TRect row = list.ItemRect(0);
-    const TPoint tile =
-        list.ClientToScreen(TPoint(row.Left + 6 + 3, row.Top + (row.Height() - 32) / 2 + 12));
-    const gfx::Pixel p =
-        native->FPresented.At(tile.X - native->FBounds.left, tile.Y - native->FBounds.top);
-    EXPECT_NEAR(gfx::PixelR(p), 94, 8) << "the first row already shows its picture";
-    EXPECT_NEAR(gfx::PixelB(p), 177, 8);
+    FPicker->CloseUp(false);
 }
 
 } // namespace

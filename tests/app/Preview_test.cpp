@@ -5,10 +5,10 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SnapshotFiles.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCheckBox.h"
@@ -169,8 +169,8 @@ TEST_F(Preview, SelectingAJobRowOpensItsFile) {
     std::filesystem::copy_file(FClip, other);
     Form1->Show();
     // Family "常用视频", format 0: an AVI.
-    Main<TStandInComboBoxBase>(FamilyPickerName)->SetItemIndex(1);
-    Main<TStandInComboBoxBase>(FormatPickerName)->SetItemIndex(0);
+    Main<TbsSkinOfficeComboBox>(FamilyPickerName)->SetItemIndex(1);
+    Main<TbsSkinOfficeComboBox>(FormatPickerName)->SetItemIndex(0);
     FDialogs->FFiles = { FClip, other };
     Form1->N2222Click(nullptr);
     auto* jobs = Main<TbsSkinListView>("lvFiles");

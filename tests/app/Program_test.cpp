@@ -6,7 +6,6 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
@@ -18,6 +17,7 @@
 #include "lib/controls/TbsSkinEdit.h"
 #include "lib/controls/TbsSkinLinkLabel.h"
 #include "lib/controls/TbsSkinMenuSpeedButton.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "lib/dialogs/TbsSkinSelectDirectoryDialog.h"
 #include "lib/frame/TbsSkinForm.h"
@@ -235,8 +235,8 @@ TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     EXPECT_EQ(Main<TTrackBar>("TrackBar2")->Position(), 128);
     EXPECT_EQ(Main<TComboBox>("cboAudioDriver")->Text(), "Default");
     EXPECT_FALSE(Main("cboSubtitle")->Enabled());
-    EXPECT_EQ(Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox2")->Items().Count(), 13);
-    EXPECT_EQ(Main<TStandInOfficeComboBox>("bsSkinOfficeComboBox2")->ItemIndex(), 0);
+    EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->Items().Count(), 13);
+    EXPECT_EQ(Main<TbsSkinOfficeComboBox>("bsSkinOfficeComboBox2")->ItemIndex(), 0);
 }
 
 TEST_F(Program, ScreenListNamesTheDirectChildrenInTabOrder) {

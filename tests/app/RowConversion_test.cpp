@@ -8,12 +8,12 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetCatalogue.h"
 #include "app/PresetTexts.h"
-#include "app/StandIns/TStandInComboBoxes.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
+#include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
 #include "platform/forms/TFormReader.h"
 #include "platform/rtl/FilePath.h"
@@ -249,8 +249,8 @@ protected:
         Form5->SetOptions(options);
     }
 
-    static TStandInComboBoxBase* Picker(const char* name) {
-        return DescribedComponent<TStandInComboBoxBase>(Form1, name);
+    static TbsSkinOfficeComboBox* Picker(const char* name) {
+        return DescribedComponent<TbsSkinOfficeComboBox>(Form1, name);
     }
     static TbsSkinComboBox* Preset(const char* name) {
         return DescribedComponent<TbsSkinComboBox>(Form1, name);

@@ -294,6 +294,7 @@ void X11Backend::HandleEvent(void* raw) {
     InputEvent input;
     switch (e.type) {
     case Expose:
+        if (hwnd) FNatives[hwnd].FAwaitingExpose = false;
         // The back buffer holds the window's pixels: put them back without asking the program.
         if (const gfx::Surface* buffer = WindowBackBuffer(hwnd))
             Present(hwnd, *buffer,
@@ -339,6 +340,7 @@ void X11Backend::HandleEvent(void* raw) {
         }
         break;
     case MapNotify:
+        if (hwnd) FNatives[hwnd].FAwaitingExpose = false;
         // Mapped again from the task list while the program thinks it iconic; not a map from
         // before the program iconified it.
         if (hwnd && e.xmap.serial >= FNatives[hwnd].FIconifySerial && IsIconic(hwnd))
@@ -534,6 +536,7 @@ void X11Backend::ShowNative(HWND hwnd, bool visible) {
     // back takes its present state along.
     if (visible && native.FWithdrawn && !native.FPopup) WriteAboveState(native);
     if (visible) native.FMapSerial = NextRequest(D(FDisplay));
+    if (visible && native.FWithdrawn) native.FAwaitingExpose = true;
     if (visible)
         XMapRaised(D(FDisplay), native.FWindow);
     else
@@ -767,6 +770,8 @@ void X11Backend::SetNativeCursor(UINT_PTR cursorId) {
 void X11Backend::Present(HWND hwnd, const gfx::Surface& buffer, const RECT& dirty) {
     auto it = FNatives.find(hwnd);
     if (it == FNatives.end() || buffer.Empty()) return;
+    // An unmapped window keeps no pixels; mapping it exposes it, and the expose puts the buffer.
+    if (!it->second.FMapped || it->second.FAwaitingExpose) return;
     RECT r;
     const RECT bounds{ 0, 0, buffer.Width(), buffer.Height() };
     if (!IntersectRect(&r, &dirty, &bounds)) return;

@@ -74,6 +74,9 @@ private:
         // Not mapped since creation or since the program hid it (not merely iconified): the
         // window manager holds none of its state then, and the program writes it.
         bool FWithdrawn{ true };
+        // Mapped from withdrawn and not yet viewable: pixels put now would be lost, and the
+        // server's first expose asks for the whole window anyway.
+        bool FAwaitingExpose{ false };
         bool FPopup{ false };
         bool FTopmost{ false };
         void* FInputContext{ nullptr }; // the input method's context (XIC) for typed text

@@ -68,7 +68,7 @@ protected:
     Log FLog;
 };
 
-TEST_F(SkinOfficeComboBox, EveryChoiceFiresInOrderAndNothingFiresForNoRow) {
+TEST_F(SkinOfficeComboBox, EveryChoiceFiresInOrderAlsoForNoRow) {
     using Action = std::function<void(TbsSkinOfficeComboBox*)>;
     struct Case {
         const char* Name;
@@ -141,8 +141,17 @@ TEST_F(SkinOfficeComboBox, EveryChoiceFiresInOrderAndNothingFiresForNoRow) {
           },
           { "item:C" },
           3 },
-        { "index at the count", 1, [](auto* c) { c->SetItemIndex(6); }, {}, 6 },
-        { "index past the count", 1, [](auto* c) { c->SetItemIndex(11); }, {}, 11 },
+        // An index naming no row is still announced; the closed control shows nothing.
+        { "index at the count",
+          1,
+          [](auto* c) { c->SetItemIndex(6); },
+          { "OnClick", "OnChange" },
+          6 },
+        { "index past the count",
+          1,
+          [](auto* c) { c->SetItemIndex(11); },
+          { "OnClick", "OnChange" },
+          11 },
     };
     for (const Case& c : cases) {
         TbsSkinOfficeComboBox* combo = Picker({ "A", "B", "#h", "C", "-D", "E" });
