@@ -3,8 +3,12 @@
 #include <string>
 #include <vector>
 
-// The standard dialogs the program's windows open: the platform's own until the skinned dialogs
-// exist; tests put their own in place.
+class TbsSkinOpenDialog;
+class TbsSkinSelectDirectoryDialog;
+class TbsSelectSkinDialog;
+
+// The standard dialogs the program's windows open: the window's own skinned dialog components;
+// tests put their own in place.
 class IDialogs {
 public:
     virtual ~IDialogs() = default;
@@ -19,5 +23,16 @@ public:
 };
 
 IDialogs& Dialogs();
-// Installs dialogs (nullptr: the platform's again); returns the ones it replaces.
+// Installs dialogs (nullptr: the skinned components again); returns the ones it replaces.
 std::unique_ptr<IDialogs> SetDialogs(std::unique_ptr<IDialogs> dialogs);
+
+// The window's dialog components run through the installed dialogs, which by default show the
+// component itself with its settings and what it remembers from the last call.
+
+// True after OK; the chosen folder is then the dialog's Directory. Cancel leaves Directory as it
+// was.
+bool ChooseFolder(TbsSkinSelectDirectoryDialog& dialog);
+// True with at least one chosen file: the chosen one, or with MultiSelection all of them.
+bool ChooseFiles(TbsSkinOpenDialog& dialog, std::vector<std::string>& files);
+// True with the index of the chosen skin of the dialog's skin list.
+bool ChooseSkin(TbsSelectSkinDialog& dialog, int current, int& selected);

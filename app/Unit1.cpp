@@ -8,7 +8,6 @@
 #include "app/PlaceholderPicture.h"
 #include "app/ProgramFolders.h"
 #include "app/StandIns/StandInClasses.h"
-#include "app/StandIns/TStandInDialogs.h"
 #include "app/ToolBarPictures.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
@@ -17,6 +16,8 @@
 #include "lib/controls/TbsSkinEdit.h"
 #include "lib/controls/TbsSkinLinkLabel.h"
 #include "lib/controls/TbsSkinSlider.h"
+#include "lib/dialogs/bsSkinFileDialogClasses.h"
+#include "lib/dialogs/bsSkinFolderDialogClasses.h"
 #include "lib/frame/TbsSkinMainMenu.h"
 #include "lib/frame/bsSkinMenuBarClasses.h"
 #include "lib/skindata/TbsSkinData.h"
@@ -243,6 +244,8 @@ void RegisterUnit1Classes() {
         RegisterSkinMenuBarClasses();
         RegisterSkinDataClasses();
         RegisterPngImageListClasses();
+        RegisterSkinFileDialogClasses();
+        RegisterSkinFolderDialogClasses();
         auto& r = TClassRegistry::Instance();
         r.RegisterClass("TForm1", "TForm");
         r.RegisterMethod("TForm1", "FormCloseQuery", [](TComponent* root) {

@@ -18,10 +18,10 @@ class TbsSkinEdit;
 class TbsSkinListView;
 class TbsSkinMainMenu;
 class TbsSkinOfficeComboBox;
-class TStandInOpenDialog;
+class TbsSkinOpenDialog;
 class TbsSkinPopupMenu;
-class TStandInSelectDirectoryDialog;
-class TStandInSelectSkinDialog;
+class TbsSkinSelectDirectoryDialog;
+class TbsSelectSkinDialog;
 class TbsSkinSlider;
 class TbsSkinData;
 class TbsSkinMessage;
@@ -317,8 +317,8 @@ private:
     // Shows the prompts of the job list commands.
     TbsSkinMessage* FMessage{ nullptr };
     TbsSkinMainMenu* FMainMenu{ nullptr };
-    TStandInSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
-    TStandInSelectSkinDialog* FSkinDialog{ nullptr };
+    TbsSkinSelectDirectoryDialog* FOutputFolderDialog{ nullptr };
+    TbsSelectSkinDialog* FSkinDialog{ nullptr };
     TOperationButtons FOperations;
     // Tool bar and job list panel.
     TControl* FAddTool{ nullptr };
@@ -345,9 +345,9 @@ private:
     TMenuItem* FResumeItem{ nullptr };
     TControl* FPlaceholder{ nullptr };
     TEdit* FRenameEdit{ nullptr };
-    TStandInOpenDialog* FOpenFileDialog{ nullptr };
-    TStandInOpenDialog* FOpenFilesDialog{ nullptr };
-    TStandInSelectDirectoryDialog* FAddFolderDialog{ nullptr };
+    TbsSkinOpenDialog* FOpenFileDialog{ nullptr };
+    TbsSkinOpenDialog* FOpenFilesDialog{ nullptr };
+    TbsSkinSelectDirectoryDialog* FAddFolderDialog{ nullptr };
     TCheckBox* FThreadMode{ nullptr };
     // Output and preset panels.
     TbsSkinOfficeComboBox* FFamilyPicker{ nullptr };

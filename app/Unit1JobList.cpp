@@ -3,6 +3,7 @@
 #include "Src/AVProbe/TAVProbe.h"
 #include "Src/FFPlay.h"
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
+#include "app/Dialogs.h"
 #include "app/FormHandlers.h"
 #include "app/FormatCodes.h"
 #include "app/FormatParameters.h"
@@ -11,13 +12,14 @@
 #include "app/JobRowParameters.h"
 #include "app/PresetTexts.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/TStandInDialogs.h"
 #include "app/Unit5.h"
 #include "app/WorkingParameterOptions.h"
 #include "lib/controls/TbsSkinButton.h"
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinSlider.h"
+#include "lib/dialogs/TbsSkinOpenDialog.h"
+#include "lib/dialogs/TbsSkinSelectDirectoryDialog.h"
 #include "lib/dialogs/bsMessages.h"
 #include "platform/forms/MessageBoxFlags.h"
 #include "platform/forms/TApplication.h"
@@ -279,22 +281,23 @@ void TForm1::SelectJobRow(int index) {
 
 void TForm1::btnAddClick(TObject*) {
     if (!LoadMediaLibraries()) return;
-    if (!FOpenFileDialog->Execute() || !FileExists(FOpenFileDialog->FileName())) return;
-    if (AddJobFile(FOpenFileDialog->FileName()) == TAddResult::Added)
-        SelectJobRow(FJobList->Items().Count() - 1);
+    std::vector<std::string> files;
+    if (!ChooseFiles(*FOpenFileDialog, files) || !FileExists(files.front())) return;
+    if (AddJobFile(files.front()) == TAddResult::Added) SelectJobRow(FJobList->Items().Count() - 1);
 }
 
 void TForm1::Button8Click(TObject*) {
     if (!LoadMediaLibraries()) return;
-    if (!FOpenFilesDialog->Execute() || !FileExists(FOpenFilesDialog->FileName())) return;
-    AddJobFiles(FOpenFilesDialog->Files());
+    std::vector<std::string> files;
+    if (!ChooseFiles(*FOpenFilesDialog, files) || !FileExists(files.front())) return;
+    AddJobFiles(files);
 }
 
 void TForm1::Button12Click(TObject*) {
     const int before = FJobList->Items().Count();
     if (!LoadMediaLibraries()) return;
     // A cancelled dialog still holds the folder chosen last time: it adds nothing.
-    if (!FAddFolderDialog->Execute()) return;
+    if (!ChooseFolder(*FAddFolderDialog)) return;
     const std::string folder = FAddFolderDialog->Directory();
     if (folder.empty() || !DirectoryExists(folder)) return;
     std::vector<std::string> files;
@@ -331,7 +334,7 @@ void TForm1::Button21Click(TObject*) {
     std::string filter;
     for (const char* piece : kInputFilter)
         filter += piece;
-    for (TStandInOpenDialog* dialog : { FOpenFileDialog, FOpenFilesDialog })
+    for (TbsSkinOpenDialog* dialog : { FOpenFileDialog, FOpenFilesDialog })
         dialog->SetFilter(filter);
 }
 

@@ -1,11 +1,12 @@
+#include "app/Dialogs.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
 #include "app/SnapshotFiles.h"
-#include "app/StandIns/TStandInDialogs.h"
 #include "app/Unit1.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinSlider.h"
+#include "lib/dialogs/TbsSkinSelectDirectoryDialog.h"
 #include "lib/menus/TbsSkinPopupMenu.h"
 
 #include "Src/FFPlay.h"
@@ -252,7 +253,7 @@ void TForm1::MenuItem1Click(TObject*) {
 void TForm1::MenuItem2Click(TObject*) {
     // Only a folder the user confirmed now: after Cancel the dialog still holds an older choice,
     // possibly the output folder.
-    if (!FOutputFolderDialog->Execute()) return;
+    if (!ChooseFolder(*FOutputFolderDialog)) return;
     const std::string folder = FOutputFolderDialog->Directory();
     if (!DirectoryExists(folder)) return;
     TSettingsFile file = ProgramSettings();

@@ -1,11 +1,13 @@
+#include "app/Dialogs.h"
 #include "app/FormHandlers.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
 #include "app/SettingsSections.h"
-#include "app/StandIns/TStandInDialogs.h"
 #include "app/Unit1.h"
 #include "lib/controls/TbsSkinEdit.h"
 #include "lib/controls/TbsSkinLinkLabel.h"
+#include "lib/dialogs/TbsSelectSkinDialog.h"
+#include "lib/dialogs/TbsSkinSelectDirectoryDialog.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/Format.h"
@@ -40,7 +42,7 @@ void TForm1::Button16Click(TObject*) {
 
 void TForm1::bsSkinButton5Click(TObject*) {
     // Only a folder the user confirmed now; Cancel must not bring back an older choice.
-    if (!FOutputFolderDialog->Execute()) return;
+    if (!ChooseFolder(*FOutputFolderDialog)) return;
     const std::string folder = FOutputFolderDialog->Directory();
     if (!DirectoryExists(folder)) return;
     ShowOutputFolder(folder);
@@ -77,8 +79,9 @@ void TForm1::Button4Click(TObject*) {
 }
 
 void TForm1::bsSkinButton9Click(TObject*) {
-    if (FSkinDialog->Execute(FSkinData->SkinIndex()))
-        FSkinData->SetSkinIndex(FSkinDialog->SelectedSkinIndex());
+    int selected = -1;
+    if (ChooseSkin(*FSkinDialog, FSkinData->SkinIndex(), selected))
+        FSkinData->SetSkinIndex(selected);
     RunOperation(FOperations.WriteSkin);
 }
 

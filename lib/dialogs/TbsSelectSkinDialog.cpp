@@ -45,8 +45,6 @@ TbsSelectSkinDlgForm::TbsSelectSkinDlgForm(TComponent* owner, TbsSkinData* ctrlS
     PreviewForm->SetCaption(DialogString(ctrlSkinData, "MSG_PREVIEWSKIN", "Preview"));
 
     PreviewSkinData = new TbsSkinData(this);
-    if (ctrlSkinData && ctrlSkinData->ResourceStrData())
-        PreviewSkinData->SetResourceStrData(ctrlSkinData->ResourceStrData());
 
     PreviewButton = new TbsSkinButton(this);
     PreviewButton->SetName("PreviewButton");
@@ -86,6 +84,11 @@ TbsSelectSkinDlgForm::TbsSelectSkinDlgForm(TComponent* owner, TbsSkinData* ctrlS
     SkinsListBox->OnListBoxClick = [this](TObject* sender) { SLBOnChange(sender); };
     SkinsListBox->OnListBoxDblClick = [this](TObject* sender) { SLBOnDblClick(sender); };
     SetActiveControl(SkinsListBox->ListBox);
+    // Last: handing over the string table tells every form of the screen, this one too, which
+    // gives this form its window; a hidden form with a window can no longer take an active
+    // control.
+    if (ctrlSkinData && ctrlSkinData->ResourceStrData())
+        PreviewSkinData->SetResourceStrData(ctrlSkinData->ResourceStrData());
 }
 
 TbsSelectSkinDlgForm* TbsSelectSkinDlgForm::CreateEx(TComponent* owner, TComponent* form,

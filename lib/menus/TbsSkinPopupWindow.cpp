@@ -68,6 +68,7 @@ TbsSkinPopupWindow::TbsSkinPopupWindow(TComponent* owner, TbsSkinMenu* parentMen
 }
 
 TbsSkinPopupWindow::~TbsSkinPopupWindow() {
+    *FAlive = false;
     FMouseTimer->SetEnabled(false);
     FMorphTimer->SetEnabled(false);
     FItemList.clear();

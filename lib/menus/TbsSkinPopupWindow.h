@@ -151,6 +151,8 @@ private:
     TbsSkinData* FSD{ nullptr };
     TbsDataSkinPopupWindow* FPW{ nullptr };
     std::vector<std::unique_ptr<TbsSkinMenuItem>> FItemList;
+    // False once the level is freed: a command run from its release may free it.
+    std::shared_ptr<bool> FAlive{ std::make_shared<bool>(true) };
     int FActiveItem{ -1 };
     std::unique_ptr<TBitmap> FPaintBuffer;
     int FShowMargin{ 4 };

@@ -81,12 +81,15 @@ void TbsSkinPopupWindow::TestActive(const TPoint& p) {
 
 void TbsSkinPopupWindow::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TestActive(TPoint(x, y));
-    // A press does nothing more: a command runs on the release of the left button.
+    // A press does nothing more: a command runs on the release of the left button. The command
+    // may run a modal dialog, whose loop frees this level meanwhile.
+    const std::shared_ptr<bool> alive = FAlive;
     if (button == mbLeft && FActiveItem != -1) {
         TbsSkinMenuItem& row = *FItemList[std::size_t(FActiveItem)];
         if (row.FVisible && row.ObjectRect.Contains(TPoint(x, y)) && !row.IsSeparator())
             row.MouseDown(x, y);
     }
+    if (!*alive) return;
     TCustomControl::MouseUp(button, shift, x, y);
 }
 

@@ -1429,18 +1429,45 @@ object Form1: TForm1
     end
   end
   object OpenDialog1: TbsSkinOpenDialog
+    CheckFileExists = True
+    ToolButtonsTransparent = True
+    AlphaBlendValue = 225
+    CtrlAlphaBlendValue = 225
+    LVHeaderSkinDataName = 'resizebutton'
+    SkinData = bsSkinData1
+    CtrlSkinData = bsSkinData1
     Title = '打开文件'
+    Filter = 'All files|*.*'
+    FilterIndex = 1
   end
   object OpenDialog2: TbsSkinOpenDialog
+    CheckFileExists = True
+    ToolButtonsTransparent = True
+    AlphaBlendValue = 225
+    CtrlAlphaBlendValue = 225
+    LVHeaderSkinDataName = 'resizebutton'
+    SkinData = bsSkinData1
+    CtrlSkinData = bsSkinData1
     Title = '打开文件'
+    Filter = 'All files|*.*'
+    FilterIndex = 1
     MultiSelection = True
   end
   object bsSkinSelectDirectoryDialog1: TbsSkinSelectDirectoryDialog
+    ToolButtonsTransparent = True
+    AlphaBlendValue = 200
+    SkinData = bsSkinData1
+    CtrlSkinData = bsSkinData1
     Title = '选择目录'
+    ShowToolBar = False
   end
   object bsSkinSelectDirectoryDialog2: TbsSkinSelectDirectoryDialog
+    ToolButtonsTransparent = True
+    AlphaBlendValue = 200
+    SkinData = bsSkinData1
+    CtrlSkinData = bsSkinData1
     Title = '选择输出目录'
-    ToolButtons = False
+    ShowToolBar = False
   end
   object FFTasks: TFFmpegTasks
     OnProgress = FFTasksProgress
@@ -1464,6 +1491,30 @@ object Form1: TForm1
     CtrlSkinData = bsSkinData1
   end
   object bsSelectSkinDialog1: TbsSelectSkinDialog
+    SkinList = bsCompressedSkinList1
+    AlphaBlendValue = 200
+    SkinData = bsSkinData1
+    CtrlSkinData = bsSkinData1
+    Title = 'Select skin'
+  end
+  object bsSkinOpenDialog1: TbsSkinOpenDialog
+    CheckFileExists = True
+    AlphaBlendValue = 225
+    CtrlAlphaBlendValue = 225
+    LVHeaderSkinDataName = 'resizebutton'
+    SkinData = bsSkinData1
+    Title = 'Open file'
+    Filter = 'All files|*.*'
+    FilterIndex = 1
+  end
+  object bsSkinSavePictureDialog1: TbsSkinSavePictureDialog
+    AlphaBlendValue = 200
+    CtrlAlphaBlendValue = 225
+    SkinData = bsSkinData1
+    CtrlSkinData = bsSkinData1
+    Title = 'Save file'
+    Filter = 'BMP文件 (*.bmp)|*.bmp|JPEG文件 (*jpg)|*.jpg'
+    FilterIndex = 1
   end
   object bsSkinForm1: TbsSkinForm
     SkinData = bsSkinData1

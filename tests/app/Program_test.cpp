@@ -6,7 +6,6 @@
 #include "app/Program.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
-#include "app/StandIns/TStandInDialogs.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
@@ -20,6 +19,7 @@
 #include "lib/controls/TbsSkinMenuSpeedButton.h"
 #include "lib/controls/TbsSkinOfficeComboBox.h"
 #include "lib/controls/TbsSkinSlider.h"
+#include "lib/dialogs/TbsSkinSelectDirectoryDialog.h"
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/frame/TbsSkinMainMenuBar.h"
 #include "lib/menus/TbsSkinMenu.h"
@@ -384,7 +384,7 @@ TEST_F(Program, OutputFolderChoiceIgnoresCancel) {
     EXPECT_EQ(Stored("OutPath", "OutPath"), chosen);
 
     // Cancel after the folder dialog confirmed another folder elsewhere changes nothing.
-    DescribedComponent<TStandInSelectDirectoryDialog>(Form1, "bsSkinSelectDirectoryDialog2")
+    DescribedComponent<TbsSkinSelectDirectoryDialog>(Form1, "bsSkinSelectDirectoryDialog2")
         ->SetDirectory(before);
     FDialogs->FFolder.clear();
     ClickControl(Main("bsSkinButton5"));

@@ -6,6 +6,7 @@
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/skindata/TbsCompressedSkinList.h"
 #include "lib/skindata/TbsCompressedStoredSkin.h"
+#include "lib/skindata/TbsResourceStrData.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TFormReader.h"
 #include "tests/lib/controls/TestSkins.h"
@@ -172,6 +173,21 @@ TEST_F(SelectSkinDialog, AStartIndexOutsideTheListSelectsNothingAndOkWaitsForALi
     EXPECT_FALSE(okEnabled);
     EXPECT_EQ(line, -1);
     EXPECT_TRUE(previewEmpty);
+    EXPECT_EQ(FDialog->SelectedSkinIndex(), 1);
+}
+
+// A skin object with a string table hands it to the preview, which tells every form of the
+// screen; the dialog opens all the same.
+TEST_F(SelectSkinDialog, OpensOverASkinObjectWithAStringTable) {
+    auto* strings = new TbsResourceStrData(FOwner.get());
+    FAppSkin->SetResourceStrData(strings);
+    bool shared = false;
+    Then([&] {
+        shared = Form()->PreviewSkinData->ResourceStrData() == strings;
+        Key(VK_RETURN);
+    });
+    EXPECT_TRUE(FDialog->Execute(1));
+    EXPECT_TRUE(shared);
     EXPECT_EQ(FDialog->SelectedSkinIndex(), 1);
 }
 

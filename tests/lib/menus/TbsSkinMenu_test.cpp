@@ -340,5 +340,41 @@ TEST_F(SkinMenuEngine, AClickHandlerMayFreeTheMenusForm) {
     EXPECT_EQ(FApp->ComponentCount(), 1) << "only the main form is left";
 }
 
+// Hears when the component it watches is freed.
+class TFreeWatch : public TComponent {
+public:
+    using TComponent::TComponent;
+    bool Freed{ false };
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        if (operation == opRemove) Freed = true;
+        TComponent::Notification(component, operation);
+    }
+};
+
+// A command that runs a modal dialog pumps the messages that free the menu's level while the
+// level's release is still being handled.
+TEST_F(SkinMenuEngine, AClickHandlerMayRunAMessageLoop) {
+    TbsSkinPopupMenu* menu = MakeMenu(kFileMenu);
+    TFreeWatch watch(nullptr);
+    bool freedInTheCommand = false;
+    menu->Items().Items(0)->OnClick = [&](TObject*) {
+        FApp->ProcessMessages();
+        freedInTheCommand = watch.Freed;
+    };
+    menu->PopupFromRect2(FButton, TRect(110, 134, 190, 134), false);
+    ASSERT_EQ(Levels().size(), 1u);
+    Levels()[0]->FreeNotification(&watch);
+    int releasesHeardAfterTheCommand = 0;
+    Levels()[0]->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        if (freedInTheCommand) ++releasesHeardAfterTheCommand;
+    };
+    ClickRow(0, 0);
+    EXPECT_TRUE(freedInTheCommand);
+    EXPECT_EQ(releasesHeardAfterTheCommand, 0) << "a freed level ran its release handler";
+    EXPECT_TRUE(Levels().empty());
+}
+
 } // namespace
 } // namespace menustest
