@@ -7,7 +7,7 @@
 #include "app/FormResources.h"
 #include "app/PlaceholderPicture.h"
 #include "app/ProgramFolders.h"
-#include "app/StandIns/StandInClasses.h"
+#include "app/SharedFormClasses.h"
 #include "app/ToolBarPictures.h"
 #include "app/Unit2.h"
 #include "app/Unit5.h"
@@ -240,7 +240,7 @@ void TForm1::bsSkinCheckRadioBox2Click(TObject*) {
 void RegisterUnit1Classes() {
     static std::once_flag once;
     std::call_once(once, [] {
-        RegisterStandInClasses();
+        RegisterSharedFormClasses();
         RegisterSkinMenuBarClasses();
         RegisterSkinDataClasses();
         RegisterPngImageListClasses();

@@ -3,7 +3,7 @@
 #include "app/AboutPicture.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
-#include "app/StandIns/StandInClasses.h"
+#include "app/SharedFormClasses.h"
 #include "platform/forms/TFormReader.h"
 
 #include <mutex>
@@ -15,7 +15,7 @@ namespace {
 void RegisterUnit2Classes() {
     static std::once_flag once;
     std::call_once(once, [] {
-        RegisterStandInClasses();
+        RegisterSharedFormClasses();
         TClassRegistry::Instance().RegisterClass("TForm2", "TForm");
         RegisterNotifyHandlers<TForm2>("TForm2",
                                        { { "bsSkinButton1Click", &TForm2::bsSkinButton1Click } });

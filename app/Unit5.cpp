@@ -4,7 +4,7 @@
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
 #include "app/SettingsPlace.h"
-#include "app/StandIns/StandInClasses.h"
+#include "app/SharedFormClasses.h"
 #include "app/TComponentBinder.h"
 #include "app/Unit1.h"
 #include "lib/controls/TbsSkinButton.h"
@@ -29,7 +29,7 @@ constexpr std::array<int, 2> kOverwriteBoxes{ 3, 6 };
 void RegisterUnit5Classes() {
     static std::once_flag once;
     std::call_once(once, [] {
-        RegisterStandInClasses();
+        RegisterSharedFormClasses();
         TClassRegistry::Instance().RegisterClass("TForm5", "TForm");
         using F = TForm5;
         RegisterNotifyHandlers<F>(

@@ -9,7 +9,7 @@
 #include "app/LegacyFormatParameterTable.h"
 #include "app/LegacyPresetOptionTable.h"
 #include "app/PresetTexts.h"
-#include "app/StandIns/StandInClasses.h"
+#include "app/SharedFormClasses.h"
 #include "app/TComponentBinder.h"
 #include "app/Unit1.h"
 #include "app/Unit5.h"
@@ -33,7 +33,7 @@ namespace {
 void RegisterUnit6Classes() {
     static std::once_flag once;
     std::call_once(once, [] {
-        RegisterStandInClasses();
+        RegisterSharedFormClasses();
         auto& r = TClassRegistry::Instance();
         // The main window registers it with its handlers; this window binds none.
         if (!r.IsRegistered("TFFmpegTasks"))

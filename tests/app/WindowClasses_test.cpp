@@ -75,8 +75,6 @@ struct ComponentRow {
     const char* record;
     // For the form-skin components only.
     std::optional<TbsBorderIcons> borderIcons;
-    // False while the component is still one of the program's plain stand-ins.
-    bool switched;
 };
 
 const char* const kMain = "bsSkinData1";
@@ -84,81 +82,63 @@ const char* const kTool = "bsSkinData2";
 
 std::vector<ComponentRow> Rows() {
     std::vector<ComponentRow> rows{
-        { wMain, "bsSkinForm1", "TbsSkinForm", kMain, "", TbsBorderIcons{ biMinimize }, true },
-        { wMain, "bsSkinMainMenuBar1", "TbsSkinMainMenuBar", kMain, "mainmenubar", {}, true },
-        { wMain, "bsSkinMainMenu1", "TbsSkinMainMenu", kMain, "", {}, true },
-        { wMain, "bsSkinPopupMenu1", "TbsSkinPopupMenu", "", "", {}, true },
-        { wMain, "bsSkinPopupMenu2", "TbsSkinPopupMenu", "", "", {}, true },
-        { wMain, "bsSkinToolBar2", "TbsSkinToolBar", kMain, "toolpanel", {}, true },
-        { wMain,
-          "bsSkinMenuSpeedButton1",
-          "TbsSkinMenuSpeedButton",
-          kMain,
-          "toolmenubutton",
-          {},
-          true },
-        { wMain, "Divider1", "TbsSkinBevel", kMain, "bevel", {}, true },
-        { wMain, "Divider2", "TbsSkinBevel", kMain, "bevel", {}, true },
-        { wMain, "bsSkinPanel1", "TbsSkinPanel", kMain, "panel", {}, true },
-        { wMain, "bsSkinPanel2", "TbsSkinPanel", kMain, "panel", {}, true },
-        { wMain, "bsSkinPanel5", "TbsSkinPanel", kMain, "panel", {}, true },
-        { wMain, "bsSkinPanel3", "TbsSkinPanel", kMain, "groupbox", {}, true },
-        { wMain, "bsSkinPanel4", "TbsSkinPanel", kMain, "groupbox", {}, true },
-        { wMain, "lvFiles", "TbsSkinListView", kMain, "listview", {}, true },
-        { wMain, "bsSkinScrollBar1", "TbsSkinScrollBar", kMain, "hscrollbar", {}, true },
-        { wMain, "Video_OutPut_Folder_Edit", "TbsSkinEdit", kMain, "edit", {}, true },
-        { wMain, "bsSkinOfficeComboBox1", "TbsSkinOfficeComboBox", kMain, "combobox", {}, true },
-        { wMain, "bsSkinOfficeComboBox2", "TbsSkinOfficeComboBox", kMain, "combobox", {}, true },
-        { wMain, "bsSkinSlider1", "TbsSkinSlider", kMain, "slider", {}, true },
-        { wMain, "OpenDialog1", "TbsSkinOpenDialog", kMain, "", {}, false },
-        { wMain, "OpenDialog2", "TbsSkinOpenDialog", kMain, "", {}, false },
-        { wMain, "bsSkinOpenDialog1", "TbsSkinOpenDialog", kMain, "", {}, false },
-        { wMain,
-          "bsSkinSelectDirectoryDialog1",
-          "TbsSkinSelectDirectoryDialog",
-          kMain,
-          "",
-          {},
-          false },
-        { wMain,
-          "bsSkinSelectDirectoryDialog2",
-          "TbsSkinSelectDirectoryDialog",
-          kMain,
-          "",
-          {},
-          false },
-        { wMain, "bsSelectSkinDialog1", "TbsSelectSkinDialog", kMain, "", {}, false },
-        { wMain, "bsSkinSavePictureDialog1", "TbsSkinSavePictureDialog", kMain, "", {}, false },
-        { wMain, "bsSkinMessage1", "TbsSkinMessage", kMain, "", {}, true },
-        { wMain, "bsSkinHint1", "TbsSkinHint", kMain, "", {}, true },
-        { wMain, "bsTrayIcon1", "TbsTrayIcon", "", "", {}, true },
-        { wMain, "bsResourceStrData1", "TbsResourceStrData", "", "", {}, true },
-        { wMain, "bsSkinData1", "TbsSkinData", "", "", {}, true },
-        { wMain, "bsSkinData2", "TbsSkinData", "", "", {}, true },
+        { wMain, "bsSkinForm1", "TbsSkinForm", kMain, "", TbsBorderIcons{ biMinimize } },
+        { wMain, "bsSkinMainMenuBar1", "TbsSkinMainMenuBar", kMain, "mainmenubar", {} },
+        { wMain, "bsSkinMainMenu1", "TbsSkinMainMenu", kMain, "", {} },
+        { wMain, "bsSkinPopupMenu1", "TbsSkinPopupMenu", "", "", {} },
+        { wMain, "bsSkinPopupMenu2", "TbsSkinPopupMenu", "", "", {} },
+        { wMain, "bsSkinToolBar2", "TbsSkinToolBar", kMain, "toolpanel", {} },
+        { wMain, "bsSkinMenuSpeedButton1", "TbsSkinMenuSpeedButton", kMain, "toolmenubutton", {} },
+        { wMain, "Divider1", "TbsSkinBevel", kMain, "bevel", {} },
+        { wMain, "Divider2", "TbsSkinBevel", kMain, "bevel", {} },
+        { wMain, "bsSkinPanel1", "TbsSkinPanel", kMain, "panel", {} },
+        { wMain, "bsSkinPanel2", "TbsSkinPanel", kMain, "panel", {} },
+        { wMain, "bsSkinPanel5", "TbsSkinPanel", kMain, "panel", {} },
+        { wMain, "bsSkinPanel3", "TbsSkinPanel", kMain, "groupbox", {} },
+        { wMain, "bsSkinPanel4", "TbsSkinPanel", kMain, "groupbox", {} },
+        { wMain, "lvFiles", "TbsSkinListView", kMain, "listview", {} },
+        { wMain, "bsSkinScrollBar1", "TbsSkinScrollBar", kMain, "hscrollbar", {} },
+        { wMain, "Video_OutPut_Folder_Edit", "TbsSkinEdit", kMain, "edit", {} },
+        { wMain, "bsSkinOfficeComboBox1", "TbsSkinOfficeComboBox", kMain, "combobox", {} },
+        { wMain, "bsSkinOfficeComboBox2", "TbsSkinOfficeComboBox", kMain, "combobox", {} },
+        { wMain, "bsSkinSlider1", "TbsSkinSlider", kMain, "slider", {} },
+        { wMain, "OpenDialog1", "TbsSkinOpenDialog", kMain, "", {} },
+        { wMain, "OpenDialog2", "TbsSkinOpenDialog", kMain, "", {} },
+        { wMain, "bsSkinOpenDialog1", "TbsSkinOpenDialog", kMain, "", {} },
+        { wMain, "bsSkinSelectDirectoryDialog1", "TbsSkinSelectDirectoryDialog", kMain, "", {} },
+        { wMain, "bsSkinSelectDirectoryDialog2", "TbsSkinSelectDirectoryDialog", kMain, "", {} },
+        { wMain, "bsSelectSkinDialog1", "TbsSelectSkinDialog", kMain, "", {} },
+        { wMain, "bsSkinSavePictureDialog1", "TbsSkinSavePictureDialog", kMain, "", {} },
+        { wMain, "bsSkinMessage1", "TbsSkinMessage", kMain, "", {} },
+        { wMain, "bsSkinHint1", "TbsSkinHint", kMain, "", {} },
+        { wMain, "bsTrayIcon1", "TbsTrayIcon", "", "", {} },
+        { wMain, "bsResourceStrData1", "TbsResourceStrData", "", "", {} },
+        { wMain, "bsSkinData1", "TbsSkinData", "", "", {} },
+        { wMain, "bsSkinData2", "TbsSkinData", "", "", {} },
         // Left as the platform's own.
-        { wMain, "SavePictureDialog1", "TSavePictureDialog", "", "", {}, true },
-        { wMain, "Panel6", "TPanel", "", "", {}, true },
-        { wMain, "edt", "TEdit", "", "", {}, true },
+        { wMain, "SavePictureDialog1", "TSavePictureDialog", "", "", {} },
+        { wMain, "Panel6", "TPanel", "", "", {} },
+        { wMain, "edt", "TEdit", "", "", {} },
 
-        { wAbout, "bsSkinForm1", "TbsSkinForm", kMain, "", TbsBorderIcons{ biRollUp }, true },
-        { wAbout, "bsSkinLinkLabel1", "TbsSkinLinkLabel", kMain, "stdlabel", {}, true },
-        { wAbout, "bsSkinLinkLabel2", "TbsSkinLinkLabel", kMain, "stdlabel", {}, true },
-        { wAbout, "bsSkinButton1", "TbsSkinButton", kMain, "button", {}, true },
+        { wAbout, "bsSkinForm1", "TbsSkinForm", kMain, "", TbsBorderIcons{ biRollUp } },
+        { wAbout, "bsSkinLinkLabel1", "TbsSkinLinkLabel", kMain, "stdlabel", {} },
+        { wAbout, "bsSkinLinkLabel2", "TbsSkinLinkLabel", kMain, "stdlabel", {} },
+        { wAbout, "bsSkinButton1", "TbsSkinButton", kMain, "button", {} },
 
-        { wOptions, "bsSkinForm1", "TbsSkinForm", kMain, "", TbsBorderIcons{}, true },
-        { wOptions, "bsSkinStdLabel1", "TbsSkinStdLabel", kMain, "stdlabel", {}, true },
-        { wOptions, "bsSkinComboBox2", "TbsSkinComboBox", kMain, "combobox", {}, true },
-        { wOptions, "bsSkinButton1", "TbsSkinButton", kMain, "button", {}, true },
-        { wOptions, "bsSkinButton6", "TbsSkinButton", kMain, "button", {}, true },
-        { wOptions, "bsSkinCheckRadioBox7", "TbsSkinCheckRadioBox", kMain, "checkbox", {}, true },
-        { wOptions, "bsSkinCheckRadioBox8", "TbsSkinCheckRadioBox", kMain, "checkbox", {}, true },
-        { wOptions, "bsSkinMessage1", "TbsSkinMessage", kMain, "", {}, true },
+        { wOptions, "bsSkinForm1", "TbsSkinForm", kMain, "", TbsBorderIcons{} },
+        { wOptions, "bsSkinStdLabel1", "TbsSkinStdLabel", kMain, "stdlabel", {} },
+        { wOptions, "bsSkinComboBox2", "TbsSkinComboBox", kMain, "combobox", {} },
+        { wOptions, "bsSkinButton1", "TbsSkinButton", kMain, "button", {} },
+        { wOptions, "bsSkinButton6", "TbsSkinButton", kMain, "button", {} },
+        { wOptions, "bsSkinCheckRadioBox7", "TbsSkinCheckRadioBox", kMain, "checkbox", {} },
+        { wOptions, "bsSkinCheckRadioBox8", "TbsSkinCheckRadioBox", kMain, "checkbox", {} },
+        { wOptions, "bsSkinMessage1", "TbsSkinMessage", kMain, "", {} },
     };
     auto numbered = [&](TProgramWindow window, const std::string& stem,
                         std::initializer_list<int> numbers, const char* className, const char* skin,
                         const char* record) {
         for (int n : numbers)
-            rows.push_back({ window, stem + std::to_string(n), className, skin, record, {}, true });
+            rows.push_back({ window, stem + std::to_string(n), className, skin, record, {} });
     };
     numbered(wMain, "bsSkinButton", { 2, 7, 8, 10, 11, 12, 19 }, "TbsSkinButton", kTool, "button");
     numbered(wMain, "bsSkinButton", { 1, 3, 4, 5, 6, 9, 13, 14, 15, 16, 20, 21, 22, 23 },
@@ -182,7 +162,6 @@ TEST_F(WindowClasses, EveryComponentHasItsSkinnedClassAndSettings) {
     StartProgram();
     ASSERT_TRUE(FErrors.empty()) << FErrors.front();
     for (const ComponentRow& row : Rows()) {
-        if (!row.switched) continue;
         TForm* form = ProgramWindow(row.window);
         SCOPED_TRACE(form->Name() + "." + row.name);
         TComponent* c = form->FindComponent(row.name);
@@ -220,15 +199,6 @@ TEST_F(WindowClasses, EveryComponentHasItsSkinnedClassAndSettings) {
     EXPECT_TRUE(aboutFrame->ShowIcon());
     EXPECT_TRUE(aboutFrame->Magnetic());
     EXPECT_EQ(aboutFrame->MagneticSize(), 10);
-}
-
-// The components other work moves off the program's stand-ins; each row's flag turns on once
-// its class has arrived, and the table above then checks it.
-TEST_F(WindowClasses, ComponentsStillAwaitingTheirSkinnedClasses) {
-    std::string waiting;
-    for (const ComponentRow& row : Rows())
-        if (!row.switched) waiting += " " + row.name + " (" + row.className + ")";
-    if (!waiting.empty()) GTEST_SKIP() << "not yet on their skinned classes:" << waiting;
 }
 
 // The program's pickers and option boxes, alone on a panel: the rules the program's handlers

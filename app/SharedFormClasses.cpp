@@ -1,4 +1,4 @@
-#include "app/StandIns/StandInClasses.h"
+#include "app/SharedFormClasses.h"
 
 #include "lib/controls/bsOfficeCtrlsClasses.h"
 #include "lib/dialogs/bsSkinMessageClasses.h"
@@ -8,7 +8,7 @@
 
 #include <mutex>
 
-void RegisterStandInClasses() {
+void RegisterSharedFormClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
         RegisterStandardClasses();
