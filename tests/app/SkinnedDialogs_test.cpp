@@ -22,6 +22,7 @@
 #include "platform/win/Win.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "tests/fixtures/FixtureSet.h"
+#include "tests/platform/forms/IdleSteps.h"
 
 #include <deque>
 #include <fstream>
@@ -45,24 +46,15 @@ protected:
         AnswerMessageBoxes();
         Form1->Show();
         Pump();
-        FApp->OnIdle = [this](TObject*) {
-            if (FSteps.empty()) {
-                ADD_FAILURE() << "a dialog waited for input the test did not give";
-                FApp->Terminate();
-                return;
-            }
-            auto step = std::move(FSteps.front());
-            FSteps.pop_front();
-            step();
-        };
+        FSteps.Attach(*FApp);
     }
     void TearDown() override {
-        EXPECT_TRUE(FSteps.empty()) << "steps left over";
+        EXPECT_TRUE(FSteps.Empty()) << "steps left over";
         if (FApp) FApp->OnIdle = nullptr;
         HeadlessProgramTest::TearDown();
     }
 
-    void Then(std::function<void()> step) { FSteps.push_back(std::move(step)); }
+    void Then(std::function<void()> step) { FSteps.Then(std::move(step)); }
     template <typename T>
     T* Active() const {
         return dynamic_cast<T*>(Screen->ActiveForm());
@@ -76,7 +68,7 @@ protected:
         return TIniFile(SettingsName()).ReadString(section, key, "<none>");
     }
 
-    std::deque<std::function<void()>> FSteps;
+    formstest::IdleSteps FSteps;
 };
 
 // What the description gives the dialog components; the two open dialogs' filter is the input

@@ -1,5 +1,6 @@
 #pragma once
 #include "FormsTestSupport.h"
+#include "IdleSteps.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TCustomForm.h"
 #include "platform/win/Input.h"
@@ -21,23 +22,14 @@ protected:
         FApp = std::make_unique<TApplication>(nullptr);
         FApp->SetTitle("Converter");
         FApp->Initialize();
-        FApp->OnIdle = [this](TObject*) {
-            if (FSteps.empty()) {
-                ADD_FAILURE() << "the dialog waited for input the test did not give";
-                FApp->Terminate();
-                return;
-            }
-            auto step = std::move(FSteps.front());
-            FSteps.pop_front();
-            step();
-        };
+        FSteps.Attach(*FApp);
     }
     void TearDown() override {
-        EXPECT_TRUE(FSteps.empty()) << "steps left over";
+        EXPECT_TRUE(FSteps.Empty()) << "steps left over";
         FApp.reset();
         FormsTest::TearDown();
     }
-    void Then(std::function<void()> step) { FSteps.push_back(std::move(step)); }
+    void Then(std::function<void()> step) { FSteps.Then(std::move(step)); }
 
     TCustomForm* Active() const { return Screen->ActiveForm(); }
     template <typename T>
@@ -67,7 +59,7 @@ protected:
     }
 
     std::unique_ptr<TApplication> FApp;
-    std::deque<std::function<void()>> FSteps;
+    IdleSteps FSteps;
 };
 
 } // namespace formstest
