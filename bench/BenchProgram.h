@@ -3,11 +3,15 @@
 // loop: the program's folders in a temporary place, and the loop's pumping.
 #include "app/ProgramFolders.h"
 #include "app/SettingsPlace.h"
+#include "app/Unit1.h"
+#include "platform/forms/TApplication.h"
 #include "platform/rtl/FileSystem.h"
 #include "platform/rtl/MainThread.h"
 #include "platform/win/Win.h"
+#include "platform/win/WindowSystem.h"
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 // Silences SDL, makes this thread the main thread, and points the program's settings and data
@@ -32,4 +36,20 @@ inline void PumpBenchMessages() {
         win::DispatchMessage(&msg);
     }
     while (CheckSynchronize(0)) {}
+}
+
+// Ends the program's windows as a user's close does, frees the application and runs what the
+// closing queued.
+inline void CloseBenchProgram(std::unique_ptr<TApplication>& application) {
+    bool canClose = true;
+    Form1->FormCloseQuery(Form1, canClose);
+    application.reset();
+    PumpBenchMessages();
+}
+
+// Destroys whatever windows are left and takes the display away.
+inline void EndBenchDisplay() {
+    for (const auto& w : win::WindowSystem::Instance().AllWindows())
+        win::DestroyWindow(w->FHandle);
+    win::InstallBackend(nullptr);
 }

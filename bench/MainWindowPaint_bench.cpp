@@ -53,14 +53,9 @@ void PaintTheMainWindowWhole(benchmark::State& state) {
         }
         state.counters["ms_per_paint"] =
             spent * 1000 / double(kPaints) / double(std::max<std::int64_t>(state.iterations(), 1));
-        bool canClose = true;
-        Form1->FormCloseQuery(Form1, canClose);
-        application.reset();
-        PumpBenchMessages();
+        CloseBenchProgram(application);
     }
-    for (const auto& w : win::WindowSystem::Instance().AllWindows())
-        win::DestroyWindow(w->FHandle);
-    win::InstallBackend(nullptr);
+    EndBenchDisplay();
     std::filesystem::remove_all(root);
 }
 BENCHMARK(PaintTheMainWindowWhole)->Arg(0)->Arg(5)->Iterations(3)->Unit(benchmark::kMillisecond);

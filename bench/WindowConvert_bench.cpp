@@ -141,14 +141,9 @@ void WindowConversionAgainstTheEngine(benchmark::State& state) {
                 state.counters["ratio_" + n] = window / engine;
             }
         }
-        bool canClose = true;
-        Form1->FormCloseQuery(Form1, canClose);
-        application.reset();
-        PumpBenchMessages();
+        CloseBenchProgram(application);
     }
-    for (const auto& w : win::WindowSystem::Instance().AllWindows())
-        win::DestroyWindow(w->FHandle);
-    win::InstallBackend(nullptr);
+    EndBenchDisplay();
     SetShellLauncher(std::move(launcher));
     SetDialogs(std::move(dialogs));
     std::filesystem::remove_all(root);
