@@ -259,8 +259,8 @@ bool Pending(const Window& w) {
     return w.FNcPending || !w.FUpdate.Empty();
 }
 
-// Runs at every look into the queue, over every window: one lookup per window, and the child
-// list copied only when preparing a paint may have changed it.
+// Runs at every look into the queue, over every window: one lookup per window, and the children
+// read by index, as preparing a paint may change the list.
 HWND FindPaintable(HWND hwnd, HWND filter, bool remove) {
     auto w = FindWindow(hwnd);
     if (!w || !(w->FStyle & WS_VISIBLE)) return nullptr;
@@ -273,10 +273,6 @@ HWND FindPaintable(HWND hwnd, HWND filter, bool remove) {
                 if (!w) return nullptr;
             }
             if (!w->FUpdate.Empty()) return hwnd;
-            const std::vector<HWND> children = w->FChildren;
-            for (HWND c : children)
-                if (HWND found = FindPaintable(c, filter, remove)) return found;
-            return nullptr;
         }
     }
     for (std::size_t i = 0; i < w->FChildren.size(); ++i)
