@@ -43,10 +43,17 @@ void TbsSkinForm::UpdateActiveObject(int x, int y, bool inFrame) {
 }
 
 void TbsSkinForm::MouseTimerTick() {
-    if (!GetFormActive() || !HandleReady()) return;
     POINT cursor{};
     GetCursorPos(&cursor);
-    if (WindowFromPoint(cursor) != FForm->Handle()) {
+    const bool overForm = HandleReady() && WindowFromPoint(cursor) == FForm->Handle();
+    if (!GetFormActive() || !HandleReady()) {
+        // An inactive form waits for its activation only while the pointer rests on it; a form
+        // the pointer is not over has nothing to track, and would wake an idle program twenty
+        // times a second. The next hit test over one of its objects starts the timer again.
+        if (!overForm) FMouseTimer->SetEnabled(false);
+        return;
+    }
+    if (!overForm) {
         FMouseTimer->SetEnabled(false);
         UpdateActiveObject(-1, -1, false);
         return;

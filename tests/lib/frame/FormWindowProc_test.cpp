@@ -132,6 +132,33 @@ TEST_F(FormWindowProc, HitTestIsTheFramesAndHoverOverAnObjectStartsTheMouseTimer
     EXPECT_FALSE(skinForm->MouseTimer().Enabled());
 }
 
+TEST_F(FormWindowProc, TheMouseTimerOfAFormThePointerIsNotOverStops) {
+    FSkin = MakeFrameSkin();
+    // Applying the skin starts the hover timer, whether the form shows or not.
+    TbsSkinForm* hidden = SpiedForm(TRect(100, 100, 400, 300), bsSingle);
+    ASSERT_TRUE(hidden->MouseTimer().Enabled());
+    FDisplay->MoveMouse(700, 700);
+    Wait(60);
+    EXPECT_FALSE(hidden->MouseTimer().Enabled()) << "a hidden form";
+
+    // Shown, then another window taken active: with the pointer resting on the inactive form the
+    // timer waits for it; once the pointer is elsewhere it stops.
+    FForm->Show();
+    Pump();
+    TForm other(nullptr);
+    other.SetBounds(500, 500, 100, 100);
+    other.Show();
+    Pump();
+    ASSERT_FALSE(FForm->Active());
+    FDisplay->MoveMouse(250, 200);
+    hidden->MouseTimer().SetEnabled(true);
+    Wait(60);
+    EXPECT_TRUE(hidden->MouseTimer().Enabled()) << "the pointer rests on the inactive form";
+    FDisplay->MoveMouse(700, 700);
+    Wait(60);
+    EXPECT_FALSE(hidden->MouseTimer().Enabled()) << "the pointer left the inactive form";
+}
+
 TEST_F(FormWindowProc, PressOnAnObjectHoldsItUntilAReleaseAnywhere) {
     FSkin = MakeFrameSkin();
     TbsSkinForm* skinForm = SpiedForm(TRect(100, 100, 400, 300), bsSingle);
