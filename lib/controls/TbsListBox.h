@@ -1,5 +1,4 @@
 #pragma once
-#include "platform/forms/DragTypes.h"
 #include "platform/forms/TListBox.h"
 
 class TbsSkinCustomListBox;
@@ -24,19 +23,6 @@ public:
     // A wider list needs less of the rows scrolled away.
     void SetBounds(int left, int top, int width, int height) override;
 
-    // The drag settings and events the owner hands on to the list; kept here for whoever
-    // drives a drag of the list's rows.
-    TDragMode DragMode() const { return FDragMode; }
-    void SetDragMode(TDragMode value) { FDragMode = value; }
-    TDragKind DragKind() const { return FDragKind; }
-    void SetDragKind(TDragKind value) { FDragKind = value; }
-    TCursor DragCursor() const { return FDragCursor; }
-    void SetDragCursor(TCursor value) { FDragCursor = value; }
-    TDragDropEvent OnDragDrop;
-    TDragOverEvent OnDragOver;
-    TStartDragEvent OnStartDrag;
-    TEndDragEvent OnEndDrag;
-
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
@@ -50,9 +36,4 @@ protected:
     void DblClick() override;
     // With an owner: every visible row drawn with the owner's look, then the background below.
     void Paint() override;
-
-private:
-    TDragMode FDragMode{ dmManual };
-    TDragKind FDragKind{ dkDrag };
-    TCursor FDragCursor{ crDrag };
 };

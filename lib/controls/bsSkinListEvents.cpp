@@ -3,15 +3,12 @@
 #include "lib/controls/TbsSkinComboBox.h"
 #include "lib/controls/TbsSkinCustomListView.h"
 #include "lib/controls/TbsSkinListBox.h"
-#include "platform/forms/DragTypes.h"
+#include "platform/forms/DragClasses.h"
 #include "platform/forms/TClassRegistry.h"
 
 namespace {
 
 using namespace properties;
-
-const TNames<TDragMode> kDragModes{ { "dmManual", dmManual }, { "dmAutomatic", dmAutomatic } };
-const TNames<TDragKind> kDragKinds{ { "dkDrag", dkDrag }, { "dkDock", dkDock } };
 
 void RegisterListBoxEvents(TClassRegistry& r) {
     const std::string c = "TbsSkinListBox";
@@ -25,8 +22,8 @@ void RegisterListBoxEvents(TClassRegistry& r) {
     r.RegisterProperty(c, "OnListBoxKeyUp", Event(&T::OnListBoxKeyUp));
     r.RegisterProperty(c, "ListBoxTabOrder", Integer(&T::SetListBoxTabOrder));
     r.RegisterProperty(c, "ListBoxTabStop", Boolean(&T::SetListBoxTabStop));
-    r.RegisterProperty(c, "ListBoxDragMode", Enum(&T::SetListBoxDragMode, kDragModes));
-    r.RegisterProperty(c, "ListBoxDragKind", Enum(&T::SetListBoxDragKind, kDragKinds));
+    r.RegisterProperty(c, "ListBoxDragMode", Enum(&T::SetListBoxDragMode, DragModeNames()));
+    r.RegisterProperty(c, "ListBoxDragKind", Enum(&T::SetListBoxDragKind, DragKindNames()));
     r.RegisterProperty(c, "ListBoxDragCursor", Integer(&T::SetListBoxDragCursor));
     r.RegisterProperty(c, "OnListBoxDragDrop", EventSetter(&T::SetOnListBoxDragDrop));
     r.RegisterProperty(c, "OnListBoxDragOver", EventSetter(&T::SetOnListBoxDragOver));

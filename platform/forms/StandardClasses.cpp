@@ -1,3 +1,4 @@
+#include "platform/forms/DragClasses.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TCustomControl.h"
 #include "platform/forms/TCustomForm.h"
@@ -224,6 +225,7 @@ void RegisterStandardClasses() {
         r.RegisterClass("TComponent", "");
         r.RegisterProperty("TComponent", "Tag", Integer(&TComponent::SetTag));
         RegisterControl(r);
+        RegisterControlDragProperties(r);
         RegisterWinControl(r);
         RegisterForm(r);
         RegisterMenus(r);

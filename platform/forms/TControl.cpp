@@ -1,4 +1,5 @@
 #include "platform/forms/TControl.h"
+#include "platform/forms/DragSession.h"
 #include "platform/forms/TApplication.h"
 #include "platform/forms/TMenuItem.h"
 #include "platform/forms/TWinControl.h"
@@ -27,6 +28,7 @@ TControl::~TControl() {
     if (Application) Application->Hints().ControlDestroyed(this);
     if (gMouseControl == this) gMouseControl = nullptr;
     if (gCaptureControl == this) gCaptureControl = nullptr;
+    dragsession::ControlDestroyed(*this);
     FFont.OnChange = nullptr;
     FConstraints.OnChange = nullptr;
     if (FParent) FParent->RemoveControl(this);

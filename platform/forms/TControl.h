@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/forms/ControlTypes.h"
+#include "platform/forms/DragTypes.h"
 #include "platform/forms/TAction.h"
 #include "platform/forms/TComponent.h"
 #include "platform/forms/TSizeConstraints.h"
@@ -134,6 +135,37 @@ public:
     TNotifyEvent OnResize;
     TCanResizeEvent OnCanResize;
 
+    // Dragging the control within the program. With dmAutomatic a left press starts a drag
+    // once the pointer has moved past the threshold; with dmManual only BeginDrag does.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind value) { FDragKind = value; }
+    // Shown while the pointer is over a control that would take the drop (crNoDrop elsewhere).
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor value) { FDragCursor = value; }
+    // Starts dragging this control: at once, or once the pointer moved more than threshold
+    // pixels (-1: the standard threshold). Nothing when a drag is already under way.
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Ends this control's drag: dropped where the pointer is, or cancelled.
+    void EndDrag(bool drop);
+    // True from BeginDrag until the drag ends.
+    bool Dragging() const;
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+
+    // A drag passes over this control at x, y (client coordinates); accept comes in false
+    // and the base class lets OnDragOver decide, taking the drop by default when it is set.
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    // Source was dropped here.
+    virtual void DragDrop(TObject* source, int x, int y);
+    // This control's drag begins; dragObject may be set to what is dragged.
+    virtual void DoStartDrag(TDragObject*& dragObject);
+    // This control's drag ended over target (nullptr: not dropped) at target's x, y.
+    virtual void DoEndDrag(TObject* target, int x, int y);
+
     // The control the pointer is over, as hover tracking last reported it (CM_MOUSEENTER).
     static TControl* MouseControl();
     // Moves hover tracking to control, sending CM_MOUSELEAVE to the old one and CM_MOUSEENTER
@@ -205,4 +237,7 @@ private:
     TComponent* FPopupMenu{ nullptr };
     bool FUpdatingFont{ false };
     std::unique_ptr<TBasicActionLink> FActionLink;
+    TDragMode FDragMode{ dmManual };
+    TDragKind FDragKind{ dkDrag };
+    TCursor FDragCursor{ crDrag };
 };

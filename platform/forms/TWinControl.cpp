@@ -1,4 +1,6 @@
 #include "platform/forms/TWinControl.h"
+#include "platform/forms/CursorIds.h"
+#include "platform/forms/DragSession.h"
 #include "platform/forms/TControlCanvas.h"
 #include "platform/forms/TScreen.h"
 #include "platform/gfx/DcStateSaver.h"
@@ -22,37 +24,6 @@ constexpr const char* kControlProp = "ControlObject";
 
 bool IsWindowless(const TControl* c) {
     return dynamic_cast<const TWinControl*>(c) == nullptr;
-}
-
-UINT_PTR CursorId(TCursor cursor) {
-    switch (cursor) {
-    case crCross:
-        return IDC_CROSS;
-    case crIBeam:
-        return IDC_IBEAM;
-    case crSizeNESW:
-        return IDC_SIZENESW;
-    case crSizeNS:
-        return IDC_SIZENS;
-    case crSizeNWSE:
-        return IDC_SIZENWSE;
-    case crSizeWE:
-        return IDC_SIZEWE;
-    case crUpArrow:
-        return IDC_UPARROW;
-    case crHourGlass:
-        return IDC_WAIT;
-    case crNo:
-        return IDC_NO;
-    case crAppStart:
-        return IDC_APPSTARTING;
-    case crSizeAll:
-        return IDC_SIZEALL;
-    case crHandPoint:
-        return IDC_HAND;
-    default:
-        return IDC_ARROW;
-    }
 }
 
 } // namespace
@@ -96,7 +67,7 @@ LRESULT TWinControl::InitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 
 void TWinControl::MainWndProc(TMessage& message) {
     try {
-        WindowProc(message);
+        if (!dragsession::PreviewWindowMessage(*this, FHandle, message)) WindowProc(message);
     } catch (...) {
         // The event loop's handler shows it; the window keeps running.
         HandleException();
@@ -510,8 +481,9 @@ bool TWinControl::IsControlMouseMsg(TMessage& message) {
     if (!control) return false;
     const int x = GET_X_LPARAM(message.LParam) - control->FLeft;
     const int y = GET_Y_LPARAM(message.LParam) - control->FTop;
-    message.Result =
-        control->Perform(message.Msg, message.WParam, MAKELPARAM(unsigned(x), unsigned(y)));
+    TMessage forChild{ message.Msg, message.WParam, MAKELPARAM(unsigned(x), unsigned(y)), 0 };
+    if (!dragsession::PreviewChildMouseMessage(*control, forChild)) control->WindowProc(forChild);
+    message.Result = forChild.Result;
     return true;
 }
 

@@ -447,7 +447,7 @@ int CursorHeightBelowHotSpot(HCURSOR cursor) {
         { IDC_ARROW, 20 },       { IDC_IBEAM, 9 },    { IDC_WAIT, 8 },     { IDC_CROSS, 8 },
         { IDC_UPARROW, 16 },     { IDC_SIZENWSE, 8 }, { IDC_SIZENESW, 8 }, { IDC_SIZEWE, 8 },
         { IDC_SIZENS, 8 },       { IDC_SIZEALL, 8 },  { IDC_NO, 8 },       { IDC_HAND, 18 },
-        { IDC_APPSTARTING, 20 },
+        { IDC_APPSTARTING, 20 }, { IDC_DRAG, 8 },     { IDC_NODROP, 8 },
     };
     const auto id = reinterpret_cast<UINT_PTR>(cursor);
     for (const Shape& s : kShapes)

@@ -54,6 +54,10 @@ constexpr UINT_PTR IDC_SIZEALL = 32646;
 constexpr UINT_PTR IDC_NO = 32648;
 constexpr UINT_PTR IDC_HAND = 32649;
 constexpr UINT_PTR IDC_APPSTARTING = 32650;
+// The class library's drag cursors, which Win32 programs carry among their own resources; here
+// they are stock shapes of the back ends like the others.
+constexpr UINT_PTR IDC_DRAG = 32760;
+constexpr UINT_PTR IDC_NODROP = 32761;
 
 HCURSOR LoadCursor(HINSTANCE instance, UINT_PTR id);
 HCURSOR SetCursor(HCURSOR cursor);

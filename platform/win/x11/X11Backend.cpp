@@ -755,6 +755,12 @@ void X11Backend::SetNativeCursor(UINT_PTR cursorId) {
     case IDC_HAND:
         shape = XC_hand2;
         break;
+    case IDC_DRAG:
+        shape = XC_dotbox;
+        break;
+    case IDC_NODROP:
+        shape = XC_circle;
+        break;
     default:
         break;
     }
