@@ -74,6 +74,14 @@ void RegisterTestClasses() {
         auto* f = static_cast<TTestForm*>(root);
         return std::any(TCloseEvent([f](TObject* s, TCloseAction& a) { f->FormClose(s, a); }));
     });
+    r.RegisterMethod("TTestForm", "PanelDragOver", [](TComponent* root) {
+        auto* f = static_cast<TTestForm*>(root);
+        return std::any(
+            TDragOverEvent([f](TObject* s, TObject*, int, int, TDragState, bool& accept) {
+                f->ButtonClick(s);
+                accept = false;
+            }));
+    });
     r.RegisterClass("TTestPanel", "TCustomControl",
                     [](TComponent* owner) { return new TTestPanel(owner); });
     r.RegisterProperty("TTestPanel", "Columns", Collection(&TTestPanel::Columns, "TTestColumn"));
@@ -187,6 +195,28 @@ TEST_F(FormReader, BuildsNestedComponentsWithPropertiesEventsAndReferences) {
     TCloseAction action = caHide;
     form.OnClose(&form, action);
     EXPECT_EQ(action, caNone);
+}
+
+TEST_F(FormReader, EveryControlTakesTheDragSettingsAndEvents) {
+    TTestForm form(nullptr);
+    ReadFormDescription(&form, R"(object TestForm: TTestForm
+  object Panel: TTestPanel
+    DragMode = dmAutomatic
+    DragKind = dkDock
+    DragCursor = -21
+    OnDragOver = PanelDragOver
+  end
+end
+)",
+                        "Drag.form");
+    auto* panel = DescribedComponent<TTestPanel>(&form, "Panel");
+    EXPECT_EQ(panel->DragMode(), dmAutomatic);
+    EXPECT_EQ(panel->DragKind(), dkDock);
+    EXPECT_EQ(panel->DragCursor(), crHandPoint);
+    bool accept = true;
+    panel->DragOver(panel, 1, 1, dsDragEnter, accept);
+    EXPECT_EQ(form.FClickedBy, panel);
+    EXPECT_FALSE(accept);
 }
 
 TEST_F(FormReader, ReferencesReachComponentsOfOtherFormsByFormName) {
