@@ -36,11 +36,19 @@ bool InsideRoundRect(double x, double y, double left, double top, double right, 
 
 TIconPainter::TIconPainter(int width, int height)
     : FWidth(std::max(0, width)), FHeight(std::max(0, height)),
-      FPixels(std::size_t(FWidth) * std::size_t(FHeight)) {}
+      FTileColumns((FWidth + kTileSide - 1) / kTileSide),
+      FTiles(std::size_t(FTileColumns) * std::size_t((FHeight + kTileSide - 1) / kTileSide)) {}
+
+TIconPainter::TPixel& TIconPainter::PixelAt(int x, int y) {
+    auto& tile =
+        FTiles[std::size_t(y / kTileSide) * std::size_t(FTileColumns) + std::size_t(x / kTileSide)];
+    if (!tile) tile = std::make_unique<TTile>();
+    return (*tile)[std::size_t(y % kTileSide) * kTileSide + std::size_t(x % kTileSide)];
+}
 
 void TIconPainter::Blend(int x, int y, TColor color, double alpha) {
     if (alpha <= 0) return;
-    TPixel& p = FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)];
+    TPixel& p = PixelAt(x, y);
     const float sa = float(std::min(alpha, 1.0));
     const float keep = p.A * (1 - sa);
     const float a = sa + keep;
@@ -74,6 +82,33 @@ void TIconPainter::Sample(const Inside& inside, double left, double top, double 
                     hits += inside(at(x, sx), at(y, sy));
             Blend(x, y, color, opacity * hits / kAll);
         }
+}
+
+template <class InsideX, class InsideY>
+void TIconPainter::SampleProduct(const InsideX& insideX, const InsideY& insideY, int left, int top,
+                                 int right, int bottom, TColor color) {
+    const int x0 = std::max(0, left);
+    const int y0 = std::max(0, top);
+    const int x1 = std::min(FWidth, right);
+    const int y1 = std::min(FHeight, bottom);
+    if (x0 >= x1 || y0 >= y1) return;
+    constexpr int kAll = kSamples * kSamples;
+    const auto at = [](int pixel, int sample) { return pixel + (sample + 0.5) / kSamples; };
+    const auto hitsOf = [&](const auto& inside, int pixel) {
+        int hits = 0;
+        for (int s = 0; s < kSamples; ++s)
+            hits += inside(at(pixel, s));
+        return hits;
+    };
+    std::vector<int> columns(std::size_t(x1 - x0));
+    for (int x = x0; x < x1; ++x)
+        columns[std::size_t(x - x0)] = hitsOf(insideX, x);
+    for (int y = y0; y < y1; ++y) {
+        const int rowHits = hitsOf(insideY, y);
+        if (rowHits == 0) continue;
+        for (int x = x0; x < x1; ++x)
+            Blend(x, y, color, 1.0 * (rowHits * columns[std::size_t(x - x0)]) / kAll);
+    }
 }
 
 void TIconPainter::Fill(const TInside& inside, double left, double top, double right, double bottom,
@@ -126,19 +161,41 @@ void TIconPainter::FrameRoundRect(double left, double top, double right, double 
     const int middleRight = int(std::floor(right - edge));
     const int lineBottom = std::min(bandTop, int(std::ceil(top + width)));
     const int lineTop = std::max(bandBottom, int(std::floor(bottom - width)));
+    // On the straight pieces a sample is in the ring when it lies within the line's width
+    // across the line and on a dash along it; the lines above and below follow x only while
+    // they stay above and below the corners' arcs.
+    const auto dashed = [&](double along) {
+        return dash <= 0 || std::fmod(along, 2 * dash) < dash;
+    };
+    const auto between = [](double low, double high) {
+        return [low, high](double v) { return v >= low && v < high; };
+    };
+    const auto dashedFrom = [&](double origin) {
+        return [&dashed, origin](double v) { return dashed(v - origin); };
+    };
     if (middleLeft < middleRight) {
         fill(left, top, middleLeft, bandTop);
-        fill(middleLeft, top, middleRight, lineBottom);
+        if (lineBottom <= top + radius)
+            SampleProduct(dashedFrom(left), between(top, top + width), middleLeft,
+                          int(std::floor(top)), middleRight, lineBottom, color);
+        else
+            fill(middleLeft, top, middleRight, lineBottom);
         fill(middleRight, top, right, bandTop);
         fill(left, bandBottom, middleLeft, bottom);
-        fill(middleLeft, lineTop, middleRight, bottom);
+        if (lineTop >= bottom - radius)
+            SampleProduct(dashedFrom(left), between(bottom - width, bottom), middleLeft, lineTop,
+                          middleRight, int(std::ceil(bottom)), color);
+        else
+            fill(middleLeft, lineTop, middleRight, bottom);
         fill(middleRight, bandBottom, right, bottom);
     } else {
         fill(left, top, right, bandTop);
         fill(left, bandBottom, right, bottom);
     }
-    fill(left, bandTop, sideLeft, bandBottom);
-    fill(sideRight, bandTop, right, bandBottom);
+    SampleProduct(between(left, left + width), dashedFrom(top), int(std::floor(left)), bandTop,
+                  sideLeft, bandBottom, color);
+    SampleProduct(between(right - width, right), dashedFrom(top), sideRight, bandTop,
+                  int(std::ceil(right)), bandBottom, color);
 }
 
 void TIconPainter::FillEllipse(double cx, double cy, double rx, double ry, TColor color,
@@ -227,23 +284,29 @@ std::unique_ptr<TPngImage> TIconPainter::ToPng() const {
     TPngImage& png = *result;
     png.Resize(FWidth, FHeight);
     png.CreateAlpha();
+    // Rounds half away from zero, as lround does, for the non-negative values met here.
     const auto byte = [](float v) {
-        return std::uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255));
+        const float scaled = std::clamp(v, 0.0f, 1.0f) * 255;
+        const int whole = int(scaled);
+        return std::uint8_t(whole + (scaled - float(whole) >= 0.5f));
     };
     for (int y = 0; y < FHeight; ++y) {
         std::uint8_t* colors = png.Scanline(y);
         std::uint8_t* alpha = png.AlphaScanline(y);
+        const std::size_t tileRow = std::size_t(y / kTileSide) * std::size_t(FTileColumns);
+        const std::size_t rowInTile = std::size_t(y % kTileSide) * kTileSide;
         for (int x = 0; x < FWidth; ++x) {
-            const TPixel& p = FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)];
+            const TTile* tile = FTiles[tileRow + std::size_t(x / kTileSide)].get();
+            const TPixel* p = tile ? &(*tile)[rowInTile + std::size_t(x % kTileSide)] : nullptr;
             // Nothing was laid here (colour is only ever laid with some alpha).
-            if (p.A == 0) {
+            if (!p || p->A == 0) {
                 colors[3 * x] = colors[3 * x + 1] = colors[3 * x + 2] = alpha[x] = 0;
                 continue;
             }
-            colors[3 * x] = byte(p.B);
-            colors[3 * x + 1] = byte(p.G);
-            colors[3 * x + 2] = byte(p.R);
-            alpha[x] = byte(p.A);
+            colors[3 * x] = byte(p->B);
+            colors[3 * x + 1] = byte(p->G);
+            colors[3 * x + 2] = byte(p->R);
+            alpha[x] = byte(p->A);
         }
     }
     return result;

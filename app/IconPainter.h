@@ -2,6 +2,7 @@
 #include "platform/gfx/TColor.h"
 #include "platform/gfx/TPngImage.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <span>
@@ -61,10 +62,22 @@ private:
     template <class Inside>
     void Sample(const Inside& inside, double left, double top, double right, double bottom,
                 TColor color, double opacity, bool convex);
+    // The same for a shape whose samples are inside exactly when insideX holds for their x and
+    // insideY for their y: each column and row is tested once instead of every sample.
+    template <class InsideX, class InsideY>
+    void SampleProduct(const InsideX& insideX, const InsideY& insideY, int left, int top, int right,
+                       int bottom, TColor color);
+
+    // Pixels are kept in square tiles made when first painted, so a large picture that is
+    // mostly clear touches little memory.
+    static constexpr int kTileSide = 16;
+    using TTile = std::array<TPixel, kTileSide * kTileSide>;
+    TPixel& PixelAt(int x, int y);
 
     int FWidth;
     int FHeight;
-    std::vector<TPixel> FPixels;
+    int FTileColumns;
+    std::vector<std::unique_ptr<TTile>> FTiles;
 };
 
 // Inside test of a rounded rectangle, shared by the pictures that cut shapes of their own.

@@ -1,6 +1,7 @@
 #include "app/Unit2.h"
 
 #include "app/AboutPicture.h"
+#include "app/FirstShow.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
 #include "app/SharedFormClasses.h"
@@ -27,7 +28,7 @@ void RegisterUnit2Classes() {
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
     RegisterUnit2Classes();
     ReadFormDescription(this, FormResource("Unit2"), "Unit2.dfm");
-    ShowAboutPicture(*this);
+    DoWhenFirstShown(*this, [this] { ShowAboutPicture(*this); });
 }
 
 void TForm2::bsSkinButton1Click(TObject*) {

@@ -2,6 +2,7 @@
 
 #include "Src/FFmpegTasks/TFFmpegTasks.h"
 #include "app/FamilyPictures.h"
+#include "app/FirstShow.h"
 #include "app/FormHandlers.h"
 #include "app/FormResources.h"
 #include "app/JobListText.h"
@@ -93,7 +94,7 @@ TForm6::TForm6(TComponent* owner) : TForm(owner) {
     for (std::size_t i = 0; i < FPresetPickers.size(); ++i)
         bind.Bind(FPresetPickers[i], kPresetPickerNames[i]);
     bind.Check();
-    ShowPictures(*this);
+    DoWhenFirstShown(*this, [this] { ShowPictures(*this); });
 }
 
 int TForm6::FormatCode() const {

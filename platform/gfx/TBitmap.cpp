@@ -293,11 +293,11 @@ void TBitmap::Dormant() {
 
 void TBitmap::LoadFromStream(TStream& stream) {
     const std::int64_t start = stream.Position();
-    const std::vector<std::uint8_t> bytes = ReadRest(stream);
+    const TStreamRest rest(stream);
     std::size_t consumed = 0;
     gfx::DecodedImage image;
     try {
-        image = gfx::BmpCodec::Decode(bytes, &consumed);
+        image = gfx::BmpCodec::Decode(rest.Bytes(), &consumed);
     } catch (const Exception& e) {
         stream.Seek(start, soBeginning);
         throw EInvalidGraphic(e.Message());

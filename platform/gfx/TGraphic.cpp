@@ -3,6 +3,8 @@
 #include "platform/gfx/GraphicExceptions.h"
 #include "platform/gfx/TCanvas.h"
 #include "platform/rtl/TFileStream.h"
+#include "platform/rtl/TMemoryStream.h"
+#include <algorithm>
 #include <cstring>
 
 void TGraphic::SetTransparent(bool value) {
@@ -46,6 +48,18 @@ std::vector<std::uint8_t> TGraphic::ReadRest(TStream& stream) {
     std::vector<std::uint8_t> bytes(std::size_t(size > 0 ? size : 0));
     if (!bytes.empty()) stream.ReadBuffer(bytes.data(), std::int64_t(bytes.size()));
     return bytes;
+}
+
+TGraphic::TStreamRest::TStreamRest(TStream& stream) {
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+        const std::size_t position = std::min(
+            memory->ByteCount(), std::size_t(std::max<std::int64_t>(0, stream.Position())));
+        FBytes = std::span<const std::uint8_t>(memory->Memory() + position,
+                                               memory->ByteCount() - position);
+        return;
+    }
+    FCopy = ReadRest(stream);
+    FBytes = FCopy;
 }
 
 void TGraphic::DrawSurface(TCanvas& canvas, const TRect& rect, const gfx::Surface& pixels,

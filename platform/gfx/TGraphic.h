@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,18 @@ protected:
                             bool withAlpha);
     // The bytes from the stream's position to its end.
     static std::vector<std::uint8_t> ReadRest(TStream& stream);
+    // The same bytes for a decoder that reports how many it used, after which the caller seeks
+    // past them. A memory stream lends its own bytes, so a picture early in a long stream (a
+    // skin holds many in one) is not copied with everything after it.
+    class TStreamRest {
+    public:
+        explicit TStreamRest(TStream& stream);
+        std::span<const std::uint8_t> Bytes() const { return FBytes; }
+
+    private:
+        std::vector<std::uint8_t> FCopy;
+        std::span<const std::uint8_t> FBytes;
+    };
 
 private:
     bool FTransparent{ false };

@@ -118,7 +118,8 @@ void TPngImage::SetFromSurface(const gfx::Surface& pixels, bool withAlpha) {
 
 void TPngImage::LoadFromStream(TStream& stream) {
     const std::int64_t start = stream.Position();
-    const std::vector<std::uint8_t> bytes = ReadRest(stream);
+    const TStreamRest rest(stream);
+    const std::span<const std::uint8_t> bytes = rest.Bytes();
     gfx::PngHeader header;
     gfx::DecodedImage image;
     try {

@@ -469,9 +469,14 @@ TEST_F(Program, AboutBoxAndHelpLinks) {
     StartProgram();
     Form1->Show();
     Pump();
+    // The emblem is painted when the box first shows, not while the program starts.
+    const TPicture& emblem = DescribedComponent<TImage>(Form2, "Image1")->Picture();
+    EXPECT_FALSE(emblem.Graphic());
     bool shown = false;
-    Form2->OnShow = [&](TObject*) {
+    Form2->OnShow = [&, inner = Form2->OnShow](TObject* sender) {
+        inner(sender);
         shown = true;
+        EXPECT_TRUE(emblem.Graphic() && emblem.Graphic()->Width() == 80);
         ClickControl(DescribedComponent<TControl>(Form2, "bsSkinButton1"));
     };
     Main<TMenuItem>("N5")->Click();

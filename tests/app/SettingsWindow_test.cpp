@@ -13,6 +13,7 @@
 #include "lib/frame/TbsSkinForm.h"
 #include "lib/skindata/TbsSkinData.h"
 #include "platform/forms/TFormReader.h"
+#include "platform/forms/TImage.h"
 #include "platform/forms/TImageList.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/FileSystem.h"
@@ -108,8 +109,13 @@ TEST_F(SettingsWindow, StartUpFillsTheFirstFormatAndLeavesTheWindowHidden) {
         EXPECT_TRUE(FPresets[p]->Enabled()) << kPresetNames[p];
     }
     EXPECT_EQ(FPresets[ppResolution]->Items().Count(), 28);
+    // The family pictures are painted when the window first shows.
+    EXPECT_EQ(Settings<TImageList>("ImageList1")->Count(), 0);
+    Form6->Show();
     EXPECT_EQ(Settings<TImageList>("ImageList1")->Count(), 12);
+    EXPECT_TRUE(Settings<TImage>("Image1")->Picture().Graphic());
     EXPECT_EQ(Settings<TImageList>("ImageList2")->Count(), 0);
+    Form6->Hide();
 }
 
 TEST_F(SettingsWindow, ComponentsStandAsDescribed) {
