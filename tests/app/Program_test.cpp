@@ -118,6 +118,9 @@ TEST_F(Program, CreatesItsWindowsInOrderFromTheirDescriptions) {
 
 TEST_F(Program, MainWindowRegionsCommandsAndStartStates) {
     StartProgram();
+    // The skinned frame sets the client area when the window is made, as it first shows.
+    Form1->Show();
+    Pump();
     struct Expect {
         const char* name;
         TRect bounds; // form-relative for direct children

@@ -73,7 +73,7 @@ protected:
 
 } // namespace
 
-TEST_F(SkinScreenForms, ClearSkinReachesEveryFormThroughItsWindowOwnerFirst) {
+TEST_F(SkinScreenForms, ClearSkinReachesEveryFormOwnerFirst) {
     AddForm("first");
     TRecordingForm* owner = AddForm("owner");
     AddForm("layer", "TbsFormLayerWindow");
@@ -104,19 +104,38 @@ TEST_F(SkinScreenForms, ClearSkinReachesEveryFormThroughItsWindowOwnerFirst) {
 }
 
 TEST_F(SkinScreenForms, AFormFreedByAnotherReceiverIsSkippedSafely) {
+    for (const bool withWindows : { true, false }) {
+        TRecordingForm* owner = AddForm("owner");
+        TRecordingForm* doomed = AddForm("doomed");
+        if (withWindows) {
+            owner->HandleNeeded();
+            doomed->HandleNeeded();
+        }
+        auto* skin = new TbsSkinData(owner);
+        skin->SetShowLayeredBorders(false);
+        owner->OnSkinMessage = [&](UINT message) {
+            if (message == WM_SKINBEFORECHANGE) Forms.pop_back();
+        };
+        Log.clear();
+        skin->ClearSkin();
+        const std::vector<TSeen> expected = {
+            { "owner", WM_SKINBEFORECHANGE, reinterpret_cast<WPARAM>(skin) },
+            { "owner", WM_SKINCHANGE, reinterpret_cast<WPARAM>(skin) },
+            { "owner", WM_SKINAFTERCHANGE, reinterpret_cast<WPARAM>(skin) },
+        };
+        EXPECT_EQ(Log, expected) << (withWindows ? "with windows" : "without windows");
+        Forms.clear();
+    }
+}
+
+TEST_F(SkinScreenForms, FormsWithoutWindowsAreToldWithoutMakingThem) {
     TRecordingForm* owner = AddForm("owner");
-    AddForm("doomed");
+    TRecordingForm* hidden = AddForm("hidden");
     auto* skin = new TbsSkinData(owner);
     skin->SetShowLayeredBorders(false);
-    owner->OnSkinMessage = [&](UINT message) {
-        if (message == WM_SKINBEFORECHANGE) Forms.pop_back();
-    };
     Log.clear();
     skin->ClearSkin();
-    const std::vector<TSeen> expected = {
-        { "owner", WM_SKINBEFORECHANGE, reinterpret_cast<WPARAM>(skin) },
-        { "owner", WM_SKINCHANGE, reinterpret_cast<WPARAM>(skin) },
-        { "owner", WM_SKINAFTERCHANGE, reinterpret_cast<WPARAM>(skin) },
-    };
-    EXPECT_EQ(Log, expected);
+    EXPECT_EQ(Log.size(), 6u);
+    EXPECT_FALSE(owner->HandleAllocated());
+    EXPECT_FALSE(hidden->HandleAllocated());
 }
