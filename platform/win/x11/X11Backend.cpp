@@ -305,8 +305,13 @@ void X11Backend::HandleEvent(void* raw) {
         if (!hwnd) break;
         int x = e.xconfigure.x, y = e.xconfigure.y;
         // A real event of a reparented window is relative to the frame; synthetic ones (sent by
-        // the window manager) are in root coordinates.
-        if (!e.xconfigure.send_event) {
+        // the window manager) are in root coordinates, and so are real ones from while the
+        // window was still the root's child. Which parent an event comes from is read from the
+        // reparent events in their order, not from the tree as it stands when the event is
+        // read: a window reparented since into a frame not yet placed would give the frame's
+        // first place, and a manager placing a frame where the window already was tells
+        // nothing more.
+        if (!e.xconfigure.send_event && !FNatives[hwnd].FChildOfRoot) {
             ::Window child;
             XTranslateCoordinates(D(FDisplay), e.xconfigure.window, FRoot, 0, 0, &x, &y, &child);
         }
@@ -317,7 +322,9 @@ void X11Backend::HandleEvent(void* raw) {
         auto ours = std::find(native.FRequested.begin(), native.FRequested.end(), now);
         if (ours != native.FRequested.end()) {
             native.FRequested.erase(native.FRequested.begin(), ours + 1);
-            break;
+            // With none of ours left on the way the core should stand where the server says;
+            // if the window manager's word moved it in between, the server is right.
+            if (!native.FRequested.empty()) break;
         }
         if (!native.FRequested.empty()) break;
         // The window manager placed or moved the window: the core follows.
@@ -329,6 +336,9 @@ void X11Backend::HandleEvent(void* raw) {
                          now.bottom - now.top, SWP_NOZORDER | SWP_NOACTIVATE);
         break;
     }
+    case ReparentNotify:
+        if (hwnd) FNatives[hwnd].FChildOfRoot = e.xreparent.parent == FRoot;
+        break;
     case UnmapNotify:
         // Unmapped without being asked: the window manager iconified the window. An unmap
         // from before the program mapped the window again (a manager answering the program's

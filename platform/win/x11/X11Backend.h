@@ -81,6 +81,9 @@ private:
         bool FTopmost{ false };
         void* FInputContext{ nullptr }; // the input method's context (XIC) for typed text
         std::vector<RECT> FRequested;   // moves asked of the server, not yet confirmed
+        // Whether the window is the root's child as of the events read so far (a window
+        // manager reparents it into a frame).
+        bool FChildOfRoot{ true };
         // The requests that last mapped and iconified the window: events older than the
         // program's own last word about the window are stale.
         unsigned long FMapSerial{ 0 };

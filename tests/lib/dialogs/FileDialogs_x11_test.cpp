@@ -119,10 +119,23 @@ protected:
     // the test reckons and keys typed now reach it.
     bool Up(TCustomForm* form) {
         if (!form || !form->HandleAllocated() || !XWindowViewable(FUser, XOf(form))) return false;
+        return OnScreenAt(form) == TPoint(form->Left(), form->Top()) && form->Active();
+    }
+    TPoint OnScreenAt(TCustomForm* form) {
         int x = 0, y = 0;
         ::Window child;
         XTranslateCoordinates(FUser, XOf(form), XDefaultRootWindow(FUser), 0, 0, &x, &y, &child);
-        return TPoint(x, y) == TPoint(form->Left(), form->Top()) && form->Active();
+        return TPoint(x, y);
+    }
+    // What kept a form from being up, for a failure message.
+    std::string UpState(TCustomForm* form) {
+        if (!form) return "no form";
+        if (!form->HandleAllocated()) return "no window";
+        const TPoint at = OnScreenAt(form);
+        return std::string(XWindowViewable(FUser, XOf(form)) ? "viewable" : "not viewable") +
+               ", on screen at " + std::to_string(at.X) + "," + std::to_string(at.Y) +
+               ", form at " + std::to_string(form->Left()) + "," + std::to_string(form->Top()) +
+               (form->Active() ? ", active" : ", not active");
     }
     static TPoint Centre(TControl* control, const TRect& r) {
         return control->ClientToScreen(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
@@ -446,7 +459,8 @@ TEST_P(FileDialogsOnX11, TheSizeLeftByAFrameDragComesBackNextTime) {
             [&] {
                 again = TSize(c.Form()->ClientWidth(), c.Form()->ClientHeight());
                 ClickOn(c.Cancel(), TPoint(20, 10));
-            });
+            },
+            [&] { return UpState(c.Form()); });
         EXPECT_FALSE(c.Execute());
         EXPECT_EQ(again, TSize(before.cx + 60, before.cy + 40));
     }

@@ -376,3 +376,57 @@ TEST(X11Backend, PopupsCarryTheirKindAsWindowType) {
 }
 
 } // namespace
+
+namespace {
+
+// A window manager reparents a window into a frame it first makes at the corner and then moves
+// to where the window stood, telling the window nothing more (it did not move on the screen).
+// An event of the window's from before the reparent, read after it, gives the root's
+// coordinates, not the corner frame's.
+TEST(X11Backend, AWindowReparentedIntoAFrameKeepsItsPlace) {
+    XServer server(800, 600);
+    if (server.Name().empty()) GTEST_SKIP() << "no Xvfb could be started";
+    Display* wm = XOpenDisplay(server.Name().c_str());
+    if (!wm) GTEST_SKIP() << "the X server did not accept a client";
+    auto owned = std::make_unique<X11Backend>(server.Name().c_str());
+    X11Backend* display = owned.get();
+    InstallBackend(std::move(owned));
+    WNDCLASSEX wc;
+    wc.lpfnWndProc = DefWindowProc;
+    wc.lpszClassName = "X11FramedWnd";
+    RegisterClassEx(&wc);
+    HWND form = CreateWindowEx(0, "X11FramedWnd", "", WS_POPUP, 141, 118, 200, 150, nullptr,
+                               nullptr, nullptr, nullptr);
+    ASSERT_TRUE(form);
+    ShowWindow(form, SW_SHOWNA);
+    const auto settled = [&] {
+        RECT r;
+        GetWindowRect(form, &r);
+        return r.left == 141 && r.top == 118;
+    };
+    ASSERT_TRUE(RunUntil(settled));
+
+    const unsigned long xwindow = display->XWindowOf(form);
+    // The manager's first word, a size: a real configure event, relative to the root.
+    XResizeWindow(wm, xwindow, 210, 150);
+    const ::Window frame = XCreateSimpleWindow(wm, DefaultRootWindow(wm), 0, 0, 210, 150, 0, 0, 0);
+    XMapWindow(wm, frame);
+    XReparentWindow(wm, xwindow, frame, 0, 0);
+    XSync(wm, False);
+    RunUntil([] { return false; }, std::chrono::milliseconds(200));
+    XMoveWindow(wm, frame, 141, 118);
+    XSync(wm, False);
+    RunUntil([] { return false; }, std::chrono::milliseconds(200));
+    RECT r;
+    GetWindowRect(form, &r);
+    EXPECT_EQ(r.left, 141);
+    EXPECT_EQ(r.top, 118);
+    EXPECT_EQ(r.right - r.left, 210) << "the manager's size is taken";
+
+    DestroyWindow(form);
+    UnregisterClass("X11FramedWnd", nullptr);
+    InstallBackend(nullptr);
+    XCloseDisplay(wm);
+}
+
+} // namespace
