@@ -1,4 +1,5 @@
 #include "ScrollSheetRows.h"
+#include "SheetWithBars.h"
 
 #include "lib/controls/TbsSkinScrollBar.h"
 #include "lib/controls/TbsSkinScrollBox.h"
@@ -22,19 +23,12 @@ protected:
 
 // A scroll box with its vertical bar at the right and its horizontal bar below, reaching
 // under the vertical one into the corner.
-class TSheetScrollBox : public TCustomControl {
+class TSheetScrollBox : public TSheetWithBars {
 public:
-    TSheetScrollBox(TComponent* owner, TbsSkinData* skin) : TCustomControl(owner) {
-        FControlStyle.Include(csAcceptsControls);
+    TSheetScrollBox(TComponent* owner, TbsSkinData* skin) : TSheetWithBars(owner) {
         FBox = Place(new TbsSkinScrollBox(owner));
-        FVBar = Place(new TbsSkinScrollBar(owner));
-        FVBar->SetKind(sbVertical);
-        FVBar->SetSkinDataName("vscrollbar");
-        FHBar = Place(new TbsSkinScrollBar(owner));
-        for (TbsSkinCustomControl* c :
-             { static_cast<TbsSkinCustomControl*>(FBox), static_cast<TbsSkinCustomControl*>(FVBar),
-               static_cast<TbsSkinCustomControl*>(FHBar) })
-            c->SetSkinData(skin);
+        FBox->SetSkinData(skin);
+        PlaceBars(owner, skin, FBox);
         auto* content = new TSheetContent(owner);
         content->SetParent(FBox);
         content->SetBounds(10, 10, 300, 300);
@@ -44,26 +38,13 @@ public:
 
 protected:
     void Resize() override {
-        const int w = Width();
-        const int h = Height();
-        FBox->SetBounds(0, 0, w - 17, h - 17);
-        FVBar->SetBounds(w - 17, 0, 17, h - 17);
-        FHBar->SetBounds(0, h - 17, w, 17);
+        TSheetWithBars::Resize();
         FVBar->SetPosition(40);
         FHBar->SetPosition(40);
-        TCustomControl::Resize();
     }
 
 private:
-    template <class T>
-    T* Place(T* control) {
-        control->SetParent(this);
-        return control;
-    }
-
     TbsSkinScrollBox* FBox{ nullptr };
-    TbsSkinScrollBar* FVBar{ nullptr };
-    TbsSkinScrollBar* FHBar{ nullptr };
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ViewSheetBars.h"
+#include "SheetWithBars.h"
 #include "TestSkins.h"
 
 #include "lib/controls/TbsSkinCustomListView.h"
@@ -13,12 +14,9 @@
 
 namespace {
 
-constexpr int kBar = 17;
-
-class TSheetReportWithBars : public TCustomControl {
+class TSheetReportWithBars : public TSheetWithBars {
 public:
-    TSheetReportWithBars(TComponent* owner, TbsSkinData* skin) : TCustomControl(owner) {
-        FControlStyle.Include(csAcceptsControls);
+    TSheetReportWithBars(TComponent* owner, TbsSkinData* skin) : TSheetWithBars(owner) {
         FView = Place(new TbsSkinListView(owner));
         FView->SetViewStyle(vsReport);
         FView->SetGridLines(true);
@@ -36,42 +34,16 @@ public:
             item->SubItems().Add("converted");
         }
         FView->Items().Item(1)->SetSelected(true);
-        FVBar = Place(new TbsSkinScrollBar(owner));
-        FVBar->SetKind(sbVertical);
-        FVBar->SetSkinDataName("vscrollbar");
-        FHBar = Place(new TbsSkinScrollBar(owner));
-        for (TbsSkinCustomControl* c : { static_cast<TbsSkinCustomControl*>(FVBar),
-                                         static_cast<TbsSkinCustomControl*>(FHBar) })
-            c->SetSkinData(skin);
+        PlaceBars(owner, skin, FView);
         FView->SetSkinData(skin);
         FView->SetVScrollBar(FVBar);
         FView->SetHScrollBar(FHBar);
     }
 
     TbsSkinListView& View() const { return *FView; }
-    TbsSkinScrollBar& HBar() const { return *FHBar; }
-    TbsSkinScrollBar& VBar() const { return *FVBar; }
-
-protected:
-    void Resize() override {
-        const int w = Width();
-        const int h = Height();
-        FView->SetBounds(0, 0, w - kBar, h - kBar);
-        FVBar->SetBounds(w - kBar, 0, kBar, h - kBar);
-        FHBar->SetBounds(0, h - kBar, w, kBar);
-        TCustomControl::Resize();
-    }
 
 private:
-    template <class T>
-    T* Place(T* control) {
-        control->SetParent(this);
-        return control;
-    }
-
     TbsSkinListView* FView{ nullptr };
-    TbsSkinScrollBar* FVBar{ nullptr };
-    TbsSkinScrollBar* FHBar{ nullptr };
 };
 
 // The first header section, in the composite's coordinates.
