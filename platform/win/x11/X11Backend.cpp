@@ -319,13 +319,11 @@ void X11Backend::HandleEvent(void* raw) {
         Native& native = FNatives[hwnd];
         // Our own moves come back one by one: while any is on its way, the core is ahead of
         // the event and must not be pulled back to an older place.
+        // With none of ours left on the way the core should stand where the server says; if
+        // the window manager's word moved it in between, the server is right.
         auto ours = std::find(native.FRequested.begin(), native.FRequested.end(), now);
-        if (ours != native.FRequested.end()) {
+        if (ours != native.FRequested.end())
             native.FRequested.erase(native.FRequested.begin(), ours + 1);
-            // With none of ours left on the way the core should stand where the server says;
-            // if the window manager's word moved it in between, the server is right.
-            if (!native.FRequested.empty()) break;
-        }
         if (!native.FRequested.empty()) break;
         // The window manager placed or moved the window: the core follows.
         RECT r;
